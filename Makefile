@@ -1,0 +1,61 @@
+# The one way in. Each target installs the Debian packages it needs when they are missing.
+#   make run     release build, then start Corvina
+#   make test    build with AddressSanitizer + UndefinedBehaviorSanitizer, run every test
+#   make build   release build of every program into build/release/
+#   make bench   release build of the benchmarks, then run them
+SHELL := /bin/bash
+.SHELLFLAGS := -eu -o pipefail -c
+JOBS ?= $(shell nproc)
+CMAKE_GEN := -G Ninja
+
+PKGS_BUILD := g++ make cmake ninja-build pkg-config ccache qt6-base-dev libgtest-dev libgmock-dev \
+              zlib1g-dev libcanberra-dev fonts-dejavu-core
+PKGS_BENCH := libbenchmark-dev python3
+PKGS_SHOTS := xvfb xauth
+
+# $(call ensure,packages): installs the missing ones (with sudo when not root).
+define ensure
+	@missing=""; for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing Debian packages:$$missing"; \
+	  sudo=""; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
+	  $$sudo apt-get update -qq; \
+	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+endef
+
+.PHONY: run test build bench screenshots deps install format clean
+
+deps:
+	$(call ensure,$(PKGS_BUILD))
+
+build: deps
+	cmake -S . -B build/release $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCORVINA_TESTS=OFF
+	cmake --build build/release -j $(JOBS)
+
+run: build
+	./build/release/corvina
+
+test: deps
+	cmake -S . -B build/asan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCORVINA_SANITIZE=ON -DCORVINA_TESTS=ON
+	cmake --build build/asan -j $(JOBS)
+	cd build/asan && ctest -j $(JOBS) --output-on-failure
+
+bench: deps
+	$(call ensure,$(PKGS_BENCH))
+	cmake -S . -B build/bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCORVINA_TESTS=OFF -DCORVINA_BENCH=ON
+	cmake --build build/bench -j $(JOBS)
+	./build/bench/corvina-bench
+
+screenshots: build
+	$(call ensure,$(PKGS_SHOTS))
+	./tools/screenshots.sh build/release docs/screenshots
+
+install: build
+	cmake --install build/release --prefix $${PREFIX:-$$HOME/.local}
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,36 @@
+// A tiny registry of timing benchmarks for corvina-bench.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QTextStream>
+
+#include <functional>
+#include <vector>
+
+namespace Bench
+{
+struct Entry
+{
+    const char *name;
+    std::function<void(QTextStream &out)> run;
+};
+
+std::vector<Entry> &registry();
+
+struct Register
+{
+    Register(const char *name, std::function<void(QTextStream &out)> run)
+    {
+        registry().push_back({name, std::move(run)});
+    }
+};
+
+/// Seconds taken by fn.
+inline double seconds(const std::function<void()> &fn)
+{
+    QElapsedTimer t;
+    t.start();
+    fn();
+    return static_cast<double>(t.nsecsElapsed()) / 1e9;
+}
+} // namespace Bench

@@ -1,0 +1,36 @@
+// Real file trees in a temporary folder, with sizes, times, hidden names and special files.
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <optional>
+
+class TempTree
+{
+public:
+    TempTree();
+
+    /// The root folder, without a trailing "/".
+    QString root() const { return m_dir.path(); }
+    /// root() + "/" + rel.
+    QString path(const QString &rel) const;
+    /// The folder text as Corvina writes it: with a trailing "/".
+    QString folder(const QString &rel = QString()) const;
+
+    /// Creates the file (and its folders) with the content; optionally sets its modification time.
+    QString file(const QString &rel, const QByteArray &content, std::optional<QDateTime> mtime = std::nullopt);
+    /// A file of size bytes of one repeated character.
+    QString fileOfSize(const QString &rel, qint64 size, char fill = 'x', std::optional<QDateTime> mtime = std::nullopt);
+    /// A file whose name is given as raw bytes (which need not be UTF-8), inside folder rel.
+    QByteArray rawFile(const QString &rel, const QByteArray &nameBytes, const QByteArray &content);
+    QString dir(const QString &rel);
+    void setMtime(const QString &rel, const QDateTime &when);
+    void symlink(const QString &target, const QString &rel);
+    void fifo(const QString &rel);
+
+private:
+    QTemporaryDir m_dir;
+};

@@ -1,0 +1,14 @@
+// Points every per-user folder of the program at a temporary folder for the whole test run.
+#pragma once
+
+#include <QString>
+
+namespace TestEnvironment
+{
+/// Creates the temporary home and sets XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_CACHE_HOME and the
+/// settings folder before any settings object exists. Call first in main().
+void setUp();
+
+/// The temporary home of this run.
+QString home();
+} // namespace TestEnvironment
