@@ -1,0 +1,194 @@
+// The keyed collection that holds every scanned file and group: a red-black tree by key and a
+// position table by insertion order, at once.
+#pragma once
+
+#include "core/CErrorCollection.h"
+#include "core/CNode.h"
+
+#include <QString>
+#include <QVariant>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+/// The tree part of a node-table slot: what a descent reads, 32 bytes, kept apart from the entry
+/// so that the upper levels of a large tree stay in the cache. Slot 0 is the sentinel: black, all
+/// links 0.
+struct HiveLink
+{
+    enum KeyKind : quint8
+    {
+        Other,     // the entry's Key holds it (empty, a number, a date ...)
+        Text,      // the entry's Key holds a string
+        Generated, // a generated identifier, kept as its 128 bits; its text is made when asked for
+    };
+
+    qint32 Left = 0;
+    qint32 Right = 0;
+    qint32 Parent = 0;
+    quint8 Color = 0; // 1 = red, 0 = black
+    KeyKind Kind = Other;
+    quint64 IdHigh = 0;
+    quint64 IdLow = 0;
+};
+
+/// The entry part of a node-table slot.
+struct HiveEntry
+{
+    qint32 Raw = -1; // where the entry stands in the position store
+    QVariant Key;
+    std::array<QVariant, 6> Items; // Item, Item1 .. Item5
+};
+
+/// The node table: slots 0..lastSlot(), stored in fixed chunks so that growing never moves a node.
+class HiveNodeTable
+{
+public:
+    HiveLink &link(qint32 n) { return m_links[chunk(n)][offset(n)]; }
+    const HiveLink &link(qint32 n) const { return m_links[chunk(n)][offset(n)]; }
+    HiveEntry &entry(qint32 n) { return m_entries[chunk(n)][offset(n)]; }
+    const HiveEntry &entry(qint32 n) const { return m_entries[chunk(n)][offset(n)]; }
+    bool empty() const { return m_slots == 0; }
+    qint32 lastSlot() const { return m_slots - 1; }
+    /// Makes slots 0..last exist; existing slots keep their contents.
+    void resize(qint32 last);
+    void clear();
+
+private:
+    static constexpr int Shift = 12;
+    static size_t chunk(qint32 n) { return static_cast<size_t>(n) >> Shift; }
+    static size_t offset(qint32 n) { return static_cast<size_t>(n) & ((size_t{1} << Shift) - 1); }
+    std::vector<std::unique_ptr<HiveLink[]>> m_links;
+    std::vector<std::unique_ptr<HiveEntry[]>> m_entries;
+    qint32 m_slots = 0;
+};
+
+/// Entries of one key and six values. Lookups take a position (an 8-, 16- or 32-bit integer) or a
+/// key (anything else). Failures are listed in Errors() and the operation returns an empty result,
+/// unless RaiseError is set, in which case a RaisedError is thrown.
+///
+/// The position table is kept as a gap buffer: removing at a cursor that moves forward (what the
+/// scan engines do) moves only the entries between two removals, so such a walk costs O(1)
+/// amortised per removal instead of a block move of the whole table. Positions, keys, key order
+/// and every error are as if the table were moved on each removal.
+class CHive
+{
+public:
+    CHive() = default;
+    ~CHive();
+    CHive(const CHive &) = delete;
+    CHive &operator=(const CHive &) = delete;
+
+    static constexpr qint32 ErrInvalidIndex = 1;
+    static constexpr qint32 ErrKeyNotFound = 2;
+    static constexpr qint32 ErrIntegerKey = 4;
+    static constexpr qint32 ErrDuplicateKey = 8;
+    static constexpr qint32 ErrEmptyKey = 4096;
+    /// The object-error base plus 5000: every reported number is this plus the code.
+    static constexpr qint32 ErrorBase = static_cast<qint32>(0x80041388u);
+
+    /// The error list, created on first need.
+    CErrorCollection &Errors();
+    bool RaiseError = false;
+    bool AllowDuplicate = false;
+
+    /// A new "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" identifier (upper-case hexadecimal).
+    static QString CreateGUIDKey();
+
+    /// Adds an entry. Without Key a generated identifier is the key; Before/After (a position or a
+    /// key) place it before or after that entry instead of at the end; Before wins.
+    void Add(const QVariant &Item = {}, const QVariant &Item1 = {}, const QVariant &Item2 = {},
+             const QVariant &Item3 = {}, const QVariant &Item4 = {}, const QVariant &Item5 = {},
+             const std::optional<QVariant> &Key = std::nullopt, const std::optional<QVariant> &Before = std::nullopt,
+             const std::optional<QVariant> &After = std::nullopt);
+
+    /// Removes the entry at a position or with a key; returns the position it had, 0 on a miss.
+    qint32 Remove(const QVariant &KeyVal);
+
+    /// Walk in ascending key order: the first entry's Item (and its key in KeyVal), then the next.
+    QVariant FindFirst(QVariant &KeyVal);
+    QVariant FindNext(QVariant &KeyVal);
+
+    void Init(qint32 InitialAllocVal, float GrowthFactorVal);
+    qint32 Clear();
+    bool Exist(const QVariant &vKey);
+
+    QVariant Item(const QVariant &vKey) { return value(vKey, 0); }
+    QVariant Item1(const QVariant &vKey) { return value(vKey, 1); }
+    QVariant Item2(const QVariant &vKey) { return value(vKey, 2); }
+    QVariant Item3(const QVariant &vKey) { return value(vKey, 3); }
+    QVariant Item4(const QVariant &vKey) { return value(vKey, 4); }
+    QVariant Item5(const QVariant &vKey) { return value(vKey, 5); }
+    void setItem(const QVariant &vKey, const QVariant &vNewValue);
+
+    QVariant Key(qint32 Index);
+    void setKey(qint32 Index, const QVariant &vNewKey);
+
+    qint32 Count() const { return m_count; }
+    qint32 CompareMode() const { return m_compareMode; }
+    void setCompareMode(qint32 NewMode) { m_compareMode = NewMode; }
+
+    /// Fast positional reads for the engines: the value v (0..5) of the entry at position p
+    /// (1..Count), without the checks and copies of Item(); p must be valid.
+    const QVariant &at(qint32 p, int v) const { return m_nodes.entry(nodeAt(p)).Items[static_cast<size_t>(v)]; }
+
+    /// Table sizes, for tests: the last slot number of the node table (slots 0..) and of the
+    /// position table (slots 1..); 0 before the collection is initialised.
+    qint32 nodeTableLastSlot() const { return m_nodes.empty() ? 0 : m_nodes.lastSlot(); }
+    qint32 positionTableLastSlot() const { return static_cast<qint32>(m_positions.size()); }
+
+    /// Checks every invariant (tree order, red-black rules, positions, counts); for tests.
+    bool checkInvariants(QString *why = nullptr) const;
+
+    /// True for an 8-, 16- or 32-bit integer: such a lookup argument is a position.
+    static bool isPosition(const QVariant &v);
+
+private:
+    QVariant value(const QVariant &vKey, int v);
+    void ReportError(qint32 code, const QString &op);
+    qint32 GetIndex(const QVariant &vKey);
+    qint32 PositionOfNode(qint32 n) const;
+    qint32 FindNode(const QVariant &vKey) const;
+    struct LookupKey;
+    static LookupKey classify(const QVariant &key);
+    int compareKeys(const QVariant &a, const QVariant &b) const;
+    /// Compares a lookup key with the key of node n by the comparison rule.
+    int compareWithNode(const LookupKey &key, qint32 n) const;
+    /// The key of node n as the caller sees it (generated identifiers as text).
+    QVariant keyOf(qint32 n) const;
+    void RotateLeft(qint32 x);
+    void RotateRight(qint32 x);
+    void InsertFixup(qint32 x);
+    void DeleteFixup(qint32 x);
+    qint32 GetNextNode();
+
+    // Position store (gap buffer over m_positions).
+    qint32 nodeAt(qint32 p) const { return m_positions[static_cast<size_t>(rawOf(p))]; }
+    qint32 rawOf(qint32 p) const { return p - 1 < m_gapStart ? p - 1 : p - 1 + (m_gapEnd - m_gapStart); }
+    void moveGapTo(qint32 start);
+    void OpenPositionGap(qint32 p, qint32 n);
+    void ClosePositionGap(qint32 p);
+    void place(qint32 raw, qint32 n);
+
+    HiveLink &link(qint32 n) { return m_nodes.link(n); }
+    const HiveLink &link(qint32 n) const { return m_nodes.link(n); }
+    HiveEntry &entry(qint32 n) { return m_nodes.entry(n); }
+    const HiveEntry &entry(qint32 n) const { return m_nodes.entry(n); }
+
+    std::unique_ptr<CErrorCollection> m_errors;
+    double m_growthFactor = 1.5;
+    qint32 m_initialAlloc = 100;
+    HiveNodeTable m_nodes;
+    qint16 m_walkTop = 0;
+    std::array<qint32, 33> m_walkStack{}; // entries 1..32
+    qint32 m_walkCurrent = 0;
+    qint32 m_root = 0;
+    std::unique_ptr<CNode> m_nodePool;
+    qint32 m_count = 0;
+    std::vector<qint32> m_positions; // raw slots; the described slots 1..P are raw 0..P-1
+    qint32 m_gapStart = 0;           // raw index where the gap begins
+    qint32 m_gapEnd = 0;             // raw index after the gap
+    qint32 m_compareMode = 1;
+};

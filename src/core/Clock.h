@@ -1,0 +1,14 @@
+// Where "now" comes from, so that stopwatches can be tested without sleeping.
+#pragma once
+
+#include <QDateTime>
+
+#include <functional>
+
+/// Returns the current local date and time.
+using Clock = std::function<QDateTime()>;
+
+inline QDateTime systemNow()
+{
+    return QDateTime::currentDateTime();
+}

@@ -1,0 +1,31 @@
+// The error the running code is handling, which an error list can record without being told it.
+#pragma once
+
+#include <QString>
+
+struct ErrorRecord
+{
+    QString Description;
+    QString HelpContext;
+    QString HelpFile;
+    qint32 Number = 0;
+    QString Source;
+};
+
+namespace CurrentError
+{
+/// The error being handled on this thread; Number 0 when there is none.
+const ErrorRecord &get();
+void set(ErrorRecord record);
+void clear();
+
+/// Sets the current error for the lifetime of a handler block and clears it afterwards.
+class Scope
+{
+public:
+    explicit Scope(ErrorRecord record) { set(std::move(record)); }
+    ~Scope() { clear(); }
+    Scope(const Scope &) = delete;
+    Scope &operator=(const Scope &) = delete;
+};
+} // namespace CurrentError

@@ -1,0 +1,152 @@
+#include "core/TextFormat.h"
+
+#include "core/VbNumeric.h"
+
+#include <QLocale>
+
+#include <array>
+#include <cmath>
+
+namespace
+{
+QString fixed(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = VbNumeric::roundHalfAway(value * scale);
+    const bool negative = scaled < 0;
+    QString digits = QString::number(std::fabs(scaled), 'f', 0);
+    if (digits.size() <= decimals)
+        digits = QString(decimals + 1 - digits.size(), u'0') + digits;
+    QString text = digits.left(digits.size() - decimals);
+    if (decimals > 0)
+        text += QLocale().decimalPoint() + digits.right(decimals);
+    return negative && scaled != 0 ? u'-' + text : text;
+}
+
+QString padded(qint64 value, int width)
+{
+    const QString digits = QString::number(value < 0 ? -value : value);
+    const QString body = digits.size() < width ? QString(width - digits.size(), u'0') + digits : digits;
+    return value < 0 ? u'-' + body : body;
+}
+
+constexpr std::array<const char16_t *, 12> kMonths = {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
+                                                      u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
+
+QString twoDigits(int v)
+{
+    return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
+}
+} // namespace
+
+namespace TextFormat
+{
+QString SizeText(double value)
+{
+    constexpr double kb = 1024.0;
+    if (value >= kb * kb * kb)
+        return twoDecimals(value / kb / kb / kb) + u" GB";
+    if (value >= kb * kb)
+        return twoDecimals(value / kb / kb) + u" MB";
+    if (value >= kb)
+        return twoDecimals(value / kb) + u" KB";
+    return QString::number(static_cast<qint64>(std::floor(value))) + u" Bytes";
+}
+
+QString pad12(qint64 value)
+{
+    return padded(value, 12);
+}
+
+QString pad11(qint64 value)
+{
+    return padded(value, 11);
+}
+
+QString oneDecimal(double value)
+{
+    return fixed(value, 1);
+}
+
+QString twoDecimals(double value)
+{
+    return fixed(value, 2);
+}
+
+QString dateText(const QDateTime &when)
+{
+    const QDate d = when.date();
+    const QTime t = when.time();
+    const int hour12 = t.hour() % 12 == 0 ? 12 : t.hour() % 12;
+    return QString::number(d.month()) + u'/' + QString::number(d.day()) + u'/' + QString::number(d.year()) + u' ' +
+           QString::number(hour12) + u':' + twoDigits(t.minute()) + u':' + twoDigits(t.second()) +
+           (t.hour() < 12 ? u" AM" : u" PM");
+}
+
+QDateTime parseDateText(QStringView text)
+{
+    const QStringView t = text.trimmed();
+    const auto parts = t.split(u' ', Qt::SkipEmptyParts);
+    if (parts.isEmpty() || parts.size() > 3)
+        return {};
+    const auto dateParts = parts[0].split(u'/');
+    if (dateParts.size() != 3)
+        return {};
+    bool okM = false, okD = false, okY = false;
+    const int month = dateParts[0].toInt(&okM);
+    const int day = dateParts[1].toInt(&okD);
+    const int year = dateParts[2].toInt(&okY);
+    const QDate date(year, month, day);
+    if (!okM || !okD || !okY || !date.isValid())
+        return {};
+    QTime time(0, 0, 0);
+    if (parts.size() >= 2)
+    {
+        const auto timeParts = parts[1].split(u':');
+        if (timeParts.size() < 2 || timeParts.size() > 3)
+            return {};
+        bool okH = false, okMin = false, okS = true;
+        int hour = timeParts[0].toInt(&okH);
+        const int minute = timeParts[1].toInt(&okMin);
+        const int second = timeParts.size() == 3 ? timeParts[2].toInt(&okS) : 0;
+        if (!okH || !okMin || !okS)
+            return {};
+        if (parts.size() == 3)
+        {
+            const bool pm = parts[2].compare(u"PM", Qt::CaseInsensitive) == 0;
+            const bool am = parts[2].compare(u"AM", Qt::CaseInsensitive) == 0;
+            if ((!pm && !am) || hour < 1 || hour > 12)
+                return {};
+            hour = hour % 12 + (pm ? 12 : 0);
+        }
+        time = QTime(hour, minute, second);
+        if (!time.isValid())
+            return {};
+    }
+    return QDateTime(date, time);
+}
+
+QString stampText(const QDateTime &when)
+{
+    const QDate d = when.date();
+    const QTime t = when.time();
+    return QStringLiteral("%1").arg(d.year(), 4, 10, QLatin1Char('0')) + twoDigits(d.month()) + twoDigits(d.day()) +
+           twoDigits(t.hour()) + twoDigits(t.minute()) + twoDigits(t.second());
+}
+
+QString stampFromDateText(QStringView text)
+{
+    const QDateTime when = parseDateText(text);
+    return when.isValid() ? stampText(when) : QString();
+}
+
+QString logDateText(const QDateTime &when)
+{
+    const QDate d = when.date();
+    const QTime t = when.time();
+    const int hour12 = t.hour() % 12 == 0 ? 12 : t.hour() % 12;
+    return twoDigits(d.day()) + u'-' + QString::fromUtf16(kMonths[static_cast<size_t>(d.month() - 1)]) + u'-' +
+           QString::number(d.year()) + u' ' + twoDigits(hour12) + u':' + twoDigits(t.minute()) + u':' +
+           twoDigits(t.second()) + (t.hour() < 12 ? u" AM" : u" PM");
+}
+} // namespace TextFormat

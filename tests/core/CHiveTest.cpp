@@ -1,0 +1,430 @@
+#include "core/CHive.h"
+#include "core/RaisedError.h"
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+namespace
+{
+QString s(const QVariant &v)
+{
+    return v.toString();
+}
+
+void expectLastError(CHive &h, qint32 code, const char *source, const char *description)
+{
+    ASSERT_GT(h.Errors().Count(), 0);
+    EXPECT_EQ(h.Errors().ErrNumber(), CHive::ErrorBase + code);
+    EXPECT_EQ(h.Errors().Source(), QString::fromLatin1(source));
+    EXPECT_EQ(h.Errors().Description(), QString::fromLatin1(description));
+    EXPECT_EQ(h.Errors().HelpFile(), QString());
+}
+
+// Keys "k0000".."k9999" so that the reference order is plain text order.
+QString keyOf(int i)
+{
+    return QStringLiteral("k%1").arg(i, 4, 10, QLatin1Char('0'));
+}
+} // namespace
+
+TEST(CHive, AddWithoutKeyStoresAGeneratedIdentifier)
+{
+    CHive h;
+    h.Add(QStringLiteral("a"));
+    h.Add(QStringLiteral("b"));
+    const QString key = s(h.Key(h.Count()));
+    EXPECT_EQ(key.size(), 38);
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^\\{[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\}$"))
+            .match(key)
+            .hasMatch())
+        << key.toStdString();
+    EXPECT_NE(key, s(h.Key(1)));
+    EXPECT_EQ(s(h.Item(key)), QStringLiteral("b"));
+}
+
+TEST(CHive, RefusesIntegerAndEmptyKeysWithoutChanging)
+{
+    CHive h;
+    h.Add(QStringLiteral("x"), {}, {}, {}, {}, {}, QVariant(5));
+    EXPECT_EQ(h.Count(), 0);
+    expectLastError(h, 4, "Add", "Key cannot be Integer or Long or Byte or any kind of Fixed Digit.");
+    h.Add(QStringLiteral("x"), {}, {}, {}, {}, {}, QVariant(QString()));
+    EXPECT_EQ(h.Count(), 0);
+    expectLastError(h, 4096, "Add", "");
+    EXPECT_EQ(h.Errors().ErrNumber(), -2147216504 + 4096);
+}
+
+TEST(CHive, DuplicateKeysDependOnCompareModeAndAllowDuplicate)
+{
+    CHive h;
+    h.Add(1, {}, {}, {}, {}, {}, QVariant(QStringLiteral("Key")));
+    h.Add(2, {}, {}, {}, {}, {}, QVariant(QStringLiteral("KEY")));
+    EXPECT_EQ(h.Count(), 1);
+    expectLastError(h, 8, "Add", "Duplicate Key.");
+
+    CHive exact;
+    exact.setCompareMode(0);
+    exact.Add(1, {}, {}, {}, {}, {}, QVariant(QStringLiteral("Key")));
+    exact.Add(2, {}, {}, {}, {}, {}, QVariant(QStringLiteral("KEY")));
+    EXPECT_EQ(exact.Count(), 2);
+
+    for (int mode : {0, 1})
+    {
+        CHive dup;
+        dup.setCompareMode(mode);
+        dup.AllowDuplicate = true;
+        dup.Add(1, {}, {}, {}, {}, {}, QVariant(QStringLiteral("Key")));
+        dup.Add(2, {}, {}, {}, {}, {}, QVariant(QStringLiteral("KEY")));
+        dup.Add(3, {}, {}, {}, {}, {}, QVariant(QStringLiteral("Key")));
+        EXPECT_EQ(dup.Count(), 3);
+        EXPECT_TRUE(dup.checkInvariants());
+    }
+}
+
+TEST(CHive, InvalidPositionsListErrorsAndReturnEmpty)
+{
+    CHive h;
+    h.Add(QStringLiteral("a"));
+    EXPECT_FALSE(h.Item(0).isValid());
+    EXPECT_EQ(h.Errors().Count(), 2);
+    EXPECT_EQ(h.Errors().ErrNumber(0), CHive::ErrorBase + 1);
+    EXPECT_EQ(h.Errors().Source(0), QStringLiteral("GetIndex"));
+    EXPECT_EQ(h.Errors().Description(0), QStringLiteral("Invalid Index."));
+    expectLastError(h, 2, "Item", "Key not Found in the Hive.");
+
+    EXPECT_FALSE(h.Item(2).isValid());
+    EXPECT_FALSE(h.Key(0).isValid());
+    expectLastError(h, 1, "Key[Read]", "Invalid Index.");
+    EXPECT_EQ(h.Errors().Count(), 5);
+
+    EXPECT_EQ(h.Remove(QVariant(7)), 0);
+    EXPECT_EQ(h.Errors().Source(5), QStringLiteral("GetIndex"));
+    expectLastError(h, 1, "Remove", "Invalid Index.");
+    EXPECT_EQ(h.Count(), 1);
+}
+
+TEST(CHive, ExistOfAMissingKeyIsFalseAndListsFindNode)
+{
+    CHive h;
+    h.Add(1, {}, {}, {}, {}, {}, QVariant(QStringLiteral("here")));
+    EXPECT_TRUE(h.Exist(QStringLiteral("HERE")));
+    EXPECT_FALSE(h.Exist(QStringLiteral("gone")));
+    expectLastError(h, 2, "FindNode", "Key not Found in the Hive.");
+    EXPECT_EQ(h.Errors().Count(), 1);
+}
+
+TEST(CHive, RaiseErrorThrowsNumberSourceAndDescription)
+{
+    CHive h;
+    h.RaiseError = true;
+    h.Add(QStringLiteral("a"));
+    try
+    {
+        h.Remove(QVariant(2));
+        FAIL() << "no error raised";
+    }
+    catch (const RaisedError &e)
+    {
+        EXPECT_EQ(e.number(), -2147216504 + 1);
+        EXPECT_EQ(e.source(), QStringLiteral("CHive.GetIndex"));
+        EXPECT_EQ(e.description(), QStringLiteral("Invalid Index."));
+    }
+    EXPECT_EQ(h.Count(), 1);
+    EXPECT_EQ(h.Errors().Count(), 0);
+}
+
+TEST(CHive, RemovingKeepsTheOtherPositions)
+{
+    CHive h;
+    for (const char *k : {"A", "B", "C"})
+        h.Add(QString::fromLatin1(k), QString(QString::fromLatin1(k) + u"1"), {}, {}, {}, {},
+              QVariant(QString::fromLatin1(k)));
+    EXPECT_EQ(h.Remove(QVariant(2)), 2);
+    EXPECT_EQ(h.Count(), 2);
+    EXPECT_EQ(s(h.Item(2)), QStringLiteral("C"));
+    EXPECT_EQ(s(h.Item1(QStringLiteral("c"))), QStringLiteral("C1"));
+    EXPECT_TRUE(h.checkInvariants());
+}
+
+TEST(CHive, RemovingAnEntryWithTwoChildrenKeepsEveryPositionRight)
+{
+    // Keys added in this order make "d" the root with two children.
+    CHive h;
+    const QStringList keys{QStringLiteral("d"), QStringLiteral("b"), QStringLiteral("f"), QStringLiteral("a"),
+                           QStringLiteral("c"), QStringLiteral("e"), QStringLiteral("g")};
+    for (const QString &k : keys)
+        h.Add(k.toUpper(), {}, {}, {}, {}, {}, QVariant(k));
+    EXPECT_EQ(h.Remove(QVariant(QStringLiteral("d"))), 1);
+    QStringList rest = keys;
+    rest.removeFirst();
+    ASSERT_EQ(h.Count(), rest.size());
+    for (int p = 1; p <= h.Count(); ++p)
+    {
+        EXPECT_EQ(s(h.Key(p)), rest[p - 1]);
+        EXPECT_EQ(s(h.Item(p)), rest[p - 1].toUpper());
+    }
+    EXPECT_EQ(s(h.Item(QStringLiteral("e"))), QStringLiteral("E"));
+    EXPECT_TRUE(h.checkInvariants());
+}
+
+TEST(CHive, TablesGrowByTheFactor)
+{
+    CHive h;
+    h.Add(1);
+    EXPECT_EQ(h.nodeTableLastSlot(), 100);
+    EXPECT_EQ(h.positionTableLastSlot(), 101);
+    const std::vector<std::pair<int, std::pair<int, int>>> steps{
+        {101, {150, 152}}, {151, {225, 227}}, {226, {338, 340}}, {339, {507, 509}}, {508, {760, 762}}};
+    int added = 1;
+    for (const auto &[entries, sizes] : steps)
+    {
+        while (added < entries - 1)
+        {
+            h.Add(++added);
+        }
+        const int before = h.nodeTableLastSlot();
+        h.Add(++added);
+        EXPECT_NE(before, h.nodeTableLastSlot()) << "entry " << entries;
+        EXPECT_EQ(h.nodeTableLastSlot(), sizes.first) << "entry " << entries;
+        EXPECT_EQ(h.positionTableLastSlot(), sizes.second) << "entry " << entries;
+    }
+}
+
+TEST(CHive, InitWithOwnSizesAndReuseOfFreedSlots)
+{
+    CHive h;
+    h.Init(2, 2.0f);
+    h.Add(1);
+    h.Add(2);
+    EXPECT_EQ(h.nodeTableLastSlot(), 2);
+    h.Add(3);
+    EXPECT_EQ(h.nodeTableLastSlot(), 4);
+    EXPECT_EQ(h.positionTableLastSlot(), 6);
+    h.Remove(QVariant(1));
+    h.Add(4); // takes the freed slot: no growth
+    EXPECT_EQ(h.nodeTableLastSlot(), 4);
+    EXPECT_EQ(h.Item(3).toInt(), 4);
+    EXPECT_TRUE(h.checkInvariants());
+}
+
+TEST(CHive, WalksKeysInOrderOfTheCompareMode)
+{
+    CHive h;
+    for (const char *k : {"b", "A", "c"})
+        h.Add(QString::fromLatin1(k), {}, {}, {}, {}, {}, QVariant(QString::fromLatin1(k)));
+    QVariant key;
+    QStringList seen;
+    for (QVariant item = h.FindFirst(key); key.isValid(); item = h.FindNext(key))
+        seen << s(key);
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c")}));
+    expectLastError(h, 2, "GetNextNode", "Key not Found in the Hive.");
+
+    for (int mode : {1, 0})
+    {
+        CHive m;
+        m.setCompareMode(mode);
+        for (const char *k : {"b", "a", "C"})
+            m.Add(QString::fromLatin1(k), {}, {}, {}, {}, {}, QVariant(QString::fromLatin1(k)));
+        QStringList order;
+        QVariant k;
+        m.FindFirst(k);
+        order << s(k);
+        m.FindNext(k);
+        order << s(k);
+        // An interrupted walk starts again from the first key.
+        m.FindFirst(k);
+        order << s(k);
+        m.FindNext(k);
+        m.FindNext(k);
+        order << s(k);
+        const QVariant after = m.FindNext(k);
+        EXPECT_FALSE(k.isValid());
+        EXPECT_FALSE(after.isValid());
+        if (mode == 1)
+            EXPECT_EQ(order.join(u','), QStringLiteral("a,b,a,C"));
+        else
+            EXPECT_EQ(order.join(u','), QStringLiteral("C,a,C,b"));
+    }
+}
+
+TEST(CHive, ClearReturnsToTheCreatedState)
+{
+    CHive never;
+    EXPECT_EQ(never.Clear(), 0);
+    EXPECT_EQ(never.Count(), 0);
+
+    CHive h;
+    h.AllowDuplicate = true;
+    h.setCompareMode(0);
+    h.Add(1, {}, {}, {}, {}, {}, QVariant(QStringLiteral("k")));
+    EXPECT_EQ(h.Clear(), 0);
+    EXPECT_EQ(h.Count(), 0);
+    EXPECT_FALSE(h.Exist(QStringLiteral("k")));
+    expectLastError(h, 2, "FindNode", "Key not Found in the Hive.");
+    EXPECT_TRUE(h.AllowDuplicate);
+    EXPECT_EQ(h.CompareMode(), 0);
+    h.Add(2);
+    EXPECT_EQ(h.nodeTableLastSlot(), 100);
+}
+
+TEST(CHive, BeforeAndAfterPlaceTheEntryAndAMissLeavesItUnchanged)
+{
+    CHive h;
+    h.Add(QStringLiteral("A"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("a")));
+    h.Add(QStringLiteral("C"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("c")));
+    h.Add(QStringLiteral("B"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("b")), QVariant(QStringLiteral("c")));
+    h.Add(QStringLiteral("D"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("d")), std::nullopt, QVariant(3));
+    h.Add(QStringLiteral("Z"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("z")), QVariant(1), QVariant(4));
+    QStringList order;
+    for (int p = 1; p <= h.Count(); ++p)
+        order << s(h.Item(p));
+    EXPECT_EQ(order.join(QString()), QStringLiteral("ZABCD"));
+    h.Add(QStringLiteral("Q"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("q")), QVariant(QStringLiteral("nope")));
+    EXPECT_EQ(h.Count(), 5);
+    expectLastError(h, 2, "Add", "Key not Found in the Hive.");
+    EXPECT_TRUE(h.checkInvariants());
+}
+
+TEST(CHive, AssigningAKeyKeepsThePositionAndFindsTheEntry)
+{
+    CHive h;
+    for (const char *k : {"a", "b", "c"})
+        h.Add(QString::fromLatin1(k).toUpper(), {}, {}, {}, {}, {}, QVariant(QString::fromLatin1(k)));
+    h.setKey(2, QStringLiteral("zz"));
+    EXPECT_EQ(s(h.Key(2)), QStringLiteral("zz"));
+    EXPECT_EQ(s(h.Item(QStringLiteral("zz"))), QStringLiteral("B"));
+    EXPECT_FALSE(h.Exist(QStringLiteral("b")));
+    h.setKey(1, QStringLiteral("C"));
+    expectLastError(h, 8, "Key[Assign]", "Duplicate Key.");
+    h.setKey(9, QStringLiteral("x"));
+    expectLastError(h, 1, "Key[Assign]", "Invalid Index.");
+    EXPECT_TRUE(h.checkInvariants());
+}
+
+// Random sequences of adds and removes against a plain vector: the tree keeps its rules, every
+// position leads to the right entry, and the walk lists the keys in order.
+TEST(CHive, RandomOperationsMatchAReference)
+{
+    std::mt19937 rng(20261205);
+    for (int round = 0; round < 40; ++round)
+    {
+        CHive h;
+        struct Entry
+        {
+            QString key;
+            int value;
+        };
+        std::vector<Entry> ref;
+        std::vector<int> unused(3000);
+        std::iota(unused.begin(), unused.end(), 0);
+        std::shuffle(unused.begin(), unused.end(), rng);
+        int next = 0;
+        const int ops = 200 + static_cast<int>(rng() % 800);
+        for (int op = 0; op < ops; ++op)
+        {
+            const unsigned kind = rng() % 10;
+            if (kind < 5 || ref.empty())
+            {
+                const int id = unused[static_cast<size_t>(next++)];
+                const QString key = keyOf(id);
+                const unsigned where = rng() % 3;
+                if (where == 0 || ref.empty())
+                {
+                    h.Add(id, {}, {}, {}, {}, {}, QVariant(key));
+                    ref.push_back({key, id});
+                }
+                else
+                {
+                    const int p = 1 + static_cast<int>(rng() % ref.size());
+                    if (where == 1)
+                    {
+                        h.Add(id, {}, {}, {}, {}, {}, QVariant(key), QVariant(p));
+                        ref.insert(ref.begin() + (p - 1), {key, id});
+                    }
+                    else
+                    {
+                        h.Add(id, {}, {}, {}, {}, {}, QVariant(key), std::nullopt, QVariant(ref[p - 1].key));
+                        ref.insert(ref.begin() + p, {key, id});
+                    }
+                }
+            }
+            else if (kind < 8)
+            {
+                const int p = 1 + static_cast<int>(rng() % ref.size());
+                ASSERT_EQ(h.Remove(QVariant(p)), p);
+                ref.erase(ref.begin() + (p - 1));
+            }
+            else
+            {
+                const size_t i = rng() % ref.size();
+                ASSERT_EQ(h.Remove(QVariant(ref[i].key.toUpper())), static_cast<int>(i) + 1);
+                ref.erase(ref.begin() + static_cast<std::ptrdiff_t>(i));
+            }
+            if (op % 25 == 0)
+            {
+                QString why;
+                ASSERT_TRUE(h.checkInvariants(&why)) << why.toStdString() << " after op " << op;
+            }
+        }
+        QString why;
+        ASSERT_TRUE(h.checkInvariants(&why)) << why.toStdString();
+        ASSERT_EQ(h.Count(), static_cast<int>(ref.size()));
+        for (int p = 1; p <= h.Count(); ++p)
+        {
+            ASSERT_EQ(h.Item(p).toInt(), ref[static_cast<size_t>(p - 1)].value);
+            ASSERT_EQ(s(h.Key(p)), ref[static_cast<size_t>(p - 1)].key);
+        }
+        EXPECT_EQ(h.Errors().Count(), 0);
+        std::vector<QString> sorted;
+        for (const Entry &e : ref)
+            sorted.push_back(e.key);
+        std::sort(sorted.begin(), sorted.end());
+        QVariant key;
+        size_t i = 0;
+        if (!sorted.empty())
+        {
+            for (h.FindFirst(key); key.isValid() && i < sorted.size(); h.FindNext(key))
+                ASSERT_EQ(s(key), sorted[i++]);
+        }
+        EXPECT_EQ(i, sorted.size());
+    }
+}
+
+// What the scan engines do: a cursor that walks forward and removes most entries at the cursor.
+TEST(CHive, CursorWalkRemovalKeepsOrder)
+{
+    CHive h;
+    const int n = 5000;
+    for (int i = 0; i < n; ++i)
+        h.Add(i);
+    std::vector<int> ref(n);
+    std::iota(ref.begin(), ref.end(), 0);
+    std::mt19937 rng(7);
+    int cursor = 1;
+    while (cursor <= h.Count())
+    {
+        if (rng() % 10 < 7)
+        {
+            ASSERT_EQ(h.Remove(QVariant(cursor)), cursor);
+            ref.erase(ref.begin() + (cursor - 1));
+        }
+        else
+        {
+            ++cursor;
+        }
+    }
+    ASSERT_EQ(h.Count(), static_cast<int>(ref.size()));
+    for (int p = 1; p <= h.Count(); ++p)
+        ASSERT_EQ(h.at(p, 0).toInt(), ref[static_cast<size_t>(p - 1)]);
+    h.Add(-1);
+    h.Add(-2, {}, {}, {}, {}, {}, std::nullopt, QVariant(2));
+    EXPECT_EQ(h.Item(2).toInt(), -2);
+    EXPECT_EQ(h.Item(h.Count()).toInt(), -1);
+    EXPECT_TRUE(h.checkInvariants());
+}
