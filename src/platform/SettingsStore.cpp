@@ -1,0 +1,116 @@
+#include "platform/SettingsStore.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace
+{
+// Kept beside a section's values: the keys in the order they were first written.
+const QString kOrderKey = QStringLiteral("__order__");
+
+QString &overrideDirectory()
+{
+    static QString folder;
+    return folder;
+}
+
+QString keyPath(const QString &section, const QString &key)
+{
+    return section + u'/' + key;
+}
+} // namespace
+
+SettingsStore::SettingsStore(const QString &iniPath)
+    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+{}
+
+SettingsStore::~SettingsStore() = default;
+
+void SettingsStore::setDirectory(const QString &folder)
+{
+    overrideDirectory() = folder;
+}
+
+QString SettingsStore::directory()
+{
+    if (!overrideDirectory().isEmpty())
+        return overrideDirectory();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Corvina");
+}
+
+SettingsStore &SettingsStore::instance()
+{
+    static SettingsStore store(directory() + QStringLiteral("/Corvina.ini"));
+    return store;
+}
+
+QString SettingsStore::fileName() const
+{
+    return m_settings->fileName();
+}
+
+QString SettingsStore::value(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    const QVariant v = m_settings->value(keyPath(section, key));
+    return v.isValid() ? v.toString() : defaultValue;
+}
+
+QString SettingsStore::value(const SettingKey &key) const
+{
+    return value(key.sectionName(), key.keyName(), key.defaultText());
+}
+
+void SettingsStore::setValue(const QString &section, const QString &key, const QString &value)
+{
+    const QString path = keyPath(section, key);
+    if (!m_settings->contains(path))
+    {
+        QStringList order = m_settings->value(keyPath(section, kOrderKey)).toStringList();
+        if (!order.contains(key))
+        {
+            order.append(key);
+            m_settings->setValue(keyPath(section, kOrderKey), order);
+        }
+    }
+    m_settings->setValue(path, value);
+    m_settings->sync();
+}
+
+void SettingsStore::setValue(const SettingKey &key, const QString &value)
+{
+    setValue(key.sectionName(), key.keyName(), value);
+}
+
+bool SettingsStore::hasSection(const QString &section) const
+{
+    return m_settings->childGroups().contains(section);
+}
+
+void SettingsStore::deleteSection(const QString &section)
+{
+    m_settings->remove(section);
+    m_settings->sync();
+}
+
+QList<QPair<QString, QString>> SettingsStore::sectionValues(const QString &section) const
+{
+    m_settings->beginGroup(section);
+    QStringList present = m_settings->childKeys();
+    present.removeAll(kOrderKey);
+    const QStringList order = m_settings->value(kOrderKey).toStringList();
+    QList<QPair<QString, QString>> values;
+    for (const QString &key : order)
+    {
+        if (present.removeOne(key))
+            values.append({key, m_settings->value(key).toString()});
+    }
+    // Keys written by hand into the file come after the ones we wrote, in the file's order.
+    for (const QString &key : std::as_const(present))
+        values.append({key, m_settings->value(key).toString()});
+    m_settings->endGroup();
+    return values;
+}
