@@ -83,48 +83,68 @@ QString dateText(const QDateTime &when)
            (t.hour() < 12 ? u" AM" : u" PM");
 }
 
+namespace
+{
+// The calendar fields of a date text, without any time-zone work.
+bool parseFields(QStringView text, QDate &date, QTime &time);
+} // namespace
+
 QDateTime parseDateText(QStringView text)
+{
+    QDate date;
+    QTime time;
+    if (!parseFields(text, date, time))
+        return {};
+    return QDateTime(date, time);
+}
+
+namespace
+{
+bool parseFields(QStringView text, QDate &dateOut, QTime &timeOut)
 {
     const QStringView t = text.trimmed();
     const auto parts = t.split(u' ', Qt::SkipEmptyParts);
     if (parts.isEmpty() || parts.size() > 3)
-        return {};
+        return false;
     const auto dateParts = parts[0].split(u'/');
     if (dateParts.size() != 3)
-        return {};
+        return false;
     bool okM = false, okD = false, okY = false;
     const int month = dateParts[0].toInt(&okM);
     const int day = dateParts[1].toInt(&okD);
     const int year = dateParts[2].toInt(&okY);
     const QDate date(year, month, day);
     if (!okM || !okD || !okY || !date.isValid())
-        return {};
+        return false;
     QTime time(0, 0, 0);
     if (parts.size() >= 2)
     {
         const auto timeParts = parts[1].split(u':');
         if (timeParts.size() < 2 || timeParts.size() > 3)
-            return {};
+            return false;
         bool okH = false, okMin = false, okS = true;
         int hour = timeParts[0].toInt(&okH);
         const int minute = timeParts[1].toInt(&okMin);
         const int second = timeParts.size() == 3 ? timeParts[2].toInt(&okS) : 0;
         if (!okH || !okMin || !okS)
-            return {};
+            return false;
         if (parts.size() == 3)
         {
             const bool pm = parts[2].compare(u"PM", Qt::CaseInsensitive) == 0;
             const bool am = parts[2].compare(u"AM", Qt::CaseInsensitive) == 0;
             if ((!pm && !am) || hour < 1 || hour > 12)
-                return {};
+                return false;
             hour = hour % 12 + (pm ? 12 : 0);
         }
         time = QTime(hour, minute, second);
         if (!time.isValid())
-            return {};
+            return false;
     }
-    return QDateTime(date, time);
+    dateOut = date;
+    timeOut = time;
+    return true;
 }
+} // namespace
 
 QString stampText(const QDateTime &when)
 {
@@ -136,8 +156,33 @@ QString stampText(const QDateTime &when)
 
 QString stampFromDateText(QStringView text)
 {
-    const QDateTime when = parseDateText(text);
-    return when.isValid() ? stampText(when) : QString();
+    const auto stamp = packedStamp(text);
+    return stamp ? QString::number(*stamp).rightJustified(14, u'0') : QString();
+}
+
+std::optional<qint64> packedStamp(QStringView text)
+{
+    QDate d;
+    QTime t;
+    if (!parseFields(text, d, t))
+        return std::nullopt;
+    return ((((static_cast<qint64>(d.year()) * 100 + d.month()) * 100 + d.day()) * 100 + t.hour()) * 100 + t.minute()) *
+               100 +
+           t.second();
+}
+
+QString dateTextFromStamp(qint64 stamp)
+{
+    const int second = static_cast<int>(stamp % 100);
+    const int minute = static_cast<int>(stamp / 100 % 100);
+    const int hour = static_cast<int>(stamp / 10000 % 100);
+    const int day = static_cast<int>(stamp / 1000000 % 100);
+    const int month = static_cast<int>(stamp / 100000000 % 100);
+    const int year = static_cast<int>(stamp / 10000000000LL);
+    const int hour12 = hour % 12 == 0 ? 12 : hour % 12;
+    return QString::number(month) + u'/' + QString::number(day) + u'/' + QString::number(year) + u' ' +
+           QString::number(hour12) + u':' + twoDigits(minute) + u':' + twoDigits(second) +
+           (hour < 12 ? u" AM" : u" PM");
 }
 
 QString logDateText(const QDateTime &when)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 namespace TextFormat
 {
 /// A byte count as text: "512 Bytes", "1.50 KB", "1.00 MB", "2.25 GB" (two decimals from 1024 up,
@@ -34,6 +36,13 @@ QString stampText(const QDateTime &when);
 
 /// The stamp of a date text, or "" when the text is not a date.
 QString stampFromDateText(QStringView text);
+
+/// A date text (as dateText writes it, or a variant parseDateText reads) as the number
+/// yyyymmddhhnnss; nothing when the text is not a date. Pure arithmetic, no time zone involved.
+std::optional<qint64> packedStamp(QStringView dateText);
+
+/// The date text of a packed stamp: dateText() of the same calendar fields.
+QString dateTextFromStamp(qint64 stamp);
 
 /// "dd-mmm-yyyy hh:mm:ss AMPM" with English month names: "04-Dec-2026 04:30:12 AM".
 QString logDateText(const QDateTime &when);

@@ -1,0 +1,84 @@
+// What a scan is given (options), what it asks of its caller (the sink), and the state it keeps.
+#pragma once
+
+#include "core/CHive.h"
+#include "core/ErrorReport.h"
+
+#include <QString>
+
+/// The engine and the two options chosen in the main window.
+struct ScanOptions
+{
+    enum Engine
+    {
+        ByteToByte = 1, // Option1 (with fuzzy mode when `fuzzy` is set)
+        Crc32 = 2,      // Option2
+        SameName = 3,   // Option3
+        ZeroSize = 4,   // Option4
+    };
+
+    int engine = ByteToByte;
+    bool fuzzy = false;         // chkFuzzy; only counts with ByteToByte
+    bool protect = true;        // chkProtect: skip the protected system folders
+    bool includeHidden = false; // chkIncludeHidden
+
+    bool operator==(const ScanOptions &) const = default;
+};
+
+/// What the scan asks of whoever drives it (the main window, corvina-cli, a test). The window's
+/// sink yields to the event loop (throttled) and reads its cancel flag; the engine never calls
+/// processEvents() and never reads a global.
+class ScanSink
+{
+public:
+    virtual ~ScanSink() = default;
+
+    /// Called once per step of every long loop: lets the caller yield, and answers false once
+    /// the user asked to cancel (the scan then sets CancelSearch and stops at this check).
+    virtual bool keepGoing() = 0;
+
+    /// True while the main window is minimized: progress then goes to the caption.
+    virtual bool minimized() const { return false; }
+
+    /// Status-bar panel 1 text, and the window caption while minimized.
+    virtual void status(const QString &text) { Q_UNUSED(text); }
+    virtual void caption(const QString &text) { Q_UNUSED(text); }
+
+    /// More than 100000 files were found: go on? (the "Warning" dialog; true = OK)
+    virtual bool confirmTooManyFiles(qint32 totalFiles)
+    {
+        Q_UNUSED(totalFiles);
+        return true;
+    }
+
+    /// Where unexpected failures are reported (Retry / Abort).
+    virtual ErrorReporter &errors() = 0;
+};
+
+/// The state of one scan: the three collections and the counters the status bar shows.
+struct ScanContext
+{
+    explicit ScanContext(ScanSink &s, ScanOptions o = {}) : sink(s), options(o) {}
+
+    ScanSink &sink;
+    ScanOptions options;
+
+    CHive FileHive;   // one entry per file record, in sorted order
+    CHive GroupHive;  // the candidate group being compared
+    CHive ResultHive; // confirmed duplicates in group order: size key, name, folder, version, shade, date
+
+    qint16 GroupShade = 0; // 1, 2, 1, 2 ... from one group to the next; 0 before the first
+    qint32 TotalFiles = 0;
+    qint32 TotalFolders = 0;
+    qint32 DuplicateCount = 0;
+    qint64 DuplicateSize = 0; // bytes
+    bool CancelSearch = false;
+
+    /// One step of a loop: asks the sink and records a cancel.
+    bool keepGoing()
+    {
+        if (!CancelSearch && !sink.keepGoing())
+            CancelSearch = true;
+        return !CancelSearch;
+    }
+};

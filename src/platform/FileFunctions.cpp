@@ -1,0 +1,24 @@
+#include "platform/FileFunctions.h"
+
+#include "platform/NativePath.h"
+
+#include <sys/stat.h>
+
+namespace FileFunctions
+{
+bool FileExists(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    struct stat st;
+    return ::lstat(NativePath::encode(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool FolderExists(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    struct stat st;
+    return ::stat(NativePath::encode(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+} // namespace FileFunctions

@@ -1,0 +1,109 @@
+// The result list's model: a table over plain row structs, with the group bookkeeping beside it.
+#pragma once
+
+#include "results/ResultRow.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+class CHive;
+
+/// What LoadResultList asks of its caller while it fills the list.
+struct ResultLoadHooks
+{
+    std::function<void()> yield;                     // once per entry (may be empty)
+    std::function<void(const QString &)> status;     // status-bar panel 1 (may be empty)
+    std::function<bool(const QString &)> fileExists; // default: FileFunctions::FileExists
+};
+
+/// The rows of the result list (QtCore only; the window paints marks and bands from the roles
+/// below). Rows of one group stand together after a load; sorting may interleave groups, and the
+/// colour bands then follow runs of equal group numbers (RebandRows).
+class ResultModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Role
+    {
+        MarkedRole = Qt::UserRole + 1, // bool: the row is marked (icon 17), else unmarked (18)
+        ShadedRole,                    // bool: the row's band is painted light blue
+        FullPathRole,                  // QString: folder + name
+    };
+
+    explicit ResultModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    /// Column headers, by column index.
+    static QString header(int column);
+
+    int size() const { return static_cast<int>(m_rows.size()); }
+    bool isEmpty() const { return m_rows.empty(); }
+    const ResultRow &row(int r) const { return m_rows[static_cast<size_t>(r)]; }
+    const std::vector<ResultRow> &rows() const { return m_rows; }
+
+    /// Empties the list and its bookkeeping.
+    void clear();
+    /// Replaces every row at once (one model reset); the bookkeeping is left to the caller.
+    void setRows(std::vector<ResultRow> rows);
+    /// Appends one row (a session load or the zero-size listing).
+    void appendRow(ResultRow row);
+    /// Changes the name of row r (after a rename).
+    void setName(int r, const QString &name);
+
+    /// Fills the list from the result collection: one row per entry whose file still exists,
+    /// groups numbered from 1 by changes of the shade (Item4), bands = group numbers, the folder
+    /// list in the order first met. Appends to what the list holds.
+    void LoadResultList(CHive &resultHive, const ResultLoadHooks &hooks = {});
+
+    // Group bookkeeping, as the scan, the session reader and the file actions keep it.
+    std::vector<qint32> GroupRowCount{0}; // rows per group number; entry 0 unused
+    qint32 GroupTotal = 0;
+    std::vector<qint32> RowBand;   // band of each row, by 0-based row index
+    bool BandingSuspended = false; // colouring off after an error inside it
+    bool BandingOn = false;        // colouring installed (after a load or a reband)
+
+    /// Recomputes the bands from the rows as they stand: runs of equal group numbers, 1, 2, ...
+    void RebandRows();
+    /// Rebuilds GroupRowCount from the rows as they stand (grown as group numbers require).
+    void rebuildGroupRowCount();
+    /// Removes the rows of groups left with a single row; in the zero-size listing (every row
+    /// is kept) it only refreshes. Rebands unless zeroSizeListing.
+    void DropSingleRowGroups(bool zeroSizeListing);
+
+    /// The distinct folders of the last load, compared without regard to case, in the order
+    /// first met (the advanced-marking folder list).
+    const QStringList &folders() const { return m_folders; }
+    void setFolders(QStringList folders) { m_folders = std::move(folders); }
+
+    // Marks.
+    bool isMarked(int r) const { return m_rows[static_cast<size_t>(r)].marked; }
+    void setMarked(int r, bool marked);
+    /// Sets every row's mark from fn(row index, row) in one pass, with one change notification.
+    void setMarks(const std::function<bool(int, const ResultRow &)> &fn);
+    /// Number of marked rows and the sum of their sizes.
+    qint64 markedCount() const;
+    qint64 markedTotal() const;
+    /// "Total Files Marked N Size ..." for the status bar.
+    static QString summaryText(qint64 count, double total);
+
+    /// Removes every row for which pred is true (in one pass); returns how many went.
+    int removeRowsIf(const std::function<bool(const ResultRow &)> &pred);
+
+    /// Sorts the rows by one column's text (0 = file name, 3 = version, 5 = path, 9 = ext: without
+    /// regard to case; 6, 7, 8: the fixed-width keys), stable, over keys computed once. Columns 1
+    /// and 4 sort by their numbers, 2 by its date.
+    void sortByColumn(int column, bool ascending);
+
+private:
+    void appendGroupRow(ResultRow row, qint32 band);
+
+    std::vector<ResultRow> m_rows;
+    QStringList m_folders;
+};

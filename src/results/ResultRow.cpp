@@ -1,0 +1,81 @@
+#include "results/ResultRow.h"
+
+#include "core/TextFormat.h"
+#include "core/VbNumeric.h"
+
+#include <cmath>
+
+QString GetExtension(const QString &fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    return dot < 0 ? QString() : fileName.mid(dot + 1);
+}
+
+QString ResultRow::column(int c) const
+{
+    switch (c)
+    {
+    case ColName:
+        return name;
+    case ColSize:
+        return texts && texts->size ? *texts->size : QString::number(size);
+    case ColModified:
+        if (texts && texts->modified)
+            return *texts->modified;
+        return stamp > 0 ? TextFormat::dateTextFromStamp(stamp) : QString();
+    case ColVersion:
+        return version;
+    case ColGroup:
+        return group > 0 ? QString::number(group) : QStringLiteral("N/A");
+    case ColPath:
+        return path;
+    case ColSortSize:
+        return texts && texts->sortSize ? *texts->sortSize : TextFormat::pad12(size);
+    case ColSortDate:
+        if (texts && texts->sortDate)
+            return *texts->sortDate;
+        return stamp > 0 ? QString::number(stamp).rightJustified(14, u'0') : QString();
+    case ColSortGrpno:
+        if (texts && texts->sortGrpno)
+            return *texts->sortGrpno;
+        return sortGroup > 0 ? TextFormat::pad11(sortGroup) : QString();
+    case ColExt:
+        return GetExtension(name);
+    default:
+        return QString();
+    }
+}
+
+ResultRow ResultRow::fromColumns(const QString &name, const QString &size, const QString &modified,
+                                 const QString &version, qint32 group, const QString &path, const QString &sortSize,
+                                 const QString &sortDate, const QString &sortGrpno)
+{
+    ResultRow row;
+    row.name = name;
+    row.path = path;
+    row.version = version;
+    row.group = group;
+    row.size = static_cast<qint64>(std::fabs(VbNumeric::Val(size)));
+    row.stamp = TextFormat::packedStamp(modified).value_or(0);
+    const double grp = VbNumeric::Val(sortGrpno);
+    row.sortGroup = grp >= 1 && grp <= 2147483647.0 ? static_cast<qint32>(grp) : 0;
+
+    // Keep every text the numbers would not write back exactly.
+    ResultRowTexts texts;
+    bool any = false;
+    auto keep = [&any](std::optional<QString> &slot, const QString &text, const QString &made) {
+        if (text != made)
+        {
+            slot = text;
+            any = true;
+        }
+    };
+    keep(texts.size, size, row.column(ColSize));
+    keep(texts.modified, modified, row.column(ColModified));
+    keep(texts.sortSize, sortSize, row.column(ColSortSize));
+    keep(texts.sortDate, sortDate, row.column(ColSortDate));
+    keep(texts.sortGrpno, sortGrpno, row.column(ColSortGrpno));
+    if (any)
+        row.texts = std::make_shared<const ResultRowTexts>(std::move(texts));
+    return row;
+}

@@ -1,0 +1,62 @@
+// One row of the result list: a duplicate file with its group, mark and hidden sort keys.
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+/// Texts of a row read from a session file that its numbers do not reproduce (a hand-edited or
+/// foreign file); kept so that saving the row again writes what was read.
+struct ResultRowTexts
+{
+    std::optional<QString> size;      // column 1
+    std::optional<QString> modified;  // column 2
+    std::optional<QString> sortSize;  // column 6
+    std::optional<QString> sortDate;  // column 7
+    std::optional<QString> sortGrpno; // column 8
+};
+
+/// Columns: 0 "File Name", 1 "Size(Bytes)", 2 "Last Modified.", 3 "File Version", 4 "Group",
+/// 5 "Path", 6 "sortSize", 7 "sortDate", 8 "sortGrpno", 9 "Ext". Numbers are kept as numbers and
+/// written out on demand, so a million rows stay small.
+struct ResultRow
+{
+    enum Column
+    {
+        ColName = 0,
+        ColSize = 1,
+        ColModified = 2,
+        ColVersion = 3,
+        ColGroup = 4,
+        ColPath = 5,
+        ColSortSize = 6,
+        ColSortDate = 7,
+        ColSortGrpno = 8,
+        ColExt = 9,
+        ColumnCount = 10
+    };
+
+    QString name;         // column 0
+    QString path;         // column 5: the folder, ending with "/"
+    QString version;      // column 3
+    qint64 size = 0;      // column 1; column 6 is it with 12 digits
+    qint64 stamp = 0;     // last modified as yyyymmddhhnnss (local time); 0 when unknown
+    qint32 group = 0;     // column 4; 0 shows "N/A" (the zero-size listing has no groups)
+    qint32 sortGroup = 0; // column 8 with 11 digits; 0 shows ""
+    bool marked = false;  // the mark (icon 17 marked, 18 unmarked)
+    std::shared_ptr<const ResultRowTexts> texts;
+
+    /// The text of column c (0..9) as the list shows it and files store it.
+    QString column(int c) const;
+    QString fullPath() const { return path + name; }
+
+    /// A row from the ten column texts (the session reader's way in); numbers that do not
+    /// reproduce their text keep the text.
+    static ResultRow fromColumns(const QString &name, const QString &size, const QString &modified,
+                                 const QString &version, qint32 group, const QString &path, const QString &sortSize,
+                                 const QString &sortDate, const QString &sortGrpno);
+};
+
+/// The text after the last "." of a file name, or "" when it has none.
+QString GetExtension(const QString &fileName);
