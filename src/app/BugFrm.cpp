@@ -1,0 +1,102 @@
+#include "app/BugFrm.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QSysInfo>
+#include <QVBoxLayout>
+
+BugFrm::BugFrm(const ErrorReport &report, QWidget *parent) : QDialog(parent), m_report(report)
+{
+    setObjectName(QStringLiteral("BugFrm"));
+    setWindowTitle(QStringLiteral("Error"));
+
+    auto *icon = new QLabel(this);
+    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(32, 32));
+    auto *intro = new QLabel(QStringLiteral("An unexpected error occurred."), this);
+    auto *details = new QGridLayout;
+    const QList<QPair<QString, QString>> rows{
+        {QStringLiteral("Error number:"), QString::number(report.number)},
+        {QStringLiteral("Description:"), report.description},
+        {QStringLiteral("While:"), report.label},
+        {QStringLiteral("Line:"), QString::number(report.line)},
+    };
+    for (int i = 0; i < rows.size(); ++i)
+    {
+        details->addWidget(new QLabel(rows[i].first, this), i, 0);
+        auto *value = new QLabel(rows[i].second, this);
+        value->setObjectName(QStringLiteral("lblValue%1").arg(i));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setWordWrap(true);
+        details->addWidget(value, i, 1);
+    }
+    lblStatus = new QLabel(this);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+
+    cmdRetry = new QPushButton(QStringLiteral("Retry"), this);
+    cmdRetry->setObjectName(QStringLiteral("cmdRetry"));
+    cmdAbort = new QPushButton(QStringLiteral("Abort"), this);
+    cmdAbort->setObjectName(QStringLiteral("cmdAbort"));
+    cmdSend = new QPushButton(QStringLiteral("Send Error Report"), this);
+    cmdSend->setObjectName(QStringLiteral("cmdSend"));
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(cmdRetry, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cmdAbort, QDialogButtonBox::RejectRole);
+    buttons->addButton(cmdSend, QDialogButtonBox::ActionRole);
+    cmdRetry->setDefault(true);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    auto *text = new QVBoxLayout;
+    text->addWidget(intro);
+    text->addLayout(details);
+    top->addLayout(text, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(lblStatus);
+    layout->addWidget(buttons);
+
+    connect(cmdRetry, &QPushButton::clicked, this, &BugFrm::cmdRetry_Click);
+    connect(cmdAbort, &QPushButton::clicked, this, &BugFrm::cmdAbort_Click);
+    connect(cmdSend, &QPushButton::clicked, this, &BugFrm::cmdSend_Click);
+}
+
+QString BugFrm::reportText(const ErrorReport &report)
+{
+    return QStringLiteral("Corvina %1 error report\nError number: %2\nDescription: %3\nWhile: %4\nLine: %5\n"
+                          "Qt: %6\nSystem: %7 (%8)\n")
+        .arg(QApplication::applicationVersion(), QString::number(report.number), report.description, report.label,
+             QString::number(report.line), QString::fromLatin1(qVersion()), QSysInfo::prettyProductName(),
+             QSysInfo::currentCpuArchitecture());
+}
+
+void BugFrm::cmdRetry_Click()
+{
+    m_choice = ErrorChoice::Retry;
+    accept();
+}
+
+void BugFrm::cmdAbort_Click()
+{
+    m_choice = ErrorChoice::Abort;
+    reject();
+}
+
+void BugFrm::cmdSend_Click()
+{
+    // Corvina sends nothing over the network by itself: the report goes to the clipboard, to be
+    // pasted wherever the user chooses.
+    QApplication::clipboard()->setText(reportText(m_report));
+    lblStatus->setText(QStringLiteral("The error report was copied to the clipboard."));
+}
+
+ErrorChoice QtErrorReporter::report(const ErrorReport &report)
+{
+    BugFrm form(report, m_owner);
+    form.exec();
+    return form.choice();
+}

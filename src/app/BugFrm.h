@@ -1,0 +1,45 @@
+// The common report of unexpected failures: Retry, Abort or "Send Error Report".
+#pragma once
+
+#include "core/ErrorReport.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+class BugFrm : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit BugFrm(const ErrorReport &report, QWidget *parent = nullptr);
+
+    /// Abort unless Retry was pressed (closing the window is an Abort).
+    ErrorChoice choice() const { return m_choice; }
+
+    /// The report as text, with the program's and the system's versions.
+    static QString reportText(const ErrorReport &report);
+
+private:
+    void cmdRetry_Click();
+    void cmdAbort_Click();
+    void cmdSend_Click();
+
+    ErrorReport m_report;
+    ErrorChoice m_choice = ErrorChoice::Abort;
+    QLabel *lblStatus;
+    QPushButton *cmdRetry;
+    QPushButton *cmdAbort;
+    QPushButton *cmdSend;
+};
+
+/// The ErrorReporter of the program: shows a fresh BugFrm for each failure.
+class QtErrorReporter : public ErrorReporter
+{
+public:
+    explicit QtErrorReporter(QWidget *owner = nullptr) : m_owner(owner) {}
+    ErrorChoice report(const ErrorReport &report) override;
+
+private:
+    QWidget *m_owner;
+};

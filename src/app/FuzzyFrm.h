@@ -1,0 +1,11 @@
+// Explains fuzzy matching, with an example picture.
+#pragma once
+
+#include <QDialog>
+
+class FuzzyFrm : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit FuzzyFrm(QWidget *parent = nullptr);
+};

@@ -1,0 +1,80 @@
+#include "app/BugFrm.h"
+#include "app/CommonDlg.h"
+#include "app/FuzzyFrm.h"
+#include "search/frmTooManyFiles.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// Presses the named button of whatever modal window is open once the event loop runs.
+void pressLater(const char *buttonName)
+{
+    QTimer::singleShot(0, [name = QString::fromLatin1(buttonName)] {
+        QWidget *modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        auto *button = modal->findChild<QPushButton *>(name);
+        ASSERT_NE(button, nullptr) << name.toStdString();
+        button->click();
+    });
+}
+} // namespace
+
+TEST(CommonDlg, FiltersAndDefaultSuffix)
+{
+    EXPECT_EQ(CommonDlg::qtFilter(QStringLiteral("Error Logs|*.log")), QStringLiteral("Error Logs (*.log)"));
+    EXPECT_EQ(CommonDlg::qtFilter(QStringLiteral("Error Logs|*.log|")), QStringLiteral("Error Logs (*.log)"));
+    EXPECT_EQ(CommonDlg::qtFilter(QStringLiteral("Pictures|*.jpg;*.png|All|*.*")),
+              QStringLiteral("Pictures (*.jpg *.png);;All (*.*)"));
+    EXPECT_EQ(CommonDlg::defaultSuffix(QStringLiteral("Corvina(*.cvf)|*.cvf")), QStringLiteral("cvf"));
+    EXPECT_EQ(CommonDlg::defaultSuffix(QStringLiteral("All|*.*")), QString());
+}
+
+TEST(frmTooManyFiles, OkProceedsCancelStops)
+{
+    EXPECT_EQ(frmTooManyFiles::titleFor(100001),
+              QStringLiteral("You are about to scan a collection of too many files, total 100001 files.  "));
+    frmTooManyFiles ok;
+    ok.setTotalFiles(100001);
+    pressLater("Command2");
+    ok.exec();
+    EXPECT_TRUE(ok.Proceed);
+    frmTooManyFiles cancel;
+    cancel.Proceed = true;
+    pressLater("Command1");
+    cancel.exec();
+    EXPECT_FALSE(cancel.Proceed);
+    EXPECT_EQ(cancel.windowTitle(), QStringLiteral("Warning"));
+}
+
+TEST(BugFrm, RetryAbortAndTheReportText)
+{
+    const ErrorReport report{53, QStringLiteral("File not found"), QStringLiteral("Scanning"), 42};
+    QtErrorReporter reporter;
+    pressLater("cmdRetry");
+    EXPECT_EQ(reporter.report(report), ErrorChoice::Retry);
+    pressLater("cmdAbort");
+    EXPECT_EQ(reporter.report(report), ErrorChoice::Abort);
+
+    BugFrm frm(report);
+    frm.findChild<QPushButton *>(QStringLiteral("cmdSend"))->click();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(QStringLiteral("File not found")));
+    EXPECT_TRUE(BugFrm::reportText(report).contains(QStringLiteral("While: Scanning")));
+    EXPECT_EQ(frm.choice(), ErrorChoice::Abort) << "closing without Retry aborts";
+}
+
+TEST(FuzzyFrm, ExplainsAndCloses)
+{
+    FuzzyFrm frm;
+    EXPECT_EQ(frm.windowTitle(), QStringLiteral("Fuzzy  match"));
+    EXPECT_TRUE(
+        frm.findChild<QLabel *>(QStringLiteral("Label2"))->text().startsWith(QStringLiteral("File A is identical")));
+    pressLater("Command1");
+    EXPECT_EQ(frm.exec(), QDialog::Accepted);
+}
