@@ -1,0 +1,66 @@
+// "Add/Exclude Folders": describes one search location, or an excluded folder.
+#pragma once
+
+#include "search/SearchLocation.h"
+
+#include <QDialog>
+
+class Prompter;
+class SettingsStore;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+class FolderFrm : public QDialog
+{
+    Q_OBJECT
+public:
+    FolderFrm(Prompter &prompter, SettingsStore &settings, QWidget *parent = nullptr);
+
+    /// Fills the dialog from an existing row before it is shown, to change that row.
+    void fillForChange(const SearchLocation &row);
+
+    /// The location the dialog describes after OK (folder, flag, mask, sizes, icon).
+    SearchLocation location() const;
+
+    // Results, read by the caller after OK.
+    QString Folder;
+    QString SubFolder;
+    QString FileTypes;
+    bool Exclude = false;
+
+    QLineEdit *Text1;
+    QToolButton *Command2;
+    QCheckBox *Check1;
+    QCheckBox *Check2;
+    QComboBox *cmbFileMask;
+    QLineEdit *txtMin;
+    QLineEdit *txtMax;
+    QPushButton *cmdOK;
+    QPushButton *Command1;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Activate();
+    void Command2_Click();
+    void Check2_Click();
+    bool txtMin_Validate();
+    bool txtMax_Validate();
+    void cmbFileMask_Validate();
+    void cmdOK_Click();
+    void Command1_Click();
+    void updateOk();
+
+    Prompter &m_prompter;
+    SettingsStore &m_settings;
+    QStringList m_masks;
+    bool m_filledForChange = false;
+    bool m_activated = false;
+    bool m_subFoldersBeforeExclude = true;
+    bool m_maxJustRefused = false; // a refused maximum stops the OK click that moved the focus
+};
