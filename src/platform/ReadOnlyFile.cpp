@@ -1,0 +1,79 @@
+#include "platform/ReadOnlyFile.h"
+
+#include "platform/NativePath.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
+
+ReadOnlyFile::ReadOnlyFile(ReadOnlyFile &&other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1)), m_size(std::exchange(other.m_size, 0))
+{}
+
+ReadOnlyFile &ReadOnlyFile::operator=(ReadOnlyFile &&other) noexcept
+{
+    if (this != &other)
+    {
+        close();
+        m_fd = std::exchange(other.m_fd, -1);
+        m_size = std::exchange(other.m_size, 0);
+    }
+    return *this;
+}
+
+bool ReadOnlyFile::open(const QString &path)
+{
+    close();
+    // O_NONBLOCK: a FIFO put in a file's place must not hang the scan; it is refused below.
+    const int fd = ::open(NativePath::encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+    {
+        ::close(fd);
+        return false;
+    }
+    m_fd = fd;
+    m_size = static_cast<qint64>(st.st_size);
+    return true;
+}
+
+void ReadOnlyFile::close()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    m_size = 0;
+}
+
+qint64 ReadOnlyFile::readAt(char *buffer, qint64 length, qint64 offset) const
+{
+    if (m_fd < 0)
+        return -1;
+    qint64 done = 0;
+    while (done < length)
+    {
+        const ssize_t n =
+            ::pread(m_fd, buffer + done, static_cast<size_t>(length - done), static_cast<off_t>(offset + done));
+        if (n < 0)
+        {
+            if (errno == EINTR)
+                continue;
+            return -1;
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+void ReadOnlyFile::adviseSequential() const
+{
+    if (m_fd >= 0)
+        ::posix_fadvise(m_fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+}

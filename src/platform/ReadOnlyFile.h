@@ -1,0 +1,36 @@
+// A regular file opened for reading by its exact name, read at explicit offsets.
+#pragma once
+
+#include <QString>
+
+/// Opens only regular files, never through a symbolic link in the last component and never
+/// blocking on a FIFO that took a file's place. Move-only; closes itself.
+class ReadOnlyFile
+{
+public:
+    ReadOnlyFile() = default;
+    ~ReadOnlyFile() { close(); }
+    ReadOnlyFile(ReadOnlyFile &&other) noexcept;
+    ReadOnlyFile &operator=(ReadOnlyFile &&other) noexcept;
+    ReadOnlyFile(const ReadOnlyFile &) = delete;
+    ReadOnlyFile &operator=(const ReadOnlyFile &) = delete;
+
+    /// Opens path (a NativePath text); false when it is not a regular file that can be read.
+    bool open(const QString &path);
+    bool isOpen() const { return m_fd >= 0; }
+    void close();
+
+    /// The length when the file was opened.
+    qint64 size() const { return m_size; }
+
+    /// Reads up to length bytes at offset; returns the count read (less only at the end of the
+    /// file), or -1 on a read error.
+    qint64 readAt(char *buffer, qint64 length, qint64 offset) const;
+
+    /// Tells the system the file will be read from start to end once.
+    void adviseSequential() const;
+
+private:
+    int m_fd = -1;
+    qint64 m_size = 0;
+};
