@@ -1,0 +1,263 @@
+#include "engine/SearchEngine.h"
+
+#include "core/TextFormat.h"
+#include "core/VbNumeric.h"
+#include "engine/VersionReader.h"
+#include "platform/FileFunctions.h"
+#include "platform/ReadOnlyFile.h"
+
+#include <zlib.h>
+
+#include <cstring>
+#include <vector>
+
+namespace
+{
+const QString FindSameLabel = QStringLiteral("Find Same");
+const QString FindDuplicatesLabel = QStringLiteral("Find Duplicates");
+
+constexpr qint64 FuzzyBlock = 1000;
+// Large reads; what is compared keeps the 1000-byte block rules.
+constexpr qint64 ReadChunk = 1000 * 256;
+
+bool sameSizeKey(const QString &a, const QString &b)
+{
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+QString fullPath(const CHive &hive, qint32 p)
+{
+    return hive.at(p, 2).toString() + hive.at(p, 1).toString();
+}
+
+void showProgress(ScanContext &ctx, qint32 p, qint32 t)
+{
+    const QString q = TextFormat::oneDecimal(100.0 / t * p);
+    const QString counts = QString::number(p) + u'/' + QString::number(t);
+    if (ctx.sink.minimized())
+        ctx.sink.caption(q + u'%' + QStringLiteral(" (") + counts + u')');
+    else
+        ctx.sink.status(QStringLiteral("Searching for duplicates...(") + counts + QStringLiteral(") ") + q + u'%');
+}
+
+bool filesMatch(const ScanOptions &options, const QString &a, const QString &b)
+{
+    if (options.engine == ScanOptions::Crc32)
+        return SearchEngine::CRC(a, b);
+    if (options.fuzzy)
+        return SearchEngine::CompareFilesFuzzy(a, b) == 1;
+    return SearchEngine::CompareFilesExact(a, b) == 1;
+}
+
+// Appends entry p of GroupHive to ResultHive with the current shade.
+void appendResult(ScanContext &ctx, qint32 p)
+{
+    const CHive &g = ctx.GroupHive;
+    ctx.ResultHive.Add(g.at(p, 0), g.at(p, 1), g.at(p, 2), GetFileVersionText(fullPath(g, p)), ctx.GroupShade,
+                       g.at(p, 3));
+}
+
+void flipShade(ScanContext &ctx)
+{
+    ctx.GroupShade = ctx.GroupShade != 1 ? 1 : 2;
+}
+
+// Repeated listings of one file (overlapping locations) stand next to each other after sorting.
+void dropRepeatedListings(ScanContext &ctx)
+{
+    CHive &g = ctx.GroupHive;
+    qint32 i = 1;
+    while (i < g.Count())
+    {
+        if (fullPath(g, i) == fullPath(g, i + 1))
+        {
+            g.Remove(i + 1);
+            --ctx.TotalFiles;
+        }
+        else
+            ++i;
+    }
+}
+} // namespace
+
+namespace SearchEngine
+{
+void FindSameSize(ScanContext &ctx)
+{
+    CHive &files = ctx.FileHive;
+    const qint32 t = files.Count();
+    qint32 p = 0;
+    qint32 i = 1;
+    for (;;)
+    {
+        if (!ctx.keepGoing())
+            return;
+        if (i >= files.Count())
+            return;
+        const bool ok = runStep(ctx.sink.errors(), FindSameLabel, [&] {
+            const QString k = files.at(i, 0).toString();
+            if (sameSizeKey(k, files.at(i + 1, 0).toString()))
+            {
+                ctx.GroupHive.Clear();
+                for (;;)
+                {
+                    if (ctx.CancelSearch || !sameSizeKey(files.at(i, 0).toString(), k))
+                        break;
+                    ctx.GroupHive.Add(files.at(i, 0), files.at(i, 1), files.at(i, 2), files.at(i, 3), 1, 1);
+                    if (i == files.Count())
+                        break;
+                    ++i;
+                    ++p;
+                }
+                CompareGroup(ctx);
+            }
+            else
+            {
+                files.Remove(i);
+                ++p;
+            }
+            showProgress(ctx, p, t);
+        });
+        if (!ok)
+            return;
+    }
+}
+
+void CompareGroup(ScanContext &ctx)
+{
+    if (!runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] { dropRepeatedListings(ctx); }))
+        return;
+    CHive &g = ctx.GroupHive;
+    const qint32 n = g.Count();
+    for (qint32 i = 1; i <= n; ++i)
+    {
+        bool started = false;
+        qint32 j = i + 1;
+        while (j <= g.Count())
+        {
+            if (!ctx.keepGoing())
+                return;
+            const bool ok = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
+                if (!filesMatch(ctx.options, fullPath(g, i), fullPath(g, j)))
+                {
+                    ++j;
+                    return;
+                }
+                if (!started)
+                {
+                    flipShade(ctx);
+                    appendResult(ctx, i);
+                    started = true;
+                }
+                appendResult(ctx, j);
+                ++ctx.DuplicateCount;
+                ctx.DuplicateSize += static_cast<qint64>(VbNumeric::Val(g.at(j, 0).toString()));
+                g.Remove(j);
+            });
+            if (!ok)
+                return;
+        }
+    }
+}
+
+int CompareFilesExact(const QString &path1, const QString &path2)
+{
+    ReadOnlyFile a;
+    ReadOnlyFile b;
+    if (!a.open(path1) || !b.open(path2))
+        return -1;
+    if (a.size() != b.size())
+        return 0;
+    std::vector<char> bufA(static_cast<size_t>(ReadChunk));
+    std::vector<char> bufB(static_cast<size_t>(ReadChunk));
+    const qint64 length = a.size();
+    for (qint64 offset = 0; offset < length; offset += ReadChunk)
+    {
+        const qint64 want = qMin(ReadChunk, length - offset);
+        if (a.readAt(bufA.data(), want, offset) != want || b.readAt(bufB.data(), want, offset) != want)
+            return -1;
+        if (std::memcmp(bufA.data(), bufB.data(), static_cast<size_t>(want)) != 0)
+            return 0;
+    }
+    return 1;
+}
+
+int CompareFilesFuzzy(const QString &path1, const QString &path2)
+{
+    for (const QString *path : {&path1, &path2})
+    {
+        if (isHiddenFile(*path) || !FileFunctions::FileExists(*path))
+            return -1;
+    }
+    ReadOnlyFile a;
+    ReadOnlyFile b;
+    if (!a.open(path1) || !b.open(path2))
+        return -1;
+    if (a.size() != b.size())
+        return 0;
+    const qint64 blocks = a.size() / FuzzyBlock;
+    if (blocks == 0)
+        return -1;
+    std::vector<char> bufA(static_cast<size_t>(ReadChunk));
+    std::vector<char> bufB(static_cast<size_t>(ReadChunk));
+    const qint64 wholeLength = blocks * FuzzyBlock;
+    qint64 equal = 0;
+    for (qint64 offset = 0; offset < wholeLength; offset += ReadChunk)
+    {
+        const qint64 want = qMin(ReadChunk, wholeLength - offset);
+        if (a.readAt(bufA.data(), want, offset) != want || b.readAt(bufB.data(), want, offset) != want)
+            return -1;
+        for (qint64 k = 0; k < want; k += FuzzyBlock)
+        {
+            if (std::memcmp(bufA.data() + k, bufB.data() + k, FuzzyBlock) == 0)
+                ++equal;
+        }
+    }
+    return fuzzyAccepts(equal, blocks) ? 1 : 0;
+}
+
+bool CRC(const QString &FileName1, const QString &FileName2)
+{
+    const std::optional<quint32> a = fileCrc32(FileName1);
+    const std::optional<quint32> b = fileCrc32(FileName2);
+    return a && b && crcText(*a) == crcText(*b);
+}
+
+std::optional<quint32> fileCrc32(const QString &path)
+{
+    ReadOnlyFile f;
+    if (!f.open(path))
+        return std::nullopt;
+    f.adviseSequential();
+    std::vector<char> buf(static_cast<size_t>(ReadChunk));
+    uLong crc = crc32(0L, Z_NULL, 0);
+    for (qint64 offset = 0;;)
+    {
+        const qint64 n = f.readAt(buf.data(), ReadChunk, offset);
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        crc = crc32(crc, reinterpret_cast<const Bytef *>(buf.data()), static_cast<uInt>(n));
+        offset += n;
+    }
+    return static_cast<quint32>(crc);
+}
+
+QString crcText(quint32 crc)
+{
+    return QStringLiteral("%1").arg(crc, 8, 16, QLatin1Char('0')).toUpper();
+}
+
+bool fuzzyAccepts(qint64 equal, qint64 blocks)
+{
+    const double q = 100.0 / static_cast<double>(blocks) * static_cast<double>(equal);
+    return VbNumeric::roundHalfEven(q * 10000.0) / 10000.0 >= 50.0;
+}
+
+bool isHiddenFile(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return path.mid(slash + 1).startsWith(u'.');
+}
+} // namespace SearchEngine

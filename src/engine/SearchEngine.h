@@ -1,0 +1,42 @@
+// The content engines: Byte to Byte (exact or fuzzy) and CRC32 over the sorted file records.
+#pragma once
+
+#include "engine/ScanTypes.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace SearchEngine
+{
+/// Cuts ctx.FileHive (sorted by size key) into runs of equal size, removes files of unique size
+/// and hands each run to CompareGroup through ctx.GroupHive. Progress goes to the sink.
+void FindSameSize(ScanContext &ctx);
+
+/// Drops repeated listings of one file from ctx.GroupHive, then appends every group of matching
+/// files to ctx.ResultHive with the method chosen in ctx.options, and updates the counters.
+void CompareGroup(ScanContext &ctx);
+
+/// 1 = same length and same bytes, 0 = different, -1 = a file could not be opened or read.
+int CompareFilesExact(const QString &path1, const QString &path2);
+
+/// 1 = same length and at least half of the whole 1000-byte blocks equal, 0 = not, -1 = a file
+/// is missing, hidden, unreadable, or shorter than one block.
+int CompareFilesFuzzy(const QString &path1, const QString &path2);
+
+/// True when both files can be read and their CRC-32 checksums are equal.
+bool CRC(const QString &FileName1, const QString &FileName2);
+
+/// The CRC-32 of a file's whole content; nothing when it cannot be read.
+std::optional<quint32> fileCrc32(const QString &path);
+
+/// A checksum as eight upper-case hexadecimal digits.
+QString crcText(quint32 crc);
+
+/// The fuzzy verdict for `equal` equal blocks out of `blocks` (at least 1): 100 / blocks * equal,
+/// rounded to four decimals, is 50 or more.
+bool fuzzyAccepts(qint64 equal, qint64 blocks);
+
+/// True for a name that the fuzzy look-up does not find: a hidden file (a leading ".").
+bool isHiddenFile(const QString &path);
+} // namespace SearchEngine

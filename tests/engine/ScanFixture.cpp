@@ -1,0 +1,60 @@
+#include "ScanFixture.h"
+
+#include "core/SortingLib.h"
+#include "core/TextCompare.h"
+#include "core/TextFormat.h"
+
+#include <QFileInfo>
+
+void loadFileHive(ScanContext &ctx, const QStringList &paths)
+{
+    std::vector<QString> records;
+    for (const QString &path : paths)
+    {
+        const QFileInfo info(path);
+        const QString folder = info.absolutePath() + u'/';
+        records.push_back(TextFormat::pad12(info.size()) + u'?' + info.fileName() + u'?' + folder + u'?' +
+                          TextFormat::dateText(info.lastModified()));
+    }
+    SortingLib::SortStrings(records, true,
+                            [](const QString &a, const QString &b) { return TextCompare::compareNoCase(a, b); });
+    for (const QString &record : records)
+    {
+        const QStringList f = record.split(u'?');
+        ctx.FileHive.Add(f[0], f[1], f[2], f[3], 1, 1);
+    }
+    ctx.TotalFiles = static_cast<qint32>(paths.size());
+}
+
+ScanOutcome outcomeOf(const ScanContext &ctx)
+{
+    ScanOutcome out;
+    const CHive &r = ctx.ResultHive;
+    for (qint32 p = 1; p <= r.Count(); ++p)
+    {
+        std::array<QString, 6> row;
+        for (int v = 0; v < 6; ++v)
+            row[static_cast<size_t>(v)] = r.at(p, v).toString();
+        out.results.push_back(row);
+    }
+    out.totalFiles = ctx.TotalFiles;
+    out.duplicateCount = ctx.DuplicateCount;
+    out.duplicateSize = ctx.DuplicateSize;
+    out.groupShade = ctx.GroupShade;
+    return out;
+}
+
+std::vector<QStringList> groupsOf(const CHive &resultHive)
+{
+    std::vector<QStringList> groups;
+    QString shade;
+    for (qint32 p = 1; p <= resultHive.Count(); ++p)
+    {
+        const QString s = resultHive.at(p, 4).toString();
+        if (groups.empty() || s != shade)
+            groups.emplace_back();
+        shade = s;
+        groups.back() << resultHive.at(p, 2).toString() + resultHive.at(p, 1).toString();
+    }
+    return groups;
+}

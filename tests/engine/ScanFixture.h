@@ -1,0 +1,50 @@
+// What the engine tests share: a sink that records progress, the file records of real files
+// loaded into FileHive the way a scan loads them, and a scan's outcome as plain values.
+#pragma once
+
+#include "engine/ScanTypes.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+class TestSink : public ScanSink
+{
+public:
+    /// Answers keepGoing() with go(call number, from 1) when set, else true.
+    std::function<bool(int)> go;
+    bool isMinimized = false;
+    int keepGoingCalls = 0;
+    QStringList statuses;
+    QStringList captions;
+    ScriptedErrorReporter reporter;
+
+    bool keepGoing() override { return go ? go(++keepGoingCalls) : (++keepGoingCalls, true); }
+    bool minimized() const override { return isMinimized; }
+    void status(const QString &text) override { statuses << text; }
+    void caption(const QString &text) override { captions << text; }
+    ErrorReporter &errors() override { return reporter; }
+};
+
+/// Loads the records of the files (full paths; a path may repeat, as from overlapping
+/// locations) into ctx.FileHive in sorted order, and sets ctx.TotalFiles to their number.
+void loadFileHive(ScanContext &ctx, const QStringList &paths);
+
+/// Everything a content scan leaves behind.
+struct ScanOutcome
+{
+    std::vector<std::array<QString, 6>> results; // ResultHive entries, Item .. Item5 as text
+    qint32 totalFiles = 0;
+    qint32 duplicateCount = 0;
+    qint64 duplicateSize = 0;
+    qint16 groupShade = 0;
+    bool operator==(const ScanOutcome &) const = default;
+};
+ScanOutcome outcomeOf(const ScanContext &ctx);
+
+/// The groups of ResultHive as lists of full paths.
+std::vector<QStringList> groupsOf(const CHive &resultHive);
