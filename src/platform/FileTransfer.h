@@ -1,0 +1,39 @@
+// Copy, move, rename and delete that never overwrite an existing file.
+#pragma once
+
+#include "platform/FileOpResult.h"
+#include "platform/FileStatus.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace FileTransfer
+{
+/// "name (n).ext" for n >= 2 and name itself for n <= 1; a leading dot does not start an
+/// extension (".profile (2)"). The name part is shortened when the result would be longer than
+/// maxBytes in the file system's encoding.
+QString numberedName(const QString &name, int n, qsizetype maxBytes = 255);
+
+/// Called between blocks of a long copy, so that the window can repaint.
+using Pulse = std::function<void()>;
+
+/// Copies the file into destFolder under its own name or, when that is taken, the first free
+/// numbered name; the free name is taken atomically, so nothing is ever overwritten. The copy
+/// keeps the source's permissions and times. A missing destination folder is created; a relative
+/// one is refused.
+FileOpResult copyNoClobber(const QString &source, const QString &destFolder, const Pulse &pulse = {});
+
+/// Moves the file as copyNoClobber names it. Within one file system it is a rename; across file
+/// systems the file is copied, flushed, read back and compared, and the source is removed only
+/// when both agree. With expected, a file that is no longer exactly that one is left alone.
+FileOpResult moveNoClobber(const QString &source, const QString &destFolder, const FileStatus *expected = nullptr,
+                           const Pulse &pulse = {});
+
+/// Renames within the file system; refuses when newPath names an existing file (a change of
+/// letter case only, on a file system that ignores case, is allowed).
+FileOpResult renameNoReplace(const QString &oldPath, const QString &newPath);
+
+/// Removes the file for good. With expected, a file that is no longer exactly that one is left.
+FileOpResult deleteForGood(const QString &path, const FileStatus *expected = nullptr);
+} // namespace FileTransfer

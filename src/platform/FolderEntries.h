@@ -1,0 +1,22 @@
+// Listing one folder's entries, and removing a folder that is empty.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace FolderEntries
+{
+struct Entry
+{
+    QString name;  // without the folder; "." and ".." are never listed
+    bool isFolder; // a real folder; a link to one is not
+};
+
+/// Calls visit for each entry of folder until it returns false. False when the folder could
+/// not be listed.
+bool forEach(const QString &folder, const std::function<bool(const Entry &)> &visit);
+
+/// Removes the folder when it is empty; a folder holding anything is never touched.
+bool removeEmptyFolder(const QString &folder);
+} // namespace FolderEntries

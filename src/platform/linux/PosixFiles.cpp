@@ -1,0 +1,247 @@
+#include "platform/linux/PosixFiles.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace
+{
+constexpr size_t kBlock = 1 << 20;
+
+bool writeAll(int fd, const char *data, size_t size)
+{
+    while (size > 0)
+    {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0)
+        {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Reads up to size bytes at offset, looping over short reads; -1 on failure.
+ssize_t readFull(int fd, char *data, size_t size, off_t offset)
+{
+    size_t done = 0;
+    while (done < size)
+    {
+        const ssize_t n = ::pread(fd, data + done, size - done, offset + static_cast<off_t>(done));
+        if (n < 0)
+        {
+            if (errno == EINTR)
+                continue;
+            return -1;
+        }
+        if (n == 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    return static_cast<ssize_t>(done);
+}
+
+// 0 when both open files hold the same bytes, 1 when they differ, -1 when reading failed.
+int compareContents(int a, int b, const std::function<void()> &pulse)
+{
+    std::vector<char> x(kBlock);
+    std::vector<char> y(kBlock);
+    for (off_t offset = 0;; offset += static_cast<off_t>(kBlock))
+    {
+        const ssize_t n = readFull(a, x.data(), kBlock, offset);
+        const ssize_t m = readFull(b, y.data(), kBlock, offset);
+        if (n < 0 || m < 0)
+            return -1;
+        if (n != m || std::memcmp(x.data(), y.data(), static_cast<size_t>(n)) != 0)
+            return 1;
+        if (n < static_cast<ssize_t>(kBlock))
+            return 0;
+        if (pulse)
+            pulse();
+    }
+}
+
+qint64 localStamp(time_t secs)
+{
+    struct tm t;
+    if (!::localtime_r(&secs, &t))
+        return 0;
+    return (qint64(t.tm_year) + 1900) * 10000000000LL + qint64(t.tm_mon + 1) * 100000000LL +
+           qint64(t.tm_mday) * 1000000LL + qint64(t.tm_hour) * 10000LL + qint64(t.tm_min) * 100LL + t.tm_sec;
+}
+
+// For calls whose failure is acceptable: the result is looked at and let go.
+void bestEffort(int) {}
+
+qint64 nanoseconds(const struct timespec &ts)
+{
+    return qint64(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+}
+} // namespace
+
+namespace PosixFiles
+{
+FileStatus statusOf(const struct stat &st)
+{
+    FileStatus s;
+    s.present = true;
+    s.exists = S_ISREG(st.st_mode);
+    s.size = st.st_size;
+    s.mtimeNs = nanoseconds(st.st_mtim);
+    s.stamp = localStamp(st.st_mtim.tv_sec);
+    s.device = st.st_dev;
+    s.inode = st.st_ino;
+    return s;
+}
+
+bool matches(const struct stat &st, const FileStatus &expected)
+{
+    return statusOf(st).sameFileAs(expected);
+}
+
+QByteArray folderOf(const QByteArray &path)
+{
+    QByteArray p = path;
+    while (p.size() > 1 && p.endsWith('/'))
+        p.chop(1);
+    const qsizetype slash = p.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArray(".");
+    return slash == 0 ? QByteArray("/") : p.left(slash);
+}
+
+QByteArray nameOf(const QByteArray &path)
+{
+    QByteArray p = path;
+    while (p.size() > 1 && p.endsWith('/'))
+        p.chop(1);
+    return p.mid(p.lastIndexOf('/') + 1);
+}
+
+bool makePath(const QByteArray &folder, mode_t mode)
+{
+    struct stat st;
+    if (::stat(folder.constData(), &st) == 0)
+        return S_ISDIR(st.st_mode);
+    const QByteArray parent = folderOf(folder);
+    if (parent != folder && parent != "." && !makePath(parent, mode))
+        return false;
+    if (::mkdir(folder.constData(), mode) == 0)
+        return true;
+    return errno == EEXIST && ::stat(folder.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+int renameNoReplace(const char *from, const char *to)
+{
+    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    const int e = errno;
+    if (e != EINVAL && e != ENOSYS && e != EOPNOTSUPP)
+        return e;
+    // No atomic no-replace rename on this file system: a new hard link cannot replace either.
+    if (::link(from, to) != 0)
+    {
+        const int le = errno;
+        if (le == EPERM || le == EOPNOTSUPP || le == ENOSYS || le == EMLINK)
+            return EXDEV; // no hard links here: only a copy can do it
+        return le;
+    }
+    if (::unlink(from) != 0)
+    {
+        const int ue = errno;
+        ::unlink(to);
+        return ue;
+    }
+    return 0;
+}
+
+int openRegular(const char *path)
+{
+    const int fd = ::open(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+    {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+FileOpResult copyExclusive(int srcFd, const char *to, bool verify, const std::function<void()> &pulse)
+{
+    struct stat before;
+    if (::fstat(srcFd, &before) != 0)
+        return FileOpResult::failure(FileOpError::System, errno);
+    const int out = ::open(to, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (out < 0)
+        return FileOpResult::failure(FileOpError::System, errno);
+    auto fail = [&](FileOpError error, int number = 0) {
+        ::close(out);
+        ::unlink(to);
+        return FileOpResult::failure(error, number);
+    };
+
+    std::vector<char> buffer(kBlock);
+    off_t offset = 0;
+    for (;;)
+    {
+        const ssize_t n = readFull(srcFd, buffer.data(), kBlock, offset);
+        if (n < 0)
+            return fail(FileOpError::System, errno);
+        if (n == 0)
+            break;
+        if (!writeAll(out, buffer.data(), static_cast<size_t>(n)))
+            return fail(FileOpError::System, errno);
+        offset += n;
+        if (pulse)
+            pulse();
+    }
+
+    // Owner, permissions and times as the source had them; a file system that keeps none of
+    // them (or a user who may not give files away) still gets the data.
+    bestEffort(::fchown(out, before.st_uid, before.st_gid));
+    bestEffort(::fchmod(out, before.st_mode & 07777));
+    const struct timespec times[2] = {before.st_atim, before.st_mtim};
+    bestEffort(::futimens(out, times));
+
+    if (verify)
+    {
+        // Flush, drop the cached pages, and read the copy back from the disk.
+        if (::fsync(out) != 0)
+            return fail(FileOpError::System, errno);
+        ::posix_fadvise(out, 0, 0, POSIX_FADV_DONTNEED);
+        const int same = compareContents(srcFd, out, pulse);
+        if (same < 0)
+            return fail(FileOpError::System, errno);
+        if (same > 0)
+            return fail(FileOpError::Mismatch);
+    }
+
+    struct stat after;
+    if (::fstat(srcFd, &after) != 0)
+        return fail(FileOpError::System, errno);
+    if (after.st_size != before.st_size || offset != before.st_size ||
+        nanoseconds(after.st_mtim) != nanoseconds(before.st_mtim))
+        return fail(FileOpError::Changed);
+    if (::close(out) != 0)
+    {
+        const int e = errno;
+        ::unlink(to);
+        return FileOpResult::failure(FileOpError::System, e);
+    }
+    return FileOpResult::success(QString());
+}
+} // namespace PosixFiles

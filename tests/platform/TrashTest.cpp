@@ -1,0 +1,186 @@
+#include "platform/Trash.h"
+#include "platform/FileStatus.h"
+#include "platform/NativePath.h"
+#include "support/TempTree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include <cstdlib>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+// Read under the file's exact bytes, as Corvina names it.
+QByteArray contents(const QString &path)
+{
+    FILE *f = std::fopen(NativePath::encode(path).constData(), "rb");
+    if (!f)
+        return "<missing>";
+    QByteArray data;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
+        data.append(buffer, static_cast<qsizetype>(n));
+    std::fclose(f);
+    return data;
+}
+
+// The .trashinfo of a file in a trash's files/ folder.
+QString infoOf(const QString &trashed)
+{
+    const qsizetype slash = trashed.lastIndexOf(u'/');
+    const QString root = trashed.left(trashed.lastIndexOf(u'/', slash - 1));
+    return root + QStringLiteral("/info/") + trashed.mid(slash + 1) + QStringLiteral(".trashinfo");
+}
+
+void expectInfo(const QString &trashed, const QByteArray &escapedPath)
+{
+    const QByteArray info = contents(infoOf(trashed));
+    const QRegularExpression shape(
+        QStringLiteral("^\\[Trash Info\\]\nPath=([^\n]*)\nDeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\n$"));
+    const auto m = shape.match(QString::fromLatin1(info));
+    ASSERT_TRUE(m.hasMatch()) << info.constData();
+    EXPECT_EQ(m.captured(1).toLatin1(), escapedPath);
+}
+
+class ScopedEnv
+{
+public:
+    ScopedEnv(const char *name, const QByteArray &value) : m_name(name), m_old(qgetenv(name)) { qputenv(name, value); }
+    ~ScopedEnv() { qputenv(m_name, m_old); }
+
+private:
+    const char *m_name;
+    QByteArray m_old;
+};
+} // namespace
+
+TEST(Trash, FileGoesToTheHomeTrashWithItsInfo)
+{
+    TempTree tree;
+    const QString path = tree.file(QStringLiteral("photos/beach day.jpg"), "sand");
+    const QString trash = tree.path(QStringLiteral("not yet/share/Trash"));
+
+    const FileOpResult r = Trash::moveToTrash(path, nullptr, trash);
+    ASSERT_TRUE(r.ok()) << r.reason().toStdString();
+    EXPECT_EQ(r.target, trash + QStringLiteral("/files/beach day.jpg"));
+    EXPECT_EQ(contents(r.target), "sand");
+    EXPECT_FALSE(statFile(path).exists);
+    expectInfo(r.target, NativePath::encode(path).toPercentEncoding("/"));
+}
+
+TEST(Trash, DefaultTrashIsMadeWhenTheDataFolderIsMissing)
+{
+    TempTree tree;
+    const QString data = tree.path(QStringLiteral("fresh/share"));
+    const ScopedEnv env("XDG_DATA_HOME", QFile::encodeName(data));
+    ASSERT_EQ(Trash::homeTrash(), data + QStringLiteral("/Trash"));
+
+    const QString path = tree.file(QStringLiteral("doc.txt"), "text");
+    const FileOpResult r = Trash::moveToTrash(path);
+    ASSERT_TRUE(r.ok()) << r.reason().toStdString();
+    EXPECT_EQ(r.target, data + QStringLiteral("/Trash/files/doc.txt"));
+    expectInfo(r.target, NativePath::encode(path).toPercentEncoding("/"));
+    struct stat st;
+    ASSERT_EQ(::stat(QFile::encodeName(data + QStringLiteral("/Trash")).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+}
+
+TEST(Trash, NamesAlreadyInTheTrashAreKept)
+{
+    TempTree tree;
+    const QString trash = tree.path(QStringLiteral("Trash"));
+    const QString first = tree.file(QStringLiteral("a/x.txt"), "first");
+    const QString second = tree.file(QStringLiteral("b/x.txt"), "second");
+    const QString third = tree.file(QStringLiteral("c/x.txt"), "third");
+    tree.file(QStringLiteral("Trash/files/x (3).txt"), "left without info");
+
+    const FileOpResult r1 = Trash::moveToTrash(first, nullptr, trash);
+    const FileOpResult r2 = Trash::moveToTrash(second, nullptr, trash);
+    const FileOpResult r3 = Trash::moveToTrash(third, nullptr, trash);
+    ASSERT_TRUE(r1.ok() && r2.ok() && r3.ok());
+    EXPECT_EQ(r1.target, trash + QStringLiteral("/files/x.txt"));
+    EXPECT_EQ(r2.target, trash + QStringLiteral("/files/x (2).txt"));
+    EXPECT_EQ(r3.target, trash + QStringLiteral("/files/x (4).txt"));
+    EXPECT_EQ(contents(r3.target), "third");
+    EXPECT_EQ(contents(trash + QStringLiteral("/files/x (3).txt")), "left without info");
+    EXPECT_FALSE(QFile::exists(trash + QStringLiteral("/info/x (3).txt.trashinfo")));
+    expectInfo(r2.target, NativePath::encode(second).toPercentEncoding("/"));
+}
+
+TEST(Trash, PathIsEscapedByteForByte)
+{
+    TempTree tree;
+    const QByteArray raw = tree.rawFile(QStringLiteral("d"), QByteArray("50% caf\xe9"), "x");
+    const FileOpResult r = Trash::moveToTrash(NativePath::decode(raw), nullptr, tree.path(QStringLiteral("T")));
+    ASSERT_TRUE(r.ok());
+    const QByteArray folder = QFile::encodeName(tree.path(QStringLiteral("d"))).toPercentEncoding("/");
+    expectInfo(r.target, folder + "/50%25%20caf%E9");
+    // Qt's own clean-up cannot reach names that are not UTF-8.
+    ::unlink(NativePath::encode(infoOf(r.target)).constData());
+    ::unlink(NativePath::encode(r.target).constData());
+}
+
+TEST(Trash, FileStaysWhenTheTrashCannotBeMade)
+{
+    TempTree tree;
+    const QString path = tree.file(QStringLiteral("keep.txt"), "keep");
+    const QString blocker = tree.file(QStringLiteral("blocker"), "a file where a folder should be");
+
+    const FileOpResult r = Trash::moveToTrash(path, nullptr, blocker + QStringLiteral("/Trash"));
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(contents(path), "keep");
+}
+
+TEST(Trash, ChangedFileIsNotTrashed)
+{
+    TempTree tree;
+    const QString path = tree.file(QStringLiteral("x.txt"), "scan");
+    const FileStatus scanned = statFile(path);
+    tree.file(QStringLiteral("x.txt"), "changed after the scan");
+
+    EXPECT_EQ(Trash::moveToTrash(path, &scanned, tree.path(QStringLiteral("T"))).error, FileOpError::Changed);
+    EXPECT_TRUE(statFile(path).exists);
+    EXPECT_EQ(Trash::moveToTrash(QStringLiteral("relative.txt")).error, FileOpError::NotAbsolute);
+}
+
+TEST(Trash, FileOnAnotherFileSystemUsesThatFileSystemsTrash)
+{
+    TempTree tree;
+    struct stat a;
+    struct stat b;
+    if (::stat("/dev/shm", &b) != 0 || ::stat(QFile::encodeName(tree.root()).constData(), &a) != 0 ||
+        a.st_dev == b.st_dev || ::access("/dev/shm", W_OK) != 0)
+        GTEST_SKIP() << "no second writable file system";
+    QTemporaryDir other(QStringLiteral("/dev/shm/corvina-test-XXXXXX"));
+    ASSERT_TRUE(other.isValid());
+    const QString top = QStringLiteral("/dev/shm/.Trash-") + QString::number(::getuid());
+    const bool hadTopTrash = QFileInfo::exists(top) || QFileInfo::exists(QStringLiteral("/dev/shm/.Trash"));
+    const QString path = other.path() + QStringLiteral("/note.txt");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("note");
+    }
+
+    const FileOpResult r = Trash::moveToTrash(path, nullptr, tree.path(QStringLiteral("T")));
+    ASSERT_TRUE(r.ok()) << r.reason().toStdString();
+    EXPECT_TRUE(r.target.startsWith(QStringLiteral("/dev/shm/.Trash"))) << r.target.toStdString();
+    EXPECT_EQ(contents(r.target), "note");
+    // Inside a file system's own trash the path is relative to its top folder.
+    expectInfo(r.target, other.path().mid(9).toUtf8().toPercentEncoding("/") + "/note.txt");
+
+    QFile::remove(infoOf(r.target));
+    QFile::remove(r.target);
+    if (!hadTopTrash)
+        QDir(top).removeRecursively();
+}
