@@ -1,0 +1,121 @@
+#include "actions/ActionDriver.h"
+
+#include "core/ErrorReport.h"
+#include "core/Prompter.h"
+#include "platform/FileFunctions.h"
+#include "results/ResultModel.h"
+
+#include <algorithm>
+
+namespace
+{
+const QString kNothingMarked = QStringLiteral("No items marked/checked");
+}
+
+ActionDriver::ActionDriver(Context context) : m(std::move(context)) {}
+
+void ActionDriver::ProcessMarkedRows(const QString &action)
+{
+    const QString label = QStringLiteral("Delete/Move Files");
+    const bool zeroSize = m.zeroSizeEngine && m.zeroSizeEngine();
+    std::set<qint32> acknowledged;
+    bool answered = true;
+    if (!zeroSize && !runStep(m.reporter, label, [&] { answered = protectFullyMarkedGroups(acknowledged); }))
+        return;
+    if (!answered)
+        return;
+
+    const qint64 count = m.model.markedCount();
+    const qint64 total = zeroSize ? 0 : m.model.markedTotal();
+    m.setStatus(ResultModel::summaryText(count, static_cast<double>(total)));
+    if (count == 0)
+    {
+        m.prompter.error(kNothingMarked);
+        return;
+    }
+
+    ActionRun run{static_cast<int>(count), QString(), std::move(acknowledged)};
+    bool notRun = true;
+    if (action == QStringLiteral("Delete"))
+    {
+        notRun = m.dialogs.runDeletion(run);
+    }
+    else
+    {
+        run.targetPath = m.prompter.pickFolder(QStringLiteral("Move selected files to"), QString(), true);
+        if (run.targetPath.isEmpty())
+            return;
+        notRun = m.dialogs.runMove(run);
+    }
+    if (notRun)
+        return;
+    runStep(m.reporter, label, [&] { cleanUpAfterRun(); });
+}
+
+void ActionDriver::MCopyMarkFiles_Click()
+{
+    runStep(m.reporter, QStringLiteral("Copy Files"), [&] {
+        const qint64 count = m.model.markedCount();
+        if (count == 0)
+        {
+            m.prompter.error(kNothingMarked);
+            return;
+        }
+        const QString folder = m.prompter.pickFolder(QStringLiteral("Copy selected files to"), QString(), true);
+        if (folder.isEmpty())
+            return;
+        m.dialogs.runCopy({static_cast<int>(count), folder, {}});
+    });
+}
+
+bool ActionDriver::protectFullyMarkedGroups(std::set<qint32> &acknowledged)
+{
+    ResultModel &model = m.model;
+    const auto &groupRows = model.GroupRowCount;
+    std::vector<qint32> marked(groupRows.size(), 0);
+    // The rows of each group met so far: the warning lists the group's own rows also when a sort
+    // has mixed groups.
+    std::vector<std::vector<int>> seen(groupRows.size());
+    bool keepOneForAll = false;
+    bool ignoreWarnings = false;
+    for (int i = 0; i < model.size(); ++i)
+    {
+        const qint32 g = model.row(i).group;
+        if (g <= 0 || static_cast<size_t>(g) >= groupRows.size() || groupRows[static_cast<size_t>(g)] <= 0)
+            continue; // a group number outside the bookkeeping is passed over
+        const auto gi = static_cast<size_t>(g);
+        seen[gi].push_back(i);
+        if (!model.isMarked(i) || ++marked[gi] != groupRows[gi])
+            continue;
+        if (!keepOneForAll && !ignoreWarnings)
+        {
+            const QString choice = m.warning(seen[gi]);
+            if (choice == QStringLiteral("1"))
+                keepOneForAll = true;
+            else if (choice == QStringLiteral("2"))
+                ignoreWarnings = true;
+            else if (choice != QStringLiteral("3"))
+                return false; // closed without an answer: nothing is done
+        }
+        if (keepOneForAll)
+            model.setMarked(i, false);
+        else if (std::all_of(seen[gi].begin(), seen[gi].end(), [&](int r) { return model.isMarked(r); }))
+            acknowledged.insert(g);
+    }
+    return true;
+}
+
+void ActionDriver::cleanUpAfterRun()
+{
+    ResultModel &model = m.model;
+    const bool zeroSize = m.zeroSizeEngine && m.zeroSizeEngine();
+    model.removeRowsIf([](const ResultRow &r) { return r.marked && !FileFunctions::FileExists(r.fullPath()); });
+    const qint64 count = model.markedCount();
+    const qint64 total = model.markedTotal();
+    if (m.processEvents)
+        m.processEvents();
+    // Groups left with one file are no longer duplicates; the rebuilt bookkeeping and the
+    // bands follow the rows that remain. Rows of files that stayed keep their marks.
+    model.DropSingleRowGroups(zeroSize);
+    m.setStatus(ResultModel::summaryText(count, static_cast<double>(total)));
+}

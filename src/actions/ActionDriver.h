@@ -1,0 +1,67 @@
+// The bulk commands on marked files: Delete, Move and Copy, from the marks to the clean list.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <set>
+#include <vector>
+
+class ErrorReporter;
+class Prompter;
+class ResultModel;
+
+/// What the driver hands the deletion or copy/move dialog.
+struct ActionRun
+{
+    int markedCount = 0;
+    QString targetPath;                  // copy and move: the chosen folder, without a trailing "/"
+    std::set<qint32> acknowledgedGroups; // groups the user chose to act on wholly after the warning
+};
+
+/// Opens the dialogs modally (the program: fileDelFrm and FileCMFrm; tests run the logic).
+class ActionDialogs
+{
+public:
+    virtual ~ActionDialogs() = default;
+    /// Returns the dialog's NotRun: true when it was closed before anything ran.
+    virtual bool runDeletion(const ActionRun &run) = 0;
+    virtual bool runMove(const ActionRun &run) = 0;
+    virtual void runCopy(const ActionRun &run) = 0;
+};
+
+/// Shows the keep-one warning (WarningFrm) for the rows of one fully marked group, given as row
+/// indexes in list order. The window writes the marks the user changes straight to the rows.
+/// Returns the choice: "1" keep one of every group, "2" ignore warnings, "3" continue, or ""
+/// when it was closed otherwise.
+using KeepOneWarning = std::function<QString(const std::vector<int> &rows)>;
+
+class ActionDriver
+{
+public:
+    struct Context
+    {
+        ResultModel &model;
+        Prompter &prompter;
+        ErrorReporter &reporter;
+        ActionDialogs &dialogs;
+        KeepOneWarning warning;
+        std::function<bool()> zeroSizeEngine;           // the "Zero Size Files" engine is selected
+        std::function<void(const QString &)> setStatus; // status-bar panel 1
+        std::function<void()> processEvents;            // may be empty
+    };
+
+    explicit ActionDriver(Context context);
+
+    /// Delete ("Delete") or Move ("Move") the marked files.
+    void ProcessMarkedRows(const QString &action);
+    /// Copy the marked files; the list stays as it is.
+    void MCopyMarkFiles_Click();
+
+private:
+    /// The keep-one walk: false when the user closed the warning without an answer.
+    bool protectFullyMarkedGroups(std::set<qint32> &acknowledged);
+    void cleanUpAfterRun();
+
+    Context m;
+};

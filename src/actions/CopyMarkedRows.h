@@ -1,0 +1,25 @@
+// The copy run of FileCMFrm: each marked row's file copied into the destination folder.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class ActionProgress;
+class ErrorReporter;
+class ResultModel;
+
+class CopyMarkedRows
+{
+public:
+    CopyMarkedRows(const ResultModel &model, ErrorReporter &reporter);
+
+    /// Copies the files of the marked rows, first to last, until the end or a cancel, into the
+    /// folder that destination() names at that moment; a name taken there gets a numbered one.
+    /// False when the user chose Abort in the error report: the run stopped where it stood.
+    bool run(const std::function<QString()> &destination, ActionProgress &progress);
+
+private:
+    const ResultModel &m_model;
+    ErrorReporter &m_reporter;
+};

@@ -1,0 +1,37 @@
+// The deletion run of fileDelFrm: each marked row's file to the trash or away for good.
+#pragma once
+
+#include <QString>
+
+class ActionProgress;
+class ErrorReporter;
+class Prompter;
+class RemovalGuard;
+class ResultModel;
+
+struct DeleteOptions
+{
+    bool sendToTrash = true;        // chkSentTo
+    bool respondYesToAll = true;    // chkRespond: no question before each file
+    bool removeEmptyFolders = true; // chkEmptyFolders
+    QString trashFolder;            // the home trash to use; empty: the user's
+};
+
+class DeleteMarkedRows
+{
+public:
+    DeleteMarkedRows(const ResultModel &model, const RemovalGuard &guard, Prompter &prompter, ErrorReporter &reporter);
+
+    /// Deletes the files of the marked rows, first to last, until the end or a cancel; then the
+    /// empty-folder pass and "Completed". The rows themselves are left to the caller. False
+    /// when the user chose Abort in the error report: the run stopped where it stood.
+    bool run(const DeleteOptions &options, ActionProgress &progress);
+
+private:
+    void deleteOne(int row, const DeleteOptions &options, ActionProgress &progress);
+
+    const ResultModel &m_model;
+    const RemovalGuard &m_guard;
+    Prompter &m_prompter;
+    ErrorReporter &m_reporter;
+};

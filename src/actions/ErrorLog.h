@@ -1,0 +1,22 @@
+// The deletion error log: the error list saved as a text file.
+#pragma once
+
+#include "actions/ActionError.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+namespace ErrorLog
+{
+/// "Error dd-mm-yyyy", the name the save dialog proposes.
+QString DefaultName(const QDate &today);
+
+/// The log's bytes: seven header lines, then one line per error, each ended by CR LF.
+QByteArray Text(const std::vector<ActionError> &errors, const QDateTime &now);
+
+/// Creates or overwrites the file with Text(); false when it cannot be written.
+bool Save(const QString &path, const std::vector<ActionError> &errors, const QDateTime &now);
+} // namespace ErrorLog

@@ -1,0 +1,30 @@
+// The move run of FileCMFrm: each marked row's file into the destination folder.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class ActionProgress;
+class ErrorReporter;
+class RemovalGuard;
+class ResultModel;
+
+class MoveMarkedRows
+{
+public:
+    MoveMarkedRows(const ResultModel &model, const RemovalGuard &guard, ErrorReporter &reporter);
+
+    /// Moves the files of the marked rows, first to last, until the end or a cancel, into the
+    /// folder that destination() names at that moment (the user may edit it meanwhile); a name
+    /// taken there gets a numbered one. Then the empty-folder pass when asked, and "Completed".
+    /// False when the user chose Abort in the error report: the run stopped where it stood.
+    bool run(const std::function<QString()> &destination, bool removeEmptyFolders, ActionProgress &progress);
+
+private:
+    void moveOne(int row, const QString &destination, ActionProgress &progress);
+
+    const ResultModel &m_model;
+    const RemovalGuard &m_guard;
+    ErrorReporter &m_reporter;
+};

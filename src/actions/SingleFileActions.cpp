@@ -1,0 +1,110 @@
+#include "actions/SingleFileActions.h"
+
+#include "actions/DesktopActions.h"
+#include "core/Prompter.h"
+#include "platform/FileTransfer.h"
+#include "results/ResultModel.h"
+
+#include <cerrno>
+
+namespace
+{
+constexpr char16_t kForbidden[] = u"\\/:*?\"<>|";
+}
+
+SingleFileActions::SingleFileActions(ResultModel &model, Prompter &prompter, DesktopActions &desktop)
+    : m_model(model), m_prompter(prompter), m_desktop(desktop)
+{}
+
+bool SingleFileActions::validRow(int row) const
+{
+    return row >= 0 && row < m_model.size();
+}
+
+bool SingleFileActions::HasForbiddenCharacter(const QString &name)
+{
+    for (const char16_t c : std::u16string_view(kForbidden))
+    {
+        if (name.contains(QChar(c)))
+            return true;
+    }
+    return false;
+}
+
+QString SingleFileActions::ForbiddenCharactersMessage()
+{
+    return QStringLiteral("A file name cannot contain any of the following characters:\n\\ / : * ? \" <> |");
+}
+
+void SingleFileActions::MRename_Click(int row)
+{
+    for (;;)
+    {
+        if (!validRow(row))
+            return;
+        const ResultRow &r = m_model.row(row);
+        const QString answer =
+            m_prompter.input(QStringLiteral("Rename"), QStringLiteral("Please type new name for\n") + r.name, r.name)
+                .value_or(QString());
+        if (HasForbiddenCharacter(answer))
+        {
+            m_prompter.error(ForbiddenCharactersMessage());
+            continue;
+        }
+        if (answer.trimmed().isEmpty() || answer == r.name)
+            return;
+        const FileOpResult result = FileTransfer::renameNoReplace(r.fullPath(), r.path + answer);
+        if (result.ok())
+        {
+            m_model.setName(row, answer);
+            return;
+        }
+        // There is no shell to explain a refusal here, so Corvina does.
+        const QString why = result.errorNumber == EEXIST
+                                ? QStringLiteral("A file named \"%1\" already exists.").arg(answer)
+                                : result.reason();
+        m_prompter.error(QStringLiteral("Cannot rename \"%1\".\n%2").arg(r.name, why));
+        return;
+    }
+}
+
+void SingleFileActions::MOpenFile(int row)
+{
+    if (!validRow(row))
+        return;
+    if (m_desktop.openFile(m_model.row(row).fullPath()) == Desktop::OpenResult::NoAssociatedProgram)
+        m_prompter.error(QStringLiteral("There is no program associated with the specified type of file."));
+}
+
+void SingleFileActions::MOpenFolder_Click(int row)
+{
+    if (validRow(row))
+        m_desktop.showInFileManager(m_model.row(row).fullPath());
+}
+
+void SingleFileActions::MCopyPath_Click(int row)
+{
+    if (validRow(row))
+        m_desktop.setClipboardText(m_model.row(row).fullPath());
+}
+
+void SingleFileActions::mnuOpenAllMarkFiles_Click()
+{
+    for (int i = 0; i < m_model.size(); ++i)
+    {
+        if (m_model.isMarked(i))
+            m_desktop.openFile(m_model.row(i).fullPath());
+    }
+}
+
+int SingleFileActions::mnuRemoveFromResult_Click(bool zeroSizeListing)
+{
+    const int removed = m_model.removeRowsIf([](const ResultRow &r) { return r.marked; });
+    if (removed == 0)
+    {
+        m_prompter.error(QStringLiteral("No items marked/checked"));
+        return 0;
+    }
+    m_model.DropSingleRowGroups(zeroSizeListing);
+    return removed;
+}

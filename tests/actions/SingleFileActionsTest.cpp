@@ -1,0 +1,164 @@
+#include "actions/SingleFileActions.h"
+#include "actions/DesktopActions.h"
+#include "actions/PicturePreview.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempTree.h"
+
+#include "ActionTestSupport.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class FakeDesktop : public DesktopActions
+{
+public:
+    Desktop::OpenResult answer = Desktop::OpenResult::Started;
+    QStringList opened;
+    QStringList shown;
+    QString clipboard;
+
+    Desktop::OpenResult openFile(const QString &path) override
+    {
+        opened << path;
+        return answer;
+    }
+    bool openFolder(const QString &folder) override
+    {
+        opened << folder;
+        return true;
+    }
+    void showInFileManager(const QString &path) override { shown << path; }
+    void setClipboardText(const QString &text) override { clipboard = text; }
+};
+
+struct Fixture
+{
+    TempTree tree;
+    ResultModel model;
+    ScriptedPrompter prompter;
+    FakeDesktop desktop;
+    SingleFileActions actions{model, prompter, desktop};
+
+    Fixture()
+    {
+        loadRows(model, {scannedRow(tree.file(QStringLiteral("a/one.txt"), "1"), 1, true),
+                         scannedRow(tree.file(QStringLiteral("b/one.txt"), "1"), 1),
+                         scannedRow(tree.file(QStringLiteral("a/two.txt"), "22"), 2, true),
+                         scannedRow(tree.file(QStringLiteral("b/two.txt"), "22"), 2, true),
+                         scannedRow(tree.file(QStringLiteral("c/two.txt"), "22"), 2)});
+    }
+};
+
+const QString kForbidden = QStringLiteral("A file name cannot contain any of the following characters:\n"
+                                          "\\ / : * ? \" <> |");
+} // namespace
+
+TEST(SingleFileActions, RenameRefusesBadNamesAndTakenOnes)
+{
+    Fixture f;
+    f.tree.file(QStringLiteral("a/taken.txt"), "someone else's");
+    f.prompter.expectInput(QStringLiteral("Rename"), QStringLiteral("bad?.txt"))
+        .expectMessage(QStringLiteral("Error"), kForbidden, PromptAnswer::Ok)
+        .expectInput(QStringLiteral("Rename"), QStringLiteral("taken.txt"))
+        .expectMessage(QStringLiteral("Error"),
+                       QStringLiteral("Cannot rename \"one.txt\".\nA file named \"taken.txt\" already exists."),
+                       PromptAnswer::Ok);
+    f.actions.MRename_Click(0);
+    EXPECT_EQ(f.model.row(0).name, QStringLiteral("one.txt"));
+    QFile taken(f.tree.path(QStringLiteral("a/taken.txt")));
+    ASSERT_TRUE(taken.open(QIODevice::ReadOnly));
+    EXPECT_EQ(taken.readAll(), "someone else's");
+    EXPECT_EQ(f.prompter.asked()[0].prompt.text, QStringLiteral("Please type new name for\none.txt"));
+
+    for (const char c : QByteArray("\\/:*?\"<>|"))
+        EXPECT_TRUE(SingleFileActions::HasForbiddenCharacter(QStringLiteral("a") + QLatin1Char(c))) << c;
+    EXPECT_FALSE(SingleFileActions::HasForbiddenCharacter(QStringLiteral("a b;c.txt")));
+}
+
+TEST(SingleFileActions, RenameEndsQuietlyOnNoAnswer)
+{
+    Fixture f;
+    f.prompter.expectInput(QStringLiteral("Rename"), std::nullopt)
+        .expectInput(QStringLiteral("Rename"), QStringLiteral("   "))
+        .expectInput(QStringLiteral("Rename"), QStringLiteral("one.txt"));
+    for (int i = 0; i < 3; ++i)
+        f.actions.MRename_Click(0);
+    EXPECT_EQ(f.model.row(0).name, QStringLiteral("one.txt"));
+}
+
+TEST(SingleFileActions, RenameRenamesTheFileAndTheRow)
+{
+    Fixture f;
+    f.prompter.expectInput(QStringLiteral("Rename"), QStringLiteral("One.txt"));
+    f.actions.MRename_Click(0);
+    EXPECT_EQ(f.model.row(0).name, QStringLiteral("One.txt"));
+    EXPECT_TRUE(statFile(f.tree.path(QStringLiteral("a/One.txt"))).exists);
+    EXPECT_FALSE(statFile(f.tree.path(QStringLiteral("a/one.txt"))).exists);
+    EXPECT_TRUE(f.model.isMarked(0));
+}
+
+TEST(SingleFileActions, OpeningAndShowing)
+{
+    Fixture f;
+    f.actions.MOpenFile(1);
+    f.desktop.answer = Desktop::OpenResult::Failed;
+    f.actions.MOpenFile(1); // other failures are silent
+    f.desktop.answer = Desktop::OpenResult::NoAssociatedProgram;
+    f.prompter.expectMessage(QStringLiteral("Error"),
+                             QStringLiteral("There is no program associated with the specified type of file."),
+                             PromptAnswer::Ok);
+    f.actions.MOpenFile(1);
+    EXPECT_EQ(f.desktop.opened.size(), 3);
+
+    f.desktop.opened.clear();
+    f.actions.mnuOpenAllMarkFiles_Click(); // silent, whatever the answer
+    EXPECT_EQ(f.desktop.opened,
+              (QStringList{f.tree.path(QStringLiteral("a/one.txt")), f.tree.path(QStringLiteral("a/two.txt")),
+                           f.tree.path(QStringLiteral("b/two.txt"))}));
+
+    f.actions.MOpenFolder_Click(4);
+    f.actions.MCopyPath_Click(4);
+    f.actions.MCopyPath_Click(5); // no such row
+    EXPECT_EQ(f.desktop.shown, QStringList{f.tree.path(QStringLiteral("c/two.txt"))});
+    EXPECT_EQ(f.desktop.clipboard, f.tree.path(QStringLiteral("c/two.txt")));
+
+    EXPECT_FALSE(SingleFileActions::DoubleClickOpens(300));
+    EXPECT_TRUE(SingleFileActions::DoubleClickOpens(301));
+}
+
+TEST(SingleFileActions, RemovingMarkedRowsTouchesNoFile)
+{
+    Fixture f;
+    EXPECT_EQ(f.actions.mnuRemoveFromResult_Click(false), 3);
+    // The pair of one.txt lost a row and leaves as a group of one; two.txt is left alone too.
+    EXPECT_TRUE(f.model.isEmpty());
+    EXPECT_TRUE(statFile(f.tree.path(QStringLiteral("a/one.txt"))).exists);
+
+    f.prompter.expectMessage(QStringLiteral("Error"), QStringLiteral("No items marked/checked"), PromptAnswer::Ok);
+    EXPECT_EQ(f.actions.mnuRemoveFromResult_Click(false), 0);
+
+    Fixture zero;
+    zero.actions.mnuRemoveFromResult_Click(true);
+    EXPECT_EQ(namesOf(zero.model), (std::vector<QString>{QStringLiteral("one.txt"), QStringLiteral("two.txt")}));
+}
+
+TEST(PicturePreview, ExtensionTestAndSteps)
+{
+    const struct
+    {
+        const char *name;
+        bool picture;
+    } cases[] = {{"photo.JPG", true},  {"photo.jpeg", false}, {"scan.bmp", true}, {"icon.ico", true},
+                 {"notes.txt", false}, {"clip.gif", true},    {"x.png", false},   {"", false}};
+    for (const auto &c : cases)
+        EXPECT_EQ(PicturePreview::IsPictureFile(QString::fromLatin1(c.name)), c.picture) << c.name;
+
+    using PicturePreview::Step;
+    EXPECT_EQ(PicturePreview::PreviewStep(false, true, QStringLiteral("a.jpg")), Step::Nothing);
+    EXPECT_EQ(PicturePreview::PreviewStep(true, false, QStringLiteral("a.jpg")), Step::Nothing);
+    EXPECT_EQ(PicturePreview::PreviewStep(true, true, QStringLiteral("a.jpg")), Step::Show);
+    EXPECT_EQ(PicturePreview::PreviewStep(true, true, QStringLiteral("a.txt")), Step::Hide);
+}
