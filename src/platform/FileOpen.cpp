@@ -1,0 +1,79 @@
+#include "platform/FileOpen.h"
+
+#include "platform/NativePath.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+FileOpen::Result failure(int error)
+{
+    FileOpen::Failure kind = FileOpen::Failure::Other;
+    switch (error)
+    {
+    case ENOENT:
+    case ENOTDIR:
+        kind = FileOpen::Failure::NotFound;
+        break;
+    case EISDIR:
+    case ENXIO:
+        kind = FileOpen::Failure::NotAFile;
+        break;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        kind = FileOpen::Failure::AccessDenied;
+        break;
+    case ENOSPC:
+    case EDQUOT:
+        kind = FileOpen::Failure::NoSpace;
+        break;
+    default:
+        break;
+    }
+    return {kind, QString::fromLocal8Bit(std::strerror(error))};
+}
+
+FileOpen::Result adopt(QFile &file, int fd, QIODevice::OpenMode mode)
+{
+    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle))
+    {
+        ::close(fd);
+        return {FileOpen::Failure::Other, file.errorString()};
+    }
+    return {};
+}
+} // namespace
+
+namespace FileOpen
+{
+Result forReading(QFile &file, const QString &path)
+{
+    // O_NONBLOCK: a FIFO in the file's place must not stall the open; it is refused below.
+    const int fd = ::open(NativePath::encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return failure(errno);
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+    {
+        ::close(fd);
+        return {Failure::NotAFile, QStringLiteral("Not a regular file")};
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return adopt(file, fd, QIODevice::ReadOnly);
+}
+
+Result forWriting(QFile &file, const QString &path)
+{
+    const int fd =
+        ::open(NativePath::encode(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0)
+        return failure(errno);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return adopt(file, fd, QIODevice::WriteOnly);
+}
+} // namespace FileOpen

@@ -1,0 +1,32 @@
+// Opening a file by its exact name into a QFile, for the files Corvina itself reads and writes.
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+namespace FileOpen
+{
+enum class Failure
+{
+    None,
+    NotFound,     // no such file, or a folder of the path is missing
+    NotAFile,     // a folder, a FIFO, a device
+    AccessDenied, // no permission, or a read-only file system
+    NoSpace,      // the disk or the quota is full
+    Other,
+};
+
+struct Result
+{
+    Failure failure = Failure::None;
+    QString text; // the system's description of the failure
+
+    bool ok() const { return failure == Failure::None; }
+};
+
+/// Opens an existing regular file (a NativePath text) for reading, never blocking on a FIFO.
+Result forReading(QFile &file, const QString &path);
+
+/// Creates the file or empties it, and opens it for writing.
+Result forWriting(QFile &file, const QString &path);
+} // namespace FileOpen
