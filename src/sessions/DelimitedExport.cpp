@@ -1,0 +1,89 @@
+#include "sessions/DelimitedExport.h"
+
+#include "core/AppendString.h"
+#include "sessions/TextFileOutput.h"
+
+namespace
+{
+const QString CrLf = QStringLiteral("\r\n");
+
+bool quotingApplies(const QString &delimiter)
+{
+    return !delimiter.trimmed().isEmpty() && !delimiter.contains(u'"');
+}
+
+QString cell(const QString &text, const QString &delimiter, bool quoting)
+{
+    const QString shown = ExportText::readable(text);
+    if (!quoting)
+        return shown;
+    if (!shown.contains(delimiter) && !shown.contains(u'"') && !shown.contains(u'\r') && !shown.contains(u'\n'))
+        return shown;
+    QString quoted = shown;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+} // namespace
+
+namespace DelimitedExport
+{
+QString delimiterText(Delimiter choice, const QString &other)
+{
+    switch (choice)
+    {
+    case Delimiter::Tab:
+        return QStringLiteral(" ");
+    case Delimiter::Comma:
+        return QStringLiteral(",");
+    case Delimiter::Semi:
+        return QStringLiteral(";");
+    case Delimiter::Other:
+        break;
+    }
+    return other;
+}
+
+QString text(const ResultModel &model, const QString &delimiter, const ExportChoice &choice,
+             const ProgressHooks &progress)
+{
+    const bool quoting = quotingApplies(delimiter);
+    AppendString out;
+    const QStringList header{QStringLiteral("File Name"),     QStringLiteral("Size(Bytes)"),
+                             QStringLiteral("Last Modified"), QStringLiteral("Version"),
+                             QStringLiteral("Group"),         QStringLiteral("Path")};
+    out.AddToString(header.join(delimiter));
+    progress.maximum(model.size());
+    for (int i = 0; i < model.size(); ++i)
+    {
+        if (choice.exports(i))
+        {
+            const ResultRow &row = model.row(i);
+            out.AddToString(CrLf);
+            for (int c = ResultRow::ColName; c <= ResultRow::ColPath; ++c)
+            {
+                if (c > 0)
+                    out.AddToString(delimiter);
+                out.AddToString(cell(row.column(c), delimiter, quoting));
+            }
+        }
+        progress.value(i + 1);
+    }
+    out.AddToString(CrLf);
+    return out.ReturnString();
+}
+
+bool ExportDelimited(const QString &path, const ResultModel &model, const QString &delimiter,
+                     const ExportChoice &choice, ErrorReporter &errors, const ProgressHooks &progress)
+{
+    if (path.trimmed().isEmpty())
+        return false;
+    if (!runStep(errors, ExportText::FailureLabel, [&] { TextFileOutput::truncate(path); }))
+        return false;
+    const QString all = text(model, delimiter, choice, progress);
+    return runStep(errors, ExportText::FailureLabel, [&] {
+        TextFileOutput out(path);
+        out.write(all);
+        out.finish();
+    });
+}
+} // namespace DelimitedExport
