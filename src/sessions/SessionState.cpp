@@ -1,0 +1,19 @@
+#include "sessions/SessionState.h"
+
+void SessionState::resetToNew()
+{
+    options = ScanOptions{};
+    options.engine = ScanOptions::ByteToByte;
+    options.protect = true;
+    options.includeHidden = false;
+    options.fuzzy = false;
+    locations.clear();
+}
+
+SessionStatusTexts SessionStatusTexts::newSession()
+{
+    SessionStatusTexts s;
+    s.panel1 = QStringLiteral("Add search path and click on the scan button to start search.");
+    s.panel5 = QStringLiteral("00:00:00");
+    return s;
+}

@@ -1,0 +1,65 @@
+// The search setup a session file keeps, and what loading one reports back to the main window.
+#pragma once
+
+#include "engine/ScanTypes.h"
+#include "search/SearchLocation.h"
+
+#include <QString>
+
+/// The main window's state as session files write and read it; the result rows travel beside it
+/// in the ResultModel. The window maps its controls onto this: options.engine = the selected one
+/// of Option1..Option4 (1..4), options.protect/includeHidden/fuzzy = chkProtect,
+/// chkIncludeHidden, chkFuzzy; locations = SearchList top to bottom.
+struct SessionState
+{
+    ScanOptions options;
+    SearchLocationList locations;
+    QString filesPanel;   // status panel 3 as it stands ("Files : 1200", or "")
+    QString foldersPanel; // status panel 4 as it stands ("Folders : 80", or "")
+    qint32 DuplicateCount = 0;
+    qint64 DuplicateSize = 0; // bytes
+
+    /// What New Session sets: byte to byte, protection on, hidden files and fuzzy off, no
+    /// locations. The counters and panels stay as they are.
+    void resetToNew();
+};
+
+/// The five status-bar panels as a load leaves them.
+struct SessionStatusTexts
+{
+    QString panel1, panel2, panel3, panel4, panel5;
+    bool panel2Visible = false;
+    bool panel3Visible = false;
+    bool panel4Visible = false;
+
+    /// The panels after New Session: only panel 1 with its prompt and panel 5 with "00:00:00".
+    static SessionStatusTexts newSession();
+};
+
+/// What OpenCorvinaFile reports besides the state, the model and the counters it changed.
+struct SessionLoadReport
+{
+    enum class Ending
+    {
+        ReadToEnd, // every line read
+        Failed,    // missing file, too few fields, more result lines than announced: no message
+        Aborted,   // the error report ended the load, or the user cancelled it
+    };
+
+    bool result = false; // the routine's answer: true when the file was read to its end
+    Ending ending = Ending::Failed;
+    qint32 TotalFiles = 0;
+    qint32 TotalFolders = 0;
+    bool CancelSearch = false;
+    qint32 resultLines = 0; // result lines read
+    bool rescanned = false; // the saved rows were compared again
+    /// The marking menus: true shows MMarkAll and hides MMarkAllDuplicates, mnuAdvMarkForm and
+    /// MarkSep2 (the zero-size engine); false the reverse.
+    bool zeroSizeMenus = false;
+    /// The tags of chkProtect and chkFuzzy when the load ends. The reader sets the check boxes
+    /// "ThruFile" and restores "Direct" on every ending, so a click afterwards questions the user
+    /// again (in Qt: set the boxes with setChecked(), which emits no clicked()).
+    QString protectTag = QStringLiteral("Direct");
+    QString fuzzyTag = QStringLiteral("Direct");
+    SessionStatusTexts status;
+};
