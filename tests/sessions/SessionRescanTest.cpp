@@ -1,0 +1,69 @@
+#include "SessionTestSupport.h"
+#include "sessions/SessionReader.h"
+#include "sessions/SessionWriter.h"
+#include "support/TempTree.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+QStringList names(const ResultModel &rows)
+{
+    QStringList out;
+    for (const ResultRow &r : rows.rows())
+        out << r.column(ResultRow::ColName) + u'@' + r.column(ResultRow::ColGroup);
+    return out;
+}
+} // namespace
+
+TEST(SessionRescan, SavedRowsAreComparedAgainAndOnlyConfirmedGroupsAreListed)
+{
+    TempTree t;
+    const QByteArray same(3000, 'x');
+    QByteArray other = same;
+    other[2999] = 'y';
+    t.file(QStringLiteral("a"), same);
+    t.file(QStringLiteral("sub/b"), same);
+    t.file(QStringLiteral("c"), other);
+    t.file(QStringLiteral("e"), "12345");
+    t.file(QStringLiteral("f"), "12345");
+
+    // The rows as a scan listed them; since then c changed and f vanished.
+    SessionState saved;
+    saved.filesPanel = QStringLiteral("Files : 9");
+    saved.foldersPanel = QStringLiteral("Folders : 2");
+    saved.DuplicateCount = 3;
+    saved.DuplicateSize = 6005;
+    ResultModel rows;
+    loadScanned(rows, {{t.folder(), "a", 3000, 1},
+                       {t.folder("sub"), "b", 3000, 1},
+                       {t.folder(), "c", 3000, 1},
+                       {t.folder(), "e", 5, 2},
+                       {t.folder(), "f", 5, 2}});
+    ScriptedErrorReporter errors;
+    ASSERT_TRUE(SessionFile::WriteSessionFile(t.path("s.cvf"), saved, rows, false, errors));
+    QFile::remove(t.path("f"));
+
+    SessionState state;
+    ResultModel back;
+    TestSink sink;
+    std::vector<int> progress;
+    SessionFile::LoadHooks hooks;
+    hooks.progress.setValue = [&](int v) { progress.push_back(v); };
+    const SessionLoadReport report =
+        SessionFile::OpenCorvinaFile(t.path("s.cvf"), true, false, state, back, sink, hooks);
+    EXPECT_TRUE(report.result);
+    EXPECT_TRUE(report.rescanned);
+    EXPECT_EQ(names(back), (QStringList{"a@1", "b@1"}));
+    EXPECT_EQ(state.DuplicateCount, 1);
+    EXPECT_EQ(state.DuplicateSize, 3000);
+    EXPECT_EQ(report.status.panel1, QStringLiteral("Search Completed."));
+    EXPECT_EQ(report.status.panel2, QStringLiteral("Duplicate Files: 1  Size: 2.93 KB"));
+    EXPECT_EQ(progress, (std::vector<int>{1, 2, 3, 4, 5}));
+
+    // Without ReScan the saved rows come back as they were.
+    ResultModel plain;
+    const SessionLoadReport asSaved = SessionFile::OpenCorvinaFile(t.path("s.cvf"), false, false, state, plain, sink);
+    EXPECT_TRUE(asSaved.result);
+    EXPECT_EQ(names(plain), (QStringList{"a@1", "b@1", "c@1", "e@2", "f@2"}));
+}
