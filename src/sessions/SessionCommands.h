@@ -1,0 +1,20 @@
+// What the session dialog asks of the main window, which owns the session's state.
+#pragma once
+
+#include "sessions/ProgressHooks.h"
+
+#include <QString>
+
+class SessionCommands
+{
+public:
+    virtual ~SessionCommands() = default;
+
+    /// Writes the window's session to path (WriteSessionFile over the window's SessionState and
+    /// result rows), header and locations only when parametersOnly. True once the file is written.
+    virtual bool saveSession(const QString &path, bool parametersOnly, const ProgressHooks &progress) = 0;
+
+    /// Loads the session at path into the window (OpenCorvinaFile) and applies its report. True
+    /// when the file was read to its end; the dialog then closes.
+    virtual bool openSession(const QString &path, bool reScan, bool reCheck, const ProgressHooks &progress) = 0;
+};

@@ -1,0 +1,193 @@
+#include "sessions/frmExport.h"
+#include "SessionTestSupport.h"
+#include "platform/SettingsKeys.h"
+#include "platform/SettingsStore.h"
+#include "support/TempTree.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+template <typename W> W *child(QWidget &w, const char *name)
+{
+    W *found = w.findChild<W *>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+QString setting(const SettingKey &key)
+{
+    return SettingsStore::instance().value(key);
+}
+
+class frmExportTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SettingsStore::instance().deleteSection(QStringLiteral("Export"));
+        loadScanned(rows, {{"/d/", "a", 1, 1}, {"/d/", "b", 1, 1}, {"/d/", "c", 2, 2}, {"/d/", "d", 2, 2}});
+    }
+
+    frmExport::Inputs inputs()
+    {
+        frmExport::Inputs in;
+        in.rows = &rows;
+        in.filesPanel = QStringLiteral("Files : 9");
+        in.duplicatesPanel = QStringLiteral("Duplicate Files: 2  Size: 3 Bytes");
+        in.prompter = &prompter;
+        in.errors = &errors;
+        in.playEndSound = [this] { ++sounds; };
+        in.openWithDesktop = [this](const QString &path) {
+            opened << path;
+            return openResult;
+        };
+        return in;
+    }
+
+    ResultModel rows;
+    ScriptedPrompter prompter;
+    ScriptedErrorReporter errors;
+    int sounds = 0;
+    QStringList opened;
+    Desktop::OpenResult openResult = Desktop::OpenResult::Started;
+};
+} // namespace
+
+TEST_F(frmExportTest, DelimitedExportWithTheStoredChoices)
+{
+    TempTree t;
+    openResult = Desktop::OpenResult::NoAssociatedProgram;
+    prompter.expectSaveFile(QStringLiteral("Export Locations"), t.path("e.csv"));
+    prompter.expectMessage(QStringLiteral("Error"),
+                           QStringLiteral("There is no program associated with the specified type of file."),
+                           PromptAnswer::Ok);
+    frmExport wizard(inputs());
+    wizard.show();
+    EXPECT_EQ(wizard.windowTitle(), QStringLiteral("Export Wizard"));
+    EXPECT_TRUE(child<QRadioButton>(wizard, "OptDeli")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>(wizard, "optAllFiles")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>(wizard, "openafter")->isChecked());
+    EXPECT_FALSE(child<QPushButton>(wizard, "Command1")->isEnabled());
+
+    QPushButton *btn = child<QPushButton>(wizard, "btn");
+    btn->click();
+    EXPECT_EQ(btn->text(), QStringLiteral("Export"));
+    EXPECT_FALSE(child<QFrame>(wizard, "f1")->isVisible());
+    EXPECT_TRUE(child<QFrame>(wizard, "F2")->isVisible());
+    EXPECT_TRUE(child<QRadioButton>(wizard, "optComma")->isChecked());
+    EXPECT_FALSE(child<QRadioButton>(wizard, "webpage")->isEnabled());
+    EXPECT_FALSE(child<QLineEdit>(wizard, "txtOther")->isEnabled());
+
+    child<QToolButton>(wizard, "cmdAdd")->click();
+    EXPECT_EQ(prompter.asked().back().prompt.text, QStringLiteral("Delimited Format(*.csv)|*.csv"));
+    btn->click();
+    EXPECT_FALSE(btn->isEnabled());
+    EXPECT_EQ(readBytes(t.path("e.csv")).count("\r\n"), 5);
+    EXPECT_EQ(sounds, 1);
+    EXPECT_EQ(opened, QStringList{t.path("e.csv")});
+
+    wizard.reject();
+    EXPECT_EQ(setting(Settings::ExportType), QStringLiteral("1"));
+    EXPECT_EQ(setting(Settings::ExportFormat), QStringLiteral("2"));
+    EXPECT_EQ(setting(Settings::ExportOpenFile), QStringLiteral("1"));
+    EXPECT_EQ(setting(Settings::ExportChar), QStringLiteral("2"));
+}
+
+TEST_F(frmExportTest, OtherDelimiterAndSelectedRowsAreRemembered)
+{
+    TempTree t;
+    frmExport::Inputs in = inputs();
+    in.selectedRows = {3};
+    frmExport wizard(in);
+    wizard.show();
+    child<QRadioButton>(wizard, "optSelected")->setChecked(true);
+    child<QCheckBox>(wizard, "openafter")->setChecked(false);
+    child<QPushButton>(wizard, "btn")->click();
+    child<QRadioButton>(wizard, "optOther")->setChecked(true);
+    EXPECT_TRUE(child<QLineEdit>(wizard, "txtOther")->isEnabled());
+    child<QLineEdit>(wizard, "txtOther")->setText(QStringLiteral("::"));
+    child<QLineEdit>(wizard, "txtPath")->setText(t.path("e.txt"));
+    child<QPushButton>(wizard, "btn")->click();
+    EXPECT_EQ(readBytes(t.path("e.txt")), QByteArray("File Name::Size(Bytes)::Last Modified::Version::Group::Path\r\n"
+                                                     "d::2::3/7/2004 9:05:03 PM::N/A::2::/d/\r\n"));
+    EXPECT_TRUE(opened.isEmpty());
+    wizard.accept();
+    EXPECT_EQ(setting(Settings::ExportType), QStringLiteral("3"));
+    EXPECT_EQ(setting(Settings::ExportOpenFile), QStringLiteral("0"));
+    EXPECT_EQ(setting(Settings::ExportChar), QStringLiteral("4"));
+}
+
+TEST_F(frmExportTest, HtmlExportKeepsTheStoredDelimiter)
+{
+    TempTree t;
+    SettingsStore::instance().setValue(Settings::ExportChar, QStringLiteral("3"));
+    SettingsStore::instance().setValue(Settings::ExportOpenFile, QStringLiteral("0"));
+    prompter.expectSaveFile(QStringLiteral("Export Location"), t.path("e.htm"));
+    frmExport wizard(inputs());
+    wizard.show();
+    child<QRadioButton>(wizard, "optHtml")->setChecked(true);
+    child<QPushButton>(wizard, "btn")->click();
+    EXPECT_TRUE(child<QRadioButton>(wizard, "webpage")->isChecked());
+    for (const char *name : {"optTab", "optComma", "optSemi", "optOther"})
+        EXPECT_FALSE(child<QRadioButton>(wizard, name)->isEnabled()) << name;
+    child<QToolButton>(wizard, "cmdAdd")->click();
+    EXPECT_EQ(prompter.asked().back().prompt.text, QStringLiteral("Webpage(*.htm)|*.htm"));
+    child<QPushButton>(wizard, "btn")->click();
+    const QByteArray page = readBytes(t.path("e.htm"));
+    EXPECT_TRUE(page.contains("<b> 9</b>"));
+    EXPECT_TRUE(page.contains("<b> 2  Size: 3 Bytes</b>"));
+    EXPECT_EQ(page.count("<tr><td class="), 4);
+    EXPECT_EQ(sounds, 1);
+    wizard.reject();
+    EXPECT_EQ(setting(Settings::ExportFormat), QStringLiteral("1"));
+    EXPECT_EQ(setting(Settings::ExportChar), QStringLiteral("3"));
+}
+
+TEST_F(frmExportTest, BackReturnsToTheFirstPage)
+{
+    frmExport wizard(inputs());
+    wizard.show();
+    QPushButton *btn = child<QPushButton>(wizard, "btn");
+    btn->click();
+    child<QPushButton>(wizard, "Command1")->click();
+    EXPECT_EQ(btn->text(), QStringLiteral("Next >"));
+    EXPECT_TRUE(btn->isEnabled());
+    EXPECT_TRUE(child<QFrame>(wizard, "f1")->isVisible());
+    EXPECT_FALSE(child<QFrame>(wizard, "F2")->isVisible());
+    EXPECT_FALSE(child<QPushButton>(wizard, "Command1")->isEnabled());
+}
+
+TEST_F(frmExportTest, MessagesForNoRowsAndNoPath)
+{
+    ResultModel empty;
+    frmExport::Inputs in = inputs();
+    in.rows = &empty;
+    prompter.expectMessage(QStringLiteral("Error"),
+                           QStringLiteral("No duplicate file has been found!\r\nFirst you must perform a search and "
+                                          "find at least one duplicate file."),
+                           PromptAnswer::Ok);
+    {
+        frmExport wizard(in);
+        wizard.show();
+        child<QPushButton>(wizard, "btn")->click();
+        EXPECT_EQ(prompter.asked().back().prompt.icon, PromptIcon::Critical);
+        EXPECT_TRUE(child<QFrame>(wizard, "f1")->isVisible());
+    }
+
+    prompter.expectMessage(QStringLiteral("Error"), QStringLiteral("Output filename not specified"), PromptAnswer::Ok);
+    frmExport wizard(inputs());
+    wizard.show();
+    child<QPushButton>(wizard, "btn")->click();
+    child<QLineEdit>(wizard, "txtPath")->setText(QStringLiteral(" "));
+    child<QPushButton>(wizard, "btn")->click();
+    EXPECT_TRUE(child<QPushButton>(wizard, "btn")->isEnabled());
+    EXPECT_EQ(sounds, 0);
+}
