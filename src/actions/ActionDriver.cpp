@@ -34,7 +34,7 @@ void ActionDriver::ProcessMarkedRows(const QString &action)
         return;
     }
 
-    ActionRun run{static_cast<int>(count), QString(), std::move(acknowledged)};
+    ActionRun run{static_cast<int>(count), QString(), std::move(acknowledged), zeroSize};
     bool notRun = true;
     if (action == QStringLiteral("Delete"))
     {
@@ -64,7 +64,7 @@ void ActionDriver::MCopyMarkFiles_Click()
         const QString folder = m.prompter.pickFolder(QStringLiteral("Copy selected files to"), QString(), true);
         if (folder.isEmpty())
             return;
-        m.dialogs.runCopy({static_cast<int>(count), folder, {}});
+        m.dialogs.runCopy({static_cast<int>(count), folder, {}, m.zeroSizeEngine && m.zeroSizeEngine()});
     });
 }
 

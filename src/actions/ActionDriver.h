@@ -17,6 +17,7 @@ struct ActionRun
     int markedCount = 0;
     QString targetPath;                  // copy and move: the chosen folder, without a trailing "/"
     std::set<qint32> acknowledgedGroups; // groups the user chose to act on wholly after the warning
+    bool zeroSizeListing = false;        // the rows are the zero-size listing (no groups)
 };
 
 /// Opens the dialogs modally (the program: fileDelFrm and FileCMFrm; tests run the logic).

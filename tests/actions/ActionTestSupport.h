@@ -2,11 +2,13 @@
 #pragma once
 
 #include "actions/ActionProgress.h"
+#include "actions/DesktopActions.h"
 #include "platform/FileStatus.h"
 #include "results/ResultModel.h"
 #include "support/TempTree.h"
 
 #include <QFileInfo>
+#include <QStringList>
 
 #include <algorithm>
 #include <vector>
@@ -69,4 +71,27 @@ public:
     }
     void showStatus(const QString &text) override { statuses.push_back(text); }
     void addError(const ActionError &error) override { errors.push_back(error); }
+};
+
+/// Records what would have been opened, shown or copied.
+class FakeDesktop : public DesktopActions
+{
+public:
+    Desktop::OpenResult answer = Desktop::OpenResult::Started;
+    QStringList opened;
+    QStringList shown;
+    QString clipboard;
+
+    Desktop::OpenResult openFile(const QString &path) override
+    {
+        opened << path;
+        return answer;
+    }
+    bool openFolder(const QString &folder) override
+    {
+        opened << folder;
+        return true;
+    }
+    void showInFileManager(const QString &path) override { shown << path; }
+    void setClipboardText(const QString &text) override { clipboard = text; }
 };

@@ -1,5 +1,4 @@
 #include "actions/SingleFileActions.h"
-#include "actions/DesktopActions.h"
 #include "actions/PicturePreview.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempTree.h"
@@ -12,28 +11,6 @@
 
 namespace
 {
-class FakeDesktop : public DesktopActions
-{
-public:
-    Desktop::OpenResult answer = Desktop::OpenResult::Started;
-    QStringList opened;
-    QStringList shown;
-    QString clipboard;
-
-    Desktop::OpenResult openFile(const QString &path) override
-    {
-        opened << path;
-        return answer;
-    }
-    bool openFolder(const QString &folder) override
-    {
-        opened << folder;
-        return true;
-    }
-    void showInFileManager(const QString &path) override { shown << path; }
-    void setClipboardText(const QString &text) override { clipboard = text; }
-};
-
 struct Fixture
 {
     TempTree tree;

@@ -1,0 +1,209 @@
+#include "actions/ActionCommands.h"
+
+#include "actions/DesktopActions.h"
+#include "actions/FileCMFrm.h"
+#include "actions/FileInfoFrm.h"
+#include "actions/FilePropertiesFrm.h"
+#include "actions/PicturePreview.h"
+#include "actions/SingleFileActions.h"
+#include "actions/fileDelFrm.h"
+#include "app/CommonDlg.h"
+#include "core/ErrorReport.h"
+#include "results/ResultModel.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+/// The real dialogs, modal over the main window.
+class ActionCommands::Dialogs : public ActionDialogs
+{
+public:
+    explicit Dialogs(ActionCommands &owner) : m(owner) {}
+
+    bool runDeletion(const ActionRun &run) override
+    {
+        const bool recycle = !m.m_hooks.sendToRecycleBin || m.m_hooks.sendToRecycleBin();
+        fileDelFrm dialog(m.m_model, run, recycle, m.m_prompter, m.m_reporter, m.m_hooks.endSound, m.m_hooks.window);
+        CommonDlg::CenterForm(&dialog);
+        dialog.exec();
+        return dialog.NotRun;
+    }
+    bool runMove(const ActionRun &run) override { return runCopyMove(QStringLiteral("Move"), run); }
+    void runCopy(const ActionRun &run) override { runCopyMove(QStringLiteral("Copy"), run); }
+
+private:
+    bool runCopyMove(const QString &action, const ActionRun &run)
+    {
+        FileCMFrm dialog(m.m_model, action, run, m.m_prompter, m.m_reporter, *m.m_desktop, m.m_hooks.endSound,
+                         m.m_hooks.window);
+        CommonDlg::CenterForm(&dialog);
+        dialog.exec();
+        return dialog.NotRun;
+    }
+
+    ActionCommands &m;
+};
+
+ActionCommands::ActionCommands(ResultModel &model, Prompter &prompter, ErrorReporter &reporter, Hooks hooks,
+                               QObject *parent)
+    : QObject(parent), m_model(model), m_prompter(prompter), m_reporter(reporter), m_hooks(std::move(hooks)),
+      m_desktop(std::make_unique<SystemDesktop>())
+{}
+
+ActionCommands::~ActionCommands()
+{
+    delete m_viewer;
+}
+
+void ActionCommands::setDesktop(std::unique_ptr<DesktopActions> desktop)
+{
+    m_desktop = std::move(desktop);
+}
+
+int ActionCommands::focusedRow() const
+{
+    const int row = m_hooks.focusedRow ? m_hooks.focusedRow() : -1;
+    return row >= 0 && row < m_model.size() ? row : -1;
+}
+
+bool ActionCommands::zeroSize() const
+{
+    return m_hooks.zeroSizeEngine && m_hooks.zeroSizeEngine();
+}
+
+void ActionCommands::runDriver(const std::function<void(ActionDriver &)> &command)
+{
+    Dialogs dialogs(*this);
+    ActionDriver driver({m_model, m_prompter, m_reporter, dialogs, m_hooks.keepOneWarning,
+                         [this] { return zeroSize(); },
+                         [this](const QString &text) {
+                             if (m_hooks.status)
+                                 m_hooks.status(text);
+                         },
+                         [] { QCoreApplication::processEvents(); }});
+    command(driver);
+}
+
+void ActionCommands::MDelete_Click()
+{
+    runDriver([](ActionDriver &d) { d.ProcessMarkedRows(QStringLiteral("Delete")); });
+}
+
+void ActionCommands::MMoveSelected_Click()
+{
+    runDriver([](ActionDriver &d) { d.ProcessMarkedRows(QStringLiteral("Move")); });
+}
+
+void ActionCommands::MCopyMarkFiles_Click()
+{
+    runDriver([](ActionDriver &d) { d.MCopyMarkFiles_Click(); });
+}
+
+void ActionCommands::MRename_Click()
+{
+    runStep(m_reporter, QStringLiteral("Rename"),
+            [this] { SingleFileActions(m_model, m_prompter, *m_desktop).MRename_Click(focusedRow()); });
+}
+
+void ActionCommands::MOpenFile_Click()
+{
+    runStep(m_reporter, QStringLiteral("RLV Select"), [this] {
+        const int row = focusedRow();
+        if (row < 0)
+            return;
+        const int x = m_hooks.pointerTwips ? m_hooks.pointerTwips() : 0;
+        if (SingleFileActions::DoubleClickOpens(x))
+        {
+            openRow(row);
+            return;
+        }
+        const bool marked = m_model.isMarked(row);
+        const auto &toggle = marked ? m_hooks.unmarkSelected : m_hooks.markSelected;
+        if (toggle)
+        {
+            toggle();
+            return;
+        }
+        m_model.setMarked(row, !marked);
+        if (m_hooks.status)
+            m_hooks.status(ResultModel::summaryText(m_model.markedCount(), static_cast<double>(m_model.markedTotal())));
+    });
+}
+
+void ActionCommands::openRow(int row)
+{
+    SingleFileActions(m_model, m_prompter, *m_desktop).MOpenFile(row);
+}
+
+void ActionCommands::MOpenFolder_Click()
+{
+    SingleFileActions(m_model, m_prompter, *m_desktop).MOpenFolder_Click(focusedRow());
+}
+
+void ActionCommands::MCopyPath_Click()
+{
+    SingleFileActions(m_model, m_prompter, *m_desktop).MCopyPath_Click(focusedRow());
+}
+
+void ActionCommands::MFileProperties_Click()
+{
+    const int row = focusedRow();
+    if (row < 0)
+        return;
+    auto *window = new FilePropertiesFrm(m_model.row(row).fullPath(), m_hooks.window);
+    window->show();
+}
+
+void ActionCommands::mnuOpenAllMarkFiles_Click()
+{
+    SingleFileActions(m_model, m_prompter, *m_desktop).mnuOpenAllMarkFiles_Click();
+}
+
+void ActionCommands::mnuRemoveFromResult_Click()
+{
+    runStep(m_reporter, QStringLiteral("Remove From Result"), [this] {
+        if (SingleFileActions(m_model, m_prompter, *m_desktop).mnuRemoveFromResult_Click(zeroSize()) > 0 &&
+            m_hooks.status)
+            m_hooks.status(ResultModel::summaryText(m_model.markedCount(), static_cast<double>(m_model.markedTotal())));
+    });
+}
+
+void ActionCommands::previewStep()
+{
+    const bool on = m_hooks.pictureViewerOn && m_hooks.pictureViewerOn();
+    const int row = focusedRow();
+    const QString name = row >= 0 ? m_model.row(row).name : QString();
+    switch (PicturePreview::PreviewStep(on, row >= 0, name))
+    {
+    case PicturePreview::Step::Nothing:
+        return;
+    case PicturePreview::Step::Hide:
+        if (m_viewer)
+            m_viewer->hide();
+        return;
+    case PicturePreview::Step::Show:
+        break;
+    }
+    if (!m_viewer)
+    {
+        m_viewer = new FileInfoFrm(m_prompter, m_hooks.window);
+        connect(m_viewer, &FileInfoFrm::pictureViewerDisabled, this, &ActionCommands::pictureViewerDisabled);
+    }
+    m_viewer->LoadPic(m_model.row(row).fullPath());
+    if (!m_viewer->isVisible())
+    {
+        m_viewer->show();
+        // The arrow keys keep moving through the list.
+        if (m_hooks.window)
+            m_hooks.window->activateWindow();
+    }
+}
+
+void ActionCommands::closePictureViewer()
+{
+    if (!m_viewer)
+        return;
+    m_viewer->unload();
+    m_viewer->deleteLater();
+    m_viewer = nullptr;
+}

@@ -1,0 +1,91 @@
+// The file-action commands of the main window as one controller: Delete, Move, Copy, Rename,
+// Open, Open Folder, Copy Path, Properties, Open Mark Files, Remove from result list, and the
+// picture viewer's preview step. The window connects its menu entries, toolbar buttons and list
+// events to the slots and lends its state through hooks.
+#pragma once
+
+#include "actions/ActionDriver.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+class DesktopActions;
+class ErrorReporter;
+class FileInfoFrm;
+class Prompter;
+class QWidget;
+class ResultModel;
+
+class ActionCommands : public QObject
+{
+    Q_OBJECT
+public:
+    /// What the main window lends. Empty hooks mean: no selection, option off, nothing to show.
+    struct Hooks
+    {
+        QWidget *window = nullptr;                   // owner of the dialogs and the viewer
+        std::function<bool()> zeroSizeEngine;        // Option4 ("Zero Size Files") selected
+        std::function<bool()> sendToRecycleBin;      // the Recycle Bin option (12 on, 11 off)
+        std::function<void(const QString &)> status; // status-bar panel 1
+        std::function<int()> focusedRow;             // RLV's selected row, -1 for none
+        std::function<int()> pointerTwips;           // last pointer x over RLV, in twips
+        KeepOneWarning keepOneWarning;               // shows WarningFrm, returns "1"/"2"/"3"/""
+        std::function<void()> markSelected;          // MMarkingSelected_Click
+        std::function<void()> unmarkSelected;        // mnuUnMarkSelected_Click
+        std::function<void()> endSound;              // starts Timer2, the end-of-process sound
+        std::function<bool()> pictureViewerOn;       // the "Show Picture Viewer" option
+    };
+
+    ActionCommands(ResultModel &model, Prompter &prompter, ErrorReporter &reporter, Hooks hooks,
+                   QObject *parent = nullptr);
+    ~ActionCommands() override;
+
+    /// Replaces the desktop services (tests).
+    void setDesktop(std::unique_ptr<DesktopActions> desktop);
+    /// The picture viewer, once it has been shown (null before and after it is unloaded).
+    FileInfoFrm *pictureViewer() const { return m_viewer; }
+
+public Q_SLOTS:
+    void MDelete_Click();
+    void MMoveSelected_Click();
+    void MCopyMarkFiles_Click();
+    void MRename_Click();
+    /// Opens the selected file, or over the mark (300 twips or less from the left edge) toggles
+    /// the row's mark; the list's double click runs the same.
+    void MOpenFile_Click();
+    void RLV_DblClick() { MOpenFile_Click(); }
+    /// Opens this row's file (a double click right of the mark, as MarkingCommands reports it).
+    void openRow(int row);
+    void MOpenFolder_Click();
+    void MCopyPath_Click();
+    void MFileProperties_Click();
+    void mnuOpenAllMarkFiles_Click();
+    void mnuRemoveFromResult_Click();
+
+    /// The preview step: on RLV's KeyUp of Up or Down, on its MouseUp (not the right button),
+    /// and when the viewer is switched on.
+    void previewStep();
+    /// Unloads the viewer (the option was switched off, a scan starts, or the window closes).
+    void closePictureViewer();
+
+Q_SIGNALS:
+    /// The user closed the viewer from its title bar and chose to disable it: the window turns
+    /// the option off (button image 9, menu unchecked); "Display" already holds "9".
+    void pictureViewerDisabled();
+
+private:
+    class Dialogs;
+    int focusedRow() const;
+    bool zeroSize() const;
+    void runDriver(const std::function<void(ActionDriver &)> &command);
+
+    ResultModel &m_model;
+    Prompter &m_prompter;
+    ErrorReporter &m_reporter;
+    Hooks m_hooks;
+    std::unique_ptr<DesktopActions> m_desktop;
+    QPointer<FileInfoFrm> m_viewer;
+};

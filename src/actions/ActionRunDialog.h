@@ -1,0 +1,72 @@
+// What the deletion and copy/move dialogs share: progress bar, status label, error list, the
+// OK/Cancel and Close buttons, and the idle -> running -> finished states.
+#pragma once
+
+#include "actions/ActionError.h"
+#include "actions/ActionProgress.h"
+#include "core/ThrottledYield.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTreeWidget;
+
+class ActionRunDialog : public QDialog, protected ActionProgress
+{
+    Q_OBJECT
+public:
+    /// True when the dialog was closed before a run finished: the caller leaves the list alone.
+    bool NotRun = false;
+
+    QProgressBar *PBar;
+    QLabel *lblFileName;
+    QTreeWidget *ErrList;
+    QPushButton *cmdOK;
+    QPushButton *cmdClose;
+
+    /// The error rows listed so far.
+    const std::vector<ActionError> &errors() const { return m_errors; }
+
+protected:
+    /// endSound: the main window's end-of-process sound.
+    ActionRunDialog(int markedCount, std::function<void()> endSound, QWidget *parent);
+
+    enum class State
+    {
+        Idle,
+        Running,
+        Finished
+    };
+    State state() const { return m_state; }
+    /// cmdOK reads "&Cancel" and cmdClose is disabled.
+    void enterRunning();
+    /// cmdOK disabled, cmdClose reads "&OK", the end sound plays.
+    void enterFinished();
+    /// Cancel: the run stops at its next file; Close can be used again.
+    void requestCancel();
+
+    // ActionProgress
+    void yield() override { m_yield(); }
+    bool cancelRequested() const override { return m_cancelRequested; }
+    void setProgressMaximum(int maximum) override;
+    void setProgressValue(int value) override;
+    void showStatus(const QString &text) override;
+    void addError(const ActionError &error) override;
+
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+
+private:
+    void cmdClose_Click();
+
+    State m_state = State::Idle;
+    bool m_cancelRequested = false;
+    std::function<void()> m_endSound;
+    std::vector<ActionError> m_errors;
+    ThrottledYield m_yield;
+};

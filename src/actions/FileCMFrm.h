@@ -1,0 +1,52 @@
+// The copy/move dialog: copies or moves the marked files into a folder, lists failures.
+#pragma once
+
+#include "actions/ActionDriver.h"
+#include "actions/ActionRunDialog.h"
+
+class DesktopActions;
+class ErrorReporter;
+class Prompter;
+class QCheckBox;
+class QFrame;
+class QLineEdit;
+class QToolButton;
+class ResultModel;
+
+class FileCMFrm : public ActionRunDialog
+{
+    Q_OBJECT
+public:
+    /// action: "Copy" or "Move"; run.targetPath: the folder chosen by the caller.
+    FileCMFrm(const ResultModel &model, const QString &action, ActionRun run, Prompter &prompter,
+              ErrorReporter &reporter, DesktopActions &desktop, std::function<void()> endSound,
+              QWidget *parent = nullptr);
+
+    const QString Action;
+    const QString TargetPath;
+
+    QFrame *MoveFrame;
+    QFrame *CopyFrame;
+    QLineEdit *txtPath;
+    QToolButton *cmdAdd;
+    QCheckBox *chkEmptyFolders;
+    QCheckBox *chk1;
+    QCheckBox *chk2;
+    QCheckBox *chk3;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool isMove() const { return Action == QStringLiteral("Move"); }
+    void cmdAdd_Click();
+    void cmdOK_Click();
+    void setChecksEnabled(bool enabled);
+
+    const ResultModel &m_model;
+    ActionRun m_run;
+    Prompter &m_prompter;
+    ErrorReporter &m_reporter;
+    DesktopActions &m_desktop;
+    bool m_activated = false;
+};

@@ -1,0 +1,111 @@
+#include "actions/FileInfoFrm.h"
+
+#include "core/Prompter.h"
+#include "platform/ReadOnlyFile.h"
+#include "platform/SettingsStore.h"
+
+#include <QBuffer>
+#include <QCloseEvent>
+#include <QImageReader>
+#include <QLabel>
+#include <QPixmap>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace
+{
+constexpr int kTwipsPerPixel = 15;
+constexpr qint64 kLargestPicture = 512LL * 1024 * 1024;
+
+int pixels(const SettingKey &key)
+{
+    bool ok = false;
+    const int twips = SettingsStore::instance().value(key).toInt(&ok);
+    return (ok ? twips : key.defaultText().toInt()) / kTwipsPerPixel;
+}
+
+void storeTwips(const SettingKey &key, int pixels)
+{
+    SettingsStore::instance().setValue(key, QString::number(pixels * kTwipsPerPixel));
+}
+
+// The file's bytes, read under its exact name.
+QByteArray readPicture(const QString &path)
+{
+    ReadOnlyFile file;
+    if (!file.open(path) || file.size() > kLargestPicture)
+        return {};
+    QByteArray data(file.size(), Qt::Uninitialized);
+    if (file.readAt(data.data(), data.size(), 0) != data.size())
+        return {};
+    return data;
+}
+} // namespace
+
+FileInfoFrm::FileInfoFrm(Prompter &prompter, QWidget *owner)
+    : QWidget(owner, Qt::Tool), pic(new QLabel(this)), Stbar(new QStatusBar(this)), m_prompter(prompter),
+      m_panel(new QLabel(this))
+{
+    setObjectName(QStringLiteral("FileInfoFrm"));
+    setWindowTitle(QStringLiteral("Picture Viewer"));
+    pic->setObjectName(QStringLiteral("pic"));
+    pic->setScaledContents(true);
+    pic->setMinimumSize(1, 1);
+    pic->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    Stbar->setObjectName(QStringLiteral("Stbar"));
+    Stbar->setSizeGripEnabled(false);
+    m_panel->setTextFormat(Qt::PlainText);
+    Stbar->addWidget(m_panel, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(pic, 1);
+    layout->addWidget(Stbar);
+    setGeometry(pixels(Settings::PicL), pixels(Settings::PicT), pixels(Settings::PicW), pixels(Settings::PicH));
+}
+
+void FileInfoFrm::LoadPic(const QString &fileName)
+{
+    m_panel->setText(fileName.mid(fileName.lastIndexOf(u'/') + 1));
+    QByteArray data = readPicture(fileName);
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QImage image = reader.read();
+    if (!image.isNull())
+        pic->setPixmap(QPixmap::fromImage(image));
+}
+
+QString FileInfoFrm::panelText() const
+{
+    return m_panel->text();
+}
+
+void FileInfoFrm::unload()
+{
+    m_closingForProgram = true;
+    close();
+    m_closingForProgram = false;
+}
+
+void FileInfoFrm::storePlacement()
+{
+    const QRect g = geometry();
+    storeTwips(Settings::PicW, g.width());
+    storeTwips(Settings::PicH, g.height());
+    storeTwips(Settings::PicT, g.top());
+    storeTwips(Settings::PicL, g.left());
+}
+
+void FileInfoFrm::closeEvent(QCloseEvent *event)
+{
+    storePlacement();
+    if (!m_closingForProgram &&
+        m_prompter.confirm(QStringLiteral("Confirm"), QStringLiteral("Do you want to disable picture viewer?"),
+                           PromptIcon::Question))
+    {
+        SettingsStore::instance().setValue(Settings::Display, QStringLiteral("9"));
+        Q_EMIT pictureViewerDisabled();
+    }
+    event->accept();
+}

@@ -1,0 +1,43 @@
+// The picture viewer: a small tool window that shows the selected row's picture.
+#pragma once
+
+#include <QWidget>
+
+class Prompter;
+class QLabel;
+class QStatusBar;
+
+class FileInfoFrm : public QWidget
+{
+    Q_OBJECT
+public:
+    /// A tool window owned by the main window, placed where it was last closed.
+    FileInfoFrm(Prompter &prompter, QWidget *owner);
+
+    QLabel *pic;       // the picture, stretched to the window (the aspect ratio is not kept)
+    QStatusBar *Stbar; // panel 1: the file name
+
+    /// Shows the file's name and its picture. A file that cannot be read as a picture leaves the
+    /// previous picture in place, quietly.
+    void LoadPic(const QString &fileName);
+    /// The text of the status bar's first panel.
+    QString panelText() const;
+
+    /// Closes the window for the program (the option was switched off): no question.
+    void unload();
+
+Q_SIGNALS:
+    /// Closed from its title bar and the user answered Yes to "Do you want to disable picture
+    /// viewer?": "Display" already holds "9"; the main window unchecks the menu and the button.
+    void pictureViewerDisabled();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void storePlacement();
+
+    Prompter &m_prompter;
+    QLabel *m_panel;
+    bool m_closingForProgram = false;
+};

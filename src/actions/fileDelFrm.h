@@ -1,0 +1,44 @@
+// The deletion dialog: deletes the marked files to the trash or for good, lists failures.
+#pragma once
+
+#include "actions/ActionDriver.h"
+#include "actions/ActionRunDialog.h"
+
+class ErrorReporter;
+class Prompter;
+class QCheckBox;
+class ResultModel;
+
+class fileDelFrm : public ActionRunDialog
+{
+    Q_OBJECT
+public:
+    /// sendToRecycleBin: the main window's Recycle Bin option, applied to chkSentTo when the
+    /// dialog is shown. trashFolder: the home trash to use ("" for the user's).
+    fileDelFrm(const ResultModel &model, ActionRun run, bool sendToRecycleBin, Prompter &prompter,
+               ErrorReporter &reporter, std::function<void()> endSound, QWidget *parent = nullptr,
+               QString trashFolder = QString());
+
+    QCheckBox *chkSentTo;
+    QCheckBox *chkRespond;
+    QCheckBox *chkEmptyFolders;
+    QPushButton *cmdSaveErr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void addError(const ActionError &error) override;
+
+private:
+    void cmdOK_Click();
+    void chkSentTo_Click(bool checked);
+    void cmdSaveErr_Click();
+    void setOptionsEnabled(bool enabled);
+
+    const ResultModel &m_model;
+    ActionRun m_run;
+    bool m_sendToRecycleBin;
+    bool m_activated = false;
+    Prompter &m_prompter;
+    ErrorReporter &m_reporter;
+    QString m_trashFolder;
+};

@@ -1,0 +1,181 @@
+#include "actions/ActionCommands.h"
+#include "actions/FileInfoFrm.h"
+#include "actions/FilePropertiesFrm.h"
+#include "actions/fileDelFrm.h"
+#include "platform/SettingsStore.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempTree.h"
+
+#include "actions/ActionTestSupport.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct Window
+{
+    TempTree tree;
+    ResultModel model;
+    ScriptedPrompter prompter;
+    ScriptedErrorReporter reporter;
+    QWidget window;
+    int focused = 0;
+    int pointer = 1000;
+    bool viewerOn = true;
+    QString status;
+    std::vector<QString> toggles;
+    FakeDesktop *desktop = nullptr;
+    std::unique_ptr<ActionCommands> commands;
+
+    Window()
+    {
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        tree.dir(QStringLiteral("a"));
+        tree.dir(QStringLiteral("b"));
+        EXPECT_TRUE(image.save(tree.path(QStringLiteral("a/p.jpg")), "JPG"));
+        EXPECT_TRUE(image.save(tree.path(QStringLiteral("b/p.jpg")), "JPG"));
+        loadRows(model, {scannedRow(tree.path(QStringLiteral("a/p.jpg")), 1, true),
+                         scannedRow(tree.path(QStringLiteral("b/p.jpg")), 1),
+                         scannedRow(tree.file(QStringLiteral("a/q.txt"), "qqq"), 2, true),
+                         scannedRow(tree.file(QStringLiteral("b/q.txt"), "qqq"), 2)});
+        ActionCommands::Hooks hooks;
+        hooks.window = &window;
+        hooks.zeroSizeEngine = [] { return false; };
+        hooks.sendToRecycleBin = [] { return true; };
+        hooks.status = [this](const QString &s) { status = s; };
+        hooks.focusedRow = [this] { return focused; };
+        hooks.pointerTwips = [this] { return pointer; };
+        hooks.keepOneWarning = [](const std::vector<int> &) { return QStringLiteral("2"); };
+        hooks.markSelected = [this] { toggles.push_back(QStringLiteral("mark")); };
+        hooks.unmarkSelected = [this] { toggles.push_back(QStringLiteral("unmark")); };
+        hooks.pictureViewerOn = [this] { return viewerOn; };
+        commands = std::make_unique<ActionCommands>(model, prompter, reporter, hooks);
+        auto fake = std::make_unique<FakeDesktop>();
+        desktop = fake.get();
+        commands->setDesktop(std::move(fake));
+    }
+};
+
+// Runs the deletion dialog that the command opens: OK, then Close once it has finished.
+void runDeletionDialogLater()
+{
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<fileDelFrm *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->cmdOK->click();
+        dialog->cmdClose->click();
+    });
+}
+} // namespace
+
+TEST(FileInfoFrm, OpensAtTheDefaultPlaceAndRemembersItsOwn)
+{
+    SettingsStore::instance().deleteSection(QStringLiteral("PicWindowSize"));
+    ScriptedPrompter prompter;
+    QWidget owner;
+    auto *viewer = new FileInfoFrm(prompter, &owner);
+    EXPECT_EQ(viewer->geometry(), QRect(600, 166, 133, 166));
+    viewer->setGeometry(300, 200, 150, 120);
+    viewer->unload();
+    EXPECT_EQ(SettingsStore::instance().value(Settings::PicW), QStringLiteral("2250"));
+    EXPECT_EQ(SettingsStore::instance().value(Settings::PicL), QStringLiteral("4500"));
+    FileInfoFrm again(prompter, &owner);
+    EXPECT_EQ(again.geometry(), QRect(300, 200, 150, 120));
+}
+
+TEST(ActionCommands, PreviewFollowsTheSelection)
+{
+    Window w;
+    w.commands->previewStep();
+    FileInfoFrm *viewer = w.commands->pictureViewer();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Picture Viewer"));
+    EXPECT_EQ(viewer->panelText(), QStringLiteral("p.jpg"));
+    EXPECT_FALSE(viewer->pic->pixmap().isNull());
+
+    // A damaged picture keeps the previous one; a text file hides the viewer.
+    w.tree.file(QStringLiteral("b/p.jpg"), "not a picture");
+    w.focused = 1;
+    w.commands->previewStep();
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_FALSE(viewer->pic->pixmap().isNull());
+    w.focused = 2;
+    w.commands->previewStep();
+    EXPECT_FALSE(viewer->isVisible());
+    w.focused = 0;
+    w.viewerOn = false;
+    w.commands->previewStep();
+    EXPECT_FALSE(viewer->isVisible());
+    w.viewerOn = true;
+    w.commands->previewStep();
+    EXPECT_TRUE(viewer->isVisible());
+
+    // Closed from its title bar: the user is asked whether to switch the viewer off.
+    QSignalSpy disabled(w.commands.get(), &ActionCommands::pictureViewerDisabled);
+    w.prompter
+        .expectMessage(QStringLiteral("Confirm"), QStringLiteral("Do you want to disable picture viewer?"),
+                       PromptAnswer::No)
+        .expectMessage(QStringLiteral("Confirm"), QStringLiteral("Do you want to disable picture viewer?"),
+                       PromptAnswer::Yes);
+    viewer->close();
+    EXPECT_EQ(disabled.count(), 0);
+    w.commands->previewStep();
+    viewer->close();
+    EXPECT_EQ(disabled.count(), 1);
+    EXPECT_EQ(SettingsStore::instance().value(Settings::Display), QStringLiteral("9"));
+    SettingsStore::instance().setValue(Settings::Display, QStringLiteral("10"));
+
+    w.commands->closePictureViewer(); // no question when the program closes it
+    EXPECT_EQ(w.commands->pictureViewer(), nullptr);
+}
+
+TEST(ActionCommands, DeleteRunsTheDialogAndCleansTheList)
+{
+    Window w;
+    runDeletionDialogLater();
+    w.commands->MDelete_Click();
+    EXPECT_TRUE(w.model.isEmpty());
+    EXPECT_EQ(w.status, QStringLiteral("Total Files Marked 0 Size 0 Bytes"));
+    EXPECT_FALSE(statFile(w.tree.path(QStringLiteral("a/q.txt"))).exists);
+}
+
+TEST(ActionCommands, DoubleClickOpensOrTogglesByThePointer)
+{
+    Window w;
+    w.focused = 2;
+    w.commands->RLV_DblClick();
+    EXPECT_EQ(w.desktop->opened, QStringList{w.tree.path(QStringLiteral("a/q.txt"))});
+    w.pointer = 300;
+    w.commands->MOpenFile_Click();
+    w.focused = 1;
+    w.commands->RLV_DblClick();
+    EXPECT_EQ(w.toggles, (std::vector<QString>{QStringLiteral("unmark"), QStringLiteral("mark")}));
+
+    w.commands->MCopyPath_Click();
+    EXPECT_EQ(w.desktop->clipboard, w.tree.path(QStringLiteral("b/p.jpg")));
+}
+
+TEST(ActionCommands, PropertiesShowTheFile)
+{
+    Window w;
+    w.focused = 2;
+    w.commands->MFileProperties_Click();
+    auto *properties = w.window.findChild<FilePropertiesFrm *>();
+    ASSERT_NE(properties, nullptr);
+    EXPECT_TRUE(properties->isVisible());
+    EXPECT_EQ(properties->value(QStringLiteral("Path")), w.tree.path(QStringLiteral("a/q.txt")));
+    EXPECT_EQ(properties->value(QStringLiteral("Size")), QStringLiteral("3 Bytes (3 bytes)"));
+    EXPECT_TRUE(properties->value(QStringLiteral("Permissions")).startsWith(u'-'));
+    EXPECT_FALSE(properties->value(QStringLiteral("Owner")).isEmpty());
+    properties->close();
+}

@@ -1,0 +1,201 @@
+#include "actions/ErrorLog.h"
+#include "actions/FileCMFrm.h"
+#include "actions/fileDelFrm.h"
+#include "platform/Trash.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempTree.h"
+
+#include "actions/ActionTestSupport.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// A pair and a trio of duplicates; the first of each is marked.
+struct Rows
+{
+    TempTree tree;
+    ResultModel model;
+    int sounds = 0;
+    ScriptedPrompter prompter;
+    ScriptedErrorReporter reporter;
+    FakeDesktop desktop;
+
+    Rows()
+    {
+        loadRows(model, {scannedRow(tree.file(QStringLiteral("a/p.jpg"), "pp"), 1, true),
+                         scannedRow(tree.file(QStringLiteral("b/p.jpg"), "pp"), 1),
+                         scannedRow(tree.file(QStringLiteral("a/q.txt"), "qqq"), 2, true),
+                         scannedRow(tree.file(QStringLiteral("b/q.txt"), "qqq"), 2),
+                         scannedRow(tree.file(QStringLiteral("c/q.txt"), "qqq"), 2)});
+    }
+    ActionRun run(const QString &target = QString()) const { return {2, target, {}, false}; }
+    std::function<void()> sound()
+    {
+        return [this] { ++sounds; };
+    }
+    QString path(const char *rel) const { return tree.path(QString::fromLatin1(rel)); }
+};
+
+QStringList errorRow(const QTreeWidget *list, int row)
+{
+    const QTreeWidgetItem *item = list->topLevelItem(row);
+    return item ? QStringList{item->text(0), item->text(1), item->text(2)} : QStringList();
+}
+} // namespace
+
+TEST(fileDelFrm, RunsToTheTrashThenReportsItselfRun)
+{
+    Rows r;
+    fileDelFrm dialog(r.model, r.run(), true, r.prompter, r.reporter, r.sound());
+    dialog.show();
+    EXPECT_TRUE(dialog.chkSentTo->isChecked());
+    EXPECT_TRUE(dialog.chkRespond->isChecked());
+    EXPECT_TRUE(dialog.chkEmptyFolders->isChecked());
+    EXPECT_FALSE(dialog.cmdSaveErr->isEnabled());
+    EXPECT_EQ(dialog.PBar->maximum(), 2);
+    EXPECT_EQ(dialog.findChild<QPushButton *>(QStringLiteral("cmdOK"))->text(), QStringLiteral("&OK"));
+
+    dialog.cmdOK->click();
+    EXPECT_TRUE(QFile::exists(Trash::homeTrash() + QStringLiteral("/files/p.jpg")));
+    EXPECT_TRUE(QFile::exists(Trash::homeTrash() + QStringLiteral("/info/q.txt.trashinfo")));
+    EXPECT_FALSE(QFile::exists(r.path("a/p.jpg")));
+    EXPECT_FALSE(QDir(r.path("a")).exists());
+    EXPECT_EQ(dialog.lblFileName->text(), QStringLiteral("Completed"));
+    EXPECT_EQ(dialog.ErrList->topLevelItemCount(), 0);
+    EXPECT_FALSE(dialog.cmdSaveErr->isEnabled());
+    EXPECT_FALSE(dialog.cmdOK->isEnabled());
+    EXPECT_EQ(dialog.cmdClose->text(), QStringLiteral("&OK"));
+    EXPECT_TRUE(dialog.chkSentTo->isEnabled());
+    EXPECT_EQ(r.sounds, 1);
+
+    dialog.cmdClose->click();
+    EXPECT_FALSE(dialog.NotRun);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(fileDelFrm, ClosingBeforeARunReportsNotRun)
+{
+    Rows r;
+    fileDelFrm dialog(r.model, r.run(), true, r.prompter, r.reporter, r.sound());
+    dialog.show();
+    dialog.cmdClose->click();
+    EXPECT_TRUE(dialog.NotRun);
+    EXPECT_TRUE(QFile::exists(r.path("a/p.jpg")));
+    EXPECT_EQ(r.sounds, 0);
+}
+
+TEST(fileDelFrm, PermanentDeletionIsConfirmed)
+{
+    Rows r;
+    const QString question = QStringLiteral("Are you sure to preceed.\nThis will delete the files permanently i.e., "
+                                            "they are not sent to the recycle bin.");
+    r.prompter.expectMessage(QStringLiteral("Confirm"), question, PromptAnswer::No)
+        .expectMessage(QStringLiteral("Confirm"), question, PromptAnswer::Yes);
+    // The main window's option is "permanently": the box follows it and asks; No keeps the trash.
+    fileDelFrm dialog(r.model, r.run(), false, r.prompter, r.reporter, r.sound());
+    dialog.show();
+    EXPECT_TRUE(dialog.chkSentTo->isChecked());
+    dialog.chkSentTo->click();
+    EXPECT_FALSE(dialog.chkSentTo->isChecked());
+    dialog.chkSentTo->click(); // checking again asks nothing
+    EXPECT_TRUE(dialog.chkSentTo->isChecked());
+    EXPECT_TRUE(r.prompter.allUsed());
+}
+
+TEST(fileDelFrm, FailuresAreListedAndLogged)
+{
+    Rows r;
+    r.tree.file(QStringLiteral("a/q.txt"), "changed");
+    const QString log = r.path("saved.log");
+    r.prompter.expectSaveFile(QStringLiteral("Error Logs"), log);
+    fileDelFrm dialog(r.model, r.run(), true, r.prompter, r.reporter, r.sound());
+    dialog.show();
+    dialog.cmdOK->click();
+
+    ASSERT_EQ(dialog.ErrList->topLevelItemCount(), 1);
+    EXPECT_EQ(
+        errorRow(dialog.ErrList, 0),
+        (QStringList{QStringLiteral("1008"), QStringLiteral("File changed since the search"), r.path("a/q.txt")}));
+    EXPECT_TRUE(dialog.cmdSaveErr->isEnabled());
+    EXPECT_TRUE(QDir(r.path("a")).exists());
+
+    dialog.cmdSaveErr->click();
+    EXPECT_EQ(r.prompter.asked().back().prompt.text, QStringLiteral("Error Logs|*.log"));
+    QFile f(log);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 9); // eight lines and the empty rest after the last CR LF
+    EXPECT_EQ(lines[1], "Corvina Deletion Error Log File.\r");
+    EXPECT_EQ(lines[7], "1008, File changed since the search, " + QFile::encodeName(r.path("a/q.txt")) + "\r");
+}
+
+TEST(FileCMFrm, CopyShowsItsOwnCaptionsAndKeepsBothOnAClash)
+{
+    Rows r;
+    const QString dest = r.path("dest");
+    r.tree.file(QStringLiteral("dest/p.jpg"), "already here");
+    FileCMFrm dialog(r.model, QStringLiteral("Copy"), r.run(dest), r.prompter, r.reporter, r.desktop, r.sound());
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Copy files to..."));
+    EXPECT_TRUE(dialog.CopyFrame->isVisible());
+    EXPECT_FALSE(dialog.MoveFrame->isVisible());
+    EXPECT_FALSE(dialog.chkEmptyFolders->isEnabled());
+    EXPECT_EQ(dialog.txtPath->text(), dest);
+    EXPECT_TRUE(dialog.chk1->isChecked());
+    EXPECT_FALSE(dialog.chk2->isChecked());
+    dialog.chk3->setChecked(true);
+
+    dialog.cmdOK->click();
+    EXPECT_EQ(dialog.ErrList->topLevelItemCount(), 0);
+    EXPECT_TRUE(QFile::exists(dest + QStringLiteral("/p (2).jpg")));
+    EXPECT_TRUE(QFile::exists(r.path("a/p.jpg")));
+    EXPECT_EQ(dialog.PBar->value(), dialog.PBar->maximum());
+    EXPECT_EQ(dialog.lblFileName->text(), QStringLiteral("Progress"));
+    EXPECT_EQ(r.desktop.opened, QStringList{dest});
+    EXPECT_EQ(r.sounds, 1);
+    dialog.cmdClose->click();
+    EXPECT_FALSE(dialog.NotRun);
+}
+
+TEST(FileCMFrm, MoveNeedsAFolderThenMovesAndTidiesUp)
+{
+    Rows r;
+    r.prompter.expectFolder(QStringLiteral("Move selected files to"), QString())
+        .expectMessage(QStringLiteral("Error"),
+                       QStringLiteral("Path not specified, Please specify copy/move location first"), PromptAnswer::Ok)
+        .expectFolder(QStringLiteral("Move selected files to"), r.path("moved"));
+    FileCMFrm dialog(r.model, QStringLiteral("Move"), r.run(r.path("first choice")), r.prompter, r.reporter, r.desktop,
+                     r.sound());
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Move files to..."));
+    EXPECT_TRUE(dialog.MoveFrame->isVisible());
+    EXPECT_TRUE(dialog.chkEmptyFolders->isEnabled());
+
+    dialog.cmdAdd->click(); // cancelled: the box is cleared
+    EXPECT_TRUE(dialog.txtPath->text().isEmpty());
+    dialog.cmdOK->click();
+    EXPECT_EQ(dialog.txtPath->palette().color(QPalette::Base), QColor(255, 192, 192));
+    EXPECT_EQ(dialog.cmdOK->text(), QStringLiteral("&OK"));
+
+    dialog.cmdAdd->click();
+    dialog.cmdOK->click();
+    EXPECT_TRUE(QFile::exists(r.path("moved/p.jpg")));
+    EXPECT_TRUE(QFile::exists(r.path("moved/q.txt")));
+    EXPECT_FALSE(QDir(r.path("a")).exists());
+    EXPECT_EQ(dialog.lblFileName->text(), QStringLiteral("Completed"));
+    EXPECT_TRUE(r.desktop.opened.isEmpty());
+    dialog.cmdClose->click();
+    EXPECT_FALSE(dialog.NotRun);
+}
