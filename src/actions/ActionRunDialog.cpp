@@ -21,6 +21,8 @@ ActionRunDialog::ActionRunDialog(int markedCount, std::function<void()> endSound
     ErrList->setRootIsDecorated(false);
     ErrList->setHeaderLabels({QStringLiteral("Error No"), QStringLiteral("Description"), QStringLiteral("File Name")});
     ErrList->header()->setStretchLastSection(true);
+    ErrList->setColumnWidth(0, 70);
+    ErrList->setColumnWidth(1, 230);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
