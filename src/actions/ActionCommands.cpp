@@ -199,6 +199,11 @@ void ActionCommands::previewStep()
     }
 }
 
+void ActionCommands::runPreview(const QString &label)
+{
+    runStep(m_reporter, label, [this] { previewStep(); });
+}
+
 void ActionCommands::closePictureViewer()
 {
     if (!m_viewer)

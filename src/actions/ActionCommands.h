@@ -68,6 +68,9 @@ public Q_SLOTS:
     /// The preview step: on RLV's KeyUp of Up or Down, on its MouseUp (not the right button),
     /// and when the viewer is switched on.
     void previewStep();
+    /// The preview step with the error report's label of the list event that ran it.
+    void RLV_KeyUp_Preview() { runPreview(QStringLiteral("Key Up")); }
+    void RLV_MouseUp_Preview() { runPreview(QStringLiteral("MouseUP")); }
     /// Unloads the viewer (the option was switched off, a scan starts, or the window closes).
     void closePictureViewer();
 
@@ -81,6 +84,7 @@ private:
     int focusedRow() const;
     bool zeroSize() const;
     void runDriver(const std::function<void(ActionDriver &)> &command);
+    void runPreview(const QString &label);
 
     ResultModel &m_model;
     Prompter &m_prompter;

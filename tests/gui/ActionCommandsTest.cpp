@@ -110,14 +110,14 @@ TEST(ActionCommands, PreviewFollowsTheSelection)
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_FALSE(viewer->pic->pixmap().isNull());
     w.focused = 2;
-    w.commands->previewStep();
+    w.commands->RLV_KeyUp_Preview();
     EXPECT_FALSE(viewer->isVisible());
     w.focused = 0;
     w.viewerOn = false;
     w.commands->previewStep();
     EXPECT_FALSE(viewer->isVisible());
     w.viewerOn = true;
-    w.commands->previewStep();
+    w.commands->RLV_MouseUp_Preview();
     EXPECT_TRUE(viewer->isVisible());
 
     // Closed from its title bar: the user is asked whether to switch the viewer off.
