@@ -2,6 +2,8 @@
 
 #include "core/TextFormat.h"
 #include "core/VbNumeric.h"
+#include "engine/ContentGroups.h"
+#include "engine/ReadBuffers.h"
 #include "engine/VersionReader.h"
 #include "platform/FileFunctions.h"
 #include "platform/ReadOnlyFile.h"
@@ -40,15 +42,6 @@ void showProgress(ScanContext &ctx, qint32 p, qint32 t)
         ctx.sink.status(QStringLiteral("Searching for duplicates...(") + counts + QStringLiteral(") ") + q + u'%');
 }
 
-bool filesMatch(const ScanOptions &options, const QString &a, const QString &b)
-{
-    if (options.engine == ScanOptions::Crc32)
-        return SearchEngine::CRC(a, b);
-    if (options.fuzzy)
-        return SearchEngine::CompareFilesFuzzy(a, b) == 1;
-    return SearchEngine::CompareFilesExact(a, b) == 1;
-}
-
 // Appends entry p of GroupHive to ResultHive with the current shade.
 void appendResult(ScanContext &ctx, qint32 p)
 {
@@ -84,6 +77,10 @@ namespace SearchEngine
 {
 void FindSameSize(ScanContext &ctx)
 {
+    struct ReleaseBuffers
+    {
+        ~ReleaseBuffers() { ReadBuffers::release(); }
+    } releaseBuffers;
     CHive &files = ctx.FileHive;
     const qint32 t = files.Count();
     qint32 p = 0;
@@ -127,36 +124,43 @@ void CompareGroup(ScanContext &ctx)
 {
     if (!runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] { dropRepeatedListings(ctx); }))
         return;
-    CHive &g = ctx.GroupHive;
-    const qint32 n = g.Count();
-    for (qint32 i = 1; i <= n; ++i)
+    // The groups pairwise comparison gives (each file compared with every later one still in
+    // the group, matches taken out), found with each file read at most once.
+    const CHive &g = ctx.GroupHive;
+    std::optional<ContentGroups::Groups> groups;
+    const bool found = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
+        std::vector<QString> paths;
+        paths.reserve(static_cast<size_t>(g.Count()));
+        for (qint32 p = 1; p <= g.Count(); ++p)
+            paths.push_back(fullPath(g, p));
+        const ContentGroups::KeepGoing keepGoing = [&ctx] { return ctx.keepGoing(); };
+        if (ctx.options.engine == ScanOptions::Crc32)
+            groups = ContentGroups::crc(paths, keepGoing);
+        else if (ctx.options.fuzzy)
+            groups = ContentGroups::fuzzy(paths, keepGoing);
+        else
+            groups = ContentGroups::exact(paths, keepGoing);
+    });
+    if (!found || !groups)
+        return;
+    for (const std::vector<qsizetype> &group : *groups)
     {
-        bool started = false;
-        qint32 j = i + 1;
-        while (j <= g.Count())
-        {
-            if (!ctx.keepGoing())
-                return;
-            const bool ok = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
-                if (!filesMatch(ctx.options, fullPath(g, i), fullPath(g, j)))
-                {
-                    ++j;
-                    return;
-                }
-                if (!started)
-                {
-                    flipShade(ctx);
-                    appendResult(ctx, i);
-                    started = true;
-                }
-                appendResult(ctx, j);
+        flipShade(ctx);
+        // Positions in GroupHive count from 1; `next` survives a Retry so nothing is added twice.
+        size_t next = 0;
+        const bool ok = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
+            for (; next < group.size(); ++next)
+            {
+                const qint32 p = static_cast<qint32>(group[next]) + 1;
+                appendResult(ctx, p);
+                if (next == 0)
+                    continue;
                 ++ctx.DuplicateCount;
-                ctx.DuplicateSize += static_cast<qint64>(VbNumeric::Val(g.at(j, 0).toString()));
-                g.Remove(j);
-            });
-            if (!ok)
-                return;
-        }
+                ctx.DuplicateSize += static_cast<qint64>(VbNumeric::Val(g.at(p, 0).toString()));
+            }
+        });
+        if (!ok)
+            return;
     }
 }
 
@@ -168,15 +172,15 @@ int CompareFilesExact(const QString &path1, const QString &path2)
         return -1;
     if (a.size() != b.size())
         return 0;
-    std::vector<char> bufA(static_cast<size_t>(ReadChunk));
-    std::vector<char> bufB(static_cast<size_t>(ReadChunk));
     const qint64 length = a.size();
+    char *bufA = ReadBuffers::get(0, qMin(ReadChunk, length));
+    char *bufB = ReadBuffers::get(1, qMin(ReadChunk, length));
     for (qint64 offset = 0; offset < length; offset += ReadChunk)
     {
         const qint64 want = qMin(ReadChunk, length - offset);
-        if (a.readAt(bufA.data(), want, offset) != want || b.readAt(bufB.data(), want, offset) != want)
+        if (a.readAt(bufA, want, offset) != want || b.readAt(bufB, want, offset) != want)
             return -1;
-        if (std::memcmp(bufA.data(), bufB.data(), static_cast<size_t>(want)) != 0)
+        if (std::memcmp(bufA, bufB, static_cast<size_t>(want)) != 0)
             return 0;
     }
     return 1;
@@ -198,18 +202,18 @@ int CompareFilesFuzzy(const QString &path1, const QString &path2)
     const qint64 blocks = a.size() / FuzzyBlock;
     if (blocks == 0)
         return -1;
-    std::vector<char> bufA(static_cast<size_t>(ReadChunk));
-    std::vector<char> bufB(static_cast<size_t>(ReadChunk));
     const qint64 wholeLength = blocks * FuzzyBlock;
+    char *bufA = ReadBuffers::get(0, qMin(ReadChunk, wholeLength));
+    char *bufB = ReadBuffers::get(1, qMin(ReadChunk, wholeLength));
     qint64 equal = 0;
     for (qint64 offset = 0; offset < wholeLength; offset += ReadChunk)
     {
         const qint64 want = qMin(ReadChunk, wholeLength - offset);
-        if (a.readAt(bufA.data(), want, offset) != want || b.readAt(bufB.data(), want, offset) != want)
+        if (a.readAt(bufA, want, offset) != want || b.readAt(bufB, want, offset) != want)
             return -1;
         for (qint64 k = 0; k < want; k += FuzzyBlock)
         {
-            if (std::memcmp(bufA.data() + k, bufB.data() + k, FuzzyBlock) == 0)
+            if (std::memcmp(bufA + k, bufB + k, FuzzyBlock) == 0)
                 ++equal;
         }
     }
@@ -229,16 +233,18 @@ std::optional<quint32> fileCrc32(const QString &path)
     if (!f.open(path))
         return std::nullopt;
     f.adviseSequential();
-    std::vector<char> buf(static_cast<size_t>(ReadChunk));
+    // One byte more than the length opened, so that a file that grew is still read to its end.
+    const qint64 chunk = qMin(ReadChunk, f.size() + 1);
+    char *buf = ReadBuffers::get(0, chunk);
     uLong crc = crc32(0L, Z_NULL, 0);
     for (qint64 offset = 0;;)
     {
-        const qint64 n = f.readAt(buf.data(), ReadChunk, offset);
+        const qint64 n = f.readAt(buf, chunk, offset);
         if (n < 0)
             return std::nullopt;
         if (n == 0)
             break;
-        crc = crc32(crc, reinterpret_cast<const Bytef *>(buf.data()), static_cast<uInt>(n));
+        crc = crc32(crc, reinterpret_cast<const Bytef *>(buf), static_cast<uInt>(n));
         offset += n;
     }
     return static_cast<quint32>(crc);

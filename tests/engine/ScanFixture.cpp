@@ -4,7 +4,15 @@
 #include "core/TextCompare.h"
 #include "core/TextFormat.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+int openFileCount()
+{
+    return static_cast<int>(QDir(QStringLiteral("/proc/self/fd"))
+                                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)
+                                .size());
+}
 
 void loadFileHive(ScanContext &ctx, const QStringList &paths)
 {

@@ -8,9 +8,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <vector>
+
+/// The number of file descriptors this process holds.
+int openFileCount();
 
 class TestSink : public ScanSink
 {
@@ -23,7 +27,16 @@ public:
     QStringList captions;
     ScriptedErrorReporter reporter;
 
-    bool keepGoing() override { return go ? go(++keepGoingCalls) : (++keepGoingCalls, true); }
+    /// With watchOpenFiles, the most files this process held open at any keepGoing() call.
+    bool watchOpenFiles = false;
+    int mostOpenFiles = 0;
+
+    bool keepGoing() override
+    {
+        if (watchOpenFiles)
+            mostOpenFiles = std::max(mostOpenFiles, openFileCount());
+        return go ? go(++keepGoingCalls) : (++keepGoingCalls, true);
+    }
     bool minimized() const override { return isMinimized; }
     void status(const QString &text) override { statuses << text; }
     void caption(const QString &text) override { captions << text; }
