@@ -1,0 +1,12 @@
+// Event sounds through the desktop's sound service.
+#pragma once
+
+#include <QString>
+
+namespace Sound
+{
+/// Plays a sound file once, without waiting for it to end. A Qt resource (":/...") is copied to
+/// the cache folder first, since the sound service reads files. Without a sound service or a
+/// sound device nothing happens, and no failure is reported.
+void play(const QString &file);
+} // namespace Sound
