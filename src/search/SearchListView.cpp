@@ -1,0 +1,92 @@
+#include "search/SearchListView.h"
+
+#include "search/SearchLocationModel.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyle>
+#include <QStyledItemDelegate>
+
+namespace
+{
+QIcon excludedIcon(const QIcon &folder, int size)
+{
+    QPixmap pixmap = folder.pixmap(size, size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(QColor(200, 30, 30));
+    pen.setWidthF(size / 8.0);
+    p.setPen(pen);
+    const QRectF sign(size * 0.35, size * 0.35, size * 0.6, size * 0.6);
+    p.setBrush(QColor(255, 255, 255, 200));
+    p.drawEllipse(sign);
+    p.drawLine(sign.topLeft() + QPointF(size * 0.1, size * 0.1), sign.bottomRight() - QPointF(size * 0.1, size * 0.1));
+    return QIcon(pixmap);
+}
+
+class LocationDelegate : public QStyledItemDelegate
+{
+public:
+    explicit LocationDelegate(QWidget *parent) : QStyledItemDelegate(parent)
+    {
+        const QIcon folder = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+        m_included = folder;
+        m_excluded = excludedIcon(folder, 32);
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.column() != 0)
+            return;
+        const bool excluded = index.data(SearchLocationModel::IconRole).toInt() == SearchLocation::ExcludedIcon;
+        option->icon = excluded ? m_excluded : m_included;
+        option->features |= QStyleOptionViewItem::HasDecoration;
+    }
+
+private:
+    QIcon m_included;
+    QIcon m_excluded;
+};
+} // namespace
+
+SearchListView::SearchListView(QWidget *parent) : QTableView(parent)
+{
+    setObjectName(QStringLiteral("SearchList"));
+    setItemDelegate(new LocationDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
+}
+
+void SearchListView::setLocationModel(SearchLocationModel *model)
+{
+    setModel(model);
+    const int em = fontMetrics().horizontalAdvance(u'M');
+    const int widths[] = {16 * em, 6 * em, 12 * em, 5 * em};
+    for (int c = 0; c < 4; ++c)
+        horizontalHeader()->resizeSection(c, widths[c]);
+}
+
+int SearchListView::selectedRow() const
+{
+    const QModelIndexList rows = selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
+    if (!rows.isEmpty())
+        return rows.first().row();
+    return currentIndex().isValid() ? currentIndex().row() : -1;
+}
+
+void SearchListView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    Q_EMIT listDoubleClicked();
+}
