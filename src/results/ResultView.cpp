@@ -1,0 +1,84 @@
+#include "results/ResultView.h"
+
+#include "results/ResultModel.h"
+
+#include <QEvent>
+#include <QHeaderView>
+
+void ResultDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.data(ResultModel::ShadedRole).toBool())
+        option->backgroundBrush = bandColor();
+    if (index.column() == 0)
+    {
+        option->features |= QStyleOptionViewItem::HasCheckIndicator;
+        option->checkState = index.data(ResultModel::MarkedRole).toBool() ? Qt::Checked : Qt::Unchecked;
+    }
+}
+
+bool ResultDelegate::editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
+                                 const QModelIndex &index)
+{
+    Q_UNUSED(event);
+    Q_UNUSED(model);
+    Q_UNUSED(option);
+    Q_UNUSED(index);
+    return false;
+}
+
+ResultView::ResultView(QWidget *parent) : QTableView(parent)
+{
+    setObjectName(QStringLiteral("RLV"));
+    setItemDelegate(new ResultDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    QHeaderView *rows = verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(fontMetrics().height() + 6);
+
+    QHeaderView *columns = horizontalHeader();
+    columns->setSectionsClickable(true);
+    columns->setSortIndicatorShown(true);
+    columns->setSortIndicator(-1, Qt::AscendingOrder);
+    columns->setHighlightSections(false);
+    columns->setStretchLastSection(false);
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    connect(columns, &QHeaderView::sectionClicked, this, &ResultView::columnClicked);
+}
+
+void ResultView::setResultModel(ResultModel *model)
+{
+    setModel(model);
+    QHeaderView *columns = horizontalHeader();
+    const int em = fontMetrics().horizontalAdvance(u'M');
+    const int widths[ResultRow::ColumnCount] = {18 * em, 8 * em, 13 * em, 8 * em, 5 * em, 28 * em, 0, 0, 0, 5 * em};
+    for (int c = 0; c < ResultRow::ColumnCount; ++c)
+        columns->resizeSection(c, widths[c]);
+    for (int c : {ResultRow::ColSortSize, ResultRow::ColSortDate, ResultRow::ColSortGrpno})
+        columns->setSectionHidden(c, true);
+    columns->moveSection(columns->visualIndex(ResultRow::ColExt), 1);
+    columns->moveSection(columns->visualIndex(ResultRow::ColPath), 2);
+}
+
+void ResultView::setSortMark(int column, bool ascending)
+{
+    horizontalHeader()->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+int ResultView::sortMarkColumn() const
+{
+    return horizontalHeader()->sortIndicatorSection();
+}
+
+bool ResultView::sortMarkAscending() const
+{
+    return horizontalHeader()->sortIndicatorOrder() == Qt::AscendingOrder;
+}

@@ -1,0 +1,47 @@
+// The result list RLV: a table over the ResultModel, built to stay fast with a million rows.
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <QTableView>
+
+class ResultModel;
+
+/// Paints each row's colour band (light blue where the model says ShadedRole) and, in the first
+/// column, the row's mark as a check box picture (checked = marked).
+class ResultDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    /// The light blue of every other band: red 213, green 233, blue 249.
+    static QColor bandColor() { return {213, 233, 249}; }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+    /// The picture is not a control: marks change through the marking commands only.
+    bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
+                     const QModelIndex &index) override;
+};
+
+/// Rows have one fixed height and columns fixed widths, so that neither depends on the row count;
+/// the sort columns 6 to 8 are hidden; "Ext" and "Path" stand at display positions 2 and 3.
+/// Header clicks are reported (columnClicked) and never sort by themselves.
+class ResultView : public QTableView
+{
+    Q_OBJECT
+public:
+    explicit ResultView(QWidget *parent = nullptr);
+
+    void setResultModel(ResultModel *model);
+
+    /// The header's sort mark: on column (model index) ascending or descending; -1 removes it.
+    void setSortMark(int column, bool ascending);
+    /// The model column whose header shows the sort mark, or -1.
+    int sortMarkColumn() const;
+    bool sortMarkAscending() const;
+
+Q_SIGNALS:
+    /// A click on the header of a model column.
+    void columnClicked(int column);
+};
