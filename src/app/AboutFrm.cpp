@@ -1,0 +1,43 @@
+#include "app/AboutFrm.h"
+
+#include "app/ToolbarIcons.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+AboutFrm::AboutFrm(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("AboutFrm"));
+    setWindowTitle(QStringLiteral("About Corvina"));
+
+    auto *picture = new QLabel(this);
+    picture->setPixmap(ToolbarIcons::icon(ToolbarIcons::Picture::Program).pixmap(64, 64));
+    picture->setAlignment(Qt::AlignTop);
+
+    auto *text = new QLabel(this);
+    text->setObjectName(QStringLiteral("lblAbout"));
+    text->setWordWrap(true);
+    text->setTextFormat(Qt::RichText);
+    text->setText(QStringLiteral("<h3>Corvina v3.0</h3>"
+                                 "<p>Finds the files that are the same on your disks and network shares, and "
+                                 "helps you remove the copies you do not need.</p>"
+                                 "<p>Built with Qt %1, running on Qt %2.</p>"
+                                 "<p>Qt is used under the GNU Lesser General Public License, version 3. The end "
+                                 "sound is played through libcanberra (GNU LGPL 2.1 or later); CRC32 checksums "
+                                 "come from zlib (zlib licence).</p>"
+                                 "<p>Corvina sends nothing over the network.</p>")
+                      .arg(QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion())));
+    text->setMinimumWidth(360);
+
+    auto *body = new QHBoxLayout;
+    body->addWidget(picture);
+    body->addWidget(text, 1);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(body);
+    layout->addWidget(buttons);
+}

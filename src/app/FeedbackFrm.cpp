@@ -1,0 +1,42 @@
+#include "app/FeedbackFrm.h"
+
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+FeedbackFrm::FeedbackFrm(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FeedbackFrm"));
+    setWindowTitle(QStringLiteral("Corvina Feedback"));
+
+    auto *intro = new QLabel(QStringLiteral("Corvina is being removed from this computer. If you have a moment, "
+                                            "tell us why: what was missing, what went wrong, what you would "
+                                            "have liked instead.\n\nCorvina sends nothing over the network: copy "
+                                            "your words into an e-mail or an issue report."),
+                             this);
+    intro->setWordWrap(true);
+    txtFeedback = new QPlainTextEdit(this);
+    txtFeedback->setObjectName(QStringLiteral("txtFeedback"));
+    txtFeedback->setMinimumSize(380, 140);
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *copy = buttons->addButton(QStringLiteral("&Copy to Clipboard"), QDialogButtonBox::ActionRole);
+    copy->setObjectName(QStringLiteral("cmdCopy"));
+    QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
+    connect(copy, &QPushButton::clicked, this, &FeedbackFrm::cmdCopy_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(txtFeedback, 1);
+    layout->addWidget(buttons);
+}
+
+void FeedbackFrm::cmdCopy_Click()
+{
+    QGuiApplication::clipboard()->setText(txtFeedback->toPlainText());
+}

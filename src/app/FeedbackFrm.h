@@ -1,0 +1,18 @@
+// The window that "corvina -un" shows when Corvina is being removed: room to say why.
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+
+class FeedbackFrm : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit FeedbackFrm(QWidget *parent = nullptr);
+
+private:
+    void cmdCopy_Click();
+
+    QPlainTextEdit *txtFeedback;
+};

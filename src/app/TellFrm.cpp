@@ -1,0 +1,44 @@
+#include "app/TellFrm.h"
+
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TellFrm::TellFrm(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TellFrm"));
+    setWindowTitle(QStringLiteral("I Like Corvina"));
+
+    auto *intro = new QLabel(QStringLiteral("Glad Corvina helps! If a friend's disk is full of copies too, pass "
+                                            "these words on (change them as you like):"),
+                             this);
+    intro->setWordWrap(true);
+    txtMessage = new QPlainTextEdit(this);
+    txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage->setPlainText(QStringLiteral(
+        "I use Corvina to find duplicate files. It lists every group of identical files, lets me mark the copies "
+        "I don't need and sends them to the trash, so nothing is lost by mistake. Worth a try if your disk is "
+        "filling up."));
+    txtMessage->setMinimumSize(380, 110);
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *copy = buttons->addButton(QStringLiteral("&Copy to Clipboard"), QDialogButtonBox::ActionRole);
+    copy->setObjectName(QStringLiteral("cmdCopy"));
+    QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
+    connect(copy, &QPushButton::clicked, this, &TellFrm::cmdCopy_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(txtMessage, 1);
+    layout->addWidget(buttons);
+}
+
+void TellFrm::cmdCopy_Click()
+{
+    QGuiApplication::clipboard()->setText(txtMessage->toPlainText());
+}

@@ -1,0 +1,18 @@
+// "I Like Corvina": a few words to pass on to a friend.
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+
+class TellFrm : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TellFrm(QWidget *parent = nullptr);
+
+private:
+    void cmdCopy_Click();
+
+    QPlainTextEdit *txtMessage;
+};

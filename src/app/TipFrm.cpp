@@ -1,0 +1,98 @@
+#include "app/TipFrm.h"
+
+#include "app/ToolbarIcons.h"
+#include "platform/SettingsStore.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QVBoxLayout>
+
+TipFrm::TipFrm(SettingsStore &settings, QWidget *parent) : QDialog(parent), m_settings(settings)
+{
+    setObjectName(QStringLiteral("TipFrm"));
+    setWindowTitle(QStringLiteral("Tip of the Day"));
+
+    auto *picture = new QLabel(this);
+    picture->setPixmap(ToolbarIcons::icon(ToolbarIcons::Picture::Program).pixmap(48, 48));
+    picture->setAlignment(Qt::AlignTop);
+    auto *heading = new QLabel(QStringLiteral("<b>Did you know...</b>"), this);
+    lblTip = new QLabel(this);
+    lblTip->setObjectName(QStringLiteral("lblTip"));
+    lblTip->setWordWrap(true);
+    lblTip->setMinimumSize(360, 90);
+    lblTip->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    auto *text = new QVBoxLayout;
+    text->addWidget(heading);
+    text->addWidget(lblTip, 1);
+    auto *body = new QHBoxLayout;
+    body->addWidget(picture);
+    body->addLayout(text, 1);
+
+    chkShowTips = new QCheckBox(QStringLiteral("Show Tips at Startup"), this);
+    chkShowTips->setObjectName(QStringLiteral("chkShowTips"));
+    chkShowTips->setChecked(m_settings.value(Settings::ShowTips) == QStringLiteral("1"));
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *next = buttons->addButton(QStringLiteral("&Next Tip"), QDialogButtonBox::ActionRole);
+    next->setObjectName(QStringLiteral("cmdNext"));
+    QPushButton *close = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::AcceptRole);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    close->setDefault(true);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(chkShowTips);
+    bottom->addStretch(1);
+    bottom->addWidget(buttons);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addLayout(bottom);
+
+    connect(next, &QPushButton::clicked, this, &TipFrm::cmdNext_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(chkShowTips, &QCheckBox::clicked, this, &TipFrm::chkShowTips_Click);
+    showTip(static_cast<int>(QRandomGenerator::global()->bounded(tips().size())));
+}
+
+const QStringList &TipFrm::tips()
+{
+    static const QStringList list = {
+        QStringLiteral("Press Add to choose a folder to search; the folder picker opens at once. Double-click a "
+                       "location to change it."),
+        QStringLiteral("Tick \"Exclude Folder\" in the Add/Exclude Folders window to leave a folder out of every "
+                       "scan, for example the backup you mean to keep."),
+        QStringLiteral("A minimum size of 10 KB passes over the many tiny files that are seldom worth cleaning up; "
+                       "empty the box and 10 KB is used."),
+        QStringLiteral("Click a column header to sort the results, and click again to reverse the order. Rows of "
+                       "one group keep their colour band."),
+        QStringLiteral("Action, Mark Quick, Mark All Duplicates marks every copy but the newest file of each "
+                       "group."),
+        QStringLiteral("Click the small box at the left of a row, or press the space bar, to mark or unmark a "
+                       "file."),
+        QStringLiteral("Leave \"Send to Recycle Bin\" on: deleted files then go to the trash, where you can restore "
+                       "them."),
+        QStringLiteral("Save Session keeps your locations, options and results in a .cvf file; Load Session brings "
+                       "them back."),
+        QStringLiteral("Press Esc to cancel a running scan."),
+        QStringLiteral("Export writes the result list as a delimited text file or as an HTML report."),
+    };
+    return list;
+}
+
+void TipFrm::showTip(int index)
+{
+    m_current = ((index % tips().size()) + tips().size()) % tips().size();
+    lblTip->setText(tips().at(m_current));
+}
+
+void TipFrm::cmdNext_Click()
+{
+    showTip(m_current + 1);
+}
+
+void TipFrm::chkShowTips_Click()
+{
+    m_settings.setValue(Settings::ShowTips, chkShowTips->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+}

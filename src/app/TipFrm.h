@@ -1,0 +1,29 @@
+// The tip of the day: one short hint at a time, and whether to show it at start-up.
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class SettingsStore;
+
+class TipFrm : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TipFrm(SettingsStore &settings, QWidget *parent = nullptr);
+
+    static const QStringList &tips();
+    /// The tip shown now (an index into tips()).
+    int current() const { return m_current; }
+    void showTip(int index);
+
+private:
+    void cmdNext_Click();
+    void chkShowTips_Click();
+
+    SettingsStore &m_settings;
+    int m_current = 0;
+    QLabel *lblTip;
+    QCheckBox *chkShowTips;
+};
