@@ -1,8 +1,518 @@
 #include "app/MainFrm.h"
 
-MainFrm::MainFrm(QWidget *parent) : QMainWindow(parent)
+#include "app/AboutFrm.h"
+#include "app/CommonDlg.h"
+#include "app/FuzzyFrm.h"
+#include "app/HelpFrm.h"
+#include "app/TellFrm.h"
+#include "app/TipFrm.h"
+#include "app/ToolbarIcons.h"
+#include "app/WindowGeometry.h"
+#include "core/ErrorReport.h"
+#include "core/Prompter.h"
+#include "platform/SettingsStore.h"
+#include "results/ResultModel.h"
+#include "results/ResultView.h"
+#include "search/FolderFrm.h"
+#include "search/SearchListView.h"
+#include "search/SearchLocationModel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace
+{
+const QString kDirect = QStringLiteral("Direct");
+
+// The busy cursor while a long command runs, also when it ends by an exception.
+struct WaitCursor
+{
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+void setBold(QWidget *w, bool bold)
+{
+    QFont f = w->font();
+    f.setBold(bold);
+    w->setFont(f);
+}
+} // namespace
+
+MainFrm::MainFrm(const MainFrmServices &services, const QString &commandLine, QWidget *parent)
+    : QMainWindow(parent), m_prompter(services.prompter), m_errors(services.errors), m_settings(services.settings),
+      m_endSound(services.endSound), m_commandLine(commandLine), m_results(new ResultModel(this)),
+      m_locations(new SearchLocationModel(this))
 {
     setObjectName(QStringLiteral("MainFrm"));
-    setWindowTitle(QStringLiteral("Corvina v3.0"));
-    resize(800, 533);
+    setWindowTitle(title());
+    createMenus();
+    createToolbar();
+    createStatusBar();
+    createControls();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(500);
+    Timer2->setSingleShot(true);
+
+    connect(MCancel, &QAction::triggered, this, &MainFrm::MCancel_Click);
+    connect(MNewSession, &QAction::triggered, this, &MainFrm::MNewSession_Click);
+    connect(MPicViewer, &QAction::triggered, this, &MainFrm::MPicViewer_Click);
+    connect(MSendToRecycleBin, &QAction::triggered, this, &MainFrm::MSendToRecycleBin_Click);
+    connect(MClose, &QAction::triggered, this, &MainFrm::MClose_Click);
+    connect(MHelpTopics, &QAction::triggered, this, &MainFrm::MHelpTopics_Click);
+    connect(mnuTip, &QAction::triggered, this, &MainFrm::mnuTip_Click);
+    connect(mnuFaq, &QAction::triggered, this, &MainFrm::mnuFaq_Click);
+    connect(mnuHelponline, &QAction::triggered, this, &MainFrm::mnuHelponline_Click);
+    connect(mnuTellaFriend, &QAction::triggered, this, &MainFrm::mnuTellaFriend_Click);
+    connect(MAbout, &QAction::triggered, this, &MainFrm::MAbout_Click);
+    connect(Timer1, &QTimer::timeout, this, &MainFrm::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &MainFrm::Timer2_Timer);
+    connect(chkFuzzy, &QCheckBox::clicked, this, &MainFrm::chkFuzzy_Click);
+    connect(chkProtect, &QCheckBox::clicked, this, &MainFrm::chkProtect_Click);
+    connect(m_engines, &QButtonGroup::idClicked, this, &MainFrm::Option_Click);
+    connect(cmdAdd, &QToolButton::clicked, this, &MainFrm::cmdAdd_Click);
+    connect(cmdRemove, &QToolButton::clicked, this, &MainFrm::cmdRemove_Click);
+    connect(SearchList, &SearchListView::listDoubleClicked, this, &MainFrm::SearchList_DblClick);
+    connect(RLV, &ResultView::columnClicked, this, &MainFrm::RLV_ColumnClick);
+    connect(Command1, &QPushButton::clicked, this, &MainFrm::Command1_Click);
+    Command1->installEventFilter(this);
+    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, Command1, &QPushButton::click);
+
+    // Initial control states.
+    selectEngine(1);
+    chkProtect->setChecked(true);
+    setPanel(1, QStringLiteral("Add search path and click on the scan button to start search."));
+    setPanel(5, QStringLiteral("00:00:00"));
+    SetBusyState(false);
+
+    Form_Load();
+}
+
+MainFrm::~MainFrm() = default;
+
+void MainFrm::Form_Load()
+{
+    setPanel(3, QStringLiteral("Files : 0"));
+    setPanel(4, QStringLiteral("Folders : 0"));
+    setPanel(2, QStringLiteral("Duplicates : 0"));
+
+    setMinimumSize(WindowGeometry::minimumSize());
+    const WindowGeometry::Placement placement = WindowGeometry::load(m_settings);
+    resize(placement.size);
+    move(placement.topLeft);
+
+    setViewerImage(static_cast<qint16>(m_settings.value(Settings::Display).toInt()));
+    setRecycleImage(static_cast<qint16>(m_settings.value(Settings::RecycleBin).toInt()));
+}
+
+void MainFrm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_activated)
+        return;
+    m_activated = true;
+    // After the window is on screen, so that what the first activation shows appears over it.
+    QTimer::singleShot(0, this, &MainFrm::Form_Activate);
+}
+
+void MainFrm::Form_Activate()
+{
+    if (m_settings.value(Settings::ShowTips) == QStringLiteral("1"))
+        mnuTip_Click();
+}
+
+void MainFrm::closeEvent(QCloseEvent *event)
+{
+    if (m_busy)
+    {
+        // The scan runs below this event on the call stack: stop it, and close once it has returned.
+        m_cancelRequested = true;
+        m_closeWhenIdle = true;
+        event->ignore();
+        return;
+    }
+    Form_QueryUnload();
+    event->accept();
+}
+
+void MainFrm::Form_QueryUnload()
+{
+    runStep(m_errors, QStringLiteral("Unloading"), [this] {
+        const bool restored = isMinimized() || isMaximized() || isFullScreen();
+        const QRect normal = restored ? normalGeometry() : QRect(pos(), size());
+        WindowGeometry::save(m_settings, {normal.size(), restored ? normal.topLeft() : pos()});
+        if (m_manual)
+            m_manual->close();
+    });
+}
+
+void MainFrm::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void MainFrm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void MainFrm::Form_Resize()
+{
+    // The minimum size and the layouts keep the controls in place; the caption comes back after
+    // a scan that wrote its progress there while the window was minimized.
+    if (!isMinimized() && windowTitle() != title())
+        setWindowTitle(title());
+}
+
+bool MainFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Command1 && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_F6)
+    {
+        Command1_Click();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainFrm::setPanel(int n, const QString &text)
+{
+    panel(n)->setText(text);
+}
+
+bool MainFrm::recycleBin() const
+{
+    return MSendToRecycleBin->isChecked();
+}
+
+int MainFrm::engine() const
+{
+    return m_engines->checkedId();
+}
+
+void MainFrm::startEndSound()
+{
+    Timer2->start();
+}
+
+void MainFrm::SetBusyState(bool busy)
+{
+    m_busy = busy;
+    for (size_t i = 1; i < m_buttons.size(); ++i)
+    {
+        if (m_buttons[i])
+            m_buttons[i]->setEnabled(i == 2 ? busy : !busy);
+    }
+    MCancel->setEnabled(busy);
+    // Commands that would change the list or the setup wait for the scan to end.
+    for (QAction *a : {MScan, MNewSession, MLoadSession, MSaveSession, MExport, MPicViewer, MSendToRecycleBin})
+        a->setEnabled(!busy);
+    MAction->setEnabled(!busy);
+
+    for (QWidget *w : std::initializer_list<QWidget *>{SearchList, cmdAdd, Option[1], Option[2], Option[3], Option[4],
+                                                       chkProtect, chkIncludeHidden, RLV})
+        w->setEnabled(!busy);
+    if (busy)
+        cmdRemove->setEnabled(false);
+    else
+        updateRemoveButton();
+    chkFuzzy->setEnabled(!busy && engine() == 1);
+
+    panel(2)->setVisible(!busy && engine() != 4);
+    panel(3)->setVisible(!busy);
+    panel(4)->setVisible(!busy);
+    if (!busy && windowTitle() != title())
+        setWindowTitle(QStringLiteral("100% Completed"));
+}
+
+void MainFrm::MCancel_Click()
+{
+    if (m_prompter.message({QStringLiteral("Cancel Search"), QStringLiteral("Are you sure to cancel searching?"),
+                            PromptButtons::YesNo, PromptAnswer::No, PromptIcon::None}) == PromptAnswer::Yes)
+        m_cancelRequested = true;
+}
+
+void MainFrm::Command1_Click()
+{
+    if (MCancel->isEnabled())
+        MCancel_Click();
+}
+
+void MainFrm::MClose_Click()
+{
+    close();
+}
+
+void MainFrm::MNewSession_Click()
+{
+    runStep(m_errors, QStringLiteral("New Session"), [this] {
+        m_locations->setLocations({});
+        m_results->clear();
+        selectEngine(1);
+        chkProtect->setChecked(true);
+        chkIncludeHidden->setChecked(false);
+        setFuzzyFromCode(false);
+        cmdRemove->setEnabled(false);
+        setPanel(1, QStringLiteral("Add search path and click on the scan button to start search."));
+        panel(2)->hide();
+        panel(3)->hide();
+        panel(4)->hide();
+        setPanel(5, QStringLiteral("00:00:00"));
+        clearSortMarks();
+    });
+}
+
+void MainFrm::Toolbar1_ButtonClick(int index)
+{
+    switch (index)
+    {
+    case 2:
+        MCancel_Click();
+        break;
+    case 4:
+        if (!m_results->isEmpty())
+            MMark->popup(QCursor::pos());
+        break;
+    case 11:
+        MPicViewer_Click();
+        break;
+    case 12:
+        MSendToRecycleBin_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainFrm::Timer1_Timer()
+{
+    setPanel(5, ScanTimer.Elapsed());
+}
+
+void MainFrm::Timer2_Timer()
+{
+    Timer2->stop();
+    if (m_endSound)
+        m_endSound();
+}
+
+void MainFrm::chkFuzzy_Click()
+{
+    const bool explain = chkFuzzy->isChecked() && chkFuzzyTag == kDirect;
+    setBold(chkFuzzy, explain);
+    if (!explain)
+        return;
+    FuzzyFrm fuzzy(this);
+    fuzzy.exec();
+}
+
+void MainFrm::chkProtect_Click()
+{
+    if (chkProtect->isChecked() || chkProtectTag != kDirect)
+        return;
+    const bool keep = m_prompter.confirm(QStringLiteral("Confirm"),
+                                         QStringLiteral("It is highly recommended to leave this option checked "
+                                                        "to prevent loss of data.\nDo you want to leave this option"),
+                                         PromptIcon::Critical);
+    if (keep)
+        chkProtect->setChecked(true);
+}
+
+void MainFrm::Option_Click(int id)
+{
+    for (int i = 1; i <= 4; ++i)
+        setBold(Option[static_cast<size_t>(i)], i == id);
+    chkFuzzy->setEnabled(id == 1);
+}
+
+void MainFrm::selectEngine(int id)
+{
+    Option[static_cast<size_t>(id)]->setChecked(true);
+    Option_Click(id);
+}
+
+void MainFrm::setFuzzyFromCode(bool checked)
+{
+    chkFuzzy->setChecked(checked);
+    setBold(chkFuzzy, false);
+}
+
+void MainFrm::updateRemoveButton()
+{
+    cmdRemove->setEnabled(!m_locations->empty());
+}
+
+void MainFrm::cmdAdd_Click()
+{
+    runStep(m_errors, QStringLiteral("Add Folders"), [this] {
+        const int selected = SearchList->selectedRow();
+        if (EditMode && selected < 0)
+            return;
+        FolderFrm dialog(m_prompter, m_settings, this);
+        if (EditMode)
+            dialog.fillForChange(m_locations->locations().at(selected));
+        dialog.exec();
+        if (dialog.Text1->text().trimmed().isEmpty() || dialog.result() != QDialog::Accepted)
+            return;
+        if (EditMode)
+        {
+            m_locations->change(selected, dialog.location());
+            return;
+        }
+        m_locations->add(dialog.location());
+        updateRemoveButton();
+    });
+}
+
+void MainFrm::SearchList_DblClick()
+{
+    if (m_locations->empty() || m_busy)
+        return;
+    EditMode = true;
+    cmdAdd_Click();
+    EditMode = false;
+}
+
+void MainFrm::cmdRemove_Click()
+{
+    m_locations->remove(SearchList->selectedRow());
+    updateRemoveButton();
+}
+
+void MainFrm::setViewerImage(int image)
+{
+    m_viewerImage = image;
+    MPicViewer->setChecked(image == 10);
+    m_buttons[11]->setIcon(
+        ToolbarIcons::icon(image == 9 ? ToolbarIcons::Picture::ViewerOff : ToolbarIcons::Picture::ViewerOn));
+}
+
+void MainFrm::setRecycleImage(int image)
+{
+    m_recycleImage = image;
+    MSendToRecycleBin->setChecked(image == 12);
+    m_buttons[12]->setIcon(
+        ToolbarIcons::icon(image == 11 ? ToolbarIcons::Picture::Permanent : ToolbarIcons::Picture::Recycle));
+}
+
+void MainFrm::MPicViewer_Click()
+{
+    setViewerImage(m_viewerImage == 9 ? 10 : 9);
+    m_settings.setValue(Settings::Display, QString::number(m_viewerImage));
+}
+
+void MainFrm::MSendToRecycleBin_Click()
+{
+    if (m_recycleImage == 11)
+    {
+        setRecycleImage(12);
+    }
+    else if (m_prompter.confirm(QStringLiteral("Confirm"),
+                                QStringLiteral("This will delete the files permanently i.e., they are not sent to "
+                                               "the recycle bin.\nAre you sure you want to preceed.")))
+    {
+        setRecycleImage(11);
+    }
+    else
+    {
+        // The menu entry ticked or unticked itself when clicked: show the state as it stands.
+        setRecycleImage(m_recycleImage);
+    }
+    m_settings.setValue(Settings::RecycleBin, QString::number(m_recycleImage));
+}
+
+void MainFrm::clearSortMarks()
+{
+    RLV->setSortMark(-1, true);
+    m_sort.sorted = false;
+}
+
+void MainFrm::RLV_ColumnClick(int column)
+{
+    SortCols(column + 1, QStringLiteral("None"));
+}
+
+void MainFrm::SortCols(int Col, const QString &SortOrder)
+{
+    runStep(m_errors, QStringLiteral("Sorting Column : ") + QString::number(Col), [&] {
+        const std::optional<int> key = ResultSort::keyColumn(Col);
+        if (!key)
+            return;
+        const bool ascending = m_sort.nextAscending(SortOrder == QStringLiteral("None"));
+        const WaitCursor wait;
+        m_results->sortByColumn(*key, ascending);
+        m_sort = {true, ascending};
+        RLV->setSortMark(Col - 1, ascending);
+        if (!MMarkAll->isVisible())
+            m_results->RebandRows();
+    });
+}
+
+void MainFrm::showManual(const QString &section)
+{
+    if (!m_manual)
+        m_manual = new HelpFrm(this);
+    m_manual->showSection(section);
+    m_manual->show();
+    m_manual->raise();
+    m_manual->activateWindow();
+}
+
+void MainFrm::MHelpTopics_Click()
+{
+    showManual(QString());
+}
+
+void MainFrm::mnuFaq_Click()
+{
+    showManual(HelpFrm::faqSection());
+}
+
+void MainFrm::mnuHelponline_Click()
+{
+    showManual(HelpFrm::contentsSection());
+}
+
+void MainFrm::mnuTip_Click()
+{
+    TipFrm tips(m_settings, this);
+    CommonDlg::CenterForm(&tips);
+    tips.exec();
+}
+
+void MainFrm::mnuTellaFriend_Click()
+{
+    TellFrm tell(this);
+    tell.exec();
+}
+
+void MainFrm::MAbout_Click()
+{
+    AboutFrm about(this);
+    about.exec();
 }

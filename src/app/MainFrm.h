@@ -1,11 +1,219 @@
-// The main window.
+// The main window: search locations, engine and options, the scan, the result list and every
+// command of the menus and the toolbar.
 #pragma once
 
+#include "core/buzTimer.h"
+#include "results/ResultSort.h"
+
 #include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+class ErrorReporter;
+class HelpFrm;
+class Prompter;
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class ResultModel;
+class ResultView;
+class SearchListView;
+class SearchLocationModel;
+class SettingsStore;
+
+/// What the main window is given: where it asks its questions, reports unexpected failures,
+/// keeps its settings, and how it plays the end sound.
+struct MainFrmServices
+{
+    Prompter &prompter;
+    ErrorReporter &errors;
+    SettingsStore &settings;
+    std::function<void()> endSound;
+};
 
 class MainFrm : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit MainFrm(QWidget *parent = nullptr);
+    /// commandLine: the text after the program name ("" for none); "-un" never reaches here.
+    explicit MainFrm(const MainFrmServices &services, const QString &commandLine = QString(),
+                     QWidget *parent = nullptr);
+    ~MainFrm() override;
+
+    static QString title() { return QStringLiteral("Corvina v3.0"); }
+
+    ResultModel &results() { return *m_results; }
+    SearchLocationModel &locations() { return *m_locations; }
+
+    /// Status-bar panel n (1 to 5).
+    QLabel *panel(int n) const { return m_panels[static_cast<size_t>(n - 1)]; }
+    void setPanel(int n, const QString &text);
+
+    /// True while a scan or a session load runs.
+    bool busy() const { return m_busy; }
+    /// Deletion goes to the trash (the check mark of "Send to Recycle Bin").
+    bool recycleBin() const;
+    /// The engine option selected: 1 byte to byte, 2 CRC32, 3 same name, 4 zero size.
+    int engine() const;
+
+    /// Plays the end sound 500 ms from now (after a scan, a session load or an action run).
+    void startEndSound();
+
+    /// Sorts the result list by the column the user sees as Col (1-based model column);
+    /// SortOrder "None" toggles the direction, anything else sorts ascending.
+    void SortCols(int Col, const QString &SortOrder);
+    /// Switches between scanning (or loading) and idle.
+    void SetBusyState(bool busy);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Construction (MainFrmUi.cpp).
+    void createMenus();
+    void createToolbar();
+    void createStatusBar();
+    void createControls();
+    QAction *action(QMenu *menu, const char *name, const QString &caption);
+
+    // Start, run, stop.
+    void Form_Load();
+    void Form_Activate();
+    void Form_QueryUnload();
+    void Form_Resize();
+
+    // Commands.
+    void MCancel_Click();
+    void MClose_Click();
+    void MNewSession_Click();
+    void MPicViewer_Click();
+    void MSendToRecycleBin_Click();
+    void MHelpTopics_Click();
+    void mnuTip_Click();
+    void mnuFaq_Click();
+    void mnuHelponline_Click();
+    void mnuTellaFriend_Click();
+    void MAbout_Click();
+    void Toolbar1_ButtonClick(int index);
+    void Command1_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void chkFuzzy_Click();
+    void chkProtect_Click();
+    void Option_Click(int id);
+    void cmdAdd_Click();
+    void cmdRemove_Click();
+    void SearchList_DblClick();
+    void RLV_ColumnClick(int column);
+
+    // Window state.
+    void selectEngine(int id);
+    void setFuzzyFromCode(bool checked);
+    void updateRemoveButton();
+    void setViewerImage(int image);
+    void setRecycleImage(int image);
+    void showManual(const QString &section);
+    void clearSortMarks();
+
+    Prompter &m_prompter;
+    ErrorReporter &m_errors;
+    SettingsStore &m_settings;
+    std::function<void()> m_endSound;
+    QString m_commandLine;
+
+    ResultModel *m_results;
+    SearchLocationModel *m_locations;
+
+    // Menus.
+    QMenu *MnuFile;
+    QMenu *MAction;
+    QMenu *MMark;
+    QMenu *MHelp;
+    QAction *MScan;
+    QAction *MCancel;
+    QAction *MNewSession;
+    QAction *MLoadSession;
+    QAction *MSaveSession;
+    QAction *MExport;
+    QAction *MPicViewer;
+    QAction *MSendToRecycleBin;
+    QAction *MClose;
+    QAction *MNone;
+    QAction *MMarkAll;
+    QAction *MMarkingSelected;
+    QAction *mnuUnMarkSelected;
+    QAction *MarkSep2;
+    QAction *MMarkAllDuplicates;
+    QAction *mnuAdvMarking;
+    QAction *MMarkFolder;
+    QAction *mnuFolderAndSubFolder;
+    QAction *mnuAdvMarkForm;
+    QAction *MCopyMarkFiles;
+    QAction *MMoveSelected;
+    QAction *MDelete;
+    QAction *MRename;
+    QAction *mnuRemoveFromResult;
+    QAction *MOpenFile;
+    QAction *MOpenFolder;
+    QAction *mnuOpenAllMarkFiles;
+    QAction *MCopyPath;
+    QAction *MFileProperties;
+    QAction *MHelpTopics;
+    QAction *mnuTip;
+    QAction *mnuFaq;
+    QAction *mnuHelponline;
+    QAction *mnuTellaFriend;
+    QAction *MAbout;
+
+    // Toolbar: buttons by index 1 to 12 (3 and 9 are separators).
+    QToolBar *Toolbar1;
+    std::array<QAction *, 13> m_buttons{};
+    int m_viewerImage = 10;  // button 11: 10 on, 9 off
+    int m_recycleImage = 12; // button 12: 12 recycle bin, 11 permanent
+
+    // Status bar.
+    std::array<QLabel *, 5> m_panels{};
+
+    // Search setup.
+    SearchListView *SearchList;
+    QToolButton *cmdAdd;
+    QToolButton *cmdRemove;
+    QGroupBox *Frame1;
+    QWidget *Frame2;
+    QButtonGroup *m_engines;
+    std::array<QRadioButton *, 5> Option{}; // Option[1] .. Option[4]
+    QCheckBox *chkFuzzy;
+    QCheckBox *chkProtect;
+    QCheckBox *chkIncludeHidden;
+    QString chkFuzzyTag;
+    QString chkProtectTag = QStringLiteral("Direct");
+
+    // Results.
+    ResultView *RLV;
+    ResultSort::State m_sort;
+
+    QPushButton *Command1;
+    QTimer *Timer1;
+    QTimer *Timer2;
+    buzTimer ScanTimer;
+
+    bool EditMode = false;
+    bool m_busy = false;
+    bool m_activated = false;
+    bool m_closeWhenIdle = false;
+    bool m_cancelRequested = false;
+    HelpFrm *m_manual = nullptr;
 };

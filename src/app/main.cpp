@@ -1,13 +1,46 @@
 // Corvina: finds duplicate files and helps get rid of them safely.
+#include "app/BugFrm.h"
+#include "app/CommandLine.h"
+#include "app/CommonDlg.h"
+#include "app/FeedbackFrm.h"
 #include "app/MainFrm.h"
+#include "platform/InstanceLock.h"
+#include "platform/NativePath.h"
+#include "platform/SettingsStore.h"
+#include "platform/Sound.h"
 
 #include <QApplication>
+#include <QIcon>
+
+#include <cstring>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvina"));
-    MainFrm window;
+    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvina.svg")));
+
+    // Qt has taken its own options out of argv; file names keep their exact bytes.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << NativePath::decode(argv[i], static_cast<qsizetype>(std::strlen(argv[i])));
+    const CommandLine::Request request = CommandLine::parse(arguments);
+    if (request.kind == CommandLine::Request::Kind::Feedback)
+    {
+        FeedbackFrm feedback;
+        CommonDlg::CenterForm(&feedback);
+        feedback.exec();
+        return 0;
+    }
+
+    const InstanceLock lock;
+    QtPrompter prompter;
+    QtErrorReporter errors;
+    MainFrm window(
+        {prompter, errors, SettingsStore::instance(), [] { Sound::play(QStringLiteral(":/sounds/end.wav")); }},
+        request.text);
+    prompter.setOwner(&window);
     window.show();
     return QApplication::exec();
 }

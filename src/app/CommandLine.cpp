@@ -1,0 +1,21 @@
+#include "app/CommandLine.h"
+
+namespace CommandLine
+{
+Request parse(const QStringList &arguments)
+{
+    Request request;
+    request.text = arguments.join(u' ');
+    if (request.text.isEmpty())
+        return request;
+    if (request.text.contains(QStringLiteral("-un")))
+    {
+        request.kind = Request::Kind::Feedback;
+        return request;
+    }
+    request.kind = Request::Kind::OpenSession;
+    request.path = request.text;
+    request.path.remove(u'"');
+    return request;
+}
+} // namespace CommandLine

@@ -1,0 +1,32 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+using Kind = CommandLine::Request::Kind;
+
+TEST(CommandLine, TheSwitchAndTheSessionPath)
+{
+    struct Case
+    {
+        QStringList arguments;
+        Kind kind;
+        const char *path;
+    };
+    const Case cases[] = {
+        {{}, Kind::MainWindow, ""},
+        {{"-un"}, Kind::Feedback, ""},
+        {{"/tmp/a.cvf", "-un"}, Kind::Feedback, ""},
+        {{"x-unx"}, Kind::Feedback, ""},
+        {{"-UN"}, Kind::OpenSession, "-UN"},
+        {{"/tmp/my session.cvf"}, Kind::OpenSession, "/tmp/my session.cvf"},
+        {{"\"/tmp/quoted.cvf\""}, Kind::OpenSession, "/tmp/quoted.cvf"},
+        {{"/tmp/a\"b.cvf"}, Kind::OpenSession, "/tmp/ab.cvf"},
+        {{"/tmp/two", "words.cvf"}, Kind::OpenSession, "/tmp/two words.cvf"},
+    };
+    for (const Case &c : cases)
+    {
+        const CommandLine::Request r = CommandLine::parse(c.arguments);
+        EXPECT_EQ(r.kind, c.kind) << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(r.path, QString::fromUtf8(c.path)) << c.arguments.join(u' ').toStdString();
+    }
+}

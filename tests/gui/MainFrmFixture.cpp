@@ -1,0 +1,66 @@
+#include "MainFrmFixture.h"
+
+#include "platform/AppFolders.h"
+#include "platform/SettingsStore.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTest>
+
+void MainFrmTest::SetUp()
+{
+    freshSettings();
+}
+
+void MainFrmTest::TearDown()
+{
+    if (window)
+        closeWindow();
+    EXPECT_TRUE(prompter.allUsed());
+    EXPECT_TRUE(errors.allUsed());
+}
+
+SettingsStore &MainFrmTest::settings()
+{
+    return SettingsStore::instance();
+}
+
+void MainFrmTest::freshSettings(bool showTips)
+{
+    for (const char *section : {"WindowSize", "PicWindowSize", "Options", "FileMaskSelected", "FileMask", "Export",
+                                "MaxLimit", "MaxText", "MaxSet", "AdvMarking"})
+        settings().deleteSection(QString::fromLatin1(section));
+    if (!showTips)
+        settings().setValue(Settings::ShowTips, QStringLiteral("0"));
+    QFile::remove(AppFolders::defaultSessionPath());
+}
+
+MainFrm &MainFrmTest::open(const QString &commandLine)
+{
+    window =
+        std::make_unique<MainFrm>(MainFrmServices{prompter, errors, settings(), [this] { ++sounds; }}, commandLine);
+    window->show();
+    // The first activation runs from the event loop.
+    QCoreApplication::processEvents();
+    return *window;
+}
+
+void MainFrmTest::closeWindow()
+{
+    window->close();
+    window.reset();
+}
+
+MainFrm &MainFrmTest::restart()
+{
+    closeWindow();
+    return open();
+}
+
+QAction *MainFrmTest::action(const char *name) const
+{
+    auto *a = window->findChild<QAction *>(QString::fromLatin1(name));
+    EXPECT_NE(a, nullptr) << name;
+    return a;
+}

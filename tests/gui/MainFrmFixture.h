@@ -1,0 +1,43 @@
+// Builds the real main window on the test run's temporary settings, with scripted prompts.
+#pragma once
+
+#include "app/MainFrm.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QLabel>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class QAction;
+class SettingsStore;
+
+class MainFrmTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    /// Settings as a first start finds them (nothing stored), except for the tip window, which
+    /// most tests do not want.
+    static void freshSettings(bool showTips = false);
+    static SettingsStore &settings();
+
+    /// Builds the window (and shows it, which runs its first activation).
+    MainFrm &open(const QString &commandLine = QString());
+    /// Closes and destroys the window, as the user closing it does.
+    void closeWindow();
+    /// Closes, then builds a fresh window: a restart.
+    MainFrm &restart();
+
+    QAction *action(const char *name) const;
+    QString panelText(int n) const { return window->panel(n)->text(); }
+    template <typename T> T *child(const char *name) const { return window->findChild<T *>(QString::fromLatin1(name)); }
+
+    ScriptedPrompter prompter;
+    ScriptedErrorReporter errors;
+    int sounds = 0;
+    std::unique_ptr<MainFrm> window;
+};
