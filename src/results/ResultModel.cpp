@@ -40,37 +40,82 @@ ResultRow rowFromEntry(CHive &hive, qint32 i, qint32 group)
     return row;
 }
 
-// Sort keys of a text column: the first four units folded when they are ASCII, so that most
-// comparisons need no string walk; the full case-insensitive comparison otherwise.
+// A distinct text of a column being sorted. Texts made of ASCII only compare as their lower-case
+// forms by code unit (the same answer as the comparison without regard to case, but without
+// folding at every comparison); the first four folded units decide most comparisons at once.
 struct TextKey
 {
     quint64 prefix = 0;
     bool ascii = true;
     QString text;
+    QString folded;
+    qint32 id = 0;
 };
 
-TextKey textKey(QString text)
+TextKey textKey(QString text, qint32 id)
 {
     TextKey key;
+    key.id = id;
     const qsizetype n = std::min<qsizetype>(4, text.size());
     for (qsizetype i = 0; i < 4; ++i)
     {
         char16_t c = i < n ? text[i].unicode() : 0;
-        if (c >= 0x80)
-            key.ascii = false;
         if (c >= u'A' && c <= u'Z')
             c += 32;
         key.prefix = (key.prefix << 16) | c;
     }
+    key.ascii = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (key.ascii)
+        key.folded = text.toLower();
     key.text = std::move(text);
     return key;
 }
 
 int compareTextKeys(const TextKey &a, const TextKey &b)
 {
-    if (a.ascii && b.ascii && a.prefix != b.prefix)
-        return a.prefix < b.prefix ? -1 : 1;
+    if (a.ascii && b.ascii)
+    {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix ? -1 : 1;
+        const int c = QStringView(a.folded).compare(QStringView(b.folded), Qt::CaseSensitive);
+        return (c > 0) - (c < 0);
+    }
     return TextCompare::compareNoCase(a.text, b.text);
+}
+
+// The sort key of every row for a text column: the rank of its text among the column's distinct
+// texts, equal texts (without regard to case) sharing a rank. Many rows share few texts (folders,
+// extensions), so each distinct text is compared only with the others.
+std::vector<qint64> textRanks(const std::vector<ResultRow> &rows, int column)
+{
+    std::vector<qint64> keys(rows.size());
+    QHash<QString, qint32> ids;
+    std::vector<TextKey> distinct;
+    for (size_t i = 0; i < rows.size(); ++i)
+    {
+        QString text = rows[i].column(column);
+        auto it = ids.constFind(text);
+        if (it == ids.cend())
+        {
+            const auto id = static_cast<qint32>(distinct.size());
+            it = ids.insert(text, id);
+            distinct.push_back(textKey(std::move(text), id));
+        }
+        keys[i] = *it;
+    }
+    std::sort(distinct.begin(), distinct.end(),
+              [](const TextKey &a, const TextKey &b) { return compareTextKeys(a, b) < 0; });
+    std::vector<qint64> rank(distinct.size());
+    qint64 r = 0;
+    for (size_t k = 0; k < distinct.size(); ++k)
+    {
+        if (k > 0 && compareTextKeys(distinct[k - 1], distinct[k]) != 0)
+            ++r;
+        rank[static_cast<size_t>(distinct[k].id)] = r;
+    }
+    for (qint64 &key : keys)
+        key = rank[static_cast<size_t>(key)];
+    return keys;
 }
 } // namespace
 
@@ -373,72 +418,56 @@ void ResultModel::sortByColumn(int column, bool ascending)
     const int n = size();
     if (n == 0)
         return;
-    std::vector<int> order(static_cast<size_t>(n));
-    std::iota(order.begin(), order.end(), 0);
 
     auto hasText = [this](std::optional<QString> ResultRowTexts::*slot) {
         return std::any_of(m_rows.begin(), m_rows.end(),
                            [slot](const ResultRow &r) { return r.texts && (*r.texts.*slot); });
     };
-    std::function<int(int, int)> compare;
-    std::vector<qint64> numbers;
-    std::vector<TextKey> texts;
-    auto byNumber = [&](auto get) {
-        numbers.resize(static_cast<size_t>(n));
-        for (int i = 0; i < n; ++i)
-            numbers[static_cast<size_t>(i)] = get(m_rows[static_cast<size_t>(i)]);
-        compare = [&numbers](int a, int b) {
-            const qint64 x = numbers[static_cast<size_t>(a)];
-            const qint64 y = numbers[static_cast<size_t>(b)];
-            return (x > y) - (x < y);
-        };
-    };
-    auto byText = [&](int col) {
-        texts.reserve(static_cast<size_t>(n));
+    auto numbers = [this](auto get) {
+        std::vector<qint64> keys;
+        keys.reserve(m_rows.size());
         for (const ResultRow &r : m_rows)
-            texts.push_back(textKey(r.column(col)));
-        compare = [&texts](int a, int b) {
-            return compareTextKeys(texts[static_cast<size_t>(a)], texts[static_cast<size_t>(b)]);
-        };
+            keys.push_back(get(r));
+        return keys;
     };
-
+    std::vector<qint64> keys;
     switch (column)
     {
     case ResultRow::ColSize:
-        byNumber([](const ResultRow &r) { return r.size; });
+        keys = numbers([](const ResultRow &r) { return r.size; });
         break;
     case ResultRow::ColGroup:
-        byNumber([](const ResultRow &r) { return static_cast<qint64>(r.group); });
+        keys = numbers([](const ResultRow &r) { return static_cast<qint64>(r.group); });
         break;
     case ResultRow::ColModified:
-        byNumber([](const ResultRow &r) { return r.stamp; });
+        keys = numbers([](const ResultRow &r) { return r.stamp; });
         break;
     case ResultRow::ColSortSize:
-        if (hasText(&ResultRowTexts::sortSize))
-            byText(column);
-        else
-            byNumber([](const ResultRow &r) { return r.size; });
+        keys = hasText(&ResultRowTexts::sortSize) ? textRanks(m_rows, column)
+                                                  : numbers([](const ResultRow &r) { return r.size; });
         break;
     case ResultRow::ColSortDate:
-        if (hasText(&ResultRowTexts::sortDate))
-            byText(column);
-        else
-            byNumber([](const ResultRow &r) { return r.stamp; });
+        keys = hasText(&ResultRowTexts::sortDate) ? textRanks(m_rows, column)
+                                                  : numbers([](const ResultRow &r) { return r.stamp; });
         break;
     case ResultRow::ColSortGrpno:
-        if (hasText(&ResultRowTexts::sortGrpno))
-            byText(column);
-        else
-            byNumber([](const ResultRow &r) { return static_cast<qint64>(r.sortGroup); });
+        keys = hasText(&ResultRowTexts::sortGrpno)
+                   ? textRanks(m_rows, column)
+                   : numbers([](const ResultRow &r) { return static_cast<qint64>(r.sortGroup); });
         break;
     default:
-        byText(column);
+        keys = textRanks(m_rows, column);
         break;
     }
+
+    // Key and position side by side, so that the sort reads memory in order.
+    std::vector<std::pair<qint64, int>> order(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i)
+        order[static_cast<size_t>(i)] = {keys[static_cast<size_t>(i)], i};
     if (ascending)
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return compare(a, b) < 0; });
+        std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     else
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return compare(a, b) > 0; });
+        std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
 
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<int> newPosition(static_cast<size_t>(n));
@@ -448,7 +477,7 @@ void ResultModel::sortByColumn(int column, bool ascending)
     const bool keepBands = RowBand.size() == m_rows.size();
     for (int i = 0; i < n; ++i)
     {
-        const auto from = static_cast<size_t>(order[static_cast<size_t>(i)]);
+        const auto from = static_cast<size_t>(order[static_cast<size_t>(i)].second);
         newPosition[from] = i;
         sorted.push_back(std::move(m_rows[from]));
         if (keepBands)

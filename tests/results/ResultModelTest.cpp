@@ -148,6 +148,37 @@ TEST(ResultModel, SortingByNameRebandsRunsAndPaddedKeysSortAsNumbers)
     EXPECT_EQ(model.RowBand, (std::vector<qint32>{1, 1, 2, 2}));
 }
 
+TEST(ResultModel, TextColumnsSortWithoutRegardToCaseAndKeepTheOrderOfEqualTexts)
+{
+    ResultModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    std::vector<ResultRow> rows;
+    int n = 0;
+    for (const char *name : {"b", "A", "\xc3\x89", "a", "e", "B", "ab", "A"})
+    {
+        ResultRow r;
+        r.name = QString::fromUtf8(name);
+        r.path = QStringLiteral("/p%1/").arg(n++ % 3);
+        rows.push_back(r);
+    }
+    model.setRows(rows);
+    auto namesAndPaths = [&model] {
+        QStringList out;
+        for (const ResultRow &r : model.rows())
+            out << r.name + r.path;
+        return out;
+    };
+    model.sortByColumn(ResultRow::ColName, true);
+    EXPECT_EQ(namesAndPaths(),
+              (QStringList{"A/p1/", "a/p0/", "A/p1/", "ab/p0/", "b/p0/", "B/p2/", "e/p1/", "\u00c9/p2/"}));
+    model.sortByColumn(ResultRow::ColName, false);
+    EXPECT_EQ(namesAndPaths(),
+              (QStringList{"\u00c9/p2/", "e/p1/", "b/p0/", "B/p2/", "ab/p0/", "A/p1/", "a/p0/", "A/p1/"}));
+    model.sortByColumn(ResultRow::ColPath, true);
+    EXPECT_EQ(column(model, 5), (QStringList{"/p0/", "/p0/", "/p0/", "/p1/", "/p1/", "/p1/", "/p2/", "/p2/"}));
+    EXPECT_EQ(column(model, 0).mid(0, 3), (QStringList{"b", "ab", "a"})) << "equal folders keep their order";
+}
+
 TEST(ResultModel, MarksCountAndSummary)
 {
     ResultModel model;
