@@ -1,0 +1,198 @@
+#include "results/MarkingRules.h"
+
+#include "core/TextCompare.h"
+#include "core/VbNumeric.h"
+#include "results/ResultModel.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+bool validRow(const ResultModel &model, int row)
+{
+    return row >= 0 && row < model.size();
+}
+
+// Column 4 as text: rows without a group all read "N/A".
+bool sameGroupText(qint32 a, qint32 b)
+{
+    return a == b || (a <= 0 && b <= 0);
+}
+
+MarkTally marksFrom(ResultModel &model, const std::vector<char> &marks)
+{
+    model.setMarks([&marks](int i, const ResultRow &) { return marks[static_cast<size_t>(i)] != 0; });
+    return MarkingRules::recount(model);
+}
+
+std::vector<char> currentMarks(const ResultModel &model)
+{
+    std::vector<char> marks;
+    marks.reserve(model.rows().size());
+    for (const ResultRow &r : model.rows())
+        marks.push_back(r.marked ? 1 : 0);
+    return marks;
+}
+} // namespace
+
+QString MarkTally::summary() const
+{
+    return ResultModel::summaryText(count, total);
+}
+
+namespace MarkingRules
+{
+MarkTally recount(const ResultModel &model)
+{
+    return {model.markedCount(), static_cast<double>(model.markedTotal())};
+}
+
+MarkTally markNone(ResultModel &model)
+{
+    model.setMarks([](int, const ResultRow &) { return false; });
+    return recount(model);
+}
+
+MarkTally markAll(ResultModel &model)
+{
+    model.setMarks([](int, const ResultRow &) { return true; });
+    return recount(model);
+}
+
+MarkTally markRows(ResultModel &model, const std::vector<int> &rows, bool marked)
+{
+    std::vector<char> marks = currentMarks(model);
+    for (int r : rows)
+    {
+        if (validRow(model, r))
+            marks[static_cast<size_t>(r)] = marked ? 1 : 0;
+    }
+    return marksFrom(model, marks);
+}
+
+std::optional<MarkTally> markFolder(ResultModel &model, int focusedRow)
+{
+    if (!validRow(model, focusedRow))
+        return std::nullopt;
+    const QString folder = model.row(focusedRow).path;
+    model.setMarks([&folder](int, const ResultRow &r) { return r.marked || r.path == folder; });
+    return recount(model);
+}
+
+std::optional<MarkTally> markFolderAndSubFolders(ResultModel &model, int focusedRow)
+{
+    if (!validRow(model, focusedRow))
+        return std::nullopt;
+    const QString folder = model.row(focusedRow).path;
+    model.setMarks([&folder](int, const ResultRow &r) { return r.marked || r.path.startsWith(folder); });
+    return recount(model);
+}
+
+std::optional<MarkTally> toggle(ResultModel &model, int row)
+{
+    if (!validRow(model, row))
+        return std::nullopt;
+    model.setMarked(row, !model.isMarked(row));
+    return recount(model);
+}
+
+QString formatTwelveDigits(const QString &text)
+{
+    const auto number = VbNumeric::toNumber(text);
+    if (!number)
+        return text;
+    const double whole = VbNumeric::roundHalfAway(*number);
+    const QString digits = QString::number(std::fabs(whole), 'f', 0).rightJustified(12, u'0');
+    return whole < 0 ? u'-' + digits : digits;
+}
+
+QString duplicateKey(const ResultRow &row, qint64 position)
+{
+    // Stamps of the program's own dates need no parsing: the number is the stamp.
+    QString key;
+    if (row.texts && row.texts->sortDate)
+        key = formatTwelveDigits(*row.texts->sortDate);
+    else if (row.stamp > 0)
+        key = QString::number(row.stamp).rightJustified(12, u'0');
+    key += u'?';
+    key += QString::number(position);
+    return key;
+}
+
+MarkOutcome markAllDuplicates(ResultModel &model)
+{
+    model.sortByColumn(ResultRow::ColSortGrpno, true);
+    const std::vector<ResultRow> &rows = model.rows();
+    std::vector<char> marks(rows.size(), 1);
+    MarkTally tally;
+
+    // The first key of a group sorted descending is its greatest key; keys are unique (they end
+    // with the position), so one pass finds it without keeping the group's keys.
+    QString best;
+    qsizetype bestRow = -1;
+    auto closeGroup = [&] {
+        if (bestRow < 0)
+            return;
+        marks[static_cast<size_t>(bestRow)] = 0;
+        tally.count -= 1;
+        tally.total -= static_cast<double>(rows[static_cast<size_t>(bestRow)].size);
+        bestRow = -1;
+    };
+    qint32 p = 0;
+    for (size_t i = 0; i < rows.size(); ++i)
+    {
+        const ResultRow &row = rows[i];
+        if (row.group != p)
+        {
+            closeGroup();
+            p = row.group;
+        }
+        tally.count += 1;
+        tally.total += static_cast<double>(row.size);
+        QString key = duplicateKey(row, static_cast<qint64>(i) + 1);
+        if (bestRow < 0 || TextCompare::compareNoCase(key, best) > 0)
+        {
+            best = std::move(key);
+            bestRow = static_cast<qsizetype>(i);
+        }
+    }
+    closeGroup();
+    model.setMarks([&marks](int i, const ResultRow &) { return marks[static_cast<size_t>(i)] != 0; });
+    return {tally, ListSort{ResultRow::ColGroup, true}};
+}
+
+MarkOutcome markAllDuplicatesUpTo(ResultModel &model, double limitKb, bool largeFilesFirst)
+{
+    model.sortByColumn(ResultRow::ColSortGrpno, true);
+    const std::vector<ResultRow> &rows = model.rows();
+
+    // Every row but the first of its group may be marked.
+    std::vector<size_t> candidates;
+    for (size_t i = 1; i < rows.size(); ++i)
+    {
+        if (sameGroupText(rows[i].group, rows[i - 1].group))
+            candidates.push_back(i);
+    }
+    if (largeFilesFirst)
+    {
+        std::stable_sort(candidates.begin(), candidates.end(),
+                         [&rows](size_t a, size_t b) { return rows[a].size > rows[b].size; });
+    }
+
+    std::vector<char> marks(rows.size(), 0);
+    MarkTally tally;
+    for (size_t i : candidates)
+    {
+        const auto s = static_cast<double>(rows[i].size);
+        if (std::fabs((tally.total + s) / 1024) > limitKb)
+            break;
+        marks[i] = 1;
+        tally.count += 1;
+        tally.total += s;
+    }
+    model.setMarks([&marks](int i, const ResultRow &) { return marks[static_cast<size_t>(i)] != 0; });
+    model.RebandRows();
+    return {tally, ListSort{ResultRow::ColGroup, true}};
+}
+} // namespace MarkingRules
