@@ -17,6 +17,14 @@ inline constexpr double Dvd = 4589843;
 /// position (no unit chosen).
 std::optional<double> inKilobytes(double number, int unitIndex);
 
+/// What "Mark All Duplicates upto..." gets from the size-limit dialog: the limit in kilobytes (0
+/// before any was chosen) and whether the largest copies are marked first.
+struct UpTo
+{
+    double limitKb = 0;
+    bool largeFilesFirst = false;
+};
+
 /// What OK of the size-limit dialog makes of its choice: the new limit, or a refusal of a typed
 /// text that is not a number.
 struct Answer

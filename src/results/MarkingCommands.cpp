@@ -1,0 +1,123 @@
+#include "results/MarkingCommands.h"
+
+#include "results/ResultModel.h"
+
+MarkingCommands::MarkingCommands(ResultModel &model, Hooks hooks, QObject *parent)
+    : QObject(parent), m_model(model), m_hooks(std::move(hooks))
+{}
+
+void MarkingCommands::show(const MarkTally &tally)
+{
+    if (m_hooks.status)
+        m_hooks.status(tally.summary());
+}
+
+void MarkingCommands::show(const MarkOutcome &outcome)
+{
+    if (outcome.sorted)
+        Q_EMIT listSorted(outcome.sorted->column, outcome.sorted->ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    show(outcome.tally);
+}
+
+std::vector<int> MarkingCommands::selectedRows() const
+{
+    return m_hooks.selectedRows ? m_hooks.selectedRows() : std::vector<int>{};
+}
+
+int MarkingCommands::focusedRow() const
+{
+    return m_hooks.focusedRow ? m_hooks.focusedRow() : -1;
+}
+
+void MarkingCommands::markSelection(bool marked)
+{
+    show(MarkingRules::markRows(m_model, selectedRows(), marked));
+}
+
+void MarkingCommands::MNone_Click()
+{
+    show(MarkingRules::markNone(m_model));
+}
+
+void MarkingCommands::MMarkAll_Click()
+{
+    show(MarkingRules::markAll(m_model));
+}
+
+void MarkingCommands::MMarkingSelected_Click()
+{
+    markSelection(true);
+}
+
+void MarkingCommands::mnuUnMarkSelected_Click()
+{
+    markSelection(false);
+}
+
+void MarkingCommands::MMarkFolder_Click()
+{
+    if (const auto tally = MarkingRules::markFolder(m_model, focusedRow()))
+        show(*tally);
+}
+
+void MarkingCommands::mnuFolderAndSubFolder_Click()
+{
+    if (const auto tally = MarkingRules::markFolderAndSubFolders(m_model, focusedRow()))
+        show(*tally);
+}
+
+void MarkingCommands::MMarkAllDuplicates_Click()
+{
+    show(MarkingRules::markAllDuplicates(m_model));
+}
+
+void MarkingCommands::mnuAdvMarking_Click()
+{
+    const SizeLimits::UpTo answer = m_hooks.askSizeLimit ? m_hooks.askSizeLimit() : SizeLimits::UpTo{};
+    show(MarkingRules::markAllDuplicatesUpTo(m_model, answer.limitKb, answer.largeFilesFirst));
+}
+
+void MarkingCommands::cmdClearMarks_Click()
+{
+    show(MarkingRules::markNone(m_model));
+}
+
+void MarkingCommands::MarkByRange(const RangeOptions &options)
+{
+    show(AdvancedMarking::MarkByRange(m_model, options));
+}
+
+void MarkingCommands::MarkByFolders(std::vector<FolderTick> &folders, bool includeSubFolders, const QString &mask)
+{
+    show(AdvancedMarking::MarkByFolders(m_model, folders, includeSubFolders, mask));
+}
+
+void MarkingCommands::RLV_Click()
+{
+    if (!MarkingRules::inToggleZone(m_pointerTwips))
+        return;
+    if (const auto tally = MarkingRules::toggle(m_model, focusedRow()))
+        show(*tally);
+}
+
+void MarkingCommands::RLV_DblClick()
+{
+    const int row = focusedRow();
+    if (m_model.isEmpty() || row < 0 || row >= m_model.size())
+        return;
+    if (!MarkingRules::inToggleZone(m_pointerTwips))
+    {
+        Q_EMIT openFileRequested(row);
+        return;
+    }
+    markSelection(!m_model.isMarked(row));
+}
+
+bool MarkingCommands::RLV_KeyPress_Space()
+{
+    const int row = focusedRow();
+    if (row < 0 || row >= m_model.size())
+        return false;
+    markSelection(!m_model.isMarked(row));
+    return true;
+}
