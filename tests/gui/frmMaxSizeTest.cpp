@@ -1,0 +1,124 @@
+#include "search/frmMaxSize.h"
+
+#include "platform/SettingsStore.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct frmMaxSizeTest : ::testing::Test
+{
+    QTemporaryDir dir;
+    SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
+    ScriptedPrompter prompter;
+
+    void SetUp() override { frmMaxSize::SizeLimit.reset(); }
+
+    template <typename W> static W *child(QWidget &dialog, const char *name)
+    {
+        auto *w = dialog.findChild<W *>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    // Chooses "Specify :" with a number and a unit, then presses OK.
+    static void specify(frmMaxSize &dialog, const QString &number, const QString &unit)
+    {
+        child<QRadioButton>(dialog, "Option3")->click();
+        child<QLineEdit>(dialog, "Text1")->setText(number);
+        child<QComboBox>(dialog, "combo1")->setCurrentText(unit);
+        child<QPushButton>(dialog, "Command1")->click();
+    }
+};
+} // namespace
+
+TEST_F(frmMaxSizeTest, FirstUseOffersACdAndOkGivesItsSize)
+{
+    frmMaxSize dialog(prompter, settings);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Maximum size limit"));
+    EXPECT_TRUE(child<QRadioButton>(dialog, "Option1")->isChecked());
+    EXPECT_EQ(child<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("0"));
+    EXPECT_EQ(child<QComboBox>(dialog, "combo1")->currentText(), QStringLiteral("KB"));
+    EXPECT_FALSE(child<QLineEdit>(dialog, "Text1")->isEnabled());
+    EXPECT_FALSE(dialog.largeFilesFirst());
+    child<QPushButton>(dialog, "Command1")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(frmMaxSize::SizeLimit, 716800.0);
+
+    frmMaxSize dvd(prompter, settings);
+    child<QRadioButton>(dvd, "Option2")->click();
+    child<QPushButton>(dvd, "Command1")->click();
+    EXPECT_EQ(frmMaxSize::SizeLimit, 4589843.0);
+}
+
+TEST_F(frmMaxSizeTest, ASpecifiedSizeIsTakenInItsUnitAndComesBackNextTime)
+{
+    {
+        frmMaxSize dialog(prompter, settings);
+        specify(dialog, QStringLiteral("1.5"), QStringLiteral("MB"));
+        EXPECT_EQ(frmMaxSize::SizeLimit, 1024.0);
+    }
+    frmMaxSize again(prompter, settings);
+    EXPECT_TRUE(child<QRadioButton>(again, "Option3")->isChecked());
+    EXPECT_TRUE(child<QLineEdit>(again, "Text1")->isEnabled());
+    EXPECT_EQ(child<QLineEdit>(again, "Text1")->text(), QStringLiteral("1.5"));
+    EXPECT_EQ(child<QComboBox>(again, "combo1")->currentText(), QStringLiteral("MB"));
+    specify(again, QStringLiteral("2"), QStringLiteral("GB"));
+    EXPECT_EQ(frmMaxSize::SizeLimit, 2097152.0);
+    frmMaxSize kb(prompter, settings);
+    specify(kb, QStringLiteral("1.5"), QStringLiteral("KB"));
+    EXPECT_EQ(frmMaxSize::SizeLimit, 1.5);
+    EXPECT_EQ(settings.value(QStringLiteral("MaxLimit"), QStringLiteral("Option"), {}), QStringLiteral("3"));
+    EXPECT_EQ(settings.value(QStringLiteral("MaxText"), QStringLiteral("Value"), {}), QStringLiteral("1.5"));
+    EXPECT_EQ(settings.value(QStringLiteral("MaxSet"), QStringLiteral("Value"), {}), QStringLiteral("0"));
+}
+
+TEST_F(frmMaxSizeTest, ATextThatIsNoNumberIsRefusedAndClosingKeepsTheLastLimit)
+{
+    frmMaxSize::SizeLimit = 716800;
+    frmMaxSize dialog(prompter, settings);
+    dialog.show();
+    prompter.expectMessage(QStringLiteral("Error"), QStringLiteral(" type only integer values"), PromptAnswer::Ok);
+    specify(dialog, QStringLiteral("12x"), QStringLiteral("KB"));
+    EXPECT_TRUE(prompter.allUsed());
+    EXPECT_TRUE(dialog.isVisible()) << "the dialog stays open";
+    dialog.reject();
+    EXPECT_EQ(frmMaxSize::SizeLimit, 716800.0);
+    EXPECT_EQ(settings.value(QStringLiteral("MaxText"), QStringLiteral("Value"), {}), QStringLiteral("12x"));
+}
+
+TEST_F(frmMaxSizeTest, AStoredOptionOutsideTheListSelectsNoneAndLeavesTheLimit)
+{
+    settings.setValue(QStringLiteral("MaxLimit"), QStringLiteral("Option"), QStringLiteral("7"));
+    frmMaxSize dialog(prompter, settings);
+    for (const char *name : {"Option1", "Option2", "Option3"})
+        EXPECT_FALSE(child<QRadioButton>(dialog, name)->isChecked()) << name;
+    child<QPushButton>(dialog, "Command1")->click();
+    EXPECT_FALSE(frmMaxSize::SizeLimit.has_value());
+    EXPECT_EQ(settings.value(QStringLiteral("MaxLimit"), QStringLiteral("Option"), {}), QStringLiteral("7"));
+}
+
+TEST_F(frmMaxSizeTest, AskShowsTheDialogAndReturnsTheLimitAndTheLargeFilesChoice)
+{
+    QTimer::singleShot(0, [] {
+        QWidget *modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        modal->findChild<QRadioButton *>(QStringLiteral("Option2"))->click();
+        modal->findChild<QCheckBox *>(QStringLiteral("Check1"))->setChecked(true);
+        modal->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    });
+    const SizeLimits::UpTo upTo = frmMaxSize::ask(prompter, nullptr);
+    EXPECT_EQ(upTo.limitKb, 4589843.0);
+    EXPECT_TRUE(upTo.largeFilesFirst);
+}
