@@ -1,0 +1,70 @@
+// The advanced marking dialog: "By Range" keeps one file per group by a rule, "By Folders" marks
+// the files of ticked folders.
+#pragma once
+
+#include "results/AdvMarkingChoices.h"
+
+#include <QDialog>
+
+class FolderTickModel;
+class MarkingCommands;
+class Prompter;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QTabWidget;
+class QTreeView;
+class SettingsStore;
+
+/// "Advance Marking". The window creates it once and keeps it; its choices are read from the
+/// settings when it is activated (or shown) and written when it is deactivated (or hidden), so
+/// they persist between uses and runs. The folder list follows the result list's folders.
+class AdvMarkFrm : public QDialog
+{
+    Q_OBJECT
+public:
+    AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, QWidget *parent = nullptr);
+    AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, SettingsStore &settings, QWidget *parent = nullptr);
+    ~AdvMarkFrm() override;
+
+    /// Reads the remembered choices, the mask lists and the result list's folders.
+    void Form_Activate();
+    /// Writes the choices.
+    void Form_Deactivate();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void cmdOK_Click();
+    void cmdClearMarks_Click();
+    void keepClicked(KeepGroup group, int value);
+    void sizeLimitClicked(int option);
+    void fillMasks(QComboBox *combo);
+
+    AdvMarkingChoices choices() const;
+    void apply(const AdvMarkingChoices &c);
+    KeepChoice keepChoice() const;
+    void setKeepChoice(const KeepChoice &k);
+    void enableSpecify(bool on);
+
+    MarkingCommands &m_commands;
+    Prompter &m_prompter;
+    SettingsStore &m_settings;
+    FolderTickModel *m_folders = nullptr;
+
+    QTabWidget *TabStrip1 = nullptr;
+    QButtonGroup *m_date = nullptr;      // ids 0 None, 1 Keep Newer, 2 Keep Older
+    QButtonGroup *m_size = nullptr;      // ids 0 None, 1 Keep Larger, 2 Keep Smaller
+    QButtonGroup *m_version = nullptr;   // ids 0 None, 1 Keep Newer Version, 2 Keep Older Version
+    QButtonGroup *m_sizeLimit = nullptr; // ids 0 None, 1 CD, 2 DVD, 3 Specify
+    QLineEdit *txtSizeLimitSize = nullptr;
+    QComboBox *cmbSizeLimitOptions = nullptr;
+    QComboBox *cmbFileMask1 = nullptr;
+    QTreeView *lvFolders = nullptr;
+    QCheckBox *chkIncSubFolders = nullptr;
+    QComboBox *cmbFileMask2 = nullptr;
+};
