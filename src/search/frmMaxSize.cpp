@@ -80,9 +80,9 @@ bool frmMaxSize::largeFilesFirst() const
     return Check1->isChecked();
 }
 
-SizeLimits::UpTo frmMaxSize::ask(Prompter &prompter, QWidget *parent)
+SizeLimits::UpTo frmMaxSize::ask(Prompter &prompter, SettingsStore &settings, QWidget *parent)
 {
-    frmMaxSize dialog(prompter, parent);
+    frmMaxSize dialog(prompter, settings, parent);
     dialog.exec();
     return {SizeLimit.value_or(0), dialog.largeFilesFirst()};
 }

@@ -30,7 +30,7 @@ public:
     bool largeFilesFirst() const;
 
     /// Shows the dialog modally and returns what "Mark All Duplicates upto..." needs.
-    static SizeLimits::UpTo ask(Prompter &prompter, QWidget *parent);
+    static SizeLimits::UpTo ask(Prompter &prompter, SettingsStore &settings, QWidget *parent);
 
     /// Stores the choice whichever way the dialog closes.
     void done(int result) override;

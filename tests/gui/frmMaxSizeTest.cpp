@@ -118,7 +118,7 @@ TEST_F(frmMaxSizeTest, AskShowsTheDialogAndReturnsTheLimitAndTheLargeFilesChoice
         modal->findChild<QCheckBox *>(QStringLiteral("Check1"))->setChecked(true);
         modal->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     });
-    const SizeLimits::UpTo upTo = frmMaxSize::ask(prompter, nullptr);
+    const SizeLimits::UpTo upTo = frmMaxSize::ask(prompter, settings, nullptr);
     EXPECT_EQ(upTo.limitKb, 4589843.0);
     EXPECT_TRUE(upTo.largeFilesFirst);
 }
