@@ -1,0 +1,109 @@
+#include "platform/DirectoryListing.h"
+
+#include "platform/NativePath.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+
+namespace
+{
+// Most names are ASCII: those skip the UTF-8 check.
+QString nameText(const char *bytes, size_t size)
+{
+    for (size_t i = 0; i < size; ++i)
+    {
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80)
+            return NativePath::decode(bytes, static_cast<qsizetype>(size));
+    }
+    return QString::fromLatin1(bytes, static_cast<qsizetype>(size));
+}
+
+DirectoryListing::Kind kindOf(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return DirectoryListing::Kind::File;
+    if (S_ISDIR(mode))
+        return DirectoryListing::Kind::Folder;
+    return DirectoryListing::Kind::Other;
+}
+
+void takeDetails(DirectoryListing::Entry &e, const struct stat &st)
+{
+    e.hasDetails = true;
+    e.size = static_cast<qint64>(st.st_size);
+    e.mtime = static_cast<qint64>(st.st_mtim.tv_sec);
+    e.id = {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)};
+    e.links = static_cast<quint64>(st.st_nlink);
+}
+} // namespace
+
+namespace DirectoryListing
+{
+bool list(const QString &folder, bool noFollow, const std::function<bool(QStringView)> &wantDetails,
+          std::vector<Entry> &entries, FileId *folderId)
+{
+    entries.clear();
+    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0);
+    const int fd = ::open(NativePath::encode(folder).constData(), flags);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+    {
+        ::close(fd);
+        return false;
+    }
+    DIR *dir = ::fdopendir(fd);
+    if (!dir)
+    {
+        ::close(fd);
+        return false;
+    }
+    if (folderId)
+        *folderId = {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)};
+
+    while (const struct dirent *d = ::readdir(dir))
+    {
+        const char *raw = d->d_name;
+        if (raw[0] == '.' && (raw[1] == '\0' || (raw[1] == '.' && raw[2] == '\0')))
+            continue;
+        Entry e;
+        e.name = nameText(raw, std::strlen(raw));
+        bool statted = false;
+        switch (d->d_type)
+        {
+        case DT_DIR:
+            e.kind = Kind::Folder;
+            break;
+        case DT_REG:
+            e.kind = Kind::File;
+            break;
+        case DT_UNKNOWN:
+            // Some file systems do not say: ask, without following a link.
+            statted = ::fstatat(fd, raw, &st, AT_SYMLINK_NOFOLLOW) == 0;
+            if (statted)
+                e.kind = kindOf(st.st_mode);
+            break;
+        default:
+            break; // links, FIFOs, sockets, devices
+        }
+        if (e.kind == Kind::File && wantDetails(e.name))
+        {
+            // The entry may have changed since it was listed: only a regular file counts.
+            if (!statted)
+                statted = ::fstatat(fd, raw, &st, AT_SYMLINK_NOFOLLOW) == 0;
+            if (statted && S_ISREG(st.st_mode))
+                takeDetails(e, st);
+            else
+                e.kind = Kind::Other;
+        }
+        entries.push_back(std::move(e));
+    }
+    ::closedir(dir);
+    return true;
+}
+} // namespace DirectoryListing
