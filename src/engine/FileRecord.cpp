@@ -1,0 +1,181 @@
+#include "engine/FileRecord.h"
+
+#include "core/SortingLib.h"
+#include "core/TextFormat.h"
+#include "platform/LocalTime.h"
+
+#include <algorithm>
+
+namespace
+{
+constexpr QStringView kSeparator(u"?");
+
+int sign(int v)
+{
+    return (v > 0) - (v < 0);
+}
+
+// The size key written into a caller's buffer, so that comparisons do not allocate.
+QStringView sizeKeyView(qint64 size, std::array<char16_t, 24> &buffer)
+{
+    qsizetype n = 0;
+    std::array<char16_t, 24> digits{};
+    quint64 v = static_cast<quint64>(size < 0 ? -size : size);
+    do
+    {
+        digits[static_cast<size_t>(n++)] = static_cast<char16_t>(u'0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    qsizetype out = 0;
+    if (size < 0)
+        buffer[static_cast<size_t>(out++)] = u'-';
+    for (qsizetype pad = n; pad < 12; ++pad)
+        buffer[static_cast<size_t>(out++)] = u'0';
+    while (n > 0)
+        buffer[static_cast<size_t>(out++)] = digits[static_cast<size_t>(--n)];
+    return QStringView(buffer.data(), out);
+}
+
+// A record text as the pieces it is joined from.
+struct Pieces
+{
+    std::array<QStringView, 7> part;
+    int count = 0;
+};
+
+// The joined text of pieces from piece k, offset off, on.
+QString restOf(const Pieces &p, int k, qsizetype off)
+{
+    QString s;
+    for (int j = k; j < p.count; ++j)
+        s += j == k ? p.part[static_cast<size_t>(j)].mid(off) : p.part[static_cast<size_t>(j)];
+    return s;
+}
+
+// TextCompare::compareNoCase of the two joined texts, without joining them. Equal code units that
+// are not surrogates compare equal under any folding, so only a difference involving a non-ASCII
+// unit (or a surrogate) needs Qt's folding over the rest of both texts, as compareNoCase does.
+int compareJoinedNoCase(const Pieces &a, const Pieces &b)
+{
+    int ka = 0;
+    int kb = 0;
+    qsizetype oa = 0;
+    qsizetype ob = 0;
+    for (;;)
+    {
+        while (ka < a.count && oa == a.part[static_cast<size_t>(ka)].size())
+        {
+            ++ka;
+            oa = 0;
+        }
+        while (kb < b.count && ob == b.part[static_cast<size_t>(kb)].size())
+        {
+            ++kb;
+            ob = 0;
+        }
+        if (ka == a.count || kb == b.count)
+            return (ka < a.count) - (kb < b.count);
+        const QStringView sa = a.part[static_cast<size_t>(ka)];
+        const QStringView sb = b.part[static_cast<size_t>(kb)];
+        const char16_t *pa = sa.utf16() + oa;
+        const char16_t *pb = sb.utf16() + ob;
+        const qsizetype n = std::min(sa.size() - oa, sb.size() - ob);
+        for (qsizetype i = 0; i < n; ++i)
+        {
+            char16_t x = pa[i];
+            char16_t y = pb[i];
+            if (x == y && !QChar::isSurrogate(x))
+                continue;
+            if (x >= 0x80 || y >= 0x80)
+                return sign(QStringView(restOf(a, ka, oa + i)).compare(restOf(b, kb, ob + i), Qt::CaseInsensitive));
+            if (x >= u'A' && x <= u'Z')
+                x += 32;
+            if (y >= u'A' && y <= u'Z')
+                y += 32;
+            if (x != y)
+                return x < y ? -1 : 1;
+        }
+        oa += n;
+        ob += n;
+    }
+}
+
+// The answer when two texts differ in ASCII letters before either ends; 0 when that does not
+// settle it.
+int quickDecide(QStringView a, QStringView b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    const char16_t *pa = a.utf16();
+    const char16_t *pb = b.utf16();
+    for (qsizetype i = 0; i < n; ++i)
+    {
+        char16_t x = pa[i];
+        char16_t y = pb[i];
+        if (x == y && x < 0x80)
+            continue;
+        if (x >= 0x80 || y >= 0x80)
+            return 0;
+        if (x >= u'A' && x <= u'Z')
+            x += 32;
+        if (y >= u'A' && y <= u'Z')
+            y += 32;
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return 0;
+}
+} // namespace
+
+QString FileRecord::sizeKey() const
+{
+    return TextFormat::pad12(size);
+}
+
+std::array<QString, 4> FileRecord::fields(RecordOrder order) const
+{
+    if (order == RecordOrder::NameFirst)
+        return {name, sizeKey(), folder, date};
+    return {sizeKey(), name, folder, date};
+}
+
+QString FileRecord::text(RecordOrder order) const
+{
+    const auto f = fields(order);
+    return f[0] + kSeparator + f[1] + kSeparator + f[2] + kSeparator + f[3];
+}
+
+QString FileDateText(qint64 epochSeconds)
+{
+    const LocalTime::Fields t = LocalTime::fromEpochSeconds(epochSeconds);
+    const qint64 stamp =
+        ((((static_cast<qint64>(t.year) * 100 + t.month) * 100 + t.day) * 100 + t.hour) * 100 + t.minute) * 100 +
+        t.second;
+    return TextFormat::dateTextFromStamp(stamp);
+}
+
+int compareRecords(const FileRecord &a, const FileRecord &b, RecordOrder order)
+{
+    if (order == RecordOrder::SizeFirst)
+    {
+        // Equal sizes give equal keys and separators: the texts differ from the name on.
+        if (a.size != b.size)
+            return a.size < b.size ? -1 : 1;
+        const Pieces pa{{a.name, kSeparator, a.folder, kSeparator, a.date}, 5};
+        const Pieces pb{{b.name, kSeparator, b.folder, kSeparator, b.date}, 5};
+        return compareJoinedNoCase(pa, pb);
+    }
+    // Names mostly differ before either ends: the size keys are then never written.
+    if (const int r = quickDecide(a.name, b.name))
+        return r;
+    std::array<char16_t, 24> ka;
+    std::array<char16_t, 24> kb;
+    const Pieces pa{{a.name, kSeparator, sizeKeyView(a.size, ka), kSeparator, a.folder, kSeparator, a.date}, 7};
+    const Pieces pb{{b.name, kSeparator, sizeKeyView(b.size, kb), kSeparator, b.folder, kSeparator, b.date}, 7};
+    return compareJoinedNoCase(pa, pb);
+}
+
+void SortFileList(FileList &list, RecordOrder order)
+{
+    SortingLib::SortStrings(list, true,
+                            [order](const FileRecord &a, const FileRecord &b) { return compareRecords(a, b, order); });
+}

@@ -1,0 +1,55 @@
+// One file found by the walk, the record text built from it, and the order records sort in.
+#pragma once
+
+#include "platform/DirectoryListing.h"
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+/// Which field leads the record: the size key for the content and zero-size engines, the name
+/// for the same-name engine.
+enum class RecordOrder
+{
+    SizeFirst, // size key ? name ? folder ? date
+    NameFirst, // name ? size key ? folder ? date
+};
+
+/// A file as the walk records it. The fields are kept apart, so a name or folder holding the
+/// separator "?" never shifts a field; text() joins them when a text is wanted.
+struct FileRecord
+{
+    qint64 size = 0;             // true 64-bit size; the size key is its 12-digit text
+    QString name;                // as the folder listing gives it (reversible text)
+    QString folder;              // full folder path ending with "/"
+    QString date;                // last write, local time, "m/d/yyyy h:mm:ss AMPM"
+    DirectoryListing::FileId id; // identity on this machine, to record each file once
+
+    /// "?", the separator of the record text.
+    static constexpr char16_t Separator = u'?';
+
+    /// The size as 12 digits with leading zeros (more digits from 10^12 bytes on).
+    QString sizeKey() const;
+    /// The four fields in record order: FileHive's Item, Item1, Item2 and Item3.
+    std::array<QString, 4> fields(RecordOrder order) const;
+    /// The four fields joined by "?".
+    QString text(RecordOrder order) const;
+    QString fullPath() const { return folder + name; }
+};
+
+/// The records of one scan, in the order the walk found them until they are sorted.
+using FileList = std::vector<FileRecord>;
+
+/// The date text of a last-write time given in seconds since the epoch, in local time.
+QString FileDateText(qint64 epochSeconds);
+
+/// Three-way comparison (-1, 0, 1) of two records in the given order: exactly the comparison of
+/// their record texts without regard to case (TextCompare::compareNoCase), except that the size
+/// fields of the size-first order compare as numbers, which is the same for every size below
+/// 10^12 bytes and keeps larger files in size order too.
+int compareRecords(const FileRecord &a, const FileRecord &b, RecordOrder order);
+
+/// Sorts the records ascending by compareRecords with SortingLib::SortStrings, so that records
+/// fall in the order their texts would.
+void SortFileList(FileList &list, RecordOrder order);

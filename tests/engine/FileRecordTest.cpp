@@ -1,0 +1,117 @@
+#include "engine/FileRecord.h"
+#include "core/SortingLib.h"
+#include "core/TextCompare.h"
+
+#include <QDateTime>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace
+{
+FileRecord record(qint64 size, const QString &name, const QString &folder = QStringLiteral("/data/"),
+                  const QString &date = QStringLiteral("3/7/2004 9:05:03 PM"))
+{
+    return {size, name, folder, date, {}};
+}
+
+// Names and folders made from pieces that stress the joined-text order: the separator, texts that
+// sort around it ("-", " "), letters in both cases, non-ASCII letters in both cases (also beyond
+// the 16-bit range), prefixes.
+QString randomText(std::mt19937 &rng, int maxLen)
+{
+    static const QStringList pieces{QStringLiteral("a"), QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("?"),
+                                    QStringLiteral("-"), QStringLiteral(" "), QStringLiteral("é"), QStringLiteral("É"),
+                                    QStringLiteral("z"), QStringLiteral("0"), QStringLiteral("."), QStringLiteral("_"),
+                                    QStringLiteral("😀"), QStringLiteral("𐐀"), QStringLiteral("𐐨"), QStringLiteral("ß"),
+                                    QStringLiteral("Ω")};
+    std::uniform_int_distribution<int> len(0, maxLen);
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(pieces.size()) - 1);
+    QString s;
+    for (int i = len(rng); i > 0; --i)
+        s += pieces[pick(rng)];
+    return s;
+}
+} // namespace
+
+TEST(FileRecord, TextsInBothFieldOrders)
+{
+    const FileRecord r = record(1234, QStringLiteral("report.doc"), QStringLiteral("/home/u/"));
+    EXPECT_EQ(r.sizeKey(), QStringLiteral("000000001234"));
+    EXPECT_EQ(r.text(RecordOrder::SizeFirst), QStringLiteral("000000001234?report.doc?/home/u/?3/7/2004 9:05:03 PM"));
+    EXPECT_EQ(r.text(RecordOrder::NameFirst), QStringLiteral("report.doc?000000001234?/home/u/?3/7/2004 9:05:03 PM"));
+
+    // A name holding the separator stays one field.
+    const FileRecord q = record(1, QStringLiteral("why?.txt"));
+    EXPECT_EQ(q.fields(RecordOrder::SizeFirst)[1], QStringLiteral("why?.txt"));
+    EXPECT_EQ(q.fields(RecordOrder::NameFirst)[0], QStringLiteral("why?.txt"));
+
+    // Files of 2 GiB and more keep their true size.
+    EXPECT_EQ(record(3221225472LL, QStringLiteral("big")).sizeKey(), QStringLiteral("003221225472"));
+}
+
+TEST(FileRecord, DateTextIsLocalTimeOnTheTwelveHourClock)
+{
+    const struct
+    {
+        QDateTime when;
+        const char *text;
+    } cases[] = {
+        {QDateTime(QDate(2004, 3, 7), QTime(21, 5, 3)), "3/7/2004 9:05:03 PM"},
+        {QDateTime(QDate(2024, 12, 31), QTime(0, 0, 0)), "12/31/2024 12:00:00 AM"},
+        {QDateTime(QDate(1999, 1, 2), QTime(12, 30, 59)), "1/2/1999 12:30:59 PM"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FileDateText(c.when.toSecsSinceEpoch()), QString::fromUtf8(c.text));
+}
+
+TEST(FileRecord, ComparisonIsTheCaseInsensitiveOrderOfTheRecordTexts)
+{
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> size(0, 3);
+    for (const RecordOrder order : {RecordOrder::SizeFirst, RecordOrder::NameFirst})
+    {
+        for (int i = 0; i < 20000; ++i)
+        {
+            const FileRecord a = record(size(rng), randomText(rng, 4), u'/' + randomText(rng, 2) + u'/');
+            const FileRecord b = record(size(rng), randomText(rng, 4), u'/' + randomText(rng, 2) + u'/');
+            ASSERT_EQ(compareRecords(a, b, order), TextCompare::compareNoCase(a.text(order), b.text(order)))
+                << a.text(order).toStdString() << " | " << b.text(order).toStdString();
+        }
+    }
+}
+
+TEST(FileRecord, SortingRecordsGivesTheOrderOfSortingTheirTexts)
+{
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<int> size(0, 5);
+    for (const RecordOrder order : {RecordOrder::SizeFirst, RecordOrder::NameFirst})
+    {
+        FileList list;
+        std::vector<QString> texts;
+        for (int i = 0; i < 3000; ++i)
+        {
+            list.push_back(record(size(rng), randomText(rng, 3), u'/' + randomText(rng, 1) + u'/'));
+            texts.push_back(list.back().text(order));
+        }
+        SortFileList(list, order);
+        SortingLib::SortStrings(texts, true, false);
+        ASSERT_EQ(list.size(), texts.size());
+        for (size_t i = 0; i < list.size(); ++i)
+            ASSERT_EQ(list[i].text(order), texts[i]) << "at " << i;
+    }
+}
+
+TEST(FileRecord, LargeFilesSortBySizeAndSameSizesStandTogether)
+{
+    FileList list{record(1000000000000LL, QStringLiteral("a")), record(3221225472LL, QStringLiteral("b")),
+                  record(100000000000LL, QStringLiteral("c")), record(5, QStringLiteral("d")),
+                  record(3221225472LL, QStringLiteral("e"))};
+    SortFileList(list, RecordOrder::SizeFirst);
+    QStringList names;
+    for (const FileRecord &r : list)
+        names.append(r.name);
+    EXPECT_EQ(names, QStringList({QStringLiteral("d"), QStringLiteral("b"), QStringLiteral("e"), QStringLiteral("c"),
+                                  QStringLiteral("a")}));
+}
