@@ -1,0 +1,196 @@
+#include "engine/GetFilesLib.h"
+
+#include "core/RaisedError.h"
+#include "core/TextCompare.h"
+#include "core/VbNumeric.h"
+#include "platform/SystemFolders.h"
+#include "search/FileMasks.h"
+
+#include <cmath>
+
+namespace
+{
+// Whole kilobytes as bytes: the nearest whole number (halves to even), times 1024. A number whose
+// byte count would not fit 63 bits cannot be converted.
+qint64 kilobytesToBytes(double kb)
+{
+    const double whole = VbNumeric::roundHalfEven(kb);
+    if (!std::isfinite(whole) || std::fabs(whole) > 9007199254740992.0)
+        throw RaisedError(6, QStringLiteral("Corvina"), QStringLiteral("Overflow"));
+    return static_cast<qint64>(whole) * 1024;
+}
+
+QString withTrailingSlash(QString folder)
+{
+    while (folder.size() > 1 && folder.endsWith(u'/'))
+        folder.chop(1);
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    return folder;
+}
+} // namespace
+
+GetFilesLib::GetFilesLib(ScanContext &ctx, FileList &fileList) : m_ctx(ctx), m_files(fileList) {}
+
+void GetFilesLib::setExcludeList(const QString &excludeList)
+{
+    m_excludeList = excludeList;
+    m_excluded.clear();
+    for (const QString &e : excludeList.split(u';', Qt::SkipEmptyParts))
+        m_excluded.append(withTrailingSlash(e));
+}
+
+bool GetFilesLib::IsFolderExcluded(const QString &folder) const
+{
+    for (const QString &e : m_excluded)
+    {
+        if (TextCompare::equalsNoCase(folder, e))
+            return true;
+    }
+    return false;
+}
+
+ScanTotals GetFilesLib::EnumerateLocation(QString &folder, const QString &subFolders, const QString &mask,
+                                          const QString &minKb, const QString &maxKb)
+{
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    m_subFolders = subFolders == u"Yes";
+    m_mask = mask;
+    m_anyName = mask.contains(u"*.*");
+
+    const auto minimum = VbNumeric::toNumber(minKb);
+    m_min = minimum ? kilobytesToBytes(*minimum) : 0;
+    m_max.reset();
+    if (!maxKb.trimmed().isEmpty())
+    {
+        const auto maximum = VbNumeric::toNumber(maxKb);
+        if (!maximum)
+            throw RaisedError(RaisedError::TypeMismatch, QStringLiteral("Corvina"), QStringLiteral("Type mismatch"));
+        m_max = kilobytesToBytes(*maximum);
+    }
+    m_entryCounter = 0;
+    m_atRoot = true;
+    m_openFolders.clear();
+
+    ScanTotals totals;
+    GenerateFolderList(folder, totals.FolderCount, totals.FileCount, totals.TotalSize);
+    return totals;
+}
+
+bool GetFilesLib::nameAccepted(const QString &folder, bool testEach, QStringView name) const
+{
+    if (testEach && SystemFolders::isProtected(QString(folder + name)))
+        return false;
+    if (!m_ctx.options.includeHidden && name.startsWith(u'.'))
+        return false;
+    return m_anyName || FileMasks::MatchesMask(name, m_mask);
+}
+
+bool GetFilesLib::sizeAccepted(qint64 size) const
+{
+    if (m_ctx.options.engine == ScanOptions::ZeroSize)
+        return size == 0;
+    return size >= 1 && size >= m_min && (!m_max || size <= *m_max);
+}
+
+void GetFilesLib::showProgress(const QString &folder, const QString &name)
+{
+    if (m_ctx.sink.minimized())
+        m_ctx.sink.caption(QStringLiteral("Scanning... ") + folder.left(3) + QStringLiteral(".../") + name + u'/');
+    else
+        m_ctx.sink.status(QStringLiteral("Scanning... ") + folder);
+}
+
+void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qint32 &files, qint64 &total)
+{
+    // Every entry of an excluded folder is ignored, so it is not even listed.
+    if (IsFolderExcluded(folder))
+        return;
+
+    // Every entry of a protected folder is protected (only a location can start in one); in a
+    // folder that holds a protected one, such as "/", each entry is tested; elsewhere none is.
+    const bool protect = m_ctx.options.protect;
+    if (protect && SystemFolders::isProtected(folder))
+        return;
+    const bool testEach = protect && SystemFolders::holdsProtected(folder);
+
+    const size_t depth = m_openFolders.size();
+    if (m_listings.size() <= depth)
+        m_listings.emplace_back();
+    std::vector<DirectoryListing::Entry> &entries = m_listings[depth];
+    DirectoryListing::FileId folderId;
+    bool listed = false;
+    const bool noFollow = !m_atRoot;
+    m_atRoot = false;
+    const bool ran = runStep(m_ctx.sink.errors(), QStringLiteral("Generate Folder List"), [&] {
+        listed = DirectoryListing::list(
+            folder, noFollow, [&](QStringView name) { return nameAccepted(folder, testEach, name); }, entries,
+            &folderId);
+    });
+    if (!ran || !listed)
+        return;
+    // A folder met again inside itself (a bind mount of an outer folder) would never end.
+    for (const auto &open : m_openFolders)
+    {
+        if (open == folderId)
+            return;
+    }
+    if (!m_rememberEveryFile && m_listedFolders.contains(folderId))
+    {
+        m_rememberEveryFile = true;
+        for (const FileRecord &r : m_files)
+            m_recorded.insert(r.id);
+    }
+    m_listedFolders.insert(folderId);
+    m_openFolders.push_back(folderId);
+    // The entry counter counts reads as a listing that starts with "." and ".." and ends with a
+    // failed read would: progress then shows at the same points.
+    ++m_entryCounter;
+
+    for (const DirectoryListing::Entry &e : entries)
+    {
+        if (!m_ctx.keepGoing())
+            break;
+        if (e.kind == DirectoryListing::Kind::Folder)
+        {
+            const bool hidden = e.name.startsWith(u'.') && !m_ctx.options.includeHidden;
+            const bool isProtected = testEach && SystemFolders::isProtected(QString(folder + e.name));
+            if (m_subFolders && !isProtected && !hidden)
+            {
+                ++folders;
+                GenerateFolderList(folder + e.name + u'/', folders, files, total);
+                if (m_entryCounter % 50 == 0)
+                    showProgress(folder, e.name);
+            }
+        }
+        else if (e.kind == DirectoryListing::Kind::File && e.hasDetails && sizeAccepted(e.size))
+        {
+            const bool remember = m_rememberEveryFile || e.links > 1;
+            if (!remember || !m_recorded.contains(e.id))
+            {
+                if (remember)
+                    m_recorded.insert(e.id);
+                if (e.mtime != m_lastTime)
+                {
+                    m_lastTime = e.mtime;
+                    m_lastDate = FileDateText(e.mtime);
+                }
+                m_files.push_back({e.size, e.name, folder, m_lastDate, e.id});
+                total += e.size;
+                ++files;
+            }
+        }
+        ++m_entryCounter;
+    }
+    ++m_entryCounter;
+    m_openFolders.pop_back();
+}
+
+void GetFilesLib::truncate(size_t from)
+{
+    for (size_t i = from; i < m_files.size(); ++i)
+        m_recorded.remove(m_files[i].id);
+    if (from < m_files.size())
+        m_files.erase(m_files.begin() + static_cast<std::ptrdiff_t>(from), m_files.end());
+}

@@ -1,0 +1,86 @@
+// The walk: every search location's folder tree turned into file records.
+#pragma once
+
+#include "engine/FileRecord.h"
+#include "engine/ScanTypes.h"
+#include "platform/DirectoryListing.h"
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+/// What the walk of one location found.
+struct ScanTotals
+{
+    qint64 TotalSize = 0;   // sum of the sizes of the accepted files
+    qint32 FileCount = 0;   // accepted files
+    qint32 FolderCount = 0; // sub-folders entered
+};
+
+/// Walks the search locations of one scan and appends a FileRecord for every accepted file to
+/// the FileList it was given. Directory links are never followed; links to files, FIFOs,
+/// sockets and devices are never recorded; folders that cannot be read are passed over; a file
+/// reached again (another location, a hard link) is recorded only the first time.
+///
+/// Options come from the context (engine, protect, hidden); each step of the walk asks
+/// ctx.keepGoing(), and progress goes to the context's sink.
+class GetFilesLib
+{
+public:
+    GetFilesLib(ScanContext &ctx, FileList &fileList);
+
+    /// The excluded folders, each followed by ";" ("/tmp/a;/srv/old;").
+    void setExcludeList(const QString &excludeList);
+    const QString &ExcludeList() const { return m_excludeList; }
+
+    /// Walks one location: appends "/" to folder when it lacks one (the caller's text too),
+    /// enters sub-folders only when subFolders is exactly "Yes", and keeps files whose name
+    /// matches mask and whose size lies within minKb and maxKb kilobytes (a minimum that is not
+    /// a number is 0; an empty maximum is none). A maximum that is not a number, or a limit too
+    /// large for a byte count, throws RaisedError before anything is walked.
+    ScanTotals EnumerateLocation(QString &folder, const QString &subFolders, const QString &mask, const QString &minKb,
+                                 const QString &maxKb);
+
+    /// True when folder (ending with "/") is one of the excluded folders, compared as a whole
+    /// path without regard to case. A folder below an excluded one is not excluded by this test.
+    bool IsFolderExcluded(const QString &folder) const;
+
+    /// Forgets the records from index `from` on, so a location whose walk failed can run again.
+    void truncate(size_t from);
+
+private:
+    void GenerateFolderList(const QString &folder, qint32 &folders, qint32 &files, qint64 &total);
+    bool nameAccepted(const QString &folder, bool testEach, QStringView name) const;
+    bool sizeAccepted(qint64 size) const;
+    void showProgress(const QString &folder, const QString &name);
+
+    ScanContext &m_ctx;
+    FileList &m_files;
+    QString m_excludeList;
+    QStringList m_excluded; // each with exactly one trailing "/"
+
+    // Walk state of the current location.
+    bool m_subFolders = false;
+    QString m_mask;
+    bool m_anyName = true;
+    qint64 m_min = 0;
+    std::optional<qint64> m_max;
+    qint32 m_entryCounter = 0;
+    bool m_atRoot = true;
+
+    std::vector<DirectoryListing::FileId> m_openFolders;         // the folders being walked, outermost first
+    std::deque<std::vector<DirectoryListing::Entry>> m_listings; // one listing buffer per depth
+
+    // A file can be reached twice only through a second name (a hard link) or through a folder
+    // listed twice (overlapping locations, bind mounts). Files of the first kind are always
+    // remembered; once a folder comes round again, every file is.
+    QSet<DirectoryListing::FileId> m_listedFolders;
+    bool m_rememberEveryFile = false;
+    QSet<DirectoryListing::FileId> m_recorded;
+    qint64 m_lastTime = -1; // the last date text made, reused for
+    QString m_lastDate;     // files written in the same second
+};
