@@ -1,5 +1,6 @@
 #include "engine/FileRecord.h"
 
+#include "core/CHive.h"
 #include "core/SortingLib.h"
 #include "core/TextFormat.h"
 #include "platform/LocalTime.h"
@@ -178,4 +179,15 @@ void SortFileList(FileList &list, RecordOrder order)
 {
     SortingLib::SortStrings(list, true,
                             [order](const FileRecord &a, const FileRecord &b) { return compareRecords(a, b, order); });
+}
+
+void LoadFileHive(CHive &hive, const FileList &list, RecordOrder order, const std::function<void()> &step)
+{
+    for (const FileRecord &r : list)
+    {
+        if (step)
+            step();
+        const auto f = r.fields(order);
+        hive.Add(f[0], f[1], f[2], f[3], 1, 1);
+    }
 }

@@ -6,7 +6,10 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <vector>
+
+class CHive;
 
 /// Which field leads the record: the size key for the content and zero-size engines, the name
 /// for the same-name engine.
@@ -53,3 +56,7 @@ int compareRecords(const FileRecord &a, const FileRecord &b, RecordOrder order);
 /// Sorts the records ascending by compareRecords with SortingLib::SortStrings, so that records
 /// fall in the order their texts would.
 void SortFileList(FileList &list, RecordOrder order);
+
+/// Adds one entry per record to hive, in list order and without keys: Item to Item3 are the four
+/// fields in record order, Item4 and Item5 are 1. Calls step() before each record.
+void LoadFileHive(CHive &hive, const FileList &list, RecordOrder order, const std::function<void()> &step = {});
