@@ -1,0 +1,162 @@
+#include "engine/SameNameSearch.h"
+
+#include "core/TextCompare.h"
+#include "core/TextFormat.h"
+#include "engine/VersionReader.h"
+#include "platform/FileFunctions.h"
+#include "results/ResultModel.h"
+
+#include <vector>
+
+namespace
+{
+// The name with blanks trimmed at both ends (only blanks, as the name test wants).
+QStringView trimmedName(const QString &name)
+{
+    QStringView v(name);
+    while (!v.isEmpty() && v.front() == u' ')
+        v = v.mid(1);
+    while (!v.isEmpty() && v.back() == u' ')
+        v.chop(1);
+    return v;
+}
+
+bool sameName(const QString &a, const QString &b)
+{
+    return TextCompare::equalsNoCase(trimmedName(a), trimmedName(b));
+}
+
+struct GroupMember
+{
+    qint32 position;
+    QString version;
+};
+} // namespace
+
+void FindSameName(ScanContext &ctx)
+{
+    CHive &hive = ctx.FileHive;
+    const qint32 t = hive.Count();
+    qint32 p = 0;
+    ErrorReporter &errors = ctx.sink.errors();
+    const QString label = QStringLiteral("Find Same Name");
+
+    // Repeated listings of one file: sorting put them next to each other.
+    const bool ran = runStep(errors, label, [&] {
+        qint32 i = 1;
+        while (i < hive.Count())
+        {
+            const QVariant &name = hive.at(i, 0);
+            const QVariant &next = hive.at(i + 1, 0);
+            if (hive.at(i, 2).toString() + name.toString() == hive.at(i + 1, 2).toString() + next.toString())
+            {
+                hive.Remove(i + 1);
+                --ctx.TotalFiles;
+            }
+            else
+            {
+                ++i;
+            }
+        }
+    });
+    if (!ran)
+        return;
+
+    qint32 k = 1;
+    bool done = false;
+    // One pass per step: a run of equal names is read first and appended only when complete, so
+    // that Retry after a failure starts the pass again from where it began.
+    auto pass = [&] {
+        if (!ctx.keepGoing() || k >= hive.Count())
+        {
+            done = true;
+            return;
+        }
+        const QString name = hive.at(k, 0).toString();
+        if (!sameName(name, hive.at(k + 1, 0).toString()))
+        {
+            hive.Remove(k);
+            ++p;
+        }
+        else
+        {
+            std::vector<GroupMember> members;
+            qint32 j = k;
+            qint32 advanced = 0;
+            while (!ctx.CancelSearch && sameName(hive.at(j, 0).toString(), name))
+            {
+                members.push_back({j, GetFileVersionText(hive.at(j, 2).toString() + hive.at(j, 0).toString())});
+                if (j == hive.Count())
+                    break;
+                ++j;
+                ++advanced;
+            }
+            for (size_t m = 0; m < members.size(); ++m)
+            {
+                const qint32 e = members[m].position;
+                if (m == 0)
+                {
+                    ctx.GroupShade = ctx.GroupShade != 1 ? 1 : 2;
+                }
+                else
+                {
+                    ++ctx.DuplicateCount;
+                    ctx.DuplicateSize += hive.at(e, 1).toString().toLongLong();
+                }
+                ctx.ResultHive.Add(hive.at(e, 1), hive.at(e, 0), hive.at(e, 2), members[m].version, ctx.GroupShade,
+                                   hive.at(e, 3));
+            }
+            k = j;
+            p += advanced;
+        }
+        const QString progress = QString::number(p) + u'/' + QString::number(t);
+        const QString percent = TextFormat::oneDecimal(t > 0 ? 100.0 / t * p : 0.0);
+        if (ctx.sink.minimized())
+            ctx.sink.caption(percent + QStringLiteral("% (") + progress + u')');
+        else if (ctx.ResultHive.Count() % 100 == 0)
+            ctx.sink.status(QStringLiteral("Searching for same name files...(") + progress + QStringLiteral(") ") +
+                            percent + u'%');
+    };
+    const std::function<void()> step = pass;
+    while (!done)
+    {
+        if (!runStep(errors, label, step))
+            return;
+    }
+}
+
+void ListZeroSizeFiles(ScanContext &ctx, ResultModel &model, const std::function<bool(const QString &)> &fileExists)
+{
+    const auto exists = fileExists ? fileExists : FileFunctions::FileExists;
+    CHive &hive = ctx.FileHive;
+    const qint32 n = hive.Count();
+    std::vector<ResultRow> rows;
+    for (qint32 i = 1; i <= n; ++i)
+    {
+        ctx.keepGoing(); // yields; a cancel does not shorten the listing
+        ResultRow row;
+        row.name = hive.at(i, 1).toString();
+        row.path = hive.at(i, 2).toString();
+        if (!exists(row.path + row.name))
+            continue;
+        row.size = 0;
+        row.version = QStringLiteral("N/A");
+        const QString date = hive.at(i, 3).toString();
+        const auto stamp = TextFormat::packedStamp(date);
+        row.stamp = stamp.value_or(0);
+        if (!stamp || TextFormat::dateTextFromStamp(*stamp) != date)
+        {
+            auto texts = std::make_shared<ResultRowTexts>();
+            texts->modified = date;
+            row.texts = std::move(texts);
+        }
+        rows.push_back(std::move(row));
+    }
+    if (model.isEmpty())
+    {
+        model.setRows(std::move(rows));
+        return;
+    }
+    for (ResultRow &row : rows)
+        model.appendRow(std::move(row));
+}
