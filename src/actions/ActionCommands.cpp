@@ -7,7 +7,7 @@
 #include "actions/PicturePreview.h"
 #include "actions/SingleFileActions.h"
 #include "actions/fileDelFrm.h"
-#include "app/CommonDlg.h"
+#include "actions/CommonDlg.h"
 #include "core/ErrorReport.h"
 #include "results/ResultModel.h"
 

@@ -1,7 +1,7 @@
 #include "app/MainFrm.h"
 
 #include "app/AboutFrm.h"
-#include "app/CommonDlg.h"
+#include "actions/CommonDlg.h"
 #include "app/FuzzyFrm.h"
 #include "app/HelpFrm.h"
 #include "app/TellFrm.h"

@@ -1,5 +1,5 @@
 #include "app/BugFrm.h"
-#include "app/CommonDlg.h"
+#include "actions/CommonDlg.h"
 #include "app/FuzzyFrm.h"
 #include "search/frmTooManyFiles.h"
 

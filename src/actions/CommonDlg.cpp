@@ -1,4 +1,4 @@
-#include "app/CommonDlg.h"
+#include "actions/CommonDlg.h"
 
 #include <QFileDialog>
 #include <QGuiApplication>
