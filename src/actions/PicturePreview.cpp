@@ -5,7 +5,10 @@ namespace PicturePreview
 bool IsPictureFile(const QString &fileName)
 {
     static const QString extensions = QStringLiteral(".bmp .dib .gif .jpg .wmf .emf .ico .cur");
-    return !fileName.isEmpty() && extensions.contains(fileName.right(4).toLower());
+    if (fileName.isEmpty())
+        return false;
+    const QString lower = fileName.toLower();
+    return extensions.contains(lower.right(4)) || lower.endsWith(u".jpeg") || lower.endsWith(u".png");
 }
 
 Step PreviewStep(bool viewerOn, bool listHasRows, const QString &fileName)

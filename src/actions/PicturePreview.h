@@ -6,7 +6,8 @@
 namespace PicturePreview
 {
 /// True when the last four characters of the name, in lower case, occur in
-/// ".bmp .dib .gif .jpg .wmf .emf .ico .cur" (so photo.JPG is a picture, photo.jpeg is not).
+/// ".bmp .dib .gif .jpg .wmf .emf .ico .cur" (so photo.JPG is a picture), or when the name ends
+/// in ".jpeg" or ".png", the photo formats of today's cameras and phones.
 bool IsPictureFile(const QString &fileName);
 
 enum class Step
