@@ -8,14 +8,22 @@
 #include "app/TipFrm.h"
 #include "app/ToolbarIcons.h"
 #include "app/WindowGeometry.h"
+#include "app/WindowScanSink.h"
 #include "core/ErrorReport.h"
 #include "core/Prompter.h"
+#include "platform/AppFolders.h"
+#include "platform/FileFunctions.h"
 #include "platform/SettingsStore.h"
 #include "results/ResultModel.h"
 #include "results/ResultView.h"
 #include "search/FolderFrm.h"
 #include "search/SearchListView.h"
 #include "search/SearchLocationModel.h"
+#include "search/frmTooManyFiles.h"
+#include "sessions/SaveFrm.h"
+#include "sessions/SessionReader.h"
+#include "sessions/SessionWriter.h"
+#include "sessions/frmExport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,6 +45,7 @@
 namespace
 {
 const QString kDirect = QStringLiteral("Direct");
+const QString kThruFile = QStringLiteral("ThruFile");
 
 // The busy cursor while a long command runs, also when it ends by an exception.
 struct WaitCursor
@@ -77,6 +86,9 @@ MainFrm::MainFrm(const MainFrmServices &services, const QString &commandLine, QW
 
     connect(MCancel, &QAction::triggered, this, &MainFrm::MCancel_Click);
     connect(MNewSession, &QAction::triggered, this, &MainFrm::MNewSession_Click);
+    connect(MLoadSession, &QAction::triggered, this, &MainFrm::MLoadSession_Click);
+    connect(MSaveSession, &QAction::triggered, this, &MainFrm::MSaveSession_Click);
+    connect(MExport, &QAction::triggered, this, &MainFrm::MExport_Click);
     connect(MPicViewer, &QAction::triggered, this, &MainFrm::MPicViewer_Click);
     connect(MSendToRecycleBin, &QAction::triggered, this, &MainFrm::MSendToRecycleBin_Click);
     connect(MClose, &QAction::triggered, this, &MainFrm::MClose_Click);
@@ -125,6 +137,11 @@ void MainFrm::Form_Load()
 
     setViewerImage(static_cast<qint16>(m_settings.value(Settings::Display).toInt()));
     setRecycleImage(static_cast<qint16>(m_settings.value(Settings::RecycleBin).toInt()));
+
+    // The locations and options of the last scan or the last run come back, without results.
+    const QString defaultSession = AppFolders::defaultSessionPath();
+    if (FileFunctions::FileExists(defaultSession))
+        LoadSessionParameters(defaultSession);
 }
 
 void MainFrm::showEvent(QShowEvent *event)
@@ -160,9 +177,7 @@ void MainFrm::closeEvent(QCloseEvent *event)
 void MainFrm::Form_QueryUnload()
 {
     runStep(m_errors, QStringLiteral("Unloading"), [this] {
-        const bool restored = isMinimized() || isMaximized() || isFullScreen();
-        const QRect normal = restored ? normalGeometry() : QRect(pos(), size());
-        WindowGeometry::save(m_settings, {normal.size(), restored ? normal.topLeft() : pos()});
+        saveDefaultSession();
         if (m_manual)
             m_manual->close();
     });
@@ -248,6 +263,8 @@ void MainFrm::SetBusyState(bool busy)
     panel(4)->setVisible(!busy);
     if (!busy && windowTitle() != title())
         setWindowTitle(QStringLiteral("100% Completed"));
+    if (!busy && m_closeWhenIdle)
+        QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void MainFrm::MCancel_Click()
@@ -287,6 +304,151 @@ void MainFrm::MNewSession_Click()
     });
 }
 
+SessionState MainFrm::currentState() const
+{
+    SessionState state;
+    state.options.engine = engine();
+    state.options.fuzzy = chkFuzzy->isChecked();
+    state.options.protect = chkProtect->isChecked();
+    state.options.includeHidden = chkIncludeHidden->isChecked();
+    state.locations = m_locations->locations();
+    state.filesPanel = panel(3)->text();
+    state.foldersPanel = panel(4)->text();
+    state.DuplicateCount = DuplicateCount;
+    state.DuplicateSize = DuplicateSize;
+    return state;
+}
+
+void MainFrm::applyState(const SessionState &state)
+{
+    m_locations->setLocations(state.locations);
+    selectEngine(state.options.engine);
+    // Set from a file: the check boxes' questions stay silent (setChecked() emits no clicked()).
+    chkProtectTag = kThruFile;
+    chkProtect->setChecked(state.options.protect);
+    chkProtectTag = kDirect;
+    chkIncludeHidden->setChecked(state.options.includeHidden);
+    chkFuzzyTag = kThruFile;
+    setFuzzyFromCode(state.options.fuzzy);
+    chkFuzzyTag = kDirect;
+    updateRemoveButton();
+}
+
+void MainFrm::saveDefaultSession()
+{
+    // A minimized or maximized window keeps the place it comes back to.
+    const bool restored = isMinimized() || isMaximized() || isFullScreen();
+    const QRect normal = restored ? normalGeometry() : QRect(pos(), size());
+    WindowGeometry::save(m_settings, {normal.size(), normal.topLeft()});
+    SessionFile::SaveSessionParameters(AppFolders::defaultSessionPath(), currentState(), *m_results);
+}
+
+bool MainFrm::LoadSessionParameters(const QString &path)
+{
+    SessionState state;
+    SessionFile::LoadHooks hooks;
+    hooks.newSession = [this] { MNewSession_Click(); };
+    const bool read = SessionFile::LoadSessionParameters(path, state, *m_results, m_errors, hooks);
+    applyState(state);
+    return read;
+}
+
+bool MainFrm::saveSession(const QString &path, bool parametersOnly, const ProgressHooks &progress)
+{
+    const bool written =
+        SessionFile::WriteSessionFile(path, currentState(), *m_results, parametersOnly, m_errors, progress);
+    if (written)
+        startEndSound();
+    return written;
+}
+
+bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const ProgressHooks &progress)
+{
+    SetBusyState(true);
+    ScanTimer.Reset();
+    Timer1->start();
+    DuplicateCount = 0;
+    DuplicateSize = 0;
+    TotalFiles = 0;
+    TotalFolders = 0;
+    for (int n : {2, 3, 4})
+        setPanel(n, QString());
+    setPanel(5, QStringLiteral("00:00:00"));
+    m_cancelRequested = false;
+
+    SessionState state;
+    SessionFile::LoadHooks hooks;
+    hooks.newSession = [this] { MNewSession_Click(); };
+    hooks.progress = progress;
+    WindowScanSink sink(*this, m_cancelRequested, m_errors,
+                        {[this](const QString &text) { setPanel(1, text); }, nullptr});
+    const SessionLoadReport report =
+        SessionFile::OpenCorvinaFile(path, reScan, reCheck, state, *m_results, sink, hooks);
+
+    applyState(state);
+    TotalFiles = report.TotalFiles;
+    TotalFolders = report.TotalFolders;
+    DuplicateCount = state.DuplicateCount;
+    DuplicateSize = state.DuplicateSize;
+    setZeroSizeMenus(report.zeroSizeMenus);
+    Timer1->stop();
+    SetBusyState(false);
+    startEndSound();
+
+    const SessionStatusTexts &status = report.status;
+    setPanel(1, status.panel1);
+    setPanel(2, status.panel2);
+    setPanel(3, status.panel3);
+    setPanel(4, status.panel4);
+    if (!status.panel5.isEmpty())
+        setPanel(5, status.panel5);
+    panel(2)->setVisible(status.panel2Visible);
+    panel(3)->setVisible(status.panel3Visible);
+    panel(4)->setVisible(status.panel4Visible);
+    return report.result;
+}
+
+void MainFrm::MLoadSession_Click()
+{
+    SaveFrm dialog(*this, m_prompter, this);
+    dialog.DialogMode = QStringLiteral("Open");
+    CommonDlg::CenterForm(&dialog);
+    dialog.exec();
+}
+
+void MainFrm::MSaveSession_Click()
+{
+    SaveFrm dialog(*this, m_prompter, this);
+    dialog.DialogMode = QStringLiteral("Save");
+    CommonDlg::CenterForm(&dialog);
+    dialog.exec();
+}
+
+void MainFrm::MExport_Click()
+{
+    frmExport::Inputs inputs;
+    inputs.rows = m_results;
+    for (const QModelIndex &row : RLV->selectionModel()->selectedRows())
+        inputs.selectedRows.push_back(row.row());
+    std::sort(inputs.selectedRows.begin(), inputs.selectedRows.end());
+    inputs.filesPanel = panel(3)->text();
+    inputs.duplicatesPanel = panel(2)->text();
+    inputs.prompter = &m_prompter;
+    inputs.errors = &m_errors;
+    inputs.playEndSound = m_endSound;
+    frmExport wizard(std::move(inputs), this);
+    CommonDlg::CenterForm(&wizard);
+    wizard.exec();
+}
+
+void MainFrm::setZeroSizeMenus(bool zeroSize)
+{
+    MMarkAll->setVisible(zeroSize);
+    MMarkAllDuplicates->setVisible(!zeroSize);
+    mnuAdvMarkForm->setVisible(!zeroSize);
+    MarkSep2->setVisible(!zeroSize);
+}
+
 void MainFrm::Toolbar1_ButtonClick(int index)
 {
     switch (index)
@@ -297,6 +459,9 @@ void MainFrm::Toolbar1_ButtonClick(int index)
     case 4:
         if (!m_results->isEmpty())
             MMark->popup(QCursor::pos());
+        break;
+    case 10:
+        MExport_Click();
         break;
     case 11:
         MPicViewer_Click();
@@ -352,6 +517,8 @@ void MainFrm::Option_Click(int id)
 
 void MainFrm::selectEngine(int id)
 {
+    if (id < 1 || id > 4)
+        return;
     Option[static_cast<size_t>(id)]->setChecked(true);
     Option_Click(id);
 }

@@ -4,6 +4,8 @@
 
 #include "core/buzTimer.h"
 #include "results/ResultSort.h"
+#include "sessions/SessionCommands.h"
+#include "sessions/SessionState.h"
 
 #include <QMainWindow>
 
@@ -40,7 +42,7 @@ struct MainFrmServices
     std::function<void()> endSound;
 };
 
-class MainFrm : public QMainWindow
+class MainFrm : public QMainWindow, public SessionCommands
 {
     Q_OBJECT
 public:
@@ -74,6 +76,16 @@ public:
     /// Switches between scanning (or loading) and idle.
     void SetBusyState(bool busy);
 
+    /// The search setup and counters as session files keep them.
+    SessionState currentState() const;
+    /// Reads the engine, options and locations of a session file (start-up, the command line);
+    /// false when it could not be read.
+    bool LoadSessionParameters(const QString &path);
+
+    // SessionCommands: the session dialog saves and loads through the window.
+    bool saveSession(const QString &path, bool parametersOnly, const ProgressHooks &progress) override;
+    bool openSession(const QString &path, bool reScan, bool reCheck, const ProgressHooks &progress) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -99,6 +111,9 @@ private:
     void MCancel_Click();
     void MClose_Click();
     void MNewSession_Click();
+    void MLoadSession_Click();
+    void MSaveSession_Click();
+    void MExport_Click();
     void MPicViewer_Click();
     void MSendToRecycleBin_Click();
     void MHelpTopics_Click();
@@ -120,6 +135,9 @@ private:
     void RLV_ColumnClick(int column);
 
     // Window state.
+    void applyState(const SessionState &state);
+    void saveDefaultSession();
+    void setZeroSizeMenus(bool zeroSize);
     void selectEngine(int id);
     void setFuzzyFromCode(bool checked);
     void updateRemoveButton();
@@ -209,6 +227,12 @@ private:
     QTimer *Timer1;
     QTimer *Timer2;
     buzTimer ScanTimer;
+
+    // Counters of the last scan or load.
+    qint32 TotalFiles = 0;
+    qint32 TotalFolders = 0;
+    qint32 DuplicateCount = 0;
+    qint64 DuplicateSize = 0;
 
     bool EditMode = false;
     bool m_busy = false;

@@ -44,7 +44,7 @@ TEST_F(MainFrmTest, FirstStartShowsTheDefaultWindowAndTheTips)
     freshSettings(true);
     ModalAnswer::close<TipFrm>();
     MainFrm &w = open();
-    QTRY_VERIFY(w.findChild<TipFrm *>() == nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&w] { return w.findChild<TipFrm *>() == nullptr; }));
 
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Corvina v3.0"));
     EXPECT_EQ(w.size(), QSize(800, 533)) << "12000 x 8000 twips";

@@ -1,0 +1,163 @@
+// Sessions and export from the main window: the session dialog, default.cvf across a restart, and
+// the export wizard.
+#include "MainFrmFixture.h"
+#include "ModalAnswer.h"
+#include "support/TempTree.h"
+
+#include "core/CHive.h"
+#include "core/TextFormat.h"
+#include "platform/AppFolders.h"
+#include "platform/SettingsStore.h"
+#include "results/ResultModel.h"
+#include "search/SearchLocationModel.h"
+#include "sessions/SaveFrm.h"
+#include "sessions/frmExport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace
+{
+template <typename T> T *named(QWidget *parent, const char *name)
+{
+    auto *w = parent->findChild<T *>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return f.readAll();
+}
+
+SearchLocation location(const QString &folder, int icon = SearchLocation::IncludedIcon)
+{
+    SearchLocation l;
+    l.folder = folder;
+    l.mask = QStringLiteral("All files(*.*)");
+    l.minSize = QStringLiteral("0");
+    l.icon = icon;
+    return l;
+}
+
+class MainFrmSessionTest : public MainFrmTest
+{
+protected:
+    // Two groups of two existing files, as a scan would list them.
+    void listTwoGroups()
+    {
+        CHive hive;
+        for (const auto &[size, name, shade] :
+             {std::tuple{30, "a.txt", 1}, {30, "b.txt", 1}, {12, "c.txt", 2}, {12, "d.txt", 2}})
+        {
+            tree.fileOfSize(QString::fromLatin1(name), size);
+            hive.Add(TextFormat::pad12(size), QString::fromLatin1(name), tree.folder(), QStringLiteral("N/A"), shade,
+                     QStringLiteral("3/7/2004 9:05:03 PM"));
+        }
+        window->results().LoadResultList(hive);
+    }
+
+    TempTree tree;
+};
+} // namespace
+
+TEST_F(MainFrmSessionTest, SaveAndLoadASessionThroughTheSessionDialog)
+{
+    open();
+    window->locations().add(location(tree.root()));
+    listTwoGroups();
+    const QString path = tree.path(QStringLiteral("saved.cvf"));
+
+    prompter.expectSaveFile(QStringLiteral("Saving Location"), path);
+    ModalAnswer::when<SaveFrm>([](SaveFrm *dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save Dialog"));
+        named<QToolButton>(dialog, "cmdAdd")->click();
+        named<QPushButton>(dialog, "Command1")->click();
+    });
+    action("MSaveSession")->trigger();
+    const QByteArray saved = contents(path);
+    EXPECT_TRUE(saved.startsWith("1,1,0,4,")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains(";a.txt?30?3/7/2004 9:05:03 PM?N/A?1?")) << saved.toStdString();
+    EXPECT_EQ(sounds, 0);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return sounds == 1; })) << "the end sound plays 500 ms later";
+
+    action("MNewSession")->trigger();
+    ASSERT_TRUE(window->results().isEmpty());
+    prompter.expectOpenFile(QStringLiteral("Open Location"), path);
+    ModalAnswer::when<SaveFrm>([](SaveFrm *dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Open Dialog"));
+        EXPECT_FALSE(named<QCheckBox>(dialog, "chkClose")->isEnabled());
+        named<QToolButton>(dialog, "cmdAdd")->click();
+        named<QPushButton>(dialog, "Command1")->click();
+    });
+    action("MLoadSession")->trigger();
+    EXPECT_EQ(window->results().size(), 4);
+    ASSERT_EQ(window->locations().size(), 1);
+    EXPECT_EQ(window->locations().locations().at(0).folder, tree.root());
+    EXPECT_EQ(panelText(1), QStringLiteral("Search Completed."));
+    EXPECT_FALSE(window->busy());
+    EXPECT_TRUE(action("MScan")->isEnabled());
+}
+
+TEST_F(MainFrmSessionTest, LoadSessionThenCancelChangesNothing)
+{
+    open();
+    window->locations().add(location(tree.root()));
+    listTwoGroups();
+    ModalAnswer::when<SaveFrm>([](SaveFrm *dialog) { named<QPushButton>(dialog, "Command2")->click(); });
+    action("MLoadSession")->trigger();
+    EXPECT_EQ(window->results().size(), 4);
+    EXPECT_EQ(window->locations().size(), 1);
+}
+
+TEST_F(MainFrmSessionTest, LocationsAndOptionsComeBackAfterARestart)
+{
+    open();
+    window->locations().add(location(tree.root()));
+    window->locations().add(location(tree.folder(QStringLiteral("skip")), SearchLocation::ExcludedIcon));
+    named<QRadioButton>(window.get(), "Option2")->click();
+    named<QCheckBox>(window.get(), "chkIncludeHidden")->click();
+    listTwoGroups();
+
+    restart();
+    EXPECT_TRUE(QFile::exists(AppFolders::defaultSessionPath()));
+    ASSERT_EQ(window->locations().size(), 2);
+    EXPECT_EQ(window->locations().locations().at(0).folder, tree.root());
+    EXPECT_TRUE(window->locations().locations().at(1).excluded());
+    EXPECT_EQ(window->engine(), 2);
+    EXPECT_TRUE(named<QCheckBox>(window.get(), "chkIncludeHidden")->isChecked());
+    EXPECT_TRUE(named<QToolButton>(window.get(), "cmdRemove")->isEnabled());
+    EXPECT_TRUE(window->results().isEmpty()) << "the default session keeps no results";
+}
+
+TEST_F(MainFrmSessionTest, ExportThroughTheWizardWritesTheRows)
+{
+    open();
+    listTwoGroups();
+    const QString path = tree.path(QStringLiteral("list.csv"));
+    prompter.expectSaveFile(QStringLiteral("Export Locations"), path);
+    ModalAnswer::when<frmExport>([](frmExport *wizard) {
+        named<QRadioButton>(wizard, "OptDeli")->click();
+        named<QRadioButton>(wizard, "optAllFiles")->click();
+        if (named<QCheckBox>(wizard, "openafter")->isChecked())
+            named<QCheckBox>(wizard, "openafter")->click();
+        named<QPushButton>(wizard, "btn")->click();
+        named<QRadioButton>(wizard, "optComma")->click();
+        named<QToolButton>(wizard, "cmdAdd")->click();
+        named<QPushButton>(wizard, "btn")->click();
+        named<QPushButton>(wizard, "Command2")->click();
+    });
+    action("MExport")->trigger();
+    const QByteArray csv = contents(path);
+    EXPECT_TRUE(csv.startsWith("File Name,Size(Bytes),Last Modified,Version,Group,Path\r\n")) << csv.toStdString();
+    EXPECT_EQ(csv.count(".txt,"), 4) << csv.toStdString();
+    EXPECT_EQ(sounds, 1) << "the export plays the completion sound itself";
+    EXPECT_EQ(settings().value(Settings::ExportOpenFile), QStringLiteral("0"));
+}
