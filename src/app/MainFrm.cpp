@@ -111,6 +111,7 @@ MainFrm::MainFrm(const MainFrmServices &services, const QString &commandLine, QW
     Command1->installEventFilter(this);
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, Command1, &QPushButton::click);
+    wireMarking();
 
     // Initial control states.
     selectEngine(1);
@@ -428,9 +429,7 @@ void MainFrm::MExport_Click()
 {
     frmExport::Inputs inputs;
     inputs.rows = m_results;
-    for (const QModelIndex &row : RLV->selectionModel()->selectedRows())
-        inputs.selectedRows.push_back(row.row());
-    std::sort(inputs.selectedRows.begin(), inputs.selectedRows.end());
+    inputs.selectedRows = selectedResultRows();
     inputs.filesPanel = panel(3)->text();
     inputs.duplicatesPanel = panel(2)->text();
     inputs.prompter = &m_prompter;

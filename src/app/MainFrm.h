@@ -11,9 +11,11 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class ErrorReporter;
 class HelpFrm;
+class MarkingCommands;
 class Prompter;
 class QAction;
 class QButtonGroup;
@@ -101,6 +103,11 @@ private:
     void createControls();
     QAction *action(QMenu *menu, const char *name, const QString &caption);
 
+    // Wiring the command controllers (MainFrmWiring.cpp).
+    void wireMarking();
+    /// Runs a command of a controller when the action is triggered, under the error report.
+    void connectCommand(QAction *action, const QString &label, const std::function<void()> &command);
+
     // Start, run, stop.
     void Form_Load();
     void Form_Activate();
@@ -133,6 +140,9 @@ private:
     void cmdRemove_Click();
     void SearchList_DblClick();
     void RLV_ColumnClick(int column);
+    void RLV_KeyUp(int key);
+    void RLV_ContextMenu(const QPoint &at);
+    void onListSorted(int column, Qt::SortOrder order);
 
     // Window state.
     void applyState(const SessionState &state);
@@ -145,6 +155,10 @@ private:
     void setRecycleImage(int image);
     void showManual(const QString &section);
     void clearSortMarks();
+    /// The rows selected in the result list, in list order.
+    std::vector<int> selectedResultRows() const;
+    /// The result list's current row, or -1.
+    int focusedResultRow() const;
 
     Prompter &m_prompter;
     ErrorReporter &m_errors;
@@ -222,6 +236,7 @@ private:
     // Results.
     ResultView *RLV;
     ResultSort::State m_sort;
+    MarkingCommands *m_marking = nullptr;
 
     QPushButton *Command1;
     QTimer *Timer1;

@@ -4,6 +4,8 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 
 void ResultDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
@@ -81,4 +83,34 @@ int ResultView::sortMarkColumn() const
 bool ResultView::sortMarkAscending() const
 {
     return horizontalHeader()->sortIndicatorOrder() == Qt::AscendingOrder;
+}
+
+void ResultView::mousePressEvent(QMouseEvent *event)
+{
+    // Twips at 96 pixels to the inch: the marks toggle within 300 twips of the left edge.
+    Q_EMIT pointerDown(static_cast<int>(event->position().x()) * 15);
+    QTableView::mousePressEvent(event);
+}
+
+void ResultView::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTableView::mouseReleaseEvent(event);
+    Q_EMIT mouseUp(event->button());
+}
+
+void ResultView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space)
+    {
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void ResultView::keyReleaseEvent(QKeyEvent *event)
+{
+    QTableView::keyReleaseEvent(event);
+    if (!event->isAutoRepeat())
+        Q_EMIT keyUp(event->key());
 }

@@ -44,4 +44,16 @@ public:
 Q_SIGNALS:
     /// A click on the header of a model column.
     void columnClicked(int column);
+    /// A mouse button went down over the rows, this far from the list's left edge (twips).
+    void pointerDown(int xTwips);
+    /// A mouse button was released over the rows.
+    void mouseUp(Qt::MouseButton button);
+    /// A key was released (not an auto-repeat); the space bar never changes the selection.
+    void keyUp(int key);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 };

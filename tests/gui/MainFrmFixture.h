@@ -10,6 +10,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+
+/// QString values in failure messages as text.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 class QAction;
 class SettingsStore;

@@ -1,0 +1,81 @@
+// Marking from the main window: the menu entries, the toggles on the list and the summary.
+#include "MainFrmFixture.h"
+#include "support/TempTree.h"
+
+#include "core/CHive.h"
+#include "core/TextFormat.h"
+#include "results/ResultModel.h"
+#include "results/ResultView.h"
+
+#include <QAction>
+#include <QTest>
+
+namespace
+{
+class MainFrmMarkingTest : public MainFrmTest
+{
+protected:
+    // Two groups of two files and one of three; the newest file of each group is the last one.
+    void listGroups()
+    {
+        CHive hive;
+        const std::tuple<int, const char *, int, const char *> files[] = {
+            {512, "a1", 1, "3/7/2004 9:05:03 AM"},  {512, "a2", 1, "3/7/2004 9:05:04 AM"},
+            {100, "b1", 2, "3/7/2004 9:05:03 AM"},  {100, "b2", 2, "3/7/2004 9:05:05 AM"},
+            {2048, "c1", 1, "3/7/2004 9:05:03 AM"}, {2048, "c2", 1, "3/7/2004 9:05:04 AM"},
+            {2048, "c3", 1, "3/7/2004 9:05:09 AM"},
+        };
+        for (const auto &[size, name, shade, date] : files)
+        {
+            tree.fileOfSize(QString::fromLatin1(name), size);
+            hive.Add(TextFormat::pad12(size), QString::fromLatin1(name), tree.folder(), QStringLiteral("N/A"), shade,
+                     QString::fromLatin1(date));
+        }
+        window->results().LoadResultList(hive);
+    }
+
+    void clickRow(int row, int x)
+    {
+        auto *view = child<ResultView>("RLV");
+        const QRect cell = view->visualRect(window->results().index(row, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(x, cell.center().y()));
+    }
+
+    TempTree tree;
+};
+} // namespace
+
+TEST_F(MainFrmMarkingTest, MarkAllDuplicatesKeepsTheNewestOfEachGroup)
+{
+    open();
+    listGroups();
+    action("MMarkAllDuplicates")->trigger();
+    std::vector<QString> unmarked;
+    for (const ResultRow &r : window->results().rows())
+    {
+        if (!r.marked)
+            unmarked.push_back(r.name);
+    }
+    EXPECT_EQ(unmarked, (std::vector<QString>{QStringLiteral("a2"), QStringLiteral("b2"), QStringLiteral("c3")}));
+    EXPECT_EQ(panelText(1), QStringLiteral("Total Files Marked 4 Size 4.60 KB"));
+    EXPECT_EQ(child<ResultView>("RLV")->sortMarkColumn(), 4) << "sorted by group";
+
+    action("MNone")->trigger();
+    EXPECT_EQ(panelText(1), QStringLiteral("Total Files Marked 0 Size 0 Bytes"));
+}
+
+TEST_F(MainFrmMarkingTest, AClickNearTheLeftEdgeFlipsTheMarkAndSpaceMarksTheSelection)
+{
+    open();
+    listGroups();
+    clickRow(1, 6);
+    EXPECT_TRUE(window->results().isMarked(1));
+    EXPECT_EQ(panelText(1), QStringLiteral("Total Files Marked 1 Size 512 Bytes"));
+    clickRow(2, 200);
+    EXPECT_FALSE(window->results().isMarked(2)) << "further right a click only selects";
+    QTest::keyClick(child<ResultView>("RLV"), Qt::Key_Space);
+    EXPECT_TRUE(window->results().isMarked(2));
+    QTest::keyClick(child<ResultView>("RLV"), Qt::Key_Space);
+    EXPECT_FALSE(window->results().isMarked(2));
+    EXPECT_TRUE(window->results().isMarked(1));
+}
