@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 
 ResultListToggles::ResultListToggles(QAbstractItemView *view, MarkingCommands &commands)
-    : QObject(view), m_view(view), m_commands(commands)
+    : QObject(view), m_view(view), m_viewport(view->viewport()), m_commands(commands)
 {
     view->installEventFilter(this);
     view->viewport()->installEventFilter(this);
@@ -28,7 +28,7 @@ bool ResultListToggles::eventFilter(QObject *watched, QEvent *event)
             return m_commands.RLV_KeyPress_Space();
         return false;
     }
-    if (watched != m_view->viewport())
+    if (watched != m_viewport)
         return false;
     switch (event->type())
     {

@@ -26,6 +26,8 @@ protected:
 
 private:
     QAbstractItemView *m_view;
+    // Kept, since the view may be half destroyed when its last events arrive.
+    QObject *m_viewport;
     MarkingCommands &m_commands;
     bool m_afterDoubleClick = false;
 };
