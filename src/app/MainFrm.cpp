@@ -1,5 +1,7 @@
 #include "app/MainFrm.h"
 
+#include "actions/ActionCommands.h"
+#include "actions/FileInfoFrm.h"
 #include "app/AboutFrm.h"
 #include "actions/CommonDlg.h"
 #include "app/FuzzyFrm.h"
@@ -112,6 +114,7 @@ MainFrm::MainFrm(const MainFrmServices &services, const QString &commandLine, QW
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, Command1, &QPushButton::click);
     wireMarking();
+    wireActions();
 
     // Initial control states.
     selectEngine(1);
@@ -179,6 +182,8 @@ void MainFrm::Form_QueryUnload()
 {
     runStep(m_errors, QStringLiteral("Unloading"), [this] {
         saveDefaultSession();
+        m_actions->closePictureViewer();
+        closeAdvMarkFrm();
         if (m_manual)
             m_manual->close();
     });
@@ -239,6 +244,8 @@ void MainFrm::startEndSound()
 void MainFrm::SetBusyState(bool busy)
 {
     m_busy = busy;
+    if (busy)
+        m_actions->closePictureViewer();
     for (size_t i = 1; i < m_buttons.size(); ++i)
     {
         if (m_buttons[i])
@@ -296,6 +303,8 @@ void MainFrm::MNewSession_Click()
         chkIncludeHidden->setChecked(false);
         setFuzzyFromCode(false);
         cmdRemove->setEnabled(false);
+        m_actions->closePictureViewer();
+        closeAdvMarkFrm();
         setPanel(1, QStringLiteral("Add search path and click on the scan button to start search."));
         panel(2)->hide();
         panel(3)->hide();
@@ -459,6 +468,18 @@ void MainFrm::Toolbar1_ButtonClick(int index)
         if (!m_results->isEmpty())
             MMark->popup(QCursor::pos());
         break;
+    case 5:
+        m_actions->MCopyMarkFiles_Click();
+        break;
+    case 6:
+        m_actions->MMoveSelected_Click();
+        break;
+    case 7:
+        m_actions->MDelete_Click();
+        break;
+    case 8:
+        m_actions->MRename_Click();
+        break;
     case 10:
         MExport_Click();
         break;
@@ -588,7 +609,17 @@ void MainFrm::setRecycleImage(int image)
 
 void MainFrm::MPicViewer_Click()
 {
-    setViewerImage(m_viewerImage == 9 ? 10 : 9);
+    if (m_viewerImage == 9)
+    {
+        setViewerImage(10);
+        if (!m_results->isEmpty())
+            m_actions->previewStep();
+    }
+    else
+    {
+        setViewerImage(9);
+        m_actions->closePictureViewer();
+    }
     m_settings.setValue(Settings::Display, QString::number(m_viewerImage));
 }
 

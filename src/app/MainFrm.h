@@ -8,6 +8,7 @@
 #include "sessions/SessionState.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -15,6 +16,8 @@
 
 class ErrorReporter;
 class HelpFrm;
+class ActionCommands;
+class AdvMarkFrm;
 class MarkingCommands;
 class Prompter;
 class QAction;
@@ -105,6 +108,7 @@ private:
 
     // Wiring the command controllers (MainFrmWiring.cpp).
     void wireMarking();
+    void wireActions();
     /// Runs a command of a controller when the action is triggered, under the error report.
     void connectCommand(QAction *action, const QString &label, const std::function<void()> &command);
 
@@ -143,6 +147,8 @@ private:
     void RLV_KeyUp(int key);
     void RLV_ContextMenu(const QPoint &at);
     void onListSorted(int column, Qt::SortOrder order);
+    void mnuAdvMarkForm_Click();
+    void closeAdvMarkFrm();
 
     // Window state.
     void applyState(const SessionState &state);
@@ -237,6 +243,9 @@ private:
     ResultView *RLV;
     ResultSort::State m_sort;
     MarkingCommands *m_marking = nullptr;
+    ActionCommands *m_actions = nullptr;
+    QPointer<AdvMarkFrm> m_advMarking;
+    int m_pointerTwips = 0; // the pointer's distance from the list's left edge at its last press
 
     QPushButton *Command1;
     QTimer *Timer1;

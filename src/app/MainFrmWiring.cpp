@@ -1,10 +1,17 @@
 // Wiring the command controllers into the main window: menu entries, toolbar and list events.
 #include "app/MainFrm.h"
 
+#include "actions/ActionCommands.h"
+#include "actions/CommonDlg.h"
+#include "actions/FileInfoFrm.h"
 #include "core/ErrorReport.h"
+#include "results/AdvMarkFrm.h"
 #include "results/MarkingCommands.h"
+#include "results/ResultListToggles.h"
 #include "results/ResultModel.h"
 #include "results/ResultView.h"
+#include "results/WarningFrm.h"
+#include "search/frmMaxSize.h"
 
 #include <QAction>
 #include <QItemSelectionModel>
@@ -21,6 +28,7 @@ void MainFrm::wireMarking()
     hooks.selectedRows = [this] { return selectedResultRows(); };
     hooks.focusedRow = [this] { return focusedResultRow(); };
     hooks.status = [this](const QString &text) { setPanel(1, text); };
+    hooks.askSizeLimit = [this] { return frmMaxSize::ask(m_prompter, m_settings, this); };
     m_marking = new MarkingCommands(*m_results, std::move(hooks), this);
     MarkingCommands *m = m_marking;
 
@@ -32,24 +40,83 @@ void MainFrm::wireMarking()
     connectCommand(mnuFolderAndSubFolder, QStringLiteral("Mark Folder and Sub Folders"),
                    [m] { m->mnuFolderAndSubFolder_Click(); });
     connectCommand(MMarkAllDuplicates, QStringLiteral("Mark All Duplicates"), [m] { m->MMarkAllDuplicates_Click(); });
+    connectCommand(mnuAdvMarking, QStringLiteral("Mark All Duplicates"), [m] { m->mnuAdvMarking_Click(); });
+    connect(mnuAdvMarkForm, &QAction::triggered, this, &MainFrm::mnuAdvMarkForm_Click);
     connect(m, &MarkingCommands::listSorted, this, &MainFrm::onListSorted);
 
     // The list's own toggles: a click near the left edge flips the row's mark, a double click
     // there marks or unmarks the selection, the space bar does the same.
-    connect(RLV, &ResultView::pointerDown, m, &MarkingCommands::RLV_MouseDown);
-    connect(RLV, &ResultView::clicked, this,
-            [this, m] { runStep(m_errors, QStringLiteral("RLV ItemClick"), [m] { m->RLV_Click(); }); });
-    connect(RLV, &ResultView::doubleClicked, this,
-            [this, m] { runStep(m_errors, QStringLiteral("RLV ItemClick"), [m] { m->RLV_DblClick(); }); });
-    connect(RLV, &ResultView::keyUp, this, &MainFrm::RLV_KeyUp);
+    new ResultListToggles(RLV, *m);
+    connect(RLV, &ResultView::pointerDown, this, [this](int x) { m_pointerTwips = x; });
     RLV->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(RLV, &ResultView::customContextMenuRequested, this, &MainFrm::RLV_ContextMenu);
 }
 
+void MainFrm::wireActions()
+{
+    ActionCommands::Hooks hooks;
+    hooks.window = this;
+    hooks.zeroSizeEngine = [this] { return engine() == 4; };
+    hooks.sendToRecycleBin = [this] { return recycleBin(); };
+    hooks.status = [this](const QString &text) { setPanel(1, text); };
+    hooks.focusedRow = [this] { return focusedResultRow(); };
+    hooks.pointerTwips = [this] { return m_pointerTwips; };
+    hooks.keepOneWarning = [this](const std::vector<int> &rows) {
+        return WarningFrm::ask(*m_results, m_prompter, rows, this);
+    };
+    hooks.markSelected = [this] { m_marking->MMarkingSelected_Click(); };
+    hooks.unmarkSelected = [this] { m_marking->mnuUnMarkSelected_Click(); };
+    hooks.endSound = [this] { startEndSound(); };
+    hooks.pictureViewerOn = [this] { return m_viewerImage == 10; };
+    m_actions = new ActionCommands(*m_results, m_prompter, m_errors, std::move(hooks), this);
+    ActionCommands *a = m_actions;
+
+    const std::pair<QAction *, void (ActionCommands::*)()> entries[] = {
+        {MCopyMarkFiles, &ActionCommands::MCopyMarkFiles_Click},
+        {MMoveSelected, &ActionCommands::MMoveSelected_Click},
+        {MDelete, &ActionCommands::MDelete_Click},
+        {MRename, &ActionCommands::MRename_Click},
+        {mnuRemoveFromResult, &ActionCommands::mnuRemoveFromResult_Click},
+        {MOpenFile, &ActionCommands::MOpenFile_Click},
+        {MOpenFolder, &ActionCommands::MOpenFolder_Click},
+        {mnuOpenAllMarkFiles, &ActionCommands::mnuOpenAllMarkFiles_Click},
+        {MCopyPath, &ActionCommands::MCopyPath_Click},
+        {MFileProperties, &ActionCommands::MFileProperties_Click},
+    };
+    for (const auto &[entry, slot] : entries)
+        connect(entry, &QAction::triggered, a, slot);
+    connect(m_marking, &MarkingCommands::openFileRequested, a, &ActionCommands::openRow);
+    connect(RLV, &ResultView::keyUp, this, &MainFrm::RLV_KeyUp);
+    connect(RLV, &ResultView::mouseUp, a, [a](Qt::MouseButton button) {
+        if (button != Qt::RightButton)
+            a->RLV_MouseUp_Preview();
+    });
+    connect(a, &ActionCommands::pictureViewerDisabled, this, [this] { setViewerImage(9); });
+}
+
 void MainFrm::RLV_KeyUp(int key)
 {
-    if (key == Qt::Key_Space)
-        runStep(m_errors, QStringLiteral("Key Up"), [this] { m_marking->RLV_KeyPress_Space(); });
+    if (key == Qt::Key_Up || key == Qt::Key_Down)
+        m_actions->RLV_KeyUp_Preview();
+}
+
+void MainFrm::mnuAdvMarkForm_Click()
+{
+    if (!m_advMarking)
+    {
+        m_advMarking = new AdvMarkFrm(*m_marking, m_prompter, m_settings, this);
+        CommonDlg::CenterForm(m_advMarking);
+    }
+    m_advMarking->show();
+    m_advMarking->raise();
+    m_advMarking->activateWindow();
+}
+
+void MainFrm::closeAdvMarkFrm()
+{
+    if (m_advMarking)
+        m_advMarking->close();
+    delete m_advMarking;
 }
 
 void MainFrm::RLV_ContextMenu(const QPoint &at)

@@ -98,16 +98,6 @@ void ResultView::mouseReleaseEvent(QMouseEvent *event)
     Q_EMIT mouseUp(event->button());
 }
 
-void ResultView::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Space)
-    {
-        event->accept();
-        return;
-    }
-    QTableView::keyPressEvent(event);
-}
-
 void ResultView::keyReleaseEvent(QKeyEvent *event)
 {
     QTableView::keyReleaseEvent(event);

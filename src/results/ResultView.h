@@ -48,12 +48,11 @@ Q_SIGNALS:
     void pointerDown(int xTwips);
     /// A mouse button was released over the rows.
     void mouseUp(Qt::MouseButton button);
-    /// A key was released (not an auto-repeat); the space bar never changes the selection.
+    /// A key was released (not an auto-repeat).
     void keyUp(int key);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
 };

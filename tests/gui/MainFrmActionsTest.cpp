@@ -1,0 +1,98 @@
+// File actions from the main window: deleting marked files, the keep-one warning, advanced marking.
+#include "MainFrmFixture.h"
+#include "ModalAnswer.h"
+#include "support/TempTree.h"
+
+#include "actions/fileDelFrm.h"
+#include "core/CHive.h"
+#include "core/TextFormat.h"
+#include "results/AdvMarkFrm.h"
+#include "results/ResultModel.h"
+#include "results/ResultView.h"
+#include "results/WarningFrm.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPushButton>
+
+namespace
+{
+class MainFrmActionsTest : public MainFrmTest
+{
+protected:
+    // Two groups of two files: a1 and a2, b1 and b2; the second of each is the newer.
+    void listGroups()
+    {
+        CHive hive;
+        const std::tuple<int, const char *, int, const char *> files[] = {
+            {512, "a1", 1, "3/7/2004 9:05:03 AM"},
+            {512, "a2", 1, "3/7/2004 9:05:04 AM"},
+            {100, "b1", 2, "3/7/2004 9:05:03 AM"},
+            {100, "b2", 2, "3/7/2004 9:05:05 AM"},
+        };
+        for (const auto &[size, name, shade, date] : files)
+        {
+            // The files carry the times the rows show: nothing is deleted that changed since the scan.
+            tree.fileOfSize(QString::fromLatin1(name), size, 'x', TextFormat::parseDateText(QString::fromLatin1(date)));
+            hive.Add(TextFormat::pad12(size), QString::fromLatin1(name), tree.folder(), QStringLiteral("N/A"), shade,
+                     QString::fromLatin1(date));
+        }
+        window->results().LoadResultList(hive);
+    }
+
+    static void runDeletion()
+    {
+        ModalAnswer::when<fileDelFrm>([](fileDelFrm *dialog) {
+            dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+            dialog->findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
+        });
+    }
+
+    TempTree tree;
+};
+} // namespace
+
+TEST_F(MainFrmActionsTest, DeletingTheMarkedCopiesLeavesOneFileOfEachGroup)
+{
+    open();
+    listGroups();
+    action("MMarkAllDuplicates")->trigger();
+    runDeletion();
+    action("Button7")->trigger();
+    EXPECT_FALSE(QFile::exists(tree.path(QStringLiteral("a1"))));
+    EXPECT_FALSE(QFile::exists(tree.path(QStringLiteral("b1"))));
+    EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("a2"))));
+    EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("b2"))));
+    EXPECT_TRUE(window->results().isEmpty()) << "groups left with one file leave the list";
+}
+
+TEST_F(MainFrmActionsTest, AFullyMarkedGroupAsksToKeepOneFile)
+{
+    open();
+    listGroups();
+    child<ResultView>("RLV")->selectAll();
+    action("MMarkingSelected")->trigger();
+    ASSERT_EQ(window->results().markedCount(), 4);
+    ModalAnswer::when<WarningFrm>(
+        [](WarningFrm *warning) { warning->findChild<QPushButton *>(QStringLiteral("Command1"))->click(); });
+    runDeletion();
+    action("MDelete")->trigger();
+    int left = 0;
+    for (const char *name : {"a1", "a2", "b1", "b2"})
+        left += QFile::exists(tree.path(QString::fromLatin1(name))) ? 1 : 0;
+    EXPECT_EQ(left, 2) << "one file of each group is kept";
+}
+
+TEST_F(MainFrmActionsTest, AdvanceMarkingOpensOnceAndNewSessionUnloadsIt)
+{
+    open();
+    listGroups();
+    action("mnuAdvMarkForm")->trigger();
+    auto *form = window->findChild<AdvMarkFrm *>();
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->isVisible());
+    action("mnuAdvMarkForm")->trigger();
+    EXPECT_EQ(window->findChildren<AdvMarkFrm *>().size(), 1);
+    action("MNewSession")->trigger();
+    EXPECT_EQ(window->findChild<AdvMarkFrm *>(), nullptr);
+}
