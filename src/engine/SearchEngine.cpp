@@ -55,6 +55,14 @@ void flipShade(ScanContext &ctx)
     ctx.GroupShade = ctx.GroupShade != 1 ? 1 : 2;
 }
 
+// Starts an empty candidate group. Entry by entry rather than Clear(): Clear() gives the node
+// table back, and the next Add would build a fresh one for every candidate group of the scan.
+void emptyGroup(CHive &group)
+{
+    while (group.Count() > 0)
+        group.Remove(group.Count());
+}
+
 // Repeated listings of one file (overlapping locations) stand next to each other after sorting.
 void dropRepeatedListings(ScanContext &ctx)
 {
@@ -95,7 +103,7 @@ void FindSameSize(ScanContext &ctx)
             const QString k = files.at(i, 0).toString();
             if (sameSizeKey(k, files.at(i + 1, 0).toString()))
             {
-                ctx.GroupHive.Clear();
+                emptyGroup(ctx.GroupHive);
                 for (;;)
                 {
                     if (ctx.CancelSearch || !sameSizeKey(files.at(i, 0).toString(), k))
