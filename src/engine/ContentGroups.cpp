@@ -45,7 +45,9 @@ Groups inFirstMemberOrder(Groups groups)
     return groups;
 }
 
-// Sets of members with equal content so far, read in step from `offset` on.
+// Sets of members with equal length and content so far, read in step from an offset on. The
+// first round opens every member, takes its current length and reads its first block; a member
+// that cannot be opened or read leaves its set and matches nothing.
 class ExactSplitter
 {
 public:
@@ -55,44 +57,17 @@ public:
 
     std::optional<Groups> run()
     {
-        const qsizetype count = static_cast<qsizetype>(m_paths.size());
-        const bool keepOpen = count <= OpenFileLimit;
-        for (qsizetype m = 0; m < count; ++m)
-        {
-            if (m % FilesPerCheck == FilesPerCheck - 1 && !m_keepGoing())
-                return std::nullopt;
-            ReadOnlyFile &f = file(m);
-            if (!f.open(m_paths[static_cast<size_t>(m)]))
-                continue;
-            m_lengths[static_cast<size_t>(m)] = f.size();
-            if (!keepOpen)
-                f.close();
-        }
-        // Pairwise comparison only ever matches files of equal current length.
-        std::vector<qsizetype> order(static_cast<size_t>(count));
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return length(a) < length(b); });
-        for (size_t s = 0; s < order.size();)
-        {
-            size_t e = s;
-            while (e < order.size() && length(order[e]) == length(order[s]))
-                ++e;
-            if (length(order[s]) >= 0)
-                pushOrSettle(
-                    {order.begin() + static_cast<std::ptrdiff_t>(s), order.begin() + static_cast<std::ptrdiff_t>(e)},
-                    0);
-            else
-                closeAll(
-                    {order.begin() + static_cast<std::ptrdiff_t>(s), order.begin() + static_cast<std::ptrdiff_t>(e)});
-            s = e;
-        }
+        std::vector<qsizetype> all(m_paths.size());
+        std::iota(all.begin(), all.end(), 0);
+        m_pending.push_back({std::move(all), 0});
         while (!m_pending.empty())
         {
             if (!m_keepGoing())
                 return std::nullopt;
             Pending p = std::move(m_pending.back());
             m_pending.pop_back();
-            splitOnce(std::move(p.members), p.offset);
+            if (!splitOnce(std::move(p.members), p.offset))
+                return std::nullopt;
         }
         return inFirstMemberOrder(std::move(m_groups));
     }
@@ -106,6 +81,8 @@ private:
 
     ReadOnlyFile &file(qsizetype m) { return m_files[static_cast<size_t>(m)]; }
     qint64 length(qsizetype m) const { return m_lengths[static_cast<size_t>(m)]; }
+    // How much of member m a block of `size` at `offset` covers.
+    qint64 extent(qsizetype m, qint64 size, qint64 offset) const { return std::min(size, length(m) - offset); }
 
     void closeAll(const std::vector<qsizetype> &members)
     {
@@ -138,31 +115,52 @@ private:
         return std::min(grown, share);
     }
 
-    // Reads member m's block at offset into buffer; false when that fails.
+    // Reads member m's part of the block at offset into buffer; false when that fails. A file
+    // opened again must still have the length it had in the first round.
     bool readBlock(qsizetype m, char *buffer, qint64 size, qint64 offset, bool keepOpen)
     {
         ReadOnlyFile &f = file(m);
-        if (!f.isOpen() && (!f.open(m_paths[static_cast<size_t>(m)]) || f.size() != length(m)))
+        if (!f.isOpen())
         {
-            f.close();
-            return false;
+            if (!f.open(m_paths[static_cast<size_t>(m)]))
+                return false;
+            if (length(m) < 0)
+                m_lengths[static_cast<size_t>(m)] = f.size();
+            else if (f.size() != length(m))
+            {
+                f.close();
+                return false;
+            }
         }
-        const bool ok = f.readAt(buffer, size, offset) == size;
+        const qint64 want = extent(m, size, offset);
+        const bool ok = f.readAt(buffer, want, offset) == want;
         if (!ok || !keepOpen)
             f.close();
         return ok;
     }
 
-    void splitOnce(std::vector<qsizetype> members, qint64 offset)
+    bool sameBlock(const std::vector<qsizetype> &members, qsizetype i, qsizetype j, qint64 size, qint64 offset)
+    {
+        const qsizetype a = members[static_cast<size_t>(i)];
+        const qsizetype b = members[static_cast<size_t>(j)];
+        return length(a) == length(b) &&
+               std::memcmp(block(i, size), block(j, size), static_cast<size_t>(extent(a, size, offset))) == 0;
+    }
+
+    // One round: reads the next block of every member and splits the set where blocks (or, in
+    // the first round, lengths) differ. False when the search was stopped.
+    bool splitOnce(std::vector<qsizetype> members, qint64 offset)
     {
         const qsizetype count = static_cast<qsizetype>(members.size());
-        const qint64 size = std::min(blockSize(offset, count), length(members.front()) - offset);
+        const qint64 size = blockSize(offset, count);
         const bool keepOpen = count <= OpenFileLimit;
         m_buffer = ReadBuffers::get(2, size * count);
         std::vector<qsizetype> readable; // positions in members
         readable.reserve(members.size());
         for (qsizetype i = 0; i < count; ++i)
         {
+            if (i % FilesPerCheck == FilesPerCheck - 1 && !m_keepGoing())
+                return false;
             if (readBlock(members[static_cast<size_t>(i)], block(i, size), size, offset, keepOpen))
                 readable.push_back(i);
         }
@@ -171,7 +169,14 @@ private:
         if (static_cast<qsizetype>(readable.size()) <= LinearSplitLimit)
         {
             for (qsizetype i : readable)
-                placeLinear(parts, i, size);
+            {
+                auto part = std::find_if(parts.begin(), parts.end(),
+                                         [&](const auto &p) { return sameBlock(members, p.front(), i, size, offset); });
+                if (part == parts.end())
+                    parts.push_back({i});
+                else
+                    part->push_back(i);
+            }
         }
         else
         {
@@ -179,22 +184,19 @@ private:
             std::hash<std::string_view> hasher;
             for (qsizetype i : readable)
             {
-                auto &candidates = byHash[hasher(view(block(i, size), size))];
-                bool placed = false;
-                for (size_t c : candidates)
-                {
-                    if (std::memcmp(block(parts[c].front(), size), block(i, size), static_cast<size_t>(size)) == 0)
-                    {
-                        parts[c].push_back(i);
-                        placed = true;
-                        break;
-                    }
-                }
-                if (!placed)
+                const qsizetype m = members[static_cast<size_t>(i)];
+                auto &candidates =
+                    byHash[hasher(view(block(i, size), extent(m, size, offset))) ^ static_cast<size_t>(length(m))];
+                auto part = std::find_if(candidates.begin(), candidates.end(), [&](size_t c) {
+                    return sameBlock(members, parts[c].front(), i, size, offset);
+                });
+                if (part == candidates.end())
                 {
                     candidates.push_back(parts.size());
                     parts.push_back({i});
                 }
+                else
+                    parts[*part].push_back(i);
             }
         }
         std::vector<bool> kept(members.size(), false);
@@ -208,26 +210,15 @@ private:
                 next.push_back(members[static_cast<size_t>(i)]);
                 kept[static_cast<size_t>(i)] = true;
             }
-            pushOrSettle(std::move(next), offset + size);
+            const qint64 nextOffset = offset + extent(next.front(), size, offset);
+            pushOrSettle(std::move(next), nextOffset);
         }
         for (qsizetype i = 0; i < count; ++i)
         {
             if (!kept[static_cast<size_t>(i)])
                 file(members[static_cast<size_t>(i)]).close();
         }
-    }
-
-    void placeLinear(std::vector<std::vector<qsizetype>> &parts, qsizetype i, qint64 size)
-    {
-        for (auto &part : parts)
-        {
-            if (std::memcmp(block(part.front(), size), block(i, size), static_cast<size_t>(size)) == 0)
-            {
-                part.push_back(i);
-                return;
-            }
-        }
-        parts.push_back({i});
+        return true;
     }
 
     char *block(qsizetype i, qint64 size) { return m_buffer + i * size; }
@@ -235,7 +226,7 @@ private:
     const std::vector<QString> &m_paths;
     const KeepGoing &m_keepGoing;
     std::vector<ReadOnlyFile> m_files;
-    std::vector<qint64> m_lengths;
+    std::vector<qint64> m_lengths; // current lengths, -1 until the first round opened the file
     std::vector<Pending> m_pending;
     char *m_buffer = nullptr;
     Groups m_groups;

@@ -5,30 +5,40 @@
 #include <QtGlobal>
 
 #include <array>
-#include <vector>
+#include <memory>
 
 namespace ReadBuffers
 {
-/// Buffer `which` (0..3) of the calling thread, at least `size` bytes; valid until the next call
-/// for the same buffer.
-inline std::array<std::vector<char>, 4> &all()
+struct Buffer
 {
-    thread_local std::array<std::vector<char>, 4> buffers;
+    std::unique_ptr<char[]> data;
+    qint64 size = 0;
+};
+
+inline std::array<Buffer, 4> &all()
+{
+    thread_local std::array<Buffer, 4> buffers;
     return buffers;
 }
 
+/// Buffer `which` (0..3) of the calling thread, at least `size` bytes, contents undefined; valid
+/// until the next call for the same buffer.
 inline char *get(size_t which, qint64 size)
 {
-    std::vector<char> &b = all()[which];
-    if (b.size() < static_cast<size_t>(size))
-        b.resize(static_cast<size_t>(size));
-    return b.data();
+    Buffer &b = all()[which];
+    if (b.size < size)
+    {
+        // Not value-initialised: every byte is read into before it is compared.
+        b.data.reset(new char[static_cast<size_t>(size)]);
+        b.size = size;
+    }
+    return b.data.get();
 }
 
 /// Gives the calling thread's buffers back to the system (at the end of a search).
 inline void release()
 {
-    for (std::vector<char> &b : all())
-        std::vector<char>().swap(b);
+    for (Buffer &b : all())
+        b = Buffer();
 }
 } // namespace ReadBuffers

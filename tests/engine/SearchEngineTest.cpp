@@ -181,6 +181,30 @@ TEST(FindSameSize, RepeatedListingsAreDroppedAndUnreadableFilesMatchNothing)
     EXPECT_EQ(ctx.DuplicateCount, 1);
 }
 
+TEST(FindSameSize, FilesThatGrewAfterTheWalkMatchOnlyFilesOfTheirNewLength)
+{
+    for (const ScanOptions options :
+         {ScanOptions{}, ScanOptions{ScanOptions::ByteToByte, true}, ScanOptions{ScanOptions::Crc32}})
+    {
+        TempTree t;
+        QStringList paths;
+        for (const char *name : {"a", "b", "c", "d"})
+            paths << t.fileOfSize(QLatin1String(name), 1500, 'q');
+        TestSink sink;
+        ScanContext ctx(sink, options);
+        loadFileHive(ctx, paths);
+        for (const QString &grown : {paths[1], paths[3]})
+        {
+            QFile f(grown);
+            ASSERT_TRUE(f.open(QIODevice::Append));
+            f.write("!");
+        }
+        FindSameSize(ctx);
+        const std::vector<QStringList> expected{{paths[0], paths[2]}, {paths[1], paths[3]}};
+        EXPECT_EQ(groupsOf(ctx.ResultHive), expected) << options.engine << options.fuzzy;
+    }
+}
+
 TEST(FindSameSize, DifferingGroupAddsNothingAndKeepsTheShade)
 {
     TempTree t;
