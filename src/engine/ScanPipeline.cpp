@@ -1,0 +1,125 @@
+#include "engine/ScanPipeline.h"
+
+#include "core/TextFormat.h"
+#include "engine/FileRecord.h"
+#include "engine/GetFilesLib.h"
+#include "engine/SameNameSearch.h"
+#include "engine/SearchEngine.h"
+#include "results/ResultModel.h"
+#include "search/SearchLocation.h"
+
+namespace
+{
+const QString kScanning = QStringLiteral("Scanning");
+
+// Walks every location that is not excluded, adding their counts to the context. A location's
+// failed walk is undone before Retry runs it again; Abort ends the scan as cancelled.
+void walkLocations(ScanContext &ctx, const SearchLocationList &locations, FileList &files)
+{
+    QString excludeList;
+    for (const SearchLocation &l : locations.rows())
+    {
+        if (l.excluded())
+            excludeList += l.folder + u';';
+    }
+    GetFilesLib walk(ctx, files);
+    walk.setExcludeList(excludeList);
+    for (const SearchLocation &l : locations.rows())
+    {
+        if (l.excluded())
+            continue;
+        // After a cancel the remaining locations end at their first entry: nothing to walk.
+        if (ctx.CancelSearch)
+            break;
+        const size_t before = files.size();
+        ScanTotals totals;
+        const bool ran = runStep(ctx.sink.errors(), kScanning, [&] {
+            walk.truncate(before);
+            QString folder = l.folder;
+            totals = walk.EnumerateLocation(folder, l.subFolders, l.mask, l.minSize, l.maxSize);
+        });
+        if (!ran)
+        {
+            ctx.CancelSearch = true;
+            break;
+        }
+        ctx.TotalFolders += totals.FolderCount;
+        ctx.TotalFiles += totals.FileCount;
+    }
+}
+
+ScanSummary summaryOf(const ScanContext &ctx, ScanSummary::Listing listing)
+{
+    ScanSummary s;
+    s.TotalFiles = ctx.TotalFiles;
+    s.TotalFolders = ctx.TotalFolders;
+    s.DuplicateCount = ctx.DuplicateCount;
+    s.DuplicateSize = ctx.DuplicateSize;
+    s.CancelSearch = ctx.CancelSearch;
+    s.listing = listing;
+    s.activity = ctx.CancelSearch ? QStringLiteral("Search Terminated.") : QStringLiteral("Search Completed.");
+    s.duplicates = QStringLiteral("Duplicate Files: ") + QString::number(ctx.DuplicateCount) +
+                   QStringLiteral("  Size: ") + TextFormat::SizeText(static_cast<double>(ctx.DuplicateSize));
+    s.files = QStringLiteral("Files : ") + QString::number(ctx.TotalFiles);
+    s.folders = QStringLiteral("Folders : ") + QString::number(ctx.TotalFolders);
+    return s;
+}
+} // namespace
+
+ScanPipeline::ScanPipeline(ScanSink &sink, ResultModel &model) : m_sink(sink), m_model(model) {}
+
+QString ScanPipeline::tooManyFilesMessage(qint32 totalFiles)
+{
+    return QStringLiteral("You are about to scan a collection of too many files, total ") +
+           QString::number(totalFiles) + QStringLiteral(" files.  ");
+}
+
+ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOptions &options)
+{
+    ScanContext ctx(m_sink, options);
+    ScanSummary::Listing listing = ScanSummary::Listing::None;
+    auto finish = [&] { return summaryOf(ctx, listing); };
+
+    FileList files;
+    walkLocations(ctx, locations, files);
+    if (ctx.TotalFiles == 0 || ctx.CancelSearch)
+        return finish();
+
+    m_sink.status(QStringLiteral("Starting search engine, please wait..."));
+    if (ctx.TotalFiles > m_tooManyFiles && !m_sink.confirmTooManyFiles(ctx.TotalFiles))
+        return finish();
+
+    const RecordOrder order = options.engine == ScanOptions::SameName ? RecordOrder::NameFirst : RecordOrder::SizeFirst;
+    const bool loaded = runStep(m_sink.errors(), kScanning, [&] {
+        ctx.FileHive.Clear();
+        SortFileList(files, order);
+        LoadFileHive(ctx.FileHive, files, order, [&] { ctx.keepGoing(); });
+    });
+    FileList().swap(files);
+    if (!loaded)
+    {
+        ctx.CancelSearch = true;
+        return finish();
+    }
+
+    const bool ran = runStep(m_sink.errors(), kScanning, [&] {
+        if (options.engine == ScanOptions::ZeroSize)
+        {
+            ListZeroSizeFiles(ctx, m_model);
+            listing = ScanSummary::Listing::ZeroSize;
+            return;
+        }
+        if (options.engine == ScanOptions::SameName)
+            FindSameName(ctx);
+        else
+            SearchEngine::FindSameSize(ctx);
+        ResultLoadHooks hooks;
+        hooks.yield = [&] { ctx.keepGoing(); };
+        hooks.status = [&](const QString &text) { m_sink.status(text); };
+        m_model.LoadResultList(ctx.ResultHive, hooks);
+        listing = ScanSummary::Listing::Groups;
+    });
+    if (!ran)
+        ctx.CancelSearch = true;
+    return finish();
+}

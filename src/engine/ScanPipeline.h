@@ -1,0 +1,70 @@
+// The scan from the walk to the final status texts, without any window: what the Scan command
+// runs once the window has saved the default session, switched to the busy state and emptied
+// the result list, and what corvina-cli runs for its folders.
+#pragma once
+
+#include "engine/ScanTypes.h"
+
+#include <QString>
+
+class ResultModel;
+class SearchLocationList;
+
+/// What a scan leaves for its caller.
+struct ScanSummary
+{
+    /// Which engine filled the result list; the window sets its marking menu entries from it.
+    enum class Listing
+    {
+        None,     // no engine ran (no files, a cancel during the walk, a declined confirmation)
+        Groups,   // duplicate groups: "Mark All Duplicates" and the advanced marking
+        ZeroSize, // the zero-size listing: "Mark All"
+    };
+
+    qint32 TotalFiles = 0;
+    qint32 TotalFolders = 0;
+    qint32 DuplicateCount = 0;
+    qint64 DuplicateSize = 0; // bytes
+    bool CancelSearch = false;
+    Listing listing = Listing::None;
+
+    // The final texts of status panels 1 to 4.
+    QString activity;   // "Search Completed." or "Search Terminated."
+    QString duplicates; // "Duplicate Files: 2  Size: 3.00 KB"
+    QString files;      // "Files : 10"
+    QString folders;    // "Folders : 3"
+};
+
+/// Runs one scan: collects the excluded folders, walks every other location, asks before
+/// handling more than tooManyFilesLimit() files, sorts and loads the records, runs the engine
+/// chosen in the options and fills the result model.
+///
+/// Everything that waits on the user goes through the sink: keepGoing() once per step of every
+/// loop (yield there; answer false to cancel), status() and caption() for progress (called very
+/// often: store the text and show it when the event loop runs), confirmTooManyFiles(), and
+/// errors() for unexpected failures, reported with the labels "Scanning", "Generate Folder List",
+/// "Find Same", "Find Duplicates" and "Find Same Name"; Abort in "Scanning" ends the scan as
+/// cancelled.
+class ScanPipeline
+{
+public:
+    static constexpr qint32 DefaultTooManyFiles = 100000;
+
+    ScanPipeline(ScanSink &sink, ResultModel &model);
+
+    /// Scans the locations with the options and appends the result rows to the model (which the
+    /// caller has emptied). Progress texts go to the sink while it runs.
+    ScanSummary run(const SearchLocationList &locations, const ScanOptions &options);
+
+    /// More files than this ask the sink before the engine runs (100000; tests lower it).
+    qint32 tooManyFilesLimit() const { return m_tooManyFiles; }
+    void setTooManyFilesLimit(qint32 limit) { m_tooManyFiles = limit; }
+
+    /// The message of the too-many-files question for a file count (two blanks at the end).
+    static QString tooManyFilesMessage(qint32 totalFiles);
+
+private:
+    ScanSink &m_sink;
+    ResultModel &m_model;
+    qint32 m_tooManyFiles = DefaultTooManyFiles;
+};
