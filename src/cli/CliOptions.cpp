@@ -1,0 +1,275 @@
+#include "cli/CliOptions.h"
+
+#include "core/VbNumeric.h"
+#include "search/FileMasks.h"
+
+#include <QDir>
+
+#include <vector>
+
+namespace
+{
+// One option of the command line. Adding an option is adding a row to options() below.
+struct CliOption
+{
+    const char *name;      // the long name, without "--"
+    const char *valueName; // nullptr for a switch
+    const char *help;
+    // Applies the option; returns why the value is wrong, or an empty text.
+    QString (*apply)(CliCommand &command, const QString &value);
+};
+
+QString kilobytes(QString &target, const char *option, const QString &value)
+{
+    const auto number = VbNumeric::toNumber(value);
+    if (!number || *number < 0)
+        return QStringLiteral("--%1 wants a size in kilobytes, not \"%2\"").arg(QLatin1String(option), value);
+    target = value.trimmed();
+    return {};
+}
+
+const std::vector<CliOption> &options()
+{
+    static const std::vector<CliOption> table{
+        {"engine", "ENGINE",
+         "how files are compared: byte (whole contents, the default), crc (CRC-32 checksums), "
+         "name (same file names, contents not compared) or zero (list the empty files)",
+         [](CliCommand &c, const QString &v) {
+             static const QStringList names{QStringLiteral("byte"), QStringLiteral("crc"), QStringLiteral("name"),
+                                            QStringLiteral("zero")};
+             const qsizetype i = names.indexOf(v);
+             if (i < 0)
+                 return QStringLiteral("--engine is one of byte, crc, name, zero; not \"%1\"").arg(v);
+             c.options.scan.engine = static_cast<int>(i) + ScanOptions::ByteToByte;
+             return QString();
+         }},
+        {"fuzzy", nullptr,
+         "with --engine byte: take files of one size as copies when at least half of their "
+         "1000-byte blocks are equal",
+         [](CliCommand &c, const QString &) {
+             c.options.scan.fuzzy = true;
+             return QString();
+         }},
+        {"mask", "TEXT",
+         "only files whose extension occurs in TEXT, such as \"*.jpg;*.png\" (default "
+         "\"All files(*.*)\": every file)",
+         [](CliCommand &c, const QString &v) {
+             if (v.trimmed().isEmpty())
+                 return QStringLiteral("--mask wants a mask such as \"*.jpg;*.png\"");
+             c.options.mask = v;
+             return QString();
+         }},
+        {"min", "KB", "only files of at least KB kilobytes (default 0)",
+         [](CliCommand &c, const QString &v) { return kilobytes(c.options.minKb, "min", v); }},
+        {"max", "KB", "only files of at most KB kilobytes (default: no limit)",
+         [](CliCommand &c, const QString &v) { return kilobytes(c.options.maxKb, "max", v); }},
+        {"no-subfolders", nullptr, "search only the folders named, not their sub-folders",
+         [](CliCommand &c, const QString &) {
+             c.options.subFolders = false;
+             return QString();
+         }},
+        {"exclude", "FOLDER", "leave out FOLDER and everything below it (may be repeated)",
+         [](CliCommand &c, const QString &v) {
+             if (v.isEmpty())
+                 return QStringLiteral("--exclude wants a folder");
+             c.options.excludes.append(v);
+             return QString();
+         }},
+        {"hidden", nullptr, "include hidden files and folders (names starting with \".\")",
+         [](CliCommand &c, const QString &) {
+             c.options.scan.includeHidden = true;
+             return QString();
+         }},
+        {"no-protect", nullptr, "also search the system folders (/usr, /etc, /var, ...)",
+         [](CliCommand &c, const QString &) {
+             c.options.scan.protect = false;
+             return QString();
+         }},
+        {"format", "FORMAT",
+         "text (numbered groups, the default) or groups (one group per line, the full paths "
+         "separated by a TAB)",
+         [](CliCommand &c, const QString &v) {
+             if (v == u"text")
+                 c.options.format = CliOptions::Format::Text;
+             else if (v == u"groups")
+                 c.options.format = CliOptions::Format::Groups;
+             else
+                 return QStringLiteral("--format is text or groups; not \"%1\"").arg(v);
+             return QString();
+         }},
+        {"quiet", nullptr, "no progress line and no summary on standard error",
+         [](CliCommand &c, const QString &) {
+             c.options.quiet = true;
+             return QString();
+         }},
+        {"help", nullptr, "show this text",
+         [](CliCommand &c, const QString &) {
+             c.action = CliCommand::Action::Help;
+             return QString();
+         }},
+    };
+    return table;
+}
+
+const CliOption *find(QStringView name)
+{
+    for (const CliOption &o : options())
+    {
+        if (name == QLatin1String(o.name))
+            return &o;
+    }
+    return nullptr;
+}
+
+// The words of text filled into lines of at most 78 columns; the first line continues a line
+// already at column `start`, the others are indented by `indent`. Ends with a newline.
+QString wrapped(const QString &text, qsizetype start, qsizetype indent)
+{
+    QString out;
+    qsizetype column = start;
+    bool lineEmpty = true;
+    for (const QString &word : text.split(u' '))
+    {
+        if (!lineEmpty && column + 1 + word.size() > 78)
+        {
+            out += u'\n' + QString(indent, u' ');
+            column = indent;
+            lineEmpty = true;
+        }
+        if (!lineEmpty)
+        {
+            out += u' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        lineEmpty = false;
+    }
+    return out + u'\n';
+}
+
+QString absolute(const QString &path, const QString &currentFolder)
+{
+    return QDir::cleanPath(path.startsWith(u'/') ? path : currentFolder + u'/' + path);
+}
+} // namespace
+
+CliOptions::CliOptions() : mask(FileMasks::allFiles()), minKb(QStringLiteral("0"))
+{
+    scan.engine = ScanOptions::ByteToByte;
+    scan.fuzzy = false;
+    scan.protect = true;
+    scan.includeHidden = false;
+}
+
+SearchLocationList CliOptions::locations(const QString &currentFolder) const
+{
+    SearchLocationList list;
+    for (const QString &folder : folders)
+    {
+        SearchLocation l;
+        l.folder = absolute(folder, currentFolder);
+        l.subFolders = subFolders ? QStringLiteral("Yes") : QStringLiteral("No");
+        l.mask = mask;
+        l.minSize = minKb;
+        l.maxSize = maxKb;
+        list.append(l);
+    }
+    for (const QString &folder : excludes)
+    {
+        SearchLocation l;
+        l.folder = absolute(folder, currentFolder);
+        l.mask.clear();
+        l.icon = SearchLocation::ExcludedIcon;
+        list.append(l);
+    }
+    return list;
+}
+
+CliCommand parseCommandLine(const QStringList &arguments)
+{
+    CliCommand command;
+    auto bad = [&command](const QString &why) {
+        command.action = CliCommand::Action::BadUsage;
+        command.error = why;
+        return command;
+    };
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i)
+    {
+        const QString &arg = arguments[i];
+        if (optionsEnded || !arg.startsWith(u'-') || arg == u"-")
+        {
+            command.options.folders.append(arg);
+            continue;
+        }
+        if (arg == u"--")
+        {
+            optionsEnded = true;
+            continue;
+        }
+        const QString spelled = arg == u"-h" ? QStringLiteral("--help") : arg;
+        if (!spelled.startsWith(u"--"))
+            return bad(QStringLiteral("unknown option \"%1\"").arg(arg));
+        const qsizetype eq = spelled.indexOf(u'=');
+        const QString name = spelled.mid(2, eq < 0 ? -1 : eq - 2);
+        const CliOption *option = find(name);
+        if (!option)
+            return bad(QStringLiteral("unknown option \"--%1\"").arg(name));
+        QString value;
+        if (option->valueName)
+        {
+            if (eq >= 0)
+                value = spelled.mid(eq + 1);
+            else if (i + 1 < arguments.size())
+                value = arguments[++i];
+            else
+                return bad(QStringLiteral("--%1 wants a value (%2)").arg(name, QLatin1String(option->valueName)));
+        }
+        else if (eq >= 0)
+        {
+            return bad(QStringLiteral("--%1 takes no value").arg(name));
+        }
+        const QString error = option->apply(command, value);
+        if (!error.isEmpty())
+            return bad(error);
+    }
+    if (command.action == CliCommand::Action::Help)
+        return command;
+    if (command.options.folders.isEmpty())
+        return bad(QStringLiteral("no folder to search"));
+    if (command.options.scan.fuzzy && command.options.scan.engine != ScanOptions::ByteToByte)
+        return bad(QStringLiteral("--fuzzy works only with --engine byte"));
+    return command;
+}
+
+QString helpText()
+{
+    constexpr int indent = 22;
+    QString text = QStringLiteral("Usage: corvina-cli [options] FOLDER...\n\n") +
+                   wrapped(QStringLiteral("Finds the files in the FOLDERs (and their sub-folders) that are copies of "
+                                          "each other and prints them in groups: the first file of a group is the "
+                                          "original, the others are its copies. Nothing on the disk is changed. "
+                                          "Symbolic links are never followed, and a file reached twice (overlapping "
+                                          "folders, hard links) counts once."),
+                           0, 0) +
+                   QStringLiteral("\nOptions:\n");
+    for (const CliOption &o : options())
+    {
+        QString left = QStringLiteral("  --") + QLatin1String(o.name);
+        if (o.valueName)
+            left += u' ' + QLatin1String(o.valueName);
+        text += left.leftJustified(indent) + wrapped(QString::fromUtf8(o.help), indent, indent);
+    }
+    text += QStringLiteral("  -h").leftJustified(indent) + QStringLiteral("the same as --help\n\n") +
+            wrapped(QStringLiteral("Output: the groups go to standard output; a progress line (when standard error "
+                                   "is a terminal) and the closing summary go to standard error. Paths are written "
+                                   "as the bytes of their names; in --format groups a TAB or newline inside a name "
+                                   "is written as \\t or \\n."),
+                    0, 0) +
+            u'\n' +
+            wrapped(QStringLiteral("Exit status: 0 when the search completed, 1 when it failed (a folder that does "
+                                   "not exist, an error while searching), 2 when the command line is wrong."),
+                    0, 0);
+    return text;
+}

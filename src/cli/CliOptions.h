@@ -1,0 +1,56 @@
+// The command line of corvina-cli: its options, how they are read, and the help text.
+#pragma once
+
+#include "engine/ScanTypes.h"
+#include "search/SearchLocation.h"
+
+#include <QString>
+#include <QStringList>
+
+/// Everything the command line asks for.
+struct CliOptions
+{
+    enum class Format
+    {
+        Text,   // numbered groups, one file per line
+        Groups, // one group per line, full paths separated by a TAB
+    };
+
+    ScanOptions scan; // engine, fuzzy, protection, hidden files
+    QString mask;     // the file mask of every folder
+    QString minKb;    // kilobytes, as text
+    QString maxKb;    // kilobytes, as text; empty for no maximum
+    bool subFolders = true;
+    QStringList folders;  // as given
+    QStringList excludes; // as given
+    Format format = Format::Text;
+    bool quiet = false;
+
+    CliOptions();
+
+    /// The search locations: one per folder, then one exclusion per excluded folder; relative
+    /// paths are taken from currentFolder.
+    SearchLocationList locations(const QString &currentFolder) const;
+};
+
+/// What the command line asks corvina-cli to do.
+struct CliCommand
+{
+    enum class Action
+    {
+        Scan,
+        Help,
+        BadUsage, // error says why
+    };
+
+    Action action = Action::Scan;
+    CliOptions options;
+    QString error;
+};
+
+/// Reads the arguments (without the program name). Options may come anywhere; "--name=value"
+/// and "--name value" both work; "--" ends the options.
+CliCommand parseCommandLine(const QStringList &arguments);
+
+/// The --help text.
+QString helpText();

@@ -1,0 +1,25 @@
+// How corvina-cli writes what a scan found.
+#pragma once
+
+#include "engine/ScanPipeline.h"
+
+#include <QByteArray>
+
+class QIODevice;
+class ResultModel;
+
+namespace CliOutput
+{
+/// Numbered groups as the result list shows them: a "Group N" line, then one line per file with
+/// its size in bytes, last-modified date, file version and full path; a blank line after each
+/// group. Rows without a group (the zero-size listing) come under "Group N/A".
+void writeText(const ResultModel &model, QIODevice &out);
+
+/// One line per group, the full paths separated by a TAB, in group order; each row without a
+/// group (the zero-size listing) on a line of its own. A TAB or newline inside a path is written
+/// as \t or \n.
+void writeGroups(const ResultModel &model, QIODevice &out);
+
+/// The four closing status texts, one per line.
+QByteArray summary(const ScanSummary &summary);
+} // namespace CliOutput

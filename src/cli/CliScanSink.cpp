@@ -1,0 +1,42 @@
+#include "cli/CliScanSink.h"
+
+#include <QIODevice>
+
+CliScanSink::CliScanSink(QIODevice &err, bool progress, int columns)
+    : m_err(err), m_progress(progress), m_columns(std::max(columns, 20))
+{}
+
+void CliScanSink::status(const QString &text)
+{
+    if (!m_progress || (m_sinceLast.isValid() && m_sinceLast.elapsed() < 100))
+        return;
+    m_sinceLast.start();
+    // Carriage return, the text cut to the line, then clear the rest of the old line.
+    m_err.write("\r" + text.left(m_columns - 1).toUtf8() + "\x1b[K");
+    m_lineShown = true;
+}
+
+bool CliScanSink::confirmTooManyFiles(qint32 totalFiles)
+{
+    Q_UNUSED(totalFiles);
+    return true;
+}
+
+void CliScanSink::clearProgress()
+{
+    if (!m_lineShown)
+        return;
+    m_err.write("\r\x1b[K");
+    m_lineShown = false;
+}
+
+ErrorChoice CliScanSink::report(const ErrorReport &report)
+{
+    clearProgress();
+    m_err.write(QStringLiteral("corvina-cli: error %1 in \"%2\": %3\n")
+                    .arg(report.number)
+                    .arg(report.label, report.description)
+                    .toUtf8());
+    m_failed = true;
+    return ErrorChoice::Abort;
+}

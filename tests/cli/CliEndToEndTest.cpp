@@ -1,0 +1,123 @@
+// corvina-cli as a user runs it: the built program in its own process.
+#include "support/TempTree.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct Outcome
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Outcome cli(const QStringList &arguments)
+{
+    QProcess p;
+    p.start(QStringLiteral(CORVINA_CLI), arguments);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+// A tree with one group of three copies, one pair, a near copy, an empty file and odd entries.
+void makeTree(TempTree &tree)
+{
+    tree.file(QStringLiteral("a/photo.jpg"), QByteArray(3000, 'p'));
+    tree.file(QStringLiteral("b/photo copy.jpg"), QByteArray(3000, 'p'));
+    tree.file(QStringLiteral("b/deep/photo.jpg"), QByteArray(3000, 'p'));
+    tree.file(QStringLiteral("a/near.jpg"), QByteArray(3000, 'p') + 'x');
+    tree.file(QStringLiteral("b/near.jpg"), QByteArray(3000, 'p') + 'y');
+    tree.file(QStringLiteral("a/notes, 1?.txt"), "same notes");
+    tree.file(QStringLiteral("b/notes.txt"), "same notes");
+    tree.file(QStringLiteral("a/empty.log"), QByteArray());
+    tree.symlink(tree.path(QStringLiteral("a/photo.jpg")), QStringLiteral("b/link.jpg"));
+    tree.symlink(tree.root(), QStringLiteral("b/loop"));
+    tree.fifo(QStringLiteral("a/pipe"));
+}
+} // namespace
+
+TEST(CorvinaCli, HelpAndBadUsage)
+{
+    const Outcome help = cli({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: corvina-cli [options] FOLDER...")) << help.out.constData();
+    EXPECT_TRUE(help.err.isEmpty());
+
+    const Outcome none = cli({});
+    EXPECT_EQ(none.exitCode, 2);
+    EXPECT_TRUE(none.out.isEmpty());
+    EXPECT_EQ(none.err, QByteArray("corvina-cli: no folder to search (see corvina-cli --help)\n"));
+
+    const Outcome badEngine = cli({QStringLiteral("--engine"), QStringLiteral("md5"), QStringLiteral("/tmp")});
+    EXPECT_EQ(badEngine.exitCode, 2);
+    EXPECT_TRUE(badEngine.err.contains("--engine is one of byte, crc, name, zero"));
+}
+
+TEST(CorvinaCli, AFolderThatDoesNotExistFails)
+{
+    TempTree tree;
+    const Outcome r = cli({tree.path(QStringLiteral("missing"))});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "corvina-cli: no such folder: " + tree.path(QStringLiteral("missing")).toUtf8() + '\n');
+    EXPECT_TRUE(r.out.isEmpty());
+}
+
+TEST(CorvinaCli, GroupsFormatListsEachGroupOnOneLine)
+{
+    TempTree tree;
+    makeTree(tree);
+    for (const char *engine : {"byte", "crc"})
+    {
+        const Outcome r = cli({QStringLiteral("--engine"), QString::fromLatin1(engine), QStringLiteral("--format"),
+                              QStringLiteral("groups"), QStringLiteral("--quiet"), tree.root()});
+        EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+        EXPECT_TRUE(r.err.isEmpty());
+        const QByteArray root = tree.root().toUtf8();
+        // Smaller sizes first; within a size, by name.
+        EXPECT_EQ(r.out, root + "/a/notes, 1?.txt\t" + root + "/b/notes.txt\n" + root + "/b/photo copy.jpg\t" + root +
+                             "/a/photo.jpg\t" + root + "/b/deep/photo.jpg\n")
+            << engine;
+    }
+}
+
+TEST(CorvinaCli, TextFormatShowsGroupsAndTheSummary)
+{
+    TempTree tree;
+    makeTree(tree);
+    const Outcome r = cli({tree.root(), tree.path(QStringLiteral("b"))}); // overlapping folders
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.startsWith("Group 1\n")) << r.out.constData();
+    EXPECT_TRUE(r.out.contains("Group 2\n"));
+    EXPECT_FALSE(r.out.contains("Group 3\n"));
+    EXPECT_TRUE(r.out.contains("  3000  ")) << r.out.constData();
+    EXPECT_EQ(r.err, QByteArray("Search Completed.\nDuplicate Files: 3  Size: 5.87 KB\nFiles : 7\nFolders : 4\n"));
+}
+
+TEST(CorvinaCli, OtherEnginesAndFilters)
+{
+    TempTree tree;
+    makeTree(tree);
+    const QByteArray root = tree.root().toUtf8();
+    const Outcome zero = cli({QStringLiteral("--engine=zero"), QStringLiteral("--format=groups"), tree.root()});
+    EXPECT_EQ(zero.exitCode, 0);
+    EXPECT_EQ(zero.out, root + "/a/empty.log\n");
+
+    const Outcome names = cli(
+        {QStringLiteral("--engine=name"), QStringLiteral("--format=groups"), QStringLiteral("--quiet"), tree.root()});
+    EXPECT_EQ(names.out,
+              root + "/a/near.jpg\t" + root + "/b/near.jpg\n" + root + "/a/photo.jpg\t" + root + "/b/deep/photo.jpg\n");
+
+    const Outcome masked =
+        cli({QStringLiteral("--mask=*.txt"), QStringLiteral("--format=groups"), QStringLiteral("--quiet"),
+             QStringLiteral("--exclude"), tree.path(QStringLiteral("b/deep")), tree.root()});
+    EXPECT_EQ(masked.out, root + "/a/notes, 1?.txt\t" + root + "/b/notes.txt\n");
+
+    const Outcome flat =
+        cli({QStringLiteral("--no-subfolders"), QStringLiteral("--min=1"), QStringLiteral("--format=groups"),
+             QStringLiteral("--quiet"), tree.path(QStringLiteral("a")), tree.path(QStringLiteral("b"))});
+    EXPECT_EQ(flat.out, root + "/b/photo copy.jpg\t" + root + "/a/photo.jpg\n");
+}

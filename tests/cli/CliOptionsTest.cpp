@@ -1,0 +1,178 @@
+#include "cli/CliOptions.h"
+#include "cli/CliOutput.h"
+#include "results/ResultModel.h"
+
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+QStringList args(std::initializer_list<const char *> list)
+{
+    QStringList l;
+    for (const char *a : list)
+        l << QString::fromUtf8(a);
+    return l;
+}
+
+ResultRow row(const char *path, qint64 size, qint32 group, const char *version = "N/A")
+{
+    const QString full = QString::fromUtf8(path);
+    ResultRow r;
+    r.path = full.left(full.lastIndexOf(u'/') + 1);
+    r.name = full.mid(full.lastIndexOf(u'/') + 1);
+    r.size = size;
+    r.stamp = 20040307210503;
+    r.group = group;
+    r.sortGroup = group;
+    r.version = QString::fromUtf8(version);
+    return r;
+}
+
+QByteArray written(void (*write)(const ResultModel &, QIODevice &), std::vector<ResultRow> rows)
+{
+    ResultModel model;
+    model.setRows(std::move(rows));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    write(model, buffer);
+    return buffer.data();
+}
+} // namespace
+
+TEST(CliOptions, DefaultsScanEveryFileByContent)
+{
+    const CliCommand c = parseCommandLine(args({"/data"}));
+    ASSERT_EQ(c.action, CliCommand::Action::Scan);
+    EXPECT_EQ(c.options.scan.engine, ScanOptions::ByteToByte);
+    EXPECT_FALSE(c.options.scan.fuzzy);
+    EXPECT_TRUE(c.options.scan.protect);
+    EXPECT_FALSE(c.options.scan.includeHidden);
+    EXPECT_EQ(c.options.mask, QStringLiteral("All files(*.*)"));
+    EXPECT_EQ(c.options.minKb, QStringLiteral("0"));
+    EXPECT_TRUE(c.options.maxKb.isEmpty());
+    EXPECT_TRUE(c.options.subFolders);
+    EXPECT_EQ(c.options.format, CliOptions::Format::Text);
+    EXPECT_FALSE(c.options.quiet);
+}
+
+TEST(CliOptions, EveryOptionIsRead)
+{
+    const CliCommand c =
+        parseCommandLine(args({"--engine", "byte", "--fuzzy", "--mask=*.jpg;*.png", "--min", "2", "--max=10",
+                               "--no-subfolders", "--exclude", "/data/old", "/data", "--exclude=tmp", "--hidden",
+                               "--no-protect", "--format", "groups", "--quiet", "--", "--odd-folder"}));
+    ASSERT_EQ(c.action, CliCommand::Action::Scan) << c.error.toStdString();
+    EXPECT_TRUE(c.options.scan.fuzzy);
+    EXPECT_EQ(c.options.mask, QStringLiteral("*.jpg;*.png"));
+    EXPECT_EQ(c.options.minKb, QStringLiteral("2"));
+    EXPECT_EQ(c.options.maxKb, QStringLiteral("10"));
+    EXPECT_FALSE(c.options.subFolders);
+    EXPECT_TRUE(c.options.scan.includeHidden);
+    EXPECT_FALSE(c.options.scan.protect);
+    EXPECT_EQ(c.options.format, CliOptions::Format::Groups);
+    EXPECT_TRUE(c.options.quiet);
+    EXPECT_EQ(c.options.folders, args({"/data", "--odd-folder"}));
+    EXPECT_EQ(c.options.excludes, args({"/data/old", "tmp"}));
+
+    const struct
+    {
+        const char *name;
+        int engine;
+    } engines[] = {{"byte", ScanOptions::ByteToByte},
+                   {"crc", ScanOptions::Crc32},
+                   {"name", ScanOptions::SameName},
+                   {"zero", ScanOptions::ZeroSize}};
+    for (const auto &e : engines)
+        EXPECT_EQ(parseCommandLine(args({"--engine", e.name, "/x"})).options.scan.engine, e.engine) << e.name;
+
+    EXPECT_EQ(parseCommandLine(args({"--help"})).action, CliCommand::Action::Help);
+    EXPECT_EQ(parseCommandLine(args({"-h", "--bogus-later"})).action, CliCommand::Action::BadUsage);
+    EXPECT_EQ(parseCommandLine(args({"/x", "-h"})).action, CliCommand::Action::Help);
+}
+
+TEST(CliOptions, BadCommandLinesSayWhy)
+{
+    const struct
+    {
+        std::initializer_list<const char *> line;
+        const char *error;
+    } cases[] = {
+        {{}, "no folder to search"},
+        {{"--quiet"}, "no folder to search"},
+        {{"--engine", "fast", "/x"}, "--engine is one of byte, crc, name, zero; not \"fast\""},
+        {{"/x", "--engine"}, "--engine wants a value (ENGINE)"},
+        {{"--min", "-3", "/x"}, "--min wants a size in kilobytes, not \"-3\""},
+        {{"--max", "big", "/x"}, "--max wants a size in kilobytes, not \"big\""},
+        {{"--format", "csv", "/x"}, "--format is text or groups; not \"csv\""},
+        {{"--color", "/x"}, "unknown option \"--color\""},
+        {{"-r", "/x"}, "unknown option \"-r\""},
+        {{"--quiet=yes", "/x"}, "--quiet takes no value"},
+        {{"--engine", "crc", "--fuzzy", "/x"}, "--fuzzy works only with --engine byte"},
+        {{"--mask", " ", "/x"}, "--mask wants a mask such as \"*.jpg;*.png\""},
+    };
+    for (const auto &c : cases)
+    {
+        const CliCommand command = parseCommandLine(args(c.line));
+        EXPECT_EQ(command.action, CliCommand::Action::BadUsage) << c.error;
+        EXPECT_EQ(command.error, QString::fromUtf8(c.error));
+    }
+}
+
+TEST(CliOptions, FoldersBecomeSearchLocations)
+{
+    const CliCommand c = parseCommandLine(
+        args({"--mask", "*.txt", "--min", "1", "--max", "2", "photos", "/srv/./a/", "--exclude", "photos/old"}));
+    const SearchLocationList list = c.options.locations(QStringLiteral("/home/u"));
+    ASSERT_EQ(list.size(), 3);
+    EXPECT_EQ(list.at(0).folder, QStringLiteral("/home/u/photos"));
+    EXPECT_EQ(list.at(0).subFolders, QStringLiteral("Yes"));
+    EXPECT_EQ(list.at(0).mask, QStringLiteral("*.txt"));
+    EXPECT_EQ(list.at(0).minSize, QStringLiteral("1"));
+    EXPECT_EQ(list.at(0).maxSize, QStringLiteral("2"));
+    EXPECT_FALSE(list.at(0).excluded());
+    EXPECT_EQ(list.at(1).folder, QStringLiteral("/srv/a"));
+    EXPECT_EQ(list.at(2).folder, QStringLiteral("/home/u/photos/old"));
+    EXPECT_TRUE(list.at(2).excluded());
+}
+
+TEST(CliOptions, HelpNamesEveryOption)
+{
+    const QString help = helpText();
+    EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: corvina-cli [options] FOLDER...\n")));
+    for (const char *option : {"--engine ENGINE", "--fuzzy", "--mask TEXT", "--min KB", "--max KB", "--no-subfolders",
+                               "--exclude FOLDER", "--hidden", "--no-protect", "--format FORMAT", "--quiet", "--help"})
+        EXPECT_TRUE(help.contains(QString::fromUtf8(option))) << option;
+    for (const QString &line : help.split(u'\n'))
+        EXPECT_LE(line.size(), 100) << line.toStdString();
+}
+
+TEST(CliOutput, TextShowsNumberedGroups)
+{
+    const QByteArray text =
+        written(CliOutput::writeText, {row("/a/x.exe", 1536, 1, "5.1.2600.0"), row("/b/x.exe", 1536, 1),
+                                       row("/a/y.txt", 12, 2), row("/b/y copy.txt", 12, 2)});
+    EXPECT_EQ(text, QByteArray("Group 1\n"
+                               "  1536  3/7/2004 9:05:03 PM  5.1.2600.0  /a/x.exe\n"
+                               "  1536  3/7/2004 9:05:03 PM  N/A         /b/x.exe\n"
+                               "\n"
+                               "Group 2\n"
+                               "  12  3/7/2004 9:05:03 PM  N/A  /a/y.txt\n"
+                               "  12  3/7/2004 9:05:03 PM  N/A  /b/y copy.txt\n"
+                               "\n"));
+    EXPECT_EQ(written(CliOutput::writeText, {}), QByteArray());
+}
+
+TEST(CliOutput, GroupsAreTabSeparatedLines)
+{
+    EXPECT_EQ(written(CliOutput::writeGroups, {row("/a/x", 5, 1), row("/b/x", 5, 1), row("/c/x", 5, 1),
+                                               row("/a/tab\there", 9, 2), row("/b/new\nline", 9, 2)}),
+              QByteArray("/a/x\t/b/x\t/c/x\n/a/tab\\there\t/b/new\\nline\n"));
+    // Rows without a group (the zero-size listing) stand one to a line.
+    EXPECT_EQ(written(CliOutput::writeGroups, {row("/a/e1", 0, 0), row("/b/e2", 0, 0)}), QByteArray("/a/e1\n/b/e2\n"));
+    // Names that are not UTF-8 are written as their bytes.
+    ResultRow latin = row("/b/caf", 1, 1);
+    latin.name += QChar(char16_t(0xDCE9));
+    EXPECT_EQ(written(CliOutput::writeGroups, {row("/a/x", 1, 1), latin}), QByteArray("/a/x\t/b/caf\xe9\n"));
+}
