@@ -39,10 +39,9 @@ void RemoveFolder(const QString &folder)
 
 void FoldersToCheck::QueueFolderCheck(const QString &folder)
 {
-    const QString key = folder.toCaseFolded();
-    if (m_keys.contains(key))
+    if (m_keys.contains(folder))
         return;
-    m_keys.insert(key);
+    m_keys.insert(folder);
     m_folders << folder;
 }
 

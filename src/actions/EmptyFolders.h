@@ -20,12 +20,12 @@ bool IsFolderEmpty(const QString &folder);
 void RemoveFolder(const QString &folder);
 } // namespace EmptyFolders
 
-/// The folders that held processed files, each once, in the order first touched; folders that
-/// differ only in letter case count as one.
+/// The folders that held processed files, each once, in the order first touched (compared exactly:
+/// on Linux /a/X/ and /a/x/ are two folders).
 class FoldersToCheck
 {
 public:
-    /// Adds the folder unless it (in any letter case) is there already.
+    /// Adds the folder unless it is there already.
     void QueueFolderCheck(const QString &folder);
     const QStringList &folders() const { return m_folders; }
     int size() const { return static_cast<int>(m_folders.size()); }

@@ -239,10 +239,9 @@ void ResultModel::LoadResultList(CHive &resultHive, const ResultLoadHooks &hooks
         }
         added.push_back(rowFromEntry(resultHive, i, g));
         ++GroupRowCount[static_cast<size_t>(g)];
-        const QString folded = folder.toCaseFolded();
-        if (!folderSet.contains(folded))
+        if (!folderSet.contains(folder))
         {
-            folderSet.insert(folded, true);
+            folderSet.insert(folder, true);
             m_folders.append(folder);
         }
         bands.push_back(g);

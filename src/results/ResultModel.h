@@ -77,8 +77,9 @@ public:
     /// is kept) it only refreshes. Rebands unless zeroSizeListing.
     void DropSingleRowGroups(bool zeroSizeListing);
 
-    /// The distinct folders of the last load, compared without regard to case, in the order
-    /// first met (the advanced-marking folder list).
+    /// The distinct folders of the last load, in the order first met (the advanced-marking
+    /// folder list). Compared exactly: Linux names are case-sensitive, /x/Photos/ and /x/photos/
+    /// are two folders.
     const QStringList &folders() const { return m_folders; }
     void setFolders(QStringList folders) { m_folders = std::move(folders); }
 

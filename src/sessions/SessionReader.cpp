@@ -239,10 +239,9 @@ private:
         }
         m_lastGroup = f[4];
         m_loaded.push_back(ResultRow::fromColumns(f[0], f[1], f[2], f[3], m_group, f[5], f[6], f[7], f[8]));
-        const QString folded = f[5].toCaseFolded();
-        if (!m_folderKeys.contains(folded))
+        if (!m_folderKeys.contains(f[5]))
         {
-            m_folderKeys.insert(folded);
+            m_folderKeys.insert(f[5]);
             m_folders.append(f[5]);
         }
         ++m_groupRowCount.back();

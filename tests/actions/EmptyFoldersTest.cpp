@@ -37,14 +37,15 @@ TEST(EmptyFolders, WhatCountsAsContent)
     EXPECT_TRUE(QDir(tree.path(QStringLiteral("dotdir/.git"))).exists());
 }
 
-TEST(EmptyFolders, EachFolderIsQueuedOnceWhateverItsCase)
+TEST(EmptyFolders, EachFolderIsQueuedOnceAndCaseMakesAnotherFolder)
 {
     FoldersToCheck folders;
     folders.QueueFolderCheck(QStringLiteral("/data/Photos/"));
     folders.QueueFolderCheck(QStringLiteral("/data/other/"));
     folders.QueueFolderCheck(QStringLiteral("/data/photos/"));
     folders.QueueFolderCheck(QStringLiteral("/data/Photos/"));
-    EXPECT_EQ(folders.folders(), (QStringList{QStringLiteral("/data/Photos/"), QStringLiteral("/data/other/")}));
+    EXPECT_EQ(folders.folders(), (QStringList{QStringLiteral("/data/Photos/"), QStringLiteral("/data/other/"),
+                                              QStringLiteral("/data/photos/")}));
 }
 
 TEST(EmptyFolders, PassRemovesOneLevelOnly)

@@ -68,7 +68,7 @@ TEST(ResultModel, LoadNumbersGroupsByShadeAndFillsEveryColumn)
     EXPECT_EQ(model.GroupTotal, 2);
     EXPECT_EQ(model.GroupRowCount, (std::vector<qint32>{0, 2, 3}));
     EXPECT_EQ(model.RowBand, (std::vector<qint32>{1, 1, 2, 2, 2}));
-    EXPECT_EQ(model.folders(), (QStringList{"/d/", "/e/"}));
+    EXPECT_EQ(model.folders(), (QStringList{"/d/", "/e/", "/E/"})) << "folders differing in case are two folders";
     EXPECT_FALSE(model.data(model.index(0, 0), ResultModel::ShadedRole).toBool());
     EXPECT_TRUE(model.data(model.index(2, 0), ResultModel::ShadedRole).toBool());
     for (int c = 0; c < ResultRow::ColumnCount; ++c)

@@ -179,7 +179,7 @@ TEST(SessionFile, RoundTripKeepsOptionsLocationsCountersAndEveryColumn)
     EXPECT_EQ(back.GroupRowCount, (std::vector<qint32>{0, 2, 2, 2}));
     EXPECT_EQ(back.RowBand, (std::vector<qint32>{1, 1, 2, 2, 3, 3}));
     EXPECT_TRUE(back.BandingOn);
-    EXPECT_EQ(back.folders(), (QStringList{"/d/", "/d/x/", "/e/"}));
+    EXPECT_EQ(back.folders(), (QStringList{"/d/", "/d/x/", "/e/", "/E/"}));
     EXPECT_FALSE(report.zeroSizeMenus);
     EXPECT_EQ(report.protectTag, QStringLiteral("Direct"));
     EXPECT_EQ(report.fuzzyTag, QStringLiteral("Direct"));
@@ -217,7 +217,7 @@ TEST(SessionFile, PlainLoadNumbersGroupsByRunsAndKeepsTheSavedKey)
     }
     EXPECT_EQ(groups, (QStringList{"1", "1", "2"}));
     EXPECT_EQ(keys, (QStringList{"00000000004", "00000000004", "00000000001"}));
-    EXPECT_EQ(rows.folders(), (QStringList{"/x/", "/y/"}));
+    EXPECT_EQ(rows.folders(), (QStringList{"/x/", "/X/", "/y/"}));
     EXPECT_EQ(rows.row(0).column(ResultRow::ColExt), QString());
 }
 
