@@ -41,14 +41,14 @@ void FindSameName(ScanContext &ctx)
     ErrorReporter &errors = ctx.sink.errors();
     const QString label = QStringLiteral("Find Same Name");
 
-    // Repeated listings of one file: sorting put them next to each other.
+    // Repeated listings of one file: sorting put them next to each other. A folder ends with "/"
+    // and a name holds none, so folder + name are equal exactly when both parts are.
     const bool ran = runStep(errors, label, [&] {
         qint32 i = 1;
         while (i < hive.Count())
         {
-            const QVariant &name = hive.at(i, 0);
-            const QVariant &next = hive.at(i + 1, 0);
-            if (hive.at(i, 2).toString() + name.toString() == hive.at(i + 1, 2).toString() + next.toString())
+            if (hive.at(i, 0).toString() == hive.at(i + 1, 0).toString() &&
+                hive.at(i, 2).toString() == hive.at(i + 1, 2).toString())
             {
                 hive.Remove(i + 1);
                 --ctx.TotalFiles;
