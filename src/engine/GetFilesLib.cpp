@@ -34,7 +34,6 @@ GetFilesLib::GetFilesLib(ScanContext &ctx, FileList &fileList) : m_ctx(ctx), m_f
 
 void GetFilesLib::setExcludeList(const QString &excludeList)
 {
-    m_excludeList = excludeList;
     m_excluded.clear();
     for (const QString &e : excludeList.split(u';', Qt::SkipEmptyParts))
         m_excluded.append(withTrailingSlash(e));

@@ -35,7 +35,6 @@ public:
 
     /// The excluded folders, each followed by ";" ("/tmp/a;/srv/old;").
     void setExcludeList(const QString &excludeList);
-    const QString &ExcludeList() const { return m_excludeList; }
 
     /// Walks one location: appends "/" to folder when it lacks one (the caller's text too),
     /// enters sub-folders only when subFolders is exactly "Yes", and keeps files whose name
@@ -60,7 +59,6 @@ private:
 
     ScanContext &m_ctx;
     FileList &m_files;
-    QString m_excludeList;
     QStringList m_excluded; // each with exactly one trailing "/"
 
     // Walk state of the current location.
