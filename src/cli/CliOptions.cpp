@@ -1,7 +1,6 @@
 #include "cli/CliOptions.h"
 
 #include "core/VbNumeric.h"
-#include "search/FileMasks.h"
 
 #include <QDir>
 
@@ -154,14 +153,6 @@ QString absolute(const QString &path, const QString &currentFolder)
 }
 } // namespace
 
-CliOptions::CliOptions() : mask(FileMasks::allFiles()), minKb(QStringLiteral("0"))
-{
-    scan.engine = ScanOptions::ByteToByte;
-    scan.fuzzy = false;
-    scan.protect = true;
-    scan.includeHidden = false;
-}
-
 SearchLocationList CliOptions::locations(const QString &currentFolder) const
 {
     SearchLocationList list;
@@ -179,7 +170,6 @@ SearchLocationList CliOptions::locations(const QString &currentFolder) const
     {
         SearchLocation l;
         l.folder = absolute(folder, currentFolder);
-        l.mask.clear();
         l.icon = SearchLocation::ExcludedIcon;
         list.append(l);
     }

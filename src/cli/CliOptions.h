@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/ScanTypes.h"
+#include "search/FileMasks.h"
 #include "search/SearchLocation.h"
 
 #include <QString>
@@ -16,17 +17,15 @@ struct CliOptions
         Groups, // one group per line, full paths separated by a TAB
     };
 
-    ScanOptions scan; // engine, fuzzy, protection, hidden files
-    QString mask;     // the file mask of every folder
-    QString minKb;    // kilobytes, as text
-    QString maxKb;    // kilobytes, as text; empty for no maximum
+    ScanOptions scan;                     // engine, fuzzy, protection, hidden files
+    QString mask = FileMasks::allFiles(); // the file mask of every folder
+    QString minKb = QStringLiteral("0");  // kilobytes, as text
+    QString maxKb;                        // kilobytes, as text; empty for no maximum
     bool subFolders = true;
     QStringList folders;  // as given
     QStringList excludes; // as given
     Format format = Format::Text;
     bool quiet = false;
-
-    CliOptions();
 
     /// The search locations: one per folder, then one exclusion per excluded folder; relative
     /// paths are taken from currentFolder.

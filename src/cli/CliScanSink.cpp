@@ -16,12 +16,6 @@ void CliScanSink::status(const QString &text)
     m_lineShown = true;
 }
 
-bool CliScanSink::confirmTooManyFiles(qint32 totalFiles)
-{
-    Q_UNUSED(totalFiles);
-    return true;
-}
-
 void CliScanSink::clearProgress()
 {
     if (!m_lineShown)

@@ -7,8 +7,9 @@
 
 class QIODevice;
 
-/// Never cancels and never asks: a command line has nobody to answer. Unexpected failures are
-/// written to the error device and abort the step (the scan then ends as failed).
+/// Never cancels, and goes on past the too-many-files question (the default answer): a command
+/// line has nobody to ask. Unexpected failures are written to the error device and abort the
+/// step (the scan then ends as failed).
 class CliScanSink : public ScanSink, private ErrorReporter
 {
 public:
@@ -18,7 +19,6 @@ public:
 
     bool keepGoing() override { return true; }
     void status(const QString &text) override;
-    bool confirmTooManyFiles(qint32 totalFiles) override;
     ErrorReporter &errors() override { return *this; }
 
     /// True after an error was reported.
