@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include "cli/CliOption.h"
 #include "core/VbNumeric.h"
 
 #include <QDir>
@@ -8,16 +9,6 @@
 
 namespace
 {
-// One option of the command line. Adding an option is adding a row to options() below.
-struct CliOption
-{
-    const char *name;      // the long name, without "--"
-    const char *valueName; // nullptr for a switch
-    const char *help;
-    // Applies the option; returns why the value is wrong, or an empty text.
-    QString (*apply)(CliCommand &command, const QString &value);
-};
-
 QString kilobytes(QString &target, const char *option, const QString &value)
 {
     const auto number = VbNumeric::toNumber(value);
@@ -112,10 +103,13 @@ const std::vector<CliOption> &options()
 
 const CliOption *find(QStringView name)
 {
-    for (const CliOption &o : options())
+    for (const auto *table : {&options(), &sessionOptions()})
     {
-        if (name == QLatin1String(o.name))
-            return &o;
+        for (const CliOption &o : *table)
+        {
+            if (name == QLatin1String(o.name))
+                return &o;
+        }
     }
     return nullptr;
 }
@@ -226,8 +220,10 @@ CliCommand parseCommandLine(const QStringList &arguments)
     }
     if (command.action == CliCommand::Action::Help)
         return command;
-    if (command.options.folders.isEmpty())
+    if (command.options.folders.isEmpty() && !command.options.session.fromFile())
         return bad(QStringLiteral("no folder to search"));
+    if (const QString why = sessionUsageError(command.options); !why.isEmpty())
+        return bad(why);
     if (command.options.scan.fuzzy && command.options.scan.engine != ScanOptions::ByteToByte)
         return bad(QStringLiteral("--fuzzy works only with --engine byte"));
     return command;
@@ -236,22 +232,30 @@ CliCommand parseCommandLine(const QStringList &arguments)
 QString helpText()
 {
     constexpr int indent = 22;
-    QString text = QStringLiteral("Usage: corvina-cli [options] FOLDER...\n\n") +
+    QString text = QStringLiteral("Usage: corvina-cli [options] FOLDER...\n"
+                                  "       corvina-cli [options] --session FILE\n"
+                                  "       corvina-cli [options] --load FILE [--rescan]\n\n") +
                    wrapped(QStringLiteral("Finds the files in the FOLDERs (and their sub-folders) that are copies of "
                                           "each other and prints them in groups: the first file of a group is the "
-                                          "original, the others are its copies. Nothing on the disk is changed. "
+                                          "original, the others are its copies. Nothing on the disk is changed but "
+                                          "the files that --save, --save-params and --export name. "
                                           "Symbolic links are never followed, and a file reached twice (overlapping "
                                           "folders, hard links) counts once."),
-                           0, 0) +
-                   QStringLiteral("\nOptions:\n");
-    for (const CliOption &o : options())
-    {
-        QString left = QStringLiteral("  --") + QLatin1String(o.name);
-        if (o.valueName)
-            left += u' ' + QLatin1String(o.valueName);
-        text += left.leftJustified(indent) + wrapped(QString::fromUtf8(o.help), indent, indent);
-    }
-    text += QStringLiteral("  -h").leftJustified(indent) + QStringLiteral("the same as --help\n\n") +
+                           0, 0);
+    auto list = [&text](const char *heading, const std::vector<CliOption> &table) {
+        text += QString::fromLatin1(heading);
+        for (const CliOption &o : table)
+        {
+            QString left = QStringLiteral("  --") + QLatin1String(o.name);
+            if (o.valueName)
+                left += u' ' + QLatin1String(o.valueName);
+            text += left.leftJustified(indent) + wrapped(QString::fromUtf8(o.help), indent, indent);
+        }
+    };
+    list("\nOptions:\n", options());
+    text += QStringLiteral("  -h").leftJustified(indent) + QStringLiteral("the same as --help\n");
+    list("\nSession files and exports:\n", sessionOptions());
+    text += u'\n' +
             wrapped(QStringLiteral("Output: the groups go to standard output; a progress line (when standard error "
                                    "is a terminal) and the closing summary go to standard error. Paths are written "
                                    "as the bytes of their names; in --format groups a TAB or newline inside a name "
@@ -259,7 +263,8 @@ QString helpText()
                     0, 0) +
             u'\n' +
             wrapped(QStringLiteral("Exit status: 0 when the search completed, 1 when it failed (a folder that does "
-                                   "not exist, an error while searching), 2 when the command line is wrong."),
+                                   "not exist, a session file that cannot be read or written, an error while "
+                                   "searching), 2 when the command line is wrong."),
                     0, 0);
     return text;
 }

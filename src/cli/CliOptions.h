@@ -1,6 +1,7 @@
 // The command line of corvina-cli: its options, how they are read, and the help text.
 #pragma once
 
+#include "cli/CliSessionOptions.h"
 #include "engine/ScanTypes.h"
 #include "search/FileMasks.h"
 #include "search/SearchLocation.h"
@@ -26,6 +27,7 @@ struct CliOptions
     QStringList excludes; // as given
     Format format = Format::Text;
     bool quiet = false;
+    CliSessionOptions session; // session files and exports
 
     /// The search locations: one per folder, then one exclusion per excluded folder; relative
     /// paths are taken from currentFolder.

@@ -3,6 +3,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/CliScanSink.h"
+#include "cli/CliSession.h"
 #include "engine/ScanPipeline.h"
 #include "platform/FileFunctions.h"
 #include "results/ResultModel.h"
@@ -32,19 +33,42 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
     }
 
     const CliOptions &options = command.options;
-    const SearchLocationList locations = options.locations(env.currentFolder);
-    for (const SearchLocation &l : locations.rows())
-    {
-        if (!l.excluded() && !FileFunctions::FolderExists(l.folder))
-        {
-            say(env.err, QStringLiteral("no such folder: ") + l.folder);
-            return CliExit::Failed;
-        }
-    }
-
+    const CliSessionOptions files = options.session.resolved(env.currentFolder);
     CliScanSink sink(env.err, env.progress && !options.quiet, env.columns);
     ResultModel model;
-    const ScanSummary summary = ScanPipeline(sink, model).run(locations, options.scan);
+    SessionState state;
+    QString duplicatesPanel;
+    QByteArray closing;
+    bool completed = false;
+    if (!files.load.isEmpty())
+    {
+        const SessionLoadReport report = CliSession::load(files.load, files.rescan, state, model, sink, env.err);
+        if (!report.result)
+            return CliExit::Failed;
+        completed = !report.CancelSearch;
+        duplicatesPanel = report.status.panel2;
+        closing = CliSession::loadSummary(report);
+    }
+    else
+    {
+        SearchLocationList locations = options.locations(env.currentFolder);
+        ScanOptions scan = options.scan;
+        if (!files.session.isEmpty() && !CliSession::readSearch(files.session, locations, scan, sink.errors(), env.err))
+            return CliExit::Failed;
+        for (const SearchLocation &l : locations.rows())
+        {
+            if (!l.excluded() && !FileFunctions::FolderExists(l.folder))
+            {
+                say(env.err, QStringLiteral("no such folder: ") + l.folder);
+                return CliExit::Failed;
+            }
+        }
+        const ScanSummary summary = ScanPipeline(sink, model).run(locations, scan);
+        completed = !summary.CancelSearch;
+        state = CliSession::stateOfScan(locations, scan, summary);
+        duplicatesPanel = summary.duplicates;
+        closing = CliOutput::summary(summary);
+    }
     sink.clearProgress();
 
     if (options.format == CliOptions::Format::Groups)
@@ -52,6 +76,10 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
     else
         CliOutput::writeText(model, env.out);
     if (!options.quiet)
-        env.err.write(CliOutput::summary(summary));
-    return summary.CancelSearch || sink.failed() ? CliExit::Failed : CliExit::Completed;
+        env.err.write(closing);
+    // Files are written only from a search or load that ran to its end.
+    if (!completed || sink.failed())
+        return CliExit::Failed;
+    return CliSession::writeFiles(files, state, model, duplicatesPanel, sink.errors()) ? CliExit::Completed
+                                                                                       : CliExit::Failed;
 }

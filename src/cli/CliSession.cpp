@@ -1,0 +1,90 @@
+#include "cli/CliSession.h"
+
+#include "results/ResultModel.h"
+#include "sessions/DelimitedExport.h"
+#include "sessions/HtmlExport.h"
+#include "sessions/SessionReader.h"
+#include "sessions/SessionWriter.h"
+
+#include <QDateTime>
+#include <QIODevice>
+
+namespace
+{
+void cannotRead(QIODevice &err, const QString &path)
+{
+    err.write(
+        (QStringLiteral("corvina-cli: cannot read the session file \"") + path + QStringLiteral("\"\n")).toUtf8());
+}
+} // namespace
+
+namespace CliSession
+{
+bool readSearch(const QString &path, SearchLocationList &locations, ScanOptions &options, ErrorReporter &errors,
+                QIODevice &err)
+{
+    SessionState state;
+    ResultModel none;
+    if (!SessionFile::LoadSessionParameters(path, state, none, errors))
+    {
+        cannotRead(err, path);
+        return false;
+    }
+    locations = state.locations;
+    options = state.options;
+    return true;
+}
+
+SessionLoadReport load(const QString &path, bool rescan, SessionState &state, ResultModel &model, ScanSink &sink,
+                       QIODevice &err)
+{
+    const SessionLoadReport report = SessionFile::OpenCorvinaFile(path, rescan, false, state, model, sink);
+    if (!report.result)
+        cannotRead(err, path);
+    return report;
+}
+
+QByteArray loadSummary(const SessionLoadReport &report)
+{
+    const SessionStatusTexts &s = report.status;
+    QString text = s.panel1 + u'\n';
+    for (const auto &[shown, panel] : {std::pair{s.panel2Visible, &s.panel2}, std::pair{s.panel3Visible, &s.panel3},
+                                       std::pair{s.panel4Visible, &s.panel4}})
+    {
+        if (shown)
+            text += *panel + u'\n';
+    }
+    return text.toUtf8();
+}
+
+SessionState stateOfScan(const SearchLocationList &locations, const ScanOptions &options, const ScanSummary &summary)
+{
+    SessionState state;
+    state.options = options;
+    state.locations = locations;
+    state.filesPanel = summary.files;
+    state.foldersPanel = summary.folders;
+    state.DuplicateCount = summary.DuplicateCount;
+    state.DuplicateSize = summary.DuplicateSize;
+    return state;
+}
+
+bool writeFiles(const CliSessionOptions &options, const SessionState &state, const ResultModel &model,
+                const QString &duplicatesPanel, ErrorReporter &errors)
+{
+    bool ok = true;
+    if (!options.save.isEmpty())
+        ok = SessionFile::WriteSessionFile(options.save, state, model, false, errors) && ok;
+    if (!options.saveParams.isEmpty())
+        ok = SessionFile::WriteSessionFile(options.saveParams, state, model, true, errors) && ok;
+    if (options.exportPath.isEmpty())
+        return ok;
+    const ExportChoice rows(model, options.exportRows);
+    if (options.exportFormat == CliSessionOptions::ExportFormat::Html)
+    {
+        const HtmlExport::Summary summary{state.filesPanel, duplicatesPanel, QDateTime::currentDateTime()};
+        return HtmlExport::ExportHtml(options.exportPath, model, rows, summary, errors) && ok;
+    }
+    return DelimitedExport::ExportDelimited(options.exportPath, model, options.delimiter, rows, errors) && ok;
+}
+} // namespace CliSession
