@@ -46,6 +46,7 @@ bench: deps
 	cmake -S . -B build/bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCORVINA_TESTS=OFF -DCORVINA_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
 	./build/bench/corvina-bench
+	./build/bench/corvina-bench-ui
 
 screenshots: build
 	$(call ensure,$(PKGS_SHOTS))

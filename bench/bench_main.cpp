@@ -4,15 +4,6 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-namespace Bench
-{
-std::vector<Entry> &registry()
-{
-    static std::vector<Entry> entries;
-    return entries;
-}
-} // namespace Bench
-
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);

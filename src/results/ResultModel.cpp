@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace
 {
@@ -39,82 +40,156 @@ ResultRow rowFromEntry(CHive &hive, qint32 i, qint32 group)
     return row;
 }
 
-// A distinct text of a column being sorted. Texts made of ASCII only compare as their lower-case
-// forms by code unit (the same answer as the comparison without regard to case, but without
-// folding at every comparison); the first four folded units decide most comparisons at once.
-struct TextKey
+// The sort keys of a text column: every row's text folded to lower case once, so that a
+// comparison is a comparison of bytes. Texts of ASCII only (nearly all file names, folders and
+// extensions) compare exactly as without regard to case; the few others use that comparison
+// itself. The part every ASCII text shares (a common folder, "img_") is skipped, and the next 16
+// folded bytes, held in the key, decide most comparisons without reading the text.
+class FoldedTexts
 {
-    quint64 prefix = 0;
-    bool ascii = true;
-    QString text;
-    QString folded;
-    qint32 id = 0;
+public:
+    FoldedTexts(const std::vector<ResultRow> &rows, int column) : m_rows(rows), m_column(column)
+    {
+        m_keys.resize(rows.size());
+        m_bytes.reserve(rows.size() * 24);
+        QString scratch;
+        for (size_t i = 0; i < rows.size(); ++i)
+        {
+            const QStringView text = columnText(rows[i], scratch);
+            Key &key = m_keys[i];
+            key.row = static_cast<qint32>(i);
+            key.offset = static_cast<qint64>(m_bytes.size());
+            key.ascii = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+            if (!key.ascii)
+                continue;
+            for (QChar c : text)
+            {
+                const char b = static_cast<char>(c.unicode());
+                m_bytes.push_back(b >= 'A' && b <= 'Z' ? static_cast<char>(b + 32) : b);
+            }
+            key.size = static_cast<qint32>(text.size());
+        }
+        skipCommonStart();
+    }
+
+    /// Row indexes in the order of their texts, equal texts (without regard to case) together.
+    std::vector<qint64> ranks()
+    {
+        std::sort(m_keys.begin(), m_keys.end(), [this](const Key &a, const Key &b) { return compare(a, b) < 0; });
+        std::vector<qint64> rank(m_keys.size());
+        qint64 r = 0;
+        for (size_t k = 0; k < m_keys.size(); ++k)
+        {
+            if (k > 0 && compare(m_keys[k - 1], m_keys[k]) != 0)
+                ++r;
+            rank[static_cast<size_t>(m_keys[k].row)] = r;
+        }
+        return rank;
+    }
+
+private:
+    static constexpr qint32 HeadBytes = 16;
+
+    // The column's text, without a copy where the row holds it (the extension is a part of the name).
+    QStringView columnText(const ResultRow &row, QString &scratch) const
+    {
+        switch (m_column)
+        {
+        case ResultRow::ColName:
+            return row.name;
+        case ResultRow::ColPath:
+            return row.path;
+        case ResultRow::ColVersion:
+            return row.version;
+        case ResultRow::ColExt: {
+            const qsizetype dot = row.name.lastIndexOf(u'.');
+            return dot < 0 ? QStringView() : QStringView(row.name).mid(dot + 1);
+        }
+        default:
+            scratch = row.column(m_column);
+            return scratch;
+        }
+    }
+
+    struct Key
+    {
+        // The first 16 folded bytes after the common start, the first most significant.
+        quint64 head = 0;
+        quint64 head2 = 0;
+        qint64 offset = 0; // where the folded text starts in m_bytes (ASCII texts)
+        qint32 size = 0;   // its length
+        qint32 row = 0;
+        bool ascii = true;
+    };
+
+    void skipCommonStart()
+    {
+        qint32 common = -1;
+        const Key *first = nullptr;
+        for (const Key &k : m_keys)
+        {
+            if (!k.ascii)
+                continue;
+            if (!first)
+            {
+                first = &k;
+                common = k.size;
+                continue;
+            }
+            qint32 n = std::min(common, k.size);
+            qint32 i = 0;
+            while (i < n &&
+                   m_bytes[static_cast<size_t>(first->offset + i)] == m_bytes[static_cast<size_t>(k.offset + i)])
+                ++i;
+            common = i;
+        }
+        for (Key &k : m_keys)
+        {
+            if (!k.ascii)
+                continue;
+            k.offset += common;
+            k.size -= common;
+            for (qint32 i = 0; i < HeadBytes; ++i)
+            {
+                const auto b = i < k.size ? static_cast<unsigned char>(m_bytes[static_cast<size_t>(k.offset + i)]) : 0u;
+                quint64 &half = i < 8 ? k.head : k.head2;
+                half = (half << 8) | b;
+            }
+        }
+    }
+
+    int compare(const Key &a, const Key &b) const
+    {
+        if (!a.ascii || !b.ascii)
+            return TextCompare::compareNoCase(m_rows[static_cast<size_t>(a.row)].column(m_column),
+                                              m_rows[static_cast<size_t>(b.row)].column(m_column));
+        if (a.head != b.head)
+            return a.head < b.head ? -1 : 1;
+        if (a.head2 != b.head2)
+            return a.head2 < b.head2 ? -1 : 1;
+        // Equal heads: the texts agree on their first 16 bytes (or end within them).
+        const qint32 shorter = std::min(a.size, b.size);
+        if (shorter > HeadBytes)
+        {
+            const int c = std::memcmp(m_bytes.data() + a.offset + HeadBytes, m_bytes.data() + b.offset + HeadBytes,
+                                      static_cast<size_t>(shorter - HeadBytes));
+            if (c != 0)
+                return c < 0 ? -1 : 1;
+        }
+        return (a.size > b.size) - (a.size < b.size);
+    }
+
+    const std::vector<ResultRow> &m_rows;
+    int m_column;
+    std::vector<Key> m_keys;
+    std::vector<char> m_bytes;
 };
 
-TextKey textKey(QString text, qint32 id)
-{
-    TextKey key;
-    key.id = id;
-    const qsizetype n = std::min<qsizetype>(4, text.size());
-    for (qsizetype i = 0; i < 4; ++i)
-    {
-        char16_t c = i < n ? text[i].unicode() : 0;
-        if (c >= u'A' && c <= u'Z')
-            c += 32;
-        key.prefix = (key.prefix << 16) | c;
-    }
-    key.ascii = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    if (key.ascii)
-        key.folded = text.toLower();
-    key.text = std::move(text);
-    return key;
-}
-
-int compareTextKeys(const TextKey &a, const TextKey &b)
-{
-    if (a.ascii && b.ascii)
-    {
-        if (a.prefix != b.prefix)
-            return a.prefix < b.prefix ? -1 : 1;
-        const int c = QStringView(a.folded).compare(QStringView(b.folded), Qt::CaseSensitive);
-        return (c > 0) - (c < 0);
-    }
-    return TextCompare::compareNoCase(a.text, b.text);
-}
-
-// The sort key of every row for a text column: the rank of its text among the column's distinct
-// texts, equal texts (without regard to case) sharing a rank. Many rows share few texts (folders,
-// extensions), so each distinct text is compared only with the others.
+// The sort key of every row for a text column: the rank of its text, equal texts (without regard
+// to case) sharing a rank.
 std::vector<qint64> textRanks(const std::vector<ResultRow> &rows, int column)
 {
-    std::vector<qint64> keys(rows.size());
-    QHash<QString, qint32> ids;
-    std::vector<TextKey> distinct;
-    for (size_t i = 0; i < rows.size(); ++i)
-    {
-        QString text = rows[i].column(column);
-        auto it = ids.constFind(text);
-        if (it == ids.cend())
-        {
-            const auto id = static_cast<qint32>(distinct.size());
-            it = ids.insert(text, id);
-            distinct.push_back(textKey(std::move(text), id));
-        }
-        keys[i] = *it;
-    }
-    std::sort(distinct.begin(), distinct.end(),
-              [](const TextKey &a, const TextKey &b) { return compareTextKeys(a, b) < 0; });
-    std::vector<qint64> rank(distinct.size());
-    qint64 r = 0;
-    for (size_t k = 0; k < distinct.size(); ++k)
-    {
-        if (k > 0 && compareTextKeys(distinct[k - 1], distinct[k]) != 0)
-            ++r;
-        rank[static_cast<size_t>(distinct[k].id)] = r;
-    }
-    for (qint64 &key : keys)
-        key = rank[static_cast<size_t>(key)];
-    return keys;
+    return FoldedTexts(rows, column).ranks();
 }
 } // namespace
 
@@ -469,21 +544,34 @@ void ResultModel::sortByColumn(int column, bool ascending)
 
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<int> newPosition(static_cast<size_t>(n));
-    std::vector<ResultRow> sorted;
-    sorted.reserve(static_cast<size_t>(n));
-    std::vector<qint32> bands;
-    const bool keepBands = RowBand.size() == m_rows.size();
     for (int i = 0; i < n; ++i)
+        newPosition[static_cast<size_t>(order[static_cast<size_t>(i)].second)] = i;
+    // The rows move in place, cycle by cycle: a second table of a million rows would cost as much
+    // in fresh memory as the sort itself.
+    const bool keepBands = RowBand.size() == m_rows.size();
+    std::vector<char> placed(static_cast<size_t>(n), 0);
+    for (size_t start = 0; start < static_cast<size_t>(n); ++start)
     {
-        const auto from = static_cast<size_t>(order[static_cast<size_t>(i)].second);
-        newPosition[from] = i;
-        sorted.push_back(std::move(m_rows[from]));
+        if (placed[start])
+            continue;
+        ResultRow row = std::move(m_rows[start]);
+        const qint32 band = keepBands ? RowBand[start] : 0;
+        size_t at = start;
+        for (;;)
+        {
+            placed[at] = 1;
+            const auto from = static_cast<size_t>(order[at].second);
+            if (from == start)
+                break;
+            m_rows[at] = std::move(m_rows[from]);
+            if (keepBands)
+                RowBand[at] = RowBand[from];
+            at = from;
+        }
+        m_rows[at] = std::move(row);
         if (keepBands)
-            bands.push_back(RowBand[from]);
+            RowBand[at] = band;
     }
-    m_rows = std::move(sorted);
-    if (keepBands)
-        RowBand = std::move(bands);
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());
