@@ -1,9 +1,9 @@
 #include "app/MainFrm.h"
 
 #include "actions/ActionCommands.h"
+#include "actions/CommonDlg.h"
 #include "actions/FileInfoFrm.h"
 #include "app/AboutFrm.h"
-#include "actions/CommonDlg.h"
 #include "app/FuzzyFrm.h"
 #include "app/HelpFrm.h"
 #include "app/TellFrm.h"
@@ -13,6 +13,7 @@
 #include "app/WindowScanSink.h"
 #include "core/ErrorReport.h"
 #include "core/Prompter.h"
+#include "engine/ScanPipeline.h"
 #include "platform/AppFolders.h"
 #include "platform/FileFunctions.h"
 #include "platform/SettingsStore.h"
@@ -86,6 +87,7 @@ MainFrm::MainFrm(const MainFrmServices &services, const QString &commandLine, QW
     Timer2->setInterval(500);
     Timer2->setSingleShot(true);
 
+    connect(MScan, &QAction::triggered, this, &MainFrm::MScan_Click);
     connect(MCancel, &QAction::triggered, this, &MainFrm::MCancel_Click);
     connect(MNewSession, &QAction::triggered, this, &MainFrm::MNewSession_Click);
     connect(MLoadSession, &QAction::triggered, this, &MainFrm::MLoadSession_Click);
@@ -160,8 +162,21 @@ void MainFrm::showEvent(QShowEvent *event)
 
 void MainFrm::Form_Activate()
 {
-    if (m_settings.value(Settings::ShowTips) == QStringLiteral("1"))
-        mnuTip_Click();
+    if (m_commandLine.isEmpty())
+    {
+        if (m_settings.value(Settings::ShowTips) == QStringLiteral("1"))
+            mnuTip_Click();
+        return;
+    }
+    QString path = m_commandLine;
+    path.remove(u'"');
+    if (!LoadSessionParameters(path))
+    {
+        m_prompter.message({QStringLiteral("File Not Found"), u'"' + path + u'"', PromptButtons::Ok, PromptAnswer::Ok,
+                            PromptIcon::Critical});
+        return;
+    }
+    MScan_Click();
 }
 
 void MainFrm::closeEvent(QCloseEvent *event)
@@ -273,6 +288,58 @@ void MainFrm::SetBusyState(bool busy)
         setWindowTitle(QStringLiteral("100% Completed"));
     if (!busy && m_closeWhenIdle)
         QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void MainFrm::MScan_Click()
+{
+    if (m_busy)
+        return;
+    // The locations and options are the default session before anything is reset.
+    saveDefaultSession();
+    closeAdvMarkFrm();
+    if (m_locations->empty())
+    {
+        m_prompter.message({QStringLiteral("Error"), QStringLiteral("Please add search path first."), PromptButtons::Ok,
+                            PromptAnswer::Ok, PromptIcon::Information});
+        cmdAdd_Click();
+        return;
+    }
+
+    SetBusyState(true);
+    ScanTimer.Reset();
+    Timer1->start();
+    DuplicateCount = 0;
+    DuplicateSize = 0;
+    TotalFiles = 0;
+    TotalFolders = 0;
+    for (int n : {2, 3, 4})
+        setPanel(n, QString());
+    setPanel(5, QStringLiteral("00:00:00"));
+    clearSortMarks();
+    m_cancelRequested = false;
+    m_results->clear();
+
+    WindowScanSink sink(*this, m_cancelRequested, m_errors,
+                        {[this](const QString &text) { setPanel(1, text); },
+                         [this](qint32 totalFiles) { return tooManyFiles(totalFiles); }});
+    ScanPipeline pipeline(sink, *m_results);
+    pipeline.setTooManyFilesLimit(m_tooManyFilesLimit);
+    const ScanSummary summary = pipeline.run(m_locations->locations(), currentState().options);
+
+    TotalFiles = summary.TotalFiles;
+    TotalFolders = summary.TotalFolders;
+    DuplicateCount = summary.DuplicateCount;
+    DuplicateSize = summary.DuplicateSize;
+    if (summary.listing != ScanSummary::Listing::None)
+        setZeroSizeMenus(summary.listing == ScanSummary::Listing::ZeroSize);
+    setPanel(1, summary.activity);
+    setPanel(2, summary.duplicates);
+    setPanel(3, summary.files);
+    setPanel(4, summary.folders);
+
+    Timer1->stop();
+    SetBusyState(false);
+    startEndSound();
 }
 
 void MainFrm::MCancel_Click()
@@ -457,10 +524,22 @@ void MainFrm::setZeroSizeMenus(bool zeroSize)
     MarkSep2->setVisible(!zeroSize);
 }
 
+bool MainFrm::tooManyFiles(qint32 totalFiles)
+{
+    frmTooManyFiles dialog(this);
+    dialog.setTotalFiles(totalFiles);
+    CommonDlg::CenterForm(&dialog);
+    dialog.exec();
+    return dialog.Proceed;
+}
+
 void MainFrm::Toolbar1_ButtonClick(int index)
 {
     switch (index)
     {
+    case 1:
+        MScan_Click();
+        break;
     case 2:
         MCancel_Click();
         break;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/buzTimer.h"
+#include "engine/ScanPipeline.h"
 #include "results/ResultSort.h"
 #include "sessions/SessionCommands.h"
 #include "sessions/SessionState.h"
@@ -75,6 +76,9 @@ public:
     /// Plays the end sound 500 ms from now (after a scan, a session load or an action run).
     void startEndSound();
 
+    /// Scans of more files than this ask before the engine runs (100000; tests lower it).
+    void setTooManyFilesLimit(qint32 limit) { m_tooManyFilesLimit = limit; }
+
     /// Sorts the result list by the column the user sees as Col (1-based model column);
     /// SortOrder "None" toggles the direction, anything else sorts ascending.
     void SortCols(int Col, const QString &SortOrder);
@@ -121,6 +125,7 @@ private:
     // Commands.
     void MCancel_Click();
     void MClose_Click();
+    void MScan_Click();
     void MNewSession_Click();
     void MLoadSession_Click();
     void MSaveSession_Click();
@@ -154,6 +159,7 @@ private:
     void applyState(const SessionState &state);
     void saveDefaultSession();
     void setZeroSizeMenus(bool zeroSize);
+    bool tooManyFiles(qint32 totalFiles);
     void selectEngine(int id);
     void setFuzzyFromCode(bool checked);
     void updateRemoveButton();
@@ -257,6 +263,8 @@ private:
     qint32 TotalFolders = 0;
     qint32 DuplicateCount = 0;
     qint64 DuplicateSize = 0;
+
+    qint32 m_tooManyFilesLimit = ScanPipeline::DefaultTooManyFiles;
 
     bool EditMode = false;
     bool m_busy = false;

@@ -32,10 +32,10 @@ public:
     bool confirmTooManyFiles(qint32 totalFiles) override;
     ErrorReporter &errors() override { return m_errors; }
 
+private:
     /// Shows the texts kept since the last yield.
     void flush();
 
-private:
     QWidget &m_window;
     const bool &m_cancelRequested;
     ErrorReporter &m_errors;

@@ -1,0 +1,163 @@
+// Scanning from the main window: locations picked as a person picks them, the result rows, the
+// status texts, the too-many-files question, cancelling, and a session named on the command line.
+#include "MainFrmFixture.h"
+#include "ModalAnswer.h"
+#include "support/TempTree.h"
+
+#include "platform/AppFolders.h"
+#include "results/ResultModel.h"
+#include "search/FolderFrm.h"
+#include "search/SearchLocationModel.h"
+#include "search/frmTooManyFiles.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace
+{
+const QString kPickerTitle = QStringLiteral("Choose Folder to Search");
+
+class MainFrmScanTest : public MainFrmTest
+{
+protected:
+    // Two pairs of equal files and a single one, all above one kilobyte.
+    void makeDuplicates()
+    {
+        tree.fileOfSize(QStringLiteral("a/one.bin"), 3000, 'a');
+        tree.fileOfSize(QStringLiteral("b/one copy.bin"), 3000, 'a');
+        tree.fileOfSize(QStringLiteral("a/two.txt"), 2048, 'b');
+        tree.fileOfSize(QStringLiteral("b/two.txt"), 2048, 'b');
+        tree.fileOfSize(QStringLiteral("a/alone.dat"), 4000, 'c');
+    }
+
+    // Adds the tree's root through the add button and the folder picker, with a minimum of 1 KB.
+    void addRootWithThePicker()
+    {
+        prompter.expectFolder(kPickerTitle, tree.root());
+        ModalAnswer::when<FolderFrm>(
+            [](FolderFrm *f) {
+                f->txtMin->setText(QStringLiteral("1"));
+                f->cmdOK->click();
+            },
+            [](FolderFrm *f) { return !f->Text1->text().isEmpty(); });
+        child<QToolButton>("cmdAdd")->click();
+    }
+
+    QStringList names() const
+    {
+        QStringList out;
+        for (const ResultRow &r : window->results().rows())
+            out << r.name;
+        return out;
+    }
+
+    TempTree tree;
+};
+} // namespace
+
+TEST_F(MainFrmScanTest, ScanningATreeListsTheGroupsAndTheFinalTexts)
+{
+    makeDuplicates();
+    open();
+    addRootWithThePicker();
+    action("MScan")->trigger();
+
+    EXPECT_EQ(window->results().size(), 4);
+    EXPECT_FALSE(names().contains(QStringLiteral("alone.dat")));
+    EXPECT_EQ(window->results().row(0).group, 1);
+    EXPECT_EQ(window->results().row(3).group, 2);
+    EXPECT_EQ(panelText(1), QStringLiteral("Search Completed."));
+    EXPECT_EQ(panelText(2), QStringLiteral("Duplicate Files: 2  Size: 4.93 KB"));
+    EXPECT_EQ(panelText(3), QStringLiteral("Files : 5"));
+    EXPECT_EQ(panelText(4), QStringLiteral("Folders : 2"));
+    EXPECT_FALSE(window->busy());
+    EXPECT_FALSE(action("MCancel")->isEnabled());
+    EXPECT_TRUE(action("MMarkAllDuplicates")->isVisible());
+    EXPECT_FALSE(action("MMarkAll")->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return sounds == 1; })) << "the end sound follows";
+    // The locations went to the default session when the scan started.
+    QFile session(AppFolders::defaultSessionPath());
+    ASSERT_TRUE(session.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(session.readAll().contains(tree.root().toUtf8()));
+}
+
+TEST_F(MainFrmScanTest, ScanningWithoutLocationsAsksForOne)
+{
+    open();
+    prompter.expectMessage(QStringLiteral("Error"), QStringLiteral("Please add search path first."), PromptAnswer::Ok);
+    prompter.expectFolder(kPickerTitle, QString());
+    ModalAnswer::when<FolderFrm>([](FolderFrm *f) { f->Command1->click(); });
+    action("Button1")->trigger();
+    EXPECT_EQ(prompter.asked().front().prompt.icon, PromptIcon::Information);
+    EXPECT_EQ(panelText(3), QStringLiteral("Files : 0")) << "the status bar is unchanged";
+    EXPECT_TRUE(window->locations().empty());
+}
+
+TEST_F(MainFrmScanTest, TooManyFilesAsksAndCancelKeepsTheCounts)
+{
+    makeDuplicates();
+    open();
+    addRootWithThePicker();
+    window->setTooManyFilesLimit(4);
+    ModalAnswer::when<frmTooManyFiles>([](frmTooManyFiles *w) {
+        EXPECT_EQ(w->lblTitle->text(),
+                  QStringLiteral("You are about to scan a collection of too many files, total 5 files.  "));
+        w->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    });
+    action("MScan")->trigger();
+    EXPECT_TRUE(window->results().isEmpty());
+    EXPECT_EQ(panelText(1), QStringLiteral("Search Completed."));
+    EXPECT_EQ(panelText(3), QStringLiteral("Files : 5"));
+
+    ModalAnswer::when<frmTooManyFiles>(
+        [](frmTooManyFiles *w) { w->findChild<QPushButton *>(QStringLiteral("Command2"))->click(); });
+    action("MScan")->trigger();
+    EXPECT_EQ(window->results().size(), 4);
+}
+
+TEST_F(MainFrmScanTest, EscDuringAScanAsksAndYesStopsIt)
+{
+    // Enough files that the scan yields to the event loop, where Esc is waiting.
+    for (int d = 0; d < 40; ++d)
+        for (int f = 0; f < 50; ++f)
+            tree.fileOfSize(QStringLiteral("d%1/f%2.bin").arg(d).arg(f), 1100 + f, 'x');
+    open();
+    window->locations().add({tree.root(), QStringLiteral("Yes"), QStringLiteral("All files(*.*)"), QStringLiteral("1"),
+                             QString(), SearchLocation::IncludedIcon});
+    prompter.expectMessage(QStringLiteral("Cancel Search"), QStringLiteral("Are you sure to cancel searching?"),
+                           PromptAnswer::Yes);
+    QTimer::singleShot(0, window.get(), [this] { QTest::keyClick(window.get(), Qt::Key_Escape); });
+    action("MScan")->trigger();
+    EXPECT_EQ(panelText(1), QStringLiteral("Search Terminated."));
+    EXPECT_FALSE(window->busy());
+    ASSERT_FALSE(prompter.asked().empty());
+    EXPECT_EQ(prompter.asked().front().prompt.defaultAnswer, PromptAnswer::No);
+}
+
+TEST_F(MainFrmScanTest, ASessionOnTheCommandLineLoadsAndScansAtOnce)
+{
+    makeDuplicates();
+    const QString path = tree.path(QStringLiteral("my session.cvf"));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(("1,1,0,0,0,0,0,0,0\r\n" + tree.root().toUtf8() + ",Yes,All files(*.*),1,,15\r\n"));
+    }
+    open(u'"' + path + u'"');
+    EXPECT_EQ(window->locations().size(), 1);
+    EXPECT_EQ(window->results().size(), 4);
+    EXPECT_EQ(panelText(1), QStringLiteral("Search Completed."));
+}
+
+TEST_F(MainFrmScanTest, AMissingCommandLineSessionSaysFileNotFound)
+{
+    const QString path = tree.path(QStringLiteral("missing.cvf"));
+    prompter.expectMessage(QStringLiteral("File Not Found"), u'"' + path + u'"', PromptAnswer::Ok);
+    open(path);
+    EXPECT_EQ(prompter.asked().front().prompt.icon, PromptIcon::Critical);
+    EXPECT_TRUE(window->results().isEmpty());
+}
