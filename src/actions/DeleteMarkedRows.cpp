@@ -2,10 +2,10 @@
 
 #include "actions/ActionProgress.h"
 #include "actions/EmptyFolders.h"
+#include "actions/MarkedRowRun.h"
 #include "actions/RemovalGuard.h"
 #include "core/ErrorReport.h"
 #include "core/Prompter.h"
-#include "platform/FileFunctions.h"
 #include "platform/FileTransfer.h"
 #include "platform/Trash.h"
 #include "results/ResultModel.h"
@@ -18,24 +18,13 @@ DeleteMarkedRows::DeleteMarkedRows(const ResultModel &model, const RemovalGuard 
 bool DeleteMarkedRows::run(const DeleteOptions &options, ActionProgress &progress)
 {
     FoldersToCheck folders;
-    int done = 0;
-    for (int i = 0; i < m_model.size(); ++i)
-    {
-        progress.yield();
-        if (progress.cancelRequested())
-            break;
-        if (!m_model.isMarked(i))
-            continue;
-        const ResultRow &row = m_model.row(i);
-        progress.showStatus(FileLabelText(row.fullPath()));
-        const bool stepDone = runStep(m_reporter, QStringLiteral("Delete Files X"), [&] {
-            deleteOne(i, options, progress);
-            progress.setProgressValue(++done);
-            folders.QueueFolderCheck(row.path);
+    const bool finished =
+        MarkedRowRun::forEach(m_model, progress, m_reporter, QStringLiteral("Delete Files X"), [&](int row) {
+            deleteOne(row, options, progress);
+            folders.QueueFolderCheck(m_model.row(row).path);
         });
-        if (!stepDone)
-            return false;
-    }
+    if (!finished)
+        return false;
     if (options.removeEmptyFolders)
         RunEmptyFolderPass(folders, progress);
     progress.showStatus(QStringLiteral("Completed"));
@@ -46,20 +35,10 @@ void DeleteMarkedRows::deleteOne(int row, const DeleteOptions &options, ActionPr
 {
     const ResultRow &r = m_model.row(row);
     const QString path = r.fullPath();
+    progress.showStatus(FileLabelText(path));
     const RemovalGuard::Check check = m_guard.check(row);
-    switch (check.verdict)
-    {
-    case RemovalGuard::Verdict::Gone:
+    if (!MarkedRowRun::mayRemove(check, path, progress))
         return;
-    case RemovalGuard::Verdict::Changed:
-        progress.addError(ActionError::changedSinceSearch(path));
-        return;
-    case RemovalGuard::Verdict::NoCopyLeft:
-        progress.addError(ActionError::noCopyLeft(path));
-        return;
-    case RemovalGuard::Verdict::Proceed:
-        break;
-    }
 
     bool confirmed = true;
     if (!options.respondYesToAll)
@@ -77,9 +56,5 @@ void DeleteMarkedRows::deleteOne(int row, const DeleteOptions &options, ActionPr
                                          : FileTransfer::deleteForGood(path, &check.status);
         });
     }
-    // As with any deletion here, a file still there is what counts as a failure.
-    if (result.error == FileOpError::Changed && FileFunctions::FileExists(path))
-        progress.addError(ActionError::changedSinceSearch(path));
-    else if (FileFunctions::FileExists(path))
-        progress.addError(ActionError::unableToDelete(path));
+    MarkedRowRun::reportIfStillThere(result, path, ActionError::unableToDelete(path), progress);
 }

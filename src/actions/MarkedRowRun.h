@@ -1,0 +1,32 @@
+// What the delete, move and copy runs share: the walk over the marked rows and the last look.
+#pragma once
+
+#include "actions/ActionError.h"
+#include "actions/RemovalGuard.h"
+
+#include <QString>
+
+#include <functional>
+
+class ActionProgress;
+class ErrorReporter;
+class ResultModel;
+struct FileOpResult;
+
+namespace MarkedRowRun
+{
+/// Calls `act` for each marked row, first to last, each call one step under `label` so that a
+/// failure offers Retry/Abort; yields before every row, stops at a cancel and advances the
+/// progress value after each row done. False when the user chose Abort.
+bool forEach(const ResultModel &model, ActionProgress &progress, ErrorReporter &reporter, const QString &label,
+             const std::function<void(int row)> &act);
+
+/// Whether the checked file may be deleted or moved; if not, its error row (when it is still
+/// there) is added.
+bool mayRemove(const RemovalGuard::Check &check, const QString &path, ActionProgress &progress);
+
+/// After a deletion or a move success is the file having gone: one still at `path` is listed,
+/// as changed when the platform's last look found another file there, else as `failure`.
+void reportIfStillThere(const FileOpResult &result, const QString &path, const ActionError &failure,
+                        ActionProgress &progress);
+} // namespace MarkedRowRun
