@@ -24,12 +24,6 @@ bool exists(const QString &path)
     return statFile(path).exists;
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 // Two groups of duplicates: x.txt in a/ (marked) and b/, y.txt in a/ (marked) and c/.
 struct TwoGroups
 {
@@ -64,9 +58,9 @@ TEST(DeleteMarkedRows, MarkedFilesGoToTheTrashAndTheirEmptyFolderGoes)
 
     ASSERT_TRUE(DeleteMarkedRows(t.model, guard, prompter, reporter).run(trashOptions(t.tree), progress));
     EXPECT_TRUE(progress.errors.empty());
-    EXPECT_EQ(contents(t.path("Trash/files/x.txt")), "xx");
-    EXPECT_EQ(contents(t.path("Trash/files/y.txt")), "yyy");
-    EXPECT_TRUE(contents(t.path("Trash/info/x.txt.trashinfo"))
+    EXPECT_EQ(TempTree::contents(t.path("Trash/files/x.txt")), "xx");
+    EXPECT_EQ(TempTree::contents(t.path("Trash/files/y.txt")), "yyy");
+    EXPECT_TRUE(TempTree::contents(t.path("Trash/info/x.txt.trashinfo"))
                     .contains(QByteArray("Path=" + QFile::encodeName(t.path("a/x.txt")))));
     EXPECT_FALSE(QDir(t.path("a")).exists());
     EXPECT_TRUE(exists(t.path("b/x.txt")) && exists(t.path("c/y.txt")));
@@ -108,8 +102,8 @@ TEST(DeleteMarkedRows, FailuresAndRefusalsAreListedAndTheFilesStay)
     ASSERT_TRUE(DeleteMarkedRows(t.model, guard, prompter, reporter).run(options, progress));
     EXPECT_EQ(progress.errors, (std::vector<ActionError>{ActionError::unableToDelete(t.path("a/x.txt")),
                                                          ActionError::changedSinceSearch(t.path("a/y.txt"))}));
-    EXPECT_EQ(contents(t.path("a/x.txt")), "xx");
-    EXPECT_EQ(contents(t.path("a/y.txt")), "YYY");
+    EXPECT_EQ(TempTree::contents(t.path("a/x.txt")), "xx");
+    EXPECT_EQ(TempTree::contents(t.path("a/y.txt")), "YYY");
 }
 
 TEST(DeleteMarkedRows, TheLastCopyOfAGroupIsKept)
@@ -229,8 +223,8 @@ TEST(CopyMoveMarkedRows, ClashesKeepBothFiles)
     RecordingProgress copying;
     ASSERT_TRUE(CopyMarkedRows(t.model, reporter).run([&] { return dest; }, copying));
     EXPECT_TRUE(copying.errors.empty());
-    EXPECT_EQ(contents(t.path("dest/x (2).txt")), "xx");
-    EXPECT_EQ(contents(t.path("dest/x.txt")), "already there");
+    EXPECT_EQ(TempTree::contents(t.path("dest/x (2).txt")), "xx");
+    EXPECT_EQ(TempTree::contents(t.path("dest/x.txt")), "already there");
     EXPECT_TRUE(exists(t.path("a/x.txt")));
     EXPECT_EQ(copying.values, (std::vector<int>{1, 2}));
     EXPECT_TRUE(copying.statuses.empty());
@@ -239,8 +233,8 @@ TEST(CopyMoveMarkedRows, ClashesKeepBothFiles)
     RecordingProgress moving;
     ASSERT_TRUE(MoveMarkedRows(t.model, guard, reporter).run([&] { return dest; }, true, moving));
     EXPECT_TRUE(moving.errors.empty());
-    EXPECT_EQ(contents(t.path("dest/x (3).txt")), "xx");
-    EXPECT_EQ(contents(t.path("dest/y (2).txt")), "yyy");
+    EXPECT_EQ(TempTree::contents(t.path("dest/x (3).txt")), "xx");
+    EXPECT_EQ(TempTree::contents(t.path("dest/y (2).txt")), "yyy");
     EXPECT_FALSE(QDir(t.path("a")).exists());
     EXPECT_EQ(moving.statuses.back(), QStringLiteral("Completed"));
 }
@@ -291,6 +285,6 @@ TEST(CopyMoveMarkedRows, MoveRefusesAFileChangedSinceTheSearch)
     RecordingProgress progress;
     ASSERT_TRUE(MoveMarkedRows(t.model, guard, reporter).run([&] { return t.path("dest"); }, true, progress));
     EXPECT_EQ(progress.errors, (std::vector<ActionError>{ActionError::changedSinceSearch(t.path("a/x.txt"))}));
-    EXPECT_EQ(contents(t.path("a/x.txt")), "grown since");
+    EXPECT_EQ(TempTree::contents(t.path("a/x.txt")), "grown since");
     EXPECT_TRUE(exists(t.path("dest/y.txt")));
 }

@@ -8,27 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace
 {
-// Read under the file's exact bytes, as Corvina names it.
-QByteArray contents(const QString &path)
-{
-    FILE *f = std::fopen(NativePath::encode(path).constData(), "rb");
-    if (!f)
-        return "<missing>";
-    QByteArray data;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
-        data.append(buffer, static_cast<qsizetype>(n));
-    std::fclose(f);
-    return data;
-}
-
 bool exists(const QString &path)
 {
     return statFile(path).exists;
@@ -79,10 +63,10 @@ TEST(FileTransfer, CopyKeepsEveryExistingFile)
     const FileOpResult r = FileTransfer::copyNoClobber(source, tree.folder(QStringLiteral("b")));
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_EQ(r.target, tree.path(QStringLiteral("b/x (3).txt")));
-    EXPECT_EQ(contents(r.target), "new");
-    EXPECT_EQ(contents(tree.path(QStringLiteral("b/x.txt"))), "old");
-    EXPECT_EQ(contents(tree.path(QStringLiteral("b/x (2).txt"))), "older");
-    EXPECT_EQ(contents(source), "new");
+    EXPECT_EQ(TempTree::contents(r.target), "new");
+    EXPECT_EQ(TempTree::contents(tree.path(QStringLiteral("b/x.txt"))), "old");
+    EXPECT_EQ(TempTree::contents(tree.path(QStringLiteral("b/x (2).txt"))), "older");
+    EXPECT_EQ(TempTree::contents(source), "new");
     EXPECT_EQ(statFile(r.target).mtimeNs, statFile(source).mtimeNs);
 }
 
@@ -96,8 +80,8 @@ TEST(FileTransfer, MoveKeepsBothFilesOnAClash)
     const FileOpResult r = FileTransfer::moveNoClobber(source, tree.folder(QStringLiteral("b")), &before);
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_EQ(r.target, tree.path(QStringLiteral("b/x (2).txt")));
-    EXPECT_EQ(contents(r.target), "moved");
-    EXPECT_EQ(contents(tree.path(QStringLiteral("b/x.txt"))), "stays");
+    EXPECT_EQ(TempTree::contents(r.target), "moved");
+    EXPECT_EQ(TempTree::contents(tree.path(QStringLiteral("b/x.txt"))), "stays");
     EXPECT_FALSE(exists(source));
 }
 
@@ -107,7 +91,7 @@ TEST(FileTransfer, MoveCreatesAMissingDestination)
     const QString source = tree.file(QStringLiteral("a/x.txt"), "data");
     const FileOpResult r = FileTransfer::moveNoClobber(source, tree.path(QStringLiteral("new/deeper")));
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
-    EXPECT_EQ(contents(tree.path(QStringLiteral("new/deeper/x.txt"))), "data");
+    EXPECT_EQ(TempTree::contents(tree.path(QStringLiteral("new/deeper/x.txt"))), "data");
 }
 
 TEST(FileTransfer, MoveRefusalsLeaveTheFileInPlace)
@@ -127,7 +111,7 @@ TEST(FileTransfer, MoveRefusalsLeaveTheFileInPlace)
     EXPECT_EQ(gone.error, FileOpError::System);
     EXPECT_EQ(gone.errorNumber, ENOENT);
 
-    EXPECT_EQ(contents(source), "changed!");
+    EXPECT_EQ(TempTree::contents(source), "changed!");
     EXPECT_FALSE(exists(tree.path(QStringLiteral("b/x.txt"))));
 }
 
@@ -144,16 +128,16 @@ TEST(FileTransfer, MoveAcrossFileSystemsCopiesVerifiesThenRemoves)
         for (int i = 0; i < 3000; ++i)
             f.write(QByteArray(1000, static_cast<char>('a' + i % 26)));
     }
-    const QByteArray data = contents(source);
+    const QByteArray data = TempTree::contents(source);
     tree.file(QStringLiteral("dest/big.bin"), "already here");
     const FileStatus before = statFile(source);
 
     const FileOpResult r = FileTransfer::moveNoClobber(source, tree.folder(QStringLiteral("dest")), &before);
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_EQ(r.target, tree.path(QStringLiteral("dest/big (2).bin")));
-    EXPECT_EQ(contents(r.target), data);
+    EXPECT_EQ(TempTree::contents(r.target), data);
     EXPECT_EQ(statFile(r.target).mtimeNs, before.mtimeNs);
-    EXPECT_EQ(contents(tree.path(QStringLiteral("dest/big.bin"))), "already here");
+    EXPECT_EQ(TempTree::contents(tree.path(QStringLiteral("dest/big.bin"))), "already here");
     EXPECT_FALSE(exists(source));
 }
 
@@ -186,12 +170,12 @@ TEST(FileTransfer, RenameNeverReplacesAFile)
     const FileOpResult taken = FileTransfer::renameNoReplace(a, b);
     EXPECT_EQ(taken.error, FileOpError::System);
     EXPECT_EQ(taken.errorNumber, EEXIST);
-    EXPECT_EQ(contents(a), "a");
-    EXPECT_EQ(contents(b), "b");
+    EXPECT_EQ(TempTree::contents(a), "a");
+    EXPECT_EQ(TempTree::contents(b), "b");
 
     const QString upper = tree.path(QStringLiteral("A.txt"));
     ASSERT_TRUE(FileTransfer::renameNoReplace(a, upper).ok());
-    EXPECT_EQ(contents(upper), "a");
+    EXPECT_EQ(TempTree::contents(upper), "a");
     EXPECT_FALSE(exists(a));
 }
 

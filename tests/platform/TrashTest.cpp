@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include <cstdlib>
 
 #include <sys/stat.h>
@@ -20,20 +18,6 @@
 
 namespace
 {
-// Read under the file's exact bytes, as Corvina names it.
-QByteArray contents(const QString &path)
-{
-    FILE *f = std::fopen(NativePath::encode(path).constData(), "rb");
-    if (!f)
-        return "<missing>";
-    QByteArray data;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
-        data.append(buffer, static_cast<qsizetype>(n));
-    std::fclose(f);
-    return data;
-}
-
 // The .trashinfo of a file in a trash's files/ folder.
 QString infoOf(const QString &trashed)
 {
@@ -44,7 +28,7 @@ QString infoOf(const QString &trashed)
 
 void expectInfo(const QString &trashed, const QByteArray &escapedPath)
 {
-    const QByteArray info = contents(infoOf(trashed));
+    const QByteArray info = TempTree::contents(infoOf(trashed));
     const QRegularExpression shape(
         QStringLiteral("^\\[Trash Info\\]\nPath=([^\n]*)\nDeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\n$"));
     const auto m = shape.match(QString::fromLatin1(info));
@@ -73,7 +57,7 @@ TEST(Trash, FileGoesToTheHomeTrashWithItsInfo)
     const FileOpResult r = Trash::moveToTrash(path, nullptr, trash);
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_EQ(r.target, trash + QStringLiteral("/files/beach day.jpg"));
-    EXPECT_EQ(contents(r.target), "sand");
+    EXPECT_EQ(TempTree::contents(r.target), "sand");
     EXPECT_FALSE(statFile(path).exists);
     expectInfo(r.target, NativePath::encode(path).toPercentEncoding("/"));
 }
@@ -111,8 +95,8 @@ TEST(Trash, NamesAlreadyInTheTrashAreKept)
     EXPECT_EQ(r1.target, trash + QStringLiteral("/files/x.txt"));
     EXPECT_EQ(r2.target, trash + QStringLiteral("/files/x (2).txt"));
     EXPECT_EQ(r3.target, trash + QStringLiteral("/files/x (4).txt"));
-    EXPECT_EQ(contents(r3.target), "third");
-    EXPECT_EQ(contents(trash + QStringLiteral("/files/x (3).txt")), "left without info");
+    EXPECT_EQ(TempTree::contents(r3.target), "third");
+    EXPECT_EQ(TempTree::contents(trash + QStringLiteral("/files/x (3).txt")), "left without info");
     EXPECT_FALSE(QFile::exists(trash + QStringLiteral("/info/x (3).txt.trashinfo")));
     expectInfo(r2.target, NativePath::encode(second).toPercentEncoding("/"));
 }
@@ -138,7 +122,7 @@ TEST(Trash, FileStaysWhenTheTrashCannotBeMade)
 
     const FileOpResult r = Trash::moveToTrash(path, nullptr, blocker + QStringLiteral("/Trash"));
     EXPECT_FALSE(r.ok());
-    EXPECT_EQ(contents(path), "keep");
+    EXPECT_EQ(TempTree::contents(path), "keep");
 }
 
 TEST(Trash, ChangedFileIsNotTrashed)
@@ -180,7 +164,7 @@ TEST(Trash, FileOnAnotherFileSystemUsesThatFileSystemsTrash)
     const FileOpResult r = Trash::moveToTrash(path, nullptr, tree.path(QStringLiteral("T")));
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_TRUE(r.target.startsWith(QStringLiteral("/dev/shm/.Trash"))) << r.target.toStdString();
-    EXPECT_EQ(contents(r.target), "note");
+    EXPECT_EQ(TempTree::contents(r.target), "note");
     // Inside a file system's own trash the path is relative to its top folder.
     expectInfo(r.target, other.path().mid(9).toUtf8().toPercentEncoding("/") + "/note.txt");
 

@@ -1,10 +1,14 @@
 #include "TempTree.h"
 
+#include "platform/NativePath.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -83,4 +87,18 @@ void TempTree::fifo(const QString &rel)
 {
     QDir().mkpath(QFileInfo(path(rel)).absolutePath());
     EXPECT_EQ(0, mkfifo(QFile::encodeName(path(rel)).constData(), 0600));
+}
+
+QByteArray TempTree::contents(const QString &path)
+{
+    // Opened by its bytes: QFile cannot name a file whose name is not valid UTF-8.
+    FILE *f = std::fopen(NativePath::encode(path).constData(), "rb");
+    if (!f)
+        return "<missing>";
+    QByteArray data;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
+        data.append(buffer, static_cast<qsizetype>(n));
+    std::fclose(f);
+    return data;
 }

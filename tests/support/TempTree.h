@@ -31,6 +31,9 @@ public:
     void symlink(const QString &target, const QString &rel);
     void fifo(const QString &rel);
 
+    /// A file's bytes, read under its exact name; "<missing>" when it cannot be read.
+    static QByteArray contents(const QString &path);
+
 private:
     QTemporaryDir m_dir;
 };
