@@ -141,15 +141,7 @@ void ListZeroSizeFiles(ScanContext &ctx, ResultModel &model, const std::function
             continue;
         row.size = 0;
         row.version = QStringLiteral("N/A");
-        const QString date = hive.at(i, 3).toString();
-        const auto stamp = TextFormat::packedStamp(date);
-        row.stamp = stamp.value_or(0);
-        if (!stamp || TextFormat::dateTextFromStamp(*stamp) != date)
-        {
-            auto texts = std::make_shared<ResultRowTexts>();
-            texts->modified = date;
-            row.texts = std::move(texts);
-        }
+        row.setModified(hive.at(i, 3).toString());
         rows.push_back(std::move(row));
     }
     if (model.isEmpty())

@@ -28,15 +28,7 @@ ResultRow rowFromEntry(CHive &hive, qint32 i, qint32 group)
     row.size = static_cast<qint64>(std::fabs(VbNumeric::Val(hive.at(i, 0).toString())));
     row.group = group;
     row.sortGroup = group;
-    const QString date = hive.at(i, 5).toString();
-    const auto stamp = TextFormat::packedStamp(date);
-    row.stamp = stamp.value_or(0);
-    if (!stamp || TextFormat::dateTextFromStamp(*stamp) != date)
-    {
-        auto texts = std::make_shared<ResultRowTexts>();
-        texts->modified = date;
-        row.texts = std::move(texts);
-    }
+    row.setModified(hive.at(i, 5).toString());
     return row;
 }
 

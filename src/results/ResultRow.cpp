@@ -46,6 +46,17 @@ QString ResultRow::column(int c) const
     }
 }
 
+void ResultRow::setModified(const QString &text)
+{
+    const std::optional<qint64> packed = TextFormat::packedStamp(text);
+    stamp = packed.value_or(0);
+    if (packed && TextFormat::dateTextFromStamp(*packed) == text)
+        return;
+    auto kept = texts ? std::make_shared<ResultRowTexts>(*texts) : std::make_shared<ResultRowTexts>();
+    kept->modified = text;
+    texts = std::move(kept);
+}
+
 ResultRow ResultRow::fromColumns(const QString &name, const QString &size, const QString &modified,
                                  const QString &version, qint32 group, const QString &path, const QString &sortSize,
                                  const QString &sortDate, const QString &sortGrpno)

@@ -50,6 +50,9 @@ struct ResultRow
     /// The text of column c (0..9) as the list shows it and files store it.
     QString column(int c) const;
     QString fullPath() const { return path + name; }
+    /// Sets the date from its "Last Modified." text, keeping the text itself when the date would
+    /// not write it back the same.
+    void setModified(const QString &text);
 
     /// A row from the ten column texts (the session reader's way in); numbers that do not
     /// reproduce their text keep the text.
