@@ -58,6 +58,10 @@ void CenterForm(QWidget *form)
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
+    // A window that was never shown nor resized still has Qt's first guess (640 x 480): take the
+    // size that show() will give it.
+    if (!form->isVisible() && !form->testAttribute(Qt::WA_Resized))
+        form->adjustSize();
     const QSize size = form->frameGeometry().size();
     form->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }

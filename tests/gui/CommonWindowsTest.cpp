@@ -1,13 +1,16 @@
-#include "app/BugFrm.h"
 #include "actions/CommonDlg.h"
+#include "app/BugFrm.h"
 #include "app/FuzzyFrm.h"
 #include "search/frmTooManyFiles.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +37,18 @@ TEST(CommonDlg, FiltersAndDefaultSuffix)
               QStringLiteral("Pictures (*.jpg *.png);;All (*.*)"));
     EXPECT_EQ(CommonDlg::defaultSuffix(QStringLiteral("Corvina(*.cvf)|*.cvf")), QStringLiteral("cvf"));
     EXPECT_EQ(CommonDlg::defaultSuffix(QStringLiteral("All|*.*")), QString());
+}
+
+TEST(CommonDlg, CenterFormCentresAWindowNotShownYetBySizeItWillShowWith)
+{
+    QDialog dialog;
+    auto *content = new QLabel(QStringLiteral("Corvina"), &dialog);
+    content->setFixedSize(200, 100);
+    (new QVBoxLayout(&dialog))->addWidget(content);
+    CommonDlg::CenterForm(&dialog);
+    dialog.show();
+    const QPoint offset = dialog.frameGeometry().center() - dialog.screen()->availableGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << ", " << offset.y();
 }
 
 TEST(frmTooManyFiles, OkProceedsCancelStops)
