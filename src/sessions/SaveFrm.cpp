@@ -104,6 +104,10 @@ SaveFrm::SaveFrm(SessionCommands &commands, Prompter &prompter, QWidget *parent)
 void SaveFrm::showEvent(QShowEvent *event)
 {
     Form_Activate();
+    // Only one role's frame shows: take its size, about the centre the caller placed it on.
+    const QPoint centre = geometry().center();
+    adjustSize();
+    move(centre - rect().center());
     QDialog::showEvent(event);
 }
 

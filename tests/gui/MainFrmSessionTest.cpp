@@ -78,6 +78,7 @@ TEST_F(MainFrmSessionTest, SaveAndLoadASessionThroughTheSessionDialog)
     prompter.expectSaveFile(QStringLiteral("Saving Location"), path);
     ModalAnswer::when<SaveFrm>([](SaveFrm *dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save Dialog"));
+        EXPECT_EQ(dialog->height(), dialog->sizeHint().height()) << "no room is kept for the hidden open frame";
         named<QToolButton>(dialog, "cmdAdd")->click();
         named<QPushButton>(dialog, "Command1")->click();
     });
@@ -93,6 +94,7 @@ TEST_F(MainFrmSessionTest, SaveAndLoadASessionThroughTheSessionDialog)
     prompter.expectOpenFile(QStringLiteral("Open Location"), path);
     ModalAnswer::when<SaveFrm>([](SaveFrm *dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Open Dialog"));
+        EXPECT_EQ(dialog->height(), dialog->sizeHint().height()) << "no room is kept for the hidden save frame";
         EXPECT_FALSE(named<QCheckBox>(dialog, "chkClose")->isEnabled());
         named<QToolButton>(dialog, "cmdAdd")->click();
         named<QPushButton>(dialog, "Command1")->click();
