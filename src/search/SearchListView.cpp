@@ -8,6 +8,8 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace
 {
 QIcon excludedIcon(const QIcon &folder, int size)
@@ -61,6 +63,8 @@ SearchListView::SearchListView(QWidget *parent) : QTableView(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setShowGrid(false);
     setWordWrap(false);
+    // A long path keeps its last folders in sight, which tell the locations apart.
+    setTextElideMode(Qt::ElideMiddle);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -73,8 +77,9 @@ void SearchListView::setLocationModel(SearchLocationModel *model)
     setModel(model);
     const int em = fontMetrics().horizontalAdvance(u'M');
     const int widths[] = {16 * em, 6 * em, 12 * em, 5 * em};
+    // Never narrower than the header's own text ("Sub Folders" is wider than its "Yes").
     for (int c = 0; c < 4; ++c)
-        horizontalHeader()->resizeSection(c, widths[c]);
+        horizontalHeader()->resizeSection(c, std::max(widths[c], horizontalHeader()->sectionSizeHint(c)));
 }
 
 int SearchListView::selectedRow() const
