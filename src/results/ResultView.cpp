@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 void ResultDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
@@ -62,8 +64,9 @@ void ResultView::setResultModel(ResultModel *model)
     QHeaderView *columns = horizontalHeader();
     const int em = fontMetrics().horizontalAdvance(u'M');
     const int widths[ResultRow::ColumnCount] = {18 * em, 8 * em, 13 * em, 8 * em, 5 * em, 28 * em, 0, 0, 0, 5 * em};
+    // Wide enough for the header's text beside its sort mark ("Size(Bytes)" is wider than its numbers).
     for (int c = 0; c < ResultRow::ColumnCount; ++c)
-        columns->resizeSection(c, widths[c]);
+        columns->resizeSection(c, widths[c] ? std::max(widths[c], columns->sectionSizeHint(c)) : 0);
     for (int c : {ResultRow::ColSortSize, ResultRow::ColSortDate, ResultRow::ColSortGrpno})
         columns->setSectionHidden(c, true);
     columns->moveSection(columns->visualIndex(ResultRow::ColExt), 1);
