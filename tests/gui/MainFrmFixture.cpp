@@ -38,8 +38,8 @@ void MainFrmTest::freshSettings(bool showTips)
 
 MainFrm &MainFrmTest::open(const QString &commandLine)
 {
-    window =
-        std::make_unique<MainFrm>(MainFrmServices{prompter, errors, settings(), [this] { ++sounds; }}, commandLine);
+    window = std::make_unique<MainFrm>(MainFrmServices{prompter, *errorReporter, settings(), [this] { ++sounds; }},
+                                       commandLine);
     window->show();
     // The first activation runs from the event loop.
     QCoreApplication::processEvents();

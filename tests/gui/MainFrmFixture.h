@@ -45,6 +45,8 @@ protected:
 
     ScriptedPrompter prompter;
     ScriptedErrorReporter errors;
+    /// Where the window reports unexpected failures: the scripted reporter unless a test says.
+    ErrorReporter *errorReporter = &errors;
     int sounds = 0;
     std::unique_ptr<MainFrm> window;
 };

@@ -1,8 +1,11 @@
 // Scanning from the main window: locations picked as a person picks them, the result rows, the
-// status texts, the too-many-files question, cancelling, and a session named on the command line.
+// status texts, the too-many-files question, cancelling, the error report's Abort, and a session
+// named on the command line.
 #include "MainFrmFixture.h"
 #include "ModalAnswer.h"
 #include "support/TempTree.h"
+
+#include "app/BugFrm.h"
 
 #include "platform/AppFolders.h"
 #include "results/ResultModel.h"
@@ -12,6 +15,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -56,6 +60,7 @@ protected:
     }
 
     TempTree tree;
+    QtErrorReporter bugReports; // the program's report window, for the test that answers it
 };
 } // namespace
 
@@ -119,23 +124,59 @@ TEST_F(MainFrmScanTest, TooManyFilesAsksAndCancelKeepsTheCounts)
     EXPECT_EQ(window->results().size(), 4);
 }
 
-TEST_F(MainFrmScanTest, EscDuringAScanAsksAndYesStopsIt)
+TEST_F(MainFrmScanTest, EveryCancelCommandAsksAndOnlyYesStopsTheScan)
 {
-    // Enough files that the scan yields to the event loop, where Esc is waiting.
+    // Enough files that the scan yields to the event loop, where the cancel command is waiting.
     for (int d = 0; d < 40; ++d)
         for (int f = 0; f < 50; ++f)
             tree.fileOfSize(QStringLiteral("d%1/f%2.bin").arg(d).arg(f), 1100 + f, 'x');
     open();
     window->locations().add({tree.root(), QStringLiteral("Yes"), QStringLiteral("All files(*.*)"), QStringLiteral("1"),
                              QString(), SearchLocation::IncludedIcon});
-    prompter.expectMessage(QStringLiteral("Cancel Search"), QStringLiteral("Are you sure to cancel searching?"),
-                           PromptAnswer::Yes);
-    QTimer::singleShot(0, window.get(), [this] { QTest::keyClick(window.get(), Qt::Key_Escape); });
+    const struct
+    {
+        const char *command;
+        std::function<void()> cancel;
+        PromptAnswer answer;
+        const char *status;
+    } cases[] = {
+        {"Esc", [this] { QTest::keyClick(window.get(), Qt::Key_Escape); }, PromptAnswer::Yes, "Search Terminated."},
+        {"toolbar Cancel", [this] { action("Button2")->trigger(); }, PromptAnswer::No, "Search Completed."},
+        {"menu Cancel", [this] { action("MCancel")->trigger(); }, PromptAnswer::Yes, "Search Terminated."},
+    };
+    for (const auto &c : cases)
+    {
+        prompter.expectMessage(QStringLiteral("Cancel Search"), QStringLiteral("Are you sure to cancel searching?"),
+                               c.answer);
+        QTimer::singleShot(0, window.get(), c.cancel);
+        action("MScan")->trigger();
+        EXPECT_TRUE(prompter.allUsed()) << c.command;
+        EXPECT_EQ(panelText(1), QString::fromLatin1(c.status)) << c.command;
+        EXPECT_FALSE(window->busy()) << c.command;
+        EXPECT_EQ(prompter.asked().back().prompt.defaultAnswer, PromptAnswer::No) << c.command;
+    }
+}
+
+TEST_F(MainFrmScanTest, AbortInTheErrorReportEndsTheScanAndReturnsToIdle)
+{
+    makeDuplicates();
+    errorReporter = &bugReports;
+    open();
+    // A maximum size that is no number fails the walk of its location.
+    window->locations().add({tree.root(), QStringLiteral("Yes"), QStringLiteral("All files(*.*)"), QStringLiteral("1"),
+                             QStringLiteral("lots"), SearchLocation::IncludedIcon});
+    ModalAnswer::when<BugFrm>([](BugFrm *report) {
+        EXPECT_EQ(report->findChild<QLabel *>(QStringLiteral("lblValue2"))->text(), QStringLiteral("Scanning"));
+        report->findChild<QPushButton *>(QStringLiteral("cmdAbort"))->click();
+    });
     action("MScan")->trigger();
     EXPECT_EQ(panelText(1), QStringLiteral("Search Terminated."));
+    EXPECT_EQ(panelText(3), QStringLiteral("Files : 0"));
     EXPECT_FALSE(window->busy());
-    ASSERT_FALSE(prompter.asked().empty());
-    EXPECT_EQ(prompter.asked().front().prompt.defaultAnswer, PromptAnswer::No);
+    EXPECT_TRUE(action("MScan")->isEnabled());
+    EXPECT_FALSE(action("MCancel")->isEnabled());
+    EXPECT_TRUE(child<QToolButton>("cmdAdd")->isEnabled());
+    EXPECT_TRUE(window->results().isEmpty());
 }
 
 TEST_F(MainFrmScanTest, ASessionOnTheCommandLineLoadsAndScansAtOnce)
