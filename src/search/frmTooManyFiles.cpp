@@ -1,5 +1,6 @@
 #include "search/frmTooManyFiles.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -44,8 +45,12 @@ frmTooManyFiles::frmTooManyFiles(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblTitle);
     layout->addWidget(label1);
-    layout->addWidget(label4);
-    layout->addWidget(label2);
+    // "Recommendation:" stands in the room the blanks leave at the start of the text.
+    auto *recommendation = new QGridLayout;
+    recommendation->addWidget(label2, 0, 0);
+    recommendation->addWidget(label4, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    label4->raise();
+    layout->addLayout(recommendation);
     layout->addWidget(label3);
     layout->addLayout(buttons);
     setMinimumWidth(460);
