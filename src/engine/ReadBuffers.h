@@ -2,22 +2,16 @@
 // pair would cost page faults each time.
 #pragma once
 
-#include <QtGlobal>
+#include "platform/LargeBuffer.h"
 
+#include <algorithm>
 #include <array>
-#include <memory>
 
 namespace ReadBuffers
 {
-struct Buffer
+inline std::array<LargeBuffer, 4> &all()
 {
-    std::unique_ptr<char[]> data;
-    qint64 size = 0;
-};
-
-inline std::array<Buffer, 4> &all()
-{
-    thread_local std::array<Buffer, 4> buffers;
+    thread_local std::array<LargeBuffer, 4> buffers;
     return buffers;
 }
 
@@ -25,20 +19,16 @@ inline std::array<Buffer, 4> &all()
 /// until the next call for the same buffer.
 inline char *get(size_t which, qint64 size)
 {
-    Buffer &b = all()[which];
-    if (b.size < size)
-    {
-        // Not value-initialised: every byte is read into before it is compared.
-        b.data.reset(new char[static_cast<size_t>(size)]);
-        b.size = size;
-    }
-    return b.data.get();
+    LargeBuffer &b = all()[which];
+    if (b.size() < size)
+        b.reserve(std::max(size, 2 * b.size())); // a set read in growing blocks maps anew only a few times
+    return b.data();
 }
 
 /// Gives the calling thread's buffers back to the system (at the end of a search).
 inline void release()
 {
-    for (Buffer &b : all())
-        b = Buffer();
+    for (LargeBuffer &b : all())
+        b.release();
 }
 } // namespace ReadBuffers
