@@ -1,5 +1,6 @@
 #include "engine/ContentGroups.h"
 
+#include "engine/BlockHash.h"
 #include "engine/ReadBuffers.h"
 #include "engine/SearchEngine.h"
 #include "platform/FileFunctions.h"
@@ -8,7 +9,6 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
-#include <string_view>
 #include <unordered_map>
 
 namespace ContentGroups
@@ -31,11 +31,6 @@ constexpr qint64 FuzzyBlock = 1000;
 constexpr qint64 FuzzyDigestMemory = qint64{256} << 20;
 // Files handled between two questions to keepGoing in the per-file loops.
 constexpr qsizetype FilesPerCheck = 64;
-
-std::string_view view(const char *data, qint64 size)
-{
-    return {data, static_cast<size_t>(size)};
-}
 
 Groups inFirstMemberOrder(Groups groups)
 {
@@ -180,13 +175,12 @@ private:
         }
         else
         {
-            std::unordered_map<size_t, std::vector<size_t>> byHash; // hash -> indices into parts
-            std::hash<std::string_view> hasher;
+            std::unordered_map<quint64, std::vector<size_t>> byHash; // hash -> indices into parts
             for (qsizetype i : readable)
             {
                 const qsizetype m = members[static_cast<size_t>(i)];
-                auto &candidates =
-                    byHash[hasher(view(block(i, size), extent(m, size, offset))) ^ static_cast<size_t>(length(m))];
+                const quint64 hash = BlockHash::of(block(i, size), static_cast<size_t>(extent(m, size, offset)));
+                auto &candidates = byHash[hash ^ static_cast<quint64>(length(m))];
                 auto part = std::find_if(candidates.begin(), candidates.end(), [&](size_t c) {
                     return sameBlock(members, parts[c].front(), i, size, offset);
                 });
@@ -237,7 +231,7 @@ struct FuzzyFile
 {
     bool usable = false;
     qint64 length = 0;
-    std::vector<size_t> digests;
+    std::vector<quint64> digests;
 };
 
 FuzzyFile readFuzzy(const QString &path)
@@ -257,14 +251,13 @@ FuzzyFile readFuzzy(const QString &path)
     const qint64 whole = blocks * FuzzyBlock;
     char *buffer = ReadBuffers::get(3, std::min(Chunk, whole));
     out.digests.reserve(static_cast<size_t>(blocks));
-    std::hash<std::string_view> hasher;
     for (qint64 offset = 0; offset < whole; offset += Chunk)
     {
         const qint64 want = std::min(Chunk, whole - offset);
         if (f.readAt(buffer, want, offset) != want)
             return {};
         for (qint64 k = 0; k < want; k += FuzzyBlock)
-            out.digests.push_back(hasher(view(buffer + k, FuzzyBlock)));
+            out.digests.push_back(BlockHash::of(buffer + k, FuzzyBlock));
     }
     out.usable = true;
     return out;
@@ -346,7 +339,7 @@ std::optional<Groups> fuzzy(const std::vector<QString> &paths, const KeepGoing &
         if (!keepGoing())
             return std::nullopt;
         files.push_back(readFuzzy(path));
-        digestBytes += static_cast<qint64>(files.back().digests.size() * sizeof(size_t));
+        digestBytes += static_cast<qint64>(files.back().digests.size() * sizeof(quint64));
         if (digestBytes > FuzzyDigestMemory)
             return fuzzyPairwise(paths, keepGoing);
     }
