@@ -234,7 +234,8 @@ struct FuzzyFile
     std::vector<quint64> digests;
 };
 
-FuzzyFile readFuzzy(const QString &path)
+// Stopped when keepGoing answers false between two chunks of a large file.
+std::optional<FuzzyFile> readFuzzy(const QString &path, const KeepGoing &keepGoing)
 {
     FuzzyFile out;
     if (SearchEngine::isHiddenFile(path) || !FileFunctions::FileExists(path))
@@ -253,9 +254,11 @@ FuzzyFile readFuzzy(const QString &path)
     out.digests.reserve(static_cast<size_t>(blocks));
     for (qint64 offset = 0; offset < whole; offset += Chunk)
     {
+        if (offset > 0 && !keepGoing())
+            return std::nullopt;
         const qint64 want = std::min(Chunk, whole - offset);
         if (f.readAt(buffer, want, offset) != want)
-            return {};
+            return FuzzyFile();
         for (qint64 k = 0; k < want; k += FuzzyBlock)
             out.digests.push_back(BlockHash::of(buffer + k, FuzzyBlock));
     }
@@ -294,12 +297,7 @@ std::optional<Groups> fuzzyPairwise(const std::vector<QString> &paths, const Kee
 
 std::optional<Groups> exact(const std::vector<QString> &paths, const KeepGoing &keepGoing)
 {
-    if (paths.size() == 2)
-    {
-        if (SearchEngine::CompareFilesExact(paths[0], paths[1]) == 1)
-            return Groups{{0, 1}};
-        return Groups{};
-    }
+    // A pair too: its reading then stops between blocks when the search is stopped.
     return ExactSplitter(paths, keepGoing).run();
 }
 
@@ -312,7 +310,14 @@ std::optional<Groups> crc(const std::vector<QString> &paths, const KeepGoing &ke
     {
         if (m % FilesPerCheck == FilesPerCheck - 1 && !keepGoing())
             return std::nullopt;
-        const std::optional<quint32> sum = SearchEngine::fileCrc32(paths[m]);
+        bool stopped = false;
+        const KeepGoing watched = [&] {
+            stopped = !keepGoing();
+            return !stopped;
+        };
+        const std::optional<quint32> sum = SearchEngine::fileCrc32(paths[m], watched);
+        if (stopped)
+            return std::nullopt;
         if (!sum)
             continue;
         const auto [it, added] = groupOf.try_emplace(*sum, all.size());
@@ -338,7 +343,10 @@ std::optional<Groups> fuzzy(const std::vector<QString> &paths, const KeepGoing &
     {
         if (!keepGoing())
             return std::nullopt;
-        files.push_back(readFuzzy(path));
+        std::optional<FuzzyFile> file = readFuzzy(path, keepGoing);
+        if (!file)
+            return std::nullopt;
+        files.push_back(std::move(*file));
         digestBytes += static_cast<qint64>(files.back().digests.size() * sizeof(quint64));
         if (digestBytes > FuzzyDigestMemory)
             return fuzzyPairwise(paths, keepGoing);

@@ -14,7 +14,8 @@ namespace ContentGroups
 /// their first members; only groups of two or more.
 using Groups = std::vector<std::vector<qsizetype>>;
 
-/// Asked between steps; false stops the search, which then answers nothing.
+/// Asked between steps (and between large reads); false stops the search, which then answers
+/// nothing.
 using KeepGoing = std::function<bool()>;
 
 /// Files of the same current length and the same bytes. A file that cannot be opened or read

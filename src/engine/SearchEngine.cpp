@@ -235,7 +235,7 @@ bool CRC(const QString &FileName1, const QString &FileName2)
     return a && b && crcText(*a) == crcText(*b);
 }
 
-std::optional<quint32> fileCrc32(const QString &path)
+std::optional<quint32> fileCrc32(const QString &path, const std::function<bool()> &keepGoing)
 {
     ReadOnlyFile f;
     if (!f.open(path))
@@ -247,6 +247,8 @@ std::optional<quint32> fileCrc32(const QString &path)
     uLong crc = crc32(0L, Z_NULL, 0);
     for (qint64 offset = 0;;)
     {
+        if (offset > 0 && keepGoing && !keepGoing())
+            return std::nullopt;
         const qint64 n = f.readAt(buf, chunk, offset);
         if (n < 0)
             return std::nullopt;

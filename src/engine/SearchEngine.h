@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace SearchEngine
@@ -27,8 +28,9 @@ int CompareFilesFuzzy(const QString &path1, const QString &path2);
 /// True when both files can be read and their CRC-32 checksums are equal.
 bool CRC(const QString &FileName1, const QString &FileName2);
 
-/// The CRC-32 of a file's whole content; nothing when it cannot be read.
-std::optional<quint32> fileCrc32(const QString &path);
+/// The CRC-32 of a file's whole content; nothing when it cannot be read, or when keepGoing
+/// (asked between two large reads of a long file) answers false.
+std::optional<quint32> fileCrc32(const QString &path, const std::function<bool()> &keepGoing = {});
 
 /// A checksum as eight upper-case hexadecimal digits.
 QString crcText(quint32 crc);
