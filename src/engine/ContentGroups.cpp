@@ -15,9 +15,6 @@ namespace ContentGroups
 {
 namespace
 {
-// At most this many files of one set stay open between reads; a larger set opens each file
-// for its read and closes it again.
-constexpr qsizetype OpenFileLimit = 128;
 // Read buffers of one round share this much memory: a large set reads smaller blocks.
 constexpr qint64 RoundMemory = qint64{32} << 20;
 constexpr qint64 FirstBlock = qint64{64} << 10;
@@ -294,6 +291,20 @@ std::optional<Groups> fuzzyPairwise(const std::vector<QString> &paths, const Kee
     return groups;
 }
 } // namespace
+
+std::optional<Groups> find(Method method, const std::vector<QString> &paths, const KeepGoing &keepGoing)
+{
+    switch (method)
+    {
+    case Method::Fuzzy:
+        return fuzzy(paths, keepGoing);
+    case Method::Crc:
+        return crc(paths, keepGoing);
+    case Method::Exact:
+        break;
+    }
+    return exact(paths, keepGoing);
+}
 
 std::optional<Groups> exact(const std::vector<QString> &paths, const KeepGoing &keepGoing)
 {

@@ -18,6 +18,20 @@ using Groups = std::vector<std::vector<qsizetype>>;
 /// nothing.
 using KeepGoing = std::function<bool()>;
 
+/// How files are compared: Byte to Byte exact or fuzzy, or CRC32.
+enum class Method
+{
+    Exact,
+    Fuzzy,
+    Crc,
+};
+
+/// Most files one search holds open at once (a larger set opens each file for its read only).
+constexpr qsizetype OpenFileLimit = 128;
+
+/// The groups of `method`: one of the functions below. Safe to call from several threads at once.
+std::optional<Groups> find(Method method, const std::vector<QString> &paths, const KeepGoing &keepGoing);
+
 /// Files of the same current length and the same bytes. A file that cannot be opened or read
 /// matches nothing. Reads every set of still-equal files block by block in step and splits it
 /// where contents differ, with a bounded number of open files and bounded memory.

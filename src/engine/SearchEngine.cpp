@@ -2,6 +2,7 @@
 
 #include "core/TextFormat.h"
 #include "core/VbNumeric.h"
+#include "engine/CompareAhead.h"
 #include "engine/ContentGroups.h"
 #include "engine/ReadBuffers.h"
 #include "engine/VersionReader.h"
@@ -79,79 +80,29 @@ void dropRepeatedListings(ScanContext &ctx)
             ++i;
     }
 }
-} // namespace
 
-namespace SearchEngine
+ContentGroups::Method methodOf(const ScanOptions &options)
 {
-void FindSameSize(ScanContext &ctx)
-{
-    struct ReleaseBuffers
-    {
-        ~ReleaseBuffers() { ReadBuffers::release(); }
-    } releaseBuffers;
-    CHive &files = ctx.FileHive;
-    const qint32 t = files.Count();
-    qint32 p = 0;
-    qint32 i = 1;
-    for (;;)
-    {
-        if (!ctx.keepGoing())
-            return;
-        if (i >= files.Count())
-            return;
-        const bool ok = runStep(ctx.sink.errors(), FindSameLabel, [&] {
-            const QString k = files.at(i, 0).toString();
-            if (sameSizeKey(k, files.at(i + 1, 0).toString()))
-            {
-                emptyGroup(ctx.GroupHive);
-                for (;;)
-                {
-                    if (ctx.CancelSearch || !sameSizeKey(files.at(i, 0).toString(), k))
-                        break;
-                    ctx.GroupHive.Add(files.at(i, 0), files.at(i, 1), files.at(i, 2), files.at(i, 3), 1, 1);
-                    if (i == files.Count())
-                        break;
-                    ++i;
-                    ++p;
-                }
-                CompareGroup(ctx);
-            }
-            else
-            {
-                files.Remove(i);
-                ++p;
-            }
-            showProgress(ctx, p, t);
-        });
-        if (!ok)
-            return;
-    }
+    if (options.engine == ScanOptions::Crc32)
+        return ContentGroups::Method::Crc;
+    return options.fuzzy ? ContentGroups::Method::Fuzzy : ContentGroups::Method::Exact;
 }
 
-void CompareGroup(ScanContext &ctx)
+std::vector<QString> groupPaths(const CHive &group)
 {
-    if (!runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] { dropRepeatedListings(ctx); }))
-        return;
-    // The groups pairwise comparison gives (each file compared with every later one still in
-    // the group, matches taken out), found with each file read at most once.
+    std::vector<QString> paths;
+    paths.reserve(static_cast<size_t>(group.Count()));
+    for (qint32 p = 1; p <= group.Count(); ++p)
+        paths.push_back(fullPath(group, p));
+    return paths;
+}
+
+// Appends the groups (by index into GroupHive, from 0) to ResultHive: the groups that comparing
+// each file with every later one still in the group gives, matches taken out.
+void appendGroups(ScanContext &ctx, const ContentGroups::Groups &groups)
+{
     const CHive &g = ctx.GroupHive;
-    std::optional<ContentGroups::Groups> groups;
-    const bool found = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
-        std::vector<QString> paths;
-        paths.reserve(static_cast<size_t>(g.Count()));
-        for (qint32 p = 1; p <= g.Count(); ++p)
-            paths.push_back(fullPath(g, p));
-        const ContentGroups::KeepGoing keepGoing = [&ctx] { return ctx.keepGoing(); };
-        if (ctx.options.engine == ScanOptions::Crc32)
-            groups = ContentGroups::crc(paths, keepGoing);
-        else if (ctx.options.fuzzy)
-            groups = ContentGroups::fuzzy(paths, keepGoing);
-        else
-            groups = ContentGroups::exact(paths, keepGoing);
-    });
-    if (!found || !groups)
-        return;
-    for (const std::vector<qsizetype> &group : *groups)
+    for (const std::vector<qsizetype> &group : groups)
     {
         flipShade(ctx);
         // Positions in GroupHive count from 1; `next` survives a Retry so nothing is added twice.
@@ -170,6 +121,144 @@ void CompareGroup(ScanContext &ctx)
         if (!ok)
             return;
     }
+}
+
+// Compares the group in ctx.GroupHive (repeated listings already dropped) on this thread.
+void compareHere(ScanContext &ctx)
+{
+    std::optional<ContentGroups::Groups> groups;
+    const bool found = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
+        groups =
+            ContentGroups::find(methodOf(ctx.options), groupPaths(ctx.GroupHive), [&ctx] { return ctx.keepGoing(); });
+    });
+    if (found && groups)
+        appendGroups(ctx, *groups);
+}
+
+// CompareGroup for a group that the workers have been comparing ahead of the scan. A group the
+// workers did not answer (a retried step can form a group differently) is compared here.
+void compareQueuedGroup(ScanContext &ctx, CompareAhead &ahead)
+{
+    if (!runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] { dropRepeatedListings(ctx); }))
+        return;
+    CompareAhead::Answer answer;
+    const bool took = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
+        answer = ahead.take(groupPaths(ctx.GroupHive), [&ctx] { return ctx.keepGoing(); });
+    });
+    if (!took || answer.kind == CompareAhead::Answer::Stopped)
+        return;
+    if (answer.kind == CompareAhead::Answer::Found)
+        appendGroups(ctx, answer.groups);
+    else
+        compareHere(ctx);
+}
+
+// Finds the candidate groups of FileHive ahead of the scan (runs of equal size keys, repeated
+// listings dropped as CompareGroup drops them) and queues them for the workers. Positions are
+// those of FileHive as the scan changes it: the scan removes entries only at its own position.
+class Lookahead
+{
+public:
+    Lookahead(const CHive &files, CompareAhead &ahead) : m_files(files), m_ahead(ahead) {}
+
+    /// The scan removed the entry at position p.
+    void removed(qint32 p)
+    {
+        if (m_next > p)
+            --m_next;
+    }
+
+    /// Queues groups until enough work waits (and at least up to position `from`).
+    void fill(qint32 from)
+    {
+        while (m_next < m_files.Count() &&
+               (m_next <= from || (m_ahead.queuedGroups() < MaxQueuedGroups && m_ahead.queuedFiles() < MaxQueuedFiles)))
+        {
+            const QString k = m_files.at(m_next, 0).toString();
+            if (!sameSizeKey(k, m_files.at(m_next + 1, 0).toString()))
+            {
+                ++m_next;
+                continue;
+            }
+            std::vector<QString> paths;
+            for (; m_next <= m_files.Count() && sameSizeKey(m_files.at(m_next, 0).toString(), k); ++m_next)
+            {
+                QString path = fullPath(m_files, m_next);
+                if (paths.empty() || path != paths.back())
+                    paths.push_back(std::move(path));
+            }
+            m_ahead.submit(std::move(paths));
+        }
+    }
+
+private:
+    // Enough to keep the workers busy; little enough to hold only a little memory.
+    static constexpr qsizetype MaxQueuedGroups = 256;
+    static constexpr qsizetype MaxQueuedFiles = 8192;
+
+    const CHive &m_files;
+    CompareAhead &m_ahead;
+    qint32 m_next = 1; // the first position not looked at yet
+};
+} // namespace
+
+namespace SearchEngine
+{
+void FindSameSize(ScanContext &ctx)
+{
+    struct ReleaseBuffers
+    {
+        ~ReleaseBuffers() { ReadBuffers::release(); }
+    } releaseBuffers;
+    CHive &files = ctx.FileHive;
+    CompareAhead ahead(methodOf(ctx.options), CompareAhead::workerCount());
+    Lookahead lookahead(files, ahead);
+    const qint32 t = files.Count();
+    qint32 p = 0;
+    qint32 i = 1;
+    for (;;)
+    {
+        if (!ctx.keepGoing())
+            return;
+        if (i >= files.Count())
+            return;
+        const bool ok = runStep(ctx.sink.errors(), FindSameLabel, [&] {
+            const QString k = files.at(i, 0).toString();
+            if (sameSizeKey(k, files.at(i + 1, 0).toString()))
+            {
+                lookahead.fill(i);
+                emptyGroup(ctx.GroupHive);
+                for (;;)
+                {
+                    if (ctx.CancelSearch || !sameSizeKey(files.at(i, 0).toString(), k))
+                        break;
+                    ctx.GroupHive.Add(files.at(i, 0), files.at(i, 1), files.at(i, 2), files.at(i, 3), 1, 1);
+                    if (i == files.Count())
+                        break;
+                    ++i;
+                    ++p;
+                }
+                compareQueuedGroup(ctx, ahead);
+            }
+            else
+            {
+                files.Remove(i);
+                lookahead.removed(i);
+                ++p;
+            }
+            lookahead.fill(i);
+            showProgress(ctx, p, t);
+        });
+        if (!ok)
+            return;
+    }
+}
+
+void CompareGroup(ScanContext &ctx)
+{
+    if (!runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] { dropRepeatedListings(ctx); }))
+        return;
+    compareHere(ctx);
 }
 
 int CompareFilesExact(const QString &path1, const QString &path2)

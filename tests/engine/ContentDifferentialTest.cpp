@@ -4,6 +4,7 @@
 #include "ReferenceEngine.h"
 #include "ScanFixture.h"
 
+#include "engine/CompareAhead.h"
 #include "engine/SearchEngine.h"
 #include "support/TempTree.h"
 
@@ -11,6 +12,8 @@
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -182,7 +185,8 @@ void expectSameOutcome(RandomTree &tree, std::initializer_list<Method> methods)
         run.fastSink.watchOpenFiles = true;
         SearchEngine::FindSameSize(*run.fast);
         // A set of many files is read with each file opened for its read only.
-        EXPECT_LE(run.fastSink.mostOpenFiles, openBefore + 128) << m.name;
+        EXPECT_LE(run.fastSink.mostOpenFiles, openBefore + CompareAhead::workerCount() * ContentGroups::OpenFileLimit)
+            << m.name;
         ReferenceEngine::FindSameSize(*run.reference);
         const ScanOutcome fast = outcomeOf(*run.fast);
         const ScanOutcome reference = outcomeOf(*run.reference);
@@ -222,4 +226,38 @@ TEST(ContentDifferential, LargeSetReadInSmallerBlocks)
     RandomTree tree(7);
     tree.addSizeClass(66000, 520, 3, true);
     expectSameOutcome(tree, {Methods[0], Methods[2]});
+}
+
+TEST(ContentDifferential, MoreGroupsThanTheWorkersHoldQueued)
+{
+    // 300 candidate groups (more than wait queued at a time) among single files that the scan
+    // removes while the groups after them wait in the queue.
+    RandomTree tree(11);
+    for (qint64 size = 1; size <= 450; ++size)
+        tree.addSizeClass(size, 1 + static_cast<int>(size % 3), 1 + static_cast<int>(size % 2));
+    expectSameOutcome(tree, {Methods[0]});
+}
+
+TEST(ContentDifferential, CancelKeepsALeadingPartOfTheGroups)
+{
+    RandomTree tree(5);
+    for (qint64 size = 1; size <= 120; ++size)
+        tree.addSizeClass(size * 37, 2 + static_cast<int>(size % 3), 1);
+    TestSink referenceSink;
+    ScanContext reference(referenceSink);
+    loadFileHive(reference, tree.paths());
+    ReferenceEngine::FindSameSize(reference);
+    const ScanOutcome all = outcomeOf(reference);
+    for (int cancelAt : {2, 30, 90})
+    {
+        TestSink sink;
+        sink.go = [&](int call) { return call < cancelAt; };
+        ScanContext fast(sink);
+        loadFileHive(fast, tree.paths());
+        SearchEngine::FindSameSize(fast);
+        EXPECT_TRUE(fast.CancelSearch) << cancelAt;
+        const ScanOutcome found = outcomeOf(fast);
+        ASSERT_LE(found.results.size(), all.results.size()) << cancelAt;
+        EXPECT_TRUE(std::equal(found.results.begin(), found.results.end(), all.results.begin())) << cancelAt;
+    }
 }

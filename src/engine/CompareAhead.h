@@ -1,0 +1,80 @@
+// Candidate groups compared ahead of the scan on worker threads, answered in the scan's order.
+#pragma once
+
+#include "engine/ContentGroups.h"
+
+#include <QString>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+/// The scan queues each candidate group as soon as it sees it coming and takes the answers back
+/// as it reaches the groups, so the result is exactly that of comparing the groups one after the
+/// other; meanwhile the workers read the files of the next groups. Workers only ever see the
+/// member paths of a queued group: never the scan's state, never its sink.
+class CompareAhead
+{
+public:
+    /// Starts `workers` threads (at least one).
+    CompareAhead(ContentGroups::Method method, int workers);
+    /// Stops the work still queued and waits for the workers.
+    ~CompareAhead();
+    CompareAhead(const CompareAhead &) = delete;
+    CompareAhead &operator=(const CompareAhead &) = delete;
+
+    /// One worker per processor, at most four.
+    static int workerCount();
+
+    /// Queues a candidate group, given as its members' full paths.
+    void submit(std::vector<QString> paths);
+    /// Groups and files queued and not yet taken.
+    qsizetype queuedGroups() const;
+    qsizetype queuedFiles() const;
+
+    struct Answer
+    {
+        enum Kind
+        {
+            Found,     // groups holds the answer
+            NotQueued, // no queued group has these members, or its worker failed: compare it here
+            Stopped,   // poll answered false: every worker has been told to stop
+        };
+        Kind kind = NotQueued;
+        ContentGroups::Groups groups;
+    };
+
+    /// The answer for the queued group with exactly these members (the first such); groups
+    /// queued before it are dropped unanswered. While waiting, asks poll() every few
+    /// milliseconds; when poll() throws, the group stays queued for the next call.
+    Answer take(const std::vector<QString> &paths, const std::function<bool()> &poll);
+
+private:
+    struct Job
+    {
+        std::vector<QString> paths;
+        ContentGroups::Groups groups;
+        bool done = false;
+        bool found = false;               // groups is the answer (else the worker failed)
+        std::atomic<bool> dropped{false}; // nobody will take the answer
+    };
+
+    void work();
+    void stop();
+    void drop(size_t count);
+
+    const ContentGroups::Method m_method;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_jobArrived;
+    std::condition_variable m_jobDone;
+    std::deque<std::shared_ptr<Job>> m_queue;     // every job not yet taken, oldest first
+    std::deque<std::shared_ptr<Job>> m_unstarted; // the jobs no worker has begun
+    qsizetype m_queuedFiles = 0;
+    std::atomic<bool> m_stop{false};
+    std::vector<std::thread> m_workers;
+};
