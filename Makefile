@@ -9,7 +9,7 @@ JOBS ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 
 PKGS_BUILD := g++ make cmake ninja-build pkg-config ccache qt6-base-dev libgtest-dev libgmock-dev \
-              zlib1g-dev libcanberra-dev fonts-dejavu-core
+              zlib1g-dev libxxhash-dev libcanberra-dev fonts-dejavu-core
 PKGS_BENCH := libbenchmark-dev python3
 PKGS_SHOTS := xvfb xauth
 
