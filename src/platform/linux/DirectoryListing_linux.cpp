@@ -39,6 +39,48 @@ void takeDetails(DirectoryListing::Entry &e, const struct stat &st)
     e.id = {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)};
     e.links = static_cast<quint64>(st.st_nlink);
 }
+
+// Adds the entry (unless it is "." or ".."), with the details of a wanted regular file.
+void addEntry(int fd, const struct dirent64 &d, const std::function<bool(QStringView)> &wantDetails,
+              std::vector<DirectoryListing::Entry> &entries)
+{
+    using DirectoryListing::Kind;
+    const char *raw = d.d_name;
+    if (raw[0] == '.' && (raw[1] == '\0' || (raw[1] == '.' && raw[2] == '\0')))
+        return;
+    DirectoryListing::Entry e;
+    e.name = nameText(raw, std::strlen(raw));
+    struct stat st;
+    bool statted = false;
+    switch (d.d_type)
+    {
+    case DT_DIR:
+        e.kind = Kind::Folder;
+        break;
+    case DT_REG:
+        e.kind = Kind::File;
+        break;
+    case DT_UNKNOWN:
+        // Some file systems do not say: ask, without following a link.
+        statted = ::fstatat(fd, raw, &st, AT_SYMLINK_NOFOLLOW) == 0;
+        if (statted)
+            e.kind = kindOf(st.st_mode);
+        break;
+    default:
+        break; // links, FIFOs, sockets, devices
+    }
+    if (e.kind == Kind::File && wantDetails(e.name))
+    {
+        // The entry may have changed since it was listed: only a regular file counts.
+        if (!statted)
+            statted = ::fstatat(fd, raw, &st, AT_SYMLINK_NOFOLLOW) == 0;
+        if (statted && S_ISREG(st.st_mode))
+            takeDetails(e, st);
+        else
+            e.kind = Kind::Other;
+    }
+    entries.push_back(std::move(e));
+}
 } // namespace
 
 namespace DirectoryListing
@@ -57,53 +99,24 @@ bool list(const QString &folder, bool noFollow, const std::function<bool(QString
         ::close(fd);
         return false;
     }
-    DIR *dir = ::fdopendir(fd);
-    if (!dir)
-    {
-        ::close(fd);
-        return false;
-    }
     if (folderId)
         *folderId = {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)};
 
-    while (const struct dirent *d = ::readdir(dir))
+    // The entries straight from the system: readdir would first ask twice whether fd is open.
+    alignas(struct dirent64) char buffer[32768];
+    for (;;)
     {
-        const char *raw = d->d_name;
-        if (raw[0] == '.' && (raw[1] == '\0' || (raw[1] == '.' && raw[2] == '\0')))
-            continue;
-        Entry e;
-        e.name = nameText(raw, std::strlen(raw));
-        bool statted = false;
-        switch (d->d_type)
+        const ssize_t got = ::getdents64(fd, buffer, sizeof buffer);
+        if (got <= 0)
+            break; // the end, or a folder that cannot be read on (as readdir ends)
+        for (ssize_t at = 0; at < got;)
         {
-        case DT_DIR:
-            e.kind = Kind::Folder;
-            break;
-        case DT_REG:
-            e.kind = Kind::File;
-            break;
-        case DT_UNKNOWN:
-            // Some file systems do not say: ask, without following a link.
-            statted = ::fstatat(fd, raw, &st, AT_SYMLINK_NOFOLLOW) == 0;
-            if (statted)
-                e.kind = kindOf(st.st_mode);
-            break;
-        default:
-            break; // links, FIFOs, sockets, devices
+            const auto *d = reinterpret_cast<const struct dirent64 *>(buffer + at);
+            at += d->d_reclen;
+            addEntry(fd, *d, wantDetails, entries);
         }
-        if (e.kind == Kind::File && wantDetails(e.name))
-        {
-            // The entry may have changed since it was listed: only a regular file counts.
-            if (!statted)
-                statted = ::fstatat(fd, raw, &st, AT_SYMLINK_NOFOLLOW) == 0;
-            if (statted && S_ISREG(st.st_mode))
-                takeDetails(e, st);
-            else
-                e.kind = Kind::Other;
-        }
-        entries.push_back(std::move(e));
     }
-    ::closedir(dir);
+    ::close(fd);
     return true;
 }
 } // namespace DirectoryListing
