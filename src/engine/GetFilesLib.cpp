@@ -6,7 +6,9 @@
 #include "platform/SystemFolders.h"
 #include "search/FileMasks.h"
 
+#include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace
 {
@@ -20,6 +22,16 @@ qint64 kilobytesToBytes(double kb)
     return static_cast<qint64>(whole) * 1024;
 }
 
+bool excludedBy(const QStringList &excluded, const QString &folder)
+{
+    for (const QString &e : excluded)
+    {
+        if (TextCompare::equalsNoCase(folder, e))
+            return true;
+    }
+    return false;
+}
+
 QString withTrailingSlash(QString folder)
 {
     while (folder.size() > 1 && folder.endsWith(u'/'))
@@ -30,7 +42,69 @@ QString withTrailingSlash(QString folder)
 }
 } // namespace
 
-GetFilesLib::GetFilesLib(ScanContext &ctx, FileList &fileList) : m_ctx(ctx), m_files(fileList) {}
+bool WalkRules::excludes(const QString &folder) const
+{
+    return excludedBy(excluded, folder);
+}
+
+bool WalkRules::testsEachEntry(const QString &folder) const
+{
+    return protect && SystemFolders::holdsProtected(folder);
+}
+
+bool WalkRules::wantsDetails(const QString &folder, bool testEach, QStringView name) const
+{
+    if (testEach && SystemFolders::isProtected(QString(folder + name)))
+        return false;
+    if (!includeHidden && name.startsWith(u'.'))
+        return false;
+    return anyName || FileMasks::MatchesMask(name, mask);
+}
+
+bool WalkRules::enters(const QString &folder, bool testEach, const DirectoryListing::Entry &e) const
+{
+    if (e.kind != DirectoryListing::Kind::Folder || !subFolders)
+        return false;
+    const bool hidden = e.name.startsWith(u'.') && !includeHidden;
+    const bool isProtected = testEach && SystemFolders::isProtected(QString(folder + e.name));
+    return !isProtected && !hidden;
+}
+
+std::vector<ListAhead::Folder> WalkRules::subFoldersToList(const std::shared_ptr<const WalkRules> &self,
+                                                           const QString &folder,
+                                                           const std::vector<DirectoryListing::Entry> &entries) const
+{
+    // What GenerateFolderList enters and then does not turn back from before listing.
+    std::vector<ListAhead::Folder> next;
+    const bool testEach = testsEachEntry(folder);
+    for (const DirectoryListing::Entry &e : entries)
+    {
+        if (!enters(folder, testEach, e))
+            continue;
+        QString sub = folder + e.name + u'/';
+        if (excludes(sub) || (protect && SystemFolders::isProtected(sub)))
+            continue;
+        ListAhead::WantDetails wanted = filter(self, sub);
+        next.push_back({std::move(sub), std::move(wanted)});
+    }
+    return next;
+}
+
+ListAhead::WantDetails WalkRules::filter(const std::shared_ptr<const WalkRules> &rules, const QString &folder)
+{
+    return [rules, folder, testEach = rules->testsEachEntry(folder)](QStringView name) {
+        return rules->wantsDetails(folder, testEach, name);
+    };
+}
+
+GetFilesLib::GetFilesLib(ScanContext &ctx, FileList &fileList, int listingWorkers)
+    : m_ctx(ctx), m_files(fileList), m_listingWorkers(listingWorkers)
+{}
+
+int GetFilesLib::defaultListingWorkers()
+{
+    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+}
 
 void GetFilesLib::setExcludeList(const QString &excludeList)
 {
@@ -41,12 +115,7 @@ void GetFilesLib::setExcludeList(const QString &excludeList)
 
 bool GetFilesLib::IsFolderExcluded(const QString &folder) const
 {
-    for (const QString &e : m_excluded)
-    {
-        if (TextCompare::equalsNoCase(folder, e))
-            return true;
-    }
-    return false;
+    return excludedBy(m_excluded, folder);
 }
 
 ScanTotals GetFilesLib::EnumerateLocation(QString &folder, const QString &subFolders, const QString &mask,
@@ -54,9 +123,14 @@ ScanTotals GetFilesLib::EnumerateLocation(QString &folder, const QString &subFol
 {
     if (!folder.endsWith(u'/'))
         folder += u'/';
-    m_subFolders = subFolders == u"Yes";
-    m_mask = mask;
-    m_anyName = mask.contains(u"*.*");
+    auto rules = std::make_shared<WalkRules>();
+    rules->subFolders = subFolders == u"Yes";
+    rules->includeHidden = m_ctx.options.includeHidden;
+    rules->protect = m_ctx.options.protect;
+    rules->anyName = mask.contains(u"*.*");
+    rules->mask = mask;
+    rules->excluded = m_excluded;
+    m_rules = rules;
 
     const auto minimum = VbNumeric::toNumber(minKb);
     m_min = minimum ? kilobytesToBytes(*minimum) : 0;
@@ -72,18 +146,27 @@ ScanTotals GetFilesLib::EnumerateLocation(QString &folder, const QString &subFol
     m_atRoot = true;
     m_openFolders.clear();
 
+    // Listing is mostly waiting on system calls: other cores list the next folders meanwhile.
+    std::optional<ListAhead> ahead;
+    if (m_listingWorkers > 0 && m_rules->subFolders)
+    {
+        ahead.emplace(
+            folder,
+            [rules = m_rules](const QString &f, const std::vector<DirectoryListing::Entry> &entries) {
+                return rules->subFoldersToList(rules, f, entries);
+            },
+            m_listingWorkers);
+    }
+    struct Unset
+    {
+        ListAhead *&listAhead;
+        ~Unset() { listAhead = nullptr; }
+    } unset{m_listAhead};
+    m_listAhead = ahead ? &*ahead : nullptr;
+
     ScanTotals totals;
     GenerateFolderList(folder, totals.FolderCount, totals.FileCount, totals.TotalSize);
     return totals;
-}
-
-bool GetFilesLib::nameAccepted(const QString &folder, bool testEach, QStringView name) const
-{
-    if (testEach && SystemFolders::isProtected(QString(folder + name)))
-        return false;
-    if (!m_ctx.options.includeHidden && name.startsWith(u'.'))
-        return false;
-    return m_anyName || FileMasks::MatchesMask(name, m_mask);
 }
 
 bool GetFilesLib::sizeAccepted(qint64 size) const
@@ -109,10 +192,9 @@ void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qin
 
     // Every entry of a protected folder is protected (only a location can start in one); in a
     // folder that holds a protected one, such as "/", each entry is tested; elsewhere none is.
-    const bool protect = m_ctx.options.protect;
-    if (protect && SystemFolders::isProtected(folder))
+    if (m_rules->protect && SystemFolders::isProtected(folder))
         return;
-    const bool testEach = protect && SystemFolders::holdsProtected(folder);
+    const bool testEach = m_rules->testsEachEntry(folder);
 
     const size_t depth = m_openFolders.size();
     if (m_listings.size() <= depth)
@@ -123,9 +205,11 @@ void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qin
     const bool noFollow = !m_atRoot;
     m_atRoot = false;
     const bool ran = runStep(m_ctx.sink.errors(), QStringLiteral("Generate Folder List"), [&] {
-        listed = DirectoryListing::list(
-            folder, noFollow, [&](QStringView name) { return nameAccepted(folder, testEach, name); }, entries,
-            &folderId);
+        const ListAhead::WantDetails wanted = WalkRules::filter(m_rules, folder);
+        if (m_listAhead)
+            listed = m_listAhead->list(folder, noFollow, wanted, entries, &folderId);
+        else
+            listed = DirectoryListing::list(folder, noFollow, wanted, entries, &folderId);
     });
     if (!ran || !listed)
         return;
@@ -153,9 +237,7 @@ void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qin
             break;
         if (e.kind == DirectoryListing::Kind::Folder)
         {
-            const bool hidden = e.name.startsWith(u'.') && !m_ctx.options.includeHidden;
-            const bool isProtected = testEach && SystemFolders::isProtected(QString(folder + e.name));
-            if (m_subFolders && !isProtected && !hidden)
+            if (m_rules->enters(folder, testEach, e))
             {
                 ++folders;
                 GenerateFolderList(folder + e.name + u'/', folders, files, total);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/FileRecord.h"
+#include "engine/ListAhead.h"
 #include "engine/ScanTypes.h"
 #include "platform/DirectoryListing.h"
 
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -19,6 +21,31 @@ struct ScanTotals
     qint64 TotalSize = 0;   // sum of the sizes of the accepted files
     qint32 FileCount = 0;   // accepted files
     qint32 FolderCount = 0; // sub-folders entered
+};
+
+/// Which folders the walk enters and which files it looks at, for one location. Holds copies
+/// only, so listings made on other threads give the same answers.
+struct WalkRules
+{
+    bool subFolders = false;
+    bool includeHidden = false;
+    bool protect = true;
+    bool anyName = true;
+    QString mask;
+    QStringList excluded; // each with exactly one trailing "/"
+
+    /// IsFolderExcluded.
+    bool excludes(const QString &folder) const;
+    /// True when folder holds a protected folder, so that each entry must be tested.
+    bool testsEachEntry(const QString &folder) const;
+    /// Whether a file of folder gets details (and can be recorded).
+    bool wantsDetails(const QString &folder, bool testEach, QStringView name) const;
+    /// Whether the walk goes into the entry, a sub-folder of folder.
+    bool enters(const QString &folder, bool testEach, const DirectoryListing::Entry &e) const;
+    /// The sub-folders of folder that the walk lists next, in its order.
+    std::vector<ListAhead::Folder> subFoldersToList(const std::shared_ptr<const WalkRules> &self, const QString &folder,
+                                                    const std::vector<DirectoryListing::Entry> &entries) const;
+    static ListAhead::WantDetails filter(const std::shared_ptr<const WalkRules> &rules, const QString &folder);
 };
 
 /// Walks the search locations of one scan and appends a FileRecord for every accepted file to
@@ -31,7 +58,12 @@ struct ScanTotals
 class GetFilesLib
 {
 public:
-    GetFilesLib(ScanContext &ctx, FileList &fileList);
+    /// With listing workers, other threads list the folders ahead of the walk (the records are
+    /// the same either way).
+    GetFilesLib(ScanContext &ctx, FileList &fileList, int listingWorkers = defaultListingWorkers());
+
+    /// One per processor, at most four.
+    static int defaultListingWorkers();
 
     /// The excluded folders, each followed by ";" ("/tmp/a;/srv/old;").
     void setExcludeList(const QString &excludeList);
@@ -53,18 +85,17 @@ public:
 
 private:
     void GenerateFolderList(const QString &folder, qint32 &folders, qint32 &files, qint64 &total);
-    bool nameAccepted(const QString &folder, bool testEach, QStringView name) const;
     bool sizeAccepted(qint64 size) const;
     void showProgress(const QString &folder, const QString &name);
 
     ScanContext &m_ctx;
     FileList &m_files;
+    const int m_listingWorkers;
     QStringList m_excluded; // each with exactly one trailing "/"
 
     // Walk state of the current location.
-    bool m_subFolders = false;
-    QString m_mask;
-    bool m_anyName = true;
+    std::shared_ptr<const WalkRules> m_rules;
+    ListAhead *m_listAhead = nullptr;
     qint64 m_min = 0;
     std::optional<qint64> m_max;
     qint32 m_entryCounter = 0;

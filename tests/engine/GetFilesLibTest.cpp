@@ -6,6 +6,7 @@
 #include "support/TempTree.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
@@ -56,11 +57,11 @@ struct Walk
 };
 
 Walk walk(TestSink &sink, ScanOptions options, const std::vector<Location> &locations,
-          const QString &excludeList = QString())
+          const QString &excludeList = QString(), int listingWorkers = GetFilesLib::defaultListingWorkers())
 {
     ScanContext ctx(sink, options);
     Walk w;
-    GetFilesLib lib(ctx, w.files);
+    GetFilesLib lib(ctx, w.files, listingWorkers);
     lib.setExcludeList(excludeList);
     for (Location l : locations)
         w.totals.push_back(lib.EnumerateLocation(l.folder, l.subFolders, l.mask, l.minKb, l.maxKb));
@@ -442,4 +443,44 @@ TEST(Walk, RecordsCarryTheLocalDate)
     const Walk w = walk(ScanOptions{}, {{tree.root()}});
     ASSERT_EQ(w.files.size(), 1u);
     EXPECT_EQ(w.files[0].date, QStringLiteral("3/7/2004 9:05:03 PM"));
+}
+
+TEST(Walk, ListingAheadOnOtherThreadsChangesNothing)
+{
+    // Deep and wide folders, hidden ones, links to folders, an excluded folder and a FIFO: the
+    // records, their order, the counts and the progress are those of listing every folder in turn.
+    TempTree tree;
+    QRandomGenerator rng(3);
+    QStringList folders{QString()};
+    for (int f = 0; f < 300; ++f)
+    {
+        const QString parent = folders[static_cast<qsizetype>(rng.bounded(static_cast<quint32>(folders.size())))];
+        const QString name = (rng.bounded(8) == 0 ? QStringLiteral(".h") : QStringLiteral("d")) + QString::number(f);
+        folders << parent + name + u'/';
+        tree.dir(folders.last());
+        for (quint32 k = rng.bounded(4); k > 0; --k)
+            tree.file(folders.last() + QStringLiteral("f%1-%2.txt").arg(f).arg(k),
+                      QByteArray(static_cast<int>(k), 'x'));
+        if (rng.bounded(20) == 0)
+            tree.symlink(tree.root(), folders.last() + QStringLiteral("up"));
+    }
+    tree.fifo(QStringLiteral("pipe"));
+    const QString excluded = tree.path(folders[5]);
+    for (bool hidden : {false, true})
+    {
+        ScanOptions options;
+        options.includeHidden = hidden;
+        TestSink alone, ahead;
+        const Walk one = walk(alone, options, {{tree.root()}}, excluded, 0);
+        const Walk many = walk(ahead, options, {{tree.root()}}, excluded, 3);
+        ASSERT_EQ(one.files.size(), many.files.size()) << hidden;
+        for (size_t i = 0; i < one.files.size(); ++i)
+        {
+            EXPECT_EQ(one.files[i].fullPath(), many.files[i].fullPath()) << i;
+            EXPECT_EQ(one.files[i].size, many.files[i].size) << i;
+        }
+        EXPECT_EQ(one.folders(), many.folders()) << hidden;
+        EXPECT_EQ(alone.statuses, ahead.statuses) << hidden;
+        EXPECT_EQ(alone.keepGoingCalls, ahead.keepGoingCalls) << hidden;
+    }
 }
