@@ -7,8 +7,11 @@
 #include "platform/ReadOnlyFile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <exception>
 #include <numeric>
+#include <thread>
 #include <unordered_map>
 
 namespace ContentGroups
@@ -28,6 +31,8 @@ constexpr qint64 FuzzyBlock = 1000;
 constexpr qint64 FuzzyDigestMemory = qint64{256} << 20;
 // Files handled between two questions to keepGoing in the per-file loops.
 constexpr qsizetype FilesPerCheck = 64;
+// A round of at least this many members is read by several threads.
+constexpr qsizetype SharedRoundMembers = 256;
 
 Groups inFirstMemberOrder(Groups groups)
 {
@@ -139,21 +144,88 @@ private:
                std::memcmp(block(i, size), block(j, size), static_cast<size_t>(extent(a, size, offset))) == 0;
     }
 
+    // Reads the block at offset of every member into its place in the round buffer and marks the
+    // members read. A large round is shared out: helper threads read stretches of members of
+    // their own, as the other cores would otherwise wait for this one set. False when the search
+    // was stopped.
+    bool readRound(const std::vector<qsizetype> &members, qint64 size, qint64 offset, std::vector<char> &read)
+    {
+        const qsizetype count = static_cast<qsizetype>(members.size());
+        const bool keepOpen = count <= OpenFileLimit;
+        auto readOne = [&](qsizetype i) {
+            read[static_cast<size_t>(i)] =
+                readBlock(members[static_cast<size_t>(i)], block(i, size), size, offset, keepOpen);
+        };
+        const int helpers = count >= SharedRoundMembers ? helperCount() : 0;
+        const qsizetype stretch = (count + helpers) / (helpers + 1);
+        std::atomic<bool> stop{false};
+        std::vector<std::exception_ptr> failures(static_cast<size_t>(helpers));
+        std::vector<std::thread> threads;
+        std::exception_ptr failure;
+        bool stopped = false;
+        try
+        {
+            for (int h = 1; h <= helpers; ++h)
+            {
+                threads.emplace_back([&, h] {
+                    try
+                    {
+                        for (qsizetype i = h * stretch; i < std::min(count, (h + 1) * stretch) && !stop; ++i)
+                            readOne(i);
+                    }
+                    catch (...)
+                    {
+                        failures[static_cast<size_t>(h - 1)] = std::current_exception();
+                        stop = true;
+                    }
+                });
+            }
+            // keepGoing may only be asked on this thread.
+            for (qsizetype i = 0; i < std::min(count, stretch) && !stop; ++i)
+            {
+                if (i % FilesPerCheck == FilesPerCheck - 1 && !m_keepGoing())
+                {
+                    stopped = true;
+                    break;
+                }
+                readOne(i);
+            }
+        }
+        catch (...)
+        {
+            failure = std::current_exception();
+        }
+        if (stopped || failure)
+            stop = true;
+        for (std::thread &t : threads)
+            t.join();
+        for (const std::exception_ptr &f : failures)
+        {
+            if (!failure)
+                failure = f;
+        }
+        if (failure)
+            std::rethrow_exception(failure);
+        return !stopped;
+    }
+
+    static int helperCount() { return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4) - 1; }
+
     // One round: reads the next block of every member and splits the set where blocks (or, in
     // the first round, lengths) differ. False when the search was stopped.
     bool splitOnce(std::vector<qsizetype> members, qint64 offset)
     {
         const qsizetype count = static_cast<qsizetype>(members.size());
         const qint64 size = blockSize(offset, count);
-        const bool keepOpen = count <= OpenFileLimit;
         m_buffer = ReadBuffers::get(2, size * count);
+        std::vector<char> read(members.size(), 0); // not vector<bool>: threads set neighbouring entries
+        if (!readRound(members, size, offset, read))
+            return false;
         std::vector<qsizetype> readable; // positions in members
         readable.reserve(members.size());
         for (qsizetype i = 0; i < count; ++i)
         {
-            if (i % FilesPerCheck == FilesPerCheck - 1 && !m_keepGoing())
-                return false;
-            if (readBlock(members[static_cast<size_t>(i)], block(i, size), size, offset, keepOpen))
+            if (read[static_cast<size_t>(i)])
                 readable.push_back(i);
         }
         // Parts of equal blocks, each listed by positions in `members`, in member order.
