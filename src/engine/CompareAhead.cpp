@@ -62,7 +62,10 @@ CompareAhead::Answer CompareAhead::take(const std::vector<QString> &paths, const
         const auto it =
             std::find_if(m_queue.begin(), m_queue.end(), [&](const auto &queued) { return queued->paths == paths; });
         if (it == m_queue.end())
+        {
+            ++m_unanswered;
             return {};
+        }
         drop(static_cast<size_t>(it - m_queue.begin()));
         job = m_queue.front();
     }
@@ -77,7 +80,10 @@ CompareAhead::Answer CompareAhead::take(const std::vector<QString> &paths, const
                 m_queuedFiles -= static_cast<qsizetype>(job->paths.size());
                 m_queue.pop_front();
                 if (!job->found)
+                {
+                    ++m_unanswered;
                     return {};
+                }
                 return {Answer::Found, std::move(job->groups)};
             }
         }

@@ -30,12 +30,16 @@ public:
 
     /// One worker per processor, at most four.
     static int workerCount();
+    /// The workers started.
+    qsizetype workers() const { return static_cast<qsizetype>(m_workers.size()); }
 
     /// Queues a candidate group, given as its members' full paths.
     void submit(std::vector<QString> paths);
     /// Groups and files queued and not yet taken.
     qsizetype queuedGroups() const;
     qsizetype queuedFiles() const;
+    /// How many groups take() had no answer for: each was compared by the scan itself.
+    qsizetype unanswered() const { return m_unanswered; }
 
     struct Answer
     {
@@ -75,6 +79,7 @@ private:
     std::deque<std::shared_ptr<Job>> m_queue;     // every job not yet taken, oldest first
     std::deque<std::shared_ptr<Job>> m_unstarted; // the jobs no worker has begun
     qsizetype m_queuedFiles = 0;
+    qsizetype m_unanswered = 0; // only the scan's thread counts
     std::atomic<bool> m_stop{false};
     std::vector<std::thread> m_workers;
 };

@@ -1,12 +1,16 @@
 #include "engine/ScanPipeline.h"
 
 #include "core/TextFormat.h"
+#include "engine/CompareAhead.h"
 #include "engine/FileRecord.h"
 #include "engine/GetFilesLib.h"
+#include "engine/GroupFeed.h"
 #include "engine/SameNameSearch.h"
 #include "engine/SearchEngine.h"
 #include "results/ResultModel.h"
 #include "search/SearchLocation.h"
+
+#include <optional>
 
 namespace
 {
@@ -90,11 +94,27 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
         return finish();
 
     const RecordOrder order = options.engine == ScanOptions::SameName ? RecordOrder::NameFirst : RecordOrder::SizeFirst;
+    // The content engines start comparing the first candidate groups while FileHive is loaded.
+    std::optional<CompareAhead> ahead;
+    std::optional<GroupFeed> feed;
+    if (options.engine == ScanOptions::ByteToByte || options.engine == ScanOptions::Crc32)
+    {
+        ahead.emplace(SearchEngine::methodOf(options), CompareAhead::workerCount());
+        feed.emplace(*ahead);
+    }
     const bool loaded = runStep(m_sink.errors(), kScanning, [&] {
         ctx.FileHive.Clear();
         SortFileList(files, order);
-        LoadFileHive(ctx.FileHive, files, order, [&] { ctx.keepGoing(); });
+        if (feed)
+            feed->readFrom(files);
+        LoadFileHive(ctx.FileHive, files, order, [&] {
+            ctx.keepGoing();
+            if (feed)
+                feed->fill();
+        });
     });
+    if (feed)
+        feed->readFrom(ctx.FileHive);
     FileList().swap(files);
     if (!loaded)
     {
@@ -112,7 +132,7 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
         if (options.engine == ScanOptions::SameName)
             FindSameName(ctx);
         else
-            SearchEngine::FindSameSize(ctx);
+            SearchEngine::FindSameSize(ctx, *ahead, *feed);
         ResultLoadHooks hooks;
         hooks.yield = [&] { ctx.keepGoing(); };
         hooks.status = [&](const QString &text) { m_sink.status(text); };

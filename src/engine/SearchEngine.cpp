@@ -4,6 +4,7 @@
 #include "core/VbNumeric.h"
 #include "engine/CompareAhead.h"
 #include "engine/ContentGroups.h"
+#include "engine/GroupFeed.h"
 #include "engine/ReadBuffers.h"
 #include "engine/VersionReader.h"
 #include "platform/FileFunctions.h"
@@ -22,11 +23,6 @@ const QString FindDuplicatesLabel = QStringLiteral("Find Duplicates");
 constexpr qint64 FuzzyBlock = 1000;
 // Large reads; what is compared keeps the 1000-byte block rules.
 constexpr qint64 ReadChunk = 1000 * 256;
-
-bool sameSizeKey(const QString &a, const QString &b)
-{
-    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
-}
 
 QString fullPath(const CHive &hive, qint32 p)
 {
@@ -81,13 +77,6 @@ void dropRepeatedListings(ScanContext &ctx)
     }
 }
 
-ContentGroups::Method methodOf(const ScanOptions &options)
-{
-    if (options.engine == ScanOptions::Crc32)
-        return ContentGroups::Method::Crc;
-    return options.fuzzy ? ContentGroups::Method::Fuzzy : ContentGroups::Method::Exact;
-}
-
 std::vector<QString> groupPaths(const CHive &group)
 {
     std::vector<QString> paths;
@@ -128,8 +117,8 @@ void compareHere(ScanContext &ctx)
 {
     std::optional<ContentGroups::Groups> groups;
     const bool found = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
-        groups =
-            ContentGroups::find(methodOf(ctx.options), groupPaths(ctx.GroupHive), [&ctx] { return ctx.keepGoing(); });
+        groups = ContentGroups::find(SearchEngine::methodOf(ctx.options), groupPaths(ctx.GroupHive),
+                                     [&ctx] { return ctx.keepGoing(); });
     });
     if (found && groups)
         appendGroups(ctx, *groups);
@@ -153,66 +142,37 @@ void compareQueuedGroup(ScanContext &ctx, CompareAhead &ahead)
         compareHere(ctx);
 }
 
-// Finds the candidate groups of FileHive ahead of the scan (runs of equal size keys, repeated
-// listings dropped as CompareGroup drops them) and queues them for the workers. Positions are
-// those of FileHive as the scan changes it: the scan removes entries only at its own position.
-class Lookahead
-{
-public:
-    Lookahead(const CHive &files, CompareAhead &ahead) : m_files(files), m_ahead(ahead) {}
-
-    /// The scan removed the entry at position p.
-    void removed(qint32 p)
-    {
-        if (m_next > p)
-            --m_next;
-    }
-
-    /// Queues groups until enough work waits (and at least up to position `from`).
-    void fill(qint32 from)
-    {
-        while (m_next < m_files.Count() &&
-               (m_next <= from || (m_ahead.queuedGroups() < MaxQueuedGroups && m_ahead.queuedFiles() < MaxQueuedFiles)))
-        {
-            const QString k = m_files.at(m_next, 0).toString();
-            if (!sameSizeKey(k, m_files.at(m_next + 1, 0).toString()))
-            {
-                ++m_next;
-                continue;
-            }
-            std::vector<QString> paths;
-            for (; m_next <= m_files.Count() && sameSizeKey(m_files.at(m_next, 0).toString(), k); ++m_next)
-            {
-                QString path = fullPath(m_files, m_next);
-                if (paths.empty() || path != paths.back())
-                    paths.push_back(std::move(path));
-            }
-            m_ahead.submit(std::move(paths));
-        }
-    }
-
-private:
-    // Enough to keep the workers busy; little enough to hold only a little memory.
-    static constexpr qsizetype MaxQueuedGroups = 256;
-    static constexpr qsizetype MaxQueuedFiles = 8192;
-
-    const CHive &m_files;
-    CompareAhead &m_ahead;
-    qint32 m_next = 1; // the first position not looked at yet
-};
 } // namespace
 
 namespace SearchEngine
 {
+bool sameSizeKey(const QString &a, const QString &b)
+{
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+ContentGroups::Method methodOf(const ScanOptions &options)
+{
+    if (options.engine == ScanOptions::Crc32)
+        return ContentGroups::Method::Crc;
+    return options.fuzzy ? ContentGroups::Method::Fuzzy : ContentGroups::Method::Exact;
+}
+
 void FindSameSize(ScanContext &ctx)
+{
+    CompareAhead ahead(methodOf(ctx.options), CompareAhead::workerCount());
+    GroupFeed feed(ahead);
+    feed.readFrom(ctx.FileHive);
+    FindSameSize(ctx, ahead, feed);
+}
+
+void FindSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed)
 {
     struct ReleaseBuffers
     {
         ~ReleaseBuffers() { ReadBuffers::release(); }
     } releaseBuffers;
     CHive &files = ctx.FileHive;
-    CompareAhead ahead(methodOf(ctx.options), CompareAhead::workerCount());
-    Lookahead lookahead(files, ahead);
     const qint32 t = files.Count();
     qint32 p = 0;
     qint32 i = 1;
@@ -226,7 +186,7 @@ void FindSameSize(ScanContext &ctx)
             const QString k = files.at(i, 0).toString();
             if (sameSizeKey(k, files.at(i + 1, 0).toString()))
             {
-                lookahead.fill(i);
+                feed.fill(i);
                 emptyGroup(ctx.GroupHive);
                 for (;;)
                 {
@@ -243,10 +203,10 @@ void FindSameSize(ScanContext &ctx)
             else
             {
                 files.Remove(i);
-                lookahead.removed(i);
+                feed.removed(i);
                 ++p;
             }
-            lookahead.fill(i);
+            feed.fill(i);
             showProgress(ctx, p, t);
         });
         if (!ok)

@@ -1,6 +1,7 @@
 // The content engines: Byte to Byte (exact or fuzzy) and CRC32 over the sorted file records.
 #pragma once
 
+#include "engine/ContentGroups.h"
 #include "engine/ScanTypes.h"
 
 #include <QString>
@@ -8,11 +9,24 @@
 #include <functional>
 #include <optional>
 
+class CompareAhead;
+class GroupFeed;
+
 namespace SearchEngine
 {
 /// Cuts ctx.FileHive (sorted by size key) into runs of equal size, removes files of unique size
 /// and hands each run to CompareGroup through ctx.GroupHive. Progress goes to the sink.
 void FindSameSize(ScanContext &ctx);
+
+/// FindSameSize with workers that may have been comparing the groups queued by `feed` already,
+/// while FileHive was being loaded (`ahead` compares by methodOf(ctx.options)).
+void FindSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed);
+
+/// How the workers compare files for these options.
+ContentGroups::Method methodOf(const ScanOptions &options);
+
+/// Whether two size keys name the same size, as FindSameSize compares them.
+bool sameSizeKey(const QString &a, const QString &b);
 
 /// Drops repeated listings of one file from ctx.GroupHive, then appends every group of matching
 /// files to ctx.ResultHive with the method chosen in ctx.options, and updates the counters.
