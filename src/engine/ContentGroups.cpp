@@ -34,6 +34,19 @@ constexpr qsizetype FilesPerCheck = 64;
 // A round of at least this many members is read by several threads.
 constexpr qsizetype SharedRoundMembers = 256;
 
+// Files of large sets kept open from one round to the next, counted over every search of the
+// process: at most half the process's open-file limit, so that no set, however large, exhausts
+// it, while a set of thousands of files is not opened again for every round.
+std::atomic<qint64> heldOpen{0};
+
+bool holdOpen(qint64 budget)
+{
+    if (heldOpen.fetch_add(1) < budget)
+        return true;
+    heldOpen.fetch_sub(1);
+    return false;
+}
+
 Groups inFirstMemberOrder(Groups groups)
 {
     for (auto &g : groups)
@@ -49,8 +62,16 @@ class ExactSplitter
 {
 public:
     ExactSplitter(const std::vector<QString> &paths, const KeepGoing &keepGoing)
-        : m_paths(paths), m_keepGoing(keepGoing), m_files(paths.size()), m_lengths(paths.size(), -1)
+        : m_paths(paths), m_keepGoing(keepGoing), m_files(paths.size()), m_lengths(paths.size(), -1),
+          m_held(paths.size(), 0)
     {}
+    ~ExactSplitter()
+    {
+        for (size_t m = 0; m < m_held.size(); ++m)
+            close(static_cast<qsizetype>(m));
+    }
+    ExactSplitter(const ExactSplitter &) = delete;
+    ExactSplitter &operator=(const ExactSplitter &) = delete;
 
     std::optional<Groups> run()
     {
@@ -81,10 +102,19 @@ private:
     // How much of member m a block of `size` at `offset` covers.
     qint64 extent(qsizetype m, qint64 size, qint64 offset) const { return std::min(size, length(m) - offset); }
 
+    void close(qsizetype m)
+    {
+        file(m).close();
+        char &held = m_held[static_cast<size_t>(m)];
+        if (held)
+            heldOpen.fetch_sub(1);
+        held = 0;
+    }
+
     void closeAll(const std::vector<qsizetype> &members)
     {
         for (qsizetype m : members)
-            file(m).close();
+            close(m);
     }
 
     // A set that is fully read is a group; a set of one is done; the rest waits for its next block.
@@ -113,8 +143,9 @@ private:
     }
 
     // Reads member m's part of the block at offset into buffer; false when that fails. A file
-    // opened again must still have the length it had in the first round.
-    bool readBlock(qsizetype m, char *buffer, qint64 size, qint64 offset, bool keepOpen)
+    // opened again must still have the length it had in the first round. A member of a small set
+    // stays open; one of a large set only while the budget of held files allows.
+    bool readBlock(qsizetype m, char *buffer, qint64 size, qint64 offset, bool smallSet)
     {
         ReadOnlyFile &f = file(m);
         if (!f.isOpen())
@@ -130,10 +161,20 @@ private:
             }
         }
         const qint64 want = extent(m, size, offset);
-        const bool ok = f.readAt(buffer, want, offset) == want;
-        if (!ok || !keepOpen)
-            f.close();
-        return ok;
+        if (f.readAt(buffer, want, offset) != want)
+        {
+            close(m);
+            return false;
+        }
+        char &held = m_held[static_cast<size_t>(m)];
+        if (!smallSet && !held)
+        {
+            if (holdOpen(m_budget))
+                held = 1;
+            else
+                f.close();
+        }
+        return true;
     }
 
     bool sameBlock(const std::vector<qsizetype> &members, qsizetype i, qsizetype j, qint64 size, qint64 offset)
@@ -151,10 +192,12 @@ private:
     bool readRound(const std::vector<qsizetype> &members, qint64 size, qint64 offset, std::vector<char> &read)
     {
         const qsizetype count = static_cast<qsizetype>(members.size());
-        const bool keepOpen = count <= OpenFileLimit;
+        const bool smallSet = count <= OpenFileLimit;
+        if (!smallSet && m_budget < 0)
+            m_budget = ReadOnlyFile::openLimit() / 2;
         auto readOne = [&](qsizetype i) {
             read[static_cast<size_t>(i)] =
-                readBlock(members[static_cast<size_t>(i)], block(i, size), size, offset, keepOpen);
+                readBlock(members[static_cast<size_t>(i)], block(i, size), size, offset, smallSet);
         };
         const int helpers = count >= SharedRoundMembers ? helperCount() : 0;
         const qsizetype stretch = (count + helpers) / (helpers + 1);
@@ -279,7 +322,7 @@ private:
         for (qsizetype i = 0; i < count; ++i)
         {
             if (!kept[static_cast<size_t>(i)])
-                file(members[static_cast<size_t>(i)]).close();
+                close(members[static_cast<size_t>(i)]);
         }
         return true;
     }
@@ -290,6 +333,8 @@ private:
     const KeepGoing &m_keepGoing;
     std::vector<ReadOnlyFile> m_files;
     std::vector<qint64> m_lengths; // current lengths, -1 until the first round opened the file
+    std::vector<char> m_held;      // open and counted in heldOpen (not vector<bool>: threads set entries)
+    qint64 m_budget = -1;          // files of large sets held open at most, once a large set is read
     std::vector<Pending> m_pending;
     char *m_buffer = nullptr;
     Groups m_groups;

@@ -30,6 +30,9 @@ public:
     /// Tells the system the file will be read from start to end once.
     void adviseSequential() const;
 
+    /// How many files this process may hold open at once.
+    static qint64 openLimit();
+
 private:
     int m_fd = -1;
     qint64 m_size = 0;
