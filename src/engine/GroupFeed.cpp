@@ -3,13 +3,6 @@
 #include "core/CHive.h"
 #include "engine/SearchEngine.h"
 
-namespace
-{
-// Enough to keep the workers busy; little enough to hold only a little memory.
-constexpr qsizetype MaxQueuedGroups = 256;
-constexpr qsizetype MaxQueuedFiles = 8192;
-} // namespace
-
 void GroupFeed::readFrom(const FileList &records)
 {
     m_records = &records;
@@ -48,7 +41,7 @@ bool GroupFeed::wantsMore() const
 {
     // Every worker gets a group however large the groups are; beyond that, memory decides.
     const qsizetype groups = m_ahead.queuedGroups();
-    return groups <= m_ahead.workers() || (groups < MaxQueuedGroups && m_ahead.queuedFiles() < MaxQueuedFiles);
+    return groups <= m_ahead.workers() || (groups < m_mostGroups && m_ahead.queuedFiles() < m_mostFiles);
 }
 
 void GroupFeed::fill(qint32 from)

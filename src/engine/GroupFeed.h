@@ -12,7 +12,12 @@ class CHive;
 class GroupFeed
 {
 public:
-    explicit GroupFeed(CompareAhead &ahead) : m_ahead(ahead) {}
+    /// Queues groups while fewer than `mostGroups` groups and `mostFiles` files wait untaken (and
+    /// always one group per worker). The defaults let the workers run far ahead - while FileHive
+    /// is loaded nobody takes the answers - with a few megabytes of paths.
+    explicit GroupFeed(CompareAhead &ahead, qsizetype mostGroups = 4096, qsizetype mostFiles = 65536)
+        : m_ahead(ahead), m_mostGroups(mostGroups), m_mostFiles(mostFiles)
+    {}
 
     /// Reads the sorted records, which stay unchanged while they are read; position p is record
     /// p - 1.
@@ -37,6 +42,8 @@ private:
     QString path(qint32 p) const;
 
     CompareAhead &m_ahead;
+    const qsizetype m_mostGroups;
+    const qsizetype m_mostFiles;
     const FileList *m_records = nullptr;
     const CHive *m_hive = nullptr;
     qint32 m_next = 1; // the first position not looked at yet

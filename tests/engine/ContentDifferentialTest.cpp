@@ -248,10 +248,10 @@ TEST(ContentDifferential, LargeSetReadInSmallerBlocks)
     expectSameOutcome(tree, {Methods[0], Methods[2]});
 }
 
-TEST(ContentDifferential, MoreGroupsThanTheWorkersHoldQueued)
+TEST(ContentDifferential, ManySmallGroupsAmongSingleFiles)
 {
-    // 300 candidate groups (more than wait queued at a time) among single files that the scan
-    // removes while the groups after them wait in the queue.
+    // 300 candidate groups among single files that the scan removes while the groups after them
+    // wait in the queue.
     RandomTree tree(11);
     for (qint64 size = 1; size <= 450; ++size)
         tree.addSizeClass(size, 1 + static_cast<int>(size % 3), 1 + static_cast<int>(size % 2));

@@ -27,11 +27,11 @@ FileList recordsOf(const QStringList &paths)
 
 TEST(GroupFeed, GroupsQueuedWhileLoadingAreTheOnesTheScanTakes)
 {
-    // Sizes with one file, with copies, with a file listed twice, and more groups than are queued
-    // at once, so that the feed goes on in FileHive after the records are gone.
+    // Sizes with one file, with copies, with a file listed twice, and far more groups than are
+    // queued at once, so that the feed goes on in FileHive after the records are gone.
     TempTree t;
     QStringList paths;
-    for (int size = 1; size <= 700; ++size)
+    for (int size = 1; size <= 200; ++size)
     {
         for (int copy = 0; copy < size % 4; ++copy)
             paths << t.fileOfSize(QStringLiteral("s%1/c%2").arg(size).arg(copy), size, 'a');
@@ -48,7 +48,7 @@ TEST(GroupFeed, GroupsQueuedWhileLoadingAreTheOnesTheScanTakes)
     ctx.TotalFiles = static_cast<qint32>(paths.size());
     FileList records = recordsOf(paths);
     CompareAhead ahead(ContentGroups::Method::Exact, 2);
-    GroupFeed feed(ahead);
+    GroupFeed feed(ahead, 8, 20);
     feed.readFrom(records);
     LoadFileHive(ctx.FileHive, records, RecordOrder::SizeFirst, [&] { feed.fill(); });
     feed.readFrom(ctx.FileHive);
