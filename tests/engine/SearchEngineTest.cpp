@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <stdexcept>
+
 using namespace SearchEngine;
 
 namespace
@@ -243,4 +246,53 @@ TEST(FindSameSize, CancelKeepsTheGroupsFoundSoFar)
     FindSameSize(ctx);
     EXPECT_TRUE(ctx.CancelSearch);
     EXPECT_EQ(ctx.ResultHive.Count(), 2);
+}
+
+TEST(FindSameSize, AFailedStepIsReportedAndRetryOrAbortLeavesNoGroupOut)
+{
+    // Groups of every size 1..30 while the workers compare ahead; the sink fails once, in the
+    // middle of the scan. Retry goes on as if nothing happened, Abort ends the scan after the
+    // groups found so far.
+    TempTree t;
+    QStringList paths;
+    for (int size = 1; size <= 30; ++size)
+    {
+        for (int copy = 0; copy < 2 + size % 2; ++copy)
+            paths << t.fileOfSize(QStringLiteral("s%1-%2").arg(size).arg(copy), size,
+                                  static_cast<char>('a' + copy % 2));
+    }
+    const ScanOutcome all = scan(paths);
+    ASSERT_FALSE(all.results.empty());
+
+    class FailingSink : public TestSink
+    {
+    public:
+        int failAt = 0;
+        int calls = 0;
+        void status(const QString &text) override
+        {
+            if (++calls == failAt)
+                throw std::runtime_error("status failed");
+            TestSink::status(text);
+        }
+    };
+    for (const ErrorChoice choice : {ErrorChoice::Retry, ErrorChoice::Abort})
+    {
+        FailingSink sink;
+        sink.failAt = 20;
+        sink.reporter.expect(choice);
+        const ScanOutcome out = scan(paths, {}, &sink);
+        ASSERT_EQ(sink.reporter.reports().size(), 1u);
+        EXPECT_EQ(sink.reporter.reports()[0].label, QStringLiteral("Find Same"));
+        if (choice == ErrorChoice::Retry)
+        {
+            EXPECT_EQ(out.results, all.results);
+            EXPECT_EQ(out.duplicateCount, all.duplicateCount);
+        }
+        else
+        {
+            ASSERT_LT(out.results.size(), all.results.size());
+            EXPECT_TRUE(std::equal(out.results.begin(), out.results.end(), all.results.begin()));
+        }
+    }
 }
