@@ -27,7 +27,7 @@ TEST(AdvancedMarking, EachKeepRuleLeavesItsFileUnmarked)
     struct Case
     {
         KeepRule rule;
-        std::vector<ResultRows::Spec> rows;
+        std::vector<ResultRows::Entry> rows;
     };
     const std::vector<Case> cases = {
         {KeepRule::OlderFiles,
@@ -55,7 +55,7 @@ TEST(AdvancedMarking, EachKeepRuleLeavesItsFileUnmarked)
 
 TEST(AdvancedMarking, EqualValuesAreSettledByThePositionReadAsTextInTheRulesDirection)
 {
-    std::vector<ResultRows::Spec> rows;
+    std::vector<ResultRows::Entry> rows;
     for (int i = 1; i <= 10; ++i)
         rows.push_back({"same", "/d/", 5});
     ResultModel model;

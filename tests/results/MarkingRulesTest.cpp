@@ -120,17 +120,17 @@ TEST_F(MarkingRulesTest, MarkAllDuplicatesKeepsTheNewestFileOfEachGroupAndSortsB
 
 TEST_F(MarkingRulesTest, MarkAllDuplicatesSettlesEqualTimesByThePositionReadAsText)
 {
-    std::vector<ResultRows::Spec> specs;
+    std::vector<ResultRows::Entry> entries;
     for (int g = 1; g <= 4; ++g)
     {
-        specs.push_back({"old", "/d/", 1, 20000101000000, g});
-        specs.push_back({"new", "/d/", 1, 20000101000001, g});
+        entries.push_back({"old", "/d/", 1, 20000101000000, g});
+        entries.push_back({"new", "/d/", 1, 20000101000001, g});
     }
-    specs.push_back({"row9", "/d/", 1, 20040501120000, 5});
-    specs.push_back({"row10", "/d/", 1, 20040501120000, 5});
+    entries.push_back({"row9", "/d/", 1, 20040501120000, 5});
+    entries.push_back({"row10", "/d/", 1, 20040501120000, 5});
     for (int i = 1; i <= 10; ++i)
-        specs.push_back({"same", "/e/", 1, 20040501120000, 6});
-    fill(model, specs);
+        entries.push_back({"same", "/e/", 1, 20040501120000, 6});
+    fill(model, entries);
     MarkingRules::markAllDuplicates(model);
     EXPECT_FALSE(model.isMarked(8)) << "row 9 stays";
     EXPECT_TRUE(model.isMarked(9)) << "row 10 is marked";
@@ -140,10 +140,10 @@ TEST_F(MarkingRulesTest, MarkAllDuplicatesSettlesEqualTimesByThePositionReadAsTe
         EXPECT_EQ(model.isMarked(r), r != 19) << "row " << r + 1;
 
     // A group in rows 1 to 10: row 9 ("9" after "10" and "1").
-    specs.clear();
+    entries.clear();
     for (int i = 1; i <= 10; ++i)
-        specs.push_back({"same", "/e/", 1, 20040501120000, 1});
-    fill(model, specs);
+        entries.push_back({"same", "/e/", 1, 20040501120000, 1});
+    fill(model, entries);
     MarkingRules::markAllDuplicates(model);
     for (int r = 0; r < 10; ++r)
         EXPECT_EQ(model.isMarked(r), r != 8) << "row " << r + 1;

@@ -9,7 +9,7 @@
 
 namespace ResultRows
 {
-struct Spec
+struct Entry
 {
     const char *name;
     const char *path;
@@ -20,7 +20,7 @@ struct Spec
     bool marked = false;
 };
 
-inline ResultRow row(const Spec &s)
+inline ResultRow row(const Entry &s)
 {
     ResultRow r;
     r.name = QString::fromUtf8(s.name);
@@ -34,10 +34,10 @@ inline ResultRow row(const Spec &s)
     return r;
 }
 
-inline void fill(ResultModel &model, const std::vector<Spec> &specs)
+inline void fill(ResultModel &model, const std::vector<Entry> &entries)
 {
     std::vector<ResultRow> rows;
-    for (const Spec &s : specs)
+    for (const Entry &s : entries)
         rows.push_back(row(s));
     model.setRows(std::move(rows));
 }
