@@ -305,18 +305,8 @@ void MainFrm::MScan_Click()
         return;
     }
 
-    SetBusyState(true);
-    ScanTimer.Reset();
-    Timer1->start();
-    DuplicateCount = 0;
-    DuplicateSize = 0;
-    TotalFiles = 0;
-    TotalFolders = 0;
-    for (int n : {2, 3, 4})
-        setPanel(n, QString());
-    setPanel(5, QStringLiteral("00:00:00"));
+    startRun();
     clearSortMarks();
-    m_cancelRequested = false;
     m_results->clear();
 
     WindowScanSink sink(*this, m_cancelRequested, m_errors,
@@ -439,7 +429,8 @@ bool MainFrm::saveSession(const QString &path, bool parametersOnly, const Progre
     return written;
 }
 
-bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const ProgressHooks &progress)
+// A scan or a session load begins: busy, the clock from zero, the totals and their panels empty.
+void MainFrm::startRun()
 {
     SetBusyState(true);
     ScanTimer.Reset();
@@ -452,6 +443,11 @@ bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const 
         setPanel(n, QString());
     setPanel(5, QStringLiteral("00:00:00"));
     m_cancelRequested = false;
+}
+
+bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const ProgressHooks &progress)
+{
+    startRun();
 
     SessionState state;
     SessionFile::LoadHooks hooks;

@@ -167,6 +167,7 @@ private:
     void setRecycleImage(int image);
     void showManual(const QString &section);
     void clearSortMarks();
+    void startRun();
     /// The rows selected in the result list, in list order.
     std::vector<int> selectedResultRows() const;
     /// The result list's current row, or -1.
