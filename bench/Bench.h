@@ -16,6 +16,8 @@ struct Entry
 };
 
 std::vector<Entry> &registry();
+/// Runs the benchmarks named on the command line, or all of them; the exit code.
+int runNamedInArguments();
 
 struct Register
 {
