@@ -1,5 +1,6 @@
 #include "actions/ActionCommands.h"
 
+#include "actions/CommonDlg.h"
 #include "actions/DesktopActions.h"
 #include "actions/FileCMFrm.h"
 #include "actions/FileInfoFrm.h"
@@ -7,7 +8,6 @@
 #include "actions/PicturePreview.h"
 #include "actions/SingleFileActions.h"
 #include "actions/fileDelFrm.h"
-#include "actions/CommonDlg.h"
 #include "core/ErrorReport.h"
 #include "results/ResultModel.h"
 
@@ -68,14 +68,13 @@ int ActionCommands::focusedRow() const
 
 bool ActionCommands::zeroSize() const
 {
-    return m_hooks.zeroSizeEngine && m_hooks.zeroSizeEngine();
+    return m_model.anchors().origin.kind == ListKind::ZeroSize;
 }
 
 void ActionCommands::runDriver(const std::function<void(ActionDriver &)> &command)
 {
     Dialogs dialogs(*this);
     ActionDriver driver({m_model, m_prompter, m_reporter, dialogs, m_hooks.keepOneWarning,
-                         [this] { return zeroSize(); },
                          [this](const QString &text) {
                              if (m_hooks.status)
                                  m_hooks.status(text);

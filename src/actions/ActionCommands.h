@@ -27,7 +27,6 @@ public:
     struct Hooks
     {
         QWidget *window = nullptr;                   // owner of the dialogs and the viewer
-        std::function<bool()> zeroSizeEngine;        // Option4 ("Zero Size Files") selected
         std::function<bool()> sendToRecycleBin;      // the Recycle Bin option (12 on, 11 off)
         std::function<void(const QString &)> status; // status-bar panel 1
         std::function<int()> focusedRow;             // RLV's selected row, -1 for none

@@ -17,10 +17,11 @@ ActionDriver::ActionDriver(Context context) : m(std::move(context)) {}
 void ActionDriver::ProcessMarkedRows(const QString &action)
 {
     const QString label = QStringLiteral("Delete/Move Files");
-    const bool zeroSize = m.zeroSizeEngine && m.zeroSizeEngine();
-    std::set<qint32> acknowledged;
+    // What the list holds decides, not which engine button is pressed now.
+    const bool zeroSize = zeroSizeListing();
+    ActionRun run;
     bool answered = true;
-    if (!zeroSize && !runStep(m.reporter, label, [&] { answered = protectFullyMarkedGroups(acknowledged); }))
+    if (!zeroSize && !runStep(m.reporter, label, [&] { answered = protectFullyMarkedGroups(run); }))
         return;
     if (!answered)
         return;
@@ -34,7 +35,7 @@ void ActionDriver::ProcessMarkedRows(const QString &action)
         return;
     }
 
-    ActionRun run{static_cast<int>(count), QString(), std::move(acknowledged), zeroSize};
+    run.markedCount = static_cast<int>(count);
     bool notRun = true;
     if (action == QStringLiteral("Delete"))
     {
@@ -64,11 +65,16 @@ void ActionDriver::MCopyMarkFiles_Click()
         const QString folder = m.prompter.pickFolder(QStringLiteral("Copy selected files to"), QString(), true);
         if (folder.isEmpty())
             return;
-        m.dialogs.runCopy({static_cast<int>(count), folder, {}, m.zeroSizeEngine && m.zeroSizeEngine()});
+        m.dialogs.runCopy({static_cast<int>(count), folder, {}, false});
     });
 }
 
-bool ActionDriver::protectFullyMarkedGroups(std::set<qint32> &acknowledged)
+bool ActionDriver::zeroSizeListing() const
+{
+    return m.model.anchors().origin.kind == ListKind::ZeroSize;
+}
+
+bool ActionDriver::protectFullyMarkedGroups(ActionRun &run)
 {
     ResultModel &model = m.model;
     const auto &groupRows = model.GroupRowCount;
@@ -93,14 +99,14 @@ bool ActionDriver::protectFullyMarkedGroups(std::set<qint32> &acknowledged)
             if (choice == QStringLiteral("1"))
                 keepOneForAll = true;
             else if (choice == QStringLiteral("2"))
-                ignoreWarnings = true;
+                ignoreWarnings = run.warningsIgnored = true;
             else if (choice != QStringLiteral("3"))
                 return false; // closed without an answer: nothing is done
         }
         if (keepOneForAll)
             model.setMarked(i, false);
         else if (std::all_of(seen[gi].begin(), seen[gi].end(), [&](int r) { return model.isMarked(r); }))
-            acknowledged.insert(g);
+            run.acknowledgedGroups.insert(g);
     }
     return true;
 }
@@ -108,7 +114,7 @@ bool ActionDriver::protectFullyMarkedGroups(std::set<qint32> &acknowledged)
 void ActionDriver::cleanUpAfterRun()
 {
     ResultModel &model = m.model;
-    const bool zeroSize = m.zeroSizeEngine && m.zeroSizeEngine();
+    const bool zeroSize = zeroSizeListing();
     model.removeRowsIf([](const ResultRow &r) { return r.marked && !FileFunctions::FileExists(r.fullPath()); });
     const qint64 count = model.markedCount();
     const qint64 total = model.markedTotal();

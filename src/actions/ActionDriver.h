@@ -17,7 +17,7 @@ struct ActionRun
     int markedCount = 0;
     QString targetPath;                  // copy and move: the chosen folder, without a trailing "/"
     std::set<qint32> acknowledgedGroups; // groups the user chose to act on wholly after the warning
-    bool zeroSizeListing = false;        // the rows are the zero-size listing (no groups)
+    bool warningsIgnored = false;        // "Ig&nore warnings" covered some of those groups unseen
 };
 
 /// Opens the dialogs modally (the program: fileDelFrm and FileCMFrm; tests run the logic).
@@ -47,7 +47,6 @@ public:
         ErrorReporter &reporter;
         ActionDialogs &dialogs;
         KeepOneWarning warning;
-        std::function<bool()> zeroSizeEngine;           // the "Zero Size Files" engine is selected
         std::function<void(const QString &)> setStatus; // status-bar panel 1
         std::function<void()> processEvents;            // may be empty
     };
@@ -61,7 +60,8 @@ public:
 
 private:
     /// The keep-one walk: false when the user closed the warning without an answer.
-    bool protectFullyMarkedGroups(std::set<qint32> &acknowledged);
+    bool protectFullyMarkedGroups(ActionRun &run);
+    bool zeroSizeListing() const;
     void cleanUpAfterRun();
 
     Context m;

@@ -36,4 +36,22 @@ struct ActionError
     {
         return {QStringLiteral("1009"), QStringLiteral("No unmarked copy of the file is left"), path};
     }
+    /// The row cannot be traced to the file the search saw: its folder is outside every search
+    /// location or was reached through a link, or the file or the row's details did not agree
+    /// when the list was made.
+    static ActionError untraced(const QString &path)
+    {
+        return {QStringLiteral("1010"), QStringLiteral("File cannot be traced to a search location"), path};
+    }
+    /// A folder on the way to the file is no longer the one the search went through (a link or
+    /// another folder was put in its place).
+    static ActionError folderChanged(const QString &path)
+    {
+        return {QStringLiteral("1011"), QStringLiteral("Folder changed since the search"), path};
+    }
+    /// Unmarked copies are there, but none holds the same bytes any more.
+    static ActionError contentsDiffer(const QString &path)
+    {
+        return {QStringLiteral("1012"), QStringLiteral("No unmarked copy has the same contents"), path};
+    }
 };

@@ -49,8 +49,22 @@ void ActionRunDialog::enterFinished()
 void ActionRunDialog::requestCancel()
 {
     m_cancelRequested = true;
-    cmdClose->setEnabled(true);
     cmdOK->setEnabled(false);
+    if (!m_looping)
+    {
+        enterFinished();
+        return;
+    }
+    // Closing now would leave the window free while a file is still being moved or copied.
+    cmdOK->setText(QStringLiteral("Stopping..."));
+}
+
+bool ActionRunDialog::runLoop(const std::function<bool()> &loop)
+{
+    m_looping = true;
+    const bool finished = loop();
+    m_looping = false;
+    return finished;
 }
 
 void ActionRunDialog::setProgressMaximum(int maximum)

@@ -20,7 +20,7 @@ class ActionRunDialog : public QDialog, protected ActionProgress
 {
     Q_OBJECT
 public:
-    /// True when the dialog was closed before a run finished: the caller leaves the list alone.
+    /// True when the dialog was closed before a run started: the caller leaves the list alone.
     bool NotRun = false;
 
     QProgressBar *PBar;
@@ -47,8 +47,12 @@ protected:
     void enterRunning();
     /// cmdOK disabled, cmdClose reads "&OK", the end sound plays.
     void enterFinished();
-    /// Cancel: the run stops at its next file; Close can be used again.
+    /// Cancel: the run stops before its next file. The dialog stays, Close disabled, until the
+    /// file under way is done and the run has finished; after an Abort nothing runs and the
+    /// run finishes at once.
     void requestCancel();
+    /// Runs the loop of the run; false when it ended by Abort (the dialog stays running).
+    bool runLoop(const std::function<bool()> &loop);
 
     // ActionProgress
     void yield() override { m_yield(); }
@@ -66,6 +70,7 @@ private:
 
     State m_state = State::Idle;
     bool m_cancelRequested = false;
+    bool m_looping = false;
     std::function<void()> m_endSound;
     std::vector<ActionError> m_errors;
     ThrottledYield m_yield;

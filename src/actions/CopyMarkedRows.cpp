@@ -2,19 +2,27 @@
 
 #include "actions/ActionProgress.h"
 #include "actions/MarkedRowRun.h"
+#include "actions/RemovalGuard.h"
 #include "platform/FileTransfer.h"
 #include "results/ResultModel.h"
 
-CopyMarkedRows::CopyMarkedRows(const ResultModel &model, ErrorReporter &reporter) : m_model(model), m_reporter(reporter)
+CopyMarkedRows::CopyMarkedRows(const ResultModel &model, const RemovalGuard &guard, ErrorReporter &reporter)
+    : m_model(model), m_guard(guard), m_reporter(reporter)
 {}
 
 bool CopyMarkedRows::run(const std::function<QString()> &destination, ActionProgress &progress)
 {
     return MarkedRowRun::forEach(m_model, progress, m_reporter, QStringLiteral("Copy Files X"), [&](int row) {
         const QString source = m_model.row(row).fullPath();
-        const FileOpResult result =
-            FileTransfer::copyNoClobber(source, destination(), [&progress] { progress.yield(); });
-        if (!result.ok())
+        const RemovalGuard::Check check = m_guard.identify(row);
+        if (check.verdict == RemovalGuard::Verdict::Gone)
             progress.addError(ActionError::unableToCopy(source));
+        if (!MarkedRowRun::mayAct(check, source, progress))
+            return;
+        const FileOpResult result =
+            FileTransfer::copyNoClobber(check.file, destination(), [&progress] { progress.yield(); });
+        if (!result.ok())
+            progress.addError(result.error == FileOpError::Changed ? ActionError::changedSinceSearch(source)
+                                                                   : ActionError::unableToCopy(source));
     });
 }

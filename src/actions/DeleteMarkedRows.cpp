@@ -36,25 +36,25 @@ void DeleteMarkedRows::deleteOne(int row, const DeleteOptions &options, ActionPr
     const ResultRow &r = m_model.row(row);
     const QString path = r.fullPath();
     progress.showStatus(FileLabelText(path));
-    const RemovalGuard::Check check = m_guard.check(row);
-    if (!MarkedRowRun::mayRemove(check, path, progress))
+    const RemovalGuard::Check check = m_guard.check(row, [&progress] { progress.yield(); });
+    if (!MarkedRowRun::mayAct(check, path, progress))
         return;
 
-    bool confirmed = true;
     if (!options.respondYesToAll)
     {
         const QString question =
             options.sendToTrash ? QStringLiteral("Are you sure you want to send \"%1\" to the trash?").arg(r.name)
                                 : QStringLiteral("Are you sure you want to delete \"%1\" permanently?").arg(r.name);
-        confirmed = m_prompter.confirm(QStringLiteral("Confirm"), question, PromptIcon::Question);
+        if (!m_prompter.confirm(QStringLiteral("Confirm"), question, PromptIcon::Question))
+        {
+            progress.addError(ActionError::unableToDelete(path));
+            return;
+        }
     }
     FileOpResult result;
-    if (confirmed)
-    {
-        runStep(m_reporter, QStringLiteral("Shell Delete"), [&] {
-            result = options.sendToTrash ? Trash::moveToTrash(path, &check.status, options.trashFolder)
-                                         : FileTransfer::deleteForGood(path, &check.status);
-        });
-    }
-    MarkedRowRun::reportIfStillThere(result, path, ActionError::unableToDelete(path), progress);
+    runStep(m_reporter, QStringLiteral("Shell Delete"), [&] {
+        result = options.sendToTrash ? Trash::moveToTrash(check.file, options.trashFolder)
+                                     : FileTransfer::deleteForGood(check.file);
+    });
+    MarkedRowRun::reportFailure(result, path, ActionError::unableToDelete(path), progress);
 }

@@ -136,16 +136,12 @@ void FileCMFrm::cmdOK_Click()
     setChecksEnabled(false);
     // The folder is read for every file: the user may edit it while the run goes on.
     const auto destination = [this] { return txtPath->text(); };
-    bool finished = false;
-    if (isMove())
-    {
-        const RemovalGuard guard(m_model, m_run.zeroSizeListing, m_run.acknowledgedGroups);
-        finished = MoveMarkedRows(m_model, guard, m_reporter).run(destination, chkEmptyFolders->isChecked(), *this);
-    }
-    else
-    {
-        finished = CopyMarkedRows(m_model, m_reporter).run(destination, *this);
-    }
+    const RemovalGuard guard(m_model, m_run.acknowledgedGroups);
+    const bool finished = runLoop([&] {
+        if (isMove())
+            return MoveMarkedRows(m_model, guard, m_reporter).run(destination, chkEmptyFolders->isChecked(), *this);
+        return CopyMarkedRows(m_model, guard, m_reporter).run(destination, *this);
+    });
     if (!finished)
         return; // Abort in the error report: the dialog stays running until Cancel
     PBar->setValue(PBar->maximum());

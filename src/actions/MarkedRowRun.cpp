@@ -2,9 +2,10 @@
 
 #include "actions/ActionProgress.h"
 #include "core/ErrorReport.h"
-#include "platform/FileFunctions.h"
 #include "platform/FileOpResult.h"
 #include "results/ResultModel.h"
+
+#include <cerrno>
 
 namespace MarkedRowRun
 {
@@ -29,7 +30,7 @@ bool forEach(const ResultModel &model, ActionProgress &progress, ErrorReporter &
     return true;
 }
 
-bool mayRemove(const RemovalGuard::Check &check, const QString &path, ActionProgress &progress)
+bool mayAct(const RemovalGuard::Check &check, const QString &path, ActionProgress &progress)
 {
     switch (check.verdict)
     {
@@ -40,17 +41,26 @@ bool mayRemove(const RemovalGuard::Check &check, const QString &path, ActionProg
     case RemovalGuard::Verdict::Changed:
         progress.addError(ActionError::changedSinceSearch(path));
         return false;
+    case RemovalGuard::Verdict::Untraced:
+        progress.addError(ActionError::untraced(path));
+        return false;
+    case RemovalGuard::Verdict::FolderChanged:
+        progress.addError(ActionError::folderChanged(path));
+        return false;
     case RemovalGuard::Verdict::NoCopyLeft:
         progress.addError(ActionError::noCopyLeft(path));
+        return false;
+    case RemovalGuard::Verdict::ContentsDiffer:
+        progress.addError(ActionError::contentsDiffer(path));
         return false;
     }
     return false;
 }
 
-void reportIfStillThere(const FileOpResult &result, const QString &path, const ActionError &failure,
-                        ActionProgress &progress)
+void reportFailure(const FileOpResult &result, const QString &path, const ActionError &failure,
+                   ActionProgress &progress)
 {
-    if (!FileFunctions::FileExists(path))
+    if (result.ok() || (result.error == FileOpError::System && result.errorNumber == ENOENT))
         return;
     progress.addError(result.error == FileOpError::Changed ? ActionError::changedSinceSearch(path) : failure);
 }

@@ -21,12 +21,12 @@ namespace MarkedRowRun
 bool forEach(const ResultModel &model, ActionProgress &progress, ErrorReporter &reporter, const QString &label,
              const std::function<void(int row)> &act);
 
-/// Whether the checked file may be deleted or moved; if not, its error row (when it is still
-/// there) is added.
-bool mayRemove(const RemovalGuard::Check &check, const QString &path, ActionProgress &progress);
+/// Whether the checked file may be acted on; if not, its error row (unless it is simply gone)
+/// is added.
+bool mayAct(const RemovalGuard::Check &check, const QString &path, ActionProgress &progress);
 
-/// After a deletion or a move success is the file having gone: one still at `path` is listed,
-/// as changed when the platform's last look found another file there, else as `failure`.
-void reportIfStillThere(const FileOpResult &result, const QString &path, const ActionError &failure,
-                        ActionProgress &progress);
+/// After an act that failed, the file's error row: as changed when the platform's own last look
+/// found another file there, nothing when the file had gone meanwhile, else `failure`.
+void reportFailure(const FileOpResult &result, const QString &path, const ActionError &failure,
+                   ActionProgress &progress);
 } // namespace MarkedRowRun

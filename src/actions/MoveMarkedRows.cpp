@@ -30,10 +30,10 @@ bool MoveMarkedRows::run(const std::function<QString()> &destination, bool remov
 void MoveMarkedRows::moveOne(int row, const QString &destination, ActionProgress &progress)
 {
     const QString source = m_model.row(row).fullPath();
-    const RemovalGuard::Check check = m_guard.check(row);
-    if (!MarkedRowRun::mayRemove(check, source, progress))
+    const auto pulse = [&progress] { progress.yield(); };
+    const RemovalGuard::Check check = m_guard.check(row, pulse);
+    if (!MarkedRowRun::mayAct(check, source, progress))
         return;
-    const FileOpResult result =
-        FileTransfer::moveNoClobber(source, destination, &check.status, [&progress] { progress.yield(); });
-    MarkedRowRun::reportIfStillThere(result, source, ActionError::unableToMove(source), progress);
+    const FileOpResult result = FileTransfer::moveNoClobber(check.file, destination, pulse);
+    MarkedRowRun::reportFailure(result, source, ActionError::unableToMove(source), progress);
 }

@@ -1,31 +1,56 @@
 #include "actions/RemovalGuard.h"
 
 #include "results/ResultModel.h"
+#include "results/RowAnchors.h"
 
-RemovalGuard::RemovalGuard(const ResultModel &model, bool zeroSizeListing, std::set<qint32> acknowledgedGroups)
-    : m_model(model), m_zeroSizeListing(zeroSizeListing), m_acknowledged(std::move(acknowledgedGroups))
+RemovalGuard::RemovalGuard(const ResultModel &model, std::set<qint32> acknowledgedGroups)
+    : m_model(model), m_acknowledged(std::move(acknowledgedGroups))
 {
     for (int r = 0; r < model.size(); ++r)
         m_groupRows[model.row(r).group].push_back(r);
 }
 
-RemovalGuard::Check RemovalGuard::check(int row) const
+RemovalGuard::Check RemovalGuard::identify(int row) const
 {
-    const ResultRow &target = m_model.row(row);
     Check result;
-    result.status = statFile(target.fullPath());
-    if (!result.status.present)
-        return result;
-    if (!result.status.exists || result.status.size != target.size ||
-        (target.stamp != 0 && result.status.stamp != target.stamp))
+    std::optional<AnchoredFiles::Location> location = locateRow(m_model, row);
+    if (!location)
     {
-        result.verdict = Verdict::Changed;
+        result.verdict = Verdict::Untraced;
         return result;
     }
-    result.verdict = Verdict::Proceed;
-    if (m_zeroSizeListing || target.size == 0 || m_acknowledged.count(target.group))
+    switch (location->found)
+    {
+    case AnchoredFiles::Found::Gone:
+        result.verdict = Verdict::Gone;
+        return result;
+    case AnchoredFiles::Found::NotAFile:
+        result.verdict = Verdict::Changed;
+        return result;
+    case AnchoredFiles::Found::FolderChanged:
+        result.verdict = Verdict::FolderChanged;
+        return result;
+    case AnchoredFiles::Found::File:
+        break;
+    }
+    const ResultRow &r = m_model.row(row);
+    const FileStatus &now = location->file.status;
+    const bool same = now.device == r.device && now.inode == r.inode && now.size == r.size && now.mtimeNs == r.mtimeNs;
+    result.verdict = same ? Verdict::Proceed : Verdict::Changed;
+    result.file = std::move(location->file);
+    return result;
+}
+
+RemovalGuard::Check RemovalGuard::check(int row, const std::function<void()> &pulse) const
+{
+    Check result = identify(row);
+    const ResultRow &target = m_model.row(row);
+    const ListKind kind = m_model.anchors().origin.kind;
+    if (result.verdict != Verdict::Proceed || kind == ListKind::ZeroSize || target.size == 0 ||
+        m_acknowledged.count(target.group))
         return result;
 
+    bool differs = false;
     const auto members = m_groupRows.constFind(target.group);
     if (target.group > 0 && members != m_groupRows.cend())
     {
@@ -33,13 +58,32 @@ RemovalGuard::Check RemovalGuard::check(int row) const
         {
             if (other == row || m_model.isMarked(other))
                 continue;
-            const ResultRow &copy = m_model.row(other);
-            const FileStatus s = statFile(copy.fullPath());
-            const bool sameFile = s.device == result.status.device && s.inode == result.status.inode;
-            if (s.exists && s.size == copy.size && !sameFile)
+            const Check kept = identify(other);
+            // A second name of the same file is no copy of it.
+            if (kept.verdict != Verdict::Proceed || (kept.file.status.device == result.file.status.device &&
+                                                     kept.file.status.inode == result.file.status.inode))
+                continue;
+            if (kind != ListKind::SameContents)
                 return result;
+            switch (AnchoredFiles::compareContents(result.file, kept.file, pulse))
+            {
+            case AnchoredFiles::Comparison::Same:
+                return result;
+            case AnchoredFiles::Comparison::Different:
+                differs = true;
+                break;
+            case AnchoredFiles::Comparison::Changed:
+                if (!AnchoredFiles::unchanged(result.file))
+                {
+                    result.verdict = Verdict::Changed;
+                    return result;
+                }
+                break;
+            case AnchoredFiles::Comparison::Unreadable:
+                break;
+            }
         }
     }
-    result.verdict = Verdict::NoCopyLeft;
+    result.verdict = differs ? Verdict::ContentsDiffer : Verdict::NoCopyLeft;
     return result;
 }

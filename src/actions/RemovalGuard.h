@@ -1,45 +1,52 @@
-// The last look at a file before Corvina deletes or moves it.
+// The proof a file must pass immediately before Corvina deletes, moves or copies it.
 #pragma once
 
-#include "platform/FileStatus.h"
+#include "platform/AnchoredFiles.h"
 
 #include <QHash>
 
+#include <functional>
 #include <set>
 #include <vector>
 
 class ResultModel;
 
-/// A marked file is deleted or moved only when it is still the file the search saw (same size,
-/// and the same modification time where the row knows it) and, unless the user was warned that
-/// every file of its group is marked, an unmarked member of its group is still there with its
-/// scanned size and is another file (not a second name of the same one). Empty files need no
-/// surviving copy: they hold nothing to lose.
+/// A marked file is acted on only when it is the file the search saw (reached from its search
+/// location without a link, with the device, inode, size and modification time its row keeps)
+/// and, unless the user chose to act on its whole group, an unmarked member of its group that
+/// passes the same check is another file that holds its contents: the same bytes for lists
+/// whose files are meant to be identical, for name and fuzzy lists the member unchanged since
+/// the search. Empty files need no surviving copy: they hold nothing to lose.
 class RemovalGuard
 {
 public:
     enum class Verdict
     {
-        Proceed, // act on it; status holds what was checked, for the platform's own last look
-        Gone,    // nothing is at the path any more
-        Changed, // something else is there now
-        NoCopyLeft,
+        Proceed,       // act on `file`
+        Gone,          // nothing is at the path any more
+        Changed,       // the file is not the one the search saw
+        Untraced,      // the row cannot be traced to a search location
+        FolderChanged, // a folder on the way is not the one the search went through
+        NoCopyLeft,    // no unmarked member of the group is there as the search saw it
+        ContentsDiffer // unmarked members are there, but none holds the same bytes
     };
 
     struct Check
     {
         Verdict verdict = Verdict::Gone;
-        FileStatus status;
+        LocatedFile file; // with Proceed: the file, its folder held open
     };
 
     /// acknowledgedGroups: groups the user chose to act on wholly after the keep-one warning.
-    RemovalGuard(const ResultModel &model, bool zeroSizeListing, std::set<qint32> acknowledgedGroups = {});
+    RemovalGuard(const ResultModel &model, std::set<qint32> acknowledgedGroups = {});
 
-    Check check(int row) const;
+    /// The whole proof, for a delete or a move. pulse is called while files are compared.
+    Check check(int row, const std::function<void()> &pulse = {}) const;
+    /// Only that it is the file the search saw, for a copy.
+    Check identify(int row) const;
 
 private:
     const ResultModel &m_model;
-    bool m_zeroSizeListing;
     std::set<qint32> m_acknowledged;
     QHash<qint32, std::vector<int>> m_groupRows;
 };

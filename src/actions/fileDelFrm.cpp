@@ -94,6 +94,13 @@ void fileDelFrm::cmdOK_Click()
         setOptionsEnabled(true);
         return;
     }
+    if (!chkSentTo->isChecked() && m_run.warningsIgnored && !m_run.acknowledgedGroups.empty() &&
+        !m_prompter.confirm(QStringLiteral("Confirm"),
+                            QStringLiteral("Every copy of the files of %1 group(s) is marked, and they will be deleted "
+                                           "permanently: nothing of them will be left, not even in the trash.\n\n"
+                                           "Are you sure you want to continue?")
+                                .arg(m_run.acknowledgedGroups.size())))
+        return;
     enterRunning();
     setOptionsEnabled(false);
     DeleteOptions options;
@@ -101,8 +108,8 @@ void fileDelFrm::cmdOK_Click()
     options.respondYesToAll = chkRespond->isChecked();
     options.removeEmptyFolders = chkEmptyFolders->isChecked();
     options.trashFolder = m_trashFolder;
-    const RemovalGuard guard(m_model, m_run.zeroSizeListing, m_run.acknowledgedGroups);
-    if (!DeleteMarkedRows(m_model, guard, m_prompter, m_reporter).run(options, *this))
+    const RemovalGuard guard(m_model, m_run.acknowledgedGroups);
+    if (!runLoop([&] { return DeleteMarkedRows(m_model, guard, m_prompter, m_reporter).run(options, *this); }))
         return; // Abort in the error report: the dialog stays running until Cancel
     setOptionsEnabled(true);
     enterFinished();

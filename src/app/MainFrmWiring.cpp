@@ -56,7 +56,6 @@ void MainFrm::wireActions()
 {
     ActionCommands::Hooks hooks;
     hooks.window = this;
-    hooks.zeroSizeEngine = [this] { return engine() == 4; };
     hooks.sendToRecycleBin = [this] { return recycleBin(); };
     hooks.status = [this](const QString &text) { setPanel(1, text); };
     hooks.focusedRow = [this] { return focusedResultRow(); };

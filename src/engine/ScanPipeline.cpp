@@ -70,6 +70,38 @@ ScanSummary summaryOf(const ScanContext &ctx, ScanSummary::Listing listing)
 }
 } // namespace
 
+ListOrigin listOriginOf(const ScanOptions &options, bool fromSession)
+{
+    ListOrigin origin;
+    origin.fromSession = fromSession;
+    switch (options.engine)
+    {
+    case ScanOptions::SameName:
+        origin.kind = ListKind::SameName;
+        break;
+    case ScanOptions::ZeroSize:
+        origin.kind = ListKind::ZeroSize;
+        break;
+    default:
+        // A CRC-32 list is one of identical files: its checksums are a reason to look, never proof.
+        origin.kind = options.engine == ScanOptions::ByteToByte && options.fuzzy ? ListKind::SimilarContents
+                                                                                 : ListKind::SameContents;
+    }
+    return origin;
+}
+
+void anchorResults(ResultModel &model, const SearchLocationList &locations, const ScanOptions &options,
+                   bool fromSession, const std::function<void()> &yield)
+{
+    QStringList folders;
+    for (const SearchLocation &l : locations.rows())
+    {
+        if (!l.excluded())
+            folders.append(l.folder);
+    }
+    anchorRows(model, listOriginOf(options, fromSession), folders, yield);
+}
+
 ScanPipeline::ScanPipeline(ScanSink &sink, ResultModel &model) : m_sink(sink), m_model(model) {}
 
 QString ScanPipeline::tooManyFilesMessage(qint32 totalFiles)
@@ -141,5 +173,7 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
     });
     if (!ran)
         ctx.CancelSearch = true;
+    // Also after a cancel: the rows listed so far can be acted on.
+    anchorResults(m_model, locations, options, false, [&] { ctx.sink.keepGoing(); });
     return finish();
 }

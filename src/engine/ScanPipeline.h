@@ -4,11 +4,22 @@
 #pragma once
 
 #include "engine/ScanTypes.h"
+#include "results/RowAnchors.h"
 
 #include <QString>
 
+#include <functional>
+
 class ResultModel;
 class SearchLocationList;
+
+/// The kind of list a search with these options makes.
+ListOrigin listOriginOf(const ScanOptions &options, bool fromSession);
+
+/// Records where the model's rows were found (anchorRows), from the locations that are searched,
+/// not excluded.
+void anchorResults(ResultModel &model, const SearchLocationList &locations, const ScanOptions &options,
+                   bool fromSession, const std::function<void()> &yield = {});
 
 /// What a scan leaves for its caller.
 struct ScanSummary

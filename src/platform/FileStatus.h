@@ -11,6 +11,7 @@ struct FileStatus
     qint64 size = 0;
     qint64 stamp = 0;   // last modified as yyyymmddhhnnss in local time, as the result rows keep it
     qint64 mtimeNs = 0; // last modified in nanoseconds since the epoch
+    qint64 ctimeNs = 0; // last status change (any write, rename or new owner), nanoseconds
     quint64 device = 0;
     quint64 inode = 0;
 

@@ -1,8 +1,8 @@
 // Copy, move, rename and delete that never overwrite an existing file.
 #pragma once
 
+#include "platform/AnchoredFiles.h"
 #include "platform/FileOpResult.h"
-#include "platform/FileStatus.h"
 
 #include <QString>
 
@@ -21,19 +21,18 @@ using Pulse = std::function<void()>;
 /// Copies the file into destFolder under its own name or, when that is taken, the first free
 /// numbered name; the free name is taken atomically, so nothing is ever overwritten. The copy
 /// keeps the source's permissions and times. A missing destination folder is created; a relative
-/// one is refused.
-FileOpResult copyNoClobber(const QString &source, const QString &destFolder, const Pulse &pulse = {});
+/// one is refused. A source that is no longer the file of its status is left alone.
+FileOpResult copyNoClobber(const LocatedFile &source, const QString &destFolder, const Pulse &pulse = {});
 
 /// Moves the file as copyNoClobber names it. Within one file system it is a rename; across file
 /// systems the file is copied, flushed, read back and compared, and the source is removed only
-/// when both agree. With expected, a file that is no longer exactly that one is left alone.
-FileOpResult moveNoClobber(const QString &source, const QString &destFolder, const FileStatus *expected = nullptr,
-                           const Pulse &pulse = {});
+/// when both agree. A source that is no longer the file of its status is left alone.
+FileOpResult moveNoClobber(const LocatedFile &source, const QString &destFolder, const Pulse &pulse = {});
 
 /// Renames within the file system; refuses when newPath names an existing file (a change of
 /// letter case only, on a file system that ignores case, is allowed).
 FileOpResult renameNoReplace(const QString &oldPath, const QString &newPath);
 
-/// Removes the file for good. With expected, a file that is no longer exactly that one is left.
-FileOpResult deleteForGood(const QString &path, const FileStatus *expected = nullptr);
+/// Removes the file for good, when it is still the file of its status.
+FileOpResult deleteForGood(const LocatedFile &file);
 } // namespace FileTransfer

@@ -242,6 +242,7 @@ void ResultModel::clear()
     BandingSuspended = false;
     BandingOn = false;
     m_folders.clear();
+    m_anchors = RowAnchors();
     endResetModel();
 }
 
@@ -263,6 +264,14 @@ void ResultModel::setName(int r, const QString &name)
 {
     m_rows[static_cast<size_t>(r)].name = name;
     Q_EMIT dataChanged(index(r, 0), index(r, ResultRow::ColumnCount - 1));
+}
+
+void ResultModel::setIdentity(int r, quint64 device, quint64 inode, qint64 mtimeNs)
+{
+    ResultRow &row = m_rows[static_cast<size_t>(r)];
+    row.device = device;
+    row.inode = inode;
+    row.mtimeNs = mtimeNs;
 }
 
 void ResultModel::LoadResultList(CHive &resultHive, const ResultLoadHooks &hooks)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "results/ResultRow.h"
+#include "results/RowAnchors.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -56,6 +57,11 @@ public:
     void appendRow(ResultRow row);
     /// Changes the name of row r (after a rename).
     void setName(int r, const QString &name);
+    /// Records what row r's file is (anchorRows); zeros forget it.
+    void setIdentity(int r, quint64 device, quint64 inode, qint64 mtimeNs);
+    /// Where the rows' files were found and what kind of list this is (anchorRows).
+    const RowAnchors &anchors() const { return m_anchors; }
+    void setAnchors(RowAnchors anchors) { m_anchors = std::move(anchors); }
 
     /// Fills the list from the result collection: one row per entry whose file still exists,
     /// groups numbered from 1 by changes of the shade (Item4), bands = group numbers, the folder
@@ -107,4 +113,5 @@ private:
 
     std::vector<ResultRow> m_rows;
     QStringList m_folders;
+    RowAnchors m_anchors;
 };

@@ -46,10 +46,16 @@ struct ResultRow
     qint32 sortGroup = 0; // column 8 with 11 digits; 0 shows ""
     bool marked = false;  // the mark (icon 17 marked, 18 unmarked)
     std::shared_ptr<const ResultRowTexts> texts;
+    // The file as it was when the list was filled or loaded: device, inode and modification time
+    // in nanoseconds. Inode 0 when it could not be taken; such a row is never acted on.
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 mtimeNs = 0;
 
     /// The text of column c (0..9) as the list shows it and files store it.
     QString column(int c) const;
     QString fullPath() const { return path + name; }
+    bool identified() const { return inode != 0; }
     /// Sets the date from its "Last Modified." text, keeping the text itself when the date would
     /// not write it back the same.
     void setModified(const QString &text);

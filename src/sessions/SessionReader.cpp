@@ -2,6 +2,7 @@
 
 #include "core/TextFormat.h"
 #include "core/VbNumeric.h"
+#include "engine/ScanPipeline.h"
 #include "engine/SearchEngine.h"
 #include "platform/FileOpen.h"
 #include "platform/NativePath.h"
@@ -268,6 +269,8 @@ private:
             compareAgain();
         else
             listLoadedRows();
+        // A session is no proof: each row is looked at now, below the session's own locations.
+        anchorResults(m_rows, m_state.locations, m_state.options, true, [this] { m_sink.keepGoing(); });
 
         m_report.CancelSearch = m_ctx.CancelSearch || !m_report.result;
         SessionStatusTexts &s = m_report.status;

@@ -24,7 +24,6 @@ public:
         : m_model(model), m_prompter(prompter), m_reporter(reporter), m_trash(std::move(trash))
     {}
 
-    bool zeroSize = false;
     bool notRun = false;
     std::vector<ActionRun> runs;
     std::vector<ActionError> errors;
@@ -34,7 +33,7 @@ public:
         runs.push_back(run);
         if (notRun)
             return true;
-        const RemovalGuard guard(m_model, zeroSize, run.acknowledgedGroups);
+        const RemovalGuard guard(m_model, run.acknowledgedGroups);
         DeleteOptions options;
         options.trashFolder = m_trash;
         RecordingProgress progress;
@@ -45,7 +44,7 @@ public:
     bool runMove(const ActionRun &run) override
     {
         runs.push_back(run);
-        const RemovalGuard guard(m_model, zeroSize, run.acknowledgedGroups);
+        const RemovalGuard guard(m_model, run.acknowledgedGroups);
         RecordingProgress progress;
         MoveMarkedRows(m_model, guard, m_reporter).run([&] { return run.targetPath; }, true, progress);
         errors = progress.errors;
@@ -55,7 +54,8 @@ public:
     {
         runs.push_back(run);
         RecordingProgress progress;
-        CopyMarkedRows(m_model, m_reporter).run([&] { return run.targetPath; }, progress);
+        const RemovalGuard guard(m_model);
+        CopyMarkedRows(m_model, guard, m_reporter).run([&] { return run.targetPath; }, progress);
     }
 
 private:
@@ -72,7 +72,6 @@ struct Fixture
     ResultModel model;
     ScriptedPrompter prompter;
     ScriptedErrorReporter reporter;
-    bool zeroSize = false;
     DirectDialogs dialogs{model, prompter, reporter, tree.path(QStringLiteral("Trash"))};
     std::deque<QString> answers;                             // the keep-one warning's answers, in order
     std::vector<std::vector<int>> warned;                    // the rows each warning listed
@@ -112,7 +111,6 @@ struct Fixture
                                      answers.pop_front();
                                  return a;
                              },
-                             [this] { return zeroSize; },
                              [this](const QString &s) { status = s; },
                              {}});
     }
@@ -219,10 +217,10 @@ TEST(ActionDriver, ClosedDialogLeavesTheListAlone)
 TEST(ActionDriver, ZeroSizeListingHasNoWarningAndKeepsSingleRows)
 {
     Fixture f({});
-    f.zeroSize = true;
-    f.dialogs.zeroSize = true;
-    loadRows(f.model, {scannedRow(f.tree.file(QStringLiteral("z/a"), ""), 0, true),
-                       scannedRow(f.tree.file(QStringLiteral("z/b"), ""), 0, false)});
+    loadRows(f.model,
+             {scannedRow(f.tree.file(QStringLiteral("z/a"), ""), 0, true),
+              scannedRow(f.tree.file(QStringLiteral("z/b"), ""), 0, false)},
+             ListKind::ZeroSize);
     f.driver().ProcessMarkedRows(QStringLiteral("Delete"));
     EXPECT_TRUE(f.warned.empty());
     EXPECT_EQ(namesOf(f.model), (std::vector<QString>{QStringLiteral("b")}));

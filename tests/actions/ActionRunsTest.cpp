@@ -51,7 +51,7 @@ DeleteOptions trashOptions(const TempTree &tree)
 TEST(DeleteMarkedRows, MarkedFilesGoToTheTrashAndTheirEmptyFolderGoes)
 {
     TwoGroups t;
-    const RemovalGuard guard(t.model, false);
+    const RemovalGuard guard(t.model);
     ScriptedPrompter prompter;
     ScriptedErrorReporter reporter;
     RecordingProgress progress;
@@ -72,7 +72,7 @@ TEST(DeleteMarkedRows, MarkedFilesGoToTheTrashAndTheirEmptyFolderGoes)
 TEST(DeleteMarkedRows, ForGoodLeavesNothingInTheTrash)
 {
     TwoGroups t;
-    const RemovalGuard guard(t.model, false);
+    const RemovalGuard guard(t.model);
     ScriptedPrompter prompter;
     ScriptedErrorReporter reporter;
     RecordingProgress progress;
@@ -89,7 +89,7 @@ TEST(DeleteMarkedRows, ForGoodLeavesNothingInTheTrash)
 TEST(DeleteMarkedRows, FailuresAndRefusalsAreListedAndTheFilesStay)
 {
     TwoGroups t;
-    const RemovalGuard guard(t.model, false);
+    const RemovalGuard guard(t.model);
     ScriptedPrompter prompter;
     ScriptedErrorReporter reporter;
     RecordingProgress progress;
@@ -132,7 +132,7 @@ TEST(DeleteMarkedRows, TheLastCopyOfAGroupIsKept)
                     });
     QFile::remove(tree.path(QStringLiteral("g1/gone.txt")));
     tree.file(QStringLiteral("g2/grown.txt"), "222", kScanned);
-    const RemovalGuard guard(model, false, {5});
+    const RemovalGuard guard(model, {5});
     ScriptedPrompter prompter;
     ScriptedErrorReporter reporter;
     RecordingProgress progress;
@@ -154,9 +154,11 @@ TEST(DeleteMarkedRows, EmptyFilesOfTheZeroSizeListingNeedNoCopy)
 {
     TempTree tree;
     ResultModel model;
-    loadRows(model, {scannedRow(tree.file(QStringLiteral("e1"), ""), 0, true),
-                     scannedRow(tree.file(QStringLiteral("e2"), ""), 0, true)});
-    const RemovalGuard guard(model, true);
+    loadRows(model,
+             {scannedRow(tree.file(QStringLiteral("e1"), ""), 0, true),
+              scannedRow(tree.file(QStringLiteral("e2"), ""), 0, true)},
+             ListKind::ZeroSize);
+    const RemovalGuard guard(model);
     ScriptedPrompter prompter;
     ScriptedErrorReporter reporter;
     RecordingProgress progress;
@@ -172,7 +174,7 @@ TEST(DeleteMarkedRows, CancelStopsAtTheNextFile)
     loadRows(model, {scannedRow(tree.file(QStringLiteral("d/1"), "same"), 1, true),
                      scannedRow(tree.file(QStringLiteral("d/2"), "same"), 1, true),
                      scannedRow(tree.file(QStringLiteral("d/3"), "same"), 1, true)});
-    const RemovalGuard guard(model, false, {1});
+    const RemovalGuard guard(model, {1});
     ScriptedPrompter prompter;
     ScriptedErrorReporter reporter;
     RecordingProgress progress;
@@ -189,7 +191,7 @@ TEST(DeleteMarkedRows, CancelStopsAtTheNextFile)
 TEST(DeleteMarkedRows, EachFileIsConfirmedUnlessYesToAll)
 {
     TwoGroups t;
-    const RemovalGuard guard(t.model, false);
+    const RemovalGuard guard(t.model);
     ScriptedPrompter prompter;
     prompter
         .expectMessage(QStringLiteral("Confirm"),
@@ -220,8 +222,9 @@ TEST(CopyMoveMarkedRows, ClashesKeepBothFiles)
     ScriptedErrorReporter reporter;
     const QString dest = t.path("dest");
 
+    const RemovalGuard guard(t.model);
     RecordingProgress copying;
-    ASSERT_TRUE(CopyMarkedRows(t.model, reporter).run([&] { return dest; }, copying));
+    ASSERT_TRUE(CopyMarkedRows(t.model, guard, reporter).run([&] { return dest; }, copying));
     EXPECT_TRUE(copying.errors.empty());
     EXPECT_EQ(TempTree::contents(t.path("dest/x (2).txt")), "xx");
     EXPECT_EQ(TempTree::contents(t.path("dest/x.txt")), "already there");
@@ -229,7 +232,6 @@ TEST(CopyMoveMarkedRows, ClashesKeepBothFiles)
     EXPECT_EQ(copying.values, (std::vector<int>{1, 2}));
     EXPECT_TRUE(copying.statuses.empty());
 
-    const RemovalGuard guard(t.model, false);
     RecordingProgress moving;
     ASSERT_TRUE(MoveMarkedRows(t.model, guard, reporter).run([&] { return dest; }, true, moving));
     EXPECT_TRUE(moving.errors.empty());
@@ -242,7 +244,7 @@ TEST(CopyMoveMarkedRows, ClashesKeepBothFiles)
 TEST(CopyMoveMarkedRows, CancelledMoveLeavesTheRest)
 {
     TwoGroups t;
-    const RemovalGuard guard(t.model, false);
+    const RemovalGuard guard(t.model);
     ScriptedErrorReporter reporter;
     RecordingProgress progress;
     progress.cancelAfterYields = 2; // row 1 moved, row 2 (unmarked) passed, then cancel
@@ -260,13 +262,13 @@ TEST(CopyMoveMarkedRows, FailuresAreListed)
     const QString blocked = t.tree.file(QStringLiteral("blocker"), "") + QStringLiteral("/dest");
     ScriptedErrorReporter reporter;
 
+    const RemovalGuard guard(t.model);
     RecordingProgress copying;
-    ASSERT_TRUE(CopyMarkedRows(t.model, reporter).run([&] { return blocked; }, copying));
+    ASSERT_TRUE(CopyMarkedRows(t.model, guard, reporter).run([&] { return blocked; }, copying));
     EXPECT_EQ(copying.errors, (std::vector<ActionError>{ActionError::unableToCopy(t.path("a/x.txt")),
                                                         ActionError::unableToCopy(t.path("a/y.txt"))}));
 
     // The first file into a folder it cannot reach, the second into its own folder.
-    const RemovalGuard guard(t.model, false);
     RecordingProgress moving;
     int asked = 0;
     const auto destination = [&] { return ++asked == 1 ? blocked : t.path("a"); };
@@ -279,7 +281,7 @@ TEST(CopyMoveMarkedRows, FailuresAreListed)
 TEST(CopyMoveMarkedRows, MoveRefusesAFileChangedSinceTheSearch)
 {
     TwoGroups t;
-    const RemovalGuard guard(t.model, false);
+    const RemovalGuard guard(t.model);
     t.tree.file(QStringLiteral("a/x.txt"), "grown since");
     ScriptedErrorReporter reporter;
     RecordingProgress progress;

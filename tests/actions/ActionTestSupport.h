@@ -5,6 +5,7 @@
 #include "actions/DesktopActions.h"
 #include "platform/FileStatus.h"
 #include "results/ResultModel.h"
+#include "results/RowAnchors.h"
 #include "support/TempTree.h"
 
 #include <QFileInfo>
@@ -29,8 +30,9 @@ inline ResultRow scannedRow(const QString &path, qint32 group, bool marked = fal
     return row;
 }
 
-/// Fills the model as a load does: rows, group counts, total and bands.
-inline void loadRows(ResultModel &model, std::vector<ResultRow> rows)
+/// Fills the model as a load does: rows, group counts, total and bands, and where each file was
+/// found (the whole file system taken as the search location).
+inline void loadRows(ResultModel &model, std::vector<ResultRow> rows, ListKind kind = ListKind::SameContents)
 {
     qint32 total = 0;
     for (const ResultRow &r : rows)
@@ -39,6 +41,7 @@ inline void loadRows(ResultModel &model, std::vector<ResultRow> rows)
     model.rebuildGroupRowCount();
     model.GroupTotal = total;
     model.RebandRows();
+    anchorRows(model, {kind, false}, {QStringLiteral("/")});
 }
 
 inline std::vector<QString> namesOf(const ResultModel &model)

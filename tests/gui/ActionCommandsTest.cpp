@@ -49,7 +49,6 @@ struct Window
                          scannedRow(tree.file(QStringLiteral("b/q.txt"), "qqq"), 2)});
         ActionCommands::Hooks hooks;
         hooks.window = &window;
-        hooks.zeroSizeEngine = [] { return false; };
         hooks.sendToRecycleBin = [] { return true; };
         hooks.status = [this](const QString &s) { status = s; };
         hooks.focusedRow = [this] { return focused; };

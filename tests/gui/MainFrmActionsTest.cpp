@@ -9,6 +9,7 @@
 #include "results/AdvMarkFrm.h"
 #include "results/ResultModel.h"
 #include "results/ResultView.h"
+#include "results/RowAnchors.h"
 #include "results/WarningFrm.h"
 
 #include <QAction>
@@ -38,6 +39,7 @@ protected:
                      QString::fromLatin1(date));
         }
         window->results().LoadResultList(hive);
+        anchorRows(window->results(), {}, {tree.root()});
     }
 
     static void runDeletion()

@@ -1,8 +1,10 @@
 #include "platform/FileTransfer.h"
 #include "platform/FileStatus.h"
 #include "platform/NativePath.h"
+#include "support/Located.h"
 #include "support/TempTree.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -60,7 +62,7 @@ TEST(FileTransfer, CopyKeepsEveryExistingFile)
     tree.file(QStringLiteral("b/x.txt"), "old");
     tree.file(QStringLiteral("b/x (2).txt"), "older");
 
-    const FileOpResult r = FileTransfer::copyNoClobber(source, tree.folder(QStringLiteral("b")));
+    const FileOpResult r = FileTransfer::copyNoClobber(locatedAt(source), tree.folder(QStringLiteral("b")));
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_EQ(r.target, tree.path(QStringLiteral("b/x (3).txt")));
     EXPECT_EQ(TempTree::contents(r.target), "new");
@@ -75,9 +77,7 @@ TEST(FileTransfer, MoveKeepsBothFilesOnAClash)
     TempTree tree;
     const QString source = tree.file(QStringLiteral("a/x.txt"), "moved");
     tree.file(QStringLiteral("b/x.txt"), "stays");
-    const FileStatus before = statFile(source);
-
-    const FileOpResult r = FileTransfer::moveNoClobber(source, tree.folder(QStringLiteral("b")), &before);
+    const FileOpResult r = FileTransfer::moveNoClobber(locatedAt(source), tree.folder(QStringLiteral("b")));
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_EQ(r.target, tree.path(QStringLiteral("b/x (2).txt")));
     EXPECT_EQ(TempTree::contents(r.target), "moved");
@@ -89,7 +89,7 @@ TEST(FileTransfer, MoveCreatesAMissingDestination)
 {
     TempTree tree;
     const QString source = tree.file(QStringLiteral("a/x.txt"), "data");
-    const FileOpResult r = FileTransfer::moveNoClobber(source, tree.path(QStringLiteral("new/deeper")));
+    const FileOpResult r = FileTransfer::moveNoClobber(locatedAt(source), tree.path(QStringLiteral("new/deeper")));
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_EQ(TempTree::contents(tree.path(QStringLiteral("new/deeper/x.txt"))), "data");
 }
@@ -100,16 +100,12 @@ TEST(FileTransfer, MoveRefusalsLeaveTheFileInPlace)
     const QString source = tree.file(QStringLiteral("a/x.txt"), "data");
     tree.dir(QStringLiteral("b"));
 
-    EXPECT_EQ(FileTransfer::moveNoClobber(source, tree.folder(QStringLiteral("a"))).error, FileOpError::SameFolder);
+    EXPECT_EQ(FileTransfer::moveNoClobber(locatedAt(source), tree.folder(QStringLiteral("a"))).error,
+              FileOpError::SameFolder);
 
-    const FileStatus scanned = statFile(source);
+    const LocatedFile scanned = locatedAt(source);
     tree.file(QStringLiteral("a/x.txt"), "changed!");
-    EXPECT_EQ(FileTransfer::moveNoClobber(source, tree.folder(QStringLiteral("b")), &scanned).error,
-              FileOpError::Changed);
-
-    const FileOpResult gone = FileTransfer::moveNoClobber(tree.path(QStringLiteral("a/none")), tree.folder("b"));
-    EXPECT_EQ(gone.error, FileOpError::System);
-    EXPECT_EQ(gone.errorNumber, ENOENT);
+    EXPECT_EQ(FileTransfer::moveNoClobber(scanned, tree.folder(QStringLiteral("b"))).error, FileOpError::Changed);
 
     EXPECT_EQ(TempTree::contents(source), "changed!");
     EXPECT_FALSE(exists(tree.path(QStringLiteral("b/x.txt"))));
@@ -132,7 +128,7 @@ TEST(FileTransfer, MoveAcrossFileSystemsCopiesVerifiesThenRemoves)
     tree.file(QStringLiteral("dest/big.bin"), "already here");
     const FileStatus before = statFile(source);
 
-    const FileOpResult r = FileTransfer::moveNoClobber(source, tree.folder(QStringLiteral("dest")), &before);
+    const FileOpResult r = FileTransfer::moveNoClobber(locatedAt(source), tree.folder(QStringLiteral("dest")));
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_EQ(r.target, tree.path(QStringLiteral("dest/big (2).bin")));
     EXPECT_EQ(TempTree::contents(r.target), data);
@@ -148,11 +144,11 @@ TEST(FileTransfer, NamesThatAreNotUtf8TravelUnchanged)
     const QString source = NativePath::decode(raw);
     ASSERT_TRUE(exists(source));
 
-    const FileOpResult copied = FileTransfer::copyNoClobber(source, tree.folder(QStringLiteral("c")));
+    const FileOpResult copied = FileTransfer::copyNoClobber(locatedAt(source), tree.folder(QStringLiteral("c")));
     ASSERT_TRUE(copied.ok());
     EXPECT_EQ(NativePath::encode(copied.target), QFile::encodeName(tree.path("c")) + "/caf\xe9.txt");
 
-    const FileOpResult moved = FileTransfer::moveNoClobber(source, tree.folder(QStringLiteral("m")));
+    const FileOpResult moved = FileTransfer::moveNoClobber(locatedAt(source), tree.folder(QStringLiteral("m")));
     ASSERT_TRUE(moved.ok());
     EXPECT_EQ(NativePath::encode(moved.target), QFile::encodeName(tree.path("m")) + "/caf\xe9.txt");
     EXPECT_FALSE(exists(source));
@@ -183,12 +179,14 @@ TEST(FileTransfer, DeleteForGoodOnlyTheExpectedFile)
 {
     TempTree tree;
     const QString path = tree.file(QStringLiteral("x.txt"), "one");
-    const FileStatus scanned = statFile(path);
+    const LocatedFile scanned = locatedAt(path);
     tree.file(QStringLiteral("x.txt"), "other size");
-    EXPECT_EQ(FileTransfer::deleteForGood(path, &scanned).error, FileOpError::Changed);
+    EXPECT_EQ(FileTransfer::deleteForGood(scanned).error, FileOpError::Changed);
     EXPECT_TRUE(exists(path));
 
-    EXPECT_TRUE(FileTransfer::deleteForGood(path).ok());
+    const LocatedFile now = locatedAt(path);
+    EXPECT_TRUE(FileTransfer::deleteForGood(now).ok());
     EXPECT_FALSE(exists(path));
-    EXPECT_EQ(FileTransfer::deleteForGood(path).errorNumber, ENOENT);
+    EXPECT_EQ(FileTransfer::deleteForGood(now).errorNumber, ENOENT);
+    EXPECT_EQ(QDir(tree.root()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
 }

@@ -1,6 +1,7 @@
 #include "platform/Trash.h"
 #include "platform/FileStatus.h"
 #include "platform/NativePath.h"
+#include "support/Located.h"
 #include "support/TempTree.h"
 
 #include <QDir>
@@ -54,7 +55,7 @@ TEST(Trash, FileGoesToTheHomeTrashWithItsInfo)
     const QString path = tree.file(QStringLiteral("photos/beach day.jpg"), "sand");
     const QString trash = tree.path(QStringLiteral("not yet/share/Trash"));
 
-    const FileOpResult r = Trash::moveToTrash(path, nullptr, trash);
+    const FileOpResult r = Trash::moveToTrash(locatedAt(path), trash);
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_EQ(r.target, trash + QStringLiteral("/files/beach day.jpg"));
     EXPECT_EQ(TempTree::contents(r.target), "sand");
@@ -70,7 +71,7 @@ TEST(Trash, DefaultTrashIsMadeWhenTheDataFolderIsMissing)
     ASSERT_EQ(Trash::homeTrash(), data + QStringLiteral("/Trash"));
 
     const QString path = tree.file(QStringLiteral("doc.txt"), "text");
-    const FileOpResult r = Trash::moveToTrash(path);
+    const FileOpResult r = Trash::moveToTrash(locatedAt(path));
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_EQ(r.target, data + QStringLiteral("/Trash/files/doc.txt"));
     expectInfo(r.target, NativePath::encode(path).toPercentEncoding("/"));
@@ -88,9 +89,9 @@ TEST(Trash, NamesAlreadyInTheTrashAreKept)
     const QString third = tree.file(QStringLiteral("c/x.txt"), "third");
     tree.file(QStringLiteral("Trash/files/x (3).txt"), "left without info");
 
-    const FileOpResult r1 = Trash::moveToTrash(first, nullptr, trash);
-    const FileOpResult r2 = Trash::moveToTrash(second, nullptr, trash);
-    const FileOpResult r3 = Trash::moveToTrash(third, nullptr, trash);
+    const FileOpResult r1 = Trash::moveToTrash(locatedAt(first), trash);
+    const FileOpResult r2 = Trash::moveToTrash(locatedAt(second), trash);
+    const FileOpResult r3 = Trash::moveToTrash(locatedAt(third), trash);
     ASSERT_TRUE(r1.ok() && r2.ok() && r3.ok());
     EXPECT_EQ(r1.target, trash + QStringLiteral("/files/x.txt"));
     EXPECT_EQ(r2.target, trash + QStringLiteral("/files/x (2).txt"));
@@ -105,7 +106,7 @@ TEST(Trash, PathIsEscapedByteForByte)
 {
     TempTree tree;
     const QByteArray raw = tree.rawFile(QStringLiteral("d"), QByteArray("50% caf\xe9"), "x");
-    const FileOpResult r = Trash::moveToTrash(NativePath::decode(raw), nullptr, tree.path(QStringLiteral("T")));
+    const FileOpResult r = Trash::moveToTrash(locatedAt(NativePath::decode(raw)), tree.path(QStringLiteral("T")));
     ASSERT_TRUE(r.ok());
     const QByteArray folder = QFile::encodeName(tree.path(QStringLiteral("d"))).toPercentEncoding("/");
     expectInfo(r.target, folder + "/50%25%20caf%E9");
@@ -120,7 +121,7 @@ TEST(Trash, FileStaysWhenTheTrashCannotBeMade)
     const QString path = tree.file(QStringLiteral("keep.txt"), "keep");
     const QString blocker = tree.file(QStringLiteral("blocker"), "a file where a folder should be");
 
-    const FileOpResult r = Trash::moveToTrash(path, nullptr, blocker + QStringLiteral("/Trash"));
+    const FileOpResult r = Trash::moveToTrash(locatedAt(path), blocker + QStringLiteral("/Trash"));
     EXPECT_FALSE(r.ok());
     EXPECT_EQ(TempTree::contents(path), "keep");
 }
@@ -129,12 +130,11 @@ TEST(Trash, ChangedFileIsNotTrashed)
 {
     TempTree tree;
     const QString path = tree.file(QStringLiteral("x.txt"), "scan");
-    const FileStatus scanned = statFile(path);
+    const LocatedFile scanned = locatedAt(path);
     tree.file(QStringLiteral("x.txt"), "changed after the scan");
 
-    EXPECT_EQ(Trash::moveToTrash(path, &scanned, tree.path(QStringLiteral("T"))).error, FileOpError::Changed);
+    EXPECT_EQ(Trash::moveToTrash(scanned, tree.path(QStringLiteral("T"))).error, FileOpError::Changed);
     EXPECT_TRUE(statFile(path).exists);
-    EXPECT_EQ(Trash::moveToTrash(QStringLiteral("relative.txt")).error, FileOpError::NotAbsolute);
 }
 
 TEST(Trash, FileOnAnotherFileSystemUsesThatFileSystemsTrash)
@@ -161,7 +161,7 @@ TEST(Trash, FileOnAnotherFileSystemUsesThatFileSystemsTrash)
         f.write("note");
     }
 
-    const FileOpResult r = Trash::moveToTrash(path, nullptr, tree.path(QStringLiteral("T")));
+    const FileOpResult r = Trash::moveToTrash(locatedAt(path), tree.path(QStringLiteral("T")));
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_TRUE(r.target.startsWith(QStringLiteral("/dev/shm/.Trash"))) << r.target.toStdString();
     EXPECT_EQ(TempTree::contents(r.target), "note");

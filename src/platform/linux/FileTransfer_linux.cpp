@@ -28,133 +28,133 @@ QByteArray folderBytes(const QString &folder)
     return bytes;
 }
 
-QByteArray candidate(const QByteArray &folder, const QString &name, int n)
-{
-    return (folder == "/" ? folder : folder + '/') + NativePath::encode(FileTransfer::numberedName(name, n));
-}
-
-class OpenFile
-{
-public:
-    explicit OpenFile(int fd = -1) : m_fd(fd) {}
-    ~OpenFile()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    OpenFile(const OpenFile &) = delete;
-    OpenFile &operator=(const OpenFile &) = delete;
-    void reset(int fd)
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = fd;
-    }
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 bool sameInode(const struct stat &a, const struct stat &b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The destination folder, created when missing and held open for the whole operation.
+FileDescriptor openDestination(const QString &destFolder, int &error)
+{
+    const QByteArray dest = folderBytes(destFolder);
+    if (!PosixFiles::makePath(dest, 0777))
+    {
+        error = errno;
+        return FileDescriptor();
+    }
+    FileDescriptor fd(::open(dest.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    error = fd.valid() ? 0 : errno;
+    return fd;
+}
+
+QByteArray candidate(const QByteArray &name, int n)
+{
+    return NativePath::encode(FileTransfer::numberedName(NativePath::decode(name), n));
+}
+
+QString targetPath(const QString &destFolder, const QByteArray &name)
+{
+    return (destFolder.endsWith(u'/') ? destFolder : destFolder + u'/') + NativePath::decode(name);
+}
+
+// The source opened for reading, when it is still the file that was located.
+FileDescriptor openSource(const LocatedFile &source, FileOpError &error, int &number)
+{
+    FileDescriptor in(PosixFiles::openRegularAt(source.folder.get(), source.name.constData()));
+    struct stat st;
+    if (!in.valid())
+    {
+        error = FileOpError::System;
+        number = errno;
+    }
+    else if (::fstat(in.get(), &st) != 0 || !PosixFiles::matches(st, source.status))
+    {
+        error = FileOpError::Changed;
+        in.reset();
+    }
+    return in;
 }
 } // namespace
 
 namespace FileTransfer
 {
-FileOpResult copyNoClobber(const QString &source, const QString &destFolder, const Pulse &pulse)
+FileOpResult copyNoClobber(const LocatedFile &source, const QString &destFolder, const Pulse &pulse)
 {
     if (!destFolder.startsWith(u'/'))
         return FileOpResult::failure(FileOpError::NotAbsolute);
-    const OpenFile in(PosixFiles::openRegular(NativePath::encode(source).constData()));
-    if (in.fd() < 0)
-        return systemFailure(errno);
-    const QByteArray dest = folderBytes(destFolder);
-    if (!PosixFiles::makePath(dest, 0777))
-        return systemFailure(errno);
-    const QString name = NativePath::decode(PosixFiles::nameOf(NativePath::encode(source)));
+    FileOpError why = FileOpError::None;
+    int number = 0;
+    const FileDescriptor in = openSource(source, why, number);
+    if (!in.valid())
+        return FileOpResult::failure(why, number);
+    const FileDescriptor dest = openDestination(destFolder, number);
+    if (!dest.valid())
+        return systemFailure(number);
     for (int n = 1; n <= kMaxNumber; ++n)
     {
-        const QByteArray to = candidate(dest, name, n);
-        const FileOpResult r = PosixFiles::copyExclusive(in.fd(), to.constData(), false, pulse);
+        const QByteArray to = candidate(source.name, n);
+        const FileOpResult r = PosixFiles::copyExclusiveAt(in.get(), dest.get(), to.constData(), false, pulse);
         if (r.error == FileOpError::System && r.errorNumber == EEXIST)
             continue;
-        return r.ok() ? FileOpResult::success(NativePath::decode(to)) : r;
+        return r.ok() ? FileOpResult::success(targetPath(destFolder, to)) : r;
     }
     return FileOpResult::failure(FileOpError::NoFreeName);
 }
 
-FileOpResult moveNoClobber(const QString &source, const QString &destFolder, const FileStatus *expected,
-                           const Pulse &pulse)
+FileOpResult moveNoClobber(const LocatedFile &source, const QString &destFolder, const Pulse &pulse)
 {
     if (!destFolder.startsWith(u'/'))
         return FileOpResult::failure(FileOpError::NotAbsolute);
-    const QByteArray from = NativePath::encode(source);
-    struct stat st;
-    if (::lstat(from.constData(), &st) != 0)
-        return systemFailure(errno);
-    if (!S_ISREG(st.st_mode) || (expected && !PosixFiles::matches(st, *expected)))
+    const char *from = source.name.constData();
+    const int fromDir = source.folder.get();
+    if (!PosixFiles::matchesAt(fromDir, from, source.status))
         return FileOpResult::failure(FileOpError::Changed);
-
-    const QByteArray dest = folderBytes(destFolder);
-    if (!PosixFiles::makePath(dest, 0777))
-        return systemFailure(errno);
+    int number = 0;
+    const FileDescriptor dest = openDestination(destFolder, number);
+    if (!dest.valid())
+        return systemFailure(number);
     struct stat destSt;
     struct stat fromFolderSt;
-    if (::stat(dest.constData(), &destSt) == 0 && ::stat(PosixFiles::folderOf(from).constData(), &fromFolderSt) == 0 &&
-        sameInode(destSt, fromFolderSt))
+    if (::fstat(dest.get(), &destSt) == 0 && ::fstat(fromDir, &fromFolderSt) == 0 && sameInode(destSt, fromFolderSt))
         return FileOpResult::failure(FileOpError::SameFolder);
 
-    const QString name = NativePath::decode(PosixFiles::nameOf(from));
-    OpenFile in;
+    FileDescriptor in;
     for (int n = 1; n <= kMaxNumber; ++n)
     {
-        const QByteArray to = candidate(dest, name, n);
-        if (in.fd() < 0)
+        const QByteArray to = candidate(source.name, n);
+        if (!in.valid())
         {
-            const int e = PosixFiles::renameNoReplace(from.constData(), to.constData());
+            const int e = PosixFiles::renameNoReplaceAt(fromDir, from, dest.get(), to.constData());
             if (e == EEXIST)
                 continue;
             if (e == 0)
             {
                 // The name was checked just before; make sure that file is the one that went.
-                struct stat moved;
-                if (::lstat(to.constData(), &moved) == 0 && sameInode(moved, st))
-                    return FileOpResult::success(NativePath::decode(to));
-                PosixFiles::renameNoReplace(to.constData(), from.constData());
+                if (PosixFiles::matchesAt(dest.get(), to.constData(), source.status))
+                    return FileOpResult::success(targetPath(destFolder, to));
+                PosixFiles::renameNoReplaceAt(dest.get(), to.constData(), fromDir, from);
                 return FileOpResult::failure(FileOpError::Changed);
             }
             if (e != EXDEV)
                 return systemFailure(e);
-            in.reset(PosixFiles::openRegular(from.constData()));
-            struct stat opened;
-            if (in.fd() < 0)
-                return systemFailure(errno);
-            if (::fstat(in.fd(), &opened) != 0 || !sameInode(opened, st) ||
-                (expected && !PosixFiles::matches(opened, *expected)))
-                return FileOpResult::failure(FileOpError::Changed);
+            FileOpError why = FileOpError::None;
+            in = openSource(source, why, number);
+            if (!in.valid())
+                return FileOpResult::failure(why, number);
         }
         // Another file system: a verified copy first, then the source goes.
-        const FileOpResult r = PosixFiles::copyExclusive(in.fd(), to.constData(), true, pulse);
+        const FileOpResult r = PosixFiles::copyExclusiveAt(in.get(), dest.get(), to.constData(), true, pulse);
         if (r.error == FileOpError::System && r.errorNumber == EEXIST)
             continue;
         if (!r.ok())
             return r;
-        struct stat now;
-        if (::lstat(from.constData(), &now) != 0 || !sameInode(now, st))
+        const FileOpResult removed = PosixFiles::unlinkExpected(fromDir, from, source.status);
+        if (!removed.ok())
         {
-            ::unlink(to.constData());
-            return FileOpResult::failure(FileOpError::Changed);
+            ::unlinkat(dest.get(), to.constData(), 0);
+            return removed;
         }
-        if (::unlink(from.constData()) != 0)
-        {
-            const int e = errno;
-            ::unlink(to.constData());
-            return systemFailure(e);
-        }
-        return FileOpResult::success(NativePath::decode(to));
+        return FileOpResult::success(targetPath(destFolder, to));
     }
     return FileOpResult::failure(FileOpError::NoFreeName);
 }
@@ -191,16 +191,8 @@ FileOpResult renameNoReplace(const QString &oldPath, const QString &newPath)
     return systemFailure(e);
 }
 
-FileOpResult deleteForGood(const QString &path, const FileStatus *expected)
+FileOpResult deleteForGood(const LocatedFile &file)
 {
-    const QByteArray bytes = NativePath::encode(path);
-    struct stat st;
-    if (::lstat(bytes.constData(), &st) != 0)
-        return systemFailure(errno);
-    if (!S_ISREG(st.st_mode) || (expected && !PosixFiles::matches(st, *expected)))
-        return FileOpResult::failure(FileOpError::Changed);
-    if (::unlink(bytes.constData()) != 0)
-        return systemFailure(errno);
-    return FileOpResult::success(QString());
+    return PosixFiles::unlinkExpected(file.folder.get(), file.name.constData(), file.status);
 }
 } // namespace FileTransfer

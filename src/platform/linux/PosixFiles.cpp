@@ -1,12 +1,14 @@
 #include "platform/linux/PosixFiles.h"
 
+#include <QRandomGenerator>
+
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <vector>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace
@@ -50,26 +52,6 @@ ssize_t readFull(int fd, char *data, size_t size, off_t offset)
     return static_cast<ssize_t>(done);
 }
 
-// 0 when both open files hold the same bytes, 1 when they differ, -1 when reading failed.
-int compareContents(int a, int b, const std::function<void()> &pulse)
-{
-    std::vector<char> x(kBlock);
-    std::vector<char> y(kBlock);
-    for (off_t offset = 0;; offset += static_cast<off_t>(kBlock))
-    {
-        const ssize_t n = readFull(a, x.data(), kBlock, offset);
-        const ssize_t m = readFull(b, y.data(), kBlock, offset);
-        if (n < 0 || m < 0)
-            return -1;
-        if (n != m || std::memcmp(x.data(), y.data(), static_cast<size_t>(n)) != 0)
-            return 1;
-        if (n < static_cast<ssize_t>(kBlock))
-            return 0;
-        if (pulse)
-            pulse();
-    }
-}
-
 qint64 localStamp(time_t secs)
 {
     struct tm t;
@@ -86,6 +68,11 @@ qint64 nanoseconds(const struct timespec &ts)
 {
     return qint64(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
 }
+
+bool sameInode(const struct stat &a, const FileStatus &b)
+{
+    return a.st_dev == b.device && a.st_ino == b.inode;
+}
 } // namespace
 
 namespace PosixFiles
@@ -97,6 +84,7 @@ FileStatus statusOf(const struct stat &st)
     s.exists = S_ISREG(st.st_mode);
     s.size = st.st_size;
     s.mtimeNs = nanoseconds(st.st_mtim);
+    s.ctimeNs = nanoseconds(st.st_ctim);
     s.stamp = localStamp(st.st_mtim.tv_sec);
     s.device = st.st_dev;
     s.inode = st.st_ino;
@@ -106,6 +94,12 @@ FileStatus statusOf(const struct stat &st)
 bool matches(const struct stat &st, const FileStatus &expected)
 {
     return statusOf(st).sameFileAs(expected);
+}
+
+bool matchesAt(int dirFd, const char *name, const FileStatus &expected)
+{
+    struct stat st;
+    return ::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && matches(st, expected);
 }
 
 QByteArray folderOf(const QByteArray &path)
@@ -140,33 +134,33 @@ bool makePath(const QByteArray &folder, mode_t mode)
     return errno == EEXIST && ::stat(folder.constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-int renameNoReplace(const char *from, const char *to)
+int renameNoReplaceAt(int fromDir, const char *from, int toDir, const char *to)
 {
-    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+    if (::renameat2(fromDir, from, toDir, to, RENAME_NOREPLACE) == 0)
         return 0;
     const int e = errno;
     if (e != EINVAL && e != ENOSYS && e != EOPNOTSUPP)
         return e;
     // No atomic no-replace rename on this file system: a new hard link cannot replace either.
-    if (::link(from, to) != 0)
+    if (::linkat(fromDir, from, toDir, to, 0) != 0)
     {
         const int le = errno;
         if (le == EPERM || le == EOPNOTSUPP || le == ENOSYS || le == EMLINK)
             return EXDEV; // no hard links here: only a copy can do it
         return le;
     }
-    if (::unlink(from) != 0)
+    if (::unlinkat(fromDir, from, 0) != 0)
     {
         const int ue = errno;
-        ::unlink(to);
+        ::unlinkat(toDir, to, 0);
         return ue;
     }
     return 0;
 }
 
-int openRegular(const char *path)
+int openRegularAt(int dirFd, const char *name)
 {
-    const int fd = ::open(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return -1;
     struct stat st;
@@ -180,17 +174,36 @@ int openRegular(const char *path)
     return fd;
 }
 
-FileOpResult copyExclusive(int srcFd, const char *to, bool verify, const std::function<void()> &pulse)
+int compareContents(int a, int b, const std::function<void()> &pulse)
+{
+    std::vector<char> x(kBlock);
+    std::vector<char> y(kBlock);
+    for (off_t offset = 0;; offset += static_cast<off_t>(kBlock))
+    {
+        const ssize_t n = readFull(a, x.data(), kBlock, offset);
+        const ssize_t m = readFull(b, y.data(), kBlock, offset);
+        if (n < 0 || m < 0)
+            return -1;
+        if (n != m || std::memcmp(x.data(), y.data(), static_cast<size_t>(n)) != 0)
+            return 1;
+        if (n < static_cast<ssize_t>(kBlock))
+            return 0;
+        if (pulse)
+            pulse();
+    }
+}
+
+FileOpResult copyExclusiveAt(int srcFd, int dirFd, const char *to, bool verify, const std::function<void()> &pulse)
 {
     struct stat before;
     if (::fstat(srcFd, &before) != 0)
         return FileOpResult::failure(FileOpError::System, errno);
-    const int out = ::open(to, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const int out = ::openat(dirFd, to, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (out < 0)
         return FileOpResult::failure(FileOpError::System, errno);
     auto fail = [&](FileOpError error, int number = 0) {
         ::close(out);
-        ::unlink(to);
+        ::unlinkat(dirFd, to, 0);
         return FileOpResult::failure(error, number);
     };
 
@@ -239,9 +252,56 @@ FileOpResult copyExclusive(int srcFd, const char *to, bool verify, const std::fu
     if (::close(out) != 0)
     {
         const int e = errno;
-        ::unlink(to);
+        ::unlinkat(dirFd, to, 0);
         return FileOpResult::failure(FileOpError::System, e);
     }
     return FileOpResult::success(QString());
+}
+
+FileOpResult unlinkExpected(int dirFd, const char *name, const FileStatus &expected)
+{
+    struct stat st;
+    if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return FileOpResult::failure(FileOpError::System, errno);
+    if (!S_ISREG(st.st_mode) || !matches(st, expected))
+        return FileOpResult::failure(FileOpError::Changed);
+
+    char aside[NAME_MAX + 1];
+    std::snprintf(aside, sizeof aside, ".corvina-removing-%016llx",
+                  static_cast<unsigned long long>(QRandomGenerator::system()->generate64()));
+    if (::renameat2(dirFd, name, dirFd, aside, RENAME_NOREPLACE) != 0)
+    {
+        const int e = errno;
+        if (e != EINVAL && e != ENOSYS && e != EOPNOTSUPP)
+            return FileOpResult::failure(FileOpError::System, e);
+        // No atomic rename here (some network file systems): the look above was the last one.
+        if (::unlinkat(dirFd, name, 0) != 0)
+            return FileOpResult::failure(FileOpError::System, errno);
+        return FileOpResult::success(QString());
+    }
+    if (::fstatat(dirFd, aside, &st, AT_SYMLINK_NOFOLLOW) != 0 || !sameInode(st, expected))
+    {
+        // Another file took the name between the look and the rename: it goes back untouched.
+        ::renameat2(dirFd, aside, dirFd, name, RENAME_NOREPLACE);
+        return FileOpResult::failure(FileOpError::Changed);
+    }
+    if (::unlinkat(dirFd, aside, 0) != 0)
+    {
+        const int e = errno;
+        ::renameat2(dirFd, aside, dirFd, name, RENAME_NOREPLACE);
+        return FileOpResult::failure(FileOpError::System, e);
+    }
+    return FileOpResult::success(QString());
+}
+
+QByteArray pathOf(int dirFd)
+{
+    char link[64];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", dirFd);
+    char target[PATH_MAX];
+    const ssize_t n = ::readlink(link, target, sizeof target);
+    if (n <= 0 || n >= static_cast<ssize_t>(sizeof target) || target[0] != '/')
+        return {};
+    return QByteArray(target, n);
 }
 } // namespace PosixFiles

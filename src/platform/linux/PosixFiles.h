@@ -9,6 +9,7 @@
 
 #include <functional>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace PosixFiles
@@ -19,6 +20,9 @@ FileStatus statusOf(const struct stat &st);
 /// True when st still describes the file of expected (same identity, size and time).
 bool matches(const struct stat &st, const FileStatus &expected);
 
+/// True when name in the folder dirFd is, without following a link, still the file of expected.
+bool matchesAt(int dirFd, const char *name, const FileStatus &expected);
+
 /// Creates the folder and its missing parents with the given mode; true when it exists after.
 bool makePath(const QByteArray &folder, mode_t mode);
 
@@ -26,18 +30,38 @@ bool makePath(const QByteArray &folder, mode_t mode);
 QByteArray folderOf(const QByteArray &path);
 QByteArray nameOf(const QByteArray &path);
 
-/// Renames from to to unless to exists: 0, EEXIST when to exists, EXDEV when only a copy can
-/// do it (another file system, or one without atomic no-replace renames), or another errno.
-int renameNoReplace(const char *from, const char *to);
+/// Renames from (in fromDir) to to (in toDir) unless to exists: 0, EEXIST when to exists, EXDEV
+/// when only a copy can do it (another file system, or one without atomic no-replace renames),
+/// or another errno. AT_FDCWD takes paths as they are.
+int renameNoReplaceAt(int fromDir, const char *from, int toDir, const char *to);
+inline int renameNoReplace(const char *from, const char *to)
+{
+    return renameNoReplaceAt(AT_FDCWD, from, AT_FDCWD, to);
+}
 
-/// Copies the open regular file srcFd into a new file to, created exclusively (EEXIST when to
-/// exists; nothing is overwritten). Keeps permissions, owner where allowed, and times. With
-/// verify the copy is flushed to the disk and read back and compared with the source. Any
-/// failure removes the partial copy. The source must not change while it is copied.
-FileOpResult copyExclusive(int srcFd, const char *to, bool verify, const std::function<void()> &pulse);
+/// Copies the open regular file srcFd into a new file `to` in the folder dirFd, created
+/// exclusively (EEXIST when to exists; nothing is overwritten). Keeps permissions, owner where
+/// allowed, and times. With verify the copy is flushed to the disk and read back and compared
+/// with the source. Any failure removes the partial copy. A source that changes while it is
+/// copied fails with FileOpError::Changed.
+FileOpResult copyExclusiveAt(int srcFd, int dirFd, const char *to, bool verify, const std::function<void()> &pulse);
+
+/// 0 when both open files hold the same bytes, 1 when they differ, -1 when reading failed.
+int compareContents(int a, int b, const std::function<void()> &pulse);
 
 /// Opens a regular file for reading without following a link or blocking on a FIFO; -1 with
 /// errno set otherwise.
-int openRegular(const char *path);
+int openRegularAt(int dirFd, const char *name);
+inline int openRegular(const char *path)
+{
+    return openRegularAt(AT_FDCWD, path);
+}
 
+/// Removes name from the folder dirFd only when it is the file of expected. The name is first
+/// moved aside to a fresh name in the same folder and the file that arrived there is checked, so
+/// a file put in its place after the last look is never the one removed (it is put back).
+FileOpResult unlinkExpected(int dirFd, const char *name, const FileStatus &expected);
+
+/// The path of an open folder as the system resolves it now; empty when unknown.
+QByteArray pathOf(int dirFd);
 } // namespace PosixFiles

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <ctime>
 #include <optional>
 
@@ -34,27 +33,50 @@ QByteArray homeTrashBytes(const QString &override)
     return qgetenv("HOME") + "/.local/share/Trash";
 }
 
-// The device of the path, or of its nearest ancestor that exists.
-dev_t deviceOf(QByteArray path)
+/// A trash folder held open: its files/ and info/ folders, and where Path= is relative to.
+struct TrashDirs
+{
+    FileDescriptor files;
+    FileDescriptor info;
+    quint64 device = 0;
+    QString location; // the trash folder's path, for the result's target
+};
+
+FileDescriptor openFolderAt(int dirFd, const char *name)
+{
+    return FileDescriptor(::openat(dirFd, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+}
+
+// files/ and info/ of an open trash folder, made when missing, never through a link.
+std::optional<TrashDirs> openTrashDirs(const FileDescriptor &trash, const QByteArray &location)
 {
     struct stat st;
-    while (::stat(path.constData(), &st) != 0)
+    if (!trash.valid() || ::fstat(trash.get(), &st) != 0)
+        return std::nullopt;
+    TrashDirs dirs;
+    dirs.device = st.st_dev;
+    dirs.location = NativePath::decode(location);
+    for (const auto &[name, fd] : {std::pair{"files", &dirs.files}, std::pair{"info", &dirs.info}})
     {
-        const QByteArray parent = PosixFiles::folderOf(path);
-        if (parent == path)
-            return 0;
-        path = parent;
+        if (::mkdirat(trash.get(), name, 0700) != 0 && errno != EEXIST)
+            return std::nullopt;
+        *fd = openFolderAt(trash.get(), name);
+        if (!fd->valid())
+            return std::nullopt;
     }
-    return st.st_dev;
+    return dirs;
 }
 
-bool prepareTrash(const QByteArray &root)
+// A folder another user cannot have planted: a real folder of ours that only we may enter.
+bool privateFolder(const FileDescriptor &fd, quint64 device)
 {
-    return PosixFiles::makePath(root + "/files", 0700) && PosixFiles::makePath(root + "/info", 0700);
+    struct stat st;
+    return fd.valid() && ::fstat(fd.get(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() &&
+           (st.st_mode & 0777) == 0700 && st.st_dev == device;
 }
 
-// The top folder of the file system that holds the (physical) folder.
-QByteArray mountTop(QByteArray folder, dev_t device)
+// The top folder of the file system that holds the (resolved) folder.
+QByteArray mountTop(QByteArray folder, quint64 device)
 {
     while (folder != "/")
     {
@@ -67,26 +89,56 @@ QByteArray mountTop(QByteArray folder, dev_t device)
     return folder;
 }
 
-// The trash of a top folder: $top/.Trash/$uid when the administrator made $top/.Trash (a real
-// folder with the sticky bit), else $top/.Trash-$uid.
-std::optional<QByteArray> topTrash(const QByteArray &top)
+// The trash of a file system's top folder: $top/.Trash/$uid when the administrator made
+// $top/.Trash a real folder with the sticky bit, else $top/.Trash-$uid; either only when it is
+// a real folder of ours with mode 0700, reached without following a link.
+std::optional<TrashDirs> topTrash(const QByteArray &top, quint64 device)
 {
+    const FileDescriptor topFd(::open(top.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    struct stat st;
+    if (!topFd.valid() || ::fstat(topFd.get(), &st) != 0 || st.st_dev != device)
+        return std::nullopt;
     const QByteArray base = top == "/" ? QByteArray() : top;
     const QByteArray uid = QByteArray::number(::getuid());
-    struct stat st;
-    const QByteArray shared = base + "/.Trash";
-    if (::lstat(shared.constData(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX))
+
+    const FileDescriptor shared = openFolderAt(topFd.get(), ".Trash");
+    if (shared.valid() && ::fstat(shared.get(), &st) == 0 && (st.st_mode & S_ISVTX) && st.st_dev == device)
     {
-        const QByteArray mine = shared + '/' + uid;
-        if (prepareTrash(mine))
-            return mine;
+        if (::mkdirat(shared.get(), uid.constData(), 0700) == 0 || errno == EEXIST)
+        {
+            const FileDescriptor mine = openFolderAt(shared.get(), uid.constData());
+            if (privateFolder(mine, device))
+                return openTrashDirs(mine, base + "/.Trash/" + uid);
+        }
     }
-    const QByteArray own = base + "/.Trash-" + uid;
-    if (::mkdir(own.constData(), 0700) != 0 && errno != EEXIST)
+    const QByteArray own = ".Trash-" + uid;
+    if (::mkdirat(topFd.get(), own.constData(), 0700) != 0 && errno != EEXIST)
         return std::nullopt;
-    if (::lstat(own.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() || !prepareTrash(own))
+    const FileDescriptor mine = openFolderAt(topFd.get(), own.constData());
+    if (!privateFolder(mine, device))
         return std::nullopt;
-    return own;
+    return openTrashDirs(mine, base + '/' + own);
+}
+
+// The device of the path, or of its nearest ancestor that exists.
+quint64 deviceOf(QByteArray path)
+{
+    struct stat st;
+    while (::stat(path.constData(), &st) != 0)
+    {
+        const QByteArray parent = PosixFiles::folderOf(path);
+        if (parent == path)
+            return 0;
+        path = parent;
+    }
+    return st.st_dev;
+}
+
+std::optional<TrashDirs> homeTrashDirs(const QByteArray &home)
+{
+    if (!PosixFiles::makePath(home, 0700))
+        return std::nullopt;
+    return openTrashDirs(FileDescriptor(::open(home.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC)), home);
 }
 
 QByteArray infoText(const QByteArray &pathForInfo)
@@ -116,21 +168,21 @@ bool writeAll(int fd, const QByteArray &data)
     return true;
 }
 
-// Puts the file into the trash root under a free name: reserves info/NAME.trashinfo first (its
+// Puts the file into the trash under a free name: reserves info/NAME.trashinfo first (its
 // exclusive creation is what claims NAME), then renames the file to files/NAME, or with srcFd
 // copies it there, verifies the copy and removes the file.
-FileOpResult place(const QByteArray &from, const struct stat &st, const QByteArray &root, const QByteArray &pathForInfo,
-                   int srcFd)
+FileOpResult place(const LocatedFile &file, const TrashDirs &trash, const QByteArray &pathForInfo, int srcFd)
 {
-    const QString name = NativePath::decode(PosixFiles::nameOf(from));
+    const QString name = NativePath::decode(file.name);
     const QByteArray text = infoText(pathForInfo);
+    const int dir = file.folder.get();
     for (int n = 1; n <= kMaxNumber; ++n)
     {
         const QByteArray trashName =
             NativePath::encode(FileTransfer::numberedName(name, n, NAME_MAX - kInfoSuffix.size()));
-        const QByteArray info = root + "/info/" + trashName + kInfoSuffix;
-        const QByteArray to = root + "/files/" + trashName;
-        const int fd = ::open(info.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+        const QByteArray info = trashName + kInfoSuffix;
+        const int fd =
+            ::openat(trash.info.get(), info.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
         if (fd < 0)
         {
             if (errno == EEXIST)
@@ -141,55 +193,49 @@ FileOpResult place(const QByteArray &from, const struct stat &st, const QByteArr
         const int writeError = errno;
         if (::close(fd) != 0 || !written)
         {
-            ::unlink(info.constData());
+            ::unlinkat(trash.info.get(), info.constData(), 0);
             return systemFailure(written ? errno : writeError);
         }
+        auto undo = [&](FileOpResult r) {
+            ::unlinkat(trash.info.get(), info.constData(), 0);
+            return r;
+        };
+        const QString target = trash.location + QStringLiteral("/files/") + NativePath::decode(trashName);
 
         if (srcFd < 0)
         {
-            const int e = PosixFiles::renameNoReplace(from.constData(), to.constData());
+            const int e =
+                PosixFiles::renameNoReplaceAt(dir, file.name.constData(), trash.files.get(), trashName.constData());
             if (e == EEXIST)
             {
-                ::unlink(info.constData());
+                undo({});
                 continue;
             }
             if (e != 0)
-            {
-                ::unlink(info.constData());
-                return systemFailure(e);
-            }
-            struct stat moved;
-            if (::lstat(to.constData(), &moved) == 0 && moved.st_dev == st.st_dev && moved.st_ino == st.st_ino)
-                return FileOpResult::success(NativePath::decode(to));
+                return undo(systemFailure(e));
+            if (PosixFiles::matchesAt(trash.files.get(), trashName.constData(), file.status))
+                return FileOpResult::success(target);
             // Another file took the name between the last look and the rename: put it back.
-            PosixFiles::renameNoReplace(to.constData(), from.constData());
-            ::unlink(info.constData());
-            return FileOpResult::failure(FileOpError::Changed);
+            PosixFiles::renameNoReplaceAt(trash.files.get(), trashName.constData(), dir, file.name.constData());
+            return undo(FileOpResult::failure(FileOpError::Changed));
         }
 
-        const FileOpResult copied = PosixFiles::copyExclusive(srcFd, to.constData(), true, {});
+        const FileOpResult copied =
+            PosixFiles::copyExclusiveAt(srcFd, trash.files.get(), trashName.constData(), true, {});
         if (!copied.ok())
         {
-            ::unlink(info.constData());
+            undo({});
             if (copied.error == FileOpError::System && copied.errorNumber == EEXIST)
                 continue;
             return copied;
         }
-        struct stat now;
-        if (::lstat(from.constData(), &now) != 0 || now.st_dev != st.st_dev || now.st_ino != st.st_ino)
+        const FileOpResult removed = PosixFiles::unlinkExpected(dir, file.name.constData(), file.status);
+        if (!removed.ok())
         {
-            ::unlink(to.constData());
-            ::unlink(info.constData());
-            return FileOpResult::failure(FileOpError::Changed);
+            ::unlinkat(trash.files.get(), trashName.constData(), 0);
+            return undo(removed);
         }
-        if (::unlink(from.constData()) != 0)
-        {
-            const int e = errno;
-            ::unlink(to.constData());
-            ::unlink(info.constData());
-            return systemFailure(e);
-        }
-        return FileOpResult::success(NativePath::decode(to));
+        return FileOpResult::success(target);
     }
     return FileOpResult::failure(FileOpError::NoFreeName);
 }
@@ -202,57 +248,53 @@ QString homeTrash()
     return NativePath::decode(homeTrashBytes(QString()));
 }
 
-FileOpResult moveToTrash(const QString &path, const FileStatus *expected, const QString &homeTrashFolder)
+FileOpResult moveToTrash(const LocatedFile &file, const QString &homeTrashFolder)
 {
-    if (!path.startsWith(u'/'))
+    if (!file.path.startsWith(u'/'))
         return FileOpResult::failure(FileOpError::NotAbsolute);
-    const QByteArray from = NativePath::encode(path);
-    struct stat st;
-    if (::lstat(from.constData(), &st) != 0)
-        return systemFailure(errno);
-    if (!S_ISREG(st.st_mode) || (expected && !PosixFiles::matches(st, *expected)))
+    if (!PosixFiles::matchesAt(file.folder.get(), file.name.constData(), file.status))
         return FileOpResult::failure(FileOpError::Changed);
 
+    const QByteArray pathBytes = NativePath::encode(file.path);
     const QByteArray home = homeTrashBytes(homeTrashFolder);
-    if (deviceOf(home) == st.st_dev)
+    if (deviceOf(home) == file.status.device)
     {
         // The home trash serves every file of its own file system, and only it.
-        if (!prepareTrash(home))
+        const std::optional<TrashDirs> homeDirs = homeTrashDirs(home);
+        if (!homeDirs)
             return systemFailure(errno);
-        const FileOpResult r = place(from, st, home, from, -1);
+        const FileOpResult r = place(file, *homeDirs, pathBytes, -1);
         if (r.ok() || r.errorNumber != EXDEV)
             return r;
     }
     else
     {
-        char real[PATH_MAX];
-        if (::realpath(PosixFiles::folderOf(from).constData(), real))
+        const QByteArray folder = PosixFiles::pathOf(file.folder.get());
+        if (!folder.isEmpty())
         {
-            const QByteArray folder(real);
-            const QByteArray top = mountTop(folder, st.st_dev);
-            if (const auto root = topTrash(top))
+            const QByteArray top = mountTop(folder, file.status.device);
+            if (const auto dirs = topTrash(top, file.status.device))
             {
                 // Paths in a top folder's trash are relative to that folder.
-                const QByteArray full = (folder == "/" ? folder : folder + '/') + PosixFiles::nameOf(from);
+                const QByteArray full = (folder == "/" ? folder : folder + '/') + file.name;
                 const QByteArray relative = full.mid(top == "/" ? 1 : top.size() + 1);
-                const FileOpResult r = place(from, st, *root, relative, -1);
+                const FileOpResult r = place(file, *dirs, relative, -1);
                 if (r.ok() || r.errorNumber != EXDEV)
                     return r;
             }
         }
-        if (!prepareTrash(home))
-            return systemFailure(errno);
     }
+    const std::optional<TrashDirs> homeDirs = homeTrashDirs(home);
+    if (!homeDirs)
+        return systemFailure(errno);
 
     // No trash on the file's own file system: a verified copy in the home trash.
-    const int fd = PosixFiles::openRegular(from.constData());
-    if (fd < 0)
+    const FileDescriptor fd(PosixFiles::openRegularAt(file.folder.get(), file.name.constData()));
+    if (!fd.valid())
         return systemFailure(errno);
     struct stat opened;
-    FileOpResult r = FileOpResult::failure(FileOpError::Changed);
-    if (::fstat(fd, &opened) == 0 && opened.st_dev == st.st_dev && opened.st_ino == st.st_ino)
-        r = place(from, st, home, from, fd);
-    ::close(fd);
-    return r;
+    if (::fstat(fd.get(), &opened) != 0 || !PosixFiles::matches(opened, file.status))
+        return FileOpResult::failure(FileOpError::Changed);
+    return place(file, *homeDirs, pathBytes, fd.get());
 }
 } // namespace Trash

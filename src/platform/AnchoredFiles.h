@@ -1,0 +1,103 @@
+// Files reached from their search location without following a link, and acted on relative to
+// the folder that holds them, so that a link put into a path after the search cannot redirect
+// a delete or a move to a file the search never saw.
+#pragma once
+
+#include "platform/FileDescriptor.h"
+#include "platform/FileStatus.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringView>
+
+#include <functional>
+#include <optional>
+
+/// A folder's identity on this machine.
+struct FolderIdentity
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+
+    bool operator==(const FolderIdentity &) const = default;
+};
+
+/// A search location as it was when its files were listed: the folder as the user gave it
+/// (ending with "/"), the same folder with every link resolved, and its identity. A location
+/// that is itself a link, or lies on a linked mount, is reached through its resolved path.
+struct SearchRoot
+{
+    QString folder;
+    QByteArray real;
+    FolderIdentity id;
+
+    bool valid() const { return !real.isEmpty(); }
+};
+
+/// A regular file found in its folder, with that folder held open: whatever happens to the path
+/// afterwards, an act on the file lands in this folder.
+struct LocatedFile
+{
+    FileDescriptor folder;
+    QByteArray name;
+    QString path;      // folder + name as listed, for messages and the trash's record
+    FileStatus status; // what the file was when it was found
+};
+
+namespace AnchoredFiles
+{
+/// Resolves a search location once; invalid when it is not a folder now.
+SearchRoot resolveRoot(const QString &folder);
+
+/// The folders below one search location that are reached from it through real folders only,
+/// each step looked at once however many folders share it.
+class FolderResolver
+{
+public:
+    explicit FolderResolver(SearchRoot root);
+
+    const SearchRoot &root() const { return m_root; }
+    /// The identity of the folder `relative` below the root ("" for the root itself, else
+    /// "a/b/"); none when a step is a link, not a folder, missing, or "." or "..".
+    std::optional<FolderIdentity> identity(QStringView relative);
+
+private:
+    SearchRoot m_root;
+    QHash<QString, std::optional<FolderIdentity>> m_seen;
+};
+
+enum class Found
+{
+    File,          // a regular file, described by the file's status
+    Gone,          // nothing of that name in the folder
+    NotAFile,      // something else has the name: a link, a folder, a device
+    FolderChanged, // the root or the folder is not the one recorded, or a step down is a link
+};
+
+struct Location
+{
+    Found found = Found::Gone;
+    LocatedFile file;
+};
+
+/// Opens the root, checks its identity, opens each folder of `relative` below it without
+/// following a link, checks the last folder's identity, and looks at `name` there without
+/// following it.
+Location locate(const SearchRoot &root, QStringView relative, const FolderIdentity &folder, const QString &name);
+
+/// True while the name in the located folder is still the file of its status.
+bool unchanged(const LocatedFile &file);
+
+enum class Comparison
+{
+    Same,
+    Different,
+    Changed,    // a file is not the one its status describes, before or during the read
+    Unreadable, // opening or reading failed
+};
+
+/// Compares the bytes of both files to their end or to the first difference, and makes sure
+/// neither changed while it was read. pulse is called between blocks.
+Comparison compareContents(const LocatedFile &a, const LocatedFile &b, const std::function<void()> &pulse = {});
+} // namespace AnchoredFiles

@@ -1,0 +1,67 @@
+// Where the files of the result list were found: what kind of list it is, the search locations
+// as they were resolved, and each folder of a row as reached from its location without a link.
+#pragma once
+
+#include "platform/AnchoredFiles.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class ResultModel;
+
+/// What made the list; it decides what must be proved before a file of it is removed.
+enum class ListKind
+{
+    SameContents,    // Byte to Byte or CRC32: the files of a group are meant to be identical
+    SimilarContents, // fuzzy Byte to Byte: alike, not identical
+    SameName,        // names alike, contents never compared
+    ZeroSize,        // the empty files, in no group
+};
+
+struct ListOrigin
+{
+    ListKind kind = ListKind::SameContents;
+    bool fromSession = false;
+
+    bool operator==(const ListOrigin &) const = default;
+};
+
+class RowAnchors
+{
+public:
+    struct Folder
+    {
+        qint32 root = -1; // index into roots
+        FolderIdentity id;
+    };
+
+    ListOrigin origin;
+    std::vector<SearchRoot> roots;
+    /// By the rows' folder text. A folder that is not here is outside every location, or was
+    /// reached through a link: its files are never acted on.
+    QHash<QString, Folder> folders;
+
+    const Folder *folder(const QString &path) const
+    {
+        const auto it = folders.constFind(path);
+        return it == folders.cend() ? nullptr : &*it;
+    }
+};
+
+/// Records where the model's rows were found, from the search locations they were found in:
+/// each location resolved once, each folder of a row looked at step by step below the longest
+/// location that holds it, and each row's file looked at once. A row keeps its file's device,
+/// inode and time in nanoseconds only when the file still has the row's size and time (to the
+/// second) and the row's own size and date texts are numbers it wrote; any other row stays
+/// unidentified and is never acted on. yield is called once per row.
+void anchorRows(ResultModel &model, ListOrigin origin, const QStringList &locationFolders,
+                const std::function<void()> &yield = {});
+
+/// Locates the file of a row as the anchors describe it; none for a row that cannot be traced to
+/// a search location (outside every location, reached through a link, or unidentified).
+std::optional<AnchoredFiles::Location> locateRow(const ResultModel &model, int row);
