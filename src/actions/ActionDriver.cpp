@@ -28,7 +28,7 @@ void ActionDriver::ProcessMarkedRows(const QString &action)
 
     const qint64 count = m.model.markedCount();
     const qint64 total = zeroSize ? 0 : m.model.markedTotal();
-    m.setStatus(ResultModel::summaryText(count, static_cast<double>(total)));
+    showStatus(ResultModel::summaryText(count, static_cast<double>(total)));
     if (count == 0)
     {
         m.prompter.error(kNothingMarked);
@@ -67,6 +67,12 @@ void ActionDriver::MCopyMarkFiles_Click()
             return;
         m.dialogs.runCopy({static_cast<int>(count), folder, {}, false});
     });
+}
+
+void ActionDriver::showStatus(const QString &text)
+{
+    if (m.setStatus)
+        m.setStatus(text);
 }
 
 bool ActionDriver::zeroSizeListing() const
@@ -123,5 +129,5 @@ void ActionDriver::cleanUpAfterRun()
     // Groups left with one file are no longer duplicates; the rebuilt bookkeeping and the
     // bands follow the rows that remain. Rows of files that stayed keep their marks.
     model.DropSingleRowGroups(zeroSize);
-    m.setStatus(ResultModel::summaryText(count, static_cast<double>(total)));
+    showStatus(ResultModel::summaryText(count, static_cast<double>(total)));
 }

@@ -47,7 +47,7 @@ public:
         ErrorReporter &reporter;
         ActionDialogs &dialogs;
         KeepOneWarning warning;
-        std::function<void(const QString &)> setStatus; // status-bar panel 1
+        std::function<void(const QString &)> setStatus; // status-bar panel 1 (may be empty)
         std::function<void()> processEvents;            // may be empty
     };
 
@@ -62,6 +62,7 @@ private:
     /// The keep-one walk: false when the user closed the warning without an answer.
     bool protectFullyMarkedGroups(ActionRun &run);
     bool zeroSizeListing() const;
+    void showStatus(const QString &text);
     void cleanUpAfterRun();
 
     Context m;

@@ -103,7 +103,7 @@ const std::vector<CliOption> &options()
 
 const CliOption *find(QStringView name)
 {
-    for (const auto *table : {&options(), &sessionOptions()})
+    for (const auto *table : {&options(), &sessionOptions(), &actionOptions()})
     {
         for (const CliOption &o : *table)
         {
@@ -224,6 +224,8 @@ CliCommand parseCommandLine(const QStringList &arguments)
         return bad(QStringLiteral("no folder to search"));
     if (const QString why = sessionUsageError(command.options); !why.isEmpty())
         return bad(why);
+    if (const QString why = actionUsageError(command.options); !why.isEmpty())
+        return bad(why);
     if (command.options.scan.fuzzy && command.options.scan.engine != ScanOptions::ByteToByte)
         return bad(QStringLiteral("--fuzzy works only with --engine byte"));
     return command;
@@ -238,7 +240,8 @@ QString helpText()
                    wrapped(QStringLiteral("Finds the files in the FOLDERs (and their sub-folders) that are copies of "
                                           "each other and prints them in groups: the first file of a group is the "
                                           "original, the others are its copies. Nothing on the disk is changed but "
-                                          "the files that --save, --save-params and --export name. "
+                                          "the files that --save, --save-params and --export name, and the marked "
+                                          "files that --trash, --delete or --move act on. "
                                           "Symbolic links are never followed, and a file reached twice (overlapping "
                                           "folders, hard links) counts once."),
                            0, 0);
@@ -255,6 +258,7 @@ QString helpText()
     list("\nOptions:\n", options());
     text += QStringLiteral("  -h").leftJustified(indent) + QStringLiteral("the same as --help\n");
     list("\nSession files and exports:\n", sessionOptions());
+    list("\nMarking and acting on the marked files:\n", actionOptions());
     text += u'\n' +
             wrapped(QStringLiteral("Output: the groups go to standard output; a progress line (when standard error "
                                    "is a terminal) and the closing summary go to standard error. Paths are written "
@@ -262,9 +266,20 @@ QString helpText()
                                    "is written as \\t or \\n."),
                     0, 0) +
             u'\n' +
-            wrapped(QStringLiteral("Exit status: 0 when the search completed, 1 when it failed (a folder that does "
-                                   "not exist, a session file that cannot be read or written, an error while "
-                                   "searching), 2 when the command line is wrong."),
+            wrapped(QStringLiteral("Acting: a file is trashed, deleted or moved only when it is still the file the "
+                                   "search saw, reached from its search folder without following a link, and "
+                                   "(for byte and crc searches) an unmarked file of its group still holds the "
+                                   "same bytes; a copy needs the first of these. A group whose every file is "
+                                   "marked keeps its last file. In the text output a marked file's line starts "
+                                   "with \"*\". Each file refused or failed is written to standard error as "
+                                   "\"NUMBER TEXT: PATH\", such as \"1012 No unmarked copy has the same contents: "
+                                   "/photos/b.jpg\"."),
+                    0, 0) +
+            u'\n' +
+            wrapped(QStringLiteral("Exit status: 0 when the search completed (and every marked file was done), 1 "
+                                   "when it failed (a folder that does not exist, a session file that cannot be "
+                                   "read or written, an error while searching), 2 when the command line is wrong, "
+                                   "3 when some marked files were refused or failed."),
                     0, 0);
     return text;
 }

@@ -1,6 +1,7 @@
 // The command line of corvina-cli: its options, how they are read, and the help text.
 #pragma once
 
+#include "cli/CliActionOptions.h"
 #include "cli/CliSessionOptions.h"
 #include "engine/ScanTypes.h"
 #include "search/FileMasks.h"
@@ -28,6 +29,7 @@ struct CliOptions
     Format format = Format::Text;
     bool quiet = false;
     CliSessionOptions session; // session files and exports
+    CliActionOptions actions;  // marking and acting on the marked files
 
     /// The search locations: one per folder, then one exclusion per excluded folder; relative
     /// paths are taken from currentFolder.

@@ -41,8 +41,9 @@ QByteArray pathBytes(const ResultRow &row)
     return NativePath::encode(row.fullPath());
 }
 
-// The rows [first, last) of one group number as aligned lines.
-void writeGroupText(const ResultModel &model, int first, int last, Writer &w)
+// The rows [first, last) of one group number as aligned lines; with showMarks a marked row's
+// line starts with "*".
+void writeGroupText(const ResultModel &model, int first, int last, bool showMarks, Writer &w)
 {
     qsizetype sizeWidth = 0;
     qsizetype dateWidth = 0;
@@ -58,7 +59,8 @@ void writeGroupText(const ResultModel &model, int first, int last, Writer &w)
     for (int r = first; r < last; ++r)
     {
         const ResultRow &row = model.row(r);
-        w.add(QByteArray("  ") + row.column(ResultRow::ColSize).rightJustified(sizeWidth).toUtf8() + "  " +
+        w.add(QByteArray(showMarks && row.marked ? "* " : "  ") +
+              row.column(ResultRow::ColSize).rightJustified(sizeWidth).toUtf8() + "  " +
               row.column(ResultRow::ColModified).leftJustified(dateWidth).toUtf8() + "  " +
               row.version.leftJustified(versionWidth).toUtf8() + "  " + pathBytes(row) + '\n');
     }
@@ -68,7 +70,7 @@ void writeGroupText(const ResultModel &model, int first, int last, Writer &w)
 
 namespace CliOutput
 {
-void writeText(const ResultModel &model, QIODevice &out)
+void writeText(const ResultModel &model, QIODevice &out, bool showMarks)
 {
     Writer w(out);
     int first = 0;
@@ -76,7 +78,7 @@ void writeText(const ResultModel &model, QIODevice &out)
     {
         if (r == model.size() || model.row(r).group != model.row(first).group)
         {
-            writeGroupText(model, first, r, w);
+            writeGroupText(model, first, r, showMarks, w);
             first = r;
         }
     }

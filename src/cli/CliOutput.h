@@ -13,7 +13,12 @@ namespace CliOutput
 /// Numbered groups as the result list shows them: a "Group N" line, then one line per file with
 /// its size in bytes, last-modified date, file version and full path; a blank line after each
 /// group. Rows without a group (the zero-size listing) come under "Group N/A".
-void writeText(const ResultModel &model, QIODevice &out);
+/// With showMarks a marked file's line starts with "*" instead of a blank.
+void writeText(const ResultModel &model, QIODevice &out, bool showMarks);
+inline void writeText(const ResultModel &model, QIODevice &out)
+{
+    writeText(model, out, false);
+}
 
 /// One line per group, the full paths separated by a TAB, in group order; each row without a
 /// group (the zero-size listing) on a line of its own. A TAB or newline inside a path is written

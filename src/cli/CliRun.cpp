@@ -1,5 +1,6 @@
 #include "cli/CliRun.h"
 
+#include "cli/CliActions.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/CliScanSink.h"
@@ -71,15 +72,21 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
     }
     sink.clearProgress();
 
+    // Files are marked, acted on and written only after a search or load that ran to its end.
+    const bool whole = completed && !sink.failed();
+    const CliActionOptions actions = options.actions.resolved(env.currentFolder);
+    if (whole)
+        CliActions::mark(model, actions);
     if (options.format == CliOptions::Format::Groups)
         CliOutput::writeGroups(model, env.out);
     else
-        CliOutput::writeText(model, env.out);
+        CliOutput::writeText(model, env.out, !actions.marks.isEmpty());
     if (!options.quiet)
         env.err.write(closing);
-    // Files are written only from a search or load that ran to its end.
-    if (!completed || sink.failed())
+    if (!whole)
         return CliExit::Failed;
-    return CliSession::writeFiles(files, state, model, duplicatesPanel, sink.errors()) ? CliExit::Completed
-                                                                                       : CliExit::Failed;
+    const int acted = CliActions::act(model, actions, options.quiet, env.out, env.err, sink.errors());
+    if (!CliSession::writeFiles(files, state, model, duplicatesPanel, sink.errors()))
+        return CliExit::Failed;
+    return acted;
 }

@@ -111,6 +111,16 @@ TEST(CliOptions, BadCommandLinesSayWhy)
         {{"--quiet=yes", "/x"}, "--quiet takes no value"},
         {{"--engine", "crc", "--fuzzy", "/x"}, "--fuzzy works only with --engine byte"},
         {{"--mask", " ", "/x"}, "--mask wants a mask such as \"*.jpg;*.png\""},
+        {{"--trash", "/x"}, "--trash, --delete, --move and --copy act on marked files: say which with --mark"},
+        {{"--mark", "newest", "/x"},
+         "--mark is all-duplicates, keep-oldest, keep-largest, keep-smallest or in:FOLDER; not \"newest\""},
+        {{"--mark", "in:", "/x"},
+         "--mark is all-duplicates, keep-oldest, keep-largest, keep-smallest or in:FOLDER; not \"in:\""},
+        {{"--mark", "all-duplicates", "--trash", "--delete", "/x"},
+         "only one of --trash, --delete, --move and --copy can be given"},
+        {{"--mark", "all-duplicates", "--move", "", "/x"}, "--move wants a folder"},
+        {{"--mark", "all-duplicates", "--dry-run", "/x"},
+         "--dry-run works only with --trash, --delete, --move or --copy"},
     };
     for (const auto &c : cases)
     {
@@ -142,7 +152,8 @@ TEST(CliOptions, HelpNamesEveryOption)
     const QString help = helpText();
     EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: corvina-cli [options] FOLDER...\n")));
     for (const char *option : {"--engine ENGINE", "--fuzzy", "--mask TEXT", "--min KB", "--max KB", "--no-subfolders",
-                               "--exclude FOLDER", "--hidden", "--no-protect", "--format FORMAT", "--quiet", "--help"})
+                               "--exclude FOLDER", "--hidden", "--no-protect", "--format FORMAT", "--quiet", "--help",
+                               "--mark RULE", "--trash", "--delete", "--move DIR", "--copy DIR", "--dry-run"})
         EXPECT_TRUE(help.contains(QString::fromUtf8(option))) << option;
     for (const QString &line : help.split(u'\n'))
         EXPECT_LE(line.size(), 100) << line.toStdString();

@@ -1,0 +1,88 @@
+#include "cli/CliActionOptions.h"
+
+#include "cli/CliOptions.h"
+
+#include <QDir>
+
+namespace
+{
+QString setAct(CliCommand &c, CliActionOptions::Act act, const QString &folder = QString())
+{
+    CliActionOptions &a = c.options.actions;
+    if (a.act != CliActionOptions::Act::None)
+        return QStringLiteral("only one of --trash, --delete, --move and --copy can be given");
+    a.act = act;
+    a.target = folder;
+    return {};
+}
+
+QString setFolderAct(CliCommand &c, CliActionOptions::Act act, const char *option, const QString &folder)
+{
+    if (folder.trimmed().isEmpty())
+        return QStringLiteral("--%1 wants a folder").arg(QLatin1String(option));
+    return setAct(c, act, folder);
+}
+} // namespace
+
+CliActionOptions CliActionOptions::resolved(const QString &currentFolder) const
+{
+    CliActionOptions r = *this;
+    auto absolute = [&](const QString &path) {
+        return path.startsWith(u'/') ? path : QDir::cleanPath(currentFolder + u'/' + path);
+    };
+    if (!r.target.isEmpty())
+        r.target = absolute(r.target);
+    for (QString &rule : r.marks)
+    {
+        if (rule.startsWith(u"in:"))
+            rule = QStringLiteral("in:") + absolute(rule.mid(3));
+    }
+    return r;
+}
+
+const std::vector<CliOption> &actionOptions()
+{
+    static const std::vector<CliOption> table{
+        {"mark", "RULE",
+         "mark files by RULE, applied after the search or --load (may be repeated, in order): "
+         "all-duplicates (every file of a group but the newest), keep-oldest (all but the oldest), "
+         "keep-largest, keep-smallest (all but the largest or smallest file), or in:FOLDER (also "
+         "every file in FOLDER and below it)",
+         [](CliCommand &c, const QString &v) {
+             static const QStringList rules{QStringLiteral("all-duplicates"), QStringLiteral("keep-oldest"),
+                                            QStringLiteral("keep-largest"), QStringLiteral("keep-smallest")};
+             if (!rules.contains(v) && !(v.startsWith(u"in:") && v.size() > 3))
+                 return QStringLiteral("--mark is all-duplicates, keep-oldest, keep-largest, keep-smallest or "
+                                       "in:FOLDER; not \"%1\"")
+                     .arg(v);
+             c.options.actions.marks.append(v);
+             return QString();
+         }},
+        {"trash", nullptr, "move the marked files to the trash, from where they can be restored",
+         [](CliCommand &c, const QString &) { return setAct(c, CliActionOptions::Act::Trash); }},
+        {"delete", nullptr, "delete the marked files for good",
+         [](CliCommand &c, const QString &) { return setAct(c, CliActionOptions::Act::Delete); }},
+        {"move", "DIR", "move the marked files into the folder DIR (a name taken there gets a number)",
+         [](CliCommand &c, const QString &v) { return setFolderAct(c, CliActionOptions::Act::Move, "move", v); }},
+        {"copy", "DIR", "copy the marked files into the folder DIR (a name taken there gets a number)",
+         [](CliCommand &c, const QString &v) { return setFolderAct(c, CliActionOptions::Act::Copy, "copy", v); }},
+        {"dry-run", nullptr,
+         "with --trash, --delete, --move or --copy: check each marked file as the action would and "
+         "print what would be done, changing nothing",
+         [](CliCommand &c, const QString &) {
+             c.options.actions.dryRun = true;
+             return QString();
+         }},
+    };
+    return table;
+}
+
+QString actionUsageError(const CliOptions &options)
+{
+    const CliActionOptions &a = options.actions;
+    if (a.act != CliActionOptions::Act::None && a.marks.isEmpty())
+        return QStringLiteral("--trash, --delete, --move and --copy act on marked files: say which with --mark");
+    if (a.dryRun && a.act == CliActionOptions::Act::None)
+        return QStringLiteral("--dry-run works only with --trash, --delete, --move or --copy");
+    return {};
+}

@@ -1,0 +1,38 @@
+// The options of corvina-cli that mark files and act on them: what they ask for and how they are
+// read.
+#pragma once
+
+#include "cli/CliOption.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+struct CliOptions;
+
+struct CliActionOptions
+{
+    enum class Act
+    {
+        None,
+        Trash,  // --trash
+        Delete, // --delete: for good
+        Move,   // --move DIR
+        Copy,   // --copy DIR
+    };
+
+    QStringList marks; // the --mark rules, in the order given
+    Act act = Act::None;
+    QString target; // --move and --copy: the folder
+    bool dryRun = false;
+
+    /// The same options with a relative target folder taken from currentFolder.
+    CliActionOptions resolved(const QString &currentFolder) const;
+};
+
+/// The rows of the option table for marking and acting.
+const std::vector<CliOption> &actionOptions();
+
+/// Why the action options do not fit together, or "".
+QString actionUsageError(const CliOptions &options);

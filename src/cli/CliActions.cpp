@@ -1,0 +1,218 @@
+#include "cli/CliActions.h"
+
+#include "actions/ActionDriver.h"
+#include "actions/ActionProgress.h"
+#include "actions/CopyMarkedRows.h"
+#include "actions/DeleteMarkedRows.h"
+#include "actions/MarkedRowRun.h"
+#include "actions/MoveMarkedRows.h"
+#include "actions/RemovalGuard.h"
+#include "core/Prompter.h"
+#include "core/TextFormat.h"
+#include "platform/NativePath.h"
+#include "results/AdvancedMarking.h"
+#include "results/MarkingRules.h"
+#include "results/ResultModel.h"
+#include "search/FileMasks.h"
+
+#include <QIODevice>
+
+namespace
+{
+using Act = CliActionOptions::Act;
+
+QByteArray line(const QString &text)
+{
+    return NativePath::encode(text) + '\n';
+}
+
+// Rows of a refusal or failure on standard error, counted for the exit status.
+class ErrorLines : public ActionProgress
+{
+public:
+    explicit ErrorLines(QIODevice &err) : m_err(err) {}
+
+    void yield() override {}
+    bool cancelRequested() const override { return false; }
+    void setProgressMaximum(int) override {}
+    void setProgressValue(int) override {}
+    void showStatus(const QString &) override {}
+    void addError(const ActionError &error) override
+    {
+        ++count;
+        m_err.write(line(error.number + u' ' + error.description + QStringLiteral(": ") + error.fileName));
+    }
+
+    int count = 0;
+
+private:
+    QIODevice &m_err;
+};
+
+// The command line is the consent: no question is asked, and the folder is the one given.
+class CommandLinePrompter : public Prompter
+{
+public:
+    CommandLinePrompter(QString folder, QIODevice &err) : m_folder(std::move(folder)), m_err(err) {}
+
+    PromptAnswer message(const MessagePrompt &prompt) override
+    {
+        m_err.write(line(QStringLiteral("corvina-cli: ") + prompt.text));
+        return prompt.defaultAnswer;
+    }
+    std::optional<QString> input(const QString &, const QString &, const QString &) override { return {}; }
+    QString pickFolder(const QString &, const QString &, bool) override { return m_folder; }
+    QString openFile(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFile(const QString &, const QString &, const QString &, const QString &) override { return {}; }
+
+private:
+    QString m_folder;
+    QIODevice &m_err;
+};
+
+// The runs of the deletion and copy/move dialogs, headless; with dryRun each marked file is only
+// checked and what would be done is printed.
+class CommandLineRuns : public ActionDialogs
+{
+public:
+    CommandLineRuns(const ResultModel &model, const CliActionOptions &options, Prompter &prompter,
+                    ErrorReporter &errors, QIODevice &out, ErrorLines &lines)
+        : m_model(model), m_options(options), m_prompter(prompter), m_errors(errors), m_out(out), m_lines(lines)
+    {}
+
+    bool runDeletion(const ActionRun &run) override
+    {
+        const RemovalGuard guard(m_model, run.acknowledgedGroups);
+        if (m_options.dryRun)
+            return preview(guard, false);
+        DeleteOptions options;
+        options.sendToTrash = m_options.act == Act::Trash;
+        DeleteMarkedRows(m_model, guard, m_prompter, m_errors).run(options, m_lines);
+        done = true;
+        return false;
+    }
+    bool runMove(const ActionRun &run) override
+    {
+        const RemovalGuard guard(m_model, run.acknowledgedGroups);
+        if (m_options.dryRun)
+            return preview(guard, false);
+        MoveMarkedRows(m_model, guard, m_errors).run([&] { return run.targetPath; }, false, m_lines);
+        done = true;
+        return false;
+    }
+    void runCopy(const ActionRun &) override
+    {
+        const RemovalGuard guard(m_model);
+        if (m_options.dryRun)
+        {
+            preview(guard, true);
+            return;
+        }
+        CopyMarkedRows(m_model, guard, m_errors).run([&] { return m_options.target; }, m_lines);
+        done = true;
+    }
+
+    bool done = false;
+
+private:
+    // Checks each marked file as the run would; true: nothing ran.
+    bool preview(const RemovalGuard &guard, bool copying)
+    {
+        static const char *const verbs[] = {"", "trash ", "delete ", "move ", "copy "};
+        const QString verb = QString::fromLatin1(verbs[static_cast<int>(m_options.act)]);
+        for (int r = 0; r < m_model.size(); ++r)
+        {
+            if (!m_model.isMarked(r))
+                continue;
+            const QString path = m_model.row(r).fullPath();
+            const RemovalGuard::Check check = copying ? guard.identify(r) : guard.check(r);
+            if (check.verdict == RemovalGuard::Verdict::Gone)
+                m_lines.addError(copying ? ActionError::unableToCopy(path) : ActionError::changedSinceSearch(path));
+            if (MarkedRowRun::mayAct(check, path, m_lines))
+                m_out.write(line(verb + path));
+        }
+        return true;
+    }
+
+    const ResultModel &m_model;
+    const CliActionOptions &m_options;
+    Prompter &m_prompter;
+    ErrorReporter &m_errors;
+    QIODevice &m_out;
+    ErrorLines &m_lines;
+};
+} // namespace
+
+namespace CliActions
+{
+void mark(ResultModel &model, const CliActionOptions &options)
+{
+    for (const QString &rule : options.marks)
+    {
+        if (rule == u"all-duplicates")
+        {
+            MarkingRules::markAllDuplicates(model);
+        }
+        else if (rule.startsWith(u"in:"))
+        {
+            QString folder = rule.mid(3);
+            if (!folder.endsWith(u'/'))
+                folder += u'/';
+            std::vector<FolderTick> ticks;
+            for (const QString &f : model.folders())
+                ticks.push_back({f, f.startsWith(folder)});
+            AdvancedMarking::MarkByFolders(model, ticks, false, FileMasks::allFiles());
+        }
+        else
+        {
+            const KeepRule keep = rule == u"keep-oldest"    ? KeepRule::OlderFiles
+                                  : rule == u"keep-largest" ? KeepRule::LargerFiles
+                                                            : KeepRule::SmallerFiles;
+            AdvancedMarking::MarkByRange(model, {keep, 0, FileMasks::allFiles()});
+        }
+    }
+}
+
+int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevice &out, QIODevice &err,
+        ErrorReporter &errors)
+{
+    CommandLinePrompter prompter(options.target, err);
+    ErrorLines lines(err);
+    CommandLineRuns runs(model, options, prompter, errors, out, lines);
+    const qint64 marked = model.markedCount();
+    const qint64 total = model.markedTotal();
+    // Asked once: from then on the driver keeps the last file of every fully marked group.
+    const KeepOneWarning keepOne = [&err](const std::vector<int> &) {
+        err.write(line(QStringLiteral("corvina-cli: groups whose every file is marked keep their last file")));
+        return QStringLiteral("1");
+    };
+    ActionDriver driver({model, prompter, errors, runs, keepOne, {}, {}});
+    switch (options.act)
+    {
+    case Act::None:
+        return 0;
+    case Act::Trash:
+    case Act::Delete:
+        driver.ProcessMarkedRows(QStringLiteral("Delete"));
+        break;
+    case Act::Move:
+        driver.ProcessMarkedRows(QStringLiteral("Move"));
+        break;
+    case Act::Copy:
+        driver.MCopyMarkFiles_Click();
+        break;
+    }
+    if (runs.done && !quiet)
+    {
+        static const char *const done[] = {"", "moved to the trash", "deleted", "moved", "copied"};
+        const qint64 refused = lines.count;
+        err.write(line(QStringLiteral("corvina-cli: %1 of %2 marked files %3 (%4 marked), %5 refused or failed")
+                           .arg(marked - refused)
+                           .arg(marked)
+                           .arg(QLatin1String(done[static_cast<int>(options.act)]),
+                                TextFormat::SizeText(static_cast<double>(total)))
+                           .arg(refused)));
+    }
+    return lines.count > 0 ? CliExit::Refused : 0;
+}
+} // namespace CliActions

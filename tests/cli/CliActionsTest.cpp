@@ -1,0 +1,262 @@
+// corvina-cli marking and acting on real files, as a script would run it: every way a file could
+// be lost between the search and the act is tried, and only proven copies may go.
+#include "support/TempTree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace
+{
+struct Outcome
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// The built program, with its home trash inside the tree.
+Outcome cli(const TempTree &tree, QStringList arguments)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), tree.path(QStringLiteral("data")));
+    p.setProcessEnvironment(env);
+    arguments.prepend(QStringLiteral("--quiet"));
+    p.start(QStringLiteral(CORVINA_CLI), arguments);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+QStringList args(std::initializer_list<const char *> list)
+{
+    QStringList out;
+    for (const char *a : list)
+        out << QString::fromUtf8(a);
+    return out;
+}
+
+// Files with this time (whole seconds) can be rewritten with their time put back exactly.
+const QDateTime kTime(QDate(2021, 3, 4), QTime(5, 6, 7), Qt::UTC);
+const char *const kDate = "3/4/2021 5:06:07 AM";
+
+bool exists(const QString &path)
+{
+    return QFileInfo(path).isFile();
+}
+
+// A line of standard error for a file that was left alone.
+std::string refusal(const char *number, const char *text, const QString &path)
+{
+    return std::string(number) + ' ' + text + ": " + path.toStdString() + '\n';
+}
+
+// A session file of one location and result rows (name, size, date, group, folder).
+struct Row
+{
+    QString name;
+    qint64 size;
+    QString date;
+    int group;
+    QString folder;
+};
+QByteArray sessionText(const QString &location, const std::vector<Row> &rows)
+{
+    QByteArray text = "1,1,0," + QByteArray::number(rows.size()) + ",9,9,1,0,0\r\n" + location.toUtf8() +
+                      ",Yes,All files(*.*),0,,15\r\n";
+    bool first = true;
+    for (const Row &r : rows)
+    {
+        const QByteArray size = QByteArray::number(r.size);
+        text += (first ? ";" : "") + r.name.toUtf8() + '?' + size + '?' + r.date.toUtf8() + "?N/A?" +
+                QByteArray::number(r.group) + '?' + r.folder.toUtf8() + '?' + size.rightJustified(12, '0') +
+                "?20210304050607?" + QByteArray::number(r.group).rightJustified(11, '0') + "\r\n";
+        first = false;
+    }
+    return text;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
+
+TEST(CorvinaCliActions, MarkedCopiesGoOnlyWhereTheCommandSays)
+{
+    TempTree tree;
+    const QString kept = tree.file(QStringLiteral("s/new.jpg"), "photo", kTime.addSecs(60));
+    const QString copy = tree.file(QStringLiteral("s/old.jpg"), "photo", kTime);
+    const QString root = tree.path(QStringLiteral("s"));
+
+    EXPECT_EQ(cli(tree, args({"--trash"}) << root).exitCode, 2) << "an act without --mark is a usage error";
+
+    const Outcome dry = cli(tree, args({"--mark", "all-duplicates", "--trash", "--dry-run"}) << root);
+    EXPECT_EQ(dry.exitCode, 0) << dry.err.constData();
+    EXPECT_TRUE(dry.out.contains(QByteArray("* 5  " + QByteArray(kDate) + "  N/A  " + copy.toUtf8() + '\n')))
+        << dry.out.data();
+    EXPECT_TRUE(dry.out.endsWith(QByteArray("trash " + copy.toUtf8() + '\n')));
+    EXPECT_TRUE(exists(copy));
+
+    const Outcome trashed = cli(tree, args({"--mark", "all-duplicates", "--trash"}) << root);
+    EXPECT_EQ(trashed.exitCode, 0) << trashed.err.constData();
+    EXPECT_FALSE(exists(copy));
+    EXPECT_TRUE(exists(kept));
+    EXPECT_EQ(TempTree::contents(tree.path(QStringLiteral("data/Trash/files/old.jpg"))), "photo");
+
+    // Move and copy take the marked file; the kept one stays.
+    tree.file(QStringLiteral("s/old.jpg"), "photo", kTime);
+    const QString dest = tree.path(QStringLiteral("dest"));
+    EXPECT_EQ(cli(tree, args({"--mark", "all-duplicates", "--copy"}) << dest << root).exitCode, 0);
+    EXPECT_EQ(TempTree::contents(dest + QStringLiteral("/old.jpg")), "photo");
+    EXPECT_TRUE(exists(copy));
+    EXPECT_EQ(cli(tree, args({"--mark", "all-duplicates", "--move"}) << dest << root).exitCode, 0);
+    EXPECT_EQ(TempTree::contents(dest + QStringLiteral("/old (2).jpg")), "photo");
+    EXPECT_FALSE(exists(copy));
+    EXPECT_TRUE(exists(kept));
+}
+
+TEST(CorvinaCliActions, AKeptCopyEditedAfterTheSearchDoesNotCount)
+{
+    TempTree tree;
+    const QString root = tree.path(QStringLiteral("s"));
+    // Group 1: the kept copy is rewritten with another text of the same size and a new time;
+    // group 2: the same, with its time put back.
+    const QString kept1 = tree.file(QStringLiteral("s/a/new1"), "1111", kTime.addSecs(60));
+    const QString marked1 = tree.file(QStringLiteral("s/a/old1"), "1111", kTime);
+    const QString kept2 = tree.file(QStringLiteral("s/b/new2"), "2222", kTime.addSecs(60));
+    const QString marked2 = tree.file(QStringLiteral("s/b/old2"), "2222", kTime);
+    const QString session = tree.path(QStringLiteral("s.cvf"));
+    ASSERT_EQ(cli(tree, QStringList{QStringLiteral("--save"), session, root}).exitCode, 0);
+
+    tree.file(QStringLiteral("s/a/new1"), "edit", kTime.addSecs(120));
+    tree.file(QStringLiteral("s/b/new2"), "edit", kTime.addSecs(60));
+    const Outcome r =
+        cli(tree, QStringList{QStringLiteral("--load"), session} + args({"--mark", "all-duplicates", "--delete"}));
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.err.toStdString(), refusal("1009", "No unmarked copy of the file is left", marked1) +
+                                       refusal("1012", "No unmarked copy has the same contents", marked2));
+    EXPECT_EQ(TempTree::contents(marked1), "1111");
+    EXPECT_EQ(TempTree::contents(marked2), "2222");
+    EXPECT_EQ(TempTree::contents(kept1), "edit");
+    EXPECT_EQ(TempTree::contents(kept2), "edit");
+}
+
+TEST(CorvinaCliActions, ASessionIsAReasonToLookNeverAProof)
+{
+    TempTree tree;
+    const QString root = tree.path(QStringLiteral("s"));
+    const QString marked = tree.folder(QStringLiteral("s/m"));
+    const QString kept = tree.folder(QStringLiteral("s/k"));
+    for (const char *name : {"a", "c", "e"})
+        tree.file(QStringLiteral("s/m/") + QLatin1String(name), "same", kTime);
+    tree.file(QStringLiteral("s/k/b"), "diff", kTime); // same size, other bytes
+    for (const char *name : {"d", "f", "h"})
+        tree.file(QStringLiteral("s/k/") + QLatin1String(name), "same", kTime);
+    const QString outside = tree.file(QStringLiteral("elsewhere/g"), "same", kTime);
+    const QString session = tree.path(QStringLiteral("foreign.cvf"));
+    writeFile(session, sessionText(root, {
+                                             // two different files listed as copies
+                                             {"a", 4, kDate, 1, marked},
+                                             {"b", 4, kDate, 1, kept},
+                                             // a date that does not parse
+                                             {"c", 4, QStringLiteral("yesterday"), 2, marked},
+                                             {"d", 4, kDate, 2, kept},
+                                             // a path that climbs out of its folder and back
+                                             {"e", 4, kDate, 3, marked + QStringLiteral("../m/")},
+                                             {"f", 4, kDate, 3, kept},
+                                             // a file outside the session's location
+                                             {"g", 4, kDate, 4, tree.folder(QStringLiteral("elsewhere"))},
+                                             {"h", 4, kDate, 4, kept},
+                                         }));
+    const QString markMarked = QStringLiteral("--mark=in:") + marked;
+    const QString markOutside = QStringLiteral("--mark=in:") + tree.path(QStringLiteral("elsewhere"));
+    const Outcome r =
+        cli(tree, QStringList{QStringLiteral("--load"), session, markMarked, markOutside, QStringLiteral("--delete")});
+    EXPECT_EQ(r.exitCode, 3) << r.err.constData();
+    // In the order of the list, which marking by folder sorted by folder.
+    EXPECT_EQ(r.err.toStdString(),
+              refusal("1010", "File cannot be traced to a search location", outside) +
+                  refusal("1012", "No unmarked copy has the same contents", marked + "a") +
+                  refusal("1010", "File cannot be traced to a search location", marked + "c") +
+                  refusal("1010", "File cannot be traced to a search location", marked + "../m/e"));
+    for (const char *name : {"a", "c", "e"})
+        EXPECT_TRUE(exists(marked + QLatin1String(name))) << name;
+    EXPECT_TRUE(exists(outside));
+
+    // A marked file whose bytes changed while its size and time were put back.
+    const QString copy = tree.file(QStringLiteral("t/m/x"), "xxxx", kTime);
+    tree.file(QStringLiteral("t/k/x"), "xxxx", kTime);
+    ASSERT_EQ(cli(tree, QStringList{QStringLiteral("--save"), session, tree.path(QStringLiteral("t"))}).exitCode, 0);
+    tree.file(QStringLiteral("t/m/x"), "XXXX", kTime);
+    const Outcome changed = cli(tree, QStringList{QStringLiteral("--load"), session,
+                                                  QStringLiteral("--mark=in:") + tree.path(QStringLiteral("t/m")),
+                                                  QStringLiteral("--trash")});
+    EXPECT_EQ(changed.exitCode, 3);
+    EXPECT_EQ(changed.err.toStdString(), refusal("1012", "No unmarked copy has the same contents", copy));
+    EXPECT_EQ(TempTree::contents(copy), "XXXX");
+}
+
+TEST(CorvinaCliActions, AForgedChecksumPairIsNeverTakenForCopies)
+{
+    TempTree tree;
+    // Two texts of one size and one CRC-32 (0x4DDB0C25).
+    const QString a = tree.file(QStringLiteral("s/a"), "plumless", kTime);
+    const QString b = tree.file(QStringLiteral("s/b"), "buckeroo", kTime.addSecs(1));
+    const Outcome r =
+        cli(tree, args({"--engine", "crc", "--mark", "all-duplicates", "--delete"}) << tree.path(QStringLiteral("s")));
+    EXPECT_TRUE(r.out.startsWith("Group 1\n* 8")) << "the checksums agree, so they are listed";
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.err.toStdString(), refusal("1012", "No unmarked copy has the same contents", a));
+    EXPECT_EQ(TempTree::contents(a), "plumless");
+    EXPECT_EQ(TempTree::contents(b), "buckeroo");
+}
+
+TEST(CorvinaCliActions, AFolderSwappedForALinkIsNeverFollowed)
+{
+    TempTree tree;
+    // The search location is itself a link; that is how the user named it, and it works.
+    const QString real = tree.dir(QStringLiteral("real"));
+    tree.symlink(real, QStringLiteral("loc"));
+    tree.file(QStringLiteral("real/keep/x"), "data", kTime.addSecs(60));
+    tree.file(QStringLiteral("real/dup/x"), "data", kTime);
+    tree.file(QStringLiteral("real/keep/y"), "more", kTime.addSecs(60));
+    tree.file(QStringLiteral("real/dup/y"), "more", kTime);
+    const QString session = tree.path(QStringLiteral("s.cvf"));
+    const QString location = tree.path(QStringLiteral("loc"));
+    ASSERT_EQ(cli(tree, QStringList{QStringLiteral("--save"), session, location}).exitCode, 0);
+
+    // After the search, dup/ is swapped for a link to a folder outside holding the same names,
+    // sizes and times.
+    const QString victim = tree.file(QStringLiteral("outside/x"), "data", kTime);
+    tree.file(QStringLiteral("outside/y"), "more", kTime);
+    ASSERT_TRUE(QDir(tree.path(QStringLiteral("real/dup"))).removeRecursively());
+    tree.symlink(tree.path(QStringLiteral("outside")), QStringLiteral("real/dup"));
+
+    const Outcome r =
+        cli(tree, QStringList{QStringLiteral("--load"), session} + args({"--mark", "all-duplicates", "--delete"}));
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.err.toStdString(),
+              refusal("1010", "File cannot be traced to a search location", location + "/dup/x") +
+                  refusal("1010", "File cannot be traced to a search location", location + "/dup/y"));
+    EXPECT_EQ(TempTree::contents(victim), "data");
+
+    // With the real folder back, the same command would delete the copies.
+    ASSERT_TRUE(QFile::remove(tree.path(QStringLiteral("real/dup"))));
+    tree.file(QStringLiteral("real/dup/x"), "data", kTime);
+    tree.file(QStringLiteral("real/dup/y"), "more", kTime);
+    ASSERT_EQ(cli(tree, QStringList{QStringLiteral("--save"), session, location}).exitCode, 0);
+    const Outcome fine = cli(tree, QStringList{QStringLiteral("--load"), session} +
+                                       args({"--mark", "all-duplicates", "--delete", "--dry-run"}));
+    EXPECT_EQ(fine.exitCode, 0) << fine.err.constData();
+    EXPECT_TRUE(fine.out.endsWith(
+        QByteArray("delete " + location.toUtf8() + "/dup/x\ndelete " + location.toUtf8() + "/dup/y\n")));
+}
