@@ -10,11 +10,14 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -198,4 +201,71 @@ TEST(FileCMFrm, MoveNeedsAFolderThenMovesAndTidiesUp)
     EXPECT_TRUE(r.desktop.opened.isEmpty());
     dialog.cmdClose->click();
     EXPECT_FALSE(dialog.NotRun);
+}
+
+TEST(FileCMFrm, CancelWaitsForTheFileUnderWayAndTheDialogStays)
+{
+    Rows r;
+    // A first file long enough to be copied in many blocks, so that Cancel comes while it is.
+    const QString big = r.tree.fileOfSize(QStringLiteral("a/big.bin"), 48 << 20, 'b');
+    std::vector<ResultRow> rows{scannedRow(big, 1, true), scannedRow(r.tree.file(QStringLiteral("b/big.bin"), ""), 1)};
+    for (const ResultRow &row : r.model.rows())
+        rows.push_back(row);
+    loadRows(r.model, std::move(rows));
+    const QString dest = r.path("dest");
+    FileCMFrm dialog(r.model, QStringLiteral("Copy"), r.run(dest), r.prompter, r.reporter, r.desktop, r.sound());
+    dialog.show();
+
+    bool cancelled = false;
+    bool stayedDuringTheFile = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!cancelled && QFile::exists(dest + QStringLiteral("/big.bin")))
+        {
+            dialog.cmdOK->click();
+            cancelled = true;
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            dialog.close();
+            stayedDuringTheFile = dialog.isVisible() && !dialog.cmdClose->isEnabled() && !dialog.cmdOK->isEnabled() &&
+                                  dialog.cmdOK->text() == QStringLiteral("Stopping...");
+        }
+    });
+    watch.start(0);
+    dialog.cmdOK->click();
+    watch.stop();
+
+    ASSERT_TRUE(cancelled) << "the copy ended before the watch saw it";
+    EXPECT_TRUE(stayedDuringTheFile);
+    EXPECT_EQ(QFileInfo(dest + QStringLiteral("/big.bin")).size(), 48 << 20) << "the file under way is finished";
+    EXPECT_FALSE(QFile::exists(dest + QStringLiteral("/p.jpg"))) << "nothing after it is started";
+    EXPECT_TRUE(dialog.cmdClose->isEnabled());
+    EXPECT_EQ(dialog.cmdClose->text(), QStringLiteral("&OK"));
+    dialog.cmdClose->click();
+    EXPECT_FALSE(dialog.NotRun);
+}
+
+TEST(fileDelFrm, IgnoringWarningsBeforeAPermanentDeleteAsksOnceMore)
+{
+    Rows r;
+    ResultModel model;
+    loadRows(model, {scannedRow(r.tree.file(QStringLiteral("w/1"), "only"), 1, true),
+                     scannedRow(r.tree.file(QStringLiteral("w/2"), "only"), 1, true)});
+    const QString permanent = QStringLiteral("Are you sure to preceed.\nThis will delete the files permanently i.e., "
+                                             "they are not sent to the recycle bin.");
+    const QString everyCopy = QStringLiteral("Every copy of the files of 1 group(s) is marked, and they will be "
+                                             "deleted permanently: nothing of them will be left, not even in the "
+                                             "trash.\n\nAre you sure you want to continue?");
+    r.prompter.expectMessage(QStringLiteral("Confirm"), permanent, PromptAnswer::Yes)
+        .expectMessage(QStringLiteral("Confirm"), everyCopy, PromptAnswer::No)
+        .expectMessage(QStringLiteral("Confirm"), everyCopy, PromptAnswer::Yes);
+    fileDelFrm dialog(model, {2, QString(), {1}, true}, false, r.prompter, r.reporter, r.sound());
+    dialog.show();
+    ASSERT_FALSE(dialog.chkSentTo->isChecked());
+
+    dialog.cmdOK->click(); // No: nothing runs, the dialog waits as it was
+    EXPECT_TRUE(QFile::exists(r.path("w/1")) && QFile::exists(r.path("w/2")));
+    EXPECT_EQ(dialog.cmdOK->text(), QStringLiteral("&OK"));
+    dialog.cmdOK->click(); // Yes: the user chose to lose both
+    EXPECT_FALSE(QFile::exists(r.path("w/1")) || QFile::exists(r.path("w/2")));
+    EXPECT_TRUE(r.prompter.allUsed());
 }

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QFile>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace
 {
@@ -72,6 +73,8 @@ TEST_F(MainFrmActionsTest, AFullyMarkedGroupAsksToKeepOneFile)
 {
     open();
     listGroups();
+    // The list is one of identical files whatever engine button is pressed after the search.
+    child<QRadioButton>("Option4")->click();
     child<ResultView>("RLV")->selectAll();
     action("MMarkingSelected")->trigger();
     ASSERT_EQ(window->results().markedCount(), 4);

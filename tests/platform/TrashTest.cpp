@@ -14,6 +14,7 @@
 
 #include <cstdlib>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -172,4 +173,90 @@ TEST(Trash, FileOnAnotherFileSystemUsesThatFileSystemsTrash)
     QFile::remove(r.target);
     if (!hadTopTrash)
         QDir(top).removeRecursively();
+}
+
+namespace
+{
+// A small file system of its own, mounted inside a test tree; invalid where this process may not
+// mount one (not root, or a container that forbids it).
+class ScratchFileSystem
+{
+public:
+    explicit ScratchFileSystem(const QString &folder) : m_folder(QFile::encodeName(folder))
+    {
+        QDir().mkpath(folder);
+        m_mounted = ::mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=4m,mode=0755") == 0;
+    }
+    ~ScratchFileSystem()
+    {
+        if (m_mounted)
+            ::umount2(m_folder.constData(), MNT_DETACH);
+    }
+    ScratchFileSystem(const ScratchFileSystem &) = delete;
+    ScratchFileSystem &operator=(const ScratchFileSystem &) = delete;
+    bool mounted() const { return m_mounted; }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
+};
+} // namespace
+
+TEST(Trash, APlantedTrashOnAnotherFileSystemIsNeverUsed)
+{
+    TempTree tree;
+    const QString top = tree.path(QStringLiteral("volume"));
+    const ScratchFileSystem volume(top);
+    if (!volume.mounted())
+        GTEST_SKIP() << "no file system can be mounted here (needs root outside a locked-down container)";
+    const QString uid = QString::number(::getuid());
+    const QString stranger = tree.dir(QStringLiteral("stranger"));
+    const QString home = tree.path(QStringLiteral("home/Trash"));
+    auto trashFile = [&](const QString &name) {
+        const QString path = top + u'/' + name;
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("photo");
+        f.close();
+        return Trash::moveToTrash(locatedAt(path), home);
+    };
+    auto strangerGotNothing = [&] {
+        return QDir(stranger).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty();
+    };
+
+    // Links where the trash folders would be: neither is followed; the file goes to the home
+    // trash as a verified copy.
+    tree.symlink(stranger, QStringLiteral("volume/.Trash"));
+    tree.symlink(stranger, QStringLiteral("volume/.Trash-") + uid);
+    FileOpResult r = trashFile(QStringLiteral("one.jpg"));
+    ASSERT_TRUE(r.ok()) << r.reason().toStdString();
+    EXPECT_EQ(r.target, home + QStringLiteral("/files/one.jpg"));
+    EXPECT_EQ(TempTree::contents(r.target), "photo");
+    EXPECT_TRUE(strangerGotNothing());
+
+    // A shared .Trash with the sticky bit whose folder for this user is a link, and a .Trash-UID
+    // that belongs to someone else.
+    ASSERT_TRUE(QFile::remove(top + QStringLiteral("/.Trash")) &&
+                QFile::remove(top + QStringLiteral("/.Trash-") + uid));
+    ASSERT_EQ(::mkdir(QFile::encodeName(top + QStringLiteral("/.Trash")).constData(), 01777), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(top + QStringLiteral("/.Trash")).constData(), 01777), 0);
+    tree.symlink(stranger, QStringLiteral("volume/.Trash/") + uid);
+    const QByteArray own = QFile::encodeName(top + QStringLiteral("/.Trash-") + uid);
+    ASSERT_EQ(::mkdir(own.constData(), 0700), 0);
+    if (::getuid() == 0)
+        ASSERT_EQ(::chown(own.constData(), 4242, 4242), 0);
+    else
+        ASSERT_EQ(::chmod(own.constData(), 0755), 0); // ours, but open to others
+    r = trashFile(QStringLiteral("two.jpg"));
+    ASSERT_TRUE(r.ok()) << r.reason().toStdString();
+    EXPECT_EQ(r.target, home + QStringLiteral("/files/two.jpg"));
+    EXPECT_TRUE(strangerGotNothing());
+    EXPECT_TRUE(QDir(QFile::decodeName(own)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+
+    // Once nothing is planted, the volume's own trash is made and used.
+    ASSERT_TRUE(QDir(QFile::decodeName(own)).removeRecursively());
+    r = trashFile(QStringLiteral("three.jpg"));
+    ASSERT_TRUE(r.ok()) << r.reason().toStdString();
+    EXPECT_EQ(r.target, top + QStringLiteral("/.Trash-") + uid + QStringLiteral("/files/three.jpg"));
+    expectInfo(r.target, "three.jpg");
 }
