@@ -34,6 +34,11 @@ RemovalGuard::Check RemovalGuard::identify(int row) const
         break;
     }
     const ResultRow &r = m_model.row(row);
+    if (!r.identified())
+    {
+        result.verdict = Verdict::Untraced;
+        return result;
+    }
     const FileStatus &now = location->file.status;
     const bool same = now.device == r.device && now.inode == r.inode && now.size == r.size && now.mtimeNs == r.mtimeNs;
     result.verdict = same ? Verdict::Proceed : Verdict::Changed;

@@ -83,7 +83,7 @@ std::optional<AnchoredFiles::Location> locateRow(const ResultModel &model, int r
     const ResultRow &r = model.row(row);
     const RowAnchors &anchors = model.anchors();
     const RowAnchors::Folder *folder = anchors.folder(r.path);
-    if (!folder || !r.identified())
+    if (!folder)
         return std::nullopt;
     const SearchRoot &root = anchors.roots[static_cast<size_t>(folder->root)];
     return AnchoredFiles::locate(root, QStringView(r.path).mid(root.folder.size()), folder->id, r.name);

@@ -62,6 +62,6 @@ public:
 void anchorRows(ResultModel &model, ListOrigin origin, const QStringList &locationFolders,
                 const std::function<void()> &yield = {});
 
-/// Locates the file of a row as the anchors describe it; none for a row that cannot be traced to
-/// a search location (outside every location, reached through a link, or unidentified).
+/// Locates the file of a row as the anchors describe it; none for a row whose folder cannot be
+/// traced to a search location (outside every location, or reached through a link).
 std::optional<AnchoredFiles::Location> locateRow(const ResultModel &model, int row);

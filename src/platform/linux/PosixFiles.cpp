@@ -2,11 +2,13 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <memory>
 #include <vector>
 
 #include <unistd.h>
@@ -176,17 +178,21 @@ int openRegularAt(int dirFd, const char *name)
 
 int compareContents(int a, int b, const std::function<void()> &pulse)
 {
-    std::vector<char> x(kBlock);
-    std::vector<char> y(kBlock);
-    for (off_t offset = 0;; offset += static_cast<off_t>(kBlock))
+    // Blocks of at most 1 MiB; a smaller file is read whole in one call, its end seen at once.
+    struct stat st;
+    const off_t size = ::fstat(a, &st) == 0 ? st.st_size : static_cast<off_t>(kBlock);
+    const size_t block = std::min(kBlock, static_cast<size_t>(std::max<off_t>(size, 0)) + 1);
+    const auto x = std::make_unique_for_overwrite<char[]>(block);
+    const auto y = std::make_unique_for_overwrite<char[]>(block);
+    for (off_t offset = 0;; offset += static_cast<off_t>(block))
     {
-        const ssize_t n = readFull(a, x.data(), kBlock, offset);
-        const ssize_t m = readFull(b, y.data(), kBlock, offset);
+        const ssize_t n = readFull(a, x.get(), block, offset);
+        const ssize_t m = readFull(b, y.get(), block, offset);
         if (n < 0 || m < 0)
             return -1;
-        if (n != m || std::memcmp(x.data(), y.data(), static_cast<size_t>(n)) != 0)
+        if (n != m || std::memcmp(x.get(), y.get(), static_cast<size_t>(n)) != 0)
             return 1;
-        if (n < static_cast<ssize_t>(kBlock))
+        if (n < static_cast<ssize_t>(block))
             return 0;
         if (pulse)
             pulse();
