@@ -10,6 +10,8 @@ CMAKE_GEN := -G Ninja
 
 PKGS_BUILD := g++ make cmake ninja-build pkg-config ccache qt6-base-dev libgtest-dev libgmock-dev \
               zlib1g-dev libxxhash-dev libcanberra-dev fonts-dejavu-core
+# The tests also validate the desktop entry.
+PKGS_TEST := desktop-file-utils
 PKGS_BENCH := libbenchmark-dev python3
 PKGS_SHOTS := xvfb xauth
 
@@ -37,6 +39,7 @@ run: build
 	./build/release/corvina
 
 test: deps
+	$(call ensure,$(PKGS_TEST))
 	cmake -S . -B build/asan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCORVINA_SANITIZE=ON -DCORVINA_TESTS=ON
 	cmake --build build/asan -j $(JOBS)
 	cd build/asan && ctest -j $(JOBS) --output-on-failure
