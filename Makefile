@@ -10,8 +10,8 @@ CMAKE_GEN := -G Ninja
 
 PKGS_BUILD := g++ make cmake ninja-build pkg-config ccache qt6-base-dev libgtest-dev libgmock-dev \
               zlib1g-dev libxxhash-dev libcanberra-dev fonts-dejavu-core
-# The tests also validate the desktop entry and the AppStream metadata.
-PKGS_TEST := appstream desktop-file-utils
+# The tests also validate the desktop entry, the AppStream metadata and the manual pages.
+PKGS_TEST := appstream desktop-file-utils groff-base
 PKGS_BENCH := libbenchmark-dev python3
 PKGS_SHOTS := xvfb xauth
 
