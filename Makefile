@@ -3,6 +3,7 @@
 #   make test    build with AddressSanitizer + UndefinedBehaviorSanitizer, run every test
 #   make build   release build of every program into build/release/
 #   make bench   release build of the benchmarks, then run them
+#   make deb     release build, then the Debian package build/deb/corvina_VERSION_ARCH.deb, checked
 SHELL := /bin/bash
 .SHELLFLAGS := -eu -o pipefail -c
 JOBS ?= $(shell nproc)
@@ -10,7 +11,11 @@ CMAKE_GEN := -G Ninja
 
 PKGS_BUILD := g++ make cmake ninja-build pkg-config ccache qt6-base-dev libgtest-dev libgmock-dev \
               zlib1g-dev libxxhash-dev libcanberra-dev fonts-dejavu-core
+# The tests also validate the desktop entry, the AppStream metadata and the manual pages.
+PKGS_TEST := appstream desktop-file-utils groff-base
 PKGS_BENCH := libbenchmark-dev python3
+# dpkg-shlibdeps (dpkg-dev) finds the package's dependencies; CPack runs file(1) to find programs.
+PKGS_DEB := dpkg-dev file appstream desktop-file-utils
 PKGS_SHOTS := xvfb xauth
 
 # $(call ensure,packages): installs the missing ones (with sudo when not root).
@@ -24,7 +29,7 @@ define ensure
 	fi
 endef
 
-.PHONY: run test build bench screenshots deps install format clean
+.PHONY: run test build bench deb screenshots deps install format clean
 
 deps:
 	$(call ensure,$(PKGS_BUILD))
@@ -37,6 +42,7 @@ run: build
 	./build/release/corvina
 
 test: deps
+	$(call ensure,$(PKGS_TEST))
 	cmake -S . -B build/asan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCORVINA_SANITIZE=ON -DCORVINA_TESTS=ON
 	cmake --build build/asan -j $(JOBS)
 	cd build/asan && ctest -j $(JOBS) --output-on-failure
@@ -47,6 +53,12 @@ bench: deps
 	cmake --build build/bench -j $(JOBS)
 	./build/bench/corvina-bench
 	./build/bench/corvina-bench-ui
+
+deb: build
+	$(call ensure,$(PKGS_DEB))
+	rm -f build/deb/corvina_*.deb
+	cpack --config build/release/CPackConfig.cmake -B build/deb
+	packaging/check-deb.sh build/deb/corvina_*.deb
 
 screenshots: build
 	$(call ensure,$(PKGS_SHOTS))

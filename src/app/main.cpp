@@ -20,6 +20,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Corvina"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvina.svg")));
+    // Lets the desktop match the window with its menu entry (its Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.corvina.Corvina"));
 
     // Qt has taken its own options out of argv; file names keep their exact bytes.
     QStringList arguments;

@@ -1,0 +1,33 @@
+# The Debian package (`make deb`): everything `cmake --install` puts under /usr, with the
+# libraries it needs found by dpkg-shlibdeps from the programs themselves.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME corvina)
+set(CPACK_PACKAGE_VENDOR "Corvina's developers")
+set(CPACK_PACKAGE_CONTACT "Corvina's developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "find duplicate files and remove the copies you do not need")
+# Lines of the long description as `apt show` prints them.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Corvina finds the files on your disks and network shares that are the same,"
+    "shows them as numbered groups, helps you mark the copies you do not need, and"
+    "gets rid of them safely: to the trash or for good, moved or copied elsewhere,"
+    "or renamed. Searches and their results can be saved as session files and"
+    "exported as CSV or HTML reports. corvina-cli does the same search from a"
+    "terminal.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+# Folders the package creates are 0755 whatever the umask of the build.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${CORVINA_HOMEPAGE})
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt loads its platform plugins (X11, Wayland) at run time, so dpkg-shlibdeps cannot see that the
+# window needs them; the SVG plugins draw the window's icon.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+include(CPack)

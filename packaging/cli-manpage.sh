@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Writes corvina-cli(1) from the program's own --help text (see cli-manpage.awk), and beside it
+# the compressed copy that is installed.
+#
+#   cli-manpage.sh CORVINA-CLI VERSION DATE OUTPUT
+set -euo pipefail
+cli=$1 version=$2 date=$3 out=$4
+
+help=$("$cli" --help)
+awk -v version="$version" -v date="$date" -f "$(dirname "$0")/cli-manpage.awk" <<<"$help" >"$out.new"
+mv "$out.new" "$out"
+# -n: no name or time in the header, so that two builds give the same package.
+gzip -9nkf "$out"
