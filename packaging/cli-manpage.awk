@@ -3,7 +3,7 @@
 #
 #   Usage: PROGRAM ...            the synopsis; further forms indented below it
 #   paragraphs                    the description
-#   Heading:                      a group of options ("Options:" first)
+#   Heading:                      after a blank line: a group of options ("Options:" first)
 #     --name VALUE  text          an option, its text continued on indented lines
 #   Label: paragraph              a closing section, such as "Exit status: ..."
 #
@@ -110,6 +110,7 @@ BEGIN {
     tag = ""
     paragraph = ""
     paragraphs = 0
+    blankBefore = 0
 }
 
 NR == 1 {
@@ -130,6 +131,7 @@ part == "usage" && /^ +[a-z]/ {
 }
 
 /^$/ {
+    blankBefore = 1
     flushItem()
     flushParagraph()
     if (part == "usage") {
@@ -141,7 +143,9 @@ part == "usage" && /^ +[a-z]/ {
     next
 }
 
-/^[A-Z][^:]*:$/ {
+# A heading stands after a blank line; a paragraph's line that happens to end with ":" is none.
+blankBefore && /^[A-Z][^:]*:$/ {
+    blankBefore = 0
     flushParagraph()
     if (!optionsSeen)
         print ".SH OPTIONS"
@@ -151,6 +155,8 @@ part == "usage" && /^ +[a-z]/ {
     part = "options"
     next
 }
+
+{ blankBefore = 0 }
 
 /^  -/ {
     if (part != "options")

@@ -44,9 +44,9 @@ const std::vector<CliOption> &actionOptions()
 {
     static const std::vector<CliOption> table{
         {"mark", "RULE",
-         "mark files by RULE, applied after the search or --load (may be repeated, in order): "
+         "mark files by RULE after the search or --load; may be repeated, applied in order. RULE is "
          "all-duplicates (every file of a group but the newest), keep-oldest (all but the oldest), "
-         "keep-largest, keep-smallest (all but the largest or smallest file), or in:FOLDER (also "
+         "keep-largest (all but the largest), keep-smallest (all but the smallest) or in:FOLDER (also "
          "every file in FOLDER and below it)",
          [](CliCommand &c, const QString &v) {
              static const QStringList rules{QStringLiteral("all-duplicates"), QStringLiteral("keep-oldest"),
@@ -62,9 +62,9 @@ const std::vector<CliOption> &actionOptions()
          [](CliCommand &c, const QString &) { return setAct(c, CliActionOptions::Act::Trash); }},
         {"delete", nullptr, "delete the marked files for good",
          [](CliCommand &c, const QString &) { return setAct(c, CliActionOptions::Act::Delete); }},
-        {"move", "DIR", "move the marked files into the folder DIR (a name taken there gets a number)",
+        {"move", "FOLDER", "move the marked files into FOLDER (a name taken there gets a number)",
          [](CliCommand &c, const QString &v) { return setFolderAct(c, CliActionOptions::Act::Move, "move", v); }},
-        {"copy", "DIR", "copy the marked files into the folder DIR (a name taken there gets a number)",
+        {"copy", "FOLDER", "copy the marked files into FOLDER (a name taken there gets a number)",
          [](CliCommand &c, const QString &v) { return setFolderAct(c, CliActionOptions::Act::Copy, "copy", v); }},
         {"dry-run", nullptr,
          "with --trash, --delete, --move or --copy: check each marked file as the action would and "

@@ -252,7 +252,9 @@ QString helpText()
             QString left = QStringLiteral("  --") + QLatin1String(o.name);
             if (o.valueName)
                 left += u' ' + QLatin1String(o.valueName);
-            text += left.leftJustified(indent) + wrapped(QString::fromUtf8(o.help), indent, indent);
+            // At least one blank between an option and its text, also when the option is long.
+            left = left.leftJustified(indent - 1) + u' ';
+            text += left + wrapped(QString::fromUtf8(o.help), left.size(), indent);
         }
     };
     list("\nOptions:\n", options());

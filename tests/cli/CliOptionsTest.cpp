@@ -153,7 +153,7 @@ TEST(CliOptions, HelpNamesEveryOption)
     EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: corvina-cli [options] FOLDER...\n")));
     for (const char *option : {"--engine ENGINE", "--fuzzy", "--mask TEXT", "--min KB", "--max KB", "--no-subfolders",
                                "--exclude FOLDER", "--hidden", "--no-protect", "--format FORMAT", "--quiet", "--help",
-                               "--mark RULE", "--trash", "--delete", "--move DIR", "--copy DIR", "--dry-run"})
+                               "--mark RULE", "--trash", "--delete", "--move FOLDER", "--copy FOLDER", "--dry-run"})
         EXPECT_TRUE(help.contains(QString::fromUtf8(option))) << option;
     for (const QString &line : help.split(u'\n'))
         EXPECT_LE(line.size(), 100) << line.toStdString();

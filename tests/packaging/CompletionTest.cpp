@@ -51,10 +51,14 @@ QString valueRule(const HelpEntry &entry)
 // The words an option's help offers as its values: each one written as "word (what it means)".
 QStringList wordsOfHelp(const QString &text)
 {
-    static const QRegularExpression word(QStringLiteral(R"((\w+) \()"));
+    // A word of letters, digits and hyphens before "(": a value; one in capitals names a placeholder.
+    static const QRegularExpression word(QStringLiteral(R"(([\w-]+) \()"));
     QStringList words;
     for (const QRegularExpressionMatch &m : word.globalMatch(text))
-        words << m.captured(1);
+    {
+        if (m.captured(1) != m.captured(1).toUpper())
+            words << m.captured(1);
+    }
     return words;
 }
 } // namespace
