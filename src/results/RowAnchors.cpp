@@ -49,10 +49,11 @@ void anchorRows(ResultModel &model, ListOrigin origin, const QStringList &locati
         if (known == seen.cend())
         {
             bool anchored = false;
+            // A folder text that does not end with "/" would join its name into another path.
             for (const qint32 i : byLength)
             {
                 const SearchRoot &root = anchors.roots[static_cast<size_t>(i)];
-                if (!row.path.startsWith(root.folder))
+                if (!row.path.endsWith(u'/') || !row.path.startsWith(root.folder))
                     continue;
                 const auto id =
                     resolvers[static_cast<size_t>(i)]->identity(QStringView(row.path).mid(root.folder.size()));
