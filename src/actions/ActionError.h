@@ -49,6 +49,11 @@ struct ActionError
     {
         return {QStringLiteral("1011"), QStringLiteral("Folder changed since the search"), path};
     }
+    /// The file is one of the originals the user keeps in a reference location.
+    static ActionError inReference(const QString &path)
+    {
+        return {QStringLiteral("1013"), QStringLiteral("File is in a reference location"), path};
+    }
     /// Unmarked copies are there, but none holds the same bytes any more.
     static ActionError contentsDiffer(const QString &path)
     {

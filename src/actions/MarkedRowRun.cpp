@@ -44,6 +44,9 @@ bool mayAct(const RemovalGuard::Check &check, const QString &path, ActionProgres
     case RemovalGuard::Verdict::Untraced:
         progress.addError(ActionError::untraced(path));
         return false;
+    case RemovalGuard::Verdict::Reference:
+        progress.addError(ActionError::inReference(path));
+        return false;
     case RemovalGuard::Verdict::FolderChanged:
         progress.addError(ActionError::folderChanged(path));
         return false;

@@ -48,6 +48,12 @@ RemovalGuard::Check RemovalGuard::identify(int row) const
 
 RemovalGuard::Check RemovalGuard::check(int row, const std::function<void()> &pulse) const
 {
+    if (m_model.row(row).reference)
+    {
+        Check kept;
+        kept.verdict = Verdict::Reference;
+        return kept;
+    }
     Check result = identify(row);
     const ResultRow &target = m_model.row(row);
     const ListKind kind = m_model.anchors().origin.kind;

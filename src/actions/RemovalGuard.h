@@ -26,6 +26,7 @@ public:
         Gone,          // nothing is at the path any more
         Changed,       // the file is not the one the search saw
         Untraced,      // the row cannot be traced to a search location
+        Reference,     // the file is in a reference location
         FolderChanged, // a folder on the way is not the one the search went through
         NoCopyLeft,    // no unmarked member of the group is there as the search saw it
         ContentsDiffer // unmarked members are there, but none holds the same bytes

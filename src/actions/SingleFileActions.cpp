@@ -43,6 +43,12 @@ void SingleFileActions::MRename_Click(int row)
         if (!validRow(row))
             return;
         const ResultRow &r = m_model.row(row);
+        if (r.reference)
+        {
+            m_prompter.error(
+                QStringLiteral("\"%1\" is in a reference location: its files keep their names.").arg(r.name));
+            return;
+        }
         const QString answer =
             m_prompter.input(QStringLiteral("Rename"), QStringLiteral("Please type new name for\n") + r.name, r.name)
                 .value_or(QString());

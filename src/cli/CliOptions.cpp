@@ -58,6 +58,15 @@ const std::vector<CliOption> &options()
              c.options.subFolders = false;
              return QString();
          }},
+        {"reference", "FOLDER",
+         "search FOLDER too, and keep its files as the originals: they are never marked, moved or "
+         "deleted, and groups of them alone are not shown (may be repeated)",
+         [](CliCommand &c, const QString &v) {
+             if (v.isEmpty())
+                 return QStringLiteral("--reference wants a folder");
+             c.options.references.append(v);
+             return QString();
+         }},
         {"exclude", "FOLDER", "leave out FOLDER and everything below it (may be repeated)",
          [](CliCommand &c, const QString &v) {
              if (v.isEmpty())
@@ -150,15 +159,19 @@ QString absolute(const QString &path, const QString &currentFolder)
 SearchLocationList CliOptions::locations(const QString &currentFolder) const
 {
     SearchLocationList list;
-    for (const QString &folder : folders)
+    for (const QStringList *names : {&folders, &references})
     {
-        SearchLocation l;
-        l.folder = absolute(folder, currentFolder);
-        l.subFolders = subFolders ? QStringLiteral("Yes") : QStringLiteral("No");
-        l.mask = mask;
-        l.minSize = minKb;
-        l.maxSize = maxKb;
-        list.append(l);
+        for (const QString &folder : *names)
+        {
+            SearchLocation l;
+            l.folder = absolute(folder, currentFolder);
+            l.subFolders = subFolders ? QStringLiteral("Yes") : QStringLiteral("No");
+            l.mask = mask;
+            l.minSize = minKb;
+            l.maxSize = maxKb;
+            l.icon = names == &references ? SearchLocation::ReferenceIcon : SearchLocation::IncludedIcon;
+            list.append(l);
+        }
     }
     for (const QString &folder : excludes)
     {
@@ -220,7 +233,8 @@ CliCommand parseCommandLine(const QStringList &arguments)
     }
     if (command.action == CliCommand::Action::Help)
         return command;
-    if (command.options.folders.isEmpty() && !command.options.session.fromFile())
+    if (command.options.folders.isEmpty() && command.options.references.isEmpty() &&
+        !command.options.session.fromFile())
         return bad(QStringLiteral("no folder to search"));
     if (const QString why = sessionUsageError(command.options); !why.isEmpty())
         return bad(why);

@@ -24,8 +24,9 @@ struct CliOptions
     QString minKb = QStringLiteral("0");  // kilobytes, as text
     QString maxKb;                        // kilobytes, as text; empty for no maximum
     bool subFolders = true;
-    QStringList folders;  // as given
-    QStringList excludes; // as given
+    QStringList folders;    // as given
+    QStringList references; // as given: searched, their files kept as the originals
+    QStringList excludes;   // as given
     Format format = Format::Text;
     bool quiet = false;
     CliSessionOptions session; // session files and exports

@@ -41,8 +41,8 @@ QByteArray pathBytes(const ResultRow &row)
     return NativePath::encode(row.fullPath());
 }
 
-// The rows [first, last) of one group number as aligned lines; with showMarks a marked row's
-// line starts with "*".
+// The rows [first, last) of one group number as aligned lines; a row of a reference location
+// starts with "R" and, with showMarks, a marked row's line with "*".
 void writeGroupText(const ResultModel &model, int first, int last, bool showMarks, Writer &w)
 {
     qsizetype sizeWidth = 0;
@@ -59,8 +59,8 @@ void writeGroupText(const ResultModel &model, int first, int last, bool showMark
     for (int r = first; r < last; ++r)
     {
         const ResultRow &row = model.row(r);
-        w.add(QByteArray(showMarks && row.marked ? "* " : "  ") +
-              row.column(ResultRow::ColSize).rightJustified(sizeWidth).toUtf8() + "  " +
+        const char *lead = row.reference ? "R " : showMarks && row.marked ? "* " : "  ";
+        w.add(QByteArray(lead) + row.column(ResultRow::ColSize).rightJustified(sizeWidth).toUtf8() + "  " +
               row.column(ResultRow::ColModified).leftJustified(dateWidth).toUtf8() + "  " +
               row.version.leftJustified(versionWidth).toUtf8() + "  " + pathBytes(row) + '\n');
     }

@@ -95,7 +95,7 @@ QString sessionUsageError(const CliOptions &options)
     if (s.fromFile())
     {
         const QString option = s.session.isEmpty() ? QStringLiteral("--load") : QStringLiteral("--session");
-        if (!options.folders.isEmpty())
+        if (!options.folders.isEmpty() || !options.references.isEmpty())
             return option + QStringLiteral(" takes its folders from the file; give no FOLDER");
         const CliOptions defaults;
         if (!(options.scan == defaults.scan) || options.mask != defaults.mask || options.minKb != defaults.minKb ||

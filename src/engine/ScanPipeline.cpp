@@ -94,12 +94,18 @@ void anchorResults(ResultModel &model, const SearchLocationList &locations, cons
                    bool fromSession, const std::function<void()> &yield)
 {
     QStringList folders;
+    QStringList references;
+    QStringList others;
     for (const SearchLocation &l : locations.rows())
     {
-        if (!l.excluded())
-            folders.append(l.folder);
+        if (l.excluded())
+            continue;
+        folders.append(l.folder);
+        const QString folder = l.folder.endsWith(u'/') ? l.folder : l.folder + u'/';
+        (l.reference() ? references : others).append(folder);
     }
     anchorRows(model, listOriginOf(options, fromSession), folders, yield);
+    model.applyReferences(references, others);
 }
 
 ScanPipeline::ScanPipeline(ScanSink &sink, ResultModel &model) : m_sink(sink), m_model(model) {}

@@ -17,7 +17,7 @@ class SearchLocationList;
 ListOrigin listOriginOf(const ScanOptions &options, bool fromSession);
 
 /// Records where the model's rows were found (anchorRows), from the locations that are searched,
-/// not excluded.
+/// not excluded, and which of them are in reference locations (ResultModel::applyReferences).
 void anchorResults(ResultModel &model, const SearchLocationList &locations, const ScanOptions &options,
                    bool fromSession, const std::function<void()> &yield = {});
 

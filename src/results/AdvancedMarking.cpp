@@ -56,15 +56,19 @@ MarkOutcome MarkByRange(ResultModel &model, const RangeOptions &options)
         marks.push_back(r.marked ? 1 : 0);
 
     MarkTally tally;
-    // Only the kept file of a group matters, so each group keeps its best candidate so far.
+    // Only the kept file of a group matters, so each group keeps its best candidate so far. A
+    // group with a file of a reference location keeps that file instead.
     qsizetype kept = -1;
+    bool hasReference = false;
     auto closeGroup = [&] {
-        if (kept < 0)
-            return;
-        marks[static_cast<size_t>(kept)] = 0;
-        tally.count -= 1;
-        tally.total -= static_cast<double>(rows[static_cast<size_t>(kept)].size);
+        if (kept >= 0 && !hasReference)
+        {
+            marks[static_cast<size_t>(kept)] = 0;
+            tally.count -= 1;
+            tally.total -= static_cast<double>(rows[static_cast<size_t>(kept)].size);
+        }
         kept = -1;
+        hasReference = false;
     };
     qint32 previous = 0;
     for (size_t i = 0; i < rows.size(); ++i)
@@ -74,6 +78,11 @@ MarkOutcome MarkByRange(ResultModel &model, const RangeOptions &options)
         {
             closeGroup();
             previous = row.group;
+        }
+        if (row.reference)
+        {
+            hasReference = true;
+            continue;
         }
         if (!FileMasks::MatchesMask(row.name, options.mask))
             continue;

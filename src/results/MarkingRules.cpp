@@ -128,16 +128,20 @@ MarkOutcome markAllDuplicates(ResultModel &model)
     MarkTally tally;
 
     // The first key of a group sorted descending is its greatest key; keys are unique (they end
-    // with the position), so one pass finds it without keeping the group's keys.
+    // with the position), so one pass finds it without keeping the group's keys. A group with a
+    // file of a reference location keeps that file, and every other file is marked.
     QString best;
     qsizetype bestRow = -1;
+    bool hasReference = false;
     auto closeGroup = [&] {
-        if (bestRow < 0)
-            return;
-        marks[static_cast<size_t>(bestRow)] = 0;
-        tally.count -= 1;
-        tally.total -= static_cast<double>(rows[static_cast<size_t>(bestRow)].size);
+        if (bestRow >= 0 && !hasReference)
+        {
+            marks[static_cast<size_t>(bestRow)] = 0;
+            tally.count -= 1;
+            tally.total -= static_cast<double>(rows[static_cast<size_t>(bestRow)].size);
+        }
         bestRow = -1;
+        hasReference = false;
     };
     qint32 p = 0;
     for (size_t i = 0; i < rows.size(); ++i)
@@ -147,6 +151,12 @@ MarkOutcome markAllDuplicates(ResultModel &model)
         {
             closeGroup();
             p = row.group;
+        }
+        if (row.reference)
+        {
+            marks[i] = 0;
+            hasReference = true;
+            continue;
         }
         tally.count += 1;
         tally.total += static_cast<double>(row.size);
@@ -167,12 +177,23 @@ MarkOutcome markAllDuplicatesUpTo(ResultModel &model, double limitKb, bool large
     model.sortByColumn(ResultRow::ColSortGrpno, true);
     const std::vector<ResultRow> &rows = model.rows();
 
-    // Every row but the first of its group may be marked.
+    // Every row but the first of its group may be marked; in a group with files of a reference
+    // location, those are kept and every other row may be.
     std::vector<size_t> candidates;
-    for (size_t i = 1; i < rows.size(); ++i)
+    for (size_t first = 0; first < rows.size();)
     {
-        if (sameGroupText(rows[i].group, rows[i - 1].group))
-            candidates.push_back(i);
+        size_t end = first + 1;
+        while (end < rows.size() && sameGroupText(rows[end].group, rows[end - 1].group))
+            ++end;
+        const bool hasReference = std::any_of(rows.begin() + static_cast<std::ptrdiff_t>(first),
+                                              rows.begin() + static_cast<std::ptrdiff_t>(end),
+                                              [](const ResultRow &r) { return r.reference; });
+        for (size_t i = hasReference ? first : first + 1; i < end; ++i)
+        {
+            if (!rows[i].reference)
+                candidates.push_back(i);
+        }
+        first = end;
     }
     if (largeFilesFirst)
     {

@@ -226,6 +226,12 @@ QVariant ResultModel::data(const QModelIndex &index, int role) const
     }
     case FullPathRole:
         return r.fullPath();
+    case ReferenceRole:
+        return r.reference;
+    case Qt::ToolTipRole:
+        if (!r.reference)
+            return {};
+        return QStringLiteral("In a reference location: kept as the original, never marked, moved or deleted");
     default:
         return {};
     }
@@ -390,6 +396,7 @@ void ResultModel::DropSingleRowGroups(bool zeroSizeListing)
 void ResultModel::setMarked(int r, bool marked)
 {
     ResultRow &row = m_rows[static_cast<size_t>(r)];
+    marked = marked && !row.reference;
     if (row.marked == marked)
         return;
     row.marked = marked;
@@ -401,8 +408,81 @@ void ResultModel::setMarks(const std::function<bool(int, const ResultRow &)> &fn
     if (m_rows.empty())
         return;
     for (size_t i = 0; i < m_rows.size(); ++i)
-        m_rows[i].marked = fn(static_cast<int>(i), m_rows[i]);
+        m_rows[i].marked = fn(static_cast<int>(i), m_rows[i]) && !m_rows[i].reference;
     Q_EMIT dataChanged(index(0, 0), index(size() - 1, 0), {MarkedRole});
+}
+
+void ResultModel::applyReferences(const QStringList &referenceFolders, const QStringList &otherFolders)
+{
+    if (referenceFolders.isEmpty() || m_rows.empty())
+        return;
+    // The innermost location holding a folder decides: a searched folder inside a reference one
+    // is searched.
+    auto longestPrefix = [](const QString &path, const QStringList &folders) {
+        qsizetype best = -1;
+        for (const QString &f : folders)
+        {
+            if (path.startsWith(f))
+                best = std::max(best, f.size());
+        }
+        return best;
+    };
+    QHash<QString, bool> seen;
+    for (ResultRow &row : m_rows)
+    {
+        auto it = seen.constFind(row.path);
+        if (it == seen.cend())
+        {
+            const qsizetype reference = longestPrefix(row.path, referenceFolders);
+            it = seen.insert(row.path, reference >= 0 && reference >= longestPrefix(row.path, otherFolders));
+        }
+        row.reference = *it;
+        row.marked = row.marked && !row.reference;
+    }
+
+    // Each run of one group: reference rows first; a run of reference rows only leaves.
+    std::vector<ResultRow> rows;
+    rows.reserve(m_rows.size());
+    for (size_t first = 0; first < m_rows.size();)
+    {
+        size_t end = first + 1;
+        while (end < m_rows.size() && m_rows[end].group == m_rows[first].group && m_rows[first].group != 0)
+            ++end;
+        const auto begin = m_rows.begin() + static_cast<std::ptrdiff_t>(first);
+        const auto stop = m_rows.begin() + static_cast<std::ptrdiff_t>(end);
+        const bool onlyReferences = std::all_of(begin, stop, [](const ResultRow &r) { return r.reference; });
+        if (!onlyReferences || m_rows[first].group == 0)
+        {
+            std::stable_partition(begin, stop, [](const ResultRow &r) { return r.reference; });
+            std::move(begin, stop, std::back_inserter(rows));
+        }
+        first = end;
+    }
+    // Numbered again from 1 when groups left, as a fresh list is; a saved sort key that is not
+    // the group's own number stays.
+    if (rows.size() != m_rows.size())
+    {
+        qint32 previous = 0;
+        qint32 number = 0;
+        for (ResultRow &row : rows)
+        {
+            if (row.group == 0)
+                continue;
+            if (row.group != previous)
+            {
+                previous = row.group;
+                ++number;
+            }
+            if (row.sortGroup == row.group)
+                row.sortGroup = number;
+            row.group = number;
+        }
+        GroupTotal = number;
+    }
+    setRows(std::move(rows));
+    rebuildGroupRowCount();
+    if (BandingOn)
+        RebandRows();
 }
 
 qint64 ResultModel::markedCount() const

@@ -32,6 +32,7 @@ public:
         MarkedRole = Qt::UserRole + 1, // bool: the row is marked (icon 17), else unmarked (18)
         ShadedRole,                    // bool: the row's band is painted light blue
         FullPathRole,                  // QString: folder + name
+        ReferenceRole,                 // bool: the file is in a reference location
     };
 
     explicit ResultModel(QObject *parent = nullptr);
@@ -89,11 +90,15 @@ public:
     const QStringList &folders() const { return m_folders; }
     void setFolders(QStringList folders) { m_folders = std::move(folders); }
 
-    // Marks.
+    // Marks. A row of a reference location is never marked, whatever a command asks.
     bool isMarked(int r) const { return m_rows[static_cast<size_t>(r)].marked; }
     void setMarked(int r, bool marked);
     /// Sets every row's mark from fn(row index, row) in one pass, with one change notification.
     void setMarks(const std::function<bool(int, const ResultRow &)> &fn);
+    /// Flags the rows found in the reference folders (texts ending with "/", the innermost
+    /// location deciding), unmarks them, drops the groups made of them alone (numbering the
+    /// groups again), and puts them first in their group.
+    void applyReferences(const QStringList &referenceFolders, const QStringList &otherFolders);
     /// Number of marked rows and the sum of their sizes.
     qint64 markedCount() const;
     qint64 markedTotal() const;

@@ -37,14 +37,15 @@ struct ResultRow
         ColumnCount = 10
     };
 
-    QString name;         // column 0
-    QString path;         // column 5: the folder, ending with "/"
-    QString version;      // column 3
-    qint64 size = 0;      // column 1; column 6 is it with 12 digits
-    qint64 stamp = 0;     // last modified as yyyymmddhhnnss (local time); 0 when unknown
-    qint32 group = 0;     // column 4; 0 shows "N/A" (the zero-size listing has no groups)
-    qint32 sortGroup = 0; // column 8 with 11 digits; 0 shows ""
-    bool marked = false;  // the mark (icon 17 marked, 18 unmarked)
+    QString name;           // column 0
+    QString path;           // column 5: the folder, ending with "/"
+    QString version;        // column 3
+    qint64 size = 0;        // column 1; column 6 is it with 12 digits
+    qint64 stamp = 0;       // last modified as yyyymmddhhnnss (local time); 0 when unknown
+    qint32 group = 0;       // column 4; 0 shows "N/A" (the zero-size listing has no groups)
+    qint32 sortGroup = 0;   // column 8 with 11 digits; 0 shows ""
+    bool marked = false;    // the mark (icon 17 marked, 18 unmarked)
+    bool reference = false; // found in a reference location: never marked, moved or deleted
     std::shared_ptr<const ResultRowTexts> texts;
     // The file as it was when the list was filled or loaded: device, inode and modification time
     // in nanoseconds. Inode 0 when it could not be taken; such a row is never acted on.

@@ -14,10 +14,16 @@ void ResultDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelI
     QStyledItemDelegate::initStyleOption(option, index);
     if (index.data(ResultModel::ShadedRole).toBool())
         option->backgroundBrush = bandColor();
+    const bool reference = index.data(ResultModel::ReferenceRole).toBool();
+    // The originals of a reference location stand out and cannot be ticked.
+    if (reference)
+        option->font.setBold(true);
     if (index.column() == 0)
     {
         option->features |= QStyleOptionViewItem::HasCheckIndicator;
         option->checkState = index.data(ResultModel::MarkedRole).toBool() ? Qt::Checked : Qt::Unchecked;
+        if (reference)
+            option->state &= ~QStyle::State_Enabled;
     }
 }
 

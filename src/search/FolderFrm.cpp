@@ -35,6 +35,11 @@ FolderFrm::FolderFrm(Prompter &prompter, SettingsStore &settings, QWidget *paren
     Check1->setChecked(true);
     Check2 = new QCheckBox(QStringLiteral("Exclude Folder"), this);
     Check2->setObjectName(QStringLiteral("Check2"));
+    chkReference = new QCheckBox(QStringLiteral("&Reference: keep every file found here"), this);
+    chkReference->setObjectName(QStringLiteral("chkReference"));
+    chkReference->setToolTip(QStringLiteral("The files of a reference location count as the originals: they are "
+                                            "never marked, moved or deleted, and groups of them alone are not "
+                                            "listed."));
     cmbFileMask = new QComboBox(this);
     cmbFileMask->setObjectName(QStringLiteral("cmbFileMask"));
     cmbFileMask->setEditable(true);
@@ -59,6 +64,7 @@ FolderFrm::FolderFrm(Prompter &prompter, SettingsStore &settings, QWidget *paren
     auto *checks = new QHBoxLayout;
     checks->addWidget(Check1);
     checks->addWidget(Check2);
+    checks->addWidget(chkReference);
     checks->addStretch();
     grid->addLayout(checks, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("File Mask(s)"), this), 2, 0);
@@ -102,6 +108,7 @@ void FolderFrm::fillForChange(const SearchLocation &row)
     txtMin->setText(row.minSize);
     txtMax->setText(row.maxSize);
     Exclude = row.excluded();
+    Reference = row.reference();
     m_filledForChange = true;
 }
 
@@ -113,7 +120,9 @@ SearchLocation FolderFrm::location() const
     l.mask = FileTypes;
     l.minSize = txtMin->text();
     l.maxSize = txtMax->text();
-    l.icon = Exclude ? SearchLocation::ExcludedIcon : SearchLocation::IncludedIcon;
+    l.icon = Exclude     ? SearchLocation::ExcludedIcon
+             : Reference ? SearchLocation::ReferenceIcon
+                         : SearchLocation::IncludedIcon;
     return l;
 }
 
@@ -133,6 +142,7 @@ void FolderFrm::Form_Activate()
     {
         Check1->setChecked(SubFolder == u"Yes");
         Check2->setChecked(Exclude);
+        chkReference->setChecked(Reference);
         cmbFileMask->setEditText(FileTypes);
         return;
     }
@@ -163,13 +173,14 @@ void FolderFrm::Check2_Click()
     {
         m_subFoldersBeforeExclude = Check1->isChecked();
         Check1->setChecked(true);
-        for (QWidget *w : {static_cast<QWidget *>(Check1), static_cast<QWidget *>(txtMin),
-                           static_cast<QWidget *>(txtMax), static_cast<QWidget *>(cmbFileMask)})
+        for (QWidget *w :
+             {static_cast<QWidget *>(Check1), static_cast<QWidget *>(txtMin), static_cast<QWidget *>(txtMax),
+              static_cast<QWidget *>(cmbFileMask), static_cast<QWidget *>(chkReference)})
             w->setEnabled(false);
         return;
     }
-    for (QWidget *w :
-         {static_cast<QWidget *>(txtMin), static_cast<QWidget *>(txtMax), static_cast<QWidget *>(cmbFileMask)})
+    for (QWidget *w : {static_cast<QWidget *>(txtMin), static_cast<QWidget *>(txtMax),
+                       static_cast<QWidget *>(cmbFileMask), static_cast<QWidget *>(chkReference)})
         w->setEnabled(true);
     Check1->setChecked(m_subFoldersBeforeExclude);
     Check1->setEnabled(true);
@@ -242,6 +253,7 @@ void FolderFrm::cmdOK_Click()
     FileTypes = mask.trimmed().isEmpty() ? FileMasks::allFiles() : mask;
     SubFolder = Check1->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
     Exclude = Check2->isChecked();
+    Reference = chkReference->isChecked() && !Exclude;
     if (Exclude)
     {
         FileTypes.clear();

@@ -30,11 +30,13 @@ public:
     QString SubFolder;
     QString FileTypes;
     bool Exclude = false;
+    bool Reference = false; // a searched folder whose files are kept as the originals
 
     QLineEdit *Text1;
     QToolButton *Command2;
     QCheckBox *Check1;
     QCheckBox *Check2;
+    QCheckBox *chkReference;
     QComboBox *cmbFileMask;
     QLineEdit *txtMin;
     QLineEdit *txtMax;

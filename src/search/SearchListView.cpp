@@ -27,6 +27,26 @@ QIcon excludedIcon(const QIcon &folder, int size)
     return QIcon(pixmap);
 }
 
+// A folder with a small green tick: its files are the originals the user keeps.
+QIcon referenceIcon(const QIcon &folder, int size)
+{
+    QPixmap pixmap = folder.pixmap(size, size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF sign(size * 0.35, size * 0.35, size * 0.6, size * 0.6);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 140, 60));
+    p.drawEllipse(sign);
+    QPen pen(Qt::white);
+    pen.setWidthF(size / 10.0);
+    p.setPen(pen);
+    const QPointF tick[] = {sign.topLeft() + QPointF(size * 0.14, size * 0.31),
+                            sign.topLeft() + QPointF(size * 0.26, size * 0.43),
+                            sign.topLeft() + QPointF(size * 0.46, size * 0.17)};
+    p.drawPolyline(tick, 3);
+    return QIcon(pixmap);
+}
+
 class LocationDelegate : public QStyledItemDelegate
 {
 public:
@@ -35,6 +55,7 @@ public:
         const QIcon folder = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
         m_included = folder;
         m_excluded = excludedIcon(folder, 32);
+        m_reference = referenceIcon(folder, 32);
     }
 
 protected:
@@ -43,14 +64,17 @@ protected:
         QStyledItemDelegate::initStyleOption(option, index);
         if (index.column() != 0)
             return;
-        const bool excluded = index.data(SearchLocationModel::IconRole).toInt() == SearchLocation::ExcludedIcon;
-        option->icon = excluded ? m_excluded : m_included;
+        const int icon = index.data(SearchLocationModel::IconRole).toInt();
+        option->icon = icon == SearchLocation::ExcludedIcon    ? m_excluded
+                       : icon == SearchLocation::ReferenceIcon ? m_reference
+                                                               : m_included;
         option->features |= QStyleOptionViewItem::HasDecoration;
     }
 
 private:
     QIcon m_included;
     QIcon m_excluded;
+    QIcon m_reference;
 };
 } // namespace
 

@@ -9,6 +9,8 @@ struct SearchLocation
 {
     static constexpr int IncludedIcon = 15;
     static constexpr int ExcludedIcon = 16;
+    /// Searched, and its files are the originals: never marked, moved or deleted.
+    static constexpr int ReferenceIcon = 19;
 
     QString folder;                             // as the dialog returns it; no "/" is appended here
     QString subFolders = QStringLiteral("Yes"); // "Yes" or "No"; always "Yes" for an exclusion
@@ -18,6 +20,7 @@ struct SearchLocation
     int icon = IncludedIcon;                    // 16 = excluded; every other value is searched
 
     bool excluded() const { return icon == ExcludedIcon; }
+    bool reference() const { return icon == ReferenceIcon; }
     bool operator==(const SearchLocation &) const = default;
 };
 

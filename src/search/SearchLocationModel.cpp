@@ -25,6 +25,9 @@ QVariant SearchLocationModel::data(const QModelIndex &index, int role) const
     const SearchLocation &row = m_list.at(index.row());
     if (role == IconRole)
         return row.icon;
+    if (role == Qt::ToolTipRole && index.column() == 0 && row.reference())
+        return QString(row.folder + QStringLiteral("\nReference location: its files are kept as the originals, never "
+                                                   "marked, moved or deleted"));
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     switch (index.column())

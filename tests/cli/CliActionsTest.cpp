@@ -260,3 +260,33 @@ TEST(CorvinaCliActions, AFolderSwappedForALinkIsNeverFollowed)
     EXPECT_TRUE(fine.out.endsWith(
         QByteArray("delete " + location.toUtf8() + "/dup/x\ndelete " + location.toUtf8() + "/dup/y\n")));
 }
+
+TEST(CorvinaCliActions, AReferenceFolderKeepsItsFilesWhateverTheRules)
+{
+    TempTree tree;
+    const QString original = tree.file(QStringLiteral("ref/photo.jpg"), "photo", kTime);
+    tree.file(QStringLiteral("ref/a.txt"), "twins", kTime);
+    tree.file(QStringLiteral("ref/b.txt"), "twins", kTime);
+    const QString copy = tree.file(QStringLiteral("backup/photo.jpg"), "photo", kTime.addSecs(60));
+    const QString ref = tree.path(QStringLiteral("ref"));
+    const QString backup = tree.path(QStringLiteral("backup"));
+
+    // The newest file would be kept; the original is kept instead, and the copy goes.
+    const Outcome r =
+        cli(tree, QStringList{QStringLiteral("--reference"), ref} + args({"--mark", "all-duplicates", "--trash"})
+                      << backup);
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.out, "Group 1\nR 5  " + QByteArray(kDate) + "  N/A  " + original.toUtf8() +
+                         "\n* 5  3/4/2021 5:07:07 AM  N/A  " + copy.toUtf8() + "\n\n")
+        << "originals first; a group of originals alone is not listed";
+    EXPECT_EQ(TempTree::contents(original), "photo");
+    EXPECT_FALSE(exists(copy));
+
+    // No rule marks an original, so there is nothing to do.
+    tree.file(QStringLiteral("backup/photo.jpg"), "photo", kTime.addSecs(60));
+    const Outcome none = cli(tree, QStringList{QStringLiteral("--reference"), ref, QStringLiteral("--mark=in:") + ref,
+                                               QStringLiteral("--delete"), backup});
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_EQ(none.err, "corvina-cli: No items marked/checked\n");
+    EXPECT_TRUE(exists(original) && exists(copy));
+}

@@ -124,6 +124,7 @@ TEST(FolderFrm, ExcludingLocksSubFoldersAndEmptiesMaskAndSizes)
     EXPECT_TRUE(frm.Check1->isChecked());
     EXPECT_FALSE(frm.Check1->isEnabled());
     EXPECT_FALSE(frm.txtMin->isEnabled());
+    EXPECT_FALSE(frm.chkReference->isEnabled()) << "an excluded folder is not searched at all";
     frm.Check2->setChecked(false);
     EXPECT_FALSE(frm.Check1->isChecked()) << "the earlier choice comes back";
     frm.Check2->setChecked(true);
@@ -146,15 +147,18 @@ TEST(FolderFrm, ChangingARowShowsItsOwnValuesWithoutThePicker)
     row.mask = QStringLiteral("*.mp3");
     row.minSize = QStringLiteral("20");
     row.maxSize = QStringLiteral("900");
+    row.icon = SearchLocation::ReferenceIcon;
     FolderFrm frm(f.prompter, f.settings);
     frm.fillForChange(row);
     open(frm);
     EXPECT_FALSE(frm.Check1->isChecked());
     EXPECT_FALSE(frm.Check2->isChecked());
+    EXPECT_TRUE(frm.chkReference->isChecked());
     EXPECT_EQ(frm.cmbFileMask->currentText(), QStringLiteral("*.mp3"));
     EXPECT_EQ(frm.txtMin->text(), QStringLiteral("20"));
     EXPECT_EQ(frm.txtMax->text(), QStringLiteral("900"));
     frm.cmdOK->click();
     EXPECT_EQ(frm.location().folder, QStringLiteral("/music"));
     EXPECT_EQ(frm.location().subFolders, QStringLiteral("No"));
+    EXPECT_EQ(frm.location().icon, SearchLocation::ReferenceIcon);
 }
