@@ -3,6 +3,7 @@
 #include "actions/ActionProgress.h"
 #include "actions/MarkedRowRun.h"
 #include "actions/RemovalGuard.h"
+#include "actions/StructuredDestination.h"
 #include "platform/FileTransfer.h"
 #include "results/ResultModel.h"
 
@@ -12,6 +13,7 @@ CopyMarkedRows::CopyMarkedRows(const ResultModel &model, const RemovalGuard &gua
 
 bool CopyMarkedRows::run(const std::function<QString()> &destination, ActionProgress &progress)
 {
+    const StructuredDestination structure(m_model);
     return MarkedRowRun::forEach(m_model, progress, m_reporter, QStringLiteral("Copy Files X"), [&](int row) {
         const QString source = m_model.row(row).fullPath();
         const RemovalGuard::Check check = m_guard.identify(row);
@@ -19,8 +21,9 @@ bool CopyMarkedRows::run(const std::function<QString()> &destination, ActionProg
             progress.addError(ActionError::unableToCopy(source));
         if (!MarkedRowRun::mayAct(check, source, progress))
             return;
-        const FileOpResult result =
-            FileTransfer::copyNoClobber(check.file, destination(), [&progress] { progress.yield(); });
+        // A traced file (the check passed) always has its folders below the destination.
+        const QString folder = m_keepStructure ? *structure.folderFor(row, destination()) : destination();
+        const FileOpResult result = FileTransfer::copyNoClobber(check.file, folder, [&progress] { progress.yield(); });
         if (!result.ok())
             progress.addError(result.error == FileOpError::Changed ? ActionError::changedSinceSearch(source)
                                                                    : ActionError::unableToCopy(source));

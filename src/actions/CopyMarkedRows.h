@@ -21,8 +21,12 @@ public:
     /// False when the user chose Abort in the error report: the run stopped where it stood.
     bool run(const std::function<QString()> &destination, ActionProgress &progress);
 
+    /// Each file goes below the destination into its own folders (StructuredDestination).
+    void keepStructure(bool on) { m_keepStructure = on; }
+
 private:
     const ResultModel &m_model;
     const RemovalGuard &m_guard;
     ErrorReporter &m_reporter;
+    bool m_keepStructure = false;
 };

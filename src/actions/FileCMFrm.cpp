@@ -139,8 +139,14 @@ void FileCMFrm::cmdOK_Click()
     const RemovalGuard guard(m_model, m_run.acknowledgedGroups);
     const bool finished = runLoop([&] {
         if (isMove())
-            return MoveMarkedRows(m_model, guard, m_reporter).run(destination, chkEmptyFolders->isChecked(), *this);
-        return CopyMarkedRows(m_model, guard, m_reporter).run(destination, *this);
+        {
+            MoveMarkedRows move(m_model, guard, m_reporter);
+            move.keepStructure(chk2->isChecked());
+            return move.run(destination, chkEmptyFolders->isChecked(), *this);
+        }
+        CopyMarkedRows copy(m_model, guard, m_reporter);
+        copy.keepStructure(chk2->isChecked());
+        return copy.run(destination, *this);
     });
     if (!finished)
         return; // Abort in the error report: the dialog stays running until Cancel

@@ -4,6 +4,7 @@
 #include "actions/EmptyFolders.h"
 #include "actions/MarkedRowRun.h"
 #include "actions/RemovalGuard.h"
+#include "actions/StructuredDestination.h"
 #include "platform/FileTransfer.h"
 #include "results/ResultModel.h"
 
@@ -14,9 +15,10 @@ MoveMarkedRows::MoveMarkedRows(const ResultModel &model, const RemovalGuard &gua
 bool MoveMarkedRows::run(const std::function<QString()> &destination, bool removeEmptyFolders, ActionProgress &progress)
 {
     FoldersToCheck folders;
+    const StructuredDestination structure(m_model);
     const bool finished =
         MarkedRowRun::forEach(m_model, progress, m_reporter, QStringLiteral("Move Files X"), [&](int row) {
-            moveOne(row, destination(), progress);
+            moveOne(row, destination(), structure, progress);
             folders.QueueFolderCheck(m_model.row(row).path);
         });
     if (!finished)
@@ -27,13 +29,16 @@ bool MoveMarkedRows::run(const std::function<QString()> &destination, bool remov
     return true;
 }
 
-void MoveMarkedRows::moveOne(int row, const QString &destination, ActionProgress &progress)
+void MoveMarkedRows::moveOne(int row, const QString &destination, const StructuredDestination &structure,
+                             ActionProgress &progress)
 {
     const QString source = m_model.row(row).fullPath();
     const auto pulse = [&progress] { progress.yield(); };
     const RemovalGuard::Check check = m_guard.check(row, pulse);
     if (!MarkedRowRun::mayAct(check, source, progress))
         return;
-    const FileOpResult result = FileTransfer::moveNoClobber(check.file, destination, pulse);
+    // A traced file (the check passed) always has its folders below the destination.
+    const QString folder = m_keepStructure ? *structure.folderFor(row, destination) : destination;
+    const FileOpResult result = FileTransfer::moveNoClobber(check.file, folder, pulse);
     MarkedRowRun::reportFailure(result, source, ActionError::unableToMove(source), progress);
 }

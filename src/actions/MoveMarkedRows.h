@@ -8,6 +8,7 @@
 class ActionProgress;
 class ErrorReporter;
 class RemovalGuard;
+class StructuredDestination;
 class ResultModel;
 
 class MoveMarkedRows
@@ -21,10 +22,14 @@ public:
     /// False when the user chose Abort in the error report: the run stopped where it stood.
     bool run(const std::function<QString()> &destination, bool removeEmptyFolders, ActionProgress &progress);
 
+    /// Each file goes below the destination into its own folders (StructuredDestination).
+    void keepStructure(bool on) { m_keepStructure = on; }
+
 private:
-    void moveOne(int row, const QString &destination, ActionProgress &progress);
+    void moveOne(int row, const QString &destination, const StructuredDestination &structure, ActionProgress &progress);
 
     const ResultModel &m_model;
     const RemovalGuard &m_guard;
     ErrorReporter &m_reporter;
+    bool m_keepStructure = false;
 };

@@ -66,6 +66,13 @@ const std::vector<CliOption> &actionOptions()
          [](CliCommand &c, const QString &v) { return setFolderAct(c, CliActionOptions::Act::Move, "move", v); }},
         {"copy", "FOLDER", "copy the marked files into FOLDER (a name taken there gets a number)",
          [](CliCommand &c, const QString &v) { return setFolderAct(c, CliActionOptions::Act::Copy, "copy", v); }},
+        {"keep-structure", nullptr,
+         "with --copy or --move: put each file below FOLDER in a folder named after its search folder "
+         "(a second one of the same name gets a number) and, inside it, the folders it was found in",
+         [](CliCommand &c, const QString &) {
+             c.options.actions.keepStructure = true;
+             return QString();
+         }},
         {"dry-run", nullptr,
          "with --trash, --delete, --move or --copy: check each marked file as the action would and "
          "print what would be done, changing nothing",
@@ -84,5 +91,7 @@ QString actionUsageError(const CliOptions &options)
         return QStringLiteral("--trash, --delete, --move and --copy act on marked files: say which with --mark");
     if (a.dryRun && a.act == CliActionOptions::Act::None)
         return QStringLiteral("--dry-run works only with --trash, --delete, --move or --copy");
+    if (a.keepStructure && a.act != CliActionOptions::Act::Move && a.act != CliActionOptions::Act::Copy)
+        return QStringLiteral("--keep-structure works only with --move or --copy");
     return {};
 }

@@ -26,6 +26,7 @@ struct CliActionOptions
     Act act = Act::None;
     QString target; // --move and --copy: the folder
     bool dryRun = false;
+    bool keepStructure = false; // --keep-structure: copies and moves keep their folders
 
     /// The same options with a relative target folder taken from currentFolder.
     CliActionOptions resolved(const QString &currentFolder) const;

@@ -96,7 +96,9 @@ public:
         const RemovalGuard guard(m_model, run.acknowledgedGroups);
         if (m_options.dryRun)
             return preview(guard, false);
-        MoveMarkedRows(m_model, guard, m_errors).run([&] { return run.targetPath; }, false, m_lines);
+        MoveMarkedRows move(m_model, guard, m_errors);
+        move.keepStructure(m_options.keepStructure);
+        move.run([&] { return run.targetPath; }, false, m_lines);
         done = true;
         return false;
     }
@@ -108,7 +110,9 @@ public:
             preview(guard, true);
             return;
         }
-        CopyMarkedRows(m_model, guard, m_errors).run([&] { return m_options.target; }, m_lines);
+        CopyMarkedRows copy(m_model, guard, m_errors);
+        copy.keepStructure(m_options.keepStructure);
+        copy.run([&] { return m_options.target; }, m_lines);
         done = true;
     }
 

@@ -290,3 +290,37 @@ TEST(CorvinaCliActions, AReferenceFolderKeepsItsFilesWhateverTheRules)
     EXPECT_EQ(none.err, "corvina-cli: No items marked/checked\n");
     EXPECT_TRUE(exists(original) && exists(copy));
 }
+
+TEST(CorvinaCliActions, CopiesAndMovesCanKeepTheirFolders)
+{
+    TempTree tree;
+    // Two locations of one name, each with a file at the same relative path.
+    const QString one = tree.path(QStringLiteral("a/Photos"));
+    const QString two = tree.path(QStringLiteral("b/Photos"));
+    tree.file(QStringLiteral("a/Photos/2020/x.jpg"), "same", kTime);
+    tree.file(QStringLiteral("b/Photos/2020/x.jpg"), "same", kTime.addSecs(60));
+    tree.file(QStringLiteral("a/Photos/y.jpg"), "also", kTime);
+    tree.file(QStringLiteral("b/Photos/y.jpg"), "also", kTime.addSecs(60));
+    const QString dest = tree.path(QStringLiteral("dest"));
+    tree.file(QStringLiteral("dest/Photos/y.jpg"), "already here");
+
+    EXPECT_EQ(cli(tree, QStringList{QStringLiteral("--mark=in:") + one, QStringLiteral("--mark=in:") + two,
+                                    QStringLiteral("--copy"), dest, QStringLiteral("--keep-structure"), one, two})
+                  .exitCode,
+              0);
+    EXPECT_EQ(TempTree::contents(dest + QStringLiteral("/Photos/2020/x.jpg")), "same");
+    EXPECT_EQ(TempTree::contents(dest + QStringLiteral("/Photos (2)/2020/x.jpg")), "same");
+    EXPECT_EQ(TempTree::contents(dest + QStringLiteral("/Photos/y (2).jpg")), "also") << "nothing is overwritten";
+    EXPECT_EQ(TempTree::contents(dest + QStringLiteral("/Photos/y.jpg")), "already here");
+
+    // A move keeps them too, with the same proof: the copy in a/ goes, the newest stays.
+    const QString moved = tree.path(QStringLiteral("moved"));
+    EXPECT_EQ(cli(tree, args({"--mark", "all-duplicates", "--move"})
+                            << moved << QStringLiteral("--keep-structure") << one << two)
+                  .exitCode,
+              0);
+    EXPECT_EQ(TempTree::contents(moved + QStringLiteral("/Photos/2020/x.jpg")), "same");
+    EXPECT_EQ(TempTree::contents(moved + QStringLiteral("/Photos/y.jpg")), "also");
+    EXPECT_FALSE(exists(one + QStringLiteral("/2020/x.jpg")));
+    EXPECT_TRUE(exists(two + QStringLiteral("/2020/x.jpg")));
+}
