@@ -46,6 +46,7 @@ _corvina_cli_values()
     --export-rows) echo "words all marked" ;;
     --delimiter) echo "words comma semi tab" ;;
     --mark) echo "words all-duplicates keep-oldest keep-largest keep-smallest" ;;
+    --link) echo "words hard clone" ;;
     *)
         case $2 in
         FILE) echo files ;;

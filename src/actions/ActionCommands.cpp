@@ -5,6 +5,7 @@
 #include "actions/FileCMFrm.h"
 #include "actions/FileInfoFrm.h"
 #include "actions/FilePropertiesFrm.h"
+#include "actions/LinkFrm.h"
 #include "actions/PicturePreview.h"
 #include "actions/SingleFileActions.h"
 #include "actions/fileDelFrm.h"
@@ -29,6 +30,14 @@ public:
         return dialog.NotRun;
     }
     bool runMove(const ActionRun &run) override { return runCopyMove(QStringLiteral("Move"), run); }
+    bool runLinks(const ActionRun &run, FileTransfer::LinkKind kind, LinkRunResult &result) override
+    {
+        LinkFrm dialog(m.m_model, run, kind, m.m_reporter, m.m_hooks.endSound, m.m_hooks.window);
+        CommonDlg::CenterForm(&dialog);
+        dialog.exec();
+        result = dialog.result();
+        return dialog.NotRun;
+    }
     void runCopy(const ActionRun &run) override { runCopyMove(QStringLiteral("Copy"), run); }
 
 private:
@@ -96,6 +105,16 @@ void ActionCommands::MMoveSelected_Click()
 void ActionCommands::MCopyMarkFiles_Click()
 {
     runDriver([](ActionDriver &d) { d.MCopyMarkFiles_Click(); });
+}
+
+void ActionCommands::mnuLinkHard_Click()
+{
+    runDriver([](ActionDriver &d) { d.ReplaceWithLinks(FileTransfer::LinkKind::Hard); });
+}
+
+void ActionCommands::mnuLinkClone_Click()
+{
+    runDriver([](ActionDriver &d) { d.ReplaceWithLinks(FileTransfer::LinkKind::Clone); });
 }
 
 void ActionCommands::MRename_Click()

@@ -51,6 +51,8 @@ public Q_SLOTS:
     void MDelete_Click();
     void MMoveSelected_Click();
     void MCopyMarkFiles_Click();
+    void mnuLinkHard_Click();
+    void mnuLinkClone_Click();
     void MRename_Click();
     /// Opens the selected file, or over the mark (300 twips or less from the left edge) toggles
     /// the row's mark; the list's double click runs the same.

@@ -80,6 +80,42 @@ bool ActionDriver::zeroSizeListing() const
     return m.model.anchors().origin.kind == ListKind::ZeroSize;
 }
 
+void ActionDriver::ReplaceWithLinks(FileTransfer::LinkKind kind)
+{
+    const QString label = QStringLiteral("Link Files");
+    // Only a copy with the very same bytes can stand in for a file.
+    if (m.model.anchors().origin.kind != ListKind::SameContents)
+    {
+        m.prompter.error(QStringLiteral("Only the identical files that Byte to Byte or CRC32 finds can be replaced "
+                                        "with links."));
+        return;
+    }
+    ActionRun run;
+    bool answered = true;
+    if (!runStep(m.reporter, label, [&] { answered = protectFullyMarkedGroups(run); }))
+        return;
+    if (!answered)
+        return;
+    // A group the user chose to give up whole has nothing left to link to.
+    run.acknowledgedGroups.clear();
+    const qint64 count = m.model.markedCount();
+    showStatus(ResultModel::summaryText(count, static_cast<double>(m.model.markedTotal())));
+    if (count == 0)
+    {
+        m.prompter.error(kNothingMarked);
+        return;
+    }
+    run.markedCount = static_cast<int>(count);
+    LinkRunResult result;
+    if (m.dialogs.runLinks(run, kind, result))
+        return;
+    runStep(m.reporter, label, [&] {
+        for (const LinkedRow &linked : result.linked)
+            m.model.setLinked(linked.row, linked.status);
+        cleanUpAfterRun();
+    });
+}
+
 bool ActionDriver::protectFullyMarkedGroups(ActionRun &run)
 {
     ResultModel &model = m.model;

@@ -1,6 +1,8 @@
 // The bulk commands on marked files: Delete, Move and Copy, from the marks to the clean list.
 #pragma once
 
+#include "actions/LinkMarkedRows.h"
+
 #include <QString>
 
 #include <functional>
@@ -29,6 +31,8 @@ public:
     virtual bool runDeletion(const ActionRun &run) = 0;
     virtual bool runMove(const ActionRun &run) = 0;
     virtual void runCopy(const ActionRun &run) = 0;
+    /// Replaces the marked files with links; returns NotRun, and fills result.
+    virtual bool runLinks(const ActionRun &run, FileTransfer::LinkKind kind, LinkRunResult &result) = 0;
 };
 
 /// Shows the keep-one warning (WarningFrm) for the rows of one fully marked group, given as row
@@ -57,6 +61,8 @@ public:
     void ProcessMarkedRows(const QString &action);
     /// Copy the marked files; the list stays as it is.
     void MCopyMarkFiles_Click();
+    /// Replace the marked files with links to the kept copies; their rows stay, shown as linked.
+    void ReplaceWithLinks(FileTransfer::LinkKind kind);
 
 private:
     /// The keep-one walk: false when the user closed the warning without an answer.

@@ -54,6 +54,27 @@ struct ActionError
     {
         return {QStringLiteral("1013"), QStringLiteral("File is in a reference location"), path};
     }
+    /// Replacing the file with a link failed for another reason; the file stays as it was.
+    static ActionError unableToLink(const QString &path)
+    {
+        return {QStringLiteral("1014"), QStringLiteral("Unable to replace file with a link"), path};
+    }
+    /// A hard link cannot reach its kept copy on another file system.
+    static ActionError otherFileSystem(const QString &path)
+    {
+        return {QStringLiteral("1015"), QStringLiteral("Kept copy is on another file system"), path};
+    }
+    static ActionError noClones(const QString &path)
+    {
+        return {QStringLiteral("1016"), QStringLiteral("File system cannot make clones"), path};
+    }
+    /// Not a failure: the file is now a hard link, which shares the kept copy's owner and
+    /// permissions.
+    static ActionError linkTookKeptAttributes(const QString &path)
+    {
+        return {QStringLiteral("1017"), QStringLiteral("Linked; it has the kept copy's owner and permissions now"),
+                path};
+    }
     /// Unmarked copies are there, but none holds the same bytes any more.
     static ActionError contentsDiffer(const QString &path)
     {

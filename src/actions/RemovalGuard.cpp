@@ -69,16 +69,20 @@ RemovalGuard::Check RemovalGuard::check(int row, const std::function<void()> &pu
         {
             if (other == row || m_model.isMarked(other))
                 continue;
-            const Check kept = identify(other);
+            Check kept = identify(other);
             // A second name of the same file is no copy of it.
             if (kept.verdict != Verdict::Proceed || (kept.file.status.device == result.file.status.device &&
                                                      kept.file.status.inode == result.file.status.inode))
                 continue;
             if (kind != ListKind::SameContents)
+            {
+                result.kept = std::move(kept.file);
                 return result;
+            }
             switch (AnchoredFiles::compareContents(result.file, kept.file, pulse))
             {
             case AnchoredFiles::Comparison::Same:
+                result.kept = std::move(kept.file);
                 return result;
             case AnchoredFiles::Comparison::Different:
                 differs = true;

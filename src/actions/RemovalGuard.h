@@ -36,6 +36,7 @@ public:
     {
         Verdict verdict = Verdict::Gone;
         LocatedFile file; // with Proceed: the file, its folder held open
+        LocatedFile kept; // with Proceed: the unmarked copy that proved it, when one had to
     };
 
     /// acknowledgedGroups: groups the user chose to act on wholly after the keep-one warning.

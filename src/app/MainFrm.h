@@ -209,6 +209,8 @@ private:
     QAction *MCopyMarkFiles;
     QAction *MMoveSelected;
     QAction *MDelete;
+    QAction *mnuLinkHard;
+    QAction *mnuLinkClone;
     QAction *MRename;
     QAction *mnuRemoveFromResult;
     QAction *MOpenFile;

@@ -74,6 +74,8 @@ void MainFrm::createMenus()
     MCopyMarkFiles = action(MAction, "MCopyMarkFiles", QStringLiteral("Copy"));
     MMoveSelected = action(MAction, "MMoveSelected", QStringLiteral("Move "));
     MDelete = action(MAction, "MDelete", QStringLiteral("Delete"));
+    mnuLinkHard = action(MAction, "mnuLinkHard", QStringLiteral("Replace with hard links"));
+    mnuLinkClone = action(MAction, "mnuLinkClone", QStringLiteral("Replace with clones"));
     MRename = action(MAction, "MRename", QStringLiteral("Rename"));
     MAction->addSeparator();
     mnuRemoveFromResult = action(MAction, "mnuRemoveFromResult", QStringLiteral("Remove from result list"));

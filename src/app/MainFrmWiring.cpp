@@ -74,6 +74,8 @@ void MainFrm::wireActions()
         {MCopyMarkFiles, &ActionCommands::MCopyMarkFiles_Click},
         {MMoveSelected, &ActionCommands::MMoveSelected_Click},
         {MDelete, &ActionCommands::MDelete_Click},
+        {mnuLinkHard, &ActionCommands::mnuLinkHard_Click},
+        {mnuLinkClone, &ActionCommands::mnuLinkClone_Click},
         {MRename, &ActionCommands::MRename_Click},
         {mnuRemoveFromResult, &ActionCommands::mnuRemoveFromResult_Click},
         {MOpenFile, &ActionCommands::MOpenFile_Click},

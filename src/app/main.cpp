@@ -1,7 +1,7 @@
 // Corvina: finds duplicate files and helps get rid of them safely.
+#include "actions/CommonDlg.h"
 #include "app/BugFrm.h"
 #include "app/CommandLine.h"
-#include "actions/CommonDlg.h"
 #include "app/FeedbackFrm.h"
 #include "app/MainFrm.h"
 #include "platform/InstanceLock.h"

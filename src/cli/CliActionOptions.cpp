@@ -10,7 +10,7 @@ QString setAct(CliCommand &c, CliActionOptions::Act act, const QString &folder =
 {
     CliActionOptions &a = c.options.actions;
     if (a.act != CliActionOptions::Act::None)
-        return QStringLiteral("only one of --trash, --delete, --move and --copy can be given");
+        return QStringLiteral("only one of --trash, --delete, --move, --copy and --link can be given");
     a.act = act;
     a.target = folder;
     return {};
@@ -66,6 +66,16 @@ const std::vector<CliOption> &actionOptions()
          [](CliCommand &c, const QString &v) { return setFolderAct(c, CliActionOptions::Act::Move, "move", v); }},
         {"copy", "FOLDER", "copy the marked files into FOLDER (a name taken there gets a number)",
          [](CliCommand &c, const QString &v) { return setFolderAct(c, CliActionOptions::Act::Copy, "copy", v); }},
+        {"link", "KIND",
+         "replace the marked files with links to an unmarked copy with the same bytes, so every path "
+         "keeps working and the space is freed: hard (a hard link: one file under two names, on one "
+         "file system) or clone (a file of its own sharing the copy's blocks, on btrfs or XFS)",
+         [](CliCommand &c, const QString &v) {
+             if (v != u"hard" && v != u"clone")
+                 return QStringLiteral("--link is hard or clone; not \"%1\"").arg(v);
+             c.options.actions.link = v == u"hard" ? FileTransfer::LinkKind::Hard : FileTransfer::LinkKind::Clone;
+             return setAct(c, CliActionOptions::Act::Link);
+         }},
         {"keep-structure", nullptr,
          "with --copy or --move: put each file below FOLDER in a folder named after its search folder "
          "(a second one of the same name gets a number) and, inside it, the folders it was found in",
@@ -74,7 +84,7 @@ const std::vector<CliOption> &actionOptions()
              return QString();
          }},
         {"dry-run", nullptr,
-         "with --trash, --delete, --move or --copy: check each marked file as the action would and "
+         "with --trash, --delete, --move, --copy or --link: check each marked file as the action would and "
          "print what would be done, changing nothing",
          [](CliCommand &c, const QString &) {
              c.options.actions.dryRun = true;
@@ -88,9 +98,10 @@ QString actionUsageError(const CliOptions &options)
 {
     const CliActionOptions &a = options.actions;
     if (a.act != CliActionOptions::Act::None && a.marks.isEmpty())
-        return QStringLiteral("--trash, --delete, --move and --copy act on marked files: say which with --mark");
+        return QStringLiteral(
+            "--trash, --delete, --move, --copy and --link act on marked files: say which with --mark");
     if (a.dryRun && a.act == CliActionOptions::Act::None)
-        return QStringLiteral("--dry-run works only with --trash, --delete, --move or --copy");
+        return QStringLiteral("--dry-run works only with --trash, --delete, --move, --copy or --link");
     if (a.keepStructure && a.act != CliActionOptions::Act::Move && a.act != CliActionOptions::Act::Copy)
         return QStringLiteral("--keep-structure works only with --move or --copy");
     return {};

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/CliOption.h"
+#include "platform/FileTransfer.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,11 +21,13 @@ struct CliActionOptions
         Delete, // --delete: for good
         Move,   // --move DIR
         Copy,   // --copy DIR
+        Link,   // --link hard|clone
     };
 
     QStringList marks; // the --mark rules, in the order given
     Act act = Act::None;
     QString target; // --move and --copy: the folder
+    FileTransfer::LinkKind link = FileTransfer::LinkKind::Hard;
     bool dryRun = false;
     bool keepStructure = false; // --keep-structure: copies and moves keep their folders
 

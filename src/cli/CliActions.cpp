@@ -4,6 +4,7 @@
 #include "actions/ActionProgress.h"
 #include "actions/CopyMarkedRows.h"
 #include "actions/DeleteMarkedRows.h"
+#include "actions/LinkMarkedRows.h"
 #include "actions/MarkedRowRun.h"
 #include "actions/MoveMarkedRows.h"
 #include "actions/RemovalGuard.h"
@@ -40,7 +41,12 @@ public:
     void addError(const ActionError &error) override
     {
         ++count;
-        m_err.write(line(error.number + u' ' + error.description + QStringLiteral(": ") + error.fileName));
+        addNotice(error);
+    }
+    // Written like a refusal, but the file was done.
+    void addNotice(const ActionError &notice) override
+    {
+        m_err.write(line(notice.number + u' ' + notice.description + QStringLiteral(": ") + notice.fileName));
     }
 
     int count = 0;
@@ -102,6 +108,16 @@ public:
         done = true;
         return false;
     }
+    bool runLinks(const ActionRun &, FileTransfer::LinkKind kind, LinkRunResult &result) override
+    {
+        const RemovalGuard guard(m_model);
+        if (m_options.dryRun)
+            return preview(guard, false);
+        LinkMarkedRows(m_model, guard, m_errors).run(kind, m_lines, result);
+        freed = result.freed;
+        done = true;
+        return false;
+    }
     void runCopy(const ActionRun &) override
     {
         const RemovalGuard guard(m_model);
@@ -117,12 +133,13 @@ public:
     }
 
     bool done = false;
+    qint64 freed = 0;
 
 private:
     // Checks each marked file as the run would; true: nothing ran.
     bool preview(const RemovalGuard &guard, bool copying)
     {
-        static const char *const verbs[] = {"", "trash ", "delete ", "move ", "copy "};
+        static const char *const verbs[] = {"", "trash ", "delete ", "move ", "copy ", "link "};
         const QString verb = QString::fromLatin1(verbs[static_cast<int>(m_options.act)]);
         for (int r = 0; r < m_model.size(); ++r)
         {
@@ -205,10 +222,14 @@ int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevi
     case Act::Copy:
         driver.MCopyMarkFiles_Click();
         break;
+    case Act::Link:
+        driver.ReplaceWithLinks(options.link);
+        break;
     }
     if (runs.done && !quiet)
     {
-        static const char *const done[] = {"", "moved to the trash", "deleted", "moved", "copied"};
+        static const char *const done[] = {"",       "moved to the trash", "deleted", "moved",
+                                           "copied", "replaced with links"};
         const qint64 refused = lines.count;
         err.write(line(QStringLiteral("corvina-cli: %1 of %2 marked files %3 (%4 marked), %5 refused or failed")
                            .arg(marked - refused)
@@ -216,6 +237,9 @@ int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevi
                            .arg(QLatin1String(done[static_cast<int>(options.act)]),
                                 TextFormat::SizeText(static_cast<double>(total)))
                            .arg(refused)));
+        if (options.act == Act::Link)
+            err.write(line(
+                QStringLiteral("corvina-cli: %1 freed").arg(TextFormat::SizeText(static_cast<double>(runs.freed)))));
     }
     return lines.count > 0 ? CliExit::Refused : 0;
 }

@@ -255,7 +255,7 @@ QString helpText()
                                           "each other and prints them in groups: the first file of a group is the "
                                           "original, the others are its copies. Nothing on the disk is changed but "
                                           "the files that --save, --save-params and --export name, and the marked "
-                                          "files that --trash, --delete or --move act on. "
+                                          "files that --trash, --delete, --move or --link act on. "
                                           "Symbolic links are never followed, and a file reached twice (overlapping "
                                           "folders, hard links) counts once."),
                            0, 0);

@@ -20,6 +20,10 @@ QString FileOpResult::reason() const
         return QStringLiteral("No free name is left in the destination folder.");
     case FileOpError::NotAbsolute:
         return QStringLiteral("The path does not start at the root folder.");
+    case FileOpError::OtherFileSystem:
+        return QStringLiteral("The files are on different file systems.");
+    case FileOpError::NoClones:
+        return QStringLiteral("The file system cannot make clones.");
     }
     return QString();
 }

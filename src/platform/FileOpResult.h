@@ -6,12 +6,14 @@
 enum class FileOpError
 {
     None,
-    System,      // a system call failed; errorNumber says why
-    Changed,     // the file is not the one the caller expected (size, time or identity differ)
-    SameFolder,  // a move into the folder the file is already in
-    Mismatch,    // the copy read back differently from its source
-    NoFreeName,  // every numbered name was taken
-    NotAbsolute, // a relative path, which would depend on the current folder
+    System,          // a system call failed; errorNumber says why
+    Changed,         // the file is not the one the caller expected (size, time or identity differ)
+    SameFolder,      // a move into the folder the file is already in
+    Mismatch,        // the copy read back differently from its source
+    NoFreeName,      // every numbered name was taken
+    NotAbsolute,     // a relative path, which would depend on the current folder
+    OtherFileSystem, // a hard link cannot reach a file on another file system
+    NoClones,        // the file system cannot make clones (shared blocks)
 };
 
 struct FileOpResult

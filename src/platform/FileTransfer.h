@@ -35,4 +35,24 @@ FileOpResult renameNoReplace(const QString &oldPath, const QString &newPath);
 
 /// Removes the file for good, when it is still the file of its status.
 FileOpResult deleteForGood(const LocatedFile &file);
+
+enum class LinkKind
+{
+    Hard,  // a second name of the kept file: same file system, shares its owner and permissions
+    Clone, // a file of its own that shares the kept file's blocks (btrfs, XFS)
+};
+
+struct LinkOutcome
+{
+    FileOpResult result;
+    FileStatus status;          // the file now at the replaced name
+    bool attributesKept = true; // the replaced file's owner, permissions and times stayed
+};
+
+/// Replaces `replaced` by a link to `kept` under the same name: the link is made under a fresh
+/// name in the same folder, then exchanged with the replaced name in one step, the file that
+/// left is checked to be `replaced` and only then removed, so a failure at any point leaves the
+/// original in place. Both must still be the files of their statuses. A clone gets the replaced
+/// file's permissions, owner (where allowed) and times.
+LinkOutcome replaceWithLink(const LocatedFile &replaced, const LocatedFile &kept, LinkKind kind);
 } // namespace FileTransfer

@@ -228,10 +228,14 @@ QVariant ResultModel::data(const QModelIndex &index, int role) const
         return r.fullPath();
     case ReferenceRole:
         return r.reference;
+    case LinkedRole:
+        return r.linked;
     case Qt::ToolTipRole:
-        if (!r.reference)
-            return {};
-        return QStringLiteral("In a reference location: kept as the original, never marked, moved or deleted");
+        if (r.linked)
+            return QStringLiteral("Replaced with a link to a kept copy: its space is free again");
+        if (r.reference)
+            return QStringLiteral("In a reference location: kept as the original, never marked, moved or deleted");
+        return {};
     default:
         return {};
     }
@@ -278,6 +282,15 @@ void ResultModel::setIdentity(int r, quint64 device, quint64 inode, qint64 mtime
     row.device = device;
     row.inode = inode;
     row.mtimeNs = mtimeNs;
+}
+
+void ResultModel::setLinked(int r, const FileStatus &status)
+{
+    ResultRow &row = m_rows[static_cast<size_t>(r)];
+    row.linked = true;
+    row.marked = false;
+    setIdentity(r, status.device, status.inode, status.mtimeNs);
+    Q_EMIT dataChanged(index(r, 0), index(r, ResultRow::ColumnCount - 1));
 }
 
 void ResultModel::LoadResultList(CHive &resultHive, const ResultLoadHooks &hooks)

@@ -1,6 +1,7 @@
 // The result list's model: a table over plain row structs, with the group bookkeeping beside it.
 #pragma once
 
+#include "platform/FileStatus.h"
 #include "results/ResultRow.h"
 #include "results/RowAnchors.h"
 
@@ -33,6 +34,7 @@ public:
         ShadedRole,                    // bool: the row's band is painted light blue
         FullPathRole,                  // QString: folder + name
         ReferenceRole,                 // bool: the file is in a reference location
+        LinkedRole,                    // bool: the file was replaced with a link to a kept copy
     };
 
     explicit ResultModel(QObject *parent = nullptr);
@@ -60,6 +62,9 @@ public:
     void setName(int r, const QString &name);
     /// Records what row r's file is (anchorRows); zeros forget it.
     void setIdentity(int r, quint64 device, quint64 inode, qint64 mtimeNs);
+    /// Row r's file was replaced with a link: it is unmarked, shown as linked, and is the file of
+    /// status now.
+    void setLinked(int r, const FileStatus &status);
     /// Where the rows' files were found and what kind of list this is (anchorRows).
     const RowAnchors &anchors() const { return m_anchors; }
     void setAnchors(RowAnchors anchors) { m_anchors = std::move(anchors); }

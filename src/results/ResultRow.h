@@ -46,6 +46,7 @@ struct ResultRow
     qint32 sortGroup = 0;   // column 8 with 11 digits; 0 shows ""
     bool marked = false;    // the mark (icon 17 marked, 18 unmarked)
     bool reference = false; // found in a reference location: never marked, moved or deleted
+    bool linked = false;    // replaced with a link to a kept copy of it
     std::shared_ptr<const ResultRowTexts> texts;
     // The file as it was when the list was filled or loaded: device, inode and modification time
     // in nanoseconds. Inode 0 when it could not be taken; such a row is never acted on.

@@ -18,6 +18,8 @@ void ResultDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelI
     // The originals of a reference location stand out and cannot be ticked.
     if (reference)
         option->font.setBold(true);
+    if (index.data(ResultModel::LinkedRole).toBool())
+        option->font.setItalic(true);
     if (index.column() == 0)
     {
         option->features |= QStyleOptionViewItem::HasCheckIndicator;

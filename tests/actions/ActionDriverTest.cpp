@@ -50,6 +50,15 @@ public:
         errors = progress.errors;
         return false;
     }
+    bool runLinks(const ActionRun &run, FileTransfer::LinkKind kind, LinkRunResult &result) override
+    {
+        runs.push_back(run);
+        const RemovalGuard guard(m_model);
+        RecordingProgress progress;
+        LinkMarkedRows(m_model, guard, m_reporter).run(kind, progress, result);
+        errors = progress.errors;
+        return false;
+    }
     void runCopy(const ActionRun &run) override
     {
         runs.push_back(run);
@@ -246,4 +255,30 @@ TEST(ActionDriver, MoveAsksForTheFolderAndCopyLeavesTheList)
     EXPECT_EQ(f.dialogs.runs.back().targetPath, dest);
     EXPECT_TRUE(QFile::exists(dest + QStringLiteral("/1-1 (2).dat")));
     EXPECT_TRUE(f.model.isEmpty());
+}
+
+TEST(ActionDriver, LinkedFilesStayListedUnmarkedAsTheKeptCopy)
+{
+    Fixture f({{true, false}, {true, false}});
+    f.driver().ReplaceWithLinks(FileTransfer::LinkKind::Hard);
+    ASSERT_EQ(f.model.size(), 4) << "every path still holds its file";
+    for (int r : {0, 2})
+    {
+        EXPECT_TRUE(f.model.row(r).linked);
+        EXPECT_FALSE(f.model.isMarked(r));
+        EXPECT_EQ(f.model.row(r).inode, f.model.row(r + 1).inode);
+    }
+    EXPECT_EQ(f.status, QStringLiteral("Total Files Marked 0 Size 0 Bytes"));
+
+    // Lists whose files are only alike are never linked.
+    f.model.setMarked(1, true);
+    f.prompter.expectMessage(QStringLiteral("Error"),
+                             QStringLiteral("Only the identical files that Byte to Byte or CRC32 finds can be "
+                                            "replaced with links."),
+                             PromptAnswer::Ok);
+    RowAnchors fuzzy;
+    fuzzy.origin.kind = ListKind::SimilarContents;
+    f.model.setAnchors(fuzzy);
+    f.driver().ReplaceWithLinks(FileTransfer::LinkKind::Hard);
+    EXPECT_TRUE(f.prompter.allUsed());
 }

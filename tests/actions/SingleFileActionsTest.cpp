@@ -128,8 +128,9 @@ TEST(PicturePreview, ExtensionTestAndSteps)
     {
         const char *name;
         bool picture;
-    } cases[] = {{"photo.JPG", true},  {"photo.jpeg", true}, {"scan.bmp", true}, {"icon.ico", true},
-                 {"notes.txt", false}, {"clip.gif", true},    {"x.png", true},     {"x.tiff", false},   {"", false}};
+    } cases[] = {{"photo.JPG", true}, {"photo.jpeg", true}, {"scan.bmp", true},
+                 {"icon.ico", true},  {"notes.txt", false}, {"clip.gif", true},
+                 {"x.png", true},     {"x.tiff", false},    {"", false}};
     for (const auto &c : cases)
         EXPECT_EQ(PicturePreview::IsPictureFile(QString::fromLatin1(c.name)), c.picture) << c.name;
 

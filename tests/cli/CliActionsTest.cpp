@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -323,4 +324,102 @@ TEST(CorvinaCliActions, CopiesAndMovesCanKeepTheirFolders)
     EXPECT_EQ(TempTree::contents(moved + QStringLiteral("/Photos/y.jpg")), "also");
     EXPECT_FALSE(exists(one + QStringLiteral("/2020/x.jpg")));
     EXPECT_TRUE(exists(two + QStringLiteral("/2020/x.jpg")));
+}
+
+TEST(CorvinaCliActions, LinksFreeTheSpaceAndEveryPathStillOpens)
+{
+    TempTree tree;
+    const QString kept = tree.file(QStringLiteral("s/keep/photo.jpg"), "photo", kTime.addSecs(60));
+    const QString copy = tree.file(QStringLiteral("s/old/photo.jpg"), "photo", kTime);
+    const QString root = tree.path(QStringLiteral("s"));
+    ASSERT_EQ(::chmod(QFile::encodeName(copy).constData(), 0600), 0);
+
+    // This file system makes no clones: the file stays as it was.
+    const Outcome clone = cli(tree, args({"--mark", "all-duplicates", "--link", "clone"}) << root);
+    if (clone.exitCode == 0)
+        GTEST_SKIP() << "the test folder's file system makes clones; the refusal cannot be shown here";
+    EXPECT_EQ(clone.exitCode, 3);
+    EXPECT_EQ(clone.err.toStdString(), refusal("1016", "File system cannot make clones", copy));
+
+    const Outcome hard = cli(tree, args({"--mark", "all-duplicates", "--link", "hard"}) << root);
+    EXPECT_EQ(hard.exitCode, 0) << hard.err.constData();
+    EXPECT_EQ(hard.err.toStdString(),
+              refusal("1017", "Linked; it has the kept copy's owner and permissions now", copy));
+    struct stat a;
+    struct stat b;
+    ASSERT_EQ(::stat(QFile::encodeName(kept).constData(), &a), 0);
+    ASSERT_EQ(::stat(QFile::encodeName(copy).constData(), &b), 0);
+    EXPECT_EQ(a.st_ino, b.st_ino);
+    EXPECT_EQ(TempTree::contents(copy), "photo");
+    EXPECT_EQ(
+        QDir(tree.path(QStringLiteral("s/old"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList{QStringLiteral("photo.jpg")});
+
+    // The next search sees one file under two names: nothing is left to do.
+    const Outcome again = cli(tree, QStringList{root});
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_TRUE(again.out.isEmpty()) << again.out.constData();
+}
+
+TEST(CorvinaCliActions, AFailedLinkLeavesTheOriginalInPlace)
+{
+    TempTree tree;
+    const QString kept = tree.file(QStringLiteral("s/keep/doc.txt"), "text", kTime.addSecs(60));
+    const QString copy = tree.file(QStringLiteral("s/old/doc.txt"), "text", kTime);
+    // An immutable file cannot be renamed: the link is made, and then cannot take its place.
+    if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), copy}) != 0)
+        GTEST_SKIP() << "chattr +i needs root and a file system that keeps the flag";
+    const Outcome r = cli(tree, args({"--mark", "all-duplicates", "--link", "hard"}) << tree.path(QStringLiteral("s")));
+    QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), copy});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.err.toStdString(), refusal("1014", "Unable to replace file with a link", copy));
+    struct stat a;
+    struct stat b;
+    ASSERT_EQ(::stat(QFile::encodeName(kept).constData(), &a), 0);
+    ASSERT_EQ(::stat(QFile::encodeName(copy).constData(), &b), 0);
+    EXPECT_NE(a.st_ino, b.st_ino);
+    EXPECT_EQ(a.st_nlink, 1u) << "the link made beside it is gone again";
+    EXPECT_EQ(
+        QDir(tree.path(QStringLiteral("s/old"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList{QStringLiteral("doc.txt")});
+}
+
+TEST(CorvinaCliActions, ClonesKeepTheReplacedFilesPermissions)
+{
+    TempTree tree;
+    const QString image = tree.path(QStringLiteral("btrfs.img"));
+    const QString mount = tree.dir(QStringLiteral("volume"));
+    {
+        QFile f(image);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(128 << 20));
+    }
+    if (QProcess::execute(QStringLiteral("mkfs.btrfs"), {QStringLiteral("-q"), image}) != 0 ||
+        QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("loop"), image, mount}) != 0)
+        GTEST_SKIP() << "no btrfs can be made and mounted here (needs btrfs-progs, root and a loop device)";
+    const QString kept = mount + QStringLiteral("/keep/a.bin");
+    const QString copy = mount + QStringLiteral("/old/a.bin");
+    QDir().mkpath(mount + QStringLiteral("/keep"));
+    QDir().mkpath(mount + QStringLiteral("/old"));
+    // No early return while the file system is mounted.
+    for (const QString &path : {kept, copy})
+    {
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(1 << 20, 'c'));
+    }
+    EXPECT_EQ(::chmod(QFile::encodeName(copy).constData(), 0640), 0);
+    const Outcome cloned = cli(tree, QStringList{QStringLiteral("--mark=in:") + mount + QStringLiteral("/old"),
+                                                 QStringLiteral("--link"), QStringLiteral("clone"), mount});
+    struct stat a;
+    struct stat b;
+    const bool looked =
+        ::stat(QFile::encodeName(kept).constData(), &a) == 0 && ::stat(QFile::encodeName(copy).constData(), &b) == 0;
+    const QByteArray contents = TempTree::contents(copy);
+    QProcess::execute(QStringLiteral("umount"), {mount});
+    EXPECT_EQ(cloned.exitCode, 0) << cloned.err.constData();
+    ASSERT_TRUE(looked);
+    EXPECT_NE(a.st_ino, b.st_ino) << "a clone is a file of its own";
+    EXPECT_EQ(b.st_mode & 0777, 0640u);
+    EXPECT_EQ(contents, QByteArray(1 << 20, 'c'));
 }

@@ -73,7 +73,7 @@ TEST(CorvinaCli, GroupsFormatListsEachGroupOnOneLine)
     for (const char *engine : {"byte", "crc"})
     {
         const Outcome r = cli({QStringLiteral("--engine"), QString::fromLatin1(engine), QStringLiteral("--format"),
-                              QStringLiteral("groups"), QStringLiteral("--quiet"), tree.root()});
+                               QStringLiteral("groups"), QStringLiteral("--quiet"), tree.root()});
         EXPECT_EQ(r.exitCode, 0) << r.err.constData();
         EXPECT_TRUE(r.err.isEmpty());
         const QByteArray root = tree.root().toUtf8();

@@ -111,16 +111,16 @@ TEST(CliOptions, BadCommandLinesSayWhy)
         {{"--quiet=yes", "/x"}, "--quiet takes no value"},
         {{"--engine", "crc", "--fuzzy", "/x"}, "--fuzzy works only with --engine byte"},
         {{"--mask", " ", "/x"}, "--mask wants a mask such as \"*.jpg;*.png\""},
-        {{"--trash", "/x"}, "--trash, --delete, --move and --copy act on marked files: say which with --mark"},
+        {{"--trash", "/x"}, "--trash, --delete, --move, --copy and --link act on marked files: say which with --mark"},
         {{"--mark", "newest", "/x"},
          "--mark is all-duplicates, keep-oldest, keep-largest, keep-smallest or in:FOLDER; not \"newest\""},
         {{"--mark", "in:", "/x"},
          "--mark is all-duplicates, keep-oldest, keep-largest, keep-smallest or in:FOLDER; not \"in:\""},
         {{"--mark", "all-duplicates", "--trash", "--delete", "/x"},
-         "only one of --trash, --delete, --move and --copy can be given"},
+         "only one of --trash, --delete, --move, --copy and --link can be given"},
         {{"--mark", "all-duplicates", "--move", "", "/x"}, "--move wants a folder"},
         {{"--mark", "all-duplicates", "--dry-run", "/x"},
-         "--dry-run works only with --trash, --delete, --move or --copy"},
+         "--dry-run works only with --trash, --delete, --move, --copy or --link"},
     };
     for (const auto &c : cases)
     {

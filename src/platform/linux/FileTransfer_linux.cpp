@@ -6,7 +6,11 @@
 #include <cerrno>
 #include <cstdio>
 
+#include <QRandomGenerator>
+
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -73,6 +77,90 @@ FileDescriptor openSource(const LocatedFile &source, FileOpError &error, int &nu
         in.reset();
     }
     return in;
+}
+// A fresh hidden name for a file made beside another before it takes that one's place.
+QByteArray asideName()
+{
+    return QByteArray(".corvina-link-") +
+           QByteArray::number(static_cast<qulonglong>(QRandomGenerator::system()->generate64()), 16);
+}
+
+// The link or clone under `made` in dir takes the place of `replaced`: exchanged in one step
+// where the file system can, else the replaced file is first moved aside. The file that left
+// the name must be `replaced`; anything else is put back. Then it is removed.
+FileOpResult takePlace(int dir, const QByteArray &made, const LocatedFile &replaced)
+{
+    const char *name = replaced.name.constData();
+    if (::renameat2(dir, made.constData(), dir, name, RENAME_EXCHANGE) == 0)
+    {
+        if (PosixFiles::matchesAt(dir, made.constData(), replaced.status))
+        {
+            ::unlinkat(dir, made.constData(), 0);
+            return FileOpResult::success(replaced.path);
+        }
+        ::renameat2(dir, made.constData(), dir, name, RENAME_EXCHANGE);
+        ::unlinkat(dir, made.constData(), 0);
+        return FileOpResult::failure(FileOpError::Changed);
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+    {
+        const int e = errno;
+        ::unlinkat(dir, made.constData(), 0);
+        return systemFailure(e);
+    }
+    // No exchange here: the replaced file steps aside first, checked, and comes back on failure.
+    const QByteArray aside = asideName();
+    auto giveUp = [&](FileOpResult r) {
+        ::unlinkat(dir, made.constData(), 0);
+        return r;
+    };
+    if (const int e = PosixFiles::renameNoReplaceAt(dir, name, dir, aside.constData()); e != 0)
+        return giveUp(systemFailure(e));
+    if (!PosixFiles::matchesAt(dir, aside.constData(), replaced.status))
+    {
+        PosixFiles::renameNoReplaceAt(dir, aside.constData(), dir, name);
+        return giveUp(FileOpResult::failure(FileOpError::Changed));
+    }
+    if (const int e = PosixFiles::renameNoReplaceAt(dir, made.constData(), dir, name); e != 0)
+    {
+        PosixFiles::renameNoReplaceAt(dir, aside.constData(), dir, name);
+        return giveUp(systemFailure(e));
+    }
+    ::unlinkat(dir, aside.constData(), 0);
+    return FileOpResult::success(replaced.path);
+}
+
+// A clone of the kept file under a fresh name in dir, with the replaced file's permissions,
+// owner (where allowed) and times.
+FileOpResult makeClone(int dir, const QByteArray &made, const LocatedFile &replaced, const LocatedFile &kept,
+                       bool &attributesKept)
+{
+    const FileDescriptor in(PosixFiles::openRegularAt(kept.folder.get(), kept.name.constData()));
+    struct stat keptSt;
+    if (!in.valid())
+        return systemFailure(errno);
+    if (::fstat(in.get(), &keptSt) != 0 || !PosixFiles::matches(keptSt, kept.status))
+        return FileOpResult::failure(FileOpError::Changed);
+    struct stat old;
+    if (::fstatat(replaced.folder.get(), replaced.name.constData(), &old, AT_SYMLINK_NOFOLLOW) != 0)
+        return systemFailure(errno);
+    const FileDescriptor out(
+        ::openat(dir, made.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!out.valid())
+        return systemFailure(errno);
+    if (::ioctl(out.get(), FICLONE, in.get()) != 0)
+    {
+        const int e = errno;
+        ::unlinkat(dir, made.constData(), 0);
+        if (e == EOPNOTSUPP || e == ENOTTY || e == EINVAL || e == EXDEV || e == EPERM)
+            return FileOpResult::failure(FileOpError::NoClones, e);
+        return systemFailure(e);
+    }
+    attributesKept = ::fchown(out.get(), old.st_uid, old.st_gid) == 0;
+    attributesKept = ::fchmod(out.get(), old.st_mode & 07777) == 0 && attributesKept;
+    const struct timespec times[2] = {old.st_atim, old.st_mtim};
+    attributesKept = ::futimens(out.get(), times) == 0 && attributesKept;
+    return FileOpResult::success(QString());
 }
 } // namespace
 
@@ -194,5 +282,54 @@ FileOpResult renameNoReplace(const QString &oldPath, const QString &newPath)
 FileOpResult deleteForGood(const LocatedFile &file)
 {
     return PosixFiles::unlinkExpected(file.folder.get(), file.name.constData(), file.status);
+}
+
+LinkOutcome replaceWithLink(const LocatedFile &replaced, const LocatedFile &kept, LinkKind kind)
+{
+    LinkOutcome outcome;
+    const int dir = replaced.folder.get();
+    if (!PosixFiles::matchesAt(dir, replaced.name.constData(), replaced.status) ||
+        !PosixFiles::matchesAt(kept.folder.get(), kept.name.constData(), kept.status))
+    {
+        outcome.result = FileOpResult::failure(FileOpError::Changed);
+        return outcome;
+    }
+    if (kind == LinkKind::Hard && replaced.status.device != kept.status.device)
+    {
+        outcome.result = FileOpResult::failure(FileOpError::OtherFileSystem);
+        return outcome;
+    }
+    const QByteArray made = asideName();
+    if (kind == LinkKind::Hard)
+    {
+        if (::linkat(kept.folder.get(), kept.name.constData(), dir, made.constData(), 0) != 0)
+        {
+            outcome.result =
+                errno == EXDEV ? FileOpResult::failure(FileOpError::OtherFileSystem) : systemFailure(errno);
+            return outcome;
+        }
+        // The name linked must still have been the kept file.
+        struct stat st;
+        if (::fstatat(dir, made.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !PosixFiles::matches(st, kept.status))
+        {
+            ::unlinkat(dir, made.constData(), 0);
+            outcome.result = FileOpResult::failure(FileOpError::Changed);
+            return outcome;
+        }
+        struct stat old = {};
+        outcome.attributesKept = ::fstatat(dir, replaced.name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 &&
+                                 old.st_uid == st.st_uid && old.st_gid == st.st_gid && old.st_mode == st.st_mode;
+    }
+    else
+    {
+        outcome.result = makeClone(dir, made, replaced, kept, outcome.attributesKept);
+        if (!outcome.result.ok())
+            return outcome;
+    }
+    outcome.result = takePlace(dir, made, replaced);
+    struct stat now;
+    if (outcome.result.ok() && ::fstatat(dir, replaced.name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0)
+        outcome.status = PosixFiles::statusOf(now);
+    return outcome;
 }
 } // namespace FileTransfer

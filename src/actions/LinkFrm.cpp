@@ -1,0 +1,58 @@
+#include "actions/LinkFrm.h"
+
+#include "actions/RemovalGuard.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+LinkFrm::LinkFrm(const ResultModel &model, ActionRun run, FileTransfer::LinkKind kind, ErrorReporter &reporter,
+                 std::function<void()> endSound, QWidget *parent)
+    : ActionRunDialog(run.markedCount, std::move(endSound), parent), m_model(model), m_run(std::move(run)),
+      m_kind(kind), m_reporter(reporter)
+{
+    const bool hard = kind == FileTransfer::LinkKind::Hard;
+    setObjectName(QStringLiteral("LinkFrm"));
+    setWindowTitle(hard ? QStringLiteral("Replace with hard links") : QStringLiteral("Replace with clones"));
+    auto *about = new QLabel(
+        hard ? QStringLiteral("Each marked file is replaced with a hard link to an unmarked copy that holds the same "
+                              "bytes: every path keeps working and opens the same content, and the space of the "
+                              "marked file is freed. A hard link is the copy itself under a second name, so it has "
+                              "the copy's owner and permissions, and both must be on one file system.")
+             : QStringLiteral("Each marked file is replaced with a clone of an unmarked copy that holds the same "
+                              "bytes: a file of its own, with its own permissions, that shares the copy's blocks on "
+                              "the disk until one of them is changed. Only file systems such as btrfs and XFS can "
+                              "make clones."),
+        this);
+    about->setWordWrap(true);
+    lblFileName->setText(QStringLiteral("Progress"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdClose);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(about);
+    layout->addWidget(lblFileName);
+    layout->addWidget(PBar);
+    layout->addWidget(ErrList, 1);
+    layout->addLayout(buttons);
+    resize(600, 400);
+    connect(cmdOK, &QPushButton::clicked, this, &LinkFrm::cmdOK_Click);
+}
+
+void LinkFrm::cmdOK_Click()
+{
+    if (state() != State::Idle)
+    {
+        requestCancel();
+        return;
+    }
+    enterRunning();
+    const RemovalGuard guard(m_model);
+    if (!runLoop([&] { return LinkMarkedRows(m_model, guard, m_reporter).run(m_kind, *this, m_result); }))
+        return; // Abort in the error report: the dialog stays running until Cancel
+    enterFinished();
+}

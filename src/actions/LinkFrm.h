@@ -1,0 +1,28 @@
+// The dialog that replaces the marked files with hard links or clones of their kept copies.
+#pragma once
+
+#include "actions/ActionDriver.h"
+#include "actions/ActionRunDialog.h"
+
+class ErrorReporter;
+class ResultModel;
+
+class LinkFrm : public ActionRunDialog
+{
+    Q_OBJECT
+public:
+    LinkFrm(const ResultModel &model, ActionRun run, FileTransfer::LinkKind kind, ErrorReporter &reporter,
+            std::function<void()> endSound, QWidget *parent = nullptr);
+
+    /// What the run replaced, once it has run.
+    const LinkRunResult &result() const { return m_result; }
+
+private:
+    void cmdOK_Click();
+
+    const ResultModel &m_model;
+    ActionRun m_run;
+    FileTransfer::LinkKind m_kind;
+    ErrorReporter &m_reporter;
+    LinkRunResult m_result;
+};

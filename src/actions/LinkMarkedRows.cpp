@@ -1,0 +1,55 @@
+#include "actions/LinkMarkedRows.h"
+
+#include "actions/ActionProgress.h"
+#include "actions/MarkedRowRun.h"
+#include "actions/RemovalGuard.h"
+#include "core/TextFormat.h"
+#include "results/ResultModel.h"
+
+LinkMarkedRows::LinkMarkedRows(const ResultModel &model, const RemovalGuard &guard, ErrorReporter &reporter)
+    : m_model(model), m_guard(guard), m_reporter(reporter)
+{}
+
+bool LinkMarkedRows::run(FileTransfer::LinkKind kind, ActionProgress &progress, LinkRunResult &result)
+{
+    const bool finished =
+        MarkedRowRun::forEach(m_model, progress, m_reporter, QStringLiteral("Link Files X"), [&](int row) {
+            const QString path = m_model.row(row).fullPath();
+            progress.showStatus(FileLabelText(path));
+            const RemovalGuard::Check check = m_guard.check(row, [&progress] { progress.yield(); });
+            if (!MarkedRowRun::mayAct(check, path, progress))
+                return;
+            // Empty files, and groups the user chose to lose whole, have no copy to link to.
+            if (!check.kept.folder.valid())
+            {
+                progress.addError(ActionError::noCopyLeft(path));
+                return;
+            }
+            const FileTransfer::LinkOutcome outcome = FileTransfer::replaceWithLink(check.file, check.kept, kind);
+            switch (outcome.result.error)
+            {
+            case FileOpError::None:
+                result.linked.push_back({row, outcome.status});
+                result.freed += check.file.status.size;
+                if (!outcome.attributesKept)
+                    progress.addNotice(ActionError::linkTookKeptAttributes(path));
+                return;
+            case FileOpError::Changed:
+                progress.addError(ActionError::changedSinceSearch(path));
+                return;
+            case FileOpError::OtherFileSystem:
+                progress.addError(ActionError::otherFileSystem(path));
+                return;
+            case FileOpError::NoClones:
+                progress.addError(ActionError::noClones(path));
+                return;
+            default:
+                progress.addError(ActionError::unableToLink(path));
+            }
+        });
+    if (finished)
+        progress.showStatus(QStringLiteral("Completed: %1 files replaced, %2 freed")
+                                .arg(result.linked.size())
+                                .arg(TextFormat::SizeText(static_cast<double>(result.freed))));
+    return finished;
+}
