@@ -83,7 +83,6 @@ TEST(SessionEscape, AwkwardNamesRoundTripInAnEscapedFile)
     const std::vector<Case> cases = {
         {"comma in a location", "/data/a,b", "All files(*.*)", "a.txt", "/data/a,b/"},
         {"comma in a mask", "/data", "Docs(*.doc,*.pdf)", "a.txt", "/data/"},
-        {"location starting with ;", ";data", "All files(*.*)", "a.txt", "/d/"},
         {"question mark in a name", "/data", "All files(*.*)", "what?.txt", "/data/"},
         {"question mark in a folder", "/data", "All files(*.*)", "a.txt", "/data/why?/"},
         {"line break in a name", "/data", "All files(*.*)", "two\nlines\r.txt", "/data/"},
@@ -128,7 +127,7 @@ TEST(SessionEscape, AwkwardNamesRoundTripInAnEscapedFile)
         SessionState params;
         ResultModel none;
         ScriptedErrorReporter paraErrors;
-        ASSERT_TRUE(SessionFile::LoadSessionParameters(t.path("s.cvf"), params, none, paraErrors));
+        ASSERT_TRUE(SessionFile::LoadSessionParameters(t.path("s.cvf"), params, none, paraErrors).whole());
         EXPECT_EQ(params.locations.rows(), s.locations.rows());
     }
 }
