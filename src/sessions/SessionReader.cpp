@@ -1,8 +1,10 @@
 #include "sessions/SessionReader.h"
 
 #include "core/TextFormat.h"
+#include "engine/FileRecord.h"
 #include "engine/SearchEngine.h"
 #include "platform/FileOpen.h"
+#include "platform/FileStatus.h"
 #include "platform/NativePath.h"
 #include "results/ResultModel.h"
 #include "sessions/FileErrors.h"
@@ -128,6 +130,13 @@ void applyHeader(const SessionFile::SessionParser &parser, SessionState &state, 
     state.locations = parser.locations();
 }
 
+// A saved file that Re-Scan compares again.
+struct SavedFile
+{
+    QString name;
+    QString folder;
+};
+
 // The whole-session reader of OpenCorvinaFile. Rows are gathered aside while the file is read
 // and applied only when it has proved whole.
 class FullLoad
@@ -165,7 +174,7 @@ private:
             m_hooks.progress.maximum(std::max(m_parser.header().rowCount, 1));
         if (rescanning())
         {
-            m_ctx.FileHive.Add(f[1], f[0], f[5], f[2], 1, 1);
+            m_saved.push_back({f[0], f[5]});
             m_hooks.progress.value(n);
             return;
         }
@@ -234,11 +243,44 @@ private:
         }
     }
 
+    // The saved files as the disk holds them now, each file once, in the order a scan sorts its
+    // records: the comparison looks for equal sizes among neighbours only, so rows saved in any
+    // other order (after a sort by name, say) must be put in size order first.
+    FileList filesAsTheyAreNow()
+    {
+        FileList files;
+        QSet<DirectoryListing::FileId> seen;
+        for (const SavedFile &saved : m_saved)
+        {
+            if (!m_ctx.keepGoing())
+                break;
+            const FileStatus now = statFile(saved.folder + saved.name);
+            // A file that is gone, or no longer a regular file, has nothing left to compare.
+            if (!now.exists)
+                continue;
+            const DirectoryListing::FileId id{now.device, now.inode};
+            if (seen.contains(id))
+                continue;
+            seen.insert(id);
+            FileRecord record;
+            record.size = now.size;
+            record.name = saved.name;
+            record.folder = saved.folder;
+            const qint64 seconds = now.mtimeNs / 1000000000 - (now.mtimeNs % 1000000000 < 0 ? 1 : 0);
+            record.date = FileDateText(seconds);
+            record.id = id;
+            files.push_back(std::move(record));
+        }
+        SortFileList(files, RecordOrder::SizeFirst);
+        return files;
+    }
+
     void compareAgain()
     {
         m_ctx.options = m_state.options;
         m_ctx.TotalFiles = m_report.TotalFiles;
         m_ctx.TotalFolders = m_report.TotalFolders;
+        LoadFileHive(m_ctx.FileHive, filesAsTheyAreNow(), RecordOrder::SizeFirst);
         SearchEngine::FindSameSize(m_ctx);
         ResultLoadHooks load;
         load.yield = [this] { m_ctx.keepGoing(); };
@@ -276,6 +318,7 @@ private:
     std::vector<qint32> m_groupRowCount{0};
     QSet<QString> m_folderKeys;
     QStringList m_folders;
+    std::vector<SavedFile> m_saved;
 };
 } // namespace
 
