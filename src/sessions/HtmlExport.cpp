@@ -128,7 +128,7 @@ bool ExportHtml(const QString &path, const ResultModel &model, const ExportChoic
 {
     if (path.trimmed().isEmpty())
         return false;
-    if (!runStep(errors, ExportText::FailureLabel, [&] { TextFileOutput::truncate(path); }))
+    if (!runStep(errors, ExportText::FailureLabel, [&] { TextFileOutput::checkWritable(path); }))
         return false;
     const QString page = text(model, choice, summary, progress);
     return runStep(errors, ExportText::FailureLabel, [&] {
