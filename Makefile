@@ -3,6 +3,8 @@
 #   make test    build with AddressSanitizer + UndefinedBehaviorSanitizer, run every test
 #   make build   release build of every program into build/release/
 #   make bench   release build of the benchmarks, then run them
+#   make fuzz    fuzz the session reader for FUZZ_SECONDS (300) on one core; inputs that reach new
+#                code are merged into fuzz/corpus/session, which make test replays
 SHELL := /bin/bash
 .SHELLFLAGS := -eu -o pipefail -c
 JOBS ?= $(shell nproc)
@@ -12,6 +14,9 @@ PKGS_BUILD := g++ make cmake ninja-build pkg-config ccache qt6-base-dev libgtest
               zlib1g-dev libxxhash-dev libcanberra-dev fonts-dejavu-core
 PKGS_BENCH := libbenchmark-dev python3
 PKGS_SHOTS := xvfb xauth
+# clang 16: clang 14 has no std::source_location with Debian's libstdc++, and error reports use it.
+PKGS_FUZZ := clang-16 libclang-rt-16-dev
+FUZZ_SECONDS ?= 300
 
 # $(call ensure,packages): installs the missing ones (with sudo when not root).
 define ensure
@@ -24,7 +29,7 @@ define ensure
 	fi
 endef
 
-.PHONY: run test build bench screenshots deps install format clean
+.PHONY: run test build bench fuzz screenshots deps install format clean
 
 deps:
 	$(call ensure,$(PKGS_BUILD))
@@ -47,6 +52,15 @@ bench: deps
 	cmake --build build/bench -j $(JOBS)
 	./build/bench/corvina-bench
 	./build/bench/corvina-bench-ui
+
+fuzz: deps
+	$(call ensure,$(PKGS_FUZZ))
+	cmake -S . -B build/fuzz $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_COMPILER=clang++-16 -DCORVINA_FUZZ=ON -DCORVINA_TESTS=OFF
+	cmake --build build/fuzz -j $(JOBS) --target corvina-fuzz-session
+	mkdir -p build/fuzz/found
+	./build/fuzz/corvina-fuzz-session -max_total_time=$(FUZZ_SECONDS) -max_len=4096 build/fuzz/found fuzz/corpus/session
+	./build/fuzz/corvina-fuzz-session -merge=1 fuzz/corpus/session build/fuzz/found
 
 screenshots: build
 	$(call ensure,$(PKGS_SHOTS))
