@@ -103,8 +103,11 @@ TEST(DelimitedExport, FieldsThatWouldShiftColumnsAreQuoted)
 TEST(DelimitedExport, NamesThatAreNotUtf8AreShownWithReplacementCharacters)
 {
     ResultModel rows;
-    loadScanned(rows, {{"/d/", NativePath::decode(QByteArray("x\xff.bin")), 1, 1}});
+    loadScanned(rows, {{"/d/", NativePath::decode(QByteArray("x\xff.bin")), 1, 1},
+                       {"/d/", QStringLiteral("\U0001F4F7.jpg"), 1, 1}});
     EXPECT_TRUE(delimited(rows, QStringLiteral(",")).contains(QStringLiteral("\r\nx\uFFFD.bin,")));
+    EXPECT_TRUE(delimited(rows, QStringLiteral(",")).contains(QStringLiteral("\r\n\U0001F4F7.jpg,")))
+        << "a character beyond U+FFFF is no byte to replace";
     EXPECT_TRUE(HtmlExport::text(rows, ExportChoice(rows, ExportRows::All), summary())
                     .contains(QStringLiteral(">x\uFFFD.bin</td>")));
 }
