@@ -169,7 +169,7 @@ bool SessionParser::readHeader(const QString &line)
     h.TotalFolders = *folders;
     h.DuplicateCount = *duplicates;
     h.DuplicateSize = *size;
-    // Later readers may add fields; only field 9 means something here.
+    // Later versions may write more fields; only field 9 means something here.
     h.escaped = f.size() > 9 && f[9] == SessionEscape::Marker;
     return true;
 }
