@@ -4,6 +4,8 @@
 #   make build   release build of every program into build/release/
 #   make bench   release build of the benchmarks, then run them
 #   make deb     release build, then the Debian package build/deb/corvina_VERSION_ARCH.deb, checked
+#   make fuzz    fuzz the session reader for FUZZ_SECONDS (300) on one core; inputs that reach new
+#                code are merged into fuzz/corpus/session, which make test replays
 SHELL := /bin/bash
 .SHELLFLAGS := -eu -o pipefail -c
 JOBS ?= $(shell nproc)
@@ -17,6 +19,9 @@ PKGS_BENCH := libbenchmark-dev python3
 # dpkg-shlibdeps (dpkg-dev) finds the package's dependencies; CPack runs file(1) to find programs.
 PKGS_DEB := dpkg-dev file appstream desktop-file-utils
 PKGS_SHOTS := xvfb xauth
+# clang 16: clang 14 has no std::source_location with Debian's libstdc++, and error reports use it.
+PKGS_FUZZ := clang-16 libclang-rt-16-dev
+FUZZ_SECONDS ?= 300
 
 # $(call ensure,packages): installs the missing ones (with sudo when not root).
 define ensure
@@ -29,7 +34,7 @@ define ensure
 	fi
 endef
 
-.PHONY: run test build bench deb screenshots deps install format clean
+.PHONY: run test build bench deb fuzz screenshots deps install format clean
 
 deps:
 	$(call ensure,$(PKGS_BUILD))
@@ -59,6 +64,15 @@ deb: build
 	rm -f build/deb/corvina_*.deb
 	cpack --config build/release/CPackConfig.cmake -B build/deb
 	packaging/check-deb.sh build/deb/corvina_*.deb
+
+fuzz: deps
+	$(call ensure,$(PKGS_FUZZ))
+	cmake -S . -B build/fuzz $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_COMPILER=clang++-16 -DCORVINA_FUZZ=ON -DCORVINA_TESTS=OFF
+	cmake --build build/fuzz -j $(JOBS) --target corvina-fuzz-session
+	mkdir -p build/fuzz/found
+	./build/fuzz/corvina-fuzz-session -max_total_time=$(FUZZ_SECONDS) -max_len=4096 build/fuzz/found fuzz/corpus/session
+	./build/fuzz/corvina-fuzz-session -merge=1 fuzz/corpus/session build/fuzz/found
 
 screenshots: build
 	$(call ensure,$(PKGS_SHOTS))

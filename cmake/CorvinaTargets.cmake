@@ -3,7 +3,12 @@ add_library(corvina_options INTERFACE)
 target_compile_options(corvina_options INTERFACE -Wall -Wextra -Wpedantic -Werror)
 target_compile_definitions(corvina_options INTERFACE
     QT_NO_CAST_TO_ASCII QT_NO_URL_CAST_FROM_STRING QT_USE_QSTRINGBUILDER)
-if(CORVINA_SANITIZE)
+if(CORVINA_FUZZ)
+    # Coverage for libFuzzer in every target; the fuzz executables link the fuzzer itself.
+    target_compile_options(corvina_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_link_options(corvina_options INTERFACE -fsanitize=address,undefined)
+elseif(CORVINA_SANITIZE)
     target_compile_options(corvina_options INTERFACE
         -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
     target_link_options(corvina_options INTERFACE -fsanitize=address,undefined)

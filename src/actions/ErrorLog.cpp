@@ -2,8 +2,8 @@
 
 #include "core/TextFormat.h"
 #include "platform/NativePath.h"
-
-#include <QSaveFile>
+#include "platform/SaveFile.h"
+#include "sessions/FileErrors.h"
 
 namespace ErrorLog
 {
@@ -30,12 +30,21 @@ QByteArray Text(const std::vector<ActionError> &errors, const QDateTime &now)
     return text;
 }
 
-bool Save(const QString &path, const std::vector<ActionError> &errors, const QDateTime &now)
+bool Save(const QString &path, const std::vector<ActionError> &errors, const QDateTime &now, QString *failure)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(Text(errors, now));
-    return file.commit();
+    SaveFile file(path);
+    FileOpen::Result result = file.open();
+    if (result.ok())
+        result = file.write(Text(errors, now));
+    if (result.ok())
+        result = file.commit();
+    if (result.ok())
+        return true;
+    if (failure)
+    {
+        const RaisedError e = FileErrors::openFailure(result, true);
+        *failure = QString::number(e.number()) + u' ' + e.description();
+    }
+    return false;
 }
 } // namespace ErrorLog

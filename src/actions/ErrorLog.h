@@ -17,6 +17,9 @@ QString DefaultName(const QDate &today);
 /// The log's bytes: seven header lines, then one line per error, each ended by CR LF.
 QByteArray Text(const std::vector<ActionError> &errors, const QDateTime &now);
 
-/// Creates or overwrites the file with Text(); false when it cannot be written.
-bool Save(const QString &path, const std::vector<ActionError> &errors, const QDateTime &now);
+/// Replaces the file with Text(), whole or not at all; false when it cannot be written, and an
+/// existing file then keeps its bytes. failure, when given, gets the reason as error number and
+/// words ("61 Disk full").
+bool Save(const QString &path, const std::vector<ActionError> &errors, const QDateTime &now,
+          QString *failure = nullptr);
 } // namespace ErrorLog

@@ -45,6 +45,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <tuple>
+
 namespace
 {
 const QString kDirect = QStringLiteral("Direct");
@@ -170,10 +172,11 @@ void MainFrm::Form_Activate()
     }
     QString path = m_commandLine;
     path.remove(u'"');
-    if (!LoadSessionParameters(path))
+    const SessionRead read = LoadSessionParameters(path);
+    if (!read.whole())
     {
-        m_prompter.message({QStringLiteral("File Not Found"), u'"' + path + u'"', PromptButtons::Ok, PromptAnswer::Ok,
-                            PromptIcon::Critical});
+        if (const auto message = SessionFile::cannotLoad(path, read))
+            m_prompter.message(*message);
         return;
     }
     MScan_Click();
@@ -410,13 +413,14 @@ void MainFrm::saveDefaultSession()
     SessionFile::SaveSessionParameters(AppFolders::defaultSessionPath(), currentState(), *m_results);
 }
 
-bool MainFrm::LoadSessionParameters(const QString &path)
+SessionRead MainFrm::LoadSessionParameters(const QString &path)
 {
     SessionState state;
     SessionFile::LoadHooks hooks;
     hooks.newSession = [this] { MNewSession_Click(); };
-    const bool read = SessionFile::LoadSessionParameters(path, state, *m_results, m_errors, hooks);
-    applyState(state);
+    const SessionRead read = SessionFile::LoadSessionParameters(path, state, *m_results, m_errors, hooks);
+    if (read.whole())
+        applyState(state);
     return read;
 }
 
@@ -447,6 +451,11 @@ void MainFrm::startRun()
 
 bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const ProgressHooks &progress)
 {
+    // Until the file has proved whole, the window keeps its list, counters and status bar.
+    std::array<std::pair<QString, bool>, 5> panels;
+    for (int n = 1; n <= 5; ++n)
+        panels[static_cast<size_t>(n - 1)] = {panel(n)->text(), !panel(n)->isHidden()};
+    const auto counters = std::tuple{TotalFiles, TotalFolders, DuplicateCount, DuplicateSize};
     startRun();
 
     SessionState state;
@@ -457,6 +466,20 @@ bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const 
                         {[this](const QString &text) { setPanel(1, text); }, nullptr});
     const SessionLoadReport report =
         SessionFile::OpenCorvinaFile(path, reScan, reCheck, state, *m_results, sink, hooks);
+    if (!report.result)
+    {
+        Timer1->stop();
+        SetBusyState(false);
+        for (int n = 1; n <= 5; ++n)
+        {
+            setPanel(n, panels[static_cast<size_t>(n - 1)].first);
+            panel(n)->setVisible(panels[static_cast<size_t>(n - 1)].second);
+        }
+        std::tie(TotalFiles, TotalFolders, DuplicateCount, DuplicateSize) = counters;
+        if (const auto message = SessionFile::cannotLoad(path, report))
+            m_prompter.message(*message);
+        return false;
+    }
 
     applyState(state);
     TotalFiles = report.TotalFiles;

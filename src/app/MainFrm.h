@@ -88,8 +88,8 @@ public:
     /// The search setup and counters as session files keep them.
     SessionState currentState() const;
     /// Reads the engine, options and locations of a session file (start-up, the command line);
-    /// false when it could not be read.
-    bool LoadSessionParameters(const QString &path);
+    /// they change only when the file is whole.
+    SessionRead LoadSessionParameters(const QString &path);
 
     // SessionCommands: the session dialog saves and loads through the window.
     bool saveSession(const QString &path, bool parametersOnly, const ProgressHooks &progress) override;

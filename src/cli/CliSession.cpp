@@ -11,10 +11,14 @@
 
 namespace
 {
-void cannotRead(QIODevice &err, const QString &path)
+// Why the file was not taken; nothing after the error report's Abort or a cancel, which said it.
+void cannotRead(QIODevice &err, const QString &path, const SessionRead &read)
 {
-    err.write(
-        (QStringLiteral("corvina-cli: cannot read the session file \"") + path + QStringLiteral("\"\n")).toUtf8());
+    if (read.ending == SessionRead::Ending::Aborted)
+        return;
+    const QString why = read.ending == SessionRead::Ending::Damaged ? QStringLiteral(": ") + read.damage
+                                                                    : QStringLiteral(": no such file");
+    err.write((QStringLiteral("corvina-cli: cannot read the session file \"") + path + u'"' + why + u'\n').toUtf8());
 }
 } // namespace
 
@@ -25,9 +29,10 @@ bool readSearch(const QString &path, SearchLocationList &locations, ScanOptions 
 {
     SessionState state;
     ResultModel none;
-    if (!SessionFile::LoadSessionParameters(path, state, none, errors))
+    const SessionRead read = SessionFile::LoadSessionParameters(path, state, none, errors);
+    if (!read.whole())
     {
-        cannotRead(err, path);
+        cannotRead(err, path, read);
         return false;
     }
     locations = state.locations;
@@ -40,7 +45,7 @@ SessionLoadReport load(const QString &path, bool rescan, SessionState &state, Re
 {
     const SessionLoadReport report = SessionFile::OpenCorvinaFile(path, rescan, false, state, model, sink);
     if (!report.result)
-        cannotRead(err, path);
+        cannotRead(err, path, report);
     return report;
 }
 

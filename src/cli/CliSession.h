@@ -16,12 +16,13 @@ class ResultModel;
 namespace CliSession
 {
 /// --session: the locations and the engine, protection and hidden-files options of the file, read
-/// as "corvina FILE" reads them. False, with a message on err, when the file cannot be read.
+/// as "corvina FILE" reads them. False, with the reason on err, when the file cannot be read or is
+/// damaged; locations and options are then unchanged.
 bool readSearch(const QString &path, SearchLocationList &locations, ScanOptions &options, ErrorReporter &errors,
                 QIODevice &err);
 
-/// --load: the saved rows, or with rescan the rows that are still duplicates. A message goes to
-/// err when the file cannot be read to its end.
+/// --load: the saved rows, or with rescan the rows that are still duplicates. The reason goes to
+/// err when the file cannot be read or is damaged; state and model are then unchanged.
 SessionLoadReport load(const QString &path, bool rescan, SessionState &state, ResultModel &model, ScanSink &sink,
                        QIODevice &err);
 

@@ -160,11 +160,21 @@ QString stampFromDateText(QStringView text)
     return stamp ? QString::number(*stamp).rightJustified(14, u'0') : QString();
 }
 
+bool isDateText(QStringView text)
+{
+    QDate d;
+    QTime t;
+    return parseFields(text, d, t);
+}
+
 std::optional<qint64> packedStamp(QStringView text)
 {
     QDate d;
     QTime t;
-    if (!parseFields(text, d, t))
+    // The largest year whose stamp (yyyy...mmddhhnnss) a 64-bit number holds; stamps of years before
+    // 1 are not kept either, since 0 and below mean "no date".
+    constexpr int LastStampYear = 922337202;
+    if (!parseFields(text, d, t) || d.year() < 1 || d.year() > LastStampYear)
         return std::nullopt;
     return ((((static_cast<qint64>(d.year()) * 100 + d.month()) * 100 + d.day()) * 100 + t.hour()) * 100 + t.minute()) *
                100 +

@@ -37,8 +37,12 @@ QString stampText(const QDateTime &when);
 /// The stamp of a date text, or "" when the text is not a date.
 QString stampFromDateText(QStringView text);
 
+/// True when the text is a date that parseDateText reads (calendar fields only, no time zone).
+bool isDateText(QStringView text);
+
 /// A date text (as dateText writes it, or a variant parseDateText reads) as the number
-/// yyyymmddhhnnss; nothing when the text is not a date. Pure arithmetic, no time zone involved.
+/// yyyymmddhhnnss; nothing when the text is not a date or its year is below 1 or too large for
+/// the number. Pure arithmetic, no time zone involved.
 std::optional<qint64> packedStamp(QStringView dateText);
 
 /// The date text of a packed stamp: dateText() of the same calendar fields.

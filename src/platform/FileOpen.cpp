@@ -66,14 +66,4 @@ Result forReading(QFile &file, const QString &path)
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return adopt(file, fd, QIODevice::ReadOnly);
 }
-
-Result forWriting(QFile &file, const QString &path)
-{
-    const int fd =
-        ::open(NativePath::encode(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
-    if (fd < 0)
-        return failure(errno);
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return adopt(file, fd, QIODevice::WriteOnly);
-}
 } // namespace FileOpen

@@ -1,4 +1,5 @@
-// Opening a file by its exact name into a QFile, for the files Corvina itself reads and writes.
+// Opening a file by its exact name into a QFile, for the files Corvina itself reads (SaveFile
+// writes them), and the kinds of failure both report.
 #pragma once
 
 #include <QFile>
@@ -26,7 +27,4 @@ struct Result
 
 /// Opens an existing regular file (a NativePath text) for reading, never blocking on a FIFO.
 Result forReading(QFile &file, const QString &path);
-
-/// Creates the file or empties it, and opens it for writing.
-Result forWriting(QFile &file, const QString &path);
 } // namespace FileOpen

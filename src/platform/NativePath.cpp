@@ -125,11 +125,17 @@ QByteArray encode(QStringView text)
     return out;
 }
 
+bool isEscapedByte(QStringView text, qsizetype i)
+{
+    const char16_t u = text[i].unicode();
+    return u >= 0xDC80 && u <= 0xDCFF && (i == 0 || !text[i - 1].isHighSurrogate());
+}
+
 bool hasEscapedBytes(QStringView text)
 {
-    for (QChar c : text)
+    for (qsizetype i = 0; i < text.size(); ++i)
     {
-        if (c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF)
+        if (isEscapedByte(text, i))
             return true;
     }
     return false;

@@ -19,6 +19,11 @@ inline QString decode(const QByteArray &bytes)
 /// The bytes of a name decoded by decode(); ordinary text is written as UTF-8.
 QByteArray encode(QStringView text);
 
-/// True when the text holds bytes that were not valid UTF-8 (lone surrogates U+DC80..U+DCFF).
+/// True when text[i] stands for a name byte that was not valid UTF-8: a lone U+DC80..U+DCFF. The
+/// second half of a surrogate pair (a character beyond U+FFFF, such as U+1F4F7) can hold the same
+/// value and is not such a byte.
+bool isEscapedByte(QStringView text, qsizetype i);
+
+/// True when the text holds bytes that were not valid UTF-8 (see isEscapedByte).
 bool hasEscapedBytes(QStringView text);
 } // namespace NativePath

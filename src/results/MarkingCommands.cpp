@@ -73,8 +73,12 @@ void MarkingCommands::MMarkAllDuplicates_Click()
 
 void MarkingCommands::mnuAdvMarking_Click()
 {
-    const SizeLimits::UpTo answer = m_hooks.askSizeLimit ? m_hooks.askSizeLimit() : SizeLimits::UpTo{};
-    show(MarkingRules::markAllDuplicatesUpTo(m_model, answer.limitKb, answer.largeFilesFirst));
+    const std::optional<SizeLimits::UpTo> answer =
+        m_hooks.askSizeLimit ? m_hooks.askSizeLimit() : std::optional(SizeLimits::UpTo{});
+    // A cancelled dialog leaves every mark as it was.
+    if (!answer)
+        return;
+    show(MarkingRules::markAllDuplicatesUpTo(m_model, answer->limitKb, answer->largeFilesFirst));
 }
 
 void MarkingCommands::cmdClearMarks_Click()

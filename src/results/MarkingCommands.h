@@ -22,10 +22,10 @@ public:
     /// row, no limit, no status bar).
     struct Hooks
     {
-        std::function<std::vector<int>()> selectedRows; // 0-based rows selected in the list
-        std::function<int()> focusedRow;                // the list's current row, -1 for none
-        std::function<SizeLimits::UpTo()> askSizeLimit; // shows the size-limit dialog modally
-        std::function<void(const QString &)> status;    // status-bar panel 1
+        std::function<std::vector<int>()> selectedRows;                // 0-based rows selected in the list
+        std::function<int()> focusedRow;                               // the list's current row, -1 for none
+        std::function<std::optional<SizeLimits::UpTo>()> askSizeLimit; // the size-limit dialog; none: cancelled
+        std::function<void(const QString &)> status;                   // status-bar panel 1
     };
 
     MarkingCommands(ResultModel &model, Hooks hooks, QObject *parent = nullptr);

@@ -66,7 +66,9 @@ ResultRow ResultRow::fromColumns(const QString &name, const QString &size, const
     row.path = path;
     row.version = version;
     row.group = group;
-    row.size = static_cast<qint64>(std::fabs(VbNumeric::Val(size)));
+    // A size no 64-bit count holds (a foreign or damaged text) counts 0; its text is kept below.
+    const double bytes = std::fabs(VbNumeric::Val(size));
+    row.size = bytes < 9223372036854775808.0 ? static_cast<qint64>(bytes) : 0;
     row.stamp = TextFormat::packedStamp(modified).value_or(0);
     const double grp = VbNumeric::Val(sortGrpno);
     row.sortGroup = grp >= 1 && grp <= 2147483647.0 ? static_cast<qint32>(grp) : 0;

@@ -80,11 +80,12 @@ bool frmMaxSize::largeFilesFirst() const
     return Check1->isChecked();
 }
 
-SizeLimits::UpTo frmMaxSize::ask(Prompter &prompter, SettingsStore &settings, QWidget *parent)
+std::optional<SizeLimits::UpTo> frmMaxSize::ask(Prompter &prompter, SettingsStore &settings, QWidget *parent)
 {
     frmMaxSize dialog(prompter, settings, parent);
-    dialog.exec();
-    return {SizeLimit.value_or(0), dialog.largeFilesFirst()};
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return SizeLimits::UpTo{SizeLimit.value_or(0), dialog.largeFilesFirst()};
 }
 
 void frmMaxSize::Form_Load()
@@ -120,7 +121,9 @@ void frmMaxSize::Command1_Click()
 
 void frmMaxSize::done(int result)
 {
-    Form_Unload();
+    // Cancelling changes no setting, as it changes no mark.
+    if (result == QDialog::Accepted)
+        Form_Unload();
     QDialog::done(result);
 }
 

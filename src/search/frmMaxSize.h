@@ -15,7 +15,8 @@ class QLineEdit;
 class SettingsStore;
 
 /// "Maximum size limit": a CD, a DVD or a typed size with its unit, and "Mark Large Files First".
-/// Its last choice comes back the next time (settings "MaxLimit", "MaxText", "MaxSet").
+/// The choice confirmed with OK comes back the next time (settings "MaxLimit", "MaxText",
+/// "MaxSet"); Esc or the title bar's close cancels: nothing is stored and nothing is marked.
 class frmMaxSize : public QDialog
 {
     Q_OBJECT
@@ -29,10 +30,11 @@ public:
     /// "Mark Large Files First" is ticked.
     bool largeFilesFirst() const;
 
-    /// Shows the dialog modally and returns what "Mark All Duplicates upto..." needs.
-    static SizeLimits::UpTo ask(Prompter &prompter, SettingsStore &settings, QWidget *parent);
+    /// Shows the dialog modally and returns what "Mark All Duplicates upto..." needs; nothing when
+    /// the user cancelled.
+    static std::optional<SizeLimits::UpTo> ask(Prompter &prompter, SettingsStore &settings, QWidget *parent);
 
-    /// Stores the choice whichever way the dialog closes.
+    /// Stores the choice when the dialog closes with OK.
     void done(int result) override;
 
 private:

@@ -77,7 +77,7 @@ bool ExportDelimited(const QString &path, const ResultModel &model, const QStrin
 {
     if (path.trimmed().isEmpty())
         return false;
-    if (!runStep(errors, ExportText::FailureLabel, [&] { TextFileOutput::truncate(path); }))
+    if (!runStep(errors, ExportText::FailureLabel, [&] { TextFileOutput::checkWritable(path); }))
         return false;
     const QString all = text(model, delimiter, choice, progress);
     return runStep(errors, ExportText::FailureLabel, [&] {

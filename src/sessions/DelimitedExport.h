@@ -29,8 +29,9 @@ QString delimiterText(Delimiter choice, const QString &other);
 QString text(const ResultModel &model, const QString &delimiter, const ExportChoice &choice,
              const ProgressHooks &progress = {});
 
-/// Writes the export to path: the file is created or emptied first, then written in one go.
-/// Failures go to the report as "Exporting CSV". False for an empty path or after Abort.
+/// Writes the export to path: whether a file can be written there is checked first, then the
+/// file is replaced whole (an existing file keeps its bytes when anything fails). Failures go to
+/// the report as "Exporting CSV". False for an empty path or after Abort.
 bool ExportDelimited(const QString &path, const ResultModel &model, const QString &delimiter,
                      const ExportChoice &choice, ErrorReporter &errors, const ProgressHooks &progress = {});
 } // namespace DelimitedExport

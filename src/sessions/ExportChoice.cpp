@@ -36,10 +36,10 @@ QString readable(const QString &text)
     if (!NativePath::hasEscapedBytes(text))
         return text;
     QString out = text;
-    for (QChar &c : out)
+    for (qsizetype i = 0; i < out.size(); ++i)
     {
-        if (c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF)
-            c = QChar::ReplacementCharacter;
+        if (NativePath::isEscapedByte(text, i))
+            out[i] = QChar::ReplacementCharacter;
     }
     return out;
 }

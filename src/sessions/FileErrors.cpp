@@ -1,36 +1,48 @@
 #include "sessions/FileErrors.h"
 
-namespace FileErrors
+namespace
 {
-void raise(qint32 number, const QString &description)
+RaisedError error(qint32 number, const QString &description)
 {
-    throw RaisedError(number, QStringLiteral("Corvina"), description);
+    return RaisedError(number, QStringLiteral("Corvina"), description);
 }
 
-void raiseOpenFailure(const FileOpen::Result &result, bool forWriting)
+QString withDetail(const QString &words, const QString &detail)
 {
-    qint32 number = PathFileAccess;
+    if (detail.isEmpty() || detail.compare(words, Qt::CaseInsensitive) == 0)
+        return words;
+    return words + QStringLiteral(" (") + detail + u')';
+}
+} // namespace
+
+namespace FileErrors
+{
+RaisedError openFailure(const FileOpen::Result &result, bool forWriting)
+{
     switch (result.failure)
     {
     case FileOpen::Failure::NotFound:
-        number = forWriting ? PathNotFound : FileNotFound;
-        break;
+        return forWriting ? error(PathNotFound, QStringLiteral("Path not found"))
+                          : error(FileNotFound, QStringLiteral("File not found"));
     case FileOpen::Failure::AccessDenied:
-        number = PermissionDenied;
-        break;
+        return error(PermissionDenied, withDetail(QStringLiteral("Permission denied"), result.text));
     case FileOpen::Failure::NoSpace:
-        number = DiskFull;
-        break;
+        return error(DiskFull, QStringLiteral("Disk full"));
     case FileOpen::Failure::None:
     case FileOpen::Failure::NotAFile:
     case FileOpen::Failure::Other:
         break;
     }
-    raise(number, result.text);
+    return error(PathFileAccess, withDetail(QStringLiteral("Path/File access error"), result.text));
+}
+
+void raiseOpenFailure(const FileOpen::Result &result, bool forWriting)
+{
+    throw openFailure(result, forWriting);
 }
 
 void raiseIoFailure(const QString &text)
 {
-    raise(DeviceIo, text);
+    throw error(DeviceIo, withDetail(QStringLiteral("Device I/O error"), text));
 }
 } // namespace FileErrors

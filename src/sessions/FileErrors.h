@@ -1,4 +1,5 @@
-// The run-time errors the session and export files raise, numbered as Corvina reports them.
+// The run-time errors the session and export files raise, numbered as Corvina reports them and
+// described in words a user understands ("61 Disk full").
 #pragma once
 
 #include "core/RaisedError.h"
@@ -6,9 +7,6 @@
 
 namespace FileErrors
 {
-inline constexpr qint32 Overflow = 6;
-inline constexpr qint32 SubscriptOutOfRange = RaisedError::SubscriptOutOfRange;
-inline constexpr qint32 TypeMismatch = RaisedError::TypeMismatch;
 inline constexpr qint32 FileNotFound = 53;
 inline constexpr qint32 DeviceIo = 57;
 inline constexpr qint32 DiskFull = 61;
@@ -16,11 +14,12 @@ inline constexpr qint32 PermissionDenied = 70;
 inline constexpr qint32 PathFileAccess = 75;
 inline constexpr qint32 PathNotFound = 76;
 
-/// The error of a failed open: the number by kind, the system's text as the description.
+/// The error of a failed open or save: the number by kind, its words, and the system's text in
+/// brackets where it adds something ("70 Permission denied (Read-only file system)").
+RaisedError openFailure(const FileOpen::Result &result, bool forWriting);
+
 [[noreturn]] void raiseOpenFailure(const FileOpen::Result &result, bool forWriting);
 
-/// A write or read that failed after the open.
+/// A read that failed after the open.
 [[noreturn]] void raiseIoFailure(const QString &text);
-
-[[noreturn]] void raise(qint32 number, const QString &description);
 } // namespace FileErrors

@@ -16,10 +16,10 @@ const char16_t *const Head[] = {
     u"</head><style>",
     u".title { font-family: Arial; font-size: 14pt; color: #0099FF; font-weight: bold}",
     u".tr1   { font-family: Verdana; font-size: 10pt; padding: 0; margin-top:0; margin-bottom:0 }",
-    u".th    { margin:2 3; font-family: Arial; font-size: 10pt; color: #FFFFFF; font-weight: bold; "
-    u"text-align:left; background-color:#BF0005; line-height:100% }",
-    u".even  { text-align: left; line-height: 100%; font-family: Arial; font-size: 10pt; margin: 0 3; "
-    u"background-color: #ECF5FF }",
+    (u".th    { margin:2 3; font-family: Arial; font-size: 10pt; color: #FFFFFF; font-weight: bold; "
+     u"text-align:left; background-color:#BF0005; line-height:100% }"),
+    (u".even  { text-align: left; line-height: 100%; font-family: Arial; font-size: 10pt; margin: 0 3; "
+     u"background-color: #ECF5FF }"),
     u".odd   { font-family: Arial; font-size: 10pt; text-align: left; line-height: 100%; margin: 0 3 }",
     u"</style><body>",
     u"<table border='0' width='350'>",
@@ -27,8 +27,8 @@ const char16_t *const Head[] = {
 };
 
 const char16_t *const TableHead[] = {
-    u"<table border='0' cellspacing='1' style='border-collapse: collapse' bordercolor='#111111' cellpadding='2' "
-    u"width='100%'>",
+    (u"<table border='0' cellspacing='1' style='border-collapse: collapse' bordercolor='#111111' cellpadding='2' "
+     u"width='100%'>"),
     u"<tr><th class='th'>File Name</th>",
     u"<th class='th' nowrap>Size(Bytes)</th>",
     u"<th class='th' nowrap>Last Modified</th>",
@@ -128,7 +128,7 @@ bool ExportHtml(const QString &path, const ResultModel &model, const ExportChoic
 {
     if (path.trimmed().isEmpty())
         return false;
-    if (!runStep(errors, ExportText::FailureLabel, [&] { TextFileOutput::truncate(path); }))
+    if (!runStep(errors, ExportText::FailureLabel, [&] { TextFileOutput::checkWritable(path); }))
         return false;
     const QString page = text(model, choice, summary, progress);
     return runStep(errors, ExportText::FailureLabel, [&] {

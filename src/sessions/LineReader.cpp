@@ -62,6 +62,7 @@ LineReader::Status LineReader::next(QByteArray &line)
             line.chop(1);
         m_pos = m_buffer.size();
         m_scanned = 0;
+        m_unterminated = true;
         return Status::Line;
     }
 }

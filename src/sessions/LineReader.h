@@ -21,6 +21,9 @@ public:
     /// The next line without its LF or CR LF.
     Status next(QByteArray &line);
 
+    /// True once a line was read that the file ends in without a line end.
+    bool endsWithoutLineEnd() const { return m_unterminated; }
+
 private:
     bool fill();
 
@@ -31,4 +34,5 @@ private:
     qsizetype m_scanned = 0; // bytes after m_pos already known to hold no LF
     bool m_atEnd = false;
     bool m_failed = false;
+    bool m_unterminated = false;
 };

@@ -4,6 +4,7 @@
 #include "core/VbNumeric.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
+#include "sessions/OutputPath.h"
 #include "sessions/SessionCommands.h"
 
 #include <QCheckBox>
@@ -124,8 +125,9 @@ void SaveFrm::Form_Activate()
 
 void SaveFrm::cmdAdd_Click()
 {
-    txtPath->setText(saving() ? m_prompter.saveFile(QStringLiteral("Saving Location"), Filter, QString(), QString())
-                              : m_prompter.openFile(QStringLiteral("Open Location"), Filter, QString()));
+    if (saving())
+        m_chosenPath = m_prompter.saveFile(QStringLiteral("Saving Location"), Filter, QString(), QString());
+    txtPath->setText(saving() ? m_chosenPath : m_prompter.openFile(QStringLiteral("Open Location"), Filter, QString()));
 }
 
 void SaveFrm::Command1_Click()
@@ -136,6 +138,13 @@ void SaveFrm::Command1_Click()
         txtPath->setStyleSheet(QStringLiteral("background-color: rgb(255, 192, 192)"));
         m_prompter.error(QStringLiteral("File name not specified."));
         return;
+    }
+    if (saving())
+    {
+        // A typed name gets ".cvf", so that the open dialog's filter shows the file later.
+        txtPath->setText(OutputPath::withExtension(txtPath->text(), QStringLiteral(".cvf")));
+        if (!OutputPath::mayReplace(m_prompter, txtPath->text(), m_chosenPath))
+            return;
     }
     Command1->setEnabled(false);
     ProgressHooks progress;

@@ -50,4 +50,6 @@ private:
     QPushButton *Command2;
     QCheckBox *chkClose;
     QProgressBar *pr;
+
+    QString m_chosenPath; // the path the save dialog returned: replacing it was confirmed there
 };

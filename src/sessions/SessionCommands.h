@@ -15,6 +15,7 @@ public:
     virtual bool saveSession(const QString &path, bool parametersOnly, const ProgressHooks &progress) = 0;
 
     /// Loads the session at path into the window (OpenCorvinaFile) and applies its report. True
-    /// when the file was read to its end; the dialog then closes.
+    /// when the file was read whole; the dialog then closes. Otherwise the window is as it was
+    /// and has told the user why.
     virtual bool openSession(const QString &path, bool reScan, bool reCheck, const ProgressHooks &progress) = 0;
 };

@@ -11,12 +11,6 @@ bool escapedByte(char16_t c)
     return c == u'%' || c == u',' || c == u';' || c == u'?' || c == u'\r' || c == u'\n';
 }
 
-// NativePath keeps a name byte that is not UTF-8 as U+DC00 + byte.
-bool rawByte(char16_t c)
-{
-    return c >= 0xDC80 && c <= 0xDCFF;
-}
-
 int hexValue(char16_t c)
 {
     if (c >= u'0' && c <= u'9')
@@ -33,10 +27,10 @@ namespace SessionEscape
 {
 bool needed(QStringView text, QChar separator)
 {
-    for (const QChar ch : text)
+    for (qsizetype i = 0; i < text.size(); ++i)
     {
-        const char16_t c = ch.unicode();
-        if (ch == separator || c == u'\r' || c == u'\n' || rawByte(c))
+        const QChar ch = text[i];
+        if (ch == separator || ch == u'\r' || ch == u'\n' || NativePath::isEscapedByte(text, i))
             return true;
     }
     return false;
@@ -47,15 +41,17 @@ QString encode(QStringView text)
     static const char hex[] = "0123456789ABCDEF";
     QString out;
     out.reserve(text.size());
-    for (const QChar ch : text)
+    for (qsizetype i = 0; i < text.size(); ++i)
     {
-        const char16_t c = ch.unicode();
-        if (!escapedByte(c) && !rawByte(c))
+        const char16_t c = text[i].unicode();
+        // NativePath keeps a name byte that is not UTF-8 as U+DC00 + byte.
+        const bool raw = NativePath::isEscapedByte(text, i);
+        if (!escapedByte(c) && !raw)
         {
-            out.append(ch);
+            out.append(text[i]);
             continue;
         }
-        const auto byte = static_cast<unsigned>(rawByte(c) ? c - 0xDC00 : c);
+        const auto byte = static_cast<unsigned>(raw ? c - 0xDC00 : c);
         out.append(u'%');
         out.append(QLatin1Char(hex[byte >> 4]));
         out.append(QLatin1Char(hex[byte & 0xF]));

@@ -1,38 +1,39 @@
 #include "sessions/SessionNumbers.h"
 
 #include "core/VbNumeric.h"
-#include "sessions/FileErrors.h"
-
-#include <QString>
 
 namespace
 {
-double wholeNumber(QStringView field, double lowest, double highest)
+std::optional<double> wholeNumber(QStringView field, double lowest, double highest)
 {
     const auto value = VbNumeric::toNumber(field);
     if (!value)
-        FileErrors::raise(FileErrors::TypeMismatch, QStringLiteral("Type mismatch"));
+        return std::nullopt;
     const double rounded = VbNumeric::roundHalfEven(*value);
-    if (rounded < lowest || rounded > highest)
-        FileErrors::raise(FileErrors::Overflow, QStringLiteral("Overflow"));
+    // Written so that a NaN fails too.
+    if (!(rounded >= lowest && rounded <= highest))
+        return std::nullopt;
     return rounded;
 }
 } // namespace
 
 namespace SessionNumbers
 {
-qint16 toInteger(QStringView field)
+std::optional<qint16> toInteger(QStringView field)
 {
-    return static_cast<qint16>(wholeNumber(field, -32768.0, 32767.0));
+    const auto n = wholeNumber(field, -32768.0, 32767.0);
+    return n ? std::optional<qint16>(static_cast<qint16>(*n)) : std::nullopt;
 }
 
-qint32 toLong(QStringView field)
+std::optional<qint32> toLong(QStringView field)
 {
-    return static_cast<qint32>(wholeNumber(field, -2147483648.0, 2147483647.0));
+    const auto n = wholeNumber(field, -2147483648.0, 2147483647.0);
+    return n ? std::optional<qint32>(static_cast<qint32>(*n)) : std::nullopt;
 }
 
-qint64 toCurrency(QStringView field)
+std::optional<qint64> toCurrency(QStringView field)
 {
-    return static_cast<qint64>(wholeNumber(field, -922337203685477.0, 922337203685477.0));
+    const auto n = wholeNumber(field, -922337203685477.0, 922337203685477.0);
+    return n ? std::optional<qint64>(static_cast<qint64>(*n)) : std::nullopt;
 }
 } // namespace SessionNumbers

@@ -1,58 +1,47 @@
 #include "sessions/SessionReader.h"
 
 #include "core/TextFormat.h"
-#include "core/VbNumeric.h"
+#include "engine/FileRecord.h"
 #include "engine/ScanPipeline.h"
 #include "engine/SearchEngine.h"
 #include "platform/FileOpen.h"
+#include "platform/FileStatus.h"
 #include "platform/NativePath.h"
 #include "results/ResultModel.h"
 #include "sessions/FileErrors.h"
 #include "sessions/LineReader.h"
-#include "sessions/SessionEscape.h"
-#include "sessions/SessionNumbers.h"
+#include "sessions/SessionParser.h"
 
 #include <QFile>
 #include <QSet>
 #include <QStringList>
 
+#include <algorithm>
 #include <vector>
 
 namespace
 {
+using Ending = SessionRead::Ending;
+
 const QString OpeningLabel = QStringLiteral("File Opening");
 const QString ParaOpeningLabel = QStringLiteral("ParaFile Opening");
 
-enum class LineEnd
-{
-    Line,    // a line is ready
-    End,     // the file was read to its end
-    Failed,  // missing file, or a line no session holds: the load ends with false, no message
-    Aborted, // the error report ended the load
-};
-
-// The fields of a line; an empty line has none (and so too few for any kind of line).
-QStringList splitFields(const QString &line, QChar separator, bool escaped)
-{
-    if (line.isEmpty())
-        return {};
-    QStringList fields = line.split(separator);
-    if (escaped)
-    {
-        for (QString &f : fields)
-            f = SessionEscape::decode(f);
-    }
-    return fields;
-}
-
-// The session file opened and read line by line; unexpected failures go to the report under the
-// routine's label, and Retry repeats the failing open or read.
+// The session file opened and read line by line; failures to open or read it go to the report
+// under the routine's label, and Retry repeats the failing open or read.
 class SessionLines
 {
 public:
+    enum class Next
+    {
+        Line,
+        End,
+        TooLong,
+        Aborted,
+    };
+
     SessionLines(ErrorReporter &errors, QString label) : m_errors(errors), m_label(std::move(label)) {}
 
-    LineEnd open(const QString &path)
+    Ending open(const QString &path)
     {
         bool missing = false;
         const bool ran = runStep(m_errors, m_label, [&] {
@@ -62,11 +51,11 @@ public:
                 FileErrors::raiseOpenFailure(opened, false);
         });
         if (!ran)
-            return LineEnd::Aborted;
-        return missing ? LineEnd::Failed : LineEnd::Line;
+            return Ending::Aborted;
+        return missing ? Ending::Missing : Ending::ReadToEnd;
     }
 
-    LineEnd next(QString &line)
+    Next next(QString &line)
     {
         QByteArray raw;
         LineReader::Status status = LineReader::Status::End;
@@ -76,27 +65,19 @@ public:
                 FileErrors::raiseIoFailure(m_file.errorString());
         });
         if (!ran)
-            return LineEnd::Aborted;
+            return Next::Aborted;
         if (status == LineReader::Status::End)
-            return LineEnd::End;
-        if (status != LineReader::Status::Line)
-            return LineEnd::Failed;
+            return Next::End;
+        if (status == LineReader::Status::TooLong)
+            return Next::TooLong;
         // A byte-order mark that an editor put before the header is not part of it.
         if (m_count++ == 0 && raw.startsWith("\xEF\xBB\xBF"))
             raw.remove(0, 3);
         line = NativePath::decode(raw);
-        return LineEnd::Line;
+        return Next::Line;
     }
 
-    /// Runs the handling of one line under the routine's label; Failed when the line has too few
-    /// fields, Aborted when the report ended the load.
-    LineEnd handle(const std::function<bool()> &step)
-    {
-        bool enough = true;
-        if (!runStep(m_errors, m_label, [&] { enough = step(); }))
-            return LineEnd::Aborted;
-        return enough ? LineEnd::Line : LineEnd::Failed;
-    }
+    bool lastLineCut() const { return m_reader.endsWithoutLineEnd(); }
 
 private:
     ErrorReporter &m_errors;
@@ -106,132 +87,97 @@ private:
     qint64 m_count = 0;
 };
 
-// A location line; false when it has too few fields.
-bool readLocation(const QString &line, bool escaped, SessionState &state)
+// Reads the whole file through the parser. keepGoing is asked once per line.
+Ending readWhole(const QString &path, const QString &label, ErrorReporter &errors, SessionFile::SessionParser &parser,
+                 const std::function<bool()> &keepGoing)
 {
-    const QStringList f = splitFields(line, u',', escaped);
-    if (f.size() < 6)
-        return false;
-    // The icon is the leading number of its field; anything else (or a number no icon has) is 0.
-    const double icon = VbNumeric::roundHalfEven(VbNumeric::Val(f[5]));
-    SearchLocation l;
-    l.folder = f[0];
-    l.subFolders = f[1];
-    l.mask = f[2];
-    l.minSize = f[3];
-    l.maxSize = f[4];
-    l.icon = icon >= -2147483648.0 && icon <= 2147483647.0 ? static_cast<int>(icon) : 0;
-    state.locations.append(l);
-    return true;
+    SessionLines lines(errors, label);
+    const Ending opened = lines.open(path);
+    if (opened != Ending::ReadToEnd)
+        return opened;
+    QString line;
+    for (;;)
+    {
+        if (keepGoing && !keepGoing())
+            return Ending::Aborted;
+        switch (lines.next(line))
+        {
+        case SessionLines::Next::Line:
+            if (!parser.take(line))
+                return Ending::Damaged;
+            break;
+        case SessionLines::Next::End:
+            return parser.finish(lines.lastLineCut()) ? Ending::ReadToEnd : Ending::Damaged;
+        case SessionLines::Next::TooLong:
+            parser.tooLong();
+            return Ending::Damaged;
+        case SessionLines::Next::Aborted:
+            return Ending::Aborted;
+        }
+    }
 }
 
-// Options of a header: field 0 the engine, 1 chkProtect, 2 chkIncludeHidden. False when a field
-// is missing; raises when one is not a number.
-bool readOptions(const QStringList &f, SessionState &state)
+void applyHeader(const SessionFile::SessionParser &parser, SessionState &state, const SessionFile::LoadHooks &hooks,
+                 ResultModel &rows)
 {
-    if (f.isEmpty())
-        return false;
-    const qint16 engine = SessionNumbers::toInteger(f[0]);
-    if (engine >= ScanOptions::ByteToByte && engine <= ScanOptions::ZeroSize)
-        state.options.engine = engine;
-    if (f.size() < 2)
-        return false;
-    state.options.protect = SessionNumbers::toInteger(f[1]) != 0;
-    if (f.size() < 3)
-        return false;
-    state.options.includeHidden = SessionNumbers::toInteger(f[2]) != 0;
-    return true;
+    if (hooks.newSession)
+        hooks.newSession();
+    state.resetToNew();
+    rows.clear();
+    const ScanOptions &o = parser.header().options;
+    state.options.engine = o.engine;
+    state.options.protect = o.protect;
+    state.options.includeHidden = o.includeHidden;
+    state.locations = parser.locations();
 }
 
-bool escapedFile(const QStringList &header)
+// A saved file that Re-Scan compares again.
+struct SavedFile
 {
-    return header.size() > 9 && header[9] == SessionEscape::Marker;
-}
+    QString name;
+    QString folder;
+};
 
-// The whole-session reader of OpenCorvinaFile.
+// The whole-session reader of OpenCorvinaFile. Rows are gathered aside while the file is read
+// and applied only when it has proved whole.
 class FullLoad
 {
 public:
     FullLoad(bool reScan, SessionState &state, ResultModel &rows, ScanSink &sink, const SessionFile::LoadHooks &hooks)
-        : m_reScan(reScan), m_state(state), m_rows(rows), m_sink(sink), m_hooks(hooks), m_ctx(sink)
+        : m_reScan(reScan), m_state(state), m_rows(rows), m_sink(sink), m_hooks(hooks), m_ctx(sink),
+          m_parser([this](const QStringList &fields) { takeRow(fields); })
     {}
 
     SessionLoadReport run(const QString &path)
     {
-        SessionLines lines(m_sink.errors(), OpeningLabel);
-        LineEnd end = lines.open(path);
-        QString line;
-        bool first = true;
-        while (end == LineEnd::Line)
+        const Ending ending =
+            readWhole(path, OpeningLabel, m_sink.errors(), m_parser, [this] { return m_ctx.keepGoing(); });
+        m_report.ending = ending;
+        m_report.damage = m_parser.damage();
+        m_report.resultLines = m_parser.resultLines();
+        if (ending != Ending::ReadToEnd)
         {
-            if (!m_ctx.keepGoing())
-            {
-                end = LineEnd::Aborted;
-                break;
-            }
-            end = lines.next(line);
-            if (end != LineEnd::Line)
-                break;
-            end = lines.handle([&] { return first ? header(line) : later(line); });
-            first = false;
+            m_report.CancelSearch = true;
+            return m_report;
         }
-        return finish(end);
+        m_report.result = true;
+        apply();
+        return m_report;
     }
 
 private:
-    bool rescanning() const { return m_reScan && m_state.options.engine != ScanOptions::ZeroSize; }
+    bool rescanning() const { return m_reScan && m_parser.header().options.engine != ScanOptions::ZeroSize; }
 
-    bool header(const QString &line)
+    void takeRow(const QStringList &f)
     {
-        const QStringList f = splitFields(line, u',', false);
-        if (!readOptions(f, m_state))
-            return false;
-        if (f.size() < 4)
-            return false;
-        m_announced = SessionNumbers::toLong(f[3]);
-        if (m_announced < 0)
-            return false;
-        m_hooks.progress.maximum(m_announced == 0 ? 1 : m_announced);
-        if (f.size() < 5)
-            return false;
-        m_report.TotalFiles = SessionNumbers::toLong(f[4]);
-        if (f.size() < 6)
-            return false;
-        m_report.TotalFolders = SessionNumbers::toLong(f[5]);
-        if (f.size() < 7)
-            return false;
-        m_state.DuplicateCount = SessionNumbers::toLong(f[6]);
-        if (f.size() > 7)
-            m_state.DuplicateSize = SessionNumbers::toCurrency(f[7]);
-        if (f.size() > 8)
-            m_state.options.fuzzy = SessionNumbers::toInteger(f[8]) != 0;
-        m_escaped = escapedFile(f);
-        return true;
-    }
-
-    bool later(QString line)
-    {
-        if (!m_resultsBegun && line.startsWith(u';'))
-        {
-            m_resultsBegun = true;
-            line.remove(0, 1);
-        }
-        if (!m_resultsBegun)
-            return readLocation(line, m_escaped, m_state);
-        // The header's row count bounds the rows: a file with more is damaged.
-        const qint32 n = ++m_report.resultLines;
-        if (n > m_announced)
-            return false;
-        const QStringList f = splitFields(line, u'?', m_escaped);
-        if (f.size() < 9)
-            return false;
+        const qint32 n = m_parser.resultLines();
+        if (n == 1)
+            m_hooks.progress.maximum(std::max(m_parser.header().rowCount, 1));
         if (rescanning())
         {
-            m_ctx.FileHive.Add(f[1], f[0], f[5], f[2], 1, 1);
-            m_state.DuplicateCount = 0;
-            m_state.DuplicateSize = 0;
+            m_saved.push_back({f[0], f[5]});
             m_hooks.progress.value(n);
-            return true;
+            return;
         }
         if (n == 1 || f[4] != m_lastGroup)
         {
@@ -250,29 +196,35 @@ private:
         if (n % 500 == 0)
             m_sink.status(QStringLiteral("Loading Searched Result...(") + QString::number(n) + u')');
         m_hooks.progress.value(n);
-        return true;
     }
 
-    SessionLoadReport finish(LineEnd end)
+    void apply()
     {
-        m_report.ending = end == LineEnd::End      ? SessionLoadReport::Ending::ReadToEnd
-                          : end == LineEnd::Failed ? SessionLoadReport::Ending::Failed
-                                                   : SessionLoadReport::Ending::Aborted;
-        m_report.result = end == LineEnd::End;
-        const bool zeroSize = m_state.options.engine == ScanOptions::ZeroSize;
+        const SessionFile::SessionHeader &h = m_parser.header();
+        applyHeader(m_parser, m_state, m_hooks, m_rows);
+        m_state.options.fuzzy = h.options.fuzzy;
+        m_state.DuplicateCount = h.DuplicateCount;
+        m_state.DuplicateSize = h.DuplicateSize;
+        m_report.TotalFiles = h.TotalFiles;
+        m_report.TotalFolders = h.TotalFolders;
+        const bool zeroSize = h.options.engine == ScanOptions::ZeroSize;
         m_report.zeroSizeMenus = zeroSize;
 
-        // The rows read so far are listed whatever the ending, so the window can go idle on a
-        // consistent list; only a file read to its end is compared again.
         m_rows.setFolders(m_folders);
-        if (m_report.result && m_report.resultLines > 1 && rescanning())
-            compareAgain();
-        else
+        if (!rescanning())
             listLoadedRows();
+        else if (m_report.resultLines > 0)
+        {
+            // The saved counts were those of the saved rows; now only what is confirmed counts.
+            m_state.DuplicateCount = 0;
+            m_state.DuplicateSize = 0;
+            if (m_report.resultLines > 1)
+                compareAgain();
+        }
         // A session is no proof: each row is looked at now, below the session's own locations.
         anchorResults(m_rows, m_state.locations, m_state.options, true, [this] { m_sink.keepGoing(); });
 
-        m_report.CancelSearch = m_ctx.CancelSearch || !m_report.result;
+        m_report.CancelSearch = m_ctx.CancelSearch;
         SessionStatusTexts &s = m_report.status;
         s = SessionStatusTexts::newSession();
         m_state.filesPanel.clear();
@@ -292,7 +244,38 @@ private:
             m_state.filesPanel = s.panel3;
             m_state.foldersPanel = s.panel4;
         }
-        return m_report;
+    }
+
+    // The saved files as the disk holds them now, each file once, in the order a scan sorts its
+    // records: the comparison looks for equal sizes among neighbours only, so rows saved in any
+    // other order (after a sort by name, say) must be put in size order first.
+    FileList filesAsTheyAreNow()
+    {
+        FileList files;
+        QSet<DirectoryListing::FileId> seen;
+        for (const SavedFile &saved : m_saved)
+        {
+            if (!m_ctx.keepGoing())
+                break;
+            const FileStatus now = statFile(saved.folder + saved.name);
+            // A file that is gone, or no longer a regular file, has nothing left to compare.
+            if (!now.exists)
+                continue;
+            const DirectoryListing::FileId id{now.device, now.inode};
+            if (seen.contains(id))
+                continue;
+            seen.insert(id);
+            FileRecord record;
+            record.size = now.size;
+            record.name = saved.name;
+            record.folder = saved.folder;
+            const qint64 seconds = now.mtimeNs / 1000000000 - (now.mtimeNs % 1000000000 < 0 ? 1 : 0);
+            record.date = FileDateText(seconds);
+            record.id = id;
+            files.push_back(std::move(record));
+        }
+        SortFileList(files, RecordOrder::SizeFirst);
+        return files;
     }
 
     void compareAgain()
@@ -300,6 +283,7 @@ private:
         m_ctx.options = m_state.options;
         m_ctx.TotalFiles = m_report.TotalFiles;
         m_ctx.TotalFolders = m_report.TotalFolders;
+        LoadFileHive(m_ctx.FileHive, filesAsTheyAreNow(), RecordOrder::SizeFirst);
         SearchEngine::FindSameSize(m_ctx);
         ResultLoadHooks load;
         load.yield = [this] { m_ctx.keepGoing(); };
@@ -327,11 +311,9 @@ private:
     ScanSink &m_sink;
     const SessionFile::LoadHooks &m_hooks;
     ScanContext m_ctx;
+    SessionFile::SessionParser m_parser;
     SessionLoadReport m_report;
 
-    bool m_escaped = false;
-    bool m_resultsBegun = false;
-    qint32 m_announced = 0;
     qint32 m_group = 0;
     QString m_lastGroup;
     std::vector<ResultRow> m_loaded;
@@ -339,15 +321,8 @@ private:
     std::vector<qint32> m_groupRowCount{0};
     QSet<QString> m_folderKeys;
     QStringList m_folders;
+    std::vector<SavedFile> m_saved;
 };
-
-void resetSession(SessionState &state, ResultModel &rows, const SessionFile::LoadHooks &hooks)
-{
-    if (hooks.newSession)
-        hooks.newSession();
-    state.resetToNew();
-    rows.clear();
-}
 } // namespace
 
 namespace SessionFile
@@ -356,42 +331,36 @@ SessionLoadReport OpenCorvinaFile(const QString &FileName, bool ReScan, bool ReC
                                   ResultModel &rows, ScanSink &sink, const LoadHooks &hooks)
 {
     Q_UNUSED(ReCheck);
-    resetSession(state, rows, hooks);
-    state.DuplicateCount = 0;
-    state.DuplicateSize = 0;
-    state.filesPanel.clear();
-    state.foldersPanel.clear();
     return FullLoad(ReScan, state, rows, sink, hooks).run(FileName);
 }
 
-bool LoadSessionParameters(const QString &path, SessionState &state, ResultModel &rows, ErrorReporter &errors,
-                           const LoadHooks &hooks)
+SessionRead LoadSessionParameters(const QString &path, SessionState &state, ResultModel &rows, ErrorReporter &errors,
+                                  const LoadHooks &hooks)
 {
-    resetSession(state, rows, hooks);
-    SessionLines lines(errors, ParaOpeningLabel);
-    LineEnd end = lines.open(path);
-    QString line;
-    bool first = true;
-    bool escaped = false;
-    bool resultsBegun = false;
-    while (end == LineEnd::Line)
+    SessionParser parser;
+    SessionRead read;
+    read.ending = readWhole(path, ParaOpeningLabel, errors, parser, {});
+    read.damage = parser.damage();
+    if (read.whole())
+        applyHeader(parser, state, hooks, rows);
+    return read;
+}
+
+std::optional<MessagePrompt> cannotLoad(const QString &path, const SessionRead &read)
+{
+    const QString quotedPath = u'"' + path + u'"';
+    switch (read.ending)
     {
-        end = lines.next(line);
-        if (end != LineEnd::Line)
-            break;
-        end = lines.handle([&] {
-            if (first)
-            {
-                const QStringList f = splitFields(line, u',', false);
-                escaped = escapedFile(f);
-                return readOptions(f, state);
-            }
-            if (!resultsBegun && line.startsWith(u';'))
-                resultsBegun = true;
-            return resultsBegun || readLocation(line, escaped, state);
-        });
-        first = false;
+    case Ending::Missing:
+        return MessagePrompt{QStringLiteral("File Not Found"), quotedPath, PromptButtons::Ok, PromptAnswer::Ok,
+                             PromptIcon::Critical};
+    case Ending::Damaged:
+        return MessagePrompt{QStringLiteral("Damaged Session File"), quotedPath + QStringLiteral("\r\n") + read.damage,
+                             PromptButtons::Ok, PromptAnswer::Ok, PromptIcon::Critical};
+    case Ending::ReadToEnd:
+    case Ending::Aborted:
+        break;
     }
-    return end == LineEnd::End;
+    return std::nullopt;
 }
 } // namespace SessionFile

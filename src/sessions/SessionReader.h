@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/ErrorReport.h"
+#include "core/Prompter.h"
 #include "engine/ScanTypes.h"
 #include "sessions/ProgressHooks.h"
 #include "sessions/SessionState.h"
@@ -9,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class ResultModel;
 
@@ -20,7 +22,7 @@ inline constexpr qsizetype MaxLineBytes = 1024 * 1024;
 
 struct LoadHooks
 {
-    /// The window's New Session, run first: a file that cannot be read leaves an empty session.
+    /// The window's New Session, run once the file has proved whole and before it is applied.
     /// The reader itself resets the state and empties the model.
     std::function<void()> newSession;
     /// The session dialog's progress bar.
@@ -29,18 +31,26 @@ struct LoadHooks
 
 /// Reads a whole session: options, locations, counters and result rows into state and rows
 /// (group numbers recounted by runs of the saved group field), or, with ReScan and an engine
-/// other than zero size, compares the saved rows again and lists what the comparison confirms.
-/// ReCheck is accepted and not acted on. The sink yields once per line and may cancel; its
-/// error reporter gets unexpected failures as "File Opening".
+/// other than zero size, compares the saved files again (in size order, with the sizes they have
+/// now) and lists what the comparison confirms. ReCheck is accepted and not acted on. The sink
+/// yields once per line and may cancel; its error reporter gets failures to open or read the
+/// file as "File Opening".
 ///
-/// Every ending leaves a usable session: the rows and locations read so far, the bands, the
-/// counters and the status texts of the report; the window applies them and returns to idle.
+/// The file is taken only when it is whole (SessionParser): state and rows are changed only then.
+/// A missing, damaged or unreadable file, or a reading the user cancelled, leaves both as they
+/// were; the report says which and why.
 SessionLoadReport OpenCorvinaFile(const QString &FileName, bool ReScan, bool ReCheck, SessionState &state,
                                   ResultModel &rows, ScanSink &sink, const LoadHooks &hooks = {});
 
 /// Reads only the engine, protection and hidden options and the locations (start-up, the
-/// command line); result rows are skipped, fuzzy stays off. False when the file is missing or a
-/// line has too few fields, or when the report ("ParaFile Opening") ended the load.
-bool LoadSessionParameters(const QString &path, SessionState &state, ResultModel &rows, ErrorReporter &errors,
-                           const LoadHooks &hooks = {});
+/// command line); fuzzy stays off. The whole file is checked as OpenCorvinaFile checks it, and
+/// state and rows change only when it is whole. Failures to open or read the file go to errors
+/// as "ParaFile Opening".
+SessionRead LoadSessionParameters(const QString &path, SessionState &state, ResultModel &rows, ErrorReporter &errors,
+                                  const LoadHooks &hooks = {});
+
+/// The message that tells why the session at path was not loaded: "File Not Found" with the
+/// quoted path, or "Damaged Session File" with the quoted path and what is wrong. Nothing after
+/// Aborted, where the error report or the user's own cancel has said enough.
+std::optional<MessagePrompt> cannotLoad(const QString &path, const SessionRead &read);
 } // namespace SessionFile

@@ -36,18 +36,28 @@ struct SessionStatusTexts
     static SessionStatusTexts newSession();
 };
 
-/// What OpenCorvinaFile reports besides the state, the model and the counters it changed.
-struct SessionLoadReport
+/// How the reading of a session file ended.
+struct SessionRead
 {
     enum class Ending
     {
-        ReadToEnd, // every line read
-        Failed,    // missing file, too few fields, more result lines than announced: no message
-        Aborted,   // the error report ended the load, or the user cancelled it
+        ReadToEnd, // every line read, and the file is whole
+        Missing,   // no file at the path
+        Damaged,   // the file is not whole or not a session file; damage says why
+        Aborted,   // the error report ended the reading, or the user cancelled it
     };
 
-    bool result = false; // the routine's answer: true when the file was read to its end
-    Ending ending = Ending::Failed;
+    Ending ending = Ending::Missing;
+    QString damage; // for Damaged: what is wrong, in words for the user
+
+    /// The file was taken; on every other ending nothing was changed.
+    bool whole() const { return ending == Ending::ReadToEnd; }
+};
+
+/// What OpenCorvinaFile reports besides the state, the model and the counters it changed.
+struct SessionLoadReport : SessionRead
+{
+    bool result = false; // the routine's answer: true when the file was read whole
     qint32 TotalFiles = 0;
     qint32 TotalFolders = 0;
     bool CancelSearch = false;

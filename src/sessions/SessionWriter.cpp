@@ -144,7 +144,7 @@ void SaveSessionParameters(const QString &path, const SessionState &state, const
     }
     catch (const RaisedError &)
     {
-        // The default session is best effort: a failure leaves the old file, or none.
+        // The default session is best effort: a failure leaves the previous file as it was.
     }
 }
 } // namespace SessionFile

@@ -25,13 +25,15 @@ QString parametersText(const SessionState &state, const ResultModel &rows);
 QString resultLine(const ResultRow &row, bool escaped);
 
 /// Writes the session to path: the parameters text, then (unless parametersOnly) every result
-/// row in list order, the first prefixed by ";". Failures go to the report as "File Saving";
-/// Retry writes the file again from the start. Returns true once the file is written. The
-/// progress bar runs from 1 to the row count when the list holds rows.
+/// row in list order, the first prefixed by ";". The file is replaced whole or not at all: a
+/// failure leaves the previous file as it was and goes to the report as "File Saving" ("61 Disk
+/// full"); Retry writes the file again from the start. Returns true once the file is written.
+/// The progress bar runs from 1 to the row count when the list holds rows.
 bool WriteSessionFile(const QString &path, const SessionState &state, const ResultModel &rows, bool parametersOnly,
                       ErrorReporter &errors, const ProgressHooks &progress = {});
 
-/// Writes header and locations only (default.cvf at exit and at every scan start); failures are
-/// ignored and an empty path writes nothing. The window stores its geometry itself.
+/// Writes header and locations only (default.cvf at exit and at every scan start), replacing the
+/// file whole; failures are ignored and leave the previous file, and an empty path writes
+/// nothing. The window stores its geometry itself.
 void SaveSessionParameters(const QString &path, const SessionState &state, const ResultModel &rows);
 } // namespace SessionFile

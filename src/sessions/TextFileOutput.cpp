@@ -1,34 +1,39 @@
 #include "sessions/TextFileOutput.h"
 
-#include "platform/FileOpen.h"
+#include "platform/NativePath.h"
 #include "sessions/FileErrors.h"
 
-TextFileOutput::TextFileOutput(const QString &path)
+namespace
 {
-    const FileOpen::Result opened = FileOpen::forWriting(m_file, path);
-    if (!opened.ok())
-        FileErrors::raiseOpenFailure(opened, true);
+void check(const FileOpen::Result &result)
+{
+    if (!result.ok())
+        FileErrors::raiseOpenFailure(result, true);
+}
+} // namespace
+
+TextFileOutput::TextFileOutput(const QString &path) : m_file(path)
+{
+    check(m_file.open());
 }
 
 void TextFileOutput::write(QStringView text)
 {
-    write(text.toUtf8());
+    write(NativePath::encode(text));
 }
 
 void TextFileOutput::write(const QByteArray &bytes)
 {
-    if (m_file.write(bytes) != bytes.size())
-        FileErrors::raiseIoFailure(m_file.errorString());
+    check(m_file.write(bytes));
 }
 
 void TextFileOutput::finish()
 {
-    if (!m_file.flush())
-        FileErrors::raiseIoFailure(m_file.errorString());
-    m_file.close();
+    check(m_file.commit());
 }
 
-void TextFileOutput::truncate(const QString &path)
+void TextFileOutput::checkWritable(const QString &path)
 {
-    TextFileOutput(path).finish();
+    // The new file beside the target is opened and dropped again.
+    TextFileOutput probe(path);
 }

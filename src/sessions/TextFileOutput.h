@@ -1,27 +1,33 @@
-// A text file written by Corvina: UTF-8, created or emptied on open, failures raised as errors.
+// A text file written by Corvina: UTF-8, replaced whole or not at all, failures raised as errors.
 #pragma once
 
+#include "platform/SaveFile.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QStringView>
 
 class TextFileOutput
 {
 public:
-    /// Creates or empties the file; raises the open failure (FileErrors) when it cannot.
+    /// Opens a new file beside the target (SaveFile); raises the failure (FileErrors) when it
+    /// cannot. The target is not touched until finish().
     explicit TextFileOutput(const QString &path);
 
-    /// Appends the text as UTF-8 (buffered); raises when the write fails.
+    /// Appends the text with the exact bytes of any name it holds (NativePath), buffered; raises
+    /// when the write fails.
     void write(QStringView text);
     void write(const QByteArray &bytes);
 
-    /// Writes what is buffered and closes the file; raises when that fails (a full disk).
+    /// Puts the new file in the target's place once all of it is on the disk; raises when that
+    /// fails (a full disk), and the target then keeps its old bytes. Without finish() nothing
+    /// replaces the target.
     void finish();
 
-    /// Creates or empties the file at once, so that an unusable path fails before any work.
-    static void truncate(const QString &path);
+    /// Raises now when no file can be written at path, so that an unusable path fails before
+    /// any work; the target itself is not touched.
+    static void checkWritable(const QString &path);
 
 private:
-    QFile m_file;
+    SaveFile m_file;
 };

@@ -6,6 +6,7 @@
 #include "platform/SettingsStore.h"
 #include "sessions/DelimitedExport.h"
 #include "sessions/HtmlExport.h"
+#include "sessions/OutputPath.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -192,6 +193,7 @@ void frmExport::btn_Click()
             b->setEnabled(!html);
         webpage->setEnabled(html);
         selectOnly(m_delimiter, html ? WebpageId : (exportChar >= 1 && exportChar <= 4 ? exportChar : 0));
+        txtPath->setText(pathForFormat());
         return;
     }
     if (txtPath->text().trimmed().isEmpty())
@@ -199,6 +201,9 @@ void frmExport::btn_Click()
         markMissing(QStringLiteral("Output filename not specified"));
         return;
     }
+    txtPath->setText(pathForFormat());
+    if (!OutputPath::mayReplace(*m_in.prompter, txtPath->text(), m_chosenPath))
+        return;
     btn->setEnabled(false);
     if (webpage->isChecked())
         ExportHtml();
@@ -224,12 +229,22 @@ void frmExport::Command1_Click()
 
 void frmExport::cmdAdd_Click()
 {
-    txtPath->setText(webpage->isChecked()
-                         ? m_in.prompter->saveFile(QStringLiteral("Export Location"),
-                                                   QStringLiteral("Webpage(*.htm)|*.htm"), QString(), QString())
-                         : m_in.prompter->saveFile(QStringLiteral("Export Locations"),
-                                                   QStringLiteral("Delimited Format(*.csv)|*.csv"), QString(),
-                                                   QString()));
+    m_chosenPath = webpage->isChecked()
+                       ? m_in.prompter->saveFile(QStringLiteral("Export Location"),
+                                                 QStringLiteral("Webpage(*.htm)|*.htm"), QString(), QString())
+                       : m_in.prompter->saveFile(QStringLiteral("Export Locations"),
+                                                 QStringLiteral("Delimited Format(*.csv)|*.csv"), QString(), QString());
+    txtPath->setText(m_chosenPath);
+}
+
+QString frmExport::pathForFormat() const
+{
+    // The extension follows the format: a list chosen as "x.htm" and then exported as delimited
+    // text becomes "x.csv", and a typed name without an extension gets the format's own.
+    if (optHtml->isChecked())
+        return OutputPath::withExtension(txtPath->text(), QStringLiteral(".htm"), {QStringLiteral(".csv")});
+    return OutputPath::withExtension(txtPath->text(), QStringLiteral(".csv"),
+                                     {QStringLiteral(".htm"), QStringLiteral(".html")});
 }
 
 void frmExport::ExportDelimited()

@@ -52,6 +52,8 @@ private:
     void ExportDelimited();
     void ExportHtml();
     void afterExport(bool written);
+    /// txtPath with the extension of the format chosen on page 1.
+    QString pathForFormat() const;
     void markMissing(const QString &message);
 
     Inputs m_in;
@@ -76,6 +78,8 @@ private:
     QPushButton *Command1;
     QPushButton *btn;
     QPushButton *Command2;
+
+    QString m_chosenPath; // the path the save dialog returned: replacing it was confirmed there
 
     QButtonGroup *m_format;    // ids: 1 optHtml, 2 OptDeli ("ExportFormat")
     QButtonGroup *m_rowChoice; // ids: 1 optAllFiles, 2 optMark, 3 optSelected ("ExportType")

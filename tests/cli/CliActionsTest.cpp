@@ -168,8 +168,8 @@ TEST(CorvinaCliActions, ASessionIsAReasonToLookNeverAProof)
                                              // two different files listed as copies
                                              {"a", 4, kDate, 1, marked},
                                              {"b", 4, kDate, 1, kept},
-                                             // a date that does not parse
-                                             {"c", 4, QStringLiteral("yesterday"), 2, marked},
+                                             // a date other than the file's
+                                             {"c", 4, QStringLiteral("3/4/2021 5:06:08 AM"), 2, marked},
                                              {"d", 4, kDate, 2, kept},
                                              // a path that climbs out of its folder and back
                                              {"e", 4, kDate, 3, marked + QStringLiteral("../m/")},

@@ -164,7 +164,7 @@ TEST(CorvinaCliSessions, FilesThatCannotBeReadOrWrittenFail)
     {
         const Outcome r = cli({QString::fromLatin1(option), missing});
         EXPECT_EQ(r.exitCode, 1);
-        EXPECT_EQ(r.err, "corvina-cli: cannot read the session file \"" + missing.toUtf8() + "\"\n");
+        EXPECT_EQ(r.err, "corvina-cli: cannot read the session file \"" + missing.toUtf8() + "\": no such file\n");
         EXPECT_TRUE(r.out.isEmpty());
     }
     const Outcome save =
@@ -175,4 +175,32 @@ TEST(CorvinaCliSessions, FilesThatCannotBeReadOrWrittenFail)
         cli({Quiet, QStringLiteral("--export"), tree.path(QStringLiteral("no/such/e.csv")), tree.root()});
     EXPECT_EQ(exported.exitCode, 1);
     EXPECT_TRUE(exported.err.contains("in \"Exporting CSV\"")) << exported.err.constData();
+}
+
+TEST(CorvinaCliSessions, ADamagedSessionIsRefusedAndNothingIsWritten)
+{
+    TempTree tree;
+    makeTree(tree);
+    const Outcome scan = cli({Quiet, QStringLiteral("--save"), QStringLiteral("s.cvf"), tree.root()}, tree.root());
+    ASSERT_EQ(scan.exitCode, 0) << scan.err.constData();
+    // The file as a full disk used to leave it: cut off within its last row.
+    QByteArray cut = bytes(tree.path(QStringLiteral("s.cvf")));
+    cut.chop(5);
+    QFile file(tree.path(QStringLiteral("cut.cvf")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(cut);
+    file.close();
+
+    const QString saved = tree.path(QStringLiteral("again.cvf"));
+    for (const char *option : {"--load", "--session"})
+    {
+        SCOPED_TRACE(option);
+        const Outcome r =
+            cli({QString::fromLatin1(option), tree.path(QStringLiteral("cut.cvf")), QStringLiteral("--save"), saved});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.err.startsWith("corvina-cli: cannot read the session file \"")) << r.err.constData();
+        EXPECT_TRUE(r.err.contains("ends in the middle of line")) << r.err.constData();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_FALSE(QFile::exists(saved));
+    }
 }

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -162,4 +163,68 @@ TEST_F(MainFrmSessionTest, ExportThroughTheWizardWritesTheRows)
     EXPECT_EQ(csv.count(".txt,"), 4) << csv.toStdString();
     EXPECT_EQ(sounds, 1) << "the export plays the completion sound itself";
     EXPECT_EQ(settings().value(Settings::ExportOpenFile), QStringLiteral("0"));
+}
+
+TEST_F(MainFrmSessionTest, AFailedLoadLeavesListMarksLocationsAndTheDefaultSession)
+{
+    open();
+    window->locations().add(location(tree.root()));
+    listTwoGroups();
+    window->results().setMarked(2, true);
+    const QString panel1 = panelText(1);
+    const QString missing = tree.path(QStringLiteral("mistyped.cvf"));
+    const QString damaged = tree.file(QStringLiteral("cut.cvf"), "1,1,0,4,9,1,2,42,0\r\n/x,Yes,m,0,,15\r\n;a?1");
+
+    struct Attempt
+    {
+        QString path;
+        QString title;
+        QString text;
+    };
+    const std::vector<Attempt> attempts = {
+        {missing, QStringLiteral("File Not Found"), u'"' + missing + u'"'},
+        {damaged, QStringLiteral("Damaged Session File"),
+         u'"' + damaged + QStringLiteral("\"\r\nLine 3: a result row has 9 fields, this line has 2.")},
+    };
+    for (const Attempt &a : attempts)
+    {
+        SCOPED_TRACE(a.title.toStdString());
+        prompter.expectMessage(a.title, a.text, PromptAnswer::Ok);
+        ModalAnswer::when<SaveFrm>([&a](SaveFrm *dialog) {
+            named<QLineEdit>(dialog, "txtPath")->setText(a.path);
+            named<QPushButton>(dialog, "Command1")->click();
+            EXPECT_TRUE(dialog->isVisible()) << "the dialog stays open for another path";
+            named<QPushButton>(dialog, "Command2")->click();
+        });
+        action("MLoadSession")->trigger();
+        EXPECT_TRUE(prompter.allUsed());
+        EXPECT_EQ(window->results().size(), 4);
+        EXPECT_TRUE(window->results().isMarked(2));
+        ASSERT_EQ(window->locations().size(), 1);
+        EXPECT_EQ(window->locations().locations().at(0).folder, tree.root());
+        EXPECT_EQ(panelText(1), panel1);
+        EXPECT_FALSE(window->busy());
+    }
+
+    closeWindow();
+    const QByteArray kept = tree.root().toUtf8() + ",Yes,";
+    EXPECT_TRUE(contents(AppFolders::defaultSessionPath()).contains(kept))
+        << "closing saves the locations the window kept";
+}
+
+TEST_F(MainFrmSessionTest, AMissingSessionOnTheCommandLineKeepsTheDefaultSession)
+{
+    open();
+    window->locations().add(location(tree.root()));
+    closeWindow();
+    const QByteArray saved = contents(AppFolders::defaultSessionPath());
+
+    const QString missing = tree.path(QStringLiteral("no such.cvf"));
+    prompter.expectMessage(QStringLiteral("File Not Found"), u'"' + missing + u'"', PromptAnswer::Ok);
+    open(u'"' + missing + u'"');
+    EXPECT_TRUE(prompter.allUsed());
+    ASSERT_EQ(window->locations().size(), 1);
+    EXPECT_EQ(window->locations().locations().at(0).folder, tree.root());
+    closeWindow();
+    EXPECT_EQ(contents(AppFolders::defaultSessionPath()), saved);
 }

@@ -10,9 +10,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace
 {
@@ -95,7 +98,8 @@ TEST_F(frmMaxSizeTest, ATextThatIsNoNumberIsRefusedAndClosingKeepsTheLastLimit)
     EXPECT_TRUE(dialog.isVisible()) << "the dialog stays open";
     dialog.reject();
     EXPECT_EQ(frmMaxSize::SizeLimit, 716800.0);
-    EXPECT_EQ(settings.value(QStringLiteral("MaxText"), QStringLiteral("Value"), {}), QStringLiteral("12x"));
+    EXPECT_EQ(settings.value(QStringLiteral("MaxText"), QStringLiteral("Value"), {}), QString())
+        << "a cancelled dialog stores nothing";
 }
 
 TEST_F(frmMaxSizeTest, AStoredOptionOutsideTheListSelectsNoneAndLeavesTheLimit)
@@ -118,7 +122,33 @@ TEST_F(frmMaxSizeTest, AskShowsTheDialogAndReturnsTheLimitAndTheLargeFilesChoice
         modal->findChild<QCheckBox *>(QStringLiteral("Check1"))->setChecked(true);
         modal->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     });
-    const SizeLimits::UpTo upTo = frmMaxSize::ask(prompter, settings, nullptr);
-    EXPECT_EQ(upTo.limitKb, 4589843.0);
-    EXPECT_TRUE(upTo.largeFilesFirst);
+    const std::optional<SizeLimits::UpTo> upTo = frmMaxSize::ask(prompter, settings, nullptr);
+    ASSERT_TRUE(upTo.has_value());
+    EXPECT_EQ(upTo->limitKb, 4589843.0);
+    EXPECT_TRUE(upTo->largeFilesFirst);
+}
+
+TEST_F(frmMaxSizeTest, EscAndTheTitleBarCloseCancelWithoutStoringAnything)
+{
+    frmMaxSize::SizeLimit = 716800;
+    settings.setValue(QStringLiteral("MaxText"), QStringLiteral("Value"), QStringLiteral("7"));
+    const std::vector<std::pair<const char *, std::function<void(QWidget *)>>> closings = {
+        {"Esc", [](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Escape); }},
+        {"title bar", [](QWidget *modal) { modal->close(); }},
+    };
+    for (const auto &[how, close] : closings)
+    {
+        SCOPED_TRACE(how);
+        QTimer::singleShot(0, [close = close] {
+            QWidget *modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            modal->findChild<QRadioButton *>(QStringLiteral("Option3"))->click();
+            modal->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("1"));
+            close(modal);
+        });
+        EXPECT_FALSE(frmMaxSize::ask(prompter, settings, nullptr).has_value());
+        EXPECT_EQ(frmMaxSize::SizeLimit, 716800.0);
+        EXPECT_EQ(settings.value(QStringLiteral("MaxText"), QStringLiteral("Value"), {}), QStringLiteral("7"));
+        EXPECT_EQ(settings.value(QStringLiteral("MaxLimit"), QStringLiteral("Option"), {}), QString());
+    }
 }

@@ -17,7 +17,7 @@ struct ListState
     std::vector<int> selection;
     int focused = -1;
     QStringList statuses;
-    SizeLimits::UpTo limit;
+    std::optional<SizeLimits::UpTo> limit = SizeLimits::UpTo{};
     int limitAsked = 0;
 
     MarkingCommands::Hooks hooks()
@@ -97,6 +97,14 @@ TEST_F(MarkingCommandsTest, UpToAsksForTheLimitAndUsesItsAnswer)
     list.limit = {0.4, true};
     commands.mnuAdvMarking_Click();
     EXPECT_EQ(marked(model), (QStringList{"d"}));
+
+    // A cancelled dialog leaves the marks and the summary as they were.
+    list.limit.reset();
+    const qsizetype summaries = list.statuses.size();
+    commands.mnuAdvMarking_Click();
+    EXPECT_EQ(list.limitAsked, 3);
+    EXPECT_EQ(marked(model), (QStringList{"d"}));
+    EXPECT_EQ(list.statuses.size(), summaries);
 }
 
 TEST_F(MarkingCommandsTest, AClickFlipsTheFocusedRowOnlyNearTheLeftEdge)

@@ -2,6 +2,7 @@
 #include "platform/NativePath.h"
 #include "sessions/DelimitedExport.h"
 #include "sessions/HtmlExport.h"
+#include "sessions/OutputPath.h"
 #include "support/TempTree.h"
 
 #include <gtest/gtest.h>
@@ -102,8 +103,11 @@ TEST(DelimitedExport, FieldsThatWouldShiftColumnsAreQuoted)
 TEST(DelimitedExport, NamesThatAreNotUtf8AreShownWithReplacementCharacters)
 {
     ResultModel rows;
-    loadScanned(rows, {{"/d/", NativePath::decode(QByteArray("x\xff.bin")), 1, 1}});
+    loadScanned(rows, {{"/d/", NativePath::decode(QByteArray("x\xff.bin")), 1, 1},
+                       {"/d/", QStringLiteral("\U0001F4F7.jpg"), 1, 1}});
     EXPECT_TRUE(delimited(rows, QStringLiteral(",")).contains(QStringLiteral("\r\nx\uFFFD.bin,")));
+    EXPECT_TRUE(delimited(rows, QStringLiteral(",")).contains(QStringLiteral("\r\n\U0001F4F7.jpg,")))
+        << "a character beyond U+FFFF is no byte to replace";
     EXPECT_TRUE(HtmlExport::text(rows, ExportChoice(rows, ExportRows::All), summary())
                     .contains(QStringLiteral(">x\uFFFD.bin</td>")));
 }
@@ -213,4 +217,18 @@ TEST(HtmlExport, CellsEscapeMarkupAndEmptyExportsKeepTheFrame)
     EXPECT_TRUE(empty.contains(QStringLiteral("Total Scanned")));
     EXPECT_TRUE(empty.contains(QStringLiteral("<th class='th'>Path</th></tr>\r\n</table><table")));
     EXPECT_TRUE(empty.endsWith(QStringLiteral("</body></html>\r\n")));
+}
+
+TEST(OutputPath, TheExtensionFollowsTheFormat)
+{
+    const QStringList others{QStringLiteral(".htm"), QStringLiteral(".html")};
+    const std::vector<std::pair<QString, QString>> cases = {
+        {"/tmp/list", "/tmp/list.csv"},      {"/tmp/list.htm", "/tmp/list.csv"},
+        {"/tmp/list.HTML", "/tmp/list.csv"}, {"/tmp/list.CSV", "/tmp/list.CSV"},
+        {"/tmp/list.txt", "/tmp/list.txt"},  {"/tmp/my.folder/list", "/tmp/my.folder/list.csv"},
+        {"/tmp/.list", "/tmp/.list.csv"},    {"list", "list.csv"},
+        {"/tmp/folder/", "/tmp/folder/"},    {"", ""},
+    };
+    for (const auto &[typed, written] : cases)
+        EXPECT_EQ(OutputPath::withExtension(typed, QStringLiteral(".csv"), others), written) << typed.toStdString();
 }

@@ -208,3 +208,50 @@ TEST_F(SaveFrmTest, CancellingTheFileDialogEmptiesThePath)
     child<QToolButton>(dialog, "cmdAdd")->click();
     EXPECT_TRUE(child<QLineEdit>(dialog, "txtPath")->text().isEmpty());
 }
+
+TEST_F(SaveFrmTest, ATypedNameGetsItsExtensionAndAFileIsReplacedOnlyAfterAsking)
+{
+    TempTree t;
+    TestWindow window;
+    fill(window);
+    ScriptedPrompter prompter;
+    const QString replace =
+        u'"' + t.path("mine.cvf") + QStringLiteral("\" already exists.\r\nDo you want to replace it?");
+    {
+        SaveFrm dialog(window, prompter);
+        dialog.DialogMode = QStringLiteral("Save");
+        dialog.show();
+        child<QLineEdit>(dialog, "txtPath")->setText(t.path("mine"));
+        child<QPushButton>(dialog, "Command1")->click();
+        EXPECT_EQ(child<QLineEdit>(dialog, "txtPath")->text(), t.path("mine.cvf"));
+        EXPECT_EQ(window.saves, 1);
+    }
+    const QByteArray first = readBytes(t.path("mine.cvf"));
+    window.state.locations.clear();
+
+    SaveFrm dialog(window, prompter);
+    dialog.DialogMode = QStringLiteral("Save");
+    dialog.show();
+    child<QLineEdit>(dialog, "txtPath")->setText(t.path("mine"));
+    prompter.expectMessage(QStringLiteral("Confirm"), replace, PromptAnswer::No);
+    child<QPushButton>(dialog, "Command1")->click();
+    EXPECT_EQ(window.saves, 1) << "No keeps the file";
+    EXPECT_EQ(readBytes(t.path("mine.cvf")), first);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(child<QPushButton>(dialog, "Command1")->isEnabled());
+
+    prompter.expectMessage(QStringLiteral("Confirm"), replace, PromptAnswer::Yes);
+    child<QPushButton>(dialog, "Command1")->click();
+    EXPECT_EQ(window.saves, 2);
+    EXPECT_NE(readBytes(t.path("mine.cvf")), first);
+
+    // A file chosen in the save dialog was confirmed there: no second question.
+    SaveFrm chosen(window, prompter);
+    chosen.DialogMode = QStringLiteral("Save");
+    chosen.show();
+    prompter.expectSaveFile(QStringLiteral("Saving Location"), t.path("mine.cvf"));
+    child<QToolButton>(chosen, "cmdAdd")->click();
+    child<QPushButton>(chosen, "Command1")->click();
+    EXPECT_EQ(window.saves, 3);
+    EXPECT_TRUE(prompter.allUsed());
+}

@@ -67,3 +67,49 @@ TEST(SessionRescan, SavedRowsAreComparedAgainAndOnlyConfirmedGroupsAreListed)
     EXPECT_TRUE(asSaved.result);
     EXPECT_EQ(names(plain), (QStringList{"a@1", "b@1", "c@1", "e@2", "f@2"}));
 }
+
+TEST(SessionRescan, RowsSavedInAnyOrderAreComparedInSizeOrderWithTheirSizesNow)
+{
+    TempTree t;
+    // Six groups of two copies, each group its own size; the list is saved sorted by name, so
+    // that no two copies stand next to each other.
+    std::vector<ScannedFile> files;
+    for (int g = 0; g < 6; ++g)
+    {
+        const QByteArray content(100 + g, static_cast<char>('a' + g));
+        for (const char *copy : {"1", "2"})
+        {
+            const QString name = QStringLiteral("%1-%2").arg(QLatin1String(copy)).arg(g);
+            t.file(name, content);
+            files.push_back({t.folder(), name, content.size(), g % 2 + 1});
+        }
+    }
+    // Two files that were no copies when saved and are now, at a size neither had.
+    t.file(QStringLiteral("grew-a"), "x");
+    t.file(QStringLiteral("grew-b"), "yy");
+    files.push_back({t.folder(), QStringLiteral("grew-a"), 1, 1});
+    files.push_back({t.folder(), QStringLiteral("grew-b"), 2, 1});
+    ResultModel rows;
+    loadScanned(rows, files);
+    rows.sortByColumn(ResultRow::ColName, true);
+    ScriptedErrorReporter errors;
+    ASSERT_TRUE(SessionFile::WriteSessionFile(t.path("s.cvf"), SessionState{}, rows, false, errors));
+    t.file(QStringLiteral("grew-a"), QByteArray(500, 'z'));
+    t.file(QStringLiteral("grew-b"), QByteArray(500, 'z'));
+
+    SessionState state;
+    ResultModel back;
+    TestSink sink;
+    const SessionLoadReport report = SessionFile::OpenCorvinaFile(t.path("s.cvf"), true, false, state, back, sink);
+    ASSERT_TRUE(report.result);
+    EXPECT_EQ(back.GroupTotal, 7);
+    EXPECT_EQ(state.DuplicateCount, 7);
+    EXPECT_EQ(report.status.panel1, QStringLiteral("Search Completed."));
+    for (const ResultRow &r : back.rows())
+    {
+        if (r.name.startsWith(QStringLiteral("grew")))
+        {
+            EXPECT_EQ(r.size, 500) << "the size the file has now";
+        }
+    }
+}

@@ -191,3 +191,46 @@ TEST_F(frmExportTest, MessagesForNoRowsAndNoPath)
     EXPECT_TRUE(child<QPushButton>(wizard, "btn")->isEnabled());
     EXPECT_EQ(sounds, 0);
 }
+
+TEST_F(frmExportTest, TheExtensionFollowsTheFormatAndAFileIsReplacedOnlyAfterAsking)
+{
+    TempTree t;
+    SettingsStore::instance().setValue(Settings::ExportOpenFile, QStringLiteral("0"));
+    frmExport wizard(inputs());
+    wizard.show();
+    QPushButton *btn = child<QPushButton>(wizard, "btn");
+    QLineEdit *txtPath = child<QLineEdit>(wizard, "txtPath");
+
+    // Chosen as a page, exported as delimited text.
+    child<QRadioButton>(wizard, "optHtml")->setChecked(true);
+    btn->click();
+    prompter.expectSaveFile(QStringLiteral("Export Location"), t.path("list.htm"));
+    child<QToolButton>(wizard, "cmdAdd")->click();
+    child<QPushButton>(wizard, "Command1")->click();
+    child<QRadioButton>(wizard, "OptDeli")->setChecked(true);
+    btn->click();
+    EXPECT_EQ(txtPath->text(), t.path("list.csv"));
+
+    // A file of that name is there: No keeps it, Yes replaces it.
+    t.file(QStringLiteral("list.csv"), "the user's own list");
+    prompter.expectMessage(QStringLiteral("Confirm"),
+                           u'"' + t.path("list.csv") +
+                               QStringLiteral("\" already exists.\r\nDo you want to replace it?"),
+                           PromptAnswer::No);
+    btn->click();
+    EXPECT_EQ(readBytes(t.path("list.csv")), QByteArray("the user's own list"));
+    EXPECT_TRUE(btn->isEnabled());
+    prompter.expectMessage(QStringLiteral("Confirm"), QString(), PromptAnswer::Yes);
+    btn->click();
+    EXPECT_TRUE(readBytes(t.path("list.csv")).startsWith("File Name,"));
+
+    // A typed name without an extension gets the format's.
+    child<QPushButton>(wizard, "Command1")->click();
+    child<QRadioButton>(wizard, "optHtml")->setChecked(true);
+    btn->click();
+    txtPath->setText(t.path("report"));
+    btn->click();
+    EXPECT_EQ(txtPath->text(), t.path("report.htm"));
+    EXPECT_TRUE(readBytes(t.path("report.htm")).startsWith("<html>"));
+    EXPECT_TRUE(prompter.allUsed());
+}
