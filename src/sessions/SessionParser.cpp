@@ -215,7 +215,12 @@ bool SessionParser::readResult(const QString &line)
                            .arg(m_line)
                            .arg(m_header.rowCount));
     const QStringList f = fields(line, u'?');
-    if (f.size() != 9)
+    // A tenth field, "*", says the file was marked.
+    if (f.size() == 10 && f[9] != u"*")
+        return damaged(QStringLiteral("Line %1: the tenth field of a result row can only be \"*\" (marked), not %2.")
+                           .arg(m_line)
+                           .arg(quoted(f[9])));
+    if (f.size() != 9 && f.size() != 10)
         return damaged(
             QStringLiteral("Line %1: a result row has 9 fields, this line has %2.").arg(m_line).arg(f.size()));
     for (const QString &field : f)

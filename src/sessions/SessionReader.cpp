@@ -136,6 +136,7 @@ struct SavedFile
 {
     QString name;
     QString folder;
+    bool marked = false;
 };
 
 // The whole-session reader of OpenCorvinaFile. Rows are gathered aside while the file is read
@@ -175,7 +176,7 @@ private:
             m_hooks.progress.maximum(std::max(m_parser.header().rowCount, 1));
         if (rescanning())
         {
-            m_saved.push_back({f[0], f[5]});
+            m_saved.push_back({f[0], f[5], f.size() > 9});
             m_hooks.progress.value(n);
             return;
         }
@@ -186,6 +187,7 @@ private:
         }
         m_lastGroup = f[4];
         m_loaded.push_back(ResultRow::fromColumns(f[0], f[1], f[2], f[3], m_group, f[5], f[6], f[7], f[8]));
+        m_loaded.back().marked = f.size() > 9;
         if (!m_folderKeys.contains(f[5]))
         {
             m_folderKeys.insert(f[5]);
@@ -289,6 +291,15 @@ private:
         load.yield = [this] { m_ctx.keepGoing(); };
         load.status = [this](const QString &text) { m_sink.status(text); };
         m_rows.LoadResultList(m_ctx.ResultHive, load);
+        // The files compared again keep the marks they were saved with.
+        QSet<QString> marked;
+        for (const SavedFile &saved : m_saved)
+        {
+            if (saved.marked)
+                marked.insert(saved.folder + saved.name);
+        }
+        if (!marked.isEmpty())
+            m_rows.setMarks([&marked](int, const ResultRow &row) { return marked.contains(row.fullPath()); });
         m_report.TotalFiles = m_ctx.TotalFiles;
         m_state.DuplicateCount = m_ctx.DuplicateCount;
         m_state.DuplicateSize = m_ctx.DuplicateSize;

@@ -105,6 +105,9 @@ QString resultLine(const ResultRow &row, bool escaped)
             line += u'?';
         line += field(row.column(c), escaped);
     }
+    // A tenth field only for a marked file: a session without marks keeps its nine-field lines.
+    if (row.marked)
+        line += QStringLiteral("?*");
     return line;
 }
 

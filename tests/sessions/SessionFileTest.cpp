@@ -78,6 +78,29 @@ TEST(SessionFile, WholeFileIsWrittenByteForByte)
     EXPECT_EQ(progress, (std::vector<int>{1, 2}));
 }
 
+TEST(SessionFile, MarksAreSavedAsATenthFieldAndLoadBack)
+{
+    TempTree t;
+    ResultModel rows;
+    exampleRows(rows);
+    rows.setMarked(1, true);
+    ScriptedErrorReporter errors;
+    ASSERT_TRUE(SessionFile::WriteSessionFile(t.path("m.cvf"), exampleState(), rows, false, errors));
+    QByteArray marked = ExampleFile;
+    marked.insert(marked.size() - 2, "?*");
+    EXPECT_EQ(readBytes(t.path("m.cvf")), marked) << "only the marked file's line changes";
+
+    SessionState state;
+    ResultModel back;
+    ASSERT_TRUE(load(t.path("m.cvf"), state, back).result);
+    ASSERT_EQ(back.size(), 2);
+    EXPECT_FALSE(back.isMarked(0));
+    EXPECT_TRUE(back.isMarked(1));
+
+    writeBytes(t.path("bad.cvf"), ExampleFile.left(ExampleFile.size() - 2) + "?x\r\n");
+    EXPECT_FALSE(load(t.path("bad.cvf"), state, back).result) << "a tenth field is a mark or nothing";
+}
+
 TEST(SessionFile, ParametersOnlyIsTheSameTextAsTheDefaultSession)
 {
     TempTree t;
@@ -174,7 +197,8 @@ TEST(SessionFile, RoundTripKeepsOptionsLocationsCountersAndEveryColumn)
     EXPECT_EQ(state.DuplicateCount, 3);
     EXPECT_EQ(state.DuplicateSize, 5000);
     EXPECT_EQ(allColumns(back), allColumns(rows));
-    EXPECT_EQ(back.markedCount(), 0);
+    EXPECT_TRUE(back.isMarked(1)) << "marks are kept";
+    EXPECT_EQ(back.markedCount(), 1);
     EXPECT_EQ(back.GroupTotal, 3);
     EXPECT_EQ(back.GroupRowCount, (std::vector<qint32>{0, 2, 2, 2}));
     EXPECT_EQ(back.RowBand, (std::vector<qint32>{1, 1, 2, 2, 3, 3}));
