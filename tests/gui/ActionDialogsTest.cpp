@@ -1,5 +1,6 @@
 #include "actions/ErrorLog.h"
 #include "actions/FileCMFrm.h"
+#include "actions/LinkFrm.h"
 #include "actions/fileDelFrm.h"
 #include "platform/Trash.h"
 #include "support/ScriptedPrompter.h"
@@ -268,4 +269,20 @@ TEST(fileDelFrm, IgnoringWarningsBeforeAPermanentDeleteAsksOnceMore)
     dialog.cmdOK->click(); // Yes: the user chose to lose both
     EXPECT_FALSE(QFile::exists(r.path("w/1")) || QFile::exists(r.path("w/2")));
     EXPECT_TRUE(r.prompter.allUsed());
+}
+
+TEST(LinkFrm, ReplacesTheMarkedFilesAndSaysWhatWasFreed)
+{
+    Rows r;
+    LinkFrm dialog(r.model, r.run(), FileTransfer::LinkKind::Hard, r.reporter, r.sound());
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Replace with hard links"));
+    dialog.cmdOK->click();
+    EXPECT_EQ(dialog.result().linked.size(), 2u);
+    EXPECT_EQ(dialog.lblFileName->text(), QStringLiteral("Completed: 2 files replaced, 5 Bytes freed"));
+    EXPECT_EQ(statFile(r.path("a/p.jpg")).inode, statFile(r.path("b/p.jpg")).inode);
+    EXPECT_EQ(TempTree::contents(r.path("a/q.txt")), "qqq");
+    dialog.cmdClose->click();
+    EXPECT_FALSE(dialog.NotRun);
+    EXPECT_EQ(r.sounds, 1);
 }
