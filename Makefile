@@ -11,7 +11,8 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 
-PKGS_BUILD := g++ make cmake ninja-build pkg-config ccache qt6-base-dev libgtest-dev libgmock-dev \
+# libqt6svg6: Qt's SVG image plugin, without which the window icon (an SVG) shows empty.
+PKGS_BUILD := g++ make cmake ninja-build pkg-config ccache qt6-base-dev libqt6svg6 libgtest-dev libgmock-dev \
               zlib1g-dev libxxhash-dev libcanberra-dev fonts-dejavu-core
 # The tests also validate the desktop entry, the AppStream metadata and the manual pages.
 PKGS_TEST := appstream desktop-file-utils groff-base

@@ -1,4 +1,5 @@
-// The pictures of the main window's buttons, drawn in code so that they need no image plugin.
+// The pictures of the main window's buttons: the desktop's icon theme where it has one, else
+// Corvina's own.
 #pragma once
 
 #include <QIcon>
@@ -21,7 +22,7 @@ enum class Picture
     Permanent, // image 11
     Add,
     Remove,
-    Program,
+    Program, // the application's own icon
 };
 
 QIcon icon(Picture picture);

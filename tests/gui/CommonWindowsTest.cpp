@@ -1,6 +1,7 @@
 #include "actions/CommonDlg.h"
 #include "app/BugFrm.h"
 #include "app/FuzzyFrm.h"
+#include "app/ToolbarIcons.h"
 #include "search/frmTooManyFiles.h"
 
 #include <QApplication>
@@ -92,4 +93,12 @@ TEST(FuzzyFrm, ExplainsAndCloses)
         frm.findChild<QLabel *>(QStringLiteral("Label2"))->text().startsWith(QStringLiteral("File A is identical")));
     pressLater("Command1");
     EXPECT_EQ(frm.exec(), QDialog::Accepted);
+}
+
+TEST(ToolbarIcons, EveryPictureAndTheWindowIconLoad)
+{
+    // Offscreen there is no icon theme: the bundled pictures must stand in.
+    for (int p = 0; p <= static_cast<int>(ToolbarIcons::Picture::Program); ++p)
+        EXPECT_FALSE(ToolbarIcons::icon(static_cast<ToolbarIcons::Picture>(p)).pixmap(32, 32).isNull()) << p;
+    EXPECT_FALSE(QIcon(QStringLiteral(":/corvina.svg")).pixmap(48, 48).isNull()) << "Qt's SVG plugin is missing";
 }
