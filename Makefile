@@ -49,7 +49,8 @@ run: build
 
 test: deps
 	$(call ensure,$(PKGS_TEST))
-	cmake -S . -B build/asan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCORVINA_SANITIZE=ON -DCORVINA_TESTS=ON
+	cmake -S . -B build/asan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCORVINA_SANITIZE=ON -DCORVINA_TESTS=ON \
+	  -DCORVINA_WERROR=ON
 	cmake --build build/asan -j $(JOBS)
 	cd build/asan && ctest -j $(JOBS) --output-on-failure
 
