@@ -4,6 +4,7 @@
 #   make build   release build of every program into build/release/
 #   make bench   release build of the benchmarks, then run them
 #   make deb     release build, then the Debian package build/deb/corvina_VERSION_ARCH.deb, checked
+#   make format-check / make tidy    clang-format's and clang-tidy's checks
 #   make fuzz    fuzz the session reader for FUZZ_SECONDS (300) on one core; inputs that reach new
 #                code are merged into fuzz/corpus/session, which make test replays
 SHELL := /bin/bash
@@ -20,6 +21,7 @@ PKGS_BENCH := libbenchmark-dev python3
 # dpkg-shlibdeps (dpkg-dev) finds the package's dependencies; CPack runs file(1) to find programs.
 PKGS_DEB := dpkg-dev file appstream desktop-file-utils
 PKGS_SHOTS := xvfb xauth
+PKGS_LINT := clang-format clang-tidy
 # clang 16: clang 14 has no std::source_location with Debian's libstdc++, and error reports use it.
 PKGS_FUZZ := clang-16 libclang-rt-16-dev
 FUZZ_SECONDS ?= 300
@@ -35,7 +37,7 @@ define ensure
 	fi
 endef
 
-.PHONY: run test build bench deb fuzz screenshots deps install format clean
+.PHONY: run test test-config build bench deb fuzz screenshots deps install format format-check tidy clean
 
 deps:
 	$(call ensure,$(PKGS_BUILD))
@@ -47,10 +49,12 @@ build: deps
 run: build
 	./build/release/corvina
 
-test: deps
+test-config: deps
 	$(call ensure,$(PKGS_TEST))
 	cmake -S . -B build/asan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCORVINA_SANITIZE=ON -DCORVINA_TESTS=ON \
 	  -DCORVINA_WERROR=ON
+
+test: test-config
 	cmake --build build/asan -j $(JOBS)
 	cd build/asan && ctest -j $(JOBS) --output-on-failure
 
@@ -84,7 +88,18 @@ install: build
 	cmake --install build/release --prefix $${PREFIX:-$$HOME/.local}
 
 format:
+	$(call ensure,$(PKGS_LINT))
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails when a file is not formatted as .clang-format says (CI runs it).
+format-check:
+	$(call ensure,$(PKGS_LINT))
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+# .clang-tidy's checks over the sources (FILES=... for some of them); slow: about ten seconds a file.
+tidy: test-config
+	$(call ensure,$(PKGS_LINT))
+	run-clang-tidy -quiet -p build/asan -j $(JOBS) $${FILES:-$$(git ls-files 'src/*.cpp' | tr '\n' ' ')}
 
 clean:
 	rm -rf build
