@@ -140,6 +140,7 @@ void fileDelFrm::cmdSaveErr_Click()
                              .trimmed();
     if (path.isEmpty())
         return;
-    if (!ErrorLog::Save(path, errors(), QDateTime::currentDateTime()))
-        m_prompter.error(QStringLiteral("Unable to write the error log to \"%1\".").arg(path));
+    QString failure;
+    if (!ErrorLog::Save(path, errors(), QDateTime::currentDateTime(), &failure))
+        m_prompter.error(QStringLiteral("Unable to write the error log to \"%1\".\n%2").arg(path, failure));
 }
