@@ -21,7 +21,8 @@ PKGS_BENCH := libbenchmark-dev python3
 # dpkg-shlibdeps (dpkg-dev) finds the package's dependencies; CPack runs file(1) to find programs.
 PKGS_DEB := dpkg-dev file appstream desktop-file-utils
 PKGS_SHOTS := xvfb xauth
-PKGS_LINT := clang-format clang-tidy
+# clang-tidy 16: version 14 cannot read std::source_location from Debian's libstdc++.
+PKGS_LINT := clang-format clang-tidy-16
 # clang 16: clang 14 has no std::source_location with Debian's libstdc++, and error reports use it.
 PKGS_FUZZ := clang-16 libclang-rt-16-dev
 FUZZ_SECONDS ?= 300
@@ -99,7 +100,7 @@ format-check:
 # .clang-tidy's checks over the sources (FILES=... for some of them); slow: about ten seconds a file.
 tidy: test-config
 	$(call ensure,$(PKGS_LINT))
-	run-clang-tidy -quiet -p build/asan -j $(JOBS) $${FILES:-$$(git ls-files 'src/*.cpp' | tr '\n' ' ')}
+	run-clang-tidy-16 -quiet -p build/asan -j $(JOBS) $${FILES:-$$(git ls-files 'src/*.cpp' | tr '\n' ' ')}
 
 clean:
 	rm -rf build
