@@ -13,6 +13,7 @@
 #include "app/WindowScanSink.h"
 #include "core/ErrorReport.h"
 #include "core/Prompter.h"
+#include "core/VisibleText.h"
 #include "engine/ScanPipeline.h"
 #include "platform/AppFolders.h"
 #include "platform/FileFunctions.h"
@@ -238,7 +239,8 @@ bool MainFrm::eventFilter(QObject *watched, QEvent *event)
 
 void MainFrm::setPanel(int n, const QString &text)
 {
-    panel(n)->setText(text);
+    // Progress names folders, and a folder's name may hold a newline.
+    panel(n)->setText(VisibleText::of(text));
 }
 
 bool MainFrm::recycleBin() const

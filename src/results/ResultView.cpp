@@ -1,11 +1,13 @@
 #include "results/ResultView.h"
 
+#include "core/VisibleText.h"
 #include "results/ResultModel.h"
 
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -19,6 +21,14 @@ void ResultDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelI
         option->features |= QStyleOptionViewItem::HasCheckIndicator;
         option->checkState = index.data(ResultModel::MarkedRole).toBool() ? Qt::Checked : Qt::Unchecked;
     }
+}
+
+QString ResultDelegate::displayText(const QVariant &value, const QLocale &locale) const
+{
+    // Before the base class, which would turn a newline into a line break.
+    if (value.userType() == QMetaType::QString)
+        return VisibleText::of(value.toString());
+    return QStyledItemDelegate::displayText(value, locale);
 }
 
 bool ResultDelegate::editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,

@@ -7,7 +7,8 @@
 class ResultModel;
 
 /// Paints each row's colour band (light blue where the model says ShadedRole) and, in the first
-/// column, the row's mark as a check box picture (checked = marked).
+/// column, the row's mark as a check box picture (checked = marked). Control characters in a
+/// name show as visible marks (VisibleText), so a row never breaks.
 class ResultDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -16,6 +17,8 @@ public:
 
     /// The light blue of every other band: red 213, green 233, blue 249.
     static QColor bandColor() { return {213, 233, 249}; }
+
+    QString displayText(const QVariant &value, const QLocale &locale) const override;
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;

@@ -1,9 +1,11 @@
 #include "search/SearchListView.h"
 
+#include "core/VisibleText.h"
 #include "search/SearchLocationModel.h"
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -35,6 +37,14 @@ public:
         const QIcon folder = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
         m_included = folder;
         m_excluded = excludedIcon(folder, 32);
+    }
+
+    QString displayText(const QVariant &value, const QLocale &locale) const override
+    {
+        // Before the base class, which would turn a newline into a line break.
+        if (value.userType() == QMetaType::QString)
+            return VisibleText::of(value.toString());
+        return QStyledItemDelegate::displayText(value, locale);
     }
 
 protected:
