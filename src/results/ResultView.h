@@ -27,8 +27,9 @@ protected:
                      const QModelIndex &index) override;
 };
 
-/// Rows have one fixed height and columns fixed widths, so that neither depends on the row count;
-/// the sort columns 6 to 8 are hidden; "Ext" and "Path" stand at display positions 2 and 3.
+/// Rows have one fixed height and columns fixed widths, so that neither depends on the row count:
+/// dates and versions fit their longest texts, and the last column takes the width left over.
+/// The sort columns 6 to 8 are hidden; "Ext" and "Path" stand at display positions 2 and 3.
 /// Header clicks are reported (columnClicked) and never sort by themselves.
 class ResultView : public QTableView
 {

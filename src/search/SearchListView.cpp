@@ -79,17 +79,19 @@ SearchListView::SearchListView(QWidget *parent) : QTableView(parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setStretchLastSection(false);
 }
 
 void SearchListView::setLocationModel(SearchLocationModel *model)
 {
     setModel(model);
     const int em = fontMetrics().horizontalAdvance(u'M');
-    const int widths[] = {16 * em, 6 * em, 12 * em, 5 * em};
+    const int widths[] = {16 * em, 6 * em, 12 * em, 5 * em, 5 * em};
     // Never narrower than the header's own text ("Sub Folders" is wider than its "Yes").
-    for (int c = 0; c < 4; ++c)
+    for (int c = 0; c < 5; ++c)
         horizontalHeader()->resizeSection(c, std::max(widths[c], horizontalHeader()->sectionSizeHint(c)));
+    // The path is what tells the locations apart: it takes the width the other columns leave.
+    horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 }
 
 int SearchListView::selectedRow() const
