@@ -221,8 +221,14 @@ void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qin
         else
             listed = DirectoryListing::list(folder, noFollow, wanted, entries, &folderId);
     });
-    if (!ran || !listed)
+    if (!ran)
         return;
+    if (!listed)
+    {
+        // Passed over like every folder that cannot be listed, but counted, so the user hears of it.
+        m_ctx.UnreadableFolders.append(folder);
+        return;
+    }
     // A folder met again inside itself (a bind mount of an outer folder) would never end.
     for (const auto &open : m_openFolders)
     {
@@ -243,6 +249,8 @@ void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qin
 
     for (const DirectoryListing::Entry &e : entries)
     {
+        m_ctx.sink.progress(
+            {ScanProgress::Stage::Walk, m_ctx.TotalFiles + qint64{files}, m_ctx.TotalFolders + qint64{folders}});
         if (!m_ctx.keepGoing())
             break;
         if (e.kind == DirectoryListing::Kind::Folder)
