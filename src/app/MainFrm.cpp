@@ -6,6 +6,7 @@
 #include "app/AboutFrm.h"
 #include "app/FuzzyFrm.h"
 #include "app/HelpFrm.h"
+#include "app/ScanProgressBar.h"
 #include "app/TellFrm.h"
 #include "app/TipFrm.h"
 #include "app/ToolbarIcons.h"
@@ -41,6 +42,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
@@ -286,6 +288,7 @@ void MainFrm::SetBusyState(bool busy)
     panel(2)->setVisible(!busy && engine() != 4);
     panel(3)->setVisible(!busy);
     panel(4)->setVisible(!busy);
+    m_progressBar->setVisible(busy);
     if (!busy && windowTitle() != title())
         setWindowTitle(QStringLiteral("100% Completed"));
     if (!busy && m_closeWhenIdle)
@@ -313,7 +316,9 @@ void MainFrm::MScan_Click()
 
     WindowScanSink sink(*this, m_cancelRequested, m_errors,
                         {[this](const QString &text) { setPanel(1, text); },
-                         [this](qint32 totalFiles) { return tooManyFiles(totalFiles); }});
+                         [this](qint32 totalFiles) { return tooManyFiles(totalFiles); },
+                         [this](const ScanProgress &p) { m_progressBar->showProgress(p); },
+                         [this](bool waiting) { questionWaits(waiting); }});
     ScanPipeline pipeline(sink, *m_results);
     pipeline.setTooManyFilesLimit(m_tooManyFilesLimit);
     const ScanSummary summary = pipeline.run(m_locations->locations(), currentState().options);
@@ -324,7 +329,11 @@ void MainFrm::MScan_Click()
     DuplicateSize = summary.DuplicateSize;
     if (summary.listing != ScanSummary::Listing::None)
         setZeroSizeMenus(summary.listing == ScanSummary::Listing::ZeroSize);
-    setPanel(1, summary.activity);
+    // What was left out follows the activity text, so that "Search Completed." is never silent
+    // about a location that was not searched.
+    const QString notice = summary.notice();
+    setPanel(1, notice.isEmpty() ? summary.activity : summary.activity + u' ' + notice);
+    panel(1)->setToolTip(panel(1)->text());
     setPanel(2, summary.duplicates);
     setPanel(3, summary.files);
     setPanel(4, summary.folders);
@@ -336,6 +345,8 @@ void MainFrm::MScan_Click()
 
 void MainFrm::MCancel_Click()
 {
+    questionWaits(true);
+    const auto answered = qScopeGuard([this] { questionWaits(false); });
     if (m_prompter.message({QStringLiteral("Cancel Search"), QStringLiteral("Are you sure to cancel searching?"),
                             PromptButtons::YesNo, PromptAnswer::No, PromptIcon::None}) == PromptAnswer::Yes)
         m_cancelRequested = true;
@@ -437,6 +448,10 @@ void MainFrm::startRun()
     SetBusyState(true);
     ScanTimer.Reset();
     Timer1->start();
+    // Nothing of the previous search stays in sight.
+    setPanel(1, QString());
+    panel(1)->setToolTip(QString());
+    m_progressBar->restart();
     DuplicateCount = 0;
     DuplicateSize = 0;
     TotalFiles = 0;
@@ -456,7 +471,9 @@ bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const 
     hooks.newSession = [this] { MNewSession_Click(); };
     hooks.progress = progress;
     WindowScanSink sink(*this, m_cancelRequested, m_errors,
-                        {[this](const QString &text) { setPanel(1, text); }, nullptr});
+                        {[this](const QString &text) { setPanel(1, text); }, nullptr,
+                         [this](const ScanProgress &p) { m_progressBar->showProgress(p); },
+                         [this](bool waiting) { questionWaits(waiting); }});
     const SessionLoadReport report =
         SessionFile::OpenCorvinaFile(path, reScan, reCheck, state, *m_results, sink, hooks);
 
@@ -629,6 +646,14 @@ void MainFrm::setFuzzyFromCode(bool checked)
 void MainFrm::updateRemoveButton()
 {
     cmdRemove->setEnabled(!m_locations->empty());
+}
+
+void MainFrm::questionWaits(bool waiting)
+{
+    if (waiting)
+        ScanTimer.Pause();
+    else
+        ScanTimer.Resume();
 }
 
 void MainFrm::cmdAdd_Click()

@@ -34,6 +34,7 @@ class QToolBar;
 class QToolButton;
 class ResultModel;
 class ResultView;
+class ScanProgressBar;
 class SearchListView;
 class SearchLocationModel;
 class SettingsStore;
@@ -64,6 +65,8 @@ public:
 
     /// Status-bar panel n (1 to 5).
     QLabel *panel(int n) const { return m_panels[static_cast<size_t>(n - 1)]; }
+    /// The progress bar beside panel 1, shown while a scan or a load runs.
+    ScanProgressBar *progressBar() const { return m_progressBar; }
     void setPanel(int n, const QString &text);
 
     /// True while a scan or a session load runs.
@@ -163,6 +166,8 @@ private:
     void selectEngine(int id);
     void setFuzzyFromCode(bool checked);
     void updateRemoveButton();
+    /// The scan clock stands still while a question waits for the user.
+    void questionWaits(bool waiting);
     void setViewerImage(int image);
     void setRecycleImage(int image);
     void showManual(const QString &section);
@@ -231,6 +236,7 @@ private:
 
     // Status bar.
     std::array<QLabel *, 5> m_panels{};
+    ScanProgressBar *m_progressBar = nullptr;
 
     // Search setup.
     SearchListView *SearchList;

@@ -1,6 +1,7 @@
 // Building the main window: menus, toolbar, status bar and controls.
 #include "app/MainFrm.h"
 
+#include "app/ScanProgressBar.h"
 #include "app/ToolbarIcons.h"
 #include "results/ResultModel.h"
 #include "results/ResultView.h"
@@ -160,6 +161,10 @@ void MainFrm::createStatusBar()
             bar->addPermanentWidget(label);
         m_panels[static_cast<size_t>(i)] = label;
     }
+    // Beside the activity text, while a scan or a load runs.
+    m_progressBar = new ScanProgressBar(bar);
+    m_progressBar->hide();
+    bar->addWidget(m_progressBar);
 }
 
 void MainFrm::createControls()

@@ -1,0 +1,103 @@
+// What the main window tells while it works: the progress bar, and the status of a search that
+// left a location out.
+#include "MainFrmFixture.h"
+#include "support/TempTree.h"
+
+#include "app/ScanProgressBar.h"
+#include "results/ResultModel.h"
+#include "search/SearchLocationModel.h"
+
+#include <QAction>
+#include <QTest>
+#include <QTimer>
+
+namespace
+{
+SearchLocation location(const QString &folder)
+{
+    return {folder,    QStringLiteral("Yes"),       QStringLiteral("All files(*.*)"), QStringLiteral("1"),
+            QString(), SearchLocation::IncludedIcon};
+}
+
+class MainFrmProgressTest : public MainFrmTest
+{
+protected:
+    TempTree tree;
+};
+} // namespace
+
+TEST(ScanProgressBar, BusyWhileFilesAreFoundThenTheShareOfTheBytes)
+{
+    ScanProgressBar bar;
+    EXPECT_EQ(bar.maximum(), 0) << "busy before anything is counted";
+    EXPECT_EQ(bar.text(), QString());
+
+    bar.showProgress({ScanProgress::Stage::Walk, 1234, 56});
+    EXPECT_EQ(bar.maximum(), 0);
+    EXPECT_EQ(bar.text(), QStringLiteral("1234 files in 56 folders"));
+
+    // One large group of three 2 GB files: the bar moves while it is read, and never back.
+    constexpr qint64 Total = 3 * qint64{2000000000};
+    const std::pair<qint64, int> steps[] = {
+        {0, 0}, {Total / 10, 100}, {Total / 2, 500}, {Total / 3, 500}, {Total, 1000}};
+    for (const auto &[done, value] : steps)
+    {
+        ScanProgress p;
+        p.stage = ScanProgress::Stage::Compare;
+        p.done = done;
+        p.total = Total;
+        bar.showProgress(p);
+        EXPECT_EQ(bar.maximum(), 1000);
+        EXPECT_EQ(bar.value(), value) << done;
+    }
+    EXPECT_EQ(bar.text(), QStringLiteral("5.59 GB of 5.59 GB"));
+
+    ScanProgress byName;
+    byName.stage = ScanProgress::Stage::Compare;
+    byName.unit = ScanProgress::Unit::Files;
+    byName.done = 1;
+    byName.total = 4;
+    bar.restart();
+    bar.showProgress(byName);
+    EXPECT_EQ(bar.value(), 250);
+    EXPECT_EQ(bar.text(), QStringLiteral("1 of 4 files"));
+}
+
+TEST_F(MainFrmProgressTest, TheBarShowsWhileAScanRunsAndTheOldStatusIsGone)
+{
+    for (int d = 0; d < 40; ++d)
+        for (int f = 0; f < 50; ++f)
+            tree.fileOfSize(QStringLiteral("d%1/f%2.bin").arg(d).arg(f), 1100 + f, 'x');
+    open();
+    window->locations().add(location(tree.root()));
+    action("MScan")->trigger();
+    ASSERT_EQ(panelText(1), QStringLiteral("Search Completed."));
+    EXPECT_FALSE(window->progressBar()->isVisible());
+
+    // Looked at from inside the next scan, as soon as it lets the event loop run.
+    bool barShown = false;
+    QString statusSeen = QStringLiteral("(not looked at)");
+    QTimer::singleShot(0, window.get(), [&] {
+        barShown = window->progressBar()->isVisible();
+        statusSeen = panelText(1);
+    });
+    action("MScan")->trigger();
+    EXPECT_TRUE(barShown);
+    EXPECT_NE(statusSeen, QStringLiteral("Search Completed.")) << "the last search's status is gone";
+    EXPECT_FALSE(window->progressBar()->isVisible());
+    EXPECT_EQ(panelText(1), QStringLiteral("Search Completed."));
+}
+
+TEST_F(MainFrmProgressTest, ALocationThatIsGoneOrProtectedIsNamed)
+{
+    open();
+    const QString gone = tree.path(QStringLiteral("usb-stick"));
+    window->locations().add(location(gone));
+    window->locations().add(location(QStringLiteral("/usr/share/doc")));
+    action("MScan")->trigger();
+    EXPECT_EQ(panelText(1), u"Search Completed. \"" + gone +
+                                QStringLiteral("\" was not searched: no such folder. \"/usr/share/doc\" was not "
+                                               "searched: it is a system folder, left out by \"Protect System "
+                                               "Folders\"."));
+    EXPECT_EQ(panelText(3), QStringLiteral("Files : 0"));
+}
