@@ -36,7 +36,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -92,6 +91,8 @@ MainFrm::MainFrm(const MainFrmServices &services, const QString &commandLine, QW
 
     connect(MScan, &QAction::triggered, this, &MainFrm::MScan_Click);
     connect(MCancel, &QAction::triggered, this, &MainFrm::MCancel_Click);
+    connect(MAddLocation, &QAction::triggered, this, &MainFrm::cmdAdd_Click);
+    connect(MRemoveLocation, &QAction::triggered, this, &MainFrm::cmdRemove_Click);
     connect(MNewSession, &QAction::triggered, this, &MainFrm::MNewSession_Click);
     connect(MLoadSession, &QAction::triggered, this, &MainFrm::MLoadSession_Click);
     connect(MSaveSession, &QAction::triggered, this, &MainFrm::MSaveSession_Click);
@@ -113,9 +114,13 @@ MainFrm::MainFrm(const MainFrmServices &services, const QString &commandLine, QW
     connect(cmdAdd, &QToolButton::clicked, this, &MainFrm::cmdAdd_Click);
     connect(cmdRemove, &QToolButton::clicked, this, &MainFrm::cmdRemove_Click);
     connect(SearchList, &SearchListView::listDoubleClicked, this, &MainFrm::SearchList_DblClick);
+    connect(SearchList, &SearchListView::changeRequested, this, &MainFrm::SearchList_DblClick);
+    connect(SearchList, &SearchListView::removeRequested, this, [this] {
+        if (cmdRemove->isEnabled())
+            cmdRemove_Click();
+    });
     connect(RLV, &ResultView::columnClicked, this, &MainFrm::RLV_ColumnClick);
     connect(Command1, &QPushButton::clicked, this, &MainFrm::Command1_Click);
-    Command1->installEventFilter(this);
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, Command1, &QPushButton::click);
     wireMarking();
@@ -228,17 +233,6 @@ void MainFrm::Form_Resize()
         setWindowTitle(title());
 }
 
-bool MainFrm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Command1 && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent *>(event)->key() == Qt::Key_F6)
-    {
-        Command1_Click();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void MainFrm::setPanel(int n, const QString &text)
 {
     // Progress names folders, and a folder's name may hold a newline.
@@ -262,6 +256,9 @@ void MainFrm::startEndSound()
 
 void MainFrm::SetBusyState(bool busy)
 {
+    // The controls that are disabled now lose the keyboard focus: it comes back afterwards.
+    if (busy && !m_busy)
+        m_focusBeforeBusy = focusWidget();
     m_busy = busy;
     if (busy)
         m_actions->closePictureViewer();
@@ -271,6 +268,7 @@ void MainFrm::SetBusyState(bool busy)
             m_buttons[i]->setEnabled(i == 2 ? busy : !busy);
     }
     MCancel->setEnabled(busy);
+    MAddLocation->setEnabled(!busy);
     // Commands that would change the list or the setup wait for the scan to end.
     for (QAction *a : {MScan, MNewSession, MLoadSession, MSaveSession, MExport, MPicViewer, MSendToRecycleBin})
         a->setEnabled(!busy);
@@ -280,7 +278,10 @@ void MainFrm::SetBusyState(bool busy)
                                                        chkProtect, chkIncludeHidden, RLV})
         w->setEnabled(!busy);
     if (busy)
+    {
         cmdRemove->setEnabled(false);
+        MRemoveLocation->setEnabled(false);
+    }
     else
         updateRemoveButton();
     chkFuzzy->setEnabled(!busy && engine() == 1);
@@ -289,6 +290,8 @@ void MainFrm::SetBusyState(bool busy)
     panel(3)->setVisible(!busy);
     panel(4)->setVisible(!busy);
     m_progressBar->setVisible(busy);
+    if (!busy && m_focusBeforeBusy && (!focusWidget() || !focusWidget()->isEnabled()))
+        m_focusBeforeBusy->setFocus();
     if (!busy && windowTitle() != title())
         setWindowTitle(QStringLiteral("100% Completed"));
     if (!busy && m_closeWhenIdle)
@@ -372,7 +375,7 @@ void MainFrm::MNewSession_Click()
         chkProtect->setChecked(true);
         chkIncludeHidden->setChecked(false);
         setFuzzyFromCode(false);
-        cmdRemove->setEnabled(false);
+        updateRemoveButton();
         m_actions->closePictureViewer();
         closeAdvMarkFrm();
         setPanel(1, QStringLiteral("Add search path and click on the scan button to start search."));
@@ -646,6 +649,7 @@ void MainFrm::setFuzzyFromCode(bool checked)
 void MainFrm::updateRemoveButton()
 {
     cmdRemove->setEnabled(!m_locations->empty());
+    MRemoveLocation->setEnabled(cmdRemove->isEnabled());
 }
 
 void MainFrm::questionWaits(bool waiting)

@@ -103,7 +103,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Construction (MainFrmUi.cpp).
@@ -112,6 +111,8 @@ private:
     void createStatusBar();
     void createControls();
     QAction *action(QMenu *menu, const char *name, const QString &caption);
+    void createShortcuts();
+    void orderTabs();
 
     // Wiring the command controllers (MainFrmWiring.cpp).
     void wireMarking();
@@ -201,6 +202,8 @@ private:
     QAction *MPicViewer;
     QAction *MSendToRecycleBin;
     QAction *MClose;
+    QAction *MAddLocation;
+    QAction *MRemoveLocation;
     QAction *MNone;
     QAction *MMarkAll;
     QAction *MMarkingSelected;
@@ -279,4 +282,7 @@ private:
     bool m_closeWhenIdle = false;
     bool m_cancelRequested = false;
     HelpFrm *m_manual = nullptr;
+
+    // Where the keyboard was when a scan or a load began, to give it back afterwards.
+    QPointer<QWidget> m_focusBeforeBusy;
 };

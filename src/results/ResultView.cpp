@@ -52,6 +52,8 @@ ResultView::ResultView(QWidget *parent) : QTableView(parent)
     setWordWrap(false);
     setCornerButtonEnabled(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Tab leaves the list for the next control; the arrow keys move within it.
+    setTabKeyNavigation(false);
 
     QHeaderView *rows = verticalHeader();
     rows->hide();

@@ -75,6 +75,8 @@ SearchListView::SearchListView(QWidget *parent) : QTableView(parent)
     setWordWrap(false);
     // A long path keeps its last folders in sight, which tell the locations apart.
     setTextElideMode(Qt::ElideMiddle);
+    // Tab leaves the list for the next control; the arrow keys move within it.
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -100,6 +102,41 @@ int SearchListView::selectedRow() const
     if (!rows.isEmpty())
         return rows.first().row();
     return currentIndex().isValid() ? currentIndex().row() : -1;
+}
+
+namespace
+{
+// The keys the list answers itself, with no modifier.
+bool ownKey(const QKeyEvent *key)
+{
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Delete;
+}
+} // namespace
+
+bool SearchListView::event(QEvent *event)
+{
+    // Delete removes a location here, where the window's Delete would act on the marked files.
+    if (event->type() == QEvent::ShortcutOverride && ownKey(static_cast<QKeyEvent *>(event)))
+    {
+        event->accept();
+        return true;
+    }
+    return QTableView::event(event);
+}
+
+void SearchListView::keyPressEvent(QKeyEvent *event)
+{
+    if (!ownKey(event))
+    {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    if (event->key() == Qt::Key_Delete)
+        Q_EMIT removeRequested();
+    else
+        Q_EMIT changeRequested();
 }
 
 void SearchListView::mouseDoubleClickEvent(QMouseEvent *event)
