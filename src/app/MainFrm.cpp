@@ -36,12 +36,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
@@ -145,9 +147,15 @@ void MainFrm::Form_Load()
     setPanel(2, QStringLiteral("Duplicates : 0"));
 
     setMinimumSize(WindowGeometry::minimumSize());
-    const WindowGeometry::Placement placement = WindowGeometry::load(m_settings);
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    // A place saved on a screen that is gone (or far off any screen) comes back onto one.
+    const WindowGeometry::Placement placement = WindowGeometry::onScreen(WindowGeometry::load(m_settings), screens);
     resize(placement.size);
     move(placement.topLeft);
+    if (WindowGeometry::loadMaximized(m_settings))
+        setWindowState(windowState() | Qt::WindowMaximized);
 
     setViewerImage(static_cast<qint16>(m_settings.value(Settings::Display).toInt()));
     setRecycleImage(static_cast<qint16>(m_settings.value(Settings::RecycleBin).toInt()));
@@ -223,6 +231,14 @@ void MainFrm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     Form_Resize();
+}
+
+void MainFrm::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // The frame a normal window has: maximized, a desktop may draw none.
+    if (windowState() == Qt::WindowNoState && isVisible())
+        m_frameOffset = geometry().topLeft() - pos();
 }
 
 void MainFrm::Form_Resize()
@@ -417,12 +433,22 @@ void MainFrm::applyState(const SessionState &state)
     updateRemoveButton();
 }
 
+QRect MainFrm::normalPlacement() const
+{
+    if (!isMinimized() && !isMaximized() && !isFullScreen())
+        return {pos(), size()};
+    // normalGeometry() is the client area; the place is kept as the frame's, as move() takes it,
+    // with the frame the window had when it was last normal, so it does not creep by a title bar.
+    const QRect normal = normalGeometry();
+    return {normal.topLeft() - m_frameOffset, normal.size()};
+}
+
 void MainFrm::saveDefaultSession()
 {
     // A minimized or maximized window keeps the place it comes back to.
-    const bool restored = isMinimized() || isMaximized() || isFullScreen();
-    const QRect normal = restored ? normalGeometry() : QRect(pos(), size());
+    const QRect normal = normalPlacement();
     WindowGeometry::save(m_settings, {normal.size(), normal.topLeft()});
+    WindowGeometry::saveMaximized(m_settings, isMaximized()); // also when minimized from maximized
     SessionFile::SaveSessionParameters(AppFolders::defaultSessionPath(), currentState(), *m_results);
 }
 

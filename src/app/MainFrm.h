@@ -103,6 +103,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     // Construction (MainFrmUi.cpp).
@@ -169,6 +170,8 @@ private:
     void updateRemoveButton();
     /// The scan clock stands still while a question waits for the user.
     void questionWaits(bool waiting);
+    /// The size and frame position the window comes back to from maximized or minimized.
+    QRect normalPlacement() const;
     void setViewerImage(int image);
     void setRecycleImage(int image);
     void showManual(const QString &section);
@@ -285,4 +288,7 @@ private:
 
     // Where the keyboard was when a scan or a load began, to give it back afterwards.
     QPointer<QWidget> m_focusBeforeBusy;
+    // The client area's offset in the frame while the window was last neither maximized nor
+    // minimized: the place is saved as the frame's.
+    QPoint m_frameOffset;
 };

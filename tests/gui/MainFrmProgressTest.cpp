@@ -1,13 +1,16 @@
-// What the main window tells while it works: the progress bar, and the status of a search that
-// left a location out.
+// What the main window tells while it works, and where it comes back: the progress bar, the
+// status of a search that left a location out, and the window's place.
 #include "MainFrmFixture.h"
 #include "support/TempTree.h"
 
 #include "app/ScanProgressBar.h"
+#include "platform/SettingsStore.h"
 #include "results/ResultModel.h"
 #include "search/SearchLocationModel.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -100,4 +103,32 @@ TEST_F(MainFrmProgressTest, ALocationThatIsGoneOrProtectedIsNamed)
                                                "searched: it is a system folder, left out by \"Protect System "
                                                "Folders\"."));
     EXPECT_EQ(panelText(3), QStringLiteral("Files : 0"));
+}
+
+TEST_F(MainFrmProgressTest, TheWindowComesBackOnScreenMaximizedAndWithoutDrift)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // Saved far beyond the screen: pulled back onto it.
+    settings().setValue(Settings::WindowL, QString::number((screen.right() + 5000) * 15));
+    settings().setValue(Settings::WindowT, QString::number((screen.bottom() + 5000) * 15));
+    MainFrm &w = open();
+    EXPECT_TRUE(screen.contains(QRect(w.pos(), w.size()))) << w.pos().x() << "," << w.pos().y();
+
+    w.resize(600, 400);
+    w.move(screen.topLeft() + QPoint(20, 30));
+    const QRect normal(w.pos(), w.size());
+    w.showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&w] { return w.isMaximized(); }));
+    // Closed maximized, twice: it opens maximized, and comes back to the same normal place.
+    for (int run = 0; run < 2; ++run)
+    {
+        MainFrm &again = restart();
+        EXPECT_TRUE(QTest::qWaitFor([&again] { return again.isMaximized(); })) << run;
+        EXPECT_EQ(settings().value(Settings::WindowL), QString::number(normal.left() * 15)) << run;
+        EXPECT_EQ(settings().value(Settings::WindowT), QString::number(normal.top() * 15)) << run;
+        EXPECT_EQ(settings().value(Settings::WindowW), QString::number(normal.width() * 15)) << run;
+    }
+    window->showNormal();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->isMaximized(); }));
+    EXPECT_FALSE(restart().isMaximized());
 }

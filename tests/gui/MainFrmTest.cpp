@@ -157,14 +157,14 @@ TEST_F(MainFrmTest, ResizingBelowTheMinimumSnapsBackAndGeometrySurvivesARestart)
     MainFrm &w = open();
     w.resize(100, 100);
     EXPECT_EQ(w.size(), QSize(690, 334)) << "10350 x 5000 twips";
-    w.resize(900, 600);
+    w.resize(720, 500);
     w.move(30, 45);
     MainFrm &again = restart();
-    EXPECT_EQ(settings().value(Settings::WindowW), QStringLiteral("13500"));
-    EXPECT_EQ(settings().value(Settings::WindowH), QStringLiteral("9000"));
+    EXPECT_EQ(settings().value(Settings::WindowW), QStringLiteral("10800"));
+    EXPECT_EQ(settings().value(Settings::WindowH), QStringLiteral("7500"));
     EXPECT_EQ(settings().value(Settings::WindowL), QStringLiteral("450"));
     EXPECT_EQ(settings().value(Settings::WindowT), QStringLiteral("675"));
-    EXPECT_EQ(again.size(), QSize(900, 600));
+    EXPECT_EQ(again.size(), QSize(720, 500));
     EXPECT_EQ(again.pos(), QPoint(30, 45));
 }
 
