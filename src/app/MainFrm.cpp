@@ -95,7 +95,10 @@ MainFrm::MainFrm(const MainFrmServices &services, const QString &commandLine, QW
     connect(MCancel, &QAction::triggered, this, &MainFrm::MCancel_Click);
     connect(MAddLocation, &QAction::triggered, this, &MainFrm::cmdAdd_Click);
     connect(MRemoveLocation, &QAction::triggered, this, &MainFrm::cmdRemove_Click);
-    connect(MNewSession, &QAction::triggered, this, &MainFrm::MNewSession_Click);
+    connect(MNewSession, &QAction::triggered, this, [this] {
+        if (marksMayGo())
+            MNewSession_Click();
+    });
     connect(MLoadSession, &QAction::triggered, this, &MainFrm::MLoadSession_Click);
     connect(MSaveSession, &QAction::triggered, this, &MainFrm::MSaveSession_Click);
     connect(MExport, &QAction::triggered, this, &MainFrm::MExport_Click);
@@ -202,6 +205,11 @@ void MainFrm::closeEvent(QCloseEvent *event)
         // The scan runs below this event on the call stack: stop it, and close once it has returned.
         m_cancelRequested = true;
         m_closeWhenIdle = true;
+        event->ignore();
+        return;
+    }
+    if (!marksMayGo())
+    {
         event->ignore();
         return;
     }
@@ -316,7 +324,7 @@ void MainFrm::SetBusyState(bool busy)
 
 void MainFrm::MScan_Click()
 {
-    if (m_busy)
+    if (m_busy || !marksMayGo())
         return;
     // The locations and options are the default session before anything is reset.
     saveDefaultSession();
@@ -676,6 +684,18 @@ void MainFrm::updateRemoveButton()
 {
     cmdRemove->setEnabled(!m_locations->empty());
     MRemoveLocation->setEnabled(cmdRemove->isEnabled());
+}
+
+bool MainFrm::marksMayGo()
+{
+    const qint64 marked = m_results->markedCount();
+    if (marked == 0)
+        return true;
+    const QString files = QString::number(marked) + (marked == 1 ? QStringLiteral(" file") : QStringLiteral(" files"));
+    return m_prompter.confirm(
+        QStringLiteral("Confirm"),
+        QStringLiteral("The result list and its marks on %1 will be lost.\nDo you want to go on?").arg(files),
+        PromptIcon::Exclamation);
 }
 
 void MainFrm::questionWaits(bool waiting)

@@ -168,6 +168,8 @@ private:
     void selectEngine(int id);
     void setFuzzyFromCode(bool checked);
     void updateRemoveButton();
+    /// Asks before a command drops a result list that holds marks; true to go on.
+    bool marksMayGo();
     /// The scan clock stands still while a question waits for the user.
     void questionWaits(bool waiting);
     /// The size and frame position the window comes back to from maximized or minimized.

@@ -1,5 +1,6 @@
-// What the main window tells while it works, and where it comes back: the progress bar, the
-// status of a search that left a location out, and the window's place.
+// What the main window tells while it works and before it drops anything: the progress bar, the
+// status of a search that left a location out, the question before marks are lost, and where
+// the window comes back.
 #include "MainFrmFixture.h"
 #include "support/TempTree.h"
 
@@ -25,6 +26,18 @@ SearchLocation location(const QString &folder)
 class MainFrmProgressTest : public MainFrmTest
 {
 protected:
+    // Two groups of copies, ready to be marked.
+    void scanCopies()
+    {
+        tree.fileOfSize(QStringLiteral("a/one.bin"), 3000, 'a');
+        tree.fileOfSize(QStringLiteral("b/one.bin"), 3000, 'a');
+        tree.fileOfSize(QStringLiteral("a/two.bin"), 2000, 'b');
+        tree.fileOfSize(QStringLiteral("b/two.bin"), 2000, 'b');
+        window->locations().add(location(tree.root()));
+        action("MScan")->trigger();
+        ASSERT_EQ(window->results().size(), 4);
+    }
+
     TempTree tree;
 };
 } // namespace
@@ -103,6 +116,40 @@ TEST_F(MainFrmProgressTest, ALocationThatIsGoneOrProtectedIsNamed)
                                                "searched: it is a system folder, left out by \"Protect System "
                                                "Folders\"."));
     EXPECT_EQ(panelText(3), QStringLiteral("Files : 0"));
+}
+
+TEST_F(MainFrmProgressTest, DroppingMarkedResultsAsksFirst)
+{
+    open();
+    scanCopies();
+    const struct
+    {
+        const char *command;
+        std::function<void()> run;
+    } commands[] = {
+        {"Scan", [this] { action("MScan")->trigger(); }},
+        {"New Session", [this] { action("MNewSession")->trigger(); }},
+        {"Close", [this] { window->close(); }},
+    };
+    for (const auto &c : commands)
+    {
+        window->results().setMarked(0, true);
+        window->results().setMarked(2, true);
+        prompter.expectMessage(QStringLiteral("Confirm"),
+                               QStringLiteral("The result list and its marks on 2 files will be lost.\n"
+                                              "Do you want to go on?"),
+                               PromptAnswer::No);
+        c.run();
+        EXPECT_TRUE(prompter.allUsed()) << c.command;
+        EXPECT_EQ(prompter.asked().back().prompt.defaultAnswer, PromptAnswer::No) << c.command;
+        EXPECT_EQ(window->results().markedCount(), 2) << c.command << ": No keeps the list and its marks";
+        EXPECT_TRUE(window->isVisible()) << c.command;
+    }
+    // Yes goes on; without marks nothing is asked.
+    prompter.expectMessage(QStringLiteral("Confirm"), QString(), PromptAnswer::Yes);
+    action("MNewSession")->trigger();
+    EXPECT_TRUE(window->results().isEmpty());
+    action("MNewSession")->trigger();
 }
 
 TEST_F(MainFrmProgressTest, TheWindowComesBackOnScreenMaximizedAndWithoutDrift)
