@@ -82,18 +82,41 @@ SearchListView::SearchListView(QWidget *parent) : QTableView(parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (column != 0)
+            fitPathColumn();
+    });
 }
 
 void SearchListView::setLocationModel(SearchLocationModel *model)
 {
     setModel(model);
     const int em = fontMetrics().horizontalAdvance(u'M');
-    const int widths[] = {16 * em, 6 * em, 12 * em, 5 * em, 5 * em};
+    m_pathMinimum = 16 * em;
+    const int widths[] = {m_pathMinimum, 6 * em, 10 * em, 5 * em, 5 * em};
     // Never narrower than the header's own text ("Sub Folders" is wider than its "Yes").
     for (int c = 0; c < 5; ++c)
         horizontalHeader()->resizeSection(c, std::max(widths[c], horizontalHeader()->sectionSizeHint(c)));
-    // The path is what tells the locations apart: it takes the width the other columns leave.
-    horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    fitPathColumn();
+}
+
+void SearchListView::fitPathColumn()
+{
+    // The path is what tells the locations apart: it takes the width the other columns leave,
+    // and keeps a useful width of its own in a narrow list, which then scrolls.
+    const QHeaderView *header = horizontalHeader();
+    if (header->count() == 0)
+        return;
+    int others = 0;
+    for (int c = 1; c < header->count(); ++c)
+        others += header->sectionSize(c);
+    setColumnWidth(0, std::max(m_pathMinimum, viewport()->width() - others));
+}
+
+void SearchListView::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    fitPathColumn();
 }
 
 int SearchListView::selectedRow() const
