@@ -7,6 +7,7 @@
 #include "actions/MarkedRowRun.h"
 #include "actions/MoveMarkedRows.h"
 #include "actions/RemovalGuard.h"
+#include "cli/CliText.h"
 #include "core/Prompter.h"
 #include "core/TextFormat.h"
 #include "platform/NativePath.h"
@@ -40,7 +41,8 @@ public:
     void addError(const ActionError &error) override
     {
         ++count;
-        m_err.write(line(error.number + u' ' + error.description + QStringLiteral(": ") + error.fileName));
+        m_err.write((error.number + u' ' + error.description + QStringLiteral(": ")).toUtf8() +
+                    CliText::escaped(error.fileName) + '\n');
     }
 
     int count = 0;
@@ -129,7 +131,7 @@ private:
             if (check.verdict == RemovalGuard::Verdict::Gone)
                 m_lines.addError(copying ? ActionError::unableToCopy(path) : ActionError::changedSinceSearch(path));
             if (MarkedRowRun::mayAct(check, path, m_lines))
-                m_out.write(line(verb + path));
+                m_out.write(verb.toUtf8() + CliText::escaped(path) + '\n');
         }
         return true;
     }

@@ -92,6 +92,11 @@ const std::vector<CliOption> &options()
              c.options.quiet = true;
              return QString();
          }},
+        {"verbose", nullptr, "list in the summary each folder and file that could not be read",
+         [](CliCommand &c, const QString &) {
+             c.options.verbose = true;
+             return QString();
+         }},
         {"help", nullptr, "show this text",
          [](CliCommand &c, const QString &) {
              c.action = CliCommand::Action::Help;
@@ -263,9 +268,17 @@ QString helpText()
     list("\nMarking and acting on the marked files:\n", actionOptions());
     text += u'\n' +
             wrapped(QStringLiteral("Output: the groups go to standard output; a progress line (when standard error "
-                                   "is a terminal) and the closing summary go to standard error. Paths are written "
-                                   "as the bytes of their names; in --format groups a TAB or newline inside a name "
-                                   "is written as \\t or \\n."),
+                                   "is a terminal) and the closing summary go to standard error. The summary counts "
+                                   "the folders and files that could not be read (no permission, a path too long), "
+                                   "and names each search folder left out; --verbose lists what could not be read. "
+                                   "None of these changes the exit status."),
+                    0, 0) +
+            u'\n' +
+            wrapped(QStringLiteral("Names: in the text and groups formats, and on standard error, a name is written "
+                                   "as its bytes, except that a backslash is written as \\\\, a TAB, newline and "
+                                   "carriage return as \\t, \\n and \\r, and any other control character and any "
+                                   "byte that is not UTF-8 as \\xHH (two hexadecimal digits); printf '%b' turns "
+                                   "such a name back into its bytes."),
                     0, 0) +
             u'\n' +
             wrapped(QStringLiteral("Acting: a file is trashed, deleted or moved only when it is still the file the "

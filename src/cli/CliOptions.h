@@ -28,6 +28,7 @@ struct CliOptions
     QStringList excludes; // as given
     Format format = Format::Text;
     bool quiet = false;
+    bool verbose = false;      // list what could not be read
     CliSessionOptions session; // session files and exports
     CliActionOptions actions;  // marking and acting on the marked files
 

@@ -1,5 +1,6 @@
 #include "cli/CliOutput.h"
 
+#include "cli/CliText.h"
 #include "platform/NativePath.h"
 #include "results/ResultModel.h"
 
@@ -38,7 +39,7 @@ private:
 
 QByteArray pathBytes(const ResultRow &row)
 {
-    return NativePath::encode(row.fullPath());
+    return CliText::escaped(row.fullPath());
 }
 
 // The rows [first, last) of one group number as aligned lines; with showMarks a marked row's
@@ -92,17 +93,37 @@ void writeGroups(const ResultModel &model, QIODevice &out)
         const ResultRow &row = model.row(r);
         if (r > 0)
             w.add(row.group != 0 && row.group == model.row(r - 1).group ? '\t' : '\n');
-        QByteArray path = pathBytes(row);
-        if (path.contains('\t') || path.contains('\n'))
-            path.replace('\t', "\\t").replace('\n', "\\n");
-        w.add(path);
+        w.add(pathBytes(row));
     }
     if (model.size() > 0)
         w.add('\n');
 }
 
-QByteArray summary(const ScanSummary &s)
+QByteArray summary(const ScanSummary &s, bool verbose)
 {
-    return (s.activity + u'\n' + s.duplicates + u'\n' + s.files + u'\n' + s.folders + u'\n').toUtf8();
+    QByteArray text = (s.activity + u'\n' + s.duplicates + u'\n' + s.files + u'\n' + s.folders + u'\n').toUtf8();
+    for (const SkippedLocation &l : s.skipped)
+    {
+        const char *why = "it could not be read";
+        if (l.reason == SkippedLocation::Reason::Missing)
+            why = "no such folder";
+        else if (l.reason == SkippedLocation::Reason::Protected)
+            why = "a system folder; --no-protect searches it";
+        text += "Not searched: " + CliText::escaped(l.folder) + " (" + why + ")\n";
+    }
+    if (s.unreadableFolders.isEmpty() && s.unreadableFiles.isEmpty())
+        return text;
+    auto counted = [](qsizetype n, const char *what) -> QByteArray {
+        return QByteArray::number(n) + ' ' + what + (n == 1 ? "" : "s");
+    };
+    text += "Could not read: " + counted(s.unreadableFolders.size(), "folder") + ", " +
+            counted(s.unreadableFiles.size(), "file") + (verbose ? "" : " (--verbose lists them)") + '\n';
+    if (!verbose)
+        return text;
+    for (const QString &folder : s.unreadableFolders)
+        text += "  folder " + CliText::escaped(folder) + '\n';
+    for (const QString &file : s.unreadableFiles)
+        text += "  file " + CliText::escaped(file) + '\n';
+    return text;
 }
 } // namespace CliOutput

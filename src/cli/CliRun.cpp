@@ -5,6 +5,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliScanSink.h"
 #include "cli/CliSession.h"
+#include "cli/CliText.h"
 #include "engine/ScanPipeline.h"
 #include "platform/FileFunctions.h"
 #include "results/ResultModel.h"
@@ -60,7 +61,7 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
         {
             if (!l.excluded() && !FileFunctions::FolderExists(l.folder))
             {
-                say(env.err, QStringLiteral("no such folder: ") + l.folder);
+                env.err.write("corvina-cli: no such folder: " + CliText::escaped(l.folder) + '\n');
                 return CliExit::Failed;
             }
         }
@@ -68,7 +69,7 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
         completed = !summary.CancelSearch;
         state = CliSession::stateOfScan(locations, scan, summary);
         duplicatesPanel = summary.duplicates;
-        closing = CliOutput::summary(summary);
+        closing = CliOutput::summary(summary, options.verbose);
     }
     sink.clearProgress();
 

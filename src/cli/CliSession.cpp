@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 
+#include "cli/CliText.h"
 #include "results/ResultModel.h"
 #include "sessions/DelimitedExport.h"
 #include "sessions/HtmlExport.h"
@@ -13,8 +14,7 @@ namespace
 {
 void cannotRead(QIODevice &err, const QString &path)
 {
-    err.write(
-        (QStringLiteral("corvina-cli: cannot read the session file \"") + path + QStringLiteral("\"\n")).toUtf8());
+    err.write("corvina-cli: cannot read the session file \"" + CliText::escaped(path) + "\"\n");
 }
 } // namespace
 

@@ -1,9 +1,16 @@
 // corvina-cli as a user runs it: the built program in its own process.
 #include "support/TempTree.h"
 
+#include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -73,7 +80,7 @@ TEST(CorvinaCli, GroupsFormatListsEachGroupOnOneLine)
     for (const char *engine : {"byte", "crc"})
     {
         const Outcome r = cli({QStringLiteral("--engine"), QString::fromLatin1(engine), QStringLiteral("--format"),
-                              QStringLiteral("groups"), QStringLiteral("--quiet"), tree.root()});
+                               QStringLiteral("groups"), QStringLiteral("--quiet"), tree.root()});
         EXPECT_EQ(r.exitCode, 0) << r.err.constData();
         EXPECT_TRUE(r.err.isEmpty());
         const QByteArray root = tree.root().toUtf8();
@@ -121,4 +128,44 @@ TEST(CorvinaCli, OtherEnginesAndFilters)
         cli({QStringLiteral("--no-subfolders"), QStringLiteral("--min=1"), QStringLiteral("--format=groups"),
              QStringLiteral("--quiet"), tree.path(QStringLiteral("a")), tree.path(QStringLiteral("b"))});
     EXPECT_EQ(flat.out, root + "/b/photo copy.jpg\t" + root + "/a/photo.jpg\n");
+}
+
+TEST(CorvinaCli, WhatCannotBeReadIsCountedAndTheSearchStillCompletes)
+{
+    TempTree tree;
+    tree.file(QStringLiteral("a/one.txt"), "same");
+    tree.file(QStringLiteral("b/one.txt"), "same");
+    // Folders nested so deep that their path is longer than any path the system opens: the
+    // walk cannot list the deepest, whoever runs it. Made and removed a level at a time.
+    const QByteArray name(200, 'd');
+    std::vector<int> levels{::open(QFile::encodeName(tree.path(QStringLiteral("a"))).constData(), O_RDONLY)};
+    for (int depth = 0; depth < 24 && levels.back() >= 0; ++depth)
+    {
+        ::mkdirat(levels.back(), name.constData(), 0700);
+        levels.push_back(::openat(levels.back(), name.constData(), O_RDONLY | O_DIRECTORY));
+    }
+    ASSERT_GE(levels.back(), 0);
+    struct RemoveLevels
+    {
+        std::vector<int> &levels;
+        const QByteArray &name;
+        ~RemoveLevels()
+        {
+            ::close(levels.back());
+            for (size_t i = levels.size() - 1; i-- > 0;)
+            {
+                ::unlinkat(levels[i], name.constData(), AT_REMOVEDIR);
+                ::close(levels[i]);
+            }
+        }
+    } removeLevels{levels, name};
+
+    const Outcome r = cli({tree.root()});
+    EXPECT_EQ(r.exitCode, 0) << "what could not be read does not fail the search";
+    EXPECT_TRUE(r.out.startsWith("Group 1\n"));
+    EXPECT_TRUE(r.err.contains("\nCould not read: 1 folder, 0 files (--verbose lists them)\n")) << r.err.constData();
+
+    const Outcome verbose = cli({QStringLiteral("--verbose"), tree.root()});
+    const qsizetype listed = verbose.err.indexOf(QByteArray("\n  folder " + tree.root().toUtf8() + "/a/" + name + '/'));
+    EXPECT_GE(listed, 0) << verbose.err.constData();
 }

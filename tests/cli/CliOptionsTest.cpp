@@ -1,8 +1,11 @@
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
+#include "cli/CliText.h"
+#include "platform/NativePath.h"
 #include "results/ResultModel.h"
 
 #include <QBuffer>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -151,9 +154,10 @@ TEST(CliOptions, HelpNamesEveryOption)
 {
     const QString help = helpText();
     EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: corvina-cli [options] FOLDER...\n")));
-    for (const char *option : {"--engine ENGINE", "--fuzzy", "--mask TEXT", "--min KB", "--max KB", "--no-subfolders",
-                               "--exclude FOLDER", "--hidden", "--no-protect", "--format FORMAT", "--quiet", "--help",
-                               "--mark RULE", "--trash", "--delete", "--move FOLDER", "--copy FOLDER", "--dry-run"})
+    for (const char *option :
+         {"--engine ENGINE", "--fuzzy", "--mask TEXT", "--min KB", "--max KB", "--no-subfolders", "--exclude FOLDER",
+          "--hidden", "--no-protect", "--format FORMAT", "--quiet", "--verbose", "--help", "--mark RULE", "--trash",
+          "--delete", "--move FOLDER", "--copy FOLDER", "--dry-run"})
         EXPECT_TRUE(help.contains(QString::fromUtf8(option))) << option;
     for (const QString &line : help.split(u'\n'))
         EXPECT_LE(line.size(), 100) << line.toStdString();
@@ -182,8 +186,49 @@ TEST(CliOutput, GroupsAreTabSeparatedLines)
               QByteArray("/a/x\t/b/x\t/c/x\n/a/tab\\there\t/b/new\\nline\n"));
     // Rows without a group (the zero-size listing) stand one to a line.
     EXPECT_EQ(written(CliOutput::writeGroups, {row("/a/e1", 0, 0), row("/b/e2", 0, 0)}), QByteArray("/a/e1\n/b/e2\n"));
-    // Names that are not UTF-8 are written as their bytes.
-    ResultRow latin = row("/b/caf", 1, 1);
-    latin.name += QChar(char16_t(0xDCE9));
-    EXPECT_EQ(written(CliOutput::writeGroups, {row("/a/x", 1, 1), latin}), QByteArray("/a/x\t/b/caf\xe9\n"));
+}
+
+TEST(CliText, NamesNeverReachTheTerminalRawAndPrintfGivesTheBytesBack)
+{
+    const QString loneByte(QChar(char16_t(0xDCE9)));
+    const std::vector<std::pair<QString, QByteArray>> cases{
+        {QStringLiteral("/a/plain name.txt"), "/a/plain name.txt"},
+        {QStringLiteral("/a/tab\there"), "/a/tab\\there"},
+        {QStringLiteral("/a/new\nline\r"), "/a/new\\nline\\r"},
+        {QStringLiteral("/a/back\\slash"), "/a/back\\\\slash"},
+        {QStringLiteral("/a/\x1b[31mred"), "/a/\\x1b[31mred"},
+        {QStringLiteral("/a/bell\x07"
+                        "del\x7f"),
+         "/a/bell\\x07del\\x7f"},
+        {QStringLiteral("/a/c1\u009b"), "/a/c1\\xc2\\x9b"},
+        {QStringLiteral("/a/caf") + loneByte, "/a/caf\\xe9"},
+        {QStringLiteral("/a/caf\u00e9 \U0001F480"), "/a/caf\xc3\xa9 \xf0\x9f\x92\x80"},
+    };
+    for (const auto &[name, bytes] : cases)
+    {
+        EXPECT_EQ(CliText::escaped(name), bytes) << name.toStdString();
+        // printf '%b' turns the text back into the name's bytes.
+        QProcess printf;
+        printf.start(QStringLiteral("printf"), {QStringLiteral("%b"), QString::fromUtf8(CliText::escaped(name))});
+        ASSERT_TRUE(printf.waitForFinished(60000));
+        EXPECT_EQ(printf.readAllStandardOutput(), NativePath::encode(name)) << name.toStdString();
+    }
+}
+
+TEST(CliOutput, TheSummaryNamesWhatWasLeftOutAndVerboseListsIt)
+{
+    ScanSummary s;
+    s.activity = QStringLiteral("Search Completed.");
+    s.duplicates = QStringLiteral("Duplicate Files: 0  Size: 0 Bytes");
+    s.files = QStringLiteral("Files : 3");
+    s.folders = QStringLiteral("Folders : 1");
+    const QByteArray counts("Search Completed.\nDuplicate Files: 0  Size: 0 Bytes\nFiles : 3\nFolders : 1\n");
+    EXPECT_EQ(CliOutput::summary(s), counts);
+    s.skipped.push_back({QStringLiteral("/usr/share/doc"), SkippedLocation::Reason::Protected});
+    s.unreadableFolders = QStringList{QStringLiteral("/x/closed/")};
+    s.unreadableFiles = QStringList{QStringLiteral("/x/a\nb"), QStringLiteral("/x/c")};
+    const QByteArray leftOut = counts + "Not searched: /usr/share/doc (a system folder; --no-protect searches it)\n"
+                                        "Could not read: 1 folder, 2 files";
+    EXPECT_EQ(CliOutput::summary(s), leftOut + " (--verbose lists them)\n");
+    EXPECT_EQ(CliOutput::summary(s, true), leftOut + "\n  folder /x/closed/\n  file /x/a\\nb\n  file /x/c\n");
 }
