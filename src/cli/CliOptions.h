@@ -17,6 +17,8 @@ struct CliOptions
     {
         Text,   // numbered groups, one file per line
         Groups, // one group per line, full paths separated by a TAB
+        Json,   // a JSON array of the groups
+        Nul,    // the paths, each ended by a NUL byte (xargs -0)
     };
 
     ScanOptions scan;                     // engine, fuzzy, protection, hidden files

@@ -24,6 +24,18 @@ inline void writeText(const ResultModel &model, QIODevice &out)
 /// row without a group (the zero-size listing) on a line of its own.
 void writeGroups(const ResultModel &model, QIODevice &out);
 
+/// A JSON array with one object per group, one object a line: "group" (its number, null for a
+/// row of the zero-size listing, which stands alone), "size" (the bytes of each of its files;
+/// null when a search by name grouped files of several sizes) and "files",
+/// each with "path", "size", "modified" (ISO 8601 local time with its offset; null when
+/// unknown) and, with showMarks, "marked". A path that is not UTF-8 shows U+FFFD for each byte
+/// that is not, and its exact bytes follow in "path_base64".
+void writeJson(const ResultModel &model, QIODevice &out, bool showMarks);
+
+/// Each path as its bytes followed by a NUL byte, in group order; with onlyMarked only the
+/// marked files. For xargs -0.
+void writeNul(const ResultModel &model, QIODevice &out, bool onlyMarked);
+
 /// The four closing status texts, one per line; then, when something was left out, the
 /// locations not searched and how many folders and files could not be read, and with verbose
 /// each of these.

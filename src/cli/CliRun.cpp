@@ -78,10 +78,22 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
     const CliActionOptions actions = options.actions.resolved(env.currentFolder);
     if (whole)
         CliActions::mark(model, actions);
-    if (options.format == CliOptions::Format::Groups)
+    const bool marking = !actions.marks.isEmpty();
+    switch (options.format)
+    {
+    case CliOptions::Format::Text:
+        CliOutput::writeText(model, env.out, marking);
+        break;
+    case CliOptions::Format::Groups:
         CliOutput::writeGroups(model, env.out);
-    else
-        CliOutput::writeText(model, env.out, !actions.marks.isEmpty());
+        break;
+    case CliOptions::Format::Json:
+        CliOutput::writeJson(model, env.out, marking);
+        break;
+    case CliOptions::Format::Nul:
+        CliOutput::writeNul(model, env.out, marking);
+        break;
+    }
     if (!options.quiet)
         env.err.write(closing);
     if (!whole)

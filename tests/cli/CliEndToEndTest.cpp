@@ -2,6 +2,9 @@
 #include "support/TempTree.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -128,6 +131,37 @@ TEST(CorvinaCli, OtherEnginesAndFilters)
         cli({QStringLiteral("--no-subfolders"), QStringLiteral("--min=1"), QStringLiteral("--format=groups"),
              QStringLiteral("--quiet"), tree.path(QStringLiteral("a")), tree.path(QStringLiteral("b"))});
     EXPECT_EQ(flat.out, root + "/b/photo copy.jpg\t" + root + "/a/photo.jpg\n");
+}
+
+TEST(CorvinaCli, JsonAndNullFormatsFeedOtherProgramsAndTextStaysReadable)
+{
+    TempTree tree;
+    makeTree(tree);
+    tree.file(QStringLiteral("a/\x1b[31mred\nname.txt"), "red copy");
+    tree.file(QStringLiteral("b/red.txt"), "red copy");
+    const QByteArray root = tree.root().toUtf8();
+
+    const Outcome json = cli({QStringLiteral("--format=json"), QStringLiteral("--quiet"), tree.root()});
+    EXPECT_EQ(json.exitCode, 0);
+    QJsonParseError error;
+    const QJsonArray groups = QJsonDocument::fromJson(json.out, &error).array();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out.constData();
+    ASSERT_EQ(groups.size(), 3);
+    const QJsonArray red = groups[0][u"files"].toArray(); // the smallest files come first
+    EXPECT_EQ(red[0][u"path"].toString(), tree.path(QStringLiteral("a/\x1b[31mred\nname.txt")));
+    EXPECT_EQ(red[1][u"size"].toInteger(), 8);
+
+    // The copies of each group, marked, for xargs -0.
+    const Outcome nul = cli({QStringLiteral("--format=null"), QStringLiteral("--mark=all-duplicates"),
+                             QStringLiteral("--quiet"), tree.root()});
+    EXPECT_EQ(nul.exitCode, 0);
+    EXPECT_EQ(nul.out.count('\0'), 4) << "every file of each group but its newest";
+    EXPECT_TRUE(nul.out.endsWith('\0'));
+
+    // Text never lets a name's escape sequence or newline through raw.
+    const Outcome text = cli({QStringLiteral("--quiet"), tree.root()});
+    EXPECT_FALSE(text.out.contains('\x1b'));
+    EXPECT_TRUE(text.out.contains(QByteArray(root + "/a/\\x1b[31mred\\nname.txt\n"))) << text.out.constData();
 }
 
 TEST(CorvinaCli, WhatCannotBeReadIsCountedAndTheSearchStillCompletes)

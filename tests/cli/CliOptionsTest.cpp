@@ -5,6 +5,9 @@
 #include "results/ResultModel.h"
 
 #include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -108,7 +111,7 @@ TEST(CliOptions, BadCommandLinesSayWhy)
         {{"/x", "--engine"}, "--engine wants a value (ENGINE)"},
         {{"--min", "-3", "/x"}, "--min wants a size in kilobytes, not \"-3\""},
         {{"--max", "big", "/x"}, "--max wants a size in kilobytes, not \"big\""},
-        {{"--format", "csv", "/x"}, "--format is text or groups; not \"csv\""},
+        {{"--format", "csv", "/x"}, "--format is text, groups, json or null; not \"csv\""},
         {{"--color", "/x"}, "unknown option \"--color\""},
         {{"-r", "/x"}, "unknown option \"-r\""},
         {{"--quiet=yes", "/x"}, "--quiet takes no value"},
@@ -212,6 +215,66 @@ TEST(CliText, NamesNeverReachTheTerminalRawAndPrintfGivesTheBytesBack)
         printf.start(QStringLiteral("printf"), {QStringLiteral("%b"), QString::fromUtf8(CliText::escaped(name))});
         ASSERT_TRUE(printf.waitForFinished(60000));
         EXPECT_EQ(printf.readAllStandardOutput(), NativePath::encode(name)) << name.toStdString();
+    }
+}
+
+TEST(CliOutput, JsonParsesBackWithEveryField)
+{
+    ResultModel model;
+    ResultRow latin = row("/b/caf", 1536, 1);
+    latin.name += QChar(char16_t(0xDCE9));
+    latin.marked = true;
+    model.setRows({row("/a/new\nline.bin", 1536, 1), latin, row("/a/same.txt", 10, 2), row("/b/same.txt", 12, 2),
+                   row("/a/empty", 0, 0), row("/b/empty", 0, 0)});
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    CliOutput::writeJson(model, buffer, true);
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(buffer.data(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonArray groups = doc.array();
+    ASSERT_EQ(groups.size(), 4) << "two groups, then each file of the zero-size listing alone";
+
+    const QJsonObject first = groups[0].toObject();
+    EXPECT_EQ(first[u"group"].toInt(), 1);
+    EXPECT_EQ(first[u"size"].toInteger(), 1536);
+    const QJsonArray files = first[u"files"].toArray();
+    ASSERT_EQ(files.size(), 2);
+    EXPECT_EQ(files[0][u"path"].toString(), QStringLiteral("/a/new\nline.bin"));
+    EXPECT_EQ(files[0][u"size"].toInteger(), 1536);
+    EXPECT_EQ(QDateTime::fromString(files[0][u"modified"].toString(), Qt::ISODate),
+              QDateTime(QDate(2004, 3, 7), QTime(21, 5, 3)));
+    EXPECT_FALSE(files[0][u"marked"].toBool());
+    EXPECT_FALSE(files[0].toObject().contains(u"path_base64"));
+    EXPECT_EQ(files[1][u"path"].toString(), QStringLiteral("/b/caf\uFFFD"));
+    EXPECT_EQ(QByteArray::fromBase64(files[1][u"path_base64"].toString().toLatin1()), QByteArray("/b/caf\xe9"));
+    EXPECT_TRUE(files[1][u"marked"].toBool());
+
+    EXPECT_TRUE(groups[1][u"size"].isNull()) << "a search by name groups files of several sizes";
+    EXPECT_TRUE(groups[2][u"group"].isNull());
+    EXPECT_EQ(groups[3][u"files"][0][u"path"].toString(), QStringLiteral("/b/empty"));
+
+    QBuffer empty;
+    empty.open(QIODevice::WriteOnly);
+    CliOutput::writeJson(ResultModel(), empty, false);
+    EXPECT_TRUE(QJsonDocument::fromJson(empty.data()).array().isEmpty());
+}
+
+TEST(CliOutput, TheNullFormatEndsEachPathWithANulByte)
+{
+    ResultModel model;
+    ResultRow tab = row("/b/tab\there", 5, 1);
+    tab.marked = true;
+    model.setRows({row("/a/x", 5, 1), tab, row("/a/new\nline", 9, 2), row("/b/y", 9, 2)});
+    for (const bool onlyMarked : {false, true})
+    {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        CliOutput::writeNul(model, buffer, onlyMarked);
+        const char nul = '\0';
+        const QByteArray marked = QByteArray("/b/tab\there") + nul;
+        const QByteArray all = QByteArray("/a/x") + nul + marked + "/a/new\nline" + nul + "/b/y" + nul;
+        EXPECT_EQ(buffer.data(), onlyMarked ? marked : all);
     }
 }
 
