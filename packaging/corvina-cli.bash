@@ -41,7 +41,7 @@ _corvina_cli_values()
 {
     case $1 in
     --engine) echo "words byte crc name zero" ;;
-    --format) echo "words text groups" ;;
+    --format) echo "words text groups json null" ;;
     --export-format) echo "words csv html" ;;
     --export-rows) echo "words all marked" ;;
     --delimiter) echo "words comma semi tab" ;;

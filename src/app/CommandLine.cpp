@@ -8,7 +8,8 @@ Request parse(const QStringList &arguments)
     request.text = arguments.join(u' ');
     if (request.text.isEmpty())
         return request;
-    if (request.text.contains(QStringLiteral("-un")))
+    // Only the switch itself: a session file may well have "-un" in its name.
+    if (arguments.contains(QStringLiteral("-un")))
     {
         request.kind = Request::Kind::Feedback;
         return request;

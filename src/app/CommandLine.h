@@ -19,7 +19,7 @@ struct Request
     QString path; // OpenSession: the text without any double quote
 };
 
-/// The arguments after the program name. The switch "-un" counts anywhere in the text, as part
-/// of any argument; any other non-empty text names a session file.
+/// The arguments after the program name. The switch "-un" counts when an argument is exactly
+/// "-un"; any other non-empty text names a session file.
 Request parse(const QStringList &arguments);
 } // namespace CommandLine

@@ -6,6 +6,7 @@
 #include "app/AboutFrm.h"
 #include "app/FuzzyFrm.h"
 #include "app/HelpFrm.h"
+#include "app/ScanProgressBar.h"
 #include "app/TellFrm.h"
 #include "app/TipFrm.h"
 #include "app/ToolbarIcons.h"
@@ -13,6 +14,7 @@
 #include "app/WindowScanSink.h"
 #include "core/ErrorReport.h"
 #include "core/Prompter.h"
+#include "core/VisibleText.h"
 #include "engine/ScanPipeline.h"
 #include "platform/AppFolders.h"
 #include "platform/FileFunctions.h"
@@ -34,12 +36,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QKeyEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
@@ -91,7 +95,12 @@ MainFrm::MainFrm(const MainFrmServices &services, const QString &commandLine, QW
 
     connect(MScan, &QAction::triggered, this, &MainFrm::MScan_Click);
     connect(MCancel, &QAction::triggered, this, &MainFrm::MCancel_Click);
-    connect(MNewSession, &QAction::triggered, this, &MainFrm::MNewSession_Click);
+    connect(MAddLocation, &QAction::triggered, this, &MainFrm::cmdAdd_Click);
+    connect(MRemoveLocation, &QAction::triggered, this, &MainFrm::cmdRemove_Click);
+    connect(MNewSession, &QAction::triggered, this, [this] {
+        if (marksMayGo())
+            MNewSession_Click();
+    });
     connect(MLoadSession, &QAction::triggered, this, &MainFrm::MLoadSession_Click);
     connect(MSaveSession, &QAction::triggered, this, &MainFrm::MSaveSession_Click);
     connect(MExport, &QAction::triggered, this, &MainFrm::MExport_Click);
@@ -112,9 +121,13 @@ MainFrm::MainFrm(const MainFrmServices &services, const QString &commandLine, QW
     connect(cmdAdd, &QToolButton::clicked, this, &MainFrm::cmdAdd_Click);
     connect(cmdRemove, &QToolButton::clicked, this, &MainFrm::cmdRemove_Click);
     connect(SearchList, &SearchListView::listDoubleClicked, this, &MainFrm::SearchList_DblClick);
+    connect(SearchList, &SearchListView::changeRequested, this, &MainFrm::SearchList_DblClick);
+    connect(SearchList, &SearchListView::removeRequested, this, [this] {
+        if (cmdRemove->isEnabled())
+            cmdRemove_Click();
+    });
     connect(RLV, &ResultView::columnClicked, this, &MainFrm::RLV_ColumnClick);
     connect(Command1, &QPushButton::clicked, this, &MainFrm::Command1_Click);
-    Command1->installEventFilter(this);
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, Command1, &QPushButton::click);
     wireMarking();
@@ -139,9 +152,15 @@ void MainFrm::Form_Load()
     setPanel(2, QStringLiteral("Duplicates : 0"));
 
     setMinimumSize(WindowGeometry::minimumSize());
-    const WindowGeometry::Placement placement = WindowGeometry::load(m_settings);
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    // A place saved on a screen that is gone (or far off any screen) comes back onto one.
+    const WindowGeometry::Placement placement = WindowGeometry::onScreen(WindowGeometry::load(m_settings), screens);
     resize(placement.size);
     move(placement.topLeft);
+    if (WindowGeometry::loadMaximized(m_settings))
+        setWindowState(windowState() | Qt::WindowMaximized);
 
     setViewerImage(static_cast<qint16>(m_settings.value(Settings::Display).toInt()));
     setRecycleImage(static_cast<qint16>(m_settings.value(Settings::RecycleBin).toInt()));
@@ -192,6 +211,11 @@ void MainFrm::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    if (!marksMayGo())
+    {
+        event->ignore();
+        return;
+    }
     Form_QueryUnload();
     event->accept();
 }
@@ -220,6 +244,14 @@ void MainFrm::resizeEvent(QResizeEvent *event)
     Form_Resize();
 }
 
+void MainFrm::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // The frame a normal window has: maximized, a desktop may draw none.
+    if (windowState() == Qt::WindowNoState && isVisible())
+        m_frameOffset = geometry().topLeft() - pos();
+}
+
 void MainFrm::Form_Resize()
 {
     // The minimum size and the layouts keep the controls in place; the caption comes back after
@@ -228,20 +260,10 @@ void MainFrm::Form_Resize()
         setWindowTitle(title());
 }
 
-bool MainFrm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Command1 && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent *>(event)->key() == Qt::Key_F6)
-    {
-        Command1_Click();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void MainFrm::setPanel(int n, const QString &text)
 {
-    panel(n)->setText(text);
+    // Progress names folders, and a folder's name may hold a newline.
+    panel(n)->setText(VisibleText::of(text));
 }
 
 bool MainFrm::recycleBin() const
@@ -261,6 +283,9 @@ void MainFrm::startEndSound()
 
 void MainFrm::SetBusyState(bool busy)
 {
+    // The controls that are disabled now lose the keyboard focus: it comes back afterwards.
+    if (busy && !m_busy)
+        m_focusBeforeBusy = focusWidget();
     m_busy = busy;
     if (busy)
         m_actions->closePictureViewer();
@@ -270,6 +295,7 @@ void MainFrm::SetBusyState(bool busy)
             m_buttons[i]->setEnabled(i == 2 ? busy : !busy);
     }
     MCancel->setEnabled(busy);
+    MAddLocation->setEnabled(!busy);
     // Commands that would change the list or the setup wait for the scan to end.
     for (QAction *a : {MScan, MNewSession, MLoadSession, MSaveSession, MExport, MPicViewer, MSendToRecycleBin})
         a->setEnabled(!busy);
@@ -279,7 +305,10 @@ void MainFrm::SetBusyState(bool busy)
                                                        chkProtect, chkIncludeHidden, RLV})
         w->setEnabled(!busy);
     if (busy)
+    {
         cmdRemove->setEnabled(false);
+        MRemoveLocation->setEnabled(false);
+    }
     else
         updateRemoveButton();
     chkFuzzy->setEnabled(!busy && engine() == 1);
@@ -287,6 +316,9 @@ void MainFrm::SetBusyState(bool busy)
     panel(2)->setVisible(!busy && engine() != 4);
     panel(3)->setVisible(!busy);
     panel(4)->setVisible(!busy);
+    m_progressBar->setVisible(busy);
+    if (!busy && m_focusBeforeBusy && (!focusWidget() || !focusWidget()->isEnabled()))
+        m_focusBeforeBusy->setFocus();
     if (!busy && windowTitle() != title())
         setWindowTitle(QStringLiteral("100% Completed"));
     if (!busy && m_closeWhenIdle)
@@ -295,7 +327,7 @@ void MainFrm::SetBusyState(bool busy)
 
 void MainFrm::MScan_Click()
 {
-    if (m_busy)
+    if (m_busy || !marksMayGo())
         return;
     // The locations and options are the default session before anything is reset.
     saveDefaultSession();
@@ -314,7 +346,9 @@ void MainFrm::MScan_Click()
 
     WindowScanSink sink(*this, m_cancelRequested, m_errors,
                         {[this](const QString &text) { setPanel(1, text); },
-                         [this](qint32 totalFiles) { return tooManyFiles(totalFiles); }});
+                         [this](qint32 totalFiles) { return tooManyFiles(totalFiles); },
+                         [this](const ScanProgress &p) { m_progressBar->showProgress(p); },
+                         [this](bool waiting) { questionWaits(waiting); }});
     ScanPipeline pipeline(sink, *m_results);
     pipeline.setTooManyFilesLimit(m_tooManyFilesLimit);
     const ScanSummary summary = pipeline.run(m_locations->locations(), currentState().options);
@@ -325,7 +359,11 @@ void MainFrm::MScan_Click()
     DuplicateSize = summary.DuplicateSize;
     if (summary.listing != ScanSummary::Listing::None)
         setZeroSizeMenus(summary.listing == ScanSummary::Listing::ZeroSize);
-    setPanel(1, summary.activity);
+    // What was left out follows the activity text, so that "Search Completed." is never silent
+    // about a location that was not searched.
+    const QString notice = summary.notice();
+    setPanel(1, notice.isEmpty() ? summary.activity : summary.activity + u' ' + notice);
+    panel(1)->setToolTip(panel(1)->text());
     setPanel(2, summary.duplicates);
     setPanel(3, summary.files);
     setPanel(4, summary.folders);
@@ -337,6 +375,8 @@ void MainFrm::MScan_Click()
 
 void MainFrm::MCancel_Click()
 {
+    questionWaits(true);
+    const auto answered = qScopeGuard([this] { questionWaits(false); });
     if (m_prompter.message({QStringLiteral("Cancel Search"), QStringLiteral("Are you sure to cancel searching?"),
                             PromptButtons::YesNo, PromptAnswer::No, PromptIcon::None}) == PromptAnswer::Yes)
         m_cancelRequested = true;
@@ -362,7 +402,7 @@ void MainFrm::MNewSession_Click()
         chkProtect->setChecked(true);
         chkIncludeHidden->setChecked(false);
         setFuzzyFromCode(false);
-        cmdRemove->setEnabled(false);
+        updateRemoveButton();
         m_actions->closePictureViewer();
         closeAdvMarkFrm();
         setPanel(1, QStringLiteral("Add search path and click on the scan button to start search."));
@@ -404,12 +444,22 @@ void MainFrm::applyState(const SessionState &state)
     updateRemoveButton();
 }
 
+QRect MainFrm::normalPlacement() const
+{
+    if (!isMinimized() && !isMaximized() && !isFullScreen())
+        return {pos(), size()};
+    // normalGeometry() is the client area; the place is kept as the frame's, as move() takes it,
+    // with the frame the window had when it was last normal, so it does not creep by a title bar.
+    const QRect normal = normalGeometry();
+    return {normal.topLeft() - m_frameOffset, normal.size()};
+}
+
 void MainFrm::saveDefaultSession()
 {
     // A minimized or maximized window keeps the place it comes back to.
-    const bool restored = isMinimized() || isMaximized() || isFullScreen();
-    const QRect normal = restored ? normalGeometry() : QRect(pos(), size());
+    const QRect normal = normalPlacement();
     WindowGeometry::save(m_settings, {normal.size(), normal.topLeft()});
+    WindowGeometry::saveMaximized(m_settings, isMaximized()); // also when minimized from maximized
     SessionFile::SaveSessionParameters(AppFolders::defaultSessionPath(), currentState(), *m_results);
 }
 
@@ -439,6 +489,10 @@ void MainFrm::startRun()
     SetBusyState(true);
     ScanTimer.Reset();
     Timer1->start();
+    // Nothing of the previous search stays in sight.
+    setPanel(1, QString());
+    panel(1)->setToolTip(QString());
+    m_progressBar->restart();
     DuplicateCount = 0;
     DuplicateSize = 0;
     TotalFiles = 0;
@@ -463,7 +517,9 @@ bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const 
     hooks.newSession = [this] { MNewSession_Click(); };
     hooks.progress = progress;
     WindowScanSink sink(*this, m_cancelRequested, m_errors,
-                        {[this](const QString &text) { setPanel(1, text); }, nullptr});
+                        {[this](const QString &text) { setPanel(1, text); }, nullptr,
+                         [this](const ScanProgress &p) { m_progressBar->showProgress(p); },
+                         [this](bool waiting) { questionWaits(waiting); }});
     const SessionLoadReport report =
         SessionFile::OpenCorvinaFile(path, reScan, reCheck, state, *m_results, sink, hooks);
     if (!report.result)
@@ -650,6 +706,27 @@ void MainFrm::setFuzzyFromCode(bool checked)
 void MainFrm::updateRemoveButton()
 {
     cmdRemove->setEnabled(!m_locations->empty());
+    MRemoveLocation->setEnabled(cmdRemove->isEnabled());
+}
+
+bool MainFrm::marksMayGo()
+{
+    const qint64 marked = m_results->markedCount();
+    if (marked == 0)
+        return true;
+    const QString files = QString::number(marked) + (marked == 1 ? QStringLiteral(" file") : QStringLiteral(" files"));
+    return m_prompter.confirm(
+        QStringLiteral("Confirm"),
+        QStringLiteral("The result list and its marks on %1 will be lost.\nDo you want to go on?").arg(files),
+        PromptIcon::Exclamation);
+}
+
+void MainFrm::questionWaits(bool waiting)
+{
+    if (waiting)
+        ScanTimer.Pause();
+    else
+        ScanTimer.Resume();
 }
 
 void MainFrm::cmdAdd_Click()

@@ -34,6 +34,7 @@ class QToolBar;
 class QToolButton;
 class ResultModel;
 class ResultView;
+class ScanProgressBar;
 class SearchListView;
 class SearchLocationModel;
 class SettingsStore;
@@ -64,6 +65,8 @@ public:
 
     /// Status-bar panel n (1 to 5).
     QLabel *panel(int n) const { return m_panels[static_cast<size_t>(n - 1)]; }
+    /// The progress bar beside panel 1, shown while a scan or a load runs.
+    ScanProgressBar *progressBar() const { return m_progressBar; }
     void setPanel(int n, const QString &text);
 
     /// True while a scan or a session load runs.
@@ -100,7 +103,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     // Construction (MainFrmUi.cpp).
@@ -109,6 +112,8 @@ private:
     void createStatusBar();
     void createControls();
     QAction *action(QMenu *menu, const char *name, const QString &caption);
+    void createShortcuts();
+    void orderTabs();
 
     // Wiring the command controllers (MainFrmWiring.cpp).
     void wireMarking();
@@ -163,6 +168,12 @@ private:
     void selectEngine(int id);
     void setFuzzyFromCode(bool checked);
     void updateRemoveButton();
+    /// Asks before a command drops a result list that holds marks; true to go on.
+    bool marksMayGo();
+    /// The scan clock stands still while a question waits for the user.
+    void questionWaits(bool waiting);
+    /// The size and frame position the window comes back to from maximized or minimized.
+    QRect normalPlacement() const;
     void setViewerImage(int image);
     void setRecycleImage(int image);
     void showManual(const QString &section);
@@ -196,6 +207,8 @@ private:
     QAction *MPicViewer;
     QAction *MSendToRecycleBin;
     QAction *MClose;
+    QAction *MAddLocation;
+    QAction *MRemoveLocation;
     QAction *MNone;
     QAction *MMarkAll;
     QAction *MMarkingSelected;
@@ -233,6 +246,7 @@ private:
 
     // Status bar.
     std::array<QLabel *, 5> m_panels{};
+    ScanProgressBar *m_progressBar = nullptr;
 
     // Search setup.
     SearchListView *SearchList;
@@ -275,4 +289,10 @@ private:
     bool m_closeWhenIdle = false;
     bool m_cancelRequested = false;
     HelpFrm *m_manual = nullptr;
+
+    // Where the keyboard was when a scan or a load began, to give it back afterwards.
+    QPointer<QWidget> m_focusBeforeBusy;
+    // The client area's offset in the frame while the window was last neither maximized nor
+    // minimized: the place is saved as the frame's.
+    QPoint m_frameOffset;
 };

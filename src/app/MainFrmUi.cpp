@@ -1,6 +1,7 @@
 // Building the main window: menus, toolbar, status bar and controls.
 #include "app/MainFrm.h"
 
+#include "app/ScanProgressBar.h"
 #include "app/ToolbarIcons.h"
 #include "results/ResultModel.h"
 #include "results/ResultView.h"
@@ -33,75 +34,99 @@ QAction *MainFrm::action(QMenu *menu, const char *name, const QString &caption)
 
 void MainFrm::createMenus()
 {
+    // An "&" marks each caption's access key: Alt and the letter opens a menu, the letter alone
+    // picks an entry of an open menu. Letters are unique within each menu.
     QMenuBar *bar = menuBar();
 
-    MnuFile = bar->addMenu(QStringLiteral("File"));
+    MnuFile = bar->addMenu(QStringLiteral("&File"));
     MnuFile->setObjectName(QStringLiteral("MnuFile"));
-    MScan = action(MnuFile, "MScan", QStringLiteral("Scan"));
-    MCancel = action(MnuFile, "MCancel", QStringLiteral("Cancel"));
+    MScan = action(MnuFile, "MScan", QStringLiteral("&Scan"));
+    MCancel = action(MnuFile, "MCancel", QStringLiteral("&Cancel"));
     MnuFile->addSeparator();
-    MNewSession = action(MnuFile, "MNewSession", QStringLiteral("New Session"));
-    MLoadSession = action(MnuFile, "MLoadSession", QStringLiteral("Load Session"));
-    MSaveSession = action(MnuFile, "MSaveSession", QStringLiteral("Save Session"));
+    MAddLocation = action(MnuFile, "MAddLocation", QStringLiteral("&Add Location..."));
+    MRemoveLocation = action(MnuFile, "MRemoveLocation", QStringLiteral("&Remove Location"));
     MnuFile->addSeparator();
-    MExport = action(MnuFile, "MExport", QStringLiteral("Export"));
+    MNewSession = action(MnuFile, "MNewSession", QStringLiteral("&New Session"));
+    MLoadSession = action(MnuFile, "MLoadSession", QStringLiteral("&Load Session"));
+    MSaveSession = action(MnuFile, "MSaveSession", QStringLiteral("Sa&ve Session"));
     MnuFile->addSeparator();
-    MPicViewer = action(MnuFile, "MPicViewer", QStringLiteral("Show Picture Viewer"));
+    MExport = action(MnuFile, "MExport", QStringLiteral("&Export"));
+    MnuFile->addSeparator();
+    MPicViewer = action(MnuFile, "MPicViewer", QStringLiteral("Show &Picture Viewer"));
     MPicViewer->setCheckable(true);
-    MSendToRecycleBin = action(MnuFile, "MSendToRecycleBin", QStringLiteral("Send to Recycle Bin"));
+    MSendToRecycleBin = action(MnuFile, "MSendToRecycleBin", QStringLiteral("Send to Recycle &Bin"));
     MSendToRecycleBin->setCheckable(true);
     MnuFile->addSeparator();
-    MClose = action(MnuFile, "MClose", QStringLiteral("Close"));
+    MClose = action(MnuFile, "MClose", QStringLiteral("Cl&ose"));
 
-    MAction = bar->addMenu(QStringLiteral("Action"));
+    MAction = bar->addMenu(QStringLiteral("&Action"));
     MAction->setObjectName(QStringLiteral("MAction"));
-    MMark = MAction->addMenu(QStringLiteral("Mark Quick"));
+    MMark = MAction->addMenu(QStringLiteral("Mark &Quick"));
     MMark->setObjectName(QStringLiteral("MMark"));
-    MNone = action(MMark, "MNone", QStringLiteral("None"));
-    MMarkAll = action(MMark, "MMarkAll", QStringLiteral("Mark All"));
+    MNone = action(MMark, "MNone", QStringLiteral("&None"));
+    MMarkAll = action(MMark, "MMarkAll", QStringLiteral("Mark &All"));
     MMark->addSeparator();
-    MMarkingSelected = action(MMark, "MMarkingSelected", QStringLiteral("Mark Selected"));
-    mnuUnMarkSelected = action(MMark, "mnuUnMarkSelected", QStringLiteral("UnMark Selected"));
+    MMarkingSelected = action(MMark, "MMarkingSelected", QStringLiteral("Mark &Selected"));
+    mnuUnMarkSelected = action(MMark, "mnuUnMarkSelected", QStringLiteral("&UnMark Selected"));
     MarkSep2 = MMark->addSeparator();
     MarkSep2->setObjectName(QStringLiteral("MarkSep2"));
-    MMarkAllDuplicates = action(MMark, "MMarkAllDuplicates", QStringLiteral("Mark All Duplicates"));
-    mnuAdvMarking = action(MMark, "mnuAdvMarking", QStringLiteral("Mark All Duplicates upto..."));
+    MMarkAllDuplicates = action(MMark, "MMarkAllDuplicates", QStringLiteral("Mark All &Duplicates"));
+    mnuAdvMarking = action(MMark, "mnuAdvMarking", QStringLiteral("Mark All Duplicates up&to..."));
     MMark->addSeparator();
-    MMarkFolder = action(MMark, "MMarkFolder", QStringLiteral("Mark Folder"));
-    mnuFolderAndSubFolder = action(MMark, "mnuFolderAndSubFolder", QStringLiteral("Mark Folder and Sub Folders"));
-    mnuAdvMarkForm = action(MAction, "mnuAdvMarkForm", QStringLiteral("Advance Marking"));
+    MMarkFolder = action(MMark, "MMarkFolder", QStringLiteral("Mark &Folder"));
+    mnuFolderAndSubFolder = action(MMark, "mnuFolderAndSubFolder", QStringLiteral("Mark Folder and Su&b Folders"));
+    mnuAdvMarkForm = action(MAction, "mnuAdvMarkForm", QStringLiteral("Ad&vance Marking"));
     MAction->addSeparator();
-    MCopyMarkFiles = action(MAction, "MCopyMarkFiles", QStringLiteral("Copy"));
-    MMoveSelected = action(MAction, "MMoveSelected", QStringLiteral("Move "));
-    MDelete = action(MAction, "MDelete", QStringLiteral("Delete"));
-    mnuLinkHard = action(MAction, "mnuLinkHard", QStringLiteral("Replace with hard links"));
-    mnuLinkClone = action(MAction, "mnuLinkClone", QStringLiteral("Replace with clones"));
-    MRename = action(MAction, "MRename", QStringLiteral("Rename"));
+    MCopyMarkFiles = action(MAction, "MCopyMarkFiles", QStringLiteral("&Copy"));
+    MMoveSelected = action(MAction, "MMoveSelected", QStringLiteral("&Move "));
+    MDelete = action(MAction, "MDelete", QStringLiteral("&Delete"));
+    mnuLinkHard = action(MAction, "mnuLinkHard", QStringLiteral("Replace with &hard links"));
+    mnuLinkClone = action(MAction, "mnuLinkClone", QStringLiteral("Replace with clo&nes"));
+    MRename = action(MAction, "MRename", QStringLiteral("&Rename"));
     MAction->addSeparator();
-    mnuRemoveFromResult = action(MAction, "mnuRemoveFromResult", QStringLiteral("Remove from result list"));
+    mnuRemoveFromResult = action(MAction, "mnuRemoveFromResult", QStringLiteral("Remove from result &list"));
     MAction->addSeparator();
-    MOpenFile = action(MAction, "MOpenFile", QStringLiteral("Open File"));
-    MOpenFolder = action(MAction, "MOpenFolder", QStringLiteral("Open Folder"));
-    mnuOpenAllMarkFiles = action(MAction, "mnuOpenAllMarkFiles", QStringLiteral("Open Mark Files"));
+    MOpenFile = action(MAction, "MOpenFile", QStringLiteral("&Open File"));
+    MOpenFolder = action(MAction, "MOpenFolder", QStringLiteral("Open &Folder"));
+    mnuOpenAllMarkFiles = action(MAction, "mnuOpenAllMarkFiles", QStringLiteral("Open Mar&k Files"));
     MAction->addSeparator();
-    MCopyPath = action(MAction, "MCopyPath", QStringLiteral("Copy path to clipboard"));
+    MCopyPath = action(MAction, "MCopyPath", QStringLiteral("Copy &path to clipboard"));
     MAction->addSeparator();
-    MFileProperties = action(MAction, "MFileProperties", QStringLiteral("File Properties"));
+    MFileProperties = action(MAction, "MFileProperties", QStringLiteral("File Propert&ies"));
 
-    MHelp = bar->addMenu(QStringLiteral("Help"));
+    MHelp = bar->addMenu(QStringLiteral("&Help"));
     MHelp->setObjectName(QStringLiteral("MHelp"));
-    MHelpTopics = action(MHelp, "MHelpTopics", QStringLiteral("Help Topics"));
-    mnuTip = action(MHelp, "mnuTip", QStringLiteral("Tip of the day"));
+    MHelpTopics = action(MHelp, "MHelpTopics", QStringLiteral("&Help Topics"));
+    mnuTip = action(MHelp, "mnuTip", QStringLiteral("&Tip of the day"));
     MHelp->addSeparator();
-    mnuFaq = action(MHelp, "mnuFaq", QStringLiteral("FAQ"));
-    mnuHelponline = action(MHelp, "mnuHelponline", QStringLiteral("Help Online"));
+    mnuFaq = action(MHelp, "mnuFaq", QStringLiteral("&FAQ"));
+    mnuHelponline = action(MHelp, "mnuHelponline", QStringLiteral("Help &Online"));
     MHelp->addSeparator();
-    mnuTellaFriend = action(MHelp, "mnuTellaFriend", QStringLiteral("I Like Corvina"));
+    mnuTellaFriend = action(MHelp, "mnuTellaFriend", QStringLiteral("I &Like Corvina"));
     MHelp->addSeparator();
-    MAbout = action(MHelp, "MAbout", QStringLiteral("About Corvina"));
+    MAbout = action(MHelp, "MAbout", QStringLiteral("&About Corvina"));
 
     // The scan shows either "Mark All" or the duplicate-group entries; groups come first.
     MMarkAll->setVisible(false);
+    createShortcuts();
+}
+
+void MainFrm::createShortcuts()
+{
+    // The keys people know from other desktop programs. Esc cancels a scan through Command1.
+    const std::pair<QAction *, QList<QKeySequence>> keys[] = {
+        {MScan, {Qt::Key_F5, Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter}},
+        {MAddLocation, {Qt::Key_Insert}},
+        {MLoadSession, {QKeySequence(QKeySequence::Open)}},
+        {MSaveSession, {QKeySequence(QKeySequence::Save)}},
+        {MExport, {Qt::CTRL | Qt::Key_E}},
+        {MClose, {Qt::CTRL | Qt::Key_Q}},
+        {MDelete, {Qt::Key_Delete}},
+        {MRename, {Qt::Key_F2}},
+        {MHelpTopics, {Qt::Key_F1}},
+    };
+    for (const auto &[entry, sequences] : keys)
+        entry->setShortcuts(sequences);
 }
 
 void MainFrm::createToolbar()
@@ -162,6 +187,10 @@ void MainFrm::createStatusBar()
             bar->addPermanentWidget(label);
         m_panels[static_cast<size_t>(i)] = label;
     }
+    // Beside the activity text, while a scan or a load runs.
+    m_progressBar = new ScanProgressBar(bar);
+    m_progressBar->hide();
+    bar->addWidget(m_progressBar);
 }
 
 void MainFrm::createControls()
@@ -237,8 +266,25 @@ void MainFrm::createControls()
     layout->addLayout(top, 0);
     layout->addWidget(RLV, 1);
 
-    // Off the visible area: only Esc (and F6 while it has the focus) reach it.
+    // Off the visible area: only Esc reaches it. It never takes the focus, which a person could
+    // not see.
     Command1 = new QPushButton(QStringLiteral("When Ecs button press do Cancel"), central);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(-400, -100, 300, 30);
+    Command1->setFocusPolicy(Qt::NoFocus);
+    orderTabs();
+}
+
+void MainFrm::orderTabs()
+{
+    // As the controls stand: the locations and their buttons, the engine and its options, then
+    // the result list. The engine's option buttons are one stop, their arrow keys pick one.
+    QWidget *order[] = {SearchList, cmdAdd,   cmdRemove,  Option[1],        Option[2], Option[3],
+                        Option[4],  chkFuzzy, chkProtect, chkIncludeHidden, RLV};
+    for (size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    cmdAdd->setFocusPolicy(Qt::TabFocus);
+    cmdRemove->setFocusPolicy(Qt::TabFocus);
+    // Where the keyboard starts: the first control.
+    SearchList->setFocus();
 }

@@ -1,7 +1,9 @@
 // The main window's size and place in twips, as the settings store keeps them.
 #pragma once
 
+#include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 class SettingsStore;
@@ -29,4 +31,14 @@ struct Placement
 Placement load(const SettingsStore &settings);
 /// Stores width, height, top and left as decimal twips.
 void save(SettingsStore &settings, const Placement &placement);
+
+/// "WindowSize" "Maximized": whether the window was closed maximized.
+bool loadMaximized(const SettingsStore &settings);
+void saveMaximized(SettingsStore &settings, bool maximized);
+
+/// The placement brought wholly onto the screen (available area, in `screens`) it overlaps most,
+/// or onto the first screen when it overlaps none: moved in, and made smaller where it is larger
+/// than that screen, though never below minimumSize(). Unchanged when it already lies on one
+/// screen, or when no screen is known.
+Placement onScreen(const Placement &placement, const QList<QRect> &screens);
 } // namespace WindowGeometry

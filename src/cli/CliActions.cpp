@@ -8,6 +8,7 @@
 #include "actions/MarkedRowRun.h"
 #include "actions/MoveMarkedRows.h"
 #include "actions/RemovalGuard.h"
+#include "cli/CliText.h"
 #include "core/Prompter.h"
 #include "core/TextFormat.h"
 #include "platform/NativePath.h"
@@ -46,7 +47,8 @@ public:
     // Written like a refusal, but the file was done.
     void addNotice(const ActionError &notice) override
     {
-        m_err.write(line(notice.number + u' ' + notice.description + QStringLiteral(": ") + notice.fileName));
+        m_err.write((notice.number + u' ' + notice.description + QStringLiteral(": ")).toUtf8() +
+                    CliText::escaped(notice.fileName) + '\n');
     }
 
     int count = 0;
@@ -150,7 +152,7 @@ private:
             if (check.verdict == RemovalGuard::Verdict::Gone)
                 m_lines.addError(copying ? ActionError::unableToCopy(path) : ActionError::changedSinceSearch(path));
             if (MarkedRowRun::mayAct(check, path, m_lines))
-                m_out.write(line(verb + path));
+                m_out.write(verb.toUtf8() + CliText::escaped(path) + '\n');
         }
         return true;
     }

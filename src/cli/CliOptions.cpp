@@ -85,20 +85,26 @@ const std::vector<CliOption> &options()
              return QString();
          }},
         {"format", "FORMAT",
-         "text (numbered groups, the default) or groups (one group per line, the full paths "
-         "separated by a TAB)",
+         "text (numbered groups, the default), groups (one group per line, the full paths separated "
+         "by a TAB), json (a JSON array of the groups) or null (the full paths, each followed by a "
+         "NUL byte, for xargs -0; with --mark only the marked files)",
          [](CliCommand &c, const QString &v) {
-             if (v == u"text")
-                 c.options.format = CliOptions::Format::Text;
-             else if (v == u"groups")
-                 c.options.format = CliOptions::Format::Groups;
-             else
-                 return QStringLiteral("--format is text or groups; not \"%1\"").arg(v);
+             static const QStringList names{QStringLiteral("text"), QStringLiteral("groups"), QStringLiteral("json"),
+                                            QStringLiteral("null")};
+             const qsizetype i = names.indexOf(v);
+             if (i < 0)
+                 return QStringLiteral("--format is text, groups, json or null; not \"%1\"").arg(v);
+             c.options.format = static_cast<CliOptions::Format>(i);
              return QString();
          }},
         {"quiet", nullptr, "no progress line and no summary on standard error",
          [](CliCommand &c, const QString &) {
              c.options.quiet = true;
+             return QString();
+         }},
+        {"verbose", nullptr, "list in the summary each folder and file that could not be read",
+         [](CliCommand &c, const QString &) {
+             c.options.verbose = true;
              return QString();
          }},
         {"help", nullptr, "show this text",
@@ -277,9 +283,19 @@ QString helpText()
     list("\nMarking and acting on the marked files:\n", actionOptions());
     text += u'\n' +
             wrapped(QStringLiteral("Output: the groups go to standard output; a progress line (when standard error "
-                                   "is a terminal) and the closing summary go to standard error. Paths are written "
-                                   "as the bytes of their names; in --format groups a TAB or newline inside a name "
-                                   "is written as \\t or \\n."),
+                                   "is a terminal) and the closing summary go to standard error. The summary counts "
+                                   "the folders and files that could not be read (no permission, a path too long), "
+                                   "and names each search folder left out; --verbose lists what could not be read. "
+                                   "None of these changes the exit status."),
+                    0, 0) +
+            u'\n' +
+            wrapped(QStringLiteral("Names: in the text and groups formats, and on standard error, a name is written "
+                                   "as its bytes, except that a backslash is written as \\\\, a TAB, newline and "
+                                   "carriage return as \\t, \\n and \\r, and any other control character and any "
+                                   "byte that is not UTF-8 as \\xHH (two hexadecimal digits); printf '%b' turns "
+                                   "such a name back into its bytes. The null format writes names as their bytes. "
+                                   "In json a name that is not UTF-8 has U+FFFD in \"path\" for each byte that is "
+                                   "not, and its exact bytes, base64-encoded, in \"path_base64\"."),
                     0, 0) +
             u'\n' +
             wrapped(QStringLiteral("Acting: a file is trashed, deleted or moved only when it is still the file the "

@@ -17,6 +17,8 @@ struct CliOptions
     {
         Text,   // numbered groups, one file per line
         Groups, // one group per line, full paths separated by a TAB
+        Json,   // a JSON array of the groups
+        Nul,    // the paths, each ended by a NUL byte (xargs -0)
     };
 
     ScanOptions scan;                     // engine, fuzzy, protection, hidden files
@@ -29,6 +31,7 @@ struct CliOptions
     QStringList excludes;   // as given
     Format format = Format::Text;
     bool quiet = false;
+    bool verbose = false;      // list what could not be read
     CliSessionOptions session; // session files and exports
     CliActionOptions actions;  // marking and acting on the marked files
 

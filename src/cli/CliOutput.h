@@ -11,8 +11,8 @@ class ResultModel;
 namespace CliOutput
 {
 /// Numbered groups as the result list shows them: a "Group N" line, then one line per file with
-/// its size in bytes, last-modified date, file version and full path; a blank line after each
-/// group. Rows without a group (the zero-size listing) come under "Group N/A".
+/// its size in bytes, last-modified date, file version and full path (escaped, CliText); a blank
+/// line after each group. Rows without a group (the zero-size listing) come under "Group N/A".
 /// With showMarks a marked file's line starts with "*" instead of a blank.
 void writeText(const ResultModel &model, QIODevice &out, bool showMarks);
 inline void writeText(const ResultModel &model, QIODevice &out)
@@ -20,11 +20,24 @@ inline void writeText(const ResultModel &model, QIODevice &out)
     writeText(model, out, false);
 }
 
-/// One line per group, the full paths separated by a TAB, in group order; each row without a
-/// group (the zero-size listing) on a line of its own. A TAB or newline inside a path is written
-/// as \t or \n.
+/// One line per group, the full paths (escaped, CliText) separated by a TAB, in group order; each
+/// row without a group (the zero-size listing) on a line of its own.
 void writeGroups(const ResultModel &model, QIODevice &out);
 
-/// The four closing status texts, one per line.
-QByteArray summary(const ScanSummary &summary);
+/// A JSON array with one object per group, one object a line: "group" (its number, null for a
+/// row of the zero-size listing, which stands alone), "size" (the bytes of each of its files;
+/// null when a search by name grouped files of several sizes) and "files",
+/// each with "path", "size", "modified" (ISO 8601 local time with its offset; null when
+/// unknown) and, with showMarks, "marked". A path that is not UTF-8 shows U+FFFD for each byte
+/// that is not, and its exact bytes follow in "path_base64".
+void writeJson(const ResultModel &model, QIODevice &out, bool showMarks);
+
+/// Each path as its bytes followed by a NUL byte, in group order; with onlyMarked only the
+/// marked files. For xargs -0.
+void writeNul(const ResultModel &model, QIODevice &out, bool onlyMarked);
+
+/// The four closing status texts, one per line; then, when something was left out, the
+/// locations not searched and how many folders and files could not be read, and with verbose
+/// each of these.
+QByteArray summary(const ScanSummary &summary, bool verbose = false);
 } // namespace CliOutput

@@ -5,6 +5,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliScanSink.h"
 #include "cli/CliSession.h"
+#include "cli/CliText.h"
 #include "engine/ScanPipeline.h"
 #include "platform/FileFunctions.h"
 #include "results/ResultModel.h"
@@ -60,7 +61,7 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
         {
             if (!l.excluded() && !FileFunctions::FolderExists(l.folder))
             {
-                say(env.err, QStringLiteral("no such folder: ") + l.folder);
+                env.err.write("corvina-cli: no such folder: " + CliText::escaped(l.folder) + '\n');
                 return CliExit::Failed;
             }
         }
@@ -68,7 +69,7 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
         completed = !summary.CancelSearch;
         state = CliSession::stateOfScan(locations, scan, summary);
         duplicatesPanel = summary.duplicates;
-        closing = CliOutput::summary(summary);
+        closing = CliOutput::summary(summary, options.verbose);
     }
     sink.clearProgress();
 
@@ -77,10 +78,22 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
     const CliActionOptions actions = options.actions.resolved(env.currentFolder);
     if (whole)
         CliActions::mark(model, actions);
-    if (options.format == CliOptions::Format::Groups)
+    const bool marking = !actions.marks.isEmpty();
+    switch (options.format)
+    {
+    case CliOptions::Format::Text:
+        CliOutput::writeText(model, env.out, marking);
+        break;
+    case CliOptions::Format::Groups:
         CliOutput::writeGroups(model, env.out);
-    else
-        CliOutput::writeText(model, env.out, !actions.marks.isEmpty());
+        break;
+    case CliOptions::Format::Json:
+        CliOutput::writeJson(model, env.out, marking);
+        break;
+    case CliOptions::Format::Nul:
+        CliOutput::writeNul(model, env.out, marking);
+        break;
+    }
     if (!options.quiet)
         env.err.write(closing);
     if (!whole)

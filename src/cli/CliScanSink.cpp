@@ -1,5 +1,7 @@
 #include "cli/CliScanSink.h"
 
+#include "cli/CliText.h"
+
 #include <QIODevice>
 
 CliScanSink::CliScanSink(QIODevice &err, bool progress, int columns)
@@ -12,7 +14,8 @@ void CliScanSink::status(const QString &text)
         return;
     m_sinceLast.start();
     // Carriage return, the text cut to the line, then clear the rest of the old line.
-    m_err.write("\r" + text.left(m_columns - 1).toUtf8() + "\x1b[K");
+    // Escaped: the text names folders, and a name must not drive the terminal.
+    m_err.write("\r" + CliText::escaped(text.left(m_columns - 1)) + "\x1b[K");
     m_lineShown = true;
 }
 

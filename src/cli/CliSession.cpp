@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 
+#include "cli/CliText.h"
 #include "results/ResultModel.h"
 #include "sessions/DelimitedExport.h"
 #include "sessions/HtmlExport.h"
@@ -18,7 +19,8 @@ void cannotRead(QIODevice &err, const QString &path, const SessionRead &read)
         return;
     const QString why = read.ending == SessionRead::Ending::Damaged ? QStringLiteral(": ") + read.damage
                                                                     : QStringLiteral(": no such file");
-    err.write((QStringLiteral("corvina-cli: cannot read the session file \"") + path + u'"' + why + u'\n').toUtf8());
+    err.write("corvina-cli: cannot read the session file \"" + CliText::escaped(path) + '"' + CliText::escaped(why) +
+              '\n');
 }
 } // namespace
 

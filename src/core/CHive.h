@@ -187,7 +187,7 @@ private:
     qint32 m_root = 0;
     std::unique_ptr<CNode> m_nodePool;
     qint32 m_count = 0;
-    std::vector<qint32> m_positions; // raw slots; the described slots 1..P are raw 0..P-1
+    std::vector<qint32> m_positions; // raw slots; positions 1..P are raw slots 0..P-1
     qint32 m_gapStart = 0;           // raw index where the gap begins
     qint32 m_gapEnd = 0;             // raw index after the gap
     qint32 m_compareMode = 1;

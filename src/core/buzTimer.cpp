@@ -18,6 +18,21 @@ buzTimer::buzTimer(Clock clock) : m_clock(std::move(clock))
 void buzTimer::Reset()
 {
     StartTime = m_clock();
+    m_pauses = 0;
+}
+
+void buzTimer::Pause()
+{
+    if (m_pauses++ == 0)
+        m_pausedAt = m_clock();
+}
+
+void buzTimer::Resume()
+{
+    if (m_pauses == 0 || --m_pauses > 0)
+        return;
+    // The time the question waited is no time of the run: the start moves on by as much.
+    StartTime = StartTime.addMSecs(m_pausedAt.msecsTo(m_clock()));
 }
 
 QString buzTimer::timeText(qint64 s)
@@ -36,7 +51,8 @@ QString buzTimer::timeText(qint64 s)
 qint64 buzTimer::elapsedSeconds() const
 {
     // Second boundaries crossed, not rounded milliseconds.
-    return m_clock().toSecsSinceEpoch() - StartTime.toSecsSinceEpoch();
+    const QDateTime now = m_pauses > 0 ? m_pausedAt : m_clock();
+    return now.toSecsSinceEpoch() - StartTime.toSecsSinceEpoch();
 }
 
 QString buzTimer::Elapsed() const

@@ -14,6 +14,11 @@ public:
 
     void Reset();
 
+    /// Stops the stopwatch while a question waits for the user; Resume lets it run on from where
+    /// it stood. Calls nest: it runs again after as many Resume calls as Pause calls.
+    void Pause();
+    void Resume();
+
     /// Time since the start: "00:00:45", "00:02:05", then "1:2:05" from an hour on; "" when the
     /// start time is not valid.
     QString Elapsed() const;
@@ -30,4 +35,6 @@ private:
     qint64 elapsedSeconds() const;
 
     Clock m_clock;
+    int m_pauses = 0;
+    QDateTime m_pausedAt;
 };

@@ -54,6 +54,15 @@ qsizetype CompareAhead::queuedFiles() const
     return m_queuedFiles;
 }
 
+qint64 CompareAhead::bytesReadAhead() const
+{
+    const std::lock_guard lock(m_mutex);
+    qint64 bytes = 0;
+    for (const auto &job : m_queue)
+        bytes += job->tally.bytesRead.load(std::memory_order_relaxed);
+    return bytes;
+}
+
 CompareAhead::Answer CompareAhead::take(const std::vector<QString> &paths, const std::function<bool()> &poll)
 {
     std::shared_ptr<Job> job;
@@ -76,7 +85,7 @@ CompareAhead::Answer CompareAhead::take(const std::vector<QString> &paths, const
             if (m_jobDone.wait_for(lock, PollInterval, [&] { return job->done || m_stop; }))
             {
                 if (!job->done)
-                    return {Answer::Stopped, {}};
+                    return {Answer::Stopped, {}, {}};
                 m_queuedFiles -= static_cast<qsizetype>(job->paths.size());
                 m_queue.pop_front();
                 if (!job->found)
@@ -84,14 +93,14 @@ CompareAhead::Answer CompareAhead::take(const std::vector<QString> &paths, const
                     ++m_unanswered;
                     return {};
                 }
-                return {Answer::Found, std::move(job->groups)};
+                return {Answer::Found, std::move(job->groups), std::move(job->tally.unreadable)};
             }
         }
         // The sink is asked without the lock held: it may run the event loop.
         if (!poll())
         {
             stop();
-            return {Answer::Stopped, {}};
+            return {Answer::Stopped, {}, {}};
         }
     }
 }
@@ -135,7 +144,7 @@ void CompareAhead::work()
         std::optional<ContentGroups::Groups> groups;
         try
         {
-            groups = ContentGroups::find(m_method, job->paths, keepGoing);
+            groups = ContentGroups::find(m_method, job->paths, keepGoing, &job->tally);
         }
         catch (...)
         {

@@ -40,6 +40,8 @@ public:
     qsizetype queuedFiles() const;
     /// How many groups take() had no answer for: each was compared by the scan itself.
     qsizetype unanswered() const { return m_unanswered; }
+    /// The bytes the workers have read of the groups queued and not yet taken.
+    qint64 bytesReadAhead() const;
 
     struct Answer
     {
@@ -51,6 +53,7 @@ public:
         };
         Kind kind = NotQueued;
         ContentGroups::Groups groups;
+        std::vector<qsizetype> unreadable; // Found: members that could not be read
     };
 
     /// The answer for the queued group with exactly these members (the first such); groups
@@ -63,6 +66,7 @@ private:
     {
         std::vector<QString> paths;
         ContentGroups::Groups groups;
+        ContentGroups::Tally tally;
         bool done = false;
         bool found = false;               // groups is the answer (else the worker failed)
         std::atomic<bool> dropped{false}; // nobody will take the answer

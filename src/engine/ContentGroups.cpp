@@ -39,6 +39,12 @@ constexpr qsizetype SharedRoundMembers = 256;
 // it, while a set of thousands of files is not opened again for every round.
 std::atomic<qint64> heldOpen{0};
 
+void countRead(Tally *tally, qint64 bytes)
+{
+    if (tally)
+        tally->bytesRead.fetch_add(bytes, std::memory_order_relaxed);
+}
+
 bool holdOpen(qint64 budget)
 {
     if (heldOpen.fetch_add(1) < budget)
@@ -61,9 +67,9 @@ Groups inFirstMemberOrder(Groups groups)
 class ExactSplitter
 {
 public:
-    ExactSplitter(const std::vector<QString> &paths, const KeepGoing &keepGoing)
-        : m_paths(paths), m_keepGoing(keepGoing), m_files(paths.size()), m_lengths(paths.size(), -1),
-          m_held(paths.size(), 0)
+    ExactSplitter(const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally)
+        : m_paths(paths), m_keepGoing(keepGoing), m_tally(tally), m_files(paths.size()), m_lengths(paths.size(), -1),
+          m_held(paths.size(), 0), m_unreadable(paths.size(), 0)
     {}
     ~ExactSplitter()
     {
@@ -86,6 +92,14 @@ public:
             m_pending.pop_back();
             if (!splitOnce(std::move(p.members), p.offset))
                 return std::nullopt;
+        }
+        if (m_tally)
+        {
+            for (size_t m = 0; m < m_unreadable.size(); ++m)
+            {
+                if (m_unreadable[m])
+                    m_tally->unreadable.push_back(static_cast<qsizetype>(m));
+            }
         }
         return inFirstMemberOrder(std::move(m_groups));
     }
@@ -151,7 +165,11 @@ private:
         if (!f.isOpen())
         {
             if (!f.open(m_paths[static_cast<size_t>(m)]))
+            {
+                // A file that is gone, or is a link or a FIFO now, was not kept from being read.
+                m_unreadable[static_cast<size_t>(m)] = FileFunctions::FileExists(m_paths[static_cast<size_t>(m)]);
                 return false;
+            }
             if (length(m) < 0)
                 m_lengths[static_cast<size_t>(m)] = f.size();
             else if (f.size() != length(m))
@@ -163,9 +181,11 @@ private:
         const qint64 want = extent(m, size, offset);
         if (f.readAt(buffer, want, offset) != want)
         {
+            m_unreadable[static_cast<size_t>(m)] = 1;
             close(m);
             return false;
         }
+        countRead(m_tally, want);
         char &held = m_held[static_cast<size_t>(m)];
         if (!smallSet && !held)
         {
@@ -331,10 +351,12 @@ private:
 
     const std::vector<QString> &m_paths;
     const KeepGoing &m_keepGoing;
+    Tally *m_tally;
     std::vector<ReadOnlyFile> m_files;
-    std::vector<qint64> m_lengths; // current lengths, -1 until the first round opened the file
-    std::vector<char> m_held;      // open and counted in heldOpen (not vector<bool>: threads set entries)
-    qint64 m_budget = -1;          // files of large sets held open at most, once a large set is read
+    std::vector<qint64> m_lengths;  // current lengths, -1 until the first round opened the file
+    std::vector<char> m_held;       // open and counted in heldOpen (not vector<bool>: threads set entries)
+    std::vector<char> m_unreadable; // could not be opened or read (threads set entries)
+    qint64 m_budget = -1;           // files of large sets held open at most, once a large set is read
     std::vector<Pending> m_pending;
     char *m_buffer = nullptr;
     Groups m_groups;
@@ -344,19 +366,23 @@ private:
 struct FuzzyFile
 {
     bool usable = false;
+    bool unreadable = false; // there, but could not be opened or read
     qint64 length = 0;
     std::vector<quint64> digests;
 };
 
 // Stopped when keepGoing answers false between two chunks of a large file.
-std::optional<FuzzyFile> readFuzzy(const QString &path, const KeepGoing &keepGoing)
+std::optional<FuzzyFile> readFuzzy(const QString &path, const KeepGoing &keepGoing, Tally *tally)
 {
     FuzzyFile out;
     if (SearchEngine::isHiddenFile(path) || !FileFunctions::FileExists(path))
         return out;
     ReadOnlyFile f;
     if (!f.open(path))
+    {
+        out.unreadable = true;
         return out;
+    }
     out.length = f.size();
     const qint64 blocks = out.length / FuzzyBlock;
     if (blocks == 0)
@@ -372,7 +398,12 @@ std::optional<FuzzyFile> readFuzzy(const QString &path, const KeepGoing &keepGoi
             return std::nullopt;
         const qint64 want = std::min(Chunk, whole - offset);
         if (f.readAt(buffer, want, offset) != want)
-            return FuzzyFile();
+        {
+            FuzzyFile failed;
+            failed.unreadable = true;
+            return failed;
+        }
+        countRead(tally, want);
         for (qint64 k = 0; k < want; k += FuzzyBlock)
             out.digests.push_back(BlockHash::of(buffer + k, FuzzyBlock));
     }
@@ -409,27 +440,27 @@ std::optional<Groups> fuzzyPairwise(const std::vector<QString> &paths, const Kee
 }
 } // namespace
 
-std::optional<Groups> find(Method method, const std::vector<QString> &paths, const KeepGoing &keepGoing)
+std::optional<Groups> find(Method method, const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally)
 {
     switch (method)
     {
     case Method::Fuzzy:
-        return fuzzy(paths, keepGoing);
+        return fuzzy(paths, keepGoing, tally);
     case Method::Crc:
-        return crc(paths, keepGoing);
+        return crc(paths, keepGoing, tally);
     case Method::Exact:
         break;
     }
-    return exact(paths, keepGoing);
+    return exact(paths, keepGoing, tally);
 }
 
-std::optional<Groups> exact(const std::vector<QString> &paths, const KeepGoing &keepGoing)
+std::optional<Groups> exact(const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally)
 {
     // A pair too: its reading then stops between blocks when the search is stopped.
-    return ExactSplitter(paths, keepGoing).run();
+    return ExactSplitter(paths, keepGoing, tally).run();
 }
 
-std::optional<Groups> crc(const std::vector<QString> &paths, const KeepGoing &keepGoing)
+std::optional<Groups> crc(const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally)
 {
     // Equal checksums make an equivalence, so the groups are its classes of two or more.
     std::unordered_map<quint32, size_t> groupOf;
@@ -443,11 +474,16 @@ std::optional<Groups> crc(const std::vector<QString> &paths, const KeepGoing &ke
             stopped = !keepGoing();
             return !stopped;
         };
-        const std::optional<quint32> sum = SearchEngine::fileCrc32(paths[m], watched);
+        const std::optional<quint32> sum =
+            SearchEngine::fileCrc32(paths[m], watched, tally ? &tally->bytesRead : nullptr);
         if (stopped)
             return std::nullopt;
         if (!sum)
+        {
+            if (tally && FileFunctions::FileExists(paths[m]))
+                tally->unreadable.push_back(static_cast<qsizetype>(m));
             continue;
+        }
         const auto [it, added] = groupOf.try_emplace(*sum, all.size());
         if (added)
             all.emplace_back();
@@ -462,7 +498,7 @@ std::optional<Groups> crc(const std::vector<QString> &paths, const KeepGoing &ke
     return groups;
 }
 
-std::optional<Groups> fuzzy(const std::vector<QString> &paths, const KeepGoing &keepGoing)
+std::optional<Groups> fuzzy(const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally)
 {
     std::vector<FuzzyFile> files;
     files.reserve(paths.size());
@@ -471,9 +507,11 @@ std::optional<Groups> fuzzy(const std::vector<QString> &paths, const KeepGoing &
     {
         if (!keepGoing())
             return std::nullopt;
-        std::optional<FuzzyFile> file = readFuzzy(path, keepGoing);
+        std::optional<FuzzyFile> file = readFuzzy(path, keepGoing, tally);
         if (!file)
             return std::nullopt;
+        if (file->unreadable && tally)
+            tally->unreadable.push_back(static_cast<qsizetype>(files.size()));
         files.push_back(std::move(*file));
         digestBytes += static_cast<qint64>(files.back().digests.size() * sizeof(quint64));
         if (digestBytes > FuzzyDigestMemory)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -26,22 +27,32 @@ enum class Method
     Crc,
 };
 
+/// What a search tells besides its groups. bytesRead may be read from any thread while the search
+/// runs; unreadable is complete once the search has returned.
+struct Tally
+{
+    std::atomic<qint64> bytesRead{0};  // bytes of the members read so far
+    std::vector<qsizetype> unreadable; // members that could not be opened or read, ascending
+};
+
 /// Most files one search holds open at once (a larger set opens each file for its read only).
 constexpr qsizetype OpenFileLimit = 128;
 
 /// The groups of `method`: one of the functions below. Safe to call from several threads at once.
-std::optional<Groups> find(Method method, const std::vector<QString> &paths, const KeepGoing &keepGoing);
+/// With a tally, the bytes read and the members that could not be read are counted there.
+std::optional<Groups> find(Method method, const std::vector<QString> &paths, const KeepGoing &keepGoing,
+                           Tally *tally = nullptr);
 
 /// Files of the same current length and the same bytes. A file that cannot be opened or read
 /// matches nothing. Reads every set of still-equal files block by block in step and splits it
 /// where contents differ, with a bounded number of open files and bounded memory.
-std::optional<Groups> exact(const std::vector<QString> &paths, const KeepGoing &keepGoing);
+std::optional<Groups> exact(const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally = nullptr);
 
 /// Files whose CRC-32 checksums are equal, each checksum computed once.
-std::optional<Groups> crc(const std::vector<QString> &paths, const KeepGoing &keepGoing);
+std::optional<Groups> crc(const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally = nullptr);
 
 /// The fuzzy rule of CompareFilesFuzzy applied pairwise in member order (a file joins the group
 /// of the first earlier file it matches that is not itself taken), over per-file digests of the
 /// whole 1000-byte blocks read once per file.
-std::optional<Groups> fuzzy(const std::vector<QString> &paths, const KeepGoing &keepGoing);
+std::optional<Groups> fuzzy(const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally = nullptr);
 } // namespace ContentGroups

@@ -164,9 +164,19 @@ ScanTotals GetFilesLib::EnumerateLocation(QString &folder, const QString &subFol
     } unset{m_listAhead};
     m_listAhead = ahead ? &*ahead : nullptr;
 
-    ScanTotals totals;
-    GenerateFolderList(folder, totals.FolderCount, totals.FileCount, totals.TotalSize);
-    return totals;
+    // A walk that fails is run again from the start (Retry): its folders must count again then.
+    const QSet<QString> countedBefore = m_countedFolders;
+    try
+    {
+        ScanTotals totals;
+        GenerateFolderList(folder, totals.FolderCount, totals.FileCount, totals.TotalSize);
+        return totals;
+    }
+    catch (...)
+    {
+        m_countedFolders = countedBefore;
+        throw;
+    }
 }
 
 bool GetFilesLib::sizeAccepted(qint64 size) const
@@ -211,8 +221,14 @@ void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qin
         else
             listed = DirectoryListing::list(folder, noFollow, wanted, entries, &folderId);
     });
-    if (!ran || !listed)
+    if (!ran)
         return;
+    if (!listed)
+    {
+        // Passed over like every folder that cannot be listed, but counted, so the user hears of it.
+        m_ctx.UnreadableFolders.append(folder);
+        return;
+    }
     // A folder met again inside itself (a bind mount of an outer folder) would never end.
     for (const auto &open : m_openFolders)
     {
@@ -233,14 +249,21 @@ void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qin
 
     for (const DirectoryListing::Entry &e : entries)
     {
+        m_ctx.sink.progress(
+            {ScanProgress::Stage::Walk, m_ctx.TotalFiles + qint64{files}, m_ctx.TotalFolders + qint64{folders}});
         if (!m_ctx.keepGoing())
             break;
         if (e.kind == DirectoryListing::Kind::Folder)
         {
             if (m_rules->enters(folder, testEach, e))
             {
-                ++folders;
-                GenerateFolderList(folder + e.name + u'/', folders, files, total);
+                QString sub = folder + e.name + u'/';
+                // A folder inside two overlapping locations is walked twice, but counted once.
+                const qsizetype counted = m_countedFolders.size();
+                m_countedFolders.insert(sub);
+                if (m_countedFolders.size() > counted)
+                    ++folders;
+                GenerateFolderList(sub, folders, files, total);
                 if (m_entryCounter % 50 == 0)
                     showProgress(folder, e.name);
             }

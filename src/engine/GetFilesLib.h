@@ -50,11 +50,12 @@ struct WalkRules
 
 /// Walks the search locations of one scan and appends a FileRecord for every accepted file to
 /// the FileList it was given. Directory links are never followed; links to files, FIFOs,
-/// sockets and devices are never recorded; folders that cannot be read are passed over; a file
-/// reached again (another location, a hard link) is recorded only the first time.
+/// sockets and devices are never recorded; folders that cannot be read are passed over and
+/// listed in ctx.UnreadableFolders; a file reached again (another location, a hard link) is
+/// recorded only the first time, and a sub-folder entered again is counted only the first time.
 ///
 /// Options come from the context (engine, protect, hidden); each step of the walk asks
-/// ctx.keepGoing(), and progress goes to the context's sink.
+/// ctx.keepGoing(), and progress (texts, and the files and folders found) goes to the sink.
 class GetFilesLib
 {
 public:
@@ -110,6 +111,7 @@ private:
     QSet<DirectoryListing::FileId> m_listedFolders;
     bool m_rememberEveryFile = false;
     QSet<DirectoryListing::FileId> m_recorded;
-    qint64 m_lastTime = -1; // the last date text made, reused for
-    QString m_lastDate;     // files written in the same second
+    QSet<QString> m_countedFolders; // every sub-folder entered, so that each counts once
+    qint64 m_lastTime = -1;         // the last date text made, reused for
+    QString m_lastDate;             // files written in the same second
 };

@@ -109,6 +109,12 @@ void FindSameName(ScanContext &ctx)
             k = j;
             p += advanced;
         }
+        ScanProgress counted;
+        counted.stage = ScanProgress::Stage::Compare;
+        counted.unit = ScanProgress::Unit::Files;
+        counted.done = p;
+        counted.total = t;
+        ctx.sink.progress(counted);
         const QString progress = QString::number(p) + u'/' + QString::number(t);
         const QString percent = TextFormat::oneDecimal(t > 0 ? 100.0 / t * p : 0.0);
         if (ctx.sink.minimized())

@@ -7,6 +7,8 @@
 #include "engine/GroupFeed.h"
 #include "engine/SameNameSearch.h"
 #include "engine/SearchEngine.h"
+#include "platform/FileFunctions.h"
+#include "platform/SystemFolders.h"
 #include "results/ResultModel.h"
 #include "search/SearchLocation.h"
 
@@ -16,9 +18,22 @@ namespace
 {
 const QString kScanning = QStringLiteral("Scanning");
 
+// The folder as the walk writes it: with one trailing "/".
+QString withSlash(const QString &folder)
+{
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+QString counted(qsizetype n, const char *one, const char *many)
+{
+    return QString::number(n) + u' ' + QLatin1String(n == 1 ? one : many);
+}
+
 // Walks every location that is not excluded, adding their counts to the context. A location's
-// failed walk is undone before Retry runs it again; Abort ends the scan as cancelled.
-void walkLocations(ScanContext &ctx, const SearchLocationList &locations, FileList &files)
+// failed walk is undone before Retry runs it again; Abort ends the scan as cancelled. Locations
+// that cannot be walked are named in `skipped`.
+void walkLocations(ScanContext &ctx, const SearchLocationList &locations, FileList &files,
+                   std::vector<SkippedLocation> &skipped)
 {
     QString excludeList;
     for (const SearchLocation &l : locations.rows())
@@ -35,6 +50,17 @@ void walkLocations(ScanContext &ctx, const SearchLocationList &locations, FileLi
         // After a cancel the remaining locations end at their first entry: nothing to walk.
         if (ctx.CancelSearch)
             break;
+        if (ctx.options.protect && SystemFolders::isProtected(l.folder))
+        {
+            skipped.push_back({l.folder, SkippedLocation::Reason::Protected});
+            continue;
+        }
+        if (!FileFunctions::FolderExists(l.folder))
+        {
+            skipped.push_back({l.folder, SkippedLocation::Reason::Missing});
+            continue;
+        }
+        const qsizetype unreadableBefore = ctx.UnreadableFolders.size();
         const size_t before = files.size();
         ScanTotals totals;
         const bool ran = runStep(ctx.sink.errors(), kScanning, [&] {
@@ -49,12 +75,23 @@ void walkLocations(ScanContext &ctx, const SearchLocationList &locations, FileLi
         }
         ctx.TotalFolders += totals.FolderCount;
         ctx.TotalFiles += totals.FileCount;
+        // A location whose own folder could not be listed is named as such, not merely counted.
+        if (ctx.UnreadableFolders.size() > unreadableBefore &&
+            ctx.UnreadableFolders.at(unreadableBefore) == withSlash(l.folder))
+        {
+            ctx.UnreadableFolders.removeAt(unreadableBefore);
+            skipped.push_back({l.folder, SkippedLocation::Reason::Unreadable});
+        }
     }
+    ctx.sink.progress({ScanProgress::Stage::Walk, ctx.TotalFiles, ctx.TotalFolders});
 }
 
-ScanSummary summaryOf(const ScanContext &ctx, ScanSummary::Listing listing)
+ScanSummary summaryOf(const ScanContext &ctx, ScanSummary::Listing listing, std::vector<SkippedLocation> skipped)
 {
     ScanSummary s;
+    s.skipped = std::move(skipped);
+    s.unreadableFolders = ctx.UnreadableFolders;
+    s.unreadableFiles = ctx.UnreadableFiles;
     s.TotalFiles = ctx.TotalFiles;
     s.TotalFolders = ctx.TotalFolders;
     s.DuplicateCount = ctx.DuplicateCount;
@@ -69,6 +106,38 @@ ScanSummary summaryOf(const ScanContext &ctx, ScanSummary::Listing listing)
     return s;
 }
 } // namespace
+
+QString ScanSummary::notice() const
+{
+    QStringList sentences;
+    for (const SkippedLocation &l : skipped)
+    {
+        QString why;
+        switch (l.reason)
+        {
+        case SkippedLocation::Reason::Missing:
+            why = QStringLiteral("no such folder.");
+            break;
+        case SkippedLocation::Reason::Protected:
+            why = QStringLiteral("it is a system folder, left out by \"Protect System Folders\".");
+            break;
+        case SkippedLocation::Reason::Unreadable:
+            why = QStringLiteral("it could not be read.");
+            break;
+        }
+        sentences.append(u'"' + l.folder + QStringLiteral("\" was not searched: ") + why);
+    }
+    if (!unreadableFiles.isEmpty() || !unreadableFolders.isEmpty())
+    {
+        QStringList parts;
+        if (!unreadableFiles.isEmpty())
+            parts.append(counted(unreadableFiles.size(), "file", "files"));
+        if (!unreadableFolders.isEmpty())
+            parts.append(counted(unreadableFolders.size(), "folder", "folders"));
+        sentences.append(parts.join(QStringLiteral(" and ")) + QStringLiteral(" could not be read."));
+    }
+    return sentences.join(u' ');
+}
 
 ListOrigin listOriginOf(const ScanOptions &options, bool fromSession)
 {
@@ -120,10 +189,11 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
 {
     ScanContext ctx(m_sink, options);
     ScanSummary::Listing listing = ScanSummary::Listing::None;
-    auto finish = [&] { return summaryOf(ctx, listing); };
+    std::vector<SkippedLocation> skipped;
+    auto finish = [&] { return summaryOf(ctx, listing, std::move(skipped)); };
 
     FileList files;
-    walkLocations(ctx, locations, files);
+    walkLocations(ctx, locations, files, skipped);
     if (ctx.TotalFiles == 0 || ctx.CancelSearch)
         return finish();
 
@@ -144,7 +214,10 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
         ctx.FileHive.Clear();
         SortFileList(files, order);
         if (feed)
+        {
+            ctx.BytesToCompare = SearchEngine::bytesToCompare(files);
             feed->readFrom(files);
+        }
         LoadFileHive(ctx.FileHive, files, order, [&] {
             ctx.keepGoing();
             if (feed)

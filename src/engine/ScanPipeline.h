@@ -7,8 +7,10 @@
 #include "results/RowAnchors.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <vector>
 
 class ResultModel;
 class SearchLocationList;
@@ -20,6 +22,19 @@ ListOrigin listOriginOf(const ScanOptions &options, bool fromSession);
 /// not excluded, and which of them are in reference locations (ResultModel::applyReferences).
 void anchorResults(ResultModel &model, const SearchLocationList &locations, const ScanOptions &options,
                    bool fromSession, const std::function<void()> &yield = {});
+
+/// A search location that a scan did not search, and why.
+struct SkippedLocation
+{
+    enum class Reason
+    {
+        Missing,    // no such folder
+        Protected,  // a system folder, and "Protect System Folders" is on
+        Unreadable, // the folder could not be listed
+    };
+    QString folder;
+    Reason reason = Reason::Missing;
+};
 
 /// What a scan leaves for its caller.
 struct ScanSummary
@@ -44,9 +59,21 @@ struct ScanSummary
     QString duplicates; // "Duplicate Files: 2  Size: 3.00 KB"
     QString files;      // "Files : 10"
     QString folders;    // "Folders : 3"
+
+    // What was left out: locations not searched, and what could not be read inside the others
+    // (full paths, in the order met).
+    std::vector<SkippedLocation> skipped;
+    QStringList unreadableFolders;
+    QStringList unreadableFiles;
+
+    /// One sentence per location not searched, then how many files and folders could not be
+    /// read: "\"/media/usb\" was not searched: no such folder. 2 files could not be read."; ""
+    /// when nothing was left out.
+    QString notice() const;
 };
 
-/// Runs one scan: collects the excluded folders, walks every other location, asks before
+/// Runs one scan: collects the excluded folders, walks every other location (a location that does
+/// not exist, or that "Protect System Folders" keeps out, is named in the summary), asks before
 /// handling more than tooManyFilesLimit() files, sorts and loads the records, runs the engine
 /// chosen in the options and fills the result model.
 ///

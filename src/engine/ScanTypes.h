@@ -5,6 +5,7 @@
 #include "core/ErrorReport.h"
 
 #include <QString>
+#include <QStringList>
 
 /// The engine and the two options chosen in the main window.
 struct ScanOptions
@@ -25,6 +26,28 @@ struct ScanOptions
     bool operator==(const ScanOptions &) const = default;
 };
 
+/// How far a scan has come, for a progress bar beside the status texts.
+struct ScanProgress
+{
+    enum class Stage
+    {
+        Walk,    // files and folders found so far: nothing yet to measure them against
+        Compare, // `done` of `total`: bytes compared by the content engines, files by name
+    };
+    enum class Unit
+    {
+        Bytes,
+        Files,
+    };
+
+    Stage stage = Stage::Walk;
+    qint64 files = 0;   // Walk: files recorded so far
+    qint64 folders = 0; // Walk: folders entered so far
+    qint64 done = 0;    // Compare
+    qint64 total = 0;   // Compare
+    Unit unit = Unit::Bytes;
+};
+
 /// What the scan asks of whoever drives it (the main window, corvina-cli, a test). The window's
 /// sink yields to the event loop (throttled) and reads its cancel flag; the engine never calls
 /// processEvents() and never reads a global.
@@ -43,6 +66,9 @@ public:
     /// Status-bar panel 1 text, and the window caption while minimized.
     virtual void status(const QString &text) { Q_UNUSED(text); }
     virtual void caption(const QString &text) { Q_UNUSED(text); }
+
+    /// Where the scan stands; called very often (store it and show it when the event loop runs).
+    virtual void progress(const ScanProgress &p) { Q_UNUSED(p); }
 
     /// More than 100000 files were found: go on? (the "Warning" dialog; true = OK)
     virtual bool confirmTooManyFiles(qint32 totalFiles)
@@ -73,6 +99,16 @@ struct ScanContext
     qint32 DuplicateCount = 0;
     qint64 DuplicateSize = 0; // bytes
     bool CancelSearch = false;
+
+    // The content engines' progress: the bytes of every file that has a file of its size, and
+    // the bytes of the candidate groups settled so far.
+    qint64 BytesToCompare = 0;
+    qint64 BytesCompared = 0;
+
+    // What could not be read: folders the walk could not list, files the engines could not open
+    // or read. Full paths, in the order met.
+    QStringList UnreadableFolders;
+    QStringList UnreadableFiles;
 
     /// One step of a loop: asks the sink and records a cancel.
     bool keepGoing()

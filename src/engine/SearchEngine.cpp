@@ -12,6 +12,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -37,6 +38,26 @@ void showProgress(ScanContext &ctx, qint32 p, qint32 t)
         ctx.sink.caption(q + u'%' + QStringLiteral(" (") + counts + u')');
     else
         ctx.sink.status(QStringLiteral("Searching for duplicates...(") + counts + QStringLiteral(") ") + q + u'%');
+}
+
+// The bytes compared so far: every candidate group settled counts whole (a group whose files differ
+// early is settled without reading them all), and `reading` the bytes read of groups not settled.
+void showBytes(ScanContext &ctx, qint64 reading)
+{
+    if (ctx.BytesToCompare <= 0)
+        return;
+    ScanProgress progress;
+    progress.stage = ScanProgress::Stage::Compare;
+    progress.total = ctx.BytesToCompare;
+    progress.done = std::min(ctx.BytesCompared + reading, ctx.BytesToCompare);
+    ctx.sink.progress(progress);
+}
+
+// The members of GroupHive at these indices (from 0) could not be read.
+void noteUnreadable(ScanContext &ctx, const std::vector<qsizetype> &members)
+{
+    for (qsizetype m : members)
+        ctx.UnreadableFiles.append(fullPath(ctx.GroupHive, static_cast<qint32>(m) + 1));
 }
 
 // Appends entry p of GroupHive to ResultHive with the current shade.
@@ -116,12 +137,21 @@ void appendGroups(ScanContext &ctx, const ContentGroups::Groups &groups)
 void compareHere(ScanContext &ctx)
 {
     std::optional<ContentGroups::Groups> groups;
+    ContentGroups::Tally tally;
     const bool found = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
-        groups = ContentGroups::find(SearchEngine::methodOf(ctx.options), groupPaths(ctx.GroupHive),
-                                     [&ctx] { return ctx.keepGoing(); });
+        tally.unreadable.clear();
+        groups = ContentGroups::find(
+            SearchEngine::methodOf(ctx.options), groupPaths(ctx.GroupHive),
+            [&ctx, &tally] {
+                showBytes(ctx, tally.bytesRead.load(std::memory_order_relaxed));
+                return ctx.keepGoing();
+            },
+            &tally);
     });
-    if (found && groups)
-        appendGroups(ctx, *groups);
+    if (!found || !groups)
+        return;
+    noteUnreadable(ctx, tally.unreadable);
+    appendGroups(ctx, *groups);
 }
 
 // CompareGroup for a group that the workers have been comparing ahead of the scan. A group the
@@ -132,14 +162,20 @@ void compareQueuedGroup(ScanContext &ctx, CompareAhead &ahead)
         return;
     CompareAhead::Answer answer;
     const bool took = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
-        answer = ahead.take(groupPaths(ctx.GroupHive), [&ctx] { return ctx.keepGoing(); });
+        answer = ahead.take(groupPaths(ctx.GroupHive), [&ctx, &ahead] {
+            showBytes(ctx, ahead.bytesReadAhead());
+            return ctx.keepGoing();
+        });
     });
     if (!took || answer.kind == CompareAhead::Answer::Stopped)
         return;
-    if (answer.kind == CompareAhead::Answer::Found)
-        appendGroups(ctx, answer.groups);
-    else
+    if (answer.kind != CompareAhead::Answer::Found)
+    {
         compareHere(ctx);
+        return;
+    }
+    noteUnreadable(ctx, answer.unreadable);
+    appendGroups(ctx, answer.groups);
 }
 
 } // namespace
@@ -149,6 +185,21 @@ namespace SearchEngine
 bool sameSizeKey(const QString &a, const QString &b)
 {
     return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+qint64 bytesToCompare(const FileList &sorted)
+{
+    qint64 bytes = 0;
+    for (size_t i = 0; i < sorted.size();)
+    {
+        size_t end = i + 1;
+        while (end < sorted.size() && sorted[end].size == sorted[i].size)
+            ++end;
+        if (end - i >= 2)
+            bytes += sorted[i].size * static_cast<qint64>(end - i);
+        i = end;
+    }
+    return bytes;
 }
 
 ContentGroups::Method methodOf(const ScanOptions &options)
@@ -198,7 +249,10 @@ void FindSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed)
                     ++i;
                     ++p;
                 }
+                const qint64 groupBytes = k.trimmed().toLongLong() * ctx.GroupHive.Count();
                 compareQueuedGroup(ctx, ahead);
+                ctx.BytesCompared += groupBytes;
+                showBytes(ctx, ahead.bytesReadAhead());
             }
             else
             {
@@ -284,7 +338,8 @@ bool CRC(const QString &FileName1, const QString &FileName2)
     return a && b && crcText(*a) == crcText(*b);
 }
 
-std::optional<quint32> fileCrc32(const QString &path, const std::function<bool()> &keepGoing)
+std::optional<quint32> fileCrc32(const QString &path, const std::function<bool()> &keepGoing,
+                                 std::atomic<qint64> *bytesRead)
 {
     ReadOnlyFile f;
     if (!f.open(path))
@@ -305,6 +360,8 @@ std::optional<quint32> fileCrc32(const QString &path, const std::function<bool()
             break;
         crc = crc32(crc, reinterpret_cast<const Bytef *>(buf), static_cast<uInt>(n));
         offset += n;
+        if (bytesRead)
+            bytesRead->fetch_add(n, std::memory_order_relaxed);
     }
     return static_cast<quint32>(crc);
 }

@@ -2,10 +2,12 @@
 #pragma once
 
 #include "engine/ContentGroups.h"
+#include "engine/FileRecord.h"
 #include "engine/ScanTypes.h"
 
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <optional>
 
@@ -21,6 +23,10 @@ void FindSameSize(ScanContext &ctx);
 /// FindSameSize with workers that may have been comparing the groups queued by `feed` already,
 /// while FileHive was being loaded (`ahead` compares by methodOf(ctx.options)).
 void FindSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed);
+
+/// The bytes FindSameSize has to compare in records sorted size first: every file that shares its
+/// size with another, whole. Progress is measured against it (ctx.BytesToCompare).
+qint64 bytesToCompare(const FileList &sorted);
 
 /// How the workers compare files for these options.
 ContentGroups::Method methodOf(const ScanOptions &options);
@@ -43,8 +49,10 @@ int CompareFilesFuzzy(const QString &path1, const QString &path2);
 bool CRC(const QString &FileName1, const QString &FileName2);
 
 /// The CRC-32 of a file's whole content; nothing when it cannot be read, or when keepGoing
-/// (asked between two large reads of a long file) answers false.
-std::optional<quint32> fileCrc32(const QString &path, const std::function<bool()> &keepGoing = {});
+/// (asked between two large reads of a long file) answers false. The bytes read are added to
+/// bytesRead as they are read.
+std::optional<quint32> fileCrc32(const QString &path, const std::function<bool()> &keepGoing = {},
+                                 std::atomic<qint64> *bytesRead = nullptr);
 
 /// A checksum as eight upper-case hexadecimal digits.
 QString crcText(quint32 crc);

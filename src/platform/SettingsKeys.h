@@ -21,6 +21,8 @@ inline constexpr SettingKey WindowW{u"WindowSize", u"W", u"12000"};
 inline constexpr SettingKey WindowH{u"WindowSize", u"H", u"8000"};
 inline constexpr SettingKey WindowT{u"WindowSize", u"T", u"0"};
 inline constexpr SettingKey WindowL{u"WindowSize", u"L", u"0"};
+// "1" when the main window was closed maximized: it opens maximized again.
+inline constexpr SettingKey WindowMaximized{u"WindowSize", u"Maximized", u"0"};
 
 // Picture viewer geometry, in twips.
 inline constexpr SettingKey PicW{u"PicWindowSize", u"W", u"2000"};

@@ -4,13 +4,35 @@
 #include "platform/AppFolders.h"
 #include "platform/NativePath.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <canberra.h>
 
+#include <cstdlib>
+
 namespace
 {
+// Whether anything could play a sound: a sound server's socket, or a playback device. Without
+// either, the sound library's audio layer writes its failure to standard error on every sound.
+bool soundOutputAvailable()
+{
+    if (std::getenv("PULSE_SERVER"))
+        return true;
+    const QString runtime = QFile::decodeName(qgetenv("XDG_RUNTIME_DIR"));
+    if (!runtime.isEmpty())
+    {
+        for (const char *socket : {"/pulse/native", "/pipewire-0"})
+        {
+            if (QFileInfo::exists(runtime + QLatin1String(socket)))
+                return true;
+        }
+    }
+    // ALSA names playback devices pcmC<card>D<device>p.
+    return !QDir(QStringLiteral("/dev/snd")).entryList({QStringLiteral("pcmC*p")}, QDir::System).isEmpty();
+}
+
 // The file on disk that holds the sound: a resource is copied once per run.
 QString diskFile(const QString &file)
 {
@@ -31,6 +53,8 @@ QString diskFile(const QString &file)
 ca_context *context()
 {
     static ca_context *ctx = [] {
+        if (!soundOutputAvailable())
+            return static_cast<ca_context *>(nullptr);
         ca_context *c = nullptr;
         if (ca_context_create(&c) != CA_SUCCESS)
             return static_cast<ca_context *>(nullptr);

@@ -7,6 +7,6 @@ namespace Sound
 {
 /// Plays a sound file once, without waiting for it to end. A Qt resource (":/...") is copied to
 /// the cache folder first, since the sound service reads files. Without a sound service or a
-/// sound device nothing happens, and no failure is reported.
+/// sound device nothing happens: no failure is reported, and nothing is written to standard error.
 void play(const QString &file);
 } // namespace Sound

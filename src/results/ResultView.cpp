@@ -1,11 +1,13 @@
 #include "results/ResultView.h"
 
+#include "core/VisibleText.h"
 #include "results/ResultModel.h"
 
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -29,6 +31,14 @@ void ResultDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelI
     }
 }
 
+QString ResultDelegate::displayText(const QVariant &value, const QLocale &locale) const
+{
+    // Before the base class, which would turn a newline into a line break.
+    if (value.userType() == QMetaType::QString)
+        return VisibleText::of(value.toString());
+    return QStyledItemDelegate::displayText(value, locale);
+}
+
 bool ResultDelegate::editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
                                  const QModelIndex &index)
 {
@@ -50,6 +60,8 @@ ResultView::ResultView(QWidget *parent) : QTableView(parent)
     setWordWrap(false);
     setCornerButtonEnabled(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Tab leaves the list for the next control; the arrow keys move within it.
+    setTabKeyNavigation(false);
 
     QHeaderView *rows = verticalHeader();
     rows->hide();
@@ -61,7 +73,7 @@ ResultView::ResultView(QWidget *parent) : QTableView(parent)
     columns->setSortIndicatorShown(true);
     columns->setSortIndicator(-1, Qt::AscendingOrder);
     columns->setHighlightSections(false);
-    columns->setStretchLastSection(false);
+    columns->setStretchLastSection(true);
     columns->setSectionResizeMode(QHeaderView::Interactive);
     connect(columns, &QHeaderView::sectionClicked, this, &ResultView::columnClicked);
 }
@@ -71,7 +83,14 @@ void ResultView::setResultModel(ResultModel *model)
     setModel(model);
     QHeaderView *columns = horizontalHeader();
     const int em = fontMetrics().horizontalAdvance(u'M');
-    const int widths[ResultRow::ColumnCount] = {18 * em, 8 * em, 13 * em, 8 * em, 5 * em, 28 * em, 0, 0, 0, 5 * em};
+    // A cell's text stands between the margins the delegate keeps on either side.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 6;
+    auto fit = [&](const char *widest) { return fontMetrics().horizontalAdvance(QLatin1String(widest)) + margins; };
+    // Dates and versions are read whole, so they get the width of their longest texts; names and
+    // folders get a share, and the last column takes whatever width is left.
+    const int widths[ResultRow::ColumnCount] = {
+        18 * em, fit("1099511627776"), fit("12/28/2024 10:58:58 PM"), fit("10.0.22621.4317"), 5 * em, 28 * em, 0, 0, 0,
+        5 * em};
     // Wide enough for the header's text beside its sort mark ("Size(Bytes)" is wider than its numbers).
     for (int c = 0; c < ResultRow::ColumnCount; ++c)
         columns->resizeSection(c, widths[c] ? std::max(widths[c], columns->sectionSizeHint(c)) : 0);

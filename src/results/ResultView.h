@@ -7,7 +7,8 @@
 class ResultModel;
 
 /// Paints each row's colour band (light blue where the model says ShadedRole) and, in the first
-/// column, the row's mark as a check box picture (checked = marked).
+/// column, the row's mark as a check box picture (checked = marked). Control characters in a
+/// name show as visible marks (VisibleText), so a row never breaks.
 class ResultDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -17,6 +18,8 @@ public:
     /// The light blue of every other band: red 213, green 233, blue 249.
     static QColor bandColor() { return {213, 233, 249}; }
 
+    QString displayText(const QVariant &value, const QLocale &locale) const override;
+
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
     /// The picture is not a control: marks change through the marking commands only.
@@ -24,8 +27,9 @@ protected:
                      const QModelIndex &index) override;
 };
 
-/// Rows have one fixed height and columns fixed widths, so that neither depends on the row count;
-/// the sort columns 6 to 8 are hidden; "Ext" and "Path" stand at display positions 2 and 3.
+/// Rows have one fixed height and columns fixed widths, so that neither depends on the row count:
+/// dates and versions fit their longest texts, and the last column takes the width left over.
+/// The sort columns 6 to 8 are hidden; "Ext" and "Path" stand at display positions 2 and 3.
 /// Header clicks are reported (columnClicked) and never sort by themselves.
 class ResultView : public QTableView
 {

@@ -5,10 +5,14 @@
 #include "platform/SettingsStore.h"
 #include "search/FileMasks.h"
 #include "search/MaskList.h"
+#include "search/TypedFolder.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -188,7 +192,7 @@ void FolderFrm::Check2_Click()
 
 bool FolderFrm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut)
+    if (event->type() == QEvent::FocusOut && leavesTheField(static_cast<QFocusEvent *>(event)->reason()))
     {
         if (watched == txtMin)
             txtMin_Validate();
@@ -198,6 +202,17 @@ bool FolderFrm::eventFilter(QObject *watched, QEvent *event)
             cmbFileMask_Validate();
     }
     return QDialog::eventFilter(watched, event);
+}
+
+bool FolderFrm::leavesTheField(Qt::FocusReason reason) const
+{
+    // The folder picker or another window taking the activation, or the mask list opening, is
+    // no leaving: the user comes back to the same field.
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return false;
+    // OK checks every field itself (and says so once); Cancel needs no field to be right.
+    const QWidget *next = QApplication::focusWidget();
+    return next != cmdOK && next != Command1;
 }
 
 bool FolderFrm::txtMin_Validate()
@@ -219,7 +234,6 @@ bool FolderFrm::txtMax_Validate()
     m_prompter.error(QStringLiteral("Maximum size must be greater then minimum size"));
     txtMax->clear();
     txtMax->setFocus();
-    m_maxJustRefused = true;
     return false;
 }
 
@@ -236,17 +250,21 @@ void FolderFrm::cmbFileMask_Validate()
 
 void FolderFrm::cmdOK_Click()
 {
-    if (m_maxJustRefused)
+    const TypedFolder::Checked typed = TypedFolder::check(Text1->text(), QDir::homePath());
+    if (!typed.error.isEmpty())
     {
-        m_maxJustRefused = false;
+        m_prompter.error(typed.error);
+        Text1->setFocus();
         return;
     }
-    if (!txtMax_Validate())
+    Text1->setText(typed.folder);
+    // The minimum as it will be stored, so that a maximum below it can never be stored.
+    if (!Check2->isChecked())
     {
-        m_maxJustRefused = false;
-        return;
+        txtMin->setText(SizeFields::normalizedMin(txtMin->text()));
+        if (!txtMax_Validate())
+            return;
     }
-    txtMin->setText(SizeFields::normalizedMin(txtMin->text()));
     txtMax->setText(SizeFields::normalizedMax(txtMax->text()));
     Folder = Text1->text();
     const QString mask = cmbFileMask->currentText();

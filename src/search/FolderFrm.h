@@ -57,6 +57,8 @@ private:
     void cmdOK_Click();
     void Command1_Click();
     void updateOk();
+    /// Whether a focus change by this reason is the user leaving a field for another.
+    bool leavesTheField(Qt::FocusReason reason) const;
 
     Prompter &m_prompter;
     SettingsStore &m_settings;
@@ -64,5 +66,4 @@ private:
     bool m_filledForChange = false;
     bool m_activated = false;
     bool m_subFoldersBeforeExclude = true;
-    bool m_maxJustRefused = false; // a refused maximum stops the OK click that moved the focus
 };

@@ -1,9 +1,11 @@
 #include "search/SearchListView.h"
 
+#include "core/VisibleText.h"
 #include "search/SearchLocationModel.h"
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -58,6 +60,14 @@ public:
         m_reference = referenceIcon(folder, 32);
     }
 
+    QString displayText(const QVariant &value, const QLocale &locale) const override
+    {
+        // Before the base class, which would turn a newline into a line break.
+        if (value.userType() == QMetaType::QString)
+            return VisibleText::of(value.toString());
+        return QStyledItemDelegate::displayText(value, locale);
+    }
+
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
@@ -89,21 +99,48 @@ SearchListView::SearchListView(QWidget *parent) : QTableView(parent)
     setWordWrap(false);
     // A long path keeps its last folders in sight, which tell the locations apart.
     setTextElideMode(Qt::ElideMiddle);
+    // Tab leaves the list for the next control; the arrow keys move within it.
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setStretchLastSection(false);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (column != 0)
+            fitPathColumn();
+    });
 }
 
 void SearchListView::setLocationModel(SearchLocationModel *model)
 {
     setModel(model);
     const int em = fontMetrics().horizontalAdvance(u'M');
-    const int widths[] = {16 * em, 6 * em, 12 * em, 5 * em};
+    m_pathMinimum = 16 * em;
+    const int widths[] = {m_pathMinimum, 6 * em, 10 * em, 5 * em, 5 * em};
     // Never narrower than the header's own text ("Sub Folders" is wider than its "Yes").
-    for (int c = 0; c < 4; ++c)
+    for (int c = 0; c < 5; ++c)
         horizontalHeader()->resizeSection(c, std::max(widths[c], horizontalHeader()->sectionSizeHint(c)));
+    fitPathColumn();
+}
+
+void SearchListView::fitPathColumn()
+{
+    // The path is what tells the locations apart: it takes the width the other columns leave,
+    // and keeps a useful width of its own in a narrow list, which then scrolls.
+    const QHeaderView *header = horizontalHeader();
+    if (header->count() == 0)
+        return;
+    int others = 0;
+    for (int c = 1; c < header->count(); ++c)
+        others += header->sectionSize(c);
+    setColumnWidth(0, std::max(m_pathMinimum, viewport()->width() - others));
+}
+
+void SearchListView::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    fitPathColumn();
 }
 
 int SearchListView::selectedRow() const
@@ -112,6 +149,41 @@ int SearchListView::selectedRow() const
     if (!rows.isEmpty())
         return rows.first().row();
     return currentIndex().isValid() ? currentIndex().row() : -1;
+}
+
+namespace
+{
+// The keys the list answers itself, with no modifier.
+bool ownKey(const QKeyEvent *key)
+{
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Delete;
+}
+} // namespace
+
+bool SearchListView::event(QEvent *event)
+{
+    // Delete removes a location here, where the window's Delete would act on the marked files.
+    if (event->type() == QEvent::ShortcutOverride && ownKey(static_cast<QKeyEvent *>(event)))
+    {
+        event->accept();
+        return true;
+    }
+    return QTableView::event(event);
+}
+
+void SearchListView::keyPressEvent(QKeyEvent *event)
+{
+    if (!ownKey(event))
+    {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    if (event->key() == Qt::Key_Delete)
+        Q_EMIT removeRequested();
+    else
+        Q_EMIT changeRequested();
 }
 
 void SearchListView::mouseDoubleClickEvent(QMouseEvent *event)

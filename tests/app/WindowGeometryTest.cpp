@@ -26,7 +26,37 @@ TEST(WindowGeometry, TwipsDefaultsAndStoredTexts)
     EXPECT_EQ(back.size, QSize(900, 600));
     EXPECT_EQ(back.topLeft, QPoint(-20, 45));
 
-    // Values written as single-precision texts by earlier versions read back as numbers.
+    // Values written as single-precision texts read back as numbers.
     store.setValue(QStringLiteral("WindowSize"), QStringLiteral("W"), QStringLiteral("15000.5"));
     EXPECT_EQ(WindowGeometry::load(store).size.width(), 1000);
+}
+
+TEST(WindowGeometry, APlaceOffTheScreensComesBackWhole)
+{
+    using WindowGeometry::Placement;
+    const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    const struct
+    {
+        const char *what;
+        Placement saved;
+        Placement shown;
+    } cases[] = {
+        {"on the first screen", {QSize(800, 533), QPoint(100, 100)}, {QSize(800, 533), QPoint(100, 100)}},
+        {"wholly on the second", {QSize(800, 533), QPoint(2000, 40)}, {QSize(800, 533), QPoint(2000, 40)}},
+        {"off every screen", {QSize(800, 533), QPoint(-5000, -5000)}, {QSize(800, 533), QPoint(0, 0)}},
+        {"mostly on the second", {QSize(800, 533), QPoint(1900, 100)}, {QSize(800, 533), QPoint(1920, 100)}},
+        {"past the bottom right", {QSize(800, 533), QPoint(3000, 900)}, {QSize(800, 533), QPoint(2400, 491)}},
+        {"larger than its screen", {QSize(3000, 2000), QPoint(10, 10)}, {QSize(1920, 1080), QPoint(0, 0)}},
+    };
+    for (const auto &c : cases)
+    {
+        const Placement p = WindowGeometry::onScreen(c.saved, screens);
+        EXPECT_EQ(p.size, c.shown.size) << c.what;
+        EXPECT_EQ(p.topLeft, c.shown.topLeft) << c.what;
+    }
+    // Never below the smallest window, even on a tiny screen; no screen known changes nothing.
+    const Placement tiny = WindowGeometry::onScreen({QSize(800, 533), QPoint(50, 50)}, {QRect(0, 0, 640, 300)});
+    EXPECT_EQ(tiny.size, WindowGeometry::minimumSize());
+    EXPECT_EQ(tiny.topLeft, QPoint(0, 0));
+    EXPECT_EQ(WindowGeometry::onScreen({QSize(800, 533), QPoint(-900, 5)}, {}).topLeft, QPoint(-900, 5));
 }

@@ -1,9 +1,19 @@
 // corvina-cli as a user runs it: the built program in its own process.
 #include "support/TempTree.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -94,7 +104,8 @@ TEST(CorvinaCli, TextFormatShowsGroupsAndTheSummary)
     EXPECT_TRUE(r.out.contains("Group 2\n"));
     EXPECT_FALSE(r.out.contains("Group 3\n"));
     EXPECT_TRUE(r.out.contains("  3000  ")) << r.out.constData();
-    EXPECT_EQ(r.err, QByteArray("Search Completed.\nDuplicate Files: 3  Size: 5.87 KB\nFiles : 7\nFolders : 4\n"));
+    // b/deep is walked twice, and counted once.
+    EXPECT_EQ(r.err, QByteArray("Search Completed.\nDuplicate Files: 3  Size: 5.87 KB\nFiles : 7\nFolders : 3\n"));
 }
 
 TEST(CorvinaCli, OtherEnginesAndFilters)
@@ -120,4 +131,75 @@ TEST(CorvinaCli, OtherEnginesAndFilters)
         cli({QStringLiteral("--no-subfolders"), QStringLiteral("--min=1"), QStringLiteral("--format=groups"),
              QStringLiteral("--quiet"), tree.path(QStringLiteral("a")), tree.path(QStringLiteral("b"))});
     EXPECT_EQ(flat.out, root + "/b/photo copy.jpg\t" + root + "/a/photo.jpg\n");
+}
+
+TEST(CorvinaCli, JsonAndNullFormatsFeedOtherProgramsAndTextStaysReadable)
+{
+    TempTree tree;
+    makeTree(tree);
+    tree.file(QStringLiteral("a/\x1b[31mred\nname.txt"), "red copy");
+    tree.file(QStringLiteral("b/red.txt"), "red copy");
+    const QByteArray root = tree.root().toUtf8();
+
+    const Outcome json = cli({QStringLiteral("--format=json"), QStringLiteral("--quiet"), tree.root()});
+    EXPECT_EQ(json.exitCode, 0);
+    QJsonParseError error;
+    const QJsonArray groups = QJsonDocument::fromJson(json.out, &error).array();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out.constData();
+    ASSERT_EQ(groups.size(), 3);
+    const QJsonArray red = groups[0][u"files"].toArray(); // the smallest files come first
+    EXPECT_EQ(red[0][u"path"].toString(), tree.path(QStringLiteral("a/\x1b[31mred\nname.txt")));
+    EXPECT_EQ(red[1][u"size"].toInteger(), 8);
+
+    // The copies of each group, marked, for xargs -0.
+    const Outcome nul = cli({QStringLiteral("--format=null"), QStringLiteral("--mark=all-duplicates"),
+                             QStringLiteral("--quiet"), tree.root()});
+    EXPECT_EQ(nul.exitCode, 0);
+    EXPECT_EQ(nul.out.count('\0'), 4) << "every file of each group but its newest";
+    EXPECT_TRUE(nul.out.endsWith('\0'));
+
+    // Text never lets a name's escape sequence or newline through raw.
+    const Outcome text = cli({QStringLiteral("--quiet"), tree.root()});
+    EXPECT_FALSE(text.out.contains('\x1b'));
+    EXPECT_TRUE(text.out.contains(QByteArray(root + "/a/\\x1b[31mred\\nname.txt\n"))) << text.out.constData();
+}
+
+TEST(CorvinaCli, WhatCannotBeReadIsCountedAndTheSearchStillCompletes)
+{
+    TempTree tree;
+    tree.file(QStringLiteral("a/one.txt"), "same");
+    tree.file(QStringLiteral("b/one.txt"), "same");
+    // Folders nested so deep that their path is longer than any path the system opens: the
+    // walk cannot list the deepest, whoever runs it. Made and removed a level at a time.
+    const QByteArray name(200, 'd');
+    std::vector<int> levels{::open(QFile::encodeName(tree.path(QStringLiteral("a"))).constData(), O_RDONLY)};
+    for (int depth = 0; depth < 24 && levels.back() >= 0; ++depth)
+    {
+        ::mkdirat(levels.back(), name.constData(), 0700);
+        levels.push_back(::openat(levels.back(), name.constData(), O_RDONLY | O_DIRECTORY));
+    }
+    ASSERT_GE(levels.back(), 0);
+    struct RemoveLevels
+    {
+        std::vector<int> &levels;
+        const QByteArray &name;
+        ~RemoveLevels()
+        {
+            ::close(levels.back());
+            for (size_t i = levels.size() - 1; i-- > 0;)
+            {
+                ::unlinkat(levels[i], name.constData(), AT_REMOVEDIR);
+                ::close(levels[i]);
+            }
+        }
+    } removeLevels{levels, name};
+
+    const Outcome r = cli({tree.root()});
+    EXPECT_EQ(r.exitCode, 0) << "what could not be read does not fail the search";
+    EXPECT_TRUE(r.out.startsWith("Group 1\n"));
+    EXPECT_TRUE(r.err.contains("\nCould not read: 1 folder, 0 files (--verbose lists them)\n")) << r.err.constData();
+
+    const Outcome verbose = cli({QStringLiteral("--verbose"), tree.root()});
+    const qsizetype listed = verbose.err.indexOf(QByteArray("\n  folder " + tree.root().toUtf8() + "/a/" + name + '/'));
+    EXPECT_GE(listed, 0) << verbose.err.constData();
 }

@@ -1,8 +1,14 @@
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
+#include "cli/CliText.h"
+#include "platform/NativePath.h"
 #include "results/ResultModel.h"
 
 #include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -105,7 +111,7 @@ TEST(CliOptions, BadCommandLinesSayWhy)
         {{"/x", "--engine"}, "--engine wants a value (ENGINE)"},
         {{"--min", "-3", "/x"}, "--min wants a size in kilobytes, not \"-3\""},
         {{"--max", "big", "/x"}, "--max wants a size in kilobytes, not \"big\""},
-        {{"--format", "csv", "/x"}, "--format is text or groups; not \"csv\""},
+        {{"--format", "csv", "/x"}, "--format is text, groups, json or null; not \"csv\""},
         {{"--color", "/x"}, "unknown option \"--color\""},
         {{"-r", "/x"}, "unknown option \"-r\""},
         {{"--quiet=yes", "/x"}, "--quiet takes no value"},
@@ -151,9 +157,10 @@ TEST(CliOptions, HelpNamesEveryOption)
 {
     const QString help = helpText();
     EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: corvina-cli [options] FOLDER...\n")));
-    for (const char *option : {"--engine ENGINE", "--fuzzy", "--mask TEXT", "--min KB", "--max KB", "--no-subfolders",
-                               "--exclude FOLDER", "--hidden", "--no-protect", "--format FORMAT", "--quiet", "--help",
-                               "--mark RULE", "--trash", "--delete", "--move FOLDER", "--copy FOLDER", "--dry-run"})
+    for (const char *option :
+         {"--engine ENGINE", "--fuzzy", "--mask TEXT", "--min KB", "--max KB", "--no-subfolders", "--exclude FOLDER",
+          "--hidden", "--no-protect", "--format FORMAT", "--quiet", "--verbose", "--help", "--mark RULE", "--trash",
+          "--delete", "--move FOLDER", "--copy FOLDER", "--dry-run"})
         EXPECT_TRUE(help.contains(QString::fromUtf8(option))) << option;
     for (const QString &line : help.split(u'\n'))
         EXPECT_LE(line.size(), 100) << line.toStdString();
@@ -182,8 +189,109 @@ TEST(CliOutput, GroupsAreTabSeparatedLines)
               QByteArray("/a/x\t/b/x\t/c/x\n/a/tab\\there\t/b/new\\nline\n"));
     // Rows without a group (the zero-size listing) stand one to a line.
     EXPECT_EQ(written(CliOutput::writeGroups, {row("/a/e1", 0, 0), row("/b/e2", 0, 0)}), QByteArray("/a/e1\n/b/e2\n"));
-    // Names that are not UTF-8 are written as their bytes.
-    ResultRow latin = row("/b/caf", 1, 1);
+}
+
+TEST(CliText, NamesNeverReachTheTerminalRawAndPrintfGivesTheBytesBack)
+{
+    const QString loneByte(QChar(char16_t(0xDCE9)));
+    const std::vector<std::pair<QString, QByteArray>> cases{
+        {QStringLiteral("/a/plain name.txt"), "/a/plain name.txt"},
+        {QStringLiteral("/a/tab\there"), "/a/tab\\there"},
+        {QStringLiteral("/a/new\nline\r"), "/a/new\\nline\\r"},
+        {QStringLiteral("/a/back\\slash"), "/a/back\\\\slash"},
+        {QStringLiteral("/a/\x1b[31mred"), "/a/\\x1b[31mred"},
+        {QStringLiteral("/a/bell\x07"
+                        "del\x7f"),
+         "/a/bell\\x07del\\x7f"},
+        {QStringLiteral("/a/c1\u009b"), "/a/c1\\xc2\\x9b"},
+        {QStringLiteral("/a/caf") + loneByte, "/a/caf\\xe9"},
+        {QStringLiteral("/a/caf\u00e9 \U0001F480"), "/a/caf\xc3\xa9 \xf0\x9f\x92\x80"},
+    };
+    for (const auto &[name, bytes] : cases)
+    {
+        EXPECT_EQ(CliText::escaped(name), bytes) << name.toStdString();
+        // printf '%b' turns the text back into the name's bytes.
+        QProcess printf;
+        printf.start(QStringLiteral("printf"), {QStringLiteral("%b"), QString::fromUtf8(CliText::escaped(name))});
+        ASSERT_TRUE(printf.waitForFinished(60000));
+        EXPECT_EQ(printf.readAllStandardOutput(), NativePath::encode(name)) << name.toStdString();
+    }
+}
+
+TEST(CliOutput, JsonParsesBackWithEveryField)
+{
+    ResultModel model;
+    ResultRow latin = row("/b/caf", 1536, 1);
     latin.name += QChar(char16_t(0xDCE9));
-    EXPECT_EQ(written(CliOutput::writeGroups, {row("/a/x", 1, 1), latin}), QByteArray("/a/x\t/b/caf\xe9\n"));
+    latin.marked = true;
+    model.setRows({row("/a/new\nline.bin", 1536, 1), latin, row("/a/same.txt", 10, 2), row("/b/same.txt", 12, 2),
+                   row("/a/empty", 0, 0), row("/b/empty", 0, 0)});
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    CliOutput::writeJson(model, buffer, true);
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(buffer.data(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonArray groups = doc.array();
+    ASSERT_EQ(groups.size(), 4) << "two groups, then each file of the zero-size listing alone";
+
+    const QJsonObject first = groups[0].toObject();
+    EXPECT_EQ(first[u"group"].toInt(), 1);
+    EXPECT_EQ(first[u"size"].toInteger(), 1536);
+    const QJsonArray files = first[u"files"].toArray();
+    ASSERT_EQ(files.size(), 2);
+    EXPECT_EQ(files[0][u"path"].toString(), QStringLiteral("/a/new\nline.bin"));
+    EXPECT_EQ(files[0][u"size"].toInteger(), 1536);
+    EXPECT_EQ(QDateTime::fromString(files[0][u"modified"].toString(), Qt::ISODate),
+              QDateTime(QDate(2004, 3, 7), QTime(21, 5, 3)));
+    EXPECT_FALSE(files[0][u"marked"].toBool());
+    EXPECT_FALSE(files[0].toObject().contains(u"path_base64"));
+    EXPECT_EQ(files[1][u"path"].toString(), QStringLiteral("/b/caf\uFFFD"));
+    EXPECT_EQ(QByteArray::fromBase64(files[1][u"path_base64"].toString().toLatin1()), QByteArray("/b/caf\xe9"));
+    EXPECT_TRUE(files[1][u"marked"].toBool());
+
+    EXPECT_TRUE(groups[1][u"size"].isNull()) << "a search by name groups files of several sizes";
+    EXPECT_TRUE(groups[2][u"group"].isNull());
+    EXPECT_EQ(groups[3][u"files"][0][u"path"].toString(), QStringLiteral("/b/empty"));
+
+    QBuffer empty;
+    empty.open(QIODevice::WriteOnly);
+    CliOutput::writeJson(ResultModel(), empty, false);
+    EXPECT_TRUE(QJsonDocument::fromJson(empty.data()).array().isEmpty());
+}
+
+TEST(CliOutput, TheNullFormatEndsEachPathWithANulByte)
+{
+    ResultModel model;
+    ResultRow tab = row("/b/tab\there", 5, 1);
+    tab.marked = true;
+    model.setRows({row("/a/x", 5, 1), tab, row("/a/new\nline", 9, 2), row("/b/y", 9, 2)});
+    for (const bool onlyMarked : {false, true})
+    {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        CliOutput::writeNul(model, buffer, onlyMarked);
+        const char nul = '\0';
+        const QByteArray marked = QByteArray("/b/tab\there") + nul;
+        const QByteArray all = QByteArray("/a/x") + nul + marked + "/a/new\nline" + nul + "/b/y" + nul;
+        EXPECT_EQ(buffer.data(), onlyMarked ? marked : all);
+    }
+}
+
+TEST(CliOutput, TheSummaryNamesWhatWasLeftOutAndVerboseListsIt)
+{
+    ScanSummary s;
+    s.activity = QStringLiteral("Search Completed.");
+    s.duplicates = QStringLiteral("Duplicate Files: 0  Size: 0 Bytes");
+    s.files = QStringLiteral("Files : 3");
+    s.folders = QStringLiteral("Folders : 1");
+    const QByteArray counts("Search Completed.\nDuplicate Files: 0  Size: 0 Bytes\nFiles : 3\nFolders : 1\n");
+    EXPECT_EQ(CliOutput::summary(s), counts);
+    s.skipped.push_back({QStringLiteral("/usr/share/doc"), SkippedLocation::Reason::Protected});
+    s.unreadableFolders = QStringList{QStringLiteral("/x/closed/")};
+    s.unreadableFiles = QStringList{QStringLiteral("/x/a\nb"), QStringLiteral("/x/c")};
+    const QByteArray leftOut = counts + "Not searched: /usr/share/doc (a system folder; --no-protect searches it)\n"
+                                        "Could not read: 1 folder, 2 files";
+    EXPECT_EQ(CliOutput::summary(s), leftOut + " (--verbose lists them)\n");
+    EXPECT_EQ(CliOutput::summary(s, true), leftOut + "\n  folder /x/closed/\n  file /x/a\\nb\n  file /x/c\n");
 }

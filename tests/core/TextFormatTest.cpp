@@ -1,6 +1,7 @@
 #include "core/TextFormat.h"
 #include "core/TextCompare.h"
 #include "core/VbNumeric.h"
+#include "core/VisibleText.h"
 
 #include <QLocale>
 
@@ -95,4 +96,25 @@ TEST(TextCompare, CaseInsensitiveEverywhereTheSame)
     EXPECT_EQ(TextCompare::compareExact(u"a", u"B"), 1);
     EXPECT_TRUE(TextCompare::equalsNoCase(u"Ärger", u"äRGER"));
     EXPECT_FALSE(TextCompare::equalsNoCase(u"ab", u"abc"));
+}
+
+TEST(VisibleText, MarksWhatWouldBreakARowOrHideAName)
+{
+    const QString loneByte(QChar(char16_t(0xDCE9)));
+    const QString pair = QString::fromUcs4(U"\U0001F480"); // U+D83D U+DC80: a pair, not a lone byte
+    const std::vector<std::pair<QString, QString>> cases{
+        {QStringLiteral("plain name.txt"), QStringLiteral("plain name.txt")},
+        {QStringLiteral("two\nlines"), QStringLiteral("two\u240Alines")},
+        {QStringLiteral("tab\there"), QStringLiteral("tab\u2409here")},
+        {QStringLiteral("bell\x07.wav"), QStringLiteral("bell\u2407.wav")},
+        {QStringLiteral("del\x7F"), QStringLiteral("del\u2421")},
+        {QStringLiteral("c1\u0085"), QStringLiteral("c1\uFFFD")},
+        {QStringLiteral("line\u2028sep"), QStringLiteral("line\uFFFDsep")},
+        {QStringLiteral("gpj.\u202Eexe"), QStringLiteral("gpj.\uFFFDexe")},
+        {QStringLiteral("caf") + loneByte, QStringLiteral("caf\uFFFD")},
+        {QStringLiteral("smile ") + pair, QStringLiteral("smile ") + pair},
+        {QStringLiteral("\u00E9t\u00E9"), QStringLiteral("\u00E9t\u00E9")},
+    };
+    for (const auto &[text, shown] : cases)
+        EXPECT_EQ(VisibleText::of(text), shown) << text.toStdString();
 }

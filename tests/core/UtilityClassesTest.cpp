@@ -100,6 +100,29 @@ TEST(buzTimer, ElapsedAndRemainingFollowTheClock)
     EXPECT_EQ(t.Elapsed(), QString());
 }
 
+TEST(buzTimer, TimeAQuestionWaitsIsNotCounted)
+{
+    QDateTime now(QDate(2026, 12, 5), QTime(10, 0, 0));
+    buzTimer t([&now] { return now; });
+    now = now.addSecs(10);
+    t.Pause();
+    now = now.addSecs(300); // the question waits five minutes
+    EXPECT_EQ(t.Elapsed(), QStringLiteral("00:00:10")) << "stands still while paused";
+    t.Pause(); // a second question over the first
+    now = now.addSecs(60);
+    t.Resume();
+    EXPECT_EQ(t.Elapsed(), QStringLiteral("00:00:10")) << "still paused: one Resume is owed";
+    t.Resume();
+    now = now.addSecs(5);
+    EXPECT_EQ(t.Elapsed(), QStringLiteral("00:00:15"));
+    t.Resume(); // one too many changes nothing
+    EXPECT_EQ(t.Elapsed(), QStringLiteral("00:00:15"));
+    t.Pause();
+    t.Reset(); // a new run starts unpaused
+    now = now.addSecs(7);
+    EXPECT_EQ(t.Elapsed(), QStringLiteral("00:00:07"));
+}
+
 TEST(runStep, RetryRunsTheStepAgainAndAbortLeaves)
 {
     ScriptedErrorReporter reporter;

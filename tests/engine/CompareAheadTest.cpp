@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 namespace
 {
 const auto Wait = [] { return true; };
@@ -50,4 +53,23 @@ TEST(CompareAhead, EndsWithWorkStillQueued)
     // A poll that says stop ends the wait at once or after its first interval.
     const CompareAhead::Answer a = ahead.take(big, [] { return false; });
     EXPECT_NE(a.kind, CompareAhead::Answer::NotQueued);
+}
+
+TEST(CompareAhead, CountsTheBytesReadOfGroupsNotYetTaken)
+{
+    TempTree t;
+    constexpr qint64 Size = 1 << 20;
+    const std::vector<QString> pair{t.fileOfSize(QStringLiteral("a"), Size, 'p'),
+                                    t.fileOfSize(QStringLiteral("b"), Size, 'p')};
+    CompareAhead ahead(ContentGroups::Method::Exact, 1);
+    EXPECT_EQ(ahead.bytesReadAhead(), 0);
+    ahead.submit(pair);
+    // The worker reads the pair whole before anybody takes it.
+    for (int i = 0; i < 6000 && ahead.bytesReadAhead() < 2 * Size; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(ahead.bytesReadAhead(), 2 * Size);
+    const CompareAhead::Answer a = ahead.take(pair, Wait);
+    EXPECT_EQ(a.kind, CompareAhead::Answer::Found);
+    EXPECT_TRUE(a.unreadable.empty());
+    EXPECT_EQ(ahead.bytesReadAhead(), 0) << "a group taken is the scan's to count";
 }

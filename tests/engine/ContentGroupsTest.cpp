@@ -1,7 +1,14 @@
 #include "engine/ContentGroups.h"
 #include "support/TempTree.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 TEST(ContentGroups, LargeSetReadByManyThreadsKeepsEveryMember)
 {
@@ -23,4 +30,46 @@ TEST(ContentGroups, LargeSetReadByManyThreadsKeepsEveryMember)
         ASSERT_TRUE(groups);
         EXPECT_EQ(*groups, expected) << run;
     }
+}
+
+TEST(ContentGroups, TheTallyCountsBytesAsTheyAreReadAndTheFilesThatCannotBe)
+{
+    // One large group: its progress must show while it is read, not only when it is settled.
+    TempTree t;
+    constexpr qint64 Size = 4 << 20;
+    std::vector<QString> paths;
+    for (const char *name : {"a", "b", "c", "locked"})
+        paths.push_back(t.fileOfSize(QString::fromLatin1(name), Size, 'v'));
+    const bool locks = ::geteuid() != 0; // permissions do not stop the superuser
+    ::chmod(QFile::encodeName(paths[3]).constData(), 0);
+    const qint64 members = locks ? 3 : 4;
+    const struct
+    {
+        ContentGroups::Method method;
+        qint64 perFile; // bytes read of each readable member
+    } cases[] = {
+        {ContentGroups::Method::Exact, Size},
+        {ContentGroups::Method::Crc, Size},
+        {ContentGroups::Method::Fuzzy, Size / 1000 * 1000}, // whole blocks only
+    };
+    for (const auto &c : cases)
+    {
+        ContentGroups::Tally tally;
+        std::vector<qint64> seen;
+        const auto groups = ContentGroups::find(
+            c.method, paths,
+            [&] {
+                seen.push_back(tally.bytesRead.load());
+                return true;
+            },
+            &tally);
+        ASSERT_TRUE(groups);
+        EXPECT_EQ(groups->front().size(), static_cast<size_t>(members));
+        EXPECT_EQ(tally.bytesRead.load(), members * c.perFile) << static_cast<int>(c.method);
+        EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+        EXPECT_TRUE(std::any_of(seen.begin(), seen.end(), [&](qint64 b) { return b > 0 && b < members * c.perFile; }))
+            << "progress within the group, method " << static_cast<int>(c.method);
+        EXPECT_EQ(tally.unreadable, locks ? std::vector<qsizetype>{3} : std::vector<qsizetype>{});
+    }
+    ::chmod(QFile::encodeName(paths[3]).constData(), 0600);
 }

@@ -1,4 +1,4 @@
-// The content search exactly as described, pair by pair: the reference that the fast engine
+// The content search in its plain form, pair by pair: the reference that the fast engine
 // must agree with.
 #pragma once
 

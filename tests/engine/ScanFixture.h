@@ -25,6 +25,7 @@ public:
     int keepGoingCalls = 0;
     QStringList statuses;
     QStringList captions;
+    std::vector<ScanProgress> progressShown;
     ScriptedErrorReporter reporter;
 
     /// With watchOpenFiles, the most files this process held open at any keepGoing() call.
@@ -40,6 +41,7 @@ public:
     bool minimized() const override { return isMinimized; }
     void status(const QString &text) override { statuses << text; }
     void caption(const QString &text) override { captions << text; }
+    void progress(const ScanProgress &p) override { progressShown.push_back(p); }
     ErrorReporter &errors() override { return reporter; }
 };
 

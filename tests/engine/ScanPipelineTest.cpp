@@ -109,13 +109,13 @@ TEST(ScanPipeline, ByteToByteFindsTheCopiesOnce)
                                         u"1: " + tree.path(QStringLiteral("a/photo.jpg")),
                                         u"1: " + tree.path(QStringLiteral("b/x/third.jpg"))}));
     EXPECT_EQ(s.TotalFiles, 5);
-    EXPECT_EQ(s.TotalFolders, 5); // a, b, b/x, c from the root; x again from b
+    EXPECT_EQ(s.TotalFolders, 4); // a, b, b/x, c from the root; b/x again from b counts no more
     EXPECT_EQ(s.DuplicateCount, 2);
     EXPECT_EQ(s.DuplicateSize, 3000);
     EXPECT_EQ(s.activity, QStringLiteral("Search Completed."));
     EXPECT_EQ(s.duplicates, QStringLiteral("Duplicate Files: 2  Size: 2.93 KB"));
     EXPECT_EQ(s.files, QStringLiteral("Files : 5"));
-    EXPECT_EQ(s.folders, QStringLiteral("Folders : 5"));
+    EXPECT_EQ(s.folders, QStringLiteral("Folders : 4"));
     EXPECT_EQ(s.listing, ScanSummary::Listing::Groups);
     EXPECT_TRUE(sink.statuses.contains(QStringLiteral("Starting search engine, please wait...")));
     EXPECT_TRUE(sink.askedTooMany.empty());
@@ -141,11 +141,17 @@ TEST(ScanPipeline, FilesThatVanishOrCannotBeReadNeverMatch)
         model.clear();
         tree.file(QStringLiteral("gone.bin"), QByteArray(2500, 'z'));
         ::chmod(QFile::encodeName(tree.path(QStringLiteral("locked.bin"))).constData(), 0600);
-        pipeline.run(locations({location(tree.root())}), engine(e));
+        const ScanSummary s = pipeline.run(locations({location(tree.root())}), engine(e));
         QStringList expected{u"1: " + tree.path(QStringLiteral("a.bin")), u"1: " + tree.path(QStringLiteral("b.bin"))};
+        QStringList unreadable{tree.path(QStringLiteral("locked.bin"))};
         if (::geteuid() == 0) // the superuser reads the locked file anyway
+        {
             expected << u"1: " + tree.path(QStringLiteral("locked.bin"));
+            unreadable.clear();
+        }
         EXPECT_EQ(rows(model), expected) << e;
+        // The locked file is counted as unread; the one that went away was nobody's to read.
+        EXPECT_EQ(s.unreadableFiles, unreadable) << e;
     }
     ::chmod(QFile::encodeName(tree.path(QStringLiteral("locked.bin"))).constData(), 0600);
 }
@@ -251,4 +257,82 @@ TEST(ScanPipeline, AMaximumThatIsNotANumberIsReportedAndAbortEndsTheScan)
     EXPECT_TRUE(s.CancelSearch);
     EXPECT_EQ(s.activity, QStringLiteral("Search Terminated."));
     EXPECT_EQ(s.files, QStringLiteral("Files : 0"));
+}
+
+TEST(ScanPipeline, ProgressCountsTheWalkThenTheBytesCompared)
+{
+    TempTree tree;
+    constexpr qint64 Big = 3 << 20; // read in many blocks
+    for (const char *name : {"a/movie.mkv", "b/movie.mkv", "c/movie copy.mkv"})
+        tree.fileOfSize(QString::fromLatin1(name), Big, 'm');
+    tree.fileOfSize(QStringLiteral("a/other.mkv"), Big, 'o');
+    tree.fileOfSize(QStringLiteral("a/pair1.txt"), 2000, 'p');
+    tree.fileOfSize(QStringLiteral("b/pair2.txt"), 2000, 'q'); // same size, other bytes
+    tree.fileOfSize(QStringLiteral("c/alone.txt"), 5000, 'x');
+    for (const int e : {ScanOptions::ByteToByte, ScanOptions::Crc32})
+    {
+        PipelineSink sink;
+        ResultModel model;
+        const ScanSummary s = ScanPipeline(sink, model).run(locations({location(tree.root())}), engine(e));
+        std::vector<ScanProgress> walk;
+        std::vector<ScanProgress> compare;
+        for (const ScanProgress &p : sink.progressShown)
+            (p.stage == ScanProgress::Stage::Walk ? walk : compare).push_back(p);
+        ASSERT_FALSE(walk.empty()) << e;
+        ASSERT_FALSE(compare.empty()) << e;
+        for (size_t i = 1; i < walk.size(); ++i)
+            EXPECT_LE(walk[i - 1].files, walk[i].files) << e << " at " << i;
+        EXPECT_EQ(walk.back().files, s.TotalFiles) << e;
+        EXPECT_EQ(walk.back().folders, s.TotalFolders) << e;
+        // Every file that has another of its size, whole, however early a difference shows.
+        const qint64 total = 4 * Big + 2 * 2000;
+        for (const ScanProgress &p : compare)
+        {
+            EXPECT_EQ(p.total, total) << e;
+            EXPECT_EQ(p.unit, ScanProgress::Unit::Bytes) << e;
+        }
+        for (size_t i = 1; i < compare.size(); ++i)
+            EXPECT_LE(compare[i - 1].done, compare[i].done) << e << " at " << i;
+        EXPECT_EQ(compare.back().done, total) << e;
+        EXPECT_EQ(model.size(), 3) << e;
+    }
+}
+
+TEST(ScanPipeline, LocationsLeftOutAreNamedWithTheirReason)
+{
+    TempTree tree;
+    tree.file(QStringLiteral("here/a.txt"), "a");
+    tree.file(QStringLiteral("here/closed/b.txt"), "b");
+    ::chmod(QFile::encodeName(tree.path(QStringLiteral("here/closed"))).constData(), 0);
+    tree.dir(QStringLiteral("shut"));
+    ::chmod(QFile::encodeName(tree.path(QStringLiteral("shut"))).constData(), 0);
+    const QString missing = tree.path(QStringLiteral("unplugged"));
+    PipelineSink sink;
+    ResultModel model;
+    const ScanSummary s =
+        ScanPipeline(sink, model)
+            .run(locations({location(tree.path(QStringLiteral("here"))), location(missing),
+                            location(QStringLiteral("/usr/share/doc")), location(tree.path(QStringLiteral("shut")))}),
+                 ScanOptions{});
+    for (const char *folder : {"here/closed", "shut"})
+        ::chmod(QFile::encodeName(tree.path(QString::fromLatin1(folder))).constData(), 0700);
+    EXPECT_EQ(s.activity, QStringLiteral("Search Completed."));
+    std::vector<std::pair<QString, SkippedLocation::Reason>> skipped;
+    for (const SkippedLocation &l : s.skipped)
+        skipped.emplace_back(l.folder, l.reason);
+    std::vector<std::pair<QString, SkippedLocation::Reason>> expected{
+        {missing, SkippedLocation::Reason::Missing},
+        {QStringLiteral("/usr/share/doc"), SkippedLocation::Reason::Protected}};
+    if (::geteuid() != 0) // permissions do not stop the superuser
+        expected.emplace_back(tree.path(QStringLiteral("shut")), SkippedLocation::Reason::Unreadable);
+    EXPECT_EQ(skipped, expected);
+    if (::geteuid() == 0)
+        return;
+    EXPECT_EQ(s.unreadableFolders, QStringList{tree.path(QStringLiteral("here/closed/"))});
+    EXPECT_EQ(s.notice(), u'"' + missing +
+                              QStringLiteral("\" was not searched: no such folder. "
+                                             "\"/usr/share/doc\" was not searched: it is a system "
+                                             "folder, left out by \"Protect System Folders\". \"") +
+                              tree.path(QStringLiteral("shut")) +
+                              QStringLiteral("\" was not searched: it could not be read. 1 folder could not be read."));
 }

@@ -3,10 +3,14 @@
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "search/FileMasks.h"
+#include "search/MaskList.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -21,7 +25,17 @@ struct Fixture
     QTemporaryDir dir;
     SettingsStore settings{dir.path() + QStringLiteral("/s.ini")};
     ScriptedPrompter prompter;
+
+    /// A folder that exists, as the picker returns it.
+    QString folder(const char *name) const
+    {
+        const QString path = dir.path() + u'/' + QLatin1String(name);
+        QDir().mkpath(path);
+        return path;
+    }
 };
+
+const QString kPicker = QStringLiteral("Choose Folder to Search");
 
 // Shows the dialog and lets its first activation (and the picker it opens) run.
 void open(FolderFrm &frm)
@@ -34,19 +48,19 @@ void open(FolderFrm &frm)
 TEST(FolderFrm, FirstUseShowsThePresetsAndOpensThePicker)
 {
     Fixture f;
-    f.prompter.expectFolder(QStringLiteral("Choose Folder to Search"), QStringLiteral("/photos"));
+    f.prompter.expectFolder(kPicker, f.folder("photos"));
     FolderFrm frm(f.prompter, f.settings);
     open(frm);
     EXPECT_EQ(frm.cmbFileMask->count(), 10);
     EXPECT_EQ(frm.cmbFileMask->itemText(0), FileMasks::allFiles());
     EXPECT_EQ(frm.cmbFileMask->currentText(), FileMasks::allFiles());
-    EXPECT_EQ(frm.Text1->text(), QStringLiteral("/photos"));
+    EXPECT_EQ(frm.Text1->text(), f.folder("photos"));
     EXPECT_TRUE(frm.cmdOK->isEnabled());
     EXPECT_TRUE(frm.Check1->isChecked());
     frm.cmdOK->click();
     EXPECT_EQ(frm.result(), QDialog::Accepted);
     const SearchLocation l = frm.location();
-    EXPECT_EQ(l.folder, QStringLiteral("/photos"));
+    EXPECT_EQ(l.folder, f.folder("photos"));
     EXPECT_EQ(l.subFolders, QStringLiteral("Yes"));
     EXPECT_EQ(l.mask, FileMasks::allFiles());
     EXPECT_EQ(l.minSize, QStringLiteral("10"));
@@ -71,7 +85,7 @@ TEST(FolderFrm, ACancelledPickerLeavesOkDisabledAndCancelEmptiesThePath)
 TEST(FolderFrm, TypedMaskGoesFirstAndTheNextDialogRemembersIt)
 {
     Fixture f;
-    f.prompter.expectFolder(QStringLiteral("Choose Folder to Search"), QStringLiteral("/iso"));
+    f.prompter.expectFolder(kPicker, f.folder("iso"));
     {
         FolderFrm frm(f.prompter, f.settings);
         open(frm);
@@ -85,7 +99,7 @@ TEST(FolderFrm, TypedMaskGoesFirstAndTheNextDialogRemembersIt)
     }
     EXPECT_EQ(f.settings.value(Settings::FileMaskSelected), QStringLiteral("*.iso"));
     EXPECT_EQ(f.settings.value(Settings::MaxFileSize), QStringLiteral("500"));
-    f.prompter.expectFolder(QStringLiteral("Choose Folder to Search"), QStringLiteral("/x"));
+    f.prompter.expectFolder(kPicker, f.folder("x"));
     FolderFrm next(f.prompter, f.settings);
     open(next);
     EXPECT_EQ(next.cmbFileMask->count(), 11);
@@ -97,7 +111,7 @@ TEST(FolderFrm, TypedMaskGoesFirstAndTheNextDialogRemembersIt)
 TEST(FolderFrm, MaximumNotAboveMinimumIsRefused)
 {
     Fixture f;
-    f.prompter.expectFolder(QStringLiteral("Choose Folder to Search"), QStringLiteral("/a"));
+    f.prompter.expectFolder(kPicker, f.folder("a"));
     f.prompter.expectMessage(QStringLiteral("Error"), QStringLiteral("Maximum size must be greater then minimum size"),
                              PromptAnswer::Ok);
     FolderFrm frm(f.prompter, f.settings);
@@ -116,7 +130,7 @@ TEST(FolderFrm, MaximumNotAboveMinimumIsRefused)
 TEST(FolderFrm, ExcludingLocksSubFoldersAndEmptiesMaskAndSizes)
 {
     Fixture f;
-    f.prompter.expectFolder(QStringLiteral("Choose Folder to Search"), QStringLiteral("/old"));
+    f.prompter.expectFolder(kPicker, f.folder("old"));
     FolderFrm frm(f.prompter, f.settings);
     open(frm);
     frm.Check1->setChecked(false);
@@ -142,7 +156,7 @@ TEST(FolderFrm, ChangingARowShowsItsOwnValuesWithoutThePicker)
 {
     Fixture f;
     SearchLocation row;
-    row.folder = QStringLiteral("/music");
+    row.folder = f.folder("music");
     row.subFolders = QStringLiteral("No");
     row.mask = QStringLiteral("*.mp3");
     row.minSize = QStringLiteral("20");
@@ -158,7 +172,104 @@ TEST(FolderFrm, ChangingARowShowsItsOwnValuesWithoutThePicker)
     EXPECT_EQ(frm.txtMin->text(), QStringLiteral("20"));
     EXPECT_EQ(frm.txtMax->text(), QStringLiteral("900"));
     frm.cmdOK->click();
-    EXPECT_EQ(frm.location().folder, QStringLiteral("/music"));
+    EXPECT_EQ(frm.location().folder, f.folder("music"));
     EXPECT_EQ(frm.location().subFolders, QStringLiteral("No"));
     EXPECT_EQ(frm.location().icon, SearchLocation::ReferenceIcon);
+}
+
+TEST(FolderFrm, ATypedFolderIsCheckedBeforeOk)
+{
+    Fixture f;
+    const QString there = f.folder("there");
+    const struct
+    {
+        QString typed;
+        QString error; // "" when accepted
+        QString stored;
+    } cases[] = {
+        {f.dir.path() + QStringLiteral("/gone"), u"The folder \"" + f.dir.path() + u"/gone\" does not exist.", {}},
+        {QStringLiteral("there"),
+         QStringLiteral("\"there\" is not a full path: type one that starts with \"/\" or "
+                        "\"~\"."),
+         {}},
+        {there + u'/', {}, there},
+        {QStringLiteral("~"), {}, QDir::homePath()},
+    };
+    for (const auto &c : cases)
+    {
+        f.prompter.expectFolder(kPicker, QString());
+        if (!c.error.isEmpty())
+            f.prompter.expectMessage(QStringLiteral("Error"), c.error, PromptAnswer::Ok);
+        FolderFrm frm(f.prompter, f.settings);
+        open(frm);
+        frm.Text1->setText(c.typed);
+        frm.cmdOK->click();
+        EXPECT_TRUE(f.prompter.allUsed()) << c.typed.toStdString();
+        EXPECT_EQ(frm.result() == QDialog::Accepted, c.error.isEmpty()) << c.typed.toStdString();
+        if (c.error.isEmpty())
+            EXPECT_EQ(frm.location().folder, c.stored);
+        else
+            EXPECT_EQ(frm.Text1->text(), c.typed) << "the text stays to be corrected";
+    }
+}
+
+TEST(FolderFrm, TheSizeCheckRunsWhenTheUserLeavesTheFieldAndNeverSwallowsOk)
+{
+    Fixture f;
+    f.prompter.expectFolder(kPicker, f.folder("a"));
+    FolderFrm frm(f.prompter, f.settings);
+    open(frm);
+    frm.txtMin->setText(QStringLiteral("100"));
+    frm.txtMax->setText(QStringLiteral("50"));
+    // The picker or another window taking the activation, or a list opening: no check.
+    for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason})
+    {
+        QFocusEvent away(QEvent::FocusOut, reason);
+        QApplication::sendEvent(frm.txtMax, &away);
+    }
+    EXPECT_EQ(frm.txtMax->text(), QStringLiteral("50"));
+    // Tab to the next field: the check, once.
+    f.prompter.expectMessage(QStringLiteral("Error"), QStringLiteral("Maximum size must be greater then minimum size"),
+                             PromptAnswer::Ok);
+    QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(frm.txtMax, &tab);
+    EXPECT_TRUE(f.prompter.allUsed());
+    EXPECT_TRUE(frm.txtMax->text().isEmpty());
+    // The next OK is taken: no maximum is no limit.
+    frm.cmdOK->click();
+    EXPECT_EQ(frm.result(), QDialog::Accepted);
+    EXPECT_EQ(frm.location().maxSize, QString());
+}
+
+TEST(FolderFrm, AMaximumBelowTheMinimumIsNeverStored)
+{
+    // Typed in any order, and with a minimum that only becomes 10 on OK.
+    const std::pair<const char *, const char *> cases[] = {{"500", "100"}, {"abc", "5"}, {"", "10"}};
+    for (const auto &[min, max] : cases)
+    {
+        Fixture f;
+        f.prompter.expectFolder(kPicker, f.folder("a"));
+        f.prompter.expectMessage(QStringLiteral("Error"),
+                                 QStringLiteral("Maximum size must be greater then minimum size"), PromptAnswer::Ok);
+        FolderFrm frm(f.prompter, f.settings);
+        open(frm);
+        frm.txtMax->setText(QString::fromLatin1(max));
+        frm.txtMin->setText(QString::fromLatin1(min));
+        frm.cmdOK->click();
+        EXPECT_NE(frm.result(), QDialog::Accepted) << min << " " << max;
+        EXPECT_EQ(f.settings.value(Settings::MaxFileSize), QString()) << "nothing stored";
+    }
+}
+
+TEST(FolderFrm, OpeningTheMaskListKeepsATypedMaskOutOfTheStoredList)
+{
+    Fixture f;
+    f.prompter.expectFolder(kPicker, f.folder("a"));
+    FolderFrm frm(f.prompter, f.settings);
+    open(frm);
+    frm.cmbFileMask->setEditText(QStringLiteral("*.tmp"));
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(frm.cmbFileMask, &popup);
+    frm.Command1->click();
+    EXPECT_FALSE(MaskList::LoadMasks(f.settings).has_value()) << "the presets stay the list";
 }

@@ -2,6 +2,7 @@
 
 #include "platform/AppFolders.h"
 #include "platform/SettingsStore.h"
+#include "results/ResultModel.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -48,6 +49,9 @@ MainFrm &MainFrmTest::open(const QString &commandLine)
 
 void MainFrmTest::closeWindow()
 {
+    // Closing with marks asks first; the person closing means it.
+    if (window->results().markedCount() > 0)
+        prompter.expectMessage(QStringLiteral("Confirm"), QString(), PromptAnswer::Yes);
     window->close();
     window.reset();
 }

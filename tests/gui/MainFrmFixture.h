@@ -34,7 +34,8 @@ protected:
 
     /// Builds the window (and shows it, which runs its first activation).
     MainFrm &open(const QString &commandLine = QString());
-    /// Closes and destroys the window, as the user closing it does.
+    /// Closes and destroys the window, as the user closing it does (answering Yes when marks are
+    /// about to be lost).
     void closeWindow();
     /// Closes, then builds a fresh window: a restart.
     MainFrm &restart();

@@ -112,7 +112,7 @@ TEST_F(ResultListTogglesTest, ADoubleClickFurtherRightAsksToOpenTheFile)
 TEST_F(ResultListTogglesTest, ADoubleClickNearTheEdgeMarksTheSelectionByTheFocusedRow)
 {
     // The first click of the double click flips the row; the double click then sees it marked
-    // and unmarks the selection, as the list has always reported the two events.
+    // and unmarks the selection, in the order the list reports the two events.
     doubleClick(at(0, inZone()));
     EXPECT_TRUE(marked().isEmpty());
     model.setMarked(2, true);

@@ -2,7 +2,10 @@
 #include "search/FileMasks.h"
 #include "search/MaskList.h"
 #include "search/SearchLocation.h"
+#include "search/TypedFolder.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -89,4 +92,39 @@ TEST(SizeFields, MinimumAndMaximumRules)
     EXPECT_TRUE(SizeFields::maxAcceptable(QStringLiteral("100"), QStringLiteral("101")));
     EXPECT_TRUE(SizeFields::maxAcceptable(QString(), QStringLiteral("5")));
     EXPECT_TRUE(SizeFields::maxAcceptable(QStringLiteral("100"), QString()));
+}
+
+TEST(TypedFolder, TildeExpandsAndOnlyExistingFoldersPass)
+{
+    QTemporaryDir dir;
+    const QString home = dir.path() + QStringLiteral("/home");
+    QDir().mkpath(home + QStringLiteral("/Pictures/2023"));
+    QFile file(home + QStringLiteral("/notes.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QString H = home;
+    const struct
+    {
+        QString typed;
+        QString folder; // "" when refused
+        QString error;
+    } cases[] = {
+        {QStringLiteral("~"), H, {}},
+        {QStringLiteral("~/Pictures/2023/"), H + QStringLiteral("/Pictures/2023"), {}},
+        {QStringLiteral("  ") + H + QStringLiteral("/Pictures  "), H + QStringLiteral("/Pictures"), {}},
+        {QStringLiteral("/"), QStringLiteral("/"), {}},
+        {QStringLiteral("Pictures"),
+         {},
+         QStringLiteral("\"Pictures\" is not a full path: type one that starts with \"/\" or \"~\".")},
+        {QStringLiteral("~sam/Pictures"),
+         {},
+         QStringLiteral("\"~sam/Pictures\" is not a full path: type one that starts with \"/\" or \"~\".")},
+        {QStringLiteral("~/Music"), {}, u"The folder \"" + H + u"/Music\" does not exist."},
+        {QStringLiteral("~/notes.txt"), {}, u'"' + H + u"/notes.txt\" is a file, not a folder."},
+    };
+    for (const auto &c : cases)
+    {
+        const TypedFolder::Checked checked = TypedFolder::check(c.typed, home);
+        EXPECT_EQ(checked.folder, c.folder) << c.typed.toStdString();
+        EXPECT_EQ(checked.error, c.error) << c.typed.toStdString();
+    }
 }

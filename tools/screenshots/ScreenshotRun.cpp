@@ -11,6 +11,7 @@
 #include "app/FuzzyFrm.h"
 #include "app/HelpFrm.h"
 #include "app/MainFrm.h"
+#include "app/ScanProgressBar.h"
 #include "app/TellFrm.h"
 #include "app/TipFrm.h"
 #include "platform/SettingsStore.h"
@@ -19,6 +20,7 @@
 #include "results/ResultView.h"
 #include "results/WarningFrm.h"
 #include "search/FolderFrm.h"
+#include "search/SearchLocationModel.h"
 #include "search/frmMaxSize.h"
 #include "search/frmTooManyFiles.h"
 #include "sessions/SaveFrm.h"
@@ -28,6 +30,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -77,6 +81,7 @@ bool ScreenshotRun::run()
         exportWizard();
         fileActions();
         marking();
+        longComparison();
     }
     periphery();
 
@@ -272,6 +277,49 @@ void ScreenshotRun::marking()
     warning.show();
     m_shooter.save(&warning, QStringLiteral("keep-one-warning"));
     warning.close();
+}
+
+void ScreenshotRun::longComparison()
+{
+    // Three copies of a large video: sparse files, which take no room on the disk and are read
+    // as fast as memory, yet make a comparison long enough to be seen.
+    const QString videos = m_folders.scratch + QStringLiteral("/Videos");
+    QDir().mkpath(videos + QStringLiteral("/old"));
+    constexpr qint64 Size = qint64{2} << 30;
+    for (const char *name : {"/Holiday.mp4", "/Holiday (copy).mp4", "/old/Holiday.mp4"})
+    {
+        QFile video(videos + QLatin1String(name));
+        if (!video.open(QIODevice::WriteOnly) || !video.resize(Size))
+        {
+            m_shooter.fail(QStringLiteral("scan-progress (no room for the videos)"));
+            return;
+        }
+    }
+    action("MNone")->trigger(); // no marks to be asked about
+    SearchLocation location;
+    location.folder = videos;
+    location.subFolders = QStringLiteral("Yes");
+    location.mask = QStringLiteral("All files(*.*)");
+    location.minSize = QStringLiteral("10");
+    SearchLocationList locations;
+    locations.append(location);
+    m_window->locations().setLocations(locations);
+
+    // Pictured once the comparison is well under way.
+    bool taken = false;
+    ScanProgressBar *bar = m_window->progressBar();
+    const QMetaObject::Connection watch = QObject::connect(bar, &QProgressBar::valueChanged, [&](int value) {
+        if (taken || bar->maximum() == 0 || value < bar->maximum() / 3)
+            return;
+        taken = true;
+        m_shooter.save(m_window.get(), QStringLiteral("scan-progress"));
+    });
+    action("MScan")->trigger();
+    QObject::disconnect(watch);
+    if (!taken)
+        m_shooter.fail(QStringLiteral("scan-progress (the comparison ended before it could be pictured)"));
+    for (const char *name : {"/Holiday.mp4", "/Holiday (copy).mp4", "/old/Holiday.mp4"})
+        QFile::remove(videos + QLatin1String(name));
 }
 
 void ScreenshotRun::periphery()

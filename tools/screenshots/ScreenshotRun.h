@@ -51,6 +51,8 @@ private:
     void exportWizard();
     void marking();
     void fileActions();
+    /// The progress bar while three copies of a large video are compared.
+    void longComparison();
     void periphery();
 
     QAction *action(const char *name) const;
