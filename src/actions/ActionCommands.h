@@ -31,7 +31,7 @@ public:
         std::function<void(const QString &)> status; // status-bar panel 1
         std::function<int()> focusedRow;             // RLV's selected row, -1 for none
         std::function<int()> pointerTwips;           // last pointer x over RLV, in twips
-        KeepOneWarning keepOneWarning;               // shows WarningFrm, returns "1"/"2"/"3"/""
+        KeepOneWarning keepOneWarning;               // shows WarningFrm, returns the answer
         std::function<void()> markSelected;          // MMarkingSelected_Click
         std::function<void()> unmarkSelected;        // mnuUnMarkSelected_Click
         std::function<void()> endSound;              // starts Timer2, the end-of-process sound

@@ -137,13 +137,19 @@ bool ActionDriver::protectFullyMarkedGroups(ActionRun &run)
             continue;
         if (!keepOneForAll && !ignoreWarnings)
         {
-            const QString choice = m.warning(seen[gi]);
-            if (choice == QStringLiteral("1"))
+            switch (m.warning(seen[gi]))
+            {
+            case KeepOneChoice::KeepOneOfEach:
                 keepOneForAll = true;
-            else if (choice == QStringLiteral("2"))
+                break;
+            case KeepOneChoice::IgnoreWarnings:
                 ignoreWarnings = run.warningsIgnored = true;
-            else if (choice != QStringLiteral("3"))
+                break;
+            case KeepOneChoice::Continue:
+                break;
+            case KeepOneChoice::Closed:
                 return false; // closed without an answer: nothing is done
+            }
         }
         if (keepOneForAll)
             model.setMarked(i, false);

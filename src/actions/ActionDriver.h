@@ -2,6 +2,7 @@
 #pragma once
 
 #include "actions/LinkMarkedRows.h"
+#include "results/KeepOneChoice.h"
 
 #include <QString>
 
@@ -37,9 +38,7 @@ public:
 
 /// Shows the keep-one warning (WarningFrm) for the rows of one fully marked group, given as row
 /// indexes in list order. The window writes the marks the user changes straight to the rows.
-/// Returns the choice: "1" keep one of every group, "2" ignore warnings, "3" continue, or ""
-/// when it was closed otherwise.
-using KeepOneWarning = std::function<QString(const std::vector<int> &rows)>;
+using KeepOneWarning = std::function<KeepOneChoice(const std::vector<int> &rows)>;
 
 class ActionDriver
 {

@@ -134,10 +134,10 @@ MainFrm::MainFrm(const MainFrmServices &services, const QString &commandLine, QW
     wireActions();
 
     // Initial control states.
-    selectEngine(1);
+    selectEngine(ScanOptions::ByteToByte);
     chkProtect->setChecked(true);
-    setPanel(1, QStringLiteral("Add search path and click on the scan button to start search."));
-    setPanel(5, QStringLiteral("00:00:00"));
+    setPanel(Panel::Activity, QStringLiteral("Add search path and click on the scan button to start search."));
+    setPanel(Panel::Clock, QStringLiteral("00:00:00"));
     SetBusyState(false);
 
     Form_Load();
@@ -147,9 +147,9 @@ MainFrm::~MainFrm() = default;
 
 void MainFrm::Form_Load()
 {
-    setPanel(3, QStringLiteral("Files : 0"));
-    setPanel(4, QStringLiteral("Folders : 0"));
-    setPanel(2, QStringLiteral("Duplicates : 0"));
+    setPanel(Panel::Files, QStringLiteral("Files : 0"));
+    setPanel(Panel::Folders, QStringLiteral("Folders : 0"));
+    setPanel(Panel::Duplicates, QStringLiteral("Duplicates : 0"));
 
     setMinimumSize(WindowGeometry::minimumSize());
     QList<QRect> screens;
@@ -260,10 +260,10 @@ void MainFrm::Form_Resize()
         setWindowTitle(title());
 }
 
-void MainFrm::setPanel(int n, const QString &text)
+void MainFrm::setPanel(Panel p, const QString &text)
 {
     // Progress names folders, and a folder's name may hold a newline.
-    panel(n)->setText(VisibleText::of(text));
+    panel(p)->setText(VisibleText::of(text));
 }
 
 bool MainFrm::recycleBin() const
@@ -292,7 +292,7 @@ void MainFrm::SetBusyState(bool busy)
     for (size_t i = 1; i < m_buttons.size(); ++i)
     {
         if (m_buttons[i])
-            m_buttons[i]->setEnabled(i == 2 ? busy : !busy);
+            m_buttons[i]->setEnabled(i == CancelButton ? busy : !busy);
     }
     MCancel->setEnabled(busy);
     MAddLocation->setEnabled(!busy);
@@ -311,11 +311,11 @@ void MainFrm::SetBusyState(bool busy)
     }
     else
         updateRemoveButton();
-    chkFuzzy->setEnabled(!busy && engine() == 1);
+    chkFuzzy->setEnabled(!busy && engine() == ScanOptions::ByteToByte);
 
-    panel(2)->setVisible(!busy && engine() != 4);
-    panel(3)->setVisible(!busy);
-    panel(4)->setVisible(!busy);
+    panel(Panel::Duplicates)->setVisible(!busy && engine() != ScanOptions::ZeroSize);
+    panel(Panel::Files)->setVisible(!busy);
+    panel(Panel::Folders)->setVisible(!busy);
     m_progressBar->setVisible(busy);
     if (!busy && m_focusBeforeBusy && (!focusWidget() || !focusWidget()->isEnabled()))
         m_focusBeforeBusy->setFocus();
@@ -345,7 +345,7 @@ void MainFrm::MScan_Click()
     m_results->clear();
 
     WindowScanSink sink(*this, m_cancelRequested, m_errors,
-                        {[this](const QString &text) { setPanel(1, text); },
+                        {[this](const QString &text) { setPanel(Panel::Activity, text); },
                          [this](qint32 totalFiles) { return tooManyFiles(totalFiles); },
                          [this](const ScanProgress &p) { m_progressBar->showProgress(p); },
                          [this](bool waiting) { questionWaits(waiting); }});
@@ -362,11 +362,11 @@ void MainFrm::MScan_Click()
     // What was left out follows the activity text, so that "Search Completed." is never silent
     // about a location that was not searched.
     const QString notice = summary.notice();
-    setPanel(1, notice.isEmpty() ? summary.activity : summary.activity + u' ' + notice);
-    panel(1)->setToolTip(panel(1)->text());
-    setPanel(2, summary.duplicates);
-    setPanel(3, summary.files);
-    setPanel(4, summary.folders);
+    setPanel(Panel::Activity, notice.isEmpty() ? summary.activity : summary.activity + u' ' + notice);
+    panel(Panel::Activity)->setToolTip(panel(Panel::Activity)->text());
+    setPanel(Panel::Duplicates, summary.duplicates);
+    setPanel(Panel::Files, summary.files);
+    setPanel(Panel::Folders, summary.folders);
 
     Timer1->stop();
     SetBusyState(false);
@@ -398,18 +398,18 @@ void MainFrm::MNewSession_Click()
     runStep(m_errors, QStringLiteral("New Session"), [this] {
         m_locations->setLocations({});
         m_results->clear();
-        selectEngine(1);
+        selectEngine(ScanOptions::ByteToByte);
         chkProtect->setChecked(true);
         chkIncludeHidden->setChecked(false);
         setFuzzyFromCode(false);
         updateRemoveButton();
         m_actions->closePictureViewer();
         closeAdvMarkFrm();
-        setPanel(1, QStringLiteral("Add search path and click on the scan button to start search."));
-        panel(2)->hide();
-        panel(3)->hide();
-        panel(4)->hide();
-        setPanel(5, QStringLiteral("00:00:00"));
+        setPanel(Panel::Activity, QStringLiteral("Add search path and click on the scan button to start search."));
+        panel(Panel::Duplicates)->hide();
+        panel(Panel::Files)->hide();
+        panel(Panel::Folders)->hide();
+        setPanel(Panel::Clock, QStringLiteral("00:00:00"));
         clearSortMarks();
     });
 }
@@ -422,8 +422,8 @@ SessionState MainFrm::currentState() const
     state.options.protect = chkProtect->isChecked();
     state.options.includeHidden = chkIncludeHidden->isChecked();
     state.locations = m_locations->locations();
-    state.filesPanel = panel(3)->text();
-    state.foldersPanel = panel(4)->text();
+    state.filesPanel = panel(Panel::Files)->text();
+    state.foldersPanel = panel(Panel::Folders)->text();
     state.DuplicateCount = DuplicateCount;
     state.DuplicateSize = DuplicateSize;
     return state;
@@ -490,16 +490,16 @@ void MainFrm::startRun()
     ScanTimer.Reset();
     Timer1->start();
     // Nothing of the previous search stays in sight.
-    setPanel(1, QString());
-    panel(1)->setToolTip(QString());
+    setPanel(Panel::Activity, QString());
+    panel(Panel::Activity)->setToolTip(QString());
     m_progressBar->restart();
     DuplicateCount = 0;
     DuplicateSize = 0;
     TotalFiles = 0;
     TotalFolders = 0;
-    for (int n : {2, 3, 4})
-        setPanel(n, QString());
-    setPanel(5, QStringLiteral("00:00:00"));
+    for (Panel p : {Panel::Duplicates, Panel::Files, Panel::Folders})
+        setPanel(p, QString());
+    setPanel(Panel::Clock, QStringLiteral("00:00:00"));
     m_cancelRequested = false;
 }
 
@@ -507,8 +507,8 @@ bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const 
 {
     // Until the file has proved whole, the window keeps its list, counters and status bar.
     std::array<std::pair<QString, bool>, 5> panels;
-    for (int n = 1; n <= 5; ++n)
-        panels[static_cast<size_t>(n - 1)] = {panel(n)->text(), !panel(n)->isHidden()};
+    for (size_t i = 0; i < panels.size(); ++i)
+        panels[i] = {m_panels[i]->text(), !m_panels[i]->isHidden()};
     const auto counters = std::tuple{TotalFiles, TotalFolders, DuplicateCount, DuplicateSize};
     startRun();
 
@@ -517,7 +517,7 @@ bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const 
     hooks.newSession = [this] { MNewSession_Click(); };
     hooks.progress = progress;
     WindowScanSink sink(*this, m_cancelRequested, m_errors,
-                        {[this](const QString &text) { setPanel(1, text); }, nullptr,
+                        {[this](const QString &text) { setPanel(Panel::Activity, text); }, nullptr,
                          [this](const ScanProgress &p) { m_progressBar->showProgress(p); },
                          [this](bool waiting) { questionWaits(waiting); }});
     const SessionLoadReport report =
@@ -526,10 +526,10 @@ bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const 
     {
         Timer1->stop();
         SetBusyState(false);
-        for (int n = 1; n <= 5; ++n)
+        for (size_t i = 0; i < panels.size(); ++i)
         {
-            setPanel(n, panels[static_cast<size_t>(n - 1)].first);
-            panel(n)->setVisible(panels[static_cast<size_t>(n - 1)].second);
+            m_panels[i]->setText(panels[i].first);
+            m_panels[i]->setVisible(panels[i].second);
         }
         std::tie(TotalFiles, TotalFolders, DuplicateCount, DuplicateSize) = counters;
         if (const auto message = SessionFile::cannotLoad(path, report))
@@ -548,15 +548,15 @@ bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const 
     startEndSound();
 
     const SessionStatusTexts &status = report.status;
-    setPanel(1, status.panel1);
-    setPanel(2, status.panel2);
-    setPanel(3, status.panel3);
-    setPanel(4, status.panel4);
+    setPanel(Panel::Activity, status.panel1);
+    setPanel(Panel::Duplicates, status.panel2);
+    setPanel(Panel::Files, status.panel3);
+    setPanel(Panel::Folders, status.panel4);
     if (!status.panel5.isEmpty())
-        setPanel(5, status.panel5);
-    panel(2)->setVisible(status.panel2Visible);
-    panel(3)->setVisible(status.panel3Visible);
-    panel(4)->setVisible(status.panel4Visible);
+        setPanel(Panel::Clock, status.panel5);
+    panel(Panel::Duplicates)->setVisible(status.panel2Visible);
+    panel(Panel::Files)->setVisible(status.panel3Visible);
+    panel(Panel::Folders)->setVisible(status.panel4Visible);
     return report.result;
 }
 
@@ -581,8 +581,8 @@ void MainFrm::MExport_Click()
     frmExport::Inputs inputs;
     inputs.rows = m_results;
     inputs.selectedRows = selectedResultRows();
-    inputs.filesPanel = panel(3)->text();
-    inputs.duplicatesPanel = panel(2)->text();
+    inputs.filesPanel = panel(Panel::Files)->text();
+    inputs.duplicatesPanel = panel(Panel::Duplicates)->text();
     inputs.prompter = &m_prompter;
     inputs.errors = &m_errors;
     inputs.playEndSound = m_endSound;
@@ -612,35 +612,35 @@ void MainFrm::Toolbar1_ButtonClick(int index)
 {
     switch (index)
     {
-    case 1:
+    case ScanButton:
         MScan_Click();
         break;
-    case 2:
+    case CancelButton:
         MCancel_Click();
         break;
-    case 4:
+    case MarkButton:
         if (!m_results->isEmpty())
             MMark->popup(QCursor::pos());
         break;
-    case 5:
+    case CopyButton:
         m_actions->MCopyMarkFiles_Click();
         break;
-    case 6:
+    case MoveButton:
         m_actions->MMoveSelected_Click();
         break;
-    case 7:
+    case DeleteButton:
         m_actions->MDelete_Click();
         break;
-    case 8:
+    case RenameButton:
         m_actions->MRename_Click();
         break;
-    case 10:
+    case ExportButton:
         MExport_Click();
         break;
-    case 11:
+    case ViewerButton:
         MPicViewer_Click();
         break;
-    case 12:
+    case RecycleButton:
         MSendToRecycleBin_Click();
         break;
     default:
@@ -650,7 +650,7 @@ void MainFrm::Toolbar1_ButtonClick(int index)
 
 void MainFrm::Timer1_Timer()
 {
-    setPanel(5, ScanTimer.Elapsed());
+    setPanel(Panel::Clock, ScanTimer.Elapsed());
 }
 
 void MainFrm::Timer2_Timer()
@@ -686,7 +686,7 @@ void MainFrm::Option_Click(int id)
 {
     for (int i = 1; i <= 4; ++i)
         setBold(Option[static_cast<size_t>(i)], i == id);
-    chkFuzzy->setEnabled(id == 1);
+    chkFuzzy->setEnabled(id == ScanOptions::ByteToByte);
 }
 
 void MainFrm::selectEngine(int id)
@@ -769,24 +769,24 @@ void MainFrm::cmdRemove_Click()
 void MainFrm::setViewerImage(int image)
 {
     m_viewerImage = image;
-    MPicViewer->setChecked(image == 10);
-    m_buttons[11]->setIcon(
-        ToolbarIcons::icon(image == 9 ? ToolbarIcons::Picture::ViewerOff : ToolbarIcons::Picture::ViewerOn));
+    MPicViewer->setChecked(image == Settings::ViewerOn);
+    m_buttons[ViewerButton]->setIcon(ToolbarIcons::icon(
+        image == Settings::ViewerOff ? ToolbarIcons::Picture::ViewerOff : ToolbarIcons::Picture::ViewerOn));
 }
 
 void MainFrm::setRecycleImage(int image)
 {
     m_recycleImage = image;
-    MSendToRecycleBin->setChecked(image == 12);
-    m_buttons[12]->setIcon(
-        ToolbarIcons::icon(image == 11 ? ToolbarIcons::Picture::Permanent : ToolbarIcons::Picture::Recycle));
+    MSendToRecycleBin->setChecked(image == Settings::ToRecycleBin);
+    m_buttons[RecycleButton]->setIcon(ToolbarIcons::icon(
+        image == Settings::DeletePermanently ? ToolbarIcons::Picture::Permanent : ToolbarIcons::Picture::Recycle));
 }
 
 void MainFrm::MPicViewer_Click()
 {
-    if (m_viewerImage == 9)
+    if (m_viewerImage == Settings::ViewerOff)
     {
-        setViewerImage(10);
+        setViewerImage(Settings::ViewerOn);
         if (!m_results->isEmpty())
             m_actions->previewStep();
     }
@@ -800,7 +800,7 @@ void MainFrm::MPicViewer_Click()
 
 void MainFrm::MSendToRecycleBin_Click()
 {
-    if (m_recycleImage == 11)
+    if (m_recycleImage == Settings::DeletePermanently)
     {
         setRecycleImage(12);
     }

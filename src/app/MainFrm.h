@@ -8,6 +8,8 @@
 #include "sessions/SessionCommands.h"
 #include "sessions/SessionState.h"
 
+#include "platform/SettingsKeys.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -63,11 +65,19 @@ public:
     ResultModel &results() { return *m_results; }
     SearchLocationModel &locations() { return *m_locations; }
 
-    /// Status-bar panel n (1 to 5).
-    QLabel *panel(int n) const { return m_panels[static_cast<size_t>(n - 1)]; }
+    /// The five panels of the status bar, by their numbers.
+    enum class Panel
+    {
+        Activity = 1, // what runs, the marked-files summary, the end of a search
+        Duplicates,   // "Duplicate Files: ..."
+        Files,        // "Files : ..."
+        Folders,      // "Folders : ..."
+        Clock,        // the elapsed time
+    };
+    QLabel *panel(Panel p) const { return m_panels[static_cast<size_t>(p) - 1]; }
     /// The progress bar beside panel 1, shown while a scan or a load runs.
     ScanProgressBar *progressBar() const { return m_progressBar; }
-    void setPanel(int n, const QString &text);
+    void setPanel(Panel p, const QString &text);
 
     /// True while a scan or a session load runs.
     bool busy() const { return m_busy; }
@@ -239,10 +249,23 @@ private:
     QAction *MAbout;
 
     // Toolbar: buttons by index 1 to 12 (3 and 9 are separators).
+    enum Button
+    {
+        ScanButton = 1,
+        CancelButton = 2,
+        MarkButton = 4,
+        CopyButton = 5,
+        MoveButton = 6,
+        DeleteButton = 7,
+        RenameButton = 8,
+        ExportButton = 10,
+        ViewerButton = 11,
+        RecycleButton = 12,
+    };
     QToolBar *Toolbar1;
-    std::array<QAction *, 13> m_buttons{};
-    int m_viewerImage = 10;  // button 11: 10 on, 9 off
-    int m_recycleImage = 12; // button 12: 12 recycle bin, 11 permanent
+    std::array<QAction *, RecycleButton + 1> m_buttons{};
+    int m_viewerImage = Settings::ViewerOn;
+    int m_recycleImage = Settings::ToRecycleBin;
 
     // Status bar.
     std::array<QLabel *, 5> m_panels{};

@@ -137,28 +137,28 @@ void MainFrm::createToolbar()
     Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     Toolbar1->setIconSize(QSize(24, 24));
 
-    struct Button
+    struct ToolbarEntry
     {
         int index;
         const char *caption;
         const char *tooltip;
         Picture picture;
     };
-    const Button buttons[] = {
-        {1, "Scan", "Click here to start your search", Picture::Scan},
-        {2, "Cancel", "Cancel current process", Picture::Cancel},
-        {4, "Mark", "Select the desire marking option for deletion/moving/copeing files", Picture::Mark},
-        {5, "Copy", "Click here to copy all marked files", Picture::Copy},
-        {6, "Move", "Click here to move all marked files", Picture::Move},
-        {7, "Delete", "Click here to delete all marked files", Picture::Delete},
-        {8, "Rename", "Click here to rename selected file", Picture::Rename},
-        {10, "Export", "Export the result to selected format", Picture::Export},
-        {11, "Viewer", "Show/Hide picture viewer", Picture::ViewerOn},
-        {12, "Recycle", "Set the default deletion destination", Picture::Recycle},
+    const ToolbarEntry buttons[] = {
+        {ScanButton, "Scan", "Click here to start your search", Picture::Scan},
+        {CancelButton, "Cancel", "Cancel current process", Picture::Cancel},
+        {MarkButton, "Mark", "Select the desire marking option for deletion/moving/copeing files", Picture::Mark},
+        {CopyButton, "Copy", "Click here to copy all marked files", Picture::Copy},
+        {MoveButton, "Move", "Click here to move all marked files", Picture::Move},
+        {DeleteButton, "Delete", "Click here to delete all marked files", Picture::Delete},
+        {RenameButton, "Rename", "Click here to rename selected file", Picture::Rename},
+        {ExportButton, "Export", "Export the result to selected format", Picture::Export},
+        {ViewerButton, "Viewer", "Show/Hide picture viewer", Picture::ViewerOn},
+        {RecycleButton, "Recycle", "Set the default deletion destination", Picture::Recycle},
     };
-    for (const Button &b : buttons)
+    for (const ToolbarEntry &b : buttons)
     {
-        if (b.index == 4 || b.index == 10)
+        if (b.index == MarkButton || b.index == ExportButton)
             Toolbar1->addSeparator();
         QAction *a = Toolbar1->addAction(ToolbarIcons::icon(b.picture), QString::fromLatin1(b.caption));
         a->setObjectName(QStringLiteral("Button%1").arg(b.index));

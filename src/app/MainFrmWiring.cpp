@@ -27,7 +27,7 @@ void MainFrm::wireMarking()
     MarkingCommands::Hooks hooks;
     hooks.selectedRows = [this] { return selectedResultRows(); };
     hooks.focusedRow = [this] { return focusedResultRow(); };
-    hooks.status = [this](const QString &text) { setPanel(1, text); };
+    hooks.status = [this](const QString &text) { setPanel(Panel::Activity, text); };
     hooks.askSizeLimit = [this] { return frmMaxSize::ask(m_prompter, m_settings, this); };
     m_marking = new MarkingCommands(*m_results, std::move(hooks), this);
     MarkingCommands *m = m_marking;
@@ -57,7 +57,7 @@ void MainFrm::wireActions()
     ActionCommands::Hooks hooks;
     hooks.window = this;
     hooks.sendToRecycleBin = [this] { return recycleBin(); };
-    hooks.status = [this](const QString &text) { setPanel(1, text); };
+    hooks.status = [this](const QString &text) { setPanel(Panel::Activity, text); };
     hooks.focusedRow = [this] { return focusedResultRow(); };
     hooks.pointerTwips = [this] { return m_pointerTwips; };
     hooks.keepOneWarning = [this](const std::vector<int> &rows) {
@@ -66,7 +66,7 @@ void MainFrm::wireActions()
     hooks.markSelected = [this] { m_marking->MMarkingSelected_Click(); };
     hooks.unmarkSelected = [this] { m_marking->mnuUnMarkSelected_Click(); };
     hooks.endSound = [this] { startEndSound(); };
-    hooks.pictureViewerOn = [this] { return m_viewerImage == 10; };
+    hooks.pictureViewerOn = [this] { return m_viewerImage == Settings::ViewerOn; };
     m_actions = new ActionCommands(*m_results, m_prompter, m_errors, std::move(hooks), this);
     ActionCommands *a = m_actions;
 

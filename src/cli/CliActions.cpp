@@ -207,7 +207,7 @@ int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevi
     // Asked once: from then on the driver keeps the last file of every fully marked group.
     const KeepOneWarning keepOne = [&err](const std::vector<int> &) {
         err.write(line(QStringLiteral("corvina-cli: groups whose every file is marked keep their last file")));
-        return QStringLiteral("1");
+        return KeepOneChoice::KeepOneOfEach;
     };
     ActionDriver driver({model, prompter, errors, runs, keepOne, {}, {}});
     switch (options.act)

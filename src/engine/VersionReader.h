@@ -1,4 +1,4 @@
-// The "File Version" text of a file: the version resource of Windows programs and libraries.
+// The "File Version" text of a file: the version resource that .exe, .dll and .ocx files carry.
 #pragma once
 
 #include <QString>

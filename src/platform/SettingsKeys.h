@@ -33,6 +33,11 @@ inline constexpr SettingKey PicL{u"PicWindowSize", u"L", u"9000"};
 // Options: 10 viewer on / 9 off; 12 recycle bin / 11 permanent.
 inline constexpr SettingKey Display{u"Options", u"Display", u"10"};
 inline constexpr SettingKey RecycleBin{u"Options", u"RecycleBin", u"12"};
+// Their values, the numbers of the pictures their toolbar buttons show.
+inline constexpr int ViewerOff = 9;
+inline constexpr int ViewerOn = 10;
+inline constexpr int DeletePermanently = 11;
+inline constexpr int ToRecycleBin = 12;
 inline constexpr SettingKey ShowTips{u"Options", u"Show Tips at Startup", u"1"};
 inline constexpr SettingKey MinFileSize{u"Options", u"MinFileSize", u"10"};
 inline constexpr SettingKey MaxFileSize{u"Options", u"MaxFileSize", u""};

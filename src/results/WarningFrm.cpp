@@ -89,7 +89,7 @@ void WarningFrm::setGroupRows(const std::vector<int> &rows)
     WList->header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
-QString WarningFrm::ask(ResultModel &model, Prompter &prompter, const std::vector<int> &rows, QWidget *parent)
+KeepOneChoice WarningFrm::ask(ResultModel &model, Prompter &prompter, const std::vector<int> &rows, QWidget *parent)
 {
     WarningFrm dialog(model, prompter, parent);
     dialog.setGroupRows(rows);
@@ -111,13 +111,13 @@ void WarningFrm::WList_ItemCheck(QTreeWidgetItem *item, int column)
 
 void WarningFrm::Command1_Click()
 {
-    WarningChoice = QStringLiteral("1");
+    WarningChoice = KeepOneChoice::KeepOneOfEach;
     accept();
 }
 
 void WarningFrm::Command2_Click()
 {
-    WarningChoice = QStringLiteral("2");
+    WarningChoice = KeepOneChoice::IgnoreWarnings;
     accept();
 }
 
@@ -132,6 +132,6 @@ void WarningFrm::Command3_Click()
                                            "It is highly recommended to keep at least one original file"),
                             PromptIcon::Exclamation))
         return;
-    WarningChoice = QStringLiteral("3");
+    WarningChoice = KeepOneChoice::Continue;
     accept();
 }

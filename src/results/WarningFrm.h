@@ -2,6 +2,8 @@
 // marked, before a delete or move.
 #pragma once
 
+#include "results/KeepOneChoice.h"
+
 #include <QDialog>
 
 #include <vector>
@@ -12,9 +14,7 @@ class QTreeWidgetItem;
 class ResultModel;
 
 /// "Warning!": the group's files with check boxes (unticking one unmarks its row in the result
-/// list at once) and three answers. After it closes the driver reads WarningChoice: "1" keep one
-/// file of every fully marked group, "2" ignore further warnings, "3" go on with the marks as
-/// they are; empty when the window was closed otherwise.
+/// list at once) and three answers, which the driver reads from WarningChoice after it closes.
 class WarningFrm : public QDialog
 {
     Q_OBJECT
@@ -24,11 +24,11 @@ public:
     /// Lists these rows of the result list (0-based indexes), ticked.
     void setGroupRows(const std::vector<int> &rows);
 
-    QString WarningChoice;
+    KeepOneChoice WarningChoice = KeepOneChoice::Closed;
 
     /// Shows the warning modally for these rows and returns WarningChoice (the action driver's
     /// keep-one-warning hook).
-    static QString ask(ResultModel &model, Prompter &prompter, const std::vector<int> &rows, QWidget *parent);
+    static KeepOneChoice ask(ResultModel &model, Prompter &prompter, const std::vector<int> &rows, QWidget *parent);
 
 private:
     void Command1_Click();

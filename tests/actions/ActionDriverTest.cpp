@@ -82,7 +82,7 @@ struct Fixture
     ScriptedPrompter prompter;
     ScriptedErrorReporter reporter;
     DirectDialogs dialogs{model, prompter, reporter, tree.path(QStringLiteral("Trash"))};
-    std::deque<QString> answers;                             // the keep-one warning's answers, in order
+    std::deque<KeepOneChoice> answers;                       // the keep-one warning's answers, in order
     std::vector<std::vector<int>> warned;                    // the rows each warning listed
     std::function<void(const std::vector<int> &)> inWarning; // what the user does in the dialog
     QString status;
@@ -115,7 +115,7 @@ struct Fixture
                                  if (inWarning)
                                      inWarning(rows);
                                  EXPECT_FALSE(answers.empty());
-                                 const QString a = answers.empty() ? QString() : answers.front();
+                                 const KeepOneChoice a = answers.empty() ? KeepOneChoice::Closed : answers.front();
                                  if (!answers.empty())
                                      answers.pop_front();
                                  return a;
@@ -142,7 +142,7 @@ TEST(ActionDriver, NothingMarkedSaysSoForEveryCommand)
 TEST(ActionDriver, KeepAllOriginalsUnmarksTheLastRowOfEveryFullGroup)
 {
     Fixture f({{true, true, true}, {true, false}, {true, true}});
-    f.answers = {QStringLiteral("1")};
+    f.answers = {KeepOneChoice::KeepOneOfEach};
     f.driver().ProcessMarkedRows(QStringLiteral("Delete"));
 
     ASSERT_EQ(f.warned.size(), 1u);
@@ -160,7 +160,7 @@ TEST(ActionDriver, KeepAllOriginalsUnmarksTheLastRowOfEveryFullGroup)
 TEST(ActionDriver, IgnoreWarningsActsOnWholeGroupsAfterOneQuestion)
 {
     Fixture f({{true, true}, {true, true}, {false, false}});
-    f.answers = {QStringLiteral("2")};
+    f.answers = {KeepOneChoice::IgnoreWarnings};
     f.driver().ProcessMarkedRows(QStringLiteral("Delete"));
 
     EXPECT_EQ(f.warned.size(), 1u);
@@ -175,7 +175,7 @@ TEST(ActionDriver, IgnoreWarningsActsOnWholeGroupsAfterOneQuestion)
 TEST(ActionDriver, ContinueKeepsTheMarksTheUserLeftAndAsksAgain)
 {
     Fixture f({{true, true}, {true, true}});
-    f.answers = {QStringLiteral("3"), QStringLiteral("3")};
+    f.answers = {KeepOneChoice::Continue, KeepOneChoice::Continue};
     // In the first warning the user unticks the first file; the second is left as it is.
     f.inWarning = [&](const std::vector<int> &rows) {
         if (f.warned.size() == 1)
@@ -194,7 +194,7 @@ TEST(ActionDriver, ContinueKeepsTheMarksTheUserLeftAndAsksAgain)
 TEST(ActionDriver, ClosingTheWarningDoesNothing)
 {
     Fixture f({{true, true}});
-    f.answers = {QString()};
+    f.answers = {KeepOneChoice::Closed};
     f.driver().ProcessMarkedRows(QStringLiteral("Delete"));
     EXPECT_TRUE(f.dialogs.runs.empty());
     EXPECT_EQ(f.model.size(), 2);

@@ -53,7 +53,7 @@ struct Window
         hooks.status = [this](const QString &s) { status = s; };
         hooks.focusedRow = [this] { return focused; };
         hooks.pointerTwips = [this] { return pointer; };
-        hooks.keepOneWarning = [](const std::vector<int> &) { return QStringLiteral("2"); };
+        hooks.keepOneWarning = [](const std::vector<int> &) { return KeepOneChoice::IgnoreWarnings; };
         hooks.markSelected = [this] { toggles.push_back(QStringLiteral("mark")); };
         hooks.unmarkSelected = [this] { toggles.push_back(QStringLiteral("unmark")); };
         hooks.pictureViewerOn = [this] { return viewerOn; };

@@ -41,7 +41,7 @@ protected:
     MainFrm &restart();
 
     QAction *action(const char *name) const;
-    QString panelText(int n) const { return window->panel(n)->text(); }
+    QString panelText(MainFrm::Panel p) const { return window->panel(p)->text(); }
     template <typename T> T *child(const char *name) const { return window->findChild<T *>(QString::fromLatin1(name)); }
 
     ScriptedPrompter prompter;

@@ -57,11 +57,11 @@ TEST_F(MainFrmMarkingTest, MarkAllDuplicatesKeepsTheNewestOfEachGroup)
             unmarked.push_back(r.name);
     }
     EXPECT_EQ(unmarked, (std::vector<QString>{QStringLiteral("a2"), QStringLiteral("b2"), QStringLiteral("c3")}));
-    EXPECT_EQ(panelText(1), QStringLiteral("Total Files Marked 4 Size 4.60 KB"));
+    EXPECT_EQ(panelText(MainFrm::Panel::Activity), QStringLiteral("Total Files Marked 4 Size 4.60 KB"));
     EXPECT_EQ(child<ResultView>("RLV")->sortMarkColumn(), 4) << "sorted by group";
 
     action("MNone")->trigger();
-    EXPECT_EQ(panelText(1), QStringLiteral("Total Files Marked 0 Size 0 Bytes"));
+    EXPECT_EQ(panelText(MainFrm::Panel::Activity), QStringLiteral("Total Files Marked 0 Size 0 Bytes"));
 }
 
 TEST_F(MainFrmMarkingTest, AClickNearTheLeftEdgeFlipsTheMarkAndSpaceMarksTheSelection)
@@ -70,7 +70,7 @@ TEST_F(MainFrmMarkingTest, AClickNearTheLeftEdgeFlipsTheMarkAndSpaceMarksTheSele
     listGroups();
     clickRow(1, 6);
     EXPECT_TRUE(window->results().isMarked(1));
-    EXPECT_EQ(panelText(1), QStringLiteral("Total Files Marked 1 Size 512 Bytes"));
+    EXPECT_EQ(panelText(MainFrm::Panel::Activity), QStringLiteral("Total Files Marked 1 Size 512 Bytes"));
     clickRow(2, 200);
     EXPECT_FALSE(window->results().isMarked(2)) << "further right a click only selects";
     QTest::keyClick(child<ResultView>("RLV"), Qt::Key_Space);

@@ -87,7 +87,7 @@ TEST_F(MainFrmProgressTest, TheBarShowsWhileAScanRunsAndTheOldStatusIsGone)
     open();
     window->locations().add(location(tree.root()));
     action("MScan")->trigger();
-    ASSERT_EQ(panelText(1), QStringLiteral("Search Completed."));
+    ASSERT_EQ(panelText(MainFrm::Panel::Activity), QStringLiteral("Search Completed."));
     EXPECT_FALSE(window->progressBar()->isVisible());
 
     // Looked at from inside the next scan, as soon as it lets the event loop run.
@@ -95,13 +95,13 @@ TEST_F(MainFrmProgressTest, TheBarShowsWhileAScanRunsAndTheOldStatusIsGone)
     QString statusSeen = QStringLiteral("(not looked at)");
     QTimer::singleShot(0, window.get(), [&] {
         barShown = window->progressBar()->isVisible();
-        statusSeen = panelText(1);
+        statusSeen = panelText(MainFrm::Panel::Activity);
     });
     action("MScan")->trigger();
     EXPECT_TRUE(barShown);
     EXPECT_NE(statusSeen, QStringLiteral("Search Completed.")) << "the last search's status is gone";
     EXPECT_FALSE(window->progressBar()->isVisible());
-    EXPECT_EQ(panelText(1), QStringLiteral("Search Completed."));
+    EXPECT_EQ(panelText(MainFrm::Panel::Activity), QStringLiteral("Search Completed."));
 }
 
 TEST_F(MainFrmProgressTest, ALocationThatIsGoneOrProtectedIsNamed)
@@ -111,11 +111,12 @@ TEST_F(MainFrmProgressTest, ALocationThatIsGoneOrProtectedIsNamed)
     window->locations().add(location(gone));
     window->locations().add(location(QStringLiteral("/usr/share/doc")));
     action("MScan")->trigger();
-    EXPECT_EQ(panelText(1), u"Search Completed. \"" + gone +
-                                QStringLiteral("\" was not searched: no such folder. \"/usr/share/doc\" was not "
-                                               "searched: it is a system folder, left out by \"Protect System "
-                                               "Folders\"."));
-    EXPECT_EQ(panelText(3), QStringLiteral("Files : 0"));
+    EXPECT_EQ(panelText(MainFrm::Panel::Activity),
+              u"Search Completed. \"" + gone +
+                  QStringLiteral("\" was not searched: no such folder. \"/usr/share/doc\" was not "
+                                 "searched: it is a system folder, left out by \"Protect System "
+                                 "Folders\"."));
+    EXPECT_EQ(panelText(MainFrm::Panel::Files), QStringLiteral("Files : 0"));
 }
 
 TEST_F(MainFrmProgressTest, DroppingMarkedResultsAsksFirst)

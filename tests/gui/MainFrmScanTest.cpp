@@ -75,10 +75,10 @@ TEST_F(MainFrmScanTest, ScanningATreeListsTheGroupsAndTheFinalTexts)
     EXPECT_FALSE(names().contains(QStringLiteral("alone.dat")));
     EXPECT_EQ(window->results().row(0).group, 1);
     EXPECT_EQ(window->results().row(3).group, 2);
-    EXPECT_EQ(panelText(1), QStringLiteral("Search Completed."));
-    EXPECT_EQ(panelText(2), QStringLiteral("Duplicate Files: 2  Size: 4.93 KB"));
-    EXPECT_EQ(panelText(3), QStringLiteral("Files : 5"));
-    EXPECT_EQ(panelText(4), QStringLiteral("Folders : 2"));
+    EXPECT_EQ(panelText(MainFrm::Panel::Activity), QStringLiteral("Search Completed."));
+    EXPECT_EQ(panelText(MainFrm::Panel::Duplicates), QStringLiteral("Duplicate Files: 2  Size: 4.93 KB"));
+    EXPECT_EQ(panelText(MainFrm::Panel::Files), QStringLiteral("Files : 5"));
+    EXPECT_EQ(panelText(MainFrm::Panel::Folders), QStringLiteral("Folders : 2"));
     EXPECT_FALSE(window->busy());
     EXPECT_FALSE(action("MCancel")->isEnabled());
     EXPECT_TRUE(action("MMarkAllDuplicates")->isVisible());
@@ -98,7 +98,7 @@ TEST_F(MainFrmScanTest, ScanningWithoutLocationsAsksForOne)
     ModalAnswer::when<FolderFrm>([](FolderFrm *f) { f->Command1->click(); });
     action("Button1")->trigger();
     EXPECT_EQ(prompter.asked().front().prompt.icon, PromptIcon::Information);
-    EXPECT_EQ(panelText(3), QStringLiteral("Files : 0")) << "the status bar is unchanged";
+    EXPECT_EQ(panelText(MainFrm::Panel::Files), QStringLiteral("Files : 0")) << "the status bar is unchanged";
     EXPECT_TRUE(window->locations().empty());
 }
 
@@ -115,8 +115,8 @@ TEST_F(MainFrmScanTest, TooManyFilesAsksAndCancelKeepsTheCounts)
     });
     action("MScan")->trigger();
     EXPECT_TRUE(window->results().isEmpty());
-    EXPECT_EQ(panelText(1), QStringLiteral("Search Completed."));
-    EXPECT_EQ(panelText(3), QStringLiteral("Files : 5"));
+    EXPECT_EQ(panelText(MainFrm::Panel::Activity), QStringLiteral("Search Completed."));
+    EXPECT_EQ(panelText(MainFrm::Panel::Files), QStringLiteral("Files : 5"));
 
     ModalAnswer::when<frmTooManyFiles>(
         [](frmTooManyFiles *w) { w->findChild<QPushButton *>(QStringLiteral("Command2"))->click(); });
@@ -151,7 +151,7 @@ TEST_F(MainFrmScanTest, EveryCancelCommandAsksAndOnlyYesStopsTheScan)
         QTimer::singleShot(0, window.get(), c.cancel);
         action("MScan")->trigger();
         EXPECT_TRUE(prompter.allUsed()) << c.command;
-        EXPECT_EQ(panelText(1), QString::fromLatin1(c.status)) << c.command;
+        EXPECT_EQ(panelText(MainFrm::Panel::Activity), QString::fromLatin1(c.status)) << c.command;
         EXPECT_FALSE(window->busy()) << c.command;
         EXPECT_EQ(prompter.asked().back().prompt.defaultAnswer, PromptAnswer::No) << c.command;
     }
@@ -170,8 +170,8 @@ TEST_F(MainFrmScanTest, AbortInTheErrorReportEndsTheScanAndReturnsToIdle)
         report->findChild<QPushButton *>(QStringLiteral("cmdAbort"))->click();
     });
     action("MScan")->trigger();
-    EXPECT_EQ(panelText(1), QStringLiteral("Search Terminated."));
-    EXPECT_EQ(panelText(3), QStringLiteral("Files : 0"));
+    EXPECT_EQ(panelText(MainFrm::Panel::Activity), QStringLiteral("Search Terminated."));
+    EXPECT_EQ(panelText(MainFrm::Panel::Files), QStringLiteral("Files : 0"));
     EXPECT_FALSE(window->busy());
     EXPECT_TRUE(action("MScan")->isEnabled());
     EXPECT_FALSE(action("MCancel")->isEnabled());
@@ -191,7 +191,7 @@ TEST_F(MainFrmScanTest, ASessionOnTheCommandLineLoadsAndScansAtOnce)
     open(u'"' + path + u'"');
     EXPECT_EQ(window->locations().size(), 1);
     EXPECT_EQ(window->results().size(), 4);
-    EXPECT_EQ(panelText(1), QStringLiteral("Search Completed."));
+    EXPECT_EQ(panelText(MainFrm::Panel::Activity), QStringLiteral("Search Completed."));
 }
 
 TEST_F(MainFrmScanTest, AMissingCommandLineSessionSaysFileNotFound)

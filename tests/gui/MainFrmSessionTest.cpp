@@ -104,7 +104,7 @@ TEST_F(MainFrmSessionTest, SaveAndLoadASessionThroughTheSessionDialog)
     EXPECT_EQ(window->results().size(), 4);
     ASSERT_EQ(window->locations().size(), 1);
     EXPECT_EQ(window->locations().locations().at(0).folder, tree.root());
-    EXPECT_EQ(panelText(1), QStringLiteral("Search Completed."));
+    EXPECT_EQ(panelText(MainFrm::Panel::Activity), QStringLiteral("Search Completed."));
     EXPECT_FALSE(window->busy());
     EXPECT_TRUE(action("MScan")->isEnabled());
 }
@@ -134,7 +134,7 @@ TEST_F(MainFrmSessionTest, LocationsAndOptionsComeBackAfterARestart)
     ASSERT_EQ(window->locations().size(), 2);
     EXPECT_EQ(window->locations().locations().at(0).folder, tree.root());
     EXPECT_TRUE(window->locations().locations().at(1).excluded());
-    EXPECT_EQ(window->engine(), 2);
+    EXPECT_EQ(window->engine(), ScanOptions::Crc32);
     EXPECT_TRUE(named<QCheckBox>(window.get(), "chkIncludeHidden")->isChecked());
     EXPECT_TRUE(named<QToolButton>(window.get(), "cmdRemove")->isEnabled());
     EXPECT_TRUE(window->results().isEmpty()) << "the default session keeps no results";
@@ -171,7 +171,7 @@ TEST_F(MainFrmSessionTest, AFailedLoadLeavesListMarksLocationsAndTheDefaultSessi
     window->locations().add(location(tree.root()));
     listTwoGroups();
     window->results().setMarked(2, true);
-    const QString panel1 = panelText(1);
+    const QString panel1 = panelText(MainFrm::Panel::Activity);
     const QString missing = tree.path(QStringLiteral("mistyped.cvf"));
     const QString damaged = tree.file(QStringLiteral("cut.cvf"), "1,1,0,4,9,1,2,42,0\r\n/x,Yes,m,0,,15\r\n;a?1");
 
@@ -202,7 +202,7 @@ TEST_F(MainFrmSessionTest, AFailedLoadLeavesListMarksLocationsAndTheDefaultSessi
         EXPECT_TRUE(window->results().isMarked(2));
         ASSERT_EQ(window->locations().size(), 1);
         EXPECT_EQ(window->locations().locations().at(0).folder, tree.root());
-        EXPECT_EQ(panelText(1), panel1);
+        EXPECT_EQ(panelText(MainFrm::Panel::Activity), panel1);
         EXPECT_FALSE(window->busy());
     }
 

@@ -55,11 +55,12 @@ TEST_F(MainFrmTest, FirstStartShowsTheDefaultWindowAndTheTips)
     EXPECT_FALSE(child<QCheckBox>("chkFuzzy")->isChecked());
     EXPECT_FALSE(child<QCheckBox>("chkIncludeHidden")->isChecked());
     EXPECT_TRUE(child<QRadioButton>("Option1")->isChecked());
-    EXPECT_EQ(panelText(1), QStringLiteral("Add search path and click on the scan button to start search."));
-    EXPECT_EQ(panelText(2), QStringLiteral("Duplicates : 0"));
-    EXPECT_EQ(panelText(3), QStringLiteral("Files : 0"));
-    EXPECT_EQ(panelText(4), QStringLiteral("Folders : 0"));
-    EXPECT_EQ(panelText(5), QStringLiteral("00:00:00"));
+    EXPECT_EQ(panelText(MainFrm::Panel::Activity),
+              QStringLiteral("Add search path and click on the scan button to start search."));
+    EXPECT_EQ(panelText(MainFrm::Panel::Duplicates), QStringLiteral("Duplicates : 0"));
+    EXPECT_EQ(panelText(MainFrm::Panel::Files), QStringLiteral("Files : 0"));
+    EXPECT_EQ(panelText(MainFrm::Panel::Folders), QStringLiteral("Folders : 0"));
+    EXPECT_EQ(panelText(MainFrm::Panel::Clock), QStringLiteral("00:00:00"));
     EXPECT_FALSE(action("MCancel")->isEnabled());
     EXPECT_FALSE(child<QToolButton>("cmdRemove")->isEnabled());
 }
@@ -240,7 +241,7 @@ TEST_F(MainFrmTest, EngineOptionsSwitchFuzzyAndBoldTheChoice)
     EXPECT_FALSE(fuzzy->isEnabled());
     EXPECT_TRUE(child<QRadioButton>("Option3")->font().bold());
     EXPECT_FALSE(child<QRadioButton>("Option1")->font().bold());
-    EXPECT_EQ(window->engine(), 3);
+    EXPECT_EQ(window->engine(), ScanOptions::SameName);
     child<QRadioButton>("Option1")->click();
     EXPECT_TRUE(fuzzy->isEnabled());
     // Until a session has set it, the box explains nothing.
@@ -354,15 +355,16 @@ TEST_F(MainFrmTest, NewSessionEmptiesTheListsAndResetsTheOptions)
     action("MNewSession")->trigger();
     EXPECT_TRUE(window->locations().empty());
     EXPECT_TRUE(window->results().isEmpty());
-    EXPECT_EQ(window->engine(), 1);
+    EXPECT_EQ(window->engine(), ScanOptions::ByteToByte);
     EXPECT_TRUE(child<QCheckBox>("chkProtect")->isChecked());
     EXPECT_FALSE(child<QCheckBox>("chkIncludeHidden")->isChecked());
     EXPECT_FALSE(child<QToolButton>("cmdRemove")->isEnabled());
-    EXPECT_EQ(panelText(1), QStringLiteral("Add search path and click on the scan button to start search."));
-    EXPECT_FALSE(window->panel(2)->isVisibleTo(window.get()));
-    EXPECT_FALSE(window->panel(3)->isVisibleTo(window.get()));
-    EXPECT_FALSE(window->panel(4)->isVisibleTo(window.get()));
-    EXPECT_EQ(panelText(5), QStringLiteral("00:00:00"));
+    EXPECT_EQ(panelText(MainFrm::Panel::Activity),
+              QStringLiteral("Add search path and click on the scan button to start search."));
+    EXPECT_FALSE(window->panel(MainFrm::Panel::Duplicates)->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->panel(MainFrm::Panel::Files)->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->panel(MainFrm::Panel::Folders)->isVisibleTo(window.get()));
+    EXPECT_EQ(panelText(MainFrm::Panel::Clock), QStringLiteral("00:00:00"));
     EXPECT_EQ(child<ResultView>("RLV")->sortMarkColumn(), -1);
 }
 

@@ -74,7 +74,7 @@ TEST_F(WarningFrmTest, UntickingUnmarksAtOnceAndContinueThenAsksNothing)
     EXPECT_TRUE(model.isMarked(3));
     list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     press("Command3");
-    EXPECT_EQ(dialog.WarningChoice, QStringLiteral("3"));
+    EXPECT_EQ(dialog.WarningChoice, KeepOneChoice::Continue);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(model.isMarked(2));
 }
@@ -84,10 +84,10 @@ TEST_F(WarningFrmTest, ContinueWithoutChangesIsConfirmedFirst)
     prompter.expectMessage(QStringLiteral("Confirm"), kConfirm, PromptAnswer::No);
     press("Command3");
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(dialog.WarningChoice.isEmpty());
+    EXPECT_EQ(dialog.WarningChoice, KeepOneChoice::Closed);
     prompter.expectMessage(QStringLiteral("Confirm"), kConfirm, PromptAnswer::Yes);
     press("Command3");
-    EXPECT_EQ(dialog.WarningChoice, QStringLiteral("3"));
+    EXPECT_EQ(dialog.WarningChoice, KeepOneChoice::Continue);
     EXPECT_TRUE(model.isMarked(2) && model.isMarked(3));
     ASSERT_EQ(prompter.asked().size(), 2u);
     EXPECT_EQ(prompter.asked()[0].prompt.buttons, PromptButtons::YesNo);
@@ -99,16 +99,16 @@ TEST_F(WarningFrmTest, KeepAndIgnoreAnswerAndKeepTheMarksChangedInTheList)
 {
     list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     press("Command1");
-    EXPECT_EQ(dialog.WarningChoice, QStringLiteral("1"));
+    EXPECT_EQ(dialog.WarningChoice, KeepOneChoice::KeepOneOfEach);
     EXPECT_FALSE(model.isMarked(2));
 
     WarningFrm ignore(model, prompter);
     ignore.setGroupRows({0, 1});
     ignore.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-    EXPECT_EQ(ignore.WarningChoice, QStringLiteral("2"));
+    EXPECT_EQ(ignore.WarningChoice, KeepOneChoice::IgnoreWarnings);
 
     WarningFrm closed(model, prompter);
     closed.show();
     closed.close();
-    EXPECT_TRUE(closed.WarningChoice.isEmpty());
+    EXPECT_EQ(closed.WarningChoice, KeepOneChoice::Closed);
 }

@@ -129,7 +129,8 @@ bool ScreenshotRun::scan()
     action("MScan")->trigger();
     if (m_window->results().isEmpty())
     {
-        m_shooter.fail(QStringLiteral("the scan found no duplicates: ") + m_window->panel(1)->text());
+        m_shooter.fail(QStringLiteral("the scan found no duplicates: ") +
+                       m_window->panel(MainFrm::Panel::Activity)->text());
         return false;
     }
     return true;
