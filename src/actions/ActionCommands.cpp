@@ -29,7 +29,7 @@ public:
         dialog.exec();
         return dialog.NotRun;
     }
-    bool runMove(const ActionRun &run) override { return runCopyMove(QStringLiteral("Move"), run); }
+    bool runMove(const ActionRun &run) override { return runCopyMove(FileCMFrm::Role::Move, run); }
     bool runLinks(const ActionRun &run, FileTransfer::LinkKind kind, LinkRunResult &result) override
     {
         LinkFrm dialog(m.m_model, run, kind, m.m_reporter, m.m_hooks.endSound, m.m_hooks.window);
@@ -38,10 +38,10 @@ public:
         result = dialog.result();
         return dialog.NotRun;
     }
-    void runCopy(const ActionRun &run) override { runCopyMove(QStringLiteral("Copy"), run); }
+    void runCopy(const ActionRun &run) override { runCopyMove(FileCMFrm::Role::Copy, run); }
 
 private:
-    bool runCopyMove(const QString &action, const ActionRun &run)
+    bool runCopyMove(FileCMFrm::Role action, const ActionRun &run)
     {
         FileCMFrm dialog(m.m_model, action, run, m.m_prompter, m.m_reporter, *m.m_desktop, m.m_hooks.endSound,
                          m.m_hooks.window);
@@ -94,12 +94,12 @@ void ActionCommands::runDriver(const std::function<void(ActionDriver &)> &comman
 
 void ActionCommands::MDelete_Click()
 {
-    runDriver([](ActionDriver &d) { d.ProcessMarkedRows(QStringLiteral("Delete")); });
+    runDriver([](ActionDriver &d) { d.ProcessMarkedRows(ActionDriver::Removal::Delete); });
 }
 
 void ActionCommands::MMoveSelected_Click()
 {
-    runDriver([](ActionDriver &d) { d.ProcessMarkedRows(QStringLiteral("Move")); });
+    runDriver([](ActionDriver &d) { d.ProcessMarkedRows(ActionDriver::Removal::Move); });
 }
 
 void ActionCommands::MCopyMarkFiles_Click()

@@ -14,7 +14,7 @@ const QString kNothingMarked = QStringLiteral("No items marked/checked");
 
 ActionDriver::ActionDriver(Context context) : m(std::move(context)) {}
 
-void ActionDriver::ProcessMarkedRows(const QString &action)
+void ActionDriver::ProcessMarkedRows(Removal action)
 {
     const QString label = QStringLiteral("Delete/Move Files");
     // What the list holds decides, not which engine button is pressed now.
@@ -37,7 +37,7 @@ void ActionDriver::ProcessMarkedRows(const QString &action)
 
     run.markedCount = static_cast<int>(count);
     bool notRun = true;
-    if (action == QStringLiteral("Delete"))
+    if (action == Removal::Delete)
     {
         notRun = m.dialogs.runDeletion(run);
     }

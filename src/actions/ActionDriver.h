@@ -56,8 +56,13 @@ public:
 
     explicit ActionDriver(Context context);
 
-    /// Delete ("Delete") or Move ("Move") the marked files.
-    void ProcessMarkedRows(const QString &action);
+    enum class Removal
+    {
+        Delete,
+        Move,
+    };
+    /// Delete or Move the marked files.
+    void ProcessMarkedRows(Removal action);
     /// Copy the marked files; the list stays as it is.
     void MCopyMarkFiles_Click();
     /// Replace the marked files with links to the kept copies; their rows stay, shown as linked.

@@ -33,8 +33,8 @@ QFrame *labelledFrame(const QString &name, const QString &text, QWidget *parent)
 }
 } // namespace
 
-FileCMFrm::FileCMFrm(const ResultModel &model, const QString &action, ActionRun run, Prompter &prompter,
-                     ErrorReporter &reporter, DesktopActions &desktop, std::function<void()> endSound, QWidget *parent)
+FileCMFrm::FileCMFrm(const ResultModel &model, Role action, ActionRun run, Prompter &prompter, ErrorReporter &reporter,
+                     DesktopActions &desktop, std::function<void()> endSound, QWidget *parent)
     : ActionRunDialog(run.markedCount, std::move(endSound), parent), Action(action), TargetPath(run.targetPath),
       MoveFrame(labelledFrame(QStringLiteral("MoveFrame"),
                               QStringLiteral("Please select the folder, drive or network share where the files "

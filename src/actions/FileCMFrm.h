@@ -17,12 +17,16 @@ class FileCMFrm : public ActionRunDialog
 {
     Q_OBJECT
 public:
-    /// action: "Copy" or "Move"; run.targetPath: the folder chosen by the caller.
-    FileCMFrm(const ResultModel &model, const QString &action, ActionRun run, Prompter &prompter,
-              ErrorReporter &reporter, DesktopActions &desktop, std::function<void()> endSound,
-              QWidget *parent = nullptr);
+    enum class Role
+    {
+        Copy,
+        Move,
+    };
+    /// run.targetPath: the folder chosen by the caller.
+    FileCMFrm(const ResultModel &model, Role action, ActionRun run, Prompter &prompter, ErrorReporter &reporter,
+              DesktopActions &desktop, std::function<void()> endSound, QWidget *parent = nullptr);
 
-    const QString Action;
+    const Role Action;
     const QString TargetPath;
 
     QFrame *MoveFrame;
@@ -38,7 +42,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    bool isMove() const { return Action == QStringLiteral("Move"); }
+    bool isMove() const { return Action == Role::Move; }
     void cmdAdd_Click();
     void cmdOK_Click();
     void setChecksEnabled(bool enabled);

@@ -563,7 +563,7 @@ bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const 
 void MainFrm::MLoadSession_Click()
 {
     SaveFrm dialog(*this, m_prompter, this);
-    dialog.DialogMode = QStringLiteral("Open");
+    dialog.DialogMode = SaveFrm::Mode::Open;
     CommonDlg::CenterForm(&dialog);
     dialog.exec();
 }
@@ -571,7 +571,7 @@ void MainFrm::MLoadSession_Click()
 void MainFrm::MSaveSession_Click()
 {
     SaveFrm dialog(*this, m_prompter, this);
-    dialog.DialogMode = QStringLiteral("Save");
+    dialog.DialogMode = SaveFrm::Mode::Save;
     CommonDlg::CenterForm(&dialog);
     dialog.exec();
 }

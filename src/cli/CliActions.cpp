@@ -216,10 +216,10 @@ int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevi
         return 0;
     case Act::Trash:
     case Act::Delete:
-        driver.ProcessMarkedRows(QStringLiteral("Delete"));
+        driver.ProcessMarkedRows(ActionDriver::Removal::Delete);
         break;
     case Act::Move:
-        driver.ProcessMarkedRows(QStringLiteral("Move"));
+        driver.ProcessMarkedRows(ActionDriver::Removal::Move);
         break;
     case Act::Copy:
         driver.MCopyMarkFiles_Click();

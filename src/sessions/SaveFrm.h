@@ -20,8 +20,13 @@ class SaveFrm : public QDialog
 public:
     SaveFrm(SessionCommands &commands, Prompter &prompter, QWidget *parent = nullptr);
 
-    /// "Save" for the save role; any other text means the open role. Set before the dialog shows.
-    QString DialogMode = QStringLiteral("Open");
+    enum class Mode
+    {
+        Open,
+        Save,
+    };
+    /// The dialog's role; set before it shows.
+    Mode DialogMode = Mode::Open;
 
     void done(int result) override;
 
@@ -29,7 +34,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    bool saving() const { return DialogMode == QStringLiteral("Save"); }
+    bool saving() const { return DialogMode == Mode::Save; }
     void Form_Activate();
     void cmdAdd_Click();
     void Command1_Click();

@@ -132,8 +132,8 @@ TEST(ActionDriver, NothingMarkedSaysSoForEveryCommand)
     f.prompter.expectMessage(QStringLiteral("Error"), QStringLiteral("No items marked/checked"), PromptAnswer::Ok)
         .expectMessage(QStringLiteral("Error"), QStringLiteral("No items marked/checked"), PromptAnswer::Ok)
         .expectMessage(QStringLiteral("Error"), QStringLiteral("No items marked/checked"), PromptAnswer::Ok);
-    f.driver().ProcessMarkedRows(QStringLiteral("Delete"));
-    f.driver().ProcessMarkedRows(QStringLiteral("Move"));
+    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
+    f.driver().ProcessMarkedRows(ActionDriver::Removal::Move);
     f.driver().MCopyMarkFiles_Click();
     EXPECT_TRUE(f.dialogs.runs.empty());
     EXPECT_EQ(f.model.size(), 2);
@@ -143,7 +143,7 @@ TEST(ActionDriver, KeepAllOriginalsUnmarksTheLastRowOfEveryFullGroup)
 {
     Fixture f({{true, true, true}, {true, false}, {true, true}});
     f.answers = {KeepOneChoice::KeepOneOfEach};
-    f.driver().ProcessMarkedRows(QStringLiteral("Delete"));
+    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
 
     ASSERT_EQ(f.warned.size(), 1u);
     EXPECT_EQ(f.warned[0], (std::vector<int>{0, 1, 2}));
@@ -161,7 +161,7 @@ TEST(ActionDriver, IgnoreWarningsActsOnWholeGroupsAfterOneQuestion)
 {
     Fixture f({{true, true}, {true, true}, {false, false}});
     f.answers = {KeepOneChoice::IgnoreWarnings};
-    f.driver().ProcessMarkedRows(QStringLiteral("Delete"));
+    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
 
     EXPECT_EQ(f.warned.size(), 1u);
     ASSERT_EQ(f.dialogs.runs.size(), 1u);
@@ -181,7 +181,7 @@ TEST(ActionDriver, ContinueKeepsTheMarksTheUserLeftAndAsksAgain)
         if (f.warned.size() == 1)
             f.model.setMarked(rows.front(), false);
     };
-    f.driver().ProcessMarkedRows(QStringLiteral("Delete"));
+    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
 
     EXPECT_EQ(f.warned.size(), 2u);
     EXPECT_EQ(f.dialogs.runs[0].acknowledgedGroups, (std::set<qint32>{2}));
@@ -195,7 +195,7 @@ TEST(ActionDriver, ClosingTheWarningDoesNothing)
 {
     Fixture f({{true, true}});
     f.answers = {KeepOneChoice::Closed};
-    f.driver().ProcessMarkedRows(QStringLiteral("Delete"));
+    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
     EXPECT_TRUE(f.dialogs.runs.empty());
     EXPECT_EQ(f.model.size(), 2);
     EXPECT_TRUE(QFile::exists(f.tree.path(QStringLiteral("g1/1-1.dat"))));
@@ -206,7 +206,7 @@ TEST(ActionDriver, FailedFilesStayMarkedAndCount)
     // Three rows, two marked; one of them changes after the scan and is refused.
     Fixture f({{true, true, false}});
     f.tree.fileOfSize(QStringLiteral("g1/1-2.dat"), 999);
-    f.driver().ProcessMarkedRows(QStringLiteral("Delete"));
+    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
 
     EXPECT_EQ(f.dialogs.errors.size(), 1u);
     EXPECT_EQ(namesOf(f.model), (std::vector<QString>{QStringLiteral("1-2.dat*"), QStringLiteral("1-3.dat")}));
@@ -218,7 +218,7 @@ TEST(ActionDriver, ClosedDialogLeavesTheListAlone)
 {
     Fixture f({{true, false}, {true, false}});
     f.dialogs.notRun = true;
-    f.driver().ProcessMarkedRows(QStringLiteral("Delete"));
+    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
     EXPECT_EQ(f.model.size(), 4);
     EXPECT_EQ(f.status, QStringLiteral("Total Files Marked 2 Size 2.93 KB"));
 }
@@ -230,7 +230,7 @@ TEST(ActionDriver, ZeroSizeListingHasNoWarningAndKeepsSingleRows)
              {scannedRow(f.tree.file(QStringLiteral("z/a"), ""), 0, true),
               scannedRow(f.tree.file(QStringLiteral("z/b"), ""), 0, false)},
              ListKind::ZeroSize);
-    f.driver().ProcessMarkedRows(QStringLiteral("Delete"));
+    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
     EXPECT_TRUE(f.warned.empty());
     EXPECT_EQ(namesOf(f.model), (std::vector<QString>{QStringLiteral("b")}));
 }
@@ -248,10 +248,10 @@ TEST(ActionDriver, MoveAsksForTheFolderAndCopyLeavesTheList)
     EXPECT_TRUE(QFile::exists(dest + QStringLiteral("/1-1.dat")));
     EXPECT_TRUE(f.status.isEmpty());
 
-    f.driver().ProcessMarkedRows(QStringLiteral("Move")); // browse cancelled
+    f.driver().ProcessMarkedRows(ActionDriver::Removal::Move); // browse cancelled
     EXPECT_EQ(f.dialogs.runs.size(), 1u);
 
-    f.driver().ProcessMarkedRows(QStringLiteral("Move"));
+    f.driver().ProcessMarkedRows(ActionDriver::Removal::Move);
     EXPECT_EQ(f.dialogs.runs.back().targetPath, dest);
     EXPECT_TRUE(QFile::exists(dest + QStringLiteral("/1-1 (2).dat")));
     EXPECT_TRUE(f.model.isEmpty());

@@ -150,7 +150,7 @@ TEST(FileCMFrm, CopyShowsItsOwnCaptionsAndKeepsBothOnAClash)
     Rows r;
     const QString dest = r.path("dest");
     r.tree.file(QStringLiteral("dest/p.jpg"), "already here");
-    FileCMFrm dialog(r.model, QStringLiteral("Copy"), r.run(dest), r.prompter, r.reporter, r.desktop, r.sound());
+    FileCMFrm dialog(r.model, FileCMFrm::Role::Copy, r.run(dest), r.prompter, r.reporter, r.desktop, r.sound());
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Copy files to..."));
     EXPECT_TRUE(dialog.CopyFrame->isVisible());
@@ -180,7 +180,7 @@ TEST(FileCMFrm, MoveNeedsAFolderThenMovesAndTidiesUp)
         .expectMessage(QStringLiteral("Error"),
                        QStringLiteral("Path not specified, Please specify copy/move location first"), PromptAnswer::Ok)
         .expectFolder(QStringLiteral("Move selected files to"), r.path("moved"));
-    FileCMFrm dialog(r.model, QStringLiteral("Move"), r.run(r.path("first choice")), r.prompter, r.reporter, r.desktop,
+    FileCMFrm dialog(r.model, FileCMFrm::Role::Move, r.run(r.path("first choice")), r.prompter, r.reporter, r.desktop,
                      r.sound());
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Move files to..."));
@@ -214,7 +214,7 @@ TEST(FileCMFrm, CancelWaitsForTheFileUnderWayAndTheDialogStays)
         rows.push_back(row);
     loadRows(r.model, std::move(rows));
     const QString dest = r.path("dest");
-    FileCMFrm dialog(r.model, QStringLiteral("Copy"), r.run(dest), r.prompter, r.reporter, r.desktop, r.sound());
+    FileCMFrm dialog(r.model, FileCMFrm::Role::Copy, r.run(dest), r.prompter, r.reporter, r.desktop, r.sound());
     dialog.show();
 
     bool cancelled = false;

@@ -86,7 +86,7 @@ TEST_F(SaveFrmTest, SaveRoleWritesTheSessionWithResultsAndCloses)
     ScriptedPrompter prompter;
     prompter.expectSaveFile(QStringLiteral("Saving Location"), t.path("s.cvf"));
     SaveFrm dialog(window, prompter);
-    dialog.DialogMode = QStringLiteral("Save");
+    dialog.DialogMode = SaveFrm::Mode::Save;
     dialog.show();
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Save Dialog"));
@@ -115,7 +115,7 @@ TEST_F(SaveFrmTest, ParametersOnlyWithoutClosingKeepsTheDialogOpen)
     fill(window);
     ScriptedPrompter prompter;
     SaveFrm dialog(window, prompter);
-    dialog.DialogMode = QStringLiteral("Save");
+    dialog.DialogMode = SaveFrm::Mode::Save;
     dialog.show();
     child<QRadioButton>(dialog, "opt1")->setChecked(true);
     child<QCheckBox>(dialog, "chkClose")->setChecked(false);
@@ -178,14 +178,14 @@ TEST_F(SaveFrmTest, AMissingFileKeepsTheDialogUsable)
 
 TEST_F(SaveFrmTest, BlankPathIsRefusedWithTheMessage)
 {
-    for (const char *mode : {"Save", "Open"})
+    for (const SaveFrm::Mode mode : {SaveFrm::Mode::Save, SaveFrm::Mode::Open})
     {
-        SCOPED_TRACE(mode);
+        SCOPED_TRACE(mode == SaveFrm::Mode::Save ? "Save" : "Open");
         TestWindow window;
         ScriptedPrompter prompter;
         prompter.expectMessage(QStringLiteral("Error"), QStringLiteral("File name not specified."), PromptAnswer::Ok);
         SaveFrm dialog(window, prompter);
-        dialog.DialogMode = QString::fromLatin1(mode);
+        dialog.DialogMode = mode;
         dialog.show();
         child<QLineEdit>(dialog, "txtPath")->setText(QStringLiteral("   "));
         child<QPushButton>(dialog, "Command1")->click();
@@ -202,7 +202,7 @@ TEST_F(SaveFrmTest, CancellingTheFileDialogEmptiesThePath)
     ScriptedPrompter prompter;
     prompter.expectSaveFile(QStringLiteral("Saving Location"), QString());
     SaveFrm dialog(window, prompter);
-    dialog.DialogMode = QStringLiteral("Save");
+    dialog.DialogMode = SaveFrm::Mode::Save;
     dialog.show();
     child<QLineEdit>(dialog, "txtPath")->setText(QStringLiteral("/old.cvf"));
     child<QToolButton>(dialog, "cmdAdd")->click();
@@ -219,7 +219,7 @@ TEST_F(SaveFrmTest, ATypedNameGetsItsExtensionAndAFileIsReplacedOnlyAfterAsking)
         u'"' + t.path("mine.cvf") + QStringLiteral("\" already exists.\r\nDo you want to replace it?");
     {
         SaveFrm dialog(window, prompter);
-        dialog.DialogMode = QStringLiteral("Save");
+        dialog.DialogMode = SaveFrm::Mode::Save;
         dialog.show();
         child<QLineEdit>(dialog, "txtPath")->setText(t.path("mine"));
         child<QPushButton>(dialog, "Command1")->click();
@@ -230,7 +230,7 @@ TEST_F(SaveFrmTest, ATypedNameGetsItsExtensionAndAFileIsReplacedOnlyAfterAsking)
     window.state.locations.clear();
 
     SaveFrm dialog(window, prompter);
-    dialog.DialogMode = QStringLiteral("Save");
+    dialog.DialogMode = SaveFrm::Mode::Save;
     dialog.show();
     child<QLineEdit>(dialog, "txtPath")->setText(t.path("mine"));
     prompter.expectMessage(QStringLiteral("Confirm"), replace, PromptAnswer::No);
@@ -247,7 +247,7 @@ TEST_F(SaveFrmTest, ATypedNameGetsItsExtensionAndAFileIsReplacedOnlyAfterAsking)
 
     // A file chosen in the save dialog was confirmed there: no second question.
     SaveFrm chosen(window, prompter);
-    chosen.DialogMode = QStringLiteral("Save");
+    chosen.DialogMode = SaveFrm::Mode::Save;
     chosen.show();
     prompter.expectSaveFile(QStringLiteral("Saving Location"), t.path("mine.cvf"));
     child<QToolButton>(chosen, "cmdAdd")->click();
