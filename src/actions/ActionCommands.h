@@ -5,6 +5,7 @@
 #pragma once
 
 #include "actions/ActionDriver.h"
+#include "actions/FileInfoFrm.h"
 
 #include <QObject>
 #include <QPointer>
@@ -14,7 +15,6 @@
 
 class DesktopActions;
 class ErrorReporter;
-class FileInfoFrm;
 class Prompter;
 class QWidget;
 class ResultModel;

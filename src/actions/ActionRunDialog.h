@@ -23,11 +23,11 @@ public:
     /// True when the dialog was closed before a run started: the caller leaves the list alone.
     bool NotRun = false;
 
-    QProgressBar *PBar;
-    QLabel *lblFileName;
-    QTreeWidget *ErrList;
-    QPushButton *cmdOK;
-    QPushButton *cmdClose;
+    QProgressBar *PBar = nullptr;
+    QLabel *lblFileName = nullptr;
+    QTreeWidget *ErrList = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdClose = nullptr;
 
     /// The error rows listed so far.
     const std::vector<ActionError> &errors() const { return m_errors; }

@@ -40,5 +40,5 @@ public:
     static QString lastBrowsedFolder();
 
 private:
-    QWidget *m_owner;
+    QWidget *m_owner = nullptr;
 };

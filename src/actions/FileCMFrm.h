@@ -29,14 +29,14 @@ public:
     const Role Action;
     const QString TargetPath;
 
-    QFrame *MoveFrame;
-    QFrame *CopyFrame;
-    QLineEdit *txtPath;
-    QToolButton *cmdAdd;
-    QCheckBox *chkEmptyFolders;
-    QCheckBox *chk1;
-    QCheckBox *chk2;
-    QCheckBox *chk3;
+    QFrame *MoveFrame = nullptr;
+    QFrame *CopyFrame = nullptr;
+    QLineEdit *txtPath = nullptr;
+    QToolButton *cmdAdd = nullptr;
+    QCheckBox *chkEmptyFolders = nullptr;
+    QCheckBox *chk1 = nullptr;
+    QCheckBox *chk2 = nullptr;
+    QCheckBox *chk3 = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -14,8 +14,8 @@ public:
     /// A tool window owned by the main window, placed where it was last closed.
     FileInfoFrm(Prompter &prompter, QWidget *owner);
 
-    QLabel *pic;       // the picture, stretched to the window (the aspect ratio is not kept)
-    QStatusBar *Stbar; // panel 1: the file name
+    QLabel *pic = nullptr;       // the picture, stretched to the window (the aspect ratio is not kept)
+    QStatusBar *Stbar = nullptr; // panel 1: the file name
 
     /// Shows the file's name and its picture. A file that cannot be read as a picture leaves the
     /// previous picture in place, quietly.
@@ -38,6 +38,6 @@ private:
     void storePlacement();
 
     Prompter &m_prompter;
-    QLabel *m_panel;
+    QLabel *m_panel = nullptr;
     bool m_closingForProgram = false;
 };

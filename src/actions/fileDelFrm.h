@@ -19,10 +19,10 @@ public:
                ErrorReporter &reporter, std::function<void()> endSound, QWidget *parent = nullptr,
                QString trashFolder = QString());
 
-    QCheckBox *chkSentTo;
-    QCheckBox *chkRespond;
-    QCheckBox *chkEmptyFolders;
-    QPushButton *cmdSaveErr;
+    QCheckBox *chkSentTo = nullptr;
+    QCheckBox *chkRespond = nullptr;
+    QCheckBox *chkEmptyFolders = nullptr;
+    QPushButton *cmdSaveErr = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

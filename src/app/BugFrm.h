@@ -27,10 +27,10 @@ private:
 
     ErrorReport m_report;
     ErrorChoice m_choice = ErrorChoice::Abort;
-    QLabel *lblStatus;
-    QPushButton *cmdRetry;
-    QPushButton *cmdAbort;
-    QPushButton *cmdSend;
+    QLabel *lblStatus = nullptr;
+    QPushButton *cmdRetry = nullptr;
+    QPushButton *cmdAbort = nullptr;
+    QPushButton *cmdSend = nullptr;
 };
 
 /// The ErrorReporter of the program: shows a fresh BugFrm for each failure.
@@ -41,5 +41,5 @@ public:
     ErrorChoice report(const ErrorReport &report) override;
 
 private:
-    QWidget *m_owner;
+    QWidget *m_owner = nullptr;
 };

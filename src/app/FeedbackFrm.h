@@ -14,5 +14,5 @@ public:
 private:
     void cmdCopy_Click();
 
-    QPlainTextEdit *txtFeedback;
+    QPlainTextEdit *txtFeedback = nullptr;
 };

@@ -21,6 +21,6 @@ public:
     static QString contentsSection() { return QStringLiteral("contents"); }
 
 private:
-    QTextBrowser *m_browser;
+    QTextBrowser *m_browser = nullptr;
     QString m_section;
 };

@@ -200,53 +200,53 @@ private:
     std::function<void()> m_endSound;
     QString m_commandLine;
 
-    ResultModel *m_results;
-    SearchLocationModel *m_locations;
+    ResultModel *m_results = nullptr;
+    SearchLocationModel *m_locations = nullptr;
 
     // Menus.
-    QMenu *MnuFile;
-    QMenu *MAction;
-    QMenu *MMark;
-    QMenu *MHelp;
-    QAction *MScan;
-    QAction *MCancel;
-    QAction *MNewSession;
-    QAction *MLoadSession;
-    QAction *MSaveSession;
-    QAction *MExport;
-    QAction *MPicViewer;
-    QAction *MSendToRecycleBin;
-    QAction *MClose;
-    QAction *MAddLocation;
-    QAction *MRemoveLocation;
-    QAction *MNone;
-    QAction *MMarkAll;
-    QAction *MMarkingSelected;
-    QAction *mnuUnMarkSelected;
-    QAction *MarkSep2;
-    QAction *MMarkAllDuplicates;
-    QAction *mnuAdvMarking;
-    QAction *MMarkFolder;
-    QAction *mnuFolderAndSubFolder;
-    QAction *mnuAdvMarkForm;
-    QAction *MCopyMarkFiles;
-    QAction *MMoveSelected;
-    QAction *MDelete;
-    QAction *mnuLinkHard;
-    QAction *mnuLinkClone;
-    QAction *MRename;
-    QAction *mnuRemoveFromResult;
-    QAction *MOpenFile;
-    QAction *MOpenFolder;
-    QAction *mnuOpenAllMarkFiles;
-    QAction *MCopyPath;
-    QAction *MFileProperties;
-    QAction *MHelpTopics;
-    QAction *mnuTip;
-    QAction *mnuFaq;
-    QAction *mnuHelponline;
-    QAction *mnuTellaFriend;
-    QAction *MAbout;
+    QMenu *MnuFile = nullptr;
+    QMenu *MAction = nullptr;
+    QMenu *MMark = nullptr;
+    QMenu *MHelp = nullptr;
+    QAction *MScan = nullptr;
+    QAction *MCancel = nullptr;
+    QAction *MNewSession = nullptr;
+    QAction *MLoadSession = nullptr;
+    QAction *MSaveSession = nullptr;
+    QAction *MExport = nullptr;
+    QAction *MPicViewer = nullptr;
+    QAction *MSendToRecycleBin = nullptr;
+    QAction *MClose = nullptr;
+    QAction *MAddLocation = nullptr;
+    QAction *MRemoveLocation = nullptr;
+    QAction *MNone = nullptr;
+    QAction *MMarkAll = nullptr;
+    QAction *MMarkingSelected = nullptr;
+    QAction *mnuUnMarkSelected = nullptr;
+    QAction *MarkSep2 = nullptr;
+    QAction *MMarkAllDuplicates = nullptr;
+    QAction *mnuAdvMarking = nullptr;
+    QAction *MMarkFolder = nullptr;
+    QAction *mnuFolderAndSubFolder = nullptr;
+    QAction *mnuAdvMarkForm = nullptr;
+    QAction *MCopyMarkFiles = nullptr;
+    QAction *MMoveSelected = nullptr;
+    QAction *MDelete = nullptr;
+    QAction *mnuLinkHard = nullptr;
+    QAction *mnuLinkClone = nullptr;
+    QAction *MRename = nullptr;
+    QAction *mnuRemoveFromResult = nullptr;
+    QAction *MOpenFile = nullptr;
+    QAction *MOpenFolder = nullptr;
+    QAction *mnuOpenAllMarkFiles = nullptr;
+    QAction *MCopyPath = nullptr;
+    QAction *MFileProperties = nullptr;
+    QAction *MHelpTopics = nullptr;
+    QAction *mnuTip = nullptr;
+    QAction *mnuFaq = nullptr;
+    QAction *mnuHelponline = nullptr;
+    QAction *mnuTellaFriend = nullptr;
+    QAction *MAbout = nullptr;
 
     // Toolbar: buttons by index 1 to 12 (3 and 9 are separators).
     enum Button
@@ -262,7 +262,7 @@ private:
         ViewerButton = 11,
         RecycleButton = 12,
     };
-    QToolBar *Toolbar1;
+    QToolBar *Toolbar1 = nullptr;
     std::array<QAction *, RecycleButton + 1> m_buttons{};
     int m_viewerImage = Settings::ViewerOn;
     int m_recycleImage = Settings::ToRecycleBin;
@@ -272,30 +272,30 @@ private:
     ScanProgressBar *m_progressBar = nullptr;
 
     // Search setup.
-    SearchListView *SearchList;
-    QToolButton *cmdAdd;
-    QToolButton *cmdRemove;
-    QGroupBox *Frame1;
-    QWidget *Frame2;
-    QButtonGroup *m_engines;
+    SearchListView *SearchList = nullptr;
+    QToolButton *cmdAdd = nullptr;
+    QToolButton *cmdRemove = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QWidget *Frame2 = nullptr;
+    QButtonGroup *m_engines = nullptr;
     std::array<QRadioButton *, 5> Option{}; // Option[1] .. Option[4]
-    QCheckBox *chkFuzzy;
-    QCheckBox *chkProtect;
-    QCheckBox *chkIncludeHidden;
+    QCheckBox *chkFuzzy = nullptr;
+    QCheckBox *chkProtect = nullptr;
+    QCheckBox *chkIncludeHidden = nullptr;
     QString chkFuzzyTag;
     QString chkProtectTag = QStringLiteral("Direct");
 
     // Results.
-    ResultView *RLV;
+    ResultView *RLV = nullptr;
     ResultSort::State m_sort;
     MarkingCommands *m_marking = nullptr;
     ActionCommands *m_actions = nullptr;
     QPointer<AdvMarkFrm> m_advMarking;
     int m_pointerTwips = 0; // the pointer's distance from the list's left edge at its last press
 
-    QPushButton *Command1;
-    QTimer *Timer1;
-    QTimer *Timer2;
+    QPushButton *Command1 = nullptr;
+    QTimer *Timer1 = nullptr;
+    QTimer *Timer2 = nullptr;
     buzTimer ScanTimer;
 
     // Counters of the last scan or load.

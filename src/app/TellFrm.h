@@ -14,5 +14,5 @@ public:
 private:
     void cmdCopy_Click();
 
-    QPlainTextEdit *txtMessage;
+    QPlainTextEdit *txtMessage = nullptr;
 };

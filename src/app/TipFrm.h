@@ -24,6 +24,6 @@ private:
 
     SettingsStore &m_settings;
     int m_current = 0;
-    QLabel *lblTip;
-    QCheckBox *chkShowTips;
+    QLabel *lblTip = nullptr;
+    QCheckBox *chkShowTips = nullptr;
 };

@@ -7,9 +7,9 @@ struct CliCommand;
 
 struct CliOption
 {
-    const char *name;      // the long name, without "--"
-    const char *valueName; // nullptr for a switch
-    const char *help;
+    const char *name = nullptr;      // the long name, without "--"
+    const char *valueName = nullptr; // nullptr for a switch
+    const char *help = nullptr;
     // Applies the option; returns why the value is wrong, or an empty text.
     QString (*apply)(CliCommand &command, const QString &value);
 };

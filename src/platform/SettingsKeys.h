@@ -5,9 +5,9 @@
 
 struct SettingKey
 {
-    const char16_t *section;
-    const char16_t *key;
-    const char16_t *defaultValue;
+    const char16_t *section = nullptr;
+    const char16_t *key = nullptr;
+    const char16_t *defaultValue = nullptr;
 
     QString sectionName() const { return QString::fromUtf16(section); }
     QString keyName() const { return QString::fromUtf16(key); }

@@ -25,9 +25,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QAbstractItemView *m_view;
+    QAbstractItemView *m_view = nullptr;
     // Kept, since the view may be half destroyed when its last events arrive.
-    QObject *m_viewport;
+    QObject *m_viewport = nullptr;
     MarkingCommands &m_commands;
     bool m_afterDoubleClick = false;
 };

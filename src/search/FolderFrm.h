@@ -32,16 +32,16 @@ public:
     bool Exclude = false;
     bool Reference = false; // a searched folder whose files are kept as the originals
 
-    QLineEdit *Text1;
-    QToolButton *Command2;
-    QCheckBox *Check1;
-    QCheckBox *Check2;
-    QCheckBox *chkReference;
-    QComboBox *cmbFileMask;
-    QLineEdit *txtMin;
-    QLineEdit *txtMax;
-    QPushButton *cmdOK;
-    QPushButton *Command1;
+    QLineEdit *Text1 = nullptr;
+    QToolButton *Command2 = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QCheckBox *Check2 = nullptr;
+    QCheckBox *chkReference = nullptr;
+    QComboBox *cmbFileMask = nullptr;
+    QLineEdit *txtMin = nullptr;
+    QLineEdit *txtMax = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *Command1 = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -19,12 +19,12 @@ public:
     /// True after OK, false after Cancel; unchanged when the window is closed otherwise.
     bool Proceed = false;
 
-    QLabel *lblTitle;
+    QLabel *lblTitle = nullptr;
 
 private:
     void Command1_Click();
     void Command2_Click();
 
-    QPushButton *Command1;
-    QPushButton *Command2;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
 };

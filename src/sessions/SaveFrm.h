@@ -43,18 +43,18 @@ private:
     SessionCommands &m_commands;
     Prompter &m_prompter;
 
-    QGroupBox *OpenFrame;
-    QCheckBox *ReScanc;
-    QCheckBox *ReCheckc;
-    QGroupBox *SaveFrame;
-    QRadioButton *opt1;
-    QRadioButton *opt2;
-    QLineEdit *txtPath;
-    QToolButton *cmdAdd;
-    QPushButton *Command1;
-    QPushButton *Command2;
-    QCheckBox *chkClose;
-    QProgressBar *pr;
+    QGroupBox *OpenFrame = nullptr;
+    QCheckBox *ReScanc = nullptr;
+    QCheckBox *ReCheckc = nullptr;
+    QGroupBox *SaveFrame = nullptr;
+    QRadioButton *opt1 = nullptr;
+    QRadioButton *opt2 = nullptr;
+    QLineEdit *txtPath = nullptr;
+    QToolButton *cmdAdd = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QCheckBox *chkClose = nullptr;
+    QProgressBar *pr = nullptr;
 
     QString m_chosenPath; // the path the save dialog returned: replacing it was confirmed there
 };

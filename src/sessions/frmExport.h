@@ -58,30 +58,30 @@ private:
 
     Inputs m_in;
 
-    QFrame *f1;
-    QRadioButton *OptDeli;
-    QRadioButton *optHtml;
-    QRadioButton *optMark;
-    QRadioButton *optAllFiles;
-    QRadioButton *optSelected;
-    QCheckBox *openafter;
-    QFrame *F2;
-    QLineEdit *txtPath;
-    QToolButton *cmdAdd;
-    QRadioButton *optTab;
-    QRadioButton *optComma;
-    QRadioButton *optSemi;
-    QRadioButton *optOther;
-    QLineEdit *txtOther;
-    QRadioButton *webpage;
-    QProgressBar *PB;
-    QPushButton *Command1;
-    QPushButton *btn;
-    QPushButton *Command2;
+    QFrame *f1 = nullptr;
+    QRadioButton *OptDeli = nullptr;
+    QRadioButton *optHtml = nullptr;
+    QRadioButton *optMark = nullptr;
+    QRadioButton *optAllFiles = nullptr;
+    QRadioButton *optSelected = nullptr;
+    QCheckBox *openafter = nullptr;
+    QFrame *F2 = nullptr;
+    QLineEdit *txtPath = nullptr;
+    QToolButton *cmdAdd = nullptr;
+    QRadioButton *optTab = nullptr;
+    QRadioButton *optComma = nullptr;
+    QRadioButton *optSemi = nullptr;
+    QRadioButton *optOther = nullptr;
+    QLineEdit *txtOther = nullptr;
+    QRadioButton *webpage = nullptr;
+    QProgressBar *PB = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *btn = nullptr;
+    QPushButton *Command2 = nullptr;
 
     QString m_chosenPath; // the path the save dialog returned: replacing it was confirmed there
 
-    QButtonGroup *m_format;    // ids: 1 optHtml, 2 OptDeli ("ExportFormat")
-    QButtonGroup *m_rowChoice; // ids: 1 optAllFiles, 2 optMark, 3 optSelected ("ExportType")
-    QButtonGroup *m_delimiter; // ids: 1 optTab, 2 optComma, 3 optSemi, 4 optOther ("ExportChar"), 5 webpage
+    QButtonGroup *m_format = nullptr;    // ids: 1 optHtml, 2 OptDeli ("ExportFormat")
+    QButtonGroup *m_rowChoice = nullptr; // ids: 1 optAllFiles, 2 optMark, 3 optSelected ("ExportType")
+    QButtonGroup *m_delimiter = nullptr; // ids: 1 optTab, 2 optComma, 3 optSemi, 4 optOther ("ExportChar"), 5 webpage
 };
