@@ -739,14 +739,15 @@ void MainFrm::cmdAdd_Click()
         if (EditMode)
             dialog.fillForChange(m_locations->locations().at(selected));
         dialog.exec();
-        if (dialog.Text1->text().trimmed().isEmpty() || dialog.result() != QDialog::Accepted)
+        const std::optional<SearchLocation> location = dialog.location();
+        if (!location)
             return;
         if (EditMode)
         {
-            m_locations->change(selected, dialog.location());
+            m_locations->change(selected, *location);
             return;
         }
-        m_locations->add(dialog.location());
+        m_locations->add(*location);
         updateRemoveButton();
     });
 }

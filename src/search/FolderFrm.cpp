@@ -116,8 +116,10 @@ void FolderFrm::fillForChange(const SearchLocation &row)
     m_filledForChange = true;
 }
 
-SearchLocation FolderFrm::location() const
+std::optional<SearchLocation> FolderFrm::location() const
 {
+    if (result() != QDialog::Accepted || Folder.trimmed().isEmpty())
+        return std::nullopt;
     SearchLocation l;
     l.folder = Folder;
     l.subFolders = SubFolder;

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class Prompter;
 class SettingsStore;
 class QCheckBox;
@@ -22,16 +24,11 @@ public:
     /// Fills the dialog from an existing row before it is shown, to change that row.
     void fillForChange(const SearchLocation &row);
 
-    /// The location the dialog describes after OK (folder, flag, mask, sizes, icon).
-    SearchLocation location() const;
+    /// The location the dialog describes after OK (folder, flag, mask, sizes, icon); none after
+    /// Cancel or a close.
+    std::optional<SearchLocation> location() const;
 
-    // Results, read by the caller after OK.
-    QString Folder;
-    QString SubFolder;
-    QString FileTypes;
-    bool Exclude = false;
-    bool Reference = false; // a searched folder whose files are kept as the originals
-
+    // The controls, by the names the window's tests find them under.
     QLineEdit *Text1 = nullptr;
     QToolButton *Command2 = nullptr;
     QCheckBox *Check1 = nullptr;
@@ -59,6 +56,13 @@ private:
     void updateOk();
     /// Whether a focus change by this reason is the user leaving a field for another.
     bool leavesTheField(Qt::FocusReason reason) const;
+
+    // What OK took from the controls.
+    QString Folder;
+    QString SubFolder;
+    QString FileTypes;
+    bool Exclude = false;
+    bool Reference = false; // a searched folder whose files are kept as the originals
 
     Prompter &m_prompter;
     SettingsStore &m_settings;

@@ -37,6 +37,14 @@ struct Fixture
 
 const QString kPicker = QStringLiteral("Choose Folder to Search");
 
+// The location OK took; a test that expects one fails when there is none.
+SearchLocation taken(const FolderFrm &frm)
+{
+    const std::optional<SearchLocation> l = frm.location();
+    EXPECT_TRUE(l.has_value());
+    return l.value_or(SearchLocation{});
+}
+
 // Shows the dialog and lets its first activation (and the picker it opens) run.
 void open(FolderFrm &frm)
 {
@@ -59,7 +67,7 @@ TEST(FolderFrm, FirstUseShowsThePresetsAndOpensThePicker)
     EXPECT_TRUE(frm.Check1->isChecked());
     frm.cmdOK->click();
     EXPECT_EQ(frm.result(), QDialog::Accepted);
-    const SearchLocation l = frm.location();
+    const SearchLocation l = taken(frm);
     EXPECT_EQ(l.folder, f.folder("photos"));
     EXPECT_EQ(l.subFolders, QStringLiteral("Yes"));
     EXPECT_EQ(l.mask, FileMasks::allFiles());
@@ -93,9 +101,9 @@ TEST(FolderFrm, TypedMaskGoesFirstAndTheNextDialogRemembersIt)
         frm.txtMin->setText(QStringLiteral("abc"));
         frm.txtMax->setText(QStringLiteral("500"));
         frm.cmdOK->click();
-        EXPECT_EQ(frm.location().mask, QStringLiteral("*.iso"));
-        EXPECT_EQ(frm.location().minSize, QStringLiteral("10"));
-        EXPECT_EQ(frm.location().maxSize, QStringLiteral("500"));
+        EXPECT_EQ(taken(frm).mask, QStringLiteral("*.iso"));
+        EXPECT_EQ(taken(frm).minSize, QStringLiteral("10"));
+        EXPECT_EQ(taken(frm).maxSize, QStringLiteral("500"));
     }
     EXPECT_EQ(f.settings.value(Settings::FileMaskSelected), QStringLiteral("*.iso"));
     EXPECT_EQ(f.settings.value(Settings::MaxFileSize), QStringLiteral("500"));
@@ -124,7 +132,7 @@ TEST(FolderFrm, MaximumNotAboveMinimumIsRefused)
     frm.txtMax->setText(QStringLiteral("101"));
     frm.cmdOK->click();
     EXPECT_EQ(frm.result(), QDialog::Accepted);
-    EXPECT_EQ(frm.location().maxSize, QStringLiteral("101"));
+    EXPECT_EQ(taken(frm).maxSize, QStringLiteral("101"));
 }
 
 TEST(FolderFrm, ExcludingLocksSubFoldersAndEmptiesMaskAndSizes)
@@ -143,7 +151,7 @@ TEST(FolderFrm, ExcludingLocksSubFoldersAndEmptiesMaskAndSizes)
     EXPECT_FALSE(frm.Check1->isChecked()) << "the earlier choice comes back";
     frm.Check2->setChecked(true);
     frm.cmdOK->click();
-    const SearchLocation l = frm.location();
+    const SearchLocation l = taken(frm);
     EXPECT_EQ(l.icon, SearchLocation::ExcludedIcon);
     EXPECT_EQ(l.subFolders, QStringLiteral("Yes"));
     EXPECT_EQ(l.mask, QString());
@@ -172,9 +180,9 @@ TEST(FolderFrm, ChangingARowShowsItsOwnValuesWithoutThePicker)
     EXPECT_EQ(frm.txtMin->text(), QStringLiteral("20"));
     EXPECT_EQ(frm.txtMax->text(), QStringLiteral("900"));
     frm.cmdOK->click();
-    EXPECT_EQ(frm.location().folder, f.folder("music"));
-    EXPECT_EQ(frm.location().subFolders, QStringLiteral("No"));
-    EXPECT_EQ(frm.location().icon, SearchLocation::ReferenceIcon);
+    EXPECT_EQ(taken(frm).folder, f.folder("music"));
+    EXPECT_EQ(taken(frm).subFolders, QStringLiteral("No"));
+    EXPECT_EQ(taken(frm).icon, SearchLocation::ReferenceIcon);
 }
 
 TEST(FolderFrm, ATypedFolderIsCheckedBeforeOk)
@@ -207,7 +215,7 @@ TEST(FolderFrm, ATypedFolderIsCheckedBeforeOk)
         EXPECT_TRUE(f.prompter.allUsed()) << c.typed.toStdString();
         EXPECT_EQ(frm.result() == QDialog::Accepted, c.error.isEmpty()) << c.typed.toStdString();
         if (c.error.isEmpty())
-            EXPECT_EQ(frm.location().folder, c.stored);
+            EXPECT_EQ(taken(frm).folder, c.stored);
         else
             EXPECT_EQ(frm.Text1->text(), c.typed) << "the text stays to be corrected";
     }
@@ -238,7 +246,7 @@ TEST(FolderFrm, TheSizeCheckRunsWhenTheUserLeavesTheFieldAndNeverSwallowsOk)
     // The next OK is taken: no maximum is no limit.
     frm.cmdOK->click();
     EXPECT_EQ(frm.result(), QDialog::Accepted);
-    EXPECT_EQ(frm.location().maxSize, QString());
+    EXPECT_EQ(taken(frm).maxSize, QString());
 }
 
 TEST(FolderFrm, AMaximumBelowTheMinimumIsNeverStored)
