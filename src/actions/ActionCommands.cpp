@@ -53,10 +53,10 @@ private:
     ActionCommands &m;
 };
 
-ActionCommands::ActionCommands(ResultModel &model, Prompter &prompter, ErrorReporter &reporter, Hooks hooks,
-                               QObject *parent)
-    : QObject(parent), m_model(model), m_prompter(prompter), m_reporter(reporter), m_hooks(std::move(hooks)),
-      m_desktop(std::make_unique<SystemDesktop>())
+ActionCommands::ActionCommands(ResultModel &model, Prompter &prompter, ErrorReporter &reporter, SettingsStore &settings,
+                               Hooks hooks, QObject *parent)
+    : QObject(parent), m_model(model), m_prompter(prompter), m_reporter(reporter), m_settings(settings),
+      m_hooks(std::move(hooks)), m_desktop(std::make_unique<SystemDesktop>())
 {}
 
 ActionCommands::~ActionCommands()
@@ -204,7 +204,7 @@ void ActionCommands::previewStep()
     }
     if (!m_viewer)
     {
-        m_viewer = new FileInfoFrm(m_prompter, m_hooks.window);
+        m_viewer = new FileInfoFrm(m_prompter, m_settings, m_hooks.window);
         connect(m_viewer, &FileInfoFrm::pictureViewerDisabled, this, &ActionCommands::pictureViewerDisabled);
     }
     m_viewer->LoadPic(m_model.row(row).fullPath());

@@ -18,6 +18,7 @@ class ErrorReporter;
 class Prompter;
 class QWidget;
 class ResultModel;
+class SettingsStore;
 
 class ActionCommands : public QObject
 {
@@ -38,8 +39,8 @@ public:
         std::function<bool()> pictureViewerOn;       // the "Show Picture Viewer" option
     };
 
-    ActionCommands(ResultModel &model, Prompter &prompter, ErrorReporter &reporter, Hooks hooks,
-                   QObject *parent = nullptr);
+    ActionCommands(ResultModel &model, Prompter &prompter, ErrorReporter &reporter, SettingsStore &settings,
+                   Hooks hooks, QObject *parent = nullptr);
     ~ActionCommands() override;
 
     /// Replaces the desktop services (tests).
@@ -90,6 +91,7 @@ private:
     ResultModel &m_model;
     Prompter &m_prompter;
     ErrorReporter &m_reporter;
+    SettingsStore &m_settings;
     Hooks m_hooks;
     std::unique_ptr<DesktopActions> m_desktop;
     QPointer<FileInfoFrm> m_viewer;

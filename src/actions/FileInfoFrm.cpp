@@ -17,16 +17,16 @@ namespace
 constexpr int kTwipsPerPixel = 15;
 constexpr qint64 kLargestPicture = 512LL * 1024 * 1024;
 
-int pixels(const SettingKey &key)
+int pixels(const SettingsStore &settings, const SettingKey &key)
 {
     bool ok = false;
-    const int twips = SettingsStore::instance().value(key).toInt(&ok);
+    const int twips = settings.value(key).toInt(&ok);
     return (ok ? twips : key.defaultText().toInt()) / kTwipsPerPixel;
 }
 
-void storeTwips(const SettingKey &key, int pixels)
+void storeTwips(SettingsStore &settings, const SettingKey &key, int pixels)
 {
-    SettingsStore::instance().setValue(key, QString::number(pixels * kTwipsPerPixel));
+    settings.setValue(key, QString::number(pixels * kTwipsPerPixel));
 }
 
 // The file's bytes, read under its exact name.
@@ -42,9 +42,9 @@ QByteArray readPicture(const QString &path)
 }
 } // namespace
 
-FileInfoFrm::FileInfoFrm(Prompter &prompter, QWidget *owner)
+FileInfoFrm::FileInfoFrm(Prompter &prompter, SettingsStore &settings, QWidget *owner)
     : QWidget(owner, Qt::Tool), pic(new QLabel(this)), Stbar(new QStatusBar(this)), m_prompter(prompter),
-      m_panel(new QLabel(this))
+      m_settings(settings), m_panel(new QLabel(this))
 {
     setObjectName(QStringLiteral("FileInfoFrm"));
     setWindowTitle(QStringLiteral("Picture Viewer"));
@@ -61,7 +61,8 @@ FileInfoFrm::FileInfoFrm(Prompter &prompter, QWidget *owner)
     layout->setSpacing(0);
     layout->addWidget(pic, 1);
     layout->addWidget(Stbar);
-    setGeometry(pixels(Settings::PicL), pixels(Settings::PicT), pixels(Settings::PicW), pixels(Settings::PicH));
+    setGeometry(pixels(m_settings, Settings::PicL), pixels(m_settings, Settings::PicT),
+                pixels(m_settings, Settings::PicW), pixels(m_settings, Settings::PicH));
 }
 
 void FileInfoFrm::LoadPic(const QString &fileName)
@@ -91,10 +92,10 @@ void FileInfoFrm::unload()
 void FileInfoFrm::storePlacement()
 {
     const QRect g = geometry();
-    storeTwips(Settings::PicW, g.width());
-    storeTwips(Settings::PicH, g.height());
-    storeTwips(Settings::PicT, g.top());
-    storeTwips(Settings::PicL, g.left());
+    storeTwips(m_settings, Settings::PicW, g.width());
+    storeTwips(m_settings, Settings::PicH, g.height());
+    storeTwips(m_settings, Settings::PicT, g.top());
+    storeTwips(m_settings, Settings::PicL, g.left());
 }
 
 void FileInfoFrm::closeEvent(QCloseEvent *event)
@@ -104,7 +105,7 @@ void FileInfoFrm::closeEvent(QCloseEvent *event)
         m_prompter.confirm(QStringLiteral("Confirm"), QStringLiteral("Do you want to disable picture viewer?"),
                            PromptIcon::Question))
     {
-        SettingsStore::instance().setValue(Settings::Display, QStringLiteral("9"));
+        m_settings.setValue(Settings::Display, QString::number(Settings::ViewerOff));
         Q_EMIT pictureViewerDisabled();
     }
     event->accept();

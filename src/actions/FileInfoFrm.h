@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class Prompter;
+class SettingsStore;
 class QLabel;
 class QStatusBar;
 
@@ -12,7 +13,7 @@ class FileInfoFrm : public QWidget
     Q_OBJECT
 public:
     /// A tool window owned by the main window, placed where it was last closed.
-    FileInfoFrm(Prompter &prompter, QWidget *owner);
+    FileInfoFrm(Prompter &prompter, SettingsStore &settings, QWidget *owner);
 
     QLabel *pic = nullptr;       // the picture, stretched to the window (the aspect ratio is not kept)
     QStatusBar *Stbar = nullptr; // panel 1: the file name
@@ -38,6 +39,7 @@ private:
     void storePlacement();
 
     Prompter &m_prompter;
+    SettingsStore &m_settings;
     QLabel *m_panel = nullptr;
     bool m_closingForProgram = false;
 };

@@ -562,7 +562,7 @@ bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const 
 
 void MainFrm::MLoadSession_Click()
 {
-    SaveFrm dialog(*this, m_prompter, this);
+    SaveFrm dialog(*this, m_prompter, m_settings, this);
     dialog.DialogMode = SaveFrm::Mode::Open;
     CommonDlg::CenterForm(&dialog);
     dialog.exec();
@@ -570,7 +570,7 @@ void MainFrm::MLoadSession_Click()
 
 void MainFrm::MSaveSession_Click()
 {
-    SaveFrm dialog(*this, m_prompter, this);
+    SaveFrm dialog(*this, m_prompter, m_settings, this);
     dialog.DialogMode = SaveFrm::Mode::Save;
     CommonDlg::CenterForm(&dialog);
     dialog.exec();
@@ -584,6 +584,7 @@ void MainFrm::MExport_Click()
     inputs.filesPanel = panel(Panel::Files)->text();
     inputs.duplicatesPanel = panel(Panel::Duplicates)->text();
     inputs.prompter = &m_prompter;
+    inputs.settings = &m_settings;
     inputs.errors = &m_errors;
     inputs.playEndSound = m_endSound;
     frmExport wizard(std::move(inputs), this);

@@ -67,7 +67,7 @@ void MainFrm::wireActions()
     hooks.unmarkSelected = [this] { m_marking->mnuUnMarkSelected_Click(); };
     hooks.endSound = [this] { startEndSound(); };
     hooks.pictureViewerOn = [this] { return m_viewerImage == Settings::ViewerOn; };
-    m_actions = new ActionCommands(*m_results, m_prompter, m_errors, std::move(hooks), this);
+    m_actions = new ActionCommands(*m_results, m_prompter, m_errors, m_settings, std::move(hooks), this);
     ActionCommands *a = m_actions;
 
     const std::pair<QAction *, void (ActionCommands::*)()> entries[] = {

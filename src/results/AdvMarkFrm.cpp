@@ -63,10 +63,6 @@ QComboBox *maskBox(const char *name, QWidget *parent)
 }
 } // namespace
 
-AdvMarkFrm::AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, QWidget *parent)
-    : AdvMarkFrm(commands, prompter, SettingsStore::instance(), parent)
-{}
-
 AdvMarkFrm::AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, SettingsStore &settings, QWidget *parent)
     : QDialog(parent), m_commands(commands), m_prompter(prompter), m_settings(settings),
       m_folders(new FolderTickModel(this))

@@ -24,7 +24,6 @@ class AdvMarkFrm : public QDialog
 {
     Q_OBJECT
 public:
-    AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, QWidget *parent = nullptr);
     AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, SettingsStore &settings, QWidget *parent = nullptr);
     ~AdvMarkFrm() override;
 

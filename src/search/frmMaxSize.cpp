@@ -22,8 +22,6 @@ template <typename W> W *named(W *widget, const char *name)
 }
 } // namespace
 
-frmMaxSize::frmMaxSize(Prompter &prompter, QWidget *parent) : frmMaxSize(prompter, SettingsStore::instance(), parent) {}
-
 frmMaxSize::frmMaxSize(Prompter &prompter, SettingsStore &settings, QWidget *parent)
     : QDialog(parent), m_prompter(prompter), m_settings(settings)
 {

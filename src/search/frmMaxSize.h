@@ -21,7 +21,6 @@ class frmMaxSize : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmMaxSize(Prompter &prompter, QWidget *parent = nullptr);
     frmMaxSize(Prompter &prompter, SettingsStore &settings, QWidget *parent = nullptr);
 
     /// The limit in kilobytes set by the last OK; kept for the program's run, empty before.

@@ -38,8 +38,8 @@ QLabel *wrapped(const QString &text, QWidget *parent)
 }
 } // namespace
 
-SaveFrm::SaveFrm(SessionCommands &commands, Prompter &prompter, QWidget *parent)
-    : QDialog(parent), m_commands(commands), m_prompter(prompter)
+SaveFrm::SaveFrm(SessionCommands &commands, Prompter &prompter, SettingsStore &settings, QWidget *parent)
+    : QDialog(parent), m_commands(commands), m_prompter(prompter), m_settings(settings)
 {
     setObjectName(QStringLiteral("SaveFrm"));
 
@@ -120,7 +120,7 @@ void SaveFrm::Form_Activate()
     setWindowTitle(saving() ? QStringLiteral("Save Dialog") : QStringLiteral("Open Dialog"));
     // Loading always closes the dialog, so the choice only matters when saving.
     chkClose->setEnabled(saving());
-    chkClose->setChecked(VbNumeric::Val(SettingsStore::instance().value(Settings::ChkClose)) != 0);
+    chkClose->setChecked(VbNumeric::Val(m_settings.value(Settings::ChkClose)) != 0);
 }
 
 void SaveFrm::cmdAdd_Click()
@@ -179,6 +179,5 @@ void SaveFrm::done(int result)
 
 void SaveFrm::Form_Unload()
 {
-    SettingsStore::instance().setValue(Settings::ChkClose,
-                                       chkClose->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings.setValue(Settings::ChkClose, chkClose->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
 }

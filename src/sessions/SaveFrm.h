@@ -5,6 +5,7 @@
 #include <QString>
 
 class Prompter;
+class SettingsStore;
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
@@ -18,7 +19,7 @@ class SaveFrm : public QDialog
 {
     Q_OBJECT
 public:
-    SaveFrm(SessionCommands &commands, Prompter &prompter, QWidget *parent = nullptr);
+    SaveFrm(SessionCommands &commands, Prompter &prompter, SettingsStore &settings, QWidget *parent = nullptr);
 
     enum class Mode
     {
@@ -42,6 +43,7 @@ private:
 
     SessionCommands &m_commands;
     Prompter &m_prompter;
+    SettingsStore &m_settings;
 
     QGroupBox *OpenFrame = nullptr;
     QCheckBox *ReScanc = nullptr;

@@ -40,9 +40,9 @@ ExportRows rowsChoice(const QButtonGroup *group)
     return id >= 1 && id <= 3 ? static_cast<ExportRows>(id) : ExportRows::All;
 }
 
-int storedNumber(const SettingKey &key)
+int storedNumber(const SettingsStore &settings, const SettingKey &key)
 {
-    return static_cast<int>(VbNumeric::Val(SettingsStore::instance().value(key)));
+    return static_cast<int>(VbNumeric::Val(settings.value(key)));
 }
 
 // Checks the button of the id, or none when no button has it.
@@ -167,14 +167,14 @@ frmExport::frmExport(Inputs inputs, QWidget *parent) : QDialog(parent), m_in(std
 
 void frmExport::Form_Load()
 {
-    selectOnly(m_rowChoice, storedNumber(Settings::ExportType));
-    (storedNumber(Settings::ExportFormat) == 1 ? optHtml : OptDeli)->setChecked(true);
-    openafter->setChecked(storedNumber(Settings::ExportOpenFile) != 0);
+    selectOnly(m_rowChoice, storedNumber(*m_in.settings, Settings::ExportType));
+    (storedNumber(*m_in.settings, Settings::ExportFormat) == 1 ? optHtml : OptDeli)->setChecked(true);
+    openafter->setChecked(storedNumber(*m_in.settings, Settings::ExportOpenFile) != 0);
 }
 
 void frmExport::btn_Click()
 {
-    const int exportChar = storedNumber(Settings::ExportChar);
+    const int exportChar = storedNumber(*m_in.settings, Settings::ExportChar);
     if (btn->text() == QStringLiteral("Next >"))
     {
         if (m_in.rows->isEmpty())
@@ -289,7 +289,7 @@ void frmExport::done(int result)
 
 void frmExport::Form_QueryUnload()
 {
-    SettingsStore &settings = SettingsStore::instance();
+    SettingsStore &settings = *m_in.settings;
     if (m_rowChoice->checkedId() > 0)
         settings.setValue(Settings::ExportType, QString::number(m_rowChoice->checkedId()));
     settings.setValue(Settings::ExportFormat, optHtml->isChecked() ? QStringLiteral("1") : QStringLiteral("2"));

@@ -11,6 +11,7 @@
 
 class ErrorReporter;
 class Prompter;
+class SettingsStore;
 class QButtonGroup;
 class QCheckBox;
 class QFrame;
@@ -33,6 +34,7 @@ public:
         QString filesPanel;            // status panel 3 as it stands (the report's summary)
         QString duplicatesPanel;       // status panel 2 as it stands
         Prompter *prompter = nullptr;
+        SettingsStore *settings = nullptr; // the export choices are remembered here
         ErrorReporter *errors = nullptr;
         std::function<void()> playEndSound; // the completion sound (may be empty)
         /// "Open file after export"; empty: Desktop::openFile.

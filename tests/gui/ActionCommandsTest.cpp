@@ -57,7 +57,7 @@ struct Window
         hooks.markSelected = [this] { toggles.push_back(QStringLiteral("mark")); };
         hooks.unmarkSelected = [this] { toggles.push_back(QStringLiteral("unmark")); };
         hooks.pictureViewerOn = [this] { return viewerOn; };
-        commands = std::make_unique<ActionCommands>(model, prompter, reporter, hooks);
+        commands = std::make_unique<ActionCommands>(model, prompter, reporter, SettingsStore::instance(), hooks);
         auto fake = std::make_unique<FakeDesktop>();
         desktop = fake.get();
         commands->setDesktop(std::move(fake));
@@ -81,13 +81,13 @@ TEST(FileInfoFrm, OpensAtTheDefaultPlaceAndRemembersItsOwn)
     SettingsStore::instance().deleteSection(QStringLiteral("PicWindowSize"));
     ScriptedPrompter prompter;
     QWidget owner;
-    auto *viewer = new FileInfoFrm(prompter, &owner);
+    auto *viewer = new FileInfoFrm(prompter, SettingsStore::instance(), &owner);
     EXPECT_EQ(viewer->geometry(), QRect(600, 166, 133, 166));
     viewer->setGeometry(300, 200, 150, 120);
     viewer->unload();
     EXPECT_EQ(SettingsStore::instance().value(Settings::PicW), QStringLiteral("2250"));
     EXPECT_EQ(SettingsStore::instance().value(Settings::PicL), QStringLiteral("4500"));
-    FileInfoFrm again(prompter, &owner);
+    FileInfoFrm again(prompter, SettingsStore::instance(), &owner);
     EXPECT_EQ(again.geometry(), QRect(300, 200, 150, 120));
 }
 

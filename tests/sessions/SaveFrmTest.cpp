@@ -85,7 +85,7 @@ TEST_F(SaveFrmTest, SaveRoleWritesTheSessionWithResultsAndCloses)
     fill(window);
     ScriptedPrompter prompter;
     prompter.expectSaveFile(QStringLiteral("Saving Location"), t.path("s.cvf"));
-    SaveFrm dialog(window, prompter);
+    SaveFrm dialog(window, prompter, SettingsStore::instance());
     dialog.DialogMode = SaveFrm::Mode::Save;
     dialog.show();
 
@@ -114,7 +114,7 @@ TEST_F(SaveFrmTest, ParametersOnlyWithoutClosingKeepsTheDialogOpen)
     TestWindow window;
     fill(window);
     ScriptedPrompter prompter;
-    SaveFrm dialog(window, prompter);
+    SaveFrm dialog(window, prompter, SettingsStore::instance());
     dialog.DialogMode = SaveFrm::Mode::Save;
     dialog.show();
     child<QRadioButton>(dialog, "opt1")->setChecked(true);
@@ -140,7 +140,7 @@ TEST_F(SaveFrmTest, OpenRoleLoadsTheSessionIntoTheWindowAndCloses)
     TestWindow window;
     ScriptedPrompter prompter;
     prompter.expectOpenFile(QStringLiteral("Open Location"), t.path("s.cvf"));
-    SaveFrm dialog(window, prompter);
+    SaveFrm dialog(window, prompter, SettingsStore::instance());
     dialog.show(); // any mode but "Save" opens
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Open Dialog"));
     EXPECT_EQ(child<QPushButton>(dialog, "Command1")->text(), QStringLiteral("&Open"));
@@ -167,7 +167,7 @@ TEST_F(SaveFrmTest, AMissingFileKeepsTheDialogUsable)
     TempTree t;
     TestWindow window;
     ScriptedPrompter prompter;
-    SaveFrm dialog(window, prompter);
+    SaveFrm dialog(window, prompter, SettingsStore::instance());
     dialog.show();
     child<QLineEdit>(dialog, "txtPath")->setText(t.path("none.cvf"));
     child<QPushButton>(dialog, "Command1")->click();
@@ -184,7 +184,7 @@ TEST_F(SaveFrmTest, BlankPathIsRefusedWithTheMessage)
         TestWindow window;
         ScriptedPrompter prompter;
         prompter.expectMessage(QStringLiteral("Error"), QStringLiteral("File name not specified."), PromptAnswer::Ok);
-        SaveFrm dialog(window, prompter);
+        SaveFrm dialog(window, prompter, SettingsStore::instance());
         dialog.DialogMode = mode;
         dialog.show();
         child<QLineEdit>(dialog, "txtPath")->setText(QStringLiteral("   "));
@@ -201,7 +201,7 @@ TEST_F(SaveFrmTest, CancellingTheFileDialogEmptiesThePath)
     TestWindow window;
     ScriptedPrompter prompter;
     prompter.expectSaveFile(QStringLiteral("Saving Location"), QString());
-    SaveFrm dialog(window, prompter);
+    SaveFrm dialog(window, prompter, SettingsStore::instance());
     dialog.DialogMode = SaveFrm::Mode::Save;
     dialog.show();
     child<QLineEdit>(dialog, "txtPath")->setText(QStringLiteral("/old.cvf"));
@@ -218,7 +218,7 @@ TEST_F(SaveFrmTest, ATypedNameGetsItsExtensionAndAFileIsReplacedOnlyAfterAsking)
     const QString replace =
         u'"' + t.path("mine.cvf") + QStringLiteral("\" already exists.\r\nDo you want to replace it?");
     {
-        SaveFrm dialog(window, prompter);
+        SaveFrm dialog(window, prompter, SettingsStore::instance());
         dialog.DialogMode = SaveFrm::Mode::Save;
         dialog.show();
         child<QLineEdit>(dialog, "txtPath")->setText(t.path("mine"));
@@ -229,7 +229,7 @@ TEST_F(SaveFrmTest, ATypedNameGetsItsExtensionAndAFileIsReplacedOnlyAfterAsking)
     const QByteArray first = readBytes(t.path("mine.cvf"));
     window.state.locations.clear();
 
-    SaveFrm dialog(window, prompter);
+    SaveFrm dialog(window, prompter, SettingsStore::instance());
     dialog.DialogMode = SaveFrm::Mode::Save;
     dialog.show();
     child<QLineEdit>(dialog, "txtPath")->setText(t.path("mine"));
@@ -246,7 +246,7 @@ TEST_F(SaveFrmTest, ATypedNameGetsItsExtensionAndAFileIsReplacedOnlyAfterAsking)
     EXPECT_NE(readBytes(t.path("mine.cvf")), first);
 
     // A file chosen in the save dialog was confirmed there: no second question.
-    SaveFrm chosen(window, prompter);
+    SaveFrm chosen(window, prompter, SettingsStore::instance());
     chosen.DialogMode = SaveFrm::Mode::Save;
     chosen.show();
     prompter.expectSaveFile(QStringLiteral("Saving Location"), t.path("mine.cvf"));

@@ -43,6 +43,7 @@ protected:
         in.filesPanel = QStringLiteral("Files : 9");
         in.duplicatesPanel = QStringLiteral("Duplicate Files: 2  Size: 3 Bytes");
         in.prompter = &prompter;
+        in.settings = &SettingsStore::instance();
         in.errors = &errors;
         in.playEndSound = [this] { ++sounds; };
         in.openWithDesktop = [this](const QString &path) {
