@@ -97,7 +97,7 @@ void FileCMFrm::showEvent(QShowEvent *event)
     MoveFrame->setVisible(isMove());
     CopyFrame->setVisible(!isMove());
     chkEmptyFolders->setEnabled(isMove());
-    setWindowTitle(isMove() ? QStringLiteral("Move files to...") : QStringLiteral("Copy files to..."));
+    setWindowTitle(isMove() ? tr("Move files to...") : tr("Copy files to..."));
 }
 
 void FileCMFrm::cmdAdd_Click()

@@ -47,7 +47,7 @@ FileInfoFrm::FileInfoFrm(Prompter &prompter, SettingsStore &settings, QWidget *o
       m_settings(settings), m_panel(new QLabel(this))
 {
     setObjectName(QStringLiteral("FileInfoFrm"));
-    setWindowTitle(QStringLiteral("Picture Viewer"));
+    setWindowTitle(tr("Picture Viewer"));
     pic->setObjectName(QStringLiteral("pic"));
     pic->setScaledContents(true);
     pic->setMinimumSize(1, 1);

@@ -21,7 +21,7 @@ FilePropertiesFrm::FilePropertiesFrm(const QString &path, QWidget *parent) : QDi
     setObjectName(QStringLiteral("FilePropertiesFrm"));
     setAttribute(Qt::WA_DeleteOnClose);
     const QString name = path.mid(path.lastIndexOf(u'/') + 1);
-    setWindowTitle(name + QStringLiteral(" Properties"));
+    setWindowTitle(tr("%1 Properties").arg(name));
 
     const FileDetails d = fileDetails(path);
     auto *form = new QFormLayout;

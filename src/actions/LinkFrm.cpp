@@ -16,7 +16,7 @@ LinkFrm::LinkFrm(const ResultModel &model, ActionRun run, FileTransfer::LinkKind
 {
     const bool hard = kind == FileTransfer::LinkKind::Hard;
     setObjectName(QStringLiteral("LinkFrm"));
-    setWindowTitle(hard ? QStringLiteral("Replace with hard links") : QStringLiteral("Replace with clones"));
+    setWindowTitle(hard ? tr("Replace with hard links") : tr("Replace with clones"));
     auto *about = new QLabel(
         hard ? QStringLiteral("Each marked file is replaced with a hard link to an unmarked copy that holds the same "
                               "bytes: every path keeps working and opens the same content, and the space of the "

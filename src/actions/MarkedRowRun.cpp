@@ -1,11 +1,23 @@
 #include "actions/MarkedRowRun.h"
 
+#include "actions/ActionLog.h"
 #include "actions/ActionProgress.h"
 #include "core/ErrorReport.h"
 #include "platform/FileOpResult.h"
 #include "results/ResultModel.h"
 
 #include <cerrno>
+
+Q_LOGGING_CATEGORY(lcActions, "corvina.actions", QtWarningMsg)
+
+namespace
+{
+void refuse(const ActionError &error, ActionProgress &progress)
+{
+    qCInfo(lcActions) << "left alone:" << error.number << error.description << error.fileName;
+    progress.addError(error);
+}
+} // namespace
 
 namespace MarkedRowRun
 {
@@ -39,22 +51,22 @@ bool mayAct(const RemovalGuard::Check &check, const QString &path, ActionProgres
     case RemovalGuard::Verdict::Gone:
         return false;
     case RemovalGuard::Verdict::Changed:
-        progress.addError(ActionError::changedSinceSearch(path));
+        refuse(ActionError::changedSinceSearch(path), progress);
         return false;
     case RemovalGuard::Verdict::Untraced:
-        progress.addError(ActionError::untraced(path));
+        refuse(ActionError::untraced(path), progress);
         return false;
     case RemovalGuard::Verdict::Reference:
-        progress.addError(ActionError::inReference(path));
+        refuse(ActionError::inReference(path), progress);
         return false;
     case RemovalGuard::Verdict::FolderChanged:
-        progress.addError(ActionError::folderChanged(path));
+        refuse(ActionError::folderChanged(path), progress);
         return false;
     case RemovalGuard::Verdict::NoCopyLeft:
-        progress.addError(ActionError::noCopyLeft(path));
+        refuse(ActionError::noCopyLeft(path), progress);
         return false;
     case RemovalGuard::Verdict::ContentsDiffer:
-        progress.addError(ActionError::contentsDiffer(path));
+        refuse(ActionError::contentsDiffer(path), progress);
         return false;
     }
     return false;
@@ -65,6 +77,7 @@ void reportFailure(const FileOpResult &result, const QString &path, const Action
 {
     if (result.ok() || (result.error == FileOpError::System && result.errorNumber == ENOENT))
         return;
+    qCInfo(lcActions) << "failed:" << path << result.reason();
     progress.addError(result.error == FileOpError::Changed ? ActionError::changedSinceSearch(path) : failure);
 }
 } // namespace MarkedRowRun

@@ -26,7 +26,7 @@ fileDelFrm::fileDelFrm(const ResultModel &model, ActionRun run, bool sendToRecyc
       m_trashFolder(std::move(trashFolder))
 {
     setObjectName(QStringLiteral("fileDelFrm"));
-    setWindowTitle(QStringLiteral("Delete Files"));
+    setWindowTitle(tr("Delete Files"));
     chkSentTo->setObjectName(QStringLiteral("chkSentTo"));
     chkRespond->setObjectName(QStringLiteral("chkRespond"));
     chkEmptyFolders->setObjectName(QStringLiteral("chkEmptyFolders"));

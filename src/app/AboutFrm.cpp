@@ -10,7 +10,7 @@
 AboutFrm::AboutFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutFrm"));
-    setWindowTitle(QStringLiteral("About Corvina"));
+    setWindowTitle(tr("About Corvina"));
 
     auto *picture = new QLabel(this);
     picture->setPixmap(ToolbarIcons::icon(ToolbarIcons::Picture::Program).pixmap(64, 64));

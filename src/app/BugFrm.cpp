@@ -13,7 +13,7 @@
 BugFrm::BugFrm(const ErrorReport &report, QWidget *parent) : QDialog(parent), m_report(report)
 {
     setObjectName(QStringLiteral("BugFrm"));
-    setWindowTitle(QStringLiteral("Error"));
+    setWindowTitle(tr("Error"));
 
     auto *icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(32, 32));

@@ -11,7 +11,7 @@
 FeedbackFrm::FeedbackFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FeedbackFrm"));
-    setWindowTitle(QStringLiteral("Corvina Feedback"));
+    setWindowTitle(tr("Corvina Feedback"));
 
     auto *intro = new QLabel(QStringLiteral("Corvina is being removed from this computer. If you have a moment, "
                                             "tell us why: what was missing, what went wrong, what you would "

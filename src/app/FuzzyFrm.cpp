@@ -38,7 +38,7 @@ QPixmap examplePicture()
 FuzzyFrm::FuzzyFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FuzzyFrm"));
-    setWindowTitle(QStringLiteral("Fuzzy  match"));
+    setWindowTitle(tr("Fuzzy  match"));
     auto *text1 = new QLabel(
         QStringLiteral(
             "Fuzzy match tolerate files with little difference. File transmission errors over network can be "

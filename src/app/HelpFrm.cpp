@@ -7,7 +7,7 @@
 HelpFrm::HelpFrm(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpFrm"));
-    setWindowTitle(QStringLiteral("Corvina Help"));
+    setWindowTitle(tr("Corvina Help"));
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("txtManual"));
     m_browser->setOpenExternalLinks(true);

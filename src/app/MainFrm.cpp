@@ -320,7 +320,7 @@ void MainFrm::SetBusyState(bool busy)
     if (!busy && m_focusBeforeBusy && (!focusWidget() || !focusWidget()->isEnabled()))
         m_focusBeforeBusy->setFocus();
     if (!busy && windowTitle() != title())
-        setWindowTitle(QStringLiteral("100% Completed"));
+        setWindowTitle(tr("100% Completed"));
     if (!busy && m_closeWhenIdle)
         QTimer::singleShot(0, this, &QWidget::close);
 }

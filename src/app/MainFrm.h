@@ -60,7 +60,7 @@ public:
                      QWidget *parent = nullptr);
     ~MainFrm() override;
 
-    static QString title() { return QStringLiteral("Corvina v3.0"); }
+    static QString title() { return tr("Corvina v3.0"); }
 
     ResultModel &results() { return *m_results; }
     SearchLocationModel &locations() { return *m_locations; }

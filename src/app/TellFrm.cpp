@@ -11,7 +11,7 @@
 TellFrm::TellFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TellFrm"));
-    setWindowTitle(QStringLiteral("I Like Corvina"));
+    setWindowTitle(tr("I Like Corvina"));
 
     auto *intro = new QLabel(QStringLiteral("Glad Corvina helps! If a friend's disk is full of copies too, pass "
                                             "these words on (change them as you like):"),

@@ -14,7 +14,7 @@
 TipFrm::TipFrm(SettingsStore &settings, QWidget *parent) : QDialog(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("TipFrm"));
-    setWindowTitle(QStringLiteral("Tip of the Day"));
+    setWindowTitle(tr("Tip of the Day"));
 
     auto *picture = new QLabel(this);
     picture->setPixmap(ToolbarIcons::icon(ToolbarIcons::Picture::Program).pixmap(48, 48));

@@ -68,7 +68,7 @@ AdvMarkFrm::AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, SettingsSt
       m_folders(new FolderTickModel(this))
 {
     setObjectName(QStringLiteral("AdvMarkFrm"));
-    setWindowTitle(QStringLiteral("Advance Marking"));
+    setWindowTitle(tr("Advance Marking"));
 
     // "By Range".
     auto *frmtab1 = named(new QWidget(this), "frmtab1");

@@ -28,7 +28,7 @@ WarningFrm::WarningFrm(ResultModel &model, Prompter &prompter, QWidget *parent)
     : QDialog(parent), m_model(model), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("WarningFrm"));
-    setWindowTitle(QStringLiteral("Warning!"));
+    setWindowTitle(tr("Warning!"));
 
     auto *Label1 = new QLabel(QStringLiteral("It is highly recommended to keep at least one original file"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

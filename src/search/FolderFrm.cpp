@@ -26,7 +26,7 @@ FolderFrm::FolderFrm(Prompter &prompter, SettingsStore &settings, QWidget *paren
     : QDialog(parent), m_prompter(prompter), m_settings(settings)
 {
     setObjectName(QStringLiteral("FolderFrm"));
-    setWindowTitle(QStringLiteral("Add/Exclude Folders"));
+    setWindowTitle(tr("Add/Exclude Folders"));
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));

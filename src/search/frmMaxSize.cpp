@@ -26,7 +26,7 @@ frmMaxSize::frmMaxSize(Prompter &prompter, SettingsStore &settings, QWidget *par
     : QDialog(parent), m_prompter(prompter), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmMaxSize"));
-    setWindowTitle(QStringLiteral("Maximum size limit"));
+    setWindowTitle(tr("Maximum size limit"));
 
     auto *Label4 =
         named(new QLabel(QStringLiteral("Mark all duplicate files upto the specified size."), this), "Label4");

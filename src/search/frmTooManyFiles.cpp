@@ -9,7 +9,7 @@
 frmTooManyFiles::frmTooManyFiles(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmTooManyFiles"));
-    setWindowTitle(QStringLiteral("Warning"));
+    setWindowTitle(tr("Warning"));
     auto label = [this](const char *name, const QString &text) {
         auto *l = new QLabel(text, this);
         l->setObjectName(QString::fromLatin1(name));

@@ -117,7 +117,7 @@ void SaveFrm::Form_Activate()
     SaveFrame->setVisible(saving());
     OpenFrame->setVisible(!saving());
     Command1->setText(saving() ? QStringLiteral("&Save") : QStringLiteral("&Open"));
-    setWindowTitle(saving() ? QStringLiteral("Save Dialog") : QStringLiteral("Open Dialog"));
+    setWindowTitle(saving() ? tr("Save Dialog") : tr("Open Dialog"));
     // Loading always closes the dialog, so the choice only matters when saving.
     chkClose->setEnabled(saving());
     chkClose->setChecked(VbNumeric::Val(m_settings.value(Settings::ChkClose)) != 0);

@@ -63,7 +63,7 @@ void selectOnly(QButtonGroup *group, int id)
 frmExport::frmExport(Inputs inputs, QWidget *parent) : QDialog(parent), m_in(std::move(inputs))
 {
     setObjectName(QStringLiteral("frmExport"));
-    setWindowTitle(QStringLiteral("Export Wizard"));
+    setWindowTitle(tr("Export Wizard"));
 
     // Page 1: format, rows, open afterwards.
     f1 = named(new QFrame(this), "f1");

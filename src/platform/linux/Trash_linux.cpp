@@ -4,6 +4,8 @@
 #include "platform/NativePath.h"
 #include "platform/linux/PosixFiles.h"
 
+#include <QLoggingCategory>
+
 #include <cerrno>
 #include <climits>
 #include <ctime>
@@ -15,6 +17,10 @@
 
 namespace
 {
+// Which trash took a file and why another was passed over; quiet unless asked for
+// (QT_LOGGING_RULES="corvina.trash.info=true").
+Q_LOGGING_CATEGORY(lcTrash, "corvina.trash", QtWarningMsg)
+
 constexpr int kMaxNumber = 9999;
 const QByteArray kInfoSuffix(".trashinfo");
 
@@ -109,6 +115,7 @@ std::optional<TrashDirs> topTrash(const QByteArray &top, quint64 device)
             const FileDescriptor mine = openFolderAt(shared.get(), uid.constData());
             if (privateFolder(mine, device))
                 return openTrashDirs(mine, base + "/.Trash/" + uid);
+            qCInfo(lcTrash) << "passed over" << base + "/.Trash/" + uid << "(not a private folder of this user)";
         }
     }
     const QByteArray own = ".Trash-" + uid;
@@ -116,7 +123,10 @@ std::optional<TrashDirs> topTrash(const QByteArray &top, quint64 device)
         return std::nullopt;
     const FileDescriptor mine = openFolderAt(topFd.get(), own.constData());
     if (!privateFolder(mine, device))
+    {
+        qCInfo(lcTrash) << "passed over" << base + '/' + own << "(not a private folder of this user)";
         return std::nullopt;
+    }
     return openTrashDirs(mine, base + '/' + own);
 }
 
@@ -289,6 +299,7 @@ FileOpResult moveToTrash(const LocatedFile &file, const QString &homeTrashFolder
         return systemFailure(errno);
 
     // No trash on the file's own file system: a verified copy in the home trash.
+    qCInfo(lcTrash) << "no trash on the file system of" << file.path << "- copying it into" << home;
     const FileDescriptor fd(PosixFiles::openRegularAt(file.folder.get(), file.name.constData()));
     if (!fd.valid())
         return systemFailure(errno);
