@@ -19,12 +19,13 @@
 class ActionCommands::Dialogs : public ActionDialogs
 {
 public:
-    explicit Dialogs(ActionCommands &owner) : m(owner) {}
+    explicit Dialogs(ActionCommands &owner) : m_owner(owner) {}
 
     bool runDeletion(const ActionRun &run) override
     {
-        const bool recycle = !m.m_hooks.sendToRecycleBin || m.m_hooks.sendToRecycleBin();
-        fileDelFrm dialog(m.m_model, run, recycle, m.m_prompter, m.m_reporter, m.m_hooks.endSound, m.m_hooks.window);
+        const bool recycle = !m_owner.m_hooks.sendToRecycleBin || m_owner.m_hooks.sendToRecycleBin();
+        fileDelFrm dialog(m_owner.m_model, run, recycle, m_owner.m_prompter, m_owner.m_reporter,
+                          m_owner.m_hooks.endSound, m_owner.m_hooks.window);
         CommonDlg::CenterForm(&dialog);
         dialog.exec();
         return dialog.NotRun;
@@ -32,7 +33,8 @@ public:
     bool runMove(const ActionRun &run) override { return runCopyMove(FileCMFrm::Role::Move, run); }
     bool runLinks(const ActionRun &run, FileTransfer::LinkKind kind, LinkRunResult &result) override
     {
-        LinkFrm dialog(m.m_model, run, kind, m.m_reporter, m.m_hooks.endSound, m.m_hooks.window);
+        LinkFrm dialog(m_owner.m_model, run, kind, m_owner.m_reporter, m_owner.m_hooks.endSound,
+                       m_owner.m_hooks.window);
         CommonDlg::CenterForm(&dialog);
         dialog.exec();
         result = dialog.result();
@@ -43,14 +45,14 @@ public:
 private:
     bool runCopyMove(FileCMFrm::Role action, const ActionRun &run)
     {
-        FileCMFrm dialog(m.m_model, action, run, m.m_prompter, m.m_reporter, *m.m_desktop, m.m_hooks.endSound,
-                         m.m_hooks.window);
+        FileCMFrm dialog(m_owner.m_model, action, run, m_owner.m_prompter, m_owner.m_reporter, *m_owner.m_desktop,
+                         m_owner.m_hooks.endSound, m_owner.m_hooks.window);
         CommonDlg::CenterForm(&dialog);
         dialog.exec();
         return dialog.NotRun;
     }
 
-    ActionCommands &m;
+    ActionCommands &m_owner;
 };
 
 ActionCommands::ActionCommands(ResultModel &model, Prompter &prompter, ErrorReporter &reporter, SettingsStore &settings,

@@ -12,7 +12,7 @@ namespace
 const QString kNothingMarked = QStringLiteral("No items marked/checked");
 }
 
-ActionDriver::ActionDriver(Context context) : m(std::move(context)) {}
+ActionDriver::ActionDriver(Context context) : m_ctx(std::move(context)) {}
 
 void ActionDriver::ProcessMarkedRows(Removal action)
 {
@@ -21,17 +21,17 @@ void ActionDriver::ProcessMarkedRows(Removal action)
     const bool zeroSize = zeroSizeListing();
     ActionRun run;
     bool answered = true;
-    if (!zeroSize && !runStep(m.reporter, label, [&] { answered = protectFullyMarkedGroups(run); }))
+    if (!zeroSize && !runStep(m_ctx.reporter, label, [&] { answered = protectFullyMarkedGroups(run); }))
         return;
     if (!answered)
         return;
 
-    const qint64 count = m.model.markedCount();
-    const qint64 total = zeroSize ? 0 : m.model.markedTotal();
+    const qint64 count = m_ctx.model.markedCount();
+    const qint64 total = zeroSize ? 0 : m_ctx.model.markedTotal();
     showStatus(ResultModel::summaryText(count, static_cast<double>(total)));
     if (count == 0)
     {
-        m.prompter.error(kNothingMarked);
+        m_ctx.prompter.error(kNothingMarked);
         return;
     }
 
@@ -39,86 +39,86 @@ void ActionDriver::ProcessMarkedRows(Removal action)
     bool notRun = true;
     if (action == Removal::Delete)
     {
-        notRun = m.dialogs.runDeletion(run);
+        notRun = m_ctx.dialogs.runDeletion(run);
     }
     else
     {
-        run.targetPath = m.prompter.pickFolder(QStringLiteral("Move selected files to"), QString(), true);
+        run.targetPath = m_ctx.prompter.pickFolder(QStringLiteral("Move selected files to"), QString(), true);
         if (run.targetPath.isEmpty())
             return;
-        notRun = m.dialogs.runMove(run);
+        notRun = m_ctx.dialogs.runMove(run);
     }
     if (notRun)
         return;
-    runStep(m.reporter, label, [&] { cleanUpAfterRun(); });
+    runStep(m_ctx.reporter, label, [&] { cleanUpAfterRun(); });
 }
 
 void ActionDriver::MCopyMarkFiles_Click()
 {
-    runStep(m.reporter, QStringLiteral("Copy Files"), [&] {
-        const qint64 count = m.model.markedCount();
+    runStep(m_ctx.reporter, QStringLiteral("Copy Files"), [&] {
+        const qint64 count = m_ctx.model.markedCount();
         if (count == 0)
         {
-            m.prompter.error(kNothingMarked);
+            m_ctx.prompter.error(kNothingMarked);
             return;
         }
-        const QString folder = m.prompter.pickFolder(QStringLiteral("Copy selected files to"), QString(), true);
+        const QString folder = m_ctx.prompter.pickFolder(QStringLiteral("Copy selected files to"), QString(), true);
         if (folder.isEmpty())
             return;
-        m.dialogs.runCopy({static_cast<int>(count), folder, {}, false});
+        m_ctx.dialogs.runCopy({static_cast<int>(count), folder, {}, false});
     });
 }
 
 void ActionDriver::showStatus(const QString &text)
 {
-    if (m.setStatus)
-        m.setStatus(text);
+    if (m_ctx.setStatus)
+        m_ctx.setStatus(text);
 }
 
 bool ActionDriver::zeroSizeListing() const
 {
-    return m.model.anchors().origin.kind == ListKind::ZeroSize;
+    return m_ctx.model.anchors().origin.kind == ListKind::ZeroSize;
 }
 
 void ActionDriver::ReplaceWithLinks(FileTransfer::LinkKind kind)
 {
     const QString label = QStringLiteral("Link Files");
     // Only a copy with the very same bytes can stand in for a file.
-    if (m.model.anchors().origin.kind != ListKind::SameContents)
+    if (m_ctx.model.anchors().origin.kind != ListKind::SameContents)
     {
-        m.prompter.error(QStringLiteral("Only the identical files that Byte to Byte or CRC32 finds can be replaced "
-                                        "with links."));
+        m_ctx.prompter.error(QStringLiteral("Only the identical files that Byte to Byte or CRC32 finds can be replaced "
+                                            "with links."));
         return;
     }
     ActionRun run;
     bool answered = true;
-    if (!runStep(m.reporter, label, [&] { answered = protectFullyMarkedGroups(run); }))
+    if (!runStep(m_ctx.reporter, label, [&] { answered = protectFullyMarkedGroups(run); }))
         return;
     if (!answered)
         return;
     // A group the user chose to give up whole has nothing left to link to.
     run.acknowledgedGroups.clear();
-    const qint64 count = m.model.markedCount();
-    showStatus(ResultModel::summaryText(count, static_cast<double>(m.model.markedTotal())));
+    const qint64 count = m_ctx.model.markedCount();
+    showStatus(ResultModel::summaryText(count, static_cast<double>(m_ctx.model.markedTotal())));
     if (count == 0)
     {
-        m.prompter.error(kNothingMarked);
+        m_ctx.prompter.error(kNothingMarked);
         return;
     }
     run.markedCount = static_cast<int>(count);
     LinkRunResult result;
-    if (m.dialogs.runLinks(run, kind, result))
+    if (m_ctx.dialogs.runLinks(run, kind, result))
         return;
-    runStep(m.reporter, label, [&] {
+    runStep(m_ctx.reporter, label, [&] {
         for (const LinkedRow &linked : result.linked)
-            m.model.setLinked(linked.row, linked.status);
+            m_ctx.model.setLinked(linked.row, linked.status);
         cleanUpAfterRun();
     });
 }
 
 bool ActionDriver::protectFullyMarkedGroups(ActionRun &run)
 {
-    ResultModel &model = m.model;
+    ResultModel &model = m_ctx.model;
     const auto &groupRows = model.GroupRowCount;
     std::vector<qint32> marked(groupRows.size(), 0);
     // The rows of each group met so far: the warning lists the group's own rows also when a sort
@@ -137,7 +137,7 @@ bool ActionDriver::protectFullyMarkedGroups(ActionRun &run)
             continue;
         if (!keepOneForAll && !ignoreWarnings)
         {
-            switch (m.warning(seen[gi]))
+            switch (m_ctx.warning(seen[gi]))
             {
             case KeepOneChoice::KeepOneOfEach:
                 keepOneForAll = true;
@@ -161,13 +161,13 @@ bool ActionDriver::protectFullyMarkedGroups(ActionRun &run)
 
 void ActionDriver::cleanUpAfterRun()
 {
-    ResultModel &model = m.model;
+    ResultModel &model = m_ctx.model;
     const bool zeroSize = zeroSizeListing();
     model.removeRowsIf([](const ResultRow &r) { return r.marked && !FileFunctions::FileExists(r.fullPath()); });
     const qint64 count = model.markedCount();
     const qint64 total = model.markedTotal();
-    if (m.processEvents)
-        m.processEvents();
+    if (m_ctx.processEvents)
+        m_ctx.processEvents();
     // Groups left with one file are no longer duplicates; the rebuilt bookkeeping and the
     // bands follow the rows that remain. Rows of files that stayed keep their marks.
     model.DropSingleRowGroups(zeroSize);

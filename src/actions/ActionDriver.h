@@ -75,5 +75,5 @@ private:
     void showStatus(const QString &text);
     void cleanUpAfterRun();
 
-    Context m;
+    Context m_ctx;
 };

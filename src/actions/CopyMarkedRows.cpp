@@ -21,9 +21,14 @@ bool CopyMarkedRows::run(const std::function<QString()> &destination, ActionProg
             progress.addError(ActionError::unableToCopy(source));
         if (!MarkedRowRun::mayAct(check, source, progress))
             return;
-        // A traced file (the check passed) always has its folders below the destination.
-        const QString folder = m_keepStructure ? *structure.folderFor(row, destination()) : destination();
-        const FileOpResult result = FileTransfer::copyNoClobber(check.file, folder, [&progress] { progress.yield(); });
+        const std::optional<QString> folder =
+            m_keepStructure ? structure.folderFor(row, destination()) : std::optional(destination());
+        if (!folder)
+        {
+            progress.addError(ActionError::untraced(source));
+            return;
+        }
+        const FileOpResult result = FileTransfer::copyNoClobber(check.file, *folder, [&progress] { progress.yield(); });
         if (!result.ok())
             progress.addError(result.error == FileOpError::Changed ? ActionError::changedSinceSearch(source)
                                                                    : ActionError::unableToCopy(source));

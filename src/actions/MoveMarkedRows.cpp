@@ -37,8 +37,13 @@ void MoveMarkedRows::moveOne(int row, const QString &destination, const Structur
     const RemovalGuard::Check check = m_guard.check(row, pulse);
     if (!MarkedRowRun::mayAct(check, source, progress))
         return;
-    // A traced file (the check passed) always has its folders below the destination.
-    const QString folder = m_keepStructure ? *structure.folderFor(row, destination) : destination;
-    const FileOpResult result = FileTransfer::moveNoClobber(check.file, folder, pulse);
+    const std::optional<QString> folder =
+        m_keepStructure ? structure.folderFor(row, destination) : std::optional(destination);
+    if (!folder)
+    {
+        progress.addError(ActionError::untraced(source));
+        return;
+    }
+    const FileOpResult result = FileTransfer::moveNoClobber(check.file, *folder, pulse);
     MarkedRowRun::reportFailure(result, source, ActionError::unableToMove(source), progress);
 }

@@ -34,9 +34,9 @@ bool CErrorCollection::IsError()
     return true;
 }
 
-void CErrorCollection::Add(std::optional<qint32> lErrNumber, std::optional<QString> sSource,
-                           std::optional<QString> sDescription, std::optional<QString> sHelpContext,
-                           std::optional<QString> sHelpFile)
+void CErrorCollection::Add(std::optional<qint32> lErrNumber, const std::optional<QString> &sSource,
+                           const std::optional<QString> &sDescription, const std::optional<QString> &sHelpContext,
+                           const std::optional<QString> &sHelpFile)
 {
     qint32 number = lErrNumber.value_or(0);
     if (number == 0)

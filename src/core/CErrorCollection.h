@@ -21,9 +21,10 @@ public:
 
     /// Appends one record. Without a number (or with 0) the current error's number is taken; when
     /// that is 0 too, nothing is added. Texts left out are empty.
-    void Add(std::optional<qint32> lErrNumber = std::nullopt, std::optional<QString> sSource = std::nullopt,
-             std::optional<QString> sDescription = std::nullopt, std::optional<QString> sHelpContext = std::nullopt,
-             std::optional<QString> sHelpFile = std::nullopt);
+    void Add(std::optional<qint32> lErrNumber = std::nullopt, const std::optional<QString> &sSource = std::nullopt,
+             const std::optional<QString> &sDescription = std::nullopt,
+             const std::optional<QString> &sHelpContext = std::nullopt,
+             const std::optional<QString> &sHelpFile = std::nullopt);
 
     /// Removes one record: the last without an index; nothing for an index that is not a number or
     /// lies outside 0..Count-1.

@@ -2,7 +2,7 @@
 
 namespace
 {
-constexpr qsizetype ChunkBytes = 64 * 1024;
+constexpr qsizetype ChunkBytes = qsizetype{64} * 1024;
 }
 
 LineReader::LineReader(QIODevice &device, qsizetype maxLineBytes) : m_device(device), m_max(maxLineBytes) {}

@@ -18,7 +18,7 @@ namespace SessionFile
 {
 /// The longest line a reader accepts; a longer one cannot be a session line, and the file is
 /// treated as damaged (a foreign file of one huge line is never held in memory).
-inline constexpr qsizetype MaxLineBytes = 1024 * 1024;
+inline constexpr qsizetype MaxLineBytes = qsizetype{1024} * 1024;
 
 struct LoadHooks
 {
