@@ -46,7 +46,9 @@ dpkg-deb --extract "$deb" "$root"
 for program in "$root"/usr/bin/*; do
     file --brief "$program" | grep -q ', stripped' || problem "${program#"$root"} is not stripped"
 done
-"$root/usr/bin/corvina-cli" --help | grep -q '^Usage: corvina-cli' || problem "corvina-cli --help does not run"
+# Captured whole first: grep -q would stop reading early and the program would die of SIGPIPE.
+help=$("$root/usr/bin/corvina-cli" --help 2>&1) || problem "corvina-cli --help failed: $help"
+grep -q '^Usage: corvina-cli' <<<"$help" || problem "corvina-cli --help does not print its usage"
 desktop-file-validate "$root/usr/share/applications/io.github.corvina.Corvina.desktop" ||
     problem "the desktop entry is not valid"
 # The metadata together with the desktop entry and the icon it names, as they are installed.
