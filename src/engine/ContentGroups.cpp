@@ -61,9 +61,9 @@ Groups inFirstMemberOrder(Groups groups)
 class ExactSplitter
 {
 public:
-    ExactSplitter(const std::vector<QString> &paths, const KeepGoing &keepGoing)
-        : m_paths(paths), m_keepGoing(keepGoing), m_files(paths.size()), m_lengths(paths.size(), -1),
-          m_held(paths.size(), 0)
+    ExactSplitter(const Members &members, const KeepGoing &keepGoing)
+        : m_members(members), m_keepGoing(keepGoing), m_files(static_cast<size_t>(members.count())),
+          m_lengths(static_cast<size_t>(members.count()), -1), m_held(static_cast<size_t>(members.count()), 0)
     {}
     ~ExactSplitter()
     {
@@ -75,7 +75,7 @@ public:
 
     std::optional<Groups> run()
     {
-        std::vector<qsizetype> all(m_paths.size());
+        std::vector<qsizetype> all(static_cast<size_t>(m_members.count()));
         std::iota(all.begin(), all.end(), 0);
         m_pending.push_back({std::move(all), 0});
         while (!m_pending.empty())
@@ -150,7 +150,7 @@ private:
         ReadOnlyFile &f = file(m);
         if (!f.isOpen())
         {
-            if (!f.open(m_paths[static_cast<size_t>(m)]))
+            if (!f.open(m_members.path(m)))
                 return false;
             if (length(m) < 0)
                 m_lengths[static_cast<size_t>(m)] = f.size();
@@ -329,7 +329,7 @@ private:
 
     char *block(qsizetype i, qint64 size) { return m_buffer + i * size; }
 
-    const std::vector<QString> &m_paths;
+    const Members &m_members;
     const KeepGoing &m_keepGoing;
     std::vector<ReadOnlyFile> m_files;
     std::vector<qint64> m_lengths; // current lengths, -1 until the first round opened the file
@@ -381,22 +381,24 @@ std::optional<FuzzyFile> readFuzzy(const QString &path, const KeepGoing &keepGoi
 }
 
 // The literal rule over files that cannot all be held as digests.
-std::optional<Groups> fuzzyPairwise(const std::vector<QString> &paths, const KeepGoing &keepGoing)
+std::optional<Groups> fuzzyPairwise(const Members &members, const KeepGoing &keepGoing)
 {
     Groups groups;
-    std::vector<bool> taken(paths.size(), false);
-    for (size_t i = 0; i < paths.size(); ++i)
+    const auto count = static_cast<size_t>(members.count());
+    std::vector<bool> taken(count, false);
+    for (size_t i = 0; i < count; ++i)
     {
         if (taken[i])
             continue;
+        const QString first = members.path(static_cast<qsizetype>(i));
         std::vector<qsizetype> group{static_cast<qsizetype>(i)};
-        for (size_t j = i + 1; j < paths.size(); ++j)
+        for (size_t j = i + 1; j < count; ++j)
         {
             if (taken[j])
                 continue;
             if (!keepGoing())
                 return std::nullopt;
-            if (SearchEngine::CompareFilesFuzzy(paths[i], paths[j]) == 1)
+            if (SearchEngine::CompareFilesFuzzy(first, members.path(static_cast<qsizetype>(j))) == 1)
             {
                 taken[j] = true;
                 group.push_back(static_cast<qsizetype>(j));
@@ -409,32 +411,33 @@ std::optional<Groups> fuzzyPairwise(const std::vector<QString> &paths, const Kee
 }
 } // namespace
 
-std::optional<Groups> find(Method method, const std::vector<QString> &paths, const KeepGoing &keepGoing)
+std::optional<Groups> find(Method method, const Members &members, const KeepGoing &keepGoing)
 {
     switch (method)
     {
     case Method::Fuzzy:
-        return fuzzy(paths, keepGoing);
+        return fuzzy(members, keepGoing);
     case Method::Crc:
-        return crc(paths, keepGoing);
+        return crc(members, keepGoing);
     case Method::Exact:
         break;
     }
-    return exact(paths, keepGoing);
+    return exact(members, keepGoing);
 }
 
-std::optional<Groups> exact(const std::vector<QString> &paths, const KeepGoing &keepGoing)
+std::optional<Groups> exact(const Members &members, const KeepGoing &keepGoing)
 {
     // A pair too: its reading then stops between blocks when the search is stopped.
-    return ExactSplitter(paths, keepGoing).run();
+    return ExactSplitter(members, keepGoing).run();
 }
 
-std::optional<Groups> crc(const std::vector<QString> &paths, const KeepGoing &keepGoing)
+std::optional<Groups> crc(const Members &members, const KeepGoing &keepGoing)
 {
     // Equal checksums make an equivalence, so the groups are its classes of two or more.
     std::unordered_map<quint32, size_t> groupOf;
     Groups all;
-    for (size_t m = 0; m < paths.size(); ++m)
+    const auto count = static_cast<size_t>(members.count());
+    for (size_t m = 0; m < count; ++m)
     {
         if (m % FilesPerCheck == FilesPerCheck - 1 && !keepGoing())
             return std::nullopt;
@@ -443,7 +446,7 @@ std::optional<Groups> crc(const std::vector<QString> &paths, const KeepGoing &ke
             stopped = !keepGoing();
             return !stopped;
         };
-        const std::optional<quint32> sum = SearchEngine::fileCrc32(paths[m], watched);
+        const std::optional<quint32> sum = SearchEngine::fileCrc32(members.path(static_cast<qsizetype>(m)), watched);
         if (stopped)
             return std::nullopt;
         if (!sum)
@@ -462,22 +465,22 @@ std::optional<Groups> crc(const std::vector<QString> &paths, const KeepGoing &ke
     return groups;
 }
 
-std::optional<Groups> fuzzy(const std::vector<QString> &paths, const KeepGoing &keepGoing)
+std::optional<Groups> fuzzy(const Members &members, const KeepGoing &keepGoing)
 {
     std::vector<FuzzyFile> files;
-    files.reserve(paths.size());
+    files.reserve(static_cast<size_t>(members.count()));
     qint64 digestBytes = 0;
-    for (const QString &path : paths)
+    for (qsizetype m = 0; m < members.count(); ++m)
     {
         if (!keepGoing())
             return std::nullopt;
-        std::optional<FuzzyFile> file = readFuzzy(path, keepGoing);
+        std::optional<FuzzyFile> file = readFuzzy(members.path(m), keepGoing);
         if (!file)
             return std::nullopt;
         files.push_back(std::move(*file));
         digestBytes += static_cast<qint64>(files.back().digests.size() * sizeof(quint64));
         if (digestBytes > FuzzyDigestMemory)
-            return fuzzyPairwise(paths, keepGoing);
+            return fuzzyPairwise(members, keepGoing);
     }
     auto matches = [](const FuzzyFile &a, const FuzzyFile &b) {
         if (!a.usable || !b.usable || a.length != b.length)

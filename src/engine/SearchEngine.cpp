@@ -24,11 +24,6 @@ constexpr qint64 FuzzyBlock = 1000;
 // Large reads; what is compared keeps the 1000-byte block rules.
 constexpr qint64 ReadChunk = 1000 * 256;
 
-QString fullPath(const CHive &hive, qint32 p)
-{
-    return hive.at(p, 2).toString() + hive.at(p, 1).toString();
-}
-
 void showProgress(ScanContext &ctx, qint32 p, qint32 t)
 {
     const QString q = TextFormat::oneDecimal(100.0 / t * p);
@@ -42,9 +37,9 @@ void showProgress(ScanContext &ctx, qint32 p, qint32 t)
 // Appends entry p of GroupHive to ResultHive with the current shade.
 void appendResult(ScanContext &ctx, qint32 p)
 {
-    const CHive &g = ctx.GroupHive;
-    ctx.ResultHive.Add(g.at(p, 0), g.at(p, 1), g.at(p, 2), GetFileVersionText(fullPath(g, p)), ctx.GroupShade,
-                       g.at(p, 3));
+    const FileList::Index record = ctx.GroupHive.rowAt(p);
+    const QString version = GetFileVersionText(ctx.Files.fullPath(record));
+    ctx.ResultHive.AddRef(ctx.Results.append(record, version, ctx.GroupShade));
 }
 
 void flipShade(ScanContext &ctx)
@@ -54,10 +49,14 @@ void flipShade(ScanContext &ctx)
 
 // Starts an empty candidate group. Entry by entry rather than Clear(): Clear() gives the node
 // table back, and the next Add would build a fresh one for every candidate group of the scan.
-void emptyGroup(CHive &group)
+void emptyGroup(ScanContext &ctx)
 {
+    CHive &group = ctx.GroupHive;
     while (group.Count() > 0)
+    {
+        ctx.keepGoing(); // lets the window answer while a group of a million files goes
         group.Remove(group.Count());
+    }
 }
 
 // Repeated listings of one file (overlapping locations) stand next to each other after sorting.
@@ -67,7 +66,8 @@ void dropRepeatedListings(ScanContext &ctx)
     qint32 i = 1;
     while (i < g.Count())
     {
-        if (fullPath(g, i) == fullPath(g, i + 1))
+        ctx.keepGoing();
+        if (ctx.Files.samePath(g.rowAt(i), g.rowAt(i + 1)))
         {
             g.Remove(i + 1);
             --ctx.TotalFiles;
@@ -77,13 +77,13 @@ void dropRepeatedListings(ScanContext &ctx)
     }
 }
 
-std::vector<QString> groupPaths(const CHive &group)
+std::vector<FileList::Index> groupRecords(const CHive &group)
 {
-    std::vector<QString> paths;
-    paths.reserve(static_cast<size_t>(group.Count()));
+    std::vector<FileList::Index> records;
+    records.reserve(static_cast<size_t>(group.Count()));
     for (qint32 p = 1; p <= group.Count(); ++p)
-        paths.push_back(fullPath(group, p));
-    return paths;
+        records.push_back(group.rowAt(p));
+    return records;
 }
 
 // Appends the groups (by index into GroupHive, from 0) to ResultHive: the groups that comparing
@@ -104,7 +104,7 @@ void appendGroups(ScanContext &ctx, const ContentGroups::Groups &groups)
                 if (next == 0)
                     continue;
                 ++ctx.DuplicateCount;
-                ctx.DuplicateSize += static_cast<qint64>(VbNumeric::Val(g.at(p, 0).toString()));
+                ctx.DuplicateSize += ctx.Files.size(g.rowAt(p));
             }
         });
         if (!ok)
@@ -117,8 +117,10 @@ void compareHere(ScanContext &ctx)
 {
     std::optional<ContentGroups::Groups> groups;
     const bool found = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
-        groups = ContentGroups::find(SearchEngine::methodOf(ctx.options), groupPaths(ctx.GroupHive),
-                                     [&ctx] { return ctx.keepGoing(); });
+        const std::vector<FileList::Index> records = groupRecords(ctx.GroupHive);
+        groups =
+            ContentGroups::find(SearchEngine::methodOf(ctx.options), ContentGroups::RecordMembers(ctx.Files, records),
+                                [&ctx] { return ctx.keepGoing(); });
     });
     if (found && groups)
         appendGroups(ctx, *groups);
@@ -132,7 +134,7 @@ void compareQueuedGroup(ScanContext &ctx, CompareAhead &ahead)
         return;
     CompareAhead::Answer answer;
     const bool took = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
-        answer = ahead.take(groupPaths(ctx.GroupHive), [&ctx] { return ctx.keepGoing(); });
+        answer = ahead.take(groupRecords(ctx.GroupHive), [&ctx] { return ctx.keepGoing(); });
     });
     if (!took || answer.kind == CompareAhead::Answer::Stopped)
         return;
@@ -146,11 +148,6 @@ void compareQueuedGroup(ScanContext &ctx, CompareAhead &ahead)
 
 namespace SearchEngine
 {
-bool sameSizeKey(const QString &a, const QString &b)
-{
-    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
-}
-
 ContentGroups::Method methodOf(const ScanOptions &options)
 {
     if (options.engine == ScanOptions::Crc32)
@@ -160,8 +157,8 @@ ContentGroups::Method methodOf(const ScanOptions &options)
 
 void FindSameSize(ScanContext &ctx)
 {
-    CompareAhead ahead(methodOf(ctx.options), CompareAhead::workerCount());
-    GroupFeed feed(ahead);
+    CompareAhead ahead(methodOf(ctx.options), CompareAhead::workerCount(), ctx.Files);
+    GroupFeed feed(ahead, ctx.Files);
     feed.readFrom(ctx.FileHive);
     FindSameSize(ctx, ahead, feed);
 }
@@ -173,6 +170,9 @@ void FindSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed)
         ~ReleaseBuffers() { ReadBuffers::release(); }
     } releaseBuffers;
     CHive &files = ctx.FileHive;
+    // Equal size keys are equal sizes: the size key is the size written with leading zeros.
+    auto sizeAt = [&](qint32 position) { return ctx.Files.size(files.rowAt(position)); };
+    ctx.GroupHive.setValues(&ctx.Files.values(RecordOrder::SizeFirst));
     const qint32 t = files.Count();
     qint32 p = 0;
     qint32 i = 1;
@@ -183,16 +183,17 @@ void FindSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed)
         if (i >= files.Count())
             return;
         const bool ok = runStep(ctx.sink.errors(), FindSameLabel, [&] {
-            const QString k = files.at(i, 0).toString();
-            if (sameSizeKey(k, files.at(i + 1, 0).toString()))
+            const qint64 k = sizeAt(i);
+            if (sizeAt(i + 1) == k)
             {
                 feed.fill(i);
-                emptyGroup(ctx.GroupHive);
+                emptyGroup(ctx);
                 for (;;)
                 {
-                    if (ctx.CancelSearch || !sameSizeKey(files.at(i, 0).toString(), k))
+                    // Yields too: the window answers while a group of a million files is formed.
+                    if (!ctx.keepGoing() || sizeAt(i) != k)
                         break;
-                    ctx.GroupHive.Add(files.at(i, 0), files.at(i, 1), files.at(i, 2), files.at(i, 3), 1, 1);
+                    ctx.GroupHive.AddRef(files.rowAt(i));
                     if (i == files.Count())
                         break;
                     ++i;
