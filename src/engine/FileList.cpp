@@ -32,7 +32,11 @@ void FileList::append(quint32 folder, QStringView name, qint64 size, qint64 mtim
     out[0] = static_cast<char16_t>(length);
     if (length > 0)
         std::memcpy(out + 1, name.utf16(), length * sizeof(char16_t));
-    m_records.push_back({size, mtime, id.inode, id.device, folder, m_used});
+    const auto i = static_cast<Index>(m_count);
+    if ((i >> RecordShift) >= m_records.size())
+        m_records.push_back(std::make_unique_for_overwrite<Packed[]>(ChunkRecords));
+    m_records[i >> RecordShift][i & (ChunkRecords - 1)] = {size, mtime, id.inode, id.device, folder, m_used};
+    ++m_count;
     m_used += wanted;
 }
 
@@ -44,23 +48,18 @@ void FileList::append(const FileRecord &record)
     append(*it, record.name, record.size, record.mtime, record.id);
 }
 
-QStringView FileList::name(Index i) const
-{
-    const char16_t *units = unitsAt(at(i).name);
-    return QStringView(units + 1, units[0]);
-}
-
 FileRecord FileList::record(Index i) const
 {
-    return {size(i), name(i).toString(), folder(i), mtime(i), id(i)};
+    const Packed &p = at(i);
+    return {p.size, nameAt(p.name).toString(), m_folders[p.folder], p.mtime, {p.device, p.inode}};
 }
 
 void FileList::truncate(qsizetype count)
 {
-    if (count >= this->count())
+    if (count >= m_count)
         return;
-    m_used = m_records[static_cast<size_t>(count)].name;
-    m_records.resize(static_cast<size_t>(count));
+    m_used = at(static_cast<Index>(count)).name;
+    m_count = count;
 }
 
 QVariant FileList::Values::value(quint32 row, int v) const

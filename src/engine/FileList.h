@@ -7,7 +7,6 @@
 
 #include <QHash>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -33,18 +32,22 @@ public:
     /// Appends a record, adding its folder unless the list holds that folder text already.
     void append(const FileRecord &record);
 
-    qsizetype count() const { return static_cast<qsizetype>(m_records.size()); }
-    bool empty() const { return m_records.empty(); }
+    qsizetype count() const { return m_count; }
+    bool empty() const { return m_count == 0; }
 
     qint64 size(Index i) const { return at(i).size; }
     qint64 mtime(Index i) const { return at(i).mtime; }
     DirectoryListing::FileId id(Index i) const { return {at(i).device, at(i).inode}; }
-    QStringView name(Index i) const;
+    QStringView name(Index i) const { return nameAt(at(i).name); }
     quint32 folderIndex(Index i) const { return at(i).folder; }
     const QString &folder(Index i) const { return m_folders[at(i).folder]; }
     QString fullPath(Index i) const { return folder(i) + name(i); }
     QString date(Index i) const { return FileDateText(mtime(i)); }
-    RecordView view(Index i) const { return {size(i), name(i), folder(i), mtime(i)}; }
+    RecordView view(Index i) const
+    {
+        const Packed &p = at(i);
+        return {p.size, nameAt(p.name), m_folders[p.folder], p.mtime};
+    }
     /// The record as the walk made it, every field as it was given.
     FileRecord record(Index i) const;
     /// True when both records name the same path (a file listed twice).
@@ -84,17 +87,22 @@ private:
         RecordOrder m_order;
     };
 
-    // The arena grows in chunks of this many units that never move; no name spans two.
+    // Records and names grow in chunks that never move, so that growing never copies a million
+    // records; no name spans two chunks.
+    static constexpr int RecordShift = 12;
+    static constexpr quint32 ChunkRecords = quint32{1} << RecordShift;
     static constexpr int ChunkShift = 16;
     static constexpr quint32 ChunkUnits = quint32{1} << ChunkShift;
 
-    const Packed &at(Index i) const { return m_records[i]; }
-    const char16_t *unitsAt(quint32 offset) const
+    const Packed &at(Index i) const { return m_records[i >> RecordShift][i & (ChunkRecords - 1)]; }
+    QStringView nameAt(quint32 offset) const
     {
-        return m_chunks[offset >> ChunkShift].get() + (offset & (ChunkUnits - 1));
+        const char16_t *units = m_chunks[offset >> ChunkShift].get() + (offset & (ChunkUnits - 1));
+        return QStringView(units + 1, units[0]);
     }
 
-    std::deque<Packed> m_records; // in blocks, so that growing never copies a million records
+    std::vector<std::unique_ptr<Packed[]>> m_records;
+    qsizetype m_count = 0;
     std::vector<QString> m_folders;
     QHash<QString, quint32> m_folderNumbers; // only for records appended whole
     std::vector<std::unique_ptr<char16_t[]>> m_chunks;
