@@ -217,3 +217,28 @@ int compareRecords(const RecordView &a, const RecordView &b, RecordOrder order)
     Pieces pb({b.name, kSeparator, sizeKeyView(b.size, kb), kSeparator, b.folder, kSeparator}, b.mtime);
     return compareJoinedNoCase(pa, pb);
 }
+
+RecordHead recordHead(const RecordView &r, RecordOrder order)
+{
+    std::array<char16_t, 24> key;
+    const std::array<QStringView, 4> sizeFirst{r.name, kSeparator, r.folder, kSeparator};
+    const std::array<QStringView, 4> nameFirst{r.name, kSeparator, sizeKeyView(r.size, key), kSeparator};
+    RecordHead head;
+    int taken = 0;
+    for (QStringView piece : order == RecordOrder::SizeFirst ? sizeFirst : nameFirst)
+    {
+        for (qsizetype i = 0; i < piece.size() && taken < 8; ++i, ++taken)
+        {
+            // Units compare as compareJoinedNoCase compares them: ASCII letters folded here, any
+            // other unit by Qt's folding, which for a unit that is no surrogate is its own.
+            const QChar c = piece[i];
+            if (c.isSurrogate())
+                return {};
+            const char16_t folded = c.unicode() < 0x80 ? (c >= u'A' && c <= u'Z' ? c.unicode() + 32 : c.unicode())
+                                                       : c.toCaseFolded().unicode();
+            quint64 &half = taken < 4 ? head.high : head.low;
+            half = (half << 16) | folded;
+        }
+    }
+    return taken == 8 ? head : RecordHead{};
+}

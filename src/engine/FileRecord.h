@@ -67,6 +67,20 @@ qint64 FileDateStamp(qint64 epochSeconds);
 /// 10^12 bytes and keeps larger files in size order too. Date texts are made only when the rest
 /// of the texts leaves the comparison to them.
 int compareRecords(const RecordView &a, const RecordView &b, RecordOrder order);
+
+/// The first eight units of a record's text from the name on (the size key left out in the
+/// size-first order), folded as the comparison folds them, in a pair of numbers whose order is
+/// theirs. Two records of equal size (size-first), or any two records (name-first), whose heads are
+/// both valid and differ compare as their heads do.
+struct RecordHead
+{
+    quint64 high = 0; // units 1 to 4, 16 bits each
+    quint64 low = 0;  // units 5 to 8
+    /// False when the text is shorter, or a surrogate comes first.
+    bool valid() const { return high != 0; }
+    auto operator<=>(const RecordHead &) const = default;
+};
+RecordHead recordHead(const RecordView &r, RecordOrder order);
 inline int compareRecords(const FileRecord &a, const FileRecord &b, RecordOrder order)
 {
     return compareRecords(viewOf(a), viewOf(b), order);

@@ -5,7 +5,6 @@
 #include <atomic>
 #include <chrono>
 #include <future>
-#include <numeric>
 
 namespace
 {
@@ -18,16 +17,37 @@ struct Stopped
 {
 };
 
+// What a comparison reads first, beside the record's number: most comparisons are settled here
+// without reaching into the records.
+struct Item
+{
+    qint64 size;
+    RecordHead head;
+    FileList::Index record;
+};
+
 std::vector<FileList::Index> sortRecords(const FileList &files, RecordOrder order, const std::atomic<bool> *stop)
 {
-    std::vector<FileList::Index> records(static_cast<size_t>(files.count()));
-    std::iota(records.begin(), records.end(), FileList::Index{0});
+    std::vector<Item> items(static_cast<size_t>(files.count()));
+    for (FileList::Index i = 0; i < items.size(); ++i)
+    {
+        const RecordView view = files.view(i);
+        items[i] = {order == RecordOrder::SizeFirst ? view.size : 0, recordHead(view, order), i};
+    }
     unsigned comparisons = 0;
-    SortingLib::SortStrings(records, true, [&](FileList::Index a, FileList::Index b) {
+    SortingLib::SortStrings(items, true, [&](const Item &a, const Item &b) {
         if (stop && ++comparisons % ComparisonsPerCheck == 0 && stop->load(std::memory_order_relaxed))
             throw Stopped();
-        return compareRecords(files.view(a), files.view(b), order);
+        if (a.size != b.size)
+            return a.size < b.size ? -1 : 1;
+        if (a.head != b.head && a.head.valid() && b.head.valid())
+            return a.head < b.head ? -1 : 1;
+        return compareRecords(files.view(a.record), files.view(b.record), order);
     });
+    std::vector<FileList::Index> records;
+    records.reserve(items.size());
+    for (const Item &item : items)
+        records.push_back(item.record);
     return records;
 }
 } // namespace
