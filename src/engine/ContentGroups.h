@@ -20,6 +20,12 @@ public:
     virtual ~Members() = default;
     virtual qsizetype count() const = 0;
     virtual QString path(qsizetype m) const = 0;
+    /// The length the walk saw, or -1: only a hint for the size of reads.
+    virtual qint64 expectedSize(qsizetype m) const
+    {
+        Q_UNUSED(m);
+        return -1;
+    }
 };
 
 /// Members given by their full paths.
@@ -43,6 +49,7 @@ public:
     {}
     qsizetype count() const override { return static_cast<qsizetype>(m_records.size()); }
     QString path(qsizetype m) const override { return m_files.fullPath(m_records[static_cast<size_t>(m)]); }
+    qint64 expectedSize(qsizetype m) const override { return m_files.size(m_records[static_cast<size_t>(m)]); }
 
 private:
     const FileList &m_files;
