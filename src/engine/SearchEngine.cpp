@@ -77,12 +77,16 @@ void dropRepeatedListings(ScanContext &ctx)
     }
 }
 
-std::vector<FileList::Index> groupRecords(const CHive &group)
+std::vector<FileList::Index> groupRecords(ScanContext &ctx)
 {
+    const CHive &group = ctx.GroupHive;
     std::vector<FileList::Index> records;
     records.reserve(static_cast<size_t>(group.Count()));
     for (qint32 p = 1; p <= group.Count(); ++p)
+    {
+        ctx.keepGoing();
         records.push_back(group.rowAt(p));
+    }
     return records;
 }
 
@@ -93,12 +97,16 @@ void appendGroups(ScanContext &ctx, const ContentGroups::Groups &groups)
     const CHive &g = ctx.GroupHive;
     for (const std::vector<qsizetype> &group : groups)
     {
+        // A cancel while a group is added ends the search after that group, never inside it.
+        if (ctx.CancelSearch)
+            return;
         flipShade(ctx);
         // Positions in GroupHive count from 1; `next` survives a Retry so nothing is added twice.
         size_t next = 0;
         const bool ok = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
             for (; next < group.size(); ++next)
             {
+                ctx.keepGoing(); // a set of a million files can give groups as large
                 const qint32 p = static_cast<qint32>(group[next]) + 1;
                 appendResult(ctx, p);
                 if (next == 0)
@@ -117,7 +125,7 @@ void compareHere(ScanContext &ctx)
 {
     std::optional<ContentGroups::Groups> groups;
     const bool found = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
-        const std::vector<FileList::Index> records = groupRecords(ctx.GroupHive);
+        const std::vector<FileList::Index> records = groupRecords(ctx);
         groups =
             ContentGroups::find(SearchEngine::methodOf(ctx.options), ContentGroups::RecordMembers(ctx.Files, records),
                                 [&ctx] { return ctx.keepGoing(); });
@@ -133,9 +141,8 @@ void compareQueuedGroup(ScanContext &ctx, CompareAhead &ahead)
     if (!runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] { dropRepeatedListings(ctx); }))
         return;
     CompareAhead::Answer answer;
-    const bool took = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
-        answer = ahead.take(groupRecords(ctx.GroupHive), [&ctx] { return ctx.keepGoing(); });
-    });
+    const bool took = runStep(ctx.sink.errors(), FindDuplicatesLabel,
+                              [&] { answer = ahead.take(groupRecords(ctx), [&ctx] { return ctx.keepGoing(); }); });
     if (!took || answer.kind == CompareAhead::Answer::Stopped)
         return;
     if (answer.kind == CompareAhead::Answer::Found)
