@@ -3,6 +3,7 @@
 #include "Bench.h"
 
 #include "engine/GetFilesLib.h"
+#include "engine/RecordSort.h"
 
 #include <QDir>
 
@@ -38,8 +39,7 @@ Bench::Register walk("walk", [](QTextStream &out) {
         options.includeHidden = true;
         options.protect = false;
         ScanContext ctx(sink, options);
-        FileList files;
-        GetFilesLib lib(ctx, files);
+        GetFilesLib lib(ctx, ctx.Files);
         ScanTotals totals;
         const std::clock_t cpuStart = std::clock();
         const double walkTime = Bench::seconds([&] {
@@ -48,14 +48,13 @@ Bench::Register walk("walk", [](QTextStream &out) {
                                            QStringLiteral("0"), QString());
         });
         const double walkCpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
-        FileList byName = files;
         const auto cpuSeconds = [](const std::function<void()> &fn) {
             const std::clock_t start = std::clock();
             fn();
             return static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
         };
-        const double sortTime = cpuSeconds([&] { SortFileList(files, RecordOrder::SizeFirst); });
-        const double nameSortTime = cpuSeconds([&] { SortFileList(byName, RecordOrder::NameFirst); });
+        const double sortTime = cpuSeconds([&] { RecordSort::sorted(ctx.Files, RecordOrder::SizeFirst); });
+        const double nameSortTime = cpuSeconds([&] { RecordSort::sorted(ctx.Files, RecordOrder::NameFirst); });
         out << "run " << run << ": " << totals.FileCount << " files, " << totals.FolderCount << " folders: walk "
             << QString::number(walkTime, 'f', 3) << " s (cpu " << QString::number(walkCpu, 'f', 3)
             << " s), cpu sort by size " << QString::number(sortTime, 'f', 3) << " s, by name "

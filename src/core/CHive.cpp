@@ -171,15 +171,13 @@ QString CHive::CreateGUIDKey()
     return identifierText(high, low);
 }
 
-void HiveNodeTable::resize(qint32 last)
+void HiveNodeTable::use(qint32 n)
 {
-    const qint32 wanted = last + 1;
-    while (static_cast<qint64>(m_links.size()) << Shift < wanted)
+    while (m_links.size() <= chunk(n))
     {
         m_links.push_back(std::make_unique<HiveLink[]>(size_t{1} << Shift));
         m_entries.push_back(std::make_unique<HiveEntry[]>(size_t{1} << Shift));
     }
-    m_slots = std::max(m_slots, wanted);
 }
 
 void HiveNodeTable::clear()
@@ -245,12 +243,15 @@ void CHive::Init(qint32 InitialAllocVal, float GrowthFactorVal)
     m_growthFactor = GrowthFactorVal;
     m_nodes.clear();
     m_nodes.resize(InitialAllocVal);
+    m_nodes.use(0); // the sentinel
     m_positions.assign(static_cast<size_t>(InitialAllocVal) + 1, 0);
     m_gapStart = m_gapEnd = 0;
     m_root = 0;
     m_nodePool = std::make_unique<CNode>();
     m_nodePool->Init(InitialAllocVal, GrowthFactorVal);
     m_errors = std::make_unique<CErrorCollection>();
+    std::vector<OwnedValues>().swap(m_owned);
+    std::vector<quint32>().swap(m_freeOwned);
     m_walkTop = 0;
     m_walkCurrent = 0;
     m_count = 0;
@@ -263,6 +264,8 @@ qint32 CHive::Clear()
     m_nodePool.reset();
     m_errors.reset();
     m_nodes.clear();
+    std::vector<OwnedValues>().swap(m_owned);
+    std::vector<quint32>().swap(m_freeOwned);
     std::vector<qint32>().swap(m_positions);
     m_gapStart = m_gapEnd = 0;
     m_count = 0;
@@ -297,7 +300,7 @@ int CHive::compareWithNode(const LookupKey &key, qint32 n) const
         return compareIds(key.high, key.low, nd.IdHigh, nd.IdLow);
     if (key.text && nd.Kind == HiveLink::Text)
     {
-        const auto *nodeText = static_cast<const QString *>(entry(n).Key.constData());
+        const auto *nodeText = static_cast<const QString *>(m_owned[entry(n).Values].Key.constData());
         return m_compareMode != 0 ? TextCompare::compareNoCase(*key.text, *nodeText)
                                   : TextCompare::compareExact(*key.text, *nodeText);
     }
@@ -307,7 +310,59 @@ int CHive::compareWithNode(const LookupKey &key, qint32 n) const
 QVariant CHive::keyOf(qint32 n) const
 {
     const HiveLink &nd = link(n);
-    return nd.Kind == HiveLink::Generated ? QVariant(identifierText(nd.IdHigh, nd.IdLow)) : entry(n).Key;
+    if (nd.Kind == HiveLink::Generated)
+        return identifierText(nd.IdHigh, nd.IdLow);
+    return nd.Owned ? m_owned[entry(n).Values].Key : QVariant();
+}
+
+QVariant CHive::valueOf(qint32 n, int v) const
+{
+    if (n == 0)
+        return {}; // the sentinel
+    if (link(n).Owned)
+        return m_owned[entry(n).Values].Items[static_cast<size_t>(v)];
+    return m_values ? m_values->value(entry(n).Values, v) : QVariant();
+}
+
+std::array<QVariant, 6> CHive::valuesOf(qint32 n) const
+{
+    if (link(n).Owned)
+        return m_owned[entry(n).Values].Items;
+    std::array<QVariant, 6> items;
+    for (int v = 0; v < 6; ++v)
+        items[static_cast<size_t>(v)] = valueOf(n, v);
+    return items;
+}
+
+void CHive::own(qint32 n, QVariant key, std::array<QVariant, 6> items)
+{
+    quint32 place = 0;
+    if (!m_freeOwned.empty())
+    {
+        place = m_freeOwned.back();
+        m_freeOwned.pop_back();
+        m_owned[place] = {std::move(key), std::move(items)};
+    }
+    else
+    {
+        place = static_cast<quint32>(m_owned.size());
+        m_owned.push_back({std::move(key), std::move(items)});
+    }
+    link(n).Owned = true;
+    entry(n).Values = place;
+}
+
+void CHive::release(qint32 n)
+{
+    if (link(n).Owned)
+    {
+        const quint32 place = entry(n).Values;
+        m_owned[place] = {};
+        m_freeOwned.push_back(place);
+    }
+    link(n).Owned = false;
+    link(n).Kind = HiveLink::Other;
+    entry(n).Values = 0;
 }
 
 qint32 CHive::FindNode(const QVariant &vKey) const
@@ -400,6 +455,20 @@ void CHive::Add(const QVariant &Item, const QVariant &Item1, const QVariant &Ite
                 const QVariant &Item4, const QVariant &Item5, const std::optional<QVariant> &Key,
                 const std::optional<QVariant> &Before, const std::optional<QVariant> &After)
 {
+    // A generated key lives in the node's link; a caller's key is kept with the values.
+    if (const qint32 n = insert(Key, Before, After))
+        own(n, Key ? *Key : QVariant(), {Item, Item1, Item2, Item3, Item4, Item5});
+}
+
+void CHive::AddRef(quint32 row)
+{
+    if (const qint32 n = insert(std::nullopt, std::nullopt, std::nullopt))
+        entry(n).Values = row;
+}
+
+qint32 CHive::insert(const std::optional<QVariant> &Key, const std::optional<QVariant> &Before,
+                     const std::optional<QVariant> &After)
+{
     LookupKey key;
     QVariant generatedText; // what a comparison with a non-identifier key sees
     if (!Key)
@@ -413,13 +482,13 @@ void CHive::Add(const QVariant &Item, const QVariant &Item1, const QVariant &Ite
         if (isPosition(*Key))
         {
             ReportError(ErrIntegerKey, QStringLiteral("Add"));
-            return;
+            return 0;
         }
         const QString *s = asString(*Key);
         if (s && s->isEmpty())
         {
             ReportError(ErrEmptyKey, QStringLiteral("Add"));
-            return;
+            return 0;
         }
         key = classify(*Key);
     }
@@ -438,7 +507,7 @@ void CHive::Add(const QVariant &Item, const QVariant &Item1, const QVariant &Ite
         if (c == 0 && !AllowDuplicate)
         {
             ReportError(ErrDuplicateKey, QStringLiteral("Add"));
-            return;
+            return 0;
         }
         x = c < 0 ? link(x).Left : link(x).Right;
     }
@@ -450,7 +519,7 @@ void CHive::Add(const QVariant &Item, const QVariant &Item1, const QVariant &Ite
         if (b == 0)
         {
             ReportError(ErrKeyNotFound, QStringLiteral("Add"));
-            return;
+            return 0;
         }
         p = PositionOfNode(b);
     }
@@ -460,7 +529,7 @@ void CHive::Add(const QVariant &Item, const QVariant &Item1, const QVariant &Ite
         if (a == 0)
         {
             ReportError(ErrKeyNotFound, QStringLiteral("Add"));
-            return;
+            return 0;
         }
         p = PositionOfNode(a) + 1;
     }
@@ -474,9 +543,9 @@ void CHive::Add(const QVariant &Item, const QVariant &Item1, const QVariant &Ite
         m_nodes.resize(grown);
         m_positions.resize(static_cast<size_t>(std::max(positions, grown + 1)), 0);
     }
+    m_nodes.use(n);
 
     HiveLink &nn = link(n);
-    HiveEntry &ne = entry(n);
     nn.Parent = parent;
     nn.Left = nn.Right = 0;
     nn.Color = Red;
@@ -487,14 +556,12 @@ void CHive::Add(const QVariant &Item, const QVariant &Item1, const QVariant &Ite
         nn.Kind = HiveLink::Generated;
         nn.IdHigh = key.high;
         nn.IdLow = key.low;
-        ne.Key = QVariant();
     }
     else
     {
         nn.Kind = key.text ? HiveLink::Text : HiveLink::Other;
-        ne.Key = *Key;
     }
-    ne.Items = {Item, Item1, Item2, Item3, Item4, Item5};
+    nn.Owned = false;
 
     if (parent == 0)
         m_root = n;
@@ -503,6 +570,7 @@ void CHive::Add(const QVariant &Item, const QVariant &Item1, const QVariant &Ite
     else
         link(parent).Right = n;
     InsertFixup(n);
+    return n;
 }
 
 void CHive::RotateLeft(qint32 x)
@@ -707,12 +775,13 @@ qint32 CHive::Remove(const QVariant &KeyVal)
 
     if (y != z)
     {
-        // z keeps its place in the tree but takes over y's entry; y's slot goes with the removed one.
-        entry(z).Key = std::move(entry(y).Key);
-        link(z).Kind = link(y).Kind;
-        link(z).IdHigh = link(y).IdHigh;
-        link(z).IdLow = link(y).IdLow;
-        entry(z).Items = std::move(entry(y).Items);
+        // z keeps its place in the tree but takes over y's entry; y's slot goes with the removed
+        // one, carrying its key and values away.
+        std::swap(link(z).Kind, link(y).Kind);
+        std::swap(link(z).Owned, link(y).Owned);
+        std::swap(link(z).IdHigh, link(y).IdHigh);
+        std::swap(link(z).IdLow, link(y).IdLow);
+        std::swap(entry(z).Values, entry(y).Values);
         const qint32 rz = entry(z).Raw;
         const qint32 ry = entry(y).Raw;
         place(rz, y);
@@ -722,9 +791,7 @@ qint32 CHive::Remove(const QVariant &KeyVal)
         DeleteFixup(x);
     link(0).Parent = 0;
 
-    entry(y).Key = QVariant();
-    link(y).Kind = HiveLink::Other;
-    entry(y).Items = {};
+    release(y);
     const qint32 p = PositionOfNode(y);
     ClosePositionGap(p);
     entry(y).Raw = -1;
@@ -770,7 +837,7 @@ QVariant CHive::FindNext(QVariant &KeyVal)
     }
     const qint32 n = GetNextNode(); // 0 after the last key: the sentinel's empty key and value
     KeyVal = keyOf(n);
-    return entry(n).Items[0];
+    return valueOf(n, 0);
 }
 
 bool CHive::Exist(const QVariant &vKey)
@@ -782,7 +849,7 @@ QVariant CHive::value(const QVariant &vKey, int v)
 {
     const qint32 n = GetIndex(vKey);
     if (n > 0)
-        return entry(n).Items[static_cast<size_t>(v)];
+        return valueOf(n, v);
     ReportError(ErrKeyNotFound, QStringLiteral("Item"));
     return {};
 }
@@ -790,8 +857,15 @@ QVariant CHive::value(const QVariant &vKey, int v)
 void CHive::setItem(const QVariant &vKey, const QVariant &vNewValue)
 {
     const qint32 n = GetIndex(vKey);
-    if (n > 0)
-        entry(n).Items[0] = vNewValue;
+    if (n <= 0)
+        return;
+    if (!link(n).Owned)
+    {
+        // An entry that reads its values from a table takes copies of them, then the new one.
+        std::array<QVariant, 6> items = valuesOf(n);
+        own(n, QVariant(), std::move(items));
+    }
+    m_owned[entry(n).Values].Items[0] = vNewValue;
 }
 
 QVariant CHive::Key(qint32 Index)
@@ -833,7 +907,7 @@ void CHive::setKey(qint32 Index, const QVariant &vNewKey)
         }
     }
     // Re-insert the entry under its new key at the same position, so that the tree finds it.
-    const std::array<QVariant, 6> items = entry(self).Items;
+    const std::array<QVariant, 6> items = valuesOf(self);
     Remove(Index);
     const std::optional<QVariant> before =
         Index <= m_count ? std::optional<QVariant>(QVariant(Index)) : std::optional<QVariant>();

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <optional>
@@ -30,19 +31,32 @@ struct HiveLink
     qint32 Parent = 0;
     quint8 Color = 0; // 1 = red, 0 = black
     KeyKind Kind = Other;
+    bool Owned = false; // the entry's key and values are in the hive's own store (else Values is a row)
     quint64 IdHigh = 0;
     quint64 IdLow = 0;
 };
 
-/// The entry part of a node-table slot.
+/// The entry part of a node-table slot: 8 bytes, whatever the entry holds.
 struct HiveEntry
 {
-    qint32 Raw = -1; // where the entry stands in the position store
-    QVariant Key;
-    std::array<QVariant, 6> Items; // Item, Item1 .. Item5
+    qint32 Raw = -1;    // where the entry stands in the position store
+    quint32 Values = 0; // a row of the hive's HiveValues, or the entry's place in the hive's own store
 };
 
-/// The node table: slots 0..lastSlot(), stored in fixed chunks so that growing never moves a node.
+/// What an entry added by reference reads its six values from: a table the caller keeps, so that
+/// a million entries hold a 32-bit row each instead of six values of their own.
+class HiveValues
+{
+public:
+    virtual ~HiveValues() = default;
+    /// Value v (0 = Item .. 5 = Item5) of row `row`.
+    virtual QVariant value(quint32 row, int v) const = 0;
+};
+
+/// The node table: slots 0..lastSlot(), stored in fixed chunks so that growing never moves a
+/// node, and a chunk's memory is taken only once one of its slots is in use (slots are handed out
+/// from the lowest free one, so the table's last third, made ready by its growth, costs nothing
+/// until it is needed).
 class HiveNodeTable
 {
 public:
@@ -52,8 +66,10 @@ public:
     const HiveEntry &entry(qint32 n) const { return m_entries[chunk(n)][offset(n)]; }
     bool empty() const { return m_slots == 0; }
     qint32 lastSlot() const { return m_slots - 1; }
-    /// Makes slots 0..last exist; existing slots keep their contents.
-    void resize(qint32 last);
+    /// Makes slots 0..last part of the table; existing slots keep their contents.
+    void resize(qint32 last) { m_slots = std::max(m_slots, last + 1); }
+    /// Makes the memory of slot n (a slot of the table) ready before its first use.
+    void use(qint32 n);
     void clear();
 
 private:
@@ -68,6 +84,10 @@ private:
 /// Entries of one key and six values. Lookups take a position (an 8-, 16- or 32-bit integer) or a
 /// key (anything else). Failures are listed in Errors() and the operation returns an empty result,
 /// unless RaiseError is set, in which case a RaisedError is thrown.
+///
+/// An entry either owns its key and six values, or (added with AddRef) holds a row of the
+/// HiveValues table set with setValues() and a generated key; the two answer every operation
+/// alike.
 ///
 /// The position table is kept as a gap buffer: removing at a cursor that moves forward (what the
 /// scan engines do) moves only the entries between two removals, so such a walk costs O(1)
@@ -104,6 +124,15 @@ public:
              const std::optional<QVariant> &Key = std::nullopt, const std::optional<QVariant> &Before = std::nullopt,
              const std::optional<QVariant> &After = std::nullopt);
 
+    /// The table that entries added with AddRef read their values from; set it while the
+    /// collection holds no such entry. It must outlive those entries.
+    void setValues(const HiveValues *values) { m_values = values; }
+    const HiveValues *values() const { return m_values; }
+
+    /// Add without a key, Before or After, for an entry whose six values are row `row` of the
+    /// values table.
+    void AddRef(quint32 row);
+
     /// Removes the entry at a position or with a key; returns the position it had, 0 on a miss.
     qint32 Remove(const QVariant &KeyVal);
 
@@ -131,8 +160,14 @@ public:
     void setCompareMode(qint32 NewMode) { m_compareMode = NewMode; }
 
     /// Fast positional reads for the engines: the value v (0..5) of the entry at position p
-    /// (1..Count), without the checks and copies of Item(); p must be valid.
-    const QVariant &at(qint32 p, int v) const { return m_nodes.entry(nodeAt(p)).Items[static_cast<size_t>(v)]; }
+    /// (1..Count), without the checks of Item(); p must be valid.
+    QVariant at(qint32 p, int v) const { return valueOf(nodeAt(p), v); }
+    /// The row of the entry at position p (1..Count), which was added with AddRef.
+    quint32 rowAt(qint32 p) const
+    {
+        Q_ASSERT(!link(nodeAt(p)).Owned);
+        return entry(nodeAt(p)).Values;
+    }
 
     /// Table sizes, for tests: the last slot number of the node table (slots 0..) and of the
     /// position table (slots 1..); 0 before the collection is initialised.
@@ -146,6 +181,24 @@ public:
     static bool isPosition(const QVariant &v);
 
 private:
+    /// The key and values of an entry that owns them.
+    struct OwnedValues
+    {
+        QVariant Key;
+        std::array<QVariant, 6> Items; // Item, Item1 .. Item5
+    };
+
+    /// Validates the key, finds the tree place and the position, and links a new node there with
+    /// an empty entry: Add but for storing the values. Returns the node, or 0 after reporting an
+    /// error.
+    qint32 insert(const std::optional<QVariant> &Key, const std::optional<QVariant> &Before,
+                  const std::optional<QVariant> &After);
+    QVariant valueOf(qint32 n, int v) const;
+    std::array<QVariant, 6> valuesOf(qint32 n) const;
+    /// Gives node n a place in the own store holding key and items.
+    void own(qint32 n, QVariant key, std::array<QVariant, 6> items);
+    /// Empties node n's key and values (giving its place in the own store back).
+    void release(qint32 n);
     QVariant value(const QVariant &vKey, int v);
     void ReportError(qint32 code, const QString &op);
     qint32 GetIndex(const QVariant &vKey);
@@ -178,6 +231,9 @@ private:
     const HiveEntry &entry(qint32 n) const { return m_nodes.entry(n); }
 
     std::unique_ptr<CErrorCollection> m_errors;
+    const HiveValues *m_values = nullptr;
+    std::vector<OwnedValues> m_owned;
+    std::vector<quint32> m_freeOwned; // places of m_owned given back
     double m_growthFactor = 1.5;
     qint32 m_initialAlloc = 100;
     HiveNodeTable m_nodes;

@@ -9,7 +9,8 @@ namespace
 constexpr std::chrono::milliseconds PollInterval{15};
 } // namespace
 
-CompareAhead::CompareAhead(ContentGroups::Method method, int workers) : m_method(method)
+CompareAhead::CompareAhead(ContentGroups::Method method, int workers, const FileList &files)
+    : m_method(method), m_files(files)
 {
     const int count = std::max(1, workers);
     m_workers.reserve(static_cast<size_t>(count));
@@ -29,13 +30,13 @@ int CompareAhead::workerCount()
     return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
 }
 
-void CompareAhead::submit(std::vector<QString> paths)
+void CompareAhead::submit(std::vector<FileList::Index> records)
 {
     auto job = std::make_shared<Job>();
-    job->paths = std::move(paths);
+    job->records = std::move(records);
     {
         const std::lock_guard lock(m_mutex);
-        m_queuedFiles += static_cast<qsizetype>(job->paths.size());
+        m_queuedFiles += static_cast<qsizetype>(job->records.size());
         m_unstarted.push_back(job);
         m_queue.push_back(std::move(job));
     }
@@ -63,13 +64,13 @@ qint64 CompareAhead::bytesReadAhead() const
     return bytes;
 }
 
-CompareAhead::Answer CompareAhead::take(const std::vector<QString> &paths, const std::function<bool()> &poll)
+CompareAhead::Answer CompareAhead::take(const std::vector<FileList::Index> &records, const std::function<bool()> &poll)
 {
     std::shared_ptr<Job> job;
     {
         const std::lock_guard lock(m_mutex);
-        const auto it =
-            std::find_if(m_queue.begin(), m_queue.end(), [&](const auto &queued) { return queued->paths == paths; });
+        const auto it = std::find_if(m_queue.begin(), m_queue.end(),
+                                     [&](const auto &queued) { return queued->records == records; });
         if (it == m_queue.end())
         {
             ++m_unanswered;
@@ -86,7 +87,7 @@ CompareAhead::Answer CompareAhead::take(const std::vector<QString> &paths, const
             {
                 if (!job->done)
                     return {Answer::Stopped, {}, {}};
-                m_queuedFiles -= static_cast<qsizetype>(job->paths.size());
+                m_queuedFiles -= static_cast<qsizetype>(job->records.size());
                 m_queue.pop_front();
                 if (!job->found)
                 {
@@ -111,7 +112,7 @@ void CompareAhead::drop(size_t count)
     {
         Job &job = *m_queue.front();
         job.dropped = true;
-        m_queuedFiles -= static_cast<qsizetype>(job.paths.size());
+        m_queuedFiles -= static_cast<qsizetype>(job.records.size());
         m_queue.pop_front();
     }
 }
@@ -144,7 +145,8 @@ void CompareAhead::work()
         std::optional<ContentGroups::Groups> groups;
         try
         {
-            groups = ContentGroups::find(m_method, job->paths, keepGoing, &job->tally);
+            groups = ContentGroups::find(m_method, ContentGroups::RecordMembers(m_files, job->records), keepGoing,
+                                         &job->tally);
         }
         catch (...)
         {

@@ -3,8 +3,6 @@
 
 #include "engine/ContentGroups.h"
 
-#include <QString>
-
 #include <atomic>
 #include <condition_variable>
 #include <deque>
@@ -17,12 +15,13 @@
 /// The scan queues each candidate group as soon as it sees it coming and takes the answers back
 /// as it reaches the groups, so the result is exactly that of comparing the groups one after the
 /// other; meanwhile the workers read the files of the next groups. Workers only ever see the
-/// member paths of a queued group: never the scan's state, never its sink.
+/// members of a queued group (records of the scan's FileList, which nobody changes while the
+/// workers run): never the scan's state, never its sink.
 class CompareAhead
 {
 public:
-    /// Starts `workers` threads (at least one).
-    CompareAhead(ContentGroups::Method method, int workers);
+    /// Starts `workers` threads (at least one) comparing records of `files`.
+    CompareAhead(ContentGroups::Method method, int workers, const FileList &files);
     /// Stops the work still queued and waits for the workers.
     ~CompareAhead();
     CompareAhead(const CompareAhead &) = delete;
@@ -33,8 +32,8 @@ public:
     /// The workers started.
     qsizetype workers() const { return static_cast<qsizetype>(m_workers.size()); }
 
-    /// Queues a candidate group, given as its members' full paths.
-    void submit(std::vector<QString> paths);
+    /// Queues a candidate group, given as its members' record numbers.
+    void submit(std::vector<FileList::Index> records);
     /// Groups and files queued and not yet taken.
     qsizetype queuedGroups() const;
     qsizetype queuedFiles() const;
@@ -59,12 +58,12 @@ public:
     /// The answer for the queued group with exactly these members (the first such); groups
     /// queued before it are dropped unanswered. While waiting, asks poll() every few
     /// milliseconds; when poll() throws, the group stays queued for the next call.
-    Answer take(const std::vector<QString> &paths, const std::function<bool()> &poll);
+    Answer take(const std::vector<FileList::Index> &records, const std::function<bool()> &poll);
 
 private:
     struct Job
     {
-        std::vector<QString> paths;
+        std::vector<FileList::Index> records;
         ContentGroups::Groups groups;
         ContentGroups::Tally tally;
         bool done = false;
@@ -77,6 +76,7 @@ private:
     void drop(size_t count);
 
     const ContentGroups::Method m_method;
+    const FileList &m_files;
     mutable std::mutex m_mutex;
     std::condition_variable m_jobArrived;
     std::condition_variable m_jobDone;

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstring>
 #include <exception>
+#include <functional>
 #include <numeric>
 #include <thread>
 #include <unordered_map>
@@ -20,6 +21,10 @@ namespace
 {
 // Read buffers of one round share this much memory: a large set reads smaller blocks.
 constexpr qint64 RoundMemory = qint64{32} << 20;
+// A set whose first blocks would need more than this is hashed in its first round instead, over
+// this many bytes of each member: enough to tell most files apart, little to read twice.
+constexpr qint64 HashedRoundMemory = qint64{4} << 20;
+constexpr qint64 HashedBlock = qint64{4} << 10;
 constexpr qint64 FirstBlock = qint64{64} << 10;
 constexpr qint64 LargestBlock = qint64{1} << 20;
 constexpr qint64 SmallestBlock = 64;
@@ -67,9 +72,10 @@ Groups inFirstMemberOrder(Groups groups)
 class ExactSplitter
 {
 public:
-    ExactSplitter(const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally)
-        : m_paths(paths), m_keepGoing(keepGoing), m_tally(tally), m_files(paths.size()), m_lengths(paths.size(), -1),
-          m_held(paths.size(), 0), m_unreadable(paths.size(), 0)
+    ExactSplitter(const Members &members, const KeepGoing &keepGoing, Tally *tally)
+        : m_members(members), m_keepGoing(keepGoing), m_tally(tally), m_files(static_cast<size_t>(members.count())),
+          m_lengths(static_cast<size_t>(members.count()), -1), m_held(static_cast<size_t>(members.count()), 0),
+          m_unreadable(static_cast<size_t>(members.count()), 0)
     {}
     ~ExactSplitter()
     {
@@ -81,16 +87,19 @@ public:
 
     std::optional<Groups> run()
     {
-        std::vector<qsizetype> all(m_paths.size());
+        std::vector<qsizetype> all(static_cast<size_t>(m_members.count()));
         std::iota(all.begin(), all.end(), 0);
-        m_pending.push_back({std::move(all), 0});
+        m_pending.push_back({std::move(all), 0, false});
         while (!m_pending.empty())
         {
             if (!m_keepGoing())
                 return std::nullopt;
             Pending p = std::move(m_pending.back());
             m_pending.pop_back();
-            if (!splitOnce(std::move(p.members), p.offset))
+            const bool done = p.offset == 0 && !p.hashed && wantsHashing(p.members)
+                                  ? hashFirstBlocks(std::move(p.members))
+                                  : splitOnce(std::move(p.members), p.offset);
+            if (!done)
                 return std::nullopt;
         }
         if (m_tally)
@@ -109,6 +118,7 @@ private:
     {
         std::vector<qsizetype> members; // ascending
         qint64 offset;
+        bool hashed; // the first blocks were hashed already: their bytes are compared now
     };
 
     ReadOnlyFile &file(qsizetype m) { return m_files[static_cast<size_t>(m)]; }
@@ -145,15 +155,36 @@ private:
             closeAll(members);
             return;
         }
-        m_pending.push_back({std::move(members), offset});
+        m_pending.push_back({std::move(members), offset, false});
     }
 
-    static qint64 blockSize(qint64 offset, qsizetype members)
+    // The most that is left to read of the members from offset on: what the first round took as
+    // their lengths, or before it what the walk saw (-1 when nobody knows).
+    qint64 leftToRead(const std::vector<qsizetype> &members, qint64 offset) const
+    {
+        if (offset > 0)
+            return length(members.front()) - offset;
+        qint64 most = 0;
+        for (const qsizetype m : members)
+        {
+            const qint64 expected = m_members.expectedSize(m);
+            if (expected < 0)
+                return -1;
+            most = std::max(most, expected);
+        }
+        return most;
+    }
+
+    qint64 blockSize(const std::vector<qsizetype> &members, qint64 offset) const
     {
         // Start small so that files differing early cost little, then grow geometrically.
         const qint64 grown = std::clamp(offset, FirstBlock, LargestBlock);
-        const qint64 share = std::max(SmallestBlock, (RoundMemory / members) & ~qint64{63});
-        return std::min(grown, share);
+        const qint64 share = std::max(SmallestBlock, (RoundMemory / static_cast<qint64>(members.size())) & ~qint64{63});
+        // A 4 KiB file needs no 64 KiB block: each member's place in the round's buffer is no
+        // larger than what is left of the files, so small files are read whole in fewer pages.
+        const qint64 left = leftToRead(members, offset);
+        const qint64 needed = left > 0 ? (left + 63) & ~qint64{63} : grown;
+        return std::min({grown, share, needed});
     }
 
     // Reads member m's part of the block at offset into buffer; false when that fails. A file
@@ -164,10 +195,11 @@ private:
         ReadOnlyFile &f = file(m);
         if (!f.isOpen())
         {
-            if (!f.open(m_paths[static_cast<size_t>(m)]))
+            const QString path = m_members.path(m);
+            if (!f.open(path))
             {
                 // A file that is gone, or is a link or a FIFO now, was not kept from being read.
-                m_unreadable[static_cast<size_t>(m)] = FileFunctions::FileExists(m_paths[static_cast<size_t>(m)]);
+                m_unreadable[static_cast<size_t>(m)] = FileFunctions::FileExists(path);
                 return false;
             }
             if (length(m) < 0)
@@ -206,19 +238,23 @@ private:
     }
 
     // Reads the block at offset of every member into its place in the round buffer and marks the
-    // members read. A large round is shared out: helper threads read stretches of members of
-    // their own, as the other cores would otherwise wait for this one set. False when the search
-    // was stopped.
+    // members read. False when the search was stopped.
     bool readRound(const std::vector<qsizetype> &members, qint64 size, qint64 offset, std::vector<char> &read)
     {
-        const qsizetype count = static_cast<qsizetype>(members.size());
-        const bool smallSet = count <= OpenFileLimit;
-        if (!smallSet && m_budget < 0)
-            m_budget = ReadOnlyFile::openLimit() / 2;
-        auto readOne = [&](qsizetype i) {
+        const bool smallSet = static_cast<qsizetype>(members.size()) <= OpenFileLimit;
+        return forEachMember(static_cast<qsizetype>(members.size()), [&](qsizetype i) {
             read[static_cast<size_t>(i)] =
                 readBlock(members[static_cast<size_t>(i)], block(i, size), size, offset, smallSet);
-        };
+        });
+    }
+
+    // Runs readOne for every position of a round's members. A large round is shared out: helper
+    // threads take stretches of members of their own, as the other cores would otherwise wait for
+    // this one set. False when the search was stopped.
+    bool forEachMember(qsizetype count, const std::function<void(qsizetype)> &readOne)
+    {
+        if (count > OpenFileLimit && m_budget < 0)
+            m_budget = ReadOnlyFile::openLimit() / 2;
         const int helpers = count >= SharedRoundMembers ? helperCount() : 0;
         const qsizetype stretch = (count + helpers) / (helpers + 1);
         std::atomic<bool> stop{false};
@@ -274,12 +310,68 @@ private:
 
     static int helperCount() { return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4) - 1; }
 
+    // A set whose first blocks would fill a large round buffer: the fresh memory of such a buffer
+    // costs more to fault in than reading the blocks does.
+    bool wantsHashing(const std::vector<qsizetype> &members) const
+    {
+        const qint64 first = std::min(FirstBlock, std::max<qint64>(leftToRead(members, 0), SmallestBlock));
+        return static_cast<qint64>(members.size()) * first > HashedRoundMemory;
+    }
+
+    // The first round of a large set: each member's first 4 KiB (a small file whole) are read into
+    // a small buffer that is used again for the next member, and only their hash is kept. A member
+    // whose length and hash no other member shares cannot equal any of them and is done with;
+    // the others go on in parts of equal hashes, whose next round reads the first block again
+    // (from the page cache, where it just was) and compares its bytes. False when stopped.
+    bool hashFirstBlocks(std::vector<qsizetype> members)
+    {
+        const qsizetype count = static_cast<qsizetype>(members.size());
+        const qint64 size = std::min(HashedBlock, std::max<qint64>(leftToRead(members, 0), SmallestBlock));
+        std::vector<quint64> hashes(members.size(), 0);
+        std::vector<char> read(members.size(), 0); // not vector<bool>: threads set neighbouring entries
+        const bool done = forEachMember(count, [&](qsizetype i) {
+            const qsizetype m = members[static_cast<size_t>(i)];
+            char *buffer = ReadBuffers::get(0, size);
+            if (!readBlock(m, buffer, size, 0, false))
+                return;
+            hashes[static_cast<size_t>(i)] =
+                BlockHash::of(buffer, static_cast<size_t>(extent(m, size, 0))) ^ static_cast<quint64>(length(m));
+            read[static_cast<size_t>(i)] = 1;
+        });
+        if (!done)
+            return false;
+        std::unordered_map<quint64, size_t> partOf;
+        std::vector<std::vector<qsizetype>> parts;
+        for (qsizetype i = 0; i < count; ++i)
+        {
+            const qsizetype m = members[static_cast<size_t>(i)];
+            if (!read[static_cast<size_t>(i)])
+            {
+                close(m);
+                continue;
+            }
+            const auto [it, added] = partOf.try_emplace(hashes[static_cast<size_t>(i)], parts.size());
+            if (added)
+                parts.emplace_back();
+            parts[it->second].push_back(m);
+        }
+        // Pushed last-first so that the first part is split next, as splitOnce does.
+        for (auto part = parts.rbegin(); part != parts.rend(); ++part)
+        {
+            if (part->size() < 2)
+                closeAll(*part);
+            else
+                m_pending.push_back({std::move(*part), 0, true});
+        }
+        return true;
+    }
+
     // One round: reads the next block of every member and splits the set where blocks (or, in
     // the first round, lengths) differ. False when the search was stopped.
     bool splitOnce(std::vector<qsizetype> members, qint64 offset)
     {
         const qsizetype count = static_cast<qsizetype>(members.size());
-        const qint64 size = blockSize(offset, count);
+        const qint64 size = blockSize(members, offset);
         m_buffer = ReadBuffers::get(2, size * count);
         std::vector<char> read(members.size(), 0); // not vector<bool>: threads set neighbouring entries
         if (!readRound(members, size, offset, read))
@@ -349,7 +441,7 @@ private:
 
     char *block(qsizetype i, qint64 size) { return m_buffer + i * size; }
 
-    const std::vector<QString> &m_paths;
+    const Members &m_members;
     const KeepGoing &m_keepGoing;
     Tally *m_tally;
     std::vector<ReadOnlyFile> m_files;
@@ -412,22 +504,24 @@ std::optional<FuzzyFile> readFuzzy(const QString &path, const KeepGoing &keepGoi
 }
 
 // The literal rule over files that cannot all be held as digests.
-std::optional<Groups> fuzzyPairwise(const std::vector<QString> &paths, const KeepGoing &keepGoing)
+std::optional<Groups> fuzzyPairwise(const Members &members, const KeepGoing &keepGoing)
 {
     Groups groups;
-    std::vector<bool> taken(paths.size(), false);
-    for (size_t i = 0; i < paths.size(); ++i)
+    const auto count = static_cast<size_t>(members.count());
+    std::vector<bool> taken(count, false);
+    for (size_t i = 0; i < count; ++i)
     {
         if (taken[i])
             continue;
+        const QString first = members.path(static_cast<qsizetype>(i));
         std::vector<qsizetype> group{static_cast<qsizetype>(i)};
-        for (size_t j = i + 1; j < paths.size(); ++j)
+        for (size_t j = i + 1; j < count; ++j)
         {
             if (taken[j])
                 continue;
             if (!keepGoing())
                 return std::nullopt;
-            if (SearchEngine::CompareFilesFuzzy(paths[i], paths[j]) == 1)
+            if (SearchEngine::CompareFilesFuzzy(first, members.path(static_cast<qsizetype>(j))) == 1)
             {
                 taken[j] = true;
                 group.push_back(static_cast<qsizetype>(j));
@@ -440,32 +534,33 @@ std::optional<Groups> fuzzyPairwise(const std::vector<QString> &paths, const Kee
 }
 } // namespace
 
-std::optional<Groups> find(Method method, const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally)
+std::optional<Groups> find(Method method, const Members &members, const KeepGoing &keepGoing, Tally *tally)
 {
     switch (method)
     {
     case Method::Fuzzy:
-        return fuzzy(paths, keepGoing, tally);
+        return fuzzy(members, keepGoing, tally);
     case Method::Crc:
-        return crc(paths, keepGoing, tally);
+        return crc(members, keepGoing, tally);
     case Method::Exact:
         break;
     }
-    return exact(paths, keepGoing, tally);
+    return exact(members, keepGoing, tally);
 }
 
-std::optional<Groups> exact(const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally)
+std::optional<Groups> exact(const Members &members, const KeepGoing &keepGoing, Tally *tally)
 {
     // A pair too: its reading then stops between blocks when the search is stopped.
-    return ExactSplitter(paths, keepGoing, tally).run();
+    return ExactSplitter(members, keepGoing, tally).run();
 }
 
-std::optional<Groups> crc(const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally)
+std::optional<Groups> crc(const Members &members, const KeepGoing &keepGoing, Tally *tally)
 {
     // Equal checksums make an equivalence, so the groups are its classes of two or more.
     std::unordered_map<quint32, size_t> groupOf;
     Groups all;
-    for (size_t m = 0; m < paths.size(); ++m)
+    const auto count = static_cast<size_t>(members.count());
+    for (size_t m = 0; m < count; ++m)
     {
         if (m % FilesPerCheck == FilesPerCheck - 1 && !keepGoing())
             return std::nullopt;
@@ -474,13 +569,13 @@ std::optional<Groups> crc(const std::vector<QString> &paths, const KeepGoing &ke
             stopped = !keepGoing();
             return !stopped;
         };
-        const std::optional<quint32> sum =
-            SearchEngine::fileCrc32(paths[m], watched, tally ? &tally->bytesRead : nullptr);
+        const QString path = members.path(static_cast<qsizetype>(m));
+        const std::optional<quint32> sum = SearchEngine::fileCrc32(path, watched, tally ? &tally->bytesRead : nullptr);
         if (stopped)
             return std::nullopt;
         if (!sum)
         {
-            if (tally && FileFunctions::FileExists(paths[m]))
+            if (tally && FileFunctions::FileExists(path))
                 tally->unreadable.push_back(static_cast<qsizetype>(m));
             continue;
         }
@@ -498,16 +593,16 @@ std::optional<Groups> crc(const std::vector<QString> &paths, const KeepGoing &ke
     return groups;
 }
 
-std::optional<Groups> fuzzy(const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally)
+std::optional<Groups> fuzzy(const Members &members, const KeepGoing &keepGoing, Tally *tally)
 {
     std::vector<FuzzyFile> files;
-    files.reserve(paths.size());
+    files.reserve(static_cast<size_t>(members.count()));
     qint64 digestBytes = 0;
-    for (const QString &path : paths)
+    for (qsizetype m = 0; m < members.count(); ++m)
     {
         if (!keepGoing())
             return std::nullopt;
-        std::optional<FuzzyFile> file = readFuzzy(path, keepGoing, tally);
+        std::optional<FuzzyFile> file = readFuzzy(members.path(m), keepGoing, tally);
         if (!file)
             return std::nullopt;
         if (file->unreadable && tally)
@@ -515,7 +610,7 @@ std::optional<Groups> fuzzy(const std::vector<QString> &paths, const KeepGoing &
         files.push_back(std::move(*file));
         digestBytes += static_cast<qint64>(files.back().digests.size() * sizeof(quint64));
         if (digestBytes > FuzzyDigestMemory)
-            return fuzzyPairwise(paths, keepGoing);
+            return fuzzyPairwise(members, keepGoing);
     }
     auto matches = [](const FuzzyFile &a, const FuzzyFile &b) {
         if (!a.usable || !b.usable || a.length != b.length)

@@ -2,6 +2,8 @@
 // at most once: exact content read in step, CRC-32 once per file, fuzzy over block digests.
 #pragma once
 
+#include "engine/FileList.h"
+
 #include <QString>
 
 #include <atomic>
@@ -11,6 +13,50 @@
 
 namespace ContentGroups
 {
+/// The files of one candidate group. A member's path is made when its file is opened, so that a
+/// group of a million files does not hold a million paths.
+class Members
+{
+public:
+    virtual ~Members() = default;
+    virtual qsizetype count() const = 0;
+    virtual QString path(qsizetype m) const = 0;
+    /// The length the walk saw, or -1: only a hint for the size of reads.
+    virtual qint64 expectedSize(qsizetype m) const
+    {
+        Q_UNUSED(m);
+        return -1;
+    }
+};
+
+/// Members given by their full paths.
+class PathMembers : public Members
+{
+public:
+    explicit PathMembers(const std::vector<QString> &paths) : m_paths(paths) {}
+    qsizetype count() const override { return static_cast<qsizetype>(m_paths.size()); }
+    QString path(qsizetype m) const override { return m_paths[static_cast<size_t>(m)]; }
+
+private:
+    const std::vector<QString> &m_paths;
+};
+
+/// Members given as records of a scan's FileList.
+class RecordMembers : public Members
+{
+public:
+    RecordMembers(const FileList &files, const std::vector<FileList::Index> &records)
+        : m_files(files), m_records(records)
+    {}
+    qsizetype count() const override { return static_cast<qsizetype>(m_records.size()); }
+    QString path(qsizetype m) const override { return m_files.fullPath(m_records[static_cast<size_t>(m)]); }
+    qint64 expectedSize(qsizetype m) const override { return m_files.size(m_records[static_cast<size_t>(m)]); }
+
+private:
+    const FileList &m_files;
+    const std::vector<FileList::Index> &m_records;
+};
+
 /// Groups as indices into the member list: each group in ascending order, groups in order of
 /// their first members; only groups of two or more.
 using Groups = std::vector<std::vector<qsizetype>>;
@@ -40,19 +86,23 @@ constexpr qsizetype OpenFileLimit = 128;
 
 /// The groups of `method`: one of the functions below. Safe to call from several threads at once.
 /// With a tally, the bytes read and the members that could not be read are counted there.
-std::optional<Groups> find(Method method, const std::vector<QString> &paths, const KeepGoing &keepGoing,
-                           Tally *tally = nullptr);
+std::optional<Groups> find(Method method, const Members &members, const KeepGoing &keepGoing, Tally *tally = nullptr);
+inline std::optional<Groups> find(Method method, const std::vector<QString> &paths, const KeepGoing &keepGoing,
+                                  Tally *tally = nullptr)
+{
+    return find(method, PathMembers(paths), keepGoing, tally);
+}
 
 /// Files of the same current length and the same bytes. A file that cannot be opened or read
 /// matches nothing. Reads every set of still-equal files block by block in step and splits it
 /// where contents differ, with a bounded number of open files and bounded memory.
-std::optional<Groups> exact(const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally = nullptr);
+std::optional<Groups> exact(const Members &members, const KeepGoing &keepGoing, Tally *tally = nullptr);
 
 /// Files whose CRC-32 checksums are equal, each checksum computed once.
-std::optional<Groups> crc(const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally = nullptr);
+std::optional<Groups> crc(const Members &members, const KeepGoing &keepGoing, Tally *tally = nullptr);
 
 /// The fuzzy rule of CompareFilesFuzzy applied pairwise in member order (a file joins the group
 /// of the first earlier file it matches that is not itself taken), over per-file digests of the
 /// whole 1000-byte blocks read once per file.
-std::optional<Groups> fuzzy(const std::vector<QString> &paths, const KeepGoing &keepGoing, Tally *tally = nullptr);
+std::optional<Groups> fuzzy(const Members &members, const KeepGoing &keepGoing, Tally *tally = nullptr);
 } // namespace ContentGroups

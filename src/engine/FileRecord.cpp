@@ -1,12 +1,11 @@
 #include "engine/FileRecord.h"
 
-#include "core/CHive.h"
-#include "core/SortingLib.h"
 #include "core/TextFormat.h"
 #include "platform/LocalTime.h"
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 
 namespace
 {
@@ -38,16 +37,40 @@ QStringView sizeKeyView(qint64 size, std::array<char16_t, 24> &buffer)
     return QStringView(buffer.data(), out);
 }
 
-// A record text as the pieces it is joined from.
+// A record text as the pieces it is joined from. The last piece, the date, is written only when
+// a comparison gets that far: most records differ before it.
 struct Pieces
 {
     std::array<QStringView, 7> part;
     int count = 0;
+    qint64 mtime = 0;
+    bool dateToCome = true;
+    QString date;
+
+    Pieces(std::initializer_list<QStringView> parts, qint64 mtime_) : mtime(mtime_)
+    {
+        for (QStringView p : parts)
+            part[static_cast<size_t>(count++)] = p;
+    }
+    Pieces(const Pieces &) = delete;
+    Pieces &operator=(const Pieces &) = delete;
+
+    // Makes the date piece; false when there is none to come.
+    bool completeDate()
+    {
+        if (!dateToCome)
+            return false;
+        dateToCome = false;
+        date = FileDateText(mtime);
+        part[static_cast<size_t>(count++)] = date;
+        return true;
+    }
 };
 
 // The joined text of pieces from piece k, offset off, on.
-QString restOf(const Pieces &p, int k, qsizetype off)
+QString restOf(Pieces &p, int k, qsizetype off)
 {
+    p.completeDate();
     QString s;
     for (int j = k; j < p.count; ++j)
         s += j == k ? p.part[static_cast<size_t>(j)].mid(off) : p.part[static_cast<size_t>(j)];
@@ -58,7 +81,7 @@ QString restOf(const Pieces &p, int k, qsizetype off)
 // fold equally, so long equal stretches (the start of two folders) are passed over in steps of
 // four; at the first difference ASCII letters fold here, anything else goes to Qt's folding of
 // the rest of both texts, as compareNoCase does.
-int compareJoinedNoCase(const Pieces &a, const Pieces &b)
+int compareJoinedNoCase(Pieces &a, Pieces &b)
 {
     int ka = 0;
     int kb = 0;
@@ -66,12 +89,12 @@ int compareJoinedNoCase(const Pieces &a, const Pieces &b)
     qsizetype ob = 0;
     for (;;)
     {
-        while (ka < a.count && oa == a.part[static_cast<size_t>(ka)].size())
+        while ((ka < a.count || a.completeDate()) && oa == a.part[static_cast<size_t>(ka)].size())
         {
             ++ka;
             oa = 0;
         }
-        while (kb < b.count && ob == b.part[static_cast<size_t>(kb)].size())
+        while ((kb < b.count || b.completeDate()) && ob == b.part[static_cast<size_t>(kb)].size())
         {
             ++kb;
             ob = 0;
@@ -97,8 +120,9 @@ int compareJoinedNoCase(const Pieces &a, const Pieces &b)
                 // Qt folds a low surrogate together with the high surrogate before it (the same
                 // unit on both sides, and never the last unit of a piece): start there.
                 const qsizetype back = oa + i > 0 && sa[oa + i - 1].isHighSurrogate() ? 1 : 0;
-                return sign(QStringView(restOf(a, ka, oa + i - back))
-                                .compare(restOf(b, kb, ob + i - back), Qt::CaseInsensitive));
+                const QString restA = restOf(a, ka, oa + i - back);
+                const QString restB = restOf(b, kb, ob + i - back);
+                return sign(QStringView(restA).compare(restB, Qt::CaseInsensitive));
             }
             if (x >= u'A' && x <= u'Z')
                 x += 32;
@@ -143,11 +167,16 @@ QString FileRecord::sizeKey() const
     return TextFormat::pad12(size);
 }
 
+QString FileRecord::date() const
+{
+    return FileDateText(mtime);
+}
+
 std::array<QString, 4> FileRecord::fields(RecordOrder order) const
 {
     if (order == RecordOrder::NameFirst)
-        return {name, sizeKey(), folder, date};
-    return {sizeKey(), name, folder, date};
+        return {name, sizeKey(), folder, date()};
+    return {sizeKey(), name, folder, date()};
 }
 
 QString FileRecord::text(RecordOrder order) const
@@ -156,24 +185,27 @@ QString FileRecord::text(RecordOrder order) const
     return f[0] + kSeparator + f[1] + kSeparator + f[2] + kSeparator + f[3];
 }
 
-QString FileDateText(qint64 epochSeconds)
+qint64 FileDateStamp(qint64 epochSeconds)
 {
     const LocalTime::Fields t = LocalTime::fromEpochSeconds(epochSeconds);
-    const qint64 stamp =
-        ((((static_cast<qint64>(t.year) * 100 + t.month) * 100 + t.day) * 100 + t.hour) * 100 + t.minute) * 100 +
-        t.second;
-    return TextFormat::dateTextFromStamp(stamp);
+    return ((((static_cast<qint64>(t.year) * 100 + t.month) * 100 + t.day) * 100 + t.hour) * 100 + t.minute) * 100 +
+           t.second;
 }
 
-int compareRecords(const FileRecord &a, const FileRecord &b, RecordOrder order)
+QString FileDateText(qint64 epochSeconds)
+{
+    return TextFormat::dateTextFromStamp(FileDateStamp(epochSeconds));
+}
+
+int compareRecords(const RecordView &a, const RecordView &b, RecordOrder order)
 {
     if (order == RecordOrder::SizeFirst)
     {
         // Equal sizes give equal keys and separators: the texts differ from the name on.
         if (a.size != b.size)
             return a.size < b.size ? -1 : 1;
-        const Pieces pa{{a.name, kSeparator, a.folder, kSeparator, a.date}, 5};
-        const Pieces pb{{b.name, kSeparator, b.folder, kSeparator, b.date}, 5};
+        Pieces pa({a.name, kSeparator, a.folder, kSeparator}, a.mtime);
+        Pieces pb({b.name, kSeparator, b.folder, kSeparator}, b.mtime);
         return compareJoinedNoCase(pa, pb);
     }
     // Names mostly differ before either ends: the size keys are then never written.
@@ -181,24 +213,32 @@ int compareRecords(const FileRecord &a, const FileRecord &b, RecordOrder order)
         return r;
     std::array<char16_t, 24> ka;
     std::array<char16_t, 24> kb;
-    const Pieces pa{{a.name, kSeparator, sizeKeyView(a.size, ka), kSeparator, a.folder, kSeparator, a.date}, 7};
-    const Pieces pb{{b.name, kSeparator, sizeKeyView(b.size, kb), kSeparator, b.folder, kSeparator, b.date}, 7};
+    Pieces pa({a.name, kSeparator, sizeKeyView(a.size, ka), kSeparator, a.folder, kSeparator}, a.mtime);
+    Pieces pb({b.name, kSeparator, sizeKeyView(b.size, kb), kSeparator, b.folder, kSeparator}, b.mtime);
     return compareJoinedNoCase(pa, pb);
 }
 
-void SortFileList(FileList &list, RecordOrder order)
+RecordHead recordHead(const RecordView &r, RecordOrder order)
 {
-    SortingLib::SortStrings(list, true,
-                            [order](const FileRecord &a, const FileRecord &b) { return compareRecords(a, b, order); });
-}
-
-void LoadFileHive(CHive &hive, const FileList &list, RecordOrder order, const std::function<void()> &step)
-{
-    for (const FileRecord &r : list)
+    std::array<char16_t, 24> key;
+    const std::array<QStringView, 4> sizeFirst{r.name, kSeparator, r.folder, kSeparator};
+    const std::array<QStringView, 4> nameFirst{r.name, kSeparator, sizeKeyView(r.size, key), kSeparator};
+    RecordHead head;
+    int taken = 0;
+    for (QStringView piece : order == RecordOrder::SizeFirst ? sizeFirst : nameFirst)
     {
-        if (step)
-            step();
-        const auto f = r.fields(order);
-        hive.Add(f[0], f[1], f[2], f[3], 1, 1);
+        for (qsizetype i = 0; i < piece.size() && taken < 8; ++i, ++taken)
+        {
+            // Units compare as compareJoinedNoCase compares them: ASCII letters folded here, any
+            // other unit by Qt's folding, which for a unit that is no surrogate is its own.
+            const QChar c = piece[i];
+            if (c.isSurrogate())
+                return {};
+            const char16_t folded = c.unicode() < 0x80 ? (c >= u'A' && c <= u'Z' ? c.unicode() + 32 : c.unicode())
+                                                       : c.toCaseFolded().unicode();
+            quint64 &half = taken < 4 ? head.high : head.low;
+            half = (half << 16) | folded;
+        }
     }
+    return taken == 8 ? head : RecordHead{};
 }

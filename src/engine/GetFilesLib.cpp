@@ -238,8 +238,8 @@ void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qin
     if (!m_rememberEveryFile && m_listedFolders.contains(folderId))
     {
         m_rememberEveryFile = true;
-        for (const FileRecord &r : m_files)
-            m_recorded.insert(r.id);
+        for (FileList::Index i = 0; i < m_files.count(); ++i)
+            m_recorded.insert(m_files.id(i));
     }
     m_listedFolders.insert(folderId);
     m_openFolders.push_back(folderId);
@@ -247,6 +247,8 @@ void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qin
     // failed read would: progress then shows at the same points.
     ++m_entryCounter;
 
+    // The folder text is kept once, when its first file is recorded.
+    std::optional<quint32> folderNumber;
     for (const DirectoryListing::Entry &e : entries)
     {
         m_ctx.sink.progress(
@@ -275,12 +277,9 @@ void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qin
             {
                 if (remember)
                     m_recorded.insert(e.id);
-                if (e.mtime != m_lastTime)
-                {
-                    m_lastTime = e.mtime;
-                    m_lastDate = FileDateText(e.mtime);
-                }
-                m_files.push_back({e.size, e.name, folder, m_lastDate, e.id});
+                if (!folderNumber)
+                    folderNumber = m_files.addFolder(folder);
+                m_files.append(*folderNumber, e.name, e.size, e.mtime, e.id);
                 total += e.size;
                 ++files;
             }
@@ -291,10 +290,9 @@ void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qin
     m_openFolders.pop_back();
 }
 
-void GetFilesLib::truncate(size_t from)
+void GetFilesLib::truncate(qsizetype from)
 {
-    for (size_t i = from; i < m_files.size(); ++i)
-        m_recorded.remove(m_files[i].id);
-    if (from < m_files.size())
-        m_files.erase(m_files.begin() + static_cast<std::ptrdiff_t>(from), m_files.end());
+    for (qsizetype i = from; i < m_files.count(); ++i)
+        m_recorded.remove(m_files.id(static_cast<FileList::Index>(i)));
+    m_files.truncate(from);
 }

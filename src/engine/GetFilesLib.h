@@ -1,7 +1,7 @@
 // The walk: every search location's folder tree turned into file records.
 #pragma once
 
-#include "engine/FileRecord.h"
+#include "engine/FileList.h"
 #include "engine/ListAhead.h"
 #include "engine/ScanTypes.h"
 #include "platform/DirectoryListing.h"
@@ -48,7 +48,7 @@ struct WalkRules
     static ListAhead::WantDetails filter(const std::shared_ptr<const WalkRules> &rules, const QString &folder);
 };
 
-/// Walks the search locations of one scan and appends a FileRecord for every accepted file to
+/// Walks the search locations of one scan and appends a record for every accepted file to
 /// the FileList it was given. Directory links are never followed; links to files, FIFOs,
 /// sockets and devices are never recorded; folders that cannot be read are passed over and
 /// listed in ctx.UnreadableFolders; a file reached again (another location, a hard link) is
@@ -82,7 +82,7 @@ public:
     bool IsFolderExcluded(const QString &folder) const;
 
     /// Forgets the records from index `from` on, so a location whose walk failed can run again.
-    void truncate(size_t from);
+    void truncate(qsizetype from);
 
 private:
     void GenerateFolderList(const QString &folder, qint32 &folders, qint32 &files, qint64 &total);
@@ -112,6 +112,4 @@ private:
     bool m_rememberEveryFile = false;
     QSet<DirectoryListing::FileId> m_recorded;
     QSet<QString> m_countedFolders; // every sub-folder entered, so that each counts once
-    qint64 m_lastTime = -1;         // the last date text made, reused for
-    QString m_lastDate;             // files written in the same second
 };

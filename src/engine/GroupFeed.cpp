@@ -1,40 +1,29 @@
 #include "engine/GroupFeed.h"
 
 #include "core/CHive.h"
-#include "engine/SearchEngine.h"
 
-void GroupFeed::readFrom(const FileList &records)
+void GroupFeed::readFrom(const std::vector<FileList::Index> &sorted)
 {
-    m_records = &records;
+    m_sorted = &sorted;
     m_hive = nullptr;
 }
 
 void GroupFeed::readFrom(const CHive &fileHive)
 {
     m_hive = &fileHive;
-    m_records = nullptr;
+    m_sorted = nullptr;
 }
 
 qint32 GroupFeed::count() const
 {
     if (m_hive)
         return m_hive->Count();
-    return m_records ? static_cast<qint32>(m_records->size()) : 0;
+    return m_sorted ? static_cast<qint32>(m_sorted->size()) : 0;
 }
 
-bool GroupFeed::sameSize(qint32 a, qint32 b) const
+FileList::Index GroupFeed::record(qint32 p) const
 {
-    if (m_hive)
-        return SearchEngine::sameSizeKey(m_hive->at(a, 0).toString(), m_hive->at(b, 0).toString());
-    // The size keys are the sizes written with leading zeros: equal exactly when the sizes are.
-    return (*m_records)[static_cast<size_t>(a - 1)].size == (*m_records)[static_cast<size_t>(b - 1)].size;
-}
-
-QString GroupFeed::path(qint32 p) const
-{
-    if (m_hive)
-        return m_hive->at(p, 2).toString() + m_hive->at(p, 1).toString();
-    return (*m_records)[static_cast<size_t>(p - 1)].fullPath();
+    return m_hive ? m_hive->rowAt(p) : (*m_sorted)[static_cast<size_t>(p - 1)];
 }
 
 bool GroupFeed::wantsMore() const
@@ -46,21 +35,24 @@ bool GroupFeed::wantsMore() const
 
 void GroupFeed::fill(qint32 from)
 {
+    // Equal sizes give equal size keys: the runs FindSameSize cuts.
     while (m_next < count() && (m_next <= from || wantsMore()))
     {
-        const qint32 first = m_next;
-        if (!sameSize(first, first + 1))
+        const qint64 size = m_files.size(record(m_next));
+        if (m_files.size(record(m_next + 1)) != size)
         {
             ++m_next;
             continue;
         }
-        std::vector<QString> paths;
-        for (; m_next <= count() && sameSize(m_next, first); ++m_next)
+        std::vector<FileList::Index> records;
+        for (; m_next <= count(); ++m_next)
         {
-            QString p = path(m_next);
-            if (paths.empty() || p != paths.back())
-                paths.push_back(std::move(p));
+            const FileList::Index r = record(m_next);
+            if (m_files.size(r) != size)
+                break;
+            if (records.empty() || !m_files.samePath(records.back(), r))
+                records.push_back(r);
         }
-        m_ahead.submit(std::move(paths));
+        m_ahead.submit(std::move(records));
     }
 }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "engine/CompareAhead.h"
-#include "engine/FileRecord.h"
+#include "engine/FileList.h"
+
+#include <vector>
 
 class CHive;
 
@@ -12,16 +14,16 @@ class CHive;
 class GroupFeed
 {
 public:
-    /// Queues groups while fewer than `mostGroups` groups and `mostFiles` files wait untaken (and
-    /// always one group per worker). The defaults let the workers run far ahead - while FileHive
-    /// is loaded nobody takes the answers - with a few megabytes of paths.
-    explicit GroupFeed(CompareAhead &ahead, qsizetype mostGroups = 4096, qsizetype mostFiles = 65536)
-        : m_ahead(ahead), m_mostGroups(mostGroups), m_mostFiles(mostFiles)
+    /// Queues groups of records of `files` while fewer than `mostGroups` groups and `mostFiles`
+    /// files wait untaken (and always one group per worker). The defaults let the workers run far
+    /// ahead - while FileHive is loaded nobody takes the answers - with little memory.
+    GroupFeed(CompareAhead &ahead, const FileList &files, qsizetype mostGroups = 4096, qsizetype mostFiles = 65536)
+        : m_ahead(ahead), m_files(files), m_mostGroups(mostGroups), m_mostFiles(mostFiles)
     {}
 
-    /// Reads the sorted records, which stay unchanged while they are read; position p is record
-    /// p - 1.
-    void readFrom(const FileList &records);
+    /// Reads the record numbers in sorted order, which stay unchanged while they are read;
+    /// position p is sorted[p - 1].
+    void readFrom(const std::vector<FileList::Index> &sorted);
     /// Goes on in FileHive: the same records in the same order, or FileHive alone.
     void readFrom(const CHive &fileHive);
 
@@ -38,13 +40,13 @@ public:
 private:
     bool wantsMore() const;
     qint32 count() const;
-    bool sameSize(qint32 a, qint32 b) const;
-    QString path(qint32 p) const;
+    FileList::Index record(qint32 p) const;
 
     CompareAhead &m_ahead;
+    const FileList &m_files;
     const qsizetype m_mostGroups;
     const qsizetype m_mostFiles;
-    const FileList *m_records = nullptr;
+    const std::vector<FileList::Index> *m_sorted = nullptr;
     const CHive *m_hive = nullptr;
     qint32 m_next = 1; // the first position not looked at yet
 };

@@ -11,9 +11,9 @@
 namespace
 {
 // The name with blanks trimmed at both ends (only blanks, as the name test wants).
-QStringView trimmedName(const QString &name)
+QStringView trimmedName(QStringView name)
 {
-    QStringView v(name);
+    QStringView v = name;
     while (!v.isEmpty() && v.front() == u' ')
         v = v.mid(1);
     while (!v.isEmpty() && v.back() == u' ')
@@ -21,7 +21,7 @@ QStringView trimmedName(const QString &name)
     return v;
 }
 
-bool sameName(const QString &a, const QString &b)
+bool sameName(QStringView a, QStringView b)
 {
     return TextCompare::equalsNoCase(trimmedName(a), trimmedName(b));
 }
@@ -36,6 +36,8 @@ struct GroupMember
 void FindSameName(ScanContext &ctx)
 {
     CHive &hive = ctx.FileHive;
+    const FileList &files = ctx.Files;
+    auto record = [&](qint32 position) { return hive.rowAt(position); };
     const qint32 t = hive.Count();
     qint32 p = 0;
     ErrorReporter &errors = ctx.sink.errors();
@@ -47,8 +49,7 @@ void FindSameName(ScanContext &ctx)
         qint32 i = 1;
         while (i < hive.Count())
         {
-            if (hive.at(i, 0).toString() == hive.at(i + 1, 0).toString() &&
-                hive.at(i, 2).toString() == hive.at(i + 1, 2).toString())
+            if (files.samePath(record(i), record(i + 1)))
             {
                 hive.Remove(i + 1);
                 --ctx.TotalFiles;
@@ -72,8 +73,8 @@ void FindSameName(ScanContext &ctx)
             done = true;
             return;
         }
-        const QString name = hive.at(k, 0).toString();
-        if (!sameName(name, hive.at(k + 1, 0).toString()))
+        const QStringView name = files.name(record(k));
+        if (!sameName(name, files.name(record(k + 1))))
         {
             hive.Remove(k);
             ++p;
@@ -83,9 +84,9 @@ void FindSameName(ScanContext &ctx)
             std::vector<GroupMember> members;
             qint32 j = k;
             qint32 advanced = 0;
-            while (!ctx.CancelSearch && sameName(hive.at(j, 0).toString(), name))
+            while (!ctx.CancelSearch && sameName(files.name(record(j)), name))
             {
-                members.push_back({j, GetFileVersionText(hive.at(j, 2).toString() + hive.at(j, 0).toString())});
+                members.push_back({j, GetFileVersionText(files.fullPath(record(j)))});
                 if (j == hive.Count())
                     break;
                 ++j;
@@ -101,10 +102,9 @@ void FindSameName(ScanContext &ctx)
                 else
                 {
                     ++ctx.DuplicateCount;
-                    ctx.DuplicateSize += hive.at(e, 1).toString().toLongLong();
+                    ctx.DuplicateSize += files.size(record(e));
                 }
-                ctx.ResultHive.Add(hive.at(e, 1), hive.at(e, 0), hive.at(e, 2), members[m].version, ctx.GroupShade,
-                                   hive.at(e, 3));
+                ctx.ResultHive.AddRef(ctx.Results.append(record(e), members[m].version, ctx.GroupShade));
             }
             k = j;
             p += advanced;
@@ -134,20 +134,21 @@ void FindSameName(ScanContext &ctx)
 void ListZeroSizeFiles(ScanContext &ctx, ResultModel &model, const std::function<bool(const QString &)> &fileExists)
 {
     const auto exists = fileExists ? fileExists : FileFunctions::FileExists;
-    CHive &hive = ctx.FileHive;
+    const CHive &hive = ctx.FileHive;
     const qint32 n = hive.Count();
     std::vector<ResultRow> rows;
     for (qint32 i = 1; i <= n; ++i)
     {
         ctx.keepGoing(); // yields; a cancel does not shorten the listing
+        const FileList::Index record = hive.rowAt(i);
         ResultRow row;
-        row.name = hive.at(i, 1).toString();
-        row.path = hive.at(i, 2).toString();
+        row.name = ctx.Files.name(record).toString();
+        row.path = ctx.Files.folder(record);
         if (!exists(row.path + row.name))
             continue;
         row.size = 0;
         row.version = QStringLiteral("N/A");
-        row.setModified(hive.at(i, 3).toString());
+        row.setModified(ctx.Files.date(record));
         rows.push_back(std::move(row));
     }
     if (model.isEmpty())

@@ -9,7 +9,8 @@
 
 class ResultModel;
 
-/// Groups the files of ctx.FileHive (records in name-first order, sorted) whose names are equal
+/// Groups the files of ctx.FileHive (record numbers of ctx.Files in name-first order, sorted, as
+/// LoadFileHive adds them) whose names are equal
 /// without regard to case and surrounding blanks, whatever their sizes and contents. Drops
 /// repeated listings of one path first (TotalFiles - 1 each) and files of a unique name; appends
 /// each group to ctx.ResultHive (size key, name, folder, version, shade, date) and counts every
@@ -17,7 +18,8 @@ class ResultModel;
 /// goes to the sink's error report as "Find Same Name" (Abort leaves the search).
 void FindSameName(ScanContext &ctx);
 
-/// The zero-size listing: appends one row per file of ctx.FileHive (size-first records) that
+/// The zero-size listing: appends one row per file of ctx.FileHive (record numbers of ctx.Files,
+/// size-first) that
 /// still exists: size 0, group and version "N/A", no group number. Yields once per file and
 /// always runs to the end; a cancel is only recorded in ctx.CancelSearch.
 void ListZeroSizeFiles(ScanContext &ctx, ResultModel &model,

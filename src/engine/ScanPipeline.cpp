@@ -2,9 +2,10 @@
 
 #include "core/TextFormat.h"
 #include "engine/CompareAhead.h"
-#include "engine/FileRecord.h"
+#include "engine/FileList.h"
 #include "engine/GetFilesLib.h"
 #include "engine/GroupFeed.h"
+#include "engine/RecordSort.h"
 #include "engine/SameNameSearch.h"
 #include "engine/SearchEngine.h"
 #include "platform/FileFunctions.h"
@@ -61,7 +62,7 @@ void walkLocations(ScanContext &ctx, const SearchLocationList &locations, FileLi
             continue;
         }
         const qsizetype unreadableBefore = ctx.UnreadableFolders.size();
-        const size_t before = files.size();
+        const qsizetype before = files.count();
         ScanTotals totals;
         const bool ran = runStep(ctx.sink.errors(), kScanning, [&] {
             walk.truncate(before);
@@ -192,8 +193,7 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
     std::vector<SkippedLocation> skipped;
     auto finish = [&] { return summaryOf(ctx, listing, std::move(skipped)); };
 
-    FileList files;
-    walkLocations(ctx, locations, files, skipped);
+    walkLocations(ctx, locations, ctx.Files, skipped);
     if (ctx.TotalFiles == 0 || ctx.CancelSearch)
         return finish();
 
@@ -207,18 +207,20 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
     std::optional<GroupFeed> feed;
     if (options.engine == ScanOptions::ByteToByte || options.engine == ScanOptions::Crc32)
     {
-        ahead.emplace(SearchEngine::methodOf(options), CompareAhead::workerCount());
-        feed.emplace(*ahead);
+        ahead.emplace(SearchEngine::methodOf(options), CompareAhead::workerCount(), ctx.Files);
+        feed.emplace(*ahead, ctx.Files);
     }
+    // The records stay where the walk put them; FileHive holds their numbers in sorted order.
+    std::vector<FileList::Index> sorted;
     const bool loaded = runStep(m_sink.errors(), kScanning, [&] {
         ctx.FileHive.Clear();
-        SortFileList(files, order);
+        sorted = RecordSort::sortedAside(ctx.Files, order, [&] { ctx.keepGoing(); });
         if (feed)
         {
-            ctx.BytesToCompare = SearchEngine::bytesToCompare(files);
-            feed->readFrom(files);
+            ctx.BytesToCompare = SearchEngine::bytesToCompare(ctx.Files, sorted);
+            feed->readFrom(sorted);
         }
-        LoadFileHive(ctx.FileHive, files, order, [&] {
+        LoadFileHive(ctx.FileHive, ctx.Files, sorted, order, [&] {
             ctx.keepGoing();
             if (feed)
                 feed->fill();
@@ -226,7 +228,7 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
     });
     if (feed)
         feed->readFrom(ctx.FileHive);
-    FileList().swap(files);
+    std::vector<FileList::Index>().swap(sorted);
     if (!loaded)
     {
         ctx.CancelSearch = true;
@@ -242,8 +244,16 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
         }
         if (options.engine == ScanOptions::SameName)
             FindSameName(ctx);
-        else
+        else if (ahead)
             SearchEngine::FindSameSize(ctx, *ahead, *feed);
+        else
+            SearchEngine::FindSameSize(ctx); // a Retry, after the workers below were let go
+        // The list is filled from ResultHive alone: the workers with their read buffers, FileHive
+        // and GroupHive go first, so that a million rows do not join them in memory.
+        feed.reset();
+        ahead.reset();
+        ctx.FileHive.Clear();
+        ctx.GroupHive.Clear();
         ResultLoadHooks hooks;
         hooks.yield = [&] { ctx.keepGoing(); };
         hooks.status = [&](const QString &text) { m_sink.status(text); };

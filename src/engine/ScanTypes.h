@@ -3,6 +3,8 @@
 
 #include "core/CHive.h"
 #include "core/ErrorReport.h"
+#include "engine/FileList.h"
+#include "engine/ResultList.h"
 
 #include <QString>
 #include <QStringList>
@@ -81,13 +83,17 @@ public:
     virtual ErrorReporter &errors() = 0;
 };
 
-/// The state of one scan: the three collections and the counters the status bar shows.
+/// The state of one scan: the records, the three collections and the counters the status bar
+/// shows.
 struct ScanContext
 {
-    explicit ScanContext(ScanSink &s, ScanOptions o = {}) : sink(s), options(o) {}
+    explicit ScanContext(ScanSink &s, ScanOptions o = {}) : sink(s), options(o) { ResultHive.setValues(&Results); }
 
     ScanSink &sink;
     ScanOptions options;
+
+    FileList Files;            // the records of the walk; FileHive and GroupHive entries are their numbers
+    ResultList Results{Files}; // the duplicates confirmed; ResultHive entries are its rows
 
     CHive FileHive;   // one entry per file record, in sorted order
     CHive GroupHive;  // the candidate group being compared

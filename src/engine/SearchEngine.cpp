@@ -25,11 +25,6 @@ constexpr qint64 FuzzyBlock = 1000;
 // Large reads; what is compared keeps the 1000-byte block rules.
 constexpr qint64 ReadChunk = 1000 * 256;
 
-QString fullPath(const CHive &hive, qint32 p)
-{
-    return hive.at(p, 2).toString() + hive.at(p, 1).toString();
-}
-
 void showProgress(ScanContext &ctx, qint32 p, qint32 t)
 {
     const QString q = TextFormat::oneDecimal(100.0 / t * p);
@@ -57,15 +52,15 @@ void showBytes(ScanContext &ctx, qint64 reading)
 void noteUnreadable(ScanContext &ctx, const std::vector<qsizetype> &members)
 {
     for (qsizetype m : members)
-        ctx.UnreadableFiles.append(fullPath(ctx.GroupHive, static_cast<qint32>(m) + 1));
+        ctx.UnreadableFiles.append(ctx.Files.fullPath(ctx.GroupHive.rowAt(static_cast<qint32>(m) + 1)));
 }
 
 // Appends entry p of GroupHive to ResultHive with the current shade.
 void appendResult(ScanContext &ctx, qint32 p)
 {
-    const CHive &g = ctx.GroupHive;
-    ctx.ResultHive.Add(g.at(p, 0), g.at(p, 1), g.at(p, 2), GetFileVersionText(fullPath(g, p)), ctx.GroupShade,
-                       g.at(p, 3));
+    const FileList::Index record = ctx.GroupHive.rowAt(p);
+    const QString version = GetFileVersionText(ctx.Files.fullPath(record));
+    ctx.ResultHive.AddRef(ctx.Results.append(record, version, ctx.GroupShade));
 }
 
 void flipShade(ScanContext &ctx)
@@ -75,10 +70,14 @@ void flipShade(ScanContext &ctx)
 
 // Starts an empty candidate group. Entry by entry rather than Clear(): Clear() gives the node
 // table back, and the next Add would build a fresh one for every candidate group of the scan.
-void emptyGroup(CHive &group)
+void emptyGroup(ScanContext &ctx)
 {
+    CHive &group = ctx.GroupHive;
     while (group.Count() > 0)
+    {
+        ctx.keepGoing(); // lets the window answer while a group of a million files goes
         group.Remove(group.Count());
+    }
 }
 
 // Repeated listings of one file (overlapping locations) stand next to each other after sorting.
@@ -88,7 +87,8 @@ void dropRepeatedListings(ScanContext &ctx)
     qint32 i = 1;
     while (i < g.Count())
     {
-        if (fullPath(g, i) == fullPath(g, i + 1))
+        ctx.keepGoing();
+        if (ctx.Files.samePath(g.rowAt(i), g.rowAt(i + 1)))
         {
             g.Remove(i + 1);
             --ctx.TotalFiles;
@@ -98,13 +98,17 @@ void dropRepeatedListings(ScanContext &ctx)
     }
 }
 
-std::vector<QString> groupPaths(const CHive &group)
+std::vector<FileList::Index> groupRecords(ScanContext &ctx)
 {
-    std::vector<QString> paths;
-    paths.reserve(static_cast<size_t>(group.Count()));
+    const CHive &group = ctx.GroupHive;
+    std::vector<FileList::Index> records;
+    records.reserve(static_cast<size_t>(group.Count()));
     for (qint32 p = 1; p <= group.Count(); ++p)
-        paths.push_back(fullPath(group, p));
-    return paths;
+    {
+        ctx.keepGoing();
+        records.push_back(group.rowAt(p));
+    }
+    return records;
 }
 
 // Appends the groups (by index into GroupHive, from 0) to ResultHive: the groups that comparing
@@ -114,18 +118,22 @@ void appendGroups(ScanContext &ctx, const ContentGroups::Groups &groups)
     const CHive &g = ctx.GroupHive;
     for (const std::vector<qsizetype> &group : groups)
     {
+        // A cancel while a group is added ends the search after that group, never inside it.
+        if (ctx.CancelSearch)
+            return;
         flipShade(ctx);
         // Positions in GroupHive count from 1; `next` survives a Retry so nothing is added twice.
         size_t next = 0;
         const bool ok = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
             for (; next < group.size(); ++next)
             {
+                ctx.keepGoing(); // a set of a million files can give groups as large
                 const qint32 p = static_cast<qint32>(group[next]) + 1;
                 appendResult(ctx, p);
                 if (next == 0)
                     continue;
                 ++ctx.DuplicateCount;
-                ctx.DuplicateSize += static_cast<qint64>(VbNumeric::Val(g.at(p, 0).toString()));
+                ctx.DuplicateSize += ctx.Files.size(g.rowAt(p));
             }
         });
         if (!ok)
@@ -140,8 +148,9 @@ void compareHere(ScanContext &ctx)
     ContentGroups::Tally tally;
     const bool found = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
         tally.unreadable.clear();
+        const std::vector<FileList::Index> records = groupRecords(ctx);
         groups = ContentGroups::find(
-            SearchEngine::methodOf(ctx.options), groupPaths(ctx.GroupHive),
+            SearchEngine::methodOf(ctx.options), ContentGroups::RecordMembers(ctx.Files, records),
             [&ctx, &tally] {
                 showBytes(ctx, tally.bytesRead.load(std::memory_order_relaxed));
                 return ctx.keepGoing();
@@ -162,7 +171,7 @@ void compareQueuedGroup(ScanContext &ctx, CompareAhead &ahead)
         return;
     CompareAhead::Answer answer;
     const bool took = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
-        answer = ahead.take(groupPaths(ctx.GroupHive), [&ctx, &ahead] {
+        answer = ahead.take(groupRecords(ctx), [&ctx, &ahead] {
             showBytes(ctx, ahead.bytesReadAhead());
             return ctx.keepGoing();
         });
@@ -182,21 +191,17 @@ void compareQueuedGroup(ScanContext &ctx, CompareAhead &ahead)
 
 namespace SearchEngine
 {
-bool sameSizeKey(const QString &a, const QString &b)
-{
-    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
-}
-
-qint64 bytesToCompare(const FileList &sorted)
+qint64 bytesToCompare(const FileList &files, const std::vector<FileList::Index> &sorted)
 {
     qint64 bytes = 0;
     for (size_t i = 0; i < sorted.size();)
     {
+        const qint64 size = files.size(sorted[i]);
         size_t end = i + 1;
-        while (end < sorted.size() && sorted[end].size == sorted[i].size)
+        while (end < sorted.size() && files.size(sorted[end]) == size)
             ++end;
         if (end - i >= 2)
-            bytes += sorted[i].size * static_cast<qint64>(end - i);
+            bytes += size * static_cast<qint64>(end - i);
         i = end;
     }
     return bytes;
@@ -211,8 +216,8 @@ ContentGroups::Method methodOf(const ScanOptions &options)
 
 void FindSameSize(ScanContext &ctx)
 {
-    CompareAhead ahead(methodOf(ctx.options), CompareAhead::workerCount());
-    GroupFeed feed(ahead);
+    CompareAhead ahead(methodOf(ctx.options), CompareAhead::workerCount(), ctx.Files);
+    GroupFeed feed(ahead, ctx.Files);
     feed.readFrom(ctx.FileHive);
     FindSameSize(ctx, ahead, feed);
 }
@@ -224,6 +229,9 @@ void FindSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed)
         ~ReleaseBuffers() { ReadBuffers::release(); }
     } releaseBuffers;
     CHive &files = ctx.FileHive;
+    // Equal size keys are equal sizes: the size key is the size written with leading zeros.
+    auto sizeAt = [&](qint32 position) { return ctx.Files.size(files.rowAt(position)); };
+    ctx.GroupHive.setValues(&ctx.Files.values(RecordOrder::SizeFirst));
     const qint32 t = files.Count();
     qint32 p = 0;
     qint32 i = 1;
@@ -234,22 +242,23 @@ void FindSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed)
         if (i >= files.Count())
             return;
         const bool ok = runStep(ctx.sink.errors(), FindSameLabel, [&] {
-            const QString k = files.at(i, 0).toString();
-            if (sameSizeKey(k, files.at(i + 1, 0).toString()))
+            const qint64 k = sizeAt(i);
+            if (sizeAt(i + 1) == k)
             {
                 feed.fill(i);
-                emptyGroup(ctx.GroupHive);
+                emptyGroup(ctx);
                 for (;;)
                 {
-                    if (ctx.CancelSearch || !sameSizeKey(files.at(i, 0).toString(), k))
+                    // Yields too: the window answers while a group of a million files is formed.
+                    if (!ctx.keepGoing() || sizeAt(i) != k)
                         break;
-                    ctx.GroupHive.Add(files.at(i, 0), files.at(i, 1), files.at(i, 2), files.at(i, 3), 1, 1);
+                    ctx.GroupHive.AddRef(files.rowAt(i));
                     if (i == files.Count())
                         break;
                     ++i;
                     ++p;
                 }
-                const qint64 groupBytes = k.trimmed().toLongLong() * ctx.GroupHive.Count();
+                const qint64 groupBytes = k * ctx.GroupHive.Count();
                 compareQueuedGroup(ctx, ahead);
                 ctx.BytesCompared += groupBytes;
                 showBytes(ctx, ahead.bytesReadAhead());

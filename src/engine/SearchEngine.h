@@ -16,8 +16,9 @@ class GroupFeed;
 
 namespace SearchEngine
 {
-/// Cuts ctx.FileHive (sorted by size key) into runs of equal size, removes files of unique size
-/// and hands each run to CompareGroup through ctx.GroupHive. Progress goes to the sink.
+/// Cuts ctx.FileHive (record numbers of ctx.Files sorted by size key, as LoadFileHive adds them)
+/// into runs of equal size, removes files of unique size and hands each run to CompareGroup
+/// through ctx.GroupHive. Progress goes to the sink.
 void FindSameSize(ScanContext &ctx);
 
 /// FindSameSize with workers that may have been comparing the groups queued by `feed` already,
@@ -26,16 +27,14 @@ void FindSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed);
 
 /// The bytes FindSameSize has to compare in records sorted size first: every file that shares its
 /// size with another, whole. Progress is measured against it (ctx.BytesToCompare).
-qint64 bytesToCompare(const FileList &sorted);
+qint64 bytesToCompare(const FileList &files, const std::vector<FileList::Index> &sorted);
 
 /// How the workers compare files for these options.
 ContentGroups::Method methodOf(const ScanOptions &options);
 
-/// Whether two size keys name the same size, as FindSameSize compares them.
-bool sameSizeKey(const QString &a, const QString &b);
-
-/// Drops repeated listings of one file from ctx.GroupHive, then appends every group of matching
-/// files to ctx.ResultHive with the method chosen in ctx.options, and updates the counters.
+/// Drops repeated listings of one file from ctx.GroupHive (record numbers of ctx.Files), then
+/// appends every group of matching files to ctx.ResultHive with the method chosen in ctx.options,
+/// and updates the counters.
 void CompareGroup(ScanContext &ctx);
 
 /// 1 = same length and same bytes, 0 = different, -1 = a file could not be opened or read.

@@ -185,7 +185,19 @@ std::vector<qint64> textRanks(const std::vector<ResultRow> &rows, int column)
 }
 } // namespace
 
+namespace
+{
+// A list of at least this many rows is freed on a thread of its own.
+constexpr size_t RowsFreedAside = 65536;
+} // namespace
+
 ResultModel::ResultModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+ResultModel::~ResultModel()
+{
+    if (m_freeing.joinable())
+        m_freeing.join();
+}
 
 int ResultModel::rowCount(const QModelIndex &parent) const
 {
@@ -244,8 +256,8 @@ QVariant ResultModel::data(const QModelIndex &index, int role) const
 void ResultModel::clear()
 {
     beginResetModel();
-    m_rows.clear();
-    m_rows.shrink_to_fit();
+    std::vector<ResultRow> old;
+    old.swap(m_rows);
     GroupRowCount.assign(1, 0);
     GroupTotal = 0;
     RowBand.clear();
@@ -254,6 +266,12 @@ void ResultModel::clear()
     m_folders.clear();
     m_anchors = RowAnchors();
     endResetModel();
+    if (m_freeing.joinable())
+        m_freeing.join();
+    // QString and shared_ptr count their references atomically: the rows may go on another
+    // thread even where a text of theirs is still shared.
+    if (old.size() >= RowsFreedAside)
+        m_freeing = std::thread([rows = std::move(old)] {});
 }
 
 void ResultModel::setRows(std::vector<ResultRow> rows)

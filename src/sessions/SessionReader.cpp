@@ -1,7 +1,7 @@
 #include "sessions/SessionReader.h"
 
 #include "core/TextFormat.h"
-#include "engine/FileRecord.h"
+#include "engine/RecordSort.h"
 #include "engine/ScanPipeline.h"
 #include "engine/SearchEngine.h"
 #include "platform/FileOpen.h"
@@ -248,12 +248,9 @@ private:
         }
     }
 
-    // The saved files as the disk holds them now, each file once, in the order a scan sorts its
-    // records: the comparison looks for equal sizes among neighbours only, so rows saved in any
-    // other order (after a sort by name, say) must be put in size order first.
-    FileList filesAsTheyAreNow()
+    // The saved files as the disk holds them now, each file once, added to the scan's records.
+    void addFilesAsTheyAreNow()
     {
-        FileList files;
         QSet<DirectoryListing::FileId> seen;
         for (const SavedFile &saved : m_saved)
         {
@@ -267,17 +264,9 @@ private:
             if (seen.contains(id))
                 continue;
             seen.insert(id);
-            FileRecord record;
-            record.size = now.size;
-            record.name = saved.name;
-            record.folder = saved.folder;
             const qint64 seconds = now.mtimeNs / 1000000000 - (now.mtimeNs % 1000000000 < 0 ? 1 : 0);
-            record.date = FileDateText(seconds);
-            record.id = id;
-            files.push_back(std::move(record));
+            m_ctx.Files.append(FileRecord{now.size, saved.name, saved.folder, seconds, id});
         }
-        SortFileList(files, RecordOrder::SizeFirst);
-        return files;
     }
 
     void compareAgain()
@@ -285,7 +274,13 @@ private:
         m_ctx.options = m_state.options;
         m_ctx.TotalFiles = m_report.TotalFiles;
         m_ctx.TotalFolders = m_report.TotalFolders;
-        LoadFileHive(m_ctx.FileHive, filesAsTheyAreNow(), RecordOrder::SizeFirst);
+        // In the order a scan sorts its records: the comparison looks for equal sizes among
+        // neighbours only, so rows saved in any other order (after a sort by name, say) must be
+        // put in size order first.
+        addFilesAsTheyAreNow();
+        const std::vector<FileList::Index> sorted =
+            RecordSort::sortedAside(m_ctx.Files, RecordOrder::SizeFirst, [this] { m_ctx.keepGoing(); });
+        LoadFileHive(m_ctx.FileHive, m_ctx.Files, sorted, RecordOrder::SizeFirst);
         SearchEngine::FindSameSize(m_ctx);
         ResultLoadHooks load;
         load.yield = [this] { m_ctx.keepGoing(); };

@@ -428,3 +428,77 @@ TEST(CHive, CursorWalkRemovalKeepsOrder)
     EXPECT_EQ(h.Item(h.Count()).toInt(), -1);
     EXPECT_TRUE(h.checkInvariants());
 }
+
+// Entries that read their values from a table (AddRef) and entries that own theirs, mixed and
+// moved about by removals (also of nodes with two children, which take over another entry), by
+// a new first value and by a new key: every position reads what a plain vector holds.
+TEST(CHive, EntriesReadFromATableAnswerLikeEntriesThatOwnTheirValues)
+{
+    class Table : public HiveValues
+    {
+    public:
+        QVariant value(quint32 row, int v) const override { return QStringLiteral("row%1/%2").arg(row).arg(v); }
+    } table;
+    std::mt19937 rng(99);
+    CHive h;
+    h.setValues(&table);
+    std::vector<std::array<QString, 6>> ref;
+    auto tableRow = [](quint32 row) {
+        std::array<QString, 6> values;
+        for (int v = 0; v < 6; ++v)
+            values[static_cast<size_t>(v)] = QStringLiteral("row%1/%2").arg(row).arg(v);
+        return values;
+    };
+    for (int op = 0; op < 4000; ++op)
+    {
+        const unsigned kind = rng() % 10;
+        if (kind < 4 || ref.empty())
+        {
+            const auto row = static_cast<quint32>(rng() % 100000);
+            h.AddRef(row);
+            ref.push_back(tableRow(row));
+        }
+        else if (kind < 6)
+        {
+            std::array<QString, 6> own;
+            for (int v = 0; v < 6; ++v)
+                own[static_cast<size_t>(v)] = QStringLiteral("own%1/%2").arg(op).arg(v);
+            h.Add(own[0], own[1], own[2], own[3], own[4], own[5]);
+            ref.push_back(own);
+        }
+        else if (kind < 9)
+        {
+            const int p = 1 + static_cast<int>(rng() % ref.size());
+            ASSERT_EQ(h.Remove(QVariant(p)), p);
+            ref.erase(ref.begin() + (p - 1));
+        }
+        else
+        {
+            const int p = 1 + static_cast<int>(rng() % ref.size());
+            const QString first = QStringLiteral("new%1").arg(op);
+            h.setItem(QVariant(p), first);
+            ref[static_cast<size_t>(p - 1)][0] = first;
+        }
+    }
+    // A key given to an entry of the table keeps its values and position.
+    const QVariant keyBefore = h.Key(1);
+    h.setKey(1, QStringLiteral("named"));
+    EXPECT_EQ(s(h.Item1(QStringLiteral("NAMED"))), ref[0][1]);
+    EXPECT_FALSE(h.Exist(keyBefore));
+    QString why;
+    ASSERT_TRUE(h.checkInvariants(&why)) << why.toStdString();
+    ASSERT_EQ(h.Count(), static_cast<qint32>(ref.size()));
+    for (qint32 p = 1; p <= h.Count(); ++p)
+    {
+        for (int v = 0; v < 6; ++v)
+            ASSERT_EQ(h.at(p, v).toString(), ref[static_cast<size_t>(p - 1)][static_cast<size_t>(v)]) << p << v;
+        ASSERT_EQ(s(h.Item(h.Key(p))), ref[static_cast<size_t>(p - 1)][0]);
+    }
+    // After the last key the walk answers the sentinel's empty value, not a row of the table.
+    QVariant key;
+    h.FindFirst(key);
+    for (qint32 n = 1; n < h.Count(); ++n)
+        h.FindNext(key);
+    EXPECT_FALSE(h.FindNext(key).isValid());
+    EXPECT_FALSE(key.isValid());
+}

@@ -1,6 +1,8 @@
 #include "engine/CompareAhead.h"
 #include "support/TempTree.h"
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -9,16 +11,30 @@
 namespace
 {
 const auto Wait = [] { return true; };
+
+// The files as records of `files`: their record numbers.
+std::vector<FileList::Index> recordsOf(FileList &files, const std::vector<QString> &paths)
+{
+    std::vector<FileList::Index> records;
+    for (const QString &path : paths)
+    {
+        const QFileInfo info(path);
+        records.push_back(static_cast<FileList::Index>(files.count()));
+        files.append(FileRecord{info.size(), info.fileName(), info.absolutePath() + u'/', 0, {}});
+    }
+    return records;
+}
 } // namespace
 
 TEST(CompareAhead, AnswersTheGroupAskedForAndDropsTheOnesQueuedBefore)
 {
     TempTree t;
-    const std::vector<QString> pair{t.file(QStringLiteral("a"), "same"), t.file(QStringLiteral("b"), "same")};
-    const std::vector<QString> differing{t.file(QStringLiteral("c"), "one"), t.file(QStringLiteral("d"), "two")};
-    const std::vector<QString> three{t.file(QStringLiteral("e"), "xyz!"), t.file(QStringLiteral("f"), "qqqq"),
-                                     t.file(QStringLiteral("g"), "xyz!")};
-    CompareAhead ahead(ContentGroups::Method::Exact, 2);
+    FileList files;
+    const auto pair = recordsOf(files, {t.file(QStringLiteral("a"), "same"), t.file(QStringLiteral("b"), "same")});
+    const auto differing = recordsOf(files, {t.file(QStringLiteral("c"), "one"), t.file(QStringLiteral("d"), "two")});
+    const auto three = recordsOf(files, {t.file(QStringLiteral("e"), "xyz!"), t.file(QStringLiteral("f"), "qqqq"),
+                                         t.file(QStringLiteral("g"), "xyz!")});
+    CompareAhead ahead(ContentGroups::Method::Exact, 2, files);
     for (const auto &group : {pair, differing, three})
         ahead.submit(group);
     EXPECT_EQ(ahead.queuedGroups(), 3);
@@ -29,7 +45,7 @@ TEST(CompareAhead, AnswersTheGroupAskedForAndDropsTheOnesQueuedBefore)
     EXPECT_EQ(a.groups, (ContentGroups::Groups{{0, 1}}));
 
     // A group the scan never queued is not answered, and costs the queue nothing.
-    const std::vector<QString> other{pair[0], three[0]};
+    const std::vector<FileList::Index> other{pair[0], three[0]};
     EXPECT_EQ(ahead.take(other, Wait).kind, CompareAhead::Answer::NotQueued);
     EXPECT_EQ(ahead.queuedGroups(), 2);
 
@@ -44,10 +60,12 @@ TEST(CompareAhead, AnswersTheGroupAskedForAndDropsTheOnesQueuedBefore)
 TEST(CompareAhead, EndsWithWorkStillQueued)
 {
     TempTree t;
-    std::vector<QString> big;
+    std::vector<QString> paths;
     for (int f = 0; f < 40; ++f)
-        big.push_back(t.fileOfSize(QStringLiteral("big%1").arg(f), 1 << 20, 'z'));
-    CompareAhead ahead(ContentGroups::Method::Crc, 1);
+        paths.push_back(t.fileOfSize(QStringLiteral("big%1").arg(f), 1 << 20, 'z'));
+    FileList files;
+    const auto big = recordsOf(files, paths);
+    CompareAhead ahead(ContentGroups::Method::Crc, 1, files);
     for (int g = 0; g < 50; ++g)
         ahead.submit(big);
     // A poll that says stop ends the wait at once or after its first interval.
@@ -59,9 +77,10 @@ TEST(CompareAhead, CountsTheBytesReadOfGroupsNotYetTaken)
 {
     TempTree t;
     constexpr qint64 Size = 1 << 20;
-    const std::vector<QString> pair{t.fileOfSize(QStringLiteral("a"), Size, 'p'),
-                                    t.fileOfSize(QStringLiteral("b"), Size, 'p')};
-    CompareAhead ahead(ContentGroups::Method::Exact, 1);
+    FileList files;
+    const auto pair =
+        recordsOf(files, {t.fileOfSize(QStringLiteral("a"), Size, 'p'), t.fileOfSize(QStringLiteral("b"), Size, 'p')});
+    CompareAhead ahead(ContentGroups::Method::Exact, 1, files);
     EXPECT_EQ(ahead.bytesReadAhead(), 0);
     ahead.submit(pair);
     // The worker reads the pair whole before anybody takes it.

@@ -240,11 +240,13 @@ TEST(ContentDifferential, GroupOfTwoHundredFilesOfOneSize)
     expectSameOutcome(tree, {Methods[0], Methods[1], Methods[2]});
 }
 
-TEST(ContentDifferential, LargeSetReadInSmallerBlocks)
+TEST(ContentDifferential, LargeSetsHashedFirstAndReadInSmallerBlocks)
 {
-    // So many files of one size that a round's memory share is below the first block.
+    // So many files of one size that a round's memory share is below the first block, and so
+    // many small ones that their first round hashes whole files.
     RandomTree tree(7);
     tree.addSizeClass(66000, 520, 3, true);
+    tree.addSizeClass(3000, 1500, 3, true);
     expectSameOutcome(tree, {Methods[0], Methods[2]});
 }
 

@@ -1,6 +1,7 @@
 #include "engine/FileRecord.h"
 #include "core/SortingLib.h"
 #include "core/TextCompare.h"
+#include "engine/RecordSort.h"
 
 #include <QDateTime>
 
@@ -10,10 +11,12 @@
 
 namespace
 {
+const qint64 k2004 = QDateTime(QDate(2004, 3, 7), QTime(21, 5, 3)).toSecsSinceEpoch();
+
 FileRecord record(qint64 size, const QString &name, const QString &folder = QStringLiteral("/data/"),
-                  const QString &date = QStringLiteral("3/7/2004 9:05:03 PM"))
+                  qint64 mtime = k2004)
 {
-    return {size, name, folder, date, {}};
+    return {size, name, folder, mtime, {}};
 }
 
 // Names and folders made from pieces that stress the joined-text order: the separator, texts that
@@ -70,12 +73,18 @@ TEST(FileRecord, ComparisonIsTheCaseInsensitiveOrderOfTheRecordTexts)
 {
     std::mt19937 rng(7);
     std::uniform_int_distribution<int> size(0, 3);
+    // Times whose date texts differ in length and in their first digits, so that records equal
+    // up to the date are ordered by the date texts.
+    const qint64 times[] = {k2004, k2004 + 3600 * 5, k2004 - 86400 * 40, k2004 + 86400 * 300};
+    std::uniform_int_distribution<int> time(0, 3);
     for (const RecordOrder order : {RecordOrder::SizeFirst, RecordOrder::NameFirst})
     {
         for (int i = 0; i < 20000; ++i)
         {
-            const FileRecord a = record(size(rng), randomText(rng, 4), u'/' + randomText(rng, 2) + u'/');
-            const FileRecord b = record(size(rng), randomText(rng, 4), u'/' + randomText(rng, 2) + u'/');
+            const FileRecord a =
+                record(size(rng), randomText(rng, 4), u'/' + randomText(rng, 2) + u'/', times[time(rng)]);
+            const FileRecord b =
+                record(size(rng), randomText(rng, 4), u'/' + randomText(rng, 2) + u'/', times[time(rng)]);
             ASSERT_EQ(compareRecords(a, b, order), TextCompare::compareNoCase(a.text(order), b.text(order)))
                 << a.text(order).toStdString() << " | " << b.text(order).toStdString();
         }
@@ -92,26 +101,30 @@ TEST(FileRecord, SortingRecordsGivesTheOrderOfSortingTheirTexts)
         std::vector<QString> texts;
         for (int i = 0; i < 3000; ++i)
         {
-            list.push_back(record(size(rng), randomText(rng, 3), u'/' + randomText(rng, 1) + u'/'));
-            texts.push_back(list.back().text(order));
+            // Short texts, and texts long enough that the sort's first look at eight units decides.
+            const FileRecord r =
+                record(size(rng), randomText(rng, i % 2 ? 3 : 9), u'/' + randomText(rng, i % 3) + u'/');
+            list.append(r);
+            texts.push_back(r.text(order));
         }
-        SortFileList(list, order);
+        const std::vector<FileList::Index> sorted = RecordSort::sorted(list, order);
         SortingLib::SortStrings(texts, true, false);
-        ASSERT_EQ(list.size(), texts.size());
-        for (size_t i = 0; i < list.size(); ++i)
-            ASSERT_EQ(list[i].text(order), texts[i]) << "at " << i;
+        ASSERT_EQ(sorted.size(), texts.size());
+        for (size_t i = 0; i < sorted.size(); ++i)
+            ASSERT_EQ(list.record(sorted[i]).text(order), texts[i]) << "at " << i;
     }
 }
 
 TEST(FileRecord, LargeFilesSortBySizeAndSameSizesStandTogether)
 {
-    FileList list{record(1000000000000LL, QStringLiteral("a")), record(3221225472LL, QStringLiteral("b")),
-                  record(100000000000LL, QStringLiteral("c")), record(5, QStringLiteral("d")),
-                  record(3221225472LL, QStringLiteral("e"))};
-    SortFileList(list, RecordOrder::SizeFirst);
+    FileList list;
+    for (const FileRecord &r : {record(1000000000000LL, QStringLiteral("a")), record(3221225472LL, QStringLiteral("b")),
+                                record(100000000000LL, QStringLiteral("c")), record(5, QStringLiteral("d")),
+                                record(3221225472LL, QStringLiteral("e"))})
+        list.append(r);
     QStringList names;
-    for (const FileRecord &r : list)
-        names.append(r.name);
+    for (const FileList::Index i : RecordSort::sorted(list, RecordOrder::SizeFirst))
+        names.append(list.name(i).toString());
     EXPECT_EQ(names, QStringList({QStringLiteral("d"), QStringLiteral("b"), QStringLiteral("e"), QStringLiteral("c"),
                                   QStringLiteral("a")}));
 }

@@ -28,7 +28,7 @@ struct Location
 
 struct Walk
 {
-    FileList files;
+    std::vector<FileRecord> files; // as the walk recorded them, in its order
     std::vector<ScanTotals> totals;
 
     QStringList names() const
@@ -61,10 +61,12 @@ Walk walk(TestSink &sink, ScanOptions options, const std::vector<Location> &loca
 {
     ScanContext ctx(sink, options);
     Walk w;
-    GetFilesLib lib(ctx, w.files, listingWorkers);
+    GetFilesLib lib(ctx, ctx.Files, listingWorkers);
     lib.setExcludeList(excludeList);
     for (Location l : locations)
         w.totals.push_back(lib.EnumerateLocation(l.folder, l.subFolders, l.mask, l.minKb, l.maxKb));
+    for (FileList::Index i = 0; i < ctx.Files.count(); ++i)
+        w.files.push_back(ctx.Files.record(i));
     return w;
 }
 
@@ -442,7 +444,7 @@ TEST(Walk, RecordsCarryTheLocalDate)
     tree.file(QStringLiteral("old.txt"), "o", QDateTime(QDate(2004, 3, 7), QTime(21, 5, 3)));
     const Walk w = walk(ScanOptions{}, {{tree.root()}});
     ASSERT_EQ(w.files.size(), 1u);
-    EXPECT_EQ(w.files[0].date, QStringLiteral("3/7/2004 9:05:03 PM"));
+    EXPECT_EQ(w.files[0].date(), QStringLiteral("3/7/2004 9:05:03 PM"));
 }
 
 TEST(Walk, ListingAheadOnOtherThreadsChangesNothing)

@@ -3,6 +3,7 @@
 #include "core/CHive.h"
 #include "engine/CompareAhead.h"
 #include "engine/GroupFeed.h"
+#include "engine/RecordSort.h"
 #include "engine/SearchEngine.h"
 #include "support/TempTree.h"
 
@@ -12,16 +13,13 @@
 
 namespace
 {
-FileList recordsOf(const QStringList &paths)
+void addRecords(FileList &files, const QStringList &paths)
 {
-    FileList records;
     for (const QString &path : paths)
     {
         const QFileInfo info(path);
-        records.push_back({info.size(), info.fileName(), info.absolutePath() + u'/', QStringLiteral("1/1/2001"), {}});
+        files.append(FileRecord{info.size(), info.fileName(), info.absolutePath() + u'/', 0, {}});
     }
-    SortFileList(records, RecordOrder::SizeFirst);
-    return records;
 }
 } // namespace
 
@@ -46,13 +44,14 @@ TEST(GroupFeed, GroupsQueuedWhileLoadingAreTheOnesTheScanTakes)
     TestSink sink;
     ScanContext ctx(sink);
     ctx.TotalFiles = static_cast<qint32>(paths.size());
-    FileList records = recordsOf(paths);
-    CompareAhead ahead(ContentGroups::Method::Exact, 2);
-    GroupFeed feed(ahead, 8, 20);
-    feed.readFrom(records);
-    LoadFileHive(ctx.FileHive, records, RecordOrder::SizeFirst, [&] { feed.fill(); });
+    addRecords(ctx.Files, paths);
+    std::vector<FileList::Index> sorted = RecordSort::sorted(ctx.Files, RecordOrder::SizeFirst);
+    CompareAhead ahead(ContentGroups::Method::Exact, 2, ctx.Files);
+    GroupFeed feed(ahead, ctx.Files, 8, 20);
+    feed.readFrom(sorted);
+    LoadFileHive(ctx.FileHive, ctx.Files, sorted, RecordOrder::SizeFirst, [&] { feed.fill(); });
     feed.readFrom(ctx.FileHive);
-    FileList().swap(records);
+    std::vector<FileList::Index>().swap(sorted);
     SearchEngine::FindSameSize(ctx, ahead, feed);
 
     EXPECT_EQ(ahead.unanswered(), 0);

@@ -2,10 +2,11 @@
 
 #include "ScanFixture.h"
 #include "core/TextFormat.h"
-#include "engine/FileRecord.h"
+#include "engine/RecordSort.h"
 #include "results/ResultModel.h"
 #include "support/TempTree.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,14 +18,15 @@ const QString kDate = QStringLiteral("3/7/2004 9:05:03 PM");
 
 FileRecord record(const QString &folder, const QString &name, qint64 size)
 {
-    return {size, name, folder, kDate, {}};
+    return {size, name, folder, QDateTime(QDate(2004, 3, 7), QTime(21, 5, 3)).toSecsSinceEpoch(), {}};
 }
 
 // FileHive as the scan leaves it for the engine: the records sorted and loaded in that order.
-void load(ScanContext &ctx, FileList list, RecordOrder order)
+void load(ScanContext &ctx, const std::vector<FileRecord> &list, RecordOrder order)
 {
-    SortFileList(list, order);
-    LoadFileHive(ctx.FileHive, list, order);
+    for (const FileRecord &r : list)
+        ctx.Files.append(r);
+    LoadFileHive(ctx.FileHive, ctx.Files, RecordSort::sorted(ctx.Files, order), order);
     ctx.TotalFiles = static_cast<qint32>(list.size());
 }
 
@@ -112,7 +114,7 @@ TEST(FindSameName, CancelKeepsTheGroupsFoundSoFar)
 {
     TestSink sink;
     ScanContext ctx(sink, {ScanOptions::SameName});
-    FileList list;
+    std::vector<FileRecord> list;
     for (int g = 0; g < 10; ++g)
     {
         list.push_back(record(QStringLiteral("/a/"), QStringLiteral("n%1").arg(g), 1));

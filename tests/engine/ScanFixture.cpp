@@ -1,8 +1,6 @@
 #include "ScanFixture.h"
 
-#include "core/SortingLib.h"
-#include "core/TextCompare.h"
-#include "core/TextFormat.h"
+#include "engine/RecordSort.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,21 +14,14 @@ int openFileCount()
 
 void loadFileHive(ScanContext &ctx, const QStringList &paths)
 {
-    std::vector<QString> records;
     for (const QString &path : paths)
     {
         const QFileInfo info(path);
-        const QString folder = info.absolutePath() + u'/';
-        records.push_back(TextFormat::pad12(info.size()) + u'?' + info.fileName() + u'?' + folder + u'?' +
-                          TextFormat::dateText(info.lastModified()));
+        ctx.Files.append(FileRecord{
+            info.size(), info.fileName(), info.absolutePath() + u'/', info.lastModified().toSecsSinceEpoch(), {}});
     }
-    SortingLib::SortStrings(records, true,
-                            [](const QString &a, const QString &b) { return TextCompare::compareNoCase(a, b); });
-    for (const QString &record : records)
-    {
-        const QStringList f = record.split(u'?');
-        ctx.FileHive.Add(f[0], f[1], f[2], f[3], 1, 1);
-    }
+    LoadFileHive(ctx.FileHive, ctx.Files, RecordSort::sorted(ctx.Files, RecordOrder::SizeFirst),
+                 RecordOrder::SizeFirst);
     ctx.TotalFiles = static_cast<qint32>(paths.size());
 }
 

@@ -45,8 +45,9 @@ public:
     ErrorReporter &errors() override { return reporter; }
 };
 
-/// Loads the records of the files (full paths; a path may repeat, as from overlapping
-/// locations) into ctx.FileHive in sorted order, and sets ctx.TotalFiles to their number.
+/// Adds the records of the files (full paths; a path may repeat, as from overlapping locations)
+/// to ctx.Files and loads them into ctx.FileHive in sorted order, as a scan does, and sets
+/// ctx.TotalFiles to their number.
 void loadFileHive(ScanContext &ctx, const QStringList &paths);
 
 /// Everything a content scan leaves behind.

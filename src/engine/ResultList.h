@@ -1,0 +1,38 @@
+// The duplicates a scan confirmed, as ResultHive refers to them.
+#pragma once
+
+#include "core/CHive.h"
+#include "engine/FileList.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <deque>
+
+/// One row per duplicate: the file (a record of the scan's FileList), its version text and the
+/// shade of its group, 12 bytes, version texts kept once each. Its values are those ResultHive
+/// holds: size key, name, folder, version text, shade, date.
+class ResultList : public HiveValues
+{
+public:
+    explicit ResultList(const FileList &files) : m_files(files) {}
+
+    /// Adds a duplicate; returns its row.
+    quint32 append(FileList::Index record, const QString &version, qint16 shade);
+    FileList::Index record(quint32 row) const { return m_rows[row].record; }
+
+    QVariant value(quint32 row, int v) const override;
+
+private:
+    struct Row
+    {
+        FileList::Index record;
+        quint32 version;
+        qint16 shade;
+    };
+
+    const FileList &m_files;
+    std::deque<Row> m_rows; // in blocks: a million rows never move
+    QStringList m_versions;
+    QHash<QString, quint32> m_versionNumbers;
+};
