@@ -505,6 +505,8 @@ void MainFrm::startRun()
 
 bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const ProgressHooks &progress)
 {
+    if (!marksMayGo())
+        return false;
     // Until the file has proved whole, the window keeps its list, counters and status bar.
     std::array<std::pair<QString, bool>, 5> panels;
     for (size_t i = 0; i < panels.size(); ++i)

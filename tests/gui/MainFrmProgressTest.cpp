@@ -8,6 +8,7 @@
 #include "platform/SettingsStore.h"
 #include "results/ResultModel.h"
 #include "search/SearchLocationModel.h"
+#include "sessions/SessionCommands.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -131,6 +132,12 @@ TEST_F(MainFrmProgressTest, DroppingMarkedResultsAsksFirst)
         {"Scan", [this] { action("MScan")->trigger(); }},
         {"New Session", [this] { action("MNewSession")->trigger(); }},
         {"Close", [this] { window->close(); }},
+        // Asked before the file is read: the file is not even looked at.
+        {"Load Session",
+         [this] {
+             SessionCommands &commands = *window;
+             EXPECT_FALSE(commands.openSession(QStringLiteral("/nonexistent/s.cvf"), false, false, {}));
+         }},
     };
     for (const auto &c : commands)
     {
