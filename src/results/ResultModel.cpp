@@ -234,7 +234,7 @@ QVariant ResultModel::data(const QModelIndex &index, int role) const
         return r.marked;
     case ShadedRole: {
         const auto i = static_cast<size_t>(index.row());
-        return m_banded && !m_bandingSuspended && i < m_bands.size() && m_bands[i] % 2 == 0;
+        return m_banded && i < m_bands.size() && m_bands[i] % 2 == 0;
     }
     case FullPathRole:
         return r.fullPath();
@@ -261,7 +261,6 @@ void ResultModel::clear()
     m_groupRowCounts.assign(1, 0);
     m_groupTotal = 0;
     m_bands.clear();
-    m_bandingSuspended = false;
     m_banded = false;
     m_folders.clear();
     m_anchors = RowAnchors();
@@ -288,7 +287,6 @@ void ResultModel::setGroupedRows(std::vector<ResultRow> rows)
     rebuildGroupRowCounts();
     m_groupTotal = static_cast<qint32>(m_groupRowCounts.size()) - 1;
     computeBands();
-    m_bandingSuspended = false;
     m_banded = !m_rows.empty();
     endResetModel();
 }
@@ -330,7 +328,6 @@ void ResultModel::LoadResultList(CHive &resultHive, const ResultLoadHooks &hooks
     const qint32 n = resultHive.Count();
     if (hooks.status)
         hooks.status(QStringLiteral("Loading Searched Result..."));
-    m_bandingSuspended = false;
 
     // Groups are told apart by changes of the shade between consecutive entries; a group whose
     // every file vanished still separates its neighbours, so two groups never merge into one.
@@ -397,7 +394,6 @@ void ResultModel::RebandRows()
 {
     if (m_rows.empty())
         return;
-    m_bandingSuspended = false;
     computeBands();
     m_banded = true;
     Q_EMIT dataChanged(index(0, 0), index(size() - 1, ResultRow::ColumnCount - 1), {ShadedRole});

@@ -135,8 +135,7 @@ private:
     std::vector<qint32> m_groupRowCounts{0};
     qint32 m_groupTotal = 0;
     std::vector<qint32> m_bands;
-    bool m_bandingSuspended = false; // colouring off after an error inside it
-    bool m_banded = false;
+    bool m_banded = false; // bands painted: after a load or a reband
     QStringList m_folders;
     RowAnchors m_anchors;
     // Frees the rows of the last clear() beside the window: a million rows take a fifth of a
