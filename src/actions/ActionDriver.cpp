@@ -119,7 +119,7 @@ void ActionDriver::ReplaceWithLinks(FileTransfer::LinkKind kind)
 bool ActionDriver::protectFullyMarkedGroups(ActionRun &run)
 {
     ResultModel &model = m_ctx.model;
-    const auto &groupRows = model.GroupRowCount;
+    const auto &groupRows = model.groupRowCounts();
     std::vector<qint32> marked(groupRows.size(), 0);
     // The rows of each group met so far: the warning lists the group's own rows also when a sort
     // has mixed groups.

@@ -102,7 +102,7 @@ void ListAhead::announce(const Listing &parent, const DirectoryListing::FileId &
         listing->above = above;
         m_all.emplace(listing->key, listing);
         m_waiting.emplace(listing->key, listing);
-        m_byFolder.insert(listing->folder.path, std::move(listing));
+        m_byFolder.insert(listing->folder.path, listing);
     }
     if (subFolders.size() == 1)
         m_wanted.notify_one();

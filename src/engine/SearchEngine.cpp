@@ -22,8 +22,8 @@ const QString FindSameLabel = QStringLiteral("Find Same");
 const QString FindDuplicatesLabel = QStringLiteral("Find Duplicates");
 
 constexpr qint64 FuzzyBlock = 1000;
-// Large reads; what is compared keeps the 1000-byte block rules.
-constexpr qint64 ReadChunk = 1000 * 256;
+// Large reads of 256 blocks; what is compared keeps the 1000-byte block rules.
+constexpr qint64 ReadChunk = FuzzyBlock * 256;
 
 void showProgress(ScanContext &ctx, qint32 p, qint32 t)
 {

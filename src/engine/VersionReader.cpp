@@ -17,6 +17,7 @@ constexpr quint32 PeSignature = 0x00004550; // "PE\0\0"
 constexpr quint16 Pe32Magic = 0x10b;
 constexpr quint16 Pe32PlusMagic = 0x20b;
 constexpr quint32 ResourceDirectoryIndex = 2;
+constexpr qint64 DataDirectorySize = 8; // address and size, 4 bytes each
 constexpr quint32 RtVersion = 16;
 constexpr quint32 VsVersionInfoId = 1;
 constexpr quint32 FixedInfoSignature = 0xFEEF04BD;
@@ -120,9 +121,9 @@ public:
             return std::nullopt;
         const auto directoryCount = m_in.u32(countField);
         if (!directoryCount || *directoryCount <= ResourceDirectoryIndex ||
-            directories + (ResourceDirectoryIndex + 1) * 8 > optional + *optionalSize)
+            directories + (ResourceDirectoryIndex + 1) * DataDirectorySize > optional + *optionalSize)
             return std::nullopt;
-        const auto resourceRva = m_in.u32(directories + ResourceDirectoryIndex * 8);
+        const auto resourceRva = m_in.u32(directories + ResourceDirectoryIndex * DataDirectorySize);
         if (!resourceRva || *resourceRva == 0)
             return std::nullopt;
         if (!readSections(optional + *optionalSize, *sectionCount))

@@ -22,8 +22,14 @@ public:
 
     int get() const { return m_fd; }
     bool valid() const { return m_fd >= 0; }
-    /// Closes the descriptor held (if any) and takes fd.
+    /// Closes the descriptor held (if any) and takes fd. errno is left as it was, so that a
+    /// descriptor closed on the way out of a failed call never hides why the call failed.
     void reset(int fd = -1);
+    /// Closes the descriptor now and returns what the system's close returned (0, or -1 with
+    /// errno set): the last word on a file just written, whose data may fail to reach the disk.
+    int close();
+    /// Gives the descriptor to a new owner, which closes it; this holds none after.
+    int release() { return std::exchange(m_fd, -1); }
 
 private:
     int m_fd = -1;

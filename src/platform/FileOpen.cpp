@@ -1,5 +1,6 @@
 #include "platform/FileOpen.h"
 
+#include "platform/FileDescriptor.h"
 #include "platform/NativePath.h"
 
 #include <cerrno>
@@ -38,13 +39,11 @@ FileOpen::Result failure(int error)
     return {kind, QString::fromLocal8Bit(std::strerror(error))};
 }
 
-FileOpen::Result adopt(QFile &file, int fd, QIODevice::OpenMode mode)
+FileOpen::Result adopt(QFile &file, FileDescriptor fd, QIODevice::OpenMode mode)
 {
-    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle))
-    {
-        ::close(fd);
+    if (!file.open(fd.get(), mode, QFileDevice::AutoCloseHandle))
         return {FileOpen::Failure::Other, file.errorString()};
-    }
+    fd.release(); // the file closes it from now on
     return {};
 }
 } // namespace
@@ -54,16 +53,13 @@ namespace FileOpen
 Result forReading(QFile &file, const QString &path)
 {
     // O_NONBLOCK: a FIFO in the file's place must not stall the open; it is refused below.
-    const int fd = ::open(NativePath::encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
+    FileDescriptor fd(::open(NativePath::encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!fd.valid())
         return failure(errno);
     struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-    {
-        ::close(fd);
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return {Failure::NotAFile, QStringLiteral("Not a regular file")};
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return adopt(file, fd, QIODevice::ReadOnly);
+    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
+    return adopt(file, std::move(fd), QIODevice::ReadOnly);
 }
 } // namespace FileOpen

@@ -1,6 +1,8 @@
 // A regular file opened for reading by its exact name, read at explicit offsets.
 #pragma once
 
+#include "platform/FileDescriptor.h"
+
 #include <QString>
 
 /// Opens only regular files, never through a symbolic link in the last component and never
@@ -17,7 +19,7 @@ public:
 
     /// Opens path (a NativePath text); false when it is not a regular file that can be read.
     bool open(const QString &path);
-    bool isOpen() const { return m_fd >= 0; }
+    bool isOpen() const { return m_fd.valid(); }
     void close();
 
     /// The length when the file was opened.
@@ -34,6 +36,6 @@ public:
     static qint64 openLimit();
 
 private:
-    int m_fd = -1;
+    FileDescriptor m_fd;
     qint64 m_size = 0;
 };

@@ -234,7 +234,7 @@ QVariant ResultModel::data(const QModelIndex &index, int role) const
         return r.marked;
     case ShadedRole: {
         const auto i = static_cast<size_t>(index.row());
-        return BandingOn && !BandingSuspended && i < RowBand.size() && RowBand[i] % 2 == 0;
+        return m_banded && i < m_bands.size() && m_bands[i] % 2 == 0;
     }
     case FullPathRole:
         return r.fullPath();
@@ -258,11 +258,10 @@ void ResultModel::clear()
     beginResetModel();
     std::vector<ResultRow> old;
     old.swap(m_rows);
-    GroupRowCount.assign(1, 0);
-    GroupTotal = 0;
-    RowBand.clear();
-    BandingSuspended = false;
-    BandingOn = false;
+    m_groupRowCounts.assign(1, 0);
+    m_groupTotal = 0;
+    m_bands.clear();
+    m_banded = false;
     m_folders.clear();
     m_anchors = RowAnchors();
     endResetModel();
@@ -278,6 +277,17 @@ void ResultModel::setRows(std::vector<ResultRow> rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
+    endResetModel();
+}
+
+void ResultModel::setGroupedRows(std::vector<ResultRow> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    rebuildGroupRowCounts();
+    m_groupTotal = static_cast<qint32>(m_groupRowCounts.size()) - 1;
+    computeBands();
+    m_banded = !m_rows.empty();
     endResetModel();
 }
 
@@ -314,11 +324,10 @@ void ResultModel::setLinked(int r, const FileStatus &status)
 void ResultModel::LoadResultList(CHive &resultHive, const ResultLoadHooks &hooks)
 {
     const auto exists = hooks.fileExists ? hooks.fileExists : FileFunctions::FileExists;
-    GroupRowCount.assign(1, 0);
+    m_groupRowCounts.assign(1, 0);
     const qint32 n = resultHive.Count();
     if (hooks.status)
         hooks.status(QStringLiteral("Loading Searched Result..."));
-    BandingSuspended = false;
 
     // Groups are told apart by changes of the shade between consecutive entries; a group whose
     // every file vanished still separates its neighbours, so two groups never merge into one.
@@ -348,10 +357,10 @@ void ResultModel::LoadResultList(CHive &resultHive, const ResultLoadHooks &hooks
         {
             lastRowGroup = entryGroup;
             ++g;
-            GroupRowCount.push_back(0);
+            m_groupRowCounts.push_back(0);
         }
         added.push_back(rowFromEntry(resultHive, i, g));
-        ++GroupRowCount[static_cast<size_t>(g)];
+        ++m_groupRowCounts[static_cast<size_t>(g)];
         if (!folderSet.contains(folder))
         {
             folderSet.insert(folder, true);
@@ -361,12 +370,12 @@ void ResultModel::LoadResultList(CHive &resultHive, const ResultLoadHooks &hooks
         if (i % 500 == 0 && hooks.status)
             hooks.status(QStringLiteral("Loading Searched Result...(%1/%2)").arg(i).arg(n));
     }
-    GroupTotal = g;
+    m_groupTotal = g;
 
     if (!added.empty())
     {
-        RowBand.resize(m_rows.size());
-        RowBand.insert(RowBand.end(), bands.begin(), bands.end());
+        m_bands.resize(m_rows.size());
+        m_bands.insert(m_bands.end(), bands.begin(), bands.end());
         if (m_rows.empty())
         {
             setRows(std::move(added));
@@ -378,15 +387,21 @@ void ResultModel::LoadResultList(CHive &resultHive, const ResultLoadHooks &hooks
             endInsertRows();
         }
     }
-    BandingOn = !m_rows.empty();
+    m_banded = !m_rows.empty();
 }
 
 void ResultModel::RebandRows()
 {
     if (m_rows.empty())
         return;
-    BandingSuspended = false;
-    RowBand.assign(m_rows.size(), 0);
+    computeBands();
+    m_banded = true;
+    Q_EMIT dataChanged(index(0, 0), index(size() - 1, ResultRow::ColumnCount - 1), {ShadedRole});
+}
+
+void ResultModel::computeBands()
+{
+    m_bands.assign(m_rows.size(), 0);
     qint32 b = 0;
     qint32 p = 0;
     for (size_t i = 0; i < m_rows.size(); ++i)
@@ -396,21 +411,19 @@ void ResultModel::RebandRows()
             p = m_rows[i].group;
             ++b;
         }
-        RowBand[i] = b;
+        m_bands[i] = b;
     }
-    BandingOn = true;
-    Q_EMIT dataChanged(index(0, 0), index(size() - 1, ResultRow::ColumnCount - 1), {ShadedRole});
 }
 
-void ResultModel::rebuildGroupRowCount()
+void ResultModel::rebuildGroupRowCounts()
 {
-    GroupRowCount.assign(1, 0);
+    m_groupRowCounts.assign(1, 0);
     for (const ResultRow &r : m_rows)
     {
         const auto g = static_cast<size_t>(std::max(0, r.group));
-        if (g >= GroupRowCount.size())
-            GroupRowCount.resize(g + 1, 0);
-        ++GroupRowCount[g];
+        if (g >= m_groupRowCounts.size())
+            m_groupRowCounts.resize(g + 1, 0);
+        ++m_groupRowCounts[g];
     }
 }
 
@@ -418,9 +431,9 @@ void ResultModel::DropSingleRowGroups(bool zeroSizeListing)
 {
     if (zeroSizeListing)
         return;
-    rebuildGroupRowCount();
+    rebuildGroupRowCounts();
     removeRowsIf(
-        [this](const ResultRow &r) { return r.group > 0 && GroupRowCount[static_cast<size_t>(r.group)] == 1; });
+        [this](const ResultRow &r) { return r.group > 0 && m_groupRowCounts[static_cast<size_t>(r.group)] == 1; });
     RebandRows();
 }
 
@@ -508,11 +521,11 @@ void ResultModel::applyReferences(const QStringList &referenceFolders, const QSt
                 row.sortGroup = number;
             row.group = number;
         }
-        GroupTotal = number;
+        m_groupTotal = number;
     }
     setRows(std::move(rows));
-    rebuildGroupRowCount();
-    if (BandingOn)
+    rebuildGroupRowCounts();
+    if (m_banded)
         RebandRows();
 }
 
@@ -553,7 +566,7 @@ int ResultModel::removeRowsIf(const std::function<bool(const ResultRow &)> &pred
     }
     if (runs.empty())
         return 0;
-    const bool bands = RowBand.size() == m_rows.size();
+    const bool bands = m_bands.size() == m_rows.size();
     int removed = 0;
     if (runs.size() <= 8)
     {
@@ -563,7 +576,7 @@ int ResultModel::removeRowsIf(const std::function<bool(const ResultRow &)> &pred
             beginRemoveRows({}, it->first, it->second);
             m_rows.erase(m_rows.begin() + it->first, m_rows.begin() + it->second + 1);
             if (bands)
-                RowBand.erase(RowBand.begin() + it->first, RowBand.begin() + it->second + 1);
+                m_bands.erase(m_bands.begin() + it->first, m_bands.begin() + it->second + 1);
             endRemoveRows();
             removed += it->second - it->first + 1;
         }
@@ -587,13 +600,13 @@ int ResultModel::removeRowsIf(const std::function<bool(const ResultRow &)> &pred
         {
             m_rows[out] = std::move(m_rows[i]);
             if (bands)
-                RowBand[out] = RowBand[i];
+                m_bands[out] = m_bands[i];
         }
         ++out;
     }
     m_rows.resize(out);
     if (bands)
-        RowBand.resize(out);
+        m_bands.resize(out);
     endResetModel();
     return removed;
 }
@@ -660,14 +673,14 @@ void ResultModel::sortByColumn(int column, bool ascending)
         newPosition[static_cast<size_t>(order[static_cast<size_t>(i)].second)] = i;
     // The rows move in place, cycle by cycle: a second table of a million rows would cost as much
     // in fresh memory as the sort itself.
-    const bool keepBands = RowBand.size() == m_rows.size();
+    const bool keepBands = m_bands.size() == m_rows.size();
     std::vector<char> placed(static_cast<size_t>(n), 0);
     for (size_t start = 0; start < static_cast<size_t>(n); ++start)
     {
         if (placed[start])
             continue;
         ResultRow row = std::move(m_rows[start]);
-        const qint32 band = keepBands ? RowBand[start] : 0;
+        const qint32 band = keepBands ? m_bands[start] : 0;
         size_t at = start;
         for (;;)
         {
@@ -677,12 +690,12 @@ void ResultModel::sortByColumn(int column, bool ascending)
                 break;
             m_rows[at] = std::move(m_rows[from]);
             if (keepBands)
-                RowBand[at] = RowBand[from];
+                m_bands[at] = m_bands[from];
             at = from;
         }
         m_rows[at] = std::move(row);
         if (keepBands)
-            RowBand[at] = band;
+            m_bands[at] = band;
     }
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;

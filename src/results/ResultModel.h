@@ -56,8 +56,12 @@ public:
 
     /// Empties the list and its bookkeeping.
     void clear();
-    /// Replaces every row at once (one model reset); the bookkeeping is left to the caller.
+    /// Replaces every row at once (one model reset); the group bookkeeping stays as it was.
     void setRows(std::vector<ResultRow> rows);
+    /// Replaces every row with rows already numbered into groups (a saved list read back) and
+    /// keeps the group bookkeeping from them: rows per group, the highest number as the group
+    /// total, bands by runs of equal numbers, banding on when any row is listed. One model reset.
+    void setGroupedRows(std::vector<ResultRow> rows);
     /// Appends one row (a session load or the zero-size listing).
     void appendRow(ResultRow row);
     /// Changes the name of row r (after a rename).
@@ -76,17 +80,18 @@ public:
     /// list in the order first met. Appends to what the list holds.
     void LoadResultList(CHive &resultHive, const ResultLoadHooks &hooks = {});
 
-    // Group bookkeeping, as the scan, the session reader and the file actions keep it.
-    std::vector<qint32> GroupRowCount{0}; // rows per group number; entry 0 unused
-    qint32 GroupTotal = 0;
-    std::vector<qint32> RowBand;   // band of each row, by 0-based row index
-    bool BandingSuspended = false; // colouring off after an error inside it
-    bool BandingOn = false;        // colouring installed (after a load or a reband)
+    /// Rows per group number, as of the last load, reference pass or drop of lone rows; entry 0
+    /// is unused.
+    const std::vector<qint32> &groupRowCounts() const { return m_groupRowCounts; }
+    /// The number of groups the last load or renumbering made.
+    qint32 groupTotal() const { return m_groupTotal; }
+    /// The band of each row, by 0-based row index (empty before the first load or reband).
+    const std::vector<qint32> &rowBands() const { return m_bands; }
+    /// Whether the rows are painted in alternating bands (after a load or a reband).
+    bool isBanded() const { return m_banded; }
 
     /// Recomputes the bands from the rows as they stand: runs of equal group numbers, 1, 2, ...
     void RebandRows();
-    /// Rebuilds GroupRowCount from the rows as they stand (grown as group numbers require).
-    void rebuildGroupRowCount();
     /// Removes the rows of groups left with a single row; in the zero-size listing (every row
     /// is kept) it only refreshes. Rebands unless zeroSizeListing.
     void DropSingleRowGroups(bool zeroSizeListing);
@@ -121,9 +126,16 @@ public:
     void sortByColumn(int column, bool ascending);
 
 private:
-    void appendGroupRow(ResultRow row, qint32 band);
+    /// Rebuilds groupRowCounts() from the rows as they stand (grown as group numbers require).
+    void rebuildGroupRowCounts();
+    /// Bands of runs of equal group numbers, 1, 2, ..., without telling the views.
+    void computeBands();
 
     std::vector<ResultRow> m_rows;
+    std::vector<qint32> m_groupRowCounts{0};
+    qint32 m_groupTotal = 0;
+    std::vector<qint32> m_bands;
+    bool m_banded = false; // bands painted: after a load or a reband
     QStringList m_folders;
     RowAnchors m_anchors;
     // Frees the rows of the last clear() beside the window: a million rows take a fifth of a

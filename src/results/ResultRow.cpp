@@ -5,6 +5,18 @@
 
 #include <cmath>
 
+namespace
+{
+// The text of slot that a row read from a session kept, or none.
+const QString *keptText(const ResultRow &row, std::optional<QString> ResultRowTexts::*slot)
+{
+    if (!row.texts)
+        return nullptr;
+    const std::optional<QString> &text = (*row.texts).*slot;
+    return text ? &*text : nullptr;
+}
+} // namespace
+
 QString GetExtension(const QString &fileName)
 {
     const qsizetype dot = fileName.lastIndexOf(u'.');
@@ -18,10 +30,12 @@ QString ResultRow::column(int c) const
     case ColName:
         return name;
     case ColSize:
-        return texts && texts->size ? *texts->size : QString::number(size);
+        if (const QString *kept = keptText(*this, &ResultRowTexts::size))
+            return *kept;
+        return QString::number(size);
     case ColModified:
-        if (texts && texts->modified)
-            return *texts->modified;
+        if (const QString *kept = keptText(*this, &ResultRowTexts::modified))
+            return *kept;
         return stamp > 0 ? TextFormat::dateTextFromStamp(stamp) : QString();
     case ColVersion:
         return version;
@@ -30,14 +44,16 @@ QString ResultRow::column(int c) const
     case ColPath:
         return path;
     case ColSortSize:
-        return texts && texts->sortSize ? *texts->sortSize : TextFormat::pad12(size);
+        if (const QString *kept = keptText(*this, &ResultRowTexts::sortSize))
+            return *kept;
+        return TextFormat::pad12(size);
     case ColSortDate:
-        if (texts && texts->sortDate)
-            return *texts->sortDate;
+        if (const QString *kept = keptText(*this, &ResultRowTexts::sortDate))
+            return *kept;
         return stamp > 0 ? QString::number(stamp).rightJustified(14, u'0') : QString();
     case ColSortGrpno:
-        if (texts && texts->sortGrpno)
-            return *texts->sortGrpno;
+        if (const QString *kept = keptText(*this, &ResultRowTexts::sortGrpno))
+            return *kept;
         return sortGroup > 0 ? TextFormat::pad11(sortGroup) : QString();
     case ColExt:
         return GetExtension(name);

@@ -181,10 +181,7 @@ private:
             return;
         }
         if (n == 1 || f[4] != m_lastGroup)
-        {
             ++m_group;
-            m_groupRowCount.push_back(0);
-        }
         m_lastGroup = f[4];
         m_loaded.push_back(ResultRow::fromColumns(f[0], f[1], f[2], f[3], m_group, f[5], f[6], f[7], f[8]));
         m_loaded.back().marked = f.size() > 9;
@@ -193,8 +190,6 @@ private:
             m_folderKeys.insert(f[5]);
             m_folders.append(f[5]);
         }
-        ++m_groupRowCount.back();
-        m_bands.push_back(m_group);
         if (n % 500 == 0)
             m_sink.status(QStringLiteral("Loading Searched Result...(") + QString::number(n) + u')');
         m_hooks.progress.value(n);
@@ -301,15 +296,7 @@ private:
         m_report.rescanned = true;
     }
 
-    void listLoadedRows()
-    {
-        m_rows.setRows(std::move(m_loaded));
-        m_rows.GroupRowCount = std::move(m_groupRowCount);
-        m_rows.RowBand = std::move(m_bands);
-        m_rows.GroupTotal = m_group;
-        m_rows.BandingSuspended = false;
-        m_rows.BandingOn = !m_rows.isEmpty();
-    }
+    void listLoadedRows() { m_rows.setGroupedRows(std::move(m_loaded)); }
 
     bool m_reScan;
     SessionState &m_state;
@@ -323,8 +310,6 @@ private:
     qint32 m_group = 0;
     QString m_lastGroup;
     std::vector<ResultRow> m_loaded;
-    std::vector<qint32> m_bands;
-    std::vector<qint32> m_groupRowCount{0};
     QSet<QString> m_folderKeys;
     QStringList m_folders;
     std::vector<SavedFile> m_saved;

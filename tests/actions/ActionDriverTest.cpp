@@ -211,7 +211,7 @@ TEST(ActionDriver, FailedFilesStayMarkedAndCount)
     EXPECT_EQ(f.dialogs.errors.size(), 1u);
     EXPECT_EQ(namesOf(f.model), (std::vector<QString>{QStringLiteral("1-2.dat*"), QStringLiteral("1-3.dat")}));
     EXPECT_EQ(f.status, QStringLiteral("Total Files Marked 1 Size 1000 Bytes"));
-    EXPECT_EQ(f.model.RowBand, (std::vector<qint32>{1, 1}));
+    EXPECT_EQ(f.model.rowBands(), (std::vector<qint32>{1, 1}));
 }
 
 TEST(ActionDriver, ClosedDialogLeavesTheListAlone)

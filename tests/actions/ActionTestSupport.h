@@ -34,13 +34,7 @@ inline ResultRow scannedRow(const QString &path, qint32 group, bool marked = fal
 /// found (the whole file system taken as the search location).
 inline void loadRows(ResultModel &model, std::vector<ResultRow> rows, ListKind kind = ListKind::SameContents)
 {
-    qint32 total = 0;
-    for (const ResultRow &r : rows)
-        total = std::max(total, r.group);
-    model.setRows(std::move(rows));
-    model.rebuildGroupRowCount();
-    model.GroupTotal = total;
-    model.RebandRows();
+    model.setGroupedRows(std::move(rows));
     anchorRows(model, {kind, false}, {QStringLiteral("/")});
 }
 

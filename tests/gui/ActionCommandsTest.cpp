@@ -5,6 +5,7 @@
 #include "platform/SettingsStore.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempTree.h"
+#include "support/TestScope.h"
 
 #include "actions/ActionTestSupport.h"
 
@@ -67,7 +68,7 @@ struct Window
 // Runs the deletion dialog that the command opens: OK, then Close once it has finished.
 void runDeletionDialogLater()
 {
-    QTimer::singleShot(0, [] {
+    QTimer::singleShot(0, TestScope::object(), [] {
         auto *dialog = qobject_cast<fileDelFrm *>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         dialog->cmdOK->click();

@@ -3,6 +3,7 @@
 #include "app/FuzzyFrm.h"
 #include "app/ToolbarIcons.h"
 #include "search/frmTooManyFiles.h"
+#include "support/TestScope.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,7 +21,7 @@ namespace
 // Presses the named button of whatever modal window is open once the event loop runs.
 void pressLater(const char *buttonName)
 {
-    QTimer::singleShot(0, [name = QString::fromLatin1(buttonName)] {
+    QTimer::singleShot(0, TestScope::object(), [name = QString::fromLatin1(buttonName)] {
         QWidget *modal = QApplication::activeModalWidget();
         ASSERT_NE(modal, nullptr);
         auto *button = modal->findChild<QPushButton *>(name);

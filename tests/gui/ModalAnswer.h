@@ -1,6 +1,8 @@
 // Answers a modal window from a queued call, once it is open and ready.
 #pragma once
 
+#include "support/TestScope.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
@@ -14,14 +16,15 @@
 namespace ModalAnswer
 {
 /// Waits (inside whatever event loop runs) for a modal window of type T for which ready() holds,
-/// then runs answer on it. Fails the test when none appears within a generous time.
+/// then runs answer on it. Fails the test when none appears within a generous time. The wait
+/// belongs to the running test and ends with it.
 template <typename T>
 void when(
     std::function<void(T *)> answer, std::function<bool(T *)> ready = [](T *) { return true; })
 {
-    auto *timer = new QTimer;
-    auto *clock = new QElapsedTimer;
-    clock->start();
+    auto *timer = new QTimer(TestScope::object());
+    QElapsedTimer clock;
+    clock.start();
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, clock, answer, ready] {
         auto *modal = qobject_cast<T *>(QApplication::activeModalWidget());
@@ -29,15 +32,13 @@ void when(
         {
             timer->stop();
             timer->deleteLater();
-            delete clock;
             answer(modal);
             return;
         }
-        if (clock->elapsed() > 60000)
+        if (clock.elapsed() > 60000)
         {
             timer->stop();
             timer->deleteLater();
-            delete clock;
             ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " appeared";
         }
     });

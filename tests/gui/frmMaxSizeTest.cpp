@@ -2,6 +2,7 @@
 
 #include "platform/SettingsStore.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestScope.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -115,7 +116,7 @@ TEST_F(frmMaxSizeTest, AStoredOptionOutsideTheListSelectsNoneAndLeavesTheLimit)
 
 TEST_F(frmMaxSizeTest, AskShowsTheDialogAndReturnsTheLimitAndTheLargeFilesChoice)
 {
-    QTimer::singleShot(0, [] {
+    QTimer::singleShot(0, TestScope::object(), [] {
         QWidget *modal = QApplication::activeModalWidget();
         ASSERT_NE(modal, nullptr);
         modal->findChild<QRadioButton *>(QStringLiteral("Option2"))->click();
@@ -139,7 +140,7 @@ TEST_F(frmMaxSizeTest, EscAndTheTitleBarCloseCancelWithoutStoringAnything)
     for (const auto &[how, close] : closings)
     {
         SCOPED_TRACE(how);
-        QTimer::singleShot(0, [close = close] {
+        QTimer::singleShot(0, TestScope::object(), [close = close] {
             QWidget *modal = QApplication::activeModalWidget();
             ASSERT_NE(modal, nullptr);
             modal->findChild<QRadioButton *>(QStringLiteral("Option3"))->click();

@@ -182,8 +182,8 @@ TEST_F(MarkingRulesTest, UpToALimitKeepsEachFirstRowAndStopsAtTheFirstFileBeyond
     EXPECT_EQ(marked(model), (QStringList{"g1-60"})) << "earlier marks are cleared; nothing after the stop";
     EXPECT_EQ(outcome.tally.summary(), QStringLiteral("Total Files Marked 1 Size 60.00 KB"));
     EXPECT_EQ(outcome.sorted, (ListSort{ResultRow::ColGroup, true}));
-    EXPECT_TRUE(model.BandingOn);
-    EXPECT_EQ(model.RowBand, (std::vector<qint32>{1, 1, 2, 2, 3, 3}));
+    EXPECT_TRUE(model.isBanded());
+    EXPECT_EQ(model.rowBands(), (std::vector<qint32>{1, 1, 2, 2, 3, 3}));
 
     // Exactly at the limit is still within it.
     MarkingRules::markAllDuplicatesUpTo(model, 110, false);

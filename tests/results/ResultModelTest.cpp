@@ -65,9 +65,9 @@ TEST(ResultModel, LoadNumbersGroupsByShadeAndFillsEveryColumn)
     EXPECT_EQ(model.row(0).column(7), QStringLiteral("20040307210503"));
     EXPECT_EQ(column(model, 9), (QStringList{"txt", "", "gz", "gz", ""}));
     EXPECT_EQ(model.row(0).fullPath(), QStringLiteral("/d/a.txt"));
-    EXPECT_EQ(model.GroupTotal, 2);
-    EXPECT_EQ(model.GroupRowCount, (std::vector<qint32>{0, 2, 3}));
-    EXPECT_EQ(model.RowBand, (std::vector<qint32>{1, 1, 2, 2, 2}));
+    EXPECT_EQ(model.groupTotal(), 2);
+    EXPECT_EQ(model.groupRowCounts(), (std::vector<qint32>{0, 2, 3}));
+    EXPECT_EQ(model.rowBands(), (std::vector<qint32>{1, 1, 2, 2, 2}));
     EXPECT_EQ(model.folders(), (QStringList{"/d/", "/e/", "/E/"})) << "folders differing in case are two folders";
     EXPECT_FALSE(model.data(model.index(0, 0), ResultModel::ShadedRole).toBool());
     EXPECT_TRUE(model.data(model.index(2, 0), ResultModel::ShadedRole).toBool());
@@ -87,7 +87,7 @@ TEST(ResultModel, VanishedFilesGetNoRowAndNeverMergeTwoGroups)
                  {30, "g", "/x/", 1}});
     EXPECT_EQ(column(model, 0), (QStringList{"a", "b", "e", "g"}));
     EXPECT_EQ(column(model, 4), (QStringList{"1", "1", "2", "2"}));
-    EXPECT_EQ(model.GroupTotal, 2);
+    EXPECT_EQ(model.groupTotal(), 2);
 }
 
 TEST(ResultModel, ProgressEvery500Entries)
@@ -136,7 +136,7 @@ TEST(ResultModel, SortingByNameRebandsRunsAndPaddedKeysSortAsNumbers)
     model.sortByColumn(ResultRow::ColName, true);
     EXPECT_EQ(column(model, 0), (QStringList{"a", "A", "b", "C"}));
     model.RebandRows();
-    EXPECT_EQ(model.RowBand, (std::vector<qint32>{1, 2, 3, 4}));
+    EXPECT_EQ(model.rowBands(), (std::vector<qint32>{1, 2, 3, 4}));
     model.sortByColumn(ResultRow::ColSortSize, true);
     EXPECT_EQ(column(model, 1), (QStringList{"9", "10", "10", "100"}));
     EXPECT_EQ(column(model, 0), (QStringList{"a", "A", "C", "b"})) << "equal keys keep their order";
@@ -145,7 +145,7 @@ TEST(ResultModel, SortingByNameRebandsRunsAndPaddedKeysSortAsNumbers)
     model.sortByColumn(ResultRow::ColSortGrpno, true);
     model.RebandRows();
     EXPECT_EQ(column(model, 4), (QStringList{"1", "1", "4", "4"}));
-    EXPECT_EQ(model.RowBand, (std::vector<qint32>{1, 1, 2, 2}));
+    EXPECT_EQ(model.rowBands(), (std::vector<qint32>{1, 1, 2, 2}));
 }
 
 TEST(ResultModel, TextColumnsSortWithoutRegardToCaseAndKeepTheOrderOfEqualTexts)
@@ -208,7 +208,7 @@ TEST(ResultModel, RemovingManyScatteredRowsKeepsTheRest)
     ASSERT_EQ(model.size(), 66);
     EXPECT_EQ(model.row(0).size, 1);
     EXPECT_EQ(model.row(65).size, 98);
-    EXPECT_EQ(model.RowBand.size(), 66u);
+    EXPECT_EQ(model.rowBands().size(), 66u);
 }
 
 TEST(ResultModel, RowsFromSessionTextsKeepWhatNumbersCannotSay)

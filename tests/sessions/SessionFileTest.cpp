@@ -199,10 +199,10 @@ TEST(SessionFile, RoundTripKeepsOptionsLocationsCountersAndEveryColumn)
     EXPECT_EQ(allColumns(back), allColumns(rows));
     EXPECT_TRUE(back.isMarked(1)) << "marks are kept";
     EXPECT_EQ(back.markedCount(), 1);
-    EXPECT_EQ(back.GroupTotal, 3);
-    EXPECT_EQ(back.GroupRowCount, (std::vector<qint32>{0, 2, 2, 2}));
-    EXPECT_EQ(back.RowBand, (std::vector<qint32>{1, 1, 2, 2, 3, 3}));
-    EXPECT_TRUE(back.BandingOn);
+    EXPECT_EQ(back.groupTotal(), 3);
+    EXPECT_EQ(back.groupRowCounts(), (std::vector<qint32>{0, 2, 2, 2}));
+    EXPECT_EQ(back.rowBands(), (std::vector<qint32>{1, 1, 2, 2, 3, 3}));
+    EXPECT_TRUE(back.isBanded());
     EXPECT_EQ(back.folders(), (QStringList{"/d/", "/d/x/", "/e/", "/E/"}));
     EXPECT_FALSE(report.zeroSizeMenus);
     EXPECT_EQ(report.protectTag, QStringLiteral("Direct"));

@@ -102,7 +102,7 @@ TEST(SessionRescan, RowsSavedInAnyOrderAreComparedInSizeOrderWithTheirSizesNow)
     TestSink sink;
     const SessionLoadReport report = SessionFile::OpenCorvinaFile(t.path("s.cvf"), true, false, state, back, sink);
     ASSERT_TRUE(report.result);
-    EXPECT_EQ(back.GroupTotal, 7);
+    EXPECT_EQ(back.groupTotal(), 7);
     EXPECT_EQ(state.DuplicateCount, 7);
     EXPECT_EQ(report.status.panel1, QStringLiteral("Search Completed."));
     for (const ResultRow &r : back.rows())

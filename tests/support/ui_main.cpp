@@ -1,8 +1,18 @@
 #include "TestEnvironment.h"
+#include "TestScope.h"
 
 #include <QApplication>
 
 #include <gtest/gtest.h>
+
+namespace
+{
+// Ends each test's scope once the test and its fixture are done.
+class EndTestScope : public ::testing::EmptyTestEventListener
+{
+    void OnTestEnd(const ::testing::TestInfo &) override { TestScope::end(); }
+};
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -10,5 +20,6 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new EndTestScope); // gtest owns it
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,6 @@
 #include "platform/Desktop.h"
 
+#include "platform/FileDescriptor.h"
 #include "platform/NativePath.h"
 #include "platform/linux/PosixFiles.h"
 
@@ -35,12 +36,11 @@ QString folderOf(const QString &path)
 // The first bytes of the file, which tell its type where the name does not.
 QByteArray head(const QString &path)
 {
-    const int fd = PosixFiles::openRegular(NativePath::encode(path).constData());
-    if (fd < 0)
+    const FileDescriptor fd = PosixFiles::openRegular(NativePath::encode(path).constData());
+    if (!fd.valid())
         return {};
     QByteArray data(4096, '\0');
-    const ssize_t n = ::read(fd, data.data(), static_cast<size_t>(data.size()));
-    ::close(fd);
+    const ssize_t n = ::read(fd.get(), data.data(), static_cast<size_t>(data.size()));
     data.resize(n > 0 ? n : 0);
     return data;
 }

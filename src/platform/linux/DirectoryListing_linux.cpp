@@ -1,5 +1,6 @@
 #include "platform/DirectoryListing.h"
 
+#include "platform/FileDescriptor.h"
 #include "platform/NativePath.h"
 
 #include <dirent.h>
@@ -90,15 +91,12 @@ bool list(const QString &folder, bool noFollow, const std::function<bool(QString
 {
     entries.clear();
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0);
-    const int fd = ::open(NativePath::encode(folder).constData(), flags);
-    if (fd < 0)
+    const FileDescriptor fd(::open(NativePath::encode(folder).constData(), flags));
+    if (!fd.valid())
         return false;
     struct stat st;
-    if (::fstat(fd, &st) != 0)
-    {
-        ::close(fd);
+    if (::fstat(fd.get(), &st) != 0)
         return false;
-    }
     if (folderId)
         *folderId = {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)};
 
@@ -106,17 +104,16 @@ bool list(const QString &folder, bool noFollow, const std::function<bool(QString
     alignas(struct dirent64) char buffer[32768];
     for (;;)
     {
-        const ssize_t got = ::getdents64(fd, buffer, sizeof buffer);
+        const ssize_t got = ::getdents64(fd.get(), buffer, sizeof buffer);
         if (got <= 0)
             break; // the end, or a folder that cannot be read on (as readdir ends)
         for (ssize_t at = 0; at < got;)
         {
             const auto *d = reinterpret_cast<const struct dirent64 *>(buffer + at);
             at += d->d_reclen;
-            addEntry(fd, *d, wantDetails, entries);
+            addEntry(fd.get(), *d, wantDetails, entries);
         }
     }
-    ::close(fd);
     return true;
 }
 } // namespace DirectoryListing

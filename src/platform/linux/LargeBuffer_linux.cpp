@@ -20,8 +20,9 @@ void LargeBuffer::reserve(qint64 size)
     void *base = ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (base == MAP_FAILED)
         throw std::bad_alloc();
+    // Stepped forward from base rather than made from a number, so the pointer keeps its origin.
     const auto address = reinterpret_cast<quintptr>(base);
-    char *aligned = reinterpret_cast<char *>((address + HugePage - 1) / HugePage * HugePage);
+    char *aligned = static_cast<char *>(base) + (HugePage - address % HugePage) % HugePage;
     // Only advice: without huge pages the buffer works the same, just with more faults.
     ::madvise(aligned, usable, MADV_HUGEPAGE);
     m_base = base;

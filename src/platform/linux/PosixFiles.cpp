@@ -160,19 +160,19 @@ int renameNoReplaceAt(int fromDir, const char *from, int toDir, const char *to)
     return 0;
 }
 
-int openRegularAt(int dirFd, const char *name)
+FileDescriptor openRegularAt(int dirFd, const char *name)
 {
-    const int fd = ::openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
+    FileDescriptor fd(::openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.valid())
+        return fd;
     struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
     {
-        ::close(fd);
+        fd.reset();
         errno = EINVAL;
-        return -1;
+        return fd;
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
     return fd;
 }
 
@@ -204,11 +204,11 @@ FileOpResult copyExclusiveAt(int srcFd, int dirFd, const char *to, bool verify, 
     struct stat before;
     if (::fstat(srcFd, &before) != 0)
         return FileOpResult::failure(FileOpError::System, errno);
-    const int out = ::openat(dirFd, to, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (out < 0)
+    FileDescriptor out(::openat(dirFd, to, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (!out.valid())
         return FileOpResult::failure(FileOpError::System, errno);
     auto fail = [&](FileOpError error, int number = 0) {
-        ::close(out);
+        out.reset();
         ::unlinkat(dirFd, to, 0);
         return FileOpResult::failure(error, number);
     };
@@ -222,7 +222,7 @@ FileOpResult copyExclusiveAt(int srcFd, int dirFd, const char *to, bool verify, 
             return fail(FileOpError::System, errno);
         if (n == 0)
             break;
-        if (!writeAll(out, buffer.data(), static_cast<size_t>(n)))
+        if (!writeAll(out.get(), buffer.data(), static_cast<size_t>(n)))
             return fail(FileOpError::System, errno);
         offset += n;
         if (pulse)
@@ -231,18 +231,18 @@ FileOpResult copyExclusiveAt(int srcFd, int dirFd, const char *to, bool verify, 
 
     // Owner, permissions and times as the source had them; a file system that keeps none of
     // them (or a user who may not give files away) still gets the data.
-    bestEffort(::fchown(out, before.st_uid, before.st_gid));
-    bestEffort(::fchmod(out, before.st_mode & 07777));
+    bestEffort(::fchown(out.get(), before.st_uid, before.st_gid));
+    bestEffort(::fchmod(out.get(), before.st_mode & 07777));
     const struct timespec times[2] = {before.st_atim, before.st_mtim};
-    bestEffort(::futimens(out, times));
+    bestEffort(::futimens(out.get(), times));
 
     if (verify)
     {
         // Flush, drop the cached pages, and read the copy back from the disk.
-        if (::fsync(out) != 0)
+        if (::fsync(out.get()) != 0)
             return fail(FileOpError::System, errno);
-        ::posix_fadvise(out, 0, 0, POSIX_FADV_DONTNEED);
-        const int same = compareContents(srcFd, out, pulse);
+        ::posix_fadvise(out.get(), 0, 0, POSIX_FADV_DONTNEED);
+        const int same = compareContents(srcFd, out.get(), pulse);
         if (same < 0)
             return fail(FileOpError::System, errno);
         if (same > 0)
@@ -255,7 +255,7 @@ FileOpResult copyExclusiveAt(int srcFd, int dirFd, const char *to, bool verify, 
     if (after.st_size != before.st_size || offset != before.st_size ||
         nanoseconds(after.st_mtim) != nanoseconds(before.st_mtim))
         return fail(FileOpError::Changed);
-    if (::close(out) != 0)
+    if (out.close() != 0)
     {
         const int e = errno;
         ::unlinkat(dirFd, to, 0);

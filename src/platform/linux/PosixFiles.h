@@ -1,6 +1,7 @@
 // POSIX building blocks shared by the Linux file operations (private to the platform layer).
 #pragma once
 
+#include "platform/FileDescriptor.h"
 #include "platform/FileOpResult.h"
 #include "platform/FileStatus.h"
 
@@ -49,10 +50,10 @@ FileOpResult copyExclusiveAt(int srcFd, int dirFd, const char *to, bool verify, 
 /// 0 when both open files hold the same bytes, 1 when they differ, -1 when reading failed.
 int compareContents(int a, int b, const std::function<void()> &pulse);
 
-/// Opens a regular file for reading without following a link or blocking on a FIFO; -1 with
-/// errno set otherwise.
-int openRegularAt(int dirFd, const char *name);
-inline int openRegular(const char *path)
+/// Opens a regular file for reading without following a link or blocking on a FIFO; none held,
+/// with errno set, otherwise.
+FileDescriptor openRegularAt(int dirFd, const char *name);
+inline FileDescriptor openRegular(const char *path)
 {
     return openRegularAt(AT_FDCWD, path);
 }

@@ -11,15 +11,14 @@
 #include <utility>
 
 ReadOnlyFile::ReadOnlyFile(ReadOnlyFile &&other) noexcept
-    : m_fd(std::exchange(other.m_fd, -1)), m_size(std::exchange(other.m_size, 0))
+    : m_fd(std::move(other.m_fd)), m_size(std::exchange(other.m_size, 0))
 {}
 
 ReadOnlyFile &ReadOnlyFile::operator=(ReadOnlyFile &&other) noexcept
 {
     if (this != &other)
     {
-        close();
-        m_fd = std::exchange(other.m_fd, -1);
+        m_fd = std::move(other.m_fd);
         m_size = std::exchange(other.m_size, 0);
     }
     return *this;
@@ -29,37 +28,32 @@ bool ReadOnlyFile::open(const QString &path)
 {
     close();
     // O_NONBLOCK: a FIFO put in a file's place must not hang the scan; it is refused below.
-    const int fd = ::open(NativePath::encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0)
+    FileDescriptor fd(::open(NativePath::encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    if (!fd.valid())
         return false;
     struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-    {
-        ::close(fd);
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
-    }
-    m_fd = fd;
+    m_fd = std::move(fd);
     m_size = static_cast<qint64>(st.st_size);
     return true;
 }
 
 void ReadOnlyFile::close()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
+    m_fd.reset();
     m_size = 0;
 }
 
 qint64 ReadOnlyFile::readAt(char *buffer, qint64 length, qint64 offset) const
 {
-    if (m_fd < 0)
+    if (!m_fd.valid())
         return -1;
     qint64 done = 0;
     while (done < length)
     {
         const ssize_t n =
-            ::pread(m_fd, buffer + done, static_cast<size_t>(length - done), static_cast<off_t>(offset + done));
+            ::pread(m_fd.get(), buffer + done, static_cast<size_t>(length - done), static_cast<off_t>(offset + done));
         if (n < 0)
         {
             if (errno == EINTR)
@@ -75,8 +69,8 @@ qint64 ReadOnlyFile::readAt(char *buffer, qint64 length, qint64 offset) const
 
 void ReadOnlyFile::adviseSequential() const
 {
-    if (m_fd >= 0)
-        ::posix_fadvise(m_fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    if (m_fd.valid())
+        ::posix_fadvise(m_fd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 
 qint64 ReadOnlyFile::openLimit()

@@ -191,17 +191,17 @@ FileOpResult place(const LocatedFile &file, const TrashDirs &trash, const QByteA
         const QByteArray trashName =
             NativePath::encode(FileTransfer::numberedName(name, n, NAME_MAX - kInfoSuffix.size()));
         const QByteArray info = trashName + kInfoSuffix;
-        const int fd =
-            ::openat(trash.info.get(), info.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
-        if (fd < 0)
+        FileDescriptor fd(
+            ::openat(trash.info.get(), info.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+        if (!fd.valid())
         {
             if (errno == EEXIST)
                 continue;
             return systemFailure(errno);
         }
-        const bool written = writeAll(fd, text);
+        const bool written = writeAll(fd.get(), text);
         const int writeError = errno;
-        if (::close(fd) != 0 || !written)
+        if (fd.close() != 0 || !written)
         {
             ::unlinkat(trash.info.get(), info.constData(), 0);
             return systemFailure(written ? errno : writeError);
