@@ -1,9 +1,9 @@
 #include "actions/ErrorLog.h"
 
 #include "core/TextFormat.h"
+#include "platform/FileErrors.h"
 #include "platform/NativePath.h"
 #include "platform/SaveFile.h"
-#include "sessions/FileErrors.h"
 
 namespace ErrorLog
 {

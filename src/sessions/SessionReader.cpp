@@ -4,11 +4,11 @@
 #include "engine/RecordSort.h"
 #include "engine/ScanPipeline.h"
 #include "engine/SearchEngine.h"
+#include "platform/FileErrors.h"
 #include "platform/FileOpen.h"
 #include "platform/FileStatus.h"
 #include "platform/NativePath.h"
 #include "results/ResultModel.h"
-#include "sessions/FileErrors.h"
 #include "sessions/LineReader.h"
 #include "sessions/SessionParser.h"
 

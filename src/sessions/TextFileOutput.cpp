@@ -1,7 +1,7 @@
 #include "sessions/TextFileOutput.h"
 
+#include "platform/FileErrors.h"
 #include "platform/NativePath.h"
-#include "sessions/FileErrors.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "sessions/FileErrors.h"
+#include "platform/FileErrors.h"
 
 namespace
 {

@@ -1,5 +1,5 @@
-// The run-time errors the session and export files raise, numbered as Corvina reports them and
-// described in words a user understands ("61 Disk full").
+// The numbered errors of a file that fails to open, save or read (session and export files, the
+// error log), described in words a user understands ("61 Disk full").
 #pragma once
 
 #include "core/RaisedError.h"

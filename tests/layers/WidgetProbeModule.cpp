@@ -1,0 +1,2 @@
+// Must not compile in a widget-free layer (tests/layers/CMakeLists.txt).
+#include <QtWidgets/QLabel>
