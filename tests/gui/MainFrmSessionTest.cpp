@@ -189,6 +189,8 @@ TEST_F(MainFrmSessionTest, AFailedLoadLeavesListMarksLocationsAndTheDefaultSessi
     for (const Attempt &a : attempts)
     {
         SCOPED_TRACE(a.title.toStdString());
+        // Yes to dropping the marked list: the file that fails to load must still leave it.
+        prompter.expectMessage(QStringLiteral("Confirm"), QString(), PromptAnswer::Yes);
         prompter.expectMessage(a.title, a.text, PromptAnswer::Ok);
         ModalAnswer::when<SaveFrm>([&a](SaveFrm *dialog) {
             named<QLineEdit>(dialog, "txtPath")->setText(a.path);
