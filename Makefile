@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The one way in. Each target installs the Debian packages it needs when they are missing.
 #   make run     release build, then start Corvina
 #   make test    build with AddressSanitizer + UndefinedBehaviorSanitizer, run every test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tiny registry of timing benchmarks for corvina-bench.
 #pragma once
 

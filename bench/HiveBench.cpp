@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyed collection as the scan engines use it: add without keys, then a cursor that walks
 // forward and removes the entry at the cursor for most entries (files of unique size).
 #include "Bench.h"

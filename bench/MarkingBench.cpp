@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marking a million result rows: "Mark All Duplicates", its size-limited variant and advanced
 // marking, each on a list sorted by file name (so each command has to sort by group first).
 #include "Bench.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result list's model with a million rows: loading a scan's result and sorting by every
 // column a header click can choose, then recomputing the colour bands.
 #include "Bench.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A million result rows as a scan lists them: groups of two to five copies in 1,000 folders.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result list as the window shows it: a million rows in the view, the first paint, scrolling
 // to the end, and header sorts with their repaint, which is how long the window stands still.
 #include "Bench.h"

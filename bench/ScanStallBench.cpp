@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole scan as the window runs it, timed by how long the window would stand still: the window
 // answers only when the scan offers to yield (ScanSink::keepGoing), so the longest stretch between
 // two offers - and before the first, and after the last until the scan returns - is the longest

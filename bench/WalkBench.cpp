@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The walk over a real tree, then the sort of its records: the first half of every scan.
 // The tree is $CORVINA_BENCH_TREE, by default the "mixed" corpus of the benchmark harness.
 #include "Bench.h"

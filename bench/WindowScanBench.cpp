@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window scanning a large tree (offscreen): how long its event loop ever waited,
 // measured by a timer that asks to run every 10 ms, and the window's memory with every row
 // listed. The tree is $CORVINA_BENCH_TREE, by default the corpus of a million files of the

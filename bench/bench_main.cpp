@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-bench [NAME...]: runs the named benchmarks, or all of them.
 #include "Bench.h"
 

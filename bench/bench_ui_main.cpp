@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-bench-ui [NAME...]: the benchmarks that need windows, on the offscreen platform.
 #include "Bench.h"
 

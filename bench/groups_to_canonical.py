@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """corvina-cli --format groups on stdin, one group per line with every name as its bytes on stdout.
 
 The groups format writes a backslash as \\\\, a TAB, newline and carriage return as \\t, \\n and \\r

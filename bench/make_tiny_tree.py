@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A deterministic tree of many tiny files, for scans of millions of files.
 
 FILES files of 8 to 47 bytes in folders of 1,000 (d0000000/f0000000 ...): every tenth file is a

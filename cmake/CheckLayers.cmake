@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -D MANIFEST=<file> -D SOURCE_ROOT=<dir> -P CheckLayers.cmake
 #
 # Checks the widget-free layers against the manifest corvina_layer_manifest() writes: every

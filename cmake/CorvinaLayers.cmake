@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The widget-free layers (src/CMakeLists.txt draws them): each subsystem's static library below
 # cv_ui declares itself with corvina_logic_layer(target), which keeps widgets out of it twice.
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package (`make deb`): everything `cmake --install` puts under /usr, with the
 # libraries it needs found by dpkg-shlibdeps from the programs themselves.
 set(CPACK_GENERATOR DEB)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: every input is read as a session file and must pass SessionRoundTrip::check.
 #include "SessionRoundTrip.h"
 

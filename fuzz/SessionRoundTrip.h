@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The property the session fuzzer checks, shared with the test that replays the fuzzer's corpus.
 #pragma once
 

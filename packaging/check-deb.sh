@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a built corvina_*.deb before anyone installs it: exactly the expected files with their
 # modes, dependencies found from the programs, metadata that validates as installed, and a
 # corvina-cli that runs. `make deb` runs it on the package it has just built.

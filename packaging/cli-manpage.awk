@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Turns the text of "corvina-cli --help" into the manual page corvina-cli(1), so that the page
 # lists exactly the options the program reads. The help text's layout:
 #

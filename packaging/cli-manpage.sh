@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes corvina-cli(1) from the program's own --help text (see cli-manpage.awk), and beside it
 # the compressed copy that is installed.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tries a built package the way a user would, on a clean Debian 12 made for the purpose with
 # debootstrap: apt-get install ./corvina_*.deb, run corvina-cli, read its manual page, load its
 # bash completion, start corvina under a virtual X server, then purge it: exactly its own files

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes Corvina's end-of-scan sound: a short two-note chime, 16-bit mono PCM at 22050 Hz.
 
 Usage: tools/make_end_wav.py src/app/resources/sounds/end.wav

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the pictures in docs/screenshots: makes a small folder tree with a few groups of
 # duplicate files, then runs corvina-screenshots on it under a virtual X server (Xvfb).
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file-action commands of the main window as one controller: Delete, Move, Copy, Rename,
 // Open, Open Folder, Copy Path, Properties, Open Mark Files, Remove from result list, and the
 // picture viewer's preview step. The window connects its menu entries, toolbar buttons and list

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bulk commands on marked files: Delete, Move and Copy, from the marks to the clean list.
 #pragma once
 

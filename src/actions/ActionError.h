@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The error rows of the deletion and copy/move dialogs.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a run of the deletion or copy/move dialog reports its work and learns of a cancel.
 #pragma once
 

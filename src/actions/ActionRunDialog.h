@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the deletion and copy/move dialogs share: progress bar, status label, error list, the
 // OK/Cancel and Close buttons, and the idle -> running -> finished states.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's prompter (message boxes, input box, folder picker, file dialogs) and window
 // placement.
 #pragma once

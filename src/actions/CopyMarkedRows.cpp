@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "actions/CopyMarkedRows.h"
 
 #include "actions/ActionProgress.h"

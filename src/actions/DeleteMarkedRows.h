@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deletion run of fileDelFrm: each marked row's file to the trash or away for good.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop services the file commands use, behind an interface that tests replace.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Removing the folders that a deletion or a move left empty: one level, never their parents.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deletion error log: the error list saved as a text file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The copy/move dialog: copies or moves the marked files into a folder, lists failures.
 #pragma once
 

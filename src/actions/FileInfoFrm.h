@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture viewer: a small tool window that shows the selected row's picture.
 #pragma once
 

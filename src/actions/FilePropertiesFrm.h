@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file's properties: path, size, times, permissions, owner and group.
 #pragma once
 

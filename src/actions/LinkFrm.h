@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog that replaces the marked files with hard links or clones of their kept copies.
 #pragma once
 

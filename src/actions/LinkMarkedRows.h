@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run that replaces each marked file with a link to a kept copy of it.
 #pragma once
 

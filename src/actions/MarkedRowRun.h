@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the delete, move and copy runs share: the walk over the marked rows and the last look.
 #pragma once
 

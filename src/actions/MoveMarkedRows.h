@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move run of FileCMFrm: each marked row's file into the destination folder.
 #pragma once
 

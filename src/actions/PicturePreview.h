@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which rows the picture viewer shows, and what the preview step does for the selected row.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The proof a file must pass immediately before Corvina deletes, moves or copies it.
 #pragma once
 

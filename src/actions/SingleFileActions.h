@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands on the selected row (rename, open, open folder, copy path) and on the marked rows
 // (open them all, remove them from the list), and the double-click rule.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where "Copy with directory structure." puts a file: its folders below the search location it
 // was found in, under a folder named after that location.
 #pragma once

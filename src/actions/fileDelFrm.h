@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deletion dialog: deletes the marked files to the trash or for good, lists failures.
 #pragma once
 

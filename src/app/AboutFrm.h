@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "About Corvina": the version, the libraries it is built on, and their licences.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The common report of unexpected failures: Retry, Abort or "Send Error Report".
 #pragma once
 

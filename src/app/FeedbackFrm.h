@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window that "corvina -un" shows when Corvina is being removed: room to say why.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Explains fuzzy matching, with an example picture.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bundled manual, shown in a window of its own.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: search locations, engine and options, the scan, the result list and every
 // command of the menus and the toolbar.
 #pragma once

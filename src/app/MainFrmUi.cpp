@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the main window: menus, toolbar, status bar and controls.
 #include "app/MainFrm.h"
 

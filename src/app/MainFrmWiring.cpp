@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wiring the command controllers into the main window: menu entries, toolbar and list events.
 #include "app/MainFrm.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the status bar's progress bar shows for a scan's progress.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress bar in the main window's status bar while a scan or a session load runs.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "I Like Corvina": a few words to pass on to a friend.
 #pragma once
 

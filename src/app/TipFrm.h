@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tip of the day: one short hint at a time, and whether to show it at start-up.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the main window's buttons: the desktop's icon theme where it has one, else
 // Corvina's own.
 #pragma once

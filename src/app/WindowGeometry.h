@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's size and place in twips, as the settings store keeps them.
 #pragma once
 

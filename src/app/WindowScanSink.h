@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a scan or a session load asks of the main window: yielding, cancel, progress, questions.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Corvina: finds duplicate files and helps get rid of them safely.
 #include "actions/CommonDlg.h"
 #include "app/BugFrm.h"

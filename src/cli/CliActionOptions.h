@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options of corvina-cli that mark files and act on them: what they ask for and how they are
 // read.
 #pragma once

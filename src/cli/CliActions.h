@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marking and acting in corvina-cli: the --mark rules over the result, and the trash, delete,
 // move and copy of the marked files through the same driver and checks as the window.
 #pragma once

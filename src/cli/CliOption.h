@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One option of corvina-cli's command line, as the option tables list them.
 #pragma once
 

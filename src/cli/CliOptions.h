@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of corvina-cli: its options, how they are read, and the help text.
 #pragma once
 

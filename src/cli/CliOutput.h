@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How corvina-cli writes what a scan found.
 #pragma once
 

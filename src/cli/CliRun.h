@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-cli from its arguments to its exit status, apart from the process it runs in.
 #pragma once
 

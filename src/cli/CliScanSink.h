@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan sink of corvina-cli: a progress line on a terminal, errors on standard error.
 #pragma once
 

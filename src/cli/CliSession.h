@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Session files and exports in corvina-cli: a search read from a file, a saved result shown
 // again, and what a search or a load leaves written to files.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session and export options of corvina-cli: what they ask for and how they are read.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How corvina-cli writes a file name, so that a terminal and line-based tools see it safely.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-cli: the headless front end. Everything but the process itself is in CliRun.
 #include "cli/CliRun.h"
 #include "platform/NativePath.h"

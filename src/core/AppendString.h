@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A string builder for large texts: appends are block copies into spare room at the buffer's end.
 #pragma once
 

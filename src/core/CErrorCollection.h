@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An ordered list of error records: the error log of a keyed collection.
 #pragma once
 

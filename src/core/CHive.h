@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyed collection that holds every scanned file and group: a red-black tree by key and a
 // position table by insertion order, at once.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Free-list allocator of the node slots of a keyed collection.
 #pragma once
 

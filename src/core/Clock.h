@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where "now" comes from, so that stopwatches can be tested without sleeping.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The error the running code is handling, which an error list can record without being told it.
 #pragma once
 

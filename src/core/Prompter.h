@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every question Corvina asks the user goes through a Prompter: message boxes, input boxes and
 // pickers. The program uses the Qt one; tests use a scripted one that expects each question.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An error raised to the caller, carrying the number, source and description the error list keeps.
 #pragma once
 

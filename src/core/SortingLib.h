@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In-memory sorting of string arrays: quicksort with an insertion-sort cut-off.
 #pragma once
 

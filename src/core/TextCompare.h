@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text comparison used wherever Corvina compares "without regard to case".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number and date texts that Corvina shows, stores in files and reads back.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lets the event loop run now and then during a long loop, without spending the loop's time there.
 #pragma once
 

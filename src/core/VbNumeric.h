@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number reading the way the settings, dialogs and files of Corvina have always read numbers.
 #pragma once
 

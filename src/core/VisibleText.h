@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names shown to a person: characters that would break a row or hide a name get a visible mark.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stopwatch whose elapsed and remaining times read as "h:m:ss" texts.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fast 64-bit hash of a block of bytes, to bucket equal blocks and to digest fuzzy blocks.
 #pragma once
 

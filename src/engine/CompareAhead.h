@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Candidate groups compared ahead of the scan on worker threads, answered in the scan's order.
 #pragma once
 

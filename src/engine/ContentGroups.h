@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The groups that pairwise comparison of one candidate group gives, found by reading each file
 // at most once: exact content read in step, CRC-32 once per file, fuzzy over block digests.
 #pragma once

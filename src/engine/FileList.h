@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records of one scan, kept compact: each folder's text once, every name in one arena, and a
 // fixed-size record of numbers per file.
 #pragma once

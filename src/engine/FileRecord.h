@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One file found by the walk, the record text built from it, and the order records sort in.
 #pragma once
 

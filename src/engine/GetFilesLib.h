@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The walk: every search location's folder tree turned into file records.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The candidate groups of a scan, found ahead of it and queued for the compare-ahead workers.
 #pragma once
 

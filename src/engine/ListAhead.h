@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folders listed ahead of the walk on worker threads, handed over when the walk gets there.
 #pragma once
 

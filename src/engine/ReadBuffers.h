@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read buffers reused from one comparison to the next: a fresh large buffer for every file or
 // pair would cost page faults each time.
 #pragma once

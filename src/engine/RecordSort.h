@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records of a scan put in record order, if need be on another thread while the caller yields.
 #pragma once
 

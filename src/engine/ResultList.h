@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The duplicates a scan confirmed, as ResultHive refers to them.
 #pragma once
 

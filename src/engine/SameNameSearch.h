@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two engines that never compare contents: Same Name Files and Zero Size Files.
 #pragma once
 

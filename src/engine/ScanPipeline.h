@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan from the walk to the final status texts, without any window: what the Scan command
 // runs once the window has saved the default session, switched to the busy state and emptied
 // the result list, and what corvina-cli runs for its folders.

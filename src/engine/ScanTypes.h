@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a scan is given (options), what it asks of its caller (the sink), and the state it keeps.
 #pragma once
 

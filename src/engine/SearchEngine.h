@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The content engines: Byte to Byte (exact or fuzzy) and CRC32 over the sorted file records.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "File Version" text of a file: the version resource that .exe, .dll and .ocx files carry.
 #pragma once
 

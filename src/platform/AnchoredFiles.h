@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files reached from their search location without following a link, and acted on relative to
 // the folder that holds them, so that a link put into a path after the search cannot redirect
 // a delete or a move to a file the search never saw.

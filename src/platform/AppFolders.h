@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user folders where Corvina keeps its own files.
 #pragma once
 

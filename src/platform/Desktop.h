@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's services: opening files with their programs, the file manager, the clipboard.
 #pragma once
 

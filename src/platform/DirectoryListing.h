@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One folder's entries as the file system lists them, with the details the walk needs.
 #pragma once
 

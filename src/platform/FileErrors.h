@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbered errors of a file that fails to open, save or read (session and export files, the
 // error log), described in words a user understands ("61 Disk full").
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small file-system questions asked all over Corvina.
 #pragma once
 

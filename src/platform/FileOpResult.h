@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The outcome of one file operation: where the file went, or why it stayed.
 #pragma once
 

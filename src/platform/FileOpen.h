@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a file by its exact name into a QFile, for the files Corvina itself reads (SaveFile
 // writes them), and the kinds of failure both report.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a file looks like now: enough to tell whether it is still the file a scan saw.
 #pragma once
 

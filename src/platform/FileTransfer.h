@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy, move, rename and delete that never overwrite an existing file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listing one folder's entries, and removing a folder that is empty.
 #pragma once
 

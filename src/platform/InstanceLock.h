@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A per-user lock file held while Corvina runs, so that other programs can tell it is running.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory for large read buffers, on huge pages where the system offers them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A moment in the local time of this machine, as calendar fields.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/NativePath.h"
 
 namespace
@@ -48,7 +49,7 @@ QString decode(const char *bytes, qsizetype size)
         const unsigned char c = s[i];
         if (c < 0x80)
         {
-            out.append(QChar(c));
+            out.append(QChar(char16_t{c}));
             ++i;
             continue;
         }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File names as the system stores them (bytes) and as Corvina carries them (text), reversibly.
 #pragma once
 

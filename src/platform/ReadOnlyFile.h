@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A regular file opened for reading by its exact name, read at explicit offsets.
 #pragma once
 

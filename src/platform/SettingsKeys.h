@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every settings key of Corvina with its default, in one place.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Event sounds through the desktop's sound service.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system folders that "Protect System Folders" keeps out of a scan.
 #pragma once
 

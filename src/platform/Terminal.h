@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether an output stream of this process is a terminal, and how wide it is.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's trash (the freedesktop.org layout), from which the user can restore a file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced marking dialog: "By Range" keeps one file per group by a rule, "By Folders" marks
 // the files of ticked folders.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The choices of the advanced marking dialog: the exclusive keep rules and what is remembered
 // in the settings section "AdvMarking".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two pages of advanced marking as list logic: "By Range" keeps one file per group by a
 // rule, "By Folders" marks the files of ticked folders.
 #pragma once

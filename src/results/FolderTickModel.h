@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder list of advanced marking: the distinct folders of the result, each with a tick,
 // kept in ascending order.
 #pragma once

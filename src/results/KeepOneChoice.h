@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answers of the keep-one-original warning, as the action driver reads them.
 #pragma once
 

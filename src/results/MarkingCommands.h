@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marking commands of the main window as one controller: menu entries, the toolbar's Mark
 // pop-up, the list's context menu, the mouse and keyboard toggles and advanced marking all end
 // here. The window supplies its list state through hooks and shows what the commands report.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick-marking rules of the result list: "None", "Mark All", marking by selection and by
 // folder, "Mark All Duplicates" (with and without a size limit) and the toggles of a single row.
 #pragma once

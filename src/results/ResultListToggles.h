@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds the result list's clicks, double clicks and space bar to the marking commands.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result list's model: a table over plain row structs, with the group bookkeeping beside it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One row of the result list: a duplicate file with its group, mark and hidden sort keys.
 #pragma once
 

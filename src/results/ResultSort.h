@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a click on a result-list header orders the rows: the key column and the direction.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the files of the result list were found: what kind of list it is, the search locations
 // as they were resolved, and each folder of a row as reached from its location without a link.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order of file-version texts ("5.1.2600.0", "N/A") as a person reads them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/WarningFrm.h"
 
 #include "core/Prompter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keep-one-original warning: shown by the action driver for a group whose every file is
 // marked, before a delete or move.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File masks: the preset list and the rule by which a file name matches a mask.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Add/Exclude Folders": describes one search location, or an excluded folder.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's list of file masks, kept in the settings store, and the size fields of a location.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's SearchList: the search locations as a table, with a folder picture per row.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One search location (a row of the search-location list) and the list's add/change/remove rules.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search-location list as a table for the main window's SearchList.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Total-size limits in kilobytes for marking copies that are to fit on a CD, a DVD or a typed size.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A folder typed into the Add dialog, checked and made into the folder it names.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The size-limit dialog: the total size up to which "Mark All Duplicates upto..." marks copies.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks before a scan of more than 100000 files goes on.
 #pragma once
 

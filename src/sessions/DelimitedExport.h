@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The delimited text export of the result list (for databases and spreadsheets).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The HTML report of the result list: a summary table, the rows banded by group, a footer bar.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a text file line by line with a bound on the length of a line, so that a damaged or
 // foreign file never makes a reader hold a huge line in memory.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file a save or an export writes to, as the user typed or chose it.
 #pragma once
 

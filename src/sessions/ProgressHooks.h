@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A dialog's progress bar as the session and export code drives it.
 #pragma once
 

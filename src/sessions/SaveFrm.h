@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session dialog: saves the search (with or without its result) or loads a saved one.
 #pragma once
 

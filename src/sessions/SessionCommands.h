@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the session dialog asks of the main window, which owns the session's state.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The escape that lets any file name travel through a session file's "," and "?" fields.
 #pragma once
 

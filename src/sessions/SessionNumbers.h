@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number fields of a session header: a field either is a number of its type or the file is
 // damaged.
 #pragma once

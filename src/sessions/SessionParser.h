@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks a session file line by line, so that a file is taken only when it is whole: every line
 // is one that Corvina writes, nothing is cut off, and no field can have shifted.
 #pragma once

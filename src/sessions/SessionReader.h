@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading ".cvf" session files back: the whole session, or only its search setup.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search setup a session file keeps, and what loading one reports back to the main window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing ".cvf" session files: the header, the search locations and, on request, the result rows.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text file written by Corvina: UTF-8, replaced whole or not at all, failures raised as errors.
 #pragma once
 

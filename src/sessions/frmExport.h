@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two-page export wizard: the result list as delimited text or as an HTML report.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Result rows over real files, and a progress sink that records what a run reports.
 #pragma once
 

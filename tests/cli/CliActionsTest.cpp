@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-cli marking and acting on real files, as a script would run it: every way a file could
 // be lost between the search and the act is tried, and only proven copies may go.
 #include "support/TempTree.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-cli as a user runs it: the built program in its own process.
 #include "support/TempTree.h"
 

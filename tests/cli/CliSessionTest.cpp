@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-cli's session and export options: parsed in-process, run as the built program.
 #include "cli/CliOptions.h"
 #include "support/TempTree.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/AppendString.h"
 #include "core/CErrorCollection.h"
 #include "core/ErrorReport.h"

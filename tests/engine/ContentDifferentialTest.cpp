@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast content engine against the pair-by-pair reference on random trees: identical files,
 // files differing in the first, a middle or the last byte or in some whole blocks, files made
 // unreadable after the walk, repeated listings, and large groups of one size.

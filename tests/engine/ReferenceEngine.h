@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The content search in its plain form, pair by pair: the reference that the fast engine
 // must agree with.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the engine tests share: a sink that records progress, the file records of real files
 // loaded into FileHive the way a scan loads them, and a scan's outcome as plain values.
 #pragma once

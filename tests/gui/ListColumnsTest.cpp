@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result list and the location list read without resizing a column: whole dates and
 // versions, the last column or the path taking the width left, names with control characters on
 // one line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File actions from the main window: deleting marked files, the keep-one warning, advanced marking.
 #include "MainFrmFixture.h"
 #include "ModalAnswer.h"

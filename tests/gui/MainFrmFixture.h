@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the real main window on the test run's temporary settings, with scripted prompts.
 #pragma once
 

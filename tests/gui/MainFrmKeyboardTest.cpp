@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window from the keyboard alone: access keys, shortcuts, the tab order and the keys of
 // the location list, and a whole search, review, mark and clean-up without the mouse.
 #include "MainFrmFixture.h"

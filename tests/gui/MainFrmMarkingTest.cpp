@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marking from the main window: the menu entries, the toggles on the list and the summary.
 #include "MainFrmFixture.h"
 #include "support/TempTree.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window tells while it works and before it drops anything: the progress bar, the
 // status of a search that left a location out, the question before marks are lost, and where
 // the window comes back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scanning from the main window: locations picked as a person picks them, the result rows, the
 // status texts, the too-many-files question, cancelling, the error report's Abort, and a session
 // named on the command line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sessions and export from the main window: the session dialog, default.cvf across a restart, and
 // the export wizard.
 #include "MainFrmFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a person meets it: start-up, menus, toolbar, options and their questions.
 #include "MainFrmFixture.h"
 #include "ModalAnswer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers a modal window from a queued call, once it is open and ready.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bash completion of corvina-cli, run by bash against the built program: it must offer every
 // option --help lists, and know the values of every option that takes one.
 #include "HelpEntries.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-cli's --help as the packaging tests read it: the options it lists, and a way to run it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual pages against the program: corvina-cli(1) must say what --help says, and both pages
 // must render cleanly.
 #include "HelpEntries.h"

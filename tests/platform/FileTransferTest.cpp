@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileTransfer.h"
 #include "platform/FileStatus.h"
 #include "platform/NativePath.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files of reference locations: kept as the originals by every marking command.
 #include "ResultRows.h"
 #include "results/AdvancedMarking.h"

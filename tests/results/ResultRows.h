@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Result rows for marking tests, written the way a test reads them.
 #pragma once
 

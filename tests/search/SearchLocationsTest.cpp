@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SettingsStore.h"
 #include "search/FileMasks.h"
 #include "search/MaskList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file Corvina writes, on a disk that is full: the previous file stays byte for byte, no
 // fragment is left beside it, and the report says "61 Disk full". The disk is a small tmpfs the
 // test mounts; where it cannot (not root, or no right to mount), a read-only folder stands in

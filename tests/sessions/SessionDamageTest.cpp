@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SessionTestSupport.h"
 #include "sessions/SessionReader.h"
 #include "support/TempTree.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sessions/SessionEscape.h"
 #include "SessionTestSupport.h"
 #include "platform/NativePath.h"

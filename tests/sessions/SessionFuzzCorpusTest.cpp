@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays the session fuzzer's corpus (fuzz/corpus/session): every input the fuzzer found
 // interesting must still pass the property it checks.
 #include "SessionRoundTrip.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared pieces of the session and export tests: a scan sink, file bytes, result rows.
 #pragma once
 

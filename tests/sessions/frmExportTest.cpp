@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sessions/frmExport.h"
 #include "SessionTestSupport.h"
 #include "platform/SettingsKeys.h"

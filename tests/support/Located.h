@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file located as the file actions reach it, for tests of the platform's file operations.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test doubles for the prompter and the error report: each holds a queue of expected questions
 // with their answers, fails on a question it did not expect, and on answers left unused.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real file trees in a temporary folder, with sizes, times, hidden names and special files.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Points every per-user folder of the program at a temporary folder for the whole test run.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An owner for the helper objects of one test (timers that answer windows, say).
 #pragma once
 

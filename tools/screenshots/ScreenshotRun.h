@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One screenshot run: builds Corvina's main window, drives it as a person would through a search
 // of a folder, and pictures the main window, its menus and every dialog on the way.
 #pragma once

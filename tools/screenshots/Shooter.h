@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves pictures of Corvina's windows: each window as it draws itself, under a plain title bar
 // that carries its caption (a virtual X server has no window manager to draw one).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The questions of a screenshot run: pickers answer from a queue the run fills beforehand, and
 // message boxes take their default answer, so nothing waits for a person.
 #pragma once

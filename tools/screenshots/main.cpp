@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-screenshots: shows Corvina's windows on a folder of files and saves a picture of each,
 // for the documentation. `make screenshots` runs it under a virtual X server on a generated tree
 // (tools/screenshots.sh).

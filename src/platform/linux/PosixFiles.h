@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // POSIX building blocks shared by the Linux file operations (private to the platform layer).
 #pragma once
 
