@@ -2,6 +2,7 @@
 #include "engine/ContentGroups.h"
 
 #include "engine/BlockHash.h"
+#include "engine/CompareAhead.h"
 #include "engine/ReadBuffers.h"
 #include "engine/SearchEngine.h"
 #include "platform/FileFunctions.h"
@@ -41,9 +42,21 @@ constexpr qsizetype FilesPerCheck = 64;
 constexpr qsizetype SharedRoundMembers = 256;
 
 // Files of large sets kept open from one round to the next, counted over every search of the
-// process: at most half the process's open-file limit, so that no set, however large, exhausts
-// it, while a set of thousands of files is not opened again for every round.
+// process, so that a set of thousands of files is not opened again for every round.
 std::atomic<qint64> heldOpen{0};
+
+// Descriptors left for everything else the process opens: the window, the walk, a file read whole.
+constexpr qint64 OpenFileReserve = 64;
+
+// How many files of large sets may be held open: what the process's open-file limit leaves once
+// every search that may run at once (each worker and the scan's own thread) holds a small set
+// whole, and the reserve is kept. An open that failed for want of a descriptor would drop a file
+// from its group, so the budget never counts on descriptors that a small set may take.
+qint64 heldOpenBudget()
+{
+    const qint64 searches = CompareAhead::workerCount() + 1;
+    return std::max<qint64>(0, ReadOnlyFile::openLimit() - searches * OpenFileLimit - OpenFileReserve);
+}
 
 void countRead(Tally *tally, qint64 bytes)
 {
@@ -255,7 +268,7 @@ private:
     bool forEachMember(qsizetype count, const std::function<void(qsizetype)> &readOne)
     {
         if (count > OpenFileLimit && m_budget < 0)
-            m_budget = ReadOnlyFile::openLimit() / 2;
+            m_budget = heldOpenBudget();
         const int helpers = count >= SharedRoundMembers ? helperCount() : 0;
         const qsizetype stretch = (count + helpers) / (helpers + 1);
         std::atomic<bool> stop{false};

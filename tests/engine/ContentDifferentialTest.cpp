@@ -198,16 +198,14 @@ void expectSameOutcome(RandomTree &tree, std::initializer_list<Method> methods)
     tree.spoil();
     // A low limit on open files, so that large sets hold few of them open between reads.
     const LoweredFileLimit limit(400);
-    const int openBefore = openFileCount();
     size_t i = 0;
     for (const Method &m : methods)
     {
         Run &run = *runs[i++];
         run.fastSink.watchOpenFiles = true;
         SearchEngine::FindSameSize(*run.fast);
-        EXPECT_LE(run.fastSink.mostOpenFiles,
-                  openBefore + 400 / 2 + CompareAhead::workerCount() * ContentGroups::OpenFileLimit)
-            << m.name;
+        // Never at the limit: an open that fails for want of a descriptor drops a file from its group.
+        EXPECT_LT(run.fastSink.mostOpenFiles, 400) << m.name;
         ReferenceEngine::FindSameSize(*run.reference);
         const ScanOutcome fast = outcomeOf(*run.fast);
         const ScanOutcome reference = outcomeOf(*run.reference);
