@@ -27,6 +27,12 @@ void setUp()
     SettingsStore::setDirectory(root + QStringLiteral("/config/Corvina"));
 }
 
+void tearDown()
+{
+    delete g_home;
+    g_home = nullptr;
+}
+
 QString home()
 {
     return g_home ? g_home->path() : QString();

@@ -10,6 +10,9 @@ namespace TestEnvironment
 /// settings folder before any settings object exists. Call first in main().
 void setUp();
 
+/// Removes the temporary home. Call last in main(), so that runs leave nothing in /tmp.
+void tearDown();
+
 /// The temporary home of this run.
 QString home();
 } // namespace TestEnvironment

@@ -10,5 +10,7 @@ int main(int argc, char **argv)
     TestEnvironment::setUp();
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    TestEnvironment::tearDown();
+    return result;
 }

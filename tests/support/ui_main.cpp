@@ -22,5 +22,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new EndTestScope); // gtest owns it
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    TestEnvironment::tearDown();
+    return result;
 }
