@@ -2,6 +2,7 @@
 #include "Bench.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStringList>
 
 namespace Bench
@@ -24,5 +25,20 @@ int runNamedInArguments()
         e.run(out);
     }
     return 0;
+}
+
+std::optional<SearchLocation> largeTree(QTextStream &out)
+{
+    const QString tree = qEnvironmentVariable("CORVINA_BENCH_TREE", QStringLiteral("/tmp/corvina-bench/mixed1m/tree"));
+    if (!QDir(tree).exists())
+    {
+        out << "skipped: no tree at " << tree << " (make one with make_corpus.py)" << Qt::endl;
+        return std::nullopt;
+    }
+    SearchLocation location;
+    location.folder = tree;
+    location.mask = QStringLiteral("All files(*.*)");
+    location.minSize = QStringLiteral("0");
+    return location;
 }
 } // namespace Bench

@@ -2,10 +2,13 @@
 // A tiny registry of timing benchmarks for corvina-bench.
 #pragma once
 
+#include "search/SearchLocation.h"
+
 #include <QElapsedTimer>
 #include <QTextStream>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace Bench
@@ -27,6 +30,10 @@ struct Register
         registry().push_back({name, std::move(run)});
     }
 };
+
+/// The large tree the scan benchmarks search, as a location taking every file: $CORVINA_BENCH_TREE,
+/// by default the million-file corpus of the harness. Nothing, and a line saying so, when missing.
+std::optional<SearchLocation> largeTree(QTextStream &out);
 
 /// Seconds taken by fn.
 inline double seconds(const std::function<void()> &fn)

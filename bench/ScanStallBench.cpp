@@ -10,7 +10,6 @@
 #include "results/ResultModel.h"
 #include "search/SearchLocation.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 
 #include <map>
@@ -83,18 +82,11 @@ private:
 };
 
 Bench::Register scanStall("scanstall", [](QTextStream &out) {
-    const QString tree = qEnvironmentVariable("CORVINA_BENCH_TREE", QStringLiteral("/tmp/corvina-bench/mixed1m/tree"));
-    if (!QDir(tree).exists())
-    {
-        out << "skipped: no tree at " << tree << " (make one with make_corpus.py)" << Qt::endl;
+    const std::optional<SearchLocation> location = Bench::largeTree(out);
+    if (!location)
         return;
-    }
-    SearchLocation location;
-    location.folder = tree;
-    location.mask = QStringLiteral("All files(*.*)");
-    location.minSize = QStringLiteral("0");
     SearchLocationList locations;
-    locations.add(location);
+    locations.add(*location);
     ScanOptions options;
     options.includeHidden = true;
     options.protect = false;

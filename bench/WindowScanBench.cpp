@@ -60,12 +60,9 @@ std::pair<qint64, qint64> residentMemory()
 }
 
 Bench::Register windowScan("windowscan", [](QTextStream &out) {
-    const QString tree = qEnvironmentVariable("CORVINA_BENCH_TREE", QStringLiteral("/tmp/corvina-bench/mixed1m/tree"));
-    if (!QDir(tree).exists())
-    {
-        out << "skipped: no tree at " << tree << " (make one with make_corpus.py)" << Qt::endl;
+    const std::optional<SearchLocation> location = Bench::largeTree(out);
+    if (!location)
         return;
-    }
     // Settings, default session and trash of a first start, in a folder of their own.
     QTemporaryDir home;
     for (const char *sub : {"config", "data", "cache"})
@@ -84,11 +81,7 @@ Bench::Register windowScan("windowscan", [](QTextStream &out) {
     window.setTooManyFilesLimit(std::numeric_limits<qint32>::max());
     // Hidden files too, as corvina-cli --hidden searches them.
     window.findChild<QCheckBox *>(QStringLiteral("chkIncludeHidden"))->setChecked(true);
-    SearchLocation location;
-    location.folder = tree;
-    location.mask = QStringLiteral("All files(*.*)");
-    location.minSize = QStringLiteral("0");
-    window.locations().add(location);
+    window.locations().add(*location);
     const qint64 before = residentMemory().first;
 
     // The event loop runs the timer whenever the scan lets it: the longest wait between two
