@@ -11,6 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -190,4 +195,31 @@ TEST(FileTransfer, DeleteForGoodOnlyTheExpectedFile)
     EXPECT_FALSE(exists(path));
     EXPECT_EQ(FileTransfer::deleteForGood(now).errorNumber, ENOENT);
     EXPECT_EQ(QDir(tree.root()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
+TEST(FileTransfer, AFullDestinationKeepsTheSourceAndLeavesNoPart)
+{
+    TempTree tree;
+    const QString disk = tree.path(QStringLiteral("full"));
+    ASSERT_TRUE(QDir().mkpath(disk));
+    if (::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=256k") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs: " << std::strerror(errno);
+    struct Unmount
+    {
+        QString path;
+        ~Unmount() { ::umount2(QFile::encodeName(path).constData(), MNT_DETACH); }
+    } unmount{disk};
+    const QString source = tree.fileOfSize(QStringLiteral("src/big.bin"), 600 * 1024, 'q');
+    const QByteArray data = TempTree::contents(source);
+
+    for (const auto &[name, act] :
+         {std::pair{"copy", &FileTransfer::copyNoClobber}, std::pair{"move", &FileTransfer::moveNoClobber}})
+    {
+        const FileOpResult r = act(locatedAt(source), disk, {});
+        EXPECT_FALSE(r.ok()) << name;
+        EXPECT_EQ(r.errorNumber, ENOSPC) << name << ": " << r.reason().toStdString();
+        EXPECT_EQ(TempTree::contents(source), data) << name;
+        EXPECT_EQ(QDir(disk).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList())
+            << name << ": no part of the copy stays behind";
+    }
 }
