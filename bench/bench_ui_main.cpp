@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-bench-ui [NAME...]: the benchmarks that need windows, on the offscreen platform.
 #include "Bench.h"
+#include "engine/ContentGroups.h"
 
 #include <QApplication>
 
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    ContentGroups::prepareDescriptors();
     QApplication app(argc, argv);
     return Bench::runNamedInArguments();
 }

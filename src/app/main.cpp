@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/FeedbackFrm.h"
 #include "app/MainFrm.h"
+#include "engine/ContentGroups.h"
 #include "platform/InstanceLock.h"
 #include "platform/NativePath.h"
 #include "platform/SettingsStore.h"
@@ -17,6 +18,7 @@
 
 int main(int argc, char *argv[])
 {
+    ContentGroups::prepareDescriptors();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvina"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));

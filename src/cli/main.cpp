@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-cli: the headless front end. Everything but the process itself is in CliRun.
 #include "cli/CliRun.h"
+#include "engine/ContentGroups.h"
 #include "platform/NativePath.h"
 #include "platform/Terminal.h"
 
@@ -13,6 +14,7 @@
 
 int main(int argc, char *argv[])
 {
+    ContentGroups::prepareDescriptors();
     QCoreApplication app(argc, argv);
     // Arguments as their bytes: a folder whose name is not UTF-8 is still found.
     QStringList arguments;

@@ -48,14 +48,23 @@ std::atomic<qint64> heldOpen{0};
 // Descriptors left for everything else the process opens: the window, the walk, a file read whole.
 constexpr qint64 OpenFileReserve = 64;
 
-// How many files of large sets may be held open: what the process's open-file limit leaves once
-// every search that may run at once (each worker and the scan's own thread) holds a small set
-// whole, and the reserve is kept. An open that failed for want of a descriptor would drop a file
-// from its group, so the budget never counts on descriptors that a small set may take.
+// Searches use at most this many descriptors (128 KiB of descriptor table), fewer where the
+// open-file limit is lower.
+constexpr qint64 MostDescriptors = 16384;
+
+qint64 usableDescriptors()
+{
+    return std::min(ReadOnlyFile::openLimit(), MostDescriptors);
+}
+
+// How many files of large sets may be held open: what the usable descriptors leave once every
+// search that may run at once (each worker and the scan's own thread) holds a small set whole,
+// and the reserve is kept. An open that failed for want of a descriptor would drop a file from
+// its group, so the budget never counts on descriptors that a small set may take.
 qint64 heldOpenBudget()
 {
     const qint64 searches = CompareAhead::workerCount() + 1;
-    return std::max<qint64>(0, ReadOnlyFile::openLimit() - searches * OpenFileLimit - OpenFileReserve);
+    return std::max<qint64>(0, usableDescriptors() - searches * OpenFileLimit - OpenFileReserve);
 }
 
 void countRead(Tally *tally, qint64 bytes)
@@ -547,6 +556,11 @@ std::optional<Groups> fuzzyPairwise(const Members &members, const KeepGoing &kee
     return groups;
 }
 } // namespace
+
+void prepareDescriptors()
+{
+    ReadOnlyFile::reserveDescriptors(usableDescriptors());
+}
 
 std::optional<Groups> find(Method method, const Members &members, const KeepGoing &keepGoing, Tally *tally)
 {

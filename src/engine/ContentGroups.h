@@ -85,6 +85,11 @@ struct Tally
 /// Most files one search holds open at once (a larger set opens each file for its read only).
 constexpr qsizetype OpenFileLimit = 128;
 
+/// Makes room for every file searches may hold open at once. Called at the start of a program,
+/// before it starts any thread, so that holding many files open never waits for the table of
+/// open files to grow.
+void prepareDescriptors();
+
 /// The groups of `method`: one of the functions below. Safe to call from several threads at once.
 /// With a tally, the bytes read and the members that could not be read are counted there.
 std::optional<Groups> find(Method method, const Members &members, const KeepGoing &keepGoing, Tally *tally = nullptr);

@@ -36,6 +36,13 @@ public:
     /// How many files this process may hold open at once.
     static qint64 openLimit();
 
+    /// Makes this process's table of open files large enough for `count` files at once (at most
+    /// the open-file limit). The kernel grows the table by doubling, and each growth in a process
+    /// with several threads waits for every processor to pass a quiet point, often 10 ms or more:
+    /// a search holding thousands of files open would wait that long several times. Growing it
+    /// once before any thread starts costs nothing of the kind.
+    static void reserveDescriptors(qint64 count);
+
 private:
     FileDescriptor m_fd;
     qint64 m_size = 0;

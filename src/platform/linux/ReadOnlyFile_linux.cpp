@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <utility>
 
 ReadOnlyFile::ReadOnlyFile(ReadOnlyFile &&other) noexcept
@@ -80,4 +81,18 @@ qint64 ReadOnlyFile::openLimit()
     if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
         return 1024;
     return static_cast<qint64>(limit.rlim_cur);
+}
+
+void ReadOnlyFile::reserveDescriptors(qint64 count)
+{
+    const qint64 wanted = std::min(count, openLimit());
+    if (wanted < 2)
+        return;
+    // F_DUPFD takes the lowest free number from its argument on, growing the table to hold it;
+    // the table keeps its size when the copy is closed again.
+    const FileDescriptor anchor(::open("/", O_PATH | O_CLOEXEC));
+    if (anchor.valid())
+    {
+        const FileDescriptor highest(::fcntl(anchor.get(), F_DUPFD_CLOEXEC, static_cast<int>(wanted - 1)));
+    }
 }
