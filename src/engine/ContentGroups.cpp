@@ -16,6 +16,7 @@
 #include <numeric>
 #include <thread>
 #include <unordered_map>
+#include <utility>
 
 namespace ContentGroups
 {
@@ -57,14 +58,21 @@ qint64 usableDescriptors()
     return std::min(ReadOnlyFile::openLimit(), MostDescriptors);
 }
 
+// Threads that read one round of a large set: the search's own and its helpers.
+int laneCount()
+{
+    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+}
+
 // How many files of large sets may be held open: what the usable descriptors leave once every
-// search that may run at once (each worker and the scan's own thread) holds a small set whole,
-// and the reserve is kept. An open that failed for want of a descriptor would drop a file from
-// its group, so the budget never counts on descriptors that a small set may take.
+// search that may run at once (each worker and the scan's own thread) holds a small set whole
+// and a folder per reading thread, and the reserve is kept. An open that failed for want of a
+// descriptor would drop a file from its group, so the budget never counts on descriptors that a
+// small set may take.
 qint64 heldOpenBudget()
 {
     const qint64 searches = CompareAhead::workerCount() + 1;
-    return std::max<qint64>(0, usableDescriptors() - searches * OpenFileLimit - OpenFileReserve);
+    return std::max<qint64>(0, usableDescriptors() - searches * (OpenFileLimit + laneCount()) - OpenFileReserve);
 }
 
 void countRead(Tally *tally, qint64 bytes)
@@ -98,7 +106,7 @@ public:
     ExactSplitter(const Members &members, const KeepGoing &keepGoing, Tally *tally)
         : m_members(members), m_keepGoing(keepGoing), m_tally(tally), m_files(static_cast<size_t>(members.count())),
           m_lengths(static_cast<size_t>(members.count()), -1), m_held(static_cast<size_t>(members.count()), 0),
-          m_unreadable(static_cast<size_t>(members.count()), 0)
+          m_unreadable(static_cast<size_t>(members.count()), 0), m_folders(static_cast<size_t>(laneCount()))
     {}
     ~ExactSplitter()
     {
@@ -213,16 +221,15 @@ private:
     // Reads member m's part of the block at offset into buffer; false when that fails. A file
     // opened again must still have the length it had in the first round. A member of a small set
     // stays open; one of a large set only while the budget of held files allows.
-    bool readBlock(qsizetype m, char *buffer, qint64 size, qint64 offset, bool smallSet)
+    bool readBlock(qsizetype m, char *buffer, qint64 size, qint64 offset, bool smallSet, OpenedFolder *folder)
     {
         ReadOnlyFile &f = file(m);
         if (!f.isOpen())
         {
-            const QString path = m_members.path(m);
-            if (!f.open(path))
+            if (!m_members.open(m, f, folder))
             {
                 // A file that is gone, or is a link or a FIFO now, was not kept from being read.
-                m_unreadable[static_cast<size_t>(m)] = FileFunctions::FileExists(path);
+                m_unreadable[static_cast<size_t>(m)] = FileFunctions::FileExists(m_members.path(m));
                 return false;
             }
             if (length(m) < 0)
@@ -265,20 +272,53 @@ private:
     bool readRound(const std::vector<qsizetype> &members, qint64 size, qint64 offset, std::vector<char> &read)
     {
         const bool smallSet = static_cast<qsizetype>(members.size()) <= OpenFileLimit;
-        return forEachMember(static_cast<qsizetype>(members.size()), [&](qsizetype i) {
+        return forEachMember(members, [&](qsizetype i, OpenedFolder *folder) {
             read[static_cast<size_t>(i)] =
-                readBlock(members[static_cast<size_t>(i)], block(i, size), size, offset, smallSet);
+                readBlock(members[static_cast<size_t>(i)], block(i, size), size, offset, smallSet, folder);
         });
     }
 
-    // Runs readOne for every position of a round's members. A large round is shared out: helper
-    // threads take stretches of members of their own, as the other cores would otherwise wait for
-    // this one set. False when the search was stopped.
-    bool forEachMember(qsizetype count, const std::function<void(qsizetype)> &readOne)
+    struct Visit
     {
+        qsizetype position; // in the round's members
+        bool nearOthers;    // a neighbour in the order shares its locality
+    };
+
+    // The positions of members, in ascending order of locality and then of position. Opening a
+    // folder first pays only where its files are opened one after another; a lone file is opened
+    // by its path.
+    std::vector<Visit> inLocalityOrder(const std::vector<qsizetype> &members) const
+    {
+        std::vector<std::pair<quint64, qsizetype>> keyed(members.size());
+        for (size_t i = 0; i < members.size(); ++i)
+            keyed[i] = {m_members.locality(members[i]), static_cast<qsizetype>(i)};
+        std::sort(keyed.begin(), keyed.end());
+        std::vector<Visit> order(members.size());
+        for (size_t i = 0; i < keyed.size(); ++i)
+        {
+            const bool likePrevious = i > 0 && keyed[i - 1].first == keyed[i].first;
+            const bool likeNext = i + 1 < keyed.size() && keyed[i + 1].first == keyed[i].first;
+            order[i] = {keyed[i].second, likePrevious || likeNext};
+        }
+        return order;
+    }
+
+    // Runs readOne for every position of a round's members, with the reading thread's folder, in
+    // the members' order of locality so that a folder's files are opened one after another. A
+    // large round is shared out: helper threads take stretches of members of their own, as the
+    // other cores would otherwise wait for this one set. False when the search was stopped.
+    bool forEachMember(const std::vector<qsizetype> &members,
+                       const std::function<void(qsizetype, OpenedFolder *)> &readOne)
+    {
+        const auto count = static_cast<qsizetype>(members.size());
         if (count > OpenFileLimit && m_budget < 0)
             m_budget = heldOpenBudget();
-        const int helpers = count >= SharedRoundMembers ? helperCount() : 0;
+        const std::vector<Visit> order = inLocalityOrder(members);
+        auto visit = [&](qsizetype i, OpenedFolder &folder) {
+            const Visit &v = order[static_cast<size_t>(i)];
+            readOne(v.position, v.nearOthers ? &folder : nullptr);
+        };
+        const int helpers = count >= SharedRoundMembers ? static_cast<int>(m_folders.size()) - 1 : 0;
         const qsizetype stretch = (count + helpers) / (helpers + 1);
         std::atomic<bool> stop{false};
         std::vector<std::exception_ptr> failures(static_cast<size_t>(helpers));
@@ -293,7 +333,7 @@ private:
                     try
                     {
                         for (qsizetype i = h * stretch; i < std::min(count, (h + 1) * stretch) && !stop; ++i)
-                            readOne(i);
+                            visit(i, m_folders[static_cast<size_t>(h)]);
                     }
                     catch (...)
                     {
@@ -310,7 +350,7 @@ private:
                     stopped = true;
                     break;
                 }
-                readOne(i);
+                visit(i, m_folders[0]);
             }
         }
         catch (...)
@@ -331,8 +371,6 @@ private:
         return !stopped;
     }
 
-    static int helperCount() { return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4) - 1; }
-
     // A set whose first blocks would fill a large round buffer: the fresh memory of such a buffer
     // costs more to fault in than reading the blocks does.
     bool wantsHashing(const std::vector<qsizetype> &members) const
@@ -352,10 +390,10 @@ private:
         const qint64 size = std::min(HashedBlock, std::max<qint64>(leftToRead(members, 0), SmallestBlock));
         std::vector<quint64> hashes(members.size(), 0);
         std::vector<char> read(members.size(), 0); // not vector<bool>: threads set neighbouring entries
-        const bool done = forEachMember(count, [&](qsizetype i) {
+        const bool done = forEachMember(members, [&](qsizetype i, OpenedFolder *folder) {
             const qsizetype m = members[static_cast<size_t>(i)];
             char *buffer = ReadBuffers::get(0, size);
-            if (!readBlock(m, buffer, size, 0, false))
+            if (!readBlock(m, buffer, size, 0, false, folder))
                 return;
             hashes[static_cast<size_t>(i)] =
                 BlockHash::of(buffer, static_cast<size_t>(extent(m, size, 0))) ^ static_cast<quint64>(length(m));
@@ -468,10 +506,11 @@ private:
     const KeepGoing &m_keepGoing;
     Tally *m_tally;
     std::vector<ReadOnlyFile> m_files;
-    std::vector<qint64> m_lengths;  // current lengths, -1 until the first round opened the file
-    std::vector<char> m_held;       // open and counted in heldOpen (not vector<bool>: threads set entries)
-    std::vector<char> m_unreadable; // could not be opened or read (threads set entries)
-    qint64 m_budget = -1;           // files of large sets held open at most, once a large set is read
+    std::vector<qint64> m_lengths;       // current lengths, -1 until the first round opened the file
+    std::vector<char> m_held;            // open and counted in heldOpen (not vector<bool>: threads set entries)
+    std::vector<char> m_unreadable;      // could not be opened or read (threads set entries)
+    std::vector<OpenedFolder> m_folders; // one per thread reading a round
+    qint64 m_budget = -1;                // files of large sets held open at most, once a large set is read
     std::vector<Pending> m_pending;
     char *m_buffer = nullptr;
     Groups m_groups;
@@ -556,6 +595,21 @@ std::optional<Groups> fuzzyPairwise(const Members &members, const KeepGoing &kee
     return groups;
 }
 } // namespace
+
+bool RecordMembers::open(qsizetype m, ReadOnlyFile &file, OpenedFolder *folder) const
+{
+    if (!folder)
+        return file.open(path(m));
+    const FileList::Index r = m_records[static_cast<size_t>(m)];
+    const quint32 number = m_files.folderIndex(r);
+    if (folder->number != number)
+    {
+        folder->fd = ReadOnlyFile::openFolder(m_files.folder(r));
+        folder->number = number;
+    }
+    // A folder that cannot be opened by itself may still let its file be opened by path.
+    return folder->fd.valid() ? file.openIn(folder->fd, m_files.name(r)) : file.open(path(m));
+}
 
 void prepareDescriptors()
 {

@@ -4,16 +4,27 @@
 #pragma once
 
 #include "engine/FileList.h"
+#include "platform/FileDescriptor.h"
+#include "platform/ReadOnlyFile.h"
 
 #include <QString>
 
 #include <atomic>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <vector>
 
 namespace ContentGroups
 {
+/// The folder one thread last opened a member's file in: the next member there is opened by its
+/// name alone, without the system looking up every folder of its path again.
+struct OpenedFolder
+{
+    quint32 number = std::numeric_limits<quint32>::max(); // the member list's number for it
+    FileDescriptor fd;
+};
+
 /// The files of one candidate group. A member's path is made when its file is opened, so that a
 /// group of a million files does not hold a million paths.
 class Members
@@ -27,6 +38,16 @@ public:
     {
         Q_UNUSED(m);
         return -1;
+    }
+    /// Members opened in ascending order of this number open a folder's files one after another.
+    virtual quint64 locality(qsizetype m) const { return static_cast<quint64>(m); }
+    /// Opens member m's file as ReadOnlyFile::open opens its path. `folder`, when given, is the
+    /// calling thread's, which a member of the same folder uses and a member of another replaces:
+    /// given when more members of the same locality are opened next.
+    virtual bool open(qsizetype m, ReadOnlyFile &file, OpenedFolder *folder) const
+    {
+        Q_UNUSED(folder);
+        return file.open(path(m));
     }
 };
 
@@ -52,6 +73,8 @@ public:
     qsizetype count() const override { return static_cast<qsizetype>(m_records.size()); }
     QString path(qsizetype m) const override { return m_files.fullPath(m_records[static_cast<size_t>(m)]); }
     qint64 expectedSize(qsizetype m) const override { return m_files.size(m_records[static_cast<size_t>(m)]); }
+    quint64 locality(qsizetype m) const override { return m_files.folderIndex(m_records[static_cast<size_t>(m)]); }
+    bool open(qsizetype m, ReadOnlyFile &file, OpenedFolder *folder) const override;
 
 private:
     const FileList &m_files;

@@ -5,6 +5,7 @@
 #include "platform/FileDescriptor.h"
 
 #include <QString>
+#include <QStringView>
 
 /// Opens only regular files, never through a symbolic link in the last component and never
 /// blocking on a FIFO that took a file's place. Move-only; closes itself.
@@ -20,6 +21,12 @@ public:
 
     /// Opens path (a NativePath text); false when it is not a regular file that can be read.
     bool open(const QString &path);
+    /// Opens the file called name (a NativePath text) in an open folder, with the same checks:
+    /// a folder's files need no look-up of the folder's path each time.
+    bool openIn(const FileDescriptor &folder, QStringView name);
+    /// A folder to open files in with openIn (through links, as a path's folders are), or an
+    /// invalid descriptor.
+    static FileDescriptor openFolder(const QString &path);
     bool isOpen() const { return m_fd.valid(); }
     void close();
 
@@ -44,6 +51,9 @@ public:
     static void reserveDescriptors(qint64 count);
 
 private:
+    // Keeps fd when it is a regular file, with its length.
+    bool take(FileDescriptor fd);
+
     FileDescriptor m_fd;
     qint64 m_size = 0;
 };

@@ -74,3 +74,48 @@ TEST(ContentGroups, TheTallyCountsBytesAsTheyAreReadAndTheFilesThatCannotBe)
     }
     ::chmod(QFile::encodeName(paths[3]).constData(), 0600);
 }
+
+TEST(ContentGroups, AFoldersMembersAreOpenedInItAndNeverThroughALink)
+{
+    // Two folders with the same names but other contents, enough members that the first round is
+    // hashed and shared out among threads, and files put in other shapes after the walk.
+    TempTree t;
+    constexpr qint64 Size = 20000;
+    FileList files;
+    std::vector<FileList::Index> records;
+    ContentGroups::Groups expected(3);
+    // Folders of uneven sizes, so that a thread's stretch of members crosses from one to the next.
+    const QStringList folders{QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")};
+    const int counts[] = {150, 97, 61};
+    for (qsizetype d = 0; d < folders.size(); ++d)
+    {
+        const quint32 folder = files.addFolder(t.folder(folders[d]));
+        for (int f = 0; f < counts[d]; ++f)
+        {
+            const QString name = QStringLiteral("f%1").arg(f);
+            const auto content = static_cast<size_t>((f + d) % 3);
+            t.fileOfSize(folders[d] + u'/' + name, Size, static_cast<char>('a' + content));
+            files.append(folder, name, Size, 0, {});
+            const auto member = static_cast<qsizetype>(records.size());
+            records.push_back(static_cast<FileList::Index>(member));
+            if (d > 0 || (f != 7 && f != 10 && f != 20))
+                expected[content].push_back(member);
+        }
+    }
+    const QString outside = t.fileOfSize(QStringLiteral("outside"), Size, 'b');
+    QFile::remove(t.path(QStringLiteral("one/f7")));
+    t.symlink(outside, QStringLiteral("one/f7"));
+    QFile::remove(t.path(QStringLiteral("one/f10")));
+    t.fifo(QStringLiteral("one/f10"));
+    QFile::remove(t.path(QStringLiteral("one/f20")));
+
+    for (int run = 0; run < 3; ++run)
+    {
+        ContentGroups::Tally tally;
+        const auto groups = ContentGroups::exact(
+            ContentGroups::RecordMembers(files, records), [] { return true; }, &tally);
+        ASSERT_TRUE(groups);
+        EXPECT_EQ(*groups, expected) << run;
+        EXPECT_TRUE(tally.unreadable.empty()) << "a link, a FIFO and a vanished file are no unreadable files";
+    }
+}

@@ -26,11 +26,34 @@ ReadOnlyFile &ReadOnlyFile::operator=(ReadOnlyFile &&other) noexcept
     return *this;
 }
 
+namespace
+{
+// O_NONBLOCK: a FIFO put in a file's place must not hang the scan; it is refused after the open.
+constexpr int FileFlags = O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+} // namespace
+
 bool ReadOnlyFile::open(const QString &path)
 {
     close();
-    // O_NONBLOCK: a FIFO put in a file's place must not hang the scan; it is refused below.
-    FileDescriptor fd(::open(NativePath::encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    return take(FileDescriptor(::open(NativePath::encode(path).constData(), FileFlags)));
+}
+
+bool ReadOnlyFile::openIn(const FileDescriptor &folder, QStringView name)
+{
+    close();
+    // A name with a "/" would reach past the folder.
+    if (!folder.valid() || name.isEmpty() || name.contains(u'/'))
+        return false;
+    return take(FileDescriptor(::openat(folder.get(), NativePath::encode(name).constData(), FileFlags)));
+}
+
+FileDescriptor ReadOnlyFile::openFolder(const QString &path)
+{
+    return FileDescriptor(::open(NativePath::encode(path).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+}
+
+bool ReadOnlyFile::take(FileDescriptor fd)
+{
     if (!fd.valid())
         return false;
     struct stat st;
