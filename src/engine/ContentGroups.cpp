@@ -278,28 +278,14 @@ private:
         });
     }
 
-    struct Visit
+    // The positions of members (below 2^32, as record numbers are), each under its locality in
+    // the high half, sorted: 8 bytes a member, as a round may have millions.
+    std::vector<quint64> inLocalityOrder(const std::vector<qsizetype> &members) const
     {
-        qsizetype position; // in the round's members
-        bool nearOthers;    // a neighbour in the order shares its locality
-    };
-
-    // The positions of members, in ascending order of locality and then of position. Opening a
-    // folder first pays only where its files are opened one after another; a lone file is opened
-    // by its path.
-    std::vector<Visit> inLocalityOrder(const std::vector<qsizetype> &members) const
-    {
-        std::vector<std::pair<quint64, qsizetype>> keyed(members.size());
+        std::vector<quint64> order(members.size());
         for (size_t i = 0; i < members.size(); ++i)
-            keyed[i] = {m_members.locality(members[i]), static_cast<qsizetype>(i)};
-        std::sort(keyed.begin(), keyed.end());
-        std::vector<Visit> order(members.size());
-        for (size_t i = 0; i < keyed.size(); ++i)
-        {
-            const bool likePrevious = i > 0 && keyed[i - 1].first == keyed[i].first;
-            const bool likeNext = i + 1 < keyed.size() && keyed[i + 1].first == keyed[i].first;
-            order[i] = {keyed[i].second, likePrevious || likeNext};
-        }
+            order[i] = quint64{m_members.locality(members[i])} << 32 | static_cast<quint32>(i);
+        std::sort(order.begin(), order.end());
         return order;
     }
 
@@ -313,10 +299,15 @@ private:
         const auto count = static_cast<qsizetype>(members.size());
         if (count > OpenFileLimit && m_budget < 0)
             m_budget = heldOpenBudget();
-        const std::vector<Visit> order = inLocalityOrder(members);
+        const std::vector<quint64> order = inLocalityOrder(members);
+        // Opening a folder first pays only where its files are opened one after another; a lone
+        // file is opened by its path.
         auto visit = [&](qsizetype i, OpenedFolder &folder) {
-            const Visit &v = order[static_cast<size_t>(i)];
-            readOne(v.position, v.nearOthers ? &folder : nullptr);
+            const auto at = static_cast<size_t>(i);
+            auto place = [&](size_t k) { return order[k] >> 32; };
+            const bool nearOthers =
+                (at > 0 && place(at - 1) == place(at)) || (at + 1 < order.size() && place(at + 1) == place(at));
+            readOne(static_cast<qsizetype>(order[at] & 0xFFFFFFFFu), nearOthers ? &folder : nullptr);
         };
         const int helpers = count >= SharedRoundMembers ? static_cast<int>(m_folders.size()) - 1 : 0;
         const qsizetype stretch = (count + helpers) / (helpers + 1);

@@ -40,7 +40,7 @@ public:
         return -1;
     }
     /// Members opened in ascending order of this number open a folder's files one after another.
-    virtual quint64 locality(qsizetype m) const { return static_cast<quint64>(m); }
+    virtual quint32 locality(qsizetype m) const { return static_cast<quint32>(m); }
     /// Opens member m's file as ReadOnlyFile::open opens its path. `folder`, when given, is the
     /// calling thread's, which a member of the same folder uses and a member of another replaces:
     /// given when more members of the same locality are opened next.
@@ -73,7 +73,7 @@ public:
     qsizetype count() const override { return static_cast<qsizetype>(m_records.size()); }
     QString path(qsizetype m) const override { return m_files.fullPath(m_records[static_cast<size_t>(m)]); }
     qint64 expectedSize(qsizetype m) const override { return m_files.size(m_records[static_cast<size_t>(m)]); }
-    quint64 locality(qsizetype m) const override { return m_files.folderIndex(m_records[static_cast<size_t>(m)]); }
+    quint32 locality(qsizetype m) const override { return m_files.folderIndex(m_records[static_cast<size_t>(m)]); }
     bool open(qsizetype m, ReadOnlyFile &file, OpenedFolder *folder) const override;
 
 private:
