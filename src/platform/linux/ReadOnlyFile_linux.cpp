@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 ReadOnlyFile::ReadOnlyFile(ReadOnlyFile &&other) noexcept
@@ -108,7 +109,7 @@ qint64 ReadOnlyFile::openLimit()
 
 void ReadOnlyFile::reserveDescriptors(qint64 count)
 {
-    const qint64 wanted = std::min(count, openLimit());
+    const qint64 wanted = std::min({count, openLimit(), qint64{std::numeric_limits<int>::max()}});
     if (wanted < 2)
         return;
     // F_DUPFD takes the lowest free number from its argument on, growing the table to hold it;
