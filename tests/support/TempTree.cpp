@@ -11,6 +11,7 @@
 
 #include <cstdio>
 
+#include <ftw.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <unistd.h>
@@ -18,6 +19,14 @@
 TempTree::TempTree() : m_dir(QDir::tempPath() + QStringLiteral("/corvina-tree-XXXXXX"))
 {
     EXPECT_TRUE(m_dir.isValid());
+}
+
+TempTree::~TempTree()
+{
+    // QTemporaryDir goes by names as text and would leave a name that is not UTF-8 behind.
+    const auto removeOne = [](const char *path, const struct stat *, int, struct FTW *) { return ::remove(path); };
+    if (m_dir.isValid())
+        ::nftw(QFile::encodeName(root()).constData(), removeOne, 16, FTW_DEPTH | FTW_PHYS);
 }
 
 QString TempTree::path(const QString &rel) const

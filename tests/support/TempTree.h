@@ -13,6 +13,10 @@ class TempTree
 {
 public:
     TempTree();
+    /// Removes the tree byte for byte, names that are not UTF-8 included.
+    ~TempTree();
+    TempTree(const TempTree &) = delete;
+    TempTree &operator=(const TempTree &) = delete;
 
     /// The root folder, without a trailing "/".
     QString root() const { return m_dir.path(); }
