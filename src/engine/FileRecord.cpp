@@ -188,9 +188,7 @@ QString FileRecord::text(RecordOrder order) const
 
 qint64 FileDateStamp(qint64 epochSeconds)
 {
-    const LocalTime::Fields t = LocalTime::fromEpochSeconds(epochSeconds);
-    return ((((static_cast<qint64>(t.year) * 100 + t.month) * 100 + t.day) * 100 + t.hour) * 100 + t.minute) * 100 +
-           t.second;
+    return LocalTime::stamp(epochSeconds);
 }
 
 QString FileDateText(qint64 epochSeconds)

@@ -19,4 +19,10 @@ struct Fields
 /// The local calendar fields of a time in seconds since the epoch. The time-zone rules are read
 /// once per process, so this is cheap enough to call once per file of a scan.
 Fields fromEpochSeconds(qint64 seconds);
+
+/// The same moment as the number yyyymmddhhnnss, as result rows keep dates. Some file systems
+/// (tmpfs) keep any 64-bit time a program sets: a time before the year 1 or more than 100 million
+/// years after 1970 gives the number of that bound, so that neither the number nor the calendar
+/// fields overflow.
+qint64 stamp(qint64 seconds);
 } // namespace LocalTime

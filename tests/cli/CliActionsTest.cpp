@@ -424,3 +424,29 @@ TEST(CorvinaCliActions, ClonesKeepTheReplacedFilesPermissions)
     EXPECT_EQ(b.st_mode & 0777, 0640u);
     EXPECT_EQ(contents, QByteArray(1 << 20, 'c'));
 }
+
+TEST(CorvinaCliActions, FilesDatedFarFromNowAreListedSavedAndActedOn)
+{
+    // 2400 lies beyond what nanoseconds since 1970 hold in 64 bits, and ext4 keeps such times.
+    TempTree tree;
+    const QString root = tree.path(QStringLiteral("s"));
+    const QString future =
+        tree.file(QStringLiteral("s/future"), "same", QDateTime(QDate(2400, 1, 2), QTime(3, 4, 5), Qt::UTC));
+    const QString past =
+        tree.file(QStringLiteral("s/past"), "same", QDateTime(QDate(1950, 6, 7), QTime(8, 9, 10), Qt::UTC));
+    if (QFileInfo(future).lastModified().date().year() != 2400)
+        GTEST_SKIP() << "this file system does not keep the year 2400";
+
+    const Outcome listed = cli(tree, args({"--mark", "keep-oldest", "--delete", "--dry-run"}) << root);
+    EXPECT_EQ(listed.exitCode, 0) << listed.err.constData();
+    EXPECT_TRUE(listed.out.contains("/2400 ")) << listed.out.constData();
+    EXPECT_TRUE(listed.out.endsWith(QByteArray("delete " + future.toUtf8() + '\n'))) << listed.out.constData();
+
+    const QString session = tree.path(QStringLiteral("s.cvf"));
+    ASSERT_EQ(cli(tree, QStringList{QStringLiteral("--save"), session, root}).exitCode, 0);
+    const Outcome acted =
+        cli(tree, QStringList{QStringLiteral("--load"), session} + args({"--mark", "keep-oldest", "--delete"}));
+    EXPECT_EQ(acted.exitCode, 0) << acted.err.constData();
+    EXPECT_FALSE(exists(future));
+    EXPECT_EQ(TempTree::contents(past), "same");
+}

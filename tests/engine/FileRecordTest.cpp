@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 
 namespace
@@ -68,6 +69,25 @@ TEST(FileRecord, DateTextIsLocalTimeOnTheTwelveHourClock)
     };
     for (const auto &c : cases)
         EXPECT_EQ(FileDateText(c.when.toSecsSinceEpoch()), QString::fromUtf8(c.text));
+}
+
+TEST(FileRecord, TimesBeyondTheCalendarShowAsItsBounds)
+{
+    // tmpfs keeps any time a program sets; none may overflow the date number or its text.
+    const qint64 first = FileDateStamp(std::numeric_limits<qint64>::min());
+    const qint64 last = FileDateStamp(std::numeric_limits<qint64>::max());
+    EXPECT_EQ(first / 10000000000LL, 1);
+    EXPECT_GE(last / 10000000000LL, 100'000'000);
+    for (const qint64 t :
+         {std::numeric_limits<qint64>::min(), -qint64{1} << 62, qint64{-62135596800}, qint64{30000000000000000},
+          qint64{67767976233316800}, qint64{1} << 62, std::numeric_limits<qint64>::max()})
+    {
+        const qint64 stamp = FileDateStamp(t);
+        EXPECT_TRUE(stamp == first || stamp == last) << t;
+        EXPECT_FALSE(FileDateText(t).contains(u'-')) << t;
+    }
+    EXPECT_LT(first, FileDateStamp(0));
+    EXPECT_LT(FileDateStamp(k2004), last);
 }
 
 TEST(FileRecord, ComparisonIsTheCaseInsensitiveOrderOfTheRecordTexts)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/PosixFiles.h"
 
+#include "platform/LocalTime.h"
+
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -55,21 +57,14 @@ ssize_t readFull(int fd, char *data, size_t size, off_t offset)
     return static_cast<ssize_t>(done);
 }
 
-qint64 localStamp(time_t secs)
-{
-    struct tm t;
-    if (!::localtime_r(&secs, &t))
-        return 0;
-    return (qint64(t.tm_year) + 1900) * 10000000000LL + qint64(t.tm_mon + 1) * 100000000LL +
-           qint64(t.tm_mday) * 1000000LL + qint64(t.tm_hour) * 10000LL + qint64(t.tm_min) * 100LL + t.tm_sec;
-}
-
 // For calls whose failure is acceptable: the result is looked at and let go.
 void bestEffort(int) {}
 
+// Times beyond the years 1677 to 2262 (ext4 keeps them until 2446) wrap around, in unsigned
+// arithmetic where that is defined: times less than 584 years apart still differ.
 qint64 nanoseconds(const struct timespec &ts)
 {
-    return qint64(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+    return static_cast<qint64>(static_cast<quint64>(ts.tv_sec) * 1000000000ULL + static_cast<quint64>(ts.tv_nsec));
 }
 
 bool sameInode(const struct stat &a, const FileStatus &b)
@@ -88,7 +83,7 @@ FileStatus statusOf(const struct stat &st)
     s.size = st.st_size;
     s.mtimeNs = nanoseconds(st.st_mtim);
     s.ctimeNs = nanoseconds(st.st_ctim);
-    s.stamp = localStamp(st.st_mtim.tv_sec);
+    s.stamp = LocalTime::stamp(st.st_mtim.tv_sec);
     s.device = st.st_dev;
     s.inode = st.st_ino;
     return s;
