@@ -11,7 +11,8 @@ struct FileStatus
     bool exists = false;  // a regular file (not a link, a folder or a device)
     qint64 size = 0;
     qint64 stamp = 0;   // last modified as yyyymmddhhnnss in local time, as the result rows keep it
-    qint64 mtimeNs = 0; // last modified in nanoseconds since the epoch
+    qint64 mtime = 0;   // last modified in seconds since the epoch
+    qint64 mtimeNs = 0; // the same in nanoseconds, wrapping around beyond the years 1677 to 2262
     qint64 ctimeNs = 0; // last status change (any write, rename or new owner), nanoseconds
     quint64 device = 0;
     quint64 inode = 0;

@@ -260,8 +260,7 @@ private:
             if (seen.contains(id))
                 continue;
             seen.insert(id);
-            const qint64 seconds = now.mtimeNs / 1000000000 - (now.mtimeNs % 1000000000 < 0 ? 1 : 0);
-            m_ctx.Files.append(FileRecord{now.size, saved.name, saved.folder, seconds, id});
+            m_ctx.Files.append(FileRecord{now.size, saved.name, saved.folder, now.mtime, id});
         }
     }
 

@@ -444,6 +444,10 @@ TEST(CorvinaCliActions, FilesDatedFarFromNowAreListedSavedAndActedOn)
 
     const QString session = tree.path(QStringLiteral("s.cvf"));
     ASSERT_EQ(cli(tree, QStringList{QStringLiteral("--save"), session, root}).exitCode, 0);
+    const Outcome rescanned = cli(tree, QStringList{QStringLiteral("--load"), session, QStringLiteral("--rescan")});
+    EXPECT_EQ(rescanned.exitCode, 0) << rescanned.err.constData();
+    EXPECT_TRUE(rescanned.out.contains("/2400 ")) << "compared again, the file keeps its date\n"
+                                                  << rescanned.out.constData();
     const Outcome acted =
         cli(tree, QStringList{QStringLiteral("--load"), session} + args({"--mark", "keep-oldest", "--delete"}));
     EXPECT_EQ(acted.exitCode, 0) << acted.err.constData();

@@ -81,6 +81,7 @@ FileStatus statusOf(const struct stat &st)
     s.present = true;
     s.exists = S_ISREG(st.st_mode);
     s.size = st.st_size;
+    s.mtime = static_cast<qint64>(st.st_mtim.tv_sec);
     s.mtimeNs = nanoseconds(st.st_mtim);
     s.ctimeNs = nanoseconds(st.st_ctim);
     s.stamp = LocalTime::stamp(st.st_mtim.tv_sec);
