@@ -120,16 +120,16 @@ public:
     {
         std::vector<qsizetype> all(static_cast<size_t>(m_members.count()));
         std::iota(all.begin(), all.end(), 0);
-        m_pending.push_back({std::move(all), 0, false});
+        m_pending.push_back({std::move(all), 0, 0});
         while (!m_pending.empty())
         {
             if (!m_keepGoing())
                 return std::nullopt;
             Pending p = std::move(m_pending.back());
             m_pending.pop_back();
-            const bool done = p.offset == 0 && !p.hashed && wantsHashing(p.members)
+            const bool done = p.offset == 0 && p.counted == 0 && wantsHashing(p.members)
                                   ? hashFirstBlocks(std::move(p.members))
-                                  : splitOnce(std::move(p.members), p.offset);
+                                  : splitOnce(std::move(p.members), p.offset, p.counted);
             if (!done)
                 return std::nullopt;
         }
@@ -149,7 +149,9 @@ private:
     {
         std::vector<qsizetype> members; // ascending
         qint64 offset;
-        bool hashed; // the first blocks were hashed already: their bytes are compared now
+        // Bytes from the start of each member read and counted already: where the first blocks
+        // were hashed, their bytes are compared now but counted once.
+        qint64 counted;
     };
 
     ReadOnlyFile &file(qsizetype m) { return m_files[static_cast<size_t>(m)]; }
@@ -173,7 +175,7 @@ private:
     }
 
     // A set that is fully read is a group; a set of one is done; the rest waits for its next block.
-    void pushOrSettle(std::vector<qsizetype> members, qint64 offset)
+    void pushOrSettle(std::vector<qsizetype> members, qint64 offset, qint64 counted)
     {
         if (members.size() >= 2 && offset >= length(members.front()))
         {
@@ -186,7 +188,7 @@ private:
             closeAll(members);
             return;
         }
-        m_pending.push_back({std::move(members), offset, false});
+        m_pending.push_back({std::move(members), offset, counted});
     }
 
     // The most that is left to read of the members from offset on: what the first round took as
@@ -218,9 +220,10 @@ private:
         return std::min({grown, share, needed});
     }
 
-    // Reads member m's part of the block at offset into buffer; false when that fails. A file
-    // opened again must still have the length it had in the first round. A member of a small set
-    // stays open; one of a large set only while the budget of held files allows.
+    // Reads member m's part of the block at offset into buffer, for the caller to count; false
+    // when that fails. A file opened again must still have the length it had in the first round.
+    // A member of a small set stays open; one of a large set only while the budget of held files
+    // allows.
     bool readBlock(qsizetype m, char *buffer, qint64 size, qint64 offset, bool smallSet, OpenedFolder *folder)
     {
         ReadOnlyFile &f = file(m);
@@ -247,7 +250,6 @@ private:
             close(m);
             return false;
         }
-        countRead(m_tally, want);
         char &held = m_held[static_cast<size_t>(m)];
         if (!smallSet && !held)
         {
@@ -268,13 +270,20 @@ private:
     }
 
     // Reads the block at offset of every member into its place in the round buffer and marks the
-    // members read. False when the search was stopped.
-    bool readRound(const std::vector<qsizetype> &members, qint64 size, qint64 offset, std::vector<char> &read)
+    // members read; counts the bytes from `counted` on. False when the search was stopped.
+    bool readRound(const std::vector<qsizetype> &members, qint64 size, qint64 offset, qint64 counted,
+                   std::vector<char> &read)
     {
         const bool smallSet = static_cast<qsizetype>(members.size()) <= OpenFileLimit;
         return forEachMember(members, [&](qsizetype i, OpenedFolder *folder) {
-            read[static_cast<size_t>(i)] =
-                readBlock(members[static_cast<size_t>(i)], block(i, size), size, offset, smallSet, folder);
+            const qsizetype m = members[static_cast<size_t>(i)];
+            const bool ok = readBlock(m, block(i, size), size, offset, smallSet, folder);
+            if (ok)
+            {
+                const qint64 got = extent(m, size, offset);
+                countRead(m_tally, got - std::clamp(counted - offset, qint64{0}, got));
+            }
+            read[static_cast<size_t>(i)] = ok;
         });
     }
 
@@ -386,6 +395,7 @@ private:
             char *buffer = ReadBuffers::get(0, size);
             if (!readBlock(m, buffer, size, 0, false, folder))
                 return;
+            countRead(m_tally, extent(m, size, 0));
             hashes[static_cast<size_t>(i)] =
                 BlockHash::of(buffer, static_cast<size_t>(extent(m, size, 0))) ^ static_cast<quint64>(length(m));
             read[static_cast<size_t>(i)] = 1;
@@ -413,20 +423,20 @@ private:
             if (part->size() < 2)
                 closeAll(*part);
             else
-                m_pending.push_back({std::move(*part), 0, true});
+                m_pending.push_back({std::move(*part), 0, size});
         }
         return true;
     }
 
     // One round: reads the next block of every member and splits the set where blocks (or, in
     // the first round, lengths) differ. False when the search was stopped.
-    bool splitOnce(std::vector<qsizetype> members, qint64 offset)
+    bool splitOnce(std::vector<qsizetype> members, qint64 offset, qint64 counted)
     {
         const qsizetype count = static_cast<qsizetype>(members.size());
         const qint64 size = blockSize(members, offset);
         m_buffer = ReadBuffers::get(2, size * count);
         std::vector<char> read(members.size(), 0); // not vector<bool>: threads set neighbouring entries
-        if (!readRound(members, size, offset, read))
+        if (!readRound(members, size, offset, counted, read))
             return false;
         std::vector<qsizetype> readable; // positions in members
         readable.reserve(members.size());
@@ -481,7 +491,7 @@ private:
                 kept[static_cast<size_t>(i)] = true;
             }
             const qint64 nextOffset = offset + extent(next.front(), size, offset);
-            pushOrSettle(std::move(next), nextOffset);
+            pushOrSettle(std::move(next), nextOffset, counted);
         }
         for (qsizetype i = 0; i < count; ++i)
         {

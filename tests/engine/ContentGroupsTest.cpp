@@ -119,3 +119,27 @@ TEST(ContentGroups, AFoldersMembersAreOpenedInItAndNeverThroughALink)
         EXPECT_TRUE(tally.unreadable.empty()) << "a link, a FIFO and a vanished file are no unreadable files";
     }
 }
+
+TEST(ContentGroups, ALargeSetHashedFirstCountsEachByteOnce)
+{
+    // Enough files of one known size that the first 4 KiB of each are hashed before the bytes
+    // are compared; the progress counts the length of every file once.
+    TempTree t;
+    constexpr qint64 Size = 20000;
+    FileList files;
+    const quint32 folder = files.addFolder(t.folder());
+    std::vector<FileList::Index> records;
+    for (int f = 0; f < 300; ++f)
+    {
+        const QString name = QStringLiteral("f%1").arg(f);
+        t.fileOfSize(name, Size, f % 2 ? 'a' : 'b');
+        files.append(folder, name, Size, 0, {});
+        records.push_back(static_cast<FileList::Index>(f));
+    }
+    ContentGroups::Tally tally;
+    const auto groups = ContentGroups::exact(
+        ContentGroups::RecordMembers(files, records), [] { return true; }, &tally);
+    ASSERT_TRUE(groups);
+    EXPECT_EQ(groups->size(), 2u);
+    EXPECT_EQ(tally.bytesRead.load(), 300 * Size);
+}
