@@ -10,13 +10,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace
 {
 QDateTime timeOf(const struct statx_timestamp &ts)
 {
-    return QDateTime::fromMSecsSinceEpoch(qint64(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000);
+    // tmpfs keeps any 64-bit time a program sets; its milliseconds must still fit in 64 bits.
+    constexpr qint64 Most = std::numeric_limits<qint64>::max() / 1000 - 1;
+    return QDateTime::fromMSecsSinceEpoch(std::clamp<qint64>(ts.tv_sec, -Most, Most) * 1000 + ts.tv_nsec / 1000000);
 }
 
 QString permissionText(mode_t mode)
