@@ -49,6 +49,13 @@ std::atomic<qint64> heldOpen{0};
 // Descriptors left for everything else the process opens: the window, the walk, a file read whole.
 constexpr qint64 OpenFileReserve = 64;
 
+// Most members of a set one search holds open whole from round to round; a larger set opens
+// each file for its read only, or holds it within the budget of held files.
+constexpr qsizetype OpenFileLimit = 128;
+// Sets of up to this many members are held open whole under any open-file limit: most groups are
+// this small, and the limit is then never asked for.
+constexpr qsizetype AlwaysSmallSet = 8;
+
 // Searches use at most this many descriptors (128 KiB of descriptor table), fewer where the
 // open-file limit is lower.
 constexpr qint64 MostDescriptors = 16384;
@@ -64,15 +71,27 @@ int laneCount()
     return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
 }
 
+// Searches that may run at once: each worker and the scan's own thread.
+qint64 searchCount()
+{
+    return CompareAhead::workerCount() + 1;
+}
+
+// The most members of a set one search holds open whole: OpenFileLimit, or less where the usable
+// descriptors leave each search less beside the reserve and a folder per reading thread.
+qsizetype smallSetLimit()
+{
+    const qint64 share = (usableDescriptors() - OpenFileReserve) / searchCount() - laneCount();
+    return static_cast<qsizetype>(std::clamp<qint64>(share, AlwaysSmallSet, OpenFileLimit));
+}
+
 // How many files of large sets may be held open: what the usable descriptors leave once every
-// search that may run at once (each worker and the scan's own thread) holds a small set whole
-// and a folder per reading thread, and the reserve is kept. An open that failed for want of a
-// descriptor would drop a file from its group, so the budget never counts on descriptors that a
-// small set may take.
+// search holds a small set whole and a folder per reading thread, and the reserve is kept. An
+// open that failed for want of a descriptor would drop a file from its group, so the budget
+// never counts on descriptors that a small set may take.
 qint64 heldOpenBudget()
 {
-    const qint64 searches = CompareAhead::workerCount() + 1;
-    return std::max<qint64>(0, usableDescriptors() - searches * (OpenFileLimit + laneCount()) - OpenFileReserve);
+    return std::max<qint64>(0, usableDescriptors() - searchCount() * (smallSetLimit() + laneCount()) - OpenFileReserve);
 }
 
 void countRead(Tally *tally, qint64 bytes)
@@ -269,12 +288,22 @@ private:
                std::memcmp(block(i, size), block(j, size), static_cast<size_t>(extent(a, size, offset))) == 0;
     }
 
+    // Whether a set of `count` members is held open whole from round to round.
+    bool isSmall(qsizetype count)
+    {
+        if (count <= AlwaysSmallSet)
+            return true;
+        if (m_smallLimit < 0)
+            m_smallLimit = smallSetLimit();
+        return count <= m_smallLimit;
+    }
+
     // Reads the block at offset of every member into its place in the round buffer and marks the
     // members read; counts the bytes from `counted` on. False when the search was stopped.
     bool readRound(const std::vector<qsizetype> &members, qint64 size, qint64 offset, qint64 counted,
                    std::vector<char> &read)
     {
-        const bool smallSet = static_cast<qsizetype>(members.size()) <= OpenFileLimit;
+        const bool smallSet = isSmall(static_cast<qsizetype>(members.size()));
         return forEachMember(members, [&](qsizetype i, OpenedFolder *folder) {
             const qsizetype m = members[static_cast<size_t>(i)];
             const bool ok = readBlock(m, block(i, size), size, offset, smallSet, folder);
@@ -306,7 +335,7 @@ private:
                        const std::function<void(qsizetype, OpenedFolder *)> &readOne)
     {
         const auto count = static_cast<qsizetype>(members.size());
-        if (count > OpenFileLimit && m_budget < 0)
+        if (!isSmall(count) && m_budget < 0)
             m_budget = heldOpenBudget();
         const std::vector<quint64> order = inLocalityOrder(members);
         // Opening a folder first pays only where its files are opened one after another; a lone
@@ -512,6 +541,7 @@ private:
     std::vector<char> m_unreadable;      // could not be opened or read (threads set entries)
     std::vector<OpenedFolder> m_folders; // one per thread reading a round
     qint64 m_budget = -1;                // files of large sets held open at most, once a large set is read
+    qsizetype m_smallLimit = -1;         // smallSetLimit(), once a set larger than AlwaysSmallSet is read
     std::vector<Pending> m_pending;
     char *m_buffer = nullptr;
     Groups m_groups;

@@ -105,9 +105,6 @@ struct Tally
     std::vector<qsizetype> unreadable; // members that could not be opened or read, ascending
 };
 
-/// Most files one search holds open at once (a larger set opens each file for its read only).
-constexpr qsizetype OpenFileLimit = 128;
-
 /// Makes room for every file searches may hold open at once. Called at the start of a program,
 /// before it starts any thread, so that holding many files open never waits for the table of
 /// open files to grow.
