@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileStatus.h"
+#include "support/ScratchFileSystem.h"
 #include "support/TempTree.h"
 
 #include <QFile>
@@ -11,7 +12,6 @@
 #include <limits>
 
 #include <fcntl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 
 TEST(FileStatus, AnyTimeAFileSystemKeepsIsReadWithoutOverflow)
@@ -19,14 +19,9 @@ TEST(FileStatus, AnyTimeAFileSystemKeepsIsReadWithoutOverflow)
     // tmpfs keeps any 64-bit time a program sets, ext4 times until 2446: beyond the nanoseconds,
     // milliseconds and date numbers that 64 bits hold.
     TempTree tree;
-    const QString disk = tree.dir(QStringLiteral("tmpfs"));
-    if (::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=64k") != 0)
+    const ScratchFileSystem scratch(tree.path(QStringLiteral("tmpfs")), "size=64k");
+    if (!scratch.mounted())
         GTEST_SKIP() << "cannot mount a small tmpfs: " << std::strerror(errno);
-    struct Unmount
-    {
-        QString path;
-        ~Unmount() { ::umount2(QFile::encodeName(path).constData(), MNT_DETACH); }
-    } unmount{disk};
     const QString file = tree.file(QStringLiteral("tmpfs/f"), "x");
     const auto setMtime = [&](qint64 when) {
         const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(when), 999999999}};

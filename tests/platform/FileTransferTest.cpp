@@ -3,6 +3,7 @@
 #include "platform/FileStatus.h"
 #include "platform/NativePath.h"
 #include "support/Located.h"
+#include "support/ScratchFileSystem.h"
 #include "support/TempTree.h"
 
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <cstring>
 #include <utility>
 
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -201,14 +201,9 @@ TEST(FileTransfer, AFullDestinationKeepsTheSourceAndLeavesNoPart)
 {
     TempTree tree;
     const QString disk = tree.path(QStringLiteral("full"));
-    ASSERT_TRUE(QDir().mkpath(disk));
-    if (::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=256k") != 0)
+    const ScratchFileSystem scratch(disk, "size=256k");
+    if (!scratch.mounted())
         GTEST_SKIP() << "cannot mount a small tmpfs: " << std::strerror(errno);
-    struct Unmount
-    {
-        QString path;
-        ~Unmount() { ::umount2(QFile::encodeName(path).constData(), MNT_DETACH); }
-    } unmount{disk};
     const QString source = tree.fileOfSize(QStringLiteral("src/big.bin"), 600 * 1024, 'q');
     const QByteArray data = TempTree::contents(source);
 

@@ -3,6 +3,7 @@
 #include "platform/FileStatus.h"
 #include "platform/NativePath.h"
 #include "support/Located.h"
+#include "support/ScratchFileSystem.h"
 #include "support/TempTree.h"
 
 #include <QDir>
@@ -15,7 +16,6 @@
 
 #include <cstdlib>
 
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -178,36 +178,13 @@ TEST(Trash, FileOnAnotherFileSystemUsesThatFileSystemsTrash)
 
 namespace
 {
-// A small file system of its own, mounted inside a test tree; invalid where this process may not
-// mount one (not root, or a container that forbids it).
-class ScratchFileSystem
-{
-public:
-    explicit ScratchFileSystem(const QString &folder) : m_folder(QFile::encodeName(folder))
-    {
-        QDir().mkpath(folder);
-        m_mounted = ::mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=4m,mode=0755") == 0;
-    }
-    ~ScratchFileSystem()
-    {
-        if (m_mounted)
-            ::umount2(m_folder.constData(), MNT_DETACH);
-    }
-    ScratchFileSystem(const ScratchFileSystem &) = delete;
-    ScratchFileSystem &operator=(const ScratchFileSystem &) = delete;
-    bool mounted() const { return m_mounted; }
-
-private:
-    QByteArray m_folder;
-    bool m_mounted = false;
-};
 } // namespace
 
 TEST(Trash, APlantedTrashOnAnotherFileSystemIsNeverUsed)
 {
     TempTree tree;
     const QString top = tree.path(QStringLiteral("volume"));
-    const ScratchFileSystem volume(top);
+    const ScratchFileSystem volume(top, "size=4m,mode=0755");
     if (!volume.mounted())
         GTEST_SKIP() << "no file system can be mounted here (needs root outside a locked-down container)";
     const QString uid = QString::number(::getuid());

@@ -8,6 +8,7 @@
 #include "sessions/DelimitedExport.h"
 #include "sessions/HtmlExport.h"
 #include "sessions/SessionWriter.h"
+#include "support/ScratchFileSystem.h"
 #include "support/TempTree.h"
 
 #include <QDir>
@@ -19,7 +20,8 @@
 #include <cstring>
 #include <functional>
 #include <map>
-#include <sys/mount.h>
+#include <optional>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,16 +35,15 @@ protected:
         disk = tree.dir(QStringLiteral("disk"));
         if (::geteuid() != 0)
             return;
-        if (::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=256k") != 0)
+        scratch.emplace(disk, "size=256k");
+        if (!scratch->mounted())
             GTEST_SKIP() << "cannot mount a small tmpfs to fill: " << std::strerror(errno);
         mounted = true;
     }
 
     void TearDown() override
     {
-        if (mounted)
-            ::umount2(QFile::encodeName(disk).constData(), MNT_DETACH);
-        else
+        if (!mounted)
             ::chmod(QFile::encodeName(disk).constData(), 0755);
     }
 
@@ -77,6 +78,7 @@ protected:
 
     TempTree tree;
     QString disk;
+    std::optional<ScratchFileSystem> scratch;
     bool mounted = false;
 };
 
