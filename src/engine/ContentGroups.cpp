@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/ContentGroups.h"
 
+#include "core/ListRules.h"
 #include "engine/BlockHash.h"
 #include "engine/CompareAhead.h"
 #include "engine/ReadBuffers.h"
@@ -34,7 +35,7 @@ constexpr qint64 SmallestBlock = 64;
 // A set of up to this many files is split by comparing each block with the first block of
 // every part; larger sets are bucketed by a hash of the block first.
 constexpr qsizetype LinearSplitLimit = 8;
-constexpr qint64 FuzzyBlock = 1000;
+constexpr qint64 FuzzyBlock = ListRules::SimilarBlock;
 // Fuzzy digests of one group beyond this (8 bytes per block) fall back to pairwise reading.
 constexpr qint64 FuzzyDigestMemory = qint64{256} << 20;
 // Files handled between two questions to keepGoing in the per-file loops.
@@ -731,7 +732,7 @@ std::optional<Groups> fuzzy(const Members &members, const KeepGoing &keepGoing, 
         qint64 equal = 0;
         for (size_t k = 0; k < a.digests.size(); ++k)
             equal += a.digests[k] == b.digests[k] ? 1 : 0;
-        return SearchEngine::fuzzyAccepts(equal, static_cast<qint64>(a.digests.size()));
+        return ListRules::similarEnough(equal, static_cast<qint64>(a.digests.size()));
     };
     Groups groups;
     std::vector<bool> taken(files.size(), false);

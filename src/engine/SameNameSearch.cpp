@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/SameNameSearch.h"
 
-#include "core/TextCompare.h"
+#include "core/ListRules.h"
 #include "core/TextFormat.h"
 #include "engine/VersionReader.h"
 #include "platform/FileFunctions.h"
@@ -11,22 +11,6 @@
 
 namespace
 {
-// The name with blanks trimmed at both ends (only blanks, as the name test wants).
-QStringView trimmedName(QStringView name)
-{
-    QStringView v = name;
-    while (!v.isEmpty() && v.front() == u' ')
-        v = v.mid(1);
-    while (!v.isEmpty() && v.back() == u' ')
-        v.chop(1);
-    return v;
-}
-
-bool sameName(QStringView a, QStringView b)
-{
-    return TextCompare::equalsNoCase(trimmedName(a), trimmedName(b));
-}
-
 struct GroupMember
 {
     qint32 position;
@@ -75,7 +59,7 @@ void FindSameName(ScanContext &ctx)
             return;
         }
         const QStringView name = files.name(record(k));
-        if (!sameName(name, files.name(record(k + 1))))
+        if (!ListRules::sameName(name, files.name(record(k + 1))))
         {
             hive.Remove(k);
             ++p;
@@ -85,7 +69,7 @@ void FindSameName(ScanContext &ctx)
             std::vector<GroupMember> members;
             qint32 j = k;
             qint32 advanced = 0;
-            while (!ctx.CancelSearch && sameName(files.name(record(j)), name))
+            while (!ctx.CancelSearch && ListRules::sameName(files.name(record(j)), name))
             {
                 members.push_back({j, GetFileVersionText(files.fullPath(record(j)))});
                 if (j == hive.Count())

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/SearchEngine.h"
 
+#include "core/ListRules.h"
 #include "core/TextFormat.h"
-#include "core/VbNumeric.h"
 #include "engine/CompareAhead.h"
 #include "engine/ContentGroups.h"
 #include "engine/GroupFeed.h"
@@ -22,7 +22,7 @@ namespace
 const QString FindSameLabel = QStringLiteral("Find Same");
 const QString FindDuplicatesLabel = QStringLiteral("Find Duplicates");
 
-constexpr qint64 FuzzyBlock = 1000;
+constexpr qint64 FuzzyBlock = ListRules::SimilarBlock;
 // Large reads of 256 blocks; what is compared keeps the 1000-byte block rules.
 constexpr qint64 ReadChunk = FuzzyBlock * 256;
 
@@ -338,7 +338,7 @@ int CompareFilesFuzzy(const QString &path1, const QString &path2)
                 ++equal;
         }
     }
-    return fuzzyAccepts(equal, blocks) ? 1 : 0;
+    return ListRules::similarEnough(equal, blocks) ? 1 : 0;
 }
 
 bool CRC(const QString &FileName1, const QString &FileName2)
@@ -381,15 +381,8 @@ QString crcText(quint32 crc)
     return QStringLiteral("%1").arg(crc, 8, 16, QLatin1Char('0')).toUpper();
 }
 
-bool fuzzyAccepts(qint64 equal, qint64 blocks)
-{
-    const double q = 100.0 / static_cast<double>(blocks) * static_cast<double>(equal);
-    return VbNumeric::roundHalfEven(q * 10000.0) / 10000.0 >= 50.0;
-}
-
 bool isHiddenFile(const QString &path)
 {
-    const qsizetype slash = path.lastIndexOf(u'/');
-    return path.mid(slash + 1).startsWith(u'.');
+    return ListRules::leftOutOfSimilar(QStringView(path).mid(path.lastIndexOf(u'/') + 1));
 }
 } // namespace SearchEngine

@@ -57,10 +57,6 @@ std::optional<quint32> fileCrc32(const QString &path, const std::function<bool()
 /// A checksum as eight upper-case hexadecimal digits.
 QString crcText(quint32 crc);
 
-/// The fuzzy verdict for `equal` equal blocks out of `blocks` (at least 1): 100 / blocks * equal,
-/// rounded to four decimals, is 50 or more.
-bool fuzzyAccepts(qint64 equal, qint64 blocks);
-
 /// True for a name that the fuzzy look-up does not find: a hidden file (a leading ".").
 bool isHiddenFile(const QString &path);
 } // namespace SearchEngine

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScanFixture.h"
 
+#include "core/ListRules.h"
 #include "engine/SearchEngine.h"
 #include "support/TempTree.h"
 
@@ -117,7 +118,7 @@ TEST(CompareFiles, FuzzyShareIsRoundedToFourDecimals)
         {1, 2000001, false},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(fuzzyAccepts(c.equal, c.blocks), c.accepted) << c.equal << "/" << c.blocks;
+        EXPECT_EQ(ListRules::similarEnough(c.equal, c.blocks), c.accepted) << c.equal << "/" << c.blocks;
 }
 
 TEST(FindSameSize, ThreeIdenticalFilesMakeOneGroupOfThree)
