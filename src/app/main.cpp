@@ -6,6 +6,7 @@
 #include "app/FeedbackFrm.h"
 #include "app/MainFrm.h"
 #include "engine/ContentGroups.h"
+#include "platform/AppFolders.h"
 #include "platform/InstanceLock.h"
 #include "platform/NativePath.h"
 #include "platform/SettingsStore.h"
@@ -14,10 +15,12 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
 #include <cstring>
 
 int main(int argc, char *argv[])
 {
+    AppFolders::exportHome();
     ContentGroups::prepareDescriptors();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvina"));
@@ -39,8 +42,17 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    const InstanceLock lock;
     QtPrompter prompter;
+    // The settings, default.cvf and the copy of the end sound go nowhere but the user's own
+    // folders; when they cannot be had (no home folder, or one that does not exist), Corvina
+    // does not start rather than write them somewhere else.
+    if (const QString problem = AppFolders::ownFoldersProblem(); !problem.isEmpty())
+    {
+        std::fputs(qPrintable(QStringLiteral("corvina: ") + problem + u'\n'), stderr);
+        prompter.error(QStringLiteral("Corvina ") + problem + u'.', PromptIcon::Critical);
+        return 1;
+    }
+    const InstanceLock lock;
     QtErrorReporter errors;
     MainFrm window(
         {prompter, errors, SettingsStore::instance(), [] { Sound::play(QStringLiteral(":/sounds/end.wav")); }},

@@ -22,7 +22,9 @@ CliSessionOptions CliSessionOptions::resolved(const QString &currentFolder) cons
     CliSessionOptions r = *this;
     for (QString *path : {&r.session, &r.load, &r.save, &r.saveParams, &r.exportPath})
     {
-        if (!path->isEmpty() && !path->startsWith(u'/'))
+        // "-" is standard output for a file written; "./-" names a file called "-".
+        const bool standardOutput = *path == u"-" && path != &r.session && path != &r.load;
+        if (!path->isEmpty() && !path->startsWith(u'/') && !standardOutput)
             *path = QDir::cleanPath(currentFolder + u'/' + *path);
     }
     return r;
@@ -46,7 +48,7 @@ const std::vector<CliOption> &sessionOptions()
          [](CliCommand &c, const QString &v) { return file(c.options.session.save, "save", v); }},
         {"save-params", "FILE", "write the folders and options, without the result, to the session file FILE",
          [](CliCommand &c, const QString &v) { return file(c.options.session.saveParams, "save-params", v); }},
-        {"export", "FILE", "write the result to FILE as delimited text or as an HTML page",
+        {"export", "FILE", "write the result to FILE (\"-\": standard output) as delimited text or as an HTML page",
          [](CliCommand &c, const QString &v) { return file(c.options.session.exportPath, "export", v); }},
         {"export-format", "FMT", "csv (delimited text, the default) or html (a web page)",
          [](CliCommand &c, const QString &v) {
@@ -71,8 +73,8 @@ const std::vector<CliOption> &sessionOptions()
              return QString();
          }},
         {"export-rows", "ROWS",
-         "all (the default) or marked (the marked files; none are marked here, so only the "
-         "header is written)",
+         "all (the default) or marked (only the marked files: those --mark marked, or without --mark "
+         "those marked in the session file of --load; with none marked only the header is written)",
          [](CliCommand &c, const QString &v) {
              CliSessionOptions &s = c.options.session;
              if (v == u"all")
@@ -103,6 +105,8 @@ QString sessionUsageError(const CliOptions &options)
             options.maxKb != defaults.maxKb || options.subFolders != defaults.subFolders || !options.excludes.isEmpty())
             return option + QStringLiteral(" takes the engine and the folder options from the file");
     }
+    if ((s.save == u"-") + (s.saveParams == u"-") + (s.exportPath == u"-") > 1)
+        return QStringLiteral("only one of --save, --save-params and --export can write to standard output (\"-\")");
     if (s.rescan && s.load.isEmpty())
         return QStringLiteral("--rescan works only with --load");
     if (s.exportPath.isEmpty() && (s.exportFormatGiven || s.delimiterGiven || s.exportRowsGiven))

@@ -37,8 +37,12 @@ struct CliSessionOptions
     /// True when the folders and scan options come from a file rather than the command line.
     bool fromFile() const { return !session.isEmpty() || !load.isEmpty(); }
 
-    /// The same options with relative file paths taken from currentFolder.
+    /// The same options with relative file paths taken from currentFolder; "-" (standard output)
+    /// stays "-" for the files written.
     CliSessionOptions resolved(const QString &currentFolder) const;
+
+    /// True when --save, --save-params or --export writes to standard output ("-").
+    bool writesToStandardOutput() const { return save == u"-" || saveParams == u"-" || exportPath == u"-"; }
 };
 
 /// The rows of the option table for sessions and exports.

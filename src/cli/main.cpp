@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-cli: the headless front end. Everything but the process itself is in CliRun.
+#include "cli/CliOptions.h"
 #include "cli/CliRun.h"
 #include "engine/ContentGroups.h"
+#include "platform/AppFolders.h"
 #include "platform/NativePath.h"
 #include "platform/Terminal.h"
 
@@ -14,6 +16,7 @@
 
 int main(int argc, char *argv[])
 {
+    AppFolders::exportHome();
     ContentGroups::prepareDescriptors();
     QCoreApplication app(argc, argv);
     // Arguments as their bytes: a folder whose name is not UTF-8 is still found.
@@ -24,6 +27,20 @@ int main(int argc, char *argv[])
     QFile err;
     out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    const CliEnvironment env{out, err, Terminal::stderrIsTerminal(), Terminal::stderrColumns(), QDir::currentPath()};
+    // Only the trash needs a home folder (a search or an export does not): without one, --trash
+    // is refused before anything is searched, rather than a trash made outside the user's folders.
+    const CliCommand command = parseCommandLine(arguments);
+    if (command.action == CliCommand::Action::Scan && command.options.actions.act == CliActionOptions::Act::Trash)
+    {
+        if (const QString problem = AppFolders::dataHomeProblem(); !problem.isEmpty())
+        {
+            err.write("corvina-cli: " + problem.toUtf8() + "; --trash needs it for the trash\n");
+            return CliExit::Failed;
+        }
+    }
+    // A file written to standard output ("-") is all that goes there; what the run shows besides
+    // goes to standard error.
+    QIODevice &shown = command.options.session.writesToStandardOutput() ? static_cast<QIODevice &>(err) : out;
+    const CliEnvironment env{shown, err, Terminal::stderrIsTerminal(), Terminal::stderrColumns(), QDir::currentPath()};
     return runCli(arguments, env);
 }

@@ -12,7 +12,18 @@
 
 namespace
 {
-FileOpen::Result failure(int error)
+FileOpen::Result adopt(QFile &file, FileDescriptor fd, QIODevice::OpenMode mode)
+{
+    if (!file.open(fd.get(), mode, QFileDevice::AutoCloseHandle))
+        return {FileOpen::Failure::Other, file.errorString()};
+    fd.release(); // the file closes it from now on
+    return {};
+}
+} // namespace
+
+namespace FileOpen
+{
+Result systemFailure(int error)
 {
     FileOpen::Failure kind = FileOpen::Failure::Other;
     switch (error)
@@ -40,23 +51,12 @@ FileOpen::Result failure(int error)
     return {kind, QString::fromLocal8Bit(std::strerror(error))};
 }
 
-FileOpen::Result adopt(QFile &file, FileDescriptor fd, QIODevice::OpenMode mode)
-{
-    if (!file.open(fd.get(), mode, QFileDevice::AutoCloseHandle))
-        return {FileOpen::Failure::Other, file.errorString()};
-    fd.release(); // the file closes it from now on
-    return {};
-}
-} // namespace
-
-namespace FileOpen
-{
 Result forReading(QFile &file, const QString &path)
 {
     // O_NONBLOCK: a FIFO in the file's place must not stall the open; it is refused below.
     FileDescriptor fd(::open(NativePath::encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!fd.valid())
-        return failure(errno);
+        return systemFailure(errno);
     struct stat st;
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return {Failure::NotAFile, QStringLiteral("Not a regular file")};

@@ -26,6 +26,11 @@ struct Result
     bool ok() const { return failure == Failure::None; }
 };
 
+/// The kind of a failed system call's error number, with the system's text: ENOSPC and EDQUOT are
+/// NoSpace, EACCES, EPERM and EROFS AccessDenied, ENOENT and ENOTDIR NotFound, EISDIR and ENXIO
+/// NotAFile.
+Result systemFailure(int error);
+
 /// Opens an existing regular file (a NativePath text) for reading, never blocking on a FIFO.
 Result forReading(QFile &file, const QString &path);
 } // namespace FileOpen

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SettingsStore.h"
 
-#include <QDir>
+#include "platform/AppFolders.h"
+
+#include <QFile>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStringList>
 
 #include <algorithm>
@@ -23,11 +24,34 @@ QString keyPath(const QString &section, const QString &key)
 {
     return section + u'/' + key;
 }
+
+// The settings name the user's folders and masks: the file is the user's alone. QSettings
+// replaces it through QSaveFile, which keeps the permissions of the file it replaces, so the file
+// is made (or closed to others) before the first write.
+void makePrivate(const QString &iniPath)
+{
+    constexpr QFile::Permissions others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    QFile file(iniPath);
+    if (!file.exists())
+        file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner);
+    else if (file.permissions() & others)
+        file.setPermissions(file.permissions() & ~others);
+}
+
+QString programIniPath()
+{
+    const QString folder = SettingsStore::directory();
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/Corvina.ini");
+}
 } // namespace
 
 SettingsStore::SettingsStore(const QString &iniPath)
-    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
-{}
+{
+    if (!iniPath.isEmpty())
+        makePrivate(iniPath);
+    m_settings = std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
+}
 
 SettingsStore::~SettingsStore() = default;
 
@@ -39,13 +63,16 @@ void SettingsStore::setDirectory(const QString &folder)
 QString SettingsStore::directory()
 {
     if (!overrideDirectory().isEmpty())
+    {
+        AppFolders::makePrivateFolder(overrideDirectory());
         return overrideDirectory();
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Corvina");
+    }
+    return AppFolders::configFolder();
 }
 
 SettingsStore &SettingsStore::instance()
 {
-    static SettingsStore store(directory() + QStringLiteral("/Corvina.ini"));
+    static SettingsStore store(programIniPath());
     return store;
 }
 

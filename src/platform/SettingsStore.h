@@ -18,17 +18,20 @@ class QSettings;
 class SettingsStore
 {
 public:
-    /// A store on the INI file at iniPath.
+    /// A store on the INI file at iniPath, which is readable by the user alone (0600): it is
+    /// made so when missing, and closed to others when it is not.
     explicit SettingsStore(const QString &iniPath);
     ~SettingsStore();
     SettingsStore(const SettingsStore &) = delete;
     SettingsStore &operator=(const SettingsStore &) = delete;
 
     /// The program's store: "Corvina/Corvina.ini" in the per-user config folder, or in the folder
-    /// given to setDirectory() before the first call (tests).
+    /// given to setDirectory() before the first call (tests). Without a home folder there is no
+    /// such folder and nothing is written (the programs refuse to start first).
     static SettingsStore &instance();
     static void setDirectory(const QString &folder);
-    /// The folder the program's store lives in.
+    /// The folder the program's store lives in, made private (AppFolders::makePrivateFolder);
+    /// empty without a home folder.
     static QString directory();
 
     QString value(const QString &section, const QString &key, const QString &defaultValue) const;

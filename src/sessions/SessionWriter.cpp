@@ -142,7 +142,8 @@ void SaveSessionParameters(const QString &path, const SessionState &state, const
         return;
     try
     {
-        TextFileOutput out(path);
+        // The default session lists the user's folders: nobody else may read it.
+        TextFileOutput out(path, SaveFile::Access::Private);
         out.write(text);
         out.finish();
     }

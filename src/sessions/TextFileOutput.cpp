@@ -13,7 +13,7 @@ void check(const FileOpen::Result &result)
 }
 } // namespace
 
-TextFileOutput::TextFileOutput(const QString &path) : m_file(path)
+TextFileOutput::TextFileOutput(const QString &path, SaveFile::Access access) : m_file(path, access)
 {
     check(m_file.open());
 }
@@ -35,6 +35,5 @@ void TextFileOutput::finish()
 
 void TextFileOutput::checkWritable(const QString &path)
 {
-    // The new file beside the target is opened and dropped again.
-    TextFileOutput probe(path);
+    check(SaveFile::check(path));
 }

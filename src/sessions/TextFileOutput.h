@@ -11,9 +11,10 @@
 class TextFileOutput
 {
 public:
-    /// Opens a new file beside the target (SaveFile); raises the failure (FileErrors) when it
-    /// cannot. The target is not touched until finish().
-    explicit TextFileOutput(const QString &path);
+    /// Opens a new file beside the target, or the FIFO or device at its place (SaveFile); raises
+    /// the failure (FileErrors) when it cannot. A file at the target is not touched until
+    /// finish(). Private files (default.cvf) are readable by the user alone.
+    explicit TextFileOutput(const QString &path, SaveFile::Access access = SaveFile::Access::Shared);
 
     /// Appends the text with the exact bytes of any name it holds (NativePath), buffered; raises
     /// when the write fails.
@@ -26,7 +27,7 @@ public:
     void finish();
 
     /// Raises now when no file can be written at path, so that an unusable path fails before
-    /// any work; the target itself is not touched.
+    /// any work. Nothing is left at or beside the target, and a FIFO there is not opened.
     static void checkWritable(const QString &path);
 
 private:
