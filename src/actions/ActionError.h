@@ -69,12 +69,36 @@ struct ActionError
     {
         return {QStringLiteral("1016"), QStringLiteral("File system cannot make clones"), path};
     }
-    /// Not a failure: the file is now a hard link, which shares the kept copy's owner and
-    /// permissions.
-    static ActionError linkTookKeptAttributes(const QString &path)
+    /// A hard link makes two names one file: it would give the replaced file the kept copy's owner,
+    /// group, permissions, ACL and attributes, so files that differ in any of them stay apart.
+    static ActionError ownersDiffer(const QString &path)
     {
-        return {QStringLiteral("1017"), QStringLiteral("Linked; it has the kept copy's owner and permissions now"),
-                path};
+        return {QStringLiteral("1018"), QStringLiteral("Kept copy differs in owner, permissions or attributes"), path};
+    }
+    /// A clone must keep the replaced file's owner, group, permissions, ACL and attributes.
+    static ActionError ownersNotKept(const QString &path)
+    {
+        return {QStringLiteral("1019"), QStringLiteral("Owner, permissions or attributes could not be kept"), path};
+    }
+    /// The only unmarked copies are originals in a reference location, which never take a link.
+    static ActionError onlyReferenceCopy(const QString &path)
+    {
+        return {QStringLiteral("1020"), QStringLiteral("Only a file in a reference location is left to link to"), path};
+    }
+    /// The empty-files listing names a file that holds bytes now.
+    static ActionError notEmpty(const QString &path)
+    {
+        return {QStringLiteral("1021"), QStringLiteral("File is not empty"), path};
+    }
+    /// Same Name: no unmarked member of the group has the file's name.
+    static ActionError nameDiffers(const QString &path)
+    {
+        return {QStringLiteral("1022"), QStringLiteral("No unmarked copy has the same name"), path};
+    }
+    /// Fuzzy: no unmarked member of the group has at least half of the file's blocks.
+    static ActionError notSimilar(const QString &path)
+    {
+        return {QStringLiteral("1023"), QStringLiteral("No unmarked copy is similar enough"), path};
     }
     /// Unmarked copies are there, but none holds the same bytes any more.
     static ActionError contentsDiffer(const QString &path)

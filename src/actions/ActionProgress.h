@@ -20,8 +20,6 @@ public:
     /// The text of lblFileName.
     virtual void showStatus(const QString &text) = 0;
     virtual void addError(const ActionError &error) = 0;
-    /// A row that reports what was done, not a failure; listed as errors are unless told apart.
-    virtual void addNotice(const ActionError &notice) { addError(notice); }
 };
 
 /// A file path as lblFileName shows it: from 71 characters on, its first 70 and "...".

@@ -22,14 +22,15 @@ bool CopyMarkedRows::run(const std::function<QString()> &destination, ActionProg
             progress.addError(ActionError::unableToCopy(source));
         if (!MarkedRowRun::mayAct(check, source, progress))
             return;
-        const std::optional<QString> folder =
-            m_keepStructure ? structure.folderFor(row, destination()) : std::optional(destination());
-        if (!folder)
+        const std::optional<QStringList> folders =
+            m_keepStructure ? structure.foldersFor(row) : std::optional(QStringList());
+        if (!folders)
         {
             progress.addError(ActionError::untraced(source));
             return;
         }
-        const FileOpResult result = FileTransfer::copyNoClobber(check.file, *folder, [&progress] { progress.yield(); });
+        const FileOpResult result =
+            FileTransfer::copyNoClobber(check.file, {destination(), *folders}, [&progress] { progress.yield(); });
         if (!result.ok())
             progress.addError(result.error == FileOpError::Changed ? ActionError::changedSinceSearch(source)
                                                                    : ActionError::unableToCopy(source));

@@ -37,12 +37,12 @@ void DeleteMarkedRows::deleteOne(int row, const DeleteOptions &options, ActionPr
     const ResultRow &r = m_model.row(row);
     const QString path = r.fullPath();
     progress.showStatus(FileLabelText(path));
-    const RemovalGuard::Check check = m_guard.check(row, [&progress] { progress.yield(); });
-    if (!MarkedRowRun::mayAct(check, path, progress))
-        return;
-
     if (!options.respondYesToAll)
     {
+        // A file that cannot go is not asked about; the whole proof waits until after the answer,
+        // so that nothing done while the question waits can slip past it.
+        if (!MarkedRowRun::mayAct(m_guard.identifyForRemoval(row), path, progress))
+            return;
         const QString question =
             options.sendToTrash ? QStringLiteral("Are you sure you want to send \"%1\" to the trash?").arg(r.name)
                                 : QStringLiteral("Are you sure you want to delete \"%1\" permanently?").arg(r.name);
@@ -52,10 +52,17 @@ void DeleteMarkedRows::deleteOne(int row, const DeleteOptions &options, ActionPr
             return;
         }
     }
+    // The proof runs inside the step, so that a Retry after the error report proves again.
     FileOpResult result;
+    bool proved = false;
     runStep(m_reporter, QStringLiteral("Shell Delete"), [&] {
-        result = options.sendToTrash ? Trash::moveToTrash(check.file, options.trashFolder)
-                                     : FileTransfer::deleteForGood(check.file);
+        const RemovalGuard::Check check = m_guard.check(row, [&progress] { progress.yield(); });
+        proved = MarkedRowRun::mayAct(check, path, progress);
+        if (proved)
+            result = options.sendToTrash ? Trash::moveToTrash(check.file, options.trashFolder)
+                                         : FileTransfer::deleteForGood(check.file);
     });
+    if (!proved)
+        return;
     MarkedRowRun::reportFailure(result, path, ActionError::unableToDelete(path), progress);
 }

@@ -17,7 +17,12 @@ bool LinkMarkedRows::run(FileTransfer::LinkKind kind, ActionProgress &progress, 
         MarkedRowRun::forEach(m_model, progress, m_reporter, QStringLiteral("Link Files X"), [&](int row) {
             const QString path = m_model.row(row).fullPath();
             progress.showStatus(FileLabelText(path));
-            const RemovalGuard::Check check = m_guard.check(row, [&progress] { progress.yield(); });
+            // A hard link changes the link count and status time of the file it goes to: never an
+            // original of a reference location.
+            const RemovalGuard::Check check = m_guard.check(
+                row, [&progress] { progress.yield(); },
+                kind == FileTransfer::LinkKind::Hard ? RemovalGuard::Keeper::NotReference
+                                                     : RemovalGuard::Keeper::AnyUnmarked);
             if (!MarkedRowRun::mayAct(check, path, progress))
                 return;
             // Empty files, and groups the user chose to lose whole, have no copy to link to.
@@ -32,8 +37,6 @@ bool LinkMarkedRows::run(FileTransfer::LinkKind kind, ActionProgress &progress, 
             case FileOpError::None:
                 result.linked.push_back({row, outcome.status});
                 result.freed += check.file.status.size;
-                if (!outcome.attributesKept)
-                    progress.addNotice(ActionError::linkTookKeptAttributes(path));
                 return;
             case FileOpError::Changed:
                 progress.addError(ActionError::changedSinceSearch(path));
@@ -43,6 +46,12 @@ bool LinkMarkedRows::run(FileTransfer::LinkKind kind, ActionProgress &progress, 
                 return;
             case FileOpError::NoClones:
                 progress.addError(ActionError::noClones(path));
+                return;
+            case FileOpError::OwnersDiffer:
+                progress.addError(ActionError::ownersDiffer(path));
+                return;
+            case FileOpError::OwnersNotKept:
+                progress.addError(ActionError::ownersNotKept(path));
                 return;
             default:
                 progress.addError(ActionError::unableToLink(path));

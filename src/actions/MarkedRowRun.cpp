@@ -43,34 +43,42 @@ bool forEach(const ResultModel &model, ActionProgress &progress, ErrorReporter &
     return true;
 }
 
-bool mayAct(const RemovalGuard::Check &check, const QString &path, ActionProgress &progress)
+std::optional<ActionError> refusalOf(RemovalGuard::Verdict verdict, const QString &path)
 {
-    switch (check.verdict)
+    switch (verdict)
     {
     case RemovalGuard::Verdict::Proceed:
-        return true;
     case RemovalGuard::Verdict::Gone:
-        return false;
+        return std::nullopt;
     case RemovalGuard::Verdict::Changed:
-        refuse(ActionError::changedSinceSearch(path), progress);
-        return false;
+        return ActionError::changedSinceSearch(path);
     case RemovalGuard::Verdict::Untraced:
-        refuse(ActionError::untraced(path), progress);
-        return false;
+        return ActionError::untraced(path);
     case RemovalGuard::Verdict::Reference:
-        refuse(ActionError::inReference(path), progress);
-        return false;
+        return ActionError::inReference(path);
     case RemovalGuard::Verdict::FolderChanged:
-        refuse(ActionError::folderChanged(path), progress);
-        return false;
+        return ActionError::folderChanged(path);
     case RemovalGuard::Verdict::NoCopyLeft:
-        refuse(ActionError::noCopyLeft(path), progress);
-        return false;
+        return ActionError::noCopyLeft(path);
     case RemovalGuard::Verdict::ContentsDiffer:
-        refuse(ActionError::contentsDiffer(path), progress);
-        return false;
+        return ActionError::contentsDiffer(path);
+    case RemovalGuard::Verdict::NotEmpty:
+        return ActionError::notEmpty(path);
+    case RemovalGuard::Verdict::NameDiffers:
+        return ActionError::nameDiffers(path);
+    case RemovalGuard::Verdict::NotSimilar:
+        return ActionError::notSimilar(path);
+    case RemovalGuard::Verdict::OnlyReferenceCopy:
+        return ActionError::onlyReferenceCopy(path);
     }
-    return false;
+    return std::nullopt;
+}
+
+bool mayAct(const RemovalGuard::Check &check, const QString &path, ActionProgress &progress)
+{
+    if (const std::optional<ActionError> refusal = refusalOf(check.verdict, path))
+        refuse(*refusal, progress);
+    return check.verdict == RemovalGuard::Verdict::Proceed;
 }
 
 void reportFailure(const FileOpResult &result, const QString &path, const ActionError &failure,

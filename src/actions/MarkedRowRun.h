@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class ActionProgress;
 class ErrorReporter;
@@ -21,6 +22,9 @@ namespace MarkedRowRun
 /// progress value after each row done. False when the user chose Abort.
 bool forEach(const ResultModel &model, ActionProgress &progress, ErrorReporter &reporter, const QString &label,
              const std::function<void(int row)> &act);
+
+/// The error row for a verdict that refuses the act; none for Proceed and Gone.
+std::optional<ActionError> refusalOf(RemovalGuard::Verdict verdict, const QString &path);
 
 /// Whether the checked file may be acted on; if not, its error row (unless it is simply gone)
 /// is added.

@@ -38,13 +38,13 @@ void MoveMarkedRows::moveOne(int row, const QString &destination, const Structur
     const RemovalGuard::Check check = m_guard.check(row, pulse);
     if (!MarkedRowRun::mayAct(check, source, progress))
         return;
-    const std::optional<QString> folder =
-        m_keepStructure ? structure.folderFor(row, destination) : std::optional(destination);
-    if (!folder)
+    const std::optional<QStringList> folders =
+        m_keepStructure ? structure.foldersFor(row) : std::optional(QStringList());
+    if (!folders)
     {
         progress.addError(ActionError::untraced(source));
         return;
     }
-    const FileOpResult result = FileTransfer::moveNoClobber(check.file, *folder, pulse);
+    const FileOpResult result = FileTransfer::moveNoClobber(check.file, {destination, *folders}, pulse);
     MarkedRowRun::reportFailure(result, source, ActionError::unableToMove(source), progress);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "actions/RemovalGuard.h"
 
+#include "core/ListRules.h"
 #include "results/ResultModel.h"
 #include "results/RowAnchors.h"
 
@@ -47,22 +48,42 @@ RemovalGuard::Check RemovalGuard::identify(int row) const
     return result;
 }
 
-RemovalGuard::Check RemovalGuard::check(int row, const std::function<void()> &pulse) const
+RemovalGuard::Check RemovalGuard::identifyForRemoval(int row) const
 {
     if (m_model.row(row).reference)
     {
-        Check kept;
-        kept.verdict = Verdict::Reference;
-        return kept;
+        Check refused;
+        refused.verdict = Verdict::Reference;
+        return refused;
     }
-    Check result = identify(row);
+    return identify(row);
+}
+
+RemovalGuard::Check RemovalGuard::check(int row, const std::function<void()> &pulse, Keeper keeper) const
+{
+    Check result = identifyForRemoval(row);
+    if (result.verdict != Verdict::Proceed)
+        return result;
+    // The list's own premise, proved on the disk: its header may claim anything.
+    const bool empty = result.file.status.size == 0;
+    if (m_model.anchors().origin.kind == ListKind::ZeroSize)
+    {
+        if (!empty)
+            result.verdict = Verdict::NotEmpty;
+        return result;
+    }
+    if (empty || m_acknowledged.count(m_model.row(row).group))
+        return result;
+    findKeptCopy(row, result, pulse, keeper);
+    return result;
+}
+
+void RemovalGuard::findKeptCopy(int row, Check &result, const std::function<void()> &pulse, Keeper keeper) const
+{
     const ResultRow &target = m_model.row(row);
     const ListKind kind = m_model.anchors().origin.kind;
-    if (result.verdict != Verdict::Proceed || kind == ListKind::ZeroSize || target.size == 0 ||
-        m_acknowledged.count(target.group))
-        return result;
-
-    bool differs = false;
+    bool differs = false;      // an unmarked member was there, but not alike by the list's rule
+    bool metReference = false; // one was there, but in a reference location, for a hard link
     const auto members = m_groupRows.constFind(target.group);
     if (target.group > 0 && members != m_groupRows.cend())
     {
@@ -71,35 +92,52 @@ RemovalGuard::Check RemovalGuard::check(int row, const std::function<void()> &pu
             if (other == row || m_model.isMarked(other))
                 continue;
             Check kept = identify(other);
-            // A second name of the same file is no copy of it.
-            if (kept.verdict != Verdict::Proceed || (kept.file.status.device == result.file.status.device &&
-                                                     kept.file.status.inode == result.file.status.inode))
+            // A second name of the same file, or the file seen through another mount, is no copy.
+            if (kept.verdict != Verdict::Proceed || AnchoredFiles::maybeSameFile(result.file, kept.file))
                 continue;
-            if (kind != ListKind::SameContents)
+            if (keeper == Keeper::NotReference && m_model.row(other).reference)
+            {
+                metReference = true;
+                continue;
+            }
+            AnchoredFiles::Comparison comparison = AnchoredFiles::Comparison::Different;
+            switch (kind)
+            {
+            case ListKind::SameContents:
+                comparison = AnchoredFiles::compareContents(result.file, kept.file, pulse);
+                break;
+            case ListKind::SimilarContents:
+                if (!ListRules::leftOutOfSimilar(target.name) && !ListRules::leftOutOfSimilar(m_model.row(other).name))
+                    comparison = AnchoredFiles::compareBlocks(result.file, kept.file, ListRules::SimilarBlock,
+                                                              ListRules::similarEnough, pulse);
+                break;
+            case ListKind::SameName:
+                comparison = ListRules::sameName(target.name, m_model.row(other).name)
+                                 ? AnchoredFiles::Comparison::Same
+                                 : AnchoredFiles::Comparison::Different;
+                break;
+            case ListKind::ZeroSize:
+                break;
+            }
+            if (comparison == AnchoredFiles::Comparison::Same)
             {
                 result.kept = std::move(kept.file);
-                return result;
+                return;
             }
-            switch (AnchoredFiles::compareContents(result.file, kept.file, pulse))
+            if (comparison == AnchoredFiles::Comparison::Changed && !AnchoredFiles::unchanged(result.file))
             {
-            case AnchoredFiles::Comparison::Same:
-                result.kept = std::move(kept.file);
-                return result;
-            case AnchoredFiles::Comparison::Different:
-                differs = true;
-                break;
-            case AnchoredFiles::Comparison::Changed:
-                if (!AnchoredFiles::unchanged(result.file))
-                {
-                    result.verdict = Verdict::Changed;
-                    return result;
-                }
-                break;
-            case AnchoredFiles::Comparison::Unreadable:
-                break;
+                result.verdict = Verdict::Changed;
+                return;
             }
+            differs = differs || comparison == AnchoredFiles::Comparison::Different;
         }
     }
-    result.verdict = differs ? Verdict::ContentsDiffer : Verdict::NoCopyLeft;
-    return result;
+    if (differs)
+    {
+        result.verdict = kind == ListKind::SameName          ? Verdict::NameDiffers
+                         : kind == ListKind::SimilarContents ? Verdict::NotSimilar
+                                                             : Verdict::ContentsDiffer;
+        return;
+    }
+    result.verdict = metReference ? Verdict::OnlyReferenceCopy : Verdict::NoCopyLeft;
 }

@@ -2,8 +2,9 @@
 #include "actions/SingleFileActions.h"
 
 #include "actions/DesktopActions.h"
+#include "actions/MarkedRowRun.h"
+#include "actions/RemovalGuard.h"
 #include "core/Prompter.h"
-#include "platform/FileTransfer.h"
 #include "results/ResultModel.h"
 
 #include <cerrno>
@@ -60,16 +61,28 @@ void SingleFileActions::MRename_Click(int row)
         }
         if (answer.trimmed().isEmpty() || answer == r.name)
             return;
-        const FileOpResult result = FileTransfer::renameNoReplace(r.fullPath(), r.path + answer);
-        if (result.ok())
+        // The file is looked for after the answer, however long the question waited, and renamed
+        // in the folder where it was found, as a delete would be.
+        const RemovalGuard::Check check = RemovalGuard(m_model).identifyForRemoval(row);
+        QString why;
+        if (check.verdict == RemovalGuard::Verdict::Proceed)
         {
-            m_model.setName(row, answer);
-            return;
+            const FileOpResult result = AnchoredFiles::renameInFolder(check.file, answer);
+            if (result.ok())
+            {
+                m_model.setName(row, answer);
+                return;
+            }
+            // There is no shell to explain a refusal here, so Corvina does.
+            why = result.errorNumber == EEXIST ? QStringLiteral("A file named \"%1\" already exists.").arg(answer)
+                  : result.error == FileOpError::Changed ? ActionError::changedSinceSearch(QString()).description
+                                                         : result.reason();
         }
-        // There is no shell to explain a refusal here, so Corvina does.
-        const QString why = result.errorNumber == EEXIST
-                                ? QStringLiteral("A file named \"%1\" already exists.").arg(answer)
-                                : result.reason();
+        else
+        {
+            const std::optional<ActionError> refusal = MarkedRowRun::refusalOf(check.verdict, QString());
+            why = refusal ? refusal->description : QStringLiteral("The file is no longer there.");
+        }
         m_prompter.error(QStringLiteral("Cannot rename \"%1\".\n%2").arg(r.name, why));
         return;
     }

@@ -43,13 +43,8 @@ public:
     void addError(const ActionError &error) override
     {
         ++count;
-        addNotice(error);
-    }
-    // Written like a refusal, but the file was done.
-    void addNotice(const ActionError &notice) override
-    {
-        m_err.write((notice.number + u' ' + notice.description + QStringLiteral(": ")).toUtf8() +
-                    CliText::escaped(notice.fileName) + '\n');
+        m_err.write((error.number + u' ' + error.description + QStringLiteral(": ")).toUtf8() +
+                    CliText::escaped(error.fileName) + '\n');
     }
 
     int count = 0;

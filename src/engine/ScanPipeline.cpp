@@ -31,9 +31,9 @@ QString counted(qsizetype n, const char *one, const char *many)
     return QString::number(n) + u' ' + QLatin1String(n == 1 ? one : many);
 }
 
-// Walks every location that is not excluded, adding their counts to the context. A location's
-// failed walk is undone before Retry runs it again; Abort ends the scan as cancelled. Locations
-// that cannot be walked are named in `skipped`.
+// Walks every location that is not excluded, reference locations first, adding their counts to
+// the context. A location's failed walk is undone before Retry runs it again; Abort ends the scan
+// as cancelled. Locations that cannot be walked are named in `skipped`.
 void walkLocations(ScanContext &ctx, const SearchLocationList &locations, FileList &files,
                    std::vector<SkippedLocation> &skipped)
 {
@@ -45,10 +45,20 @@ void walkLocations(ScanContext &ctx, const SearchLocationList &locations, FileLi
     }
     GetFilesLib walk(ctx, files);
     walk.setExcludeList(excludeList);
-    for (const SearchLocation &l : locations.rows())
+    // Reference locations first: a file met twice keeps the first path the walk met, so an
+    // original that is also reached through another name stays listed as the original.
+    std::vector<const SearchLocation *> order;
+    for (const bool reference : {true, false})
     {
-        if (l.excluded())
-            continue;
+        for (const SearchLocation &l : locations.rows())
+        {
+            if (!l.excluded() && l.reference() == reference)
+                order.push_back(&l);
+        }
+    }
+    for (const SearchLocation *location : order)
+    {
+        const SearchLocation &l = *location;
         // After a cancel the remaining locations end at their first entry: nothing to walk.
         if (ctx.CancelSearch)
             break;
@@ -165,6 +175,7 @@ void anchorResults(ResultModel &model, const SearchLocationList &locations, cons
                    bool fromSession, const std::function<void()> &yield)
 {
     QStringList folders;
+    QStringList referenceLocations;
     QStringList references;
     QStringList others;
     for (const SearchLocation &l : locations.rows())
@@ -172,11 +183,13 @@ void anchorResults(ResultModel &model, const SearchLocationList &locations, cons
         if (l.excluded())
             continue;
         folders.append(l.folder);
+        if (l.reference())
+            referenceLocations.append(l.folder);
         const QString folder = l.folder.endsWith(u'/') ? l.folder : l.folder + u'/';
         (l.reference() ? references : others).append(folder);
     }
-    anchorRows(model, listOriginOf(options, fromSession), folders, yield);
-    model.applyReferences(references, others);
+    anchorRows(model, listOriginOf(options, fromSession), folders, yield, referenceLocations);
+    model.applyReferences(references, others, referenceFoldersByIdentity(model.anchors()));
 }
 
 ScanPipeline::ScanPipeline(ScanSink &sink, ResultModel &model) : m_sink(sink), m_model(model) {}

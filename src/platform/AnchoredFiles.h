@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/FileDescriptor.h"
+#include "platform/FileOpResult.h"
 #include "platform/FileStatus.h"
 
 #include <QByteArray>
@@ -23,6 +24,11 @@ struct FolderIdentity
 
     bool operator==(const FolderIdentity &) const = default;
 };
+
+inline size_t qHash(const FolderIdentity &id, size_t seed = 0) noexcept
+{
+    return qHashMulti(seed, id.device, id.inode);
+}
 
 /// A search location as it was when its files were listed: the folder as the user gave it
 /// (ending with "/"), the same folder with every link resolved, and its identity. A location
@@ -101,4 +107,22 @@ enum class Comparison
 /// Compares the bytes of both files to their end or to the first difference, and makes sure
 /// neither changed while it was read. pulse is called between blocks.
 Comparison compareContents(const LocatedFile &a, const LocatedFile &b, const std::function<void()> &pulse = {});
+
+/// Counts the equal blocks of `block` bytes of two files of one size (a trailing part block does
+/// not count) and asks `alike(equal, blocks)` for the verdict: Same when it says yes, Different
+/// when not or when the sizes differ or no whole block exists; Changed as compareContents.
+Comparison compareBlocks(const LocatedFile &a, const LocatedFile &b, qint64 block,
+                         const std::function<bool(qint64 equal, qint64 blocks)> &alike,
+                         const std::function<void()> &pulse = {});
+
+/// True when the two may be one file seen twice: the same device and inode (a second name, a bind
+/// mount), or, on two devices, the same inode number, size and modification time, or the same
+/// size, modification and status-change times (an overlay, a network or FUSE mount of the same
+/// disk). Such a pair can never prove that the contents of one survive in the other.
+bool maybeSameFile(const LocatedFile &a, const LocatedFile &b);
+
+/// Renames the file within its folder to newName, never replacing another file (a change of
+/// letter case only, on a file system that ignores case, is allowed); the file that arrives under
+/// the new name must be the located one, anything else is put back (FileOpError::Changed).
+FileOpResult renameInFolder(const LocatedFile &file, const QString &newName);
 } // namespace AnchoredFiles

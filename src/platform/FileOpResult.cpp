@@ -25,6 +25,10 @@ QString FileOpResult::reason() const
         return QStringLiteral("The files are on different file systems.");
     case FileOpError::NoClones:
         return QStringLiteral("The file system cannot make clones.");
+    case FileOpError::OwnersDiffer:
+        return QStringLiteral("The files differ in owner, group, permissions or attributes.");
+    case FileOpError::OwnersNotKept:
+        return QStringLiteral("The file's owner, group, permissions or attributes could not be kept.");
     }
     return QString();
 }

@@ -15,6 +15,8 @@ enum class FileOpError
     NotAbsolute,     // a relative path, which would depend on the current folder
     OtherFileSystem, // a hard link cannot reach a file on another file system
     NoClones,        // the file system cannot make clones (shared blocks)
+    OwnersDiffer,    // a hard link would give a file another owner, group, mode, ACL or attributes
+    OwnersNotKept,   // a clone could not keep the replaced file's owner, mode, ACL or attributes
 };
 
 struct FileOpResult

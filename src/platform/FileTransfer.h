@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Copy, move, rename and delete that never overwrite an existing file.
+// Copy, move, delete and links that never overwrite an existing file.
 #pragma once
 
 #include "platform/AnchoredFiles.h"
 #include "platform/FileOpResult.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -19,20 +20,28 @@ QString numberedName(const QString &name, int n, qsizetype maxBytes = 255);
 /// Called between blocks of a long copy, so that the window can repaint.
 using Pulse = std::function<void()>;
 
-/// Copies the file into destFolder under its own name or, when that is taken, the first free
-/// numbered name; the free name is taken atomically, so nothing is ever overwritten. The copy
-/// keeps the source's permissions and times. A missing destination folder is created; a relative
-/// one is refused. A source that is no longer the file of its status is left alone.
-FileOpResult copyNoClobber(const LocatedFile &source, const QString &destFolder, const Pulse &pulse = {});
+/// Where a copy or a move puts a file: a folder given by its absolute path, and folders below it
+/// given one plain name each (none of them empty, "." or "..", nor holding "/").
+struct Destination
+{
+    QString folder;
+    QStringList below = {};
+};
+
+/// Copies the file into the destination under its own name or, when that is taken, the first
+/// free numbered name. The folder is opened as SafeFolders::openFolder does, each folder below
+/// it without following a link, and whatever of them is missing is created; a relative folder is
+/// refused. The copy is written as a file without a name, given its permissions and times,
+/// flushed, and only then linked under the free name, which is taken atomically: nothing is ever
+/// overwritten, and no name ever holds a part of the copy. A source that is no longer the file
+/// of its status is left alone.
+FileOpResult copyNoClobber(const LocatedFile &source, const Destination &destination, const Pulse &pulse = {});
 
 /// Moves the file as copyNoClobber names it. Within one file system it is a rename; across file
-/// systems the file is copied, flushed, read back and compared, and the source is removed only
-/// when both agree. A source that is no longer the file of its status is left alone.
-FileOpResult moveNoClobber(const LocatedFile &source, const QString &destFolder, const Pulse &pulse = {});
-
-/// Renames within the file system; refuses when newPath names an existing file (a change of
-/// letter case only, on a file system that ignores case, is allowed).
-FileOpResult renameNoReplace(const QString &oldPath, const QString &newPath);
+/// systems the file is copied, flushed, read back and compared, and only then named, and the
+/// source is removed only when both agree. A source that is no longer the file of its status is
+/// left alone.
+FileOpResult moveNoClobber(const LocatedFile &source, const Destination &destination, const Pulse &pulse = {});
 
 /// Removes the file for good, when it is still the file of its status.
 FileOpResult deleteForGood(const LocatedFile &file);
@@ -46,14 +55,15 @@ enum class LinkKind
 struct LinkOutcome
 {
     FileOpResult result;
-    FileStatus status;          // the file now at the replaced name
-    bool attributesKept = true; // the replaced file's owner, permissions and times stayed
+    FileStatus status; // the file now at the replaced name
 };
 
 /// Replaces `replaced` by a link to `kept` under the same name: the link is made under a fresh
 /// name in the same folder, then exchanged with the replaced name in one step, the file that
 /// left is checked to be `replaced` and only then removed, so a failure at any point leaves the
-/// original in place. Both must still be the files of their statuses. A clone gets the replaced
-/// file's permissions, owner (where allowed) and times.
+/// original in place. Both must still be the files of their statuses. A hard link is refused
+/// (OwnersDiffer) when the two files differ in owner, group, mode, ACL or extended attributes; a
+/// clone gets the replaced file's owner, group, mode, ACL, attributes and times, or is refused
+/// (OwnersNotKept) when one of them cannot be kept.
 LinkOutcome replaceWithLink(const LocatedFile &replaced, const LocatedFile &kept, LinkKind kind);
 } // namespace FileTransfer

@@ -457,9 +457,10 @@ void ResultModel::setMarks(const std::function<bool(int, const ResultRow &)> &fn
     Q_EMIT dataChanged(index(0, 0), index(size() - 1, 0), {MarkedRole});
 }
 
-void ResultModel::applyReferences(const QStringList &referenceFolders, const QStringList &otherFolders)
+void ResultModel::applyReferences(const QStringList &referenceFolders, const QStringList &otherFolders,
+                                  const QSet<QString> &referenceByIdentity)
 {
-    if (referenceFolders.isEmpty() || m_rows.empty())
+    if ((referenceFolders.isEmpty() && referenceByIdentity.isEmpty()) || m_rows.empty())
         return;
     // The innermost location holding a folder decides: a searched folder inside a reference one
     // is searched.
@@ -479,7 +480,8 @@ void ResultModel::applyReferences(const QStringList &referenceFolders, const QSt
         if (it == seen.cend())
         {
             const qsizetype reference = longestPrefix(row.path, referenceFolders);
-            it = seen.insert(row.path, reference >= 0 && reference >= longestPrefix(row.path, otherFolders));
+            it = seen.insert(row.path, referenceByIdentity.contains(row.path) ||
+                                           (reference >= 0 && reference >= longestPrefix(row.path, otherFolders)));
         }
         row.reference = *it;
         row.marked = row.marked && !row.reference;

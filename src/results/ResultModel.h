@@ -109,9 +109,12 @@ public:
     /// Sets every row's mark from fn(row index, row) in one pass, with one change notification.
     void setMarks(const std::function<bool(int, const ResultRow &)> &fn);
     /// Flags the rows found in the reference folders (texts ending with "/", the innermost
-    /// location deciding), unmarks them, drops the groups made of them alone (numbering the
-    /// groups again), and puts them first in their group.
-    void applyReferences(const QStringList &referenceFolders, const QStringList &otherFolders);
+    /// location deciding) and the rows of the folders in referenceByIdentity (found to be in a
+    /// reference location by the identity of the folders they were reached through), unmarks
+    /// them, drops the groups made of them alone (numbering the groups again), and puts them first
+    /// in their group.
+    void applyReferences(const QStringList &referenceFolders, const QStringList &otherFolders,
+                         const QSet<QString> &referenceByIdentity = {});
     /// Number of marked rows and the sum of their sizes.
     qint64 markedCount() const;
     qint64 markedTotal() const;

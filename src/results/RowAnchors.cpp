@@ -15,19 +15,57 @@ bool numbersAreOwn(const ResultRow &row)
 {
     return row.stamp != 0 && (!row.texts || (!row.texts->size && !row.texts->modified));
 }
+// Whether the innermost folder on the way from the root down to `relative` (both included) that
+// is a location's own folder is a reference location's. Every folder on the way has been looked
+// at already (the resolver remembers each).
+bool inReference(AnchoredFiles::FolderResolver &resolver, QStringView relative,
+                 const QHash<FolderIdentity, bool> &locationKinds)
+{
+    QStringView step = relative;
+    while (step.endsWith(u'/'))
+        step.chop(1);
+    for (;;)
+    {
+        if (const auto id = resolver.identity(step))
+        {
+            const auto kind = locationKinds.constFind(*id);
+            if (kind != locationKinds.cend())
+                return *kind;
+        }
+        if (step.isEmpty())
+            return false;
+        const qsizetype slash = step.lastIndexOf(u'/');
+        step = slash < 0 ? QStringView() : step.left(slash);
+    }
+}
 } // namespace
 
+QSet<QString> referenceFoldersByIdentity(const RowAnchors &anchors)
+{
+    QSet<QString> folders;
+    for (auto it = anchors.folders.cbegin(); it != anchors.folders.cend(); ++it)
+    {
+        if (it->reference)
+            folders.insert(it.key());
+    }
+    return folders;
+}
+
 void anchorRows(ResultModel &model, ListOrigin origin, const QStringList &locationFolders,
-                const std::function<void()> &yield)
+                const std::function<void()> &yield, const QStringList &referenceFolders)
 {
     RowAnchors anchors;
     anchors.origin = origin;
     std::vector<std::unique_ptr<AnchoredFiles::FolderResolver>> resolvers;
+    // Each location's own folder by identity, and whether a reference location is that folder.
+    QHash<FolderIdentity, bool> locationKinds;
     for (const QString &folder : locationFolders)
     {
         SearchRoot root = AnchoredFiles::resolveRoot(folder);
         if (!root.valid())
             continue;
+        bool &reference = locationKinds[root.id];
+        reference = reference || referenceFolders.contains(folder);
         anchors.roots.push_back(root);
         resolvers.push_back(std::make_unique<AnchoredFiles::FolderResolver>(std::move(root)));
     }
@@ -56,11 +94,11 @@ void anchorRows(ResultModel &model, ListOrigin origin, const QStringList &locati
                 const SearchRoot &root = anchors.roots[static_cast<size_t>(i)];
                 if (!row.path.endsWith(u'/') || !row.path.startsWith(root.folder))
                     continue;
-                const auto id =
-                    resolvers[static_cast<size_t>(i)]->identity(QStringView(row.path).mid(root.folder.size()));
-                if (id)
+                AnchoredFiles::FolderResolver &resolver = *resolvers[static_cast<size_t>(i)];
+                const QStringView relative = QStringView(row.path).mid(root.folder.size());
+                if (const auto id = resolver.identity(relative))
                 {
-                    anchors.folders.insert(row.path, {i, *id});
+                    anchors.folders.insert(row.path, {i, *id, inReference(resolver, relative, locationKinds)});
                     anchored = true;
                 }
                 break;

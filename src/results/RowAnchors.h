@@ -6,6 +6,7 @@
 #include "platform/AnchoredFiles.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -39,6 +40,9 @@ public:
     {
         qint32 root = -1; // index into roots
         FolderIdentity id;
+        /// The innermost search location met on the way down to it, compared by identity, is a
+        /// reference location.
+        bool reference = false;
     };
 
     ListOrigin origin;
@@ -60,8 +64,17 @@ public:
 /// inode and time in nanoseconds only when the file still has the row's size and time (to the
 /// second) and the row's own size and date texts are numbers it wrote; any other row stays
 /// unidentified and is never acted on. yield is called once per row.
+///
+/// referenceFolders are those of the locationFolders that are reference locations. A folder is
+/// in a reference location when, of the folders it was reached through (its location, then each
+/// folder down to it), the innermost one that is the very folder of a location by device and inode
+/// is a reference location's: so also through a location that is a link to it, or a bind mount
+/// of it inside another location, in whatever order the locations stand.
 void anchorRows(ResultModel &model, ListOrigin origin, const QStringList &locationFolders,
-                const std::function<void()> &yield = {});
+                const std::function<void()> &yield = {}, const QStringList &referenceFolders = {});
+
+/// The row folders that anchorRows found to be in a reference location.
+QSet<QString> referenceFoldersByIdentity(const RowAnchors &anchors);
 
 /// Locates the file of a row as the anchors describe it; none for a row whose folder cannot be
 /// traced to a search location (outside every location, or reached through a link).

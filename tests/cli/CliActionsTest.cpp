@@ -342,13 +342,21 @@ TEST(CorvinaCliActions, LinksFreeTheSpaceAndEveryPathStillOpens)
     EXPECT_EQ(clone.exitCode, 3);
     EXPECT_EQ(clone.err.toStdString(), refusal("1016", "File system cannot make clones", copy));
 
-    const Outcome hard = cli(tree, args({"--mark", "all-duplicates", "--link", "hard"}) << root);
-    EXPECT_EQ(hard.exitCode, 0) << hard.err.constData();
-    EXPECT_EQ(hard.err.toStdString(),
-              refusal("1017", "Linked; it has the kept copy's owner and permissions now", copy));
+    // A hard link would give the copy the kept file's permissions: refused, and the copy stays.
+    const Outcome refused = cli(tree, args({"--mark", "all-duplicates", "--link", "hard"}) << root);
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_EQ(refused.err.toStdString(),
+              refusal("1018", "Kept copy differs in owner, permissions or attributes", copy));
     struct stat a;
     struct stat b;
     ASSERT_EQ(::stat(QFile::encodeName(kept).constData(), &a), 0);
+    ASSERT_EQ(::stat(QFile::encodeName(copy).constData(), &b), 0);
+    EXPECT_NE(a.st_ino, b.st_ino);
+
+    ASSERT_EQ(::chmod(QFile::encodeName(copy).constData(), a.st_mode & 07777), 0);
+    const Outcome hard = cli(tree, args({"--mark", "all-duplicates", "--link", "hard"}) << root);
+    EXPECT_EQ(hard.exitCode, 0) << hard.err.constData();
+    EXPECT_TRUE(hard.err.isEmpty()) << hard.err.constData();
     ASSERT_EQ(::stat(QFile::encodeName(copy).constData(), &b), 0);
     EXPECT_EQ(a.st_ino, b.st_ino);
     EXPECT_EQ(TempTree::contents(copy), "photo");

@@ -13,10 +13,16 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <functional>
 #include <utility>
 
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace
@@ -68,7 +74,7 @@ TEST(FileTransfer, CopyKeepsEveryExistingFile)
     tree.file(QStringLiteral("b/x.txt"), "old");
     tree.file(QStringLiteral("b/x (2).txt"), "older");
 
-    const FileOpResult r = FileTransfer::copyNoClobber(locatedAt(source), tree.folder(QStringLiteral("b")));
+    const FileOpResult r = FileTransfer::copyNoClobber(locatedAt(source), {tree.folder(QStringLiteral("b"))});
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_EQ(r.target, tree.path(QStringLiteral("b/x (3).txt")));
     EXPECT_EQ(TempTree::contents(r.target), "new");
@@ -83,7 +89,7 @@ TEST(FileTransfer, MoveKeepsBothFilesOnAClash)
     TempTree tree;
     const QString source = tree.file(QStringLiteral("a/x.txt"), "moved");
     tree.file(QStringLiteral("b/x.txt"), "stays");
-    const FileOpResult r = FileTransfer::moveNoClobber(locatedAt(source), tree.folder(QStringLiteral("b")));
+    const FileOpResult r = FileTransfer::moveNoClobber(locatedAt(source), {tree.folder(QStringLiteral("b"))});
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_EQ(r.target, tree.path(QStringLiteral("b/x (2).txt")));
     EXPECT_EQ(TempTree::contents(r.target), "moved");
@@ -95,7 +101,7 @@ TEST(FileTransfer, MoveCreatesAMissingDestination)
 {
     TempTree tree;
     const QString source = tree.file(QStringLiteral("a/x.txt"), "data");
-    const FileOpResult r = FileTransfer::moveNoClobber(locatedAt(source), tree.path(QStringLiteral("new/deeper")));
+    const FileOpResult r = FileTransfer::moveNoClobber(locatedAt(source), {tree.path(QStringLiteral("new/deeper"))});
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_EQ(TempTree::contents(tree.path(QStringLiteral("new/deeper/x.txt"))), "data");
 }
@@ -106,12 +112,12 @@ TEST(FileTransfer, MoveRefusalsLeaveTheFileInPlace)
     const QString source = tree.file(QStringLiteral("a/x.txt"), "data");
     tree.dir(QStringLiteral("b"));
 
-    EXPECT_EQ(FileTransfer::moveNoClobber(locatedAt(source), tree.folder(QStringLiteral("a"))).error,
+    EXPECT_EQ(FileTransfer::moveNoClobber(locatedAt(source), {tree.folder(QStringLiteral("a"))}).error,
               FileOpError::SameFolder);
 
     const LocatedFile scanned = locatedAt(source);
     tree.file(QStringLiteral("a/x.txt"), "changed!");
-    EXPECT_EQ(FileTransfer::moveNoClobber(scanned, tree.folder(QStringLiteral("b"))).error, FileOpError::Changed);
+    EXPECT_EQ(FileTransfer::moveNoClobber(scanned, {tree.folder(QStringLiteral("b"))}).error, FileOpError::Changed);
 
     EXPECT_EQ(TempTree::contents(source), "changed!");
     EXPECT_FALSE(exists(tree.path(QStringLiteral("b/x.txt"))));
@@ -134,7 +140,7 @@ TEST(FileTransfer, MoveAcrossFileSystemsCopiesVerifiesThenRemoves)
     tree.file(QStringLiteral("dest/big.bin"), "already here");
     const FileStatus before = statFile(source);
 
-    const FileOpResult r = FileTransfer::moveNoClobber(locatedAt(source), tree.folder(QStringLiteral("dest")));
+    const FileOpResult r = FileTransfer::moveNoClobber(locatedAt(source), {tree.folder(QStringLiteral("dest"))});
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_EQ(r.target, tree.path(QStringLiteral("dest/big (2).bin")));
     EXPECT_EQ(TempTree::contents(r.target), data);
@@ -150,11 +156,11 @@ TEST(FileTransfer, NamesThatAreNotUtf8TravelUnchanged)
     const QString source = NativePath::decode(raw);
     ASSERT_TRUE(exists(source));
 
-    const FileOpResult copied = FileTransfer::copyNoClobber(locatedAt(source), tree.folder(QStringLiteral("c")));
+    const FileOpResult copied = FileTransfer::copyNoClobber(locatedAt(source), {tree.folder(QStringLiteral("c"))});
     ASSERT_TRUE(copied.ok());
     EXPECT_EQ(NativePath::encode(copied.target), QFile::encodeName(tree.path("c")) + "/caf\xe9.txt");
 
-    const FileOpResult moved = FileTransfer::moveNoClobber(locatedAt(source), tree.folder(QStringLiteral("m")));
+    const FileOpResult moved = FileTransfer::moveNoClobber(locatedAt(source), {tree.folder(QStringLiteral("m"))});
     ASSERT_TRUE(moved.ok());
     EXPECT_EQ(NativePath::encode(moved.target), QFile::encodeName(tree.path("m")) + "/caf\xe9.txt");
     EXPECT_FALSE(exists(source));
@@ -169,14 +175,14 @@ TEST(FileTransfer, RenameNeverReplacesAFile)
     const QString a = tree.file(QStringLiteral("a.txt"), "a");
     const QString b = tree.file(QStringLiteral("b.txt"), "b");
 
-    const FileOpResult taken = FileTransfer::renameNoReplace(a, b);
+    const FileOpResult taken = AnchoredFiles::renameInFolder(locatedAt(a), QStringLiteral("b.txt"));
     EXPECT_EQ(taken.error, FileOpError::System);
     EXPECT_EQ(taken.errorNumber, EEXIST);
     EXPECT_EQ(TempTree::contents(a), "a");
     EXPECT_EQ(TempTree::contents(b), "b");
 
     const QString upper = tree.path(QStringLiteral("A.txt"));
-    ASSERT_TRUE(FileTransfer::renameNoReplace(a, upper).ok());
+    ASSERT_TRUE(AnchoredFiles::renameInFolder(locatedAt(a), QStringLiteral("A.txt")).ok());
     EXPECT_EQ(TempTree::contents(upper), "a");
     EXPECT_FALSE(exists(a));
 }
@@ -210,11 +216,200 @@ TEST(FileTransfer, AFullDestinationKeepsTheSourceAndLeavesNoPart)
     for (const auto &[name, act] :
          {std::pair{"copy", &FileTransfer::copyNoClobber}, std::pair{"move", &FileTransfer::moveNoClobber}})
     {
-        const FileOpResult r = act(locatedAt(source), disk, {});
+        const FileOpResult r = act(locatedAt(source), {disk, {}}, {});
         EXPECT_FALSE(r.ok()) << name;
         EXPECT_EQ(r.errorNumber, ENOSPC) << name << ": " << r.reason().toStdString();
         EXPECT_EQ(TempTree::contents(source), data) << name;
         EXPECT_EQ(QDir(disk).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList())
             << name << ": no part of the copy stays behind";
+    }
+}
+
+namespace
+{
+const QString kPart = QStringLiteral(".corvina-part-");
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// The names in the folder that anyone would take for files: all but a copy's hidden temporary.
+QStringList visibleEntriesOf(const QString &folder)
+{
+    QStringList names = entriesOf(folder);
+    names.removeIf([](const QString &name) { return name.startsWith(kPart); });
+    return names;
+}
+
+// Whether the folder's file system makes files without a name.
+bool unnamedFilesWork(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+// Runs act in a child process that kills itself (SIGKILL) at the pulse after its first whole
+// MiB, as a kill or a power cut would stop a copy half-way; true when it died so.
+bool killedHalfWay(const std::function<void(const FileTransfer::Pulse &)> &act)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0)
+    {
+        int pulses = 0;
+        act([&pulses] {
+            if (++pulses == 2)
+                ::raise(SIGKILL);
+        });
+        ::_exit(3);
+    }
+    int status = 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+// Hides /proc from this process (a child's own mount namespace), so that a file without a name
+// could never be named: the copy must fall back on a hidden temporary name.
+bool hideProc()
+{
+    return ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           ::mount("tmpfs", "/proc", "tmpfs", 0, "size=16k") == 0;
+}
+
+// Runs act in a child process without /proc; its exit code, or -1 when it could not run.
+int exitCodeWithoutProc(const std::function<int()> &act)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(hideProc() ? act() : 100);
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) == 100)
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+const auto copyTo = &FileTransfer::copyNoClobber;
+const auto moveTo = &FileTransfer::moveNoClobber;
+} // namespace
+
+TEST(FileTransfer, ACopyKilledHalfWayLeavesNothingUnderTheName)
+{
+    TempTree tree;
+    const QString source = tree.fileOfSize(QStringLiteral("src/big.bin"), 8 << 20, 'k');
+    const QString dest = tree.dir(QStringLiteral("dest"));
+
+    ASSERT_TRUE(killedHalfWay([&](const FileTransfer::Pulse &pulse) { copyTo(locatedAt(source), {dest, {}}, pulse); }));
+    EXPECT_EQ(visibleEntriesOf(dest), QStringList()) << "no part of the copy carries a name";
+    if (unnamedFilesWork(dest))
+    {
+        EXPECT_EQ(entriesOf(dest), QStringList()) << "a file without a name goes with the process";
+    }
+    EXPECT_EQ(TempTree::contents(source), QByteArray(8 << 20, 'k'));
+}
+
+TEST(FileTransfer, AMoveToAnotherFileSystemKilledHalfWayKeepsTheSourceAndLeavesNoPart)
+{
+    TempTree tree;
+    const QString volume = tree.path(QStringLiteral("volume"));
+    const ScratchFileSystem scratch(volume, "size=32m");
+    const auto shm = scratch.mounted() ? nullptr : otherFileSystemDir(tree);
+    if (!scratch.mounted() && !shm)
+        GTEST_SKIP() << "no second file system";
+    const QString source = (scratch.mounted() ? volume : shm->path()) + QStringLiteral("/big.bin");
+    {
+        QFile f(source);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(QByteArray(8 << 20, 'm')), 8 << 20);
+    }
+    const QString dest = tree.dir(QStringLiteral("dest"));
+
+    ASSERT_TRUE(killedHalfWay([&](const FileTransfer::Pulse &pulse) { moveTo(locatedAt(source), {dest, {}}, pulse); }));
+    EXPECT_EQ(visibleEntriesOf(dest), QStringList());
+    if (unnamedFilesWork(dest))
+    {
+        EXPECT_EQ(entriesOf(dest), QStringList());
+    }
+    EXPECT_EQ(TempTree::contents(source), QByteArray(8 << 20, 'm'));
+}
+
+TEST(FileTransfer, WithoutUnnamedFilesTheCopyWaitsUnderAHiddenName)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "hiding /proc needs a mount namespace of its own (root)";
+    TempTree tree;
+    const QString source = tree.fileOfSize(QStringLiteral("src/x.txt"), 3 << 20, 'h');
+    const QString dest = tree.dir(QStringLiteral("dest"));
+    tree.file(QStringLiteral("dest/x.txt"), "taken");
+
+    const int code = exitCodeWithoutProc([&] {
+        const FileOpResult r = copyTo(locatedAt(source), {dest, {}}, {});
+        return r.ok() && r.target == dest + QStringLiteral("/x (2).txt") ? 0 : 1;
+    });
+    if (code < 0)
+        GTEST_SKIP() << "no mount namespace of its own here";
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(entriesOf(dest), (QStringList{QStringLiteral("x (2).txt"), QStringLiteral("x.txt")}));
+    EXPECT_EQ(TempTree::contents(tree.path(QStringLiteral("dest/x (2).txt"))), QByteArray(3 << 20, 'h'));
+    ASSERT_TRUE(QFile::remove(tree.path(QStringLiteral("dest/x (2).txt"))));
+
+    // Killed half-way, the hidden name is all that is left.
+    const int killed = exitCodeWithoutProc([&] {
+        return killedHalfWay([&](const FileTransfer::Pulse &pulse) {
+            copyTo(locatedAt(source), {dest, {}}, pulse);
+        })
+                   ? 0
+                   : 1;
+    });
+    ASSERT_EQ(killed, 0);
+    EXPECT_EQ(visibleEntriesOf(dest), QStringList{QStringLiteral("x.txt")});
+    EXPECT_EQ(entriesOf(dest).size(), 2) << "the hidden part stays: the one thing a kill leaves here";
+    EXPECT_EQ(TempTree::contents(tree.path(QStringLiteral("dest/x.txt"))), "taken");
+}
+
+TEST(FileTransfer, FoldersBelowTheDestinationAreEnteredWithoutFollowingLinks)
+{
+    const struct
+    {
+        const char *name;
+        QStringList below;
+        const char *lands; // where the file goes, or nullptr for a refusal
+    } cases[] = {
+        {"made when missing", {QStringLiteral("new"), QStringLiteral("deeper")}, "dest/new/deeper/x.txt"},
+        {"a link below", {QStringLiteral("link")}, nullptr},
+        {"a link further down", {QStringLiteral("real"), QStringLiteral("link")}, nullptr},
+        {"climbing out", {QStringLiteral("..")}, nullptr},
+        {"the folder itself", {QStringLiteral(".")}, nullptr},
+        {"an empty name", {QString()}, nullptr},
+        {"two names in one", {QStringLiteral("real/inner")}, nullptr},
+        {"a name cut short", {QStringLiteral("..") + QChar(0) + QStringLiteral("x")}, nullptr},
+    };
+    for (const auto &[action, act] : {std::pair{"copy", copyTo}, std::pair{"move", moveTo}})
+    {
+        for (const auto &c : cases)
+        {
+            TempTree tree;
+            const QString source = tree.file(QStringLiteral("src/x.txt"), "data");
+            const QString victim = tree.dir(QStringLiteral("victim"));
+            tree.dir(QStringLiteral("dest/real/inner"));
+            tree.symlink(victim, QStringLiteral("dest/link"));
+            tree.symlink(victim, QStringLiteral("dest/real/link"));
+
+            const FileOpResult r = act(locatedAt(source), {tree.path(QStringLiteral("dest")), c.below}, {});
+            EXPECT_EQ(r.ok(), c.lands != nullptr) << action << ", " << c.name << ": " << r.reason().toStdString();
+            if (c.lands)
+            {
+                EXPECT_EQ(r.target, tree.path(QString::fromLatin1(c.lands))) << action << ", " << c.name;
+            }
+            else
+            {
+                EXPECT_EQ(TempTree::contents(source), "data") << action << ", " << c.name;
+            }
+            EXPECT_EQ(entriesOf(victim), QStringList()) << action << ", " << c.name;
+            EXPECT_EQ(entriesOf(tree.root()),
+                      (QStringList{QStringLiteral("dest"), QStringLiteral("src"), QStringLiteral("victim")}))
+                << action << ", " << c.name;
+        }
     }
 }

@@ -14,9 +14,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace
@@ -237,4 +240,84 @@ TEST(Trash, APlantedTrashOnAnotherFileSystemIsNeverUsed)
     ASSERT_TRUE(r.ok()) << r.reason().toStdString();
     EXPECT_EQ(r.target, top + QStringLiteral("/.Trash-") + uid + QStringLiteral("/files/three.jpg"));
     expectInfo(r.target, "three.jpg");
+}
+
+namespace
+{
+// A file on a small file system of its own whose trash cannot be used (.Trash-UID is a file), so
+// that trashing it means a verified copy into the home trash on the tree's file system.
+struct NoTrashOnItsVolume
+{
+    TempTree tree;
+    QString top = tree.path(QStringLiteral("volume"));
+    ScratchFileSystem volume{top, "size=32m,mode=0755"};
+    QString home = tree.path(QStringLiteral("home/Trash"));
+    QString file = top + QStringLiteral("/big.bin");
+    QByteArray data = QByteArray(8 << 20, 'b');
+
+    bool ready()
+    {
+        if (!volume.mounted())
+            return false;
+        QFile blocker(top + QStringLiteral("/.Trash-") + QString::number(::getuid()));
+        QFile f(file);
+        return blocker.open(QIODevice::WriteOnly) && f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+    }
+    QStringList names(const char *folder) const
+    {
+        return QDir(home + u'/' + QLatin1String(folder))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+};
+
+// Stops the process the moment a write would take a file past 3 MiB: half-way through the
+// copy of a larger file, wherever the copy is made.
+void dieAtThreeMegabytes()
+{
+    const struct rlimit limit = {3 << 20, 3 << 20};
+    ::signal(SIGXFSZ, [](int) { ::raise(SIGKILL); });
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+} // namespace
+
+TEST(Trash, ACopyIntoTheHomeTrashKilledHalfWayLeavesNoInfoForAPart)
+{
+    NoTrashOnItsVolume t;
+    if (!t.ready())
+        GTEST_SKIP() << "no file system can be mounted here (needs root outside a locked-down container)";
+
+    const pid_t pid = ::fork();
+    if (pid == 0)
+    {
+        const LocatedFile file = locatedAt(t.file);
+        dieAtThreeMegabytes();
+        Trash::moveToTrash(file, t.home);
+        ::_exit(3);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the copy was not stopped half-way";
+
+    EXPECT_EQ(TempTree::contents(t.file), t.data);
+    for (const QString &info : t.names("info"))
+        EXPECT_EQ(TempTree::contents(t.home + QStringLiteral("/files/") + info.chopped(10)), t.data)
+            << info.toStdString() << " describes a file that is not whole";
+    EXPECT_EQ(t.names("files"), QStringList()) << "no part of the copy carries a name";
+}
+
+TEST(Trash, ACopyIntoTheHomeTrashTakesTheNextNameWhenItsOwnIsTaken)
+{
+    NoTrashOnItsVolume t;
+    if (!t.ready())
+        GTEST_SKIP() << "no file system can be mounted here (needs root outside a locked-down container)";
+    const QString stray = t.tree.file(QStringLiteral("home/Trash/files/big.bin"), "left without info");
+
+    const FileOpResult r = Trash::moveToTrash(locatedAt(t.file), t.home);
+    ASSERT_TRUE(r.ok()) << r.reason().toStdString();
+    EXPECT_EQ(r.target, t.home + QStringLiteral("/files/big (2).bin"));
+    EXPECT_EQ(TempTree::contents(r.target), t.data);
+    EXPECT_EQ(TempTree::contents(stray), "left without info");
+    EXPECT_EQ(t.names("info"), QStringList{QStringLiteral("big (2).bin.trashinfo")});
+    expectInfo(r.target, NativePath::encode(t.file).toPercentEncoding("/"));
+    EXPECT_FALSE(statFile(t.file).exists);
 }

@@ -30,33 +30,35 @@ ScriptedPrompter::~ScriptedPrompter()
         ADD_FAILURE() << "expected " << kindName(e.kind) << " \"" << e.title.toStdString() << "\" was never asked";
 }
 
-ScriptedPrompter &ScriptedPrompter::expectMessage(const QString &title, const QString &text, PromptAnswer answer)
+ScriptedPrompter &ScriptedPrompter::expectMessage(const QString &title, const QString &text, PromptAnswer answer,
+                                                  std::function<void()> meanwhile)
 {
-    m_expected.push_back({Kind::Message, title, text, answer, std::nullopt});
+    m_expected.push_back({Kind::Message, title, text, answer, std::nullopt, std::move(meanwhile)});
     return *this;
 }
 
-ScriptedPrompter &ScriptedPrompter::expectInput(const QString &title, std::optional<QString> answer)
+ScriptedPrompter &ScriptedPrompter::expectInput(const QString &title, std::optional<QString> answer,
+                                                std::function<void()> meanwhile)
 {
-    m_expected.push_back({Kind::Input, title, QString(), PromptAnswer::Ok, std::move(answer)});
+    m_expected.push_back({Kind::Input, title, QString(), PromptAnswer::Ok, std::move(answer), std::move(meanwhile)});
     return *this;
 }
 
 ScriptedPrompter &ScriptedPrompter::expectFolder(const QString &title, const QString &answer)
 {
-    m_expected.push_back({Kind::Folder, title, QString(), PromptAnswer::Ok, answer});
+    m_expected.push_back({Kind::Folder, title, QString(), PromptAnswer::Ok, answer, {}});
     return *this;
 }
 
 ScriptedPrompter &ScriptedPrompter::expectOpenFile(const QString &title, const QString &answer)
 {
-    m_expected.push_back({Kind::OpenFile, title, QString(), PromptAnswer::Ok, answer});
+    m_expected.push_back({Kind::OpenFile, title, QString(), PromptAnswer::Ok, answer, {}});
     return *this;
 }
 
 ScriptedPrompter &ScriptedPrompter::expectSaveFile(const QString &title, const QString &answer)
 {
-    m_expected.push_back({Kind::SaveFile, title, QString(), PromptAnswer::Ok, answer});
+    m_expected.push_back({Kind::SaveFile, title, QString(), PromptAnswer::Ok, answer, {}});
     return *this;
 }
 
@@ -83,6 +85,8 @@ PromptAnswer ScriptedPrompter::message(const MessagePrompt &prompt)
 {
     m_asked.push_back({Kind::Message, prompt});
     const auto e = next(Kind::Message, prompt.title, prompt.text);
+    if (e && e->meanwhile)
+        e->meanwhile();
     return e ? e->answer : prompt.defaultAnswer;
 }
 
@@ -91,6 +95,8 @@ std::optional<QString> ScriptedPrompter::input(const QString &title, const QStri
     m_asked.push_back({Kind::Input, {title, prompt}});
     const auto e = next(Kind::Input, title, QString());
     Q_UNUSED(defaultText);
+    if (e && e->meanwhile)
+        e->meanwhile();
     return e ? e->value : std::nullopt;
 }
 

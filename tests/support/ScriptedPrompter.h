@@ -7,6 +7,7 @@
 #include "core/Prompter.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 class ScriptedPrompter : public Prompter
@@ -29,9 +30,13 @@ public:
 
     ~ScriptedPrompter() override;
 
-    /// An expected message box; an empty text accepts any text.
-    ScriptedPrompter &expectMessage(const QString &title, const QString &text, PromptAnswer answer);
-    ScriptedPrompter &expectInput(const QString &title, std::optional<QString> answer);
+    /// An expected message box; an empty text accepts any text. `meanwhile` runs while the box
+    /// waits for its answer, as anything else on the machine may.
+    ScriptedPrompter &expectMessage(const QString &title, const QString &text, PromptAnswer answer,
+                                    std::function<void()> meanwhile = {});
+    /// An expected input box, with what happens while it waits.
+    ScriptedPrompter &expectInput(const QString &title, std::optional<QString> answer,
+                                  std::function<void()> meanwhile = {});
     ScriptedPrompter &expectFolder(const QString &title, const QString &answer);
     ScriptedPrompter &expectOpenFile(const QString &title, const QString &answer);
     ScriptedPrompter &expectSaveFile(const QString &title, const QString &answer);
@@ -56,6 +61,7 @@ private:
         QString text;
         PromptAnswer answer = PromptAnswer::Ok;
         std::optional<QString> value;
+        std::function<void()> meanwhile;
     };
     std::optional<Expected> next(Kind kind, const QString &title, const QString &text);
 

@@ -4,9 +4,12 @@
 #include "platform/NativePath.h"
 #include "platform/linux/PosixFiles.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,6 +35,15 @@ std::optional<std::vector<QByteArray>> stepsOf(QStringView relative)
     }
     return steps;
 }
+// True while the open file is still the one of the status, its status-change time included: a
+// write whose modification time was put back still moves that.
+bool stillAsFound(const FileDescriptor &fd, const LocatedFile &f)
+{
+    struct stat st;
+    return ::fstat(fd.get(), &st) == 0 && PosixFiles::matches(st, f.status) &&
+           PosixFiles::statusOf(st).ctimeNs == f.status.ctimeNs;
+}
+
 } // namespace
 
 namespace AnchoredFiles
@@ -134,13 +146,7 @@ Comparison compareContents(const LocatedFile &a, const LocatedFile &b, const std
     const FileDescriptor fb(PosixFiles::openRegularAt(b.folder.get(), b.name.constData()));
     if (!fa.valid() || !fb.valid())
         return Comparison::Unreadable;
-    auto unchanged = [](const FileDescriptor &fd, const LocatedFile &f) {
-        struct stat st;
-        // The status-change time too: a write whose time was put back still moves it.
-        return ::fstat(fd.get(), &st) == 0 && PosixFiles::matches(st, f.status) &&
-               PosixFiles::statusOf(st).ctimeNs == f.status.ctimeNs;
-    };
-    if (!unchanged(fa, a) || !unchanged(fb, b))
+    if (!stillAsFound(fa, a) || !stillAsFound(fb, b))
         return Comparison::Changed;
     if (a.status.size != b.status.size)
         return Comparison::Different;
@@ -148,10 +154,94 @@ Comparison compareContents(const LocatedFile &a, const LocatedFile &b, const std
     ::posix_fadvise(fb.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
     const int same = PosixFiles::compareContents(fa.get(), fb.get(), pulse);
     // A write while the files were read could make two different files read alike.
-    if (!unchanged(fa, a) || !unchanged(fb, b))
+    if (!stillAsFound(fa, a) || !stillAsFound(fb, b))
         return Comparison::Changed;
     if (same < 0)
         return Comparison::Unreadable;
     return same == 0 ? Comparison::Same : Comparison::Different;
+}
+
+Comparison compareBlocks(const LocatedFile &a, const LocatedFile &b, qint64 block,
+                         const std::function<bool(qint64 equal, qint64 blocks)> &alike,
+                         const std::function<void()> &pulse)
+{
+    const FileDescriptor fa(PosixFiles::openRegularAt(a.folder.get(), a.name.constData()));
+    const FileDescriptor fb(PosixFiles::openRegularAt(b.folder.get(), b.name.constData()));
+    if (!fa.valid() || !fb.valid())
+        return Comparison::Unreadable;
+    if (!stillAsFound(fa, a) || !stillAsFound(fb, b))
+        return Comparison::Changed;
+    const qint64 blocks = a.status.size / block;
+    if (a.status.size != b.status.size || blocks == 0)
+        return Comparison::Different;
+    // Reads of many whole blocks; only whole blocks are compared.
+    const qint64 chunk = block * std::max<qint64>(1, (qint64(1) << 20) / block);
+    const auto x = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(chunk));
+    const auto y = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(chunk));
+    qint64 equal = 0;
+    for (qint64 offset = 0; offset < blocks * block; offset += chunk)
+    {
+        const qint64 want = std::min(chunk, blocks * block - offset);
+        if (::pread(fa.get(), x.get(), static_cast<size_t>(want), offset) != want ||
+            ::pread(fb.get(), y.get(), static_cast<size_t>(want), offset) != want)
+            return stillAsFound(fa, a) && stillAsFound(fb, b) ? Comparison::Unreadable : Comparison::Changed;
+        for (qint64 k = 0; k < want; k += block)
+        {
+            if (std::memcmp(x.get() + k, y.get() + k, static_cast<size_t>(block)) == 0)
+                ++equal;
+        }
+        if (pulse)
+            pulse();
+    }
+    if (!stillAsFound(fa, a) || !stillAsFound(fb, b))
+        return Comparison::Changed;
+    return alike(equal, blocks) ? Comparison::Same : Comparison::Different;
+}
+
+bool maybeSameFile(const LocatedFile &a, const LocatedFile &b)
+{
+    const FileStatus &x = a.status;
+    const FileStatus &y = b.status;
+    if (x.inode == y.inode && (x.device == y.device || (x.size == y.size && x.mtimeNs == y.mtimeNs)))
+        return true;
+    // Another mount of one file shows its times as they are; a copy on another disk gets a
+    // status-change time of its own, even when its modification time was kept.
+    return x.device != y.device && x.size == y.size && x.mtimeNs == y.mtimeNs && x.ctimeNs == y.ctimeNs;
+}
+
+FileOpResult renameInFolder(const LocatedFile &file, const QString &newName)
+{
+    const QByteArray to = NativePath::encode(newName);
+    if (to.isEmpty() || to == "." || to == ".." || to.contains('/'))
+        return FileOpResult::failure(FileOpError::System, EINVAL);
+    const int dir = file.folder.get();
+    const char *from = file.name.constData();
+    if (!PosixFiles::matchesAt(dir, from, file.status))
+        return FileOpResult::failure(FileOpError::Changed);
+    const QString target = file.path.left(file.path.size() - NativePath::decode(file.name).size()) + newName;
+    int e = PosixFiles::renameNoReplaceAt(dir, from, dir, to.constData());
+    struct stat st;
+    if (e == EEXIST && ::fstatat(dir, to.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+        st.st_dev == file.status.device && st.st_ino == file.status.inode &&
+        NativePath::decode(file.name).compare(newName, Qt::CaseInsensitive) == 0)
+    {
+        // The new name reaches the file itself: a change of letter case on a file system that
+        // ignores case.
+        e = ::renameat(dir, from, dir, to.constData()) == 0 ? 0 : errno;
+    }
+    else if (e == EXDEV)
+    {
+        // A file system with neither no-replace renames nor hard links: look, then rename.
+        e = ::fstatat(dir, to.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 ? EEXIST
+            : ::renameat(dir, from, dir, to.constData()) == 0             ? 0
+                                                                          : errno;
+    }
+    if (e != 0)
+        return FileOpResult::failure(FileOpError::System, e);
+    if (PosixFiles::matchesAt(dir, to.constData(), file.status))
+        return FileOpResult::success(target);
+    // Another file took the old name between the last look and the rename: it goes back.
+    PosixFiles::renameNoReplaceAt(dir, to.constData(), dir, from);
+    return FileOpResult::failure(FileOpError::Changed);
 }
 } // namespace AnchoredFiles

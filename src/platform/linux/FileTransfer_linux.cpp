@@ -2,6 +2,8 @@
 #include "platform/FileTransfer.h"
 
 #include "platform/NativePath.h"
+#include "platform/SafeFolders.h"
+#include "platform/linux/FileAttributes.h"
 #include "platform/linux/PosixFiles.h"
 
 #include <cerrno>
@@ -38,18 +40,19 @@ bool sameInode(const struct stat &a, const struct stat &b)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// The destination folder, created when missing and held open for the whole operation.
-FileDescriptor openDestination(const QString &destFolder, int &error)
+// The destination's folder as SafeFolders opens a path, then each folder below it entered
+// without following any link, each created when missing; held open for the whole operation.
+FileDescriptor openDestination(const FileTransfer::Destination &destination, int &error)
 {
-    const QByteArray dest = folderBytes(destFolder);
-    if (!PosixFiles::makePath(dest, 0777))
+    FileDescriptor dir = SafeFolders::openFolder(folderBytes(destination.folder), true);
+    for (const QString &name : destination.below)
     {
-        error = errno;
-        return FileDescriptor();
+        if (!dir.valid())
+            break;
+        dir = SafeFolders::openFolderAt(dir.get(), NativePath::encode(name), true);
     }
-    FileDescriptor fd(::open(dest.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    error = fd.valid() ? 0 : errno;
-    return fd;
+    error = dir.valid() ? 0 : errno;
+    return dir;
 }
 
 QByteArray candidate(const QByteArray &name, int n)
@@ -57,9 +60,12 @@ QByteArray candidate(const QByteArray &name, int n)
     return NativePath::encode(FileTransfer::numberedName(NativePath::decode(name), n));
 }
 
-QString targetPath(const QString &destFolder, const QByteArray &name)
+QString targetPath(const FileTransfer::Destination &destination, const QByteArray &name)
 {
-    return (destFolder.endsWith(u'/') ? destFolder : destFolder + u'/') + NativePath::decode(name);
+    QString path = destination.folder.endsWith(u'/') ? destination.folder : destination.folder + u'/';
+    for (const QString &folder : destination.below)
+        path += folder + u'/';
+    return path + NativePath::decode(name);
 }
 
 // The source opened for reading, when it is still the file that was located.
@@ -78,6 +84,51 @@ FileDescriptor openSource(const LocatedFile &source, FileOpError &error, int &nu
         in.reset();
     }
     return in;
+}
+
+// Names the finished copy with the first free name of the numbered names from `first` on;
+// a name that is taken costs no second copy.
+FileOpResult placeCopy(PosixFiles::StagedCopy &copy, const QByteArray &name,
+                       const FileTransfer::Destination &destination, int first)
+{
+    for (int n = first; n <= kMaxNumber; ++n)
+    {
+        const QByteArray to = candidate(name, n);
+        const int e = copy.place(to.constData());
+        if (e == EEXIST)
+            continue;
+        if (e != 0)
+            return systemFailure(e);
+        return FileOpResult::success(targetPath(destination, to));
+    }
+    return FileOpResult::failure(FileOpError::NoFreeName);
+}
+
+// A move to another file system: a verified copy is named first, from the numbered name
+// `first` on, and only then the source goes.
+FileOpResult moveByCopy(const LocatedFile &source, int dest, const FileTransfer::Destination &destination, int first,
+                        const FileTransfer::Pulse &pulse)
+{
+    FileOpError why = FileOpError::None;
+    int number = 0;
+    const FileDescriptor in = openSource(source, why, number);
+    if (!in.valid())
+        return FileOpResult::failure(why, number);
+    PosixFiles::StagedCopy copy;
+    if (const FileOpResult made = copy.make(in.get(), dest, true, pulse); !made.ok())
+        return made;
+    const FileOpResult placed = placeCopy(copy, source.name, destination, first);
+    if (!placed.ok())
+        return placed;
+    PosixFiles::syncFolder(dest);
+    const FileOpResult removed =
+        PosixFiles::unlinkExpected(source.folder.get(), source.name.constData(), source.status);
+    if (!removed.ok())
+    {
+        copy.unplace();
+        return removed;
+    }
+    return placed;
 }
 // A fresh hidden name for a file made beside another before it takes that one's place.
 QByteArray asideName()
@@ -131,10 +182,9 @@ FileOpResult takePlace(int dir, const QByteArray &made, const LocatedFile &repla
     return FileOpResult::success(replaced.path);
 }
 
-// A clone of the kept file under a fresh name in dir, with the replaced file's permissions,
-// owner (where allowed) and times.
-FileOpResult makeClone(int dir, const QByteArray &made, const LocatedFile &replaced, const LocatedFile &kept,
-                       bool &attributesKept)
+// A clone of the kept file under a fresh name in dir, with the replaced file's owner, group,
+// permissions, ACL, attributes and times; refused when any of them cannot be kept.
+FileOpResult makeClone(int dir, const QByteArray &made, const LocatedFile &replaced, const LocatedFile &kept)
 {
     const FileDescriptor in(PosixFiles::openRegularAt(kept.folder.get(), kept.name.constData()));
     struct stat keptSt;
@@ -142,9 +192,12 @@ FileOpResult makeClone(int dir, const QByteArray &made, const LocatedFile &repla
         return systemFailure(errno);
     if (::fstat(in.get(), &keptSt) != 0 || !PosixFiles::matches(keptSt, kept.status))
         return FileOpResult::failure(FileOpError::Changed);
-    struct stat old;
-    if (::fstatat(replaced.folder.get(), replaced.name.constData(), &old, AT_SYMLINK_NOFOLLOW) != 0)
+    const FileDescriptor old(PosixFiles::openRegularAt(replaced.folder.get(), replaced.name.constData()));
+    struct stat oldSt;
+    if (!old.valid())
         return systemFailure(errno);
+    if (::fstat(old.get(), &oldSt) != 0 || !PosixFiles::matches(oldSt, replaced.status))
+        return FileOpResult::failure(FileOpError::Changed);
     const FileDescriptor out(
         ::openat(dir, made.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!out.valid())
@@ -157,49 +210,55 @@ FileOpResult makeClone(int dir, const QByteArray &made, const LocatedFile &repla
             return FileOpResult::failure(FileOpError::NoClones, e);
         return systemFailure(e);
     }
-    attributesKept = ::fchown(out.get(), old.st_uid, old.st_gid) == 0;
-    attributesKept = ::fchmod(out.get(), old.st_mode & 07777) == 0 && attributesKept;
-    const struct timespec times[2] = {old.st_atim, old.st_mtim};
-    attributesKept = ::futimens(out.get(), times) == 0 && attributesKept;
+    const struct timespec times[2] = {oldSt.st_atim, oldSt.st_mtim};
+    if (!FileAttributes::copy(old.get(), out.get()) || ::futimens(out.get(), times) != 0)
+    {
+        ::unlinkat(dir, made.constData(), 0);
+        return FileOpResult::failure(FileOpError::OwnersNotKept);
+    }
     return FileOpResult::success(QString());
+}
+
+// A hard link makes the replaced name the kept file: only when nobody would gain or lose a right
+// by it.
+bool sameOwnership(const LocatedFile &replaced, const LocatedFile &kept)
+{
+    const FileDescriptor a(PosixFiles::openRegularAt(replaced.folder.get(), replaced.name.constData()));
+    const FileDescriptor b(PosixFiles::openRegularAt(kept.folder.get(), kept.name.constData()));
+    return a.valid() && b.valid() && FileAttributes::same(a.get(), b.get());
 }
 } // namespace
 
 namespace FileTransfer
 {
-FileOpResult copyNoClobber(const LocatedFile &source, const QString &destFolder, const Pulse &pulse)
+FileOpResult copyNoClobber(const LocatedFile &source, const Destination &destination, const Pulse &pulse)
 {
-    if (!destFolder.startsWith(u'/'))
+    if (!destination.folder.startsWith(u'/'))
         return FileOpResult::failure(FileOpError::NotAbsolute);
     FileOpError why = FileOpError::None;
     int number = 0;
     const FileDescriptor in = openSource(source, why, number);
     if (!in.valid())
         return FileOpResult::failure(why, number);
-    const FileDescriptor dest = openDestination(destFolder, number);
+    const FileDescriptor dest = openDestination(destination, number);
     if (!dest.valid())
         return systemFailure(number);
-    for (int n = 1; n <= kMaxNumber; ++n)
-    {
-        const QByteArray to = candidate(source.name, n);
-        const FileOpResult r = PosixFiles::copyExclusiveAt(in.get(), dest.get(), to.constData(), false, pulse);
-        if (r.error == FileOpError::System && r.errorNumber == EEXIST)
-            continue;
-        return r.ok() ? FileOpResult::success(targetPath(destFolder, to)) : r;
-    }
-    return FileOpResult::failure(FileOpError::NoFreeName);
+    PosixFiles::StagedCopy copy;
+    if (const FileOpResult made = copy.make(in.get(), dest.get(), false, pulse); !made.ok())
+        return made;
+    return placeCopy(copy, source.name, destination, 1);
 }
 
-FileOpResult moveNoClobber(const LocatedFile &source, const QString &destFolder, const Pulse &pulse)
+FileOpResult moveNoClobber(const LocatedFile &source, const Destination &destination, const Pulse &pulse)
 {
-    if (!destFolder.startsWith(u'/'))
+    if (!destination.folder.startsWith(u'/'))
         return FileOpResult::failure(FileOpError::NotAbsolute);
     const char *from = source.name.constData();
     const int fromDir = source.folder.get();
     if (!PosixFiles::matchesAt(fromDir, from, source.status))
         return FileOpResult::failure(FileOpError::Changed);
     int number = 0;
-    const FileDescriptor dest = openDestination(destFolder, number);
+    const FileDescriptor dest = openDestination(destination, number);
     if (!dest.valid())
         return systemFailure(number);
     struct stat destSt;
@@ -207,77 +266,23 @@ FileOpResult moveNoClobber(const LocatedFile &source, const QString &destFolder,
     if (::fstat(dest.get(), &destSt) == 0 && ::fstat(fromDir, &fromFolderSt) == 0 && sameInode(destSt, fromFolderSt))
         return FileOpResult::failure(FileOpError::SameFolder);
 
-    FileDescriptor in;
     for (int n = 1; n <= kMaxNumber; ++n)
     {
         const QByteArray to = candidate(source.name, n);
-        if (!in.valid())
-        {
-            const int e = PosixFiles::renameNoReplaceAt(fromDir, from, dest.get(), to.constData());
-            if (e == EEXIST)
-                continue;
-            if (e == 0)
-            {
-                // The name was checked just before; make sure that file is the one that went.
-                if (PosixFiles::matchesAt(dest.get(), to.constData(), source.status))
-                    return FileOpResult::success(targetPath(destFolder, to));
-                PosixFiles::renameNoReplaceAt(dest.get(), to.constData(), fromDir, from);
-                return FileOpResult::failure(FileOpError::Changed);
-            }
-            if (e != EXDEV)
-                return systemFailure(e);
-            FileOpError why = FileOpError::None;
-            in = openSource(source, why, number);
-            if (!in.valid())
-                return FileOpResult::failure(why, number);
-        }
-        // Another file system: a verified copy first, then the source goes.
-        const FileOpResult r = PosixFiles::copyExclusiveAt(in.get(), dest.get(), to.constData(), true, pulse);
-        if (r.error == FileOpError::System && r.errorNumber == EEXIST)
+        const int e = PosixFiles::renameNoReplaceAt(fromDir, from, dest.get(), to.constData());
+        if (e == EEXIST)
             continue;
-        if (!r.ok())
-            return r;
-        const FileOpResult removed = PosixFiles::unlinkExpected(fromDir, from, source.status);
-        if (!removed.ok())
-        {
-            ::unlinkat(dest.get(), to.constData(), 0);
-            return removed;
-        }
-        return FileOpResult::success(targetPath(destFolder, to));
+        if (e == EXDEV)
+            return moveByCopy(source, dest.get(), destination, n, pulse);
+        if (e != 0)
+            return systemFailure(e);
+        // The name was checked just before; make sure that file is the one that went.
+        if (PosixFiles::matchesAt(dest.get(), to.constData(), source.status))
+            return FileOpResult::success(targetPath(destination, to));
+        PosixFiles::renameNoReplaceAt(dest.get(), to.constData(), fromDir, from);
+        return FileOpResult::failure(FileOpError::Changed);
     }
     return FileOpResult::failure(FileOpError::NoFreeName);
-}
-
-FileOpResult renameNoReplace(const QString &oldPath, const QString &newPath)
-{
-    const QByteArray from = NativePath::encode(oldPath);
-    const QByteArray to = NativePath::encode(newPath);
-    const int e = PosixFiles::renameNoReplace(from.constData(), to.constData());
-    if (e == 0)
-        return FileOpResult::success(newPath);
-    struct stat a;
-    struct stat b;
-    const bool bothThere = ::lstat(from.constData(), &a) == 0 && ::lstat(to.constData(), &b) == 0;
-    const bool caseOnly =
-        PosixFiles::folderOf(from) == PosixFiles::folderOf(to) && oldPath.compare(newPath, Qt::CaseInsensitive) == 0;
-    if (e == EEXIST && bothThere && sameInode(a, b) && caseOnly)
-    {
-        // The new name reaches the file itself: a change of letter case on a file system
-        // that ignores case.
-        if (::rename(from.constData(), to.constData()) != 0)
-            return systemFailure(errno);
-        return FileOpResult::success(newPath);
-    }
-    if (e == EXDEV && PosixFiles::folderOf(from) == PosixFiles::folderOf(to))
-    {
-        // A file system with neither no-replace renames nor hard links: look, then rename.
-        if (::lstat(to.constData(), &b) == 0)
-            return systemFailure(EEXIST);
-        if (::rename(from.constData(), to.constData()) != 0)
-            return systemFailure(errno);
-        return FileOpResult::success(newPath);
-    }
-    return systemFailure(e);
 }
 
 FileOpResult deleteForGood(const LocatedFile &file)
@@ -300,6 +305,11 @@ LinkOutcome replaceWithLink(const LocatedFile &replaced, const LocatedFile &kept
         outcome.result = FileOpResult::failure(FileOpError::OtherFileSystem);
         return outcome;
     }
+    if (kind == LinkKind::Hard && !sameOwnership(replaced, kept))
+    {
+        outcome.result = FileOpResult::failure(FileOpError::OwnersDiffer);
+        return outcome;
+    }
     const QByteArray made = asideName();
     if (kind == LinkKind::Hard)
     {
@@ -317,13 +327,10 @@ LinkOutcome replaceWithLink(const LocatedFile &replaced, const LocatedFile &kept
             outcome.result = FileOpResult::failure(FileOpError::Changed);
             return outcome;
         }
-        struct stat old = {};
-        outcome.attributesKept = ::fstatat(dir, replaced.name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 &&
-                                 old.st_uid == st.st_uid && old.st_gid == st.st_gid && old.st_mode == st.st_mode;
     }
     else
     {
-        outcome.result = makeClone(dir, made, replaced, kept, outcome.attributesKept);
+        outcome.result = makeClone(dir, made, replaced, kept);
         if (!outcome.result.ok())
             return outcome;
     }

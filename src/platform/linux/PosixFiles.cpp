@@ -71,6 +71,31 @@ bool sameInode(const struct stat &a, const FileStatus &b)
 {
     return a.st_dev == b.device && a.st_ino == b.inode;
 }
+
+// A fresh hidden name for a copy that is not finished yet.
+QByteArray partName()
+{
+    return QByteArray(".corvina-part-") +
+           QByteArray::number(static_cast<qulonglong>(QRandomGenerator::system()->generate64()), 16);
+}
+
+QByteArray procPath(int fd)
+{
+    return QByteArray("/proc/self/fd/") + QByteArray::number(fd);
+}
+
+// An unnamed file in the folder, when the file system has them and the file can be named later
+// without a privilege: through its link in /proc, which must be there and reach it.
+FileDescriptor openUnnamed(int dirFd)
+{
+    FileDescriptor fd(::openat(dirFd, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+    struct stat made;
+    struct stat seen;
+    if (fd.valid() && (::fstat(fd.get(), &made) != 0 || ::stat(procPath(fd.get()).constData(), &seen) != 0 ||
+                       made.st_dev != seen.st_dev || made.st_ino != seen.st_ino))
+        fd.reset();
+    return fd;
+}
 } // namespace
 
 namespace PosixFiles
@@ -196,17 +221,39 @@ int compareContents(int a, int b, const std::function<void()> &pulse)
     }
 }
 
-FileOpResult copyExclusiveAt(int srcFd, int dirFd, const char *to, bool verify, const std::function<void()> &pulse)
+StagedCopy::~StagedCopy()
+{
+    discard();
+}
+
+void StagedCopy::discard()
+{
+    m_file.reset();
+    if (!m_hidden.isEmpty())
+        ::unlinkat(m_dir, m_hidden.constData(), 0);
+    m_hidden.clear();
+}
+
+FileOpResult StagedCopy::make(int srcFd, int dirFd, bool verify, const std::function<void()> &pulse)
 {
     struct stat before;
     if (::fstat(srcFd, &before) != 0)
         return FileOpResult::failure(FileOpError::System, errno);
-    FileDescriptor out(::openat(dirFd, to, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
-    if (!out.valid())
-        return FileOpResult::failure(FileOpError::System, errno);
-    auto fail = [&](FileOpError error, int number = 0) {
-        out.reset();
-        ::unlinkat(dirFd, to, 0);
+    discard();
+    m_dir = dirFd;
+    m_placed.clear();
+    m_file = openUnnamed(dirFd);
+    if (!m_file.valid())
+    {
+        const QByteArray name = partName();
+        m_file =
+            FileDescriptor(::openat(dirFd, name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+        if (!m_file.valid())
+            return FileOpResult::failure(FileOpError::System, errno);
+        m_hidden = name;
+    }
+    auto fail = [this](FileOpError error, int number = 0) {
+        discard();
         return FileOpResult::failure(error, number);
     };
 
@@ -219,7 +266,7 @@ FileOpResult copyExclusiveAt(int srcFd, int dirFd, const char *to, bool verify, 
             return fail(FileOpError::System, errno);
         if (n == 0)
             break;
-        if (!writeAll(out.get(), buffer.data(), static_cast<size_t>(n)))
+        if (!writeAll(m_file.get(), buffer.data(), static_cast<size_t>(n)))
             return fail(FileOpError::System, errno);
         offset += n;
         if (pulse)
@@ -228,18 +275,20 @@ FileOpResult copyExclusiveAt(int srcFd, int dirFd, const char *to, bool verify, 
 
     // Owner, permissions and times as the source had them; a file system that keeps none of
     // them (or a user who may not give files away) still gets the data.
-    bestEffort(::fchown(out.get(), before.st_uid, before.st_gid));
-    bestEffort(::fchmod(out.get(), before.st_mode & 07777));
+    bestEffort(::fchown(m_file.get(), before.st_uid, before.st_gid));
+    bestEffort(::fchmod(m_file.get(), before.st_mode & 07777));
     const struct timespec times[2] = {before.st_atim, before.st_mtim};
-    bestEffort(::futimens(out.get(), times));
+    bestEffort(::futimens(m_file.get(), times));
 
     if (verify)
     {
-        // Flush, drop the cached pages, and read the copy back from the disk.
-        if (::fsync(out.get()) != 0)
+        // The source is about to go: the copy is on the disk before it has a name, so a power
+        // cut cannot lose both. A plain copy leaves the source, and skips the flush's cost.
+        if (::fsync(m_file.get()) != 0)
             return fail(FileOpError::System, errno);
-        ::posix_fadvise(out.get(), 0, 0, POSIX_FADV_DONTNEED);
-        const int same = compareContents(srcFd, out.get(), pulse);
+        // Drop the cached pages and read the copy back from the disk.
+        ::posix_fadvise(m_file.get(), 0, 0, POSIX_FADV_DONTNEED);
+        const int same = compareContents(srcFd, m_file.get(), pulse);
         if (same < 0)
             return fail(FileOpError::System, errno);
         if (same > 0)
@@ -252,13 +301,78 @@ FileOpResult copyExclusiveAt(int srcFd, int dirFd, const char *to, bool verify, 
     if (after.st_size != before.st_size || offset != before.st_size ||
         nanoseconds(after.st_mtim) != nanoseconds(before.st_mtim))
         return fail(FileOpError::Changed);
-    if (out.close() != 0)
+    return FileOpResult::success(QString());
+}
+
+int StagedCopy::place(const char *to)
+{
+    if (!m_file.valid() || !m_placed.isEmpty())
+        return EINVAL;
+    int e = 0;
+    if (m_hidden.isEmpty())
+    {
+        // AT_EMPTY_PATH may need a privilege; the descriptor's link in /proc names the file too
+        // (openUnnamed made sure it does).
+        if (::linkat(m_file.get(), "", m_dir, to, AT_EMPTY_PATH) != 0)
+        {
+            e = errno;
+            if (e != EEXIST)
+                e = ::linkat(AT_FDCWD, procPath(m_file.get()).constData(), m_dir, to, AT_SYMLINK_FOLLOW) == 0 ? 0
+                                                                                                              : errno;
+        }
+    }
+    else
+    {
+        e = renameNoReplaceAt(m_dir, m_hidden.constData(), m_dir, to);
+        if (e == EXDEV)
+            e = placeByClaim(to);
+        if (e == 0)
+            m_hidden.clear();
+    }
+    if (e == 0)
+        m_placed = to;
+    return e;
+}
+
+int StagedCopy::placeByClaim(const char *to)
+{
+    // Neither no-replace renames nor hard links here: the name is claimed by an empty file made
+    // exclusively, and the copy replaces it only while it is still that empty file.
+    FileDescriptor claim(::openat(m_dir, to, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!claim.valid())
+        return errno;
+    struct stat made;
+    struct stat now;
+    const bool looked = ::fstat(claim.get(), &made) == 0;
+    claim.reset();
+    if (!looked || ::fstatat(m_dir, to, &now, AT_SYMLINK_NOFOLLOW) != 0 || now.st_dev != made.st_dev ||
+        now.st_ino != made.st_ino)
+        return EEXIST; // the name holds something else now: leave it
+    if (::renameat(m_dir, m_hidden.constData(), m_dir, to) != 0)
     {
         const int e = errno;
-        ::unlinkat(dirFd, to, 0);
-        return FileOpResult::failure(FileOpError::System, e);
+        ::unlinkat(m_dir, to, 0);
+        return e;
     }
-    return FileOpResult::success(QString());
+    return 0;
+}
+
+void StagedCopy::unplace()
+{
+    struct stat mine;
+    struct stat there;
+    if (!m_placed.isEmpty() && ::fstat(m_file.get(), &mine) == 0 &&
+        ::fstatat(m_dir, m_placed.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 && mine.st_dev == there.st_dev &&
+        mine.st_ino == there.st_ino)
+        ::unlinkat(m_dir, m_placed.constData(), 0);
+    m_placed.clear();
+}
+
+void syncFolder(int dirFd)
+{
+    const FileDescriptor fd(::openat(dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.valid())
+        bestEffort(::fsync(fd.get()));
 }
 
 FileOpResult unlinkExpected(int dirFd, const char *name, const FileStatus &expected)

@@ -41,12 +41,45 @@ inline int renameNoReplace(const char *from, const char *to)
     return renameNoReplaceAt(AT_FDCWD, from, AT_FDCWD, to);
 }
 
-/// Copies the open regular file srcFd into a new file `to` in the folder dirFd, created
-/// exclusively (EEXIST when to exists; nothing is overwritten). Keeps permissions, owner where
-/// allowed, and times. With verify the copy is flushed to the disk and read back and compared
-/// with the source. Any failure removes the partial copy. A source that changes while it is
-/// copied fails with FileOpError::Changed.
-FileOpResult copyExclusiveAt(int srcFd, int dirFd, const char *to, bool verify, const std::function<void()> &pulse);
+/// A copy of a file made in a folder before it has a name there, so that no name ever holds a
+/// part of it: an unnamed file (O_TMPFILE) where the file system has them and the system lets
+/// one be named later, else a file under a hidden temporary name (".corvina-part-..."). Until
+/// place() names it, destroying the object removes the copy.
+class StagedCopy
+{
+public:
+    StagedCopy() = default;
+    ~StagedCopy();
+    StagedCopy(const StagedCopy &) = delete;
+    StagedCopy &operator=(const StagedCopy &) = delete;
+
+    /// Copies the open regular file srcFd into the folder dirFd (which must stay open while this
+    /// object lives): the data, then permissions, owner where allowed, and times as the source
+    /// has them. With verify (the source will go) the copy is flushed to the disk, dropped from
+    /// the cache, read back and compared with the source. A source that changed while it was copied fails
+    /// with FileOpError::Changed. Any failure removes what was made.
+    FileOpResult make(int srcFd, int dirFd, bool verify, const std::function<void()> &pulse);
+
+    /// Gives the finished copy the name `to` in its folder, never replacing anything: 0, EEXIST
+    /// when the name is taken (the copy stays unnamed, ready for another name), or another errno.
+    int place(const char *to);
+
+    /// Takes the name that place() gave away again, when it still names the copy.
+    void unplace();
+
+private:
+    int placeByClaim(const char *to);
+    void discard();
+
+    int m_dir = -1;
+    FileDescriptor m_file;
+    QByteArray m_hidden; // the temporary name; empty for an unnamed file or once placed
+    QByteArray m_placed; // the name place() gave
+};
+
+/// Flushes the folder's names to the disk (best effort: not every file system can), so that a
+/// name just given survives a power cut that the removal of the original might survive too.
+void syncFolder(int dirFd);
 
 /// 0 when both open files hold the same bytes, 1 when they differ, -1 when reading failed.
 int compareContents(int a, int b, const std::function<void()> &pulse);

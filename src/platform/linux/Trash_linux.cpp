@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Trash.h"
 
+#include "platform/AppFolders.h"
 #include "platform/FileTransfer.h"
 #include "platform/NativePath.h"
 #include "platform/linux/PosixFiles.h"
@@ -30,14 +31,15 @@ FileOpResult systemFailure(int number)
     return FileOpResult::failure(FileOpError::System, number);
 }
 
+// Empty without a home folder: then there is no home trash, rather than one made in "/".
 QByteArray homeTrashBytes(const QString &override)
 {
     if (!override.isEmpty())
         return NativePath::encode(override);
-    const QByteArray data = qgetenv("XDG_DATA_HOME");
-    if (data.startsWith('/'))
-        return data + "/Trash";
-    return qgetenv("HOME") + "/.local/share/Trash";
+    const QString data = AppFolders::dataHome();
+    if (data.isEmpty())
+        return {};
+    return NativePath::encode(data) + "/Trash";
 }
 
 /// A trash folder held open: its files/ and info/ folders, and where Path= is relative to.
@@ -180,13 +182,21 @@ bool writeAll(int fd, const QByteArray &data)
 }
 
 // Puts the file into the trash under a free name: reserves info/NAME.trashinfo first (its
-// exclusive creation is what claims NAME), then renames the file to files/NAME, or with srcFd
-// copies it there, verifies the copy and removes the file.
+// exclusive creation is what claims NAME), then renames the file to files/NAME. With srcFd the
+// whole file is first copied into files/ without a name, flushed, read back and compared; only
+// then is NAME claimed and the copy linked there, and the file removed. So an info file never
+// describes a part of a file.
 FileOpResult place(const LocatedFile &file, const TrashDirs &trash, const QByteArray &pathForInfo, int srcFd)
 {
     const QString name = NativePath::decode(file.name);
     const QByteArray text = infoText(pathForInfo);
     const int dir = file.folder.get();
+    PosixFiles::StagedCopy copy;
+    if (srcFd >= 0)
+    {
+        if (const FileOpResult made = copy.make(srcFd, trash.files.get(), true, {}); !made.ok())
+            return made;
+    }
     for (int n = 1; n <= kMaxNumber; ++n)
     {
         const QByteArray trashName =
@@ -231,20 +241,22 @@ FileOpResult place(const LocatedFile &file, const TrashDirs &trash, const QByteA
             return undo(FileOpResult::failure(FileOpError::Changed));
         }
 
-        const FileOpResult copied =
-            PosixFiles::copyExclusiveAt(srcFd, trash.files.get(), trashName.constData(), true, {});
-        if (!copied.ok())
+        const int e = copy.place(trashName.constData());
+        if (e == EEXIST)
         {
             undo({});
-            if (copied.error == FileOpError::System && copied.errorNumber == EEXIST)
-                continue;
-            return copied;
+            continue;
         }
+        if (e != 0)
+            return undo(systemFailure(e));
+        PosixFiles::syncFolder(trash.files.get());
         const FileOpResult removed = PosixFiles::unlinkExpected(dir, file.name.constData(), file.status);
         if (!removed.ok())
         {
-            ::unlinkat(trash.files.get(), trashName.constData(), 0);
-            return undo(removed);
+            // The info first: a moment later it would describe a file that is gone.
+            undo({});
+            copy.unplace();
+            return removed;
         }
         return FileOpResult::success(target);
     }
