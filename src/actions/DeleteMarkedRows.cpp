@@ -27,7 +27,7 @@ bool DeleteMarkedRows::run(const DeleteOptions &options, ActionProgress &progres
     if (!finished)
         return false;
     if (options.removeEmptyFolders)
-        RunEmptyFolderPass(folders, progress);
+        RunEmptyFolderPass(folders, m_model.anchors(), progress);
     progress.showStatus(QStringLiteral("Completed"));
     return true;
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "actions/EmptyFolders.h"
 
+#include "platform/EmptyFolderRemoval.h"
 #include "platform/FolderEntries.h"
+#include "results/RowAnchors.h"
 
 #include <algorithm>
 
@@ -32,9 +34,15 @@ bool IsFolderEmpty(const QString &folder)
     return !HasSubFolders(folder) && !HasFiles(folder);
 }
 
-void RemoveFolder(const QString &folder)
+bool RemoveFolder(const RowAnchors &anchors, const QString &folder)
 {
-    FolderEntries::removeEmptyFolder(folder);
+    // By the folder's identity, not its text: the text may name a link or another folder by now.
+    const RowAnchors::Folder *traced = anchors.folder(folder);
+    if (!traced)
+        return false;
+    const SearchRoot &root = anchors.roots[static_cast<size_t>(traced->root)];
+    return EmptyFolderRemoval::removeIfEmpty(root, QStringView(folder).mid(root.folder.size()), traced->id,
+                                             anchors.roots) == EmptyFolderRemoval::Outcome::Removed;
 }
 } // namespace EmptyFolders
 
@@ -46,7 +54,7 @@ void FoldersToCheck::QueueFolderCheck(const QString &folder)
     m_folders << folder;
 }
 
-void RunEmptyFolderPass(const FoldersToCheck &folders, ActionProgress &progress)
+void RunEmptyFolderPass(const FoldersToCheck &folders, const RowAnchors &anchors, ActionProgress &progress)
 {
     progress.setProgressMaximum(std::max(1, folders.size()));
     progress.setProgressValue(0);
@@ -55,7 +63,7 @@ void RunEmptyFolderPass(const FoldersToCheck &folders, ActionProgress &progress)
     {
         const QString &folder = folders.folders()[k];
         if (EmptyFolders::IsFolderEmpty(folder))
-            EmptyFolders::RemoveFolder(folder);
+            EmptyFolders::RemoveFolder(anchors, folder);
         progress.setProgressValue(k + 1);
     }
 }

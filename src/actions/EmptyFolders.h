@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Removing the folders that a deletion or a move left empty: one level, never their parents.
+// Removing the folders that a deletion or a move left empty: one level, never their parents, never
+// a search location or a mount point, and only the very folder the search went through.
 #pragma once
 
 #include "actions/ActionProgress.h"
@@ -7,6 +8,8 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+
+class RowAnchors;
 
 namespace EmptyFolders
 {
@@ -17,8 +20,10 @@ bool HasFiles(const QString &folder);
 /// Neither sub-folders nor files; a folder that cannot be listed counts as empty (and its
 /// removal then fails harmlessly).
 bool IsFolderEmpty(const QString &folder);
-/// Removes the folder if it is empty; any failure is ignored.
-void RemoveFolder(const QString &folder);
+/// Removes the folder of a row if it is empty, reached as the anchors trace it from its search
+/// location (EmptyFolderRemoval::removeIfEmpty); a folder they do not trace, a search location,
+/// a mount point or another folder in its place stays. True when it was removed.
+bool RemoveFolder(const RowAnchors &anchors, const QString &folder);
 } // namespace EmptyFolders
 
 /// The folders that held processed files, each once, in the order first touched (compared exactly:
@@ -37,5 +42,5 @@ private:
 };
 
 /// The pass after a deletion or a move: the progress bar counts the folders (1 when there are
-/// none), and each empty one is removed.
-void RunEmptyFolderPass(const FoldersToCheck &folders, ActionProgress &progress);
+/// none), and each empty one is removed as RemoveFolder does, with the list's anchors.
+void RunEmptyFolderPass(const FoldersToCheck &folders, const RowAnchors &anchors, ActionProgress &progress);

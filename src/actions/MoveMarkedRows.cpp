@@ -25,7 +25,7 @@ bool MoveMarkedRows::run(const std::function<QString()> &destination, bool remov
     if (!finished)
         return false;
     if (removeEmptyFolders)
-        RunEmptyFolderPass(folders, progress);
+        RunEmptyFolderPass(folders, m_model.anchors(), progress);
     progress.showStatus(QStringLiteral("Completed"));
     return true;
 }

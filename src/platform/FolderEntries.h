@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Listing one folder's entries, and removing a folder that is empty.
+// Listing one folder's entries.
 #pragma once
 
 #include <QString>
@@ -17,7 +17,4 @@ struct Entry
 /// Calls visit for each entry of folder until it returns false. False when the folder could
 /// not be listed.
 bool forEach(const QString &folder, const std::function<bool(const Entry &)> &visit);
-
-/// Removes the folder when it is empty; a folder holding anything is never touched.
-bool removeEmptyFolder(const QString &folder);
 } // namespace FolderEntries

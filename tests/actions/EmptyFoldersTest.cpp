@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "actions/EmptyFolders.h"
+#include "platform/EmptyFolderRemoval.h"
+#include "support/ScratchFileSystem.h"
 #include "support/TempTree.h"
 
 #include "ActionTestSupport.h"
@@ -7,6 +9,38 @@
 #include <QDir>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace
+{
+// The anchors a search of the locations leaves for the files (paths inside the tree), which
+// are then removed, as a deletion does.
+RowAnchors anchorsAfterDeleting(const TempTree &tree, const QStringList &files, const QStringList &locations)
+{
+    ResultModel model;
+    std::vector<ResultRow> rows;
+    for (const QString &file : files)
+        rows.push_back(scannedRow(tree.path(file), 1));
+    model.setGroupedRows(std::move(rows));
+    QStringList folders;
+    for (const QString &location : locations)
+        folders << tree.path(location);
+    anchorRows(model, {}, folders);
+    for (const QString &file : files)
+        EXPECT_TRUE(QFile::remove(tree.path(file))) << file.toStdString();
+    return model.anchors();
+}
+
+FoldersToCheck queued(const TempTree &tree, const QStringList &folders)
+{
+    FoldersToCheck check;
+    for (const QString &folder : folders)
+        check.QueueFolderCheck(tree.folder(folder));
+    return check;
+}
+} // namespace
 
 TEST(EmptyFolders, WhatCountsAsContent)
 {
@@ -34,7 +68,9 @@ TEST(EmptyFolders, WhatCountsAsContent)
     }
 
     // A folder holding only a dot-folder passes the test, but its removal fails harmlessly.
-    EmptyFolders::RemoveFolder(tree.folder(QStringLiteral("dotdir")));
+    tree.file(QStringLiteral("dotdir/a.txt"), "x");
+    const RowAnchors anchors = anchorsAfterDeleting(tree, {QStringLiteral("dotdir/a.txt")}, {QString()});
+    EXPECT_FALSE(EmptyFolders::RemoveFolder(anchors, tree.folder(QStringLiteral("dotdir"))));
     EXPECT_TRUE(QDir(tree.path(QStringLiteral("dotdir/.git"))).exists());
 }
 
@@ -52,14 +88,14 @@ TEST(EmptyFolders, EachFolderIsQueuedOnceAndCaseMakesAnotherFolder)
 TEST(EmptyFolders, PassRemovesOneLevelOnly)
 {
     TempTree tree;
-    tree.dir(QStringLiteral("A/B"));
+    tree.file(QStringLiteral("A/B/x.txt"), "deleted");
+    tree.file(QStringLiteral("C/y.txt"), "deleted");
     tree.file(QStringLiteral("C/keep.txt"), "duplicate kept");
-    FoldersToCheck folders;
-    folders.QueueFolderCheck(tree.folder(QStringLiteral("A/B")));
-    folders.QueueFolderCheck(tree.folder(QStringLiteral("C")));
+    const RowAnchors anchors =
+        anchorsAfterDeleting(tree, {QStringLiteral("A/B/x.txt"), QStringLiteral("C/y.txt")}, {QString()});
     RecordingProgress progress;
 
-    RunEmptyFolderPass(folders, progress);
+    RunEmptyFolderPass(queued(tree, {QStringLiteral("A/B"), QStringLiteral("C")}), anchors, progress);
     EXPECT_FALSE(QDir(tree.path(QStringLiteral("A/B"))).exists());
     EXPECT_TRUE(QDir(tree.path(QStringLiteral("A"))).exists());
     EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("C/keep.txt"))));
@@ -68,7 +104,87 @@ TEST(EmptyFolders, PassRemovesOneLevelOnly)
     EXPECT_EQ(progress.statuses.back(), QStringLiteral("Checking for empty folders. Please wait..."));
 
     RecordingProgress none;
-    RunEmptyFolderPass(FoldersToCheck(), none);
+    RunEmptyFolderPass(FoldersToCheck(), anchors, none);
     EXPECT_EQ(none.maximum, 1);
     EXPECT_EQ(none.values, (std::vector<int>{0}));
+}
+
+TEST(EmptyFolders, PassNeverRemovesALocationOrAFolderPutInThePlaceOfTheOneSearched)
+{
+    const struct
+    {
+        const char *what;
+        QStringList locations;
+        QStringList files;
+        const char *folder;              // emptied by the deletion, and checked by the pass
+        void (*afterSearch)(TempTree &); // what happens between the search and the pass
+        const char *kept;                // the folder that must still be there
+    } cases[] = {
+        {"a file directly in a search location", {"s"}, {"s/x"}, "s", nullptr, "s"},
+        {"a file in a reference location inside another location",
+         {"s", "s/ref"},
+         {"s/ref/x"},
+         "s/ref",
+         nullptr,
+         "s/ref"},
+        {"a location reached through a link to a folder inside another location",
+         {"s", "ref-link"},
+         {"s/ref/x"},
+         "s/ref",
+         nullptr,
+         "s/ref"},
+        {"the folder swapped for another empty folder",
+         {"s"},
+         {"s/sub/x"},
+         "s/sub",
+         [](TempTree &tree) {
+             ASSERT_TRUE(QDir().rename(tree.path(QStringLiteral("s/sub")), tree.path(QStringLiteral("s/old"))));
+             tree.dir(QStringLiteral("s/sub"));
+         },
+         "s/sub"},
+        {"a folder on the way swapped for a link to a folder holding an empty one of that name",
+         {"s"},
+         {"s/a/b/x"},
+         "s/a/b",
+         [](TempTree &tree) {
+             tree.dir(QStringLiteral("elsewhere/b"));
+             ASSERT_TRUE(QDir().rename(tree.path(QStringLiteral("s/a")), tree.path(QStringLiteral("s/old"))));
+             tree.symlink(tree.path(QStringLiteral("elsewhere")), QStringLiteral("s/a"));
+         },
+         "elsewhere/b"},
+    };
+    for (const auto &c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TempTree tree;
+        for (const QString &file : c.files)
+            tree.file(file, "x");
+        tree.symlink(tree.path(QStringLiteral("s/ref")), QStringLiteral("ref-link"));
+        const RowAnchors anchors = anchorsAfterDeleting(tree, c.files, c.locations);
+        ASSERT_NE(anchors.folder(tree.folder(QString::fromLatin1(c.folder))), nullptr);
+        if (c.afterSearch)
+            c.afterSearch(tree);
+        RecordingProgress progress;
+        RunEmptyFolderPass(queued(tree, {QString::fromLatin1(c.folder)}), anchors, progress);
+        EXPECT_TRUE(QDir(tree.path(QString::fromLatin1(c.kept))).exists());
+    }
+}
+
+TEST(EmptyFolders, PassNeverRemovesAMountPoint)
+{
+    TempTree tree;
+    const ScratchFileSystem volume(tree.path(QStringLiteral("s/volume")), "size=64k");
+    if (!volume.mounted())
+        GTEST_SKIP() << "cannot mount a small tmpfs (needs root): " << std::strerror(errno);
+    tree.file(QStringLiteral("s/volume/x"), "x");
+    const RowAnchors anchors = anchorsAfterDeleting(tree, {QStringLiteral("s/volume/x")}, {QStringLiteral("s")});
+    const RowAnchors::Folder *folder = anchors.folder(tree.folder(QStringLiteral("s/volume")));
+    ASSERT_NE(folder, nullptr);
+
+    RecordingProgress progress;
+    RunEmptyFolderPass(queued(tree, {QStringLiteral("s/volume")}), anchors, progress);
+    EXPECT_TRUE(QDir(tree.path(QStringLiteral("s/volume"))).exists());
+    // Refused for what it is, before the system's own refusal to remove a folder in use.
+    EXPECT_EQ(EmptyFolderRemoval::removeIfEmpty(anchors.roots[0], u"volume/", folder->id, anchors.roots),
+              EmptyFolderRemoval::Outcome::MountPoint);
 }

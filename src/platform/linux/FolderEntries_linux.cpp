@@ -8,7 +8,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace FolderEntries
 {
@@ -33,11 +32,5 @@ bool forEach(const QString &folder, const std::function<bool(const Entry &)> &vi
     }
     ::closedir(dir);
     return true;
-}
-
-bool removeEmptyFolder(const QString &folder)
-{
-    // rmdir removes nothing but an empty folder.
-    return ::rmdir(NativePath::encode(folder).constData()) == 0;
 }
 } // namespace FolderEntries
