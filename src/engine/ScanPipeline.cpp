@@ -11,6 +11,7 @@
 #include "engine/SearchEngine.h"
 #include "platform/FileFunctions.h"
 #include "platform/SystemFolders.h"
+#include "results/DuplicateTotals.h"
 #include "results/ResultModel.h"
 #include "search/SearchLocation.h"
 
@@ -278,5 +279,9 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
         ctx.CancelSearch = true;
     // Also after a cancel: the rows listed so far can be acted on.
     anchorResults(m_model, locations, options, false, [&] { ctx.sink.keepGoing(); });
+    // The totals of the list as shown: groups of reference files alone have left it.
+    const DuplicateTotals totals = duplicateTotals(m_model);
+    ctx.DuplicateCount = totals.count;
+    ctx.DuplicateSize = totals.size;
     return finish();
 }

@@ -9,6 +9,7 @@
 #include "platform/FileOpen.h"
 #include "platform/FileStatus.h"
 #include "platform/NativePath.h"
+#include "results/DuplicateTotals.h"
 #include "results/ResultModel.h"
 #include "sessions/LineReader.h"
 #include "sessions/SessionParser.h"
@@ -220,7 +221,16 @@ private:
                 compareAgain();
         }
         // A session is no proof: each row is looked at now, below the session's own locations.
+        const int listed = m_rows.size();
         anchorResults(m_rows, m_state.locations, m_state.options, true, [this] { m_sink.keepGoing(); });
+        // Counted again from the rows when they were compared again, or when groups of reference
+        // files alone left the list; otherwise the session's own totals stand.
+        if (m_report.rescanned || m_rows.size() != listed)
+        {
+            const DuplicateTotals totals = duplicateTotals(m_rows);
+            m_state.DuplicateCount = totals.count;
+            m_state.DuplicateSize = totals.size;
+        }
 
         m_report.CancelSearch = m_ctx.CancelSearch;
         SessionStatusTexts &s = m_report.status;

@@ -205,3 +205,48 @@ TEST(CorvinaCliSessions, ADamagedSessionIsRefusedAndNothingIsWritten)
         EXPECT_FALSE(QFile::exists(saved));
     }
 }
+
+TEST(CorvinaCliSessions, GroupsOfReferenceFilesAloneAreNotCounted)
+{
+    TempTree tree;
+    // A group of reference files alone, which is not listed, and a group with a copy elsewhere.
+    tree.file(QStringLiteral("ref/a.txt"), "twins");
+    tree.file(QStringLiteral("ref/b.txt"), "twins");
+    tree.file(QStringLiteral("ref/photo.jpg"), QByteArray(3000, 'p'));
+    tree.file(QStringLiteral("s/photo.jpg"), QByteArray(3000, 'p'));
+    const QString ref = tree.path(QStringLiteral("ref"));
+    const QString s = tree.path(QStringLiteral("s"));
+    TempTree out;
+    const QString session = out.path(QStringLiteral("s.cvf"));
+    const QString html = out.path(QStringLiteral("e.htm"));
+    const QByteArray summary = "Search Completed.\nDuplicate Files: 1  Size: 2.93 KB\nFiles : 4\nFolders : 0\n";
+    const QByteArray header = "1,1,0,2,4,0,1,3000,0\r\n";
+    const QByteArray report = "Total Duplicates</td><td width='220'><b> 1  Size: 2.93 KB</b>";
+
+    const Outcome scan = cli({QStringLiteral("--reference"), ref, QStringLiteral("--save"), session,
+                              QStringLiteral("--export"), html, QStringLiteral("--export-format=html"), s});
+    EXPECT_EQ(scan.exitCode, 0) << scan.err.constData();
+    EXPECT_EQ(scan.err, summary);
+    EXPECT_TRUE(bytes(session).startsWith(header)) << bytes(session).constData();
+    EXPECT_TRUE(bytes(html).contains(report)) << bytes(html).constData();
+
+    // A session saved before the folder became a reference one: its group leaves the list when
+    // the session is loaded, and the totals follow.
+    const QString before = out.path(QStringLiteral("before.cvf"));
+    ASSERT_EQ(cli({Quiet, QStringLiteral("--save"), before, ref, s}).exitCode, 0);
+    QByteArray text = bytes(before);
+    ASSERT_TRUE(text.startsWith("1,1,0,4,4,0,2,3005,0\r\n")) << text.constData();
+    const QByteArray searched = ref.toUtf8() + ",Yes,All files(*.*),0,,15\r\n";
+    ASSERT_TRUE(text.contains(searched)) << text.constData();
+    text.replace(searched, QByteArray(ref.toUtf8() + ",Yes,All files(*.*),0,,19\r\n"));
+    QFile edited(before);
+    ASSERT_TRUE(edited.open(QIODevice::WriteOnly));
+    edited.write(text);
+    edited.close();
+    const Outcome load = cli({QStringLiteral("--load"), before, QStringLiteral("--save"), session,
+                              QStringLiteral("--export"), html, QStringLiteral("--export-format=html")});
+    EXPECT_EQ(load.exitCode, 0) << load.err.constData();
+    EXPECT_EQ(load.err, summary);
+    EXPECT_TRUE(bytes(session).startsWith(header)) << bytes(session).constData();
+    EXPECT_TRUE(bytes(html).contains(report)) << bytes(html).constData();
+}
