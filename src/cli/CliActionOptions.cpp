@@ -45,16 +45,19 @@ const std::vector<CliOption> &actionOptions()
 {
     static const std::vector<CliOption> table{
         {"mark", "RULE",
-         "mark files by RULE after the search or --load; may be repeated, applied in order. RULE is "
-         "all-duplicates (every file of a group but the newest), keep-oldest (all but the oldest), "
-         "keep-largest (all but the largest), keep-smallest (all but the smallest) or in:FOLDER (also "
-         "every file in FOLDER and below it)",
+         "mark files by RULE after the search or --load; may be repeated, applied in order, starting "
+         "from no marks. RULE is all-duplicates (every file of a group but the newest), keep-oldest (all "
+         "but the oldest), keep-largest (all but the largest), keep-smallest (all but the smallest), "
+         "saved (also the files marked in the session file of --load) or in:FOLDER (also every file in "
+         "FOLDER and below it). Marking never reorders the list. The marks of a loaded session are "
+         "shown, and acted on only with --mark saved",
          [](CliCommand &c, const QString &v) {
              static const QStringList rules{QStringLiteral("all-duplicates"), QStringLiteral("keep-oldest"),
-                                            QStringLiteral("keep-largest"), QStringLiteral("keep-smallest")};
+                                            QStringLiteral("keep-largest"), QStringLiteral("keep-smallest"),
+                                            QStringLiteral("saved")};
              if (!rules.contains(v) && !(v.startsWith(u"in:") && v.size() > 3))
-                 return QStringLiteral("--mark is all-duplicates, keep-oldest, keep-largest, keep-smallest or "
-                                       "in:FOLDER; not \"%1\"")
+                 return QStringLiteral("--mark is all-duplicates, keep-oldest, keep-largest, keep-smallest, "
+                                       "saved or in:FOLDER; not \"%1\"")
                      .arg(v);
              c.options.actions.marks.append(v);
              return QString();
@@ -84,6 +87,13 @@ const std::vector<CliOption> &actionOptions()
              c.options.actions.keepStructure = true;
              return QString();
          }},
+        {"remove-empty-folders", nullptr,
+         "with --trash, --delete or --move: afterwards remove each folder that held a marked file and is "
+         "empty now; never a search or reference folder, nor a folder with a file system mounted on it",
+         [](CliCommand &c, const QString &) {
+             c.options.actions.removeEmptyFolders = true;
+             return QString();
+         }},
         {"dry-run", nullptr,
          "with --trash, --delete, --move, --copy or --link: check each marked file as the action would and "
          "print what would be done, changing nothing",
@@ -105,5 +115,10 @@ QString actionUsageError(const CliOptions &options)
         return QStringLiteral("--dry-run works only with --trash, --delete, --move, --copy or --link");
     if (a.keepStructure && a.act != CliActionOptions::Act::Move && a.act != CliActionOptions::Act::Copy)
         return QStringLiteral("--keep-structure works only with --move or --copy");
+    if (a.removeEmptyFolders && a.act != CliActionOptions::Act::Trash && a.act != CliActionOptions::Act::Delete &&
+        a.act != CliActionOptions::Act::Move)
+        return QStringLiteral("--remove-empty-folders works only with --trash, --delete or --move");
+    if (a.marks.contains(QStringLiteral("saved")) && options.session.load.isEmpty())
+        return QStringLiteral("--mark saved works only with --load");
     return {};
 }

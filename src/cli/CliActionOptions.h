@@ -30,7 +30,8 @@ struct CliActionOptions
     QString target; // --move and --copy: the folder
     FileTransfer::LinkKind link = FileTransfer::LinkKind::Hard;
     bool dryRun = false;
-    bool keepStructure = false; // --keep-structure: copies and moves keep their folders
+    bool keepStructure = false;      // --keep-structure: copies and moves keep their folders
+    bool removeEmptyFolders = false; // --remove-empty-folders: after --trash, --delete or --move
 
     /// The same options with a relative target folder taken from currentFolder.
     CliActionOptions resolved(const QString &currentFolder) const;

@@ -91,6 +91,7 @@ public:
             return preview(guard, false);
         DeleteOptions options;
         options.sendToTrash = m_options.act == Act::Trash;
+        options.removeEmptyFolders = m_options.removeEmptyFolders;
         DeleteMarkedRows(m_model, guard, m_prompter, m_errors).run(options, m_lines);
         done = true;
         return false;
@@ -102,7 +103,7 @@ public:
             return preview(guard, false);
         MoveMarkedRows move(m_model, guard, m_errors);
         move.keepStructure(m_options.keepStructure);
-        move.run([&] { return run.targetPath; }, false, m_lines);
+        move.run([&] { return run.targetPath; }, m_options.removeEmptyFolders, m_lines);
         done = true;
         return false;
     }
@@ -166,28 +167,39 @@ namespace CliActions
 {
 void mark(ResultModel &model, const CliActionOptions &options)
 {
+    if (options.marks.isEmpty())
+        return;
+    // The marks a loaded session holds are acted on only when "saved" asks for them; every rule
+    // starts from none. No rule sorts: the list keeps its order and its groups.
+    std::vector<char> saved;
+    saved.reserve(model.rows().size());
+    for (const ResultRow &row : model.rows())
+        saved.push_back(row.marked ? 1 : 0);
+    MarkingRules::markNone(model);
     for (const QString &rule : options.marks)
     {
-        if (rule == u"all-duplicates")
+        if (rule == u"saved")
         {
-            MarkingRules::markAllDuplicates(model);
+            model.setMarks(
+                [&saved](int i, const ResultRow &row) { return row.marked || saved[static_cast<size_t>(i)]; });
+        }
+        else if (rule == u"all-duplicates")
+        {
+            MarkingRules::markAllDuplicatesAsListed(model);
         }
         else if (rule.startsWith(u"in:"))
         {
             QString folder = rule.mid(3);
             if (!folder.endsWith(u'/'))
                 folder += u'/';
-            std::vector<FolderTick> ticks;
-            for (const QString &f : model.folders())
-                ticks.push_back({f, f.startsWith(folder)});
-            AdvancedMarking::MarkByFolders(model, ticks, false, FileMasks::allFiles());
+            MarkingRules::markFolderTree(model, folder);
         }
         else
         {
             const KeepRule keep = rule == u"keep-oldest"    ? KeepRule::OlderFiles
                                   : rule == u"keep-largest" ? KeepRule::LargerFiles
                                                             : KeepRule::SmallerFiles;
-            AdvancedMarking::MarkByRange(model, {keep, 0, FileMasks::allFiles()});
+            AdvancedMarking::MarkByRangeAsListed(model, {keep, 0, FileMasks::allFiles()});
         }
     }
 }

@@ -16,7 +16,8 @@ constexpr int Refused = 3; // some marked files were refused or failed; each is 
 
 namespace CliActions
 {
-/// Applies the --mark rules in the order given.
+/// Applies the --mark rules in the order given, starting from no marks ("saved" puts back the
+/// marks the list held before), without moving a row. Without rules the marks stay as they are.
 void mark(ResultModel &model, const CliActionOptions &options);
 
 /// Acts on the marked files as options say, or with dryRun prints what would be done. Every file

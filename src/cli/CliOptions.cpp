@@ -3,6 +3,7 @@
 
 #include "cli/CliOption.h"
 #include "core/VbNumeric.h"
+#include "search/MaskList.h"
 
 #include <QDir>
 
@@ -10,11 +11,19 @@
 
 namespace
 {
+// The most kilobytes a size limit may be: the walk turns whole kilobytes into bytes, which must
+// fit a 64-bit count, from a double that must hold the whole number exactly.
+constexpr double MaxKilobytes = 9007199254740991.0; // 2^53 - 1
+
 QString kilobytes(QString &target, const char *option, const QString &value)
 {
     const auto number = VbNumeric::toNumber(value);
     if (!number || *number < 0)
         return QStringLiteral("--%1 wants a size in kilobytes, not \"%2\"").arg(QLatin1String(option), value);
+    // Refused here rather than failing the search once it has started.
+    if (!(VbNumeric::roundHalfEven(*number) <= MaxKilobytes))
+        return QStringLiteral("--%1 %2 is too large: at most %3 kilobytes")
+            .arg(QLatin1String(option), value.trimmed(), QString::number(MaxKilobytes, 'f', 0));
     target = value.trimmed();
     return {};
 }
@@ -249,6 +258,10 @@ CliCommand parseCommandLine(const QStringList &arguments)
         return bad(why);
     if (command.options.scan.fuzzy && command.options.scan.engine != ScanOptions::ByteToByte)
         return bad(QStringLiteral("--fuzzy works only with --engine byte"));
+    // The rule of the window's Add dialog, in its words.
+    if (!SizeFields::maxAcceptable(command.options.minKb, command.options.maxKb))
+        return bad(QStringLiteral("the maximum size (--max %1) must be greater than the minimum size (--min %2)")
+                       .arg(command.options.maxKb, command.options.minKb));
     return command;
 }
 

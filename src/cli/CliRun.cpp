@@ -11,6 +11,7 @@
 #include "platform/FileFunctions.h"
 #include "results/ResultModel.h"
 
+#include <QFileDevice>
 #include <QIODevice>
 
 namespace
@@ -80,16 +81,18 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
     if (whole)
         CliActions::mark(model, actions);
     const bool marking = !actions.marks.isEmpty();
+    // Marks are shown whoever made them: the rules, or the session file that was loaded.
+    const bool showMarks = marking || model.markedCount() > 0;
     switch (options.format)
     {
     case CliOptions::Format::Text:
-        CliOutput::writeText(model, env.out, marking);
+        CliOutput::writeText(model, env.out, showMarks);
         break;
     case CliOptions::Format::Groups:
         CliOutput::writeGroups(model, env.out);
         break;
     case CliOptions::Format::Json:
-        CliOutput::writeJson(model, env.out, marking);
+        CliOutput::writeJson(model, env.out, showMarks);
         break;
     case CliOptions::Format::Nul:
         CliOutput::writeNul(model, env.out, marking);
@@ -100,6 +103,9 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
     if (!whole)
         return CliExit::Failed;
     const int acted = CliActions::act(model, actions, options.quiet, env.out, env.err, sink.errors());
+    // A file written to /dev/stdout comes after the listing, not before what is still buffered.
+    if (auto *out = qobject_cast<QFileDevice *>(&env.out))
+        out->flush();
     if (!CliSession::writeFiles(files, state, model, duplicatesPanel, sink.errors()))
         return CliExit::Failed;
     return acted;

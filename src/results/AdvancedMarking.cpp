@@ -50,6 +50,11 @@ namespace AdvancedMarking
 MarkOutcome MarkByRange(ResultModel &model, const RangeOptions &options)
 {
     model.sortByColumn(ResultRow::ColSortGrpno, true);
+    return {MarkByRangeAsListed(model, options), ListSort{ResultRow::ColGroup, true}};
+}
+
+MarkTally MarkByRangeAsListed(ResultModel &model, const RangeOptions &options)
+{
     const std::vector<ResultRow> &rows = model.rows();
     std::vector<char> marks;
     marks.reserve(rows.size());
@@ -97,7 +102,7 @@ MarkOutcome MarkByRange(ResultModel &model, const RangeOptions &options)
     }
     closeGroup();
     model.setMarks([&marks](int i, const ResultRow &) { return marks[static_cast<size_t>(i)] != 0; });
-    return {tally, ListSort{ResultRow::ColGroup, true}};
+    return tally;
 }
 
 void tickSubFolders(std::vector<FolderTick> &folders)

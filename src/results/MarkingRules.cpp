@@ -85,7 +85,11 @@ std::optional<MarkTally> markFolderAndSubFolders(ResultModel &model, int focused
 {
     if (!validRow(model, focusedRow))
         return std::nullopt;
-    const QString folder = model.row(focusedRow).path;
+    return markFolderTree(model, model.row(focusedRow).path);
+}
+
+MarkTally markFolderTree(ResultModel &model, const QString &folder)
+{
     model.setMarks([&folder](int, const ResultRow &r) { return r.marked || r.path.startsWith(folder); });
     return recount(model);
 }
@@ -124,6 +128,11 @@ QString duplicateKey(const ResultRow &row, qint64 position)
 MarkOutcome markAllDuplicates(ResultModel &model)
 {
     model.sortByColumn(ResultRow::ColSortGrpno, true);
+    return {markAllDuplicatesAsListed(model), ListSort{ResultRow::ColGroup, true}};
+}
+
+MarkTally markAllDuplicatesAsListed(ResultModel &model)
+{
     const std::vector<ResultRow> &rows = model.rows();
     std::vector<char> marks(rows.size(), 1);
     MarkTally tally;
@@ -170,7 +179,7 @@ MarkOutcome markAllDuplicates(ResultModel &model)
     }
     closeGroup();
     model.setMarks([&marks](int i, const ResultRow &) { return marks[static_cast<size_t>(i)] != 0; });
-    return {tally, ListSort{ResultRow::ColGroup, true}};
+    return tally;
 }
 
 MarkOutcome markAllDuplicatesUpTo(ResultModel &model, double limitKb, bool largeFilesFirst)

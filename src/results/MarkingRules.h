@@ -63,6 +63,9 @@ std::optional<MarkTally> markFolder(ResultModel &model, int focusedRow);
 /// Rows whose folder begins with the focused row's folder (exact text; folders end with "/", so
 /// this is the folder and every folder below it) marked. Nothing without a focused row.
 std::optional<MarkTally> markFolderAndSubFolders(ResultModel &model, int focusedRow);
+/// Rows whose folder begins with folder (exact text ending with "/": the folder and every folder
+/// below it) marked; other rows keep their marks, and every row keeps its place.
+MarkTally markFolderTree(ResultModel &model, const QString &folder);
 /// Flips the mark of one row. Nothing when the row does not exist.
 std::optional<MarkTally> toggle(ResultModel &model, int row);
 
@@ -70,6 +73,9 @@ std::optional<MarkTally> toggle(ResultModel &model, int row);
 /// key (duplicateKey compared as text without regard to case): the newest file, and among files
 /// of the same second the one whose position reads greatest as text (row 9 before row 10).
 MarkOutcome markAllDuplicates(ResultModel &model);
+/// The marks of markAllDuplicates on the list as it stands, without sorting it: each run of rows
+/// of one group number is a group, and positions are those of the rows where they stand.
+MarkTally markAllDuplicatesAsListed(ResultModel &model);
 
 /// Sorts the list by group, unmarks every row, then marks the rows that are not the first of
 /// their group while the marked total stays within limitKb kilobytes; the first row that would

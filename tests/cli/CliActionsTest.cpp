@@ -84,6 +84,19 @@ QByteArray sessionText(const QString &location, const std::vector<Row> &rows)
     return text;
 }
 
+// How the text output's line of a file starts: "* " marked, "  " not, "R " a reference file; ""
+// when the file is not listed.
+QByteArray leadOf(const QByteArray &text, const QString &path)
+{
+    const QByteArray tail = "  " + path.toUtf8();
+    for (const QByteArray &line : text.split('\n'))
+    {
+        if (line.endsWith(tail))
+            return line.left(2);
+    }
+    return {};
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
@@ -184,12 +197,12 @@ TEST(CorvinaCliActions, ASessionIsAReasonToLookNeverAProof)
     const Outcome r =
         cli(tree, QStringList{QStringLiteral("--load"), session, markMarked, markOutside, QStringLiteral("--delete")});
     EXPECT_EQ(r.exitCode, 3) << r.err.constData();
-    // In the order of the list, which marking by folder sorted by folder.
+    // In the order of the list, which marking leaves as it was.
     EXPECT_EQ(r.err.toStdString(),
-              refusal("1010", "File cannot be traced to a search location", outside) +
-                  refusal("1012", "No unmarked copy has the same contents", marked + "a") +
+              refusal("1012", "No unmarked copy has the same contents", marked + "a") +
                   refusal("1010", "File cannot be traced to a search location", marked + "c") +
-                  refusal("1010", "File cannot be traced to a search location", marked + "../m/e"));
+                  refusal("1010", "File cannot be traced to a search location", marked + "../m/e") +
+                  refusal("1010", "File cannot be traced to a search location", outside));
     for (const char *name : {"a", "c", "e"})
         EXPECT_TRUE(exists(marked + QLatin1String(name))) << name;
     EXPECT_TRUE(exists(outside));
@@ -461,4 +474,144 @@ TEST(CorvinaCliActions, FilesDatedFarFromNowAreListedSavedAndActedOn)
     EXPECT_EQ(acted.exitCode, 0) << acted.err.constData();
     EXPECT_FALSE(exists(future));
     EXPECT_EQ(TempTree::contents(past), "same");
+}
+
+TEST(CorvinaCliActions, EmptiedFoldersGoOnlyWhenAskedAndNeverASearchFolder)
+{
+    TempTree tree;
+    const QString root = tree.path(QStringLiteral("s"));
+    const QString emptied = tree.path(QStringLiteral("s/dup"));
+    const QString dest = tree.path(QStringLiteral("dest"));
+    auto makeCopies = [&] {
+        tree.file(QStringLiteral("s/keep/x"), "data", kTime.addSecs(60));
+        tree.file(QStringLiteral("s/dup/x"), "data", kTime);
+    };
+    const struct
+    {
+        const char *what;
+        QStringList act;
+        bool removed;
+    } cases[] = {
+        {"--delete alone", {QStringLiteral("--delete")}, false},
+        {"--trash alone", {QStringLiteral("--trash")}, false},
+        {"--move alone", {QStringLiteral("--move"), dest}, false},
+        {"--delete --remove-empty-folders",
+         {QStringLiteral("--delete"), QStringLiteral("--remove-empty-folders")},
+         true},
+        {"--trash --remove-empty-folders", {QStringLiteral("--trash"), QStringLiteral("--remove-empty-folders")}, true},
+        {"--move --remove-empty-folders",
+         {QStringLiteral("--move"), dest, QStringLiteral("--remove-empty-folders")},
+         true},
+    };
+    for (const auto &c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        makeCopies();
+        const Outcome r = cli(tree, args({"--mark", "all-duplicates"}) + c.act << root);
+        EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+        EXPECT_FALSE(exists(emptied + QStringLiteral("/x")));
+        EXPECT_EQ(QDir(emptied).exists(), !c.removed);
+        EXPECT_TRUE(exists(tree.path(QStringLiteral("s/keep/x"))));
+    }
+
+    // The copy lies directly in a folder named on the command line: that folder stays.
+    makeCopies();
+    const Outcome located = cli(tree, args({"--mark", "all-duplicates", "--delete", "--remove-empty-folders"})
+                                          << tree.path(QStringLiteral("s/keep")) << emptied);
+    EXPECT_EQ(located.exitCode, 0) << located.err.constData();
+    EXPECT_FALSE(exists(emptied + QStringLiteral("/x")));
+    EXPECT_TRUE(QDir(emptied).exists());
+}
+
+TEST(CorvinaCliActions, ASessionsMarksAreShownButActedOnOnlyWithMarkSaved)
+{
+    TempTree tree;
+    const QString root = tree.path(QStringLiteral("s"));
+    // Three groups; the session holds the marks of the files in a/.
+    const QString ax = tree.file(QStringLiteral("s/a/x"), "xxxx", kTime);
+    const QString bx = tree.file(QStringLiteral("s/b/x"), "xxxx", kTime.addSecs(60));
+    const QString ay = tree.file(QStringLiteral("s/a/y"), "yyyyy", kTime);
+    const QString by = tree.file(QStringLiteral("s/b/y"), "yyyyy", kTime.addSecs(60));
+    const QString cz = tree.file(QStringLiteral("s/c/z"), "zzzzzz", kTime);
+    const QString dz = tree.file(QStringLiteral("s/d/z"), "zzzzzz", kTime.addSecs(60));
+    const QString session = tree.path(QStringLiteral("marked.cvf"));
+    ASSERT_EQ(cli(tree, QStringList{QStringLiteral("--mark=in:") + tree.path(QStringLiteral("s/a")),
+                                    QStringLiteral("--save"), session, root})
+                  .exitCode,
+              0);
+    const QStringList load{QStringLiteral("--load"), session};
+
+    // Shown in every format, without a rule.
+    const Outcome text = cli(tree, load);
+    EXPECT_EQ(text.exitCode, 0) << text.err.constData();
+    for (const QString &path : {ax, bx, ay, by, cz, dz})
+        EXPECT_EQ(leadOf(text.out, path), path == ax || path == ay ? "* " : "  ") << path.toStdString();
+    const Outcome json = cli(tree, load + args({"--format", "json"}));
+    EXPECT_EQ(json.out.count("\"marked\":true"), 2) << json.out.constData();
+    EXPECT_EQ(json.out.count("\"marked\":false"), 4) << json.out.constData();
+    const Outcome nul = cli(tree, load + args({"--format", "null"}));
+    EXPECT_EQ(nul.out.count('\0'), 6) << "without --mark every path, as always";
+
+    // Acted on only when asked for, alone or with other rules; any other rule starts from none.
+    auto wouldDelete = [&](const QStringList &marks) {
+        const Outcome r = cli(tree, load + marks + args({"--delete", "--dry-run"}));
+        EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+        QStringList deleted;
+        for (const QByteArray &line : r.out.split('\n'))
+        {
+            if (line.startsWith("delete "))
+                deleted << QString::fromUtf8(line.mid(7));
+        }
+        return deleted;
+    };
+    EXPECT_EQ(wouldDelete(args({"--mark", "saved"})), (QStringList{ax, ay}));
+    EXPECT_EQ(wouldDelete(QStringList{QStringLiteral("--mark=in:") + tree.path(QStringLiteral("s/c"))}),
+              QStringList{cz});
+    EXPECT_EQ(wouldDelete(QStringList{QStringLiteral("--mark=in:") + tree.path(QStringLiteral("s/c")),
+                                      QStringLiteral("--mark=saved")}),
+              (QStringList{ax, ay, cz}));
+    EXPECT_EQ(wouldDelete(args({"--mark", "keep-oldest"})), (QStringList{bx, by, dz}));
+
+    // The export of marked rows takes the session's marks when no rule is given.
+    const QString exported = tree.path(QStringLiteral("marked.csv"));
+    ASSERT_EQ(
+        cli(tree, load + QStringList{QStringLiteral("--export"), exported, QStringLiteral("--export-rows=marked")})
+            .exitCode,
+        0);
+    EXPECT_EQ(TempTree::contents(exported).count("\r\n"), 3) << TempTree::contents(exported).constData();
+}
+
+TEST(CorvinaCliActions, MarkingByFolderKeepsTheGroupsWholeAndInTheirOrder)
+{
+    TempTree tree;
+    const QString root = tree.path(QStringLiteral("s"));
+    // Sorted by folder, the two groups would interleave: a/p, b/q, m/q, z/p.
+    tree.file(QStringLiteral("s/z/p"), "ppppp", kTime);
+    tree.file(QStringLiteral("s/a/p"), "ppppp", kTime.addSecs(60));
+    tree.file(QStringLiteral("s/m/q"), "qqqqqq", kTime);
+    tree.file(QStringLiteral("s/b/q"), "qqqqqq", kTime.addSecs(60));
+    const QString byFolder = QStringLiteral("--mark=in:") + tree.path(QStringLiteral("s/z"));
+    const QString plain = tree.path(QStringLiteral("plain.cvf"));
+    const QString marked = tree.path(QStringLiteral("marked.cvf"));
+
+    const Outcome before =
+        cli(tree, QStringList{QStringLiteral("--format=groups"), QStringLiteral("--save"), plain, root});
+    ASSERT_EQ(before.exitCode, 0) << before.err.constData();
+    ASSERT_EQ(before.out.count('\n'), 2) << before.out.constData();
+    for (const char *format : {"--format=groups", "--format=json", "--format=text"})
+    {
+        SCOPED_TRACE(format);
+        const Outcome after = cli(tree, QStringList{QString::fromLatin1(format), byFolder, root});
+        EXPECT_EQ(after.exitCode, 0) << after.err.constData();
+        QByteArray shown = after.out;
+        shown.replace("\"marked\":true,", "").replace("\"marked\":false,", "").replace("\n* ", "\n  ");
+        EXPECT_EQ(shown, cli(tree, QStringList{QString::fromLatin1(format), root}).out);
+    }
+
+    // The saved session lists the rows as the search did; only the mark is added.
+    ASSERT_EQ(cli(tree, QStringList{byFolder, QStringLiteral("--save"), marked, root}).exitCode, 0);
+    QByteArray saved = TempTree::contents(marked);
+    EXPECT_EQ(saved.count("?*\r\n"), 1) << saved.constData();
+    saved.replace("?*\r\n", "\r\n");
+    EXPECT_EQ(saved, TempTree::contents(plain));
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliOptions.h"
+#include "cli/CliActions.h"
 #include "cli/CliOutput.h"
 #include "cli/CliText.h"
 #include "platform/NativePath.h"
@@ -97,6 +98,15 @@ TEST(CliOptions, EveryOptionIsRead)
     EXPECT_EQ(parseCommandLine(args({"--help"})).action, CliCommand::Action::Help);
     EXPECT_EQ(parseCommandLine(args({"-h", "--bogus-later"})).action, CliCommand::Action::BadUsage);
     EXPECT_EQ(parseCommandLine(args({"/x", "-h"})).action, CliCommand::Action::Help);
+
+    const CliCommand acting = parseCommandLine(
+        args({"--load", "s.cvf", "--mark", "saved", "--mark=in:/x", "--move", "/d", "--remove-empty-folders"}));
+    ASSERT_EQ(acting.action, CliCommand::Action::Scan) << acting.error.toStdString();
+    EXPECT_EQ(acting.options.actions.marks, args({"saved", "in:/x"}));
+    EXPECT_TRUE(acting.options.actions.removeEmptyFolders);
+    const CliCommand largest = parseCommandLine(args({"--min", "9007199254740990", "--max", "9007199254740991", "/x"}));
+    ASSERT_EQ(largest.action, CliCommand::Action::Scan) << largest.error.toStdString();
+    EXPECT_EQ(largest.options.maxKb, QStringLiteral("9007199254740991"));
 }
 
 TEST(CliOptions, BadCommandLinesSayWhy)
@@ -120,9 +130,24 @@ TEST(CliOptions, BadCommandLinesSayWhy)
         {{"--mask", " ", "/x"}, "--mask wants a mask such as \"*.jpg;*.png\""},
         {{"--trash", "/x"}, "--trash, --delete, --move, --copy and --link act on marked files: say which with --mark"},
         {{"--mark", "newest", "/x"},
-         "--mark is all-duplicates, keep-oldest, keep-largest, keep-smallest or in:FOLDER; not \"newest\""},
+         "--mark is all-duplicates, keep-oldest, keep-largest, keep-smallest, saved or in:FOLDER; not \"newest\""},
         {{"--mark", "in:", "/x"},
-         "--mark is all-duplicates, keep-oldest, keep-largest, keep-smallest or in:FOLDER; not \"in:\""},
+         "--mark is all-duplicates, keep-oldest, keep-largest, keep-smallest, saved or in:FOLDER; not \"in:\""},
+        {{"--mark", "saved", "/x"}, "--mark saved works only with --load"},
+        {{"--remove-empty-folders", "/x"}, "--remove-empty-folders works only with --trash, --delete or --move"},
+        {{"--mark", "all-duplicates", "--copy", "/d", "--remove-empty-folders", "/x"},
+         "--remove-empty-folders works only with --trash, --delete or --move"},
+        {{"--mark", "all-duplicates", "--link", "hard", "--remove-empty-folders", "/x"},
+         "--remove-empty-folders works only with --trash, --delete or --move"},
+        // Numbers that overflow, and limits the window's Add dialog refuses too.
+        {{"--min", "99999999999999999999", "/x"},
+         "--min 99999999999999999999 is too large: at most 9007199254740991 kilobytes"},
+        {{"--max", "9007199254740992", "/x"},
+         "--max 9007199254740992 is too large: at most 9007199254740991 kilobytes"},
+        {{"--min", "10", "--max", "5", "/x"},
+         "the maximum size (--max 5) must be greater than the minimum size (--min 10)"},
+        {{"--min", "10", "--max", "10", "/x"},
+         "the maximum size (--max 10) must be greater than the minimum size (--min 10)"},
         {{"--mark", "all-duplicates", "--trash", "--delete", "/x"},
          "only one of --trash, --delete, --move, --copy and --link can be given"},
         {{"--mark", "all-duplicates", "--move", "", "/x"}, "--move wants a folder"},
@@ -159,12 +184,47 @@ TEST(CliOptions, HelpNamesEveryOption)
     const QString help = helpText();
     EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: corvina-cli [options] FOLDER...\n")));
     for (const char *option :
-         {"--engine ENGINE", "--fuzzy", "--mask TEXT", "--min KB", "--max KB", "--no-subfolders", "--exclude FOLDER",
-          "--hidden", "--no-protect", "--format FORMAT", "--quiet", "--verbose", "--help", "--mark RULE", "--trash",
-          "--delete", "--move FOLDER", "--copy FOLDER", "--dry-run"})
+         {"--engine ENGINE", "--fuzzy",          "--mask TEXT",   "--min KB",     "--max KB",
+          "--no-subfolders", "--exclude FOLDER", "--hidden",      "--no-protect", "--format FORMAT",
+          "--quiet",         "--verbose",        "--help",        "--mark RULE",  "--trash",
+          "--delete",        "--move FOLDER",    "--copy FOLDER", "--dry-run",    "--remove-empty-folders"})
         EXPECT_TRUE(help.contains(QString::fromUtf8(option))) << option;
     for (const QString &line : help.split(u'\n'))
         EXPECT_LE(line.size(), 100) << line.toStdString();
+}
+
+TEST(CliActions, EveryRuleMarksTheRowsWhereTheyStand)
+{
+    // As a session saved after a sort loads: the group numbered second by the search stands first.
+    std::vector<ResultRow> rows{row("/b/y", 6, 1), row("/a/y", 6, 1), row("/b/x", 5, 2), row("/a/x", 5, 2)};
+    rows[0].sortGroup = rows[1].sortGroup = 2;
+    rows[2].sortGroup = rows[3].sortGroup = 1;
+    rows[1].stamp = rows[3].stamp = 20030101000000; // the files in /a/ are the older ones
+    const struct
+    {
+        QStringList marks;
+        std::vector<bool> marked;
+    } cases[] = {
+        {{QStringLiteral("all-duplicates")}, {false, true, false, true}},
+        {{QStringLiteral("keep-oldest")}, {true, false, true, false}},
+        {{QStringLiteral("in:/a")}, {false, true, false, true}},
+        {{QStringLiteral("in:/b"), QStringLiteral("keep-oldest")}, {true, false, true, false}},
+    };
+    for (const auto &c : cases)
+    {
+        SCOPED_TRACE(c.marks.join(u' ').toStdString());
+        ResultModel model;
+        model.setGroupedRows(rows);
+        CliActionOptions options;
+        options.marks = c.marks;
+        CliActions::mark(model, options);
+        for (size_t i = 0; i < rows.size(); ++i)
+        {
+            EXPECT_EQ(model.row(static_cast<int>(i)).fullPath(), rows[i].fullPath()) << i;
+            EXPECT_EQ(model.row(static_cast<int>(i)).group, rows[i].group) << i;
+            EXPECT_EQ(model.isMarked(static_cast<int>(i)), c.marked[i]) << i;
+        }
+    }
 }
 
 TEST(CliOutput, TextShowsNumberedGroups)
