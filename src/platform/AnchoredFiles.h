@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 /// A folder's identity on this machine.
 struct FolderIdentity
@@ -87,6 +88,14 @@ struct Location
     Found found = Found::Gone;
     LocatedFile file;
 };
+
+/// The names of the folders in relative ("a/b/"), or none when one is "." or "..": a path that
+/// climbs out again could name a folder outside the location while its text starts inside it.
+std::optional<std::vector<QByteArray>> folderSteps(QStringView relative);
+
+/// Opens the root and checks its identity, then opens each of `steps` below it from the one
+/// before without following a link; invalid when any of that fails.
+FileDescriptor openBelow(const SearchRoot &root, const std::vector<QByteArray> &steps);
 
 /// Opens the root, checks its identity, opens each folder of `relative` below it without
 /// following a link, checks the last folder's identity, and looks at `name` there without

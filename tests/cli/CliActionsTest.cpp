@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-cli marking and acting on real files, as a script would run it: every way a file could
 // be lost between the search and the act is tried, and only proven copies may go.
+#include "CliProcess.h"
 #include "support/TempTree.h"
 
 #include <QDir>
@@ -15,13 +16,6 @@
 
 namespace
 {
-struct Outcome
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 // The built program, with its home trash inside the tree.
 Outcome cli(const TempTree &tree, QStringList arguments)
 {
@@ -30,10 +24,7 @@ Outcome cli(const TempTree &tree, QStringList arguments)
     env.insert(QStringLiteral("XDG_DATA_HOME"), tree.path(QStringLiteral("data")));
     p.setProcessEnvironment(env);
     arguments.prepend(QStringLiteral("--quiet"));
-    p.start(QStringLiteral(CORVINA_CLI), arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    return runCli(p, arguments);
 }
 
 QStringList args(std::initializer_list<const char *> list)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-cli run by a user who has no home folder: what needs one is refused and says why, and
 // nothing is made elsewhere in its place.
+#include "CliProcess.h"
 #include "support/TempTree.h"
 
 #include <QDir>
@@ -20,13 +21,6 @@
 
 namespace
 {
-struct Outcome
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 // The built program with HOME (unset when empty) and without the XDG folders; as the user uid
 // when one is given.
 Outcome cliAs(std::optional<uid_t> uid, const QString &home, const QString &folder, const QStringList &arguments)
@@ -46,15 +40,7 @@ Outcome cliAs(std::optional<uid_t> uid, const QString &home, const QString &fold
                 ::_exit(125);
         });
     }
-    p.start(QStringLiteral(CORVINA_CLI), arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
-
-QStringList entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return runCli(p, arguments);
 }
 
 void giveTo(const QString &path, uid_t uid)

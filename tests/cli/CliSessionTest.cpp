@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-cli's session and export options: parsed in-process, run as the built program.
+#include "CliProcess.h"
 #include "cli/CliOptions.h"
 #include "support/TempTree.h"
 
@@ -10,22 +11,12 @@
 
 namespace
 {
-struct Outcome
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 Outcome cli(const QStringList &arguments, const QString &folder = QString())
 {
     QProcess p;
     if (!folder.isEmpty())
         p.setWorkingDirectory(folder);
-    p.start(QStringLiteral(CORVINA_CLI), arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    return runCli(p, arguments);
 }
 
 QByteArray bytes(const QString &path)

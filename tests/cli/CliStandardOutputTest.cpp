@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-cli writing a session or an export to standard output ("-"), as a pipe wants it.
+#include "CliProcess.h"
 #include "support/TempTree.h"
 
 #include <QDir>
@@ -10,26 +11,11 @@
 
 namespace
 {
-struct Outcome
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 Outcome cli(const QStringList &arguments, const QString &folder)
 {
     QProcess p;
     p.setWorkingDirectory(folder);
-    p.start(QStringLiteral(CORVINA_CLI), arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
-
-QStringList entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return runCli(p, arguments);
 }
 } // namespace
 

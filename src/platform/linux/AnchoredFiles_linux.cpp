@@ -22,19 +22,6 @@ FolderIdentity identityOf(const struct stat &st)
     return {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)};
 }
 
-// The names of the folders in relative ("a/b/"), or none when one is "." or "..": a path that
-// climbs out again could name a folder outside the location while its text starts inside it.
-std::optional<std::vector<QByteArray>> stepsOf(QStringView relative)
-{
-    std::vector<QByteArray> steps;
-    for (const QStringView part : relative.split(u'/', Qt::SkipEmptyParts))
-    {
-        if (part == u"." || part == u"..")
-            return std::nullopt;
-        steps.push_back(NativePath::encode(part));
-    }
-    return steps;
-}
 // True while the open file is still the one of the status, its status-change time included: a
 // write whose modification time was put back still moves that.
 bool stillAsFound(const FileDescriptor &fd, const LocatedFile &f)
@@ -97,25 +84,45 @@ std::optional<FolderIdentity> FolderResolver::identity(QStringView relative)
     return result;
 }
 
+std::optional<std::vector<QByteArray>> folderSteps(QStringView relative)
+{
+    std::vector<QByteArray> steps;
+    for (const QStringView part : relative.split(u'/', Qt::SkipEmptyParts))
+    {
+        if (part == u"." || part == u"..")
+            return std::nullopt;
+        steps.push_back(NativePath::encode(part));
+    }
+    return steps;
+}
+
+FileDescriptor openBelow(const SearchRoot &root, const std::vector<QByteArray> &steps)
+{
+    if (!root.valid())
+        return FileDescriptor();
+    FileDescriptor dir(::open(root.real.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    struct stat st;
+    if (!dir.valid() || ::fstat(dir.get(), &st) != 0 || identityOf(st) != root.id)
+        return FileDescriptor();
+    for (const QByteArray &step : steps)
+    {
+        dir = FileDescriptor(::openat(dir.get(), step.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!dir.valid())
+            break;
+    }
+    return dir;
+}
+
 Location locate(const SearchRoot &root, QStringView relative, const FolderIdentity &folder, const QString &name)
 {
     Location location;
     location.found = Found::FolderChanged;
-    const auto steps = stepsOf(relative);
-    if (!root.valid() || !steps || name.isEmpty() || name.contains(u'/'))
+    const auto steps = folderSteps(relative);
+    if (!steps || name.isEmpty() || name.contains(u'/'))
         return location;
-    FileDescriptor dir(::open(root.real.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor dir = openBelow(root, *steps);
     struct stat st;
-    if (!dir.valid() || ::fstat(dir.get(), &st) != 0 || identityOf(st) != root.id)
-        return location;
-    for (const QByteArray &step : *steps)
-    {
-        FileDescriptor next(::openat(dir.get(), step.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        if (!next.valid())
-            return location;
-        dir = std::move(next);
-    }
-    if (::fstat(dir.get(), &st) != 0 || identityOf(st) != folder)
+    if (!dir.valid() || ::fstat(dir.get(), &st) != 0 || identityOf(st) != folder)
         return location;
 
     LocatedFile &file = location.file;
@@ -140,14 +147,28 @@ bool unchanged(const LocatedFile &file)
     return file.folder.valid() && PosixFiles::matchesAt(file.folder.get(), file.name.constData(), file.status);
 }
 
-Comparison compareContents(const LocatedFile &a, const LocatedFile &b, const std::function<void()> &pulse)
+namespace
 {
-    const FileDescriptor fa(PosixFiles::openRegularAt(a.folder.get(), a.name.constData()));
-    const FileDescriptor fb(PosixFiles::openRegularAt(b.folder.get(), b.name.constData()));
+// Opens both files for reading; a Comparison when that fails or either is not the file of its
+// status any more.
+std::optional<Comparison> openBoth(const LocatedFile &a, const LocatedFile &b, FileDescriptor &fa, FileDescriptor &fb)
+{
+    fa = PosixFiles::openRegularAt(a.folder.get(), a.name.constData());
+    fb = PosixFiles::openRegularAt(b.folder.get(), b.name.constData());
     if (!fa.valid() || !fb.valid())
         return Comparison::Unreadable;
     if (!stillAsFound(fa, a) || !stillAsFound(fb, b))
         return Comparison::Changed;
+    return std::nullopt;
+}
+} // namespace
+
+Comparison compareContents(const LocatedFile &a, const LocatedFile &b, const std::function<void()> &pulse)
+{
+    FileDescriptor fa;
+    FileDescriptor fb;
+    if (const std::optional<Comparison> failed = openBoth(a, b, fa, fb))
+        return *failed;
     if (a.status.size != b.status.size)
         return Comparison::Different;
     ::posix_fadvise(fa.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
@@ -165,12 +186,10 @@ Comparison compareBlocks(const LocatedFile &a, const LocatedFile &b, qint64 bloc
                          const std::function<bool(qint64 equal, qint64 blocks)> &alike,
                          const std::function<void()> &pulse)
 {
-    const FileDescriptor fa(PosixFiles::openRegularAt(a.folder.get(), a.name.constData()));
-    const FileDescriptor fb(PosixFiles::openRegularAt(b.folder.get(), b.name.constData()));
-    if (!fa.valid() || !fb.valid())
-        return Comparison::Unreadable;
-    if (!stillAsFound(fa, a) || !stillAsFound(fb, b))
-        return Comparison::Changed;
+    FileDescriptor fa;
+    FileDescriptor fb;
+    if (const std::optional<Comparison> failed = openBoth(a, b, fa, fb))
+        return *failed;
     const qint64 blocks = a.status.size / block;
     if (a.status.size != b.status.size || blocks == 0)
         return Comparison::Different;
