@@ -15,13 +15,13 @@ double cursorWalk(int n)
     std::mt19937 rng(1);
     return Bench::seconds([&] {
         for (int i = 0; i < n; ++i)
-            hive.Add(QStringLiteral("000000001234"), QStringLiteral("name"), QStringLiteral("/folder/"),
+            hive.add(QStringLiteral("000000001234"), QStringLiteral("name"), QStringLiteral("/folder/"),
                      QStringLiteral("3/7/2004 9:05:03 PM"), 1, 1);
         int cursor = 1;
-        while (cursor <= hive.Count())
+        while (cursor <= hive.count())
         {
             if (rng() % 100 < 70)
-                hive.Remove(QVariant(cursor));
+                hive.remove(QVariant(cursor));
             else
                 ++cursor;
         }

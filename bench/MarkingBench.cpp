@@ -70,13 +70,13 @@ Bench::Register marking("marking", [](QTextStream &out) {
     line("Mark All Duplicates upto... (DVD):    ", [&] { MarkingRules::markAllDuplicatesUpTo(model, 4589843, false); });
     model.sortByColumn(ResultRow::ColName, true);
     line("Advance Marking, Keep Newer Files:    ", [&] {
-        AdvancedMarking::MarkByRange(model, {KeepRule::NewerFiles, 0, all});
+        AdvancedMarking::markByRange(model, {KeepRule::NewerFiles, 0, all});
     });
     model.sortByColumn(ResultRow::ColName, true);
     std::vector<FolderTick> folders;
     for (const QString &f : model.folders())
         folders.push_back({f, f.endsWith(u"7/")}); // a tenth of the folders, no sub-folders
-    line("Advance Marking, By Folders (1 in 10): ", [&] { AdvancedMarking::MarkByFolders(model, folders, true, all); });
+    line("Advance Marking, By Folders (1 in 10): ", [&] { AdvancedMarking::markByFolders(model, folders, true, all); });
     line("None:                                 ", [&] { MarkingRules::markNone(model); });
     out << "  (target: each under a few seconds)" << Qt::endl;
 });

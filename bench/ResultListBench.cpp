@@ -29,7 +29,7 @@ Bench::Register resultList("resultlist", [](QTextStream &out) {
     ResultLoadHooks hooks;
     hooks.fileExists = [](const QString &) { return true; };
     out << "1,000,000 result rows in groups of 2 to 5 over 1,000 folders:" << Qt::endl;
-    line(QStringLiteral("LoadResultList from the collection"), [&] { model.LoadResultList(hive, hooks); });
+    line(QStringLiteral("LoadResultList from the collection"), [&] { model.loadResultList(hive, hooks); });
     const std::pair<int, const char *> headers[] = {{1, "File Name"},    {2, "Size(Bytes)"}, {3, "Last Modified."},
                                                     {4, "File Version"}, {5, "Group"},       {6, "Path"},
                                                     {10, "Ext"}};
@@ -42,7 +42,7 @@ Bench::Register resultList("resultlist", [](QTextStream &out) {
                      .arg(QString::fromLatin1(header), ascending ? QStringLiteral("asc") : QStringLiteral("desc")),
                  [&] {
                      model.sortByColumn(key, ascending);
-                     model.RebandRows();
+                     model.rebandRows();
                  });
         }
     }

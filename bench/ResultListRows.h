@@ -41,7 +41,7 @@ inline void fill(CHive &hive, int n)
                                      .arg(rng() % 60, 2, 10, QLatin1Char('0'))
                                      .arg(rng() % 60, 2, 10, QLatin1Char('0'))
                                      .arg(rng() % 2 ? QStringLiteral("AM") : QStringLiteral("PM"));
-            hive.Add(size, name, folders[static_cast<qsizetype>(rng() % 1000)], version, shade, date);
+            hive.add(size, name, folders[static_cast<qsizetype>(rng() % 1000)], version, shade, date);
         }
         shade = 3 - shade;
     }

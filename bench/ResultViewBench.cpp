@@ -32,7 +32,7 @@ Bench::Register resultView("resultview", [](QTextStream &out) {
     hooks.fileExists = [](const QString &) { return true; };
     out << "1,000,000 rows in the result view (offscreen), each step until painted:" << Qt::endl;
     line(QStringLiteral("LoadResultList into the shown view"), [&] {
-        model.LoadResultList(hive, hooks);
+        model.loadResultList(hive, hooks);
         view.repaint();
     });
     std::vector<ResultRow> copy = model.rows();
@@ -60,7 +60,7 @@ Bench::Register resultView("resultview", [](QTextStream &out) {
     {
         line(QStringLiteral("header sort by \"%1\" + reband + paint").arg(QString::fromLatin1(header)), [&] {
             model.sortByColumn(*ResultSort::keyColumn(col), true);
-            model.RebandRows();
+            model.rebandRows();
             view.setSortMark(col - 1, true);
             view.repaint();
         });

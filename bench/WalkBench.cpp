@@ -40,12 +40,12 @@ Bench::Register walk("walk", [](QTextStream &out) {
         options.includeHidden = true;
         options.protect = false;
         ScanContext ctx(sink, options);
-        GetFilesLib lib(ctx, ctx.Files);
+        GetFilesLib lib(ctx, ctx.files);
         ScanTotals totals;
         const std::clock_t cpuStart = std::clock();
         const double walkTime = Bench::seconds([&] {
             QString folder = tree;
-            totals = lib.EnumerateLocation(folder, QStringLiteral("Yes"), QStringLiteral("All files(*.*)"),
+            totals = lib.enumerateLocation(folder, QStringLiteral("Yes"), QStringLiteral("All files(*.*)"),
                                            QStringLiteral("0"), QString());
         });
         const double walkCpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
@@ -54,9 +54,9 @@ Bench::Register walk("walk", [](QTextStream &out) {
             fn();
             return static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
         };
-        const double sortTime = cpuSeconds([&] { RecordSort::sorted(ctx.Files, RecordOrder::SizeFirst); });
-        const double nameSortTime = cpuSeconds([&] { RecordSort::sorted(ctx.Files, RecordOrder::NameFirst); });
-        out << "run " << run << ": " << totals.FileCount << " files, " << totals.FolderCount << " folders: walk "
+        const double sortTime = cpuSeconds([&] { RecordSort::sorted(ctx.files, RecordOrder::SizeFirst); });
+        const double nameSortTime = cpuSeconds([&] { RecordSort::sorted(ctx.files, RecordOrder::NameFirst); });
+        out << "run " << run << ": " << totals.fileCount << " files, " << totals.folderCount << " folders: walk "
             << QString::number(walkTime, 'f', 3) << " s (cpu " << QString::number(walkCpu, 'f', 3)
             << " s), cpu sort by size " << QString::number(sortTime, 'f', 3) << " s, by name "
             << QString::number(nameSortTime, 'f', 3) << " s" << Qt::endl;

@@ -56,8 +56,8 @@ std::vector<QStringList> columns(const ResultModel &model)
 bool sameSetup(const SessionState &a, const SessionState &b)
 {
     return a.options == b.options && a.locations.rows() == b.locations.rows() && a.filesPanel == b.filesPanel &&
-           a.foldersPanel == b.foldersPanel && a.DuplicateCount == b.DuplicateCount &&
-           a.DuplicateSize == b.DuplicateSize;
+           a.foldersPanel == b.foldersPanel && a.duplicateCount == b.duplicateCount &&
+           a.duplicateSize == b.duplicateSize;
 }
 
 // A state that no session file gives, to see that a failed load leaves it alone.
@@ -69,7 +69,7 @@ SessionState untouched()
     SearchLocation l;
     l.folder = QStringLiteral("/untouched");
     s.locations.append(l);
-    s.DuplicateCount = 7;
+    s.duplicateCount = 7;
     return s;
 }
 } // namespace
@@ -85,11 +85,11 @@ QString check(const QByteArray &bytes, const QString &folder)
     QuietSink sink;
     SessionState state = untouched();
     ResultModel rows;
-    const SessionLoadReport loaded = SessionFile::OpenCorvinaFile(input, false, false, state, rows, sink);
+    const SessionLoadReport loaded = SessionFile::openCorvinaFile(input, false, false, state, rows, sink);
     AbortingReporter errors;
     SessionState setup = untouched();
     ResultModel none;
-    const SessionRead read = SessionFile::LoadSessionParameters(input, setup, none, errors);
+    const SessionRead read = SessionFile::loadSessionParameters(input, setup, none, errors);
     if (read.whole() != loaded.result)
         return QStringLiteral("the two readers disagree whether the file is whole: ") + loaded.damage + read.damage;
     if (!loaded.result)
@@ -104,28 +104,28 @@ QString check(const QByteArray &bytes, const QString &folder)
         return QStringLiteral("the search setup differs between the two readers");
 
     const QString saved = folder + QStringLiteral("/saved.cvf");
-    if (!SessionFile::WriteSessionFile(saved, state, rows, false, errors))
+    if (!SessionFile::writeSessionFile(saved, state, rows, false, errors))
         return QStringLiteral("cannot save what was loaded");
     const QByteArray first = readFile(saved);
     SessionState again;
     ResultModel againRows;
-    const SessionLoadReport reloaded = SessionFile::OpenCorvinaFile(saved, false, false, again, againRows, sink);
+    const SessionLoadReport reloaded = SessionFile::openCorvinaFile(saved, false, false, again, againRows, sink);
     if (!reloaded.result)
         return QStringLiteral("Corvina cannot read what it wrote: ") + reloaded.damage;
     if (!sameSetup(again, state))
         return QStringLiteral("the setup changed in a save and load");
     if (columns(againRows) != columns(rows))
         return QStringLiteral("the rows changed in a save and load");
-    if (!SessionFile::WriteSessionFile(saved, again, againRows, false, errors))
+    if (!SessionFile::writeSessionFile(saved, again, againRows, false, errors))
         return QStringLiteral("cannot save what was loaded again");
     if (readFile(saved) != first)
         return QStringLiteral("the second save wrote other bytes than the first");
 
     // The same setup saved without its rows, as default.cvf is, reads back too.
-    if (!SessionFile::WriteSessionFile(saved, state, rows, true, errors))
+    if (!SessionFile::writeSessionFile(saved, state, rows, true, errors))
         return QStringLiteral("cannot save the parameters");
     SessionState params;
-    if (!SessionFile::LoadSessionParameters(saved, params, none, errors).whole() ||
+    if (!SessionFile::loadSessionParameters(saved, params, none, errors).whole() ||
         params.locations.rows() != state.locations.rows())
         return QStringLiteral("the parameters saved do not read back");
     return {};

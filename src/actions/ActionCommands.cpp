@@ -2,6 +2,7 @@
 #include "actions/ActionCommands.h"
 
 #include "actions/CommonDlg.h"
+#include "actions/DeleteFilesDialog.h"
 #include "actions/DesktopActions.h"
 #include "actions/FileCMFrm.h"
 #include "actions/FileInfoFrm.h"
@@ -9,7 +10,6 @@
 #include "actions/LinkFrm.h"
 #include "actions/PicturePreview.h"
 #include "actions/SingleFileActions.h"
-#include "actions/fileDelFrm.h"
 #include "core/ErrorReport.h"
 #include "results/ResultModel.h"
 
@@ -25,21 +25,21 @@ public:
     bool runDeletion(const ActionRun &run) override
     {
         const bool recycle = !m_owner.m_hooks.sendToRecycleBin || m_owner.m_hooks.sendToRecycleBin();
-        fileDelFrm dialog(m_owner.m_model, run, recycle, m_owner.m_prompter, m_owner.m_reporter,
-                          m_owner.m_hooks.endSound, m_owner.m_hooks.window);
-        CommonDlg::CenterForm(&dialog);
+        DeleteFilesDialog dialog(m_owner.m_model, run, recycle, m_owner.m_prompter, m_owner.m_reporter,
+                                 m_owner.m_hooks.endSound, m_owner.m_hooks.window);
+        CommonDlg::centerForm(&dialog);
         dialog.exec();
-        return dialog.NotRun;
+        return dialog.notRun;
     }
     bool runMove(const ActionRun &run) override { return runCopyMove(FileCMFrm::Role::Move, run); }
     bool runLinks(const ActionRun &run, FileTransfer::LinkKind kind, LinkRunResult &result) override
     {
         LinkFrm dialog(m_owner.m_model, run, kind, m_owner.m_reporter, m_owner.m_hooks.endSound,
                        m_owner.m_hooks.window);
-        CommonDlg::CenterForm(&dialog);
+        CommonDlg::centerForm(&dialog);
         dialog.exec();
         result = dialog.result();
-        return dialog.NotRun;
+        return dialog.notRun;
     }
     void runCopy(const ActionRun &run) override { runCopyMove(FileCMFrm::Role::Copy, run); }
 
@@ -48,9 +48,9 @@ private:
     {
         FileCMFrm dialog(m_owner.m_model, action, run, m_owner.m_prompter, m_owner.m_reporter, *m_owner.m_desktop,
                          m_owner.m_hooks.endSound, m_owner.m_hooks.window);
-        CommonDlg::CenterForm(&dialog);
+        CommonDlg::centerForm(&dialog);
         dialog.exec();
-        return dialog.NotRun;
+        return dialog.notRun;
     }
 
     ActionCommands &m_owner;
@@ -95,45 +95,45 @@ void ActionCommands::runDriver(const std::function<void(ActionDriver &)> &comman
     command(driver);
 }
 
-void ActionCommands::MDelete_Click()
+void ActionCommands::deleteMarkedFiles()
 {
-    runDriver([](ActionDriver &d) { d.ProcessMarkedRows(ActionDriver::Removal::Delete); });
+    runDriver([](ActionDriver &d) { d.processMarkedRows(ActionDriver::Removal::Delete); });
 }
 
-void ActionCommands::MMoveSelected_Click()
+void ActionCommands::moveMarkedFiles()
 {
-    runDriver([](ActionDriver &d) { d.ProcessMarkedRows(ActionDriver::Removal::Move); });
+    runDriver([](ActionDriver &d) { d.processMarkedRows(ActionDriver::Removal::Move); });
 }
 
-void ActionCommands::MCopyMarkFiles_Click()
+void ActionCommands::copyMarkedFiles()
 {
-    runDriver([](ActionDriver &d) { d.MCopyMarkFiles_Click(); });
+    runDriver([](ActionDriver &d) { d.copyMarkedFiles(); });
 }
 
-void ActionCommands::mnuLinkHard_Click()
+void ActionCommands::replaceWithHardLinks()
 {
-    runDriver([](ActionDriver &d) { d.ReplaceWithLinks(FileTransfer::LinkKind::Hard); });
+    runDriver([](ActionDriver &d) { d.replaceWithLinks(FileTransfer::LinkKind::Hard); });
 }
 
-void ActionCommands::mnuLinkClone_Click()
+void ActionCommands::replaceWithClones()
 {
-    runDriver([](ActionDriver &d) { d.ReplaceWithLinks(FileTransfer::LinkKind::Clone); });
+    runDriver([](ActionDriver &d) { d.replaceWithLinks(FileTransfer::LinkKind::Clone); });
 }
 
-void ActionCommands::MRename_Click()
+void ActionCommands::renameFile()
 {
     runStep(m_reporter, QStringLiteral("Rename"),
-            [this] { SingleFileActions(m_model, m_prompter, *m_desktop).MRename_Click(focusedRow()); });
+            [this] { SingleFileActions(m_model, m_prompter, *m_desktop).renameFile(focusedRow()); });
 }
 
-void ActionCommands::MOpenFile_Click()
+void ActionCommands::openFile()
 {
     runStep(m_reporter, QStringLiteral("RLV Select"), [this] {
         const int row = focusedRow();
         if (row < 0)
             return;
         const int x = m_hooks.pointerTwips ? m_hooks.pointerTwips() : 0;
-        if (SingleFileActions::DoubleClickOpens(x))
+        if (SingleFileActions::doubleClickOpens(x))
         {
             openRow(row);
             return;
@@ -153,20 +153,20 @@ void ActionCommands::MOpenFile_Click()
 
 void ActionCommands::openRow(int row)
 {
-    SingleFileActions(m_model, m_prompter, *m_desktop).MOpenFile(row);
+    SingleFileActions(m_model, m_prompter, *m_desktop).openFile(row);
 }
 
-void ActionCommands::MOpenFolder_Click()
+void ActionCommands::openFolder()
 {
-    SingleFileActions(m_model, m_prompter, *m_desktop).MOpenFolder_Click(focusedRow());
+    SingleFileActions(m_model, m_prompter, *m_desktop).openFolder(focusedRow());
 }
 
-void ActionCommands::MCopyPath_Click()
+void ActionCommands::copyPath()
 {
-    SingleFileActions(m_model, m_prompter, *m_desktop).MCopyPath_Click(focusedRow());
+    SingleFileActions(m_model, m_prompter, *m_desktop).copyPath(focusedRow());
 }
 
-void ActionCommands::MFileProperties_Click()
+void ActionCommands::showFileProperties()
 {
     const int row = focusedRow();
     if (row < 0)
@@ -175,16 +175,15 @@ void ActionCommands::MFileProperties_Click()
     window->show();
 }
 
-void ActionCommands::mnuOpenAllMarkFiles_Click()
+void ActionCommands::openMarkedFiles()
 {
-    SingleFileActions(m_model, m_prompter, *m_desktop).mnuOpenAllMarkFiles_Click();
+    SingleFileActions(m_model, m_prompter, *m_desktop).openMarkedFiles();
 }
 
-void ActionCommands::mnuRemoveFromResult_Click()
+void ActionCommands::removeMarkedFromList()
 {
     runStep(m_reporter, QStringLiteral("Remove From Result"), [this] {
-        if (SingleFileActions(m_model, m_prompter, *m_desktop).mnuRemoveFromResult_Click(zeroSize()) > 0 &&
-            m_hooks.status)
+        if (SingleFileActions(m_model, m_prompter, *m_desktop).removeMarkedFromList(zeroSize()) > 0 && m_hooks.status)
             m_hooks.status(ResultModel::summaryText(m_model.markedCount(), static_cast<double>(m_model.markedTotal())));
     });
 }
@@ -194,7 +193,7 @@ void ActionCommands::previewStep()
     const bool on = m_hooks.pictureViewerOn && m_hooks.pictureViewerOn();
     const int row = focusedRow();
     const QString name = row >= 0 ? m_model.row(row).name : QString();
-    switch (PicturePreview::PreviewStep(on, row >= 0, name))
+    switch (PicturePreview::previewStep(on, row >= 0, name))
     {
     case PicturePreview::Step::Nothing:
         return;
@@ -210,7 +209,7 @@ void ActionCommands::previewStep()
         m_viewer = new FileInfoFrm(m_prompter, m_settings, m_hooks.window);
         connect(m_viewer, &FileInfoFrm::pictureViewerDisabled, this, &ActionCommands::pictureViewerDisabled);
     }
-    m_viewer->LoadPic(m_model.row(row).fullPath());
+    m_viewer->loadPicture(m_model.row(row).fullPath());
     if (!m_viewer->isVisible())
     {
         m_viewer->show();

@@ -31,12 +31,12 @@ public:
         QWidget *window = nullptr;                   // owner of the dialogs and the viewer
         std::function<bool()> sendToRecycleBin;      // the Recycle Bin option (12 on, 11 off)
         std::function<void(const QString &)> status; // status-bar panel 1
-        std::function<int()> focusedRow;             // RLV's selected row, -1 for none
-        std::function<int()> pointerTwips;           // last pointer x over RLV, in twips
+        std::function<int()> focusedRow;             // the result list's current row, -1 for none
+        std::function<int()> pointerTwips;           // last pointer x over the result list, in twips
         KeepOneWarning keepOneWarning;               // shows WarningFrm, returns the answer
-        std::function<void()> markSelected;          // MMarkingSelected_Click
-        std::function<void()> unmarkSelected;        // mnuUnMarkSelected_Click
-        std::function<void()> endSound;              // starts Timer2, the end-of-process sound
+        std::function<void()> markSelected;          // MarkingCommands::markSelected
+        std::function<void()> unmarkSelected;        // MarkingCommands::unmarkSelected
+        std::function<void()> endSound;              // starts the end-of-process sound
         std::function<bool()> pictureViewerOn;       // the "Show Picture Viewer" option
     };
 
@@ -50,30 +50,30 @@ public:
     FileInfoFrm *pictureViewer() const { return m_viewer; }
 
 public Q_SLOTS:
-    void MDelete_Click();
-    void MMoveSelected_Click();
-    void MCopyMarkFiles_Click();
-    void mnuLinkHard_Click();
-    void mnuLinkClone_Click();
-    void MRename_Click();
+    void deleteMarkedFiles();
+    void moveMarkedFiles();
+    void copyMarkedFiles();
+    void replaceWithHardLinks();
+    void replaceWithClones();
+    void renameFile();
     /// Opens the selected file, or over the mark (300 twips or less from the left edge) toggles
     /// the row's mark; the list's double click runs the same.
-    void MOpenFile_Click();
-    void RLV_DblClick() { MOpenFile_Click(); }
+    void openFile();
+    void openOnDoubleClick() { openFile(); }
     /// Opens this row's file (a double click right of the mark, as MarkingCommands reports it).
     void openRow(int row);
-    void MOpenFolder_Click();
-    void MCopyPath_Click();
-    void MFileProperties_Click();
-    void mnuOpenAllMarkFiles_Click();
-    void mnuRemoveFromResult_Click();
+    void openFolder();
+    void copyPath();
+    void showFileProperties();
+    void openMarkedFiles();
+    void removeMarkedFromList();
 
-    /// The preview step: on RLV's KeyUp of Up or Down, on its MouseUp (not the right button),
-    /// and when the viewer is switched on.
+    /// The preview step: when Up or Down is released over the result list, when a mouse button
+    /// other than the right one is released over it, and when the viewer is switched on.
     void previewStep();
     /// The preview step with the error report's label of the list event that ran it.
-    void RLV_KeyUp_Preview() { runPreview(QStringLiteral("Key Up")); }
-    void RLV_MouseUp_Preview() { runPreview(QStringLiteral("MouseUP")); }
+    void previewAfterKey() { runPreview(QStringLiteral("Key Up")); }
+    void previewAfterClick() { runPreview(QStringLiteral("MouseUP")); }
     /// Unloads the viewer (the option was switched off, a scan starts, or the window closes).
     void closePictureViewer();
 

@@ -15,7 +15,7 @@ const QString kNothingMarked = QStringLiteral("No items marked/checked");
 
 ActionDriver::ActionDriver(Context context) : m_ctx(std::move(context)) {}
 
-void ActionDriver::ProcessMarkedRows(Removal action)
+void ActionDriver::processMarkedRows(Removal action)
 {
     const QString label = QStringLiteral("Delete/Move Files");
     // What the list holds decides, not which engine button is pressed now.
@@ -54,7 +54,7 @@ void ActionDriver::ProcessMarkedRows(Removal action)
     runStep(m_ctx.reporter, label, [&] { cleanUpAfterRun(); });
 }
 
-void ActionDriver::MCopyMarkFiles_Click()
+void ActionDriver::copyMarkedFiles()
 {
     runStep(m_ctx.reporter, QStringLiteral("Copy Files"), [&] {
         const qint64 count = m_ctx.model.markedCount();
@@ -81,7 +81,7 @@ bool ActionDriver::zeroSizeListing() const
     return m_ctx.model.anchors().origin.kind == ListKind::ZeroSize;
 }
 
-void ActionDriver::ReplaceWithLinks(FileTransfer::LinkKind kind)
+void ActionDriver::replaceWithLinks(FileTransfer::LinkKind kind)
 {
     const QString label = QStringLiteral("Link Files");
     // Only a copy with the very same bytes can stand in for a file.
@@ -164,13 +164,13 @@ void ActionDriver::cleanUpAfterRun()
 {
     ResultModel &model = m_ctx.model;
     const bool zeroSize = zeroSizeListing();
-    model.removeRowsIf([](const ResultRow &r) { return r.marked && !FileFunctions::FileExists(r.fullPath()); });
+    model.removeRowsIf([](const ResultRow &r) { return r.marked && !FileFunctions::fileExists(r.fullPath()); });
     const qint64 count = model.markedCount();
     const qint64 total = model.markedTotal();
     if (m_ctx.processEvents)
         m_ctx.processEvents();
     // Groups left with one file are no longer duplicates; the rebuilt bookkeeping and the
     // bands follow the rows that remain. Rows of files that stayed keep their marks.
-    model.DropSingleRowGroups(zeroSize);
+    model.dropSingleRowGroups(zeroSize);
     showStatus(ResultModel::summaryText(count, static_cast<double>(total)));
 }

@@ -24,16 +24,16 @@ struct ActionRun
     bool warningsIgnored = false;        // "Ig&nore warnings" covered some of those groups unseen
 };
 
-/// Opens the dialogs modally (the program: fileDelFrm and FileCMFrm; tests run the logic).
+/// Opens the dialogs modally (the program: DeleteFilesDialog and FileCMFrm; tests run the logic).
 class ActionDialogs
 {
 public:
     virtual ~ActionDialogs() = default;
-    /// Returns the dialog's NotRun: true when it was closed before anything ran.
+    /// Returns the dialog's notRun: true when it was closed before anything ran.
     virtual bool runDeletion(const ActionRun &run) = 0;
     virtual bool runMove(const ActionRun &run) = 0;
     virtual void runCopy(const ActionRun &run) = 0;
-    /// Replaces the marked files with links; returns NotRun, and fills result.
+    /// Replaces the marked files with links; returns notRun, and fills result.
     virtual bool runLinks(const ActionRun &run, FileTransfer::LinkKind kind, LinkRunResult &result) = 0;
 };
 
@@ -63,11 +63,11 @@ public:
         Move,
     };
     /// Delete or Move the marked files.
-    void ProcessMarkedRows(Removal action);
+    void processMarkedRows(Removal action);
     /// Copy the marked files; the list stays as it is.
-    void MCopyMarkFiles_Click();
+    void copyMarkedFiles();
     /// Replace the marked files with links to the kept copies; their rows stay, shown as linked.
-    void ReplaceWithLinks(FileTransfer::LinkKind kind);
+    void replaceWithLinks(FileTransfer::LinkKind kind);
 
 private:
     /// The keep-one walk: false when the user closed the warning without an answer.

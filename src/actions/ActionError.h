@@ -4,7 +4,7 @@
 
 #include <QString>
 
-/// One row of ErrList: error number, description, and the full path of the file.
+/// One row of errorList: error number, description, and the full path of the file.
 struct ActionError
 {
     QString number;

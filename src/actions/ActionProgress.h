@@ -17,13 +17,13 @@ public:
 
     virtual void setProgressMaximum(int maximum) = 0;
     virtual void setProgressValue(int value) = 0;
-    /// The text of lblFileName.
+    /// The text of fileLabel.
     virtual void showStatus(const QString &text) = 0;
     virtual void addError(const ActionError &error) = 0;
 };
 
-/// A file path as lblFileName shows it: from 71 characters on, its first 70 and "...".
-inline QString FileLabelText(const QString &path)
+/// A file path as fileLabel shows it: from 71 characters on, its first 70 and "...".
+inline QString fileLabelText(const QString &path)
 {
     return path.size() >= 71 ? path.left(70) + QStringLiteral("...") : path;
 }

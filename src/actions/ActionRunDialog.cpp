@@ -9,32 +9,33 @@
 #include <QTreeWidget>
 
 ActionRunDialog::ActionRunDialog(int markedCount, std::function<void()> endSound, QWidget *parent)
-    : QDialog(parent), PBar(new QProgressBar(this)), lblFileName(new QLabel(this)), ErrList(new QTreeWidget(this)),
-      cmdOK(new QPushButton(QStringLiteral("&OK"), this)), cmdClose(new QPushButton(QStringLiteral("&Close"), this)),
-      m_endSound(std::move(endSound))
+    : QDialog(parent), progressBar(new QProgressBar(this)), fileLabel(new QLabel(this)),
+      errorList(new QTreeWidget(this)), runButton(new QPushButton(QStringLiteral("&OK"), this)),
+      closeButton(new QPushButton(QStringLiteral("&Close"), this)), m_endSound(std::move(endSound))
 {
-    PBar->setObjectName(QStringLiteral("PBar"));
-    PBar->setRange(0, std::max(1, markedCount));
-    PBar->setValue(0);
-    lblFileName->setObjectName(QStringLiteral("lblFileName"));
-    lblFileName->setTextFormat(Qt::PlainText);
-    ErrList->setObjectName(QStringLiteral("ErrList"));
-    ErrList->setRootIsDecorated(false);
-    ErrList->setHeaderLabels({QStringLiteral("Error No"), QStringLiteral("Description"), QStringLiteral("File Name")});
-    ErrList->header()->setStretchLastSection(true);
-    ErrList->setColumnWidth(0, 70);
-    ErrList->setColumnWidth(1, 230);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    connect(cmdClose, &QPushButton::clicked, this, &ActionRunDialog::cmdClose_Click);
+    progressBar->setObjectName(QStringLiteral("PBar"));
+    progressBar->setRange(0, std::max(1, markedCount));
+    progressBar->setValue(0);
+    fileLabel->setObjectName(QStringLiteral("lblFileName"));
+    fileLabel->setTextFormat(Qt::PlainText);
+    errorList->setObjectName(QStringLiteral("ErrList"));
+    errorList->setRootIsDecorated(false);
+    errorList->setHeaderLabels(
+        {QStringLiteral("Error No"), QStringLiteral("Description"), QStringLiteral("File Name")});
+    errorList->header()->setStretchLastSection(true);
+    errorList->setColumnWidth(0, 70);
+    errorList->setColumnWidth(1, 230);
+    runButton->setObjectName(QStringLiteral("cmdOK"));
+    runButton->setDefault(true);
+    closeButton->setObjectName(QStringLiteral("cmdClose"));
+    connect(closeButton, &QPushButton::clicked, this, &ActionRunDialog::closeAfterRun);
 }
 
 void ActionRunDialog::enterRunning()
 {
     m_state = State::Running;
-    cmdOK->setText(QStringLiteral("&Cancel"));
-    cmdClose->setEnabled(false);
+    runButton->setText(QStringLiteral("&Cancel"));
+    closeButton->setEnabled(false);
 }
 
 void ActionRunDialog::enterFinished()
@@ -42,22 +43,22 @@ void ActionRunDialog::enterFinished()
     m_state = State::Finished;
     if (m_endSound)
         m_endSound();
-    cmdClose->setText(QStringLiteral("&OK"));
-    cmdClose->setEnabled(true);
-    cmdOK->setEnabled(false);
+    closeButton->setText(QStringLiteral("&OK"));
+    closeButton->setEnabled(true);
+    runButton->setEnabled(false);
 }
 
 void ActionRunDialog::requestCancel()
 {
     m_cancelRequested = true;
-    cmdOK->setEnabled(false);
+    runButton->setEnabled(false);
     if (!m_looping)
     {
         enterFinished();
         return;
     }
     // Closing now would leave the window free while a file is still being moved or copied.
-    cmdOK->setText(QStringLiteral("Stopping..."));
+    runButton->setText(QStringLiteral("Stopping..."));
 }
 
 bool ActionRunDialog::runLoop(const std::function<bool()> &loop)
@@ -70,45 +71,45 @@ bool ActionRunDialog::runLoop(const std::function<bool()> &loop)
 
 void ActionRunDialog::setProgressMaximum(int maximum)
 {
-    PBar->setMaximum(maximum);
+    progressBar->setMaximum(maximum);
 }
 
 void ActionRunDialog::setProgressValue(int value)
 {
-    PBar->setValue(std::min(value, PBar->maximum()));
+    progressBar->setValue(std::min(value, progressBar->maximum()));
 }
 
 void ActionRunDialog::showStatus(const QString &text)
 {
-    lblFileName->setText(text);
+    fileLabel->setText(text);
 }
 
 void ActionRunDialog::addError(const ActionError &error)
 {
     m_errors.push_back(error);
-    ErrList->addTopLevelItem(new QTreeWidgetItem({error.number, error.description, error.fileName}));
+    errorList->addTopLevelItem(new QTreeWidgetItem({error.number, error.description, error.fileName}));
 }
 
-void ActionRunDialog::cmdClose_Click()
+void ActionRunDialog::closeAfterRun()
 {
-    NotRun = cmdClose->text() != QStringLiteral("&OK");
+    notRun = closeButton->text() != QStringLiteral("&OK");
     done(QDialog::Accepted);
 }
 
 void ActionRunDialog::closeEvent(QCloseEvent *event)
 {
     // The title bar's close acts as Close, and like Close it waits while files are processed.
-    if (!cmdClose->isEnabled())
+    if (!closeButton->isEnabled())
     {
         event->ignore();
         return;
     }
-    NotRun = cmdClose->text() != QStringLiteral("&OK");
+    notRun = closeButton->text() != QStringLiteral("&OK");
     QDialog::closeEvent(event);
 }
 
 void ActionRunDialog::reject()
 {
-    if (cmdClose->isEnabled())
-        cmdClose_Click();
+    if (closeButton->isEnabled())
+        closeAfterRun();
 }

@@ -22,13 +22,13 @@ class ActionRunDialog : public QDialog, protected ActionProgress
     Q_OBJECT
 public:
     /// True when the dialog was closed before a run started: the caller leaves the list alone.
-    bool NotRun = false;
+    bool notRun = false;
 
-    QProgressBar *PBar = nullptr;
-    QLabel *lblFileName = nullptr;
-    QTreeWidget *ErrList = nullptr;
-    QPushButton *cmdOK = nullptr;
-    QPushButton *cmdClose = nullptr;
+    QProgressBar *progressBar = nullptr;
+    QLabel *fileLabel = nullptr;
+    QTreeWidget *errorList = nullptr;
+    QPushButton *runButton = nullptr;
+    QPushButton *closeButton = nullptr;
 
     /// The error rows listed so far.
     const std::vector<ActionError> &errors() const { return m_errors; }
@@ -44,9 +44,9 @@ protected:
         Finished
     };
     State state() const { return m_state; }
-    /// cmdOK reads "&Cancel" and cmdClose is disabled.
+    /// runButton reads "&Cancel" and closeButton is disabled.
     void enterRunning();
-    /// cmdOK disabled, cmdClose reads "&OK", the end sound plays.
+    /// runButton disabled, closeButton reads "&OK", the end sound plays.
     void enterFinished();
     /// Cancel: the run stops before its next file. The dialog stays, Close disabled, until the
     /// file under way is done and the run has finished; after an Abort nothing runs and the
@@ -67,7 +67,7 @@ protected:
     void reject() override;
 
 private:
-    void cmdClose_Click();
+    void closeAfterRun();
 
     State m_state = State::Idle;
     bool m_cancelRequested = false;

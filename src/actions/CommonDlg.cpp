@@ -53,7 +53,7 @@ QMessageBox::Icon toIcon(PromptIcon icon)
 
 namespace CommonDlg
 {
-void CenterForm(QWidget *form)
+void centerForm(QWidget *form)
 {
     QScreen *screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
     if (!screen)

@@ -12,7 +12,7 @@ class QWidget;
 namespace CommonDlg
 {
 /// Places a window in the middle of the screen's available area (before it is shown).
-void CenterForm(QWidget *form);
+void centerForm(QWidget *form);
 
 /// "Description|pattern|Description|pattern" as a Qt file-dialog filter ("Description (pattern);;...").
 /// A trailing "|" is optional; several patterns may be separated by ";".

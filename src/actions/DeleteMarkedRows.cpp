@@ -22,12 +22,12 @@ bool DeleteMarkedRows::run(const DeleteOptions &options, ActionProgress &progres
     const bool finished =
         MarkedRowRun::forEach(m_model, progress, m_reporter, QStringLiteral("Delete Files X"), [&](int row) {
             deleteOne(row, options, progress);
-            folders.QueueFolderCheck(m_model.row(row).path);
+            folders.queueFolderCheck(m_model.row(row).path);
         });
     if (!finished)
         return false;
     if (options.removeEmptyFolders)
-        RunEmptyFolderPass(folders, m_model.anchors(), progress);
+        runEmptyFolderPass(folders, m_model.anchors(), progress);
     progress.showStatus(QStringLiteral("Completed"));
     return true;
 }
@@ -36,7 +36,7 @@ void DeleteMarkedRows::deleteOne(int row, const DeleteOptions &options, ActionPr
 {
     const ResultRow &r = m_model.row(row);
     const QString path = r.fullPath();
-    progress.showStatus(FileLabelText(path));
+    progress.showStatus(fileLabelText(path));
     if (!options.respondYesToAll)
     {
         // A file that cannot go is not asked about; the whole proof waits until after the answer,

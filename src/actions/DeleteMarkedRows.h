@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The deletion run of fileDelFrm: each marked row's file to the trash or away for good.
+// The deletion run of DeleteFilesDialog: each marked row's file to the trash or away for good.
 #pragma once
 
 #include <QString>
@@ -12,9 +12,9 @@ class ResultModel;
 
 struct DeleteOptions
 {
-    bool sendToTrash = true;        // chkSentTo
-    bool respondYesToAll = true;    // chkRespond: no question before each file
-    bool removeEmptyFolders = true; // chkEmptyFolders
+    bool sendToTrash = true;        // trashCheck
+    bool respondYesToAll = true;    // respondCheck: no question before each file
+    bool removeEmptyFolders = true; // emptyFoldersCheck
     QString trashFolder;            // the home trash to use; empty: the user's
 };
 

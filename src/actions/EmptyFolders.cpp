@@ -9,7 +9,7 @@
 
 namespace EmptyFolders
 {
-bool HasSubFolders(const QString &folder)
+bool hasSubFolders(const QString &folder)
 {
     bool found = false;
     FolderEntries::forEach(folder, [&](const FolderEntries::Entry &e) {
@@ -19,7 +19,7 @@ bool HasSubFolders(const QString &folder)
     return found;
 }
 
-bool HasFiles(const QString &folder)
+bool hasFiles(const QString &folder)
 {
     bool found = false;
     FolderEntries::forEach(folder, [&](const FolderEntries::Entry &e) {
@@ -29,12 +29,12 @@ bool HasFiles(const QString &folder)
     return found;
 }
 
-bool IsFolderEmpty(const QString &folder)
+bool isFolderEmpty(const QString &folder)
 {
-    return !HasSubFolders(folder) && !HasFiles(folder);
+    return !hasSubFolders(folder) && !hasFiles(folder);
 }
 
-bool RemoveFolder(const RowAnchors &anchors, const QString &folder)
+bool removeFolder(const RowAnchors &anchors, const QString &folder)
 {
     // By the folder's identity, not its text: the text may name a link or another folder by now.
     const RowAnchors::Folder *traced = anchors.folder(folder);
@@ -46,7 +46,7 @@ bool RemoveFolder(const RowAnchors &anchors, const QString &folder)
 }
 } // namespace EmptyFolders
 
-void FoldersToCheck::QueueFolderCheck(const QString &folder)
+void FoldersToCheck::queueFolderCheck(const QString &folder)
 {
     if (m_keys.contains(folder))
         return;
@@ -54,7 +54,7 @@ void FoldersToCheck::QueueFolderCheck(const QString &folder)
     m_folders << folder;
 }
 
-void RunEmptyFolderPass(const FoldersToCheck &folders, const RowAnchors &anchors, ActionProgress &progress)
+void runEmptyFolderPass(const FoldersToCheck &folders, const RowAnchors &anchors, ActionProgress &progress)
 {
     progress.setProgressMaximum(std::max(1, folders.size()));
     progress.setProgressValue(0);
@@ -62,8 +62,8 @@ void RunEmptyFolderPass(const FoldersToCheck &folders, const RowAnchors &anchors
     for (int k = 0; k < folders.size(); ++k)
     {
         const QString &folder = folders.folders()[k];
-        if (EmptyFolders::IsFolderEmpty(folder))
-            EmptyFolders::RemoveFolder(anchors, folder);
+        if (EmptyFolders::isFolderEmpty(folder))
+            EmptyFolders::removeFolder(anchors, folder);
         progress.setProgressValue(k + 1);
     }
 }

@@ -8,12 +8,12 @@
 
 namespace ErrorLog
 {
-QString DefaultName(const QDate &today)
+QString defaultName(const QDate &today)
 {
     return QStringLiteral("Error ") + today.toString(QStringLiteral("dd-MM-yyyy"));
 }
 
-QByteArray Text(const std::vector<ActionError> &errors, const QDateTime &now)
+QByteArray text(const std::vector<ActionError> &errors, const QDateTime &now)
 {
     const QString rule(51, u'-');
     QStringList lines{rule,
@@ -31,12 +31,12 @@ QByteArray Text(const std::vector<ActionError> &errors, const QDateTime &now)
     return text;
 }
 
-bool Save(const QString &path, const std::vector<ActionError> &errors, const QDateTime &now, QString *failure)
+bool save(const QString &path, const std::vector<ActionError> &errors, const QDateTime &now, QString *failure)
 {
     SaveFile file(path);
     FileOpen::Result result = file.open();
     if (result.ok())
-        result = file.write(Text(errors, now));
+        result = file.write(text(errors, now));
     if (result.ok())
         result = file.commit();
     if (result.ok())

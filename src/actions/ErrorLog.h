@@ -13,14 +13,14 @@
 namespace ErrorLog
 {
 /// "Error dd-mm-yyyy", the name the save dialog proposes.
-QString DefaultName(const QDate &today);
+QString defaultName(const QDate &today);
 
 /// The log's bytes: seven header lines, then one line per error, each ended by CR LF.
-QByteArray Text(const std::vector<ActionError> &errors, const QDateTime &now);
+QByteArray text(const std::vector<ActionError> &errors, const QDateTime &now);
 
-/// Replaces the file with Text(), whole or not at all; false when it cannot be written, and an
+/// Replaces the file with text(), whole or not at all; false when it cannot be written, and an
 /// existing file then keeps its bytes. failure, when given, gets the reason as error number and
 /// words ("61 Disk full").
-bool Save(const QString &path, const std::vector<ActionError> &errors, const QDateTime &now,
+bool save(const QString &path, const std::vector<ActionError> &errors, const QDateTime &now,
           QString *failure = nullptr);
 } // namespace ErrorLog

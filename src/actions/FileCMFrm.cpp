@@ -36,56 +36,57 @@ QFrame *labelledFrame(const QString &name, const QString &text, QWidget *parent)
 
 FileCMFrm::FileCMFrm(const ResultModel &model, Role action, ActionRun run, Prompter &prompter, ErrorReporter &reporter,
                      DesktopActions &desktop, std::function<void()> endSound, QWidget *parent)
-    : ActionRunDialog(run.markedCount, std::move(endSound), parent), Action(action), TargetPath(run.targetPath),
-      MoveFrame(labelledFrame(QStringLiteral("MoveFrame"),
-                              QStringLiteral("Please select the folder, drive or network share where the files "
-                                             "shall be move to."),
-                              this)),
-      CopyFrame(labelledFrame(QStringLiteral("CopyFrame"),
-                              QStringLiteral("Please select the folder, drive or network share where the files "
-                                             "shall be copy to."),
-                              this)),
-      txtPath(new QLineEdit(this)), cmdAdd(new QToolButton(this)),
-      chkEmptyFolders(new QCheckBox(QStringLiteral("Remove Empty &Folders / Directories after process."), this)),
-      chk1(new QCheckBox(QStringLiteral("Respond with \"Yes to All\" for any dialog box that is displayed."), this)),
-      chk2(new QCheckBox(QStringLiteral("Copy with directory structure."), this)),
-      chk3(new QCheckBox(QStringLiteral("Open destnation folder after process completed."), this)), m_model(model),
-      m_run(std::move(run)), m_prompter(prompter), m_reporter(reporter), m_desktop(desktop)
+    : ActionRunDialog(run.markedCount, std::move(endSound), parent), role(action), targetPath(run.targetPath),
+      moveNote(labelledFrame(QStringLiteral("MoveFrame"),
+                             QStringLiteral("Please select the folder, drive or network share where the files "
+                                            "shall be move to."),
+                             this)),
+      copyNote(labelledFrame(QStringLiteral("CopyFrame"),
+                             QStringLiteral("Please select the folder, drive or network share where the files "
+                                            "shall be copy to."),
+                             this)),
+      pathEdit(new QLineEdit(this)), browseButton(new QToolButton(this)),
+      emptyFoldersCheck(new QCheckBox(QStringLiteral("Remove Empty &Folders / Directories after process."), this)),
+      respondCheck(
+          new QCheckBox(QStringLiteral("Respond with \"Yes to All\" for any dialog box that is displayed."), this)),
+      structureCheck(new QCheckBox(QStringLiteral("Copy with directory structure."), this)),
+      openFolderCheck(new QCheckBox(QStringLiteral("Open destnation folder after process completed."), this)),
+      m_model(model), m_run(std::move(run)), m_prompter(prompter), m_reporter(reporter), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("FileCMFrm"));
-    txtPath->setObjectName(QStringLiteral("txtPath"));
-    cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
-    cmdAdd->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    chkEmptyFolders->setObjectName(QStringLiteral("chkEmptyFolders"));
-    chk1->setObjectName(QStringLiteral("chk1"));
-    chk2->setObjectName(QStringLiteral("chk2"));
-    chk3->setObjectName(QStringLiteral("chk3"));
-    chkEmptyFolders->setChecked(true);
-    chk1->setChecked(true);
-    lblFileName->setText(QStringLiteral("Progress"));
+    pathEdit->setObjectName(QStringLiteral("txtPath"));
+    browseButton->setObjectName(QStringLiteral("cmdAdd"));
+    browseButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    emptyFoldersCheck->setObjectName(QStringLiteral("chkEmptyFolders"));
+    respondCheck->setObjectName(QStringLiteral("chk1"));
+    structureCheck->setObjectName(QStringLiteral("chk2"));
+    openFolderCheck->setObjectName(QStringLiteral("chk3"));
+    emptyFoldersCheck->setChecked(true);
+    respondCheck->setChecked(true);
+    fileLabel->setText(QStringLiteral("Progress"));
 
     auto *pathRow = new QHBoxLayout;
     pathRow->addWidget(new QLabel(QStringLiteral("Path"), this));
-    pathRow->addWidget(txtPath, 1);
-    pathRow->addWidget(cmdAdd);
+    pathRow->addWidget(pathEdit, 1);
+    pathRow->addWidget(browseButton);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(runButton);
+    buttons->addWidget(closeButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(MoveFrame);
-    layout->addWidget(CopyFrame);
+    layout->addWidget(moveNote);
+    layout->addWidget(copyNote);
     layout->addLayout(pathRow);
-    for (QCheckBox *box : {chkEmptyFolders, chk1, chk2, chk3})
+    for (QCheckBox *box : {emptyFoldersCheck, respondCheck, structureCheck, openFolderCheck})
         layout->addWidget(box);
-    layout->addWidget(lblFileName);
-    layout->addWidget(PBar);
-    layout->addWidget(ErrList, 1);
+    layout->addWidget(fileLabel);
+    layout->addWidget(progressBar);
+    layout->addWidget(errorList, 1);
     layout->addLayout(buttons);
     resize(600, 440);
 
-    connect(cmdAdd, &QToolButton::clicked, this, &FileCMFrm::cmdAdd_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &FileCMFrm::cmdOK_Click);
+    connect(browseButton, &QToolButton::clicked, this, &FileCMFrm::chooseDestination);
+    connect(runButton, &QPushButton::clicked, this, &FileCMFrm::startOrCancel);
 }
 
 void FileCMFrm::showEvent(QShowEvent *event)
@@ -94,28 +95,28 @@ void FileCMFrm::showEvent(QShowEvent *event)
     if (m_activated)
         return;
     m_activated = true;
-    txtPath->setText(TargetPath);
-    MoveFrame->setVisible(isMove());
-    CopyFrame->setVisible(!isMove());
-    chkEmptyFolders->setEnabled(isMove());
+    pathEdit->setText(targetPath);
+    moveNote->setVisible(isMove());
+    copyNote->setVisible(!isMove());
+    emptyFoldersCheck->setEnabled(isMove());
     setWindowTitle(isMove() ? tr("Move files to...") : tr("Copy files to..."));
 }
 
-void FileCMFrm::cmdAdd_Click()
+void FileCMFrm::chooseDestination()
 {
-    txtPath->setText(m_prompter.pickFolder(isMove() ? QStringLiteral("Move selected files to")
-                                                    : QStringLiteral("Copy selected files to"),
-                                           QString(), true));
+    pathEdit->setText(m_prompter.pickFolder(isMove() ? QStringLiteral("Move selected files to")
+                                                     : QStringLiteral("Copy selected files to"),
+                                            QString(), true));
 }
 
 void FileCMFrm::setChecksEnabled(bool enabled)
 {
-    chk1->setEnabled(enabled);
-    chk2->setEnabled(enabled);
-    chk3->setEnabled(enabled);
+    respondCheck->setEnabled(enabled);
+    structureCheck->setEnabled(enabled);
+    openFolderCheck->setEnabled(enabled);
 }
 
-void FileCMFrm::cmdOK_Click()
+void FileCMFrm::startOrCancel()
 {
     // Cancel works whatever the box holds meanwhile.
     if (state() != State::Idle)
@@ -124,36 +125,36 @@ void FileCMFrm::cmdOK_Click()
         setChecksEnabled(true);
         return;
     }
-    if (txtPath->text().trimmed().isEmpty())
+    if (pathEdit->text().trimmed().isEmpty())
     {
         m_prompter.error(QStringLiteral("Path not specified, Please specify copy/move location first"));
-        txtPath->setFocus();
-        QPalette palette = txtPath->palette();
+        pathEdit->setFocus();
+        QPalette palette = pathEdit->palette();
         palette.setColor(QPalette::Base, QColor(255, 192, 192));
-        txtPath->setPalette(palette);
+        pathEdit->setPalette(palette);
         return;
     }
     enterRunning();
     setChecksEnabled(false);
     // The folder is read for every file: the user may edit it while the run goes on.
-    const auto destination = [this] { return txtPath->text(); };
+    const auto destination = [this] { return pathEdit->text(); };
     const RemovalGuard guard(m_model, m_run.acknowledgedGroups);
     const bool finished = runLoop([&] {
         if (isMove())
         {
             MoveMarkedRows move(m_model, guard, m_reporter);
-            move.keepStructure(chk2->isChecked());
-            return move.run(destination, chkEmptyFolders->isChecked(), *this);
+            move.keepStructure(structureCheck->isChecked());
+            return move.run(destination, emptyFoldersCheck->isChecked(), *this);
         }
         CopyMarkedRows copy(m_model, guard, m_reporter);
-        copy.keepStructure(chk2->isChecked());
+        copy.keepStructure(structureCheck->isChecked());
         return copy.run(destination, *this);
     });
     if (!finished)
         return; // Abort in the error report: the dialog stays running until Cancel
-    PBar->setValue(PBar->maximum());
+    progressBar->setValue(progressBar->maximum());
     setChecksEnabled(true);
     enterFinished();
-    if (chk3->isChecked())
-        m_desktop.openFolder(txtPath->text());
+    if (openFolderCheck->isChecked())
+        m_desktop.openFolder(pathEdit->text());
 }

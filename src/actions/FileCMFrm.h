@@ -27,25 +27,25 @@ public:
     FileCMFrm(const ResultModel &model, Role action, ActionRun run, Prompter &prompter, ErrorReporter &reporter,
               DesktopActions &desktop, std::function<void()> endSound, QWidget *parent = nullptr);
 
-    const Role Action;
-    const QString TargetPath;
+    const Role role;
+    const QString targetPath;
 
-    QFrame *MoveFrame = nullptr;
-    QFrame *CopyFrame = nullptr;
-    QLineEdit *txtPath = nullptr;
-    QToolButton *cmdAdd = nullptr;
-    QCheckBox *chkEmptyFolders = nullptr;
-    QCheckBox *chk1 = nullptr;
-    QCheckBox *chk2 = nullptr;
-    QCheckBox *chk3 = nullptr;
+    QFrame *moveNote = nullptr;
+    QFrame *copyNote = nullptr;
+    QLineEdit *pathEdit = nullptr;
+    QToolButton *browseButton = nullptr;
+    QCheckBox *emptyFoldersCheck = nullptr;
+    QCheckBox *respondCheck = nullptr;
+    QCheckBox *structureCheck = nullptr;
+    QCheckBox *openFolderCheck = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    bool isMove() const { return Action == Role::Move; }
-    void cmdAdd_Click();
-    void cmdOK_Click();
+    bool isMove() const { return role == Role::Move; }
+    void chooseDestination();
+    void startOrCancel();
     void setChecksEnabled(bool enabled);
 
     const ResultModel &m_model;

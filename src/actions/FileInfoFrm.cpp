@@ -44,29 +44,29 @@ QByteArray readPicture(const QString &path)
 } // namespace
 
 FileInfoFrm::FileInfoFrm(Prompter &prompter, SettingsStore &settings, QWidget *owner)
-    : QWidget(owner, Qt::Tool), pic(new QLabel(this)), Stbar(new QStatusBar(this)), m_prompter(prompter),
+    : QWidget(owner, Qt::Tool), picture(new QLabel(this)), statusBar(new QStatusBar(this)), m_prompter(prompter),
       m_settings(settings), m_panel(new QLabel(this))
 {
     setObjectName(QStringLiteral("FileInfoFrm"));
     setWindowTitle(tr("Picture Viewer"));
-    pic->setObjectName(QStringLiteral("pic"));
-    pic->setScaledContents(true);
-    pic->setMinimumSize(1, 1);
-    pic->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    Stbar->setObjectName(QStringLiteral("Stbar"));
-    Stbar->setSizeGripEnabled(false);
+    picture->setObjectName(QStringLiteral("pic"));
+    picture->setScaledContents(true);
+    picture->setMinimumSize(1, 1);
+    picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    statusBar->setObjectName(QStringLiteral("Stbar"));
+    statusBar->setSizeGripEnabled(false);
     m_panel->setTextFormat(Qt::PlainText);
-    Stbar->addWidget(m_panel, 1);
+    statusBar->addWidget(m_panel, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(pic, 1);
-    layout->addWidget(Stbar);
+    layout->addWidget(picture, 1);
+    layout->addWidget(statusBar);
     setGeometry(pixels(m_settings, Settings::PicL), pixels(m_settings, Settings::PicT),
                 pixels(m_settings, Settings::PicW), pixels(m_settings, Settings::PicH));
 }
 
-void FileInfoFrm::LoadPic(const QString &fileName)
+void FileInfoFrm::loadPicture(const QString &fileName)
 {
     m_panel->setText(fileName.mid(fileName.lastIndexOf(u'/') + 1));
     QByteArray data = readPicture(fileName);
@@ -75,7 +75,7 @@ void FileInfoFrm::LoadPic(const QString &fileName)
     QImageReader reader(&buffer);
     const QImage image = reader.read();
     if (!image.isNull())
-        pic->setPixmap(QPixmap::fromImage(image));
+        picture->setPixmap(QPixmap::fromImage(image));
 }
 
 QString FileInfoFrm::panelText() const

@@ -16,12 +16,12 @@ public:
     /// A tool window owned by the main window, placed where it was last closed.
     FileInfoFrm(Prompter &prompter, SettingsStore &settings, QWidget *owner);
 
-    QLabel *pic = nullptr;       // the picture, stretched to the window (the aspect ratio is not kept)
-    QStatusBar *Stbar = nullptr; // panel 1: the file name
+    QLabel *picture = nullptr;       // the picture, stretched to the window (the aspect ratio is not kept)
+    QStatusBar *statusBar = nullptr; // panel 1: the file name
 
     /// Shows the file's name and its picture. A file that cannot be read as a picture leaves the
     /// previous picture in place, quietly.
-    void LoadPic(const QString &fileName);
+    void loadPicture(const QString &fileName);
     /// The text of the status bar's first panel.
     QString panelText() const;
 

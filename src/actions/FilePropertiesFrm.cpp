@@ -40,7 +40,7 @@ FilePropertiesFrm::FilePropertiesFrm(const QString &path, QWidget *parent) : QDi
     }
     else
     {
-        add(QStringLiteral("Size"), TextFormat::SizeText(static_cast<double>(d.size)) + QStringLiteral(" (") +
+        add(QStringLiteral("Size"), TextFormat::sizeText(static_cast<double>(d.size)) + QStringLiteral(" (") +
                                         QString::number(d.size) + QStringLiteral(" bytes)"));
         add(QStringLiteral("Modified"), when(d.modified));
         add(QStringLiteral("Accessed"), when(d.accessed));

@@ -30,22 +30,22 @@ LinkFrm::LinkFrm(const ResultModel &model, ActionRun run, FileTransfer::LinkKind
                               "make clones."),
         this);
     about->setWordWrap(true);
-    lblFileName->setText(QStringLiteral("Progress"));
+    fileLabel->setText(QStringLiteral("Progress"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(runButton);
+    buttons->addWidget(closeButton);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(about);
-    layout->addWidget(lblFileName);
-    layout->addWidget(PBar);
-    layout->addWidget(ErrList, 1);
+    layout->addWidget(fileLabel);
+    layout->addWidget(progressBar);
+    layout->addWidget(errorList, 1);
     layout->addLayout(buttons);
     resize(600, 400);
-    connect(cmdOK, &QPushButton::clicked, this, &LinkFrm::cmdOK_Click);
+    connect(runButton, &QPushButton::clicked, this, &LinkFrm::startOrCancel);
 }
 
-void LinkFrm::cmdOK_Click()
+void LinkFrm::startOrCancel()
 {
     if (state() != State::Idle)
     {

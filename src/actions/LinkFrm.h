@@ -19,7 +19,7 @@ public:
     const LinkRunResult &result() const { return m_result; }
 
 private:
-    void cmdOK_Click();
+    void startOrCancel();
 
     const ResultModel &m_model;
     ActionRun m_run;

@@ -16,7 +16,7 @@ bool LinkMarkedRows::run(FileTransfer::LinkKind kind, ActionProgress &progress, 
     const bool finished =
         MarkedRowRun::forEach(m_model, progress, m_reporter, QStringLiteral("Link Files X"), [&](int row) {
             const QString path = m_model.row(row).fullPath();
-            progress.showStatus(FileLabelText(path));
+            progress.showStatus(fileLabelText(path));
             // A hard link changes the link count and status time of the file it goes to: never an
             // original of a reference location.
             const RemovalGuard::Check check = m_guard.check(
@@ -60,6 +60,6 @@ bool LinkMarkedRows::run(FileTransfer::LinkKind kind, ActionProgress &progress, 
     if (finished)
         progress.showStatus(QStringLiteral("Completed: %1 files replaced, %2 freed")
                                 .arg(result.linked.size())
-                                .arg(TextFormat::SizeText(static_cast<double>(result.freed))));
+                                .arg(TextFormat::sizeText(static_cast<double>(result.freed))));
     return finished;
 }

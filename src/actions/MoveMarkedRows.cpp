@@ -20,12 +20,12 @@ bool MoveMarkedRows::run(const std::function<QString()> &destination, bool remov
     const bool finished =
         MarkedRowRun::forEach(m_model, progress, m_reporter, QStringLiteral("Move Files X"), [&](int row) {
             moveOne(row, destination(), structure, progress);
-            folders.QueueFolderCheck(m_model.row(row).path);
+            folders.queueFolderCheck(m_model.row(row).path);
         });
     if (!finished)
         return false;
     if (removeEmptyFolders)
-        RunEmptyFolderPass(folders, m_model.anchors(), progress);
+        runEmptyFolderPass(folders, m_model.anchors(), progress);
     progress.showStatus(QStringLiteral("Completed"));
     return true;
 }

@@ -3,7 +3,7 @@
 
 namespace PicturePreview
 {
-bool IsPictureFile(const QString &fileName)
+bool isPictureFile(const QString &fileName)
 {
     static const QString extensions = QStringLiteral(".bmp .dib .gif .jpg .wmf .emf .ico .cur");
     if (fileName.isEmpty())
@@ -12,10 +12,10 @@ bool IsPictureFile(const QString &fileName)
     return extensions.contains(lower.right(4)) || lower.endsWith(u".jpeg") || lower.endsWith(u".png");
 }
 
-Step PreviewStep(bool viewerOn, bool listHasRows, const QString &fileName)
+Step previewStep(bool viewerOn, bool listHasRows, const QString &fileName)
 {
     if (!viewerOn || !listHasRows)
         return Step::Nothing;
-    return IsPictureFile(fileName) ? Step::Show : Step::Hide;
+    return isPictureFile(fileName) ? Step::Show : Step::Hide;
 }
 } // namespace PicturePreview

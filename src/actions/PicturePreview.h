@@ -9,7 +9,7 @@ namespace PicturePreview
 /// True when the last four characters of the name, in lower case, occur in
 /// ".bmp .dib .gif .jpg .wmf .emf .ico .cur" (so photo.JPG is a picture), or when the name ends
 /// in ".jpeg" or ".png", the photo formats of today's cameras and phones.
-bool IsPictureFile(const QString &fileName);
+bool isPictureFile(const QString &fileName);
 
 enum class Step
 {
@@ -18,5 +18,5 @@ enum class Step
     Hide,    // not a picture: hide the viewer
 };
 
-Step PreviewStep(bool viewerOn, bool listHasRows, const QString &fileName);
+Step previewStep(bool viewerOn, bool listHasRows, const QString &fileName);
 } // namespace PicturePreview

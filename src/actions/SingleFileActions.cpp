@@ -23,7 +23,7 @@ bool SingleFileActions::validRow(int row) const
     return row >= 0 && row < m_model.size();
 }
 
-bool SingleFileActions::HasForbiddenCharacter(const QString &name)
+bool SingleFileActions::hasForbiddenCharacter(const QString &name)
 {
     for (const char16_t c : std::u16string_view(kForbidden))
     {
@@ -33,12 +33,12 @@ bool SingleFileActions::HasForbiddenCharacter(const QString &name)
     return false;
 }
 
-QString SingleFileActions::ForbiddenCharactersMessage()
+QString SingleFileActions::forbiddenCharactersMessage()
 {
     return QStringLiteral("A file name cannot contain any of the following characters:\n\\ / : * ? \" <> |");
 }
 
-void SingleFileActions::MRename_Click(int row)
+void SingleFileActions::renameFile(int row)
 {
     for (;;)
     {
@@ -54,9 +54,9 @@ void SingleFileActions::MRename_Click(int row)
         const QString answer =
             m_prompter.input(QStringLiteral("Rename"), QStringLiteral("Please type new name for\n") + r.name, r.name)
                 .value_or(QString());
-        if (HasForbiddenCharacter(answer))
+        if (hasForbiddenCharacter(answer))
         {
-            m_prompter.error(ForbiddenCharactersMessage());
+            m_prompter.error(forbiddenCharactersMessage());
             continue;
         }
         if (answer.trimmed().isEmpty() || answer == r.name)
@@ -88,7 +88,7 @@ void SingleFileActions::MRename_Click(int row)
     }
 }
 
-void SingleFileActions::MOpenFile(int row)
+void SingleFileActions::openFile(int row)
 {
     if (!validRow(row))
         return;
@@ -96,19 +96,19 @@ void SingleFileActions::MOpenFile(int row)
         m_prompter.error(QStringLiteral("There is no program associated with the specified type of file."));
 }
 
-void SingleFileActions::MOpenFolder_Click(int row)
+void SingleFileActions::openFolder(int row)
 {
     if (validRow(row))
         m_desktop.showInFileManager(m_model.row(row).fullPath());
 }
 
-void SingleFileActions::MCopyPath_Click(int row)
+void SingleFileActions::copyPath(int row)
 {
     if (validRow(row))
         m_desktop.setClipboardText(m_model.row(row).fullPath());
 }
 
-void SingleFileActions::mnuOpenAllMarkFiles_Click()
+void SingleFileActions::openMarkedFiles()
 {
     for (int i = 0; i < m_model.size(); ++i)
     {
@@ -117,7 +117,7 @@ void SingleFileActions::mnuOpenAllMarkFiles_Click()
     }
 }
 
-int SingleFileActions::mnuRemoveFromResult_Click(bool zeroSizeListing)
+int SingleFileActions::removeMarkedFromList(bool zeroSizeListing)
 {
     const int removed = m_model.removeRowsIf([](const ResultRow &r) { return r.marked; });
     if (removed == 0)
@@ -125,6 +125,6 @@ int SingleFileActions::mnuRemoveFromResult_Click(bool zeroSizeListing)
         m_prompter.error(QStringLiteral("No items marked/checked"));
         return 0;
     }
-    m_model.DropSingleRowGroups(zeroSizeListing);
+    m_model.dropSingleRowGroups(zeroSizeListing);
     return removed;
 }

@@ -16,24 +16,24 @@ public:
 
     /// Asks for a new name until it is valid or given up; renames the file without ever
     /// replacing another, and then the row.
-    void MRename_Click(int row);
+    void renameFile(int row);
     /// Opens the file with its program; says so when there is none.
-    void MOpenFile(int row);
-    void MOpenFolder_Click(int row);
-    void MCopyPath_Click(int row);
+    void openFile(int row);
+    void openFolder(int row);
+    void copyPath(int row);
     /// Opens every marked file, silently.
-    void mnuOpenAllMarkFiles_Click();
+    void openMarkedFiles();
     /// Removes the marked rows (no file is touched), then the groups left with one row. Returns
     /// the number of rows removed by the first step.
-    int mnuRemoveFromResult_Click(bool zeroSizeListing);
+    int removeMarkedFromList(bool zeroSizeListing);
 
     /// True when a double-click at the pointer position (twips from the list's left edge) opens
     /// the file; at 300 twips or less it is over the mark and toggles it.
-    static bool DoubleClickOpens(int pointerTwips) { return pointerTwips > 300; }
+    static bool doubleClickOpens(int pointerTwips) { return pointerTwips > 300; }
 
     /// True when the name holds one of \ / : * ? " < > |.
-    static bool HasForbiddenCharacter(const QString &name);
-    static QString ForbiddenCharactersMessage();
+    static bool hasForbiddenCharacter(const QString &name);
+    static QString forbiddenCharactersMessage();
 
 private:
     bool validRow(int row) const;

@@ -35,20 +35,20 @@ BugFrm::BugFrm(const ErrorReport &report, QWidget *parent) : QDialog(parent), m_
         value->setWordWrap(true);
         details->addWidget(value, i, 1);
     }
-    lblStatus = new QLabel(this);
-    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    m_statusLabel = new QLabel(this);
+    m_statusLabel->setObjectName(QStringLiteral("lblStatus"));
 
-    cmdRetry = new QPushButton(QStringLiteral("Retry"), this);
-    cmdRetry->setObjectName(QStringLiteral("cmdRetry"));
-    cmdAbort = new QPushButton(QStringLiteral("Abort"), this);
-    cmdAbort->setObjectName(QStringLiteral("cmdAbort"));
-    cmdSend = new QPushButton(QStringLiteral("Send Error Report"), this);
-    cmdSend->setObjectName(QStringLiteral("cmdSend"));
+    m_retryButton = new QPushButton(QStringLiteral("Retry"), this);
+    m_retryButton->setObjectName(QStringLiteral("cmdRetry"));
+    m_abortButton = new QPushButton(QStringLiteral("Abort"), this);
+    m_abortButton->setObjectName(QStringLiteral("cmdAbort"));
+    m_sendButton = new QPushButton(QStringLiteral("Send Error Report"), this);
+    m_sendButton->setObjectName(QStringLiteral("cmdSend"));
     auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(cmdRetry, QDialogButtonBox::AcceptRole);
-    buttons->addButton(cmdAbort, QDialogButtonBox::RejectRole);
-    buttons->addButton(cmdSend, QDialogButtonBox::ActionRole);
-    cmdRetry->setDefault(true);
+    buttons->addButton(m_retryButton, QDialogButtonBox::AcceptRole);
+    buttons->addButton(m_abortButton, QDialogButtonBox::RejectRole);
+    buttons->addButton(m_sendButton, QDialogButtonBox::ActionRole);
+    m_retryButton->setDefault(true);
 
     auto *top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);
@@ -58,12 +58,12 @@ BugFrm::BugFrm(const ErrorReport &report, QWidget *parent) : QDialog(parent), m_
     top->addLayout(text, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(lblStatus);
+    layout->addWidget(m_statusLabel);
     layout->addWidget(buttons);
 
-    connect(cmdRetry, &QPushButton::clicked, this, &BugFrm::cmdRetry_Click);
-    connect(cmdAbort, &QPushButton::clicked, this, &BugFrm::cmdAbort_Click);
-    connect(cmdSend, &QPushButton::clicked, this, &BugFrm::cmdSend_Click);
+    connect(m_retryButton, &QPushButton::clicked, this, &BugFrm::chooseRetry);
+    connect(m_abortButton, &QPushButton::clicked, this, &BugFrm::chooseAbort);
+    connect(m_sendButton, &QPushButton::clicked, this, &BugFrm::copyReport);
 }
 
 QString BugFrm::reportText(const ErrorReport &report)
@@ -75,24 +75,24 @@ QString BugFrm::reportText(const ErrorReport &report)
              QSysInfo::currentCpuArchitecture());
 }
 
-void BugFrm::cmdRetry_Click()
+void BugFrm::chooseRetry()
 {
     m_choice = ErrorChoice::Retry;
     accept();
 }
 
-void BugFrm::cmdAbort_Click()
+void BugFrm::chooseAbort()
 {
     m_choice = ErrorChoice::Abort;
     reject();
 }
 
-void BugFrm::cmdSend_Click()
+void BugFrm::copyReport()
 {
     // Corvina sends nothing over the network by itself: the report goes to the clipboard, to be
     // pasted wherever the user chooses.
     QApplication::clipboard()->setText(reportText(m_report));
-    lblStatus->setText(QStringLiteral("The error report was copied to the clipboard."));
+    m_statusLabel->setText(QStringLiteral("The error report was copied to the clipboard."));
 }
 
 ErrorChoice QtErrorReporter::report(const ErrorReport &report)

@@ -22,16 +22,16 @@ public:
     static QString reportText(const ErrorReport &report);
 
 private:
-    void cmdRetry_Click();
-    void cmdAbort_Click();
-    void cmdSend_Click();
+    void chooseRetry();
+    void chooseAbort();
+    void copyReport();
 
     ErrorReport m_report;
     ErrorChoice m_choice = ErrorChoice::Abort;
-    QLabel *lblStatus = nullptr;
-    QPushButton *cmdRetry = nullptr;
-    QPushButton *cmdAbort = nullptr;
-    QPushButton *cmdSend = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    QPushButton *m_retryButton = nullptr;
+    QPushButton *m_abortButton = nullptr;
+    QPushButton *m_sendButton = nullptr;
 };
 
 /// The ErrorReporter of the program: shows a fresh BugFrm for each failure.

@@ -20,24 +20,24 @@ FeedbackFrm::FeedbackFrm(QWidget *parent) : QDialog(parent)
                                             "your words into an e-mail or an issue report."),
                              this);
     intro->setWordWrap(true);
-    txtFeedback = new QPlainTextEdit(this);
-    txtFeedback->setObjectName(QStringLiteral("txtFeedback"));
-    txtFeedback->setMinimumSize(380, 140);
+    m_feedbackEdit = new QPlainTextEdit(this);
+    m_feedbackEdit->setObjectName(QStringLiteral("txtFeedback"));
+    m_feedbackEdit->setMinimumSize(380, 140);
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *copy = buttons->addButton(QStringLiteral("&Copy to Clipboard"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("cmdCopy"));
     QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
-    connect(copy, &QPushButton::clicked, this, &FeedbackFrm::cmdCopy_Click);
+    connect(copy, &QPushButton::clicked, this, &FeedbackFrm::copyFeedback);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(intro);
-    layout->addWidget(txtFeedback, 1);
+    layout->addWidget(m_feedbackEdit, 1);
     layout->addWidget(buttons);
 }
 
-void FeedbackFrm::cmdCopy_Click()
+void FeedbackFrm::copyFeedback()
 {
-    QGuiApplication::clipboard()->setText(txtFeedback->toPlainText());
+    QGuiApplication::clipboard()->setText(m_feedbackEdit->toPlainText());
 }

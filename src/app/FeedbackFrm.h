@@ -13,7 +13,7 @@ public:
     explicit FeedbackFrm(QWidget *parent = nullptr);
 
 private:
-    void cmdCopy_Click();
+    void copyFeedback();
 
-    QPlainTextEdit *txtFeedback = nullptr;
+    QPlainTextEdit *m_feedbackEdit = nullptr;
 };

@@ -40,31 +40,31 @@ FuzzyFrm::FuzzyFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FuzzyFrm"));
     setWindowTitle(tr("Fuzzy  match"));
-    auto *text1 = new QLabel(
+    auto *explanation = new QLabel(
         QStringLiteral(
             "Fuzzy match tolerate files with little difference. File transmission errors over network can be "
             "ignored in this mode. Files downloaded by P2P program e.g. eMule/Kazaa may contain this kind of "
             "files. (see example below)"),
         this);
-    text1->setObjectName(QStringLiteral("Label1"));
-    text1->setWordWrap(true);
+    explanation->setObjectName(QStringLiteral("Label1"));
+    explanation->setWordWrap(true);
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setPixmap(examplePicture());
     picture->setAlignment(Qt::AlignCenter);
-    auto *text2 = new QLabel(
+    auto *exampleNote = new QLabel(
         QStringLiteral("File A is identical to file B though there is little difference between them."), this);
-    text2->setObjectName(QStringLiteral("Label2"));
-    text2->setWordWrap(true);
+    exampleNote->setObjectName(QStringLiteral("Label2"));
+    exampleNote->setWordWrap(true);
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(text1);
+    layout->addWidget(explanation);
     layout->addWidget(picture);
-    layout->addWidget(text2);
+    layout->addWidget(exampleNote);
     layout->addWidget(ok, 0, Qt::AlignRight);
     setMinimumWidth(420);
 }

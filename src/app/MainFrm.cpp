@@ -25,11 +25,11 @@
 #include "search/FolderFrm.h"
 #include "search/SearchListView.h"
 #include "search/SearchLocationModel.h"
-#include "search/frmTooManyFiles.h"
+#include "search/TooManyFilesDialog.h"
+#include "sessions/ExportDialog.h"
 #include "sessions/SaveFrm.h"
 #include "sessions/SessionReader.h"
 #include "sessions/SessionWriter.h"
-#include "sessions/frmExport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -86,67 +86,67 @@ MainFrm::MainFrm(const MainFrmServices &services, const QString &commandLine, QW
     createStatusBar();
     createControls();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(500);
-    Timer2->setSingleShot(true);
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setObjectName(QStringLiteral("Timer1"));
+    m_clockTimer->setInterval(1000);
+    m_endSoundTimer = new QTimer(this);
+    m_endSoundTimer->setObjectName(QStringLiteral("Timer2"));
+    m_endSoundTimer->setInterval(500);
+    m_endSoundTimer->setSingleShot(true);
 
-    connect(MScan, &QAction::triggered, this, &MainFrm::MScan_Click);
-    connect(MCancel, &QAction::triggered, this, &MainFrm::MCancel_Click);
-    connect(MAddLocation, &QAction::triggered, this, &MainFrm::cmdAdd_Click);
-    connect(MRemoveLocation, &QAction::triggered, this, &MainFrm::cmdRemove_Click);
-    connect(MNewSession, &QAction::triggered, this, [this] {
+    connect(m_scanAction, &QAction::triggered, this, &MainFrm::startScan);
+    connect(m_cancelAction, &QAction::triggered, this, &MainFrm::cancelScan);
+    connect(m_addLocationAction, &QAction::triggered, this, &MainFrm::addLocation);
+    connect(m_removeLocationAction, &QAction::triggered, this, &MainFrm::removeLocation);
+    connect(m_newSessionAction, &QAction::triggered, this, [this] {
         if (marksMayGo())
-            MNewSession_Click();
+            startNewSession();
     });
-    connect(MLoadSession, &QAction::triggered, this, &MainFrm::MLoadSession_Click);
-    connect(MSaveSession, &QAction::triggered, this, &MainFrm::MSaveSession_Click);
-    connect(MExport, &QAction::triggered, this, &MainFrm::MExport_Click);
-    connect(MPicViewer, &QAction::triggered, this, &MainFrm::MPicViewer_Click);
-    connect(MSendToRecycleBin, &QAction::triggered, this, &MainFrm::MSendToRecycleBin_Click);
-    connect(MClose, &QAction::triggered, this, &MainFrm::MClose_Click);
-    connect(MHelpTopics, &QAction::triggered, this, &MainFrm::MHelpTopics_Click);
-    connect(mnuTip, &QAction::triggered, this, &MainFrm::mnuTip_Click);
-    connect(mnuFaq, &QAction::triggered, this, &MainFrm::mnuFaq_Click);
-    connect(mnuHelponline, &QAction::triggered, this, &MainFrm::mnuHelponline_Click);
-    connect(mnuTellaFriend, &QAction::triggered, this, &MainFrm::mnuTellaFriend_Click);
-    connect(MAbout, &QAction::triggered, this, &MainFrm::MAbout_Click);
-    connect(Timer1, &QTimer::timeout, this, &MainFrm::Timer1_Timer);
-    connect(Timer2, &QTimer::timeout, this, &MainFrm::Timer2_Timer);
-    connect(chkFuzzy, &QCheckBox::clicked, this, &MainFrm::chkFuzzy_Click);
-    connect(chkProtect, &QCheckBox::clicked, this, &MainFrm::chkProtect_Click);
-    connect(m_engines, &QButtonGroup::idClicked, this, &MainFrm::Option_Click);
-    connect(cmdAdd, &QToolButton::clicked, this, &MainFrm::cmdAdd_Click);
-    connect(cmdRemove, &QToolButton::clicked, this, &MainFrm::cmdRemove_Click);
-    connect(SearchList, &SearchListView::listDoubleClicked, this, &MainFrm::SearchList_DblClick);
-    connect(SearchList, &SearchListView::changeRequested, this, &MainFrm::SearchList_DblClick);
-    connect(SearchList, &SearchListView::removeRequested, this, [this] {
-        if (cmdRemove->isEnabled())
-            cmdRemove_Click();
+    connect(m_loadSessionAction, &QAction::triggered, this, &MainFrm::showLoadSessionDialog);
+    connect(m_saveSessionAction, &QAction::triggered, this, &MainFrm::showSaveSessionDialog);
+    connect(m_exportAction, &QAction::triggered, this, &MainFrm::exportResults);
+    connect(m_pictureViewerAction, &QAction::triggered, this, &MainFrm::togglePictureViewer);
+    connect(m_recycleBinAction, &QAction::triggered, this, &MainFrm::toggleRecycleBin);
+    connect(m_closeAction, &QAction::triggered, this, &MainFrm::closeWindow);
+    connect(m_helpTopicsAction, &QAction::triggered, this, &MainFrm::showHelpTopics);
+    connect(m_tipAction, &QAction::triggered, this, &MainFrm::showTipOfTheDay);
+    connect(m_faqAction, &QAction::triggered, this, &MainFrm::showFaq);
+    connect(m_helpOnlineAction, &QAction::triggered, this, &MainFrm::showHelpContents);
+    connect(m_tellAFriendAction, &QAction::triggered, this, &MainFrm::showTellAFriend);
+    connect(m_aboutAction, &QAction::triggered, this, &MainFrm::showAbout);
+    connect(m_clockTimer, &QTimer::timeout, this, &MainFrm::showElapsedTime);
+    connect(m_endSoundTimer, &QTimer::timeout, this, &MainFrm::playEndSound);
+    connect(m_fuzzyCheck, &QCheckBox::clicked, this, &MainFrm::explainFuzzyLogic);
+    connect(m_protectCheck, &QCheckBox::clicked, this, &MainFrm::confirmUnprotect);
+    connect(m_engines, &QButtonGroup::idClicked, this, &MainFrm::chooseEngine);
+    connect(m_addButton, &QToolButton::clicked, this, &MainFrm::addLocation);
+    connect(m_removeButton, &QToolButton::clicked, this, &MainFrm::removeLocation);
+    connect(m_locationView, &SearchListView::listDoubleClicked, this, &MainFrm::changeLocation);
+    connect(m_locationView, &SearchListView::changeRequested, this, &MainFrm::changeLocation);
+    connect(m_locationView, &SearchListView::removeRequested, this, [this] {
+        if (m_removeButton->isEnabled())
+            removeLocation();
     });
-    connect(RLV, &ResultView::columnClicked, this, &MainFrm::RLV_ColumnClick);
-    connect(Command1, &QPushButton::clicked, this, &MainFrm::Command1_Click);
+    connect(m_resultView, &ResultView::columnClicked, this, &MainFrm::sortByHeader);
+    connect(m_escapeButton, &QPushButton::clicked, this, &MainFrm::cancelByEscape);
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(esc, &QShortcut::activated, Command1, &QPushButton::click);
+    connect(esc, &QShortcut::activated, m_escapeButton, &QPushButton::click);
     wireMarking();
     wireActions();
 
     // Initial control states.
     selectEngine(ScanOptions::ByteToByte);
-    chkProtect->setChecked(true);
+    m_protectCheck->setChecked(true);
     setPanel(Panel::Activity, QStringLiteral("Add search path and click on the scan button to start search."));
     setPanel(Panel::Clock, QStringLiteral("00:00:00"));
-    SetBusyState(false);
+    setBusyState(false);
 
-    Form_Load();
+    restoreWindow();
 }
 
 MainFrm::~MainFrm() = default;
 
-void MainFrm::Form_Load()
+void MainFrm::restoreWindow()
 {
     setPanel(Panel::Files, QStringLiteral("Files : 0"));
     setPanel(Panel::Folders, QStringLiteral("Folders : 0"));
@@ -168,8 +168,8 @@ void MainFrm::Form_Load()
 
     // The locations and options of the last scan or the last run come back, without results.
     const QString defaultSession = AppFolders::defaultSessionPath();
-    if (FileFunctions::FileExists(defaultSession))
-        LoadSessionParameters(defaultSession);
+    if (FileFunctions::fileExists(defaultSession))
+        loadSessionParameters(defaultSession);
 }
 
 void MainFrm::showEvent(QShowEvent *event)
@@ -179,27 +179,27 @@ void MainFrm::showEvent(QShowEvent *event)
         return;
     m_activated = true;
     // After the window is on screen, so that what the first activation shows appears over it.
-    QTimer::singleShot(0, this, &MainFrm::Form_Activate);
+    QTimer::singleShot(0, this, &MainFrm::runStartup);
 }
 
-void MainFrm::Form_Activate()
+void MainFrm::runStartup()
 {
     if (m_commandLine.isEmpty())
     {
         if (m_settings.value(Settings::ShowTips) == QStringLiteral("1"))
-            mnuTip_Click();
+            showTipOfTheDay();
         return;
     }
     QString path = m_commandLine;
     path.remove(u'"');
-    const SessionRead read = LoadSessionParameters(path);
+    const SessionRead read = loadSessionParameters(path);
     if (!read.whole())
     {
         if (const auto message = SessionFile::cannotLoad(path, read))
             m_prompter.message(*message);
         return;
     }
-    MScan_Click();
+    startScan();
 }
 
 void MainFrm::closeEvent(QCloseEvent *event)
@@ -217,11 +217,11 @@ void MainFrm::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    Form_QueryUnload();
+    saveAndCloseTools();
     event->accept();
 }
 
-void MainFrm::Form_QueryUnload()
+void MainFrm::saveAndCloseTools()
 {
     runStep(m_errors, QStringLiteral("Unloading"), [this] {
         saveDefaultSession();
@@ -236,13 +236,13 @@ void MainFrm::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
-        Form_Resize();
+        restoreCaption();
 }
 
 void MainFrm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    Form_Resize();
+    restoreCaption();
 }
 
 void MainFrm::moveEvent(QMoveEvent *event)
@@ -253,7 +253,7 @@ void MainFrm::moveEvent(QMoveEvent *event)
         m_frameOffset = geometry().topLeft() - pos();
 }
 
-void MainFrm::Form_Resize()
+void MainFrm::restoreCaption()
 {
     // The minimum size and the layouts keep the controls in place; the caption comes back after
     // a scan that wrote its progress there while the window was minimized.
@@ -269,7 +269,7 @@ void MainFrm::setPanel(Panel p, const QString &text)
 
 bool MainFrm::recycleBin() const
 {
-    return MSendToRecycleBin->isChecked();
+    return m_recycleBinAction->isChecked();
 }
 
 int MainFrm::engine() const
@@ -279,10 +279,10 @@ int MainFrm::engine() const
 
 void MainFrm::startEndSound()
 {
-    Timer2->start();
+    m_endSoundTimer->start();
 }
 
-void MainFrm::SetBusyState(bool busy)
+void MainFrm::setBusyState(bool busy)
 {
     // The controls that are disabled now lose the keyboard focus: it comes back afterwards.
     if (busy && !m_busy)
@@ -295,24 +295,26 @@ void MainFrm::SetBusyState(bool busy)
         if (m_buttons[i])
             m_buttons[i]->setEnabled(i == CancelButton ? busy : !busy);
     }
-    MCancel->setEnabled(busy);
-    MAddLocation->setEnabled(!busy);
+    m_cancelAction->setEnabled(busy);
+    m_addLocationAction->setEnabled(!busy);
     // Commands that would change the list or the setup wait for the scan to end.
-    for (QAction *a : {MScan, MNewSession, MLoadSession, MSaveSession, MExport, MPicViewer, MSendToRecycleBin})
+    for (QAction *a : {m_scanAction, m_newSessionAction, m_loadSessionAction, m_saveSessionAction, m_exportAction,
+                       m_pictureViewerAction, m_recycleBinAction})
         a->setEnabled(!busy);
-    MAction->setEnabled(!busy);
+    m_actionMenu->setEnabled(!busy);
 
-    for (QWidget *w : std::initializer_list<QWidget *>{SearchList, cmdAdd, Option[1], Option[2], Option[3], Option[4],
-                                                       chkProtect, chkIncludeHidden, RLV})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_locationView, m_addButton, m_engineButtons[1],
+                                                       m_engineButtons[2], m_engineButtons[3], m_engineButtons[4],
+                                                       m_protectCheck, m_includeHiddenCheck, m_resultView})
         w->setEnabled(!busy);
     if (busy)
     {
-        cmdRemove->setEnabled(false);
-        MRemoveLocation->setEnabled(false);
+        m_removeButton->setEnabled(false);
+        m_removeLocationAction->setEnabled(false);
     }
     else
         updateRemoveButton();
-    chkFuzzy->setEnabled(!busy && engine() == ScanOptions::ByteToByte);
+    m_fuzzyCheck->setEnabled(!busy && engine() == ScanOptions::ByteToByte);
 
     panel(Panel::Duplicates)->setVisible(!busy && engine() != ScanOptions::ZeroSize);
     panel(Panel::Files)->setVisible(!busy);
@@ -326,7 +328,7 @@ void MainFrm::SetBusyState(bool busy)
         QTimer::singleShot(0, this, &QWidget::close);
 }
 
-void MainFrm::MScan_Click()
+void MainFrm::startScan()
 {
     if (m_busy || !marksMayGo())
         return;
@@ -337,7 +339,7 @@ void MainFrm::MScan_Click()
     {
         m_prompter.message({QStringLiteral("Error"), QStringLiteral("Please add search path first."), PromptButtons::Ok,
                             PromptAnswer::Ok, PromptIcon::Information});
-        cmdAdd_Click();
+        addLocation();
         return;
     }
 
@@ -354,10 +356,10 @@ void MainFrm::MScan_Click()
     pipeline.setTooManyFilesLimit(m_tooManyFilesLimit);
     const ScanSummary summary = pipeline.run(m_locations->locations(), currentState().options);
 
-    TotalFiles = summary.TotalFiles;
-    TotalFolders = summary.TotalFolders;
-    DuplicateCount = summary.DuplicateCount;
-    DuplicateSize = summary.DuplicateSize;
+    m_totalFiles = summary.totalFiles;
+    m_totalFolders = summary.totalFolders;
+    m_duplicateCount = summary.duplicateCount;
+    m_duplicateSize = summary.duplicateSize;
     if (summary.listing != ScanSummary::Listing::None)
         setZeroSizeMenus(summary.listing == ScanSummary::Listing::ZeroSize);
     // What was left out follows the activity text, so that "Search Completed." is never silent
@@ -369,12 +371,12 @@ void MainFrm::MScan_Click()
     setPanel(Panel::Files, summary.files);
     setPanel(Panel::Folders, summary.folders);
 
-    Timer1->stop();
-    SetBusyState(false);
+    m_clockTimer->stop();
+    setBusyState(false);
     startEndSound();
 }
 
-void MainFrm::MCancel_Click()
+void MainFrm::cancelScan()
 {
     questionWaits(true);
     const auto answered = qScopeGuard([this] { questionWaits(false); });
@@ -383,25 +385,25 @@ void MainFrm::MCancel_Click()
         m_cancelRequested = true;
 }
 
-void MainFrm::Command1_Click()
+void MainFrm::cancelByEscape()
 {
-    if (MCancel->isEnabled())
-        MCancel_Click();
+    if (m_cancelAction->isEnabled())
+        cancelScan();
 }
 
-void MainFrm::MClose_Click()
+void MainFrm::closeWindow()
 {
     close();
 }
 
-void MainFrm::MNewSession_Click()
+void MainFrm::startNewSession()
 {
     runStep(m_errors, QStringLiteral("New Session"), [this] {
         m_locations->setLocations({});
         m_results->clear();
         selectEngine(ScanOptions::ByteToByte);
-        chkProtect->setChecked(true);
-        chkIncludeHidden->setChecked(false);
+        m_protectCheck->setChecked(true);
+        m_includeHiddenCheck->setChecked(false);
         setFuzzyFromCode(false);
         updateRemoveButton();
         m_actions->closePictureViewer();
@@ -419,14 +421,14 @@ SessionState MainFrm::currentState() const
 {
     SessionState state;
     state.options.engine = engine();
-    state.options.fuzzy = chkFuzzy->isChecked();
-    state.options.protect = chkProtect->isChecked();
-    state.options.includeHidden = chkIncludeHidden->isChecked();
+    state.options.fuzzy = m_fuzzyCheck->isChecked();
+    state.options.protect = m_protectCheck->isChecked();
+    state.options.includeHidden = m_includeHiddenCheck->isChecked();
     state.locations = m_locations->locations();
     state.filesPanel = panel(Panel::Files)->text();
     state.foldersPanel = panel(Panel::Folders)->text();
-    state.DuplicateCount = DuplicateCount;
-    state.DuplicateSize = DuplicateSize;
+    state.duplicateCount = m_duplicateCount;
+    state.duplicateSize = m_duplicateSize;
     return state;
 }
 
@@ -435,13 +437,13 @@ void MainFrm::applyState(const SessionState &state)
     m_locations->setLocations(state.locations);
     selectEngine(state.options.engine);
     // Set from a file: the check boxes' questions stay silent (setChecked() emits no clicked()).
-    chkProtectTag = kThruFile;
-    chkProtect->setChecked(state.options.protect);
-    chkProtectTag = kDirect;
-    chkIncludeHidden->setChecked(state.options.includeHidden);
-    chkFuzzyTag = kThruFile;
+    m_protectTag = kThruFile;
+    m_protectCheck->setChecked(state.options.protect);
+    m_protectTag = kDirect;
+    m_includeHiddenCheck->setChecked(state.options.includeHidden);
+    m_fuzzyTag = kThruFile;
     setFuzzyFromCode(state.options.fuzzy);
-    chkFuzzyTag = kDirect;
+    m_fuzzyTag = kDirect;
     updateRemoveButton();
 }
 
@@ -461,15 +463,15 @@ void MainFrm::saveDefaultSession()
     const QRect normal = normalPlacement();
     WindowGeometry::save(m_settings, {normal.size(), normal.topLeft()});
     WindowGeometry::saveMaximized(m_settings, isMaximized()); // also when minimized from maximized
-    SessionFile::SaveSessionParameters(AppFolders::defaultSessionPath(), currentState(), *m_results);
+    SessionFile::saveSessionParameters(AppFolders::defaultSessionPath(), currentState(), *m_results);
 }
 
-SessionRead MainFrm::LoadSessionParameters(const QString &path)
+SessionRead MainFrm::loadSessionParameters(const QString &path)
 {
     SessionState state;
     SessionFile::LoadHooks hooks;
-    hooks.newSession = [this] { MNewSession_Click(); };
-    const SessionRead read = SessionFile::LoadSessionParameters(path, state, *m_results, m_errors, hooks);
+    hooks.newSession = [this] { startNewSession(); };
+    const SessionRead read = SessionFile::loadSessionParameters(path, state, *m_results, m_errors, hooks);
     if (read.whole())
         applyState(state);
     return read;
@@ -478,7 +480,7 @@ SessionRead MainFrm::LoadSessionParameters(const QString &path)
 bool MainFrm::saveSession(const QString &path, bool parametersOnly, const ProgressHooks &progress)
 {
     const bool written =
-        SessionFile::WriteSessionFile(path, currentState(), *m_results, parametersOnly, m_errors, progress);
+        SessionFile::writeSessionFile(path, currentState(), *m_results, parametersOnly, m_errors, progress);
     if (written)
         startEndSound();
     return written;
@@ -487,17 +489,17 @@ bool MainFrm::saveSession(const QString &path, bool parametersOnly, const Progre
 // A scan or a session load begins: busy, the clock from zero, the totals and their panels empty.
 void MainFrm::startRun()
 {
-    SetBusyState(true);
-    ScanTimer.Reset();
-    Timer1->start();
+    setBusyState(true);
+    m_stopwatch.restart();
+    m_clockTimer->start();
     // Nothing of the previous search stays in sight.
     setPanel(Panel::Activity, QString());
     panel(Panel::Activity)->setToolTip(QString());
     m_progressBar->restart();
-    DuplicateCount = 0;
-    DuplicateSize = 0;
-    TotalFiles = 0;
-    TotalFolders = 0;
+    m_duplicateCount = 0;
+    m_duplicateSize = 0;
+    m_totalFiles = 0;
+    m_totalFolders = 0;
     for (Panel p : {Panel::Duplicates, Panel::Files, Panel::Folders})
         setPanel(p, QString());
     setPanel(Panel::Clock, QStringLiteral("00:00:00"));
@@ -512,42 +514,42 @@ bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const 
     std::array<std::pair<QString, bool>, 5> panels;
     for (size_t i = 0; i < panels.size(); ++i)
         panels[i] = {m_panels[i]->text(), !m_panels[i]->isHidden()};
-    const auto counters = std::tuple{TotalFiles, TotalFolders, DuplicateCount, DuplicateSize};
+    const auto counters = std::tuple{m_totalFiles, m_totalFolders, m_duplicateCount, m_duplicateSize};
     startRun();
 
     SessionState state;
     SessionFile::LoadHooks hooks;
-    hooks.newSession = [this] { MNewSession_Click(); };
+    hooks.newSession = [this] { startNewSession(); };
     hooks.progress = progress;
     WindowScanSink sink(*this, m_cancelRequested, m_errors,
                         {[this](const QString &text) { setPanel(Panel::Activity, text); }, nullptr,
                          [this](const ScanProgress &p) { m_progressBar->showProgress(p); },
                          [this](bool waiting) { questionWaits(waiting); }});
     const SessionLoadReport report =
-        SessionFile::OpenCorvinaFile(path, reScan, reCheck, state, *m_results, sink, hooks);
+        SessionFile::openCorvinaFile(path, reScan, reCheck, state, *m_results, sink, hooks);
     if (!report.result)
     {
-        Timer1->stop();
-        SetBusyState(false);
+        m_clockTimer->stop();
+        setBusyState(false);
         for (size_t i = 0; i < panels.size(); ++i)
         {
             m_panels[i]->setText(panels[i].first);
             m_panels[i]->setVisible(panels[i].second);
         }
-        std::tie(TotalFiles, TotalFolders, DuplicateCount, DuplicateSize) = counters;
+        std::tie(m_totalFiles, m_totalFolders, m_duplicateCount, m_duplicateSize) = counters;
         if (const auto message = SessionFile::cannotLoad(path, report))
             m_prompter.message(*message);
         return false;
     }
 
     applyState(state);
-    TotalFiles = report.TotalFiles;
-    TotalFolders = report.TotalFolders;
-    DuplicateCount = state.DuplicateCount;
-    DuplicateSize = state.DuplicateSize;
+    m_totalFiles = report.totalFiles;
+    m_totalFolders = report.totalFolders;
+    m_duplicateCount = state.duplicateCount;
+    m_duplicateSize = state.duplicateSize;
     setZeroSizeMenus(report.zeroSizeMenus);
-    Timer1->stop();
-    SetBusyState(false);
+    m_clockTimer->stop();
+    setBusyState(false);
     startEndSound();
 
     const SessionStatusTexts &status = report.status;
@@ -563,25 +565,25 @@ bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const 
     return report.result;
 }
 
-void MainFrm::MLoadSession_Click()
+void MainFrm::showLoadSessionDialog()
 {
     SaveFrm dialog(*this, m_prompter, m_settings, this);
-    dialog.DialogMode = SaveFrm::Mode::Open;
-    CommonDlg::CenterForm(&dialog);
+    dialog.mode = SaveFrm::Mode::Open;
+    CommonDlg::centerForm(&dialog);
     dialog.exec();
 }
 
-void MainFrm::MSaveSession_Click()
+void MainFrm::showSaveSessionDialog()
 {
     SaveFrm dialog(*this, m_prompter, m_settings, this);
-    dialog.DialogMode = SaveFrm::Mode::Save;
-    CommonDlg::CenterForm(&dialog);
+    dialog.mode = SaveFrm::Mode::Save;
+    CommonDlg::centerForm(&dialog);
     dialog.exec();
 }
 
-void MainFrm::MExport_Click()
+void MainFrm::exportResults()
 {
-    frmExport::Inputs inputs;
+    ExportDialog::Inputs inputs;
     inputs.rows = m_results;
     inputs.selectedRows = selectedResultRows();
     inputs.filesPanel = panel(Panel::Files)->text();
@@ -590,127 +592,127 @@ void MainFrm::MExport_Click()
     inputs.settings = &m_settings;
     inputs.errors = &m_errors;
     inputs.playEndSound = m_endSound;
-    frmExport wizard(std::move(inputs), this);
-    CommonDlg::CenterForm(&wizard);
+    ExportDialog wizard(std::move(inputs), this);
+    CommonDlg::centerForm(&wizard);
     wizard.exec();
 }
 
 void MainFrm::setZeroSizeMenus(bool zeroSize)
 {
-    MMarkAll->setVisible(zeroSize);
-    MMarkAllDuplicates->setVisible(!zeroSize);
-    mnuAdvMarkForm->setVisible(!zeroSize);
-    MarkSep2->setVisible(!zeroSize);
+    m_markAllAction->setVisible(zeroSize);
+    m_markDuplicatesAction->setVisible(!zeroSize);
+    m_advancedMarkingAction->setVisible(!zeroSize);
+    m_duplicatesSeparator->setVisible(!zeroSize);
 }
 
 bool MainFrm::tooManyFiles(qint32 totalFiles)
 {
-    frmTooManyFiles dialog(this);
+    TooManyFilesDialog dialog(this);
     dialog.setTotalFiles(totalFiles);
-    CommonDlg::CenterForm(&dialog);
+    CommonDlg::centerForm(&dialog);
     dialog.exec();
-    return dialog.Proceed;
+    return dialog.proceed;
 }
 
-void MainFrm::Toolbar1_ButtonClick(int index)
+void MainFrm::runToolbarButton(int index)
 {
     switch (index)
     {
     case ScanButton:
-        MScan_Click();
+        startScan();
         break;
     case CancelButton:
-        MCancel_Click();
+        cancelScan();
         break;
     case MarkButton:
         if (!m_results->isEmpty())
-            MMark->popup(QCursor::pos());
+            m_markMenu->popup(QCursor::pos());
         break;
     case CopyButton:
-        m_actions->MCopyMarkFiles_Click();
+        m_actions->copyMarkedFiles();
         break;
     case MoveButton:
-        m_actions->MMoveSelected_Click();
+        m_actions->moveMarkedFiles();
         break;
     case DeleteButton:
-        m_actions->MDelete_Click();
+        m_actions->deleteMarkedFiles();
         break;
     case RenameButton:
-        m_actions->MRename_Click();
+        m_actions->renameFile();
         break;
     case ExportButton:
-        MExport_Click();
+        exportResults();
         break;
     case ViewerButton:
-        MPicViewer_Click();
+        togglePictureViewer();
         break;
     case RecycleButton:
-        MSendToRecycleBin_Click();
+        toggleRecycleBin();
         break;
     default:
         break;
     }
 }
 
-void MainFrm::Timer1_Timer()
+void MainFrm::showElapsedTime()
 {
-    setPanel(Panel::Clock, ScanTimer.Elapsed());
+    setPanel(Panel::Clock, m_stopwatch.elapsed());
 }
 
-void MainFrm::Timer2_Timer()
+void MainFrm::playEndSound()
 {
-    Timer2->stop();
+    m_endSoundTimer->stop();
     if (m_endSound)
         m_endSound();
 }
 
-void MainFrm::chkFuzzy_Click()
+void MainFrm::explainFuzzyLogic()
 {
-    const bool explain = chkFuzzy->isChecked() && chkFuzzyTag == kDirect;
-    setBold(chkFuzzy, explain);
+    const bool explain = m_fuzzyCheck->isChecked() && m_fuzzyTag == kDirect;
+    setBold(m_fuzzyCheck, explain);
     if (!explain)
         return;
     FuzzyFrm fuzzy(this);
     fuzzy.exec();
 }
 
-void MainFrm::chkProtect_Click()
+void MainFrm::confirmUnprotect()
 {
-    if (chkProtect->isChecked() || chkProtectTag != kDirect)
+    if (m_protectCheck->isChecked() || m_protectTag != kDirect)
         return;
     const bool keep = m_prompter.confirm(QStringLiteral("Confirm"),
                                          QStringLiteral("It is highly recommended to leave this option checked "
                                                         "to prevent loss of data.\nDo you want to leave this option"),
                                          PromptIcon::Critical);
     if (keep)
-        chkProtect->setChecked(true);
+        m_protectCheck->setChecked(true);
 }
 
-void MainFrm::Option_Click(int id)
+void MainFrm::chooseEngine(int id)
 {
     for (int i = 1; i <= 4; ++i)
-        setBold(Option[static_cast<size_t>(i)], i == id);
-    chkFuzzy->setEnabled(id == ScanOptions::ByteToByte);
+        setBold(m_engineButtons[static_cast<size_t>(i)], i == id);
+    m_fuzzyCheck->setEnabled(id == ScanOptions::ByteToByte);
 }
 
 void MainFrm::selectEngine(int id)
 {
     if (id < 1 || id > 4)
         return;
-    Option[static_cast<size_t>(id)]->setChecked(true);
-    Option_Click(id);
+    m_engineButtons[static_cast<size_t>(id)]->setChecked(true);
+    chooseEngine(id);
 }
 
 void MainFrm::setFuzzyFromCode(bool checked)
 {
-    chkFuzzy->setChecked(checked);
-    setBold(chkFuzzy, false);
+    m_fuzzyCheck->setChecked(checked);
+    setBold(m_fuzzyCheck, false);
 }
 
 void MainFrm::updateRemoveButton()
 {
-    cmdRemove->setEnabled(!m_locations->empty());
-    MRemoveLocation->setEnabled(cmdRemove->isEnabled());
+    m_removeButton->setEnabled(!m_locations->empty());
+    m_removeLocationAction->setEnabled(m_removeButton->isEnabled());
 }
 
 bool MainFrm::marksMayGo()
@@ -728,25 +730,25 @@ bool MainFrm::marksMayGo()
 void MainFrm::questionWaits(bool waiting)
 {
     if (waiting)
-        ScanTimer.Pause();
+        m_stopwatch.pause();
     else
-        ScanTimer.Resume();
+        m_stopwatch.resume();
 }
 
-void MainFrm::cmdAdd_Click()
+void MainFrm::addLocation()
 {
     runStep(m_errors, QStringLiteral("Add Folders"), [this] {
-        const int selected = SearchList->selectedRow();
-        if (EditMode && selected < 0)
+        const int selected = m_locationView->selectedRow();
+        if (m_changingLocation && selected < 0)
             return;
         FolderFrm dialog(m_prompter, m_settings, this);
-        if (EditMode)
+        if (m_changingLocation)
             dialog.fillForChange(m_locations->locations().at(selected));
         dialog.exec();
         const std::optional<SearchLocation> location = dialog.location();
         if (!location)
             return;
-        if (EditMode)
+        if (m_changingLocation)
         {
             m_locations->change(selected, *location);
             return;
@@ -756,25 +758,25 @@ void MainFrm::cmdAdd_Click()
     });
 }
 
-void MainFrm::SearchList_DblClick()
+void MainFrm::changeLocation()
 {
     if (m_locations->empty() || m_busy)
         return;
-    EditMode = true;
-    cmdAdd_Click();
-    EditMode = false;
+    m_changingLocation = true;
+    addLocation();
+    m_changingLocation = false;
 }
 
-void MainFrm::cmdRemove_Click()
+void MainFrm::removeLocation()
 {
-    m_locations->remove(SearchList->selectedRow());
+    m_locations->remove(m_locationView->selectedRow());
     updateRemoveButton();
 }
 
 void MainFrm::setViewerImage(int image)
 {
     m_viewerImage = image;
-    MPicViewer->setChecked(image == Settings::ViewerOn);
+    m_pictureViewerAction->setChecked(image == Settings::ViewerOn);
     m_buttons[ViewerButton]->setIcon(ToolbarIcons::icon(
         image == Settings::ViewerOff ? ToolbarIcons::Picture::ViewerOff : ToolbarIcons::Picture::ViewerOn));
 }
@@ -782,12 +784,12 @@ void MainFrm::setViewerImage(int image)
 void MainFrm::setRecycleImage(int image)
 {
     m_recycleImage = image;
-    MSendToRecycleBin->setChecked(image == Settings::ToRecycleBin);
+    m_recycleBinAction->setChecked(image == Settings::ToRecycleBin);
     m_buttons[RecycleButton]->setIcon(ToolbarIcons::icon(
         image == Settings::DeletePermanently ? ToolbarIcons::Picture::Permanent : ToolbarIcons::Picture::Recycle));
 }
 
-void MainFrm::MPicViewer_Click()
+void MainFrm::togglePictureViewer()
 {
     if (m_viewerImage == Settings::ViewerOff)
     {
@@ -803,7 +805,7 @@ void MainFrm::MPicViewer_Click()
     m_settings.setValue(Settings::Display, QString::number(m_viewerImage));
 }
 
-void MainFrm::MSendToRecycleBin_Click()
+void MainFrm::toggleRecycleBin()
 {
     if (m_recycleImage == Settings::DeletePermanently)
     {
@@ -825,28 +827,28 @@ void MainFrm::MSendToRecycleBin_Click()
 
 void MainFrm::clearSortMarks()
 {
-    RLV->setSortMark(-1, true);
+    m_resultView->setSortMark(-1, true);
     m_sort.sorted = false;
 }
 
-void MainFrm::RLV_ColumnClick(int column)
+void MainFrm::sortByHeader(int column)
 {
-    SortCols(column + 1, QStringLiteral("None"));
+    sortByColumn(column + 1, QStringLiteral("None"));
 }
 
-void MainFrm::SortCols(int Col, const QString &SortOrder)
+void MainFrm::sortByColumn(int col, const QString &sortOrder)
 {
-    runStep(m_errors, QStringLiteral("Sorting Column : ") + QString::number(Col), [&] {
-        const std::optional<int> key = ResultSort::keyColumn(Col);
+    runStep(m_errors, QStringLiteral("Sorting Column : ") + QString::number(col), [&] {
+        const std::optional<int> key = ResultSort::keyColumn(col);
         if (!key)
             return;
-        const bool ascending = m_sort.nextAscending(SortOrder == QStringLiteral("None"));
+        const bool ascending = m_sort.nextAscending(sortOrder == QStringLiteral("None"));
         const WaitCursor wait;
         m_results->sortByColumn(*key, ascending);
         m_sort = {true, ascending};
-        RLV->setSortMark(Col - 1, ascending);
-        if (!MMarkAll->isVisible())
-            m_results->RebandRows();
+        m_resultView->setSortMark(col - 1, ascending);
+        if (!m_markAllAction->isVisible())
+            m_results->rebandRows();
     });
 }
 
@@ -860,35 +862,35 @@ void MainFrm::showManual(const QString &section)
     m_manual->activateWindow();
 }
 
-void MainFrm::MHelpTopics_Click()
+void MainFrm::showHelpTopics()
 {
     showManual(QString());
 }
 
-void MainFrm::mnuFaq_Click()
+void MainFrm::showFaq()
 {
     showManual(HelpFrm::faqSection());
 }
 
-void MainFrm::mnuHelponline_Click()
+void MainFrm::showHelpContents()
 {
     showManual(HelpFrm::contentsSection());
 }
 
-void MainFrm::mnuTip_Click()
+void MainFrm::showTipOfTheDay()
 {
     TipFrm tips(m_settings, this);
-    CommonDlg::CenterForm(&tips);
+    CommonDlg::centerForm(&tips);
     tips.exec();
 }
 
-void MainFrm::mnuTellaFriend_Click()
+void MainFrm::showTellAFriend()
 {
     TellFrm tell(this);
     tell.exec();
 }
 
-void MainFrm::MAbout_Click()
+void MainFrm::showAbout()
 {
     AboutFrm about(this);
     about.exec();

@@ -3,7 +3,7 @@
 // command of the menus and the toolbar.
 #pragma once
 
-#include "core/buzTimer.h"
+#include "core/Stopwatch.h"
 #include "engine/ScanPipeline.h"
 #include "results/ResultSort.h"
 #include "sessions/SessionCommands.h"
@@ -93,17 +93,17 @@ public:
     /// Scans of more files than this ask before the engine runs (100000; tests lower it).
     void setTooManyFilesLimit(qint32 limit) { m_tooManyFilesLimit = limit; }
 
-    /// Sorts the result list by the column the user sees as Col (1-based model column);
-    /// SortOrder "None" toggles the direction, anything else sorts ascending.
-    void SortCols(int Col, const QString &SortOrder);
+    /// Sorts the result list by the column the user sees as col (1-based model column);
+    /// sortOrder "None" toggles the direction, anything else sorts ascending.
+    void sortByColumn(int col, const QString &sortOrder);
     /// Switches between scanning (or loading) and idle.
-    void SetBusyState(bool busy);
+    void setBusyState(bool busy);
 
     /// The search setup and counters as session files keep them.
     SessionState currentState() const;
     /// Reads the engine, options and locations of a session file (start-up, the command line);
     /// they change only when the file is whole.
-    SessionRead LoadSessionParameters(const QString &path);
+    SessionRead loadSessionParameters(const QString &path);
 
     // SessionCommands: the session dialog saves and loads through the window.
     bool saveSession(const QString &path, bool parametersOnly, const ProgressHooks &progress) override;
@@ -133,42 +133,42 @@ private:
     void connectCommand(QAction *action, const QString &label, const std::function<void()> &command);
 
     // Start, run, stop.
-    void Form_Load();
-    void Form_Activate();
-    void Form_QueryUnload();
-    void Form_Resize();
+    void restoreWindow();
+    void runStartup();
+    void saveAndCloseTools();
+    void restoreCaption();
 
     // Commands.
-    void MCancel_Click();
-    void MClose_Click();
-    void MScan_Click();
-    void MNewSession_Click();
-    void MLoadSession_Click();
-    void MSaveSession_Click();
-    void MExport_Click();
-    void MPicViewer_Click();
-    void MSendToRecycleBin_Click();
-    void MHelpTopics_Click();
-    void mnuTip_Click();
-    void mnuFaq_Click();
-    void mnuHelponline_Click();
-    void mnuTellaFriend_Click();
-    void MAbout_Click();
-    void Toolbar1_ButtonClick(int index);
-    void Command1_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void chkFuzzy_Click();
-    void chkProtect_Click();
-    void Option_Click(int id);
-    void cmdAdd_Click();
-    void cmdRemove_Click();
-    void SearchList_DblClick();
-    void RLV_ColumnClick(int column);
-    void RLV_KeyUp(int key);
-    void RLV_ContextMenu(const QPoint &at);
+    void cancelScan();
+    void closeWindow();
+    void startScan();
+    void startNewSession();
+    void showLoadSessionDialog();
+    void showSaveSessionDialog();
+    void exportResults();
+    void togglePictureViewer();
+    void toggleRecycleBin();
+    void showHelpTopics();
+    void showTipOfTheDay();
+    void showFaq();
+    void showHelpContents();
+    void showTellAFriend();
+    void showAbout();
+    void runToolbarButton(int index);
+    void cancelByEscape();
+    void showElapsedTime();
+    void playEndSound();
+    void explainFuzzyLogic();
+    void confirmUnprotect();
+    void chooseEngine(int id);
+    void addLocation();
+    void removeLocation();
+    void changeLocation();
+    void sortByHeader(int column);
+    void previewOnArrowKey(int key);
+    void showActionMenu(const QPoint &at);
     void onListSorted(int column, Qt::SortOrder order);
-    void mnuAdvMarkForm_Click();
+    void showAdvancedMarking();
     void closeAdvMarkFrm();
 
     // Window state.
@@ -205,49 +205,49 @@ private:
     SearchLocationModel *m_locations = nullptr;
 
     // Menus.
-    QMenu *MnuFile = nullptr;
-    QMenu *MAction = nullptr;
-    QMenu *MMark = nullptr;
-    QMenu *MHelp = nullptr;
-    QAction *MScan = nullptr;
-    QAction *MCancel = nullptr;
-    QAction *MNewSession = nullptr;
-    QAction *MLoadSession = nullptr;
-    QAction *MSaveSession = nullptr;
-    QAction *MExport = nullptr;
-    QAction *MPicViewer = nullptr;
-    QAction *MSendToRecycleBin = nullptr;
-    QAction *MClose = nullptr;
-    QAction *MAddLocation = nullptr;
-    QAction *MRemoveLocation = nullptr;
-    QAction *MNone = nullptr;
-    QAction *MMarkAll = nullptr;
-    QAction *MMarkingSelected = nullptr;
-    QAction *mnuUnMarkSelected = nullptr;
-    QAction *MarkSep2 = nullptr;
-    QAction *MMarkAllDuplicates = nullptr;
-    QAction *mnuAdvMarking = nullptr;
-    QAction *MMarkFolder = nullptr;
-    QAction *mnuFolderAndSubFolder = nullptr;
-    QAction *mnuAdvMarkForm = nullptr;
-    QAction *MCopyMarkFiles = nullptr;
-    QAction *MMoveSelected = nullptr;
-    QAction *MDelete = nullptr;
-    QAction *mnuLinkHard = nullptr;
-    QAction *mnuLinkClone = nullptr;
-    QAction *MRename = nullptr;
-    QAction *mnuRemoveFromResult = nullptr;
-    QAction *MOpenFile = nullptr;
-    QAction *MOpenFolder = nullptr;
-    QAction *mnuOpenAllMarkFiles = nullptr;
-    QAction *MCopyPath = nullptr;
-    QAction *MFileProperties = nullptr;
-    QAction *MHelpTopics = nullptr;
-    QAction *mnuTip = nullptr;
-    QAction *mnuFaq = nullptr;
-    QAction *mnuHelponline = nullptr;
-    QAction *mnuTellaFriend = nullptr;
-    QAction *MAbout = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_actionMenu = nullptr;
+    QMenu *m_markMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QAction *m_scanAction = nullptr;
+    QAction *m_cancelAction = nullptr;
+    QAction *m_newSessionAction = nullptr;
+    QAction *m_loadSessionAction = nullptr;
+    QAction *m_saveSessionAction = nullptr;
+    QAction *m_exportAction = nullptr;
+    QAction *m_pictureViewerAction = nullptr;
+    QAction *m_recycleBinAction = nullptr;
+    QAction *m_closeAction = nullptr;
+    QAction *m_addLocationAction = nullptr;
+    QAction *m_removeLocationAction = nullptr;
+    QAction *m_unmarkAllAction = nullptr;
+    QAction *m_markAllAction = nullptr;
+    QAction *m_markSelectedAction = nullptr;
+    QAction *m_unmarkSelectedAction = nullptr;
+    QAction *m_duplicatesSeparator = nullptr;
+    QAction *m_markDuplicatesAction = nullptr;
+    QAction *m_markUpToAction = nullptr;
+    QAction *m_markFolderAction = nullptr;
+    QAction *m_markSubFoldersAction = nullptr;
+    QAction *m_advancedMarkingAction = nullptr;
+    QAction *m_copyAction = nullptr;
+    QAction *m_moveAction = nullptr;
+    QAction *m_deleteAction = nullptr;
+    QAction *m_hardLinkAction = nullptr;
+    QAction *m_cloneAction = nullptr;
+    QAction *m_renameAction = nullptr;
+    QAction *m_removeFromListAction = nullptr;
+    QAction *m_openFileAction = nullptr;
+    QAction *m_openFolderAction = nullptr;
+    QAction *m_openMarkedAction = nullptr;
+    QAction *m_copyPathAction = nullptr;
+    QAction *m_propertiesAction = nullptr;
+    QAction *m_helpTopicsAction = nullptr;
+    QAction *m_tipAction = nullptr;
+    QAction *m_faqAction = nullptr;
+    QAction *m_helpOnlineAction = nullptr;
+    QAction *m_tellAFriendAction = nullptr;
+    QAction *m_aboutAction = nullptr;
 
     // Toolbar: buttons by index 1 to 12 (3 and 9 are separators).
     enum Button
@@ -263,7 +263,7 @@ private:
         ViewerButton = 11,
         RecycleButton = 12,
     };
-    QToolBar *Toolbar1 = nullptr;
+    QToolBar *m_toolbar = nullptr;
     std::array<QAction *, RecycleButton + 1> m_buttons{};
     int m_viewerImage = Settings::ViewerOn;
     int m_recycleImage = Settings::ToRecycleBin;
@@ -273,41 +273,41 @@ private:
     ScanProgressBar *m_progressBar = nullptr;
 
     // Search setup.
-    SearchListView *SearchList = nullptr;
-    QToolButton *cmdAdd = nullptr;
-    QToolButton *cmdRemove = nullptr;
-    QGroupBox *Frame1 = nullptr;
-    QWidget *Frame2 = nullptr;
+    SearchListView *m_locationView = nullptr;
+    QToolButton *m_addButton = nullptr;
+    QToolButton *m_removeButton = nullptr;
+    QGroupBox *m_engineBox = nullptr;
+    QWidget *m_engineChoices = nullptr;
     QButtonGroup *m_engines = nullptr;
-    std::array<QRadioButton *, 5> Option{}; // Option[1] .. Option[4]
-    QCheckBox *chkFuzzy = nullptr;
-    QCheckBox *chkProtect = nullptr;
-    QCheckBox *chkIncludeHidden = nullptr;
-    QString chkFuzzyTag;
-    QString chkProtectTag = QStringLiteral("Direct");
+    std::array<QRadioButton *, 5> m_engineButtons{}; // m_engineButtons[1] .. m_engineButtons[4]
+    QCheckBox *m_fuzzyCheck = nullptr;
+    QCheckBox *m_protectCheck = nullptr;
+    QCheckBox *m_includeHiddenCheck = nullptr;
+    QString m_fuzzyTag;
+    QString m_protectTag = QStringLiteral("Direct");
 
     // Results.
-    ResultView *RLV = nullptr;
+    ResultView *m_resultView = nullptr;
     ResultSort::State m_sort;
     MarkingCommands *m_marking = nullptr;
     ActionCommands *m_actions = nullptr;
     QPointer<AdvMarkFrm> m_advMarking;
     int m_pointerTwips = 0; // the pointer's distance from the list's left edge at its last press
 
-    QPushButton *Command1 = nullptr;
-    QTimer *Timer1 = nullptr;
-    QTimer *Timer2 = nullptr;
-    buzTimer ScanTimer;
+    QPushButton *m_escapeButton = nullptr;
+    QTimer *m_clockTimer = nullptr;
+    QTimer *m_endSoundTimer = nullptr;
+    Stopwatch m_stopwatch;
 
     // Counters of the last scan or load.
-    qint32 TotalFiles = 0;
-    qint32 TotalFolders = 0;
-    qint32 DuplicateCount = 0;
-    qint64 DuplicateSize = 0;
+    qint32 m_totalFiles = 0;
+    qint32 m_totalFolders = 0;
+    qint32 m_duplicateCount = 0;
+    qint64 m_duplicateSize = 0;
 
     qint32 m_tooManyFilesLimit = ScanPipeline::DefaultTooManyFiles;
 
-    bool EditMode = false;
+    bool m_changingLocation = false;
     bool m_busy = false;
     bool m_activated = false;
     bool m_closeWhenIdle = false;

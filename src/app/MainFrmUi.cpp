@@ -39,92 +39,93 @@ void MainFrm::createMenus()
     // picks an entry of an open menu. Letters are unique within each menu.
     QMenuBar *bar = menuBar();
 
-    MnuFile = bar->addMenu(QStringLiteral("&File"));
-    MnuFile->setObjectName(QStringLiteral("MnuFile"));
-    MScan = action(MnuFile, "MScan", QStringLiteral("&Scan"));
-    MCancel = action(MnuFile, "MCancel", QStringLiteral("&Cancel"));
-    MnuFile->addSeparator();
-    MAddLocation = action(MnuFile, "MAddLocation", QStringLiteral("&Add Location..."));
-    MRemoveLocation = action(MnuFile, "MRemoveLocation", QStringLiteral("&Remove Location"));
-    MnuFile->addSeparator();
-    MNewSession = action(MnuFile, "MNewSession", QStringLiteral("&New Session"));
-    MLoadSession = action(MnuFile, "MLoadSession", QStringLiteral("&Load Session"));
-    MSaveSession = action(MnuFile, "MSaveSession", QStringLiteral("Sa&ve Session"));
-    MnuFile->addSeparator();
-    MExport = action(MnuFile, "MExport", QStringLiteral("&Export"));
-    MnuFile->addSeparator();
-    MPicViewer = action(MnuFile, "MPicViewer", QStringLiteral("Show &Picture Viewer"));
-    MPicViewer->setCheckable(true);
-    MSendToRecycleBin = action(MnuFile, "MSendToRecycleBin", QStringLiteral("Send to Recycle &Bin"));
-    MSendToRecycleBin->setCheckable(true);
-    MnuFile->addSeparator();
-    MClose = action(MnuFile, "MClose", QStringLiteral("Cl&ose"));
+    m_fileMenu = bar->addMenu(QStringLiteral("&File"));
+    m_fileMenu->setObjectName(QStringLiteral("MnuFile"));
+    m_scanAction = action(m_fileMenu, "MScan", QStringLiteral("&Scan"));
+    m_cancelAction = action(m_fileMenu, "MCancel", QStringLiteral("&Cancel"));
+    m_fileMenu->addSeparator();
+    m_addLocationAction = action(m_fileMenu, "MAddLocation", QStringLiteral("&Add Location..."));
+    m_removeLocationAction = action(m_fileMenu, "MRemoveLocation", QStringLiteral("&Remove Location"));
+    m_fileMenu->addSeparator();
+    m_newSessionAction = action(m_fileMenu, "MNewSession", QStringLiteral("&New Session"));
+    m_loadSessionAction = action(m_fileMenu, "MLoadSession", QStringLiteral("&Load Session"));
+    m_saveSessionAction = action(m_fileMenu, "MSaveSession", QStringLiteral("Sa&ve Session"));
+    m_fileMenu->addSeparator();
+    m_exportAction = action(m_fileMenu, "MExport", QStringLiteral("&Export"));
+    m_fileMenu->addSeparator();
+    m_pictureViewerAction = action(m_fileMenu, "MPicViewer", QStringLiteral("Show &Picture Viewer"));
+    m_pictureViewerAction->setCheckable(true);
+    m_recycleBinAction = action(m_fileMenu, "MSendToRecycleBin", QStringLiteral("Send to Recycle &Bin"));
+    m_recycleBinAction->setCheckable(true);
+    m_fileMenu->addSeparator();
+    m_closeAction = action(m_fileMenu, "MClose", QStringLiteral("Cl&ose"));
 
-    MAction = bar->addMenu(QStringLiteral("&Action"));
-    MAction->setObjectName(QStringLiteral("MAction"));
-    MMark = MAction->addMenu(QStringLiteral("Mark &Quick"));
-    MMark->setObjectName(QStringLiteral("MMark"));
-    MNone = action(MMark, "MNone", QStringLiteral("&None"));
-    MMarkAll = action(MMark, "MMarkAll", QStringLiteral("Mark &All"));
-    MMark->addSeparator();
-    MMarkingSelected = action(MMark, "MMarkingSelected", QStringLiteral("Mark &Selected"));
-    mnuUnMarkSelected = action(MMark, "mnuUnMarkSelected", QStringLiteral("&UnMark Selected"));
-    MarkSep2 = MMark->addSeparator();
-    MarkSep2->setObjectName(QStringLiteral("MarkSep2"));
-    MMarkAllDuplicates = action(MMark, "MMarkAllDuplicates", QStringLiteral("Mark All &Duplicates"));
-    mnuAdvMarking = action(MMark, "mnuAdvMarking", QStringLiteral("Mark All Duplicates up&to..."));
-    MMark->addSeparator();
-    MMarkFolder = action(MMark, "MMarkFolder", QStringLiteral("Mark &Folder"));
-    mnuFolderAndSubFolder = action(MMark, "mnuFolderAndSubFolder", QStringLiteral("Mark Folder and Su&b Folders"));
-    mnuAdvMarkForm = action(MAction, "mnuAdvMarkForm", QStringLiteral("Ad&vance Marking"));
-    MAction->addSeparator();
-    MCopyMarkFiles = action(MAction, "MCopyMarkFiles", QStringLiteral("&Copy"));
-    MMoveSelected = action(MAction, "MMoveSelected", QStringLiteral("&Move "));
-    MDelete = action(MAction, "MDelete", QStringLiteral("&Delete"));
-    mnuLinkHard = action(MAction, "mnuLinkHard", QStringLiteral("Replace with &hard links"));
-    mnuLinkClone = action(MAction, "mnuLinkClone", QStringLiteral("Replace with clo&nes"));
-    MRename = action(MAction, "MRename", QStringLiteral("&Rename"));
-    MAction->addSeparator();
-    mnuRemoveFromResult = action(MAction, "mnuRemoveFromResult", QStringLiteral("Remove from result &list"));
-    MAction->addSeparator();
-    MOpenFile = action(MAction, "MOpenFile", QStringLiteral("&Open File"));
-    MOpenFolder = action(MAction, "MOpenFolder", QStringLiteral("Open &Folder"));
-    mnuOpenAllMarkFiles = action(MAction, "mnuOpenAllMarkFiles", QStringLiteral("Open Mar&k Files"));
-    MAction->addSeparator();
-    MCopyPath = action(MAction, "MCopyPath", QStringLiteral("Copy &path to clipboard"));
-    MAction->addSeparator();
-    MFileProperties = action(MAction, "MFileProperties", QStringLiteral("File Propert&ies"));
+    m_actionMenu = bar->addMenu(QStringLiteral("&Action"));
+    m_actionMenu->setObjectName(QStringLiteral("MAction"));
+    m_markMenu = m_actionMenu->addMenu(QStringLiteral("Mark &Quick"));
+    m_markMenu->setObjectName(QStringLiteral("MMark"));
+    m_unmarkAllAction = action(m_markMenu, "MNone", QStringLiteral("&None"));
+    m_markAllAction = action(m_markMenu, "MMarkAll", QStringLiteral("Mark &All"));
+    m_markMenu->addSeparator();
+    m_markSelectedAction = action(m_markMenu, "MMarkingSelected", QStringLiteral("Mark &Selected"));
+    m_unmarkSelectedAction = action(m_markMenu, "mnuUnMarkSelected", QStringLiteral("&UnMark Selected"));
+    m_duplicatesSeparator = m_markMenu->addSeparator();
+    m_duplicatesSeparator->setObjectName(QStringLiteral("MarkSep2"));
+    m_markDuplicatesAction = action(m_markMenu, "MMarkAllDuplicates", QStringLiteral("Mark All &Duplicates"));
+    m_markUpToAction = action(m_markMenu, "mnuAdvMarking", QStringLiteral("Mark All Duplicates up&to..."));
+    m_markMenu->addSeparator();
+    m_markFolderAction = action(m_markMenu, "MMarkFolder", QStringLiteral("Mark &Folder"));
+    m_markSubFoldersAction =
+        action(m_markMenu, "mnuFolderAndSubFolder", QStringLiteral("Mark Folder and Su&b Folders"));
+    m_advancedMarkingAction = action(m_actionMenu, "mnuAdvMarkForm", QStringLiteral("Ad&vance Marking"));
+    m_actionMenu->addSeparator();
+    m_copyAction = action(m_actionMenu, "MCopyMarkFiles", QStringLiteral("&Copy"));
+    m_moveAction = action(m_actionMenu, "MMoveSelected", QStringLiteral("&Move "));
+    m_deleteAction = action(m_actionMenu, "MDelete", QStringLiteral("&Delete"));
+    m_hardLinkAction = action(m_actionMenu, "mnuLinkHard", QStringLiteral("Replace with &hard links"));
+    m_cloneAction = action(m_actionMenu, "mnuLinkClone", QStringLiteral("Replace with clo&nes"));
+    m_renameAction = action(m_actionMenu, "MRename", QStringLiteral("&Rename"));
+    m_actionMenu->addSeparator();
+    m_removeFromListAction = action(m_actionMenu, "mnuRemoveFromResult", QStringLiteral("Remove from result &list"));
+    m_actionMenu->addSeparator();
+    m_openFileAction = action(m_actionMenu, "MOpenFile", QStringLiteral("&Open File"));
+    m_openFolderAction = action(m_actionMenu, "MOpenFolder", QStringLiteral("Open &Folder"));
+    m_openMarkedAction = action(m_actionMenu, "mnuOpenAllMarkFiles", QStringLiteral("Open Mar&k Files"));
+    m_actionMenu->addSeparator();
+    m_copyPathAction = action(m_actionMenu, "MCopyPath", QStringLiteral("Copy &path to clipboard"));
+    m_actionMenu->addSeparator();
+    m_propertiesAction = action(m_actionMenu, "MFileProperties", QStringLiteral("File Propert&ies"));
 
-    MHelp = bar->addMenu(QStringLiteral("&Help"));
-    MHelp->setObjectName(QStringLiteral("MHelp"));
-    MHelpTopics = action(MHelp, "MHelpTopics", QStringLiteral("&Help Topics"));
-    mnuTip = action(MHelp, "mnuTip", QStringLiteral("&Tip of the day"));
-    MHelp->addSeparator();
-    mnuFaq = action(MHelp, "mnuFaq", QStringLiteral("&FAQ"));
-    mnuHelponline = action(MHelp, "mnuHelponline", QStringLiteral("Help &Online"));
-    MHelp->addSeparator();
-    mnuTellaFriend = action(MHelp, "mnuTellaFriend", QStringLiteral("I &Like Corvina"));
-    MHelp->addSeparator();
-    MAbout = action(MHelp, "MAbout", QStringLiteral("&About Corvina"));
+    m_helpMenu = bar->addMenu(QStringLiteral("&Help"));
+    m_helpMenu->setObjectName(QStringLiteral("MHelp"));
+    m_helpTopicsAction = action(m_helpMenu, "MHelpTopics", QStringLiteral("&Help Topics"));
+    m_tipAction = action(m_helpMenu, "mnuTip", QStringLiteral("&Tip of the day"));
+    m_helpMenu->addSeparator();
+    m_faqAction = action(m_helpMenu, "mnuFaq", QStringLiteral("&FAQ"));
+    m_helpOnlineAction = action(m_helpMenu, "mnuHelponline", QStringLiteral("Help &Online"));
+    m_helpMenu->addSeparator();
+    m_tellAFriendAction = action(m_helpMenu, "mnuTellaFriend", QStringLiteral("I &Like Corvina"));
+    m_helpMenu->addSeparator();
+    m_aboutAction = action(m_helpMenu, "MAbout", QStringLiteral("&About Corvina"));
 
     // The scan shows either "Mark All" or the duplicate-group entries; groups come first.
-    MMarkAll->setVisible(false);
+    m_markAllAction->setVisible(false);
     createShortcuts();
 }
 
 void MainFrm::createShortcuts()
 {
-    // The keys people know from other desktop programs. Esc cancels a scan through Command1.
+    // The keys people know from other desktop programs. Esc cancels a scan through m_escapeButton.
     const std::pair<QAction *, QList<QKeySequence>> keys[] = {
-        {MScan, {Qt::Key_F5, Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter}},
-        {MAddLocation, {Qt::Key_Insert}},
-        {MLoadSession, {QKeySequence(QKeySequence::Open)}},
-        {MSaveSession, {QKeySequence(QKeySequence::Save)}},
-        {MExport, {Qt::CTRL | Qt::Key_E}},
-        {MClose, {Qt::CTRL | Qt::Key_Q}},
-        {MDelete, {Qt::Key_Delete}},
-        {MRename, {Qt::Key_F2}},
-        {MHelpTopics, {Qt::Key_F1}},
+        {m_scanAction, {Qt::Key_F5, Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter}},
+        {m_addLocationAction, {Qt::Key_Insert}},
+        {m_loadSessionAction, {QKeySequence(QKeySequence::Open)}},
+        {m_saveSessionAction, {QKeySequence(QKeySequence::Save)}},
+        {m_exportAction, {Qt::CTRL | Qt::Key_E}},
+        {m_closeAction, {Qt::CTRL | Qt::Key_Q}},
+        {m_deleteAction, {Qt::Key_Delete}},
+        {m_renameAction, {Qt::Key_F2}},
+        {m_helpTopicsAction, {Qt::Key_F1}},
     };
     for (const auto &[entry, sequences] : keys)
         entry->setShortcuts(sequences);
@@ -132,11 +133,11 @@ void MainFrm::createShortcuts()
 
 void MainFrm::createToolbar()
 {
-    Toolbar1 = addToolBar(QStringLiteral("Toolbar"));
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    Toolbar1->setIconSize(QSize(24, 24));
+    m_toolbar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolbar->setIconSize(QSize(24, 24));
 
     struct ToolbarEntry
     {
@@ -160,11 +161,11 @@ void MainFrm::createToolbar()
     for (const ToolbarEntry &b : buttons)
     {
         if (b.index == MarkButton || b.index == ExportButton)
-            Toolbar1->addSeparator();
-        QAction *a = Toolbar1->addAction(ToolbarIcons::icon(b.picture), QString::fromLatin1(b.caption));
+            m_toolbar->addSeparator();
+        QAction *a = m_toolbar->addAction(ToolbarIcons::icon(b.picture), QString::fromLatin1(b.caption));
         a->setObjectName(QStringLiteral("Button%1").arg(b.index));
         a->setToolTip(QString::fromLatin1(b.tooltip));
-        connect(a, &QAction::triggered, this, [this, i = b.index] { Toolbar1_ButtonClick(i); });
+        connect(a, &QAction::triggered, this, [this, i = b.index] { runToolbarButton(i); });
         m_buttons[static_cast<size_t>(b.index)] = a;
     }
 }
@@ -199,8 +200,8 @@ void MainFrm::createControls()
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
-    SearchList = new SearchListView(central);
-    SearchList->setLocationModel(m_locations);
+    m_locationView = new SearchListView(central);
+    m_locationView->setLocationModel(m_locations);
 
     auto makeButton = [central](const char *name, const QString &caption, Picture picture, const QString &tip) {
         auto *b = new QToolButton(central);
@@ -213,66 +214,66 @@ void MainFrm::createControls()
         b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         return b;
     };
-    cmdAdd = makeButton("cmdAdd", QStringLiteral("Add"), Picture::Add,
-                        QStringLiteral("Add a folder to search or to exclude"));
-    cmdRemove = makeButton("cmdRemove", QStringLiteral("Remove"), Picture::Remove,
-                           QStringLiteral("Remove the selected location"));
+    m_addButton = makeButton("cmdAdd", QStringLiteral("Add"), Picture::Add,
+                             QStringLiteral("Add a folder to search or to exclude"));
+    m_removeButton = makeButton("cmdRemove", QStringLiteral("Remove"), Picture::Remove,
+                                QStringLiteral("Remove the selected location"));
     auto *buttons = new QVBoxLayout;
-    buttons->addWidget(cmdAdd);
-    buttons->addWidget(cmdRemove);
+    buttons->addWidget(m_addButton);
+    buttons->addWidget(m_removeButton);
     buttons->addStretch(1);
 
-    Frame1 = new QGroupBox(QStringLiteral("Search Engine"), central);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame2 = new QWidget(Frame1);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
+    m_engineBox = new QGroupBox(QStringLiteral("Search Engine"), central);
+    m_engineBox->setObjectName(QStringLiteral("Frame1"));
+    m_engineChoices = new QWidget(m_engineBox);
+    m_engineChoices->setObjectName(QStringLiteral("Frame2"));
     m_engines = new QButtonGroup(this);
     const char *captions[5] = {nullptr, "Byte to Byte", "Cyclic Redundancy Check (CRC32)", "Same Name Files",
                                "Zero Size Files"};
-    auto *engines = new QVBoxLayout(Frame2);
+    auto *engines = new QVBoxLayout(m_engineChoices);
     engines->setContentsMargins(0, 0, 0, 0);
     engines->setSpacing(2);
     for (int id = 1; id <= 4; ++id)
     {
-        auto *option = new QRadioButton(QString::fromLatin1(captions[id]), Frame2);
+        auto *option = new QRadioButton(QString::fromLatin1(captions[id]), m_engineChoices);
         option->setObjectName(QStringLiteral("Option%1").arg(id));
         m_engines->addButton(option, id);
         engines->addWidget(option);
-        Option[static_cast<size_t>(id)] = option;
+        m_engineButtons[static_cast<size_t>(id)] = option;
     }
-    chkFuzzy = new QCheckBox(QStringLiteral("Use Fuzzy Logic"), Frame1);
-    chkFuzzy->setObjectName(QStringLiteral("chkFuzzy"));
-    chkProtect = new QCheckBox(QStringLiteral("Protect System Folders"), Frame1);
-    chkProtect->setObjectName(QStringLiteral("chkProtect"));
-    chkIncludeHidden = new QCheckBox(QStringLiteral("Include Hidden Folders and Files"), Frame1);
-    chkIncludeHidden->setObjectName(QStringLiteral("chkIncludeHidden"));
-    auto *frame = new QGridLayout(Frame1);
+    m_fuzzyCheck = new QCheckBox(QStringLiteral("Use Fuzzy Logic"), m_engineBox);
+    m_fuzzyCheck->setObjectName(QStringLiteral("chkFuzzy"));
+    m_protectCheck = new QCheckBox(QStringLiteral("Protect System Folders"), m_engineBox);
+    m_protectCheck->setObjectName(QStringLiteral("chkProtect"));
+    m_includeHiddenCheck = new QCheckBox(QStringLiteral("Include Hidden Folders and Files"), m_engineBox);
+    m_includeHiddenCheck->setObjectName(QStringLiteral("chkIncludeHidden"));
+    auto *frame = new QGridLayout(m_engineBox);
     frame->setVerticalSpacing(2);
-    frame->addWidget(Frame2, 0, 0, 4, 1);
-    frame->addWidget(chkFuzzy, 0, 1, Qt::AlignTop);
-    frame->addWidget(chkProtect, 4, 0, 1, 2);
-    frame->addWidget(chkIncludeHidden, 5, 0, 1, 2);
-    Frame1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    frame->addWidget(m_engineChoices, 0, 0, 4, 1);
+    frame->addWidget(m_fuzzyCheck, 0, 1, Qt::AlignTop);
+    frame->addWidget(m_protectCheck, 4, 0, 1, 2);
+    frame->addWidget(m_includeHiddenCheck, 5, 0, 1, 2);
+    m_engineBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(SearchList, 1);
+    top->addWidget(m_locationView, 1);
     top->addLayout(buttons);
-    top->addWidget(Frame1);
+    top->addWidget(m_engineBox);
 
-    RLV = new ResultView(central);
-    RLV->setResultModel(m_results);
+    m_resultView = new ResultView(central);
+    m_resultView->setResultModel(m_results);
 
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 2);
     layout->addLayout(top, 0);
-    layout->addWidget(RLV, 1);
+    layout->addWidget(m_resultView, 1);
 
     // Off the visible area: only Esc reaches it. It never takes the focus, which a person could
     // not see.
-    Command1 = new QPushButton(QStringLiteral("When Ecs button press do Cancel"), central);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(-400, -100, 300, 30);
-    Command1->setFocusPolicy(Qt::NoFocus);
+    m_escapeButton = new QPushButton(QStringLiteral("When Ecs button press do Cancel"), central);
+    m_escapeButton->setObjectName(QStringLiteral("Command1"));
+    m_escapeButton->setGeometry(-400, -100, 300, 30);
+    m_escapeButton->setFocusPolicy(Qt::NoFocus);
     orderTabs();
 }
 
@@ -280,12 +281,13 @@ void MainFrm::orderTabs()
 {
     // As the controls stand: the locations and their buttons, the engine and its options, then
     // the result list. The engine's option buttons are one stop, their arrow keys pick one.
-    QWidget *order[] = {SearchList, cmdAdd,   cmdRemove,  Option[1],        Option[2], Option[3],
-                        Option[4],  chkFuzzy, chkProtect, chkIncludeHidden, RLV};
+    QWidget *order[] = {m_locationView,     m_addButton,          m_removeButton,     m_engineButtons[1],
+                        m_engineButtons[2], m_engineButtons[3],   m_engineButtons[4], m_fuzzyCheck,
+                        m_protectCheck,     m_includeHiddenCheck, m_resultView};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    cmdAdd->setFocusPolicy(Qt::TabFocus);
-    cmdRemove->setFocusPolicy(Qt::TabFocus);
+    m_addButton->setFocusPolicy(Qt::TabFocus);
+    m_removeButton->setFocusPolicy(Qt::TabFocus);
     // Where the keyboard starts: the first control.
-    SearchList->setFocus();
+    m_locationView->setFocus();
 }

@@ -12,7 +12,7 @@
 #include "results/ResultModel.h"
 #include "results/ResultView.h"
 #include "results/WarningFrm.h"
-#include "search/frmMaxSize.h"
+#include "search/SizeLimitDialog.h"
 
 #include <QAction>
 #include <QItemSelectionModel>
@@ -29,28 +29,28 @@ void MainFrm::wireMarking()
     hooks.selectedRows = [this] { return selectedResultRows(); };
     hooks.focusedRow = [this] { return focusedResultRow(); };
     hooks.status = [this](const QString &text) { setPanel(Panel::Activity, text); };
-    hooks.askSizeLimit = [this] { return frmMaxSize::ask(m_prompter, m_settings, this); };
+    hooks.askSizeLimit = [this] { return SizeLimitDialog::ask(m_prompter, m_settings, this); };
     m_marking = new MarkingCommands(*m_results, std::move(hooks), this);
     MarkingCommands *m = m_marking;
 
-    connectCommand(MNone, QStringLiteral("Mark None"), [m] { m->MNone_Click(); });
-    connectCommand(MMarkAll, QStringLiteral("Mark All"), [m] { m->MMarkAll_Click(); });
-    connectCommand(MMarkingSelected, QStringLiteral("Mark Selected"), [m] { m->MMarkingSelected_Click(); });
-    connectCommand(mnuUnMarkSelected, QStringLiteral("UnMark Selected"), [m] { m->mnuUnMarkSelected_Click(); });
-    connectCommand(MMarkFolder, QStringLiteral("Mark Folder"), [m] { m->MMarkFolder_Click(); });
-    connectCommand(mnuFolderAndSubFolder, QStringLiteral("Mark Folder and Sub Folders"),
-                   [m] { m->mnuFolderAndSubFolder_Click(); });
-    connectCommand(MMarkAllDuplicates, QStringLiteral("Mark All Duplicates"), [m] { m->MMarkAllDuplicates_Click(); });
-    connectCommand(mnuAdvMarking, QStringLiteral("Mark All Duplicates"), [m] { m->mnuAdvMarking_Click(); });
-    connect(mnuAdvMarkForm, &QAction::triggered, this, &MainFrm::mnuAdvMarkForm_Click);
+    connectCommand(m_unmarkAllAction, QStringLiteral("Mark None"), [m] { m->unmarkAll(); });
+    connectCommand(m_markAllAction, QStringLiteral("Mark All"), [m] { m->markAll(); });
+    connectCommand(m_markSelectedAction, QStringLiteral("Mark Selected"), [m] { m->markSelected(); });
+    connectCommand(m_unmarkSelectedAction, QStringLiteral("UnMark Selected"), [m] { m->unmarkSelected(); });
+    connectCommand(m_markFolderAction, QStringLiteral("Mark Folder"), [m] { m->markFolder(); });
+    connectCommand(m_markSubFoldersAction, QStringLiteral("Mark Folder and Sub Folders"),
+                   [m] { m->markFolderAndSubFolders(); });
+    connectCommand(m_markDuplicatesAction, QStringLiteral("Mark All Duplicates"), [m] { m->markAllDuplicates(); });
+    connectCommand(m_markUpToAction, QStringLiteral("Mark All Duplicates"), [m] { m->markDuplicatesUpTo(); });
+    connect(m_advancedMarkingAction, &QAction::triggered, this, &MainFrm::showAdvancedMarking);
     connect(m, &MarkingCommands::listSorted, this, &MainFrm::onListSorted);
 
     // The list's own toggles: a click near the left edge flips the row's mark, a double click
     // there marks or unmarks the selection, the space bar does the same.
-    new ResultListToggles(RLV, *m);
-    connect(RLV, &ResultView::pointerDown, this, [this](int x) { m_pointerTwips = x; });
-    RLV->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(RLV, &ResultView::customContextMenuRequested, this, &MainFrm::RLV_ContextMenu);
+    new ResultListToggles(m_resultView, *m);
+    connect(m_resultView, &ResultView::pointerDown, this, [this](int x) { m_pointerTwips = x; });
+    m_resultView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_resultView, &ResultView::customContextMenuRequested, this, &MainFrm::showActionMenu);
 }
 
 void MainFrm::wireActions()
@@ -64,50 +64,50 @@ void MainFrm::wireActions()
     hooks.keepOneWarning = [this](const std::vector<int> &rows) {
         return WarningFrm::ask(*m_results, m_prompter, rows, this);
     };
-    hooks.markSelected = [this] { m_marking->MMarkingSelected_Click(); };
-    hooks.unmarkSelected = [this] { m_marking->mnuUnMarkSelected_Click(); };
+    hooks.markSelected = [this] { m_marking->markSelected(); };
+    hooks.unmarkSelected = [this] { m_marking->unmarkSelected(); };
     hooks.endSound = [this] { startEndSound(); };
     hooks.pictureViewerOn = [this] { return m_viewerImage == Settings::ViewerOn; };
     m_actions = new ActionCommands(*m_results, m_prompter, m_errors, m_settings, std::move(hooks), this);
     ActionCommands *a = m_actions;
 
     const std::pair<QAction *, void (ActionCommands::*)()> entries[] = {
-        {MCopyMarkFiles, &ActionCommands::MCopyMarkFiles_Click},
-        {MMoveSelected, &ActionCommands::MMoveSelected_Click},
-        {MDelete, &ActionCommands::MDelete_Click},
-        {mnuLinkHard, &ActionCommands::mnuLinkHard_Click},
-        {mnuLinkClone, &ActionCommands::mnuLinkClone_Click},
-        {MRename, &ActionCommands::MRename_Click},
-        {mnuRemoveFromResult, &ActionCommands::mnuRemoveFromResult_Click},
-        {MOpenFile, &ActionCommands::MOpenFile_Click},
-        {MOpenFolder, &ActionCommands::MOpenFolder_Click},
-        {mnuOpenAllMarkFiles, &ActionCommands::mnuOpenAllMarkFiles_Click},
-        {MCopyPath, &ActionCommands::MCopyPath_Click},
-        {MFileProperties, &ActionCommands::MFileProperties_Click},
+        {m_copyAction, &ActionCommands::copyMarkedFiles},
+        {m_moveAction, &ActionCommands::moveMarkedFiles},
+        {m_deleteAction, &ActionCommands::deleteMarkedFiles},
+        {m_hardLinkAction, &ActionCommands::replaceWithHardLinks},
+        {m_cloneAction, &ActionCommands::replaceWithClones},
+        {m_renameAction, &ActionCommands::renameFile},
+        {m_removeFromListAction, &ActionCommands::removeMarkedFromList},
+        {m_openFileAction, &ActionCommands::openFile},
+        {m_openFolderAction, &ActionCommands::openFolder},
+        {m_openMarkedAction, &ActionCommands::openMarkedFiles},
+        {m_copyPathAction, &ActionCommands::copyPath},
+        {m_propertiesAction, &ActionCommands::showFileProperties},
     };
     for (const auto &[entry, slot] : entries)
         connect(entry, &QAction::triggered, a, slot);
     connect(m_marking, &MarkingCommands::openFileRequested, a, &ActionCommands::openRow);
-    connect(RLV, &ResultView::keyUp, this, &MainFrm::RLV_KeyUp);
-    connect(RLV, &ResultView::mouseUp, a, [a](Qt::MouseButton button) {
+    connect(m_resultView, &ResultView::keyUp, this, &MainFrm::previewOnArrowKey);
+    connect(m_resultView, &ResultView::mouseUp, a, [a](Qt::MouseButton button) {
         if (button != Qt::RightButton)
-            a->RLV_MouseUp_Preview();
+            a->previewAfterClick();
     });
     connect(a, &ActionCommands::pictureViewerDisabled, this, [this] { setViewerImage(9); });
 }
 
-void MainFrm::RLV_KeyUp(int key)
+void MainFrm::previewOnArrowKey(int key)
 {
     if (key == Qt::Key_Up || key == Qt::Key_Down)
-        m_actions->RLV_KeyUp_Preview();
+        m_actions->previewAfterKey();
 }
 
-void MainFrm::mnuAdvMarkForm_Click()
+void MainFrm::showAdvancedMarking()
 {
     if (!m_advMarking)
     {
         m_advMarking = new AdvMarkFrm(*m_marking, m_prompter, m_settings, this);
-        CommonDlg::CenterForm(m_advMarking);
+        CommonDlg::centerForm(m_advMarking);
     }
     m_advMarking->show();
     m_advMarking->raise();
@@ -121,24 +121,24 @@ void MainFrm::closeAdvMarkFrm()
     delete m_advMarking;
 }
 
-void MainFrm::RLV_ContextMenu(const QPoint &at)
+void MainFrm::showActionMenu(const QPoint &at)
 {
-    MAction->popup(RLV->viewport()->mapToGlobal(at));
+    m_actionMenu->popup(m_resultView->viewport()->mapToGlobal(at));
 }
 
 void MainFrm::onListSorted(int column, Qt::SortOrder order)
 {
     const bool ascending = order == Qt::AscendingOrder;
-    RLV->setSortMark(column, ascending);
+    m_resultView->setSortMark(column, ascending);
     m_sort = {true, ascending};
-    if (!MMarkAll->isVisible())
-        m_results->RebandRows();
+    if (!m_markAllAction->isVisible())
+        m_results->rebandRows();
 }
 
 std::vector<int> MainFrm::selectedResultRows() const
 {
     std::vector<int> rows;
-    for (const QModelIndex &index : RLV->selectionModel()->selectedRows())
+    for (const QModelIndex &index : m_resultView->selectionModel()->selectedRows())
         rows.push_back(index.row());
     std::sort(rows.begin(), rows.end());
     return rows;
@@ -146,6 +146,6 @@ std::vector<int> MainFrm::selectedResultRows() const
 
 int MainFrm::focusedResultRow() const
 {
-    const QModelIndex current = RLV->currentIndex();
+    const QModelIndex current = m_resultView->currentIndex();
     return current.isValid() ? current.row() : -1;
 }

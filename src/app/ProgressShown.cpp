@@ -31,7 +31,7 @@ ProgressShown ProgressShown::of(const ScanProgress &p)
     if (p.unit == ScanProgress::Unit::Files)
         shown.text = QString::number(done) + QStringLiteral(" of ") + counted(p.total, "file", "files");
     else
-        shown.text = TextFormat::SizeText(static_cast<double>(done)) + QStringLiteral(" of ") +
-                     TextFormat::SizeText(static_cast<double>(p.total));
+        shown.text = TextFormat::sizeText(static_cast<double>(done)) + QStringLiteral(" of ") +
+                     TextFormat::sizeText(static_cast<double>(p.total));
     return shown;
 }

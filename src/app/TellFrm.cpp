@@ -18,28 +18,28 @@ TellFrm::TellFrm(QWidget *parent) : QDialog(parent)
                                             "these words on (change them as you like):"),
                              this);
     intro->setWordWrap(true);
-    txtMessage = new QPlainTextEdit(this);
-    txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage->setPlainText(QStringLiteral(
+    m_messageEdit = new QPlainTextEdit(this);
+    m_messageEdit->setObjectName(QStringLiteral("txtMessage"));
+    m_messageEdit->setPlainText(QStringLiteral(
         "I use Corvina to find duplicate files. It lists every group of identical files, lets me mark the copies "
         "I don't need and sends them to the trash, so nothing is lost by mistake. Worth a try if your disk is "
         "filling up."));
-    txtMessage->setMinimumSize(380, 110);
+    m_messageEdit->setMinimumSize(380, 110);
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *copy = buttons->addButton(QStringLiteral("&Copy to Clipboard"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("cmdCopy"));
     QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
-    connect(copy, &QPushButton::clicked, this, &TellFrm::cmdCopy_Click);
+    connect(copy, &QPushButton::clicked, this, &TellFrm::copyMessage);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(intro);
-    layout->addWidget(txtMessage, 1);
+    layout->addWidget(m_messageEdit, 1);
     layout->addWidget(buttons);
 }
 
-void TellFrm::cmdCopy_Click()
+void TellFrm::copyMessage()
 {
-    QGuiApplication::clipboard()->setText(txtMessage->toPlainText());
+    QGuiApplication::clipboard()->setText(m_messageEdit->toPlainText());
 }

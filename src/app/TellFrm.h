@@ -13,7 +13,7 @@ public:
     explicit TellFrm(QWidget *parent = nullptr);
 
 private:
-    void cmdCopy_Click();
+    void copyMessage();
 
-    QPlainTextEdit *txtMessage = nullptr;
+    QPlainTextEdit *m_messageEdit = nullptr;
 };

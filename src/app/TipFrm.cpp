@@ -21,21 +21,21 @@ TipFrm::TipFrm(SettingsStore &settings, QWidget *parent) : QDialog(parent), m_se
     picture->setPixmap(ToolbarIcons::icon(ToolbarIcons::Picture::Program).pixmap(48, 48));
     picture->setAlignment(Qt::AlignTop);
     auto *heading = new QLabel(QStringLiteral("<b>Did you know...</b>"), this);
-    lblTip = new QLabel(this);
-    lblTip->setObjectName(QStringLiteral("lblTip"));
-    lblTip->setWordWrap(true);
-    lblTip->setMinimumSize(360, 90);
-    lblTip->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_tipLabel = new QLabel(this);
+    m_tipLabel->setObjectName(QStringLiteral("lblTip"));
+    m_tipLabel->setWordWrap(true);
+    m_tipLabel->setMinimumSize(360, 90);
+    m_tipLabel->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     auto *text = new QVBoxLayout;
     text->addWidget(heading);
-    text->addWidget(lblTip, 1);
+    text->addWidget(m_tipLabel, 1);
     auto *body = new QHBoxLayout;
     body->addWidget(picture);
     body->addLayout(text, 1);
 
-    chkShowTips = new QCheckBox(QStringLiteral("Show Tips at Startup"), this);
-    chkShowTips->setObjectName(QStringLiteral("chkShowTips"));
-    chkShowTips->setChecked(m_settings.value(Settings::ShowTips) == QStringLiteral("1"));
+    m_showTipsCheck = new QCheckBox(QStringLiteral("Show Tips at Startup"), this);
+    m_showTipsCheck->setObjectName(QStringLiteral("chkShowTips"));
+    m_showTipsCheck->setChecked(m_settings.value(Settings::ShowTips) == QStringLiteral("1"));
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *next = buttons->addButton(QStringLiteral("&Next Tip"), QDialogButtonBox::ActionRole);
     next->setObjectName(QStringLiteral("cmdNext"));
@@ -43,7 +43,7 @@ TipFrm::TipFrm(SettingsStore &settings, QWidget *parent) : QDialog(parent), m_se
     close->setObjectName(QStringLiteral("cmdClose"));
     close->setDefault(true);
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(chkShowTips);
+    bottom->addWidget(m_showTipsCheck);
     bottom->addStretch(1);
     bottom->addWidget(buttons);
 
@@ -51,9 +51,9 @@ TipFrm::TipFrm(SettingsStore &settings, QWidget *parent) : QDialog(parent), m_se
     layout->addLayout(body, 1);
     layout->addLayout(bottom);
 
-    connect(next, &QPushButton::clicked, this, &TipFrm::cmdNext_Click);
+    connect(next, &QPushButton::clicked, this, &TipFrm::showNextTip);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    connect(chkShowTips, &QCheckBox::clicked, this, &TipFrm::chkShowTips_Click);
+    connect(m_showTipsCheck, &QCheckBox::clicked, this, &TipFrm::storeShowTips);
     showTip(static_cast<int>(QRandomGenerator::global()->bounded(tips().size())));
 }
 
@@ -85,15 +85,15 @@ const QStringList &TipFrm::tips()
 void TipFrm::showTip(int index)
 {
     m_current = ((index % tips().size()) + tips().size()) % tips().size();
-    lblTip->setText(tips().at(m_current));
+    m_tipLabel->setText(tips().at(m_current));
 }
 
-void TipFrm::cmdNext_Click()
+void TipFrm::showNextTip()
 {
     showTip(m_current + 1);
 }
 
-void TipFrm::chkShowTips_Click()
+void TipFrm::storeShowTips()
 {
-    m_settings.setValue(Settings::ShowTips, chkShowTips->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings.setValue(Settings::ShowTips, m_showTipsCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
 }

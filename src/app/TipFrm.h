@@ -20,11 +20,11 @@ public:
     void showTip(int index);
 
 private:
-    void cmdNext_Click();
-    void chkShowTips_Click();
+    void showNextTip();
+    void storeShowTips();
 
     SettingsStore &m_settings;
     int m_current = 0;
-    QLabel *lblTip = nullptr;
-    QCheckBox *chkShowTips = nullptr;
+    QLabel *m_tipLabel = nullptr;
+    QCheckBox *m_showTipsCheck = nullptr;
 };

@@ -26,7 +26,7 @@ QSize minimumSize()
 
 Placement load(const SettingsStore &settings)
 {
-    auto read = [&settings](const SettingKey &key) { return toPixels(VbNumeric::Val(settings.value(key))); };
+    auto read = [&settings](const SettingKey &key) { return toPixels(VbNumeric::val(settings.value(key))); };
     return {QSize(read(Settings::WindowW), read(Settings::WindowH)),
             QPoint(read(Settings::WindowL), read(Settings::WindowT))};
 }

@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
     if (request.kind == CommandLine::Request::Kind::Feedback)
     {
         FeedbackFrm feedback;
-        CommonDlg::CenterForm(&feedback);
+        CommonDlg::centerForm(&feedback);
         feedback.exec();
         return 0;
     }

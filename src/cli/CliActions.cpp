@@ -199,7 +199,7 @@ void mark(ResultModel &model, const CliActionOptions &options)
             const KeepRule keep = rule == u"keep-oldest"    ? KeepRule::OlderFiles
                                   : rule == u"keep-largest" ? KeepRule::LargerFiles
                                                             : KeepRule::SmallerFiles;
-            AdvancedMarking::MarkByRangeAsListed(model, {keep, 0, FileMasks::allFiles()});
+            AdvancedMarking::markByRangeAsListed(model, {keep, 0, FileMasks::allFiles()});
         }
     }
 }
@@ -224,16 +224,16 @@ int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevi
         return 0;
     case Act::Trash:
     case Act::Delete:
-        driver.ProcessMarkedRows(ActionDriver::Removal::Delete);
+        driver.processMarkedRows(ActionDriver::Removal::Delete);
         break;
     case Act::Move:
-        driver.ProcessMarkedRows(ActionDriver::Removal::Move);
+        driver.processMarkedRows(ActionDriver::Removal::Move);
         break;
     case Act::Copy:
-        driver.MCopyMarkFiles_Click();
+        driver.copyMarkedFiles();
         break;
     case Act::Link:
-        driver.ReplaceWithLinks(options.link);
+        driver.replaceWithLinks(options.link);
         break;
     }
     if (runs.done && !quiet)
@@ -245,11 +245,11 @@ int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevi
                            .arg(marked - refused)
                            .arg(marked)
                            .arg(QLatin1String(done[static_cast<int>(options.act)]),
-                                TextFormat::SizeText(static_cast<double>(total)))
+                                TextFormat::sizeText(static_cast<double>(total)))
                            .arg(refused)));
         if (options.act == Act::Link)
             err.write(line(
-                QStringLiteral("corvina-cli: %1 freed").arg(TextFormat::SizeText(static_cast<double>(runs.freed)))));
+                QStringLiteral("corvina-cli: %1 freed").arg(TextFormat::sizeText(static_cast<double>(runs.freed)))));
     }
     return lines.count > 0 ? CliExit::Refused : 0;
 }

@@ -49,7 +49,7 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
         const SessionLoadReport report = CliSession::load(files.load, files.rescan, state, model, sink, env.err);
         if (!report.result)
             return CliExit::Failed;
-        completed = !report.CancelSearch;
+        completed = !report.cancelSearch;
         duplicatesPanel = report.status.panel2;
         closing = CliSession::loadSummary(report);
     }
@@ -61,14 +61,14 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
             return CliExit::Failed;
         for (const SearchLocation &l : locations.rows())
         {
-            if (!l.excluded() && !FileFunctions::FolderExists(l.folder))
+            if (!l.excluded() && !FileFunctions::folderExists(l.folder))
             {
                 env.err.write("corvina-cli: no such folder: " + CliText::escaped(l.folder) + '\n');
                 return CliExit::Failed;
             }
         }
         const ScanSummary summary = ScanPipeline(sink, model).run(locations, scan);
-        completed = !summary.CancelSearch;
+        completed = !summary.cancelSearch;
         state = CliSession::stateOfScan(locations, scan, summary);
         duplicatesPanel = summary.duplicates;
         closing = CliOutput::summary(summary, options.verbose);

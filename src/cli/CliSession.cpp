@@ -32,7 +32,7 @@ bool readSearch(const QString &path, SearchLocationList &locations, ScanOptions 
 {
     SessionState state;
     ResultModel none;
-    const SessionRead read = SessionFile::LoadSessionParameters(path, state, none, errors);
+    const SessionRead read = SessionFile::loadSessionParameters(path, state, none, errors);
     if (!read.whole())
     {
         cannotRead(err, path, read);
@@ -46,7 +46,7 @@ bool readSearch(const QString &path, SearchLocationList &locations, ScanOptions 
 SessionLoadReport load(const QString &path, bool rescan, SessionState &state, ResultModel &model, ScanSink &sink,
                        QIODevice &err)
 {
-    const SessionLoadReport report = SessionFile::OpenCorvinaFile(path, rescan, false, state, model, sink);
+    const SessionLoadReport report = SessionFile::openCorvinaFile(path, rescan, false, state, model, sink);
     if (!report.result)
         cannotRead(err, path, report);
     return report;
@@ -72,8 +72,8 @@ SessionState stateOfScan(const SearchLocationList &locations, const ScanOptions 
     state.locations = locations;
     state.filesPanel = summary.files;
     state.foldersPanel = summary.folders;
-    state.DuplicateCount = summary.DuplicateCount;
-    state.DuplicateSize = summary.DuplicateSize;
+    state.duplicateCount = summary.duplicateCount;
+    state.duplicateSize = summary.duplicateSize;
     return state;
 }
 
@@ -82,17 +82,17 @@ bool writeFiles(const CliSessionOptions &options, const SessionState &state, con
 {
     bool ok = true;
     if (!options.save.isEmpty())
-        ok = SessionFile::WriteSessionFile(options.save, state, model, false, errors) && ok;
+        ok = SessionFile::writeSessionFile(options.save, state, model, false, errors) && ok;
     if (!options.saveParams.isEmpty())
-        ok = SessionFile::WriteSessionFile(options.saveParams, state, model, true, errors) && ok;
+        ok = SessionFile::writeSessionFile(options.saveParams, state, model, true, errors) && ok;
     if (options.exportPath.isEmpty())
         return ok;
     const ExportChoice rows(model, options.exportRows);
     if (options.exportFormat == CliSessionOptions::ExportFormat::Html)
     {
         const HtmlExport::Summary summary{state.filesPanel, duplicatesPanel, QDateTime::currentDateTime()};
-        return HtmlExport::ExportHtml(options.exportPath, model, rows, summary, errors) && ok;
+        return HtmlExport::exportHtml(options.exportPath, model, rows, summary, errors) && ok;
     }
-    return DelimitedExport::ExportDelimited(options.exportPath, model, options.delimiter, rows, errors) && ok;
+    return DelimitedExport::exportDelimited(options.exportPath, model, options.delimiter, rows, errors) && ok;
 }
 } // namespace CliSession

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-void AppendString::AddToString(QStringView text)
+void AppendString::addToString(QStringView text)
 {
     const qsizetype needed = m_pointer + text.size();
     if (needed > m_buffer.size())
@@ -16,7 +16,7 @@ void AppendString::AddToString(QStringView text)
     m_pointer = needed;
 }
 
-QString AppendString::ReturnString()
+QString AppendString::returnString()
 {
     m_buffer.truncate(m_pointer);
     return m_buffer;

@@ -10,15 +10,15 @@ class AppendString
 public:
     /// Appends the text; the buffer grows by 10,000 characters when the text does not fit (and by
     /// enough for the text when a single text is longer than that).
-    void AddToString(QStringView text);
+    void addToString(QStringView text);
 
     /// Everything appended so far. The buffer is cut to its used part, so the next append grows it
     /// again; the builder keeps its text.
-    QString ReturnString();
+    QString returnString();
 
-    /// Characters in use (for tests: the buffer's spare room is Capacity() - Pointer()).
-    qsizetype Pointer() const { return m_pointer; }
-    qsizetype Capacity() const { return m_buffer.size(); }
+    /// Characters in use (for tests: the buffer's spare room is capacity() - pointer()).
+    qsizetype pointer() const { return m_pointer; }
+    qsizetype capacity() const { return m_buffer.size(); }
 
     static constexpr qsizetype GrowthStep = 10000;
 

@@ -21,96 +21,96 @@ std::optional<double> indexValue(const QVariant &index)
 }
 } // namespace
 
-void CErrorCollection::Clear()
+void CErrorCollection::clear()
 {
     m_records.clear();
 }
 
-bool CErrorCollection::IsError()
+bool CErrorCollection::isError()
 {
     const ErrorRecord &current = CurrentError::get();
-    if (current.Number == 0)
+    if (current.number == 0)
         return false;
-    Add(current.Number, current.Source, current.Description, current.HelpContext, current.HelpFile);
+    add(current.number, current.source, current.description, current.helpContext, current.helpFile);
     return true;
 }
 
-void CErrorCollection::Add(std::optional<qint32> lErrNumber, const std::optional<QString> &sSource,
+void CErrorCollection::add(std::optional<qint32> lErrNumber, const std::optional<QString> &sSource,
                            const std::optional<QString> &sDescription, const std::optional<QString> &sHelpContext,
                            const std::optional<QString> &sHelpFile)
 {
     qint32 number = lErrNumber.value_or(0);
     if (number == 0)
-        number = CurrentError::get().Number;
+        number = CurrentError::get().number;
     if (number == 0)
         return;
     m_records.push_back(ErrorRecord{sDescription.value_or(QString()), sHelpContext.value_or(QString()),
                                     sHelpFile.value_or(QString()), number, sSource.value_or(QString())});
 }
 
-void CErrorCollection::Remove(const std::optional<QVariant> &Index)
+void CErrorCollection::remove(const std::optional<QVariant> &index)
 {
-    if (!Index)
+    if (!index)
     {
         if (!m_records.empty())
             m_records.pop_back();
         return;
     }
-    const auto v = indexValue(*Index);
+    const auto v = indexValue(*index);
     if (!v)
         return;
     const double i = VbNumeric::roundHalfEven(*v);
-    if (i < 0 || i >= Count())
+    if (i < 0 || i >= count())
         return;
     m_records.erase(m_records.begin() + static_cast<qsizetype>(i));
 }
 
-const ErrorRecord *CErrorCollection::record(const std::optional<QVariant> &Index) const
+const ErrorRecord *CErrorCollection::record(const std::optional<QVariant> &index) const
 {
-    if (!Index)
+    if (!index)
         return m_records.empty() ? nullptr : &m_records.back();
-    const auto v = indexValue(*Index);
+    const auto v = indexValue(*index);
     if (!v)
         return nullptr;
     const double i = VbNumeric::roundHalfEven(*v);
-    if (i < 0 || i >= Count())
+    if (i < 0 || i >= count())
         throw RaisedError(RaisedError::SubscriptOutOfRange, QStringLiteral("CErrorCollection"),
                           QStringLiteral("Subscript out of range"));
     return &m_records[static_cast<size_t>(i)];
 }
 
-qint32 CErrorCollection::ErrNumber(const std::optional<QVariant> &Index) const
+qint32 CErrorCollection::errNumber(const std::optional<QVariant> &index) const
 {
-    const ErrorRecord *r = record(Index);
-    return r ? r->Number : 0;
+    const ErrorRecord *r = record(index);
+    return r ? r->number : 0;
 }
 
-QString CErrorCollection::Description(const std::optional<QVariant> &Index) const
+QString CErrorCollection::description(const std::optional<QVariant> &index) const
 {
-    const ErrorRecord *r = record(Index);
-    return r ? r->Description : QString();
+    const ErrorRecord *r = record(index);
+    return r ? r->description : QString();
 }
 
-qint32 CErrorCollection::HelpContext(const std::optional<QVariant> &Index) const
+qint32 CErrorCollection::helpContext(const std::optional<QVariant> &index) const
 {
-    const ErrorRecord *r = record(Index);
+    const ErrorRecord *r = record(index);
     if (!r)
         return 0;
-    const auto v = VbNumeric::toNumber(r->HelpContext);
+    const auto v = VbNumeric::toNumber(r->helpContext);
     if (!v)
         throw RaisedError(RaisedError::TypeMismatch, QStringLiteral("CErrorCollection"),
                           QStringLiteral("Type mismatch"));
     return static_cast<qint32>(VbNumeric::roundHalfEven(*v));
 }
 
-QString CErrorCollection::HelpFile(const std::optional<QVariant> &Index) const
+QString CErrorCollection::helpFile(const std::optional<QVariant> &index) const
 {
-    const ErrorRecord *r = record(Index);
-    return r ? r->HelpFile : QString();
+    const ErrorRecord *r = record(index);
+    return r ? r->helpFile : QString();
 }
 
-QString CErrorCollection::Source(const std::optional<QVariant> &Index) const
+QString CErrorCollection::source(const std::optional<QVariant> &index) const
 {
-    const ErrorRecord *r = record(Index);
-    return r ? r->Source : QString();
+    const ErrorRecord *r = record(index);
+    return r ? r->source : QString();
 }

@@ -66,11 +66,11 @@ QString messageFor(qint32 code)
 
 CHive::~CHive()
 {
-    Clear();
+    clear();
     m_errors.reset();
 }
 
-CErrorCollection &CHive::Errors()
+CErrorCollection &CHive::errors()
 {
     if (!m_errors)
         m_errors = std::make_unique<CErrorCollection>();
@@ -166,7 +166,7 @@ int compareIds(quint64 h1, quint64 l1, quint64 h2, quint64 l2)
 }
 } // namespace
 
-QString CHive::CreateGUIDKey()
+QString CHive::createGuidKey()
 {
     const auto [high, low] = newIdentifier();
     return identifierText(high, low);
@@ -207,12 +207,12 @@ CHive::LookupKey CHive::classify(const QVariant &key)
     return k;
 }
 
-void CHive::ReportError(qint32 code, const QString &op)
+void CHive::reportError(qint32 code, const QString &op)
 {
     const qint32 number = ErrorBase + code;
-    if (RaiseError)
+    if (raiseError)
         throw RaisedError(number, u"CHive." + op, messageFor(code));
-    Errors().Add(number, op, messageFor(code), QString(), QString());
+    errors().add(number, op, messageFor(code), QString(), QString());
 }
 
 int CHive::compareKeys(const QVariant &a, const QVariant &b) const
@@ -239,17 +239,17 @@ int CHive::compareKeys(const QVariant &a, const QVariant &b) const
     return TextCompare::compareExact(a.toString(), b.toString());
 }
 
-void CHive::Init(qint32 InitialAllocVal, float GrowthFactorVal)
+void CHive::init(qint32 initialAlloc, float growthFactor)
 {
-    m_growthFactor = GrowthFactorVal;
+    m_growthFactor = growthFactor;
     m_nodes.clear();
-    m_nodes.resize(InitialAllocVal);
+    m_nodes.resize(initialAlloc);
     m_nodes.use(0); // the sentinel
-    m_positions.assign(static_cast<size_t>(InitialAllocVal) + 1, 0);
+    m_positions.assign(static_cast<size_t>(initialAlloc) + 1, 0);
     m_gapStart = m_gapEnd = 0;
     m_root = 0;
     m_nodePool = std::make_unique<CNode>();
-    m_nodePool->Init(InitialAllocVal, GrowthFactorVal);
+    m_nodePool->init(initialAlloc, growthFactor);
     m_errors = std::make_unique<CErrorCollection>();
     std::vector<OwnedValues>().swap(m_owned);
     std::vector<quint32>().swap(m_freeOwned);
@@ -258,7 +258,7 @@ void CHive::Init(qint32 InitialAllocVal, float GrowthFactorVal)
     m_count = 0;
 }
 
-qint32 CHive::Clear()
+qint32 CHive::clear()
 {
     if (!m_nodePool)
         return 0;
@@ -276,32 +276,32 @@ qint32 CHive::Clear()
     return 0;
 }
 
-qint32 CHive::GetIndex(const QVariant &vKey)
+qint32 CHive::indexOf(const QVariant &vKey)
 {
     if (isPosition(vKey))
     {
         const qint64 p = vKey.toLongLong();
         if (p < 1 || p > m_count)
         {
-            ReportError(ErrInvalidIndex, QStringLiteral("GetIndex"));
+            reportError(ErrInvalidIndex, QStringLiteral("GetIndex"));
             return 0;
         }
         return nodeAt(static_cast<qint32>(p));
     }
-    const qint32 n = FindNode(vKey);
+    const qint32 n = findNode(vKey);
     if (n == 0)
-        ReportError(ErrKeyNotFound, QStringLiteral("FindNode"));
+        reportError(ErrKeyNotFound, QStringLiteral("FindNode"));
     return n;
 }
 
 int CHive::compareWithNode(const LookupKey &key, qint32 n) const
 {
     const HiveLink &nd = link(n);
-    if (nd.Kind == HiveLink::Generated && key.identifier)
-        return compareIds(key.high, key.low, nd.IdHigh, nd.IdLow);
-    if (key.text && nd.Kind == HiveLink::Text)
+    if (nd.kind == HiveLink::Generated && key.identifier)
+        return compareIds(key.high, key.low, nd.idHigh, nd.idLow);
+    if (key.text && nd.kind == HiveLink::Text)
     {
-        const auto *nodeText = static_cast<const QString *>(m_owned[entry(n).Values].Key.constData());
+        const auto *nodeText = static_cast<const QString *>(m_owned[entry(n).values].key.constData());
         return m_compareMode != 0 ? TextCompare::compareNoCase(*key.text, *nodeText)
                                   : TextCompare::compareExact(*key.text, *nodeText);
     }
@@ -311,24 +311,24 @@ int CHive::compareWithNode(const LookupKey &key, qint32 n) const
 QVariant CHive::keyOf(qint32 n) const
 {
     const HiveLink &nd = link(n);
-    if (nd.Kind == HiveLink::Generated)
-        return identifierText(nd.IdHigh, nd.IdLow);
-    return nd.Owned ? m_owned[entry(n).Values].Key : QVariant();
+    if (nd.kind == HiveLink::Generated)
+        return identifierText(nd.idHigh, nd.idLow);
+    return nd.owned ? m_owned[entry(n).values].key : QVariant();
 }
 
 QVariant CHive::valueOf(qint32 n, int v) const
 {
     if (n == 0)
         return {}; // the sentinel
-    if (link(n).Owned)
-        return m_owned[entry(n).Values].Items[static_cast<size_t>(v)];
-    return m_values ? m_values->value(entry(n).Values, v) : QVariant();
+    if (link(n).owned)
+        return m_owned[entry(n).values].values[static_cast<size_t>(v)];
+    return m_values ? m_values->value(entry(n).values, v) : QVariant();
 }
 
 std::array<QVariant, 6> CHive::valuesOf(qint32 n) const
 {
-    if (link(n).Owned)
-        return m_owned[entry(n).Values].Items;
+    if (link(n).owned)
+        return m_owned[entry(n).values].values;
     std::array<QVariant, 6> items;
     for (int v = 0; v < 6; ++v)
         items[static_cast<size_t>(v)] = valueOf(n, v);
@@ -349,24 +349,24 @@ void CHive::own(qint32 n, QVariant key, std::array<QVariant, 6> items)
         place = static_cast<quint32>(m_owned.size());
         m_owned.push_back({std::move(key), std::move(items)});
     }
-    link(n).Owned = true;
-    entry(n).Values = place;
+    link(n).owned = true;
+    entry(n).values = place;
 }
 
 void CHive::release(qint32 n)
 {
-    if (link(n).Owned)
+    if (link(n).owned)
     {
-        const quint32 place = entry(n).Values;
+        const quint32 place = entry(n).values;
         m_owned[place] = {};
         m_freeOwned.push_back(place);
     }
-    link(n).Owned = false;
-    link(n).Kind = HiveLink::Other;
-    entry(n).Values = 0;
+    link(n).owned = false;
+    link(n).kind = HiveLink::Other;
+    entry(n).values = 0;
 }
 
-qint32 CHive::FindNode(const QVariant &vKey) const
+qint32 CHive::findNode(const QVariant &vKey) const
 {
     if (m_nodes.empty())
         return 0;
@@ -377,14 +377,14 @@ qint32 CHive::FindNode(const QVariant &vKey) const
         const int c = compareWithNode(key, x);
         if (c == 0)
             return x;
-        x = c < 0 ? link(x).Left : link(x).Right;
+        x = c < 0 ? link(x).left : link(x).right;
     }
     return 0;
 }
 
-qint32 CHive::PositionOfNode(qint32 n) const
+qint32 CHive::positionOfNode(qint32 n) const
 {
-    const qint32 raw = entry(n).Raw;
+    const qint32 raw = entry(n).raw;
     if (raw < 0)
         return 0;
     return raw < m_gapStart ? raw + 1 : raw - (m_gapEnd - m_gapStart) + 1;
@@ -393,7 +393,7 @@ qint32 CHive::PositionOfNode(qint32 n) const
 void CHive::place(qint32 raw, qint32 n)
 {
     m_positions[static_cast<size_t>(raw)] = n;
-    entry(n).Raw = raw;
+    entry(n).raw = raw;
 }
 
 void CHive::moveGapTo(qint32 start)
@@ -420,7 +420,7 @@ void CHive::moveGapTo(qint32 start)
     m_gapEnd = start + gap;
 }
 
-void CHive::OpenPositionGap(qint32 p, qint32 n)
+void CHive::openPositionGap(qint32 p, qint32 n)
 {
     const qint32 gap = m_gapEnd - m_gapStart;
     const qint32 tailEnd = m_gapEnd + (m_count - m_gapStart);
@@ -436,14 +436,14 @@ void CHive::OpenPositionGap(qint32 p, qint32 n)
         ++m_gapStart;
         return;
     }
-    // No gap: move entries p..Count up by one slot.
+    // No gap: move entries p..count up by one slot.
     for (qint32 r = m_count - 1; r >= p - 1; --r)
         place(r + 1, m_positions[static_cast<size_t>(r)]);
     place(p - 1, n);
     m_gapStart = m_gapEnd = 0;
 }
 
-void CHive::ClosePositionGap(qint32 p)
+void CHive::closePositionGap(qint32 p)
 {
     moveGapTo(p - 1);
     m_positions[static_cast<size_t>(m_gapEnd)] = 0;
@@ -452,27 +452,27 @@ void CHive::ClosePositionGap(qint32 p)
         m_gapStart = m_gapEnd = 0; // the collection is empty now: start afresh at the front
 }
 
-void CHive::Add(const QVariant &Item, const QVariant &Item1, const QVariant &Item2, const QVariant &Item3,
-                const QVariant &Item4, const QVariant &Item5, const std::optional<QVariant> &Key,
-                const std::optional<QVariant> &Before, const std::optional<QVariant> &After)
+void CHive::add(const QVariant &value0, const QVariant &value1, const QVariant &value2, const QVariant &value3,
+                const QVariant &value4, const QVariant &value5, const std::optional<QVariant> &key,
+                const std::optional<QVariant> &before, const std::optional<QVariant> &after)
 {
     // A generated key lives in the node's link; a caller's key is kept with the values.
-    if (const qint32 n = insert(Key, Before, After))
-        own(n, Key ? *Key : QVariant(), {Item, Item1, Item2, Item3, Item4, Item5});
+    if (const qint32 n = insert(key, before, after))
+        own(n, key ? *key : QVariant(), {value0, value1, value2, value3, value4, value5});
 }
 
-void CHive::AddRef(quint32 row)
+void CHive::addRef(quint32 row)
 {
     if (const qint32 n = insert(std::nullopt, std::nullopt, std::nullopt))
-        entry(n).Values = row;
+        entry(n).values = row;
 }
 
-qint32 CHive::insert(const std::optional<QVariant> &Key, const std::optional<QVariant> &Before,
-                     const std::optional<QVariant> &After)
+qint32 CHive::insert(const std::optional<QVariant> &givenKey, const std::optional<QVariant> &before,
+                     const std::optional<QVariant> &after)
 {
     LookupKey key;
     QVariant generatedText; // what a comparison with a non-identifier key sees
-    if (!Key)
+    if (!givenKey)
     {
         std::tie(key.high, key.low) = newIdentifier();
         key.identifier = true;
@@ -480,62 +480,62 @@ qint32 CHive::insert(const std::optional<QVariant> &Key, const std::optional<QVa
     }
     else
     {
-        if (isPosition(*Key))
+        if (isPosition(*givenKey))
         {
-            ReportError(ErrIntegerKey, QStringLiteral("Add"));
+            reportError(ErrIntegerKey, QStringLiteral("Add"));
             return 0;
         }
-        const QString *s = asString(*Key);
+        const QString *s = asString(*givenKey);
         if (s && s->isEmpty())
         {
-            ReportError(ErrEmptyKey, QStringLiteral("Add"));
+            reportError(ErrEmptyKey, QStringLiteral("Add"));
             return 0;
         }
-        key = classify(*Key);
+        key = classify(*givenKey);
     }
     if (!m_nodePool)
-        Init(m_initialAlloc, static_cast<float>(m_growthFactor));
+        init(m_initialAlloc, static_cast<float>(m_growthFactor));
 
     qint32 parent = 0;
     int lastComparison = 0;
     for (qint32 x = m_root; x != 0;)
     {
-        if (!Key && !generatedText.isValid() && link(x).Kind != HiveLink::Generated)
+        if (!givenKey && !generatedText.isValid() && link(x).kind != HiveLink::Generated)
             generatedText = identifierText(key.high, key.low);
         parent = x;
         const int c = compareWithNode(key, x);
         lastComparison = c;
-        if (c == 0 && !AllowDuplicate)
+        if (c == 0 && !allowDuplicate)
         {
-            ReportError(ErrDuplicateKey, QStringLiteral("Add"));
+            reportError(ErrDuplicateKey, QStringLiteral("Add"));
             return 0;
         }
-        x = c < 0 ? link(x).Left : link(x).Right;
+        x = c < 0 ? link(x).left : link(x).right;
     }
 
     qint32 p = m_count + 1;
-    if (Before)
+    if (before)
     {
-        const qint32 b = GetIndex(*Before);
+        const qint32 b = indexOf(*before);
         if (b == 0)
         {
-            ReportError(ErrKeyNotFound, QStringLiteral("Add"));
+            reportError(ErrKeyNotFound, QStringLiteral("Add"));
             return 0;
         }
-        p = PositionOfNode(b);
+        p = positionOfNode(b);
     }
-    else if (After)
+    else if (after)
     {
-        const qint32 a = GetIndex(*After);
+        const qint32 a = indexOf(*after);
         if (a == 0)
         {
-            ReportError(ErrKeyNotFound, QStringLiteral("Add"));
+            reportError(ErrKeyNotFound, QStringLiteral("Add"));
             return 0;
         }
-        p = PositionOfNode(a) + 1;
+        p = positionOfNode(a) + 1;
     }
 
-    const qint32 n = m_nodePool->Alloc();
+    const qint32 n = m_nodePool->allocate();
     const qint32 u = nodeTableLastSlot();
     if (n > u)
     {
@@ -547,265 +547,265 @@ qint32 CHive::insert(const std::optional<QVariant> &Key, const std::optional<QVa
     m_nodes.use(n);
 
     HiveLink &nn = link(n);
-    nn.Parent = parent;
-    nn.Left = nn.Right = 0;
-    nn.Color = Red;
-    OpenPositionGap(p, n);
+    nn.parent = parent;
+    nn.left = nn.right = 0;
+    nn.color = Red;
+    openPositionGap(p, n);
     ++m_count;
-    if (!Key)
+    if (!givenKey)
     {
-        nn.Kind = HiveLink::Generated;
-        nn.IdHigh = key.high;
-        nn.IdLow = key.low;
+        nn.kind = HiveLink::Generated;
+        nn.idHigh = key.high;
+        nn.idLow = key.low;
     }
     else
     {
-        nn.Kind = key.text ? HiveLink::Text : HiveLink::Other;
+        nn.kind = key.text ? HiveLink::Text : HiveLink::Other;
     }
-    nn.Owned = false;
+    nn.owned = false;
 
     if (parent == 0)
         m_root = n;
     else if (lastComparison < 0)
-        link(parent).Left = n;
+        link(parent).left = n;
     else
-        link(parent).Right = n;
-    InsertFixup(n);
+        link(parent).right = n;
+    insertFixup(n);
     return n;
 }
 
-void CHive::RotateLeft(qint32 x)
+void CHive::rotateLeft(qint32 x)
 {
-    const qint32 y = link(x).Right;
-    link(x).Right = link(y).Left;
-    if (link(y).Left != 0)
-        link(link(y).Left).Parent = x;
+    const qint32 y = link(x).right;
+    link(x).right = link(y).left;
+    if (link(y).left != 0)
+        link(link(y).left).parent = x;
     if (y != 0)
-        link(y).Parent = link(x).Parent;
-    const qint32 xp = link(x).Parent;
+        link(y).parent = link(x).parent;
+    const qint32 xp = link(x).parent;
     if (xp != 0)
     {
-        if (x == link(xp).Left)
-            link(xp).Left = y;
+        if (x == link(xp).left)
+            link(xp).left = y;
         else
-            link(xp).Right = y;
+            link(xp).right = y;
     }
     else
     {
         m_root = y;
     }
-    link(y).Left = x;
+    link(y).left = x;
     if (x != 0)
-        link(x).Parent = y;
+        link(x).parent = y;
 }
 
-void CHive::RotateRight(qint32 x)
+void CHive::rotateRight(qint32 x)
 {
-    const qint32 y = link(x).Left;
-    link(x).Left = link(y).Right;
-    if (link(y).Right != 0)
-        link(link(y).Right).Parent = x;
+    const qint32 y = link(x).left;
+    link(x).left = link(y).right;
+    if (link(y).right != 0)
+        link(link(y).right).parent = x;
     if (y != 0)
-        link(y).Parent = link(x).Parent;
-    const qint32 xp = link(x).Parent;
+        link(y).parent = link(x).parent;
+    const qint32 xp = link(x).parent;
     if (xp != 0)
     {
-        if (x == link(xp).Right)
-            link(xp).Right = y;
+        if (x == link(xp).right)
+            link(xp).right = y;
         else
-            link(xp).Left = y;
+            link(xp).left = y;
     }
     else
     {
         m_root = y;
     }
-    link(y).Right = x;
+    link(y).right = x;
     if (x != 0)
-        link(x).Parent = y;
+        link(x).parent = y;
 }
 
-void CHive::InsertFixup(qint32 x)
+void CHive::insertFixup(qint32 x)
 {
-    while (x != m_root && link(link(x).Parent).Color == Red)
+    while (x != m_root && link(link(x).parent).color == Red)
     {
-        const qint32 xp = link(x).Parent;
-        const qint32 g = link(xp).Parent;
-        if (xp == link(g).Left)
+        const qint32 xp = link(x).parent;
+        const qint32 g = link(xp).parent;
+        if (xp == link(g).left)
         {
-            const qint32 y = link(g).Right;
-            if (link(y).Color == Red)
+            const qint32 y = link(g).right;
+            if (link(y).color == Red)
             {
-                link(xp).Color = Black;
-                link(y).Color = Black;
-                link(g).Color = Red;
+                link(xp).color = Black;
+                link(y).color = Black;
+                link(g).color = Red;
                 x = g;
             }
             else
             {
-                if (x == link(xp).Right)
+                if (x == link(xp).right)
                 {
                     x = xp;
-                    RotateLeft(x);
+                    rotateLeft(x);
                 }
-                link(link(x).Parent).Color = Black;
-                link(link(link(x).Parent).Parent).Color = Red;
-                RotateRight(link(link(x).Parent).Parent);
+                link(link(x).parent).color = Black;
+                link(link(link(x).parent).parent).color = Red;
+                rotateRight(link(link(x).parent).parent);
             }
         }
         else
         {
-            const qint32 y = link(g).Left;
-            if (link(y).Color == Red)
+            const qint32 y = link(g).left;
+            if (link(y).color == Red)
             {
-                link(xp).Color = Black;
-                link(y).Color = Black;
-                link(g).Color = Red;
+                link(xp).color = Black;
+                link(y).color = Black;
+                link(g).color = Red;
                 x = g;
             }
             else
             {
-                if (x == link(xp).Left)
+                if (x == link(xp).left)
                 {
                     x = xp;
-                    RotateRight(x);
+                    rotateRight(x);
                 }
-                link(link(x).Parent).Color = Black;
-                link(link(link(x).Parent).Parent).Color = Red;
-                RotateLeft(link(link(x).Parent).Parent);
+                link(link(x).parent).color = Black;
+                link(link(link(x).parent).parent).color = Red;
+                rotateLeft(link(link(x).parent).parent);
             }
         }
     }
-    link(m_root).Color = Black;
+    link(m_root).color = Black;
 }
 
-void CHive::DeleteFixup(qint32 x)
+void CHive::deleteFixup(qint32 x)
 {
-    while (x != m_root && link(x).Color == Black)
+    while (x != m_root && link(x).color == Black)
     {
-        const qint32 xp = link(x).Parent;
-        if (x == link(xp).Left)
+        const qint32 xp = link(x).parent;
+        if (x == link(xp).left)
         {
-            qint32 w = link(xp).Right;
-            if (link(w).Color == Red)
+            qint32 w = link(xp).right;
+            if (link(w).color == Red)
             {
-                link(w).Color = Black;
-                link(xp).Color = Red;
-                RotateLeft(xp);
-                w = link(xp).Right;
+                link(w).color = Black;
+                link(xp).color = Red;
+                rotateLeft(xp);
+                w = link(xp).right;
             }
-            if (link(link(w).Left).Color == Black && link(link(w).Right).Color == Black)
+            if (link(link(w).left).color == Black && link(link(w).right).color == Black)
             {
-                link(w).Color = Red;
+                link(w).color = Red;
                 x = xp;
             }
             else
             {
-                if (link(link(w).Right).Color == Black)
+                if (link(link(w).right).color == Black)
                 {
-                    link(link(w).Left).Color = Black;
-                    link(w).Color = Red;
-                    RotateRight(w);
-                    w = link(xp).Right;
+                    link(link(w).left).color = Black;
+                    link(w).color = Red;
+                    rotateRight(w);
+                    w = link(xp).right;
                 }
-                link(w).Color = link(xp).Color;
-                link(xp).Color = Black;
-                link(link(w).Right).Color = Black;
-                RotateLeft(xp);
+                link(w).color = link(xp).color;
+                link(xp).color = Black;
+                link(link(w).right).color = Black;
+                rotateLeft(xp);
                 x = m_root;
             }
         }
         else
         {
-            qint32 w = link(xp).Left;
-            if (link(w).Color == Red)
+            qint32 w = link(xp).left;
+            if (link(w).color == Red)
             {
-                link(w).Color = Black;
-                link(xp).Color = Red;
-                RotateRight(xp);
-                w = link(xp).Left;
+                link(w).color = Black;
+                link(xp).color = Red;
+                rotateRight(xp);
+                w = link(xp).left;
             }
-            if (link(link(w).Right).Color == Black && link(link(w).Left).Color == Black)
+            if (link(link(w).right).color == Black && link(link(w).left).color == Black)
             {
-                link(w).Color = Red;
+                link(w).color = Red;
                 x = xp;
             }
             else
             {
-                if (link(link(w).Left).Color == Black)
+                if (link(link(w).left).color == Black)
                 {
-                    link(link(w).Right).Color = Black;
-                    link(w).Color = Red;
-                    RotateLeft(w);
-                    w = link(xp).Left;
+                    link(link(w).right).color = Black;
+                    link(w).color = Red;
+                    rotateLeft(w);
+                    w = link(xp).left;
                 }
-                link(w).Color = link(xp).Color;
-                link(xp).Color = Black;
-                link(link(w).Left).Color = Black;
-                RotateRight(xp);
+                link(w).color = link(xp).color;
+                link(xp).color = Black;
+                link(link(w).left).color = Black;
+                rotateRight(xp);
                 x = m_root;
             }
         }
     }
-    link(x).Color = Black;
+    link(x).color = Black;
 }
 
-qint32 CHive::Remove(const QVariant &KeyVal)
+qint32 CHive::remove(const QVariant &keyValue)
 {
-    const qint32 z = GetIndex(KeyVal);
+    const qint32 z = indexOf(keyValue);
     if (z == 0)
     {
-        ReportError(ErrInvalidIndex, QStringLiteral("Remove"));
+        reportError(ErrInvalidIndex, QStringLiteral("Remove"));
         return 0;
     }
     qint32 y = z;
-    if (link(z).Left != 0 && link(z).Right != 0)
+    if (link(z).left != 0 && link(z).right != 0)
     {
-        y = link(z).Right;
-        while (link(y).Left != 0)
-            y = link(y).Left;
+        y = link(z).right;
+        while (link(y).left != 0)
+            y = link(y).left;
     }
-    const qint32 x = link(y).Left != 0 ? link(y).Left : link(y).Right;
-    const qint32 yp = link(y).Parent;
-    link(x).Parent = yp;
+    const qint32 x = link(y).left != 0 ? link(y).left : link(y).right;
+    const qint32 yp = link(y).parent;
+    link(x).parent = yp;
     if (yp == 0)
         m_root = x;
-    else if (y == link(yp).Left)
-        link(yp).Left = x;
+    else if (y == link(yp).left)
+        link(yp).left = x;
     else
-        link(yp).Right = x;
+        link(yp).right = x;
 
     if (y != z)
     {
         // z keeps its place in the tree but takes over y's entry; y's slot goes with the removed
         // one, carrying its key and values away.
-        std::swap(link(z).Kind, link(y).Kind);
-        std::swap(link(z).Owned, link(y).Owned);
-        std::swap(link(z).IdHigh, link(y).IdHigh);
-        std::swap(link(z).IdLow, link(y).IdLow);
-        std::swap(entry(z).Values, entry(y).Values);
-        const qint32 rz = entry(z).Raw;
-        const qint32 ry = entry(y).Raw;
+        std::swap(link(z).kind, link(y).kind);
+        std::swap(link(z).owned, link(y).owned);
+        std::swap(link(z).idHigh, link(y).idHigh);
+        std::swap(link(z).idLow, link(y).idLow);
+        std::swap(entry(z).values, entry(y).values);
+        const qint32 rz = entry(z).raw;
+        const qint32 ry = entry(y).raw;
         place(rz, y);
         place(ry, z);
     }
-    if (link(y).Color == Black)
-        DeleteFixup(x);
-    link(0).Parent = 0;
+    if (link(y).color == Black)
+        deleteFixup(x);
+    link(0).parent = 0;
 
     release(y);
-    const qint32 p = PositionOfNode(y);
-    ClosePositionGap(p);
-    entry(y).Raw = -1;
+    const qint32 p = positionOfNode(y);
+    closePositionGap(p);
+    entry(y).raw = -1;
     --m_count;
-    m_nodePool->Free(y);
+    m_nodePool->release(y);
     return p;
 }
 
-qint32 CHive::GetNextNode()
+qint32 CHive::nextWalkNode()
 {
     if (m_walkCurrent == 0 && m_walkTop == 0)
     {
-        ReportError(ErrKeyNotFound, QStringLiteral("GetNextNode"));
+        reportError(ErrKeyNotFound, QStringLiteral("GetNextNode"));
         return 0;
     }
     while (m_walkCurrent != 0)
@@ -814,105 +814,105 @@ qint32 CHive::GetNextNode()
             throw RaisedError(RaisedError::SubscriptOutOfRange, QStringLiteral("CHive.GetNextNode"),
                               QStringLiteral("Subscript out of range"));
         m_walkStack[static_cast<size_t>(++m_walkTop)] = m_walkCurrent;
-        m_walkCurrent = link(m_walkCurrent).Left;
+        m_walkCurrent = link(m_walkCurrent).left;
     }
     const qint32 t = m_walkStack[static_cast<size_t>(m_walkTop--)];
-    m_walkCurrent = link(t).Right;
+    m_walkCurrent = link(t).right;
     return t;
 }
 
-QVariant CHive::FindFirst(QVariant &KeyVal)
+QVariant CHive::findFirst(QVariant &keyValue)
 {
     m_walkTop = 0;
     m_walkCurrent = m_root;
-    return FindNext(KeyVal);
+    return findNext(keyValue);
 }
 
-QVariant CHive::FindNext(QVariant &KeyVal)
+QVariant CHive::findNext(QVariant &keyValue)
 {
     if (m_nodes.empty())
     {
-        ReportError(ErrKeyNotFound, QStringLiteral("GetNextNode"));
-        KeyVal = QVariant();
+        reportError(ErrKeyNotFound, QStringLiteral("GetNextNode"));
+        keyValue = QVariant();
         return {};
     }
-    const qint32 n = GetNextNode(); // 0 after the last key: the sentinel's empty key and value
-    KeyVal = keyOf(n);
+    const qint32 n = nextWalkNode(); // 0 after the last key: the sentinel's empty key and value
+    keyValue = keyOf(n);
     return valueOf(n, 0);
 }
 
-bool CHive::Exist(const QVariant &vKey)
+bool CHive::exists(const QVariant &vKey)
 {
-    return GetIndex(vKey) >= 1;
+    return indexOf(vKey) >= 1;
 }
 
 QVariant CHive::value(const QVariant &vKey, int v)
 {
-    const qint32 n = GetIndex(vKey);
+    const qint32 n = indexOf(vKey);
     if (n > 0)
         return valueOf(n, v);
-    ReportError(ErrKeyNotFound, QStringLiteral("Item"));
+    reportError(ErrKeyNotFound, QStringLiteral("Item"));
     return {};
 }
 
-void CHive::setItem(const QVariant &vKey, const QVariant &vNewValue)
+void CHive::setFirstValue(const QVariant &vKey, const QVariant &newValue)
 {
-    const qint32 n = GetIndex(vKey);
+    const qint32 n = indexOf(vKey);
     if (n <= 0)
         return;
-    if (!link(n).Owned)
+    if (!link(n).owned)
     {
         // An entry that reads its values from a table takes copies of them, then the new one.
         std::array<QVariant, 6> items = valuesOf(n);
         own(n, QVariant(), std::move(items));
     }
-    m_owned[entry(n).Values].Items[0] = vNewValue;
+    m_owned[entry(n).values].values[0] = newValue;
 }
 
-QVariant CHive::Key(qint32 Index)
+QVariant CHive::key(qint32 index)
 {
-    if (Index < 1 || Index > m_count)
+    if (index < 1 || index > m_count)
     {
-        ReportError(ErrInvalidIndex, QStringLiteral("Key[Read]"));
+        reportError(ErrInvalidIndex, QStringLiteral("Key[Read]"));
         return {};
     }
-    return keyOf(nodeAt(Index));
+    return keyOf(nodeAt(index));
 }
 
-void CHive::setKey(qint32 Index, const QVariant &vNewKey)
+void CHive::setKey(qint32 index, const QVariant &vNewKey)
 {
-    if (Index < 1 || Index > m_count)
+    if (index < 1 || index > m_count)
     {
-        ReportError(ErrInvalidIndex, QStringLiteral("Key[Assign]"));
+        reportError(ErrInvalidIndex, QStringLiteral("Key[Assign]"));
         return;
     }
     if (isPosition(vNewKey))
     {
-        ReportError(ErrIntegerKey, QStringLiteral("Key[Assign]"));
+        reportError(ErrIntegerKey, QStringLiteral("Key[Assign]"));
         return;
     }
     const QString *s = asString(vNewKey);
     if (s && s->isEmpty())
     {
-        ReportError(ErrEmptyKey, QStringLiteral("Key[Assign]"));
+        reportError(ErrEmptyKey, QStringLiteral("Key[Assign]"));
         return;
     }
-    const qint32 self = nodeAt(Index);
-    if (!AllowDuplicate)
+    const qint32 self = nodeAt(index);
+    if (!allowDuplicate)
     {
-        const qint32 present = FindNode(vNewKey);
+        const qint32 present = findNode(vNewKey);
         if (present != 0 && present != self)
         {
-            ReportError(ErrDuplicateKey, QStringLiteral("Key[Assign]"));
+            reportError(ErrDuplicateKey, QStringLiteral("Key[Assign]"));
             return;
         }
     }
     // Re-insert the entry under its new key at the same position, so that the tree finds it.
     const std::array<QVariant, 6> items = valuesOf(self);
-    Remove(Index);
+    remove(index);
     const std::optional<QVariant> before =
-        Index <= m_count ? std::optional<QVariant>(QVariant(Index)) : std::optional<QVariant>();
-    Add(items[0], items[1], items[2], items[3], items[4], items[5], vNewKey, before);
+        index <= m_count ? std::optional<QVariant>(QVariant(index)) : std::optional<QVariant>();
+    add(items[0], items[1], items[2], items[3], items[4], items[5], vNewKey, before);
 }
 
 bool CHive::checkInvariants(QString *why) const
@@ -924,11 +924,11 @@ bool CHive::checkInvariants(QString *why) const
     };
     if (!m_nodePool)
         return m_count == 0 && m_root == 0 ? true : fail(QStringLiteral("uninitialised but not empty"));
-    if (link(0).Color != Black || link(0).Left != 0 || link(0).Right != 0)
+    if (link(0).color != Black || link(0).left != 0 || link(0).right != 0)
         return fail(QStringLiteral("sentinel changed"));
-    if (link(m_root).Color != Black)
+    if (link(m_root).color != Black)
         return fail(QStringLiteral("red root"));
-    if (m_root != 0 && link(m_root).Parent != 0)
+    if (m_root != 0 && link(m_root).parent != 0)
         return fail(QStringLiteral("root has a parent"));
     std::set<qint32> reachable;
     QString problem;
@@ -942,14 +942,14 @@ bool CHive::checkInvariants(QString *why) const
             return -1;
         }
         const HiveLink &nd = link(n);
-        for (qint32 c : {nd.Left, nd.Right})
+        for (qint32 c : {nd.left, nd.right})
         {
-            if (c != 0 && link(c).Parent != n)
+            if (c != 0 && link(c).parent != n)
             {
                 problem = QStringLiteral("bad parent link");
                 return -1;
             }
-            if (nd.Color == Red && c != 0 && link(c).Color == Red)
+            if (nd.color == Red && c != 0 && link(c).color == Red)
             {
                 problem = QStringLiteral("red node with a red child");
                 return -1;
@@ -957,18 +957,18 @@ bool CHive::checkInvariants(QString *why) const
         }
         // With duplicates allowed, rotations may put an equal key on the left; the in-order check
         // below still holds then.
-        if (!AllowDuplicate && nd.Left != 0 && compareKeys(keyOf(nd.Left), keyOf(n)) >= 0)
+        if (!allowDuplicate && nd.left != 0 && compareKeys(keyOf(nd.left), keyOf(n)) >= 0)
         {
             problem = QStringLiteral("left child not smaller");
             return -1;
         }
-        if (nd.Right != 0 && compareKeys(keyOf(nd.Right), keyOf(n)) < 0)
+        if (nd.right != 0 && compareKeys(keyOf(nd.right), keyOf(n)) < 0)
         {
             problem = QStringLiteral("right child smaller");
             return -1;
         }
-        const int lh = walk(nd.Left);
-        const int rh = walk(nd.Right);
+        const int lh = walk(nd.left);
+        const int rh = walk(nd.right);
         if (lh < 0 || rh < 0)
             return -1;
         if (lh != rh)
@@ -976,7 +976,7 @@ bool CHive::checkInvariants(QString *why) const
             problem = QStringLiteral("unequal black heights");
             return -1;
         }
-        return lh + (nd.Color == Black ? 1 : 0);
+        return lh + (nd.color == Black ? 1 : 0);
     };
     if (walk(m_root) < 0)
         return fail(problem);
@@ -985,13 +985,13 @@ bool CHive::checkInvariants(QString *why) const
     std::function<bool(qint32)> inorder = [&](qint32 n) -> bool {
         if (n == 0)
             return true;
-        if (!inorder(link(n).Left))
+        if (!inorder(link(n).left))
             return false;
         const QVariant key = keyOf(n);
         if (previous && compareKeys(*previous, key) > 0)
             return false;
         previous = key;
-        return inorder(link(n).Right);
+        return inorder(link(n).right);
     };
     if (!inorder(m_root))
         return fail(QStringLiteral("keys out of order"));
@@ -1007,7 +1007,7 @@ bool CHive::checkInvariants(QString *why) const
         const qint32 n = nodeAt(p);
         if (!reachable.count(n) || !listed.insert(n).second)
             return fail(QStringLiteral("position %1 does not list a distinct entry").arg(p));
-        if (PositionOfNode(n) != p)
+        if (positionOfNode(n) != p)
             return fail(QStringLiteral("position %1 does not lead back").arg(p));
     }
     return true;

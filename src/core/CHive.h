@@ -22,26 +22,26 @@ struct HiveLink
 {
     enum KeyKind : quint8
     {
-        Other,     // the entry's Key holds it (empty, a number, a date ...)
-        Text,      // the entry's Key holds a string
+        Other,     // the entry's key holds it (empty, a number, a date ...)
+        Text,      // the entry's key holds a string
         Generated, // a generated identifier, kept as its 128 bits; its text is made when asked for
     };
 
-    qint32 Left = 0;
-    qint32 Right = 0;
-    qint32 Parent = 0;
-    quint8 Color = 0; // 1 = red, 0 = black
-    KeyKind Kind = Other;
-    bool Owned = false; // the entry's key and values are in the hive's own store (else Values is a row)
-    quint64 IdHigh = 0;
-    quint64 IdLow = 0;
+    qint32 left = 0;
+    qint32 right = 0;
+    qint32 parent = 0;
+    quint8 color = 0; // 1 = red, 0 = black
+    KeyKind kind = Other;
+    bool owned = false; // the entry's key and values are in the hive's own store (else values is a row)
+    quint64 idHigh = 0;
+    quint64 idLow = 0;
 };
 
 /// The entry part of a node-table slot: 8 bytes, whatever the entry holds.
 struct HiveEntry
 {
-    qint32 Raw = -1;    // where the entry stands in the position store
-    quint32 Values = 0; // a row of the hive's HiveValues, or the entry's place in the hive's own store
+    qint32 raw = -1;    // where the entry stands in the position store
+    quint32 values = 0; // a row of the hive's HiveValues, or the entry's place in the hive's own store
 };
 
 /// What an entry added by reference reads its six values from: a table the caller keeps, so that
@@ -50,7 +50,7 @@ class HiveValues
 {
 public:
     virtual ~HiveValues() = default;
-    /// Value v (0 = Item .. 5 = Item5) of row `row`.
+    /// Value v (0..5) of row `row`.
     virtual QVariant value(quint32 row, int v) const = 0;
 };
 
@@ -83,10 +83,10 @@ private:
 };
 
 /// Entries of one key and six values. Lookups take a position (an 8-, 16- or 32-bit integer) or a
-/// key (anything else). Failures are listed in Errors() and the operation returns an empty result,
-/// unless RaiseError is set, in which case a RaisedError is thrown.
+/// key (anything else). Failures are listed in errors() and the operation returns an empty result,
+/// unless raiseError is set, in which case a RaisedError is thrown.
 ///
-/// An entry either owns its key and six values, or (added with AddRef) holds a row of the
+/// An entry either owns its key and six values, or (added with addRef) holds a row of the
 /// HiveValues table set with setValues() and a generated key; the two answer every operation
 /// alike.
 ///
@@ -111,63 +111,63 @@ public:
     static constexpr qint32 ErrorBase = static_cast<qint32>(0x80041388u);
 
     /// The error list, created on first need.
-    CErrorCollection &Errors();
-    bool RaiseError = false;
-    bool AllowDuplicate = false;
+    CErrorCollection &errors();
+    bool raiseError = false;
+    bool allowDuplicate = false;
 
     /// A new "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" identifier (upper-case hexadecimal).
-    static QString CreateGUIDKey();
+    static QString createGuidKey();
 
-    /// Adds an entry. Without Key a generated identifier is the key; Before/After (a position or a
-    /// key) place it before or after that entry instead of at the end; Before wins.
-    void Add(const QVariant &Item = {}, const QVariant &Item1 = {}, const QVariant &Item2 = {},
-             const QVariant &Item3 = {}, const QVariant &Item4 = {}, const QVariant &Item5 = {},
-             const std::optional<QVariant> &Key = std::nullopt, const std::optional<QVariant> &Before = std::nullopt,
-             const std::optional<QVariant> &After = std::nullopt);
+    /// Adds an entry of six values. Without a key a generated identifier is the key; before or
+    /// after (a position or a key) place it before or after that entry instead of at the end;
+    /// before wins.
+    void add(const QVariant &value0 = {}, const QVariant &value1 = {}, const QVariant &value2 = {},
+             const QVariant &value3 = {}, const QVariant &value4 = {}, const QVariant &value5 = {},
+             const std::optional<QVariant> &key = std::nullopt, const std::optional<QVariant> &before = std::nullopt,
+             const std::optional<QVariant> &after = std::nullopt);
 
-    /// The table that entries added with AddRef read their values from; set it while the
+    /// The table that entries added with addRef read their values from; set it while the
     /// collection holds no such entry. It must outlive those entries.
     void setValues(const HiveValues *values) { m_values = values; }
     const HiveValues *values() const { return m_values; }
 
-    /// Add without a key, Before or After, for an entry whose six values are row `row` of the
-    /// values table.
-    void AddRef(quint32 row);
+    /// Adds an entry without a key, before or after, whose six values are row `row` of the values
+    /// table.
+    void addRef(quint32 row);
 
     /// Removes the entry at a position or with a key; returns the position it had, 0 on a miss.
-    qint32 Remove(const QVariant &KeyVal);
+    qint32 remove(const QVariant &keyValue);
 
-    /// Walk in ascending key order: the first entry's Item (and its key in KeyVal), then the next.
-    QVariant FindFirst(QVariant &KeyVal);
-    QVariant FindNext(QVariant &KeyVal);
+    /// Walk in ascending key order: the first entry's value 0 (and its key in keyValue), then the
+    /// next.
+    QVariant findFirst(QVariant &keyValue);
+    QVariant findNext(QVariant &keyValue);
 
-    void Init(qint32 InitialAllocVal, float GrowthFactorVal);
-    qint32 Clear();
-    bool Exist(const QVariant &vKey);
+    void init(qint32 initialAlloc, float growthFactor);
+    qint32 clear();
+    bool exists(const QVariant &vKey);
 
-    QVariant Item(const QVariant &vKey) { return value(vKey, 0); }
-    QVariant Item1(const QVariant &vKey) { return value(vKey, 1); }
-    QVariant Item2(const QVariant &vKey) { return value(vKey, 2); }
-    QVariant Item3(const QVariant &vKey) { return value(vKey, 3); }
-    QVariant Item4(const QVariant &vKey) { return value(vKey, 4); }
-    QVariant Item5(const QVariant &vKey) { return value(vKey, 5); }
-    void setItem(const QVariant &vKey, const QVariant &vNewValue);
+    /// Value v (0..5) of the entry at a position or with a key; what each value holds is the
+    /// caller's (ResultValue names those of the result collection).
+    QVariant value(const QVariant &vKey, int v);
+    /// Replaces value 0 of the entry at a position or with a key.
+    void setFirstValue(const QVariant &vKey, const QVariant &newValue);
 
-    QVariant Key(qint32 Index);
-    void setKey(qint32 Index, const QVariant &vNewKey);
+    QVariant key(qint32 index);
+    void setKey(qint32 index, const QVariant &vNewKey);
 
-    qint32 Count() const { return m_count; }
-    qint32 CompareMode() const { return m_compareMode; }
-    void setCompareMode(qint32 NewMode) { m_compareMode = NewMode; }
+    qint32 count() const { return m_count; }
+    qint32 compareMode() const { return m_compareMode; }
+    void setCompareMode(qint32 newMode) { m_compareMode = newMode; }
 
     /// Fast positional reads for the engines: the value v (0..5) of the entry at position p
-    /// (1..Count), without the checks of Item(); p must be valid.
+    /// (1..count), without the checks of value(); p must be valid.
     QVariant at(qint32 p, int v) const { return valueOf(nodeAt(p), v); }
-    /// The row of the entry at position p (1..Count), which was added with AddRef.
+    /// The row of the entry at position p (1..count), which was added with addRef.
     quint32 rowAt(qint32 p) const
     {
-        Q_ASSERT(!link(nodeAt(p)).Owned);
-        return entry(nodeAt(p)).Values;
+        Q_ASSERT(!link(nodeAt(p)).owned);
+        return entry(nodeAt(p)).values;
     }
 
     /// Table sizes, for tests: the last slot number of the node table (slots 0..) and of the
@@ -185,26 +185,25 @@ private:
     /// The key and values of an entry that owns them.
     struct OwnedValues
     {
-        QVariant Key;
-        std::array<QVariant, 6> Items; // Item, Item1 .. Item5
+        QVariant key;
+        std::array<QVariant, 6> values;
     };
 
     /// Validates the key, finds the tree place and the position, and links a new node there with
-    /// an empty entry: Add but for storing the values. Returns the node, or 0 after reporting an
+    /// an empty entry: add but for storing the values. Returns the node, or 0 after reporting an
     /// error.
-    qint32 insert(const std::optional<QVariant> &Key, const std::optional<QVariant> &Before,
-                  const std::optional<QVariant> &After);
+    qint32 insert(const std::optional<QVariant> &givenKey, const std::optional<QVariant> &before,
+                  const std::optional<QVariant> &after);
     QVariant valueOf(qint32 n, int v) const;
     std::array<QVariant, 6> valuesOf(qint32 n) const;
     /// Gives node n a place in the own store holding key and items.
     void own(qint32 n, QVariant key, std::array<QVariant, 6> items);
     /// Empties node n's key and values (giving its place in the own store back).
     void release(qint32 n);
-    QVariant value(const QVariant &vKey, int v);
-    void ReportError(qint32 code, const QString &op);
-    qint32 GetIndex(const QVariant &vKey);
-    qint32 PositionOfNode(qint32 n) const;
-    qint32 FindNode(const QVariant &vKey) const;
+    void reportError(qint32 code, const QString &op);
+    qint32 indexOf(const QVariant &vKey);
+    qint32 positionOfNode(qint32 n) const;
+    qint32 findNode(const QVariant &vKey) const;
     struct LookupKey;
     static LookupKey classify(const QVariant &key);
     int compareKeys(const QVariant &a, const QVariant &b) const;
@@ -212,18 +211,18 @@ private:
     int compareWithNode(const LookupKey &key, qint32 n) const;
     /// The key of node n as the caller sees it (generated identifiers as text).
     QVariant keyOf(qint32 n) const;
-    void RotateLeft(qint32 x);
-    void RotateRight(qint32 x);
-    void InsertFixup(qint32 x);
-    void DeleteFixup(qint32 x);
-    qint32 GetNextNode();
+    void rotateLeft(qint32 x);
+    void rotateRight(qint32 x);
+    void insertFixup(qint32 x);
+    void deleteFixup(qint32 x);
+    qint32 nextWalkNode();
 
     // Position store (gap buffer over m_positions).
     qint32 nodeAt(qint32 p) const { return m_positions[static_cast<size_t>(rawOf(p))]; }
     qint32 rawOf(qint32 p) const { return p - 1 < m_gapStart ? p - 1 : p - 1 + (m_gapEnd - m_gapStart); }
     void moveGapTo(qint32 start);
-    void OpenPositionGap(qint32 p, qint32 n);
-    void ClosePositionGap(qint32 p);
+    void openPositionGap(qint32 p, qint32 n);
+    void closePositionGap(qint32 p);
     void place(qint32 raw, qint32 n);
 
     HiveLink &link(qint32 n) { return m_nodes.link(n); }

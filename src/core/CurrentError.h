@@ -6,16 +6,16 @@
 
 struct ErrorRecord
 {
-    QString Description;
-    QString HelpContext;
-    QString HelpFile;
-    qint32 Number = 0;
-    QString Source;
+    QString description;
+    QString helpContext;
+    QString helpFile;
+    qint32 number = 0;
+    QString source;
 };
 
 namespace CurrentError
 {
-/// The error being handled on this thread; Number 0 when there is none.
+/// The error being handled on this thread; number 0 when there is none.
 const ErrorRecord &get();
 void set(ErrorRecord record);
 void clear();

@@ -17,11 +17,11 @@ namespace SortingLib
 /// Ranges of up to 61 elements are insertion-sorted (stable); larger ranges are partitioned around
 /// their middle element and only the smaller side recurses, so the depth stays logarithmic. The
 /// quicksort part is not stable: callers that need one answer make their keys unique.
-template <typename T, typename Compare> void SortStrings(std::vector<T> &arr, bool Ascending, Compare compare)
+template <typename T, typename Compare> void sortStrings(std::vector<T> &arr, bool ascending, Compare compare)
 {
     if (arr.size() <= 1)
         return;
-    const int order = Ascending ? 1 : -1;
+    const int order = ascending ? 1 : -1;
 
     auto partitionRange = [&](std::ptrdiff_t lo, std::ptrdiff_t hi) {
         const std::ptrdiff_t m = lo + (hi - lo) / 2;
@@ -81,18 +81,18 @@ template <typename T, typename Compare> void SortStrings(std::vector<T> &arr, bo
     sortRange(sortRange, 0, static_cast<std::ptrdiff_t>(arr.size()) - 1);
 }
 
-/// Sorts texts; Exact false compares without regard to case, Exact true by character code.
-inline void SortStrings(std::vector<QString> &arr, bool Ascending, bool Exact)
+/// Sorts texts; exact false compares without regard to case, exact true by character code.
+inline void sortStrings(std::vector<QString> &arr, bool ascending, bool exact)
 {
-    SortStrings(arr, Ascending,
-                [Exact](const QString &a, const QString &b) { return TextCompare::compare(a, b, Exact); });
+    sortStrings(arr, ascending,
+                [exact](const QString &a, const QString &b) { return TextCompare::compare(a, b, exact); });
 }
 
 /// The same for a QStringList.
-inline void SortStrings(QStringList &arr, bool Ascending, bool Exact)
+inline void sortStrings(QStringList &arr, bool ascending, bool exact)
 {
     std::vector<QString> v(std::make_move_iterator(arr.begin()), std::make_move_iterator(arr.end()));
-    SortStrings(v, Ascending, Exact);
+    sortStrings(v, ascending, exact);
     arr = QStringList(std::make_move_iterator(v.begin()), std::make_move_iterator(v.end()));
 }
 } // namespace SortingLib

@@ -42,7 +42,7 @@ QString twoDigits(int v)
 
 namespace TextFormat
 {
-QString SizeText(double value)
+QString sizeText(double value)
 {
     constexpr double kb = 1024.0;
     if (value >= kb * kb * kb)

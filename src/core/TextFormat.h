@@ -12,7 +12,7 @@ namespace TextFormat
 {
 /// A byte count as text: "512 Bytes", "1.50 KB", "1.00 MB", "2.25 GB" (two decimals from 1024 up,
 /// with the locale's decimal separator).
-QString SizeText(double value);
+QString sizeText(double value);
 
 /// Twelve digits with leading zeros (the size key): 1234 gives "000000001234".
 QString pad12(qint64 value);

@@ -115,12 +115,12 @@ std::optional<double> toNumber(QStringView text)
     return v;
 }
 
-bool IsNumeric(QStringView text)
+bool isNumeric(QStringView text)
 {
     return toNumber(text).has_value();
 }
 
-double Val(QStringView text)
+double val(QStringView text)
 {
     qsizetype i = 0;
     auto skip = [&] {

@@ -252,7 +252,7 @@ private:
             if (!m_members.open(m, f, folder))
             {
                 // A file that is gone, or is a link or a FIFO now, was not kept from being read.
-                m_unreadable[static_cast<size_t>(m)] = FileFunctions::FileExists(m_members.path(m));
+                m_unreadable[static_cast<size_t>(m)] = FileFunctions::fileExists(m_members.path(m));
                 return false;
             }
             if (length(m) < 0)
@@ -561,7 +561,7 @@ struct FuzzyFile
 std::optional<FuzzyFile> readFuzzy(const QString &path, const KeepGoing &keepGoing, Tally *tally)
 {
     FuzzyFile out;
-    if (SearchEngine::isHiddenFile(path) || !FileFunctions::FileExists(path))
+    if (SearchEngine::isHiddenFile(path) || !FileFunctions::fileExists(path))
         return out;
     ReadOnlyFile f;
     if (!f.open(path))
@@ -615,7 +615,7 @@ std::optional<Groups> fuzzyPairwise(const Members &members, const KeepGoing &kee
                 continue;
             if (!keepGoing())
                 return std::nullopt;
-            if (SearchEngine::CompareFilesFuzzy(first, members.path(static_cast<qsizetype>(j))) == 1)
+            if (SearchEngine::compareFilesFuzzy(first, members.path(static_cast<qsizetype>(j))) == 1)
             {
                 taken[j] = true;
                 group.push_back(static_cast<qsizetype>(j));
@@ -689,7 +689,7 @@ std::optional<Groups> crc(const Members &members, const KeepGoing &keepGoing, Ta
             return std::nullopt;
         if (!sum)
         {
-            if (tally && FileFunctions::FileExists(path))
+            if (tally && FileFunctions::fileExists(path))
                 tally->unreadable.push_back(static_cast<qsizetype>(m));
             continue;
         }

@@ -127,7 +127,7 @@ std::optional<Groups> exact(const Members &members, const KeepGoing &keepGoing, 
 /// Files whose CRC-32 checksums are equal, each checksum computed once.
 std::optional<Groups> crc(const Members &members, const KeepGoing &keepGoing, Tally *tally = nullptr);
 
-/// The fuzzy rule of CompareFilesFuzzy applied pairwise in member order (a file joins the group
+/// The fuzzy rule of compareFilesFuzzy applied pairwise in member order (a file joins the group
 /// of the first earlier file it matches that is not itself taken), over per-file digests of the
 /// whole 1000-byte blocks read once per file.
 std::optional<Groups> fuzzy(const Members &members, const KeepGoing &keepGoing, Tally *tally = nullptr);

@@ -82,7 +82,7 @@ QVariant FileList::Values::value(quint32 row, int v) const
     }
 }
 
-void LoadFileHive(CHive &hive, const FileList &files, const std::vector<FileList::Index> &sorted, RecordOrder order,
+void loadFileHive(CHive &hive, const FileList &files, const std::vector<FileList::Index> &sorted, RecordOrder order,
                   const std::function<void()> &step)
 {
     hive.setValues(&files.values(order));
@@ -90,6 +90,6 @@ void LoadFileHive(CHive &hive, const FileList &files, const std::vector<FileList
     {
         if (step)
             step();
-        hive.AddRef(record);
+        hive.addRef(record);
     }
 }

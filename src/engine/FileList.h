@@ -13,7 +13,7 @@
 #include <vector>
 
 /// What the walk found: per file 40 bytes of numbers and its name in the arena, and no object of
-/// its own on the heap, so that ten million files fit. FileHive and GroupHive entries are record
+/// its own on the heap, so that ten million files fit. fileHive and groupHive entries are record
 /// numbers of this list (values()). Records are only ever added at the end; other threads may
 /// read the list while nobody adds to it.
 class FileList
@@ -43,7 +43,7 @@ public:
     quint32 folderIndex(Index i) const { return at(i).folder; }
     const QString &folder(Index i) const { return m_folders[at(i).folder]; }
     QString fullPath(Index i) const { return folder(i) + name(i); }
-    QString date(Index i) const { return FileDateText(mtime(i)); }
+    QString date(Index i) const { return fileDateText(mtime(i)); }
     RecordView view(Index i) const
     {
         const Packed &p = at(i);
@@ -57,7 +57,7 @@ public:
     /// Forgets the records from `count` on (a walk that runs again after a failure).
     void truncate(qsizetype count);
 
-    /// Item to Item5 of a hive entry that holds a record number: the record's four fields in the
+    /// Values 0 to 5 of a hive entry that holds a record number: the record's four fields in the
     /// given order, then 1 and 1.
     const HiveValues &values(RecordOrder order) const
     {
@@ -113,7 +113,7 @@ private:
 };
 
 /// Points hive at the records of files and adds one entry per record number of `sorted`, in that
-/// order: Item to Item3 are the record's four fields in record order, Item4 and Item5 are 1.
+/// order: values 0 to 3 are the record's four fields in record order, values 4 and 5 are 1.
 /// Calls step() before each record.
-void LoadFileHive(CHive &hive, const FileList &files, const std::vector<FileList::Index> &sorted, RecordOrder order,
+void loadFileHive(CHive &hive, const FileList &files, const std::vector<FileList::Index> &sorted, RecordOrder order,
                   const std::function<void()> &step = {});

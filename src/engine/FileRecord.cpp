@@ -48,7 +48,7 @@ struct Pieces
     bool dateToCome = true;
     QString date;
 
-    Pieces(std::initializer_list<QStringView> parts, qint64 mtime_) : mtime(mtime_)
+    Pieces(std::initializer_list<QStringView> parts, qint64 mtimeValue) : mtime(mtimeValue)
     {
         for (QStringView p : parts)
             part[static_cast<size_t>(count++)] = p;
@@ -62,7 +62,7 @@ struct Pieces
         if (!dateToCome)
             return false;
         dateToCome = false;
-        date = FileDateText(mtime);
+        date = fileDateText(mtime);
         part[static_cast<size_t>(count++)] = date;
         return true;
     }
@@ -170,7 +170,7 @@ QString FileRecord::sizeKey() const
 
 QString FileRecord::date() const
 {
-    return FileDateText(mtime);
+    return fileDateText(mtime);
 }
 
 std::array<QString, 4> FileRecord::fields(RecordOrder order) const
@@ -186,14 +186,14 @@ QString FileRecord::text(RecordOrder order) const
     return f[0] + kSeparator + f[1] + kSeparator + f[2] + kSeparator + f[3];
 }
 
-qint64 FileDateStamp(qint64 epochSeconds)
+qint64 fileDateStamp(qint64 epochSeconds)
 {
     return LocalTime::stamp(epochSeconds);
 }
 
-QString FileDateText(qint64 epochSeconds)
+QString fileDateText(qint64 epochSeconds)
 {
-    return TextFormat::dateTextFromStamp(FileDateStamp(epochSeconds));
+    return TextFormat::dateTextFromStamp(fileDateStamp(epochSeconds));
 }
 
 int compareRecords(const RecordView &a, const RecordView &b, RecordOrder order)

@@ -34,7 +34,7 @@ struct FileRecord
     QString sizeKey() const;
     /// Last write in local time, "m/d/yyyy h:mm:ss AMPM".
     QString date() const;
-    /// The four fields in record order: FileHive's Item, Item1, Item2 and Item3.
+    /// The four fields in record order: values 0 to 3 of a fileHive entry.
     std::array<QString, 4> fields(RecordOrder order) const;
     /// The four fields joined by "?".
     QString text(RecordOrder order) const;
@@ -58,9 +58,9 @@ inline RecordView viewOf(const FileRecord &r)
 }
 
 /// The date text of a last-write time given in seconds since the epoch, in local time.
-QString FileDateText(qint64 epochSeconds);
+QString fileDateText(qint64 epochSeconds);
 /// The same moment as the number yyyymmddhhnnss (local time), as result rows keep dates.
-qint64 FileDateStamp(qint64 epochSeconds);
+qint64 fileDateStamp(qint64 epochSeconds);
 
 /// Three-way comparison (-1, 0, 1) of two records in the given order: exactly the comparison of
 /// their record texts without regard to case (TextCompare::compareNoCase), except that the size

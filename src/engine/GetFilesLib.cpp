@@ -59,7 +59,7 @@ bool WalkRules::wantsDetails(const QString &folder, bool testEach, QStringView n
         return false;
     if (!includeHidden && name.startsWith(u'.'))
         return false;
-    return anyName || FileMasks::MatchesMask(name, mask);
+    return anyName || FileMasks::matchesMask(name, mask);
 }
 
 bool WalkRules::enters(const QString &folder, bool testEach, const DirectoryListing::Entry &e) const
@@ -75,7 +75,7 @@ std::vector<ListAhead::Folder> WalkRules::subFoldersToList(const std::shared_ptr
                                                            const QString &folder,
                                                            const std::vector<DirectoryListing::Entry> &entries) const
 {
-    // What GenerateFolderList enters and then does not turn back from before listing.
+    // What generateFolderList enters and then does not turn back from before listing.
     std::vector<ListAhead::Folder> next;
     const bool testEach = testsEachEntry(folder);
     for (const DirectoryListing::Entry &e : entries)
@@ -114,12 +114,12 @@ void GetFilesLib::setExcludeList(const QString &excludeList)
         m_excluded.append(withTrailingSlash(e));
 }
 
-bool GetFilesLib::IsFolderExcluded(const QString &folder) const
+bool GetFilesLib::isFolderExcluded(const QString &folder) const
 {
     return excludedBy(m_excluded, folder);
 }
 
-ScanTotals GetFilesLib::EnumerateLocation(QString &folder, const QString &subFolders, const QString &mask,
+ScanTotals GetFilesLib::enumerateLocation(QString &folder, const QString &subFolders, const QString &mask,
                                           const QString &minKb, const QString &maxKb)
 {
     if (!folder.endsWith(u'/'))
@@ -170,7 +170,7 @@ ScanTotals GetFilesLib::EnumerateLocation(QString &folder, const QString &subFol
     try
     {
         ScanTotals totals;
-        GenerateFolderList(folder, totals.FolderCount, totals.FileCount, totals.TotalSize);
+        generateFolderList(folder, totals.folderCount, totals.fileCount, totals.totalSize);
         return totals;
     }
     catch (...)
@@ -195,10 +195,10 @@ void GetFilesLib::showProgress(const QString &folder, const QString &name)
         m_ctx.sink.status(QStringLiteral("Scanning... ") + folder);
 }
 
-void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qint32 &files, qint64 &total)
+void GetFilesLib::generateFolderList(const QString &folder, qint32 &folders, qint32 &files, qint64 &total)
 {
     // Every entry of an excluded folder is ignored, so it is not even listed.
-    if (IsFolderExcluded(folder))
+    if (isFolderExcluded(folder))
         return;
 
     // Every entry of a protected folder is protected (only a location can start in one); in a
@@ -227,7 +227,7 @@ void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qin
     if (!listed)
     {
         // Passed over like every folder that cannot be listed, but counted, so the user hears of it.
-        m_ctx.UnreadableFolders.append(folder);
+        m_ctx.unreadableFolders.append(folder);
         return;
     }
     // A folder met again inside itself (a bind mount of an outer folder) would never end.
@@ -253,7 +253,7 @@ void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qin
     for (const DirectoryListing::Entry &e : entries)
     {
         m_ctx.sink.progress(
-            {ScanProgress::Stage::Walk, m_ctx.TotalFiles + qint64{files}, m_ctx.TotalFolders + qint64{folders}});
+            {ScanProgress::Stage::Walk, m_ctx.totalFiles + qint64{files}, m_ctx.totalFolders + qint64{folders}});
         if (!m_ctx.keepGoing())
             break;
         if (e.kind == DirectoryListing::Kind::Folder)
@@ -266,7 +266,7 @@ void GetFilesLib::GenerateFolderList(const QString &folder, qint32 &folders, qin
                 m_countedFolders.insert(sub);
                 if (m_countedFolders.size() > counted)
                     ++folders;
-                GenerateFolderList(sub, folders, files, total);
+                generateFolderList(sub, folders, files, total);
                 if (m_entryCounter % 50 == 0)
                     showProgress(folder, e.name);
             }

@@ -19,9 +19,9 @@
 /// What the walk of one location found.
 struct ScanTotals
 {
-    qint64 TotalSize = 0;   // sum of the sizes of the accepted files
-    qint32 FileCount = 0;   // accepted files
-    qint32 FolderCount = 0; // sub-folders entered
+    qint64 totalSize = 0;   // sum of the sizes of the accepted files
+    qint32 fileCount = 0;   // accepted files
+    qint32 folderCount = 0; // sub-folders entered
 };
 
 /// Which folders the walk enters and which files it looks at, for one location. Holds copies
@@ -35,7 +35,7 @@ struct WalkRules
     QString mask;
     QStringList excluded; // each with exactly one trailing "/"
 
-    /// IsFolderExcluded.
+    /// isFolderExcluded.
     bool excludes(const QString &folder) const;
     /// True when folder holds a protected folder, so that each entry must be tested.
     bool testsEachEntry(const QString &folder) const;
@@ -52,7 +52,7 @@ struct WalkRules
 /// Walks the search locations of one scan and appends a record for every accepted file to
 /// the FileList it was given. Directory links are never followed; links to files, FIFOs,
 /// sockets and devices are never recorded; folders that cannot be read are passed over and
-/// listed in ctx.UnreadableFolders; a file reached again (another location, a hard link) is
+/// listed in ctx.unreadableFolders; a file reached again (another location, a hard link) is
 /// recorded only the first time, and a sub-folder entered again is counted only the first time.
 ///
 /// Options come from the context (engine, protect, hidden); each step of the walk asks
@@ -75,18 +75,18 @@ public:
     /// matches mask and whose size lies within minKb and maxKb kilobytes (a minimum that is not
     /// a number is 0; an empty maximum is none). A maximum that is not a number, or a limit too
     /// large for a byte count, throws RaisedError before anything is walked.
-    ScanTotals EnumerateLocation(QString &folder, const QString &subFolders, const QString &mask, const QString &minKb,
+    ScanTotals enumerateLocation(QString &folder, const QString &subFolders, const QString &mask, const QString &minKb,
                                  const QString &maxKb);
 
     /// True when folder (ending with "/") is one of the excluded folders, compared as a whole
     /// path without regard to case. A folder below an excluded one is not excluded by this test.
-    bool IsFolderExcluded(const QString &folder) const;
+    bool isFolderExcluded(const QString &folder) const;
 
     /// Forgets the records from index `from` on, so a location whose walk failed can run again.
     void truncate(qsizetype from);
 
 private:
-    void GenerateFolderList(const QString &folder, qint32 &folders, qint32 &files, qint64 &total);
+    void generateFolderList(const QString &folder, qint32 &folders, qint32 &files, qint64 &total);
     bool sizeAccepted(qint64 size) const;
     void showProgress(const QString &folder, const QString &name);
 

@@ -18,7 +18,7 @@ void GroupFeed::readFrom(const CHive &fileHive)
 qint32 GroupFeed::count() const
 {
     if (m_hive)
-        return m_hive->Count();
+        return m_hive->count();
     return m_sorted ? static_cast<qint32>(m_sorted->size()) : 0;
 }
 
@@ -36,7 +36,7 @@ bool GroupFeed::wantsMore() const
 
 void GroupFeed::fill(qint32 from)
 {
-    // Equal sizes give equal size keys: the runs FindSameSize cuts.
+    // Equal sizes give equal size keys: the runs findSameSize cuts.
     while (m_next < count() && (m_next <= from || wantsMore()))
     {
         const qint64 size = m_files.size(record(m_next));

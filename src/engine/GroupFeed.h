@@ -10,14 +10,14 @@
 class CHive;
 
 /// A candidate group is a run of records of one size, with repeated listings of one file dropped
-/// as CompareGroup drops them. The feed can read the sorted records while FileHive is still being
-/// loaded from them, and then go on in FileHive itself, following the scan's removals.
+/// as compareGroup drops them. The feed can read the sorted records while fileHive is still being
+/// loaded from them, and then go on in fileHive itself, following the scan's removals.
 class GroupFeed
 {
 public:
     /// Queues groups of records of `files` while fewer than `mostGroups` groups and `mostFiles`
     /// files wait untaken (and always one group per worker). The defaults let the workers run far
-    /// ahead - while FileHive is loaded nobody takes the answers - with little memory.
+    /// ahead - while fileHive is loaded nobody takes the answers - with little memory.
     GroupFeed(CompareAhead &ahead, const FileList &files, qsizetype mostGroups = 4096, qsizetype mostFiles = 65536)
         : m_ahead(ahead), m_files(files), m_mostGroups(mostGroups), m_mostFiles(mostFiles)
     {}
@@ -25,10 +25,10 @@ public:
     /// Reads the record numbers in sorted order, which stay unchanged while they are read;
     /// position p is sorted[p - 1].
     void readFrom(const std::vector<FileList::Index> &sorted);
-    /// Goes on in FileHive: the same records in the same order, or FileHive alone.
+    /// Goes on in fileHive: the same records in the same order, or fileHive alone.
     void readFrom(const CHive &fileHive);
 
-    /// The scan removed the FileHive entry at position p.
+    /// The scan removed the fileHive entry at position p.
     void removed(qint32 p)
     {
         if (m_next > p)

@@ -36,7 +36,7 @@ std::vector<FileList::Index> sortRecords(const FileList &files, RecordOrder orde
         items[i] = {order == RecordOrder::SizeFirst ? view.size : 0, recordHead(view, order), i};
     }
     unsigned comparisons = 0;
-    SortingLib::SortStrings(items, true, [&](const Item &a, const Item &b) {
+    SortingLib::sortStrings(items, true, [&](const Item &a, const Item &b) {
         if (stop && ++comparisons % ComparisonsPerCheck == 0 && stop->load(std::memory_order_relaxed))
             throw Stopped();
         if (a.size != b.size)

@@ -10,7 +10,7 @@
 namespace RecordSort
 {
 /// The record numbers of files in ascending record order (compareRecords), as
-/// SortingLib::SortStrings orders them: records that compare equal keep the order that sort gives.
+/// SortingLib::sortStrings orders them: records that compare equal keep the order that sort gives.
 std::vector<FileList::Index> sorted(const FileList &files, RecordOrder order);
 
 /// The same order, sorted on a worker thread: a million records take a second or two, and the

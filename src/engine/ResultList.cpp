@@ -20,15 +20,15 @@ QVariant ResultList::value(quint32 row, int v) const
     const Row &r = m_rows[row];
     switch (v)
     {
-    case 0:
+    case ResultValue::SizeKey:
         return TextFormat::pad12(m_files.size(r.record));
-    case 1:
+    case ResultValue::Name:
         return m_files.name(r.record).toString();
-    case 2:
+    case ResultValue::Folder:
         return m_files.folder(r.record);
-    case 3:
+    case ResultValue::Version:
         return m_versions[r.version];
-    case 4:
+    case ResultValue::Shade:
         return r.shade;
     default:
         return m_files.date(r.record);

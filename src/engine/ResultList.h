@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The duplicates a scan confirmed, as ResultHive refers to them.
+// The duplicates a scan confirmed, as resultHive refers to them.
 #pragma once
 
 #include "core/CHive.h"
 #include "engine/FileList.h"
+#include "results/ResultValues.h"
 
 #include <QHash>
 #include <QStringList>
@@ -11,8 +12,8 @@
 #include <deque>
 
 /// One row per duplicate: the file (a record of the scan's FileList), its version text and the
-/// shade of its group, 12 bytes, version texts kept once each. Its values are those ResultHive
-/// holds: size key, name, folder, version text, shade, date.
+/// shade of its group, 12 bytes, version texts kept once each. Its values are those resultHive
+/// holds (ResultValue): size key, name, folder, version text, shade, date.
 class ResultList : public HiveValues
 {
 public:

@@ -18,12 +18,12 @@ struct GroupMember
 };
 } // namespace
 
-void FindSameName(ScanContext &ctx)
+void findSameName(ScanContext &ctx)
 {
-    CHive &hive = ctx.FileHive;
-    const FileList &files = ctx.Files;
+    CHive &hive = ctx.fileHive;
+    const FileList &files = ctx.files;
     auto record = [&](qint32 position) { return hive.rowAt(position); };
-    const qint32 t = hive.Count();
+    const qint32 t = hive.count();
     qint32 p = 0;
     ErrorReporter &errors = ctx.sink.errors();
     const QString label = QStringLiteral("Find Same Name");
@@ -32,12 +32,12 @@ void FindSameName(ScanContext &ctx)
     // and a name holds none, so folder + name are equal exactly when both parts are.
     const bool ran = runStep(errors, label, [&] {
         qint32 i = 1;
-        while (i < hive.Count())
+        while (i < hive.count())
         {
             if (files.samePath(record(i), record(i + 1)))
             {
-                hive.Remove(i + 1);
-                --ctx.TotalFiles;
+                hive.remove(i + 1);
+                --ctx.totalFiles;
             }
             else
             {
@@ -53,7 +53,7 @@ void FindSameName(ScanContext &ctx)
     // One pass per step: a run of equal names is read first and appended only when complete, so
     // that Retry after a failure starts the pass again from where it began.
     auto pass = [&] {
-        if (!ctx.keepGoing() || k >= hive.Count())
+        if (!ctx.keepGoing() || k >= hive.count())
         {
             done = true;
             return;
@@ -61,7 +61,7 @@ void FindSameName(ScanContext &ctx)
         const QStringView name = files.name(record(k));
         if (!ListRules::sameName(name, files.name(record(k + 1))))
         {
-            hive.Remove(k);
+            hive.remove(k);
             ++p;
         }
         else
@@ -69,10 +69,10 @@ void FindSameName(ScanContext &ctx)
             std::vector<GroupMember> members;
             qint32 j = k;
             qint32 advanced = 0;
-            while (!ctx.CancelSearch && ListRules::sameName(files.name(record(j)), name))
+            while (!ctx.cancelSearch && ListRules::sameName(files.name(record(j)), name))
             {
-                members.push_back({j, GetFileVersionText(files.fullPath(record(j)))});
-                if (j == hive.Count())
+                members.push_back({j, fileVersionText(files.fullPath(record(j)))});
+                if (j == hive.count())
                     break;
                 ++j;
                 ++advanced;
@@ -82,14 +82,14 @@ void FindSameName(ScanContext &ctx)
                 const qint32 e = members[m].position;
                 if (m == 0)
                 {
-                    ctx.GroupShade = ctx.GroupShade != 1 ? 1 : 2;
+                    ctx.groupShade = ctx.groupShade != 1 ? 1 : 2;
                 }
                 else
                 {
-                    ++ctx.DuplicateCount;
-                    ctx.DuplicateSize += files.size(record(e));
+                    ++ctx.duplicateCount;
+                    ctx.duplicateSize += files.size(record(e));
                 }
-                ctx.ResultHive.AddRef(ctx.Results.append(record(e), members[m].version, ctx.GroupShade));
+                ctx.resultHive.addRef(ctx.results.append(record(e), members[m].version, ctx.groupShade));
             }
             k = j;
             p += advanced;
@@ -104,7 +104,7 @@ void FindSameName(ScanContext &ctx)
         const QString percent = TextFormat::oneDecimal(t > 0 ? 100.0 / t * p : 0.0);
         if (ctx.sink.minimized())
             ctx.sink.caption(percent + QStringLiteral("% (") + progress + u')');
-        else if (ctx.ResultHive.Count() % 100 == 0)
+        else if (ctx.resultHive.count() % 100 == 0)
             ctx.sink.status(QStringLiteral("Searching for same name files...(") + progress + QStringLiteral(") ") +
                             percent + u'%');
     };
@@ -116,24 +116,24 @@ void FindSameName(ScanContext &ctx)
     }
 }
 
-void ListZeroSizeFiles(ScanContext &ctx, ResultModel &model, const std::function<bool(const QString &)> &fileExists)
+void listZeroSizeFiles(ScanContext &ctx, ResultModel &model, const std::function<bool(const QString &)> &fileExists)
 {
-    const auto exists = fileExists ? fileExists : FileFunctions::FileExists;
-    const CHive &hive = ctx.FileHive;
-    const qint32 n = hive.Count();
+    const auto exists = fileExists ? fileExists : FileFunctions::fileExists;
+    const CHive &hive = ctx.fileHive;
+    const qint32 n = hive.count();
     std::vector<ResultRow> rows;
     for (qint32 i = 1; i <= n; ++i)
     {
         ctx.keepGoing(); // yields; a cancel does not shorten the listing
         const FileList::Index record = hive.rowAt(i);
         ResultRow row;
-        row.name = ctx.Files.name(record).toString();
-        row.path = ctx.Files.folder(record);
+        row.name = ctx.files.name(record).toString();
+        row.path = ctx.files.folder(record);
         if (!exists(row.path + row.name))
             continue;
         row.size = 0;
         row.version = QStringLiteral("N/A");
-        row.setModified(ctx.Files.date(record));
+        row.setModified(ctx.files.date(record));
         rows.push_back(std::move(row));
     }
     if (model.isEmpty())

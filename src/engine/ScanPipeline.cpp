@@ -61,61 +61,61 @@ void walkLocations(ScanContext &ctx, const SearchLocationList &locations, FileLi
     {
         const SearchLocation &l = *location;
         // After a cancel the remaining locations end at their first entry: nothing to walk.
-        if (ctx.CancelSearch)
+        if (ctx.cancelSearch)
             break;
         if (ctx.options.protect && SystemFolders::isProtected(l.folder))
         {
             skipped.push_back({l.folder, SkippedLocation::Reason::Protected});
             continue;
         }
-        if (!FileFunctions::FolderExists(l.folder))
+        if (!FileFunctions::folderExists(l.folder))
         {
             skipped.push_back({l.folder, SkippedLocation::Reason::Missing});
             continue;
         }
-        const qsizetype unreadableBefore = ctx.UnreadableFolders.size();
+        const qsizetype unreadableBefore = ctx.unreadableFolders.size();
         const qsizetype before = files.count();
         ScanTotals totals;
         const bool ran = runStep(ctx.sink.errors(), kScanning, [&] {
             walk.truncate(before);
             QString folder = l.folder;
-            totals = walk.EnumerateLocation(folder, l.subFolders, l.mask, l.minSize, l.maxSize);
+            totals = walk.enumerateLocation(folder, l.subFolders, l.mask, l.minSize, l.maxSize);
         });
         if (!ran)
         {
-            ctx.CancelSearch = true;
+            ctx.cancelSearch = true;
             break;
         }
-        ctx.TotalFolders += totals.FolderCount;
-        ctx.TotalFiles += totals.FileCount;
+        ctx.totalFolders += totals.folderCount;
+        ctx.totalFiles += totals.fileCount;
         // A location whose own folder could not be listed is named as such, not merely counted.
-        if (ctx.UnreadableFolders.size() > unreadableBefore &&
-            ctx.UnreadableFolders.at(unreadableBefore) == withSlash(l.folder))
+        if (ctx.unreadableFolders.size() > unreadableBefore &&
+            ctx.unreadableFolders.at(unreadableBefore) == withSlash(l.folder))
         {
-            ctx.UnreadableFolders.removeAt(unreadableBefore);
+            ctx.unreadableFolders.removeAt(unreadableBefore);
             skipped.push_back({l.folder, SkippedLocation::Reason::Unreadable});
         }
     }
-    ctx.sink.progress({ScanProgress::Stage::Walk, ctx.TotalFiles, ctx.TotalFolders});
+    ctx.sink.progress({ScanProgress::Stage::Walk, ctx.totalFiles, ctx.totalFolders});
 }
 
 ScanSummary summaryOf(const ScanContext &ctx, ScanSummary::Listing listing, std::vector<SkippedLocation> skipped)
 {
     ScanSummary s;
     s.skipped = std::move(skipped);
-    s.unreadableFolders = ctx.UnreadableFolders;
-    s.unreadableFiles = ctx.UnreadableFiles;
-    s.TotalFiles = ctx.TotalFiles;
-    s.TotalFolders = ctx.TotalFolders;
-    s.DuplicateCount = ctx.DuplicateCount;
-    s.DuplicateSize = ctx.DuplicateSize;
-    s.CancelSearch = ctx.CancelSearch;
+    s.unreadableFolders = ctx.unreadableFolders;
+    s.unreadableFiles = ctx.unreadableFiles;
+    s.totalFiles = ctx.totalFiles;
+    s.totalFolders = ctx.totalFolders;
+    s.duplicateCount = ctx.duplicateCount;
+    s.duplicateSize = ctx.duplicateSize;
+    s.cancelSearch = ctx.cancelSearch;
     s.listing = listing;
-    s.activity = ctx.CancelSearch ? QStringLiteral("Search Terminated.") : QStringLiteral("Search Completed.");
-    s.duplicates = QStringLiteral("Duplicate Files: ") + QString::number(ctx.DuplicateCount) +
-                   QStringLiteral("  Size: ") + TextFormat::SizeText(static_cast<double>(ctx.DuplicateSize));
-    s.files = QStringLiteral("Files : ") + QString::number(ctx.TotalFiles);
-    s.folders = QStringLiteral("Folders : ") + QString::number(ctx.TotalFolders);
+    s.activity = ctx.cancelSearch ? QStringLiteral("Search Terminated.") : QStringLiteral("Search Completed.");
+    s.duplicates = QStringLiteral("Duplicate Files: ") + QString::number(ctx.duplicateCount) +
+                   QStringLiteral("  Size: ") + TextFormat::sizeText(static_cast<double>(ctx.duplicateSize));
+    s.files = QStringLiteral("Files : ") + QString::number(ctx.totalFiles);
+    s.folders = QStringLiteral("Folders : ") + QString::number(ctx.totalFolders);
     return s;
 }
 } // namespace
@@ -208,80 +208,80 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
     std::vector<SkippedLocation> skipped;
     auto finish = [&] { return summaryOf(ctx, listing, std::move(skipped)); };
 
-    walkLocations(ctx, locations, ctx.Files, skipped);
-    if (ctx.TotalFiles == 0 || ctx.CancelSearch)
+    walkLocations(ctx, locations, ctx.files, skipped);
+    if (ctx.totalFiles == 0 || ctx.cancelSearch)
         return finish();
 
     m_sink.status(QStringLiteral("Starting search engine, please wait..."));
-    if (ctx.TotalFiles > m_tooManyFiles && !m_sink.confirmTooManyFiles(ctx.TotalFiles))
+    if (ctx.totalFiles > m_tooManyFiles && !m_sink.confirmTooManyFiles(ctx.totalFiles))
         return finish();
 
     const RecordOrder order = options.engine == ScanOptions::SameName ? RecordOrder::NameFirst : RecordOrder::SizeFirst;
-    // The content engines start comparing the first candidate groups while FileHive is loaded.
+    // The content engines start comparing the first candidate groups while fileHive is loaded.
     std::optional<CompareAhead> ahead;
     std::optional<GroupFeed> feed;
     if (options.engine == ScanOptions::ByteToByte || options.engine == ScanOptions::Crc32)
     {
-        ahead.emplace(SearchEngine::methodOf(options), CompareAhead::workerCount(), ctx.Files);
-        feed.emplace(*ahead, ctx.Files);
+        ahead.emplace(SearchEngine::methodOf(options), CompareAhead::workerCount(), ctx.files);
+        feed.emplace(*ahead, ctx.files);
     }
-    // The records stay where the walk put them; FileHive holds their numbers in sorted order.
+    // The records stay where the walk put them; fileHive holds their numbers in sorted order.
     std::vector<FileList::Index> sorted;
     const bool loaded = runStep(m_sink.errors(), kScanning, [&] {
-        ctx.FileHive.Clear();
-        sorted = RecordSort::sortedAside(ctx.Files, order, [&] { ctx.keepGoing(); });
+        ctx.fileHive.clear();
+        sorted = RecordSort::sortedAside(ctx.files, order, [&] { ctx.keepGoing(); });
         if (feed)
         {
-            ctx.BytesToCompare = SearchEngine::bytesToCompare(ctx.Files, sorted);
+            ctx.bytesToCompare = SearchEngine::bytesToCompare(ctx.files, sorted);
             feed->readFrom(sorted);
         }
-        LoadFileHive(ctx.FileHive, ctx.Files, sorted, order, [&] {
+        loadFileHive(ctx.fileHive, ctx.files, sorted, order, [&] {
             ctx.keepGoing();
             if (feed)
                 feed->fill();
         });
     });
     if (feed)
-        feed->readFrom(ctx.FileHive);
+        feed->readFrom(ctx.fileHive);
     std::vector<FileList::Index>().swap(sorted);
     if (!loaded)
     {
-        ctx.CancelSearch = true;
+        ctx.cancelSearch = true;
         return finish();
     }
 
     const bool ran = runStep(m_sink.errors(), kScanning, [&] {
         if (options.engine == ScanOptions::ZeroSize)
         {
-            ListZeroSizeFiles(ctx, m_model);
+            listZeroSizeFiles(ctx, m_model);
             listing = ScanSummary::Listing::ZeroSize;
             return;
         }
         if (options.engine == ScanOptions::SameName)
-            FindSameName(ctx);
+            findSameName(ctx);
         else if (ahead)
-            SearchEngine::FindSameSize(ctx, *ahead, *feed);
+            SearchEngine::findSameSize(ctx, *ahead, *feed);
         else
-            SearchEngine::FindSameSize(ctx); // a Retry, after the workers below were let go
-        // The list is filled from ResultHive alone: the workers with their read buffers, FileHive
-        // and GroupHive go first, so that a million rows do not join them in memory.
+            SearchEngine::findSameSize(ctx); // a Retry, after the workers below were let go
+        // The list is filled from resultHive alone: the workers with their read buffers, fileHive
+        // and groupHive go first, so that a million rows do not join them in memory.
         feed.reset();
         ahead.reset();
-        ctx.FileHive.Clear();
-        ctx.GroupHive.Clear();
+        ctx.fileHive.clear();
+        ctx.groupHive.clear();
         ResultLoadHooks hooks;
         hooks.yield = [&] { ctx.keepGoing(); };
         hooks.status = [&](const QString &text) { m_sink.status(text); };
-        m_model.LoadResultList(ctx.ResultHive, hooks);
+        m_model.loadResultList(ctx.resultHive, hooks);
         listing = ScanSummary::Listing::Groups;
     });
     if (!ran)
-        ctx.CancelSearch = true;
+        ctx.cancelSearch = true;
     // Also after a cancel: the rows listed so far can be acted on.
     anchorResults(m_model, locations, options, false, [&] { ctx.sink.keepGoing(); });
     // The totals of the list as shown: groups of reference files alone have left it.
     const DuplicateTotals totals = duplicateTotals(m_model);
-    ctx.DuplicateCount = totals.count;
-    ctx.DuplicateSize = totals.size;
+    ctx.duplicateCount = totals.count;
+    ctx.duplicateSize = totals.size;
     return finish();
 }

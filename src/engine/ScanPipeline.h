@@ -48,11 +48,11 @@ struct ScanSummary
         ZeroSize, // the zero-size listing: "Mark All"
     };
 
-    qint32 TotalFiles = 0;
-    qint32 TotalFolders = 0;
-    qint32 DuplicateCount = 0;
-    qint64 DuplicateSize = 0; // bytes
-    bool CancelSearch = false;
+    qint32 totalFiles = 0;
+    qint32 totalFolders = 0;
+    qint32 duplicateCount = 0;
+    qint64 duplicateSize = 0; // bytes
+    bool cancelSearch = false;
     Listing listing = Listing::None;
 
     // The final texts of status panels 1 to 4.

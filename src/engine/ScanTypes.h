@@ -15,16 +15,16 @@ struct ScanOptions
 {
     enum Engine
     {
-        ByteToByte = 1, // Option1 (with fuzzy mode when `fuzzy` is set)
-        Crc32 = 2,      // Option2
-        SameName = 3,   // Option3
-        ZeroSize = 4,   // Option4
+        ByteToByte = 1, // "Byte to Byte" (with fuzzy mode when `fuzzy` is set)
+        Crc32 = 2,      // "Cyclic Redundancy Check (CRC32)"
+        SameName = 3,   // "Same Name Files"
+        ZeroSize = 4,   // "Zero Size Files"
     };
 
     int engine = ByteToByte;
-    bool fuzzy = false;         // chkFuzzy; only counts with ByteToByte
-    bool protect = true;        // chkProtect: skip the protected system folders
-    bool includeHidden = false; // chkIncludeHidden
+    bool fuzzy = false;         // "Use Fuzzy Logic"; only counts with ByteToByte
+    bool protect = true;        // "Protect System Folders": skip the protected system folders
+    bool includeHidden = false; // "Include Hidden Folders and Files"
 
     bool operator==(const ScanOptions &) const = default;
 };
@@ -60,7 +60,7 @@ public:
     virtual ~ScanSink() = default;
 
     /// Called once per step of every long loop: lets the caller yield, and answers false once
-    /// the user asked to cancel (the scan then sets CancelSearch and stops at this check).
+    /// the user asked to cancel (the scan then sets cancelSearch and stops at this check).
     virtual bool keepGoing() = 0;
 
     /// True while the main window is minimized: progress then goes to the caption.
@@ -88,40 +88,40 @@ public:
 /// shows.
 struct ScanContext
 {
-    explicit ScanContext(ScanSink &s, ScanOptions o = {}) : sink(s), options(o) { ResultHive.setValues(&Results); }
+    explicit ScanContext(ScanSink &s, ScanOptions o = {}) : sink(s), options(o) { resultHive.setValues(&results); }
 
     ScanSink &sink;
     ScanOptions options;
 
-    FileList Files;            // the records of the walk; FileHive and GroupHive entries are their numbers
-    ResultList Results{Files}; // the duplicates confirmed; ResultHive entries are its rows
+    FileList files;            // the records of the walk; fileHive and groupHive entries are their numbers
+    ResultList results{files}; // the duplicates confirmed; resultHive entries are its rows
 
-    CHive FileHive;   // one entry per file record, in sorted order
-    CHive GroupHive;  // the candidate group being compared
-    CHive ResultHive; // confirmed duplicates in group order: size key, name, folder, version, shade, date
+    CHive fileHive;   // one entry per file record, in sorted order
+    CHive groupHive;  // the candidate group being compared
+    CHive resultHive; // confirmed duplicates in group order: size key, name, folder, version, shade, date
 
-    qint16 GroupShade = 0; // 1, 2, 1, 2 ... from one group to the next; 0 before the first
-    qint32 TotalFiles = 0;
-    qint32 TotalFolders = 0;
-    qint32 DuplicateCount = 0;
-    qint64 DuplicateSize = 0; // bytes
-    bool CancelSearch = false;
+    qint16 groupShade = 0; // 1, 2, 1, 2 ... from one group to the next; 0 before the first
+    qint32 totalFiles = 0;
+    qint32 totalFolders = 0;
+    qint32 duplicateCount = 0;
+    qint64 duplicateSize = 0; // bytes
+    bool cancelSearch = false;
 
     // The content engines' progress: the bytes of every file that has a file of its size, and
     // the bytes of the candidate groups settled so far.
-    qint64 BytesToCompare = 0;
-    qint64 BytesCompared = 0;
+    qint64 bytesToCompare = 0;
+    qint64 bytesCompared = 0;
 
     // What could not be read: folders the walk could not list, files the engines could not open
     // or read. Full paths, in the order met.
-    QStringList UnreadableFolders;
-    QStringList UnreadableFiles;
+    QStringList unreadableFolders;
+    QStringList unreadableFiles;
 
     /// One step of a loop: asks the sink and records a cancel.
     bool keepGoing()
     {
-        if (!CancelSearch && !sink.keepGoing())
-            CancelSearch = true;
-        return !CancelSearch;
+        if (!cancelSearch && !sink.keepGoing())
+            cancelSearch = true;
+        return !cancelSearch;
     }
 };

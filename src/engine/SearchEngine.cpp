@@ -40,59 +40,59 @@ void showProgress(ScanContext &ctx, qint32 p, qint32 t)
 // early is settled without reading them all), and `reading` the bytes read of groups not settled.
 void showBytes(ScanContext &ctx, qint64 reading)
 {
-    if (ctx.BytesToCompare <= 0)
+    if (ctx.bytesToCompare <= 0)
         return;
     ScanProgress progress;
     progress.stage = ScanProgress::Stage::Compare;
-    progress.total = ctx.BytesToCompare;
-    progress.done = std::min(ctx.BytesCompared + reading, ctx.BytesToCompare);
+    progress.total = ctx.bytesToCompare;
+    progress.done = std::min(ctx.bytesCompared + reading, ctx.bytesToCompare);
     ctx.sink.progress(progress);
 }
 
-// The members of GroupHive at these indices (from 0) could not be read.
+// The members of groupHive at these indices (from 0) could not be read.
 void noteUnreadable(ScanContext &ctx, const std::vector<qsizetype> &members)
 {
     for (qsizetype m : members)
-        ctx.UnreadableFiles.append(ctx.Files.fullPath(ctx.GroupHive.rowAt(static_cast<qint32>(m) + 1)));
+        ctx.unreadableFiles.append(ctx.files.fullPath(ctx.groupHive.rowAt(static_cast<qint32>(m) + 1)));
 }
 
-// Appends entry p of GroupHive to ResultHive with the current shade.
+// Appends entry p of groupHive to resultHive with the current shade.
 void appendResult(ScanContext &ctx, qint32 p)
 {
-    const FileList::Index record = ctx.GroupHive.rowAt(p);
-    const QString version = GetFileVersionText(ctx.Files.fullPath(record));
-    ctx.ResultHive.AddRef(ctx.Results.append(record, version, ctx.GroupShade));
+    const FileList::Index record = ctx.groupHive.rowAt(p);
+    const QString version = fileVersionText(ctx.files.fullPath(record));
+    ctx.resultHive.addRef(ctx.results.append(record, version, ctx.groupShade));
 }
 
 void flipShade(ScanContext &ctx)
 {
-    ctx.GroupShade = ctx.GroupShade != 1 ? 1 : 2;
+    ctx.groupShade = ctx.groupShade != 1 ? 1 : 2;
 }
 
 // Starts an empty candidate group. Entry by entry rather than Clear(): Clear() gives the node
 // table back, and the next Add would build a fresh one for every candidate group of the scan.
 void emptyGroup(ScanContext &ctx)
 {
-    CHive &group = ctx.GroupHive;
-    while (group.Count() > 0)
+    CHive &group = ctx.groupHive;
+    while (group.count() > 0)
     {
         ctx.keepGoing(); // lets the window answer while a group of a million files goes
-        group.Remove(group.Count());
+        group.remove(group.count());
     }
 }
 
 // Repeated listings of one file (overlapping locations) stand next to each other after sorting.
 void dropRepeatedListings(ScanContext &ctx)
 {
-    CHive &g = ctx.GroupHive;
+    CHive &g = ctx.groupHive;
     qint32 i = 1;
-    while (i < g.Count())
+    while (i < g.count())
     {
         ctx.keepGoing();
-        if (ctx.Files.samePath(g.rowAt(i), g.rowAt(i + 1)))
+        if (ctx.files.samePath(g.rowAt(i), g.rowAt(i + 1)))
         {
-            g.Remove(i + 1);
-            --ctx.TotalFiles;
+            g.remove(i + 1);
+            --ctx.totalFiles;
         }
         else
             ++i;
@@ -101,10 +101,10 @@ void dropRepeatedListings(ScanContext &ctx)
 
 std::vector<FileList::Index> groupRecords(ScanContext &ctx)
 {
-    const CHive &group = ctx.GroupHive;
+    const CHive &group = ctx.groupHive;
     std::vector<FileList::Index> records;
-    records.reserve(static_cast<size_t>(group.Count()));
-    for (qint32 p = 1; p <= group.Count(); ++p)
+    records.reserve(static_cast<size_t>(group.count()));
+    for (qint32 p = 1; p <= group.count(); ++p)
     {
         ctx.keepGoing();
         records.push_back(group.rowAt(p));
@@ -112,18 +112,18 @@ std::vector<FileList::Index> groupRecords(ScanContext &ctx)
     return records;
 }
 
-// Appends the groups (by index into GroupHive, from 0) to ResultHive: the groups that comparing
+// Appends the groups (by index into groupHive, from 0) to resultHive: the groups that comparing
 // each file with every later one still in the group gives, matches taken out.
 void appendGroups(ScanContext &ctx, const ContentGroups::Groups &groups)
 {
-    const CHive &g = ctx.GroupHive;
+    const CHive &g = ctx.groupHive;
     for (const std::vector<qsizetype> &group : groups)
     {
         // A cancel while a group is added ends the search after that group, never inside it.
-        if (ctx.CancelSearch)
+        if (ctx.cancelSearch)
             return;
         flipShade(ctx);
-        // Positions in GroupHive count from 1; `next` survives a Retry so nothing is added twice.
+        // Positions in groupHive count from 1; `next` survives a Retry so nothing is added twice.
         size_t next = 0;
         const bool ok = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
             for (; next < group.size(); ++next)
@@ -133,8 +133,8 @@ void appendGroups(ScanContext &ctx, const ContentGroups::Groups &groups)
                 appendResult(ctx, p);
                 if (next == 0)
                     continue;
-                ++ctx.DuplicateCount;
-                ctx.DuplicateSize += ctx.Files.size(g.rowAt(p));
+                ++ctx.duplicateCount;
+                ctx.duplicateSize += ctx.files.size(g.rowAt(p));
             }
         });
         if (!ok)
@@ -142,7 +142,7 @@ void appendGroups(ScanContext &ctx, const ContentGroups::Groups &groups)
     }
 }
 
-// Compares the group in ctx.GroupHive (repeated listings already dropped) on this thread.
+// Compares the group in ctx.groupHive (repeated listings already dropped) on this thread.
 void compareHere(ScanContext &ctx)
 {
     std::optional<ContentGroups::Groups> groups;
@@ -151,7 +151,7 @@ void compareHere(ScanContext &ctx)
         tally.unreadable.clear();
         const std::vector<FileList::Index> records = groupRecords(ctx);
         groups = ContentGroups::find(
-            SearchEngine::methodOf(ctx.options), ContentGroups::RecordMembers(ctx.Files, records),
+            SearchEngine::methodOf(ctx.options), ContentGroups::RecordMembers(ctx.files, records),
             [&ctx, &tally] {
                 showBytes(ctx, tally.bytesRead.load(std::memory_order_relaxed));
                 return ctx.keepGoing();
@@ -164,7 +164,7 @@ void compareHere(ScanContext &ctx)
     appendGroups(ctx, *groups);
 }
 
-// CompareGroup for a group that the workers have been comparing ahead of the scan. A group the
+// compareGroup for a group that the workers have been comparing ahead of the scan. A group the
 // workers did not answer (a retried step can form a group differently) is compared here.
 void compareQueuedGroup(ScanContext &ctx, CompareAhead &ahead)
 {
@@ -215,32 +215,32 @@ ContentGroups::Method methodOf(const ScanOptions &options)
     return options.fuzzy ? ContentGroups::Method::Fuzzy : ContentGroups::Method::Exact;
 }
 
-void FindSameSize(ScanContext &ctx)
+void findSameSize(ScanContext &ctx)
 {
-    CompareAhead ahead(methodOf(ctx.options), CompareAhead::workerCount(), ctx.Files);
-    GroupFeed feed(ahead, ctx.Files);
-    feed.readFrom(ctx.FileHive);
-    FindSameSize(ctx, ahead, feed);
+    CompareAhead ahead(methodOf(ctx.options), CompareAhead::workerCount(), ctx.files);
+    GroupFeed feed(ahead, ctx.files);
+    feed.readFrom(ctx.fileHive);
+    findSameSize(ctx, ahead, feed);
 }
 
-void FindSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed)
+void findSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed)
 {
     struct ReleaseBuffers
     {
         ~ReleaseBuffers() { ReadBuffers::release(); }
     } releaseBuffers;
-    CHive &files = ctx.FileHive;
+    CHive &files = ctx.fileHive;
     // Equal size keys are equal sizes: the size key is the size written with leading zeros.
-    auto sizeAt = [&](qint32 position) { return ctx.Files.size(files.rowAt(position)); };
-    ctx.GroupHive.setValues(&ctx.Files.values(RecordOrder::SizeFirst));
-    const qint32 t = files.Count();
+    auto sizeAt = [&](qint32 position) { return ctx.files.size(files.rowAt(position)); };
+    ctx.groupHive.setValues(&ctx.files.values(RecordOrder::SizeFirst));
+    const qint32 t = files.count();
     qint32 p = 0;
     qint32 i = 1;
     for (;;)
     {
         if (!ctx.keepGoing())
             return;
-        if (i >= files.Count())
+        if (i >= files.count())
             return;
         const bool ok = runStep(ctx.sink.errors(), FindSameLabel, [&] {
             const qint64 k = sizeAt(i);
@@ -253,20 +253,20 @@ void FindSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed)
                     // Yields too: the window answers while a group of a million files is formed.
                     if (!ctx.keepGoing() || sizeAt(i) != k)
                         break;
-                    ctx.GroupHive.AddRef(files.rowAt(i));
-                    if (i == files.Count())
+                    ctx.groupHive.addRef(files.rowAt(i));
+                    if (i == files.count())
                         break;
                     ++i;
                     ++p;
                 }
-                const qint64 groupBytes = k * ctx.GroupHive.Count();
+                const qint64 groupBytes = k * ctx.groupHive.count();
                 compareQueuedGroup(ctx, ahead);
-                ctx.BytesCompared += groupBytes;
+                ctx.bytesCompared += groupBytes;
                 showBytes(ctx, ahead.bytesReadAhead());
             }
             else
             {
-                files.Remove(i);
+                files.remove(i);
                 feed.removed(i);
                 ++p;
             }
@@ -278,14 +278,14 @@ void FindSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed)
     }
 }
 
-void CompareGroup(ScanContext &ctx)
+void compareGroup(ScanContext &ctx)
 {
     if (!runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] { dropRepeatedListings(ctx); }))
         return;
     compareHere(ctx);
 }
 
-int CompareFilesExact(const QString &path1, const QString &path2)
+int compareFilesExact(const QString &path1, const QString &path2)
 {
     ReadOnlyFile a;
     ReadOnlyFile b;
@@ -307,11 +307,11 @@ int CompareFilesExact(const QString &path1, const QString &path2)
     return 1;
 }
 
-int CompareFilesFuzzy(const QString &path1, const QString &path2)
+int compareFilesFuzzy(const QString &path1, const QString &path2)
 {
     for (const QString *path : {&path1, &path2})
     {
-        if (isHiddenFile(*path) || !FileFunctions::FileExists(*path))
+        if (isHiddenFile(*path) || !FileFunctions::fileExists(*path))
             return -1;
     }
     ReadOnlyFile a;
@@ -341,10 +341,10 @@ int CompareFilesFuzzy(const QString &path1, const QString &path2)
     return ListRules::similarEnough(equal, blocks) ? 1 : 0;
 }
 
-bool CRC(const QString &FileName1, const QString &FileName2)
+bool sameCrc(const QString &path1, const QString &path2)
 {
-    const std::optional<quint32> a = fileCrc32(FileName1);
-    const std::optional<quint32> b = fileCrc32(FileName2);
+    const std::optional<quint32> a = fileCrc32(path1);
+    const std::optional<quint32> b = fileCrc32(path2);
     return a && b && crcText(*a) == crcText(*b);
 }
 

@@ -17,36 +17,36 @@ class GroupFeed;
 
 namespace SearchEngine
 {
-/// Cuts ctx.FileHive (record numbers of ctx.Files sorted by size key, as LoadFileHive adds them)
-/// into runs of equal size, removes files of unique size and hands each run to CompareGroup
-/// through ctx.GroupHive. Progress goes to the sink.
-void FindSameSize(ScanContext &ctx);
+/// Cuts ctx.fileHive (record numbers of ctx.files sorted by size key, as loadFileHive adds them)
+/// into runs of equal size, removes files of unique size and hands each run to compareGroup
+/// through ctx.groupHive. Progress goes to the sink.
+void findSameSize(ScanContext &ctx);
 
-/// FindSameSize with workers that may have been comparing the groups queued by `feed` already,
-/// while FileHive was being loaded (`ahead` compares by methodOf(ctx.options)).
-void FindSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed);
+/// findSameSize with workers that may have been comparing the groups queued by `feed` already,
+/// while fileHive was being loaded (`ahead` compares by methodOf(ctx.options)).
+void findSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed);
 
-/// The bytes FindSameSize has to compare in records sorted size first: every file that shares its
-/// size with another, whole. Progress is measured against it (ctx.BytesToCompare).
+/// The bytes findSameSize has to compare in records sorted size first: every file that shares its
+/// size with another, whole. Progress is measured against it (ctx.bytesToCompare).
 qint64 bytesToCompare(const FileList &files, const std::vector<FileList::Index> &sorted);
 
 /// How the workers compare files for these options.
 ContentGroups::Method methodOf(const ScanOptions &options);
 
-/// Drops repeated listings of one file from ctx.GroupHive (record numbers of ctx.Files), then
-/// appends every group of matching files to ctx.ResultHive with the method chosen in ctx.options,
+/// Drops repeated listings of one file from ctx.groupHive (record numbers of ctx.files), then
+/// appends every group of matching files to ctx.resultHive with the method chosen in ctx.options,
 /// and updates the counters.
-void CompareGroup(ScanContext &ctx);
+void compareGroup(ScanContext &ctx);
 
 /// 1 = same length and same bytes, 0 = different, -1 = a file could not be opened or read.
-int CompareFilesExact(const QString &path1, const QString &path2);
+int compareFilesExact(const QString &path1, const QString &path2);
 
 /// 1 = same length and at least half of the whole 1000-byte blocks equal, 0 = not, -1 = a file
 /// is missing, hidden, unreadable, or shorter than one block.
-int CompareFilesFuzzy(const QString &path1, const QString &path2);
+int compareFilesFuzzy(const QString &path1, const QString &path2);
 
 /// True when both files can be read and their CRC-32 checksums are equal.
-bool CRC(const QString &FileName1, const QString &FileName2);
+bool sameCrc(const QString &path1, const QString &path2);
 
 /// The CRC-32 of a file's whole content; nothing when it cannot be read, or when keepGoing
 /// (asked between two large reads of a long file) answers false. The bytes read are added to

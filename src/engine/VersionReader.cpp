@@ -246,7 +246,7 @@ private:
 };
 } // namespace
 
-QString GetFileVersionText(const QString &path)
+QString fileVersionText(const QString &path)
 {
     if (!hasVersionExtension(path))
         return NotAvailable;

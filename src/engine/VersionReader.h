@@ -7,4 +7,4 @@
 /// "5.1.2600.0" for a .exe, .dll or .ocx file (any letter case) whose PE image holds a version
 /// resource; "N/A" for any other file and for a missing, unreadable or damaged one. Other files
 /// are never opened.
-QString GetFileVersionText(const QString &path);
+QString fileVersionText(const QString &path);

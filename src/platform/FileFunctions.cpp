@@ -7,7 +7,7 @@
 
 namespace FileFunctions
 {
-bool FileExists(const QString &path)
+bool fileExists(const QString &path)
 {
     if (path.isEmpty())
         return false;
@@ -15,7 +15,7 @@ bool FileExists(const QString &path)
     return ::lstat(NativePath::encode(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool FolderExists(const QString &path)
+bool folderExists(const QString &path)
 {
     if (path.isEmpty())
         return false;

@@ -8,8 +8,8 @@ namespace FileFunctions
 {
 /// True when the path names an existing regular file (hidden files included); any failure of the
 /// test (a bad path, a missing folder, a symbolic link, a folder) gives false.
-bool FileExists(const QString &path);
+bool fileExists(const QString &path);
 
 /// True when the path names an existing folder.
-bool FolderExists(const QString &path);
+bool folderExists(const QString &path);
 } // namespace FileFunctions

@@ -42,7 +42,7 @@ inline constexpr int ToRecycleBin = 12;
 inline constexpr SettingKey ShowTips{u"Options", u"Show Tips at Startup", u"1"};
 inline constexpr SettingKey MinFileSize{u"Options", u"MinFileSize", u"10"};
 inline constexpr SettingKey MaxFileSize{u"Options", u"MaxFileSize", u""};
-inline constexpr SettingKey ChkClose{u"Options", u"ChkClose", u"1"};
+inline constexpr SettingKey CloseSaveDialog{u"Options", u"ChkClose", u"1"};
 
 // Masks: the last one chosen, and the list (section "FileMask", keys "0", "1", ...).
 inline constexpr SettingKey FileMaskSelected{u"FileMaskSelected", u"Value", u"All files(*.*)"};
@@ -64,9 +64,9 @@ inline constexpr SettingKey AdvDateTime{u"AdvMarking", u"DateTime", u"1"};
 inline constexpr SettingKey AdvFileSize{u"AdvMarking", u"FileSize", u"0"};
 inline constexpr SettingKey AdvVersion{u"AdvMarking", u"Version", u"0"};
 inline constexpr SettingKey AdvSizeLimit{u"AdvMarking", u"SizeLimit", u"0"};
-inline constexpr SettingKey AdvTxtSize{u"AdvMarking", u"txtSize", u""};
-inline constexpr SettingKey AdvCmbSizeOptions{u"AdvMarking", u"cmbSizeOptions", u"KB"};
-inline constexpr SettingKey AdvCmbFileMask1{u"AdvMarking", u"cmbFileMask1", u"All files(*.*)"};
-inline constexpr SettingKey AdvChkIncSubFolders{u"AdvMarking", u"chkIncSubFolders", u"1"};
-inline constexpr SettingKey AdvCmbFileMask2{u"AdvMarking", u"cmbFileMask2", u"All files(*.*)"};
+inline constexpr SettingKey AdvSizeLimitText{u"AdvMarking", u"txtSize", u""};
+inline constexpr SettingKey AdvSizeUnit{u"AdvMarking", u"cmbSizeOptions", u"KB"};
+inline constexpr SettingKey AdvRangeMask{u"AdvMarking", u"cmbFileMask1", u"All files(*.*)"};
+inline constexpr SettingKey AdvIncludeSubFolders{u"AdvMarking", u"chkIncSubFolders", u"1"};
+inline constexpr SettingKey AdvFolderMask{u"AdvMarking", u"cmbFileMask2", u"All files(*.*)"};
 } // namespace Settings

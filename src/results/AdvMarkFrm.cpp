@@ -72,7 +72,7 @@ AdvMarkFrm::AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, SettingsSt
     setWindowTitle(tr("Advance Marking"));
 
     // "By Range".
-    auto *frmtab1 = named(new QWidget(this), "frmtab1");
+    auto *rangePage = named(new QWidget(this), "frmtab1");
     m_date = new QButtonGroup(this);
     m_size = new QButtonGroup(this);
     m_version = new QButtonGroup(this);
@@ -81,19 +81,19 @@ AdvMarkFrm::AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, SettingsSt
                                 {{"optDateNone", QStringLiteral("None")},
                                  {"optDateNewer", QStringLiteral("Keep Newer Files")},
                                  {"optDateOlder", QStringLiteral("Keep Older Files")}},
-                                frmtab1);
+                                rangePage);
     auto *sizeBox = optionGroup(QStringLiteral("File Size"), m_size,
                                 {{"optSizeNone", QStringLiteral("None")},
                                  {"optSizeLarger", QStringLiteral("Keep Larger Files")},
                                  {"optSizeSmaller", QStringLiteral("Keep Smaller Files")}},
-                                frmtab1);
+                                rangePage);
     auto *versionBox = optionGroup(QStringLiteral("Version"), m_version,
                                    {{"optVersionNone", QStringLiteral("None")},
                                     {"optVersionNewer", QStringLiteral("Keep Newer Version Files")},
                                     {"optVersionOlder", QStringLiteral("Keep Older Version Files")}},
-                                   frmtab1);
+                                   rangePage);
 
-    auto *limitBox = new QGroupBox(QStringLiteral("Size Limit"), frmtab1);
+    auto *limitBox = new QGroupBox(QStringLiteral("Size Limit"), rangePage);
     auto *limitLayout = new QGridLayout(limitBox);
     const std::pair<const char *, QString> limits[] = {{"optSizeLimitNone", QStringLiteral("None")},
                                                        {"optSizeLimitCD", QStringLiteral("CD (700 MB)")},
@@ -105,87 +105,87 @@ AdvMarkFrm::AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, SettingsSt
         m_sizeLimit->addButton(button, id);
         limitLayout->addWidget(button, id, 0);
     }
-    txtSizeLimitSize = named(new QLineEdit(limitBox), "txtSizeLimitSize");
-    cmbSizeLimitOptions = named(new QComboBox(limitBox), "cmbSizeLimitOptions");
-    cmbSizeLimitOptions->addItems({QStringLiteral("KB"), QStringLiteral("MB"), QStringLiteral("GB")});
-    limitLayout->addWidget(txtSizeLimitSize, 3, 1);
-    limitLayout->addWidget(cmbSizeLimitOptions, 3, 2);
-    auto *Label5 = named(new QLabel(QStringLiteral("This option is helpful when you want to make backup copies of "
-                                                   "Duplicate Files in a CD, DVD etc and have size limits."),
-                                    limitBox),
-                         "Label5");
-    Label5->setWordWrap(true);
-    limitLayout->addWidget(Label5, 4, 0, 1, 3);
+    m_sizeLimitEdit = named(new QLineEdit(limitBox), "txtSizeLimitSize");
+    m_sizeUnitCombo = named(new QComboBox(limitBox), "cmbSizeLimitOptions");
+    m_sizeUnitCombo->addItems({QStringLiteral("KB"), QStringLiteral("MB"), QStringLiteral("GB")});
+    limitLayout->addWidget(m_sizeLimitEdit, 3, 1);
+    limitLayout->addWidget(m_sizeUnitCombo, 3, 2);
+    auto *limitNote = named(new QLabel(QStringLiteral("This option is helpful when you want to make backup copies of "
+                                                      "Duplicate Files in a CD, DVD etc and have size limits."),
+                                       limitBox),
+                            "Label5");
+    limitNote->setWordWrap(true);
+    limitLayout->addWidget(limitNote, 4, 0, 1, 3);
 
-    cmbFileMask1 = maskBox("cmbFileMask1", frmtab1);
-    auto *page1 = new QGridLayout(frmtab1);
+    m_rangeMaskCombo = maskBox("cmbFileMask1", rangePage);
+    auto *page1 = new QGridLayout(rangePage);
     page1->addWidget(dateBox, 0, 0);
     page1->addWidget(sizeBox, 0, 1);
     page1->addWidget(versionBox, 0, 2);
     page1->addWidget(limitBox, 1, 0, 1, 3);
     auto *mask1Row = new QHBoxLayout;
-    mask1Row->addWidget(new QLabel(QStringLiteral("File Mask :"), frmtab1));
-    mask1Row->addWidget(cmbFileMask1, 1);
+    mask1Row->addWidget(new QLabel(QStringLiteral("File Mask :"), rangePage));
+    mask1Row->addWidget(m_rangeMaskCombo, 1);
     page1->addLayout(mask1Row, 2, 0, 1, 3);
 
     // "By Folders".
-    auto *frmtab2 = named(new QWidget(this), "frmtab2");
-    lvFolders = named(new QTreeView(frmtab2), "lvFolders");
-    lvFolders->setModel(m_folders);
-    lvFolders->setRootIsDecorated(false);
-    lvFolders->setUniformRowHeights(true);
-    chkIncSubFolders = named(new QCheckBox(QStringLiteral("Include Sub-Folders"), frmtab2), "chkIncSubFolders");
-    auto *cmdChkAll = named(new QPushButton(QStringLiteral("Check all"), frmtab2), "cmdChkAll");
-    auto *cmdUnChkAll = named(new QPushButton(QStringLiteral("Uncheck all"), frmtab2), "cmdUnChkAll");
-    cmbFileMask2 = maskBox("cmbFileMask2", frmtab2);
-    auto *page2 = new QVBoxLayout(frmtab2);
-    page2->addWidget(lvFolders, 1);
+    auto *foldersPage = named(new QWidget(this), "frmtab2");
+    m_folderView = named(new QTreeView(foldersPage), "lvFolders");
+    m_folderView->setModel(m_folders);
+    m_folderView->setRootIsDecorated(false);
+    m_folderView->setUniformRowHeights(true);
+    m_subFoldersCheck = named(new QCheckBox(QStringLiteral("Include Sub-Folders"), foldersPage), "chkIncSubFolders");
+    auto *tickAllButton = named(new QPushButton(QStringLiteral("Check all"), foldersPage), "cmdChkAll");
+    auto *untickAllButton = named(new QPushButton(QStringLiteral("Uncheck all"), foldersPage), "cmdUnChkAll");
+    m_folderMaskCombo = maskBox("cmbFileMask2", foldersPage);
+    auto *page2 = new QVBoxLayout(foldersPage);
+    page2->addWidget(m_folderView, 1);
     auto *folderButtons = new QHBoxLayout;
-    folderButtons->addWidget(chkIncSubFolders);
+    folderButtons->addWidget(m_subFoldersCheck);
     folderButtons->addStretch();
-    folderButtons->addWidget(cmdChkAll);
-    folderButtons->addWidget(cmdUnChkAll);
+    folderButtons->addWidget(tickAllButton);
+    folderButtons->addWidget(untickAllButton);
     page2->addLayout(folderButtons);
     auto *mask2Row = new QHBoxLayout;
-    mask2Row->addWidget(new QLabel(QStringLiteral("File Mask :"), frmtab2));
-    mask2Row->addWidget(cmbFileMask2, 1);
+    mask2Row->addWidget(new QLabel(QStringLiteral("File Mask :"), foldersPage));
+    mask2Row->addWidget(m_folderMaskCombo, 1);
     page2->addLayout(mask2Row);
 
-    TabStrip1 = named(new QTabWidget(this), "TabStrip1");
-    TabStrip1->addTab(frmtab1, kByRange);
-    TabStrip1->addTab(frmtab2, kByFolders);
+    m_tabs = named(new QTabWidget(this), "TabStrip1");
+    m_tabs->addTab(rangePage, kByRange);
+    m_tabs->addTab(foldersPage, kByFolders);
 
-    auto *cmdOK = named(new QPushButton(QStringLiteral("Mark"), this), "cmdOK");
-    auto *cmdClearMarks = named(new QPushButton(QStringLiteral("Clear all marks"), this), "cmdClearMarks");
-    auto *Command1 = named(new QPushButton(QStringLiteral("Cancel"), this), "Command1");
+    auto *markButton = named(new QPushButton(QStringLiteral("Mark"), this), "cmdOK");
+    auto *clearButton = named(new QPushButton(QStringLiteral("Clear all marks"), this), "cmdClearMarks");
+    auto *cancelButton = named(new QPushButton(QStringLiteral("Cancel"), this), "Command1");
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(cmdClearMarks);
+    buttons->addWidget(clearButton);
     buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(Command1);
+    buttons->addWidget(markButton);
+    buttons->addWidget(cancelButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(TabStrip1);
+    layout->addWidget(m_tabs);
     layout->addLayout(buttons);
 
-    fillMasks(cmbFileMask1);
-    fillMasks(cmbFileMask2);
+    fillMasks(m_rangeMaskCombo);
+    fillMasks(m_folderMaskCombo);
 
     connect(m_date, &QButtonGroup::idClicked, this, [this](int id) { keepClicked(KeepGroup::DateTime, id); });
     connect(m_size, &QButtonGroup::idClicked, this, [this](int id) { keepClicked(KeepGroup::FileSize, id); });
     connect(m_version, &QButtonGroup::idClicked, this, [this](int id) { keepClicked(KeepGroup::Version, id); });
     connect(m_sizeLimit, &QButtonGroup::idClicked, this, &AdvMarkFrm::sizeLimitClicked);
-    for (QComboBox *combo : {cmbFileMask1, cmbFileMask2})
+    for (QComboBox *combo : {m_rangeMaskCombo, m_folderMaskCombo})
     {
         connect(combo->lineEdit(), &QLineEdit::editingFinished, combo, [combo] {
             if (combo->currentText().trimmed().isEmpty())
                 combo->setEditText(FileMasks::allFiles());
         });
     }
-    connect(cmdChkAll, &QPushButton::clicked, m_folders, [this] { m_folders->setAllTicked(true); });
-    connect(cmdUnChkAll, &QPushButton::clicked, m_folders, [this] { m_folders->setAllTicked(false); });
-    connect(cmdOK, &QPushButton::clicked, this, &AdvMarkFrm::cmdOK_Click);
-    connect(cmdClearMarks, &QPushButton::clicked, this, &AdvMarkFrm::cmdClearMarks_Click);
-    connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
+    connect(tickAllButton, &QPushButton::clicked, m_folders, [this] { m_folders->setAllTicked(true); });
+    connect(untickAllButton, &QPushButton::clicked, m_folders, [this] { m_folders->setAllTicked(false); });
+    connect(markButton, &QPushButton::clicked, this, &AdvMarkFrm::markByChoices);
+    connect(clearButton, &QPushButton::clicked, this, &AdvMarkFrm::clearAllMarks);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     apply(AdvMarkingChoices::load(m_settings));
 }
@@ -197,7 +197,7 @@ void AdvMarkFrm::fillMasks(QComboBox *combo)
     // The presets, then the user's own masks; the stored list repeats the presets once the user
     // has added a mask, and each mask is listed once.
     QStringList masks = FileMasks::presets();
-    for (const QString &mask : MaskList::LoadMasks(m_settings).value_or(QStringList()))
+    for (const QString &mask : MaskList::loadMasks(m_settings).value_or(QStringList()))
     {
         if (!masks.contains(mask))
             masks.append(mask);
@@ -208,15 +208,15 @@ void AdvMarkFrm::fillMasks(QComboBox *combo)
     combo->setEditText(text);
 }
 
-void AdvMarkFrm::Form_Activate()
+void AdvMarkFrm::loadChoices()
 {
-    fillMasks(cmbFileMask1);
-    fillMasks(cmbFileMask2);
+    fillMasks(m_rangeMaskCombo);
+    fillMasks(m_folderMaskCombo);
     apply(AdvMarkingChoices::load(m_settings));
     m_folders->setFolders(m_commands.model().folders());
 }
 
-void AdvMarkFrm::Form_Deactivate()
+void AdvMarkFrm::saveChoices()
 {
     choices().save(m_settings);
 }
@@ -227,20 +227,20 @@ void AdvMarkFrm::changeEvent(QEvent *event)
     if (event->type() != QEvent::ActivationChange || !isVisible())
         return;
     if (isActiveWindow())
-        Form_Activate();
+        loadChoices();
     else
-        Form_Deactivate();
+        saveChoices();
 }
 
 void AdvMarkFrm::showEvent(QShowEvent *event)
 {
-    Form_Activate();
+    loadChoices();
     QDialog::showEvent(event);
 }
 
 void AdvMarkFrm::hideEvent(QHideEvent *event)
 {
-    Form_Deactivate();
+    saveChoices();
     QDialog::hideEvent(event);
 }
 
@@ -263,15 +263,15 @@ void AdvMarkFrm::keepClicked(KeepGroup group, int value)
 
 void AdvMarkFrm::enableSpecify(bool on)
 {
-    txtSizeLimitSize->setEnabled(on);
-    cmbSizeLimitOptions->setEnabled(on);
+    m_sizeLimitEdit->setEnabled(on);
+    m_sizeUnitCombo->setEnabled(on);
 }
 
 void AdvMarkFrm::sizeLimitClicked(int option)
 {
     enableSpecify(option == 3);
     if (option == 3)
-        txtSizeLimitSize->setFocus();
+        m_sizeLimitEdit->setFocus();
 }
 
 AdvMarkingChoices AdvMarkFrm::choices() const
@@ -279,11 +279,11 @@ AdvMarkingChoices AdvMarkFrm::choices() const
     AdvMarkingChoices c;
     c.keep = keepChoice();
     c.sizeLimit = std::max(0, m_sizeLimit->checkedId());
-    c.txtSize = txtSizeLimitSize->text();
-    c.sizeUnit = cmbSizeLimitOptions->currentText();
-    c.fileMask1 = cmbFileMask1->currentText();
-    c.includeSubFolders = chkIncSubFolders->isChecked();
-    c.fileMask2 = cmbFileMask2->currentText();
+    c.sizeLimitText = m_sizeLimitEdit->text();
+    c.sizeUnit = m_sizeUnitCombo->currentText();
+    c.fileMask1 = m_rangeMaskCombo->currentText();
+    c.includeSubFolders = m_subFoldersCheck->isChecked();
+    c.fileMask2 = m_folderMaskCombo->currentText();
     return c;
 }
 
@@ -292,34 +292,34 @@ void AdvMarkFrm::apply(const AdvMarkingChoices &c)
     setKeepChoice(KeepRules::normalized(c.keep));
     m_sizeLimit->button(c.sizeLimit)->setChecked(true);
     enableSpecify(c.sizeLimit == 3);
-    txtSizeLimitSize->setText(c.txtSize);
-    cmbSizeLimitOptions->setCurrentIndex(std::max(0, cmbSizeLimitOptions->findText(c.sizeUnit)));
-    cmbFileMask1->setEditText(c.fileMask1);
-    chkIncSubFolders->setChecked(c.includeSubFolders);
-    cmbFileMask2->setEditText(c.fileMask2);
+    m_sizeLimitEdit->setText(c.sizeLimitText);
+    m_sizeUnitCombo->setCurrentIndex(std::max(0, m_sizeUnitCombo->findText(c.sizeUnit)));
+    m_rangeMaskCombo->setEditText(c.fileMask1);
+    m_subFoldersCheck->setChecked(c.includeSubFolders);
+    m_folderMaskCombo->setEditText(c.fileMask2);
 }
 
-void AdvMarkFrm::cmdOK_Click()
+void AdvMarkFrm::markByChoices()
 {
-    if (TabStrip1->tabText(TabStrip1->currentIndex()) == kByRange)
+    if (m_tabs->tabText(m_tabs->currentIndex()) == kByRange)
     {
-        const auto limit = SizeLimits::rangeLimit(m_sizeLimit->checkedId(), txtSizeLimitSize->text(),
-                                                  cmbSizeLimitOptions->currentIndex());
+        const auto limit =
+            SizeLimits::rangeLimit(m_sizeLimit->checkedId(), m_sizeLimitEdit->text(), m_sizeUnitCombo->currentIndex());
         if (!limit)
         {
             m_prompter.error(QStringLiteral("Type only integer values"));
-            txtSizeLimitSize->setFocus();
+            m_sizeLimitEdit->setFocus();
             return;
         }
-        m_commands.MarkByRange({KeepRules::rule(keepChoice()), *limit, cmbFileMask1->currentText()});
+        m_commands.markByRange({KeepRules::rule(keepChoice()), *limit, m_rangeMaskCombo->currentText()});
         return;
     }
     std::vector<FolderTick> folders = m_folders->ticks();
-    m_commands.MarkByFolders(folders, chkIncSubFolders->isChecked(), cmbFileMask2->currentText());
+    m_commands.markByFolders(folders, m_subFoldersCheck->isChecked(), m_folderMaskCombo->currentText());
     m_folders->setTicks(folders);
 }
 
-void AdvMarkFrm::cmdClearMarks_Click()
+void AdvMarkFrm::clearAllMarks()
 {
-    m_commands.cmdClearMarks_Click();
+    m_commands.clearAllMarks();
 }

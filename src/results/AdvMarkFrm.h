@@ -29,9 +29,9 @@ public:
     ~AdvMarkFrm() override;
 
     /// Reads the remembered choices, the mask lists and the result list's folders.
-    void Form_Activate();
+    void loadChoices();
     /// Writes the choices.
-    void Form_Deactivate();
+    void saveChoices();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -39,8 +39,8 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    void cmdOK_Click();
-    void cmdClearMarks_Click();
+    void markByChoices();
+    void clearAllMarks();
     void keepClicked(KeepGroup group, int value);
     void sizeLimitClicked(int option);
     void fillMasks(QComboBox *combo);
@@ -56,15 +56,15 @@ private:
     SettingsStore &m_settings;
     FolderTickModel *m_folders = nullptr;
 
-    QTabWidget *TabStrip1 = nullptr;
+    QTabWidget *m_tabs = nullptr;
     QButtonGroup *m_date = nullptr;      // ids 0 None, 1 Keep Newer, 2 Keep Older
     QButtonGroup *m_size = nullptr;      // ids 0 None, 1 Keep Larger, 2 Keep Smaller
     QButtonGroup *m_version = nullptr;   // ids 0 None, 1 Keep Newer Version, 2 Keep Older Version
     QButtonGroup *m_sizeLimit = nullptr; // ids 0 None, 1 CD, 2 DVD, 3 Specify
-    QLineEdit *txtSizeLimitSize = nullptr;
-    QComboBox *cmbSizeLimitOptions = nullptr;
-    QComboBox *cmbFileMask1 = nullptr;
-    QTreeView *lvFolders = nullptr;
-    QCheckBox *chkIncSubFolders = nullptr;
-    QComboBox *cmbFileMask2 = nullptr;
+    QLineEdit *m_sizeLimitEdit = nullptr;
+    QComboBox *m_sizeUnitCombo = nullptr;
+    QComboBox *m_rangeMaskCombo = nullptr;
+    QTreeView *m_folderView = nullptr;
+    QCheckBox *m_subFoldersCheck = nullptr;
+    QComboBox *m_folderMaskCombo = nullptr;
 };

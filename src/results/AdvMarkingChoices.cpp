@@ -65,11 +65,11 @@ AdvMarkingChoices AdvMarkingChoices::load(const SettingsStore &settings)
                                     option(settings.value(Settings::AdvFileSize), 2),
                                     option(settings.value(Settings::AdvVersion), 2)});
     c.sizeLimit = option(settings.value(Settings::AdvSizeLimit), 3);
-    c.txtSize = settings.value(Settings::AdvTxtSize);
-    c.sizeUnit = settings.value(Settings::AdvCmbSizeOptions);
-    c.fileMask1 = settings.value(Settings::AdvCmbFileMask1);
-    c.includeSubFolders = settings.value(Settings::AdvChkIncSubFolders).trimmed() != QStringLiteral("0");
-    c.fileMask2 = settings.value(Settings::AdvCmbFileMask2);
+    c.sizeLimitText = settings.value(Settings::AdvSizeLimitText);
+    c.sizeUnit = settings.value(Settings::AdvSizeUnit);
+    c.fileMask1 = settings.value(Settings::AdvRangeMask);
+    c.includeSubFolders = settings.value(Settings::AdvIncludeSubFolders).trimmed() != QStringLiteral("0");
+    c.fileMask2 = settings.value(Settings::AdvFolderMask);
     return c;
 }
 
@@ -79,9 +79,9 @@ void AdvMarkingChoices::save(SettingsStore &settings) const
     settings.setValue(Settings::AdvFileSize, QString::number(keep.fileSize));
     settings.setValue(Settings::AdvVersion, QString::number(keep.version));
     settings.setValue(Settings::AdvSizeLimit, QString::number(sizeLimit));
-    settings.setValue(Settings::AdvTxtSize, txtSize);
-    settings.setValue(Settings::AdvCmbSizeOptions, sizeUnit);
-    settings.setValue(Settings::AdvCmbFileMask1, fileMask1);
-    settings.setValue(Settings::AdvChkIncSubFolders, includeSubFolders ? QStringLiteral("1") : QStringLiteral("0"));
-    settings.setValue(Settings::AdvCmbFileMask2, fileMask2);
+    settings.setValue(Settings::AdvSizeLimitText, sizeLimitText);
+    settings.setValue(Settings::AdvSizeUnit, sizeUnit);
+    settings.setValue(Settings::AdvRangeMask, fileMask1);
+    settings.setValue(Settings::AdvIncludeSubFolders, includeSubFolders ? QStringLiteral("1") : QStringLiteral("0"));
+    settings.setValue(Settings::AdvFolderMask, fileMask2);
 }

@@ -47,7 +47,7 @@ struct AdvMarkingChoices
 {
     KeepChoice keep;
     int sizeLimit = 0; // 0 none, 1 CD, 2 DVD, 3 "Specify :"
-    QString txtSize;
+    QString sizeLimitText;
     QString sizeUnit = QStringLiteral("KB");
     QString fileMask1 = QStringLiteral("All files(*.*)");
     bool includeSubFolders = true;

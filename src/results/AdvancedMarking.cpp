@@ -47,13 +47,13 @@ bool keptBefore(KeepRule rule, const std::vector<ResultRow> &rows, size_t a, siz
 
 namespace AdvancedMarking
 {
-MarkOutcome MarkByRange(ResultModel &model, const RangeOptions &options)
+MarkOutcome markByRange(ResultModel &model, const RangeOptions &options)
 {
     model.sortByColumn(ResultRow::ColSortGrpno, true);
-    return {MarkByRangeAsListed(model, options), ListSort{ResultRow::ColGroup, true}};
+    return {markByRangeAsListed(model, options), ListSort{ResultRow::ColGroup, true}};
 }
 
-MarkTally MarkByRangeAsListed(ResultModel &model, const RangeOptions &options)
+MarkTally markByRangeAsListed(ResultModel &model, const RangeOptions &options)
 {
     const std::vector<ResultRow> &rows = model.rows();
     std::vector<char> marks;
@@ -90,7 +90,7 @@ MarkTally MarkByRangeAsListed(ResultModel &model, const RangeOptions &options)
             hasReference = true;
             continue;
         }
-        if (!FileMasks::MatchesMask(row.name, options.mask))
+        if (!FileMasks::matchesMask(row.name, options.mask))
             continue;
         if (options.limitKb > 0 && tally.total / 1024 > options.limitKb)
             break;
@@ -132,7 +132,7 @@ void tickSubFolders(std::vector<FolderTick> &folders)
     }
 }
 
-MarkOutcome MarkByFolders(ResultModel &model, std::vector<FolderTick> &folders, bool includeSubFolders,
+MarkOutcome markByFolders(ResultModel &model, std::vector<FolderTick> &folders, bool includeSubFolders,
                           const QString &mask)
 {
     model.sortByColumn(ResultRow::ColPath, true);
@@ -146,7 +146,7 @@ MarkOutcome MarkByFolders(ResultModel &model, std::vector<FolderTick> &folders, 
     }
     MarkTally tally;
     model.setMarks([&](int, const ResultRow &r) {
-        if (!ticked.contains(r.path) || !FileMasks::MatchesMask(r.name, mask))
+        if (!ticked.contains(r.path) || !FileMasks::matchesMask(r.name, mask))
             return r.marked;
         tally.count += 1;
         tally.total += static_cast<double>(r.size);

@@ -45,15 +45,15 @@ namespace AdvancedMarking
 /// settled by the 1-based row position compared as text, in the rule's direction). With a limit,
 /// the walk ends at the first matching file met once the total marked by this run is above it.
 /// Other rows keep their marks; the tally counts only what this run marked.
-MarkOutcome MarkByRange(ResultModel &model, const RangeOptions &options);
-/// The marks of MarkByRange on the list as it stands, without sorting it: each run of rows of one
+MarkOutcome markByRange(ResultModel &model, const RangeOptions &options);
+/// The marks of markByRange on the list as it stands, without sorting it: each run of rows of one
 /// group number is a group, and positions are those of the rows where they stand.
-MarkTally MarkByRangeAsListed(ResultModel &model, const RangeOptions &options);
+MarkTally markByRangeAsListed(ResultModel &model, const RangeOptions &options);
 
 /// With includeSubFolders, first ticks every folder that begins with a ticked one (exact text).
 /// Then sorts the list by folder and marks the rows of ticked folders whose names match the mask;
 /// other rows keep their marks; the tally counts only what this run marked.
-MarkOutcome MarkByFolders(ResultModel &model, std::vector<FolderTick> &folders, bool includeSubFolders,
+MarkOutcome markByFolders(ResultModel &model, std::vector<FolderTick> &folders, bool includeSubFolders,
                           const QString &mask);
 
 /// Ticks every folder that begins with a ticked folder (case-sensitive prefix).

@@ -31,7 +31,7 @@ public:
     void setAllTicked(bool ticked);
 
     const std::vector<FolderTick> &ticks() const { return m_rows; }
-    /// Takes the ticks of the same folders in the same order (after MarkByFolders ticked
+    /// Takes the ticks of the same folders in the same order (after markByFolders ticked
     /// sub-folders).
     void setTicks(const std::vector<FolderTick> &ticks);
 

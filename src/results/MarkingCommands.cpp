@@ -35,44 +35,44 @@ void MarkingCommands::markSelection(bool marked)
     show(MarkingRules::markRows(m_model, selectedRows(), marked));
 }
 
-void MarkingCommands::MNone_Click()
+void MarkingCommands::unmarkAll()
 {
     show(MarkingRules::markNone(m_model));
 }
 
-void MarkingCommands::MMarkAll_Click()
+void MarkingCommands::markAll()
 {
     show(MarkingRules::markAll(m_model));
 }
 
-void MarkingCommands::MMarkingSelected_Click()
+void MarkingCommands::markSelected()
 {
     markSelection(true);
 }
 
-void MarkingCommands::mnuUnMarkSelected_Click()
+void MarkingCommands::unmarkSelected()
 {
     markSelection(false);
 }
 
-void MarkingCommands::MMarkFolder_Click()
+void MarkingCommands::markFolder()
 {
     if (const auto tally = MarkingRules::markFolder(m_model, focusedRow()))
         show(*tally);
 }
 
-void MarkingCommands::mnuFolderAndSubFolder_Click()
+void MarkingCommands::markFolderAndSubFolders()
 {
     if (const auto tally = MarkingRules::markFolderAndSubFolders(m_model, focusedRow()))
         show(*tally);
 }
 
-void MarkingCommands::MMarkAllDuplicates_Click()
+void MarkingCommands::markAllDuplicates()
 {
     show(MarkingRules::markAllDuplicates(m_model));
 }
 
-void MarkingCommands::mnuAdvMarking_Click()
+void MarkingCommands::markDuplicatesUpTo()
 {
     const std::optional<SizeLimits::UpTo> answer =
         m_hooks.askSizeLimit ? m_hooks.askSizeLimit() : std::optional(SizeLimits::UpTo{});
@@ -82,22 +82,22 @@ void MarkingCommands::mnuAdvMarking_Click()
     show(MarkingRules::markAllDuplicatesUpTo(m_model, answer->limitKb, answer->largeFilesFirst));
 }
 
-void MarkingCommands::cmdClearMarks_Click()
+void MarkingCommands::clearAllMarks()
 {
     show(MarkingRules::markNone(m_model));
 }
 
-void MarkingCommands::MarkByRange(const RangeOptions &options)
+void MarkingCommands::markByRange(const RangeOptions &options)
 {
-    show(AdvancedMarking::MarkByRange(m_model, options));
+    show(AdvancedMarking::markByRange(m_model, options));
 }
 
-void MarkingCommands::MarkByFolders(std::vector<FolderTick> &folders, bool includeSubFolders, const QString &mask)
+void MarkingCommands::markByFolders(std::vector<FolderTick> &folders, bool includeSubFolders, const QString &mask)
 {
-    show(AdvancedMarking::MarkByFolders(m_model, folders, includeSubFolders, mask));
+    show(AdvancedMarking::markByFolders(m_model, folders, includeSubFolders, mask));
 }
 
-void MarkingCommands::RLV_Click()
+void MarkingCommands::toggleMarkAtPointer()
 {
     if (!MarkingRules::inToggleZone(m_pointerTwips))
         return;
@@ -105,7 +105,7 @@ void MarkingCommands::RLV_Click()
         show(*tally);
 }
 
-void MarkingCommands::RLV_DblClick()
+void MarkingCommands::markOrOpenAtPointer()
 {
     const int row = focusedRow();
     if (m_model.isEmpty() || row < 0 || row >= m_model.size())
@@ -118,7 +118,7 @@ void MarkingCommands::RLV_DblClick()
     markSelection(!m_model.isMarked(row));
 }
 
-bool MarkingCommands::RLV_KeyPress_Space()
+bool MarkingCommands::markSelectionBySpace()
 {
     const int row = focusedRow();
     if (row < 0 || row >= m_model.size())

@@ -35,33 +35,33 @@ public:
 
     /// Remembers the pointer's horizontal position in the list (twips from its left edge) for the
     /// click and double-click toggles; call on every mouse press over the list.
-    void RLV_MouseDown(int xTwips) { m_pointerTwips = xTwips; }
+    void rememberPointer(int xTwips) { m_pointerTwips = xTwips; }
     /// The space bar on the list: "Mark Selected" when the focused row is unmarked, else
     /// "UnMark Selected". False (not handled) when the list has no focused row.
-    bool RLV_KeyPress_Space();
+    bool markSelectionBySpace();
 
     /// "By Range" of advanced marking with its options (the limit already checked).
-    void MarkByRange(const RangeOptions &options);
+    void markByRange(const RangeOptions &options);
     /// "By Folders"; folders gets the ticks of sub-folders when includeSubFolders.
-    void MarkByFolders(std::vector<FolderTick> &folders, bool includeSubFolders, const QString &mask);
+    void markByFolders(std::vector<FolderTick> &folders, bool includeSubFolders, const QString &mask);
 
 public Q_SLOTS:
-    void MNone_Click();
-    void MMarkAll_Click();
-    void MMarkingSelected_Click();
-    void mnuUnMarkSelected_Click();
-    void MMarkFolder_Click();
-    void mnuFolderAndSubFolder_Click();
-    void MMarkAllDuplicates_Click();
-    void mnuAdvMarking_Click();
+    void unmarkAll();
+    void markAll();
+    void markSelected();
+    void unmarkSelected();
+    void markFolder();
+    void markFolderAndSubFolders();
+    void markAllDuplicates();
+    void markDuplicatesUpTo();
     /// "Clear all marks" of advanced marking.
-    void cmdClearMarks_Click();
+    void clearAllMarks();
 
     /// A click on a row: within the toggle zone the focused row's mark flips.
-    void RLV_Click();
+    void toggleMarkAtPointer();
     /// A double click: within the toggle zone marks or unmarks the selection by the focused row's
     /// mark; further right asks the window to open the focused file.
-    void RLV_DblClick();
+    void markOrOpenAtPointer();
 
 Q_SIGNALS:
     /// A command sorted the list: the window shows the sort mark on that column's header,

@@ -223,7 +223,7 @@ MarkOutcome markAllDuplicatesUpTo(ResultModel &model, double limitKb, bool large
         tally.total += s;
     }
     model.setMarks([&marks](int i, const ResultRow &) { return marks[static_cast<size_t>(i)] != 0; });
-    model.RebandRows();
+    model.rebandRows();
     return {tally, ListSort{ResultRow::ColGroup, true}};
 }
 } // namespace MarkingRules

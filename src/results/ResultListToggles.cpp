@@ -26,7 +26,7 @@ bool ResultListToggles::eventFilter(QObject *watched, QEvent *event)
         // Before the view: it would otherwise make the focused row the whole selection.
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Space && !(key->modifiers() & Qt::ControlModifier))
-            return m_commands.RLV_KeyPress_Space();
+            return m_commands.markSelectionBySpace();
         return false;
     }
     if (watched != m_viewport)
@@ -35,7 +35,7 @@ bool ResultListToggles::eventFilter(QObject *watched, QEvent *event)
     {
     case QEvent::MouseButtonPress: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        m_commands.RLV_MouseDown(twips(mouse->position().toPoint().x(), m_view->logicalDpiX()));
+        m_commands.rememberPointer(twips(mouse->position().toPoint().x(), m_view->logicalDpiX()));
         break;
     }
     case QEvent::MouseButtonRelease: {
@@ -46,7 +46,7 @@ bool ResultListToggles::eventFilter(QObject *watched, QEvent *event)
             break;
         }
         if (mouse->button() == Qt::LeftButton && m_view->indexAt(mouse->position().toPoint()).isValid())
-            m_commands.RLV_Click();
+            m_commands.toggleMarkAtPointer();
         break;
     }
     case QEvent::MouseButtonDblClick: {
@@ -54,8 +54,8 @@ bool ResultListToggles::eventFilter(QObject *watched, QEvent *event)
         m_afterDoubleClick = true;
         if (mouse->button() != Qt::LeftButton)
             break;
-        m_commands.RLV_MouseDown(twips(mouse->position().toPoint().x(), m_view->logicalDpiX()));
-        m_commands.RLV_DblClick();
+        m_commands.rememberPointer(twips(mouse->position().toPoint().x(), m_view->logicalDpiX()));
+        m_commands.markOrOpenAtPointer();
         break;
     }
     default:

@@ -6,6 +6,7 @@
 #include "core/TextFormat.h"
 #include "core/VbNumeric.h"
 #include "platform/FileFunctions.h"
+#include "results/ResultValues.h"
 
 #include <QHash>
 
@@ -23,13 +24,13 @@ const char *const kHeaders[ResultRow::ColumnCount] = {"File Name", "Size(Bytes)"
 ResultRow rowFromEntry(CHive &hive, qint32 i, qint32 group)
 {
     ResultRow row;
-    row.name = hive.at(i, 1).toString();
-    row.path = hive.at(i, 2).toString();
-    row.version = hive.at(i, 3).toString();
-    row.size = static_cast<qint64>(std::fabs(VbNumeric::Val(hive.at(i, 0).toString())));
+    row.name = hive.at(i, ResultValue::Name).toString();
+    row.path = hive.at(i, ResultValue::Folder).toString();
+    row.version = hive.at(i, ResultValue::Version).toString();
+    row.size = static_cast<qint64>(std::fabs(VbNumeric::val(hive.at(i, ResultValue::SizeKey).toString())));
     row.group = group;
     row.sortGroup = group;
-    row.setModified(hive.at(i, 5).toString());
+    row.setModified(hive.at(i, ResultValue::Date).toString());
     return row;
 }
 
@@ -322,11 +323,11 @@ void ResultModel::setLinked(int r, const FileStatus &status)
     Q_EMIT dataChanged(index(r, 0), index(r, ResultRow::ColumnCount - 1));
 }
 
-void ResultModel::LoadResultList(CHive &resultHive, const ResultLoadHooks &hooks)
+void ResultModel::loadResultList(CHive &resultHive, const ResultLoadHooks &hooks)
 {
-    const auto exists = hooks.fileExists ? hooks.fileExists : FileFunctions::FileExists;
+    const auto exists = hooks.fileExists ? hooks.fileExists : FileFunctions::fileExists;
     m_groupRowCounts.assign(1, 0);
-    const qint32 n = resultHive.Count();
+    const qint32 n = resultHive.count();
     if (hooks.status)
         hooks.status(QStringLiteral("Loading Searched Result..."));
 
@@ -345,14 +346,14 @@ void ResultModel::LoadResultList(CHive &resultHive, const ResultLoadHooks &hooks
     {
         if (hooks.yield)
             hooks.yield();
-        const qint64 shade = resultHive.at(i, 4).toLongLong();
+        const qint64 shade = resultHive.at(i, ResultValue::Shade).toLongLong();
         if (shade != lastShade)
         {
             lastShade = shade;
             ++entryGroup;
         }
-        const QString folder = resultHive.at(i, 2).toString();
-        if (!exists(folder + resultHive.at(i, 1).toString()))
+        const QString folder = resultHive.at(i, ResultValue::Folder).toString();
+        if (!exists(folder + resultHive.at(i, ResultValue::Name).toString()))
             continue;
         if (entryGroup != lastRowGroup)
         {
@@ -391,7 +392,7 @@ void ResultModel::LoadResultList(CHive &resultHive, const ResultLoadHooks &hooks
     m_banded = !m_rows.empty();
 }
 
-void ResultModel::RebandRows()
+void ResultModel::rebandRows()
 {
     if (m_rows.empty())
         return;
@@ -428,14 +429,14 @@ void ResultModel::rebuildGroupRowCounts()
     }
 }
 
-void ResultModel::DropSingleRowGroups(bool zeroSizeListing)
+void ResultModel::dropSingleRowGroups(bool zeroSizeListing)
 {
     if (zeroSizeListing)
         return;
     rebuildGroupRowCounts();
     removeRowsIf(
         [this](const ResultRow &r) { return r.group > 0 && m_groupRowCounts[static_cast<size_t>(r.group)] == 1; });
-    RebandRows();
+    rebandRows();
 }
 
 void ResultModel::setMarked(int r, bool marked)
@@ -529,7 +530,7 @@ void ResultModel::applyReferences(const QStringList &referenceFolders, const QSt
     setRows(std::move(rows));
     rebuildGroupRowCounts();
     if (m_banded)
-        RebandRows();
+        rebandRows();
 }
 
 qint64 ResultModel::markedCount() const
@@ -551,7 +552,7 @@ qint64 ResultModel::markedTotal() const
 QString ResultModel::summaryText(qint64 count, double total)
 {
     return QStringLiteral("Total Files Marked ") + QString::number(count) + QStringLiteral(" Size ") +
-           TextFormat::SizeText(total);
+           TextFormat::sizeText(total);
 }
 
 int ResultModel::removeRowsIf(const std::function<bool(const ResultRow &)> &pred)

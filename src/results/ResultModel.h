@@ -15,17 +15,17 @@
 
 class CHive;
 
-/// What LoadResultList asks of its caller while it fills the list.
+/// What loadResultList asks of its caller while it fills the list.
 struct ResultLoadHooks
 {
     std::function<void()> yield;                     // once per entry (may be empty)
     std::function<void(const QString &)> status;     // status-bar panel 1 (may be empty)
-    std::function<bool(const QString &)> fileExists; // default: FileFunctions::FileExists
+    std::function<bool(const QString &)> fileExists; // default: FileFunctions::fileExists
 };
 
 /// The rows of the result list (QtCore only; the window paints marks and bands from the roles
 /// below). Rows of one group stand together after a load; sorting may interleave groups, and the
-/// colour bands then follow runs of equal group numbers (RebandRows).
+/// colour bands then follow runs of equal group numbers (rebandRows).
 class ResultModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -77,9 +77,9 @@ public:
     void setAnchors(RowAnchors anchors) { m_anchors = std::move(anchors); }
 
     /// Fills the list from the result collection: one row per entry whose file still exists,
-    /// groups numbered from 1 by changes of the shade (Item4), bands = group numbers, the folder
+    /// groups numbered from 1 by changes of the shade (ResultValue::Shade), bands = group numbers, the folder
     /// list in the order first met. Appends to what the list holds.
-    void LoadResultList(CHive &resultHive, const ResultLoadHooks &hooks = {});
+    void loadResultList(CHive &resultHive, const ResultLoadHooks &hooks = {});
 
     /// Rows per group number, as of the last load, reference pass or drop of lone rows; entry 0
     /// is unused.
@@ -92,10 +92,10 @@ public:
     bool isBanded() const { return m_banded; }
 
     /// Recomputes the bands from the rows as they stand: runs of equal group numbers, 1, 2, ...
-    void RebandRows();
+    void rebandRows();
     /// Removes the rows of groups left with a single row; in the zero-size listing (every row
     /// is kept) it only refreshes. Rebands unless zeroSizeListing.
-    void DropSingleRowGroups(bool zeroSizeListing);
+    void dropSingleRowGroups(bool zeroSizeListing);
 
     /// The distinct folders of the last load, in the order first met (the advanced-marking
     /// folder list). Compared exactly: Linux names are case-sensitive, /x/Photos/ and /x/photos/

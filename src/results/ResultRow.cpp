@@ -18,7 +18,7 @@ const QString *keptText(const ResultRow &row, std::optional<QString> ResultRowTe
 }
 } // namespace
 
-QString GetExtension(const QString &fileName)
+QString fileExtension(const QString &fileName)
 {
     const qsizetype dot = fileName.lastIndexOf(u'.');
     return dot < 0 ? QString() : fileName.mid(dot + 1);
@@ -57,7 +57,7 @@ QString ResultRow::column(int c) const
             return *kept;
         return sortGroup > 0 ? TextFormat::pad11(sortGroup) : QString();
     case ColExt:
-        return GetExtension(name);
+        return fileExtension(name);
     default:
         return QString();
     }
@@ -84,10 +84,10 @@ ResultRow ResultRow::fromColumns(const QString &name, const QString &size, const
     row.version = version;
     row.group = group;
     // A size no 64-bit count holds (a foreign or damaged text) counts 0; its text is kept below.
-    const double bytes = std::fabs(VbNumeric::Val(size));
+    const double bytes = std::fabs(VbNumeric::val(size));
     row.size = bytes < 9223372036854775808.0 ? static_cast<qint64>(bytes) : 0;
     row.stamp = TextFormat::packedStamp(modified).value_or(0);
-    const double grp = VbNumeric::Val(sortGrpno);
+    const double grp = VbNumeric::val(sortGrpno);
     row.sortGroup = grp >= 1 && grp <= 2147483647.0 ? static_cast<qint32>(grp) : 0;
 
     // Keep every text the numbers would not write back exactly.

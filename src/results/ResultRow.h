@@ -71,4 +71,4 @@ struct ResultRow
 };
 
 /// The text after the last "." of a file name, or "" when it has none.
-QString GetExtension(const QString &fileName);
+QString fileExtension(const QString &fileName);

@@ -5,9 +5,9 @@
 
 namespace ResultSort
 {
-std::optional<int> keyColumn(int Col)
+std::optional<int> keyColumn(int col)
 {
-    switch (Col)
+    switch (col)
     {
     case 1:
         return ResultRow::ColName;

@@ -6,11 +6,11 @@
 
 namespace ResultSort
 {
-/// The model column whose values order the rows when the user sorts by the column numbered Col
+/// The model column whose values order the rows when the user sorts by the column numbered col
 /// (1-based model column: 1 "File Name", 2 "Size(Bytes)", 3 "Last Modified.", 4 "File Version",
 /// 5 "Group", 6 "Path", 10 "Ext"). Size, date and group sort by their fixed-width keys (6, 7, 8),
 /// so they order as numbers. Nothing for the hidden sort columns 7 to 9.
-std::optional<int> keyColumn(int Col);
+std::optional<int> keyColumn(int col);
 
 /// The list's sort state: off after a scan, a load or New Session; then ascending or descending.
 struct State

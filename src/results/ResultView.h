@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The result list RLV: a table over the ResultModel, built to stay fast with a million rows.
+// The result list: a table over the ResultModel, built to stay fast with a million rows.
 #pragma once
 
 #include <QStyledItemDelegate>

@@ -13,7 +13,7 @@
 
 namespace
 {
-// WList's columns: the result list's first six, then "Row", the 1-based position in the list.
+// m_fileList's columns: the result list's first six, then "Row", the 1-based position in the list.
 constexpr int RowColumn = 6;
 
 QPushButton *button(const QString &text, const char *name, const QString &tip, QWidget *parent)
@@ -31,49 +31,49 @@ WarningFrm::WarningFrm(ResultModel &model, Prompter &prompter, QWidget *parent)
     setObjectName(QStringLiteral("WarningFrm"));
     setWindowTitle(tr("Warning!"));
 
-    auto *Label1 = new QLabel(QStringLiteral("It is highly recommended to keep at least one original file"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    auto *lblmsg = new QLabel(QStringLiteral("Both original and duplicate files are marked"), this);
-    lblmsg->setObjectName(QStringLiteral("lblmsg"));
+    auto *adviceLabel = new QLabel(QStringLiteral("It is highly recommended to keep at least one original file"), this);
+    adviceLabel->setObjectName(QStringLiteral("Label1"));
+    auto *messageLabel = new QLabel(QStringLiteral("Both original and duplicate files are marked"), this);
+    messageLabel->setObjectName(QStringLiteral("lblmsg"));
 
-    WList = new QTreeWidget(this);
-    WList->setObjectName(QStringLiteral("WList"));
-    WList->setRootIsDecorated(false);
-    WList->setUniformRowHeights(true);
+    m_fileList = new QTreeWidget(this);
+    m_fileList->setObjectName(QStringLiteral("WList"));
+    m_fileList->setRootIsDecorated(false);
+    m_fileList->setUniformRowHeights(true);
     QStringList headers;
     for (int c = ResultRow::ColName; c <= ResultRow::ColPath; ++c)
         headers << ResultModel::header(c);
     headers << QStringLiteral("Row");
-    WList->setHeaderLabels(headers);
+    m_fileList->setHeaderLabels(headers);
 
-    auto *Command1 = button(QStringLiteral("&Keep all original files"), "Command1",
-                            QStringLiteral("It will automatically keep one file in each group."), this);
-    auto *Command2 = button(QStringLiteral("Ig&nore warnings"), "Command2",
-                            QStringLiteral("Press these button if you want to ignore repeated warnings!"), this);
-    auto *Command3 = button(QStringLiteral("&Continue"), "Command3", QString(), this);
+    auto *keepButton = button(QStringLiteral("&Keep all original files"), "Command1",
+                              QStringLiteral("It will automatically keep one file in each group."), this);
+    auto *ignoreButton = button(QStringLiteral("Ig&nore warnings"), "Command2",
+                                QStringLiteral("Press these button if you want to ignore repeated warnings!"), this);
+    auto *continueButton = button(QStringLiteral("&Continue"), "Command3", QString(), this);
 
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    buttons->addWidget(keepButton);
+    buttons->addWidget(ignoreButton);
     buttons->addStretch();
-    buttons->addWidget(Command3);
+    buttons->addWidget(continueButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(lblmsg);
-    layout->addWidget(WList);
+    layout->addWidget(adviceLabel);
+    layout->addWidget(messageLabel);
+    layout->addWidget(m_fileList);
     layout->addLayout(buttons);
     resize(720, 300);
 
-    connect(Command1, &QPushButton::clicked, this, &WarningFrm::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &WarningFrm::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &WarningFrm::Command3_Click);
-    connect(WList, &QTreeWidget::itemChanged, this, &WarningFrm::WList_ItemCheck);
+    connect(keepButton, &QPushButton::clicked, this, &WarningFrm::keepOneOfEach);
+    connect(ignoreButton, &QPushButton::clicked, this, &WarningFrm::ignoreWarnings);
+    connect(continueButton, &QPushButton::clicked, this, &WarningFrm::continueWithMarks);
+    connect(m_fileList, &QTreeWidget::itemChanged, this, &WarningFrm::updateRowMark);
 }
 
 void WarningFrm::setGroupRows(const std::vector<int> &rows)
 {
-    const QSignalBlocker quiet(WList);
-    WList->clear();
+    const QSignalBlocker quiet(m_fileList);
+    m_fileList->clear();
     for (int r : rows)
     {
         if (r < 0 || r >= m_model.size())
@@ -83,11 +83,11 @@ void WarningFrm::setGroupRows(const std::vector<int> &rows)
         for (int c = ResultRow::ColName; c <= ResultRow::ColPath; ++c)
             texts << row.column(c);
         texts << QString::number(static_cast<qint64>(r) + 1);
-        auto *item = new QTreeWidgetItem(WList, texts);
+        auto *item = new QTreeWidgetItem(m_fileList, texts);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(0, Qt::Checked);
     }
-    WList->header()->resizeSections(QHeaderView::ResizeToContents);
+    m_fileList->header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
 KeepOneChoice WarningFrm::ask(ResultModel &model, Prompter &prompter, const std::vector<int> &rows, QWidget *parent)
@@ -95,10 +95,10 @@ KeepOneChoice WarningFrm::ask(ResultModel &model, Prompter &prompter, const std:
     WarningFrm dialog(model, prompter, parent);
     dialog.setGroupRows(rows);
     dialog.exec();
-    return dialog.WarningChoice;
+    return dialog.choice;
 }
 
-void WarningFrm::WList_ItemCheck(QTreeWidgetItem *item, int column)
+void WarningFrm::updateRowMark(QTreeWidgetItem *item, int column)
 {
     if (column != 0)
         return;
@@ -110,29 +110,29 @@ void WarningFrm::WList_ItemCheck(QTreeWidgetItem *item, int column)
     m_model.setMarked(static_cast<int>(position - 1), item->checkState(0) == Qt::Checked);
 }
 
-void WarningFrm::Command1_Click()
+void WarningFrm::keepOneOfEach()
 {
-    WarningChoice = KeepOneChoice::KeepOneOfEach;
+    choice = KeepOneChoice::KeepOneOfEach;
     accept();
 }
 
-void WarningFrm::Command2_Click()
+void WarningFrm::ignoreWarnings()
 {
-    WarningChoice = KeepOneChoice::IgnoreWarnings;
+    choice = KeepOneChoice::IgnoreWarnings;
     accept();
 }
 
-void WarningFrm::Command3_Click()
+void WarningFrm::continueWithMarks()
 {
     bool allTicked = true;
-    for (int i = 0; i < WList->topLevelItemCount() && allTicked; ++i)
-        allTicked = WList->topLevelItem(i)->checkState(0) == Qt::Checked;
+    for (int i = 0; i < m_fileList->topLevelItemCount() && allTicked; ++i)
+        allTicked = m_fileList->topLevelItem(i)->checkState(0) == Qt::Checked;
     if (allTicked &&
         !m_prompter.confirm(QStringLiteral("Confirm"),
                             QStringLiteral("You have not made any changes, are you sure you want to continue?\r\n\r\n"
                                            "It is highly recommended to keep at least one original file"),
                             PromptIcon::Exclamation))
         return;
-    WarningChoice = KeepOneChoice::Continue;
+    choice = KeepOneChoice::Continue;
     accept();
 }

@@ -15,7 +15,7 @@ class QTreeWidgetItem;
 class ResultModel;
 
 /// "Warning!": the group's files with check boxes (unticking one unmarks its row in the result
-/// list at once) and three answers, which the driver reads from WarningChoice after it closes.
+/// list at once) and three answers, which the driver reads from choice after it closes.
 class WarningFrm : public QDialog
 {
     Q_OBJECT
@@ -25,19 +25,19 @@ public:
     /// Lists these rows of the result list (0-based indexes), ticked.
     void setGroupRows(const std::vector<int> &rows);
 
-    KeepOneChoice WarningChoice = KeepOneChoice::Closed;
+    KeepOneChoice choice = KeepOneChoice::Closed;
 
-    /// Shows the warning modally for these rows and returns WarningChoice (the action driver's
+    /// Shows the warning modally for these rows and returns choice (the action driver's
     /// keep-one-warning hook).
     static KeepOneChoice ask(ResultModel &model, Prompter &prompter, const std::vector<int> &rows, QWidget *parent);
 
 private:
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void WList_ItemCheck(QTreeWidgetItem *item, int column);
+    void keepOneOfEach();
+    void ignoreWarnings();
+    void continueWithMarks();
+    void updateRowMark(QTreeWidgetItem *item, int column);
 
     ResultModel &m_model;
     Prompter &m_prompter;
-    QTreeWidget *WList = nullptr;
+    QTreeWidget *m_fileList = nullptr;
 };

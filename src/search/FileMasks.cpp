@@ -20,7 +20,7 @@ const QStringList &presets()
     return list;
 }
 
-bool MatchesMask(QStringView fileName, QStringView mask)
+bool matchesMask(QStringView fileName, QStringView mask)
 {
     if (mask.contains(u"*.*"))
         return true;

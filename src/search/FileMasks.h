@@ -19,5 +19,5 @@ inline QString allFiles()
 /// A mask is only text: it takes every file when it contains "*.*"; otherwise a file whose
 /// extension with its dot (".mp3", from the last ".") occurs anywhere in the mask, compared
 /// without regard to case. A name without a dot matches only "*.*".
-bool MatchesMask(QStringView fileName, QStringView mask);
+bool matchesMask(QStringView fileName, QStringView mask);
 } // namespace FileMasks

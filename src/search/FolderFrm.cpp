@@ -29,107 +29,107 @@ FolderFrm::FolderFrm(Prompter &prompter, SettingsStore &settings, QWidget *paren
     setObjectName(QStringLiteral("FolderFrm"));
     setWindowTitle(tr("Add/Exclude Folders"));
 
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Command2 = new QToolButton(this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    Command2->setToolTip(QStringLiteral("Choose Folder to Search"));
-    Check1 = new QCheckBox(QStringLiteral("Include Sub Folders"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setChecked(true);
-    Check2 = new QCheckBox(QStringLiteral("Exclude Folder"), this);
-    Check2->setObjectName(QStringLiteral("Check2"));
-    chkReference = new QCheckBox(QStringLiteral("&Reference: keep every file found here"), this);
-    chkReference->setObjectName(QStringLiteral("chkReference"));
-    chkReference->setToolTip(QStringLiteral("The files of a reference location count as the originals: they are "
-                                            "never marked, moved or deleted, and groups of them alone are not "
-                                            "listed."));
-    cmbFileMask = new QComboBox(this);
-    cmbFileMask->setObjectName(QStringLiteral("cmbFileMask"));
-    cmbFileMask->setEditable(true);
-    cmbFileMask->setInsertPolicy(QComboBox::NoInsert);
-    cmbFileMask->setMinimumContentsLength(40);
-    txtMin = new QLineEdit(QStringLiteral("10"), this);
-    txtMin->setObjectName(QStringLiteral("txtMin"));
-    txtMax = new QLineEdit(this);
-    txtMax->setObjectName(QStringLiteral("txtMax"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    Command1 = new QPushButton(QStringLiteral("Cancel"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    folderEdit = new QLineEdit(this);
+    folderEdit->setObjectName(QStringLiteral("Text1"));
+    browseButton = new QToolButton(this);
+    browseButton->setObjectName(QStringLiteral("Command2"));
+    browseButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    browseButton->setToolTip(QStringLiteral("Choose Folder to Search"));
+    subFoldersCheck = new QCheckBox(QStringLiteral("Include Sub Folders"), this);
+    subFoldersCheck->setObjectName(QStringLiteral("Check1"));
+    subFoldersCheck->setChecked(true);
+    excludeCheck = new QCheckBox(QStringLiteral("Exclude Folder"), this);
+    excludeCheck->setObjectName(QStringLiteral("Check2"));
+    referenceCheck = new QCheckBox(QStringLiteral("&Reference: keep every file found here"), this);
+    referenceCheck->setObjectName(QStringLiteral("chkReference"));
+    referenceCheck->setToolTip(QStringLiteral("The files of a reference location count as the originals: they are "
+                                              "never marked, moved or deleted, and groups of them alone are not "
+                                              "listed."));
+    maskCombo = new QComboBox(this);
+    maskCombo->setObjectName(QStringLiteral("cmbFileMask"));
+    maskCombo->setEditable(true);
+    maskCombo->setInsertPolicy(QComboBox::NoInsert);
+    maskCombo->setMinimumContentsLength(40);
+    minSizeEdit = new QLineEdit(QStringLiteral("10"), this);
+    minSizeEdit->setObjectName(QStringLiteral("txtMin"));
+    maxSizeEdit = new QLineEdit(this);
+    maxSizeEdit->setObjectName(QStringLiteral("txtMax"));
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("cmdOK"));
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("Command1"));
 
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Path :"), this), 0, 0);
     auto *path = new QHBoxLayout;
-    path->addWidget(Text1, 1);
-    path->addWidget(Command2);
+    path->addWidget(folderEdit, 1);
+    path->addWidget(browseButton);
     grid->addLayout(path, 0, 1);
     auto *checks = new QHBoxLayout;
-    checks->addWidget(Check1);
-    checks->addWidget(Check2);
-    checks->addWidget(chkReference);
+    checks->addWidget(subFoldersCheck);
+    checks->addWidget(excludeCheck);
+    checks->addWidget(referenceCheck);
     checks->addStretch();
     grid->addLayout(checks, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("File Mask(s)"), this), 2, 0);
-    grid->addWidget(cmbFileMask, 2, 1);
+    grid->addWidget(maskCombo, 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("File Size in Range"), this), 3, 0);
     auto *sizes = new QHBoxLayout;
-    sizes->addWidget(txtMin);
+    sizes->addWidget(minSizeEdit);
     sizes->addWidget(new QLabel(QStringLiteral("-"), this));
-    sizes->addWidget(txtMax);
+    sizes->addWidget(maxSizeEdit);
     sizes->addWidget(new QLabel(QStringLiteral("KB"), this));
     sizes->addStretch();
     grid->addLayout(sizes, 3, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(Command1);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
-    // Form_Load: the user's masks, or the presets until the user adds one.
+    // The user's masks, or the presets until the user adds one.
     m_masks = MaskList::masksOrPresets(m_settings);
-    cmbFileMask->addItems(m_masks);
+    maskCombo->addItems(m_masks);
 
-    connect(Command2, &QToolButton::clicked, this, &FolderFrm::Command2_Click);
-    connect(Check2, &QCheckBox::toggled, this, &FolderFrm::Check2_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &FolderFrm::cmdOK_Click);
-    connect(Command1, &QPushButton::clicked, this, &FolderFrm::Command1_Click);
-    connect(Text1, &QLineEdit::textChanged, this, &FolderFrm::updateOk);
-    txtMin->installEventFilter(this);
-    txtMax->installEventFilter(this);
-    cmbFileMask->installEventFilter(this);
+    connect(browseButton, &QToolButton::clicked, this, &FolderFrm::browseFolder);
+    connect(excludeCheck, &QCheckBox::toggled, this, &FolderFrm::applyExclude);
+    connect(okButton, &QPushButton::clicked, this, &FolderFrm::acceptLocation);
+    connect(cancelButton, &QPushButton::clicked, this, &FolderFrm::cancel);
+    connect(folderEdit, &QLineEdit::textChanged, this, &FolderFrm::updateOk);
+    minSizeEdit->installEventFilter(this);
+    maxSizeEdit->installEventFilter(this);
+    maskCombo->installEventFilter(this);
     updateOk();
 }
 
 void FolderFrm::fillForChange(const SearchLocation &row)
 {
-    Text1->setText(row.folder);
-    SubFolder = row.subFolders;
-    FileTypes = row.mask;
-    txtMin->setText(row.minSize);
-    txtMax->setText(row.maxSize);
-    Exclude = row.excluded();
-    Reference = row.reference();
+    folderEdit->setText(row.folder);
+    m_subFolders = row.subFolders;
+    m_fileTypes = row.mask;
+    minSizeEdit->setText(row.minSize);
+    maxSizeEdit->setText(row.maxSize);
+    m_exclude = row.excluded();
+    m_reference = row.reference();
     m_filledForChange = true;
 }
 
 std::optional<SearchLocation> FolderFrm::location() const
 {
-    if (result() != QDialog::Accepted || Folder.trimmed().isEmpty())
+    if (result() != QDialog::Accepted || m_folder.trimmed().isEmpty())
         return std::nullopt;
     SearchLocation l;
-    l.folder = Folder;
-    l.subFolders = SubFolder;
-    l.mask = FileTypes;
-    l.minSize = txtMin->text();
-    l.maxSize = txtMax->text();
-    l.icon = Exclude     ? SearchLocation::ExcludedIcon
-             : Reference ? SearchLocation::ReferenceIcon
-                         : SearchLocation::IncludedIcon;
+    l.folder = m_folder;
+    l.subFolders = m_subFolders;
+    l.mask = m_fileTypes;
+    l.minSize = minSizeEdit->text();
+    l.maxSize = maxSizeEdit->text();
+    l.icon = m_exclude     ? SearchLocation::ExcludedIcon
+             : m_reference ? SearchLocation::ReferenceIcon
+                           : SearchLocation::IncludedIcon;
     return l;
 }
 
@@ -139,70 +139,70 @@ void FolderFrm::showEvent(QShowEvent *event)
     if (!m_activated)
     {
         m_activated = true;
-        Form_Activate();
+        prepareFields();
     }
 }
 
-void FolderFrm::Form_Activate()
+void FolderFrm::prepareFields()
 {
-    if (m_filledForChange && !Text1->text().isEmpty())
+    if (m_filledForChange && !folderEdit->text().isEmpty())
     {
-        Check1->setChecked(SubFolder == u"Yes");
-        Check2->setChecked(Exclude);
-        chkReference->setChecked(Reference);
-        cmbFileMask->setEditText(FileTypes);
+        subFoldersCheck->setChecked(m_subFolders == u"Yes");
+        excludeCheck->setChecked(m_exclude);
+        referenceCheck->setChecked(m_reference);
+        maskCombo->setEditText(m_fileTypes);
         return;
     }
-    cmbFileMask->setEditText(m_settings.value(Settings::FileMaskSelected));
-    txtMin->setText(m_settings.value(Settings::MinFileSize));
-    txtMax->setText(m_settings.value(Settings::MaxFileSize));
+    maskCombo->setEditText(m_settings.value(Settings::FileMaskSelected));
+    minSizeEdit->setText(m_settings.value(Settings::MinFileSize));
+    maxSizeEdit->setText(m_settings.value(Settings::MaxFileSize));
     // The folder picker opens together with the dialog.
-    QTimer::singleShot(0, this, &FolderFrm::Command2_Click);
+    QTimer::singleShot(0, this, &FolderFrm::browseFolder);
 }
 
-void FolderFrm::Command2_Click()
+void FolderFrm::browseFolder()
 {
-    Text1->setText(m_prompter.pickFolder(QStringLiteral("Choose Folder to Search"), Text1->text(), false));
+    folderEdit->setText(m_prompter.pickFolder(QStringLiteral("Choose Folder to Search"), folderEdit->text(), false));
     updateOk();
 }
 
 void FolderFrm::updateOk()
 {
-    cmdOK->setEnabled(!Text1->text().trimmed().isEmpty());
+    okButton->setEnabled(!folderEdit->text().trimmed().isEmpty());
 }
 
-void FolderFrm::Check2_Click()
+void FolderFrm::applyExclude()
 {
-    QFont font = Check2->font();
-    font.setBold(Check2->isChecked());
-    Check2->setFont(font);
-    if (Check2->isChecked())
+    QFont font = excludeCheck->font();
+    font.setBold(excludeCheck->isChecked());
+    excludeCheck->setFont(font);
+    if (excludeCheck->isChecked())
     {
-        m_subFoldersBeforeExclude = Check1->isChecked();
-        Check1->setChecked(true);
-        for (QWidget *w :
-             {static_cast<QWidget *>(Check1), static_cast<QWidget *>(txtMin), static_cast<QWidget *>(txtMax),
-              static_cast<QWidget *>(cmbFileMask), static_cast<QWidget *>(chkReference)})
+        m_subFoldersBeforeExclude = subFoldersCheck->isChecked();
+        subFoldersCheck->setChecked(true);
+        for (QWidget *w : {static_cast<QWidget *>(subFoldersCheck), static_cast<QWidget *>(minSizeEdit),
+                           static_cast<QWidget *>(maxSizeEdit), static_cast<QWidget *>(maskCombo),
+                           static_cast<QWidget *>(referenceCheck)})
             w->setEnabled(false);
         return;
     }
-    for (QWidget *w : {static_cast<QWidget *>(txtMin), static_cast<QWidget *>(txtMax),
-                       static_cast<QWidget *>(cmbFileMask), static_cast<QWidget *>(chkReference)})
+    for (QWidget *w : {static_cast<QWidget *>(minSizeEdit), static_cast<QWidget *>(maxSizeEdit),
+                       static_cast<QWidget *>(maskCombo), static_cast<QWidget *>(referenceCheck)})
         w->setEnabled(true);
-    Check1->setChecked(m_subFoldersBeforeExclude);
-    Check1->setEnabled(true);
+    subFoldersCheck->setChecked(m_subFoldersBeforeExclude);
+    subFoldersCheck->setEnabled(true);
 }
 
 bool FolderFrm::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut && leavesTheField(static_cast<QFocusEvent *>(event)->reason()))
     {
-        if (watched == txtMin)
-            txtMin_Validate();
-        else if (watched == txtMax)
-            txtMax_Validate();
-        else if (watched == cmbFileMask)
-            cmbFileMask_Validate();
+        if (watched == minSizeEdit)
+            checkMinimumSize();
+        else if (watched == maxSizeEdit)
+            checkMaximumSize();
+        else if (watched == maskCombo)
+            rememberTypedMask();
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -215,81 +215,81 @@ bool FolderFrm::leavesTheField(Qt::FocusReason reason) const
         return false;
     // OK checks every field itself (and says so once); Cancel needs no field to be right.
     const QWidget *next = QApplication::focusWidget();
-    return next != cmdOK && next != Command1;
+    return next != okButton && next != cancelButton;
 }
 
-bool FolderFrm::txtMin_Validate()
+bool FolderFrm::checkMinimumSize()
 {
-    if (!txtMin->text().isEmpty() && SizeFields::normalizedMin(txtMin->text()) != txtMin->text())
-        txtMin->setText(QStringLiteral("10"));
+    if (!minSizeEdit->text().isEmpty() && SizeFields::normalizedMin(minSizeEdit->text()) != minSizeEdit->text())
+        minSizeEdit->setText(QStringLiteral("10"));
     return true;
 }
 
-bool FolderFrm::txtMax_Validate()
+bool FolderFrm::checkMaximumSize()
 {
-    if (SizeFields::normalizedMax(txtMax->text()).isEmpty())
+    if (SizeFields::normalizedMax(maxSizeEdit->text()).isEmpty())
     {
-        txtMax->clear();
+        maxSizeEdit->clear();
         return true;
     }
-    if (SizeFields::maxAcceptable(txtMin->text(), txtMax->text()))
+    if (SizeFields::maxAcceptable(minSizeEdit->text(), maxSizeEdit->text()))
         return true;
     m_prompter.error(QStringLiteral("Maximum size must be greater then minimum size"));
-    txtMax->clear();
-    txtMax->setFocus();
+    maxSizeEdit->clear();
+    maxSizeEdit->setFocus();
     return false;
 }
 
-void FolderFrm::cmbFileMask_Validate()
+void FolderFrm::rememberTypedMask()
 {
-    if (MaskList::addTypedMask(m_masks, cmbFileMask->currentText()))
+    if (MaskList::addTypedMask(m_masks, maskCombo->currentText()))
     {
-        const QString typed = cmbFileMask->currentText();
-        cmbFileMask->insertItem(0, typed);
-        cmbFileMask->setEditText(typed);
-        MaskList::SaveMasks(m_settings, m_masks);
+        const QString typed = maskCombo->currentText();
+        maskCombo->insertItem(0, typed);
+        maskCombo->setEditText(typed);
+        MaskList::saveMasks(m_settings, m_masks);
     }
 }
 
-void FolderFrm::cmdOK_Click()
+void FolderFrm::acceptLocation()
 {
-    const TypedFolder::Checked typed = TypedFolder::check(Text1->text(), QDir::homePath());
+    const TypedFolder::Checked typed = TypedFolder::check(folderEdit->text(), QDir::homePath());
     if (!typed.error.isEmpty())
     {
         m_prompter.error(typed.error);
-        Text1->setFocus();
+        folderEdit->setFocus();
         return;
     }
-    Text1->setText(typed.folder);
+    folderEdit->setText(typed.folder);
     // The minimum as it will be stored, so that a maximum below it can never be stored.
-    if (!Check2->isChecked())
+    if (!excludeCheck->isChecked())
     {
-        txtMin->setText(SizeFields::normalizedMin(txtMin->text()));
-        if (!txtMax_Validate())
+        minSizeEdit->setText(SizeFields::normalizedMin(minSizeEdit->text()));
+        if (!checkMaximumSize())
             return;
     }
-    txtMax->setText(SizeFields::normalizedMax(txtMax->text()));
-    Folder = Text1->text();
-    const QString mask = cmbFileMask->currentText();
-    FileTypes = mask.trimmed().isEmpty() ? FileMasks::allFiles() : mask;
-    SubFolder = Check1->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
-    Exclude = Check2->isChecked();
-    Reference = chkReference->isChecked() && !Exclude;
-    if (Exclude)
+    maxSizeEdit->setText(SizeFields::normalizedMax(maxSizeEdit->text()));
+    m_folder = folderEdit->text();
+    const QString mask = maskCombo->currentText();
+    m_fileTypes = mask.trimmed().isEmpty() ? FileMasks::allFiles() : mask;
+    m_subFolders = subFoldersCheck->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
+    m_exclude = excludeCheck->isChecked();
+    m_reference = referenceCheck->isChecked() && !m_exclude;
+    if (m_exclude)
     {
-        FileTypes.clear();
-        txtMin->clear();
-        txtMax->clear();
+        m_fileTypes.clear();
+        minSizeEdit->clear();
+        maxSizeEdit->clear();
     }
-    cmbFileMask_Validate();
-    m_settings.setValue(Settings::FileMaskSelected, cmbFileMask->currentText());
-    m_settings.setValue(Settings::MinFileSize, txtMin->text());
-    m_settings.setValue(Settings::MaxFileSize, txtMax->text());
+    rememberTypedMask();
+    m_settings.setValue(Settings::FileMaskSelected, maskCombo->currentText());
+    m_settings.setValue(Settings::MinFileSize, minSizeEdit->text());
+    m_settings.setValue(Settings::MaxFileSize, maxSizeEdit->text());
     accept();
 }
 
-void FolderFrm::Command1_Click()
+void FolderFrm::cancel()
 {
-    Text1->clear();
+    folderEdit->clear();
     reject();
 }

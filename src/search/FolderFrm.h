@@ -29,41 +29,41 @@ public:
     /// Cancel or a close.
     std::optional<SearchLocation> location() const;
 
-    // The controls, by the names the window's tests find them under.
-    QLineEdit *Text1 = nullptr;
-    QToolButton *Command2 = nullptr;
-    QCheckBox *Check1 = nullptr;
-    QCheckBox *Check2 = nullptr;
-    QCheckBox *chkReference = nullptr;
-    QComboBox *cmbFileMask = nullptr;
-    QLineEdit *txtMin = nullptr;
-    QLineEdit *txtMax = nullptr;
-    QPushButton *cmdOK = nullptr;
-    QPushButton *Command1 = nullptr;
+    // The controls the window's tests drive.
+    QLineEdit *folderEdit = nullptr;
+    QToolButton *browseButton = nullptr;
+    QCheckBox *subFoldersCheck = nullptr;
+    QCheckBox *excludeCheck = nullptr;
+    QCheckBox *referenceCheck = nullptr;
+    QComboBox *maskCombo = nullptr;
+    QLineEdit *minSizeEdit = nullptr;
+    QLineEdit *maxSizeEdit = nullptr;
+    QPushButton *okButton = nullptr;
+    QPushButton *cancelButton = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void Form_Activate();
-    void Command2_Click();
-    void Check2_Click();
-    bool txtMin_Validate();
-    bool txtMax_Validate();
-    void cmbFileMask_Validate();
-    void cmdOK_Click();
-    void Command1_Click();
+    void prepareFields();
+    void browseFolder();
+    void applyExclude();
+    bool checkMinimumSize();
+    bool checkMaximumSize();
+    void rememberTypedMask();
+    void acceptLocation();
+    void cancel();
     void updateOk();
     /// Whether a focus change by this reason is the user leaving a field for another.
     bool leavesTheField(Qt::FocusReason reason) const;
 
     // What OK took from the controls.
-    QString Folder;
-    QString SubFolder;
-    QString FileTypes;
-    bool Exclude = false;
-    bool Reference = false; // a searched folder whose files are kept as the originals
+    QString m_folder;
+    QString m_subFolders;
+    QString m_fileTypes;
+    bool m_exclude = false;
+    bool m_reference = false; // a searched folder whose files are kept as the originals
 
     Prompter &m_prompter;
     SettingsStore &m_settings;

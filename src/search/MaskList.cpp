@@ -8,7 +8,7 @@
 
 namespace MaskList
 {
-std::optional<QStringList> LoadMasks(const SettingsStore &store)
+std::optional<QStringList> loadMasks(const SettingsStore &store)
 {
     const QString section = QString::fromUtf16(Settings::FileMaskSection);
     if (!store.hasSection(section))
@@ -21,10 +21,10 @@ std::optional<QStringList> LoadMasks(const SettingsStore &store)
 
 QStringList masksOrPresets(const SettingsStore &store)
 {
-    return LoadMasks(store).value_or(FileMasks::presets());
+    return loadMasks(store).value_or(FileMasks::presets());
 }
 
-void SaveMasks(SettingsStore &store, const QStringList &masks)
+void saveMasks(SettingsStore &store, const QStringList &masks)
 {
     const QString section = QString::fromUtf16(Settings::FileMaskSection);
     store.deleteSection(section);
@@ -45,12 +45,12 @@ namespace SizeFields
 {
 QString normalizedMin(const QString &text)
 {
-    return text.trimmed().isEmpty() || !VbNumeric::IsNumeric(text) ? QStringLiteral("10") : text;
+    return text.trimmed().isEmpty() || !VbNumeric::isNumeric(text) ? QStringLiteral("10") : text;
 }
 
 QString normalizedMax(const QString &text)
 {
-    return VbNumeric::IsNumeric(text) ? text : QString();
+    return VbNumeric::isNumeric(text) ? text : QString();
 }
 
 bool maxAcceptable(const QString &minText, const QString &maxText)

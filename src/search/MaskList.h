@@ -12,13 +12,13 @@ namespace MaskList
 {
 /// The stored list (section "FileMask", in the order written), or nothing when the user never
 /// added a mask (the section does not exist).
-std::optional<QStringList> LoadMasks(const SettingsStore &store);
+std::optional<QStringList> loadMasks(const SettingsStore &store);
 
 /// What a mask list shows: the stored list, or the ten presets.
 QStringList masksOrPresets(const SettingsStore &store);
 
 /// Rewrites the stored list: the section is deleted, then entry i is written under key "i".
-void SaveMasks(SettingsStore &store, const QStringList &masks);
+void saveMasks(SettingsStore &store, const QStringList &masks);
 
 /// A typed mask that is not blank and equals no entry exactly goes to the top; true when it did.
 bool addTypedMask(QStringList &masks, const QString &typed);

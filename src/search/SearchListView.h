@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's SearchList: the search locations as a table, with a folder picture per row.
+// The main window's location list: the search locations as a table, with a folder picture per row.
 #pragma once
 
 #include <QTableView>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The search-location list as a table for the main window's SearchList.
+// The search-location list as a table for the main window's location list.
 #pragma once
 
 #include "search/SearchLocation.h"

@@ -18,9 +18,9 @@ Checked check(const QString &typed, const QString &home)
         return {{},
                 QStringLiteral("\"%1\" is not a full path: type one that starts with \"/\" or \"~\".")
                     .arg(typed.trimmed())};
-    if (FileFunctions::FolderExists(folder))
+    if (FileFunctions::folderExists(folder))
         return {folder, {}};
-    if (FileFunctions::FileExists(folder))
+    if (FileFunctions::fileExists(folder))
         return {{}, QStringLiteral("\"%1\" is a file, not a folder.").arg(folder)};
     return {{}, QStringLiteral("The folder \"%1\" does not exist.").arg(folder)};
 }

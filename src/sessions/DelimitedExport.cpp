@@ -52,28 +52,28 @@ QString text(const ResultModel &model, const QString &delimiter, const ExportCho
     const QStringList header{QStringLiteral("File Name"),     QStringLiteral("Size(Bytes)"),
                              QStringLiteral("Last Modified"), QStringLiteral("Version"),
                              QStringLiteral("Group"),         QStringLiteral("Path")};
-    out.AddToString(header.join(delimiter));
+    out.addToString(header.join(delimiter));
     progress.maximum(model.size());
     for (int i = 0; i < model.size(); ++i)
     {
         if (choice.exports(i))
         {
             const ResultRow &row = model.row(i);
-            out.AddToString(CrLf);
+            out.addToString(CrLf);
             for (int c = ResultRow::ColName; c <= ResultRow::ColPath; ++c)
             {
                 if (c > 0)
-                    out.AddToString(delimiter);
-                out.AddToString(cell(row.column(c), delimiter, quoting));
+                    out.addToString(delimiter);
+                out.addToString(cell(row.column(c), delimiter, quoting));
             }
         }
         progress.value(i + 1);
     }
-    out.AddToString(CrLf);
-    return out.ReturnString();
+    out.addToString(CrLf);
+    return out.returnString();
 }
 
-bool ExportDelimited(const QString &path, const ResultModel &model, const QString &delimiter,
+bool exportDelimited(const QString &path, const ResultModel &model, const QString &delimiter,
                      const ExportChoice &choice, ErrorReporter &errors, const ProgressHooks &progress)
 {
     if (path.trimmed().isEmpty())

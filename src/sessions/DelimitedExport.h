@@ -13,10 +13,10 @@ namespace DelimitedExport
 /// The "ExportChar" choices.
 enum class Delimiter
 {
-    Tab = 1,   // optTab: a single blank, as Corvina has always written it
-    Comma = 2, // optComma
-    Semi = 3,  // optSemi
-    Other = 4, // optOther: the text typed, of any length, empty included
+    Tab = 1,   // "TAB": a single blank, as Corvina has always written it
+    Comma = 2, // "Comma"
+    Semi = 3,  // "Semi-colen"
+    Other = 4, // "Other Character String": the text typed, of any length, empty included
 };
 
 /// The separator text of a choice; other is the typed text.
@@ -33,6 +33,6 @@ QString text(const ResultModel &model, const QString &delimiter, const ExportCho
 /// Writes the export to path: whether a file can be written there is checked first, then the
 /// file is replaced whole (an existing file keeps its bytes when anything fails). Failures go to
 /// the report as "Exporting CSV". False for an empty path or after Abort.
-bool ExportDelimited(const QString &path, const ResultModel &model, const QString &delimiter,
+bool exportDelimited(const QString &path, const ResultModel &model, const QString &delimiter,
                      const ExportChoice &choice, ErrorReporter &errors, const ProgressHooks &progress = {});
 } // namespace DelimitedExport

@@ -11,9 +11,9 @@
 /// The rows choice of the export wizard, numbered as the "ExportType" setting stores it.
 enum class ExportRows
 {
-    All = 1,      // optAllFiles
-    Marked = 2,   // optMark: rows whose mark is set
-    Selected = 3, // optSelected: rows selected in the list
+    All = 1,      // "All Files"
+    Marked = 2,   // "Mark Files Only": rows whose mark is set
+    Selected = 3, // "Selected Files Only": rows selected in the list
 };
 
 class ExportChoice

@@ -58,26 +58,26 @@ QString cell(const QString &text)
 
 void line(AppendString &out, QStringView text)
 {
-    out.AddToString(text);
-    out.AddToString(CrLf);
+    out.addToString(text);
+    out.addToString(CrLf);
 }
 
 void summaryRow(AppendString &out, const char16_t *open, const QString &value, const char16_t *close)
 {
-    out.AddToString(QStringView(open));
-    out.AddToString(cell(value));
+    out.addToString(QStringView(open));
+    out.addToString(cell(value));
     line(out, QStringView(close));
 }
 
 void rowLines(AppendString &out, const ResultRow &row, const QString &cls)
 {
     const QString td = QStringLiteral("<td class='") + cls + QStringLiteral("'>");
-    out.AddToString(u"<tr>");
+    out.addToString(u"<tr>");
     for (int c = ResultRow::ColName; c <= ResultRow::ColPath; ++c)
     {
-        out.AddToString(c == ResultRow::ColModified ? QStringLiteral("<td class='") + cls + QStringLiteral("' nowrap>")
+        out.addToString(c == ResultRow::ColModified ? QStringLiteral("<td class='") + cls + QStringLiteral("' nowrap>")
                                                     : td);
-        out.AddToString(cell(row.column(c)));
+        out.addToString(cell(row.column(c)));
         line(out, c == ResultRow::ColPath ? u"</td></tr>" : u"</td>");
     }
 }
@@ -119,12 +119,12 @@ QString text(const ResultModel &model, const ExportChoice &choice, const Summary
             rowLines(out, row, runs % 2 == 1 ? odd : even);
         progress.value(i + 1);
     }
-    out.AddToString(Footer);
-    out.AddToString(CrLf);
-    return out.ReturnString();
+    out.addToString(Footer);
+    out.addToString(CrLf);
+    return out.returnString();
 }
 
-bool ExportHtml(const QString &path, const ResultModel &model, const ExportChoice &choice, const Summary &summary,
+bool exportHtml(const QString &path, const ResultModel &model, const ExportChoice &choice, const Summary &summary,
                 ErrorReporter &errors, const ProgressHooks &progress)
 {
     if (path.trimmed().isEmpty())

@@ -28,6 +28,6 @@ QString text(const ResultModel &model, const ExportChoice &choice, const Summary
 /// Writes the page to path: whether a file can be written there is checked first, then the file
 /// is replaced whole (an existing file keeps its bytes when anything fails). Failures go to the
 /// report as "Exporting CSV". False for an empty path or after Abort.
-bool ExportHtml(const QString &path, const ResultModel &model, const ExportChoice &choice, const Summary &summary,
+bool exportHtml(const QString &path, const ResultModel &model, const ExportChoice &choice, const Summary &summary,
                 ErrorReporter &errors, const ProgressHooks &progress = {});
 } // namespace HtmlExport

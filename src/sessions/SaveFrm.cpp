@@ -44,68 +44,68 @@ SaveFrm::SaveFrm(SessionCommands &commands, Prompter &prompter, SettingsStore &s
 {
     setObjectName(QStringLiteral("SaveFrm"));
 
-    OpenFrame = named(new QGroupBox(this), "OpenFrame");
-    ReScanc = named(
+    m_openBox = named(new QGroupBox(this), "OpenFrame");
+    m_rescanCheck = named(
         new QCheckBox(QStringLiteral("Re-Scan (Search again for duplicates using byte by byte search engine)"), this),
         "ReScanc");
-    ReCheckc = named(new QCheckBox(QStringLiteral("Check for invalid/dead path"), this), "ReCheckc");
-    auto *openLayout = new QVBoxLayout(OpenFrame);
+    m_recheckCheck = named(new QCheckBox(QStringLiteral("Check for invalid/dead path"), this), "ReCheckc");
+    auto *openLayout = new QVBoxLayout(m_openBox);
     openLayout->addWidget(
-        wrapped(QStringLiteral("Please select the file and desire options and click open to load."), OpenFrame));
-    openLayout->addWidget(ReScanc);
-    openLayout->addWidget(ReCheckc);
+        wrapped(QStringLiteral("Please select the file and desire options and click open to load."), m_openBox));
+    openLayout->addWidget(m_rescanCheck);
+    openLayout->addWidget(m_recheckCheck);
 
-    SaveFrame = named(new QGroupBox(this), "SaveFrame");
-    opt1 = named(new QRadioButton(QStringLiteral("Save parematers only"), this), "opt1");
-    opt2 = named(new QRadioButton(QStringLiteral("Save search parameters and result."), this), "opt2");
-    opt2->setChecked(true);
-    auto *saveLayout = new QVBoxLayout(SaveFrame);
+    m_saveBox = named(new QGroupBox(this), "SaveFrame");
+    m_parametersOnlyOption = named(new QRadioButton(QStringLiteral("Save parematers only"), this), "opt1");
+    m_withResultsOption = named(new QRadioButton(QStringLiteral("Save search parameters and result."), this), "opt2");
+    m_withResultsOption->setChecked(true);
+    auto *saveLayout = new QVBoxLayout(m_saveBox);
     saveLayout->addWidget(wrapped(QStringLiteral("You can save search session for later review. This is very useful "
                                                  "when you deal with huge number of files."),
-                                  SaveFrame));
-    saveLayout->addWidget(opt1);
-    saveLayout->addWidget(opt2);
+                                  m_saveBox));
+    saveLayout->addWidget(m_parametersOnlyOption);
+    saveLayout->addWidget(m_withResultsOption);
 
-    txtPath = named(new QLineEdit(this), "txtPath");
-    cmdAdd = named(new QToolButton(this), "cmdAdd");
-    cmdAdd->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    cmdAdd->setToolTip(QStringLiteral("Browse"));
+    m_pathEdit = named(new QLineEdit(this), "txtPath");
+    m_browseButton = named(new QToolButton(this), "cmdAdd");
+    m_browseButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    m_browseButton->setToolTip(QStringLiteral("Browse"));
     auto *pathLabel = new QLabel(QStringLiteral("Path "), this);
-    pathLabel->setBuddy(txtPath);
+    pathLabel->setBuddy(m_pathEdit);
     auto *pathRow = new QHBoxLayout;
     pathRow->addWidget(pathLabel);
-    pathRow->addWidget(txtPath, 1);
-    pathRow->addWidget(cmdAdd);
+    pathRow->addWidget(m_pathEdit, 1);
+    pathRow->addWidget(m_browseButton);
 
-    chkClose = named(new QCheckBox(QStringLiteral("Close these dialog after completion"), this), "chkClose");
-    pr = named(new QProgressBar(this), "pr");
-    pr->setTextVisible(false);
-    pr->setValue(0);
+    m_closeCheck = named(new QCheckBox(QStringLiteral("Close these dialog after completion"), this), "chkClose");
+    m_progressBar = named(new QProgressBar(this), "pr");
+    m_progressBar->setTextVisible(false);
+    m_progressBar->setValue(0);
 
-    Command1 = named(new QPushButton(QStringLiteral("&Open"), this), "Command1");
-    Command1->setDefault(true);
-    Command2 = named(new QPushButton(QStringLiteral("Cancel"), this), "Command2");
+    m_openSaveButton = named(new QPushButton(QStringLiteral("&Open"), this), "Command1");
+    m_openSaveButton->setDefault(true);
+    m_cancelButton = named(new QPushButton(QStringLiteral("Cancel"), this), "Command2");
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(chkClose, 1);
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    buttons->addWidget(m_closeCheck, 1);
+    buttons->addWidget(m_openSaveButton);
+    buttons->addWidget(m_cancelButton);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(OpenFrame);
-    layout->addWidget(SaveFrame);
+    layout->addWidget(m_openBox);
+    layout->addWidget(m_saveBox);
     layout->addLayout(pathRow);
-    layout->addWidget(pr);
+    layout->addWidget(m_progressBar);
     layout->addLayout(buttons);
     setMinimumWidth(460);
 
-    connect(cmdAdd, &QToolButton::clicked, this, &SaveFrm::cmdAdd_Click);
-    connect(Command1, &QPushButton::clicked, this, &SaveFrm::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &SaveFrm::reject);
+    connect(m_browseButton, &QToolButton::clicked, this, &SaveFrm::choosePath);
+    connect(m_openSaveButton, &QPushButton::clicked, this, &SaveFrm::openOrSave);
+    connect(m_cancelButton, &QPushButton::clicked, this, &SaveFrm::reject);
 }
 
 void SaveFrm::showEvent(QShowEvent *event)
 {
-    Form_Activate();
+    applyMode();
     // Only one role's frame shows: take its size, about the centre the caller placed it on.
     const QPoint centre = geometry().center();
     adjustSize();
@@ -113,72 +113,74 @@ void SaveFrm::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-void SaveFrm::Form_Activate()
+void SaveFrm::applyMode()
 {
-    SaveFrame->setVisible(saving());
-    OpenFrame->setVisible(!saving());
-    Command1->setText(saving() ? QStringLiteral("&Save") : QStringLiteral("&Open"));
+    m_saveBox->setVisible(saving());
+    m_openBox->setVisible(!saving());
+    m_openSaveButton->setText(saving() ? QStringLiteral("&Save") : QStringLiteral("&Open"));
     setWindowTitle(saving() ? tr("Save Dialog") : tr("Open Dialog"));
     // Loading always closes the dialog, so the choice only matters when saving.
-    chkClose->setEnabled(saving());
-    chkClose->setChecked(VbNumeric::Val(m_settings.value(Settings::ChkClose)) != 0);
+    m_closeCheck->setEnabled(saving());
+    m_closeCheck->setChecked(VbNumeric::val(m_settings.value(Settings::CloseSaveDialog)) != 0);
 }
 
-void SaveFrm::cmdAdd_Click()
+void SaveFrm::choosePath()
 {
     if (saving())
         m_chosenPath = m_prompter.saveFile(QStringLiteral("Saving Location"), Filter, QString(), QString());
-    txtPath->setText(saving() ? m_chosenPath : m_prompter.openFile(QStringLiteral("Open Location"), Filter, QString()));
+    m_pathEdit->setText(saving() ? m_chosenPath
+                                 : m_prompter.openFile(QStringLiteral("Open Location"), Filter, QString()));
 }
 
-void SaveFrm::Command1_Click()
+void SaveFrm::openOrSave()
 {
-    if (txtPath->text().trimmed().isEmpty())
+    if (m_pathEdit->text().trimmed().isEmpty())
     {
-        txtPath->setFocus();
-        txtPath->setStyleSheet(QStringLiteral("background-color: rgb(255, 192, 192)"));
+        m_pathEdit->setFocus();
+        m_pathEdit->setStyleSheet(QStringLiteral("background-color: rgb(255, 192, 192)"));
         m_prompter.error(QStringLiteral("File name not specified."));
         return;
     }
     if (saving())
     {
         // A typed name gets ".cvf", so that the open dialog's filter shows the file later.
-        txtPath->setText(OutputPath::withExtension(txtPath->text(), QStringLiteral(".cvf")));
-        if (!OutputPath::mayReplace(m_prompter, txtPath->text(), m_chosenPath))
+        m_pathEdit->setText(OutputPath::withExtension(m_pathEdit->text(), QStringLiteral(".cvf")));
+        if (!OutputPath::mayReplace(m_prompter, m_pathEdit->text(), m_chosenPath))
             return;
     }
-    Command1->setEnabled(false);
+    m_openSaveButton->setEnabled(false);
     ProgressHooks progress;
     progress.setMaximum = [this](int m) {
-        pr->setMinimum(saving() ? 1 : 0);
-        pr->setMaximum(m);
+        m_progressBar->setMinimum(saving() ? 1 : 0);
+        m_progressBar->setMaximum(m);
     };
-    progress.setValue = [this](int v) { pr->setValue(v); };
+    progress.setValue = [this](int v) { m_progressBar->setValue(v); };
     if (saving())
     {
-        const bool written = m_commands.saveSession(txtPath->text(), opt1->isChecked(), progress);
-        if (written && chkClose->isChecked())
+        const bool written = m_commands.saveSession(m_pathEdit->text(), m_parametersOnlyOption->isChecked(), progress);
+        if (written && m_closeCheck->isChecked())
             accept();
         // After a failure the user may correct the path and save again.
         else if (!written)
-            Command1->setEnabled(true);
+            m_openSaveButton->setEnabled(true);
         return;
     }
-    if (m_commands.openSession(txtPath->text(), ReScanc->isChecked(), ReCheckc->isChecked(), progress))
+    if (m_commands.openSession(m_pathEdit->text(), m_rescanCheck->isChecked(), m_recheckCheck->isChecked(), progress))
     {
         accept();
         return;
     }
-    Command1->setEnabled(true);
+    m_openSaveButton->setEnabled(true);
 }
 
 void SaveFrm::done(int result)
 {
-    Form_Unload();
+    storeCloseChoice();
     QDialog::done(result);
 }
 
-void SaveFrm::Form_Unload()
+void SaveFrm::storeCloseChoice()
 {
-    m_settings.setValue(Settings::ChkClose, chkClose->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings.setValue(Settings::CloseSaveDialog,
+                        m_closeCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
 }

@@ -28,7 +28,7 @@ public:
         Save,
     };
     /// The dialog's role; set before it shows.
-    Mode DialogMode = Mode::Open;
+    Mode mode = Mode::Open;
 
     void done(int result) override;
 
@@ -36,28 +36,28 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    bool saving() const { return DialogMode == Mode::Save; }
-    void Form_Activate();
-    void cmdAdd_Click();
-    void Command1_Click();
-    void Form_Unload();
+    bool saving() const { return mode == Mode::Save; }
+    void applyMode();
+    void choosePath();
+    void openOrSave();
+    void storeCloseChoice();
 
     SessionCommands &m_commands;
     Prompter &m_prompter;
     SettingsStore &m_settings;
 
-    QGroupBox *OpenFrame = nullptr;
-    QCheckBox *ReScanc = nullptr;
-    QCheckBox *ReCheckc = nullptr;
-    QGroupBox *SaveFrame = nullptr;
-    QRadioButton *opt1 = nullptr;
-    QRadioButton *opt2 = nullptr;
-    QLineEdit *txtPath = nullptr;
-    QToolButton *cmdAdd = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QCheckBox *chkClose = nullptr;
-    QProgressBar *pr = nullptr;
+    QGroupBox *m_openBox = nullptr;
+    QCheckBox *m_rescanCheck = nullptr;
+    QCheckBox *m_recheckCheck = nullptr;
+    QGroupBox *m_saveBox = nullptr;
+    QRadioButton *m_parametersOnlyOption = nullptr;
+    QRadioButton *m_withResultsOption = nullptr;
+    QLineEdit *m_pathEdit = nullptr;
+    QToolButton *m_browseButton = nullptr;
+    QPushButton *m_openSaveButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QCheckBox *m_closeCheck = nullptr;
+    QProgressBar *m_progressBar = nullptr;
 
     QString m_chosenPath; // the path the save dialog returned: replacing it was confirmed there
 };

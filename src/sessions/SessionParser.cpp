@@ -166,10 +166,10 @@ bool SessionParser::readHeader(const QString &line)
     h.options.includeHidden = *hidden != 0;
     h.options.fuzzy = *fuzzy != 0;
     h.rowCount = *rows;
-    h.TotalFiles = *files;
-    h.TotalFolders = *folders;
-    h.DuplicateCount = *duplicates;
-    h.DuplicateSize = *size;
+    h.totalFiles = *files;
+    h.totalFolders = *folders;
+    h.duplicateCount = *duplicates;
+    h.duplicateSize = *size;
     // Later versions may write more fields; only field 9 means something here.
     h.escaped = f.size() > 9 && f[9] == SessionEscape::Marker;
     return true;

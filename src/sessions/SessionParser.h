@@ -18,10 +18,10 @@ struct SessionHeader
 {
     ScanOptions options;   // fuzzy stays off for a header of seven fields
     qint32 rowCount = 0;   // field 3: the rows the list had when the file was written
-    qint32 TotalFiles = 0; // fields 4 and 5 count 0 when empty (the panels showed no counts)
-    qint32 TotalFolders = 0;
-    qint32 DuplicateCount = 0;
-    qint64 DuplicateSize = 0;
+    qint32 totalFiles = 0; // fields 4 and 5 count 0 when empty (the panels showed no counts)
+    qint32 totalFolders = 0;
+    qint32 duplicateCount = 0;
+    qint64 duplicateSize = 0;
     bool escaped = false; // field 9 is the escape marker (SessionEscape)
 };
 

@@ -141,7 +141,7 @@ struct SavedFile
     bool marked = false;
 };
 
-// The whole-session reader of OpenCorvinaFile. Rows are gathered aside while the file is read
+// The whole-session reader of openCorvinaFile. Rows are gathered aside while the file is read
 // and applied only when it has proved whole.
 class FullLoad
 {
@@ -160,7 +160,7 @@ public:
         m_report.resultLines = m_parser.resultLines();
         if (ending != Ending::ReadToEnd)
         {
-            m_report.CancelSearch = true;
+            m_report.cancelSearch = true;
             return m_report;
         }
         m_report.result = true;
@@ -202,10 +202,10 @@ private:
         const SessionFile::SessionHeader &h = m_parser.header();
         applyHeader(m_parser, m_state, m_hooks, m_rows);
         m_state.options.fuzzy = h.options.fuzzy;
-        m_state.DuplicateCount = h.DuplicateCount;
-        m_state.DuplicateSize = h.DuplicateSize;
-        m_report.TotalFiles = h.TotalFiles;
-        m_report.TotalFolders = h.TotalFolders;
+        m_state.duplicateCount = h.duplicateCount;
+        m_state.duplicateSize = h.duplicateSize;
+        m_report.totalFiles = h.totalFiles;
+        m_report.totalFolders = h.totalFolders;
         const bool zeroSize = h.options.engine == ScanOptions::ZeroSize;
         m_report.zeroSizeMenus = zeroSize;
 
@@ -215,8 +215,8 @@ private:
         else if (m_report.resultLines > 0)
         {
             // The saved counts were those of the saved rows; now only what is confirmed counts.
-            m_state.DuplicateCount = 0;
-            m_state.DuplicateSize = 0;
+            m_state.duplicateCount = 0;
+            m_state.duplicateSize = 0;
             if (m_report.resultLines > 1)
                 compareAgain();
         }
@@ -228,11 +228,11 @@ private:
         if (m_report.rescanned || m_rows.size() != listed)
         {
             const DuplicateTotals totals = duplicateTotals(m_rows);
-            m_state.DuplicateCount = totals.count;
-            m_state.DuplicateSize = totals.size;
+            m_state.duplicateCount = totals.count;
+            m_state.duplicateSize = totals.size;
         }
 
-        m_report.CancelSearch = m_ctx.CancelSearch;
+        m_report.cancelSearch = m_ctx.cancelSearch;
         SessionStatusTexts &s = m_report.status;
         s = SessionStatusTexts::newSession();
         m_state.filesPanel.clear();
@@ -240,11 +240,11 @@ private:
         if (m_report.resultLines > 1)
         {
             s.panel1 =
-                m_report.CancelSearch ? QStringLiteral("Search Terminated.") : QStringLiteral("Search Completed.");
-            s.panel3 = QStringLiteral("Files : ") + QString::number(m_report.TotalFiles);
-            s.panel4 = QStringLiteral("Folders : ") + QString::number(m_report.TotalFolders);
-            s.panel2 = QStringLiteral("Duplicate Files: ") + QString::number(m_state.DuplicateCount) +
-                       QStringLiteral("  Size: ") + TextFormat::SizeText(static_cast<double>(m_state.DuplicateSize));
+                m_report.cancelSearch ? QStringLiteral("Search Terminated.") : QStringLiteral("Search Completed.");
+            s.panel3 = QStringLiteral("Files : ") + QString::number(m_report.totalFiles);
+            s.panel4 = QStringLiteral("Folders : ") + QString::number(m_report.totalFolders);
+            s.panel2 = QStringLiteral("Duplicate Files: ") + QString::number(m_state.duplicateCount) +
+                       QStringLiteral("  Size: ") + TextFormat::sizeText(static_cast<double>(m_state.duplicateSize));
             s.panel5.clear();
             s.panel2Visible = !zeroSize;
             s.panel3Visible = true;
@@ -270,27 +270,27 @@ private:
             if (seen.contains(id))
                 continue;
             seen.insert(id);
-            m_ctx.Files.append(FileRecord{now.size, saved.name, saved.folder, now.mtime, id});
+            m_ctx.files.append(FileRecord{now.size, saved.name, saved.folder, now.mtime, id});
         }
     }
 
     void compareAgain()
     {
         m_ctx.options = m_state.options;
-        m_ctx.TotalFiles = m_report.TotalFiles;
-        m_ctx.TotalFolders = m_report.TotalFolders;
+        m_ctx.totalFiles = m_report.totalFiles;
+        m_ctx.totalFolders = m_report.totalFolders;
         // In the order a scan sorts its records: the comparison looks for equal sizes among
         // neighbours only, so rows saved in any other order (after a sort by name, say) must be
         // put in size order first.
         addFilesAsTheyAreNow();
         const std::vector<FileList::Index> sorted =
-            RecordSort::sortedAside(m_ctx.Files, RecordOrder::SizeFirst, [this] { m_ctx.keepGoing(); });
-        LoadFileHive(m_ctx.FileHive, m_ctx.Files, sorted, RecordOrder::SizeFirst);
-        SearchEngine::FindSameSize(m_ctx);
+            RecordSort::sortedAside(m_ctx.files, RecordOrder::SizeFirst, [this] { m_ctx.keepGoing(); });
+        loadFileHive(m_ctx.fileHive, m_ctx.files, sorted, RecordOrder::SizeFirst);
+        SearchEngine::findSameSize(m_ctx);
         ResultLoadHooks load;
         load.yield = [this] { m_ctx.keepGoing(); };
         load.status = [this](const QString &text) { m_sink.status(text); };
-        m_rows.LoadResultList(m_ctx.ResultHive, load);
+        m_rows.loadResultList(m_ctx.resultHive, load);
         // The files compared again keep the marks they were saved with.
         QSet<QString> marked;
         for (const SavedFile &saved : m_saved)
@@ -300,9 +300,9 @@ private:
         }
         if (!marked.isEmpty())
             m_rows.setMarks([&marked](int, const ResultRow &row) { return marked.contains(row.fullPath()); });
-        m_report.TotalFiles = m_ctx.TotalFiles;
-        m_state.DuplicateCount = m_ctx.DuplicateCount;
-        m_state.DuplicateSize = m_ctx.DuplicateSize;
+        m_report.totalFiles = m_ctx.totalFiles;
+        m_state.duplicateCount = m_ctx.duplicateCount;
+        m_state.duplicateSize = m_ctx.duplicateSize;
         m_report.rescanned = true;
     }
 
@@ -328,14 +328,14 @@ private:
 
 namespace SessionFile
 {
-SessionLoadReport OpenCorvinaFile(const QString &FileName, bool ReScan, bool ReCheck, SessionState &state,
+SessionLoadReport openCorvinaFile(const QString &fileName, bool reScan, bool reCheck, SessionState &state,
                                   ResultModel &rows, ScanSink &sink, const LoadHooks &hooks)
 {
-    Q_UNUSED(ReCheck);
-    return FullLoad(ReScan, state, rows, sink, hooks).run(FileName);
+    Q_UNUSED(reCheck);
+    return FullLoad(reScan, state, rows, sink, hooks).run(fileName);
 }
 
-SessionRead LoadSessionParameters(const QString &path, SessionState &state, ResultModel &rows, ErrorReporter &errors,
+SessionRead loadSessionParameters(const QString &path, SessionState &state, ResultModel &rows, ErrorReporter &errors,
                                   const LoadHooks &hooks)
 {
     SessionParser parser;

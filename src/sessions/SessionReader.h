@@ -31,23 +31,23 @@ struct LoadHooks
 };
 
 /// Reads a whole session: options, locations, counters and result rows into state and rows
-/// (group numbers recounted by runs of the saved group field), or, with ReScan and an engine
+/// (group numbers recounted by runs of the saved group field), or, with reScan and an engine
 /// other than zero size, compares the saved files again (in size order, with the sizes they have
-/// now) and lists what the comparison confirms. ReCheck is accepted and not acted on. The sink
+/// now) and lists what the comparison confirms. reCheck is accepted and not acted on. The sink
 /// yields once per line and may cancel; its error reporter gets failures to open or read the
 /// file as "File Opening".
 ///
 /// The file is taken only when it is whole (SessionParser): state and rows are changed only then.
 /// A missing, damaged or unreadable file, or a reading the user cancelled, leaves both as they
 /// were; the report says which and why.
-SessionLoadReport OpenCorvinaFile(const QString &FileName, bool ReScan, bool ReCheck, SessionState &state,
+SessionLoadReport openCorvinaFile(const QString &fileName, bool reScan, bool reCheck, SessionState &state,
                                   ResultModel &rows, ScanSink &sink, const LoadHooks &hooks = {});
 
 /// Reads only the engine, protection and hidden options and the locations (start-up, the
-/// command line); fuzzy stays off. The whole file is checked as OpenCorvinaFile checks it, and
+/// command line); fuzzy stays off. The whole file is checked as openCorvinaFile checks it, and
 /// state and rows change only when it is whole. Failures to open or read the file go to errors
 /// as "ParaFile Opening".
-SessionRead LoadSessionParameters(const QString &path, SessionState &state, ResultModel &rows, ErrorReporter &errors,
+SessionRead loadSessionParameters(const QString &path, SessionState &state, ResultModel &rows, ErrorReporter &errors,
                                   const LoadHooks &hooks = {});
 
 /// The message that tells why the session at path was not loaded: "File Not Found" with the

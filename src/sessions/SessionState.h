@@ -8,17 +8,18 @@
 #include <QString>
 
 /// The main window's state as session files write and read it; the result rows travel beside it
-/// in the ResultModel. The window maps its controls onto this: options.engine = the selected one
-/// of Option1..Option4 (1..4), options.protect/includeHidden/fuzzy = chkProtect,
-/// chkIncludeHidden, chkFuzzy; locations = SearchList top to bottom.
+/// in the ResultModel. The window maps its controls onto this: options.engine = the engine option
+/// selected (1..4, top to bottom), options.protect/includeHidden/fuzzy = the "Protect System
+/// Folders", "Include Hidden Folders and Files" and "Use Fuzzy Logic" check boxes; locations = the
+/// location list top to bottom.
 struct SessionState
 {
     ScanOptions options;
     SearchLocationList locations;
     QString filesPanel;   // status panel 3 as it stands ("Files : 1200", or "")
     QString foldersPanel; // status panel 4 as it stands ("Folders : 80", or "")
-    qint32 DuplicateCount = 0;
-    qint64 DuplicateSize = 0; // bytes
+    qint32 duplicateCount = 0;
+    qint64 duplicateSize = 0; // bytes
 
     /// What New Session sets: byte to byte, protection on, hidden files and fuzzy off, no
     /// locations. The counters and panels stay as they are.
@@ -55,19 +56,19 @@ struct SessionRead
     bool whole() const { return ending == Ending::ReadToEnd; }
 };
 
-/// What OpenCorvinaFile reports besides the state, the model and the counters it changed.
+/// What openCorvinaFile reports besides the state, the model and the counters it changed.
 struct SessionLoadReport : SessionRead
 {
     bool result = false; // the routine's answer: true when the file was read whole
-    qint32 TotalFiles = 0;
-    qint32 TotalFolders = 0;
-    bool CancelSearch = false;
+    qint32 totalFiles = 0;
+    qint32 totalFolders = 0;
+    bool cancelSearch = false;
     qint32 resultLines = 0; // result lines read
     bool rescanned = false; // the saved rows were compared again
-    /// The marking menus: true shows MMarkAll and hides MMarkAllDuplicates, mnuAdvMarkForm and
-    /// MarkSep2 (the zero-size engine); false the reverse.
+    /// The marking menus: true shows "Mark All" and hides "Mark All Duplicates", "Advance Marking"
+    /// and the separator before the duplicate entries (the zero-size engine); false the reverse.
     bool zeroSizeMenus = false;
-    /// The tags of chkProtect and chkFuzzy when the load ends. The reader sets the check boxes
+    /// The tags of the protect and fuzzy check boxes when the load ends. The reader sets the check boxes
     /// "ThruFile" and restores "Direct" on every ending, so a click afterwards questions the user
     /// again (in Qt: set the boxes with setChecked(), which emits no clicked()).
     QString protectTag = QStringLiteral("Direct");

@@ -60,8 +60,8 @@ QString buildParameters(const SessionState &state, const ResultModel &rows, bool
                        QString::number(rows.size()),
                        state.filesPanel.mid(8),
                        state.foldersPanel.mid(10),
-                       QString::number(state.DuplicateCount),
-                       QString::number(state.DuplicateSize),
+                       QString::number(state.duplicateCount),
+                       QString::number(state.duplicateSize),
                        flag(o.fuzzy)};
     if (escaped)
         header << SessionEscape::Marker.toString();
@@ -112,7 +112,7 @@ QString resultLine(const ResultRow &row, bool escaped)
     return line;
 }
 
-bool WriteSessionFile(const QString &path, const SessionState &state, const ResultModel &rows, bool parametersOnly,
+bool writeSessionFile(const QString &path, const SessionState &state, const ResultModel &rows, bool parametersOnly,
                       ErrorReporter &errors, const ProgressHooks &progress)
 {
     const bool escaped = needsEscapes(state, rows);
@@ -135,7 +135,7 @@ bool WriteSessionFile(const QString &path, const SessionState &state, const Resu
     });
 }
 
-void SaveSessionParameters(const QString &path, const SessionState &state, const ResultModel &rows)
+void saveSessionParameters(const QString &path, const SessionState &state, const ResultModel &rows)
 {
     const QString text = parametersText(state, rows) + CrLf;
     if (path.isEmpty())

@@ -19,7 +19,7 @@ namespace SessionFile
 bool needsEscapes(const SessionState &state, const ResultModel &rows);
 
 /// The header and location lines joined by CR LF, without a final CR LF: the text that
-/// WriteSessionFile and SaveSessionParameters both write for the same state.
+/// writeSessionFile and saveSessionParameters both write for the same state.
 QString parametersText(const SessionState &state, const ResultModel &rows);
 
 /// One result line: the columns 0 to 8 joined by "?" (without the ";" of the first line).
@@ -30,11 +30,11 @@ QString resultLine(const ResultRow &row, bool escaped);
 /// failure leaves the previous file as it was and goes to the report as "File Saving" ("61 Disk
 /// full"); Retry writes the file again from the start. Returns true once the file is written.
 /// The progress bar runs from 1 to the row count when the list holds rows.
-bool WriteSessionFile(const QString &path, const SessionState &state, const ResultModel &rows, bool parametersOnly,
+bool writeSessionFile(const QString &path, const SessionState &state, const ResultModel &rows, bool parametersOnly,
                       ErrorReporter &errors, const ProgressHooks &progress = {});
 
 /// Writes header and locations only (default.cvf at exit and at every scan start), replacing the
 /// file whole; failures are ignored and leave the previous file, and an empty path writes
 /// nothing. The window stores its geometry itself.
-void SaveSessionParameters(const QString &path, const SessionState &state, const ResultModel &rows);
+void saveSessionParameters(const QString &path, const SessionState &state, const ResultModel &rows);
 } // namespace SessionFile

@@ -133,9 +133,9 @@ TEST(ActionDriver, NothingMarkedSaysSoForEveryCommand)
     f.prompter.expectMessage(QStringLiteral("Error"), QStringLiteral("No items marked/checked"), PromptAnswer::Ok)
         .expectMessage(QStringLiteral("Error"), QStringLiteral("No items marked/checked"), PromptAnswer::Ok)
         .expectMessage(QStringLiteral("Error"), QStringLiteral("No items marked/checked"), PromptAnswer::Ok);
-    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
-    f.driver().ProcessMarkedRows(ActionDriver::Removal::Move);
-    f.driver().MCopyMarkFiles_Click();
+    f.driver().processMarkedRows(ActionDriver::Removal::Delete);
+    f.driver().processMarkedRows(ActionDriver::Removal::Move);
+    f.driver().copyMarkedFiles();
     EXPECT_TRUE(f.dialogs.runs.empty());
     EXPECT_EQ(f.model.size(), 2);
 }
@@ -144,7 +144,7 @@ TEST(ActionDriver, KeepAllOriginalsUnmarksTheLastRowOfEveryFullGroup)
 {
     Fixture f({{true, true, true}, {true, false}, {true, true}});
     f.answers = {KeepOneChoice::KeepOneOfEach};
-    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
+    f.driver().processMarkedRows(ActionDriver::Removal::Delete);
 
     ASSERT_EQ(f.warned.size(), 1u);
     EXPECT_EQ(f.warned[0], (std::vector<int>{0, 1, 2}));
@@ -162,7 +162,7 @@ TEST(ActionDriver, IgnoreWarningsActsOnWholeGroupsAfterOneQuestion)
 {
     Fixture f({{true, true}, {true, true}, {false, false}});
     f.answers = {KeepOneChoice::IgnoreWarnings};
-    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
+    f.driver().processMarkedRows(ActionDriver::Removal::Delete);
 
     EXPECT_EQ(f.warned.size(), 1u);
     ASSERT_EQ(f.dialogs.runs.size(), 1u);
@@ -182,7 +182,7 @@ TEST(ActionDriver, ContinueKeepsTheMarksTheUserLeftAndAsksAgain)
         if (f.warned.size() == 1)
             f.model.setMarked(rows.front(), false);
     };
-    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
+    f.driver().processMarkedRows(ActionDriver::Removal::Delete);
 
     EXPECT_EQ(f.warned.size(), 2u);
     EXPECT_EQ(f.dialogs.runs[0].acknowledgedGroups, (std::set<qint32>{2}));
@@ -196,7 +196,7 @@ TEST(ActionDriver, ClosingTheWarningDoesNothing)
 {
     Fixture f({{true, true}});
     f.answers = {KeepOneChoice::Closed};
-    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
+    f.driver().processMarkedRows(ActionDriver::Removal::Delete);
     EXPECT_TRUE(f.dialogs.runs.empty());
     EXPECT_EQ(f.model.size(), 2);
     EXPECT_TRUE(QFile::exists(f.tree.path(QStringLiteral("g1/1-1.dat"))));
@@ -207,7 +207,7 @@ TEST(ActionDriver, FailedFilesStayMarkedAndCount)
     // Three rows, two marked; one of them changes after the scan and is refused.
     Fixture f({{true, true, false}});
     f.tree.fileOfSize(QStringLiteral("g1/1-2.dat"), 999);
-    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
+    f.driver().processMarkedRows(ActionDriver::Removal::Delete);
 
     EXPECT_EQ(f.dialogs.errors.size(), 1u);
     EXPECT_EQ(namesOf(f.model), (std::vector<QString>{QStringLiteral("1-2.dat*"), QStringLiteral("1-3.dat")}));
@@ -219,7 +219,7 @@ TEST(ActionDriver, ClosedDialogLeavesTheListAlone)
 {
     Fixture f({{true, false}, {true, false}});
     f.dialogs.notRun = true;
-    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
+    f.driver().processMarkedRows(ActionDriver::Removal::Delete);
     EXPECT_EQ(f.model.size(), 4);
     EXPECT_EQ(f.status, QStringLiteral("Total Files Marked 2 Size 2.93 KB"));
 }
@@ -231,7 +231,7 @@ TEST(ActionDriver, ZeroSizeListingHasNoWarningAndKeepsSingleRows)
              {scannedRow(f.tree.file(QStringLiteral("z/a"), ""), 0, true),
               scannedRow(f.tree.file(QStringLiteral("z/b"), ""), 0, false)},
              ListKind::ZeroSize);
-    f.driver().ProcessMarkedRows(ActionDriver::Removal::Delete);
+    f.driver().processMarkedRows(ActionDriver::Removal::Delete);
     EXPECT_TRUE(f.warned.empty());
     EXPECT_EQ(namesOf(f.model), (std::vector<QString>{QStringLiteral("b")}));
 }
@@ -244,15 +244,15 @@ TEST(ActionDriver, MoveAsksForTheFolderAndCopyLeavesTheList)
         .expectFolder(QStringLiteral("Move selected files to"), QString())
         .expectFolder(QStringLiteral("Move selected files to"), dest);
 
-    f.driver().MCopyMarkFiles_Click();
+    f.driver().copyMarkedFiles();
     EXPECT_EQ(f.model.size(), 4);
     EXPECT_TRUE(QFile::exists(dest + QStringLiteral("/1-1.dat")));
     EXPECT_TRUE(f.status.isEmpty());
 
-    f.driver().ProcessMarkedRows(ActionDriver::Removal::Move); // browse cancelled
+    f.driver().processMarkedRows(ActionDriver::Removal::Move); // browse cancelled
     EXPECT_EQ(f.dialogs.runs.size(), 1u);
 
-    f.driver().ProcessMarkedRows(ActionDriver::Removal::Move);
+    f.driver().processMarkedRows(ActionDriver::Removal::Move);
     EXPECT_EQ(f.dialogs.runs.back().targetPath, dest);
     EXPECT_TRUE(QFile::exists(dest + QStringLiteral("/1-1 (2).dat")));
     EXPECT_TRUE(f.model.isEmpty());
@@ -261,7 +261,7 @@ TEST(ActionDriver, MoveAsksForTheFolderAndCopyLeavesTheList)
 TEST(ActionDriver, LinkedFilesStayListedUnmarkedAsTheKeptCopy)
 {
     Fixture f({{true, false}, {true, false}});
-    f.driver().ReplaceWithLinks(FileTransfer::LinkKind::Hard);
+    f.driver().replaceWithLinks(FileTransfer::LinkKind::Hard);
     ASSERT_EQ(f.model.size(), 4) << "every path still holds its file";
     for (int r : {0, 2})
     {
@@ -280,6 +280,6 @@ TEST(ActionDriver, LinkedFilesStayListedUnmarkedAsTheKeptCopy)
     RowAnchors fuzzy;
     fuzzy.origin.kind = ListKind::SimilarContents;
     f.model.setAnchors(fuzzy);
-    f.driver().ReplaceWithLinks(FileTransfer::LinkKind::Hard);
+    f.driver().replaceWithLinks(FileTransfer::LinkKind::Hard);
     EXPECT_TRUE(f.prompter.allUsed());
 }

@@ -65,7 +65,7 @@ TEST(DeleteMarkedRows, MarkedFilesGoToTheTrashAndTheirEmptyFolderGoes)
                     .contains(QByteArray("Path=" + QFile::encodeName(t.path("a/x.txt")))));
     EXPECT_FALSE(QDir(t.path("a")).exists());
     EXPECT_TRUE(exists(t.path("b/x.txt")) && exists(t.path("c/y.txt")));
-    EXPECT_EQ(progress.statuses.front(), FileLabelText(t.path("a/x.txt")));
+    EXPECT_EQ(progress.statuses.front(), fileLabelText(t.path("a/x.txt")));
     EXPECT_EQ(progress.statuses.back(), QStringLiteral("Completed"));
     EXPECT_EQ(progress.yields, 4);
 }
@@ -212,8 +212,8 @@ TEST(DeleteMarkedRows, EachFileIsConfirmedUnlessYesToAll)
 TEST(DeleteMarkedRows, LongPathsAreCutForTheLabel)
 {
     const QString seventy(70, u'p');
-    EXPECT_EQ(FileLabelText(seventy), seventy);
-    EXPECT_EQ(FileLabelText(seventy + u'q'), seventy + QStringLiteral("..."));
+    EXPECT_EQ(fileLabelText(seventy), seventy);
+    EXPECT_EQ(fileLabelText(seventy + u'q'), seventy + QStringLiteral("..."));
 }
 
 TEST(CopyMoveMarkedRows, ClashesKeepBothFiles)

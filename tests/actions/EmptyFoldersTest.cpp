@@ -37,7 +37,7 @@ FoldersToCheck queued(const TempTree &tree, const QStringList &folders)
 {
     FoldersToCheck check;
     for (const QString &folder : folders)
-        check.QueueFolderCheck(tree.folder(folder));
+        check.queueFolderCheck(tree.folder(folder));
     return check;
 }
 } // namespace
@@ -62,25 +62,25 @@ TEST(EmptyFolders, WhatCountsAsContent)
     for (const auto &c : cases)
     {
         const QString folder = tree.folder(QString::fromLatin1(c.folder));
-        EXPECT_EQ(EmptyFolders::HasSubFolders(folder), c.subFolders) << c.folder;
-        EXPECT_EQ(EmptyFolders::HasFiles(folder), c.files) << c.folder;
-        EXPECT_EQ(EmptyFolders::IsFolderEmpty(folder), !c.subFolders && !c.files) << c.folder;
+        EXPECT_EQ(EmptyFolders::hasSubFolders(folder), c.subFolders) << c.folder;
+        EXPECT_EQ(EmptyFolders::hasFiles(folder), c.files) << c.folder;
+        EXPECT_EQ(EmptyFolders::isFolderEmpty(folder), !c.subFolders && !c.files) << c.folder;
     }
 
     // A folder holding only a dot-folder passes the test, but its removal fails harmlessly.
     tree.file(QStringLiteral("dotdir/a.txt"), "x");
     const RowAnchors anchors = anchorsAfterDeleting(tree, {QStringLiteral("dotdir/a.txt")}, {QString()});
-    EXPECT_FALSE(EmptyFolders::RemoveFolder(anchors, tree.folder(QStringLiteral("dotdir"))));
+    EXPECT_FALSE(EmptyFolders::removeFolder(anchors, tree.folder(QStringLiteral("dotdir"))));
     EXPECT_TRUE(QDir(tree.path(QStringLiteral("dotdir/.git"))).exists());
 }
 
 TEST(EmptyFolders, EachFolderIsQueuedOnceAndCaseMakesAnotherFolder)
 {
     FoldersToCheck folders;
-    folders.QueueFolderCheck(QStringLiteral("/data/Photos/"));
-    folders.QueueFolderCheck(QStringLiteral("/data/other/"));
-    folders.QueueFolderCheck(QStringLiteral("/data/photos/"));
-    folders.QueueFolderCheck(QStringLiteral("/data/Photos/"));
+    folders.queueFolderCheck(QStringLiteral("/data/Photos/"));
+    folders.queueFolderCheck(QStringLiteral("/data/other/"));
+    folders.queueFolderCheck(QStringLiteral("/data/photos/"));
+    folders.queueFolderCheck(QStringLiteral("/data/Photos/"));
     EXPECT_EQ(folders.folders(), (QStringList{QStringLiteral("/data/Photos/"), QStringLiteral("/data/other/"),
                                               QStringLiteral("/data/photos/")}));
 }
@@ -95,7 +95,7 @@ TEST(EmptyFolders, PassRemovesOneLevelOnly)
         anchorsAfterDeleting(tree, {QStringLiteral("A/B/x.txt"), QStringLiteral("C/y.txt")}, {QString()});
     RecordingProgress progress;
 
-    RunEmptyFolderPass(queued(tree, {QStringLiteral("A/B"), QStringLiteral("C")}), anchors, progress);
+    runEmptyFolderPass(queued(tree, {QStringLiteral("A/B"), QStringLiteral("C")}), anchors, progress);
     EXPECT_FALSE(QDir(tree.path(QStringLiteral("A/B"))).exists());
     EXPECT_TRUE(QDir(tree.path(QStringLiteral("A"))).exists());
     EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("C/keep.txt"))));
@@ -104,7 +104,7 @@ TEST(EmptyFolders, PassRemovesOneLevelOnly)
     EXPECT_EQ(progress.statuses.back(), QStringLiteral("Checking for empty folders. Please wait..."));
 
     RecordingProgress none;
-    RunEmptyFolderPass(FoldersToCheck(), anchors, none);
+    runEmptyFolderPass(FoldersToCheck(), anchors, none);
     EXPECT_EQ(none.maximum, 1);
     EXPECT_EQ(none.values, (std::vector<int>{0}));
 }
@@ -165,7 +165,7 @@ TEST(EmptyFolders, PassNeverRemovesALocationOrAFolderPutInThePlaceOfTheOneSearch
         if (c.afterSearch)
             c.afterSearch(tree);
         RecordingProgress progress;
-        RunEmptyFolderPass(queued(tree, {QString::fromLatin1(c.folder)}), anchors, progress);
+        runEmptyFolderPass(queued(tree, {QString::fromLatin1(c.folder)}), anchors, progress);
         EXPECT_TRUE(QDir(tree.path(QString::fromLatin1(c.kept))).exists());
     }
 }
@@ -182,7 +182,7 @@ TEST(EmptyFolders, PassNeverRemovesAMountPoint)
     ASSERT_NE(folder, nullptr);
 
     RecordingProgress progress;
-    RunEmptyFolderPass(queued(tree, {QStringLiteral("s/volume")}), anchors, progress);
+    runEmptyFolderPass(queued(tree, {QStringLiteral("s/volume")}), anchors, progress);
     EXPECT_TRUE(QDir(tree.path(QStringLiteral("s/volume"))).exists());
     // Refused for what it is, before the system's own refusal to remove a folder in use.
     EXPECT_EQ(EmptyFolderRemoval::removeIfEmpty(anchors.roots[0], u"volume/", folder->id, anchors.roots),

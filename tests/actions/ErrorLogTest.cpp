@@ -8,7 +8,7 @@
 
 TEST(ErrorLog, NameAndBytesAreExact)
 {
-    EXPECT_EQ(ErrorLog::DefaultName(QDate(2026, 12, 4)), QStringLiteral("Error 04-12-2026"));
+    EXPECT_EQ(ErrorLog::defaultName(QDate(2026, 12, 4)), QStringLiteral("Error 04-12-2026"));
 
     const std::vector<ActionError> errors{ActionError::unableToDelete(QStringLiteral("/photos/copy of beach.jpg")),
                                           ActionError::changedSinceSearch(QStringLiteral("/photos/café.jpg"))};
@@ -19,13 +19,13 @@ TEST(ErrorLog, NameAndBytesAreExact)
                                 "Error No, Description, File Name\r\n" + rule + "\r\n" +
                                 "1005, Unable to delete file, /photos/copy of beach.jpg\r\n" +
                                 "1008, File changed since the search, /photos/caf\xc3\xa9.jpg\r\n";
-    EXPECT_EQ(ErrorLog::Text(errors, at), expected);
+    EXPECT_EQ(ErrorLog::text(errors, at), expected);
 
     TempTree tree;
     const QString path = tree.file(QStringLiteral("old.log"), "an older, longer log that is replaced whole");
-    ASSERT_TRUE(ErrorLog::Save(path, errors, at));
+    ASSERT_TRUE(ErrorLog::save(path, errors, at));
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), expected);
-    EXPECT_EQ(ErrorLog::Text(errors, at).count("\r\n"), 9);
+    EXPECT_EQ(ErrorLog::text(errors, at).count("\r\n"), 9);
 }

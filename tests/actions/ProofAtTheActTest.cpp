@@ -167,7 +167,7 @@ TEST(ProofAtTheAct, RenameLooksForTheFileAfterTheNameIsTyped)
     });
     prompter.expectMessage(QStringLiteral("Error"),
                            QStringLiteral("Cannot rename \"x.txt\".\nFile changed since the search"), PromptAnswer::Ok);
-    SingleFileActions(model, prompter, desktop).MRename_Click(0);
+    SingleFileActions(model, prompter, desktop).renameFile(0);
     EXPECT_EQ(TempTree::contents(path), "two");
     EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("a/y.txt"))));
     EXPECT_EQ(model.row(0).name, QStringLiteral("x.txt"));
@@ -189,7 +189,7 @@ TEST(ProofAtTheAct, RenameNeverFollowsAFolderSwappedForALink)
     prompter.expectMessage(QStringLiteral("Error"),
                            QStringLiteral("Cannot rename \"x.txt\".\nFolder changed since the search"),
                            PromptAnswer::Ok);
-    SingleFileActions(model, prompter, desktop).MRename_Click(0);
+    SingleFileActions(model, prompter, desktop).renameFile(0);
     EXPECT_TRUE(QFileInfo::exists(elsewhere));
     EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("elsewhere/y.txt"))));
 }

@@ -44,7 +44,7 @@ TEST(SingleFileActions, RenameRefusesBadNamesAndTakenOnes)
         .expectMessage(QStringLiteral("Error"),
                        QStringLiteral("Cannot rename \"one.txt\".\nA file named \"taken.txt\" already exists."),
                        PromptAnswer::Ok);
-    f.actions.MRename_Click(0);
+    f.actions.renameFile(0);
     EXPECT_EQ(f.model.row(0).name, QStringLiteral("one.txt"));
     QFile taken(f.tree.path(QStringLiteral("a/taken.txt")));
     ASSERT_TRUE(taken.open(QIODevice::ReadOnly));
@@ -52,8 +52,8 @@ TEST(SingleFileActions, RenameRefusesBadNamesAndTakenOnes)
     EXPECT_EQ(f.prompter.asked()[0].prompt.text, QStringLiteral("Please type new name for\none.txt"));
 
     for (const char c : QByteArray("\\/:*?\"<>|"))
-        EXPECT_TRUE(SingleFileActions::HasForbiddenCharacter(QStringLiteral("a") + QLatin1Char(c))) << c;
-    EXPECT_FALSE(SingleFileActions::HasForbiddenCharacter(QStringLiteral("a b;c.txt")));
+        EXPECT_TRUE(SingleFileActions::hasForbiddenCharacter(QStringLiteral("a") + QLatin1Char(c))) << c;
+    EXPECT_FALSE(SingleFileActions::hasForbiddenCharacter(QStringLiteral("a b;c.txt")));
 }
 
 TEST(SingleFileActions, RenameEndsQuietlyOnNoAnswer)
@@ -63,7 +63,7 @@ TEST(SingleFileActions, RenameEndsQuietlyOnNoAnswer)
         .expectInput(QStringLiteral("Rename"), QStringLiteral("   "))
         .expectInput(QStringLiteral("Rename"), QStringLiteral("one.txt"));
     for (int i = 0; i < 3; ++i)
-        f.actions.MRename_Click(0);
+        f.actions.renameFile(0);
     EXPECT_EQ(f.model.row(0).name, QStringLiteral("one.txt"));
 }
 
@@ -71,7 +71,7 @@ TEST(SingleFileActions, RenameRenamesTheFileAndTheRow)
 {
     Fixture f;
     f.prompter.expectInput(QStringLiteral("Rename"), QStringLiteral("One.txt"));
-    f.actions.MRename_Click(0);
+    f.actions.renameFile(0);
     EXPECT_EQ(f.model.row(0).name, QStringLiteral("One.txt"));
     EXPECT_TRUE(statFile(f.tree.path(QStringLiteral("a/One.txt"))).exists);
     EXPECT_FALSE(statFile(f.tree.path(QStringLiteral("a/one.txt"))).exists);
@@ -81,45 +81,45 @@ TEST(SingleFileActions, RenameRenamesTheFileAndTheRow)
 TEST(SingleFileActions, OpeningAndShowing)
 {
     Fixture f;
-    f.actions.MOpenFile(1);
+    f.actions.openFile(1);
     f.desktop.answer = Desktop::OpenResult::Failed;
-    f.actions.MOpenFile(1); // other failures are silent
+    f.actions.openFile(1); // other failures are silent
     f.desktop.answer = Desktop::OpenResult::NoAssociatedProgram;
     f.prompter.expectMessage(QStringLiteral("Error"),
                              QStringLiteral("There is no program associated with the specified type of file."),
                              PromptAnswer::Ok);
-    f.actions.MOpenFile(1);
+    f.actions.openFile(1);
     EXPECT_EQ(f.desktop.opened.size(), 3);
 
     f.desktop.opened.clear();
-    f.actions.mnuOpenAllMarkFiles_Click(); // silent, whatever the answer
+    f.actions.openMarkedFiles(); // silent, whatever the answer
     EXPECT_EQ(f.desktop.opened,
               (QStringList{f.tree.path(QStringLiteral("a/one.txt")), f.tree.path(QStringLiteral("a/two.txt")),
                            f.tree.path(QStringLiteral("b/two.txt"))}));
 
-    f.actions.MOpenFolder_Click(4);
-    f.actions.MCopyPath_Click(4);
-    f.actions.MCopyPath_Click(5); // no such row
+    f.actions.openFolder(4);
+    f.actions.copyPath(4);
+    f.actions.copyPath(5); // no such row
     EXPECT_EQ(f.desktop.shown, QStringList{f.tree.path(QStringLiteral("c/two.txt"))});
     EXPECT_EQ(f.desktop.clipboard, f.tree.path(QStringLiteral("c/two.txt")));
 
-    EXPECT_FALSE(SingleFileActions::DoubleClickOpens(300));
-    EXPECT_TRUE(SingleFileActions::DoubleClickOpens(301));
+    EXPECT_FALSE(SingleFileActions::doubleClickOpens(300));
+    EXPECT_TRUE(SingleFileActions::doubleClickOpens(301));
 }
 
 TEST(SingleFileActions, RemovingMarkedRowsTouchesNoFile)
 {
     Fixture f;
-    EXPECT_EQ(f.actions.mnuRemoveFromResult_Click(false), 3);
+    EXPECT_EQ(f.actions.removeMarkedFromList(false), 3);
     // The pair of one.txt lost a row and leaves as a group of one; two.txt is left alone too.
     EXPECT_TRUE(f.model.isEmpty());
     EXPECT_TRUE(statFile(f.tree.path(QStringLiteral("a/one.txt"))).exists);
 
     f.prompter.expectMessage(QStringLiteral("Error"), QStringLiteral("No items marked/checked"), PromptAnswer::Ok);
-    EXPECT_EQ(f.actions.mnuRemoveFromResult_Click(false), 0);
+    EXPECT_EQ(f.actions.removeMarkedFromList(false), 0);
 
     Fixture zero;
-    zero.actions.mnuRemoveFromResult_Click(true);
+    zero.actions.removeMarkedFromList(true);
     EXPECT_EQ(namesOf(zero.model), (std::vector<QString>{QStringLiteral("one.txt"), QStringLiteral("two.txt")}));
 }
 
@@ -133,11 +133,11 @@ TEST(PicturePreview, ExtensionTestAndSteps)
                  {"icon.ico", true},  {"notes.txt", false}, {"clip.gif", true},
                  {"x.png", true},     {"x.tiff", false},    {"", false}};
     for (const auto &c : cases)
-        EXPECT_EQ(PicturePreview::IsPictureFile(QString::fromLatin1(c.name)), c.picture) << c.name;
+        EXPECT_EQ(PicturePreview::isPictureFile(QString::fromLatin1(c.name)), c.picture) << c.name;
 
     using PicturePreview::Step;
-    EXPECT_EQ(PicturePreview::PreviewStep(false, true, QStringLiteral("a.jpg")), Step::Nothing);
-    EXPECT_EQ(PicturePreview::PreviewStep(true, false, QStringLiteral("a.jpg")), Step::Nothing);
-    EXPECT_EQ(PicturePreview::PreviewStep(true, true, QStringLiteral("a.jpg")), Step::Show);
-    EXPECT_EQ(PicturePreview::PreviewStep(true, true, QStringLiteral("a.txt")), Step::Hide);
+    EXPECT_EQ(PicturePreview::previewStep(false, true, QStringLiteral("a.jpg")), Step::Nothing);
+    EXPECT_EQ(PicturePreview::previewStep(true, false, QStringLiteral("a.jpg")), Step::Nothing);
+    EXPECT_EQ(PicturePreview::previewStep(true, true, QStringLiteral("a.jpg")), Step::Show);
+    EXPECT_EQ(PicturePreview::previewStep(true, true, QStringLiteral("a.txt")), Step::Hide);
 }

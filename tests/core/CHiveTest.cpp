@@ -19,11 +19,11 @@ QString s(const QVariant &v)
 
 void expectLastError(CHive &h, qint32 code, const char *source, const char *description)
 {
-    ASSERT_GT(h.Errors().Count(), 0);
-    EXPECT_EQ(h.Errors().ErrNumber(), CHive::ErrorBase + code);
-    EXPECT_EQ(h.Errors().Source(), QString::fromLatin1(source));
-    EXPECT_EQ(h.Errors().Description(), QString::fromLatin1(description));
-    EXPECT_EQ(h.Errors().HelpFile(), QString());
+    ASSERT_GT(h.errors().count(), 0);
+    EXPECT_EQ(h.errors().errNumber(), CHive::ErrorBase + code);
+    EXPECT_EQ(h.errors().source(), QString::fromLatin1(source));
+    EXPECT_EQ(h.errors().description(), QString::fromLatin1(description));
+    EXPECT_EQ(h.errors().helpFile(), QString());
 }
 
 // Keys "k0000".."k9999" so that the reference order is plain text order.
@@ -36,54 +36,54 @@ QString keyOf(int i)
 TEST(CHive, AddWithoutKeyStoresAGeneratedIdentifier)
 {
     CHive h;
-    h.Add(QStringLiteral("a"));
-    h.Add(QStringLiteral("b"));
-    const QString key = s(h.Key(h.Count()));
+    h.add(QStringLiteral("a"));
+    h.add(QStringLiteral("b"));
+    const QString key = s(h.key(h.count()));
     EXPECT_EQ(key.size(), 38);
     EXPECT_TRUE(
         QRegularExpression(QStringLiteral("^\\{[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\}$"))
             .match(key)
             .hasMatch())
         << key.toStdString();
-    EXPECT_NE(key, s(h.Key(1)));
-    EXPECT_EQ(s(h.Item(key)), QStringLiteral("b"));
+    EXPECT_NE(key, s(h.key(1)));
+    EXPECT_EQ(s(h.value(key, 0)), QStringLiteral("b"));
 }
 
 TEST(CHive, RefusesIntegerAndEmptyKeysWithoutChanging)
 {
     CHive h;
-    h.Add(QStringLiteral("x"), {}, {}, {}, {}, {}, QVariant(5));
-    EXPECT_EQ(h.Count(), 0);
+    h.add(QStringLiteral("x"), {}, {}, {}, {}, {}, QVariant(5));
+    EXPECT_EQ(h.count(), 0);
     expectLastError(h, 4, "Add", "Key cannot be Integer or Long or Byte or any kind of Fixed Digit.");
-    h.Add(QStringLiteral("x"), {}, {}, {}, {}, {}, QVariant(QString()));
-    EXPECT_EQ(h.Count(), 0);
+    h.add(QStringLiteral("x"), {}, {}, {}, {}, {}, QVariant(QString()));
+    EXPECT_EQ(h.count(), 0);
     expectLastError(h, 4096, "Add", "");
-    EXPECT_EQ(h.Errors().ErrNumber(), -2147216504 + 4096);
+    EXPECT_EQ(h.errors().errNumber(), -2147216504 + 4096);
 }
 
 TEST(CHive, DuplicateKeysDependOnCompareModeAndAllowDuplicate)
 {
     CHive h;
-    h.Add(1, {}, {}, {}, {}, {}, QVariant(QStringLiteral("Key")));
-    h.Add(2, {}, {}, {}, {}, {}, QVariant(QStringLiteral("KEY")));
-    EXPECT_EQ(h.Count(), 1);
+    h.add(1, {}, {}, {}, {}, {}, QVariant(QStringLiteral("Key")));
+    h.add(2, {}, {}, {}, {}, {}, QVariant(QStringLiteral("KEY")));
+    EXPECT_EQ(h.count(), 1);
     expectLastError(h, 8, "Add", "Duplicate Key.");
 
     CHive exact;
     exact.setCompareMode(0);
-    exact.Add(1, {}, {}, {}, {}, {}, QVariant(QStringLiteral("Key")));
-    exact.Add(2, {}, {}, {}, {}, {}, QVariant(QStringLiteral("KEY")));
-    EXPECT_EQ(exact.Count(), 2);
+    exact.add(1, {}, {}, {}, {}, {}, QVariant(QStringLiteral("Key")));
+    exact.add(2, {}, {}, {}, {}, {}, QVariant(QStringLiteral("KEY")));
+    EXPECT_EQ(exact.count(), 2);
 
     for (int mode : {0, 1})
     {
         CHive dup;
         dup.setCompareMode(mode);
-        dup.AllowDuplicate = true;
-        dup.Add(1, {}, {}, {}, {}, {}, QVariant(QStringLiteral("Key")));
-        dup.Add(2, {}, {}, {}, {}, {}, QVariant(QStringLiteral("KEY")));
-        dup.Add(3, {}, {}, {}, {}, {}, QVariant(QStringLiteral("Key")));
-        EXPECT_EQ(dup.Count(), 3);
+        dup.allowDuplicate = true;
+        dup.add(1, {}, {}, {}, {}, {}, QVariant(QStringLiteral("Key")));
+        dup.add(2, {}, {}, {}, {}, {}, QVariant(QStringLiteral("KEY")));
+        dup.add(3, {}, {}, {}, {}, {}, QVariant(QStringLiteral("Key")));
+        EXPECT_EQ(dup.count(), 3);
         EXPECT_TRUE(dup.checkInvariants());
     }
 }
@@ -91,43 +91,43 @@ TEST(CHive, DuplicateKeysDependOnCompareModeAndAllowDuplicate)
 TEST(CHive, InvalidPositionsListErrorsAndReturnEmpty)
 {
     CHive h;
-    h.Add(QStringLiteral("a"));
-    EXPECT_FALSE(h.Item(0).isValid());
-    EXPECT_EQ(h.Errors().Count(), 2);
-    EXPECT_EQ(h.Errors().ErrNumber(0), CHive::ErrorBase + 1);
-    EXPECT_EQ(h.Errors().Source(0), QStringLiteral("GetIndex"));
-    EXPECT_EQ(h.Errors().Description(0), QStringLiteral("Invalid Index."));
+    h.add(QStringLiteral("a"));
+    EXPECT_FALSE(h.value(0, 0).isValid());
+    EXPECT_EQ(h.errors().count(), 2);
+    EXPECT_EQ(h.errors().errNumber(0), CHive::ErrorBase + 1);
+    EXPECT_EQ(h.errors().source(0), QStringLiteral("GetIndex"));
+    EXPECT_EQ(h.errors().description(0), QStringLiteral("Invalid Index."));
     expectLastError(h, 2, "Item", "Key not Found in the Hive.");
 
-    EXPECT_FALSE(h.Item(2).isValid());
-    EXPECT_FALSE(h.Key(0).isValid());
+    EXPECT_FALSE(h.value(2, 0).isValid());
+    EXPECT_FALSE(h.key(0).isValid());
     expectLastError(h, 1, "Key[Read]", "Invalid Index.");
-    EXPECT_EQ(h.Errors().Count(), 5);
+    EXPECT_EQ(h.errors().count(), 5);
 
-    EXPECT_EQ(h.Remove(QVariant(7)), 0);
-    EXPECT_EQ(h.Errors().Source(5), QStringLiteral("GetIndex"));
+    EXPECT_EQ(h.remove(QVariant(7)), 0);
+    EXPECT_EQ(h.errors().source(5), QStringLiteral("GetIndex"));
     expectLastError(h, 1, "Remove", "Invalid Index.");
-    EXPECT_EQ(h.Count(), 1);
+    EXPECT_EQ(h.count(), 1);
 }
 
 TEST(CHive, ExistOfAMissingKeyIsFalseAndListsFindNode)
 {
     CHive h;
-    h.Add(1, {}, {}, {}, {}, {}, QVariant(QStringLiteral("here")));
-    EXPECT_TRUE(h.Exist(QStringLiteral("HERE")));
-    EXPECT_FALSE(h.Exist(QStringLiteral("gone")));
+    h.add(1, {}, {}, {}, {}, {}, QVariant(QStringLiteral("here")));
+    EXPECT_TRUE(h.exists(QStringLiteral("HERE")));
+    EXPECT_FALSE(h.exists(QStringLiteral("gone")));
     expectLastError(h, 2, "FindNode", "Key not Found in the Hive.");
-    EXPECT_EQ(h.Errors().Count(), 1);
+    EXPECT_EQ(h.errors().count(), 1);
 }
 
 TEST(CHive, RaiseErrorThrowsNumberSourceAndDescription)
 {
     CHive h;
-    h.RaiseError = true;
-    h.Add(QStringLiteral("a"));
+    h.raiseError = true;
+    h.add(QStringLiteral("a"));
     try
     {
-        h.Remove(QVariant(2));
+        h.remove(QVariant(2));
         FAIL() << "no error raised";
     }
     catch (const RaisedError &e)
@@ -136,20 +136,20 @@ TEST(CHive, RaiseErrorThrowsNumberSourceAndDescription)
         EXPECT_EQ(e.source(), QStringLiteral("CHive.GetIndex"));
         EXPECT_EQ(e.description(), QStringLiteral("Invalid Index."));
     }
-    EXPECT_EQ(h.Count(), 1);
-    EXPECT_EQ(h.Errors().Count(), 0);
+    EXPECT_EQ(h.count(), 1);
+    EXPECT_EQ(h.errors().count(), 0);
 }
 
 TEST(CHive, RemovingKeepsTheOtherPositions)
 {
     CHive h;
     for (const char *k : {"A", "B", "C"})
-        h.Add(QString::fromLatin1(k), QString(QString::fromLatin1(k) + u"1"), {}, {}, {}, {},
+        h.add(QString::fromLatin1(k), QString(QString::fromLatin1(k) + u"1"), {}, {}, {}, {},
               QVariant(QString::fromLatin1(k)));
-    EXPECT_EQ(h.Remove(QVariant(2)), 2);
-    EXPECT_EQ(h.Count(), 2);
-    EXPECT_EQ(s(h.Item(2)), QStringLiteral("C"));
-    EXPECT_EQ(s(h.Item1(QStringLiteral("c"))), QStringLiteral("C1"));
+    EXPECT_EQ(h.remove(QVariant(2)), 2);
+    EXPECT_EQ(h.count(), 2);
+    EXPECT_EQ(s(h.value(2, 0)), QStringLiteral("C"));
+    EXPECT_EQ(s(h.value(QStringLiteral("c"), 1)), QStringLiteral("C1"));
     EXPECT_TRUE(h.checkInvariants());
 }
 
@@ -160,24 +160,24 @@ TEST(CHive, RemovingAnEntryWithTwoChildrenKeepsEveryPositionRight)
     const QStringList keys{QStringLiteral("d"), QStringLiteral("b"), QStringLiteral("f"), QStringLiteral("a"),
                            QStringLiteral("c"), QStringLiteral("e"), QStringLiteral("g")};
     for (const QString &k : keys)
-        h.Add(k.toUpper(), {}, {}, {}, {}, {}, QVariant(k));
-    EXPECT_EQ(h.Remove(QVariant(QStringLiteral("d"))), 1);
+        h.add(k.toUpper(), {}, {}, {}, {}, {}, QVariant(k));
+    EXPECT_EQ(h.remove(QVariant(QStringLiteral("d"))), 1);
     QStringList rest = keys;
     rest.removeFirst();
-    ASSERT_EQ(h.Count(), rest.size());
-    for (int p = 1; p <= h.Count(); ++p)
+    ASSERT_EQ(h.count(), rest.size());
+    for (int p = 1; p <= h.count(); ++p)
     {
-        EXPECT_EQ(s(h.Key(p)), rest[p - 1]);
-        EXPECT_EQ(s(h.Item(p)), rest[p - 1].toUpper());
+        EXPECT_EQ(s(h.key(p)), rest[p - 1]);
+        EXPECT_EQ(s(h.value(p, 0)), rest[p - 1].toUpper());
     }
-    EXPECT_EQ(s(h.Item(QStringLiteral("e"))), QStringLiteral("E"));
+    EXPECT_EQ(s(h.value(QStringLiteral("e"), 0)), QStringLiteral("E"));
     EXPECT_TRUE(h.checkInvariants());
 }
 
 TEST(CHive, TablesGrowByTheFactor)
 {
     CHive h;
-    h.Add(1);
+    h.add(1);
     EXPECT_EQ(h.nodeTableLastSlot(), 100);
     EXPECT_EQ(h.positionTableLastSlot(), 101);
     const std::vector<std::pair<int, std::pair<int, int>>> steps{
@@ -187,10 +187,10 @@ TEST(CHive, TablesGrowByTheFactor)
     {
         while (added < entries - 1)
         {
-            h.Add(++added);
+            h.add(++added);
         }
         const int before = h.nodeTableLastSlot();
-        h.Add(++added);
+        h.add(++added);
         EXPECT_NE(before, h.nodeTableLastSlot()) << "entry " << entries;
         EXPECT_EQ(h.nodeTableLastSlot(), sizes.first) << "entry " << entries;
         EXPECT_EQ(h.positionTableLastSlot(), sizes.second) << "entry " << entries;
@@ -200,17 +200,17 @@ TEST(CHive, TablesGrowByTheFactor)
 TEST(CHive, InitWithOwnSizesAndReuseOfFreedSlots)
 {
     CHive h;
-    h.Init(2, 2.0f);
-    h.Add(1);
-    h.Add(2);
+    h.init(2, 2.0f);
+    h.add(1);
+    h.add(2);
     EXPECT_EQ(h.nodeTableLastSlot(), 2);
-    h.Add(3);
+    h.add(3);
     EXPECT_EQ(h.nodeTableLastSlot(), 4);
     EXPECT_EQ(h.positionTableLastSlot(), 6);
-    h.Remove(QVariant(1));
-    h.Add(4); // takes the freed slot: no growth
+    h.remove(QVariant(1));
+    h.add(4); // takes the freed slot: no growth
     EXPECT_EQ(h.nodeTableLastSlot(), 4);
-    EXPECT_EQ(h.Item(3).toInt(), 4);
+    EXPECT_EQ(h.value(3, 0).toInt(), 4);
     EXPECT_TRUE(h.checkInvariants());
 }
 
@@ -218,10 +218,10 @@ TEST(CHive, WalksKeysInOrderOfTheCompareMode)
 {
     CHive h;
     for (const char *k : {"b", "A", "c"})
-        h.Add(QString::fromLatin1(k), {}, {}, {}, {}, {}, QVariant(QString::fromLatin1(k)));
+        h.add(QString::fromLatin1(k), {}, {}, {}, {}, {}, QVariant(QString::fromLatin1(k)));
     QVariant key;
     QStringList seen;
-    for (QVariant item = h.FindFirst(key); key.isValid(); item = h.FindNext(key))
+    for (QVariant item = h.findFirst(key); key.isValid(); item = h.findNext(key))
         seen << s(key);
     EXPECT_EQ(seen, (QStringList{QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c")}));
     expectLastError(h, 2, "GetNextNode", "Key not Found in the Hive.");
@@ -231,20 +231,20 @@ TEST(CHive, WalksKeysInOrderOfTheCompareMode)
         CHive m;
         m.setCompareMode(mode);
         for (const char *k : {"b", "a", "C"})
-            m.Add(QString::fromLatin1(k), {}, {}, {}, {}, {}, QVariant(QString::fromLatin1(k)));
+            m.add(QString::fromLatin1(k), {}, {}, {}, {}, {}, QVariant(QString::fromLatin1(k)));
         QStringList order;
         QVariant k;
-        m.FindFirst(k);
+        m.findFirst(k);
         order << s(k);
-        m.FindNext(k);
+        m.findNext(k);
         order << s(k);
         // An interrupted walk starts again from the first key.
-        m.FindFirst(k);
+        m.findFirst(k);
         order << s(k);
-        m.FindNext(k);
-        m.FindNext(k);
+        m.findNext(k);
+        m.findNext(k);
         order << s(k);
-        const QVariant after = m.FindNext(k);
+        const QVariant after = m.findNext(k);
         EXPECT_FALSE(k.isValid());
         EXPECT_FALSE(after.isValid());
         if (mode == 1)
@@ -257,37 +257,37 @@ TEST(CHive, WalksKeysInOrderOfTheCompareMode)
 TEST(CHive, ClearReturnsToTheCreatedState)
 {
     CHive never;
-    EXPECT_EQ(never.Clear(), 0);
-    EXPECT_EQ(never.Count(), 0);
+    EXPECT_EQ(never.clear(), 0);
+    EXPECT_EQ(never.count(), 0);
 
     CHive h;
-    h.AllowDuplicate = true;
+    h.allowDuplicate = true;
     h.setCompareMode(0);
-    h.Add(1, {}, {}, {}, {}, {}, QVariant(QStringLiteral("k")));
-    EXPECT_EQ(h.Clear(), 0);
-    EXPECT_EQ(h.Count(), 0);
-    EXPECT_FALSE(h.Exist(QStringLiteral("k")));
+    h.add(1, {}, {}, {}, {}, {}, QVariant(QStringLiteral("k")));
+    EXPECT_EQ(h.clear(), 0);
+    EXPECT_EQ(h.count(), 0);
+    EXPECT_FALSE(h.exists(QStringLiteral("k")));
     expectLastError(h, 2, "FindNode", "Key not Found in the Hive.");
-    EXPECT_TRUE(h.AllowDuplicate);
-    EXPECT_EQ(h.CompareMode(), 0);
-    h.Add(2);
+    EXPECT_TRUE(h.allowDuplicate);
+    EXPECT_EQ(h.compareMode(), 0);
+    h.add(2);
     EXPECT_EQ(h.nodeTableLastSlot(), 100);
 }
 
 TEST(CHive, BeforeAndAfterPlaceTheEntryAndAMissLeavesItUnchanged)
 {
     CHive h;
-    h.Add(QStringLiteral("A"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("a")));
-    h.Add(QStringLiteral("C"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("c")));
-    h.Add(QStringLiteral("B"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("b")), QVariant(QStringLiteral("c")));
-    h.Add(QStringLiteral("D"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("d")), std::nullopt, QVariant(3));
-    h.Add(QStringLiteral("Z"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("z")), QVariant(1), QVariant(4));
+    h.add(QStringLiteral("A"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("a")));
+    h.add(QStringLiteral("C"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("c")));
+    h.add(QStringLiteral("B"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("b")), QVariant(QStringLiteral("c")));
+    h.add(QStringLiteral("D"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("d")), std::nullopt, QVariant(3));
+    h.add(QStringLiteral("Z"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("z")), QVariant(1), QVariant(4));
     QStringList order;
-    for (int p = 1; p <= h.Count(); ++p)
-        order << s(h.Item(p));
+    for (int p = 1; p <= h.count(); ++p)
+        order << s(h.value(p, 0));
     EXPECT_EQ(order.join(QString()), QStringLiteral("ZABCD"));
-    h.Add(QStringLiteral("Q"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("q")), QVariant(QStringLiteral("nope")));
-    EXPECT_EQ(h.Count(), 5);
+    h.add(QStringLiteral("Q"), {}, {}, {}, {}, {}, QVariant(QStringLiteral("q")), QVariant(QStringLiteral("nope")));
+    EXPECT_EQ(h.count(), 5);
     expectLastError(h, 2, "Add", "Key not Found in the Hive.");
     EXPECT_TRUE(h.checkInvariants());
 }
@@ -296,11 +296,11 @@ TEST(CHive, AssigningAKeyKeepsThePositionAndFindsTheEntry)
 {
     CHive h;
     for (const char *k : {"a", "b", "c"})
-        h.Add(QString::fromLatin1(k).toUpper(), {}, {}, {}, {}, {}, QVariant(QString::fromLatin1(k)));
+        h.add(QString::fromLatin1(k).toUpper(), {}, {}, {}, {}, {}, QVariant(QString::fromLatin1(k)));
     h.setKey(2, QStringLiteral("zz"));
-    EXPECT_EQ(s(h.Key(2)), QStringLiteral("zz"));
-    EXPECT_EQ(s(h.Item(QStringLiteral("zz"))), QStringLiteral("B"));
-    EXPECT_FALSE(h.Exist(QStringLiteral("b")));
+    EXPECT_EQ(s(h.key(2)), QStringLiteral("zz"));
+    EXPECT_EQ(s(h.value(QStringLiteral("zz"), 0)), QStringLiteral("B"));
+    EXPECT_FALSE(h.exists(QStringLiteral("b")));
     h.setKey(1, QStringLiteral("C"));
     expectLastError(h, 8, "Key[Assign]", "Duplicate Key.");
     h.setKey(9, QStringLiteral("x"));
@@ -337,7 +337,7 @@ TEST(CHive, RandomOperationsMatchAReference)
                 const unsigned where = rng() % 3;
                 if (where == 0 || ref.empty())
                 {
-                    h.Add(id, {}, {}, {}, {}, {}, QVariant(key));
+                    h.add(id, {}, {}, {}, {}, {}, QVariant(key));
                     ref.push_back({key, id});
                 }
                 else
@@ -345,12 +345,12 @@ TEST(CHive, RandomOperationsMatchAReference)
                     const int p = 1 + static_cast<int>(rng() % ref.size());
                     if (where == 1)
                     {
-                        h.Add(id, {}, {}, {}, {}, {}, QVariant(key), QVariant(p));
+                        h.add(id, {}, {}, {}, {}, {}, QVariant(key), QVariant(p));
                         ref.insert(ref.begin() + (p - 1), {key, id});
                     }
                     else
                     {
-                        h.Add(id, {}, {}, {}, {}, {}, QVariant(key), std::nullopt, QVariant(ref[p - 1].key));
+                        h.add(id, {}, {}, {}, {}, {}, QVariant(key), std::nullopt, QVariant(ref[p - 1].key));
                         ref.insert(ref.begin() + p, {key, id});
                     }
                 }
@@ -358,13 +358,13 @@ TEST(CHive, RandomOperationsMatchAReference)
             else if (kind < 8)
             {
                 const int p = 1 + static_cast<int>(rng() % ref.size());
-                ASSERT_EQ(h.Remove(QVariant(p)), p);
+                ASSERT_EQ(h.remove(QVariant(p)), p);
                 ref.erase(ref.begin() + (p - 1));
             }
             else
             {
                 const size_t i = rng() % ref.size();
-                ASSERT_EQ(h.Remove(QVariant(ref[i].key.toUpper())), static_cast<int>(i) + 1);
+                ASSERT_EQ(h.remove(QVariant(ref[i].key.toUpper())), static_cast<int>(i) + 1);
                 ref.erase(ref.begin() + static_cast<std::ptrdiff_t>(i));
             }
             if (op % 25 == 0)
@@ -375,13 +375,13 @@ TEST(CHive, RandomOperationsMatchAReference)
         }
         QString why;
         ASSERT_TRUE(h.checkInvariants(&why)) << why.toStdString();
-        ASSERT_EQ(h.Count(), static_cast<int>(ref.size()));
-        for (int p = 1; p <= h.Count(); ++p)
+        ASSERT_EQ(h.count(), static_cast<int>(ref.size()));
+        for (int p = 1; p <= h.count(); ++p)
         {
-            ASSERT_EQ(h.Item(p).toInt(), ref[static_cast<size_t>(p - 1)].value);
-            ASSERT_EQ(s(h.Key(p)), ref[static_cast<size_t>(p - 1)].key);
+            ASSERT_EQ(h.value(p, 0).toInt(), ref[static_cast<size_t>(p - 1)].value);
+            ASSERT_EQ(s(h.key(p)), ref[static_cast<size_t>(p - 1)].key);
         }
-        EXPECT_EQ(h.Errors().Count(), 0);
+        EXPECT_EQ(h.errors().count(), 0);
         std::vector<QString> sorted;
         for (const Entry &e : ref)
             sorted.push_back(e.key);
@@ -390,7 +390,7 @@ TEST(CHive, RandomOperationsMatchAReference)
         size_t i = 0;
         if (!sorted.empty())
         {
-            for (h.FindFirst(key); key.isValid() && i < sorted.size(); h.FindNext(key))
+            for (h.findFirst(key); key.isValid() && i < sorted.size(); h.findNext(key))
                 ASSERT_EQ(s(key), sorted[i++]);
         }
         EXPECT_EQ(i, sorted.size());
@@ -403,16 +403,16 @@ TEST(CHive, CursorWalkRemovalKeepsOrder)
     CHive h;
     const int n = 5000;
     for (int i = 0; i < n; ++i)
-        h.Add(i);
+        h.add(i);
     std::vector<int> ref(n);
     std::iota(ref.begin(), ref.end(), 0);
     std::mt19937 rng(7);
     int cursor = 1;
-    while (cursor <= h.Count())
+    while (cursor <= h.count())
     {
         if (rng() % 10 < 7)
         {
-            ASSERT_EQ(h.Remove(QVariant(cursor)), cursor);
+            ASSERT_EQ(h.remove(QVariant(cursor)), cursor);
             ref.erase(ref.begin() + (cursor - 1));
         }
         else
@@ -420,13 +420,13 @@ TEST(CHive, CursorWalkRemovalKeepsOrder)
             ++cursor;
         }
     }
-    ASSERT_EQ(h.Count(), static_cast<int>(ref.size()));
-    for (int p = 1; p <= h.Count(); ++p)
+    ASSERT_EQ(h.count(), static_cast<int>(ref.size()));
+    for (int p = 1; p <= h.count(); ++p)
         ASSERT_EQ(h.at(p, 0).toInt(), ref[static_cast<size_t>(p - 1)]);
-    h.Add(-1);
-    h.Add(-2, {}, {}, {}, {}, {}, std::nullopt, QVariant(2));
-    EXPECT_EQ(h.Item(2).toInt(), -2);
-    EXPECT_EQ(h.Item(h.Count()).toInt(), -1);
+    h.add(-1);
+    h.add(-2, {}, {}, {}, {}, {}, std::nullopt, QVariant(2));
+    EXPECT_EQ(h.value(2, 0).toInt(), -2);
+    EXPECT_EQ(h.value(h.count(), 0).toInt(), -1);
     EXPECT_TRUE(h.checkInvariants());
 }
 
@@ -456,7 +456,7 @@ TEST(CHive, EntriesReadFromATableAnswerLikeEntriesThatOwnTheirValues)
         if (kind < 4 || ref.empty())
         {
             const auto row = static_cast<quint32>(rng() % 100000);
-            h.AddRef(row);
+            h.addRef(row);
             ref.push_back(tableRow(row));
         }
         else if (kind < 6)
@@ -464,42 +464,42 @@ TEST(CHive, EntriesReadFromATableAnswerLikeEntriesThatOwnTheirValues)
             std::array<QString, 6> own;
             for (int v = 0; v < 6; ++v)
                 own[static_cast<size_t>(v)] = QStringLiteral("own%1/%2").arg(op).arg(v);
-            h.Add(own[0], own[1], own[2], own[3], own[4], own[5]);
+            h.add(own[0], own[1], own[2], own[3], own[4], own[5]);
             ref.push_back(own);
         }
         else if (kind < 9)
         {
             const int p = 1 + static_cast<int>(rng() % ref.size());
-            ASSERT_EQ(h.Remove(QVariant(p)), p);
+            ASSERT_EQ(h.remove(QVariant(p)), p);
             ref.erase(ref.begin() + (p - 1));
         }
         else
         {
             const int p = 1 + static_cast<int>(rng() % ref.size());
             const QString first = QStringLiteral("new%1").arg(op);
-            h.setItem(QVariant(p), first);
+            h.setFirstValue(QVariant(p), first);
             ref[static_cast<size_t>(p - 1)][0] = first;
         }
     }
     // A key given to an entry of the table keeps its values and position.
-    const QVariant keyBefore = h.Key(1);
+    const QVariant keyBefore = h.key(1);
     h.setKey(1, QStringLiteral("named"));
-    EXPECT_EQ(s(h.Item1(QStringLiteral("NAMED"))), ref[0][1]);
-    EXPECT_FALSE(h.Exist(keyBefore));
+    EXPECT_EQ(s(h.value(QStringLiteral("NAMED"), 1)), ref[0][1]);
+    EXPECT_FALSE(h.exists(keyBefore));
     QString why;
     ASSERT_TRUE(h.checkInvariants(&why)) << why.toStdString();
-    ASSERT_EQ(h.Count(), static_cast<qint32>(ref.size()));
-    for (qint32 p = 1; p <= h.Count(); ++p)
+    ASSERT_EQ(h.count(), static_cast<qint32>(ref.size()));
+    for (qint32 p = 1; p <= h.count(); ++p)
     {
         for (int v = 0; v < 6; ++v)
             ASSERT_EQ(h.at(p, v).toString(), ref[static_cast<size_t>(p - 1)][static_cast<size_t>(v)]) << p << v;
-        ASSERT_EQ(s(h.Item(h.Key(p))), ref[static_cast<size_t>(p - 1)][0]);
+        ASSERT_EQ(s(h.value(h.key(p), 0)), ref[static_cast<size_t>(p - 1)][0]);
     }
     // After the last key the walk answers the sentinel's empty value, not a row of the table.
     QVariant key;
-    h.FindFirst(key);
-    for (qint32 n = 1; n < h.Count(); ++n)
-        h.FindNext(key);
-    EXPECT_FALSE(h.FindNext(key).isValid());
+    h.findFirst(key);
+    for (qint32 n = 1; n < h.count(); ++n)
+        h.findNext(key);
+    EXPECT_FALSE(h.findNext(key).isValid());
     EXPECT_FALSE(key.isValid());
 }

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <random>
 
-using SortingLib::SortStrings;
+using SortingLib::sortStrings;
 
 namespace
 {
@@ -22,18 +22,18 @@ std::vector<QString> texts(std::initializer_list<const char *> list)
 TEST(SortStrings, OrdersWithoutRegardToCaseBothWays)
 {
     auto v = texts({"b", "A", "c"});
-    SortStrings(v, true, false);
+    sortStrings(v, true, false);
     EXPECT_EQ(v, texts({"A", "b", "c"}));
-    SortStrings(v, false, false);
+    sortStrings(v, false, false);
     EXPECT_EQ(v, texts({"c", "b", "A"}));
     auto exact = texts({"b", "a", "C"});
-    SortStrings(exact, true, true);
+    sortStrings(exact, true, true);
     EXPECT_EQ(exact, texts({"C", "a", "b"}));
     auto one = texts({"only"});
-    SortStrings(one, true, false);
+    sortStrings(one, true, false);
     EXPECT_EQ(one, texts({"only"}));
     std::vector<QString> none;
-    SortStrings(none, true, false);
+    sortStrings(none, true, false);
     EXPECT_TRUE(none.empty());
 }
 
@@ -45,7 +45,7 @@ TEST(SortStrings, InsertionSortUpTo61ElementsThenPartition)
         std::vector<std::pair<int, int>> v;
         for (size_t i = 0; i < n; ++i)
             v.push_back({static_cast<int>(i % 3), static_cast<int>(i)});
-        SortStrings(v, true, [](const auto &a, const auto &b) { return (a.first > b.first) - (a.first < b.first); });
+        sortStrings(v, true, [](const auto &a, const auto &b) { return (a.first > b.first) - (a.first < b.first); });
         return v;
     };
     const auto small = run(61);
@@ -69,7 +69,7 @@ TEST(SortStrings, SortsRandomArraysLikeAReference)
         for (bool ascending : {true, false})
         {
             auto sorted = v;
-            SortStrings(sorted, ascending, [](int a, int b) { return (a > b) - (a < b); });
+            sortStrings(sorted, ascending, [](int a, int b) { return (a > b) - (a < b); });
             auto expected = v;
             if (ascending)
                 std::sort(expected.begin(), expected.end());
@@ -83,6 +83,6 @@ TEST(SortStrings, SortsRandomArraysLikeAReference)
 TEST(SortStrings, QStringListOverload)
 {
     QStringList list{QStringLiteral("pear"), QStringLiteral("Apple"), QStringLiteral("banana")};
-    SortStrings(list, true, false);
+    sortStrings(list, true, false);
     EXPECT_EQ(list, (QStringList{QStringLiteral("Apple"), QStringLiteral("banana"), QStringLiteral("pear")}));
 }

@@ -26,10 +26,10 @@ TEST(TextFormat, SizeTextThresholds)
                                                              {3.0 * 1073741824, "3.00 GB"},
                                                              {1126, "1.10 KB"}};
     for (const auto &[value, text] : cases)
-        EXPECT_EQ(SizeText(value), QString::fromLatin1(text)) << value;
+        EXPECT_EQ(sizeText(value), QString::fromLatin1(text)) << value;
 
     QLocale::setDefault(QLocale(QLocale::German));
-    EXPECT_EQ(SizeText(1536), QStringLiteral("1,50 KB"));
+    EXPECT_EQ(sizeText(1536), QStringLiteral("1,50 KB"));
     QLocale::setDefault(QLocale::c());
 }
 
@@ -81,8 +81,8 @@ TEST(VbNumeric, IsNumericAndLeadingNumber)
     for (const Case &c : cases)
     {
         const QString text = QString::fromUtf16(c.text);
-        EXPECT_EQ(VbNumeric::IsNumeric(text), c.numeric) << text.toStdString();
-        EXPECT_DOUBLE_EQ(VbNumeric::Val(text), c.val) << text.toStdString();
+        EXPECT_EQ(VbNumeric::isNumeric(text), c.numeric) << text.toStdString();
+        EXPECT_DOUBLE_EQ(VbNumeric::val(text), c.val) << text.toStdString();
     }
     EXPECT_EQ(VbNumeric::roundHalfEven(2.5), 2);
     EXPECT_EQ(VbNumeric::roundHalfEven(3.5), 4);

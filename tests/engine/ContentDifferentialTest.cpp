@@ -204,10 +204,10 @@ void expectSameOutcome(RandomTree &tree, std::initializer_list<Method> methods, 
     {
         Run &run = *runs[i++];
         run.fastSink.watchOpenFiles = true;
-        SearchEngine::FindSameSize(*run.fast);
+        SearchEngine::findSameSize(*run.fast);
         // Never at the limit: an open that fails for want of a descriptor drops a file from its group.
         EXPECT_LT(run.fastSink.mostOpenFiles, static_cast<int>(openFiles)) << m.name;
-        ReferenceEngine::FindSameSize(*run.reference);
+        ReferenceEngine::findSameSize(*run.reference);
         const ScanOutcome fast = outcomeOf(*run.fast);
         const ScanOutcome reference = outcomeOf(*run.reference);
         EXPECT_EQ(fast.results, reference.results) << m.name;
@@ -215,7 +215,7 @@ void expectSameOutcome(RandomTree &tree, std::initializer_list<Method> methods, 
         EXPECT_EQ(fast.duplicateCount, reference.duplicateCount) << m.name;
         EXPECT_EQ(fast.duplicateSize, reference.duplicateSize) << m.name;
         EXPECT_EQ(fast.groupShade, reference.groupShade) << m.name;
-        EXPECT_EQ(run.fast->FileHive.Count(), run.reference->FileHive.Count()) << m.name;
+        EXPECT_EQ(run.fast->fileHive.count(), run.reference->fileHive.count()) << m.name;
     }
 }
 } // namespace
@@ -278,7 +278,7 @@ TEST(ContentDifferential, CancelKeepsALeadingPartOfTheGroups)
     TestSink referenceSink;
     ScanContext reference(referenceSink);
     loadFileHive(reference, tree.paths());
-    ReferenceEngine::FindSameSize(reference);
+    ReferenceEngine::findSameSize(reference);
     const ScanOutcome all = outcomeOf(reference);
     for (int cancelAt : {2, 30, 90})
     {
@@ -286,8 +286,8 @@ TEST(ContentDifferential, CancelKeepsALeadingPartOfTheGroups)
         sink.go = [&](int call) { return call < cancelAt; };
         ScanContext fast(sink);
         loadFileHive(fast, tree.paths());
-        SearchEngine::FindSameSize(fast);
-        EXPECT_TRUE(fast.CancelSearch) << cancelAt;
+        SearchEngine::findSameSize(fast);
+        EXPECT_TRUE(fast.cancelSearch) << cancelAt;
         const ScanOutcome found = outcomeOf(fast);
         ASSERT_LE(found.results.size(), all.results.size()) << cancelAt;
         EXPECT_TRUE(std::equal(found.results.begin(), found.results.end(), all.results.begin())) << cancelAt;

@@ -99,23 +99,23 @@ TEST(FileList, FileHiveEntriesAreRecordNumbersThatReadAsTheRecordFields)
         CHive hive;
         const std::vector<FileList::Index> sorted = RecordSort::sorted(list, order);
         int steps = 0;
-        LoadFileHive(hive, list, sorted, order, [&] { ++steps; });
+        loadFileHive(hive, list, sorted, order, [&] { ++steps; });
         EXPECT_EQ(steps, static_cast<int>(records.size()));
-        ASSERT_EQ(hive.Count(), static_cast<qint32>(records.size()));
-        for (qint32 p = 1; p <= hive.Count(); ++p)
+        ASSERT_EQ(hive.count(), static_cast<qint32>(records.size()));
+        for (qint32 p = 1; p <= hive.count(); ++p)
         {
             const FileRecord &r = records[sorted[static_cast<size_t>(p - 1)]];
             EXPECT_EQ(hive.rowAt(p), sorted[static_cast<size_t>(p - 1)]);
             const std::array<QString, 4> fields = r.fields(order);
-            EXPECT_EQ(hive.Item(p).toString(), fields[0]);
-            EXPECT_EQ(hive.Item1(p).toString(), fields[1]);
-            EXPECT_EQ(hive.Item2(p).toString(), fields[2]);
-            EXPECT_EQ(hive.Item3(p).toString(), fields[3]);
-            EXPECT_EQ(hive.Item4(p).toInt(), 1);
-            EXPECT_EQ(hive.Item5(p).toInt(), 1);
+            EXPECT_EQ(hive.value(p, 0).toString(), fields[0]);
+            EXPECT_EQ(hive.value(p, 1).toString(), fields[1]);
+            EXPECT_EQ(hive.value(p, 2).toString(), fields[2]);
+            EXPECT_EQ(hive.value(p, 3).toString(), fields[3]);
+            EXPECT_EQ(hive.value(p, 4).toInt(), 1);
+            EXPECT_EQ(hive.value(p, 5).toInt(), 1);
         }
         // Sorting the records is sorting their texts.
-        for (qint32 p = 2; p <= hive.Count(); ++p)
+        for (qint32 p = 2; p <= hive.count(); ++p)
             EXPECT_LE(compareRecords(list.record(hive.rowAt(p - 1)), list.record(hive.rowAt(p)), order), 0);
     }
 }

@@ -68,26 +68,26 @@ TEST(FileRecord, DateTextIsLocalTimeOnTheTwelveHourClock)
         {QDateTime(QDate(1999, 1, 2), QTime(12, 30, 59)), "1/2/1999 12:30:59 PM"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(FileDateText(c.when.toSecsSinceEpoch()), QString::fromUtf8(c.text));
+        EXPECT_EQ(fileDateText(c.when.toSecsSinceEpoch()), QString::fromUtf8(c.text));
 }
 
 TEST(FileRecord, TimesBeyondTheCalendarShowAsItsBounds)
 {
     // tmpfs keeps any time a program sets; none may overflow the date number or its text.
-    const qint64 first = FileDateStamp(std::numeric_limits<qint64>::min());
-    const qint64 last = FileDateStamp(std::numeric_limits<qint64>::max());
+    const qint64 first = fileDateStamp(std::numeric_limits<qint64>::min());
+    const qint64 last = fileDateStamp(std::numeric_limits<qint64>::max());
     EXPECT_EQ(first / 10000000000LL, 1);
     EXPECT_GE(last / 10000000000LL, 100'000'000);
     for (const qint64 t :
          {std::numeric_limits<qint64>::min(), -qint64{1} << 62, qint64{-62135596800}, qint64{30000000000000000},
           qint64{67767976233316800}, qint64{1} << 62, std::numeric_limits<qint64>::max()})
     {
-        const qint64 stamp = FileDateStamp(t);
+        const qint64 stamp = fileDateStamp(t);
         EXPECT_TRUE(stamp == first || stamp == last) << t;
-        EXPECT_FALSE(FileDateText(t).contains(u'-')) << t;
+        EXPECT_FALSE(fileDateText(t).contains(u'-')) << t;
     }
-    EXPECT_LT(first, FileDateStamp(0));
-    EXPECT_LT(FileDateStamp(k2004), last);
+    EXPECT_LT(first, fileDateStamp(0));
+    EXPECT_LT(fileDateStamp(k2004), last);
 }
 
 TEST(FileRecord, ComparisonIsTheCaseInsensitiveOrderOfTheRecordTexts)
@@ -129,7 +129,7 @@ TEST(FileRecord, SortingRecordsGivesTheOrderOfSortingTheirTexts)
             texts.push_back(r.text(order));
         }
         const std::vector<FileList::Index> sorted = RecordSort::sorted(list, order);
-        SortingLib::SortStrings(texts, true, false);
+        SortingLib::sortStrings(texts, true, false);
         ASSERT_EQ(sorted.size(), texts.size());
         for (size_t i = 0; i < sorted.size(); ++i)
             ASSERT_EQ(list.record(sorted[i]).text(order), texts[i]) << "at " << i;

@@ -52,7 +52,7 @@ struct Walk
     {
         qint32 n = 0;
         for (const ScanTotals &t : totals)
-            n += t.FolderCount;
+            n += t.folderCount;
         return n;
     }
 };
@@ -62,12 +62,12 @@ Walk walk(TestSink &sink, ScanOptions options, const std::vector<Location> &loca
 {
     ScanContext ctx(sink, options);
     Walk w;
-    GetFilesLib lib(ctx, ctx.Files, listingWorkers);
+    GetFilesLib lib(ctx, ctx.files, listingWorkers);
     lib.setExcludeList(excludeList);
     for (Location l : locations)
-        w.totals.push_back(lib.EnumerateLocation(l.folder, l.subFolders, l.mask, l.minKb, l.maxKb));
-    for (FileList::Index i = 0; i < ctx.Files.count(); ++i)
-        w.files.push_back(ctx.Files.record(i));
+        w.totals.push_back(lib.enumerateLocation(l.folder, l.subFolders, l.mask, l.minKb, l.maxKb));
+    for (FileList::Index i = 0; i < ctx.files.count(); ++i)
+        w.files.push_back(ctx.files.record(i));
     return w;
 }
 
@@ -106,8 +106,8 @@ TEST(Walk, RecordsOnlyRegularFilesAndNeverFollowsLinks)
     const Walk w = walk(ScanOptions{}, {{tree.root()}});
     EXPECT_EQ(w.paths(tree), list({"a.txt", "sub/b.txt"}));
     EXPECT_EQ(w.folders(), 1);
-    EXPECT_EQ(w.totals[0].FileCount, 2);
-    EXPECT_EQ(w.totals[0].TotalSize, 9);
+    EXPECT_EQ(w.totals[0].fileCount, 2);
+    EXPECT_EQ(w.totals[0].totalSize, 9);
     for (const FileRecord &r : w.files)
     {
         EXPECT_TRUE(r.folder.endsWith(u'/'));
@@ -165,7 +165,7 @@ TEST(Walk, MissingLocationRecordsNothing)
     TempTree tree;
     const Walk w = walk(ScanOptions{}, {{tree.path(QStringLiteral("nowhere"))}});
     EXPECT_TRUE(w.files.empty());
-    EXPECT_EQ(w.totals[0].FolderCount, 0);
+    EXPECT_EQ(w.totals[0].folderCount, 0);
 }
 
 TEST(Walk, MasksTestTheExtensionAsText)
@@ -229,7 +229,7 @@ TEST(Walk, SizeLimitsAreWholeKilobytesAndZeroBytesBelongToTheZeroEngine)
     limited.subFolders = QStringLiteral("No");
     limited.maxKb = QStringLiteral("1");
     Location open{tree.path(QStringLiteral("again"))};
-    EXPECT_EQ(walk(ScanOptions{}, {limited, open}).totals[1].FileCount, 6);
+    EXPECT_EQ(walk(ScanOptions{}, {limited, open}).totals[1].fileCount, 6);
 }
 
 TEST(Walk, LimitsThatCannotBeConvertedFailBeforeTheWalk)
@@ -243,7 +243,7 @@ TEST(Walk, LimitsThatCannotBeConvertedFailBeforeTheWalk)
     QString folder = tree.root();
     try
     {
-        lib.EnumerateLocation(folder, QStringLiteral("Yes"), QStringLiteral("*.*"), QStringLiteral("0"),
+        lib.enumerateLocation(folder, QStringLiteral("Yes"), QStringLiteral("*.*"), QStringLiteral("0"),
                               QStringLiteral("lots"));
         FAIL() << "no error";
     }
@@ -252,7 +252,7 @@ TEST(Walk, LimitsThatCannotBeConvertedFailBeforeTheWalk)
         EXPECT_EQ(e.number(), RaisedError::TypeMismatch);
     }
     EXPECT_THROW(
-        lib.EnumerateLocation(folder, QStringLiteral("Yes"), QStringLiteral("*.*"), QStringLiteral("1e300"), QString()),
+        lib.enumerateLocation(folder, QStringLiteral("Yes"), QStringLiteral("*.*"), QStringLiteral("1e300"), QString()),
         RaisedError);
     EXPECT_TRUE(files.empty());
     EXPECT_EQ(folder, tree.folder()); // the trailing "/" was added to the caller's text
@@ -270,7 +270,7 @@ TEST(Walk, LargeFilesKeepTheirTrueSize)
     ASSERT_EQ(w.files.size(), 1u);
     EXPECT_EQ(w.files[0].size, 3221225472LL);
     EXPECT_EQ(w.files[0].sizeKey(), QStringLiteral("003221225472"));
-    EXPECT_EQ(w.totals[0].TotalSize, 3221225472LL);
+    EXPECT_EQ(w.totals[0].totalSize, 3221225472LL);
 }
 
 TEST(Walk, ExclusionsAreWholeFolders)
@@ -299,10 +299,10 @@ TEST(Walk, ExclusionsAreWholeFolders)
     FileList files;
     GetFilesLib lib(ctx, files);
     lib.setExcludeList(QStringLiteral("/srv/Old;/tmp/x;"));
-    EXPECT_TRUE(lib.IsFolderExcluded(QStringLiteral("/srv/old/")));
-    EXPECT_TRUE(lib.IsFolderExcluded(QStringLiteral("/tmp/x/")));
-    EXPECT_FALSE(lib.IsFolderExcluded(QStringLiteral("/srv/Old/sub/")));
-    EXPECT_FALSE(lib.IsFolderExcluded(QStringLiteral("/srv/")));
+    EXPECT_TRUE(lib.isFolderExcluded(QStringLiteral("/srv/old/")));
+    EXPECT_TRUE(lib.isFolderExcluded(QStringLiteral("/tmp/x/")));
+    EXPECT_FALSE(lib.isFolderExcluded(QStringLiteral("/srv/Old/sub/")));
+    EXPECT_FALSE(lib.isFolderExcluded(QStringLiteral("/srv/")));
 }
 
 TEST(Walk, HiddenFoldersAndFilesOnlyWhenIncluded)
@@ -381,9 +381,9 @@ TEST(Walk, EachFileIsRecordedOnceThroughOverlapsAndHardLinks)
 
     const Walk w = walk(ScanOptions{}, {{tree.root()}, {tree.path(QStringLiteral("sub"))}});
     EXPECT_EQ(w.files.size(), 3u);
-    EXPECT_EQ(w.totals[0].FileCount, 3);
-    EXPECT_EQ(w.totals[1].FileCount, 0);
-    EXPECT_EQ(w.totals[1].TotalSize, 0);
+    EXPECT_EQ(w.totals[0].fileCount, 3);
+    EXPECT_EQ(w.totals[1].fileCount, 0);
+    EXPECT_EQ(w.totals[1].totalSize, 0);
     QStringList names = w.names();
     EXPECT_EQ(names.size(), 3);
     EXPECT_TRUE(names.contains(QStringLiteral("top.txt")));
@@ -393,8 +393,8 @@ TEST(Walk, EachFileIsRecordedOnceThroughOverlapsAndHardLinks)
     // The inner location first, then the outer one: the inner files are not recorded again.
     const Walk reversed = walk(ScanOptions{}, {{tree.path(QStringLiteral("sub"))}, {tree.root()}});
     EXPECT_EQ(reversed.files.size(), 3u);
-    EXPECT_EQ(reversed.totals[0].FileCount, 2);
-    EXPECT_EQ(reversed.totals[1].FileCount, 1);
+    EXPECT_EQ(reversed.totals[0].fileCount, 2);
+    EXPECT_EQ(reversed.totals[1].fileCount, 1);
 }
 
 TEST(Walk, CancelEndsEveryFolderAtItsNextEntry)
@@ -409,9 +409,9 @@ TEST(Walk, CancelEndsEveryFolderAtItsNextEntry)
     GetFilesLib lib(ctx, files);
     QString folder = tree.root();
     const ScanTotals t =
-        lib.EnumerateLocation(folder, QStringLiteral("Yes"), QStringLiteral("*.*"), QStringLiteral("0"), QString());
-    EXPECT_TRUE(ctx.CancelSearch);
-    EXPECT_LT(t.FolderCount, 20);
+        lib.enumerateLocation(folder, QStringLiteral("Yes"), QStringLiteral("*.*"), QStringLiteral("0"), QString());
+    EXPECT_TRUE(ctx.cancelSearch);
+    EXPECT_LT(t.folderCount, 20);
     EXPECT_EQ(sink.keepGoingCalls, 5); // no step is asked after the cancel
 }
 

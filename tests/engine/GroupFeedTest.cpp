@@ -27,7 +27,7 @@ void addRecords(FileList &files, const QStringList &paths)
 TEST(GroupFeed, GroupsQueuedWhileLoadingAreTheOnesTheScanTakes)
 {
     // Sizes with one file, with copies, with a file listed twice, and far more groups than are
-    // queued at once, so that the feed goes on in FileHive after the records are gone.
+    // queued at once, so that the feed goes on in fileHive after the records are gone.
     TempTree t;
     QStringList paths;
     for (int size = 1; size <= 200; ++size)
@@ -40,22 +40,22 @@ TEST(GroupFeed, GroupsQueuedWhileLoadingAreTheOnesTheScanTakes)
     TestSink plainSink;
     ScanContext plain(plainSink);
     loadFileHive(plain, paths);
-    SearchEngine::FindSameSize(plain);
+    SearchEngine::findSameSize(plain);
 
     TestSink sink;
     ScanContext ctx(sink);
-    ctx.TotalFiles = static_cast<qint32>(paths.size());
-    addRecords(ctx.Files, paths);
-    std::vector<FileList::Index> sorted = RecordSort::sorted(ctx.Files, RecordOrder::SizeFirst);
-    CompareAhead ahead(ContentGroups::Method::Exact, 2, ctx.Files);
-    GroupFeed feed(ahead, ctx.Files, 8, 20);
+    ctx.totalFiles = static_cast<qint32>(paths.size());
+    addRecords(ctx.files, paths);
+    std::vector<FileList::Index> sorted = RecordSort::sorted(ctx.files, RecordOrder::SizeFirst);
+    CompareAhead ahead(ContentGroups::Method::Exact, 2, ctx.files);
+    GroupFeed feed(ahead, ctx.files, 8, 20);
     feed.readFrom(sorted);
-    LoadFileHive(ctx.FileHive, ctx.Files, sorted, RecordOrder::SizeFirst, [&] { feed.fill(); });
-    feed.readFrom(ctx.FileHive);
+    loadFileHive(ctx.fileHive, ctx.files, sorted, RecordOrder::SizeFirst, [&] { feed.fill(); });
+    feed.readFrom(ctx.fileHive);
     std::vector<FileList::Index>().swap(sorted);
-    SearchEngine::FindSameSize(ctx, ahead, feed);
+    SearchEngine::findSameSize(ctx, ahead, feed);
 
     EXPECT_EQ(ahead.unanswered(), 0);
-    EXPECT_EQ(groupsOf(ctx.ResultHive), groupsOf(plain.ResultHive));
-    EXPECT_EQ(ctx.TotalFiles, plain.TotalFiles);
+    EXPECT_EQ(groupsOf(ctx.resultHive), groupsOf(plain.resultHive));
+    EXPECT_EQ(ctx.totalFiles, plain.totalFiles);
 }

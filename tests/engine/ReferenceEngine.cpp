@@ -14,76 +14,76 @@ bool sameSizeKey(const QString &a, const QString &b)
 
 QString fullPath(CHive &hive, qint32 p)
 {
-    return hive.Item2(p).toString() + hive.Item1(p).toString();
+    return hive.value(p, 2).toString() + hive.value(p, 1).toString();
 }
 
 bool filesMatch(const ScanOptions &options, const QString &a, const QString &b)
 {
     if (options.engine == ScanOptions::Crc32)
-        return SearchEngine::CRC(a, b);
+        return SearchEngine::sameCrc(a, b);
     if (options.fuzzy)
-        return SearchEngine::CompareFilesFuzzy(a, b) == 1;
-    return SearchEngine::CompareFilesExact(a, b) == 1;
+        return SearchEngine::compareFilesFuzzy(a, b) == 1;
+    return SearchEngine::compareFilesExact(a, b) == 1;
 }
 
 void appendResult(ScanContext &ctx, qint32 p)
 {
-    CHive &g = ctx.GroupHive;
-    ctx.ResultHive.Add(g.Item(p), g.Item1(p), g.Item2(p), GetFileVersionText(fullPath(g, p)), ctx.GroupShade,
-                       g.Item3(p));
+    CHive &g = ctx.groupHive;
+    ctx.resultHive.add(g.value(p, 0), g.value(p, 1), g.value(p, 2), fileVersionText(fullPath(g, p)), ctx.groupShade,
+                       g.value(p, 3));
 }
 } // namespace
 
 namespace ReferenceEngine
 {
-void FindSameSize(ScanContext &ctx)
+void findSameSize(ScanContext &ctx)
 {
-    CHive &files = ctx.FileHive;
+    CHive &files = ctx.fileHive;
     qint32 i = 1;
     for (;;)
     {
-        if (!ctx.keepGoing() || i >= files.Count())
+        if (!ctx.keepGoing() || i >= files.count())
             return;
-        const QString k = files.Item(i).toString();
-        if (!sameSizeKey(k, files.Item(i + 1).toString()))
+        const QString k = files.value(i, 0).toString();
+        if (!sameSizeKey(k, files.value(i + 1, 0).toString()))
         {
-            files.Remove(i);
+            files.remove(i);
             continue;
         }
-        ctx.GroupHive.Clear();
+        ctx.groupHive.clear();
         for (;;)
         {
-            if (ctx.CancelSearch || !sameSizeKey(files.Item(i).toString(), k))
+            if (ctx.cancelSearch || !sameSizeKey(files.value(i, 0).toString(), k))
                 break;
-            ctx.GroupHive.Add(files.Item(i), files.Item1(i), files.Item2(i), files.Item3(i), 1, 1);
-            if (i == files.Count())
+            ctx.groupHive.add(files.value(i, 0), files.value(i, 1), files.value(i, 2), files.value(i, 3), 1, 1);
+            if (i == files.count())
                 break;
             ++i;
         }
-        CompareGroup(ctx);
+        compareGroup(ctx);
     }
 }
 
-void CompareGroup(ScanContext &ctx)
+void compareGroup(ScanContext &ctx)
 {
-    CHive &g = ctx.GroupHive;
+    CHive &g = ctx.groupHive;
     qint32 i = 1;
-    while (i < g.Count())
+    while (i < g.count())
     {
         if (fullPath(g, i) == fullPath(g, i + 1))
         {
-            g.Remove(i + 1);
-            --ctx.TotalFiles;
+            g.remove(i + 1);
+            --ctx.totalFiles;
         }
         else
             ++i;
     }
-    const qint32 n = g.Count();
+    const qint32 n = g.count();
     for (i = 1; i <= n; ++i)
     {
         bool started = false;
         qint32 j = i + 1;
-        while (j <= g.Count())
+        while (j <= g.count())
         {
             if (!ctx.keepGoing())
                 return;
@@ -94,14 +94,14 @@ void CompareGroup(ScanContext &ctx)
             }
             if (!started)
             {
-                ctx.GroupShade = ctx.GroupShade != 1 ? 1 : 2;
+                ctx.groupShade = ctx.groupShade != 1 ? 1 : 2;
                 appendResult(ctx, i);
                 started = true;
             }
             appendResult(ctx, j);
-            ++ctx.DuplicateCount;
-            ctx.DuplicateSize += static_cast<qint64>(VbNumeric::Val(g.Item(j).toString()));
-            g.Remove(j);
+            ++ctx.duplicateCount;
+            ctx.duplicateSize += static_cast<qint64>(VbNumeric::val(g.value(j, 0).toString()));
+            g.remove(j);
         }
     }
 }

@@ -7,10 +7,10 @@
 
 namespace ReferenceEngine
 {
-/// Runs of equal size from FileHive, each compared by CompareGroup below.
-void FindSameSize(ScanContext &ctx);
+/// Runs of equal size from fileHive, each compared by compareGroup below.
+void findSameSize(ScanContext &ctx);
 
 /// Repeated listings dropped, then every file compared with every later file still in the
-/// group through CompareFilesExact, CompareFilesFuzzy or CRC; matched files leave the group.
-void CompareGroup(ScanContext &ctx);
+/// group through compareFilesExact, compareFilesFuzzy or sameCrc; matched files leave the group.
+void compareGroup(ScanContext &ctx);
 } // namespace ReferenceEngine

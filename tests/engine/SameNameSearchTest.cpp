@@ -22,19 +22,19 @@ FileRecord record(const QString &folder, const QString &name, qint64 size)
     return {size, name, folder, QDateTime(QDate(2004, 3, 7), QTime(21, 5, 3)).toSecsSinceEpoch(), {}};
 }
 
-// FileHive as the scan leaves it for the engine: the records sorted and loaded in that order.
+// fileHive as the scan leaves it for the engine: the records sorted and loaded in that order.
 void load(ScanContext &ctx, const std::vector<FileRecord> &list, RecordOrder order)
 {
     for (const FileRecord &r : list)
-        ctx.Files.append(r);
-    LoadFileHive(ctx.FileHive, ctx.Files, RecordSort::sorted(ctx.Files, order), order);
-    ctx.TotalFiles = static_cast<qint32>(list.size());
+        ctx.files.append(r);
+    loadFileHive(ctx.fileHive, ctx.files, RecordSort::sorted(ctx.files, order), order);
+    ctx.totalFiles = static_cast<qint32>(list.size());
 }
 
 QStringList column(const CHive &hive, int item)
 {
     QStringList values;
-    for (qint32 p = 1; p <= hive.Count(); ++p)
+    for (qint32 p = 1; p <= hive.count(); ++p)
         values << hive.at(p, item).toString();
     return values;
 }
@@ -50,21 +50,21 @@ TEST(FindSameName, OneNameInThreeFoldersIsOneGroupInSizeOrder)
           record(QStringLiteral("/c/"), QStringLiteral("report.doc"), 200),
           record(QStringLiteral("/c/"), QStringLiteral("single.txt"), 100)},
          RecordOrder::NameFirst);
-    FindSameName(ctx);
+    findSameName(ctx);
 
-    const std::vector<QStringList> groups = groupsOf(ctx.ResultHive);
+    const std::vector<QStringList> groups = groupsOf(ctx.resultHive);
     ASSERT_EQ(groups.size(), 1u);
     EXPECT_EQ(groups[0], QStringList({QStringLiteral("/b/report.doc"), QStringLiteral("/c/report.doc"),
                                       QStringLiteral("/a/report.doc")}));
-    EXPECT_EQ(ctx.DuplicateCount, 2);
-    EXPECT_EQ(ctx.DuplicateSize, 500);
-    EXPECT_EQ(ctx.TotalFiles, 4);
+    EXPECT_EQ(ctx.duplicateCount, 2);
+    EXPECT_EQ(ctx.duplicateSize, 500);
+    EXPECT_EQ(ctx.totalFiles, 4);
     // The result layout: size key, name, folder, version, shade, date.
-    EXPECT_EQ(column(ctx.ResultHive, 0), QStringList({QStringLiteral("000000000100"), QStringLiteral("000000000200"),
+    EXPECT_EQ(column(ctx.resultHive, 0), QStringList({QStringLiteral("000000000100"), QStringLiteral("000000000200"),
                                                       QStringLiteral("000000000300")}));
-    EXPECT_EQ(column(ctx.ResultHive, 3), QStringList(3, QStringLiteral("N/A")));
-    EXPECT_EQ(column(ctx.ResultHive, 4), QStringList(3, QStringLiteral("1")));
-    EXPECT_EQ(column(ctx.ResultHive, 5), QStringList(3, kDate));
+    EXPECT_EQ(column(ctx.resultHive, 3), QStringList(3, QStringLiteral("N/A")));
+    EXPECT_EQ(column(ctx.resultHive, 4), QStringList(3, QStringLiteral("1")));
+    EXPECT_EQ(column(ctx.resultHive, 5), QStringList(3, kDate));
 }
 
 TEST(FindSameName, NamesMatchWithoutRegardToCaseAndGroupsAlternateShades)
@@ -78,16 +78,16 @@ TEST(FindSameName, NamesMatchWithoutRegardToCaseAndGroupsAlternateShades)
           record(QStringLiteral("/b/"), QStringLiteral("Zeta"), 1),
           record(QStringLiteral("/c/"), QStringLiteral("alone"), 1)},
          RecordOrder::NameFirst);
-    FindSameName(ctx);
+    findSameName(ctx);
 
-    EXPECT_EQ(groupsOf(ctx.ResultHive).size(), 2u);
-    EXPECT_EQ(column(ctx.ResultHive, 1), QStringList({QStringLiteral("Readme.txt"), QStringLiteral("README.TXT"),
+    EXPECT_EQ(groupsOf(ctx.resultHive).size(), 2u);
+    EXPECT_EQ(column(ctx.resultHive, 1), QStringList({QStringLiteral("Readme.txt"), QStringLiteral("README.TXT"),
                                                       QStringLiteral("zeta"), QStringLiteral("Zeta")}));
-    EXPECT_EQ(column(ctx.ResultHive, 4),
+    EXPECT_EQ(column(ctx.resultHive, 4),
               QStringList({QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("2")}));
-    EXPECT_EQ(ctx.GroupShade, 2);
-    EXPECT_EQ(ctx.DuplicateCount, 2);
-    EXPECT_EQ(ctx.DuplicateSize, 8);
+    EXPECT_EQ(ctx.groupShade, 2);
+    EXPECT_EQ(ctx.duplicateCount, 2);
+    EXPECT_EQ(ctx.duplicateSize, 8);
 }
 
 TEST(FindSameName, RepeatedListingsOfOnePathCountOnce)
@@ -102,13 +102,13 @@ TEST(FindSameName, RepeatedListingsOfOnePathCountOnce)
           record(QStringLiteral("/a/"), QStringLiteral("y.txt"), 10),
           record(QStringLiteral("/a/"), QStringLiteral("y.txt"), 10)},
          RecordOrder::NameFirst);
-    FindSameName(ctx);
+    findSameName(ctx);
 
-    EXPECT_EQ(ctx.TotalFiles, 3);
-    const std::vector<QStringList> groups = groupsOf(ctx.ResultHive);
+    EXPECT_EQ(ctx.totalFiles, 3);
+    const std::vector<QStringList> groups = groupsOf(ctx.resultHive);
     ASSERT_EQ(groups.size(), 1u);
     EXPECT_EQ(groups[0], QStringList({QStringLiteral("/a/x.txt"), QStringLiteral("/b/x.txt")}));
-    EXPECT_EQ(ctx.DuplicateCount, 1);
+    EXPECT_EQ(ctx.duplicateCount, 1);
 }
 
 TEST(FindSameName, CancelKeepsTheGroupsFoundSoFar)
@@ -123,11 +123,11 @@ TEST(FindSameName, CancelKeepsTheGroupsFoundSoFar)
     }
     load(ctx, list, RecordOrder::NameFirst);
     sink.go = [](int call) { return call < 4; };
-    FindSameName(ctx);
+    findSameName(ctx);
 
-    EXPECT_TRUE(ctx.CancelSearch);
-    EXPECT_EQ(groupsOf(ctx.ResultHive).size(), 3u);
-    EXPECT_EQ(ctx.DuplicateCount, 3);
+    EXPECT_TRUE(ctx.cancelSearch);
+    EXPECT_EQ(groupsOf(ctx.resultHive).size(), 3u);
+    EXPECT_EQ(ctx.duplicateCount, 3);
 }
 
 TEST(FindSameName, ProgressCountsFilesHandled)
@@ -138,7 +138,7 @@ TEST(FindSameName, ProgressCountsFilesHandled)
          {record(QStringLiteral("/a/"), QStringLiteral("a"), 1), record(QStringLiteral("/a/"), QStringLiteral("b"), 1),
           record(QStringLiteral("/a/"), QStringLiteral("c"), 1), record(QStringLiteral("/b/"), QStringLiteral("c"), 1)},
          RecordOrder::NameFirst);
-    FindSameName(ctx);
+    findSameName(ctx);
     // Written while the result count is a multiple of 100 (0 included): before the first group.
     EXPECT_EQ(sink.statuses, QStringList({QStringLiteral("Searching for same name files...(1/4) 25.0%"),
                                           QStringLiteral("Searching for same name files...(2/4) 50.0%")}));
@@ -149,7 +149,7 @@ TEST(FindSameName, ProgressCountsFilesHandled)
     load(small,
          {record(QStringLiteral("/a/"), QStringLiteral("a"), 1), record(QStringLiteral("/b/"), QStringLiteral("a"), 1)},
          RecordOrder::NameFirst);
-    FindSameName(small);
+    findSameName(small);
     EXPECT_EQ(minimized.captions, QStringList({QStringLiteral("50.0% (1/2)")}));
     EXPECT_TRUE(minimized.statuses.isEmpty());
 }
@@ -170,8 +170,8 @@ TEST(ZeroSizeListing, ListsEveryExistingEmptyFileWithoutGroups)
     sink.go = [](int call) { return call < 2; }; // a cancel does not shorten the listing
 
     ResultModel model;
-    ListZeroSizeFiles(ctx, model);
-    EXPECT_TRUE(ctx.CancelSearch);
+    listZeroSizeFiles(ctx, model);
+    EXPECT_TRUE(ctx.cancelSearch);
     ASSERT_EQ(model.size(), 2);
     const ResultRow &row = model.row(0);
     EXPECT_EQ(row.column(ResultRow::ColName), QStringLiteral("empty.log"));

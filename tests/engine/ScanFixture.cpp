@@ -18,29 +18,29 @@ void loadFileHive(ScanContext &ctx, const QStringList &paths)
     for (const QString &path : paths)
     {
         const QFileInfo info(path);
-        ctx.Files.append(FileRecord{
+        ctx.files.append(FileRecord{
             info.size(), info.fileName(), info.absolutePath() + u'/', info.lastModified().toSecsSinceEpoch(), {}});
     }
-    LoadFileHive(ctx.FileHive, ctx.Files, RecordSort::sorted(ctx.Files, RecordOrder::SizeFirst),
+    loadFileHive(ctx.fileHive, ctx.files, RecordSort::sorted(ctx.files, RecordOrder::SizeFirst),
                  RecordOrder::SizeFirst);
-    ctx.TotalFiles = static_cast<qint32>(paths.size());
+    ctx.totalFiles = static_cast<qint32>(paths.size());
 }
 
 ScanOutcome outcomeOf(const ScanContext &ctx)
 {
     ScanOutcome out;
-    const CHive &r = ctx.ResultHive;
-    for (qint32 p = 1; p <= r.Count(); ++p)
+    const CHive &r = ctx.resultHive;
+    for (qint32 p = 1; p <= r.count(); ++p)
     {
         std::array<QString, 6> row;
         for (int v = 0; v < 6; ++v)
             row[static_cast<size_t>(v)] = r.at(p, v).toString();
         out.results.push_back(row);
     }
-    out.totalFiles = ctx.TotalFiles;
-    out.duplicateCount = ctx.DuplicateCount;
-    out.duplicateSize = ctx.DuplicateSize;
-    out.groupShade = ctx.GroupShade;
+    out.totalFiles = ctx.totalFiles;
+    out.duplicateCount = ctx.duplicateCount;
+    out.duplicateSize = ctx.duplicateSize;
+    out.groupShade = ctx.groupShade;
     return out;
 }
 
@@ -48,7 +48,7 @@ std::vector<QStringList> groupsOf(const CHive &resultHive)
 {
     std::vector<QStringList> groups;
     QString shade;
-    for (qint32 p = 1; p <= resultHive.Count(); ++p)
+    for (qint32 p = 1; p <= resultHive.count(); ++p)
     {
         const QString s = resultHive.at(p, 4).toString();
         if (groups.empty() || s != shade)

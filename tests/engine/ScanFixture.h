@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the engine tests share: a sink that records progress, the file records of real files
-// loaded into FileHive the way a scan loads them, and a scan's outcome as plain values.
+// loaded into fileHive the way a scan loads them, and a scan's outcome as plain values.
 #pragma once
 
 #include "engine/ScanTypes.h"
@@ -47,14 +47,14 @@ public:
 };
 
 /// Adds the records of the files (full paths; a path may repeat, as from overlapping locations)
-/// to ctx.Files and loads them into ctx.FileHive in sorted order, as a scan does, and sets
-/// ctx.TotalFiles to their number.
+/// to ctx.files and loads them into ctx.fileHive in sorted order, as a scan does, and sets
+/// ctx.totalFiles to their number.
 void loadFileHive(ScanContext &ctx, const QStringList &paths);
 
 /// Everything a content scan leaves behind.
 struct ScanOutcome
 {
-    std::vector<std::array<QString, 6>> results; // ResultHive entries, Item .. Item5 as text
+    std::vector<std::array<QString, 6>> results; // resultHive entries, values 0..5 as text
     qint32 totalFiles = 0;
     qint32 duplicateCount = 0;
     qint64 duplicateSize = 0;
@@ -63,5 +63,5 @@ struct ScanOutcome
 };
 ScanOutcome outcomeOf(const ScanContext &ctx);
 
-/// The groups of ResultHive as lists of full paths.
+/// The groups of resultHive as lists of full paths.
 std::vector<QStringList> groupsOf(const CHive &resultHive);

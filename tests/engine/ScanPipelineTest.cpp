@@ -109,10 +109,10 @@ TEST(ScanPipeline, ByteToByteFindsTheCopiesOnce)
     EXPECT_EQ(rows(model), QStringList({u"1: " + tree.path(QStringLiteral("b/copy.jpg")),
                                         u"1: " + tree.path(QStringLiteral("a/photo.jpg")),
                                         u"1: " + tree.path(QStringLiteral("b/x/third.jpg"))}));
-    EXPECT_EQ(s.TotalFiles, 5);
-    EXPECT_EQ(s.TotalFolders, 4); // a, b, b/x, c from the root; b/x again from b counts no more
-    EXPECT_EQ(s.DuplicateCount, 2);
-    EXPECT_EQ(s.DuplicateSize, 3000);
+    EXPECT_EQ(s.totalFiles, 5);
+    EXPECT_EQ(s.totalFolders, 4); // a, b, b/x, c from the root; b/x again from b counts no more
+    EXPECT_EQ(s.duplicateCount, 2);
+    EXPECT_EQ(s.duplicateSize, 3000);
     EXPECT_EQ(s.activity, QStringLiteral("Search Completed."));
     EXPECT_EQ(s.duplicates, QStringLiteral("Duplicate Files: 2  Size: 2.93 KB"));
     EXPECT_EQ(s.files, QStringLiteral("Files : 5"));
@@ -171,8 +171,8 @@ TEST(ScanPipeline, SameNameGroupsEveryCopyOfAName)
     EXPECT_EQ(rows(model), QStringList({u"1: " + tree.path(QStringLiteral("two/report.doc")),
                                         u"1: " + tree.path(QStringLiteral("three/Report.DOC")),
                                         u"1: " + tree.path(QStringLiteral("one/report.doc"))}));
-    EXPECT_EQ(s.DuplicateCount, 2);
-    EXPECT_EQ(s.DuplicateSize, 500);
+    EXPECT_EQ(s.duplicateCount, 2);
+    EXPECT_EQ(s.duplicateSize, 500);
     EXPECT_EQ(s.duplicates, QStringLiteral("Duplicate Files: 2  Size: 500 Bytes"));
     EXPECT_EQ(s.listing, ScanSummary::Listing::Groups);
 }
@@ -189,7 +189,7 @@ TEST(ScanPipeline, ZeroSizeListsEmptyFilesWithoutDuplicates)
         ScanPipeline(sink, model).run(locations({location(tree.root())}), engine(ScanOptions::ZeroSize));
     EXPECT_EQ(rows(model), QStringList({u"N/A: " + tree.path(QStringLiteral("a/empty1")),
                                         u"N/A: " + tree.path(QStringLiteral("b/empty2.log"))}));
-    EXPECT_EQ(s.TotalFiles, 2);
+    EXPECT_EQ(s.totalFiles, 2);
     EXPECT_EQ(s.duplicates, QStringLiteral("Duplicate Files: 0  Size: 0 Bytes"));
     EXPECT_EQ(s.listing, ScanSummary::Listing::ZeroSize);
 }
@@ -205,7 +205,7 @@ TEST(ScanPipeline, CancelDuringTheWalkRunsNoEngine)
     const ScanSummary s = ScanPipeline(sink, model)
                               .run(locations({location(tree.root()), location(tree.path(QStringLiteral("d1")))}),
                                    engine(ScanOptions::ByteToByte));
-    EXPECT_TRUE(s.CancelSearch);
+    EXPECT_TRUE(s.cancelSearch);
     EXPECT_EQ(s.activity, QStringLiteral("Search Terminated."));
     EXPECT_EQ(s.listing, ScanSummary::Listing::None);
     EXPECT_TRUE(model.isEmpty());
@@ -255,7 +255,7 @@ TEST(ScanPipeline, AMaximumThatIsNotANumberIsReportedAndAbortEndsTheScan)
     ASSERT_EQ(sink.reporter.reports().size(), 2u);
     EXPECT_EQ(sink.reporter.reports()[0].label, QStringLiteral("Scanning"));
     EXPECT_EQ(sink.reporter.reports()[0].number, 13);
-    EXPECT_TRUE(s.CancelSearch);
+    EXPECT_TRUE(s.cancelSearch);
     EXPECT_EQ(s.activity, QStringLiteral("Search Terminated."));
     EXPECT_EQ(s.files, QStringLiteral("Files : 0"));
 }
@@ -283,8 +283,8 @@ TEST(ScanPipeline, ProgressCountsTheWalkThenTheBytesCompared)
         ASSERT_FALSE(compare.empty()) << e;
         for (size_t i = 1; i < walk.size(); ++i)
             EXPECT_LE(walk[i - 1].files, walk[i].files) << e << " at " << i;
-        EXPECT_EQ(walk.back().files, s.TotalFiles) << e;
-        EXPECT_EQ(walk.back().folders, s.TotalFolders) << e;
+        EXPECT_EQ(walk.back().files, s.totalFiles) << e;
+        EXPECT_EQ(walk.back().folders, s.totalFolders) << e;
         // Every file that has another of its size, whole, however early a difference shows.
         const qint64 total = 4 * Big + 2 * 2000;
         for (const ScanProgress &p : compare)

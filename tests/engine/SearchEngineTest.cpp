@@ -36,7 +36,7 @@ ScanOutcome scan(const QStringList &paths, ScanOptions options = {}, TestSink *s
     TestSink &sink = sinkOut ? *sinkOut : local;
     ScanContext ctx(sink, options);
     loadFileHive(ctx, paths);
-    FindSameSize(ctx);
+    findSameSize(ctx);
     return outcomeOf(ctx);
 }
 } // namespace
@@ -68,9 +68,9 @@ TEST(CompareFiles, ExactFuzzyAndCrcVerdicts)
     {
         const QString a = t.file(QStringLiteral("%1/a").arg(QLatin1String(c.what)), c.a);
         const QString b = t.file(QStringLiteral("%1/b").arg(QLatin1String(c.what)), c.b);
-        EXPECT_EQ(CompareFilesExact(a, b), c.exact) << c.what;
-        EXPECT_EQ(CompareFilesFuzzy(a, b), c.fuzzy) << c.what;
-        EXPECT_EQ(CRC(a, b), c.crc) << c.what;
+        EXPECT_EQ(compareFilesExact(a, b), c.exact) << c.what;
+        EXPECT_EQ(compareFilesFuzzy(a, b), c.fuzzy) << c.what;
+        EXPECT_EQ(sameCrc(a, b), c.crc) << c.what;
     }
 }
 
@@ -82,13 +82,13 @@ TEST(CompareFiles, MissingHiddenAndSpecialFilesCannotBeCompared)
     const QString missing = t.path(QStringLiteral("gone"));
     t.fifo(QStringLiteral("pipe"));
     const QString pipe = t.path(QStringLiteral("pipe"));
-    EXPECT_EQ(CompareFilesExact(a, missing), -1);
-    EXPECT_EQ(CompareFilesExact(pipe, a), -1);
-    EXPECT_EQ(CompareFilesExact(a, hidden), 1);
-    EXPECT_EQ(CompareFilesFuzzy(a, hidden), -1);
-    EXPECT_EQ(CompareFilesFuzzy(missing, a), -1);
-    EXPECT_FALSE(CRC(a, missing));
-    EXPECT_FALSE(CRC(pipe, pipe));
+    EXPECT_EQ(compareFilesExact(a, missing), -1);
+    EXPECT_EQ(compareFilesExact(pipe, a), -1);
+    EXPECT_EQ(compareFilesExact(a, hidden), 1);
+    EXPECT_EQ(compareFilesFuzzy(a, hidden), -1);
+    EXPECT_EQ(compareFilesFuzzy(missing, a), -1);
+    EXPECT_FALSE(sameCrc(a, missing));
+    EXPECT_FALSE(sameCrc(pipe, pipe));
 }
 
 TEST(CompareFiles, ChecksumTextIsEightUpperCaseDigits)
@@ -160,11 +160,11 @@ TEST(FindSameSize, MatchesAreNotChainedThroughOtherMembers)
         TestSink sink;
         ScanContext ctx(sink, options);
         loadFileHive(ctx, {a, b, c, d, e});
-        FindSameSize(ctx);
+        findSameSize(ctx);
         const std::vector<QStringList> expected{{a, c}, {b, d}};
-        EXPECT_EQ(groupsOf(ctx.ResultHive), expected);
-        EXPECT_EQ(ctx.GroupShade, 2);
-        EXPECT_EQ(ctx.DuplicateCount, 2);
+        EXPECT_EQ(groupsOf(ctx.resultHive), expected);
+        EXPECT_EQ(ctx.groupShade, 2);
+        EXPECT_EQ(ctx.duplicateCount, 2);
     }
 }
 
@@ -179,11 +179,11 @@ TEST(FindSameSize, RepeatedListingsAreDroppedAndUnreadableFilesMatchNothing)
     ScanContext ctx(sink);
     loadFileHive(ctx, {a, a, b, lone, lone, gone});
     ASSERT_TRUE(QFile::remove(gone));
-    FindSameSize(ctx);
+    findSameSize(ctx);
     const std::vector<QStringList> expected{{a, b}};
-    EXPECT_EQ(groupsOf(ctx.ResultHive), expected);
-    EXPECT_EQ(ctx.TotalFiles, 4);
-    EXPECT_EQ(ctx.DuplicateCount, 1);
+    EXPECT_EQ(groupsOf(ctx.resultHive), expected);
+    EXPECT_EQ(ctx.totalFiles, 4);
+    EXPECT_EQ(ctx.duplicateCount, 1);
 }
 
 TEST(FindSameSize, FilesThatGrewAfterTheWalkMatchOnlyFilesOfTheirNewLength)
@@ -204,9 +204,9 @@ TEST(FindSameSize, FilesThatGrewAfterTheWalkMatchOnlyFilesOfTheirNewLength)
             ASSERT_TRUE(f.open(QIODevice::Append));
             f.write("!");
         }
-        FindSameSize(ctx);
+        findSameSize(ctx);
         const std::vector<QStringList> expected{{paths[0], paths[2]}, {paths[1], paths[3]}};
-        EXPECT_EQ(groupsOf(ctx.ResultHive), expected) << options.engine << options.fuzzy;
+        EXPECT_EQ(groupsOf(ctx.resultHive), expected) << options.engine << options.fuzzy;
     }
 }
 
@@ -219,9 +219,9 @@ TEST(FindSameSize, DifferingGroupAddsNothingAndKeepsTheShade)
     sink.isMinimized = true;
     ScanContext ctx(sink);
     loadFileHive(ctx, {a, b});
-    FindSameSize(ctx);
-    EXPECT_EQ(ctx.ResultHive.Count(), 0);
-    EXPECT_EQ(ctx.GroupShade, 0);
+    findSameSize(ctx);
+    EXPECT_EQ(ctx.resultHive.count(), 0);
+    EXPECT_EQ(ctx.groupShade, 0);
     EXPECT_TRUE(sink.statuses.isEmpty());
     EXPECT_EQ(sink.captions.last(), QStringLiteral("50.0% (1/2)"));
 }
@@ -241,13 +241,13 @@ TEST(FindSameSize, CancelKeepsTheGroupsFoundSoFar)
     bool cancelled = false;
     // Cancel as soon as the first group is in.
     sink.go = [&](int) {
-        if (ctx.ResultHive.Count() > 0)
+        if (ctx.resultHive.count() > 0)
             cancelled = true;
         return !cancelled;
     };
-    FindSameSize(ctx);
-    EXPECT_TRUE(ctx.CancelSearch);
-    EXPECT_EQ(ctx.ResultHive.Count(), 2);
+    findSameSize(ctx);
+    EXPECT_TRUE(ctx.cancelSearch);
+    EXPECT_EQ(ctx.resultHive.count(), 2);
 }
 
 TEST(FindSameSize, AFailedStepIsReportedAndRetryOrAbortLeavesNoGroupOut)

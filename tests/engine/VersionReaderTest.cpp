@@ -105,10 +105,9 @@ TEST(VersionReader, ReadsTheFixedFileVersionOfPrograms)
         {"tool.exe.bak", {}, "N/A"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(GetFileVersionText(t.file(QLatin1String(c.name), makePe(c.shape))), QLatin1String(c.expected))
-            << c.name;
-    EXPECT_EQ(GetFileVersionText(t.path(QStringLiteral("missing.exe"))), QStringLiteral("N/A"));
-    EXPECT_EQ(GetFileVersionText(t.file(QStringLiteral("text.exe"), "MZ not really")), QStringLiteral("N/A"));
+        EXPECT_EQ(fileVersionText(t.file(QLatin1String(c.name), makePe(c.shape))), QLatin1String(c.expected)) << c.name;
+    EXPECT_EQ(fileVersionText(t.path(QStringLiteral("missing.exe"))), QStringLiteral("N/A"));
+    EXPECT_EQ(fileVersionText(t.file(QStringLiteral("text.exe"), "MZ not really")), QStringLiteral("N/A"));
 }
 
 TEST(VersionReader, DamagedImagesGiveNotAvailable)
@@ -118,7 +117,7 @@ TEST(VersionReader, DamagedImagesGiveNotAvailable)
     // Every truncation: the fixed part ends at the last byte that matters.
     for (qsizetype n = 0; n < good.size(); n += 7)
     {
-        const QString version = GetFileVersionText(t.file(QStringLiteral("cut.exe"), good.left(n)));
+        const QString version = fileVersionText(t.file(QStringLiteral("cut.exe"), good.left(n)));
         EXPECT_TRUE(version == QStringLiteral("N/A") || version == QStringLiteral("5.1.2600.0")) << n;
         if (n < 0x200 + 0x58 + 56)
         {
@@ -132,7 +131,7 @@ TEST(VersionReader, DamagedImagesGiveNotAvailable)
         QByteArray bad = good;
         for (int k = 0; k < 4; ++k)
             bad[rng.bounded(static_cast<int>(bad.size()))] = static_cast<char>(rng.bounded(256));
-        const QString version = GetFileVersionText(t.file(QStringLiteral("bad.dll"), bad));
+        const QString version = fileVersionText(t.file(QStringLiteral("bad.dll"), bad));
         EXPECT_FALSE(version.isEmpty());
     }
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "actions/ActionCommands.h"
+#include "actions/DeleteFilesDialog.h"
 #include "actions/FileInfoFrm.h"
 #include "actions/FilePropertiesFrm.h"
-#include "actions/fileDelFrm.h"
 #include "platform/SettingsStore.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempTree.h"
@@ -70,10 +70,10 @@ struct Window
 void runDeletionDialogLater()
 {
     QTimer::singleShot(0, TestScope::object(), [] {
-        auto *dialog = qobject_cast<fileDelFrm *>(QApplication::activeModalWidget());
+        auto *dialog = qobject_cast<DeleteFilesDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        dialog->cmdOK->click();
-        dialog->cmdClose->click();
+        dialog->runButton->click();
+        dialog->closeButton->click();
     });
 }
 } // namespace
@@ -102,23 +102,23 @@ TEST(ActionCommands, PreviewFollowsTheSelection)
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Picture Viewer"));
     EXPECT_EQ(viewer->panelText(), QStringLiteral("p.jpg"));
-    EXPECT_FALSE(viewer->pic->pixmap().isNull());
+    EXPECT_FALSE(viewer->picture->pixmap().isNull());
 
     // A damaged picture keeps the previous one; a text file hides the viewer.
     w.tree.file(QStringLiteral("b/p.jpg"), "not a picture");
     w.focused = 1;
     w.commands->previewStep();
     EXPECT_TRUE(viewer->isVisible());
-    EXPECT_FALSE(viewer->pic->pixmap().isNull());
+    EXPECT_FALSE(viewer->picture->pixmap().isNull());
     w.focused = 2;
-    w.commands->RLV_KeyUp_Preview();
+    w.commands->previewAfterKey();
     EXPECT_FALSE(viewer->isVisible());
     w.focused = 0;
     w.viewerOn = false;
     w.commands->previewStep();
     EXPECT_FALSE(viewer->isVisible());
     w.viewerOn = true;
-    w.commands->RLV_MouseUp_Preview();
+    w.commands->previewAfterClick();
     EXPECT_TRUE(viewer->isVisible());
 
     // Closed from its title bar: the user is asked whether to switch the viewer off.
@@ -144,7 +144,7 @@ TEST(ActionCommands, DeleteRunsTheDialogAndCleansTheList)
 {
     Window w;
     runDeletionDialogLater();
-    w.commands->MDelete_Click();
+    w.commands->deleteMarkedFiles();
     EXPECT_TRUE(w.model.isEmpty());
     EXPECT_EQ(w.status, QStringLiteral("Total Files Marked 0 Size 0 Bytes"));
     EXPECT_FALSE(statFile(w.tree.path(QStringLiteral("a/q.txt"))).exists);
@@ -154,15 +154,15 @@ TEST(ActionCommands, DoubleClickOpensOrTogglesByThePointer)
 {
     Window w;
     w.focused = 2;
-    w.commands->RLV_DblClick();
+    w.commands->openOnDoubleClick();
     EXPECT_EQ(w.desktop->opened, QStringList{w.tree.path(QStringLiteral("a/q.txt"))});
     w.pointer = 300;
-    w.commands->MOpenFile_Click();
+    w.commands->openFile();
     w.focused = 1;
-    w.commands->RLV_DblClick();
+    w.commands->openOnDoubleClick();
     EXPECT_EQ(w.toggles, (std::vector<QString>{QStringLiteral("unmark"), QStringLiteral("mark")}));
 
-    w.commands->MCopyPath_Click();
+    w.commands->copyPath();
     EXPECT_EQ(w.desktop->clipboard, w.tree.path(QStringLiteral("b/p.jpg")));
 }
 
@@ -170,7 +170,7 @@ TEST(ActionCommands, PropertiesShowTheFile)
 {
     Window w;
     w.focused = 2;
-    w.commands->MFileProperties_Click();
+    w.commands->showFileProperties();
     auto *properties = w.window.findChild<FilePropertiesFrm *>();
     ASSERT_NE(properties, nullptr);
     EXPECT_TRUE(properties->isVisible());

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "actions/DeleteFilesDialog.h"
 #include "actions/ErrorLog.h"
 #include "actions/FileCMFrm.h"
 #include "actions/LinkFrm.h"
-#include "actions/fileDelFrm.h"
 #include "platform/Trash.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempTree.h"
@@ -60,48 +60,48 @@ QStringList errorRow(const QTreeWidget *list, int row)
 }
 } // namespace
 
-TEST(fileDelFrm, RunsToTheTrashThenReportsItselfRun)
+TEST(DeleteFilesDialog, RunsToTheTrashThenReportsItselfRun)
 {
     Rows r;
-    fileDelFrm dialog(r.model, r.run(), true, r.prompter, r.reporter, r.sound());
+    DeleteFilesDialog dialog(r.model, r.run(), true, r.prompter, r.reporter, r.sound());
     dialog.show();
-    EXPECT_TRUE(dialog.chkSentTo->isChecked());
-    EXPECT_TRUE(dialog.chkRespond->isChecked());
-    EXPECT_TRUE(dialog.chkEmptyFolders->isChecked());
-    EXPECT_FALSE(dialog.cmdSaveErr->isEnabled());
-    EXPECT_EQ(dialog.PBar->maximum(), 2);
+    EXPECT_TRUE(dialog.trashCheck->isChecked());
+    EXPECT_TRUE(dialog.respondCheck->isChecked());
+    EXPECT_TRUE(dialog.emptyFoldersCheck->isChecked());
+    EXPECT_FALSE(dialog.saveLogButton->isEnabled());
+    EXPECT_EQ(dialog.progressBar->maximum(), 2);
     EXPECT_EQ(dialog.findChild<QPushButton *>(QStringLiteral("cmdOK"))->text(), QStringLiteral("&OK"));
 
-    dialog.cmdOK->click();
+    dialog.runButton->click();
     EXPECT_TRUE(QFile::exists(Trash::homeTrash() + QStringLiteral("/files/p.jpg")));
     EXPECT_TRUE(QFile::exists(Trash::homeTrash() + QStringLiteral("/info/q.txt.trashinfo")));
     EXPECT_FALSE(QFile::exists(r.path("a/p.jpg")));
     EXPECT_FALSE(QDir(r.path("a")).exists());
-    EXPECT_EQ(dialog.lblFileName->text(), QStringLiteral("Completed"));
-    EXPECT_EQ(dialog.ErrList->topLevelItemCount(), 0);
-    EXPECT_FALSE(dialog.cmdSaveErr->isEnabled());
-    EXPECT_FALSE(dialog.cmdOK->isEnabled());
-    EXPECT_EQ(dialog.cmdClose->text(), QStringLiteral("&OK"));
-    EXPECT_TRUE(dialog.chkSentTo->isEnabled());
+    EXPECT_EQ(dialog.fileLabel->text(), QStringLiteral("Completed"));
+    EXPECT_EQ(dialog.errorList->topLevelItemCount(), 0);
+    EXPECT_FALSE(dialog.saveLogButton->isEnabled());
+    EXPECT_FALSE(dialog.runButton->isEnabled());
+    EXPECT_EQ(dialog.closeButton->text(), QStringLiteral("&OK"));
+    EXPECT_TRUE(dialog.trashCheck->isEnabled());
     EXPECT_EQ(r.sounds, 1);
 
-    dialog.cmdClose->click();
-    EXPECT_FALSE(dialog.NotRun);
+    dialog.closeButton->click();
+    EXPECT_FALSE(dialog.notRun);
     EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST(fileDelFrm, ClosingBeforeARunReportsNotRun)
+TEST(DeleteFilesDialog, ClosingBeforeARunReportsNotRun)
 {
     Rows r;
-    fileDelFrm dialog(r.model, r.run(), true, r.prompter, r.reporter, r.sound());
+    DeleteFilesDialog dialog(r.model, r.run(), true, r.prompter, r.reporter, r.sound());
     dialog.show();
-    dialog.cmdClose->click();
-    EXPECT_TRUE(dialog.NotRun);
+    dialog.closeButton->click();
+    EXPECT_TRUE(dialog.notRun);
     EXPECT_TRUE(QFile::exists(r.path("a/p.jpg")));
     EXPECT_EQ(r.sounds, 0);
 }
 
-TEST(fileDelFrm, PermanentDeletionIsConfirmed)
+TEST(DeleteFilesDialog, PermanentDeletionIsConfirmed)
 {
     Rows r;
     const QString question = QStringLiteral("Are you sure to preceed.\nThis will delete the files permanently i.e., "
@@ -109,34 +109,34 @@ TEST(fileDelFrm, PermanentDeletionIsConfirmed)
     r.prompter.expectMessage(QStringLiteral("Confirm"), question, PromptAnswer::No)
         .expectMessage(QStringLiteral("Confirm"), question, PromptAnswer::Yes);
     // The main window's option is "permanently": the box follows it and asks; No keeps the trash.
-    fileDelFrm dialog(r.model, r.run(), false, r.prompter, r.reporter, r.sound());
+    DeleteFilesDialog dialog(r.model, r.run(), false, r.prompter, r.reporter, r.sound());
     dialog.show();
-    EXPECT_TRUE(dialog.chkSentTo->isChecked());
-    dialog.chkSentTo->click();
-    EXPECT_FALSE(dialog.chkSentTo->isChecked());
-    dialog.chkSentTo->click(); // checking again asks nothing
-    EXPECT_TRUE(dialog.chkSentTo->isChecked());
+    EXPECT_TRUE(dialog.trashCheck->isChecked());
+    dialog.trashCheck->click();
+    EXPECT_FALSE(dialog.trashCheck->isChecked());
+    dialog.trashCheck->click(); // checking again asks nothing
+    EXPECT_TRUE(dialog.trashCheck->isChecked());
     EXPECT_TRUE(r.prompter.allUsed());
 }
 
-TEST(fileDelFrm, FailuresAreListedAndLogged)
+TEST(DeleteFilesDialog, FailuresAreListedAndLogged)
 {
     Rows r;
     r.tree.file(QStringLiteral("a/q.txt"), "changed");
     const QString log = r.path("saved.log");
     r.prompter.expectSaveFile(QStringLiteral("Error Logs"), log);
-    fileDelFrm dialog(r.model, r.run(), true, r.prompter, r.reporter, r.sound());
+    DeleteFilesDialog dialog(r.model, r.run(), true, r.prompter, r.reporter, r.sound());
     dialog.show();
-    dialog.cmdOK->click();
+    dialog.runButton->click();
 
-    ASSERT_EQ(dialog.ErrList->topLevelItemCount(), 1);
+    ASSERT_EQ(dialog.errorList->topLevelItemCount(), 1);
     EXPECT_EQ(
-        errorRow(dialog.ErrList, 0),
+        errorRow(dialog.errorList, 0),
         (QStringList{QStringLiteral("1008"), QStringLiteral("File changed since the search"), r.path("a/q.txt")}));
-    EXPECT_TRUE(dialog.cmdSaveErr->isEnabled());
+    EXPECT_TRUE(dialog.saveLogButton->isEnabled());
     EXPECT_TRUE(QDir(r.path("a")).exists());
 
-    dialog.cmdSaveErr->click();
+    dialog.saveLogButton->click();
     EXPECT_EQ(r.prompter.asked().back().prompt.text, QStringLiteral("Error Logs|*.log"));
     QFile f(log);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -154,24 +154,24 @@ TEST(FileCMFrm, CopyShowsItsOwnCaptionsAndKeepsBothOnAClash)
     FileCMFrm dialog(r.model, FileCMFrm::Role::Copy, r.run(dest), r.prompter, r.reporter, r.desktop, r.sound());
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Copy files to..."));
-    EXPECT_TRUE(dialog.CopyFrame->isVisible());
-    EXPECT_FALSE(dialog.MoveFrame->isVisible());
-    EXPECT_FALSE(dialog.chkEmptyFolders->isEnabled());
-    EXPECT_EQ(dialog.txtPath->text(), dest);
-    EXPECT_TRUE(dialog.chk1->isChecked());
-    EXPECT_FALSE(dialog.chk2->isChecked());
-    dialog.chk3->setChecked(true);
+    EXPECT_TRUE(dialog.copyNote->isVisible());
+    EXPECT_FALSE(dialog.moveNote->isVisible());
+    EXPECT_FALSE(dialog.emptyFoldersCheck->isEnabled());
+    EXPECT_EQ(dialog.pathEdit->text(), dest);
+    EXPECT_TRUE(dialog.respondCheck->isChecked());
+    EXPECT_FALSE(dialog.structureCheck->isChecked());
+    dialog.openFolderCheck->setChecked(true);
 
-    dialog.cmdOK->click();
-    EXPECT_EQ(dialog.ErrList->topLevelItemCount(), 0);
+    dialog.runButton->click();
+    EXPECT_EQ(dialog.errorList->topLevelItemCount(), 0);
     EXPECT_TRUE(QFile::exists(dest + QStringLiteral("/p (2).jpg")));
     EXPECT_TRUE(QFile::exists(r.path("a/p.jpg")));
-    EXPECT_EQ(dialog.PBar->value(), dialog.PBar->maximum());
-    EXPECT_EQ(dialog.lblFileName->text(), QStringLiteral("Progress"));
+    EXPECT_EQ(dialog.progressBar->value(), dialog.progressBar->maximum());
+    EXPECT_EQ(dialog.fileLabel->text(), QStringLiteral("Progress"));
     EXPECT_EQ(r.desktop.opened, QStringList{dest});
     EXPECT_EQ(r.sounds, 1);
-    dialog.cmdClose->click();
-    EXPECT_FALSE(dialog.NotRun);
+    dialog.closeButton->click();
+    EXPECT_FALSE(dialog.notRun);
 }
 
 TEST(FileCMFrm, MoveNeedsAFolderThenMovesAndTidiesUp)
@@ -185,24 +185,24 @@ TEST(FileCMFrm, MoveNeedsAFolderThenMovesAndTidiesUp)
                      r.sound());
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Move files to..."));
-    EXPECT_TRUE(dialog.MoveFrame->isVisible());
-    EXPECT_TRUE(dialog.chkEmptyFolders->isEnabled());
+    EXPECT_TRUE(dialog.moveNote->isVisible());
+    EXPECT_TRUE(dialog.emptyFoldersCheck->isEnabled());
 
-    dialog.cmdAdd->click(); // cancelled: the box is cleared
-    EXPECT_TRUE(dialog.txtPath->text().isEmpty());
-    dialog.cmdOK->click();
-    EXPECT_EQ(dialog.txtPath->palette().color(QPalette::Base), QColor(255, 192, 192));
-    EXPECT_EQ(dialog.cmdOK->text(), QStringLiteral("&OK"));
+    dialog.browseButton->click(); // cancelled: the box is cleared
+    EXPECT_TRUE(dialog.pathEdit->text().isEmpty());
+    dialog.runButton->click();
+    EXPECT_EQ(dialog.pathEdit->palette().color(QPalette::Base), QColor(255, 192, 192));
+    EXPECT_EQ(dialog.runButton->text(), QStringLiteral("&OK"));
 
-    dialog.cmdAdd->click();
-    dialog.cmdOK->click();
+    dialog.browseButton->click();
+    dialog.runButton->click();
     EXPECT_TRUE(QFile::exists(r.path("moved/p.jpg")));
     EXPECT_TRUE(QFile::exists(r.path("moved/q.txt")));
     EXPECT_FALSE(QDir(r.path("a")).exists());
-    EXPECT_EQ(dialog.lblFileName->text(), QStringLiteral("Completed"));
+    EXPECT_EQ(dialog.fileLabel->text(), QStringLiteral("Completed"));
     EXPECT_TRUE(r.desktop.opened.isEmpty());
-    dialog.cmdClose->click();
-    EXPECT_FALSE(dialog.NotRun);
+    dialog.closeButton->click();
+    EXPECT_FALSE(dialog.notRun);
 }
 
 TEST(FileCMFrm, CancelWaitsForTheFileUnderWayAndTheDialogStays)
@@ -225,29 +225,30 @@ TEST(FileCMFrm, CancelWaitsForTheFileUnderWayAndTheDialogStays)
         // The copy is named only once it is whole; its folder is made when it starts.
         if (!cancelled && QFileInfo(dest).isDir())
         {
-            dialog.cmdOK->click();
+            dialog.runButton->click();
             cancelled = true;
             QTest::keyClick(&dialog, Qt::Key_Escape);
             dialog.close();
-            stayedDuringTheFile = dialog.isVisible() && !dialog.cmdClose->isEnabled() && !dialog.cmdOK->isEnabled() &&
-                                  dialog.cmdOK->text() == QStringLiteral("Stopping...");
+            stayedDuringTheFile = dialog.isVisible() && !dialog.closeButton->isEnabled() &&
+                                  !dialog.runButton->isEnabled() &&
+                                  dialog.runButton->text() == QStringLiteral("Stopping...");
         }
     });
     watch.start(0);
-    dialog.cmdOK->click();
+    dialog.runButton->click();
     watch.stop();
 
     ASSERT_TRUE(cancelled) << "the copy ended before the watch saw it";
     EXPECT_TRUE(stayedDuringTheFile);
     EXPECT_EQ(QFileInfo(dest + QStringLiteral("/big.bin")).size(), 160 << 20) << "the file under way is finished";
     EXPECT_FALSE(QFile::exists(dest + QStringLiteral("/p.jpg"))) << "nothing after it is started";
-    EXPECT_TRUE(dialog.cmdClose->isEnabled());
-    EXPECT_EQ(dialog.cmdClose->text(), QStringLiteral("&OK"));
-    dialog.cmdClose->click();
-    EXPECT_FALSE(dialog.NotRun);
+    EXPECT_TRUE(dialog.closeButton->isEnabled());
+    EXPECT_EQ(dialog.closeButton->text(), QStringLiteral("&OK"));
+    dialog.closeButton->click();
+    EXPECT_FALSE(dialog.notRun);
 }
 
-TEST(fileDelFrm, IgnoringWarningsBeforeAPermanentDeleteAsksOnceMore)
+TEST(DeleteFilesDialog, IgnoringWarningsBeforeAPermanentDeleteAsksOnceMore)
 {
     Rows r;
     ResultModel model;
@@ -261,14 +262,14 @@ TEST(fileDelFrm, IgnoringWarningsBeforeAPermanentDeleteAsksOnceMore)
     r.prompter.expectMessage(QStringLiteral("Confirm"), permanent, PromptAnswer::Yes)
         .expectMessage(QStringLiteral("Confirm"), everyCopy, PromptAnswer::No)
         .expectMessage(QStringLiteral("Confirm"), everyCopy, PromptAnswer::Yes);
-    fileDelFrm dialog(model, {2, QString(), {1}, true}, false, r.prompter, r.reporter, r.sound());
+    DeleteFilesDialog dialog(model, {2, QString(), {1}, true}, false, r.prompter, r.reporter, r.sound());
     dialog.show();
-    ASSERT_FALSE(dialog.chkSentTo->isChecked());
+    ASSERT_FALSE(dialog.trashCheck->isChecked());
 
-    dialog.cmdOK->click(); // No: nothing runs, the dialog waits as it was
+    dialog.runButton->click(); // No: nothing runs, the dialog waits as it was
     EXPECT_TRUE(QFile::exists(r.path("w/1")) && QFile::exists(r.path("w/2")));
-    EXPECT_EQ(dialog.cmdOK->text(), QStringLiteral("&OK"));
-    dialog.cmdOK->click(); // Yes: the user chose to lose both
+    EXPECT_EQ(dialog.runButton->text(), QStringLiteral("&OK"));
+    dialog.runButton->click(); // Yes: the user chose to lose both
     EXPECT_FALSE(QFile::exists(r.path("w/1")) || QFile::exists(r.path("w/2")));
     EXPECT_TRUE(r.prompter.allUsed());
 }
@@ -279,12 +280,12 @@ TEST(LinkFrm, ReplacesTheMarkedFilesAndSaysWhatWasFreed)
     LinkFrm dialog(r.model, r.run(), FileTransfer::LinkKind::Hard, r.reporter, r.sound());
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Replace with hard links"));
-    dialog.cmdOK->click();
+    dialog.runButton->click();
     EXPECT_EQ(dialog.result().linked.size(), 2u);
-    EXPECT_EQ(dialog.lblFileName->text(), QStringLiteral("Completed: 2 files replaced, 5 Bytes freed"));
+    EXPECT_EQ(dialog.fileLabel->text(), QStringLiteral("Completed: 2 files replaced, 5 Bytes freed"));
     EXPECT_EQ(statFile(r.path("a/p.jpg")).inode, statFile(r.path("b/p.jpg")).inode);
     EXPECT_EQ(TempTree::contents(r.path("a/q.txt")), "qqq");
-    dialog.cmdClose->click();
-    EXPECT_FALSE(dialog.NotRun);
+    dialog.closeButton->click();
+    EXPECT_FALSE(dialog.notRun);
     EXPECT_EQ(r.sounds, 1);
 }

@@ -3,7 +3,7 @@
 #include "app/BugFrm.h"
 #include "app/FuzzyFrm.h"
 #include "app/ToolbarIcons.h"
-#include "search/frmTooManyFiles.h"
+#include "search/TooManyFilesDialog.h"
 #include "support/TestScope.h"
 
 #include <QApplication>
@@ -48,26 +48,26 @@ TEST(CommonDlg, CenterFormCentresAWindowNotShownYetBySizeItWillShowWith)
     auto *content = new QLabel(QStringLiteral("Corvina"), &dialog);
     content->setFixedSize(200, 100);
     (new QVBoxLayout(&dialog))->addWidget(content);
-    CommonDlg::CenterForm(&dialog);
+    CommonDlg::centerForm(&dialog);
     dialog.show();
     const QPoint offset = dialog.frameGeometry().center() - dialog.screen()->availableGeometry().center();
     EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << ", " << offset.y();
 }
 
-TEST(frmTooManyFiles, OkProceedsCancelStops)
+TEST(TooManyFilesDialog, OkProceedsCancelStops)
 {
-    EXPECT_EQ(frmTooManyFiles::titleFor(100001),
+    EXPECT_EQ(TooManyFilesDialog::titleFor(100001),
               QStringLiteral("You are about to scan a collection of too many files, total 100001 files.  "));
-    frmTooManyFiles ok;
+    TooManyFilesDialog ok;
     ok.setTotalFiles(100001);
     pressLater("Command2");
     ok.exec();
-    EXPECT_TRUE(ok.Proceed);
-    frmTooManyFiles cancel;
-    cancel.Proceed = true;
+    EXPECT_TRUE(ok.proceed);
+    TooManyFilesDialog cancel;
+    cancel.proceed = true;
     pressLater("Command1");
     cancel.exec();
-    EXPECT_FALSE(cancel.Proceed);
+    EXPECT_FALSE(cancel.proceed);
     EXPECT_EQ(cancel.windowTitle(), QStringLiteral("Warning"));
 }
 

@@ -60,13 +60,13 @@ TEST(FolderFrm, FirstUseShowsThePresetsAndOpensThePicker)
     f.prompter.expectFolder(kPicker, f.folder("photos"));
     FolderFrm frm(f.prompter, f.settings);
     open(frm);
-    EXPECT_EQ(frm.cmbFileMask->count(), 10);
-    EXPECT_EQ(frm.cmbFileMask->itemText(0), FileMasks::allFiles());
-    EXPECT_EQ(frm.cmbFileMask->currentText(), FileMasks::allFiles());
-    EXPECT_EQ(frm.Text1->text(), f.folder("photos"));
-    EXPECT_TRUE(frm.cmdOK->isEnabled());
-    EXPECT_TRUE(frm.Check1->isChecked());
-    frm.cmdOK->click();
+    EXPECT_EQ(frm.maskCombo->count(), 10);
+    EXPECT_EQ(frm.maskCombo->itemText(0), FileMasks::allFiles());
+    EXPECT_EQ(frm.maskCombo->currentText(), FileMasks::allFiles());
+    EXPECT_EQ(frm.folderEdit->text(), f.folder("photos"));
+    EXPECT_TRUE(frm.okButton->isEnabled());
+    EXPECT_TRUE(frm.subFoldersCheck->isChecked());
+    frm.okButton->click();
     EXPECT_EQ(frm.result(), QDialog::Accepted);
     const SearchLocation l = taken(frm);
     EXPECT_EQ(l.folder, f.folder("photos"));
@@ -83,12 +83,12 @@ TEST(FolderFrm, ACancelledPickerLeavesOkDisabledAndCancelEmptiesThePath)
     f.prompter.expectFolder(QStringLiteral("Choose Folder to Search"), QString());
     FolderFrm frm(f.prompter, f.settings);
     open(frm);
-    EXPECT_FALSE(frm.cmdOK->isEnabled());
-    frm.Text1->setText(QStringLiteral("/typed"));
-    EXPECT_TRUE(frm.cmdOK->isEnabled());
-    frm.Command1->click();
+    EXPECT_FALSE(frm.okButton->isEnabled());
+    frm.folderEdit->setText(QStringLiteral("/typed"));
+    EXPECT_TRUE(frm.okButton->isEnabled());
+    frm.cancelButton->click();
     EXPECT_EQ(frm.result(), QDialog::Rejected);
-    EXPECT_TRUE(frm.Text1->text().isEmpty());
+    EXPECT_TRUE(frm.folderEdit->text().isEmpty());
 }
 
 TEST(FolderFrm, TypedMaskGoesFirstAndTheNextDialogRemembersIt)
@@ -98,10 +98,10 @@ TEST(FolderFrm, TypedMaskGoesFirstAndTheNextDialogRemembersIt)
     {
         FolderFrm frm(f.prompter, f.settings);
         open(frm);
-        frm.cmbFileMask->setEditText(QStringLiteral("*.iso"));
-        frm.txtMin->setText(QStringLiteral("abc"));
-        frm.txtMax->setText(QStringLiteral("500"));
-        frm.cmdOK->click();
+        frm.maskCombo->setEditText(QStringLiteral("*.iso"));
+        frm.minSizeEdit->setText(QStringLiteral("abc"));
+        frm.maxSizeEdit->setText(QStringLiteral("500"));
+        frm.okButton->click();
         EXPECT_EQ(taken(frm).mask, QStringLiteral("*.iso"));
         EXPECT_EQ(taken(frm).minSize, QStringLiteral("10"));
         EXPECT_EQ(taken(frm).maxSize, QStringLiteral("500"));
@@ -111,10 +111,10 @@ TEST(FolderFrm, TypedMaskGoesFirstAndTheNextDialogRemembersIt)
     f.prompter.expectFolder(kPicker, f.folder("x"));
     FolderFrm next(f.prompter, f.settings);
     open(next);
-    EXPECT_EQ(next.cmbFileMask->count(), 11);
-    EXPECT_EQ(next.cmbFileMask->itemText(0), QStringLiteral("*.iso"));
-    EXPECT_EQ(next.cmbFileMask->currentText(), QStringLiteral("*.iso"));
-    EXPECT_EQ(next.txtMax->text(), QStringLiteral("500"));
+    EXPECT_EQ(next.maskCombo->count(), 11);
+    EXPECT_EQ(next.maskCombo->itemText(0), QStringLiteral("*.iso"));
+    EXPECT_EQ(next.maskCombo->currentText(), QStringLiteral("*.iso"));
+    EXPECT_EQ(next.maxSizeEdit->text(), QStringLiteral("500"));
 }
 
 TEST(FolderFrm, MaximumNotAboveMinimumIsRefused)
@@ -125,13 +125,13 @@ TEST(FolderFrm, MaximumNotAboveMinimumIsRefused)
                              PromptAnswer::Ok);
     FolderFrm frm(f.prompter, f.settings);
     open(frm);
-    frm.txtMin->setText(QStringLiteral("100"));
-    frm.txtMax->setText(QStringLiteral("100"));
-    frm.cmdOK->click();
+    frm.minSizeEdit->setText(QStringLiteral("100"));
+    frm.maxSizeEdit->setText(QStringLiteral("100"));
+    frm.okButton->click();
     EXPECT_NE(frm.result(), QDialog::Accepted);
-    EXPECT_TRUE(frm.txtMax->text().isEmpty());
-    frm.txtMax->setText(QStringLiteral("101"));
-    frm.cmdOK->click();
+    EXPECT_TRUE(frm.maxSizeEdit->text().isEmpty());
+    frm.maxSizeEdit->setText(QStringLiteral("101"));
+    frm.okButton->click();
     EXPECT_EQ(frm.result(), QDialog::Accepted);
     EXPECT_EQ(taken(frm).maxSize, QStringLiteral("101"));
 }
@@ -142,16 +142,16 @@ TEST(FolderFrm, ExcludingLocksSubFoldersAndEmptiesMaskAndSizes)
     f.prompter.expectFolder(kPicker, f.folder("old"));
     FolderFrm frm(f.prompter, f.settings);
     open(frm);
-    frm.Check1->setChecked(false);
-    frm.Check2->setChecked(true);
-    EXPECT_TRUE(frm.Check1->isChecked());
-    EXPECT_FALSE(frm.Check1->isEnabled());
-    EXPECT_FALSE(frm.txtMin->isEnabled());
-    EXPECT_FALSE(frm.chkReference->isEnabled()) << "an excluded folder is not searched at all";
-    frm.Check2->setChecked(false);
-    EXPECT_FALSE(frm.Check1->isChecked()) << "the earlier choice comes back";
-    frm.Check2->setChecked(true);
-    frm.cmdOK->click();
+    frm.subFoldersCheck->setChecked(false);
+    frm.excludeCheck->setChecked(true);
+    EXPECT_TRUE(frm.subFoldersCheck->isChecked());
+    EXPECT_FALSE(frm.subFoldersCheck->isEnabled());
+    EXPECT_FALSE(frm.minSizeEdit->isEnabled());
+    EXPECT_FALSE(frm.referenceCheck->isEnabled()) << "an excluded folder is not searched at all";
+    frm.excludeCheck->setChecked(false);
+    EXPECT_FALSE(frm.subFoldersCheck->isChecked()) << "the earlier choice comes back";
+    frm.excludeCheck->setChecked(true);
+    frm.okButton->click();
     const SearchLocation l = taken(frm);
     EXPECT_EQ(l.icon, SearchLocation::ExcludedIcon);
     EXPECT_EQ(l.subFolders, QStringLiteral("Yes"));
@@ -174,13 +174,13 @@ TEST(FolderFrm, ChangingARowShowsItsOwnValuesWithoutThePicker)
     FolderFrm frm(f.prompter, f.settings);
     frm.fillForChange(row);
     open(frm);
-    EXPECT_FALSE(frm.Check1->isChecked());
-    EXPECT_FALSE(frm.Check2->isChecked());
-    EXPECT_TRUE(frm.chkReference->isChecked());
-    EXPECT_EQ(frm.cmbFileMask->currentText(), QStringLiteral("*.mp3"));
-    EXPECT_EQ(frm.txtMin->text(), QStringLiteral("20"));
-    EXPECT_EQ(frm.txtMax->text(), QStringLiteral("900"));
-    frm.cmdOK->click();
+    EXPECT_FALSE(frm.subFoldersCheck->isChecked());
+    EXPECT_FALSE(frm.excludeCheck->isChecked());
+    EXPECT_TRUE(frm.referenceCheck->isChecked());
+    EXPECT_EQ(frm.maskCombo->currentText(), QStringLiteral("*.mp3"));
+    EXPECT_EQ(frm.minSizeEdit->text(), QStringLiteral("20"));
+    EXPECT_EQ(frm.maxSizeEdit->text(), QStringLiteral("900"));
+    frm.okButton->click();
     EXPECT_EQ(taken(frm).folder, f.folder("music"));
     EXPECT_EQ(taken(frm).subFolders, QStringLiteral("No"));
     EXPECT_EQ(taken(frm).icon, SearchLocation::ReferenceIcon);
@@ -211,14 +211,14 @@ TEST(FolderFrm, ATypedFolderIsCheckedBeforeOk)
             f.prompter.expectMessage(QStringLiteral("Error"), c.error, PromptAnswer::Ok);
         FolderFrm frm(f.prompter, f.settings);
         open(frm);
-        frm.Text1->setText(c.typed);
-        frm.cmdOK->click();
+        frm.folderEdit->setText(c.typed);
+        frm.okButton->click();
         EXPECT_TRUE(f.prompter.allUsed()) << c.typed.toStdString();
         EXPECT_EQ(frm.result() == QDialog::Accepted, c.error.isEmpty()) << c.typed.toStdString();
         if (c.error.isEmpty())
             EXPECT_EQ(taken(frm).folder, c.stored);
         else
-            EXPECT_EQ(frm.Text1->text(), c.typed) << "the text stays to be corrected";
+            EXPECT_EQ(frm.folderEdit->text(), c.typed) << "the text stays to be corrected";
     }
 }
 
@@ -228,24 +228,24 @@ TEST(FolderFrm, TheSizeCheckRunsWhenTheUserLeavesTheFieldAndNeverSwallowsOk)
     f.prompter.expectFolder(kPicker, f.folder("a"));
     FolderFrm frm(f.prompter, f.settings);
     open(frm);
-    frm.txtMin->setText(QStringLiteral("100"));
-    frm.txtMax->setText(QStringLiteral("50"));
+    frm.minSizeEdit->setText(QStringLiteral("100"));
+    frm.maxSizeEdit->setText(QStringLiteral("50"));
     // The picker or another window taking the activation, or a list opening: no check.
     for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason})
     {
         QFocusEvent away(QEvent::FocusOut, reason);
-        QApplication::sendEvent(frm.txtMax, &away);
+        QApplication::sendEvent(frm.maxSizeEdit, &away);
     }
-    EXPECT_EQ(frm.txtMax->text(), QStringLiteral("50"));
+    EXPECT_EQ(frm.maxSizeEdit->text(), QStringLiteral("50"));
     // Tab to the next field: the check, once.
     f.prompter.expectMessage(QStringLiteral("Error"), QStringLiteral("Maximum size must be greater then minimum size"),
                              PromptAnswer::Ok);
     QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(frm.txtMax, &tab);
+    QApplication::sendEvent(frm.maxSizeEdit, &tab);
     EXPECT_TRUE(f.prompter.allUsed());
-    EXPECT_TRUE(frm.txtMax->text().isEmpty());
+    EXPECT_TRUE(frm.maxSizeEdit->text().isEmpty());
     // The next OK is taken: no maximum is no limit.
-    frm.cmdOK->click();
+    frm.okButton->click();
     EXPECT_EQ(frm.result(), QDialog::Accepted);
     EXPECT_EQ(taken(frm).maxSize, QString());
 }
@@ -262,9 +262,9 @@ TEST(FolderFrm, AMaximumBelowTheMinimumIsNeverStored)
                                  QStringLiteral("Maximum size must be greater then minimum size"), PromptAnswer::Ok);
         FolderFrm frm(f.prompter, f.settings);
         open(frm);
-        frm.txtMax->setText(QString::fromLatin1(max));
-        frm.txtMin->setText(QString::fromLatin1(min));
-        frm.cmdOK->click();
+        frm.maxSizeEdit->setText(QString::fromLatin1(max));
+        frm.minSizeEdit->setText(QString::fromLatin1(min));
+        frm.okButton->click();
         EXPECT_NE(frm.result(), QDialog::Accepted) << min << " " << max;
         EXPECT_EQ(f.settings.value(Settings::MaxFileSize), QString()) << "nothing stored";
     }
@@ -276,9 +276,9 @@ TEST(FolderFrm, OpeningTheMaskListKeepsATypedMaskOutOfTheStoredList)
     f.prompter.expectFolder(kPicker, f.folder("a"));
     FolderFrm frm(f.prompter, f.settings);
     open(frm);
-    frm.cmbFileMask->setEditText(QStringLiteral("*.tmp"));
+    frm.maskCombo->setEditText(QStringLiteral("*.tmp"));
     QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
-    QApplication::sendEvent(frm.cmbFileMask, &popup);
-    frm.Command1->click();
-    EXPECT_FALSE(MaskList::LoadMasks(f.settings).has_value()) << "the presets stay the list";
+    QApplication::sendEvent(frm.maskCombo, &popup);
+    frm.cancelButton->click();
+    EXPECT_FALSE(MaskList::loadMasks(f.settings).has_value()) << "the presets stay the list";
 }

@@ -4,7 +4,7 @@
 #include "ModalAnswer.h"
 #include "support/TempTree.h"
 
-#include "actions/fileDelFrm.h"
+#include "actions/DeleteFilesDialog.h"
 #include "core/CHive.h"
 #include "core/TextFormat.h"
 #include "results/AdvMarkFrm.h"
@@ -37,16 +37,16 @@ protected:
         {
             // The files carry the times the rows show: nothing is deleted that changed since the scan.
             tree.fileOfSize(QString::fromLatin1(name), size, 'x', TextFormat::parseDateText(QString::fromLatin1(date)));
-            hive.Add(TextFormat::pad12(size), QString::fromLatin1(name), tree.folder(), QStringLiteral("N/A"), shade,
+            hive.add(TextFormat::pad12(size), QString::fromLatin1(name), tree.folder(), QStringLiteral("N/A"), shade,
                      QString::fromLatin1(date));
         }
-        window->results().LoadResultList(hive);
+        window->results().loadResultList(hive);
         anchorRows(window->results(), {}, {tree.root()});
     }
 
     static void runDeletion()
     {
-        ModalAnswer::when<fileDelFrm>([](fileDelFrm *dialog) {
+        ModalAnswer::when<DeleteFilesDialog>([](DeleteFilesDialog *dialog) {
             dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
             dialog->findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
         });

@@ -5,7 +5,7 @@
 #include "ModalAnswer.h"
 #include "support/TempTree.h"
 
-#include "actions/fileDelFrm.h"
+#include "actions/DeleteFilesDialog.h"
 #include "app/HelpFrm.h"
 #include "results/ResultModel.h"
 #include "results/ResultView.h"
@@ -59,12 +59,12 @@ protected:
         prompter.expectFolder(kPicker, folder);
         ModalAnswer::when<FolderFrm>(
             [](FolderFrm *f) {
-                f->txtMin->setFocus();
-                f->txtMin->selectAll();
-                QTest::keyClicks(f->txtMin, QStringLiteral("1"));
-                QTest::keyClick(f->txtMin, Qt::Key_Return);
+                f->minSizeEdit->setFocus();
+                f->minSizeEdit->selectAll();
+                QTest::keyClicks(f->minSizeEdit, QStringLiteral("1"));
+                QTest::keyClick(f->minSizeEdit, Qt::Key_Return);
             },
-            [](FolderFrm *f) { return !f->Text1->text().isEmpty(); });
+            [](FolderFrm *f) { return !f->folderEdit->text().isEmpty(); });
         press(Qt::Key_Insert);
     }
 
@@ -145,8 +145,8 @@ TEST_F(MainFrmKeyboardTest, TheLocationListTakesInsertEnterAndDeleteAndTheMenuDo
     EXPECT_EQ(list->selectedRow(), 1);
     // Enter changes the selected row, as a double-click does: no picker.
     ModalAnswer::when<FolderFrm>([](FolderFrm *f) {
-        f->Check2->click();
-        f->cmdOK->click();
+        f->excludeCheck->click();
+        f->okButton->click();
     });
     press(Qt::Key_Return);
     EXPECT_TRUE(window->locations().locations().at(1).excluded());
@@ -161,7 +161,7 @@ TEST_F(MainFrmKeyboardTest, TheLocationListTakesInsertEnterAndDeleteAndTheMenuDo
     EXPECT_TRUE(window->locations().empty());
     EXPECT_FALSE(action("MRemoveLocation")->isEnabled());
     prompter.expectFolder(kPicker, QString());
-    ModalAnswer::when<FolderFrm>([](FolderFrm *f) { f->Command1->click(); });
+    ModalAnswer::when<FolderFrm>([](FolderFrm *f) { f->cancelButton->click(); });
     action("MAddLocation")->trigger();
     EXPECT_TRUE(window->locations().empty());
 }
@@ -187,7 +187,7 @@ TEST_F(MainFrmKeyboardTest, AWholeSearchMarkAndCleanUpWithoutTheMouse)
     const QString marked = window->results().row(child<ResultView>("RLV")->currentIndex().row()).fullPath();
 
     // Del deletes the marked file; the deletion dialog's buttons take the space bar.
-    ModalAnswer::when<fileDelFrm>([](fileDelFrm *dialog) {
+    ModalAnswer::when<DeleteFilesDialog>([](DeleteFilesDialog *dialog) {
         QTest::keyClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::Key_Space);
         QTest::keyClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::Key_Space);
     });

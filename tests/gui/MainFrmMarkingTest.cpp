@@ -29,10 +29,10 @@ protected:
         for (const auto &[size, name, shade, date] : files)
         {
             tree.fileOfSize(QString::fromLatin1(name), size);
-            hive.Add(TextFormat::pad12(size), QString::fromLatin1(name), tree.folder(), QStringLiteral("N/A"), shade,
+            hive.add(TextFormat::pad12(size), QString::fromLatin1(name), tree.folder(), QStringLiteral("N/A"), shade,
                      QString::fromLatin1(date));
         }
-        window->results().LoadResultList(hive);
+        window->results().loadResultList(hive);
     }
 
     void clickRow(int row, int x)

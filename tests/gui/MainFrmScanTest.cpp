@@ -12,7 +12,7 @@
 #include "results/ResultModel.h"
 #include "search/FolderFrm.h"
 #include "search/SearchLocationModel.h"
-#include "search/frmTooManyFiles.h"
+#include "search/TooManyFilesDialog.h"
 
 #include <QAction>
 #include <QFile>
@@ -45,10 +45,10 @@ protected:
         prompter.expectFolder(kPickerTitle, tree.root());
         ModalAnswer::when<FolderFrm>(
             [](FolderFrm *f) {
-                f->txtMin->setText(QStringLiteral("1"));
-                f->cmdOK->click();
+                f->minSizeEdit->setText(QStringLiteral("1"));
+                f->okButton->click();
             },
-            [](FolderFrm *f) { return !f->Text1->text().isEmpty(); });
+            [](FolderFrm *f) { return !f->folderEdit->text().isEmpty(); });
         child<QToolButton>("cmdAdd")->click();
     }
 
@@ -96,7 +96,7 @@ TEST_F(MainFrmScanTest, ScanningWithoutLocationsAsksForOne)
     open();
     prompter.expectMessage(QStringLiteral("Error"), QStringLiteral("Please add search path first."), PromptAnswer::Ok);
     prompter.expectFolder(kPickerTitle, QString());
-    ModalAnswer::when<FolderFrm>([](FolderFrm *f) { f->Command1->click(); });
+    ModalAnswer::when<FolderFrm>([](FolderFrm *f) { f->cancelButton->click(); });
     action("Button1")->trigger();
     EXPECT_EQ(prompter.asked().front().prompt.icon, PromptIcon::Information);
     EXPECT_EQ(panelText(MainFrm::Panel::Files), QStringLiteral("Files : 0")) << "the status bar is unchanged";
@@ -109,8 +109,8 @@ TEST_F(MainFrmScanTest, TooManyFilesAsksAndCancelKeepsTheCounts)
     open();
     addRootWithThePicker();
     window->setTooManyFilesLimit(4);
-    ModalAnswer::when<frmTooManyFiles>([](frmTooManyFiles *w) {
-        EXPECT_EQ(w->lblTitle->text(),
+    ModalAnswer::when<TooManyFilesDialog>([](TooManyFilesDialog *w) {
+        EXPECT_EQ(w->titleLabel->text(),
                   QStringLiteral("You are about to scan a collection of too many files, total 5 files.  "));
         w->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     });
@@ -119,8 +119,8 @@ TEST_F(MainFrmScanTest, TooManyFilesAsksAndCancelKeepsTheCounts)
     EXPECT_EQ(panelText(MainFrm::Panel::Activity), QStringLiteral("Search Completed."));
     EXPECT_EQ(panelText(MainFrm::Panel::Files), QStringLiteral("Files : 5"));
 
-    ModalAnswer::when<frmTooManyFiles>(
-        [](frmTooManyFiles *w) { w->findChild<QPushButton *>(QStringLiteral("Command2"))->click(); });
+    ModalAnswer::when<TooManyFilesDialog>(
+        [](TooManyFilesDialog *w) { w->findChild<QPushButton *>(QStringLiteral("Command2"))->click(); });
     action("MScan")->trigger();
     EXPECT_EQ(window->results().size(), 4);
 }

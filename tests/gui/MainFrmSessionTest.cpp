@@ -11,8 +11,8 @@
 #include "platform/SettingsStore.h"
 #include "results/ResultModel.h"
 #include "search/SearchLocationModel.h"
+#include "sessions/ExportDialog.h"
 #include "sessions/SaveFrm.h"
-#include "sessions/frmExport.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -60,10 +60,10 @@ protected:
              {std::tuple{30, "a.txt", 1}, {30, "b.txt", 1}, {12, "c.txt", 2}, {12, "d.txt", 2}})
         {
             tree.fileOfSize(QString::fromLatin1(name), size);
-            hive.Add(TextFormat::pad12(size), QString::fromLatin1(name), tree.folder(), QStringLiteral("N/A"), shade,
+            hive.add(TextFormat::pad12(size), QString::fromLatin1(name), tree.folder(), QStringLiteral("N/A"), shade,
                      QStringLiteral("3/7/2004 9:05:03 PM"));
         }
-        window->results().LoadResultList(hive);
+        window->results().loadResultList(hive);
     }
 
     TempTree tree;
@@ -147,7 +147,7 @@ TEST_F(MainFrmSessionTest, ExportThroughTheWizardWritesTheRows)
     listTwoGroups();
     const QString path = tree.path(QStringLiteral("list.csv"));
     prompter.expectSaveFile(QStringLiteral("Export Locations"), path);
-    ModalAnswer::when<frmExport>([](frmExport *wizard) {
+    ModalAnswer::when<ExportDialog>([](ExportDialog *wizard) {
         named<QRadioButton>(wizard, "OptDeli")->click();
         named<QRadioButton>(wizard, "optAllFiles")->click();
         if (named<QCheckBox>(wizard, "openafter")->isChecked())

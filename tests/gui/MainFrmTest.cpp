@@ -262,8 +262,8 @@ TEST_F(MainFrmTest, AddChangeAndRemoveLocations)
     auto *list = child<SearchListView>("SearchList");
 
     auto pressOk = [] {
-        ModalAnswer::when<FolderFrm>([](FolderFrm *f) { f->cmdOK->click(); },
-                                     [](FolderFrm *f) { return !f->Text1->text().isEmpty(); });
+        ModalAnswer::when<FolderFrm>([](FolderFrm *f) { f->okButton->click(); },
+                                     [](FolderFrm *f) { return !f->folderEdit->text().isEmpty(); });
     };
     prompter.expectFolder(QStringLiteral("Choose Folder to Search"), a);
     pressOk();
@@ -280,9 +280,9 @@ TEST_F(MainFrmTest, AddChangeAndRemoveLocations)
     // A double-click changes the selected row; its dialog shows the row and opens no picker.
     list->selectRow(1);
     ModalAnswer::when<FolderFrm>([](FolderFrm *f) {
-        EXPECT_EQ(f->txtMin->text(), QStringLiteral("10"));
-        f->Check2->click();
-        f->cmdOK->click();
+        EXPECT_EQ(f->minSizeEdit->text(), QStringLiteral("10"));
+        f->excludeCheck->click();
+        f->okButton->click();
     });
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 1)).center());
     EXPECT_TRUE(window->locations().locations().at(1).excluded());
@@ -290,7 +290,7 @@ TEST_F(MainFrmTest, AddChangeAndRemoveLocations)
 
     // Cancel changes nothing.
     prompter.expectFolder(QStringLiteral("Choose Folder to Search"), QString());
-    ModalAnswer::when<FolderFrm>([](FolderFrm *f) { f->Command1->click(); });
+    ModalAnswer::when<FolderFrm>([](FolderFrm *f) { f->cancelButton->click(); });
     add->click();
     EXPECT_EQ(window->locations().size(), 2);
 
@@ -316,11 +316,11 @@ TEST_F(MainFrmTest, HeaderClicksSortAscendingThenDescendingWithTheirMark)
                                             {10, "f.txt", 1}})
     {
         tree.fileOfSize(QString::fromLatin1(name), size);
-        hive.Add(TextFormat::pad12(size), QString::fromLatin1(name), tree.folder(), QStringLiteral("N/A"), shade,
+        hive.add(TextFormat::pad12(size), QString::fromLatin1(name), tree.folder(), QStringLiteral("N/A"), shade,
                  QStringLiteral("3/7/2004 9:05:03 PM"));
     }
     open();
-    window->results().LoadResultList(hive);
+    window->results().loadResultList(hive);
     auto *view = child<ResultView>("RLV");
 
     clickHeader(view, 1);
@@ -348,8 +348,8 @@ TEST_F(MainFrmTest, NewSessionEmptiesTheListsAndResetsTheOptions)
     child<QRadioButton>("Option2")->click();
     child<QCheckBox>("chkIncludeHidden")->click();
     prompter.expectFolder(QStringLiteral("Choose Folder to Search"), tree.root());
-    ModalAnswer::when<FolderFrm>([](FolderFrm *f) { f->cmdOK->click(); },
-                                 [](FolderFrm *f) { return !f->Text1->text().isEmpty(); });
+    ModalAnswer::when<FolderFrm>([](FolderFrm *f) { f->okButton->click(); },
+                                 [](FolderFrm *f) { return !f->folderEdit->text().isEmpty(); });
     child<QToolButton>("cmdAdd")->click();
     ASSERT_EQ(window->locations().size(), 1);
 

@@ -75,7 +75,7 @@ TEST_F(WarningFrmTest, UntickingUnmarksAtOnceAndContinueThenAsksNothing)
     EXPECT_TRUE(model.isMarked(3));
     list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     press("Command3");
-    EXPECT_EQ(dialog.WarningChoice, KeepOneChoice::Continue);
+    EXPECT_EQ(dialog.choice, KeepOneChoice::Continue);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(model.isMarked(2));
 }
@@ -85,10 +85,10 @@ TEST_F(WarningFrmTest, ContinueWithoutChangesIsConfirmedFirst)
     prompter.expectMessage(QStringLiteral("Confirm"), kConfirm, PromptAnswer::No);
     press("Command3");
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.WarningChoice, KeepOneChoice::Closed);
+    EXPECT_EQ(dialog.choice, KeepOneChoice::Closed);
     prompter.expectMessage(QStringLiteral("Confirm"), kConfirm, PromptAnswer::Yes);
     press("Command3");
-    EXPECT_EQ(dialog.WarningChoice, KeepOneChoice::Continue);
+    EXPECT_EQ(dialog.choice, KeepOneChoice::Continue);
     EXPECT_TRUE(model.isMarked(2) && model.isMarked(3));
     ASSERT_EQ(prompter.asked().size(), 2u);
     EXPECT_EQ(prompter.asked()[0].prompt.buttons, PromptButtons::YesNo);
@@ -100,16 +100,16 @@ TEST_F(WarningFrmTest, KeepAndIgnoreAnswerAndKeepTheMarksChangedInTheList)
 {
     list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     press("Command1");
-    EXPECT_EQ(dialog.WarningChoice, KeepOneChoice::KeepOneOfEach);
+    EXPECT_EQ(dialog.choice, KeepOneChoice::KeepOneOfEach);
     EXPECT_FALSE(model.isMarked(2));
 
     WarningFrm ignore(model, prompter);
     ignore.setGroupRows({0, 1});
     ignore.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-    EXPECT_EQ(ignore.WarningChoice, KeepOneChoice::IgnoreWarnings);
+    EXPECT_EQ(ignore.choice, KeepOneChoice::IgnoreWarnings);
 
     WarningFrm closed(model, prompter);
     closed.show();
     closed.close();
-    EXPECT_EQ(closed.WarningChoice, KeepOneChoice::Closed);
+    EXPECT_EQ(closed.choice, KeepOneChoice::Closed);
 }

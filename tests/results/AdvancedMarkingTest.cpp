@@ -47,7 +47,7 @@ TEST(AdvancedMarking, EachKeepRuleLeavesItsFileUnmarked)
     {
         ResultModel model;
         fill(model, cases[i].rows);
-        const MarkOutcome outcome = AdvancedMarking::MarkByRange(model, {cases[i].rule, 0, kAll});
+        const MarkOutcome outcome = AdvancedMarking::markByRange(model, {cases[i].rule, 0, kAll});
         EXPECT_FALSE(marked(model).contains(QStringLiteral("keep"))) << "case " << i;
         EXPECT_EQ(outcome.tally.count, model.size() - 1) << "case " << i;
         EXPECT_EQ(outcome.sorted, (ListSort{ResultRow::ColGroup, true}));
@@ -61,9 +61,9 @@ TEST(AdvancedMarking, EqualValuesAreSettledByThePositionReadAsTextInTheRulesDire
         rows.push_back({"same", "/d/", 5});
     ResultModel model;
     fill(model, rows);
-    AdvancedMarking::MarkByRange(model, {KeepRule::LargerFiles, 0, kAll});
+    AdvancedMarking::markByRange(model, {KeepRule::LargerFiles, 0, kAll});
     EXPECT_FALSE(model.isMarked(8)) << "descending: row 9";
-    AdvancedMarking::MarkByRange(model, {KeepRule::SmallerFiles, 0, kAll});
+    AdvancedMarking::markByRange(model, {KeepRule::SmallerFiles, 0, kAll});
     EXPECT_FALSE(model.isMarked(0)) << "ascending: row 1";
     EXPECT_TRUE(model.isMarked(8));
 }
@@ -76,7 +76,7 @@ TEST(AdvancedMarking, FilesOutsideTheMaskAreNotTouched)
                  {"a.JPG", "/d/", 20, 0, 2},
                  {"b.jpg", "/d/", 30, 0, 2},
                  {"c.txt", "/d/", 40, 0, 2, "N/A", true}});
-    const MarkOutcome outcome = AdvancedMarking::MarkByRange(model, {KeepRule::LargerFiles, 0, kImages});
+    const MarkOutcome outcome = AdvancedMarking::markByRange(model, {KeepRule::LargerFiles, 0, kImages});
     EXPECT_EQ(marked(model), (QStringList{"a.JPG", "c.txt"})) << "the first group stays alone; c.txt keeps its mark";
     EXPECT_EQ(outcome.tally.summary(), QStringLiteral("Total Files Marked 1 Size 20 Bytes"));
 }
@@ -90,7 +90,7 @@ TEST(AdvancedMarking, ALimitEndsTheWalkAtTheFirstMatchingFileOnceTheTotalIsAbove
                  {"g1-b", "/d/", 400 * MB, 20040502000000, 1},
                  {"g2-a", "/d/", 1, 20040501000000, 2},
                  {"g2-b", "/d/", 1, 20040502000000, 2}});
-    const MarkOutcome outcome = AdvancedMarking::MarkByRange(model, {KeepRule::NewerFiles, 716800, kAll});
+    const MarkOutcome outcome = AdvancedMarking::markByRange(model, {KeepRule::NewerFiles, 716800, kAll});
     // Totals before each file: 0, 400 MB, 800 MB (above 700 MB: stop). The kept file of the last
     // group walked is still unmarked.
     EXPECT_EQ(marked(model), (QStringList{"g1-a"}));
@@ -107,14 +107,14 @@ TEST(AdvancedMarking, ByFoldersMarksTicketFoldersWithOrWithoutTheirSubFolders)
                  {"v.jpg", "/C/", 16, 0, 1, "N/A", true}});
     std::vector<FolderTick> folders{{"/A/", true}, {"/A/B/", false}, {"/AB/", false}, {"/C/", false}};
 
-    MarkOutcome outcome = AdvancedMarking::MarkByFolders(model, folders, false, kImages);
+    MarkOutcome outcome = AdvancedMarking::markByFolders(model, folders, false, kImages);
     EXPECT_EQ(ResultRows::names(model), (QStringList{"y.jpg", "x.txt", "w.jpg", "z.jpg", "v.jpg"}));
     EXPECT_EQ(marked(model), (QStringList{"y.jpg", "v.jpg"}));
     EXPECT_EQ(outcome.tally.count, 1);
     EXPECT_FALSE(folders[1].ticked);
     EXPECT_EQ(outcome.sorted, (ListSort{ResultRow::ColPath, true}));
 
-    outcome = AdvancedMarking::MarkByFolders(model, folders, true, kImages);
+    outcome = AdvancedMarking::markByFolders(model, folders, true, kImages);
     EXPECT_EQ(folders, (std::vector<FolderTick>{{"/A/", true}, {"/A/B/", true}, {"/AB/", false}, {"/C/", false}}));
     EXPECT_EQ(marked(model), (QStringList{"y.jpg", "w.jpg", "v.jpg"}));
     EXPECT_EQ(outcome.tally.summary(), QStringLiteral("Total Files Marked 2 Size 10 Bytes"));
@@ -172,7 +172,7 @@ TEST(AdvMarkingChoices, DefaultsAndWhatWasStoredComeBack)
     AdvMarkingChoices c;
     c.keep = {0, 0, 2};
     c.sizeLimit = 3;
-    c.txtSize = QStringLiteral("12x");
+    c.sizeLimitText = QStringLiteral("12x");
     c.sizeUnit = QStringLiteral("GB");
     c.fileMask1 = kImages;
     c.includeSubFolders = false;

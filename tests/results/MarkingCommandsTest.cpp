@@ -53,14 +53,14 @@ TEST_F(MarkingCommandsTest, EveryMenuCommandWritesTheSummary)
     list.focused = 0;
     list.selection = {2, 3};
     const std::vector<std::pair<void (MarkingCommands::*)(), QString>> steps = {
-        {&MarkingCommands::MMarkAll_Click, "Total Files Marked 4 Size 1000 Bytes"},
-        {&MarkingCommands::mnuUnMarkSelected_Click, "Total Files Marked 2 Size 300 Bytes"},
-        {&MarkingCommands::MNone_Click, "Total Files Marked 0 Size 0 Bytes"},
-        {&MarkingCommands::MMarkingSelected_Click, "Total Files Marked 2 Size 700 Bytes"},
-        {&MarkingCommands::MMarkFolder_Click, "Total Files Marked 3 Size 800 Bytes"},
-        {&MarkingCommands::mnuFolderAndSubFolder_Click, "Total Files Marked 4 Size 1000 Bytes"},
-        {&MarkingCommands::cmdClearMarks_Click, "Total Files Marked 0 Size 0 Bytes"},
-        {&MarkingCommands::MMarkAllDuplicates_Click, "Total Files Marked 2 Size 500 Bytes"},
+        {&MarkingCommands::markAll, "Total Files Marked 4 Size 1000 Bytes"},
+        {&MarkingCommands::unmarkSelected, "Total Files Marked 2 Size 300 Bytes"},
+        {&MarkingCommands::unmarkAll, "Total Files Marked 0 Size 0 Bytes"},
+        {&MarkingCommands::markSelected, "Total Files Marked 2 Size 700 Bytes"},
+        {&MarkingCommands::markFolder, "Total Files Marked 3 Size 800 Bytes"},
+        {&MarkingCommands::markFolderAndSubFolders, "Total Files Marked 4 Size 1000 Bytes"},
+        {&MarkingCommands::clearAllMarks, "Total Files Marked 0 Size 0 Bytes"},
+        {&MarkingCommands::markAllDuplicates, "Total Files Marked 2 Size 500 Bytes"},
     };
     for (const auto &[command, summary] : steps)
     {
@@ -75,14 +75,14 @@ TEST_F(MarkingCommandsTest, SortingCommandsReportTheColumnAndDirection)
 {
     QSignalSpy sorted(&commands, &MarkingCommands::listSorted);
     model.sortByColumn(ResultRow::ColName, false);
-    commands.MNone_Click();
+    commands.unmarkAll();
     EXPECT_EQ(sorted.count(), 0);
-    commands.MMarkAllDuplicates_Click();
+    commands.markAllDuplicates();
     ASSERT_EQ(sorted.count(), 1);
     EXPECT_EQ(sorted.takeFirst(), (QVariantList{ResultRow::ColGroup, QVariant::fromValue(Qt::AscendingOrder)}));
 
     std::vector<FolderTick> folders{{"/A/", true}, {"/A/B/", false}, {"/C/", false}};
-    commands.MarkByFolders(folders, true, QStringLiteral("All files(*.*)"));
+    commands.markByFolders(folders, true, QStringLiteral("All files(*.*)"));
     ASSERT_EQ(sorted.count(), 1);
     EXPECT_EQ(sorted.takeFirst().at(0).toInt(), ResultRow::ColPath);
     EXPECT_TRUE(folders[1].ticked);
@@ -91,18 +91,18 @@ TEST_F(MarkingCommandsTest, SortingCommandsReportTheColumnAndDirection)
 TEST_F(MarkingCommandsTest, UpToAsksForTheLimitAndUsesItsAnswer)
 {
     list.limit = {0.2, false};
-    commands.mnuAdvMarking_Click();
+    commands.markDuplicatesUpTo();
     EXPECT_EQ(list.limitAsked, 1);
     EXPECT_EQ(marked(model), (QStringList{"b"}));
     EXPECT_EQ(list.statuses.last(), QStringLiteral("Total Files Marked 1 Size 200 Bytes"));
     list.limit = {0.4, true};
-    commands.mnuAdvMarking_Click();
+    commands.markDuplicatesUpTo();
     EXPECT_EQ(marked(model), (QStringList{"d"}));
 
     // A cancelled dialog leaves the marks and the summary as they were.
     list.limit.reset();
     const qsizetype summaries = list.statuses.size();
-    commands.mnuAdvMarking_Click();
+    commands.markDuplicatesUpTo();
     EXPECT_EQ(list.limitAsked, 3);
     EXPECT_EQ(marked(model), (QStringList{"d"}));
     EXPECT_EQ(list.statuses.size(), summaries);
@@ -111,14 +111,14 @@ TEST_F(MarkingCommandsTest, UpToAsksForTheLimitAndUsesItsAnswer)
 TEST_F(MarkingCommandsTest, AClickFlipsTheFocusedRowOnlyNearTheLeftEdge)
 {
     list.focused = 1;
-    commands.RLV_MouseDown(300);
-    commands.RLV_Click();
+    commands.rememberPointer(300);
+    commands.toggleMarkAtPointer();
     EXPECT_EQ(marked(model), (QStringList{"b"}));
     EXPECT_EQ(list.statuses.last(), QStringLiteral("Total Files Marked 1 Size 200 Bytes"));
-    commands.RLV_Click();
+    commands.toggleMarkAtPointer();
     EXPECT_TRUE(marked(model).isEmpty());
-    commands.RLV_MouseDown(301);
-    commands.RLV_Click();
+    commands.rememberPointer(301);
+    commands.toggleMarkAtPointer();
     EXPECT_TRUE(marked(model).isEmpty());
     EXPECT_EQ(list.statuses.size(), 2);
 }
@@ -128,14 +128,14 @@ TEST_F(MarkingCommandsTest, ADoubleClickMarksTheSelectionByTheFocusedRowOrOpensT
     QSignalSpy open(&commands, &MarkingCommands::openFileRequested);
     list.selection = {0, 2};
     list.focused = 2;
-    commands.RLV_MouseDown(15);
-    commands.RLV_DblClick();
+    commands.rememberPointer(15);
+    commands.markOrOpenAtPointer();
     EXPECT_EQ(marked(model), (QStringList{"a", "c"}));
-    commands.RLV_DblClick();
+    commands.markOrOpenAtPointer();
     EXPECT_TRUE(marked(model).isEmpty());
 
-    commands.RLV_MouseDown(2000);
-    commands.RLV_DblClick();
+    commands.rememberPointer(2000);
+    commands.markOrOpenAtPointer();
     EXPECT_TRUE(marked(model).isEmpty());
     ASSERT_EQ(open.count(), 1);
     EXPECT_EQ(open.takeFirst().at(0).toInt(), 2);
@@ -145,12 +145,12 @@ TEST_F(MarkingCommandsTest, TheSpaceBarMarksTheSelectionByTheFocusedRow)
 {
     list.selection = {1, 3};
     list.focused = 3;
-    EXPECT_TRUE(commands.RLV_KeyPress_Space());
+    EXPECT_TRUE(commands.markSelectionBySpace());
     EXPECT_EQ(marked(model), (QStringList{"b", "d"}));
-    EXPECT_TRUE(commands.RLV_KeyPress_Space());
+    EXPECT_TRUE(commands.markSelectionBySpace());
     EXPECT_TRUE(marked(model).isEmpty());
     list.focused = -1;
-    EXPECT_FALSE(commands.RLV_KeyPress_Space());
+    EXPECT_FALSE(commands.markSelectionBySpace());
 }
 
 TEST(MarkingCommandsEmpty, NothingHappensOnAnEmptyList)
@@ -160,13 +160,13 @@ TEST(MarkingCommandsEmpty, NothingHappensOnAnEmptyList)
     list.focused = 0;
     MarkingCommands commands(model, list.hooks());
     QSignalSpy open(&commands, &MarkingCommands::openFileRequested);
-    commands.MMarkFolder_Click();
-    commands.mnuFolderAndSubFolder_Click();
-    commands.RLV_Click();
-    commands.RLV_DblClick();
-    commands.RLV_MouseDown(5000);
-    commands.RLV_DblClick();
-    EXPECT_FALSE(commands.RLV_KeyPress_Space());
+    commands.markFolder();
+    commands.markFolderAndSubFolders();
+    commands.toggleMarkAtPointer();
+    commands.markOrOpenAtPointer();
+    commands.rememberPointer(5000);
+    commands.markOrOpenAtPointer();
+    EXPECT_FALSE(commands.markSelectionBySpace());
     EXPECT_TRUE(list.statuses.isEmpty());
     EXPECT_EQ(open.count(), 0);
 }

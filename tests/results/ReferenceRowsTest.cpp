@@ -55,7 +55,7 @@ TEST(ReferenceRows, EveryRuleKeepsTheOriginalAndMarksTheCopies)
     EXPECT_EQ(marked(model), (QStringList{"c1", "c2", "n1", "s1"}));
 
     MarkingRules::markNone(model);
-    AdvancedMarking::MarkByRange(model, {KeepRule::OlderFiles, 0, QStringLiteral("All files(*.*)")});
+    AdvancedMarking::markByRange(model, {KeepRule::OlderFiles, 0, QStringLiteral("All files(*.*)")});
     EXPECT_EQ(marked(model), (QStringList{"c1", "c2", "n2", "s2"}));
 
     MarkingRules::markAllDuplicatesUpTo(model, 1e9, false);

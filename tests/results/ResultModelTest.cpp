@@ -28,7 +28,7 @@ void load(ResultModel &model, const std::vector<Entry> &entries, std::vector<QSt
     {
         const QString folder = QString::fromLatin1(e.folder);
         const QString name = QString::fromLatin1(e.name);
-        hive.Add(TextFormat::pad12(e.size), name, folder, QStringLiteral("N/A"), e.shade,
+        hive.add(TextFormat::pad12(e.size), name, folder, QStringLiteral("N/A"), e.shade,
                  QStringLiteral("3/7/2004 9:05:03 PM"));
         if (e.exists)
             existing.insert(folder + name);
@@ -37,7 +37,7 @@ void load(ResultModel &model, const std::vector<Entry> &entries, std::vector<QSt
     hooks.fileExists = [&existing](const QString &path) { return existing.contains(path); };
     if (statuses)
         hooks.status = [statuses](const QString &text) { statuses->push_back(text); };
-    model.LoadResultList(hive, hooks);
+    model.loadResultList(hive, hooks);
 }
 
 QStringList column(const ResultModel &m, int c)
@@ -108,7 +108,7 @@ TEST(ResultModel, DropSingleRowGroupsRemovesLoneRowsUnlessZeroSize)
         ResultModel model;
         load(model, {{1, "a", "/x/", 1}, {1, "b", "/x/", 1}, {2, "c", "/x/", 2}, {2, "d", "/x/", 2}});
         model.removeRowsIf([](const ResultRow &r) { return r.name == u"a"; });
-        model.DropSingleRowGroups(zero);
+        model.dropSingleRowGroups(zero);
         if (zero)
             EXPECT_EQ(column(model, 0), (QStringList{"b", "c", "d"}));
         else
@@ -136,7 +136,7 @@ TEST(ResultModel, SortingByNameRebandsRunsAndPaddedKeysSortAsNumbers)
     model.setRows(rows);
     model.sortByColumn(ResultRow::ColName, true);
     EXPECT_EQ(column(model, 0), (QStringList{"a", "A", "b", "C"}));
-    model.RebandRows();
+    model.rebandRows();
     EXPECT_EQ(model.rowBands(), (std::vector<qint32>{1, 2, 3, 4}));
     model.sortByColumn(ResultRow::ColSortSize, true);
     EXPECT_EQ(column(model, 1), (QStringList{"9", "10", "10", "100"}));
@@ -144,7 +144,7 @@ TEST(ResultModel, SortingByNameRebandsRunsAndPaddedKeysSortAsNumbers)
     model.sortByColumn(ResultRow::ColSortSize, false);
     EXPECT_EQ(column(model, 1), (QStringList{"100", "10", "10", "9"}));
     model.sortByColumn(ResultRow::ColSortGrpno, true);
-    model.RebandRows();
+    model.rebandRows();
     EXPECT_EQ(column(model, 4), (QStringList{"1", "1", "4", "4"}));
     EXPECT_EQ(model.rowBands(), (std::vector<qint32>{1, 1, 2, 2}));
 }
@@ -204,7 +204,7 @@ TEST(ResultModel, RemovingManyScatteredRowsKeepsTheRest)
         rows[static_cast<size_t>(i)].group = i / 2 + 1;
     }
     model.setRows(rows);
-    model.RebandRows();
+    model.rebandRows();
     EXPECT_EQ(model.removeRowsIf([](const ResultRow &r) { return r.size % 3 == 0; }), 34);
     ASSERT_EQ(model.size(), 66);
     EXPECT_EQ(model.row(0).size, 1);

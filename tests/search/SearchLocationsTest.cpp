@@ -56,7 +56,7 @@ TEST(FileMasks, MatchingIsASubstringTestOnTheExtension)
                                   {"noext", "All files(*.*)", true}, {"x.tx", "*.txt;*.doc", true},
                                   {"archive.tar.gz", "*.gz", true},  {"x.mp3", "Music files (*.mp3)", true}};
     for (const Case &c : cases)
-        EXPECT_EQ(FileMasks::MatchesMask(QString::fromLatin1(c.name), QString::fromLatin1(c.mask)), c.match) << c.name;
+        EXPECT_EQ(FileMasks::matchesMask(QString::fromLatin1(c.name), QString::fromLatin1(c.mask)), c.match) << c.name;
     EXPECT_EQ(FileMasks::presets().size(), 10);
     EXPECT_EQ(FileMasks::presets()[3],
               QStringLiteral("Images  (*.bmp *.gif *.jpg *.jpeg *.pcx *.png *.psd *.tif *.wmf)"));
@@ -66,15 +66,15 @@ TEST(MaskList, TypedMasksGoFirstAndAreStoredInOrder)
 {
     QTemporaryDir dir;
     SettingsStore store(dir.path() + QStringLiteral("/s.ini"));
-    EXPECT_FALSE(MaskList::LoadMasks(store).has_value());
+    EXPECT_FALSE(MaskList::loadMasks(store).has_value());
     QStringList masks = MaskList::masksOrPresets(store);
     EXPECT_EQ(masks, FileMasks::presets());
     EXPECT_FALSE(MaskList::addTypedMask(masks, QStringLiteral("All files(*.*)")));
     EXPECT_FALSE(MaskList::addTypedMask(masks, QStringLiteral("   ")));
     EXPECT_TRUE(MaskList::addTypedMask(masks, QStringLiteral("ALL FILES(*.*)")));
     EXPECT_TRUE(MaskList::addTypedMask(masks, QStringLiteral("*.iso")));
-    MaskList::SaveMasks(store, masks);
-    const auto stored = MaskList::LoadMasks(store);
+    MaskList::saveMasks(store, masks);
+    const auto stored = MaskList::loadMasks(store);
     ASSERT_TRUE(stored.has_value());
     ASSERT_EQ(stored->size(), 12);
     EXPECT_EQ(stored->at(0), QStringLiteral("*.iso"));

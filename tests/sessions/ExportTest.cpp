@@ -37,7 +37,7 @@ TEST(DelimitedExport, CommaExampleIsWrittenByteForByte)
     int maximum = 0;
     int last = 0;
     ProgressHooks progress{[&](int m) { maximum = m; }, [&](int v) { last = v; }};
-    ASSERT_TRUE(DelimitedExport::ExportDelimited(t.path("e.csv"), rows, QStringLiteral(","),
+    ASSERT_TRUE(DelimitedExport::exportDelimited(t.path("e.csv"), rows, QStringLiteral(","),
                                                  ExportChoice(rows, ExportRows::All), errors, progress));
     EXPECT_EQ(readBytes(t.path("e.csv")), QByteArray("File Name,Size(Bytes),Last Modified,Version,Group,Path\r\n"
                                                      "a.txt,3072,3/7/2004 9:05:03 PM,N/A,1,/data/\r\n"
@@ -119,10 +119,10 @@ TEST(DelimitedExport, EmptyPathDoesNothingAndWriteFailuresAreReported)
     ResultModel rows;
     exampleRows(rows);
     ScriptedErrorReporter errors;
-    EXPECT_FALSE(DelimitedExport::ExportDelimited(QStringLiteral("  "), rows, QStringLiteral(","),
+    EXPECT_FALSE(DelimitedExport::exportDelimited(QStringLiteral("  "), rows, QStringLiteral(","),
                                                   ExportChoice(rows, ExportRows::All), errors));
     errors.expect(ErrorChoice::Abort);
-    EXPECT_FALSE(DelimitedExport::ExportDelimited(t.path("none/e.csv"), rows, QStringLiteral(","),
+    EXPECT_FALSE(DelimitedExport::exportDelimited(t.path("none/e.csv"), rows, QStringLiteral(","),
                                                   ExportChoice(rows, ExportRows::All), errors));
     ASSERT_EQ(errors.reports().size(), 1u);
     EXPECT_EQ(errors.reports()[0].label, QStringLiteral("Exporting CSV"));
@@ -130,7 +130,7 @@ TEST(DelimitedExport, EmptyPathDoesNothingAndWriteFailuresAreReported)
     ScriptedErrorReporter htmlErrors;
     htmlErrors.expect(ErrorChoice::Abort);
     EXPECT_FALSE(
-        HtmlExport::ExportHtml(t.path("none/e.htm"), rows, ExportChoice(rows, ExportRows::All), summary(), htmlErrors));
+        HtmlExport::exportHtml(t.path("none/e.htm"), rows, ExportChoice(rows, ExportRows::All), summary(), htmlErrors));
     ASSERT_EQ(htmlErrors.reports().size(), 1u);
     EXPECT_EQ(htmlErrors.reports()[0].label, QStringLiteral("Exporting CSV"));
 }
@@ -141,7 +141,7 @@ TEST(HtmlExport, PageIsWrittenPieceByPiece)
     ResultModel rows;
     exampleRows(rows);
     ScriptedErrorReporter errors;
-    ASSERT_TRUE(HtmlExport::ExportHtml(t.path("e.htm"), rows, ExportChoice(rows, ExportRows::All), summary(), errors));
+    ASSERT_TRUE(HtmlExport::exportHtml(t.path("e.htm"), rows, ExportChoice(rows, ExportRows::All), summary(), errors));
     const QByteArray expected =
         "<html><head>\r\n"
         "<meta http-equiv='Content-Type' content='text/html; charset=utf-8'>\r\n"

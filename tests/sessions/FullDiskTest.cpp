@@ -106,15 +106,15 @@ TEST_F(FullDiskTest, SavesOnAFullDiskLeaveThePreviousFilesWhole)
         many.push_back({QStringLiteral("/photos/%1/").arg(i), QStringLiteral("copy.jpg"), 10, i % 2 + 1});
     loadScanned(more, many);
     ScriptedErrorReporter none;
-    ASSERT_TRUE(SessionFile::WriteSessionFile(path("s.cvf"), someState(3), rows, false, none));
-    SessionFile::SaveSessionParameters(path("default.cvf"), someState(200), rows);
+    ASSERT_TRUE(SessionFile::writeSessionFile(path("s.cvf"), someState(3), rows, false, none));
+    SessionFile::saveSessionParameters(path("default.cvf"), someState(200), rows);
     const ExportChoice all(rows, ExportRows::All);
-    ASSERT_TRUE(DelimitedExport::ExportDelimited(path("e.csv"), rows, QStringLiteral(","), all, none));
+    ASSERT_TRUE(DelimitedExport::exportDelimited(path("e.csv"), rows, QStringLiteral(","), all, none));
     const HtmlExport::Summary summary{QStringLiteral("Files : 2"), QStringLiteral("Duplicate Files: 1  Size: 10 Bytes"),
                                       QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))};
-    ASSERT_TRUE(HtmlExport::ExportHtml(path("e.htm"), rows, all, summary, none));
+    ASSERT_TRUE(HtmlExport::exportHtml(path("e.htm"), rows, all, summary, none));
     const std::vector<ActionError> logged{ActionError::unableToDelete(QStringLiteral("/photos/a.jpg"))};
-    ASSERT_TRUE(ErrorLog::Save(path("errors.log"), logged, QDateTime::currentDateTime()));
+    ASSERT_TRUE(ErrorLog::save(path("errors.log"), logged, QDateTime::currentDateTime()));
     std::map<QString, QByteArray> before;
     for (const char *name : {"s.cvf", "default.cvf", "e.csv", "e.htm", "errors.log"})
         before[QLatin1String(name)] = readBytes(path(name));
@@ -132,15 +132,15 @@ TEST_F(FullDiskTest, SavesOnAFullDiskLeaveThePreviousFilesWhole)
     const ExportChoice allMore(more, ExportRows::All);
     const std::vector<Attempt> attempts = {
         {"session",
-         [&](ErrorReporter &e) { return SessionFile::WriteSessionFile(path("s.cvf"), someState(5), more, false, e); },
+         [&](ErrorReporter &e) { return SessionFile::writeSessionFile(path("s.cvf"), someState(5), more, false, e); },
          QStringLiteral("File Saving")},
         {"delimited export",
          [&](ErrorReporter &e) {
-             return DelimitedExport::ExportDelimited(path("e.csv"), more, QStringLiteral(";"), allMore, e);
+             return DelimitedExport::exportDelimited(path("e.csv"), more, QStringLiteral(";"), allMore, e);
          },
          QStringLiteral("Exporting CSV")},
         {"HTML report",
-         [&](ErrorReporter &e) { return HtmlExport::ExportHtml(path("e.htm"), more, allMore, summary, e); },
+         [&](ErrorReporter &e) { return HtmlExport::exportHtml(path("e.htm"), more, allMore, summary, e); },
          QStringLiteral("Exporting CSV")},
     };
     for (const Attempt &a : attempts)
@@ -154,9 +154,9 @@ TEST_F(FullDiskTest, SavesOnAFullDiskLeaveThePreviousFilesWhole)
         EXPECT_EQ(errors.reports()[0].description.left(expectedWords().size()), expectedWords());
         EXPECT_EQ(errors.reports()[0].label, a.label);
     }
-    SessionFile::SaveSessionParameters(path("default.cvf"), someState(1), more);
+    SessionFile::saveSessionParameters(path("default.cvf"), someState(1), more);
     QString why;
-    EXPECT_FALSE(ErrorLog::Save(path("errors.log"), std::vector<ActionError>(500, logged[0]),
+    EXPECT_FALSE(ErrorLog::save(path("errors.log"), std::vector<ActionError>(500, logged[0]),
                                 QDateTime::currentDateTime(), &why));
     EXPECT_TRUE(why.startsWith(QString::number(expectedNumber()) + u' ' + expectedWords())) << why.toStdString();
 

@@ -61,14 +61,14 @@ TEST(PrivateFiles, SettingsAndDataFoldersAndTheirFilesAreTheUsersAlone)
 
     const QString session = AppFolders::defaultSessionPath();
     ResultModel rows;
-    SessionFile::SaveSessionParameters(session, someLocations(), rows);
+    SessionFile::saveSessionParameters(session, someLocations(), rows);
     EXPECT_EQ(modeOf(AppFolders::dataFolder()), 0700u);
     ASSERT_TRUE(QFile::exists(session));
     EXPECT_EQ(modeOf(session), 0600u);
 
     // A default session left readable by an older version is closed at the next save.
     ASSERT_EQ(::chmod(QFile::encodeName(session).constData(), 0644), 0);
-    SessionFile::SaveSessionParameters(session, someLocations(), rows);
+    SessionFile::saveSessionParameters(session, someLocations(), rows);
     EXPECT_EQ(modeOf(session), 0600u);
 }
 

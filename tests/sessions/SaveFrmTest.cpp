@@ -26,7 +26,7 @@ public:
     bool saveSession(const QString &path, bool parametersOnly, const ProgressHooks &progress) override
     {
         ++saves;
-        return SessionFile::WriteSessionFile(path, state, rows, parametersOnly, errors, progress);
+        return SessionFile::writeSessionFile(path, state, rows, parametersOnly, errors, progress);
     }
     bool openSession(const QString &path, bool reScan, bool reCheck, const ProgressHooks &progress) override
     {
@@ -35,7 +35,7 @@ public:
         lastReCheck = reCheck;
         SessionFile::LoadHooks hooks;
         hooks.progress = progress;
-        return SessionFile::OpenCorvinaFile(path, reScan, reCheck, state, rows, sink, hooks).result;
+        return SessionFile::openCorvinaFile(path, reScan, reCheck, state, rows, sink, hooks).result;
     }
 
     SessionState state;
@@ -75,7 +75,7 @@ QString setting(const SettingKey &key)
 class SaveFrmTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { SettingsStore::instance().setValue(Settings::ChkClose, QStringLiteral("1")); }
+    void SetUp() override { SettingsStore::instance().setValue(Settings::CloseSaveDialog, QStringLiteral("1")); }
 };
 } // namespace
 
@@ -87,7 +87,7 @@ TEST_F(SaveFrmTest, SaveRoleWritesTheSessionWithResultsAndCloses)
     ScriptedPrompter prompter;
     prompter.expectSaveFile(QStringLiteral("Saving Location"), t.path("s.cvf"));
     SaveFrm dialog(window, prompter, SettingsStore::instance());
-    dialog.DialogMode = SaveFrm::Mode::Save;
+    dialog.mode = SaveFrm::Mode::Save;
     dialog.show();
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Save Dialog"));
@@ -116,7 +116,7 @@ TEST_F(SaveFrmTest, ParametersOnlyWithoutClosingKeepsTheDialogOpen)
     fill(window);
     ScriptedPrompter prompter;
     SaveFrm dialog(window, prompter, SettingsStore::instance());
-    dialog.DialogMode = SaveFrm::Mode::Save;
+    dialog.mode = SaveFrm::Mode::Save;
     dialog.show();
     child<QRadioButton>(dialog, "opt1")->setChecked(true);
     child<QCheckBox>(dialog, "chkClose")->setChecked(false);
@@ -128,7 +128,7 @@ TEST_F(SaveFrmTest, ParametersOnlyWithoutClosingKeepsTheDialogOpen)
     EXPECT_EQ(readBytes(t.path("p.cvf")), QByteArray("1,1,0,2,4,2,0,0,0\r\n/data,Yes,All files(*.*),10,,15\r\n"));
 
     child<QPushButton>(dialog, "Command2")->click();
-    EXPECT_EQ(setting(Settings::ChkClose), QStringLiteral("0"));
+    EXPECT_EQ(setting(Settings::CloseSaveDialog), QStringLiteral("0"));
 }
 
 TEST_F(SaveFrmTest, OpenRoleLoadsTheSessionIntoTheWindowAndCloses)
@@ -186,7 +186,7 @@ TEST_F(SaveFrmTest, BlankPathIsRefusedWithTheMessage)
         ScriptedPrompter prompter;
         prompter.expectMessage(QStringLiteral("Error"), QStringLiteral("File name not specified."), PromptAnswer::Ok);
         SaveFrm dialog(window, prompter, SettingsStore::instance());
-        dialog.DialogMode = mode;
+        dialog.mode = mode;
         dialog.show();
         child<QLineEdit>(dialog, "txtPath")->setText(QStringLiteral("   "));
         child<QPushButton>(dialog, "Command1")->click();
@@ -203,7 +203,7 @@ TEST_F(SaveFrmTest, CancellingTheFileDialogEmptiesThePath)
     ScriptedPrompter prompter;
     prompter.expectSaveFile(QStringLiteral("Saving Location"), QString());
     SaveFrm dialog(window, prompter, SettingsStore::instance());
-    dialog.DialogMode = SaveFrm::Mode::Save;
+    dialog.mode = SaveFrm::Mode::Save;
     dialog.show();
     child<QLineEdit>(dialog, "txtPath")->setText(QStringLiteral("/old.cvf"));
     child<QToolButton>(dialog, "cmdAdd")->click();
@@ -220,7 +220,7 @@ TEST_F(SaveFrmTest, ATypedNameGetsItsExtensionAndAFileIsReplacedOnlyAfterAsking)
         u'"' + t.path("mine.cvf") + QStringLiteral("\" already exists.\r\nDo you want to replace it?");
     {
         SaveFrm dialog(window, prompter, SettingsStore::instance());
-        dialog.DialogMode = SaveFrm::Mode::Save;
+        dialog.mode = SaveFrm::Mode::Save;
         dialog.show();
         child<QLineEdit>(dialog, "txtPath")->setText(t.path("mine"));
         child<QPushButton>(dialog, "Command1")->click();
@@ -231,7 +231,7 @@ TEST_F(SaveFrmTest, ATypedNameGetsItsExtensionAndAFileIsReplacedOnlyAfterAsking)
     window.state.locations.clear();
 
     SaveFrm dialog(window, prompter, SettingsStore::instance());
-    dialog.DialogMode = SaveFrm::Mode::Save;
+    dialog.mode = SaveFrm::Mode::Save;
     dialog.show();
     child<QLineEdit>(dialog, "txtPath")->setText(t.path("mine"));
     prompter.expectMessage(QStringLiteral("Confirm"), replace, PromptAnswer::No);
@@ -248,7 +248,7 @@ TEST_F(SaveFrmTest, ATypedNameGetsItsExtensionAndAFileIsReplacedOnlyAfterAsking)
 
     // A file chosen in the save dialog was confirmed there: no second question.
     SaveFrm chosen(window, prompter, SettingsStore::instance());
-    chosen.DialogMode = SaveFrm::Mode::Save;
+    chosen.mode = SaveFrm::Mode::Save;
     chosen.show();
     prompter.expectSaveFile(QStringLiteral("Saving Location"), t.path("mine.cvf"));
     child<QToolButton>(chosen, "cmdAdd")->click();

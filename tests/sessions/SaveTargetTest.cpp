@@ -59,7 +59,7 @@ QByteArray csvOf(const ResultModel &rows)
 
 bool exportCsv(const QString &path, const ResultModel &rows, ErrorReporter &errors)
 {
-    return DelimitedExport::ExportDelimited(path, rows, QStringLiteral(","), ExportChoice(rows, ExportRows::All),
+    return DelimitedExport::exportDelimited(path, rows, QStringLiteral(","), ExportChoice(rows, ExportRows::All),
                                             errors);
 }
 
@@ -85,7 +85,7 @@ std::vector<Writer> writers(const ResultModel &rows)
         {"session",
          [&rows](const QString &path) {
              Recorder errors;
-             return failureOf(errors, SessionFile::WriteSessionFile(path, SessionState(), rows, false, errors));
+             return failureOf(errors, SessionFile::writeSessionFile(path, SessionState(), rows, false, errors));
          }},
         {"delimited export",
          [&rows](const QString &path) {
@@ -98,13 +98,13 @@ std::vector<Writer> writers(const ResultModel &rows)
              const HtmlExport::Summary summary{QStringLiteral("Files : 2"), QStringLiteral("Duplicate Files: 1"),
                                                QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))};
              return failureOf(errors,
-                              HtmlExport::ExportHtml(path, rows, ExportChoice(rows, ExportRows::All), summary, errors));
+                              HtmlExport::exportHtml(path, rows, ExportChoice(rows, ExportRows::All), summary, errors));
          }},
         {"error log",
          [](const QString &path) -> std::optional<QString> {
              QString why;
              const std::vector<ActionError> logged{ActionError::unableToDelete(QStringLiteral("/photos/a.jpg"))};
-             if (ErrorLog::Save(path, logged, QDateTime::currentDateTime(), &why))
+             if (ErrorLog::save(path, logged, QDateTime::currentDateTime(), &why))
                  return std::nullopt;
              return why;
          }},

@@ -30,7 +30,7 @@ struct Before
     Before()
     {
         state.options.engine = ScanOptions::Crc32;
-        state.DuplicateCount = 7;
+        state.duplicateCount = 7;
         SearchLocation stale;
         stale.folder = QStringLiteral("/kept");
         state.locations.append(stale);
@@ -39,7 +39,7 @@ struct Before
 
     bool unchanged() const
     {
-        return state.options.engine == ScanOptions::Crc32 && state.DuplicateCount == 7 && state.locations.size() == 1 &&
+        return state.options.engine == ScanOptions::Crc32 && state.duplicateCount == 7 && state.locations.size() == 1 &&
                state.locations.at(0).folder == QStringLiteral("/kept") && rows.size() == 2 &&
                rows.row(0).name == QStringLiteral("one");
     }
@@ -48,7 +48,7 @@ struct Before
 struct Outcome
 {
     SessionLoadReport report;
-    SessionRead parameters; // what LoadSessionParameters makes of the same file
+    SessionRead parameters; // what loadSessionParameters makes of the same file
     bool unchanged = false;
     std::vector<ErrorReport> reports;
 };
@@ -65,14 +65,14 @@ Outcome openFile(const QString &path, std::vector<ErrorChoice> answers = {})
     bool newSession = false;
     SessionFile::LoadHooks hooks;
     hooks.newSession = [&] { newSession = true; };
-    o.report = SessionFile::OpenCorvinaFile(path, false, false, full.state, full.rows, sink, hooks);
+    o.report = SessionFile::openCorvinaFile(path, false, false, full.state, full.rows, sink, hooks);
     o.reports = sink.reporter.reports();
 
     Before setup;
     ScriptedErrorReporter errors;
     for (size_t i = 0; i < answers.size(); ++i)
         errors.expect(ErrorChoice::Abort);
-    o.parameters = SessionFile::LoadSessionParameters(path, setup.state, setup.rows, errors, hooks);
+    o.parameters = SessionFile::loadSessionParameters(path, setup.state, setup.rows, errors, hooks);
     o.unchanged = full.unchanged() && setup.unchanged() && !newSession;
     return o;
 }
@@ -182,7 +182,7 @@ TEST(SessionDamage, UnixLineEndsAndAByteOrderMarkAreWhole)
     SessionState state;
     ResultModel rows;
     TestSink sink;
-    EXPECT_TRUE(SessionFile::OpenCorvinaFile(t.path("u.cvf"), false, false, state, rows, sink).result);
+    EXPECT_TRUE(SessionFile::openCorvinaFile(t.path("u.cvf"), false, false, state, rows, sink).result);
     EXPECT_EQ(rows.size(), 2);
 }
 
@@ -194,7 +194,7 @@ TEST(SessionDamage, NumbersBeyondTheirRangeNeverOverflow)
     SessionState state;
     ResultModel rows;
     TestSink sink;
-    ASSERT_TRUE(SessionFile::OpenCorvinaFile(t.path("y.cvf"), false, false, state, rows, sink).result);
+    ASSERT_TRUE(SessionFile::openCorvinaFile(t.path("y.cvf"), false, false, state, rows, sink).result);
     EXPECT_EQ(rows.row(1).column(ResultRow::ColModified), QStringLiteral("1/1/2000000000 1:00:00 AM"));
     EXPECT_EQ(rows.row(1).stamp, 0);
 

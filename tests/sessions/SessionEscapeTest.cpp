@@ -63,7 +63,7 @@ TEST(SessionEscape, OrdinaryNamesKeepThePlainLayout)
     ResultModel rows;
     loadScanned(rows, {{"/data/a,b/", "x%41.txt", 1, 1}, {"/data/", "caf\u00e9;.txt", 1, 1}});
     ScriptedErrorReporter errors;
-    ASSERT_TRUE(SessionFile::WriteSessionFile(t.path("s.cvf"), s, rows, false, errors));
+    ASSERT_TRUE(SessionFile::writeSessionFile(t.path("s.cvf"), s, rows, false, errors));
     const QByteArray bytes = readBytes(t.path("s.cvf"));
     EXPECT_TRUE(bytes.startsWith("1,1,0,2,,,0,0,0\r\n/data/100% done; really,Yes,Pictures(*.jpg *.png),10,,15\r\n"));
     EXPECT_TRUE(bytes.contains(";x%41.txt?1?"));
@@ -107,7 +107,7 @@ TEST(SessionEscape, AwkwardNamesRoundTripInAnEscapedFile)
         ResultModel rows;
         loadScanned(rows, {{c.path, c.name, 7, 1}, {QStringLiteral("/other/"), QStringLiteral("b.txt"), 7, 1}});
         ScriptedErrorReporter errors;
-        ASSERT_TRUE(SessionFile::WriteSessionFile(t.path("s.cvf"), s, rows, false, errors));
+        ASSERT_TRUE(SessionFile::writeSessionFile(t.path("s.cvf"), s, rows, false, errors));
 
         const QByteArray bytes = readBytes(t.path("s.cvf"));
         EXPECT_TRUE(bytes.startsWith("1,1,0,2,2,1,0,0,0,%\r\n"));
@@ -121,14 +121,14 @@ TEST(SessionEscape, AwkwardNamesRoundTripInAnEscapedFile)
         SessionState state;
         ResultModel back;
         TestSink sink;
-        ASSERT_TRUE(SessionFile::OpenCorvinaFile(t.path("s.cvf"), false, false, state, back, sink).result);
+        ASSERT_TRUE(SessionFile::openCorvinaFile(t.path("s.cvf"), false, false, state, back, sink).result);
         EXPECT_EQ(state.locations.rows(), s.locations.rows());
         EXPECT_EQ(allColumns(back), allColumns(rows));
 
         SessionState params;
         ResultModel none;
         ScriptedErrorReporter paraErrors;
-        ASSERT_TRUE(SessionFile::LoadSessionParameters(t.path("s.cvf"), params, none, paraErrors).whole());
+        ASSERT_TRUE(SessionFile::loadSessionParameters(t.path("s.cvf"), params, none, paraErrors).whole());
         EXPECT_EQ(params.locations.rows(), s.locations.rows());
     }
 }
@@ -150,13 +150,13 @@ QStringList savedAndLoaded(const QStringList &names, const QString &folder, bool
     ResultModel rows;
     loadScanned(rows, files);
     ScriptedErrorReporter errors;
-    EXPECT_TRUE(SessionFile::WriteSessionFile(t.path("s.cvf"), s, rows, false, errors));
+    EXPECT_TRUE(SessionFile::writeSessionFile(t.path("s.cvf"), s, rows, false, errors));
     if (escaped)
         *escaped = readBytes(t.path("s.cvf")).split('\n').first().endsWith(",%\r");
     SessionState state;
     ResultModel back;
     TestSink sink;
-    const SessionLoadReport report = SessionFile::OpenCorvinaFile(t.path("s.cvf"), false, false, state, back, sink);
+    const SessionLoadReport report = SessionFile::openCorvinaFile(t.path("s.cvf"), false, false, state, back, sink);
     EXPECT_TRUE(report.result) << report.damage.toStdString();
     EXPECT_EQ(state.locations.rows(), s.locations.rows());
     QStringList out;

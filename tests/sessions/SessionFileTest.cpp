@@ -19,8 +19,8 @@ SessionState exampleState()
     s.options.fuzzy = false;
     s.filesPanel = QStringLiteral("Files : 1200");
     s.foldersPanel = QStringLiteral("Folders : 80");
-    s.DuplicateCount = 1;
-    s.DuplicateSize = 3072;
+    s.duplicateCount = 1;
+    s.duplicateSize = 3072;
     SearchLocation l;
     l.folder = QStringLiteral("/data");
     l.subFolders = QStringLiteral("Yes");
@@ -46,7 +46,7 @@ const QByteArray ExampleFile =
 SessionLoadReport load(const QString &path, SessionState &state, ResultModel &rows, bool reScan = false)
 {
     TestSink sink;
-    return SessionFile::OpenCorvinaFile(path, reScan, false, state, rows, sink);
+    return SessionFile::openCorvinaFile(path, reScan, false, state, rows, sink);
 }
 } // namespace
 
@@ -54,7 +54,7 @@ TEST(SessionFile, HeaderMatchesTheDescribedExample)
 {
     SessionState s = exampleState();
     s.options.engine = ScanOptions::ByteToByte;
-    s.DuplicateCount = 3;
+    s.duplicateCount = 3;
     s.locations.clear();
     ResultModel rows;
     for (int i = 0; i < 5; ++i)
@@ -73,7 +73,7 @@ TEST(SessionFile, WholeFileIsWrittenByteForByte)
     int maximum = 0;
     hooks.setMaximum = [&](int m) { maximum = m; };
     hooks.setValue = [&](int v) { progress.push_back(v); };
-    ASSERT_TRUE(SessionFile::WriteSessionFile(t.path("s.cvf"), exampleState(), rows, false, errors, hooks));
+    ASSERT_TRUE(SessionFile::writeSessionFile(t.path("s.cvf"), exampleState(), rows, false, errors, hooks));
     EXPECT_EQ(readBytes(t.path("s.cvf")), ExampleFile);
     EXPECT_EQ(maximum, 2);
     EXPECT_EQ(progress, (std::vector<int>{1, 2}));
@@ -86,7 +86,7 @@ TEST(SessionFile, MarksAreSavedAsATenthFieldAndLoadBack)
     exampleRows(rows);
     rows.setMarked(1, true);
     ScriptedErrorReporter errors;
-    ASSERT_TRUE(SessionFile::WriteSessionFile(t.path("m.cvf"), exampleState(), rows, false, errors));
+    ASSERT_TRUE(SessionFile::writeSessionFile(t.path("m.cvf"), exampleState(), rows, false, errors));
     QByteArray marked = ExampleFile;
     marked.insert(marked.size() - 2, "?*");
     EXPECT_EQ(readBytes(t.path("m.cvf")), marked) << "only the marked file's line changes";
@@ -108,8 +108,8 @@ TEST(SessionFile, ParametersOnlyIsTheSameTextAsTheDefaultSession)
     ResultModel rows;
     exampleRows(rows);
     ScriptedErrorReporter errors;
-    ASSERT_TRUE(SessionFile::WriteSessionFile(t.path("p.cvf"), exampleState(), rows, true, errors));
-    SessionFile::SaveSessionParameters(t.path("d.cvf"), exampleState(), rows);
+    ASSERT_TRUE(SessionFile::writeSessionFile(t.path("p.cvf"), exampleState(), rows, true, errors));
+    SessionFile::saveSessionParameters(t.path("d.cvf"), exampleState(), rows);
     const QByteArray expected = "1,1,0,2,1200,80,1,3072,0\r\n/data,Yes,All files(*.*),10,,15\r\n";
     EXPECT_EQ(readBytes(t.path("p.cvf")), expected);
     EXPECT_EQ(readBytes(t.path("d.cvf")), expected);
@@ -120,8 +120,8 @@ TEST(SessionFile, SavingTheDefaultSessionIgnoresFailures)
 {
     TempTree t;
     ResultModel rows;
-    SessionFile::SaveSessionParameters(t.path("missing/folder/d.cvf"), exampleState(), rows);
-    SessionFile::SaveSessionParameters(QString(), exampleState(), rows);
+    SessionFile::saveSessionParameters(t.path("missing/folder/d.cvf"), exampleState(), rows);
+    SessionFile::saveSessionParameters(QString(), exampleState(), rows);
     EXPECT_FALSE(QFile::exists(t.path("missing/folder/d.cvf")));
 }
 
@@ -132,7 +132,7 @@ TEST(SessionFile, WriteFailureGoesToTheReportAndRetryWritesAgain)
     exampleRows(rows);
     ScriptedErrorReporter errors;
     errors.expect(ErrorChoice::Abort);
-    EXPECT_FALSE(SessionFile::WriteSessionFile(t.path("no/such/s.cvf"), exampleState(), rows, false, errors));
+    EXPECT_FALSE(SessionFile::writeSessionFile(t.path("no/such/s.cvf"), exampleState(), rows, false, errors));
     ASSERT_EQ(errors.reports().size(), 1u);
     EXPECT_EQ(errors.reports()[0].label, QStringLiteral("File Saving"));
     EXPECT_EQ(errors.reports()[0].number, 76);
@@ -155,7 +155,7 @@ TEST(SessionFile, WriteFailureGoesToTheReportAndRetryWritesAgain)
         TempTree &m_tree;
         ScriptedErrorReporter &m_inner;
     } creating(t, retry);
-    EXPECT_TRUE(SessionFile::WriteSessionFile(path, exampleState(), rows, false, creating));
+    EXPECT_TRUE(SessionFile::writeSessionFile(path, exampleState(), rows, false, creating));
     EXPECT_EQ(readBytes(path), ExampleFile);
 }
 
@@ -171,8 +171,8 @@ TEST(SessionFile, RoundTripKeepsOptionsLocationsCountersAndEveryColumn)
     excluded.folder = QStringLiteral("/data/skip");
     excluded.icon = SearchLocation::ExcludedIcon;
     saved.locations.append(excluded);
-    saved.DuplicateCount = 3;
-    saved.DuplicateSize = 5000;
+    saved.duplicateCount = 3;
+    saved.duplicateSize = 5000;
     ResultModel rows;
     loadScanned(rows,
                 {{"/d/", "a.txt", 1000, 1},
@@ -184,7 +184,7 @@ TEST(SessionFile, RoundTripKeepsOptionsLocationsCountersAndEveryColumn)
                 QStringLiteral("12/31/2023 11:59:59 PM"));
     rows.setMarked(1, true);
     ScriptedErrorReporter errors;
-    ASSERT_TRUE(SessionFile::WriteSessionFile(t.path("r.cvf"), saved, rows, false, errors));
+    ASSERT_TRUE(SessionFile::writeSessionFile(t.path("r.cvf"), saved, rows, false, errors));
 
     SessionState state;
     ResultModel back;
@@ -193,10 +193,10 @@ TEST(SessionFile, RoundTripKeepsOptionsLocationsCountersAndEveryColumn)
     EXPECT_EQ(report.ending, SessionRead::Ending::ReadToEnd);
     EXPECT_EQ(state.options, saved.options);
     EXPECT_EQ(state.locations.rows(), saved.locations.rows());
-    EXPECT_EQ(report.TotalFiles, 1200);
-    EXPECT_EQ(report.TotalFolders, 80);
-    EXPECT_EQ(state.DuplicateCount, 3);
-    EXPECT_EQ(state.DuplicateSize, 5000);
+    EXPECT_EQ(report.totalFiles, 1200);
+    EXPECT_EQ(report.totalFolders, 80);
+    EXPECT_EQ(state.duplicateCount, 3);
+    EXPECT_EQ(state.duplicateSize, 5000);
     EXPECT_EQ(allColumns(back), allColumns(rows));
     EXPECT_TRUE(back.isMarked(1)) << "marks are kept";
     EXPECT_EQ(back.markedCount(), 1);
@@ -219,7 +219,7 @@ TEST(SessionFile, RoundTripKeepsOptionsLocationsCountersAndEveryColumn)
     EXPECT_EQ(state.foldersPanel, s.panel4);
 
     // What was loaded saves to the same bytes.
-    ASSERT_TRUE(SessionFile::WriteSessionFile(t.path("again.cvf"), state, back, false, errors));
+    ASSERT_TRUE(SessionFile::writeSessionFile(t.path("again.cvf"), state, back, false, errors));
     EXPECT_EQ(readBytes(t.path("again.cvf")), readBytes(t.path("r.cvf")));
 }
 
@@ -253,11 +253,11 @@ TEST(SessionFile, HeaderOfSevenFieldsLoadsAndSixFieldsDoNot)
                                 "b?1?3/7/2004 9:05:03 PM?N/A?1?/y/?000000000001?20040307210503?00000000001\r\n";
     writeBytes(t.path("seven.cvf"), "1,1,1,2,4,2,1\r\n" + rowsText);
     SessionState state;
-    state.DuplicateSize = 99;
+    state.duplicateSize = 99;
     ResultModel rows;
     const SessionLoadReport seven = load(t.path("seven.cvf"), state, rows);
     EXPECT_TRUE(seven.result);
-    EXPECT_EQ(state.DuplicateSize, 0);
+    EXPECT_EQ(state.duplicateSize, 0);
     EXPECT_FALSE(state.options.fuzzy);
     EXPECT_TRUE(state.options.includeHidden);
     EXPECT_EQ(rows.size(), 2);
@@ -272,14 +272,14 @@ TEST(SessionFile, LoadingParametersSkipsResultsAndFuzzy)
     writeBytes(t.path("s.cvf"), "3,0,1,2,4,2,1,5,1\r\n/a,No,Docs(*.doc),1,2,15\r\n/b,Yes,,,,16\r\n"
                                 ";a?1??N/A?1?/x/?1?2?3\r\nb?1??N/A?1?/y/?1?2?3\r\n");
     SessionState state;
-    state.DuplicateCount = 7;
+    state.duplicateCount = 7;
     ResultModel rows;
     rows.appendRow(ResultRow{});
     ScriptedErrorReporter errors;
     bool newSession = false;
     SessionFile::LoadHooks hooks;
     hooks.newSession = [&] { newSession = true; };
-    ASSERT_TRUE(SessionFile::LoadSessionParameters(t.path("s.cvf"), state, rows, errors, hooks).whole());
+    ASSERT_TRUE(SessionFile::loadSessionParameters(t.path("s.cvf"), state, rows, errors, hooks).whole());
     EXPECT_TRUE(newSession);
     EXPECT_EQ(state.options.engine, ScanOptions::SameName);
     EXPECT_FALSE(state.options.protect);
@@ -290,7 +290,7 @@ TEST(SessionFile, LoadingParametersSkipsResultsAndFuzzy)
     EXPECT_EQ(state.locations.at(0).maxSize, QStringLiteral("2"));
     EXPECT_TRUE(state.locations.at(1).excluded());
     EXPECT_TRUE(rows.isEmpty());
-    EXPECT_EQ(state.DuplicateCount, 7);
+    EXPECT_EQ(state.duplicateCount, 7);
 }
 
 TEST(SessionFile, SessionsOfFewRowsOrNoSearchLoadBack)
@@ -308,7 +308,7 @@ TEST(SessionFile, SessionsOfFewRowsOrNoSearchLoadBack)
         ResultModel rows;
         loadScanned(rows, {files.begin(), files.begin() + count});
         ScriptedErrorReporter errors;
-        ASSERT_TRUE(SessionFile::WriteSessionFile(t.path("s.cvf"), s, rows, false, errors));
+        ASSERT_TRUE(SessionFile::writeSessionFile(t.path("s.cvf"), s, rows, false, errors));
         const QByteArray header = "1,1,0," + QByteArray::number(count) + ",,,1,3072,0\r\n";
         EXPECT_TRUE(readBytes(t.path("s.cvf")).startsWith(header));
 
@@ -317,11 +317,11 @@ TEST(SessionFile, SessionsOfFewRowsOrNoSearchLoadBack)
         const SessionLoadReport report = load(t.path("s.cvf"), state, back);
         EXPECT_TRUE(report.result) << report.damage.toStdString();
         EXPECT_EQ(back.size(), count);
-        EXPECT_EQ(report.TotalFiles, 0);
-        EXPECT_TRUE(SessionFile::LoadSessionParameters(t.path("s.cvf"), state, back, errors).whole());
+        EXPECT_EQ(report.totalFiles, 0);
+        EXPECT_TRUE(SessionFile::loadSessionParameters(t.path("s.cvf"), state, back, errors).whole());
 
         // And what that load leaves saves and loads again.
-        ASSERT_TRUE(SessionFile::WriteSessionFile(t.path("again.cvf"), state, back, false, errors));
+        ASSERT_TRUE(SessionFile::writeSessionFile(t.path("again.cvf"), state, back, false, errors));
         EXPECT_TRUE(load(t.path("again.cvf"), state, back).result);
     }
 }
@@ -354,7 +354,7 @@ TEST(SessionFile, ReScanWithOneResultLineListsNothing)
     EXPECT_TRUE(report.result);
     EXPECT_FALSE(report.rescanned);
     EXPECT_TRUE(rows.isEmpty());
-    EXPECT_EQ(state.DuplicateCount, 0);
+    EXPECT_EQ(state.duplicateCount, 0);
     // One result line or none: only panel 1 (as New Session left it) and panel 5 show.
     EXPECT_EQ(report.status.panel1, QStringLiteral("Add search path and click on the scan button to start search."));
     EXPECT_EQ(report.status.panel5, QStringLiteral("00:00:00"));
@@ -375,7 +375,7 @@ TEST(SessionFile, CancelLeavesTheSessionAsItWas)
     exampleRows(rows);
     TestSink sink;
     sink.cancelAfter = 5; // header and four rows
-    const SessionLoadReport report = SessionFile::OpenCorvinaFile(t.path("c.cvf"), false, false, state, rows, sink);
+    const SessionLoadReport report = SessionFile::openCorvinaFile(t.path("c.cvf"), false, false, state, rows, sink);
     EXPECT_FALSE(report.result);
     EXPECT_EQ(report.ending, SessionRead::Ending::Aborted);
     EXPECT_EQ(rows.size(), 2);

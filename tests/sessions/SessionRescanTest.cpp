@@ -33,8 +33,8 @@ TEST(SessionRescan, SavedRowsAreComparedAgainAndOnlyConfirmedGroupsAreListed)
     SessionState saved;
     saved.filesPanel = QStringLiteral("Files : 9");
     saved.foldersPanel = QStringLiteral("Folders : 2");
-    saved.DuplicateCount = 3;
-    saved.DuplicateSize = 6005;
+    saved.duplicateCount = 3;
+    saved.duplicateSize = 6005;
     ResultModel rows;
     loadScanned(rows, {{t.folder(), "a", 3000, 1},
                        {t.folder("sub"), "b", 3000, 1},
@@ -42,7 +42,7 @@ TEST(SessionRescan, SavedRowsAreComparedAgainAndOnlyConfirmedGroupsAreListed)
                        {t.folder(), "e", 5, 2},
                        {t.folder(), "f", 5, 2}});
     ScriptedErrorReporter errors;
-    ASSERT_TRUE(SessionFile::WriteSessionFile(t.path("s.cvf"), saved, rows, false, errors));
+    ASSERT_TRUE(SessionFile::writeSessionFile(t.path("s.cvf"), saved, rows, false, errors));
     QFile::remove(t.path("f"));
 
     SessionState state;
@@ -52,19 +52,19 @@ TEST(SessionRescan, SavedRowsAreComparedAgainAndOnlyConfirmedGroupsAreListed)
     SessionFile::LoadHooks hooks;
     hooks.progress.setValue = [&](int v) { progress.push_back(v); };
     const SessionLoadReport report =
-        SessionFile::OpenCorvinaFile(t.path("s.cvf"), true, false, state, back, sink, hooks);
+        SessionFile::openCorvinaFile(t.path("s.cvf"), true, false, state, back, sink, hooks);
     EXPECT_TRUE(report.result);
     EXPECT_TRUE(report.rescanned);
     EXPECT_EQ(names(back), (QStringList{"a@1", "b@1"}));
-    EXPECT_EQ(state.DuplicateCount, 1);
-    EXPECT_EQ(state.DuplicateSize, 3000);
+    EXPECT_EQ(state.duplicateCount, 1);
+    EXPECT_EQ(state.duplicateSize, 3000);
     EXPECT_EQ(report.status.panel1, QStringLiteral("Search Completed."));
     EXPECT_EQ(report.status.panel2, QStringLiteral("Duplicate Files: 1  Size: 2.93 KB"));
     EXPECT_EQ(progress, (std::vector<int>{1, 2, 3, 4, 5}));
 
     // Without ReScan the saved rows come back as they were.
     ResultModel plain;
-    const SessionLoadReport asSaved = SessionFile::OpenCorvinaFile(t.path("s.cvf"), false, false, state, plain, sink);
+    const SessionLoadReport asSaved = SessionFile::openCorvinaFile(t.path("s.cvf"), false, false, state, plain, sink);
     EXPECT_TRUE(asSaved.result);
     EXPECT_EQ(names(plain), (QStringList{"a@1", "b@1", "c@1", "e@2", "f@2"}));
 }
@@ -94,17 +94,17 @@ TEST(SessionRescan, RowsSavedInAnyOrderAreComparedInSizeOrderWithTheirSizesNow)
     loadScanned(rows, files);
     rows.sortByColumn(ResultRow::ColName, true);
     ScriptedErrorReporter errors;
-    ASSERT_TRUE(SessionFile::WriteSessionFile(t.path("s.cvf"), SessionState{}, rows, false, errors));
+    ASSERT_TRUE(SessionFile::writeSessionFile(t.path("s.cvf"), SessionState{}, rows, false, errors));
     t.file(QStringLiteral("grew-a"), QByteArray(500, 'z'));
     t.file(QStringLiteral("grew-b"), QByteArray(500, 'z'));
 
     SessionState state;
     ResultModel back;
     TestSink sink;
-    const SessionLoadReport report = SessionFile::OpenCorvinaFile(t.path("s.cvf"), true, false, state, back, sink);
+    const SessionLoadReport report = SessionFile::openCorvinaFile(t.path("s.cvf"), true, false, state, back, sink);
     ASSERT_TRUE(report.result);
     EXPECT_EQ(back.groupTotal(), 7);
-    EXPECT_EQ(state.DuplicateCount, 7);
+    EXPECT_EQ(state.duplicateCount, 7);
     EXPECT_EQ(report.status.panel1, QStringLiteral("Search Completed."));
     for (const ResultRow &r : back.rows())
     {

@@ -26,10 +26,10 @@ void loadScanned(ResultModel &model, const std::vector<ScannedFile> &files, cons
 {
     CHive hive;
     for (const ScannedFile &f : files)
-        hive.Add(TextFormat::pad12(f.size), f.name, f.folder, QStringLiteral("N/A"), f.shade, date);
+        hive.add(TextFormat::pad12(f.size), f.name, f.folder, QStringLiteral("N/A"), f.shade, date);
     ResultLoadHooks hooks;
     hooks.fileExists = [](const QString &) { return true; };
-    model.LoadResultList(hive, hooks);
+    model.loadResultList(hive, hooks);
 }
 
 std::vector<QStringList> allColumns(const ResultModel &model)

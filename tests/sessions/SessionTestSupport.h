@@ -29,7 +29,7 @@ QByteArray readBytes(const QString &path);
 void writeBytes(const QString &path, const QByteArray &bytes);
 
 /// Rows as a scan leaves them: the result collection of the given files (folder, name, size,
-/// shade), loaded by LoadResultList; every file must exist.
+/// shade), loaded by loadResultList; every file must exist.
 struct ScannedFile
 {
     QString folder;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScreenshotRun.h"
 
+#include "actions/DeleteFilesDialog.h"
 #include "actions/FileCMFrm.h"
 #include "actions/FileInfoFrm.h"
 #include "actions/FilePropertiesFrm.h"
 #include "actions/PicturePreview.h"
-#include "actions/fileDelFrm.h"
 #include "app/AboutFrm.h"
 #include "app/BugFrm.h"
 #include "app/FeedbackFrm.h"
@@ -22,10 +22,10 @@
 #include "results/WarningFrm.h"
 #include "search/FolderFrm.h"
 #include "search/SearchLocationModel.h"
-#include "search/frmMaxSize.h"
-#include "search/frmTooManyFiles.h"
+#include "search/SizeLimitDialog.h"
+#include "search/TooManyFilesDialog.h"
+#include "sessions/ExportDialog.h"
 #include "sessions/SaveFrm.h"
-#include "sessions/frmExport.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -111,7 +111,7 @@ void ScreenshotRun::searchSetup()
         QStringLiteral("folder-add"), [add] { add->click(); },
         [this](FolderFrm *f) {
             m_shooter.save(f, QStringLiteral("folder-add"));
-            f->cmdOK->click();
+            f->okButton->click();
         });
     if (m_folders.excluded.isEmpty())
         return;
@@ -119,9 +119,9 @@ void ScreenshotRun::searchSetup()
     m_shooter.modal<FolderFrm>(
         QStringLiteral("folder-exclude"), [add] { add->click(); },
         [this](FolderFrm *f) {
-            f->Check2->click();
+            f->excludeCheck->click();
             m_shooter.save(f, QStringLiteral("folder-exclude"));
-            f->cmdOK->click();
+            f->okButton->click();
         });
 }
 
@@ -142,7 +142,7 @@ int ScreenshotRun::firstPictureRow() const
     const ResultModel &rows = m_window->results();
     for (int r = 0; r < rows.size(); ++r)
     {
-        if (PicturePreview::IsPictureFile(rows.row(r).name))
+        if (PicturePreview::isPictureFile(rows.row(r).name))
             return r;
     }
     return -1;
@@ -214,9 +214,9 @@ void ScreenshotRun::sessions()
 void ScreenshotRun::exportWizard()
 {
     m_prompter.answerNextPicker(m_folders.scratch + QStringLiteral("/duplicates.csv"));
-    m_shooter.modal<frmExport>(
+    m_shooter.modal<ExportDialog>(
         QStringLiteral("export"), [this] { action("MExport")->trigger(); },
-        [this](frmExport *w) {
+        [this](ExportDialog *w) {
             m_shooter.save(w, QStringLiteral("export-format"));
             clickNamed(w, "btn");
             clickNamed(w, "cmdAdd");
@@ -227,9 +227,9 @@ void ScreenshotRun::exportWizard()
 void ScreenshotRun::fileActions()
 {
     // Each dialog is pictured before its OK, then cancelled: no file is touched.
-    m_shooter.modal<fileDelFrm>(
+    m_shooter.modal<DeleteFilesDialog>(
         QStringLiteral("delete"), [this] { action("MDelete")->trigger(); },
-        [this](fileDelFrm *d) { m_shooter.save(d, QStringLiteral("delete")); });
+        [this](DeleteFilesDialog *d) { m_shooter.save(d, QStringLiteral("delete")); });
     m_prompter.answerNextPicker(m_folders.scratch);
     m_shooter.modal<FileCMFrm>(
         QStringLiteral("copy"), [this] { action("MCopyMarkFiles")->trigger(); },
@@ -261,7 +261,7 @@ void ScreenshotRun::marking()
         m_shooter.fail(QStringLiteral("adv-marking (no window opened)"));
     }
 
-    frmMaxSize limit(m_prompter, SettingsStore::instance(), m_window.get());
+    SizeLimitDialog limit(m_prompter, SettingsStore::instance(), m_window.get());
     limit.show();
     m_shooter.save(&limit, QStringLiteral("max-size"));
     limit.close();
@@ -349,7 +349,7 @@ void ScreenshotRun::periphery()
     };
     FuzzyFrm fuzzy(m_window.get());
     still(fuzzy, QStringLiteral("fuzzy"));
-    frmTooManyFiles tooMany(m_window.get());
+    TooManyFilesDialog tooMany(m_window.get());
     tooMany.setTotalFiles(187342);
     still(tooMany, QStringLiteral("too-many-files"));
     BugFrm bug({13, QStringLiteral("Type mismatch"), QStringLiteral("Scanning"), 118}, m_window.get());

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sessions/frmExport.h"
+#include "sessions/ExportDialog.h"
 #include "SessionTestSupport.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
@@ -28,7 +28,7 @@ QString setting(const SettingKey &key)
     return SettingsStore::instance().value(key);
 }
 
-class frmExportTest : public ::testing::Test
+class ExportDialogTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -37,9 +37,9 @@ protected:
         loadScanned(rows, {{"/d/", "a", 1, 1}, {"/d/", "b", 1, 1}, {"/d/", "c", 2, 2}, {"/d/", "d", 2, 2}});
     }
 
-    frmExport::Inputs inputs()
+    ExportDialog::Inputs inputs()
     {
-        frmExport::Inputs in;
+        ExportDialog::Inputs in;
         in.rows = &rows;
         in.filesPanel = QStringLiteral("Files : 9");
         in.duplicatesPanel = QStringLiteral("Duplicate Files: 2  Size: 3 Bytes");
@@ -63,7 +63,7 @@ protected:
 };
 } // namespace
 
-TEST_F(frmExportTest, DelimitedExportWithTheStoredChoices)
+TEST_F(ExportDialogTest, DelimitedExportWithTheStoredChoices)
 {
     TempTree t;
     openResult = Desktop::OpenResult::NoAssociatedProgram;
@@ -71,7 +71,7 @@ TEST_F(frmExportTest, DelimitedExportWithTheStoredChoices)
     prompter.expectMessage(QStringLiteral("Error"),
                            QStringLiteral("There is no program associated with the specified type of file."),
                            PromptAnswer::Ok);
-    frmExport wizard(inputs());
+    ExportDialog wizard(inputs());
     wizard.show();
     EXPECT_EQ(wizard.windowTitle(), QStringLiteral("Export Wizard"));
     EXPECT_TRUE(child<QRadioButton>(wizard, "OptDeli")->isChecked());
@@ -79,9 +79,9 @@ TEST_F(frmExportTest, DelimitedExportWithTheStoredChoices)
     EXPECT_TRUE(child<QCheckBox>(wizard, "openafter")->isChecked());
     EXPECT_FALSE(child<QPushButton>(wizard, "Command1")->isEnabled());
 
-    QPushButton *btn = child<QPushButton>(wizard, "btn");
-    btn->click();
-    EXPECT_EQ(btn->text(), QStringLiteral("Export"));
+    QPushButton *next = child<QPushButton>(wizard, "btn");
+    next->click();
+    EXPECT_EQ(next->text(), QStringLiteral("Export"));
     EXPECT_FALSE(child<QFrame>(wizard, "f1")->isVisible());
     EXPECT_TRUE(child<QFrame>(wizard, "F2")->isVisible());
     EXPECT_TRUE(child<QRadioButton>(wizard, "optComma")->isChecked());
@@ -90,8 +90,8 @@ TEST_F(frmExportTest, DelimitedExportWithTheStoredChoices)
 
     child<QToolButton>(wizard, "cmdAdd")->click();
     EXPECT_EQ(prompter.asked().back().prompt.text, QStringLiteral("Delimited Format(*.csv)|*.csv"));
-    btn->click();
-    EXPECT_FALSE(btn->isEnabled());
+    next->click();
+    EXPECT_FALSE(next->isEnabled());
     EXPECT_EQ(readBytes(t.path("e.csv")).count("\r\n"), 5);
     EXPECT_EQ(sounds, 1);
     EXPECT_EQ(opened, QStringList{t.path("e.csv")});
@@ -103,12 +103,12 @@ TEST_F(frmExportTest, DelimitedExportWithTheStoredChoices)
     EXPECT_EQ(setting(Settings::ExportChar), QStringLiteral("2"));
 }
 
-TEST_F(frmExportTest, OtherDelimiterAndSelectedRowsAreRemembered)
+TEST_F(ExportDialogTest, OtherDelimiterAndSelectedRowsAreRemembered)
 {
     TempTree t;
-    frmExport::Inputs in = inputs();
+    ExportDialog::Inputs in = inputs();
     in.selectedRows = {3};
-    frmExport wizard(in);
+    ExportDialog wizard(in);
     wizard.show();
     child<QRadioButton>(wizard, "optSelected")->setChecked(true);
     child<QCheckBox>(wizard, "openafter")->setChecked(false);
@@ -127,13 +127,13 @@ TEST_F(frmExportTest, OtherDelimiterAndSelectedRowsAreRemembered)
     EXPECT_EQ(setting(Settings::ExportChar), QStringLiteral("4"));
 }
 
-TEST_F(frmExportTest, HtmlExportKeepsTheStoredDelimiter)
+TEST_F(ExportDialogTest, HtmlExportKeepsTheStoredDelimiter)
 {
     TempTree t;
     SettingsStore::instance().setValue(Settings::ExportChar, QStringLiteral("3"));
     SettingsStore::instance().setValue(Settings::ExportOpenFile, QStringLiteral("0"));
     prompter.expectSaveFile(QStringLiteral("Export Location"), t.path("e.htm"));
-    frmExport wizard(inputs());
+    ExportDialog wizard(inputs());
     wizard.show();
     child<QRadioButton>(wizard, "optHtml")->setChecked(true);
     child<QPushButton>(wizard, "btn")->click();
@@ -153,31 +153,31 @@ TEST_F(frmExportTest, HtmlExportKeepsTheStoredDelimiter)
     EXPECT_EQ(setting(Settings::ExportChar), QStringLiteral("3"));
 }
 
-TEST_F(frmExportTest, BackReturnsToTheFirstPage)
+TEST_F(ExportDialogTest, BackReturnsToTheFirstPage)
 {
-    frmExport wizard(inputs());
+    ExportDialog wizard(inputs());
     wizard.show();
-    QPushButton *btn = child<QPushButton>(wizard, "btn");
-    btn->click();
+    QPushButton *next = child<QPushButton>(wizard, "btn");
+    next->click();
     child<QPushButton>(wizard, "Command1")->click();
-    EXPECT_EQ(btn->text(), QStringLiteral("Next >"));
-    EXPECT_TRUE(btn->isEnabled());
+    EXPECT_EQ(next->text(), QStringLiteral("Next >"));
+    EXPECT_TRUE(next->isEnabled());
     EXPECT_TRUE(child<QFrame>(wizard, "f1")->isVisible());
     EXPECT_FALSE(child<QFrame>(wizard, "F2")->isVisible());
     EXPECT_FALSE(child<QPushButton>(wizard, "Command1")->isEnabled());
 }
 
-TEST_F(frmExportTest, MessagesForNoRowsAndNoPath)
+TEST_F(ExportDialogTest, MessagesForNoRowsAndNoPath)
 {
     ResultModel empty;
-    frmExport::Inputs in = inputs();
+    ExportDialog::Inputs in = inputs();
     in.rows = &empty;
     prompter.expectMessage(QStringLiteral("Error"),
                            QStringLiteral("No duplicate file has been found!\r\nFirst you must perform a search and "
                                           "find at least one duplicate file."),
                            PromptAnswer::Ok);
     {
-        frmExport wizard(in);
+        ExportDialog wizard(in);
         wizard.show();
         child<QPushButton>(wizard, "btn")->click();
         EXPECT_EQ(prompter.asked().back().prompt.icon, PromptIcon::Critical);
@@ -185,7 +185,7 @@ TEST_F(frmExportTest, MessagesForNoRowsAndNoPath)
     }
 
     prompter.expectMessage(QStringLiteral("Error"), QStringLiteral("Output filename not specified"), PromptAnswer::Ok);
-    frmExport wizard(inputs());
+    ExportDialog wizard(inputs());
     wizard.show();
     child<QPushButton>(wizard, "btn")->click();
     child<QLineEdit>(wizard, "txtPath")->setText(QStringLiteral(" "));
@@ -194,24 +194,24 @@ TEST_F(frmExportTest, MessagesForNoRowsAndNoPath)
     EXPECT_EQ(sounds, 0);
 }
 
-TEST_F(frmExportTest, TheExtensionFollowsTheFormatAndAFileIsReplacedOnlyAfterAsking)
+TEST_F(ExportDialogTest, TheExtensionFollowsTheFormatAndAFileIsReplacedOnlyAfterAsking)
 {
     TempTree t;
     SettingsStore::instance().setValue(Settings::ExportOpenFile, QStringLiteral("0"));
-    frmExport wizard(inputs());
+    ExportDialog wizard(inputs());
     wizard.show();
-    QPushButton *btn = child<QPushButton>(wizard, "btn");
-    QLineEdit *txtPath = child<QLineEdit>(wizard, "txtPath");
+    QPushButton *next = child<QPushButton>(wizard, "btn");
+    QLineEdit *pathEdit = child<QLineEdit>(wizard, "txtPath");
 
     // Chosen as a page, exported as delimited text.
     child<QRadioButton>(wizard, "optHtml")->setChecked(true);
-    btn->click();
+    next->click();
     prompter.expectSaveFile(QStringLiteral("Export Location"), t.path("list.htm"));
     child<QToolButton>(wizard, "cmdAdd")->click();
     child<QPushButton>(wizard, "Command1")->click();
     child<QRadioButton>(wizard, "OptDeli")->setChecked(true);
-    btn->click();
-    EXPECT_EQ(txtPath->text(), t.path("list.csv"));
+    next->click();
+    EXPECT_EQ(pathEdit->text(), t.path("list.csv"));
 
     // A file of that name is there: No keeps it, Yes replaces it.
     t.file(QStringLiteral("list.csv"), "the user's own list");
@@ -219,20 +219,20 @@ TEST_F(frmExportTest, TheExtensionFollowsTheFormatAndAFileIsReplacedOnlyAfterAsk
                            u'"' + t.path("list.csv") +
                                QStringLiteral("\" already exists.\r\nDo you want to replace it?"),
                            PromptAnswer::No);
-    btn->click();
+    next->click();
     EXPECT_EQ(readBytes(t.path("list.csv")), QByteArray("the user's own list"));
-    EXPECT_TRUE(btn->isEnabled());
+    EXPECT_TRUE(next->isEnabled());
     prompter.expectMessage(QStringLiteral("Confirm"), QString(), PromptAnswer::Yes);
-    btn->click();
+    next->click();
     EXPECT_TRUE(readBytes(t.path("list.csv")).startsWith("File Name,"));
 
     // A typed name without an extension gets the format's.
     child<QPushButton>(wizard, "Command1")->click();
     child<QRadioButton>(wizard, "optHtml")->setChecked(true);
-    btn->click();
-    txtPath->setText(t.path("report"));
-    btn->click();
-    EXPECT_EQ(txtPath->text(), t.path("report.htm"));
+    next->click();
+    pathEdit->setText(t.path("report"));
+    next->click();
+    EXPECT_EQ(pathEdit->text(), t.path("report.htm"));
     EXPECT_TRUE(readBytes(t.path("report.htm")).startsWith("<html>"));
     EXPECT_TRUE(prompter.allUsed());
 }

@@ -7,25 +7,25 @@
 class QLabel;
 class QPushButton;
 
-class frmTooManyFiles : public QDialog
+class TooManyFilesDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmTooManyFiles(QWidget *parent = nullptr);
+    explicit TooManyFilesDialog(QWidget *parent = nullptr);
 
     /// The message for a walk that found totalFiles files.
     static QString titleFor(qint32 totalFiles);
     void setTotalFiles(qint32 totalFiles);
 
     /// True after OK, false after Cancel; unchanged when the window is closed otherwise.
-    bool Proceed = false;
+    bool proceed = false;
 
-    QLabel *lblTitle = nullptr;
+    QLabel *titleLabel = nullptr;
 
 private:
-    void Command1_Click();
-    void Command2_Click();
+    void stopScan();
+    void proceedWithScan();
 
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QPushButton *m_okButton = nullptr;
 };

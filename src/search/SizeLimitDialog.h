@@ -18,14 +18,14 @@ class SettingsStore;
 /// "Maximum size limit": a CD, a DVD or a typed size with its unit, and "Mark Large Files First".
 /// The choice confirmed with OK comes back the next time (settings "MaxLimit", "MaxText",
 /// "MaxSet"); Esc or the title bar's close cancels: nothing is stored and nothing is marked.
-class frmMaxSize : public QDialog
+class SizeLimitDialog : public QDialog
 {
     Q_OBJECT
 public:
-    frmMaxSize(Prompter &prompter, SettingsStore &settings, QWidget *parent = nullptr);
+    SizeLimitDialog(Prompter &prompter, SettingsStore &settings, QWidget *parent = nullptr);
 
     /// The limit in kilobytes set by the last OK; kept for the program's run, empty before.
-    static inline std::optional<double> SizeLimit;
+    static inline std::optional<double> sizeLimit;
 
     /// "Mark Large Files First" is ticked.
     bool largeFilesFirst() const;
@@ -38,15 +38,15 @@ public:
     void done(int result) override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
-    void Command1_Click();
-    void Option_Click(int option);
+    void loadChoice();
+    void storeChoice();
+    void acceptLimit();
+    void chooseLimit(int option);
 
     Prompter &m_prompter;
     SettingsStore &m_settings;
-    QButtonGroup *m_options = nullptr; // ids 1 Option1, 2 Option2, 3 Option3
-    QLineEdit *Text1 = nullptr;
-    QComboBox *combo1 = nullptr;
-    QCheckBox *Check1 = nullptr;
+    QButtonGroup *m_options = nullptr; // ids 1 cdOption, 2 dvdOption, 3 specifyOption
+    QLineEdit *m_sizeEdit = nullptr;
+    QComboBox *m_unitCombo = nullptr;
+    QCheckBox *m_largeFilesFirstCheck = nullptr;
 };

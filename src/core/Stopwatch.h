@@ -7,30 +7,30 @@
 #include <QDateTime>
 #include <QString>
 
-class buzTimer
+class Stopwatch
 {
 public:
     /// Starts at the clock's current time.
-    explicit buzTimer(Clock clock = systemNow);
+    explicit Stopwatch(Clock clock = systemNow);
 
-    void Reset();
+    void restart();
 
-    /// Stops the stopwatch while a question waits for the user; Resume lets it run on from where
-    /// it stood. Calls nest: it runs again after as many Resume calls as Pause calls.
-    void Pause();
-    void Resume();
+    /// Stops the stopwatch while a question waits for the user; resume lets it run on from where
+    /// it stood. Calls nest: it runs again after as many resume calls as pause calls.
+    void pause();
+    void resume();
 
     /// Time since the start: "00:00:45", "00:02:05", then "1:2:05" from an hour on; "" when the
     /// start time is not valid.
-    QString Elapsed() const;
+    QString elapsed() const;
 
     /// Estimated time left when done of total are finished; "" when nothing can be estimated.
-    QString Remaining(qint32 done, qint32 total) const;
+    QString remaining(qint32 done, qint32 total) const;
 
-    /// The text of a number of whole seconds, as Elapsed writes it.
+    /// The text of a number of whole seconds, as elapsed writes it.
     static QString timeText(qint64 seconds);
 
-    QDateTime StartTime;
+    QDateTime startTime;
 
 private:
     qint64 elapsedSeconds() const;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "search/frmMaxSize.h"
+#include "search/SizeLimitDialog.h"
 
 #include "platform/SettingsStore.h"
 #include "support/ScriptedPrompter.h"
@@ -21,13 +21,13 @@
 
 namespace
 {
-struct frmMaxSizeTest : ::testing::Test
+struct SizeLimitDialogTest : ::testing::Test
 {
     QTemporaryDir dir;
     SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
     ScriptedPrompter prompter;
 
-    void SetUp() override { frmMaxSize::SizeLimit.reset(); }
+    void SetUp() override { SizeLimitDialog::sizeLimit.reset(); }
 
     template <typename W> static W *child(QWidget &dialog, const char *name)
     {
@@ -37,7 +37,7 @@ struct frmMaxSizeTest : ::testing::Test
     }
 
     // Chooses "Specify :" with a number and a unit, then presses OK.
-    static void specify(frmMaxSize &dialog, const QString &number, const QString &unit)
+    static void specify(SizeLimitDialog &dialog, const QString &number, const QString &unit)
     {
         child<QRadioButton>(dialog, "Option3")->click();
         child<QLineEdit>(dialog, "Text1")->setText(number);
@@ -47,9 +47,9 @@ struct frmMaxSizeTest : ::testing::Test
 };
 } // namespace
 
-TEST_F(frmMaxSizeTest, FirstUseOffersACdAndOkGivesItsSize)
+TEST_F(SizeLimitDialogTest, FirstUseOffersACdAndOkGivesItsSize)
 {
-    frmMaxSize dialog(prompter, settings);
+    SizeLimitDialog dialog(prompter, settings);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Maximum size limit"));
     EXPECT_TRUE(child<QRadioButton>(dialog, "Option1")->isChecked());
@@ -59,63 +59,63 @@ TEST_F(frmMaxSizeTest, FirstUseOffersACdAndOkGivesItsSize)
     EXPECT_FALSE(dialog.largeFilesFirst());
     child<QPushButton>(dialog, "Command1")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(frmMaxSize::SizeLimit, 716800.0);
+    EXPECT_EQ(SizeLimitDialog::sizeLimit, 716800.0);
 
-    frmMaxSize dvd(prompter, settings);
+    SizeLimitDialog dvd(prompter, settings);
     child<QRadioButton>(dvd, "Option2")->click();
     child<QPushButton>(dvd, "Command1")->click();
-    EXPECT_EQ(frmMaxSize::SizeLimit, 4589843.0);
+    EXPECT_EQ(SizeLimitDialog::sizeLimit, 4589843.0);
 }
 
-TEST_F(frmMaxSizeTest, ASpecifiedSizeIsTakenInItsUnitAndComesBackNextTime)
+TEST_F(SizeLimitDialogTest, ASpecifiedSizeIsTakenInItsUnitAndComesBackNextTime)
 {
     {
-        frmMaxSize dialog(prompter, settings);
+        SizeLimitDialog dialog(prompter, settings);
         specify(dialog, QStringLiteral("1.5"), QStringLiteral("MB"));
-        EXPECT_EQ(frmMaxSize::SizeLimit, 1024.0);
+        EXPECT_EQ(SizeLimitDialog::sizeLimit, 1024.0);
     }
-    frmMaxSize again(prompter, settings);
+    SizeLimitDialog again(prompter, settings);
     EXPECT_TRUE(child<QRadioButton>(again, "Option3")->isChecked());
     EXPECT_TRUE(child<QLineEdit>(again, "Text1")->isEnabled());
     EXPECT_EQ(child<QLineEdit>(again, "Text1")->text(), QStringLiteral("1.5"));
     EXPECT_EQ(child<QComboBox>(again, "combo1")->currentText(), QStringLiteral("MB"));
     specify(again, QStringLiteral("2"), QStringLiteral("GB"));
-    EXPECT_EQ(frmMaxSize::SizeLimit, 2097152.0);
-    frmMaxSize kb(prompter, settings);
+    EXPECT_EQ(SizeLimitDialog::sizeLimit, 2097152.0);
+    SizeLimitDialog kb(prompter, settings);
     specify(kb, QStringLiteral("1.5"), QStringLiteral("KB"));
-    EXPECT_EQ(frmMaxSize::SizeLimit, 1.5);
+    EXPECT_EQ(SizeLimitDialog::sizeLimit, 1.5);
     EXPECT_EQ(settings.value(QStringLiteral("MaxLimit"), QStringLiteral("Option"), {}), QStringLiteral("3"));
     EXPECT_EQ(settings.value(QStringLiteral("MaxText"), QStringLiteral("Value"), {}), QStringLiteral("1.5"));
     EXPECT_EQ(settings.value(QStringLiteral("MaxSet"), QStringLiteral("Value"), {}), QStringLiteral("0"));
 }
 
-TEST_F(frmMaxSizeTest, ATextThatIsNoNumberIsRefusedAndClosingKeepsTheLastLimit)
+TEST_F(SizeLimitDialogTest, ATextThatIsNoNumberIsRefusedAndClosingKeepsTheLastLimit)
 {
-    frmMaxSize::SizeLimit = 716800;
-    frmMaxSize dialog(prompter, settings);
+    SizeLimitDialog::sizeLimit = 716800;
+    SizeLimitDialog dialog(prompter, settings);
     dialog.show();
     prompter.expectMessage(QStringLiteral("Error"), QStringLiteral(" type only integer values"), PromptAnswer::Ok);
     specify(dialog, QStringLiteral("12x"), QStringLiteral("KB"));
     EXPECT_TRUE(prompter.allUsed());
     EXPECT_TRUE(dialog.isVisible()) << "the dialog stays open";
     dialog.reject();
-    EXPECT_EQ(frmMaxSize::SizeLimit, 716800.0);
+    EXPECT_EQ(SizeLimitDialog::sizeLimit, 716800.0);
     EXPECT_EQ(settings.value(QStringLiteral("MaxText"), QStringLiteral("Value"), {}), QString())
         << "a cancelled dialog stores nothing";
 }
 
-TEST_F(frmMaxSizeTest, AStoredOptionOutsideTheListSelectsNoneAndLeavesTheLimit)
+TEST_F(SizeLimitDialogTest, AStoredOptionOutsideTheListSelectsNoneAndLeavesTheLimit)
 {
     settings.setValue(QStringLiteral("MaxLimit"), QStringLiteral("Option"), QStringLiteral("7"));
-    frmMaxSize dialog(prompter, settings);
+    SizeLimitDialog dialog(prompter, settings);
     for (const char *name : {"Option1", "Option2", "Option3"})
         EXPECT_FALSE(child<QRadioButton>(dialog, name)->isChecked()) << name;
     child<QPushButton>(dialog, "Command1")->click();
-    EXPECT_FALSE(frmMaxSize::SizeLimit.has_value());
+    EXPECT_FALSE(SizeLimitDialog::sizeLimit.has_value());
     EXPECT_EQ(settings.value(QStringLiteral("MaxLimit"), QStringLiteral("Option"), {}), QStringLiteral("7"));
 }
 
-TEST_F(frmMaxSizeTest, AskShowsTheDialogAndReturnsTheLimitAndTheLargeFilesChoice)
+TEST_F(SizeLimitDialogTest, AskShowsTheDialogAndReturnsTheLimitAndTheLargeFilesChoice)
 {
     QTimer::singleShot(0, TestScope::object(), [] {
         QWidget *modal = QApplication::activeModalWidget();
@@ -124,15 +124,15 @@ TEST_F(frmMaxSizeTest, AskShowsTheDialogAndReturnsTheLimitAndTheLargeFilesChoice
         modal->findChild<QCheckBox *>(QStringLiteral("Check1"))->setChecked(true);
         modal->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     });
-    const std::optional<SizeLimits::UpTo> upTo = frmMaxSize::ask(prompter, settings, nullptr);
+    const std::optional<SizeLimits::UpTo> upTo = SizeLimitDialog::ask(prompter, settings, nullptr);
     ASSERT_TRUE(upTo.has_value());
     EXPECT_EQ(upTo->limitKb, 4589843.0);
     EXPECT_TRUE(upTo->largeFilesFirst);
 }
 
-TEST_F(frmMaxSizeTest, EscAndTheTitleBarCloseCancelWithoutStoringAnything)
+TEST_F(SizeLimitDialogTest, EscAndTheTitleBarCloseCancelWithoutStoringAnything)
 {
-    frmMaxSize::SizeLimit = 716800;
+    SizeLimitDialog::sizeLimit = 716800;
     settings.setValue(QStringLiteral("MaxText"), QStringLiteral("Value"), QStringLiteral("7"));
     const std::vector<std::pair<const char *, std::function<void(QWidget *)>>> closings = {
         {"Esc", [](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Escape); }},
@@ -148,8 +148,8 @@ TEST_F(frmMaxSizeTest, EscAndTheTitleBarCloseCancelWithoutStoringAnything)
             modal->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("1"));
             close(modal);
         });
-        EXPECT_FALSE(frmMaxSize::ask(prompter, settings, nullptr).has_value());
-        EXPECT_EQ(frmMaxSize::SizeLimit, 716800.0);
+        EXPECT_FALSE(SizeLimitDialog::ask(prompter, settings, nullptr).has_value());
+        EXPECT_EQ(SizeLimitDialog::sizeLimit, 716800.0);
         EXPECT_EQ(settings.value(QStringLiteral("MaxText"), QStringLiteral("Value"), {}), QStringLiteral("7"));
         EXPECT_EQ(settings.value(QStringLiteral("MaxLimit"), QStringLiteral("Option"), {}), QString());
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/buzTimer.h"
+#include "core/Stopwatch.h"
 
 #include "core/VbNumeric.h"
 
@@ -11,32 +11,32 @@ QString two(qint64 v)
 }
 } // namespace
 
-buzTimer::buzTimer(Clock clock) : m_clock(std::move(clock))
+Stopwatch::Stopwatch(Clock clock) : m_clock(std::move(clock))
 {
-    Reset();
+    restart();
 }
 
-void buzTimer::Reset()
+void Stopwatch::restart()
 {
-    StartTime = m_clock();
+    startTime = m_clock();
     m_pauses = 0;
 }
 
-void buzTimer::Pause()
+void Stopwatch::pause()
 {
     if (m_pauses++ == 0)
         m_pausedAt = m_clock();
 }
 
-void buzTimer::Resume()
+void Stopwatch::resume()
 {
     if (m_pauses == 0 || --m_pauses > 0)
         return;
     // The time the question waited is no time of the run: the start moves on by as much.
-    StartTime = StartTime.addMSecs(m_pausedAt.msecsTo(m_clock()));
+    startTime = startTime.addMSecs(m_pausedAt.msecsTo(m_clock()));
 }
 
-QString buzTimer::timeText(qint64 s)
+QString Stopwatch::timeText(qint64 s)
 {
     if (s < 60)
         return u"00:00:" + two(s);
@@ -49,23 +49,23 @@ QString buzTimer::timeText(qint64 s)
     return QString::number(h) + u':' + QString::number(m) + u':' + two(r);
 }
 
-qint64 buzTimer::elapsedSeconds() const
+qint64 Stopwatch::elapsedSeconds() const
 {
     // Second boundaries crossed, not rounded milliseconds.
     const QDateTime now = m_pauses > 0 ? m_pausedAt : m_clock();
-    return now.toSecsSinceEpoch() - StartTime.toSecsSinceEpoch();
+    return now.toSecsSinceEpoch() - startTime.toSecsSinceEpoch();
 }
 
-QString buzTimer::Elapsed() const
+QString Stopwatch::elapsed() const
 {
-    if (!StartTime.isValid())
+    if (!startTime.isValid())
         return {};
     return timeText(std::max<qint64>(0, elapsedSeconds()));
 }
 
-QString buzTimer::Remaining(qint32 done, qint32 total) const
+QString Stopwatch::remaining(qint32 done, qint32 total) const
 {
-    if (!StartTime.isValid() || total < 1 || total < done)
+    if (!startTime.isValid() || total < 1 || total < done)
         return {};
     const double e = static_cast<double>(std::max<qint64>(0, elapsedSeconds()));
     const double p = static_cast<double>(done) / total * 100.0;

@@ -10,29 +10,29 @@ class Prompter;
 class QCheckBox;
 class ResultModel;
 
-class fileDelFrm : public ActionRunDialog
+class DeleteFilesDialog : public ActionRunDialog
 {
     Q_OBJECT
 public:
-    /// sendToRecycleBin: the main window's Recycle Bin option, applied to chkSentTo when the
+    /// sendToRecycleBin: the main window's Recycle Bin option, applied to trashCheck when the
     /// dialog is shown. trashFolder: the home trash to use ("" for the user's).
-    fileDelFrm(const ResultModel &model, ActionRun run, bool sendToRecycleBin, Prompter &prompter,
-               ErrorReporter &reporter, std::function<void()> endSound, QWidget *parent = nullptr,
-               QString trashFolder = QString());
+    DeleteFilesDialog(const ResultModel &model, ActionRun run, bool sendToRecycleBin, Prompter &prompter,
+                      ErrorReporter &reporter, std::function<void()> endSound, QWidget *parent = nullptr,
+                      QString trashFolder = QString());
 
-    QCheckBox *chkSentTo = nullptr;
-    QCheckBox *chkRespond = nullptr;
-    QCheckBox *chkEmptyFolders = nullptr;
-    QPushButton *cmdSaveErr = nullptr;
+    QCheckBox *trashCheck = nullptr;
+    QCheckBox *respondCheck = nullptr;
+    QCheckBox *emptyFoldersCheck = nullptr;
+    QPushButton *saveLogButton = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
     void addError(const ActionError &error) override;
 
 private:
-    void cmdOK_Click();
-    void chkSentTo_Click(bool checked);
-    void cmdSaveErr_Click();
+    void startOrCancel();
+    void confirmPermanentDeletion(bool checked);
+    void saveErrorLog();
     void setOptionsEnabled(bool enabled);
 
     const ResultModel &m_model;

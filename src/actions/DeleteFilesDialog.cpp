@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "actions/fileDelFrm.h"
+#include "actions/DeleteFilesDialog.h"
 
 #include "actions/DeleteMarkedRows.h"
 #include "actions/ErrorLog.h"
@@ -15,33 +15,34 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-fileDelFrm::fileDelFrm(const ResultModel &model, ActionRun run, bool sendToRecycleBin, Prompter &prompter,
-                       ErrorReporter &reporter, std::function<void()> endSound, QWidget *parent, QString trashFolder)
+DeleteFilesDialog::DeleteFilesDialog(const ResultModel &model, ActionRun run, bool sendToRecycleBin, Prompter &prompter,
+                                     ErrorReporter &reporter, std::function<void()> endSound, QWidget *parent,
+                                     QString trashFolder)
     : ActionRunDialog(run.markedCount, std::move(endSound), parent),
-      chkSentTo(new QCheckBox(QStringLiteral("Send to Recycle bin (recommended)"), this)),
-      chkRespond(
+      trashCheck(new QCheckBox(QStringLiteral("Send to Recycle bin (recommended)"), this)),
+      respondCheck(
           new QCheckBox(QStringLiteral("Respond with \" &Yes to All \" for any dialog box that is displayed."), this)),
-      chkEmptyFolders(new QCheckBox(QStringLiteral("Remove Empty &Folders / Directories after process."), this)),
-      cmdSaveErr(new QPushButton(QStringLiteral("Save Err Log"), this)), m_model(model), m_run(std::move(run)),
+      emptyFoldersCheck(new QCheckBox(QStringLiteral("Remove Empty &Folders / Directories after process."), this)),
+      saveLogButton(new QPushButton(QStringLiteral("Save Err Log"), this)), m_model(model), m_run(std::move(run)),
       m_sendToRecycleBin(sendToRecycleBin), m_prompter(prompter), m_reporter(reporter),
       m_trashFolder(std::move(trashFolder))
 {
     setObjectName(QStringLiteral("fileDelFrm"));
     setWindowTitle(tr("Delete Files"));
-    chkSentTo->setObjectName(QStringLiteral("chkSentTo"));
-    chkRespond->setObjectName(QStringLiteral("chkRespond"));
-    chkEmptyFolders->setObjectName(QStringLiteral("chkEmptyFolders"));
-    cmdSaveErr->setObjectName(QStringLiteral("cmdSaveErr"));
-    chkSentTo->setChecked(true);
-    chkRespond->setChecked(true);
-    chkEmptyFolders->setChecked(true);
-    cmdSaveErr->setEnabled(false);
+    trashCheck->setObjectName(QStringLiteral("chkSentTo"));
+    respondCheck->setObjectName(QStringLiteral("chkRespond"));
+    emptyFoldersCheck->setObjectName(QStringLiteral("chkEmptyFolders"));
+    saveLogButton->setObjectName(QStringLiteral("cmdSaveErr"));
+    trashCheck->setChecked(true);
+    respondCheck->setChecked(true);
+    emptyFoldersCheck->setChecked(true);
+    saveLogButton->setEnabled(false);
 
     auto *options = new QGroupBox(QStringLiteral("Deletion Option"), this);
     auto *optionsLayout = new QVBoxLayout(options);
-    optionsLayout->addWidget(chkSentTo);
-    optionsLayout->addWidget(chkRespond);
-    optionsLayout->addWidget(chkEmptyFolders);
+    optionsLayout->addWidget(trashCheck);
+    optionsLayout->addWidget(respondCheck);
+    optionsLayout->addWidget(emptyFoldersCheck);
     auto *warning = new QLabel(QStringLiteral("Warning! The files that you delete using this tool are entirely your "
                                               "selection. Corvina can only find duplicate copies of files, it can't "
                                               "tell which one is the duplicate/unneeded."),
@@ -51,43 +52,43 @@ fileDelFrm::fileDelFrm(const ResultModel &model, ActionRun run, bool sendToRecyc
     top->addWidget(options, 3);
     top->addWidget(warning, 2);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(cmdSaveErr);
+    buttons->addWidget(saveLogButton);
     buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(runButton);
+    buttons->addWidget(closeButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(new QLabel(QStringLiteral("Processing file"), this));
-    layout->addWidget(lblFileName);
-    layout->addWidget(PBar);
-    layout->addWidget(ErrList, 1);
+    layout->addWidget(fileLabel);
+    layout->addWidget(progressBar);
+    layout->addWidget(errorList, 1);
     layout->addLayout(buttons);
     resize(640, 420);
 
-    connect(cmdOK, &QPushButton::clicked, this, &fileDelFrm::cmdOK_Click);
+    connect(runButton, &QPushButton::clicked, this, &DeleteFilesDialog::startOrCancel);
     // Any change of the box, also the one made from the main window's option, asks when it
     // turns deletion permanent.
-    connect(chkSentTo, &QCheckBox::toggled, this, &fileDelFrm::chkSentTo_Click);
-    connect(cmdSaveErr, &QPushButton::clicked, this, &fileDelFrm::cmdSaveErr_Click);
+    connect(trashCheck, &QCheckBox::toggled, this, &DeleteFilesDialog::confirmPermanentDeletion);
+    connect(saveLogButton, &QPushButton::clicked, this, &DeleteFilesDialog::saveErrorLog);
 }
 
-void fileDelFrm::showEvent(QShowEvent *event)
+void DeleteFilesDialog::showEvent(QShowEvent *event)
 {
     ActionRunDialog::showEvent(event);
     if (m_activated)
         return;
     m_activated = true;
-    chkSentTo->setChecked(m_sendToRecycleBin);
+    trashCheck->setChecked(m_sendToRecycleBin);
 }
 
-void fileDelFrm::setOptionsEnabled(bool enabled)
+void DeleteFilesDialog::setOptionsEnabled(bool enabled)
 {
-    chkSentTo->setEnabled(enabled);
-    chkRespond->setEnabled(enabled);
-    chkEmptyFolders->setEnabled(enabled);
+    trashCheck->setEnabled(enabled);
+    respondCheck->setEnabled(enabled);
+    emptyFoldersCheck->setEnabled(enabled);
 }
 
-void fileDelFrm::cmdOK_Click()
+void DeleteFilesDialog::startOrCancel()
 {
     if (state() != State::Idle)
     {
@@ -95,7 +96,7 @@ void fileDelFrm::cmdOK_Click()
         setOptionsEnabled(true);
         return;
     }
-    if (!chkSentTo->isChecked() && m_run.warningsIgnored && !m_run.acknowledgedGroups.empty() &&
+    if (!trashCheck->isChecked() && m_run.warningsIgnored && !m_run.acknowledgedGroups.empty() &&
         !m_prompter.confirm(QStringLiteral("Confirm"),
                             QStringLiteral("Every copy of the files of %1 group(s) is marked, and they will be deleted "
                                            "permanently: nothing of them will be left, not even in the trash.\n\n"
@@ -105,9 +106,9 @@ void fileDelFrm::cmdOK_Click()
     enterRunning();
     setOptionsEnabled(false);
     DeleteOptions options;
-    options.sendToTrash = chkSentTo->isChecked();
-    options.respondYesToAll = chkRespond->isChecked();
-    options.removeEmptyFolders = chkEmptyFolders->isChecked();
+    options.sendToTrash = trashCheck->isChecked();
+    options.respondYesToAll = respondCheck->isChecked();
+    options.removeEmptyFolders = emptyFoldersCheck->isChecked();
     options.trashFolder = m_trashFolder;
     const RemovalGuard guard(m_model, m_run.acknowledgedGroups);
     if (!runLoop([&] { return DeleteMarkedRows(m_model, guard, m_prompter, m_reporter).run(options, *this); }))
@@ -116,7 +117,7 @@ void fileDelFrm::cmdOK_Click()
     enterFinished();
 }
 
-void fileDelFrm::chkSentTo_Click(bool checked)
+void DeleteFilesDialog::confirmPermanentDeletion(bool checked)
 {
     if (checked)
         return;
@@ -124,24 +125,24 @@ void fileDelFrm::chkSentTo_Click(bool checked)
                                          QStringLiteral("Are you sure to preceed.\nThis will delete the files "
                                                         "permanently i.e., they are not sent to the recycle bin."));
     if (!sure)
-        chkSentTo->setChecked(true);
+        trashCheck->setChecked(true);
 }
 
-void fileDelFrm::addError(const ActionError &error)
+void DeleteFilesDialog::addError(const ActionError &error)
 {
     ActionRunDialog::addError(error);
-    cmdSaveErr->setEnabled(true);
+    saveLogButton->setEnabled(true);
 }
 
-void fileDelFrm::cmdSaveErr_Click()
+void DeleteFilesDialog::saveErrorLog()
 {
     const QString path = m_prompter
                              .saveFile(QStringLiteral("Error Logs"), QStringLiteral("Error Logs|*.log"), QString(),
-                                       ErrorLog::DefaultName(QDate::currentDate()))
+                                       ErrorLog::defaultName(QDate::currentDate()))
                              .trimmed();
     if (path.isEmpty())
         return;
     QString failure;
-    if (!ErrorLog::Save(path, errors(), QDateTime::currentDateTime(), &failure))
+    if (!ErrorLog::save(path, errors(), QDateTime::currentDateTime(), &failure))
         m_prompter.error(QStringLiteral("Unable to write the error log to \"%1\".\n%2").arg(path, failure));
 }

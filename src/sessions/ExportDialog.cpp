@@ -1,0 +1,305 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sessions/ExportDialog.h"
+
+#include "core/Prompter.h"
+#include "core/VbNumeric.h"
+#include "platform/SettingsKeys.h"
+#include "platform/SettingsStore.h"
+#include "sessions/DelimitedExport.h"
+#include "sessions/HtmlExport.h"
+#include "sessions/OutputPath.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace
+{
+constexpr int WebpageId = 5;
+
+template <typename W> W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// The rows choice; with none selected every row is exported.
+ExportRows rowsChoice(const QButtonGroup *group)
+{
+    const int id = group->checkedId();
+    return id >= 1 && id <= 3 ? static_cast<ExportRows>(id) : ExportRows::All;
+}
+
+int storedNumber(const SettingsStore &settings, const SettingKey &key)
+{
+    return static_cast<int>(VbNumeric::val(settings.value(key)));
+}
+
+// Checks the button of the id, or none when no button has it.
+void selectOnly(QButtonGroup *group, int id)
+{
+    if (QAbstractButton *b = group->button(id))
+    {
+        b->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton *b : group->buttons())
+        b->setChecked(false);
+    group->setExclusive(true);
+}
+} // namespace
+
+ExportDialog::ExportDialog(Inputs inputs, QWidget *parent) : QDialog(parent), m_in(std::move(inputs))
+{
+    setObjectName(QStringLiteral("frmExport"));
+    setWindowTitle(tr("Export Wizard"));
+
+    // Page 1: format, rows, open afterwards.
+    m_choicesPage = named(new QFrame(this), "f1");
+    auto *formatFrame = new QGroupBox(QStringLiteral("Export Format "), m_choicesPage);
+    m_delimitedOption =
+        named(new QRadioButton(QStringLiteral("Delimited Text File (for database or spreedsheets)"), m_choicesPage),
+              "OptDeli");
+    m_htmlOption = named(new QRadioButton(QStringLiteral("HTML (webpage)"), m_choicesPage), "optHtml");
+    auto *formatLayout = new QVBoxLayout(formatFrame);
+    formatLayout->addWidget(m_delimitedOption);
+    formatLayout->addWidget(m_htmlOption);
+    auto *rowsFrame = new QGroupBox(QStringLiteral("Files to export "), m_choicesPage);
+    m_markedOption = named(new QRadioButton(QStringLiteral("Mark Files Only"), m_choicesPage), "optMark");
+    m_allFilesOption = named(new QRadioButton(QStringLiteral("All Files"), m_choicesPage), "optAllFiles");
+    m_selectedOption = named(new QRadioButton(QStringLiteral("Selected Files Only"), m_choicesPage), "optSelected");
+    auto *rowsLayout = new QVBoxLayout(rowsFrame);
+    rowsLayout->addWidget(m_markedOption);
+    rowsLayout->addWidget(m_allFilesOption);
+    rowsLayout->addWidget(m_selectedOption);
+    m_openAfterCheck = named(new QCheckBox(QStringLiteral("Open file after export"), m_choicesPage), "openafter");
+    auto *page1 = new QVBoxLayout(m_choicesPage);
+    page1->setContentsMargins(0, 0, 0, 0);
+    page1->addWidget(formatFrame);
+    page1->addWidget(rowsFrame);
+    page1->addWidget(m_openAfterCheck);
+
+    // Page 2: output file and delimiter.
+    m_outputPage = named(new QFrame(this), "F2");
+    auto *outputFrame = new QGroupBox(QStringLiteral("Output File Name "), m_outputPage);
+    m_pathEdit = named(new QLineEdit(m_outputPage), "txtPath");
+    m_browseButton = named(new QToolButton(m_outputPage), "cmdAdd");
+    m_browseButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    m_browseButton->setToolTip(QStringLiteral("Browse"));
+    auto *outputLayout = new QHBoxLayout(outputFrame);
+    outputLayout->addWidget(m_pathEdit, 1);
+    outputLayout->addWidget(m_browseButton);
+    auto *delimiterFrame = new QGroupBox(QStringLiteral("Field Delimeter "), m_outputPage);
+    m_tabOption = named(new QRadioButton(QStringLiteral("TAB"), m_outputPage), "optTab");
+    m_commaOption = named(new QRadioButton(QStringLiteral("Comma"), m_outputPage), "optComma");
+    m_semicolonOption = named(new QRadioButton(QStringLiteral("Semi-colen"), m_outputPage), "optSemi");
+    m_otherOption = named(new QRadioButton(QStringLiteral("Other Character String"), m_outputPage), "optOther");
+    m_otherEdit = named(new QLineEdit(m_outputPage), "txtOther");
+    m_webpageOption = named(new QRadioButton(QStringLiteral("Webpage"), m_outputPage), "webpage");
+    auto *delimiterLayout = new QGridLayout(delimiterFrame);
+    delimiterLayout->addWidget(m_tabOption, 0, 0);
+    delimiterLayout->addWidget(m_commaOption, 1, 0);
+    delimiterLayout->addWidget(m_semicolonOption, 2, 0);
+    delimiterLayout->addWidget(m_otherOption, 3, 0);
+    delimiterLayout->addWidget(m_otherEdit, 3, 1);
+    delimiterLayout->addWidget(m_webpageOption, 4, 0);
+    auto *page2 = new QVBoxLayout(m_outputPage);
+    page2->setContentsMargins(0, 0, 0, 0);
+    page2->addWidget(outputFrame);
+    page2->addWidget(delimiterFrame);
+    m_outputPage->hide();
+
+    m_progressBar = named(new QProgressBar(this), "PB");
+    m_progressBar->setTextVisible(false);
+    m_progressBar->setValue(0);
+    m_backButton = named(new QPushButton(QStringLiteral("< Back"), this), "Command1");
+    m_backButton->setEnabled(false);
+    m_nextButton = named(new QPushButton(QStringLiteral("Next >"), this), "btn");
+    m_nextButton->setDefault(true);
+    m_cancelButton = named(new QPushButton(QStringLiteral("Cancel"), this), "Command2");
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_backButton);
+    buttons->addWidget(m_nextButton);
+    buttons->addWidget(m_cancelButton);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_choicesPage);
+    layout->addWidget(m_outputPage);
+    layout->addWidget(m_progressBar);
+    layout->addLayout(buttons);
+    setMinimumWidth(440);
+
+    m_format = new QButtonGroup(this);
+    m_format->addButton(m_htmlOption, 1);
+    m_format->addButton(m_delimitedOption, 2);
+    m_rowChoice = new QButtonGroup(this);
+    m_rowChoice->addButton(m_allFilesOption, static_cast<int>(ExportRows::All));
+    m_rowChoice->addButton(m_markedOption, static_cast<int>(ExportRows::Marked));
+    m_rowChoice->addButton(m_selectedOption, static_cast<int>(ExportRows::Selected));
+    m_delimiter = new QButtonGroup(this);
+    m_delimiter->addButton(m_tabOption, static_cast<int>(DelimitedExport::Delimiter::Tab));
+    m_delimiter->addButton(m_commaOption, static_cast<int>(DelimitedExport::Delimiter::Comma));
+    m_delimiter->addButton(m_semicolonOption, static_cast<int>(DelimitedExport::Delimiter::Semi));
+    m_delimiter->addButton(m_otherOption, static_cast<int>(DelimitedExport::Delimiter::Other));
+    m_delimiter->addButton(m_webpageOption, WebpageId);
+
+    // The text box belongs to "Other Character String" only.
+    connect(m_otherOption, &QRadioButton::toggled, m_otherEdit, &QLineEdit::setEnabled);
+    m_otherEdit->setEnabled(false);
+    connect(m_nextButton, &QPushButton::clicked, this, &ExportDialog::nextOrExport);
+    connect(m_backButton, &QPushButton::clicked, this, &ExportDialog::goBack);
+    connect(m_cancelButton, &QPushButton::clicked, this, &ExportDialog::reject);
+    connect(m_browseButton, &QToolButton::clicked, this, &ExportDialog::choosePath);
+
+    loadChoices();
+}
+
+void ExportDialog::loadChoices()
+{
+    selectOnly(m_rowChoice, storedNumber(*m_in.settings, Settings::ExportType));
+    (storedNumber(*m_in.settings, Settings::ExportFormat) == 1 ? m_htmlOption : m_delimitedOption)->setChecked(true);
+    m_openAfterCheck->setChecked(storedNumber(*m_in.settings, Settings::ExportOpenFile) != 0);
+}
+
+void ExportDialog::nextOrExport()
+{
+    const int exportChar = storedNumber(*m_in.settings, Settings::ExportChar);
+    if (m_nextButton->text() == QStringLiteral("Next >"))
+    {
+        if (m_in.rows->isEmpty())
+        {
+            m_in.prompter->error(QStringLiteral("No duplicate file has been found!\r\nFirst you must perform a search "
+                                                "and find at least one duplicate file."),
+                                 PromptIcon::Critical);
+            return;
+        }
+        m_nextButton->setText(QStringLiteral("Export"));
+        m_backButton->setEnabled(true);
+        m_choicesPage->hide();
+        m_outputPage->show();
+        const bool html = m_htmlOption->isChecked();
+        for (QRadioButton *b : {m_tabOption, m_commaOption, m_semicolonOption, m_otherOption})
+            b->setEnabled(!html);
+        m_webpageOption->setEnabled(html);
+        selectOnly(m_delimiter, html ? WebpageId : (exportChar >= 1 && exportChar <= 4 ? exportChar : 0));
+        m_pathEdit->setText(pathForFormat());
+        return;
+    }
+    if (m_pathEdit->text().trimmed().isEmpty())
+    {
+        markMissing(QStringLiteral("Output filename not specified"));
+        return;
+    }
+    m_pathEdit->setText(pathForFormat());
+    if (!OutputPath::mayReplace(*m_in.prompter, m_pathEdit->text(), m_chosenPath))
+        return;
+    m_nextButton->setEnabled(false);
+    if (m_webpageOption->isChecked())
+        exportHtml();
+    else
+        exportDelimited();
+}
+
+void ExportDialog::markMissing(const QString &message)
+{
+    m_pathEdit->setFocus();
+    m_pathEdit->setStyleSheet(QStringLiteral("background-color: rgb(255, 192, 192)"));
+    m_in.prompter->error(message);
+}
+
+void ExportDialog::goBack()
+{
+    m_outputPage->hide();
+    m_choicesPage->show();
+    m_nextButton->setEnabled(true);
+    m_nextButton->setText(QStringLiteral("Next >"));
+    m_backButton->setEnabled(false);
+}
+
+void ExportDialog::choosePath()
+{
+    m_chosenPath = m_webpageOption->isChecked()
+                       ? m_in.prompter->saveFile(QStringLiteral("Export Location"),
+                                                 QStringLiteral("Webpage(*.htm)|*.htm"), QString(), QString())
+                       : m_in.prompter->saveFile(QStringLiteral("Export Locations"),
+                                                 QStringLiteral("Delimited Format(*.csv)|*.csv"), QString(), QString());
+    m_pathEdit->setText(m_chosenPath);
+}
+
+QString ExportDialog::pathForFormat() const
+{
+    // The extension follows the format: a list chosen as "x.htm" and then exported as delimited
+    // text becomes "x.csv", and a typed name without an extension gets the format's own.
+    if (m_htmlOption->isChecked())
+        return OutputPath::withExtension(m_pathEdit->text(), QStringLiteral(".htm"), {QStringLiteral(".csv")});
+    return OutputPath::withExtension(m_pathEdit->text(), QStringLiteral(".csv"),
+                                     {QStringLiteral(".htm"), QStringLiteral(".html")});
+}
+
+void ExportDialog::exportDelimited()
+{
+    const int id = m_delimiter->checkedId();
+    const QString delimiter =
+        id >= 1 && id <= 4
+            ? DelimitedExport::delimiterText(static_cast<DelimitedExport::Delimiter>(id), m_otherEdit->text())
+            : QString();
+    const ExportChoice choice(*m_in.rows, rowsChoice(m_rowChoice), m_in.selectedRows);
+    ProgressHooks progress{[this](int m) { m_progressBar->setMaximum(m); },
+                           [this](int v) { m_progressBar->setValue(v); }};
+    afterExport(
+        DelimitedExport::exportDelimited(m_pathEdit->text(), *m_in.rows, delimiter, choice, *m_in.errors, progress));
+}
+
+void ExportDialog::exportHtml()
+{
+    const ExportChoice choice(*m_in.rows, rowsChoice(m_rowChoice), m_in.selectedRows);
+    ProgressHooks progress{[this](int m) { m_progressBar->setMaximum(m); },
+                           [this](int v) { m_progressBar->setValue(v); }};
+    const HtmlExport::Summary summary{m_in.filesPanel, m_in.duplicatesPanel, QDateTime::currentDateTime()};
+    afterExport(HtmlExport::exportHtml(m_pathEdit->text(), *m_in.rows, choice, summary, *m_in.errors, progress));
+}
+
+void ExportDialog::afterExport(bool written)
+{
+    if (!written)
+        return;
+    if (m_in.playEndSound)
+        m_in.playEndSound();
+    if (!m_openAfterCheck->isChecked())
+        return;
+    const auto open = m_in.openWithDesktop ? m_in.openWithDesktop : Desktop::openFile;
+    if (open(m_pathEdit->text()) == Desktop::OpenResult::NoAssociatedProgram)
+        m_in.prompter->error(QStringLiteral("There is no program associated with the specified type of file."));
+}
+
+void ExportDialog::done(int result)
+{
+    storeChoices();
+    QDialog::done(result);
+}
+
+void ExportDialog::storeChoices()
+{
+    SettingsStore &settings = *m_in.settings;
+    if (m_rowChoice->checkedId() > 0)
+        settings.setValue(Settings::ExportType, QString::number(m_rowChoice->checkedId()));
+    settings.setValue(Settings::ExportFormat, m_htmlOption->isChecked() ? QStringLiteral("1") : QStringLiteral("2"));
+    settings.setValue(Settings::ExportOpenFile,
+                      m_openAfterCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    const int id = m_delimiter->checkedId();
+    if (id >= 1 && id <= 4)
+        settings.setValue(Settings::ExportChar, QString::number(id));
+}
