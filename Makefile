@@ -8,6 +8,8 @@
 #   make format-check / make tidy    clang-format's and clang-tidy's checks
 #   make fuzz    fuzz the session reader for FUZZ_SECONDS (300) on one core; inputs that reach new
 #                code are merged into fuzz/corpus/session, which make test replays
+#   make mutate  put each fault of tools/mutate.py's list into a copy of the safety code, one at a
+#                time, and check that its tests fail; 3 to 20 minutes, so not in CI
 SHELL := /bin/bash
 .SHELLFLAGS := -eu -o pipefail -c
 JOBS ?= $(shell nproc)
@@ -39,7 +41,7 @@ define ensure
 	fi
 endef
 
-.PHONY: run test test-config build bench deb fuzz screenshots deps install format format-check tidy clean
+.PHONY: run test test-config build bench deb fuzz mutate screenshots deps install format format-check tidy clean
 
 deps:
 	$(call ensure,$(PKGS_BUILD))
@@ -81,6 +83,10 @@ fuzz: deps
 	mkdir -p build/fuzz/found
 	./build/fuzz/corvina-fuzz-session -max_total_time=$(FUZZ_SECONDS) -max_len=4096 build/fuzz/found fuzz/corpus/session
 	./build/fuzz/corvina-fuzz-session -merge=1 fuzz/corpus/session build/fuzz/found
+
+mutate: deps
+	$(call ensure,$(PKGS_TEST) python3)
+	python3 tools/mutate.py --jobs $(JOBS)
 
 screenshots: build
 	$(call ensure,$(PKGS_SHOTS))

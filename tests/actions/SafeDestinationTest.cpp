@@ -14,15 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <ostream>
 
 #include <sys/stat.h>
 #include <unistd.h>
-
-void PrintTo(const ActionError &error, std::ostream *os)
-{
-    *os << error.number.toStdString() << ' ' << error.description.toStdString() << ": " << error.fileName.toStdString();
-}
 
 namespace
 {

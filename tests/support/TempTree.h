@@ -2,6 +2,9 @@
 // Real file trees in a temporary folder, with sizes, times, hidden names and special files.
 #pragma once
 
+// Every test that builds a tree also prints Corvina's error values by name.
+#include "support/Printers.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
