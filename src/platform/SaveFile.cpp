@@ -4,7 +4,7 @@
 namespace
 {
 // Bytes are handed to the system in blocks of about this size.
-constexpr qsizetype kBlock = 256 * 1024;
+constexpr qsizetype kBlock = qsizetype(256) * 1024;
 } // namespace
 
 SaveFile::SaveFile(const QString &path, Access access) : m_path(path), m_access(access) {}
