@@ -1,72 +1,226 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every settings key of Corvina with its default, in one place.
+// Every setting of Corvina: where it is kept, its type and its default, in one table, and the
+// texts its values are stored as.
 #pragma once
 
+#include "platform/Settings.h"
+
 #include <QString>
+#include <QStringView>
 
-struct SettingKey
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <type_traits>
+#include <utility>
+#include <variant>
+
+namespace SettingsTable
 {
-    const char16_t *section = nullptr;
-    const char16_t *key = nullptr;
-    const char16_t *defaultValue = nullptr;
-
-    QString sectionName() const { return QString::fromUtf16(section); }
-    QString keyName() const { return QString::fromUtf16(key); }
-    QString defaultText() const { return QString::fromUtf16(defaultValue); }
+/// The default of a list setting: no list (a section of its own, absent).
+struct NoList
+{
+    bool operator==(const NoList &) const = default;
 };
 
-namespace Settings
+/// A default, and by its alternative the setting's type (a text default means a QString setting).
+using Default =
+    std::variant<bool, int, QStringView, Settings::DeletionMode, Settings::ExportRows, Settings::ExportAs,
+                 Settings::ExportDelimiter, Settings::SizeLimit, Settings::SizeUnit, Settings::KeepRule, NoList>;
+
+/// A setting: the section and key of the INI file ("[section]" and "key=value"; a list is a
+/// section of its own) and its default.
+struct Spec
 {
-// Main window geometry, in twips.
-inline constexpr SettingKey WindowW{u"WindowSize", u"W", u"12000"};
-inline constexpr SettingKey WindowH{u"WindowSize", u"H", u"8000"};
-inline constexpr SettingKey WindowT{u"WindowSize", u"T", u"0"};
-inline constexpr SettingKey WindowL{u"WindowSize", u"L", u"0"};
-// "1" when the main window was closed maximized: it opens maximized again.
-inline constexpr SettingKey WindowMaximized{u"WindowSize", u"Maximized", u"0"};
+    Settings::Key id;
+    QStringView section;
+    QStringView key;
+    Default defaultValue;
+};
 
-// Picture viewer geometry, in twips.
-inline constexpr SettingKey PicW{u"PicWindowSize", u"W", u"2000"};
-inline constexpr SettingKey PicH{u"PicWindowSize", u"H", u"2500"};
-inline constexpr SettingKey PicT{u"PicWindowSize", u"T", u"2500"};
-inline constexpr SettingKey PicL{u"PicWindowSize", u"L", u"9000"};
+inline constexpr Spec kSettings[] = {
+    // The main window's place and size when it was last normal, in twips.
+    {Settings::Key::MainWindowLeft, u"MainWindow", u"Left", 0},
+    {Settings::Key::MainWindowTop, u"MainWindow", u"Top", 0},
+    {Settings::Key::MainWindowWidth, u"MainWindow", u"Width", 12000},
+    {Settings::Key::MainWindowHeight, u"MainWindow", u"Height", 8000},
+    {Settings::Key::MainWindowMaximized, u"MainWindow", u"Maximized", false},
+    // The file viewer's place and size, in twips.
+    {Settings::Key::ViewerLeft, u"ViewerWindow", u"Left", 9000},
+    {Settings::Key::ViewerTop, u"ViewerWindow", u"Top", 2500},
+    {Settings::Key::ViewerWidth, u"ViewerWindow", u"Width", 2000},
+    {Settings::Key::ViewerHeight, u"ViewerWindow", u"Height", 2500},
+    {Settings::Key::ShowViewer, u"Options", u"ShowViewer", true},
+    {Settings::Key::DeleteTo, u"Options", u"DeleteTo", Settings::DeletionMode::Trash},
+    {Settings::Key::ShowTipsAtStartup, u"Options", u"ShowTipsAtStartup", true},
+    {Settings::Key::CloseAfterSave, u"Options", u"CloseAfterSave", true},
+    {Settings::Key::SelectedMask, u"Search", u"SelectedMask", QStringView(u"All files(*.*)")},
+    {Settings::Key::MinFileSize, u"Search", u"MinFileSize", QStringView(u"10")},
+    {Settings::Key::MaxFileSize, u"Search", u"MaxFileSize", QStringView()},
+    // The masks under the keys "0", "1", ...
+    {Settings::Key::FileMasks, u"FileMask", QStringView(), NoList()},
+    {Settings::Key::ExportRows, u"Export", u"Rows", Settings::ExportRows::All},
+    {Settings::Key::ExportFormat, u"Export", u"Format", Settings::ExportAs::Delimited},
+    {Settings::Key::OpenAfterExport, u"Export", u"OpenAfterExport", true},
+    {Settings::Key::ExportDelimiter, u"Export", u"Delimiter", Settings::ExportDelimiter::Comma},
+    {Settings::Key::SizeLimit, u"SizeLimit", u"Limit", Settings::SizeLimit::Cd},
+    {Settings::Key::SizeLimitText, u"SizeLimit", u"Size", QStringView(u"0")},
+    {Settings::Key::SizeLimitUnit, u"SizeLimit", u"Unit", Settings::SizeUnit::KB},
+    {Settings::Key::MarkingKeep, u"AdvancedMarking", u"Keep", Settings::KeepRule::NewerFiles},
+    {Settings::Key::MarkingSizeLimit, u"AdvancedMarking", u"SizeLimit", Settings::SizeLimit::None},
+    {Settings::Key::MarkingSizeText, u"AdvancedMarking", u"Size", QStringView()},
+    {Settings::Key::MarkingSizeUnit, u"AdvancedMarking", u"Unit", Settings::SizeUnit::KB},
+    {Settings::Key::MarkingRangeMask, u"AdvancedMarking", u"RangeMask", QStringView(u"All files(*.*)")},
+    {Settings::Key::MarkingIncludeSubFolders, u"AdvancedMarking", u"IncludeSubFolders", true},
+    {Settings::Key::MarkingFolderMask, u"AdvancedMarking", u"FolderMask", QStringView(u"All files(*.*)")},
+};
 
-// Options: 10 viewer on / 9 off; 12 recycle bin / 11 permanent.
-inline constexpr SettingKey Display{u"Options", u"Display", u"10"};
-inline constexpr SettingKey RecycleBin{u"Options", u"RecycleBin", u"12"};
-// Their values, the numbers of the pictures their toolbar buttons show.
-inline constexpr int ViewerOff = 9;
-inline constexpr int ViewerOn = 10;
-inline constexpr int DeletePermanently = 11;
-inline constexpr int ToRecycleBin = 12;
-inline constexpr SettingKey ShowTips{u"Options", u"Show Tips at Startup", u"1"};
-inline constexpr SettingKey MinFileSize{u"Options", u"MinFileSize", u"10"};
-inline constexpr SettingKey MaxFileSize{u"Options", u"MaxFileSize", u""};
-inline constexpr SettingKey CloseSaveDialog{u"Options", u"ChkClose", u"1"};
+/// The entry of a setting.
+constexpr const Spec &spec(Settings::Key id)
+{
+    return kSettings[static_cast<std::size_t>(id)];
+}
 
-// Masks: the last one chosen, and the list (section "FileMask", keys "0", "1", ...).
-inline constexpr SettingKey FileMaskSelected{u"FileMaskSelected", u"Value", u"All files(*.*)"};
-inline constexpr const char16_t *FileMaskSection = u"FileMask";
+constexpr bool inKeyOrder()
+{
+    for (std::size_t i = 0; i < std::size(kSettings); ++i)
+    {
+        if (static_cast<std::size_t>(kSettings[i].id) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(inKeyOrder(), "kSettings lists every Settings::Key once, in the order of the enum");
+static_assert(std::size(kSettings) == static_cast<std::size_t>(Settings::Key::MarkingFolderMask) + 1);
 
-// Export wizard.
-inline constexpr SettingKey ExportType{u"Export", u"ExportType", u"1"};
-inline constexpr SettingKey ExportFormat{u"Export", u"ExportFormat", u"2"};
-inline constexpr SettingKey ExportOpenFile{u"Export", u"OpenFile", u"1"};
-inline constexpr SettingKey ExportChar{u"Export", u"ExportChar", u"2"};
+/// The texts the values of a choice are stored as. They are the file format: a value's text
+/// never changes, whatever its name in the code.
+template <typename E> struct Choices;
+template <> struct Choices<Settings::DeletionMode>
+{
+    static constexpr std::array<std::pair<Settings::DeletionMode, QStringView>, 2> texts{{
+        {Settings::DeletionMode::Trash, u"trash"},
+        {Settings::DeletionMode::Permanent, u"permanent"},
+    }};
+};
+template <> struct Choices<Settings::ExportRows>
+{
+    static constexpr std::array<std::pair<Settings::ExportRows, QStringView>, 3> texts{{
+        {Settings::ExportRows::All, u"all"},
+        {Settings::ExportRows::Marked, u"marked"},
+        {Settings::ExportRows::Selected, u"selected"},
+    }};
+};
+template <> struct Choices<Settings::ExportAs>
+{
+    static constexpr std::array<std::pair<Settings::ExportAs, QStringView>, 2> texts{{
+        {Settings::ExportAs::Delimited, u"delimited"},
+        {Settings::ExportAs::Html, u"html"},
+    }};
+};
+template <> struct Choices<Settings::ExportDelimiter>
+{
+    static constexpr std::array<std::pair<Settings::ExportDelimiter, QStringView>, 4> texts{{
+        {Settings::ExportDelimiter::Tab, u"tab"},
+        {Settings::ExportDelimiter::Comma, u"comma"},
+        {Settings::ExportDelimiter::Semicolon, u"semicolon"},
+        {Settings::ExportDelimiter::Other, u"other"},
+    }};
+};
+template <> struct Choices<Settings::SizeLimit>
+{
+    static constexpr std::array<std::pair<Settings::SizeLimit, QStringView>, 4> texts{{
+        {Settings::SizeLimit::None, u"none"},
+        {Settings::SizeLimit::Cd, u"cd"},
+        {Settings::SizeLimit::Dvd, u"dvd"},
+        {Settings::SizeLimit::Specified, u"specified"},
+    }};
+};
+template <> struct Choices<Settings::SizeUnit>
+{
+    static constexpr std::array<std::pair<Settings::SizeUnit, QStringView>, 3> texts{{
+        {Settings::SizeUnit::KB, u"KB"},
+        {Settings::SizeUnit::MB, u"MB"},
+        {Settings::SizeUnit::GB, u"GB"},
+    }};
+};
+template <> struct Choices<Settings::KeepRule>
+{
+    static constexpr std::array<std::pair<Settings::KeepRule, QStringView>, 6> texts{{
+        {Settings::KeepRule::NewerFiles, u"newer-files"},
+        {Settings::KeepRule::OlderFiles, u"older-files"},
+        {Settings::KeepRule::LargerFiles, u"larger-files"},
+        {Settings::KeepRule::SmallerFiles, u"smaller-files"},
+        {Settings::KeepRule::NewerVersion, u"newer-version"},
+        {Settings::KeepRule::OlderVersion, u"older-version"},
+    }};
+};
 
-// Size-limit dialog (each key in a section of its own).
-inline constexpr SettingKey MaxLimitOption{u"MaxLimit", u"Option", u"1"};
-inline constexpr SettingKey MaxTextValue{u"MaxText", u"Value", u"0"};
-inline constexpr SettingKey MaxSetValue{u"MaxSet", u"Value", u"0"};
+/// The type a getter gives for a default's alternative.
+template <typename D> using ValueType = std::conditional_t<std::is_same_v<D, QStringView>, QString, D>;
 
-// Advanced marking.
-inline constexpr SettingKey AdvDateTime{u"AdvMarking", u"DateTime", u"1"};
-inline constexpr SettingKey AdvFileSize{u"AdvMarking", u"FileSize", u"0"};
-inline constexpr SettingKey AdvVersion{u"AdvMarking", u"Version", u"0"};
-inline constexpr SettingKey AdvSizeLimit{u"AdvMarking", u"SizeLimit", u"0"};
-inline constexpr SettingKey AdvSizeLimitText{u"AdvMarking", u"txtSize", u""};
-inline constexpr SettingKey AdvSizeUnit{u"AdvMarking", u"cmbSizeOptions", u"KB"};
-inline constexpr SettingKey AdvRangeMask{u"AdvMarking", u"cmbFileMask1", u"All files(*.*)"};
-inline constexpr SettingKey AdvIncludeSubFolders{u"AdvMarking", u"chkIncSubFolders", u"1"};
-inline constexpr SettingKey AdvFolderMask{u"AdvMarking", u"cmbFileMask2", u"All files(*.*)"};
-} // namespace Settings
+/// A default as the type a getter gives.
+template <typename D> ValueType<D> valueOf(const D &defaultValue)
+{
+    if constexpr (std::is_same_v<D, QStringView>)
+        return defaultValue.toString();
+    else
+        return defaultValue;
+}
+
+/// The stored text of a value.
+inline QString toText(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+inline QString toText(int value)
+{
+    return QString::number(value);
+}
+inline QString toText(const QString &value)
+{
+    return value;
+}
+template <typename E>
+requires std::is_enum_v<E> QString toText(E value)
+{
+    for (const auto &[choice, text] : Choices<E>::texts)
+    {
+        if (choice == value)
+            return text.toString();
+    }
+    return QString();
+}
+
+/// A stored text read as T; nothing when it is not one (a hand-edited or damaged file). Words
+/// are compared without case and numbers may have blanks around them, as a person may type.
+template <typename T> std::optional<T> fromText(const QString &text)
+{
+    const QString word = text.trimmed();
+    if constexpr (std::is_same_v<T, QString>)
+        return text;
+    else if constexpr (std::is_same_v<T, bool>)
+    {
+        if (word.compare(u"true", Qt::CaseInsensitive) == 0)
+            return true;
+        if (word.compare(u"false", Qt::CaseInsensitive) == 0)
+            return false;
+        return std::nullopt;
+    }
+    else if constexpr (std::is_same_v<T, int>)
+    {
+        bool ok = false;
+        const int value = word.toInt(&ok);
+        return ok ? std::optional<int>(value) : std::nullopt;
+    }
+    else
+    {
+        for (const auto &[choice, choiceText] : Choices<T>::texts)
+        {
+            if (word.compare(choiceText, Qt::CaseInsensitive) == 0)
+                return choice;
+        }
+        return std::nullopt;
+    }
+}
+} // namespace SettingsTable

@@ -81,6 +81,86 @@ QString SettingsStore::fileName() const
     return m_settings->fileName();
 }
 
+SettingsStore::Batch::Batch(SettingsStore &store) : m_store(store)
+{
+    ++m_store.m_openBatches;
+}
+
+SettingsStore::Batch::~Batch()
+{
+    --m_store.m_openBatches;
+    m_store.save();
+}
+
+void SettingsStore::save()
+{
+    if (m_openBatches == 0)
+        m_settings->sync();
+}
+
+bool SettingsStore::contains(const QString &section, const QString &key) const
+{
+    return m_settings->contains(keyPath(section, key));
+}
+
+std::optional<QString> SettingsStore::read(const QString &section, const QString &key) const
+{
+    const QVariant v = m_settings->value(keyPath(section, key));
+    // QSettings reads an unquoted text with commas as a list.
+    if (v.typeId() == QMetaType::QStringList)
+        return v.toStringList().join(QStringLiteral(", "));
+    if (!v.isValid() || !v.canConvert<QString>())
+        return std::nullopt;
+    return v.toString();
+}
+
+void SettingsStore::write(const QString &section, const QString &key, const QString &value)
+{
+    m_settings->setValue(keyPath(section, key), value);
+    save();
+}
+
+void SettingsStore::remove(const QString &section, const QString &key)
+{
+    // Removing what is not there would still rewrite the file.
+    if (!m_settings->contains(keyPath(section, key)))
+        return;
+    m_settings->remove(keyPath(section, key));
+    save();
+}
+
+QStringList SettingsStore::readList(const QString &section) const
+{
+    QStringList values;
+    for (const auto &[key, value] : sectionValues(section))
+        values << value;
+    return values;
+}
+
+void SettingsStore::writeList(const QString &section, const QStringList &values)
+{
+    if (values.isEmpty() && !hasSection(section))
+        return;
+    m_settings->remove(section);
+    QStringList order;
+    for (qsizetype i = 0; i < values.size(); ++i)
+    {
+        order << QString::number(i);
+        m_settings->setValue(keyPath(section, order.last()), values[i]);
+    }
+    if (!values.isEmpty())
+        m_settings->setValue(keyPath(section, kOrderKey), order);
+    save();
+}
+
+void SettingsStore::forgetOrder(const QString &section)
+{
+    if (!m_settings->contains(keyPath(section, kOrderKey)))
+        return;
+    m_settings->remove(keyPath(section, kOrderKey));
+    save();
+}
+
 QString SettingsStore::value(const QString &section, const QString &key, const QString &defaultValue) const
 {
     const QVariant v = m_settings->value(keyPath(section, key));

@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The per-user settings store: text values by section and key, in one INI file.
+// The per-user settings file: text values by section and key, in one INI file.
 #pragma once
 
-#include "platform/SettingsKeys.h"
+#include "platform/Settings.h"
 
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QSettings;
 
-/// Values are texts addressed by the application "Corvina", a section and a key; every read
-/// supplies a default. A section's values can be listed in the order they were first written
-/// (QSettings itself would list "0", "1", "10", "2").
+/// Values are texts addressed by a section and a key; Settings gives them their types. A list is
+/// kept as a section of its own, its values under the keys "0", "1", ... and read back in the order
+/// they were written (QSettings itself would list "0", "1", "10", "2").
 class SettingsStore
 {
 public:
@@ -34,6 +36,36 @@ public:
     /// empty without a home folder.
     static QString directory();
 
+    /// Writes and removals made while a Batch lives reach the file once, when the last one ends.
+    class Batch
+    {
+    public:
+        explicit Batch(SettingsStore &store);
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        SettingsStore &m_store;
+    };
+
+    bool contains(const QString &section, const QString &key) const;
+    /// The text under section/key; nothing when it is missing or is not a text (a value written
+    /// by hand in one of QSettings' own forms, such as "@Rect(0 0 1 1)"). A text with commas that
+    /// was written by hand without quotes reads as written.
+    std::optional<QString> read(const QString &section, const QString &key) const;
+    void write(const QString &section, const QString &key, const QString &value);
+    void remove(const QString &section, const QString &key);
+
+    /// The values of a list section in the order written; empty when the section does not exist.
+    QStringList readList(const QString &section) const;
+    /// Replaces the section by the list; an empty list removes it.
+    void writeList(const QString &section, const QStringList &values);
+
+    /// Forgets the write order of a section that is not a list (files written before the
+    /// settings had types kept it in every section).
+    void forgetOrder(const QString &section);
+
     QString value(const QString &section, const QString &key, const QString &defaultValue) const;
     QString value(const SettingKey &key) const;
     void setValue(const QString &section, const QString &key, const QString &value);
@@ -48,5 +80,9 @@ public:
     QString fileName() const;
 
 private:
+    // Writes the file unless a Batch is open.
+    void save();
+
     std::unique_ptr<QSettings> m_settings;
+    int m_openBatches = 0;
 };
