@@ -389,6 +389,15 @@ private:
         }
         if (stopped || failure)
             stop = true;
+        joinAndRethrow(threads, failure, failures);
+        return !stopped;
+    }
+
+    // Waits for the helper threads, then passes on the first failure: this thread's, else the
+    // first helper's.
+    static void joinAndRethrow(std::vector<std::thread> &threads, std::exception_ptr failure,
+                               const std::vector<std::exception_ptr> &failures)
+    {
         for (std::thread &t : threads)
             t.join();
         for (const std::exception_ptr &f : failures)
@@ -398,7 +407,6 @@ private:
         }
         if (failure)
             std::rethrow_exception(failure);
-        return !stopped;
     }
 
     // A set whose first blocks would fill a large round buffer: the fresh memory of such a buffer
@@ -475,40 +483,7 @@ private:
             if (read[static_cast<size_t>(i)])
                 readable.push_back(i);
         }
-        // Parts of equal blocks, each listed by positions in `members`, in member order.
-        std::vector<std::vector<qsizetype>> parts;
-        if (static_cast<qsizetype>(readable.size()) <= LinearSplitLimit)
-        {
-            for (qsizetype i : readable)
-            {
-                auto part = std::find_if(parts.begin(), parts.end(),
-                                         [&](const auto &p) { return sameBlock(members, p.front(), i, size, offset); });
-                if (part == parts.end())
-                    parts.push_back({i});
-                else
-                    part->push_back(i);
-            }
-        }
-        else
-        {
-            std::unordered_map<quint64, std::vector<size_t>> byHash; // hash -> indices into parts
-            for (qsizetype i : readable)
-            {
-                const qsizetype m = members[static_cast<size_t>(i)];
-                const quint64 hash = BlockHash::of(block(i, size), static_cast<size_t>(extent(m, size, offset)));
-                auto &candidates = byHash[hash ^ static_cast<quint64>(length(m))];
-                auto part = std::find_if(candidates.begin(), candidates.end(), [&](size_t c) {
-                    return sameBlock(members, parts[c].front(), i, size, offset);
-                });
-                if (part == candidates.end())
-                {
-                    candidates.push_back(parts.size());
-                    parts.push_back({i});
-                }
-                else
-                    parts[*part].push_back(i);
-            }
-        }
+        const std::vector<std::vector<qsizetype>> parts = equalParts(members, readable, size, offset);
         std::vector<bool> kept(members.size(), false);
         // Pushed last-first so that the first part is split next: one set's files at a time stay open.
         for (auto part = parts.rbegin(); part != parts.rend(); ++part)
@@ -529,6 +504,44 @@ private:
                 close(members[static_cast<size_t>(i)]);
         }
         return true;
+    }
+
+    // The readable members (positions in `members`) in parts of equal blocks, each part in member
+    // order: compared one by one when there are few, else sorted out by a hash of each block first.
+    std::vector<std::vector<qsizetype>> equalParts(const std::vector<qsizetype> &members,
+                                                   const std::vector<qsizetype> &readable, qint64 size, qint64 offset)
+    {
+        std::vector<std::vector<qsizetype>> parts;
+        if (static_cast<qsizetype>(readable.size()) <= LinearSplitLimit)
+        {
+            for (qsizetype i : readable)
+            {
+                auto part = std::find_if(parts.begin(), parts.end(),
+                                         [&](const auto &p) { return sameBlock(members, p.front(), i, size, offset); });
+                if (part == parts.end())
+                    parts.push_back({i});
+                else
+                    part->push_back(i);
+            }
+            return parts;
+        }
+        std::unordered_map<quint64, std::vector<size_t>> byHash; // hash -> indices into parts
+        for (qsizetype i : readable)
+        {
+            const qsizetype m = members[static_cast<size_t>(i)];
+            const quint64 hash = BlockHash::of(block(i, size), static_cast<size_t>(extent(m, size, offset)));
+            auto &candidates = byHash[hash ^ static_cast<quint64>(length(m))];
+            auto part = std::find_if(candidates.begin(), candidates.end(),
+                                     [&](size_t c) { return sameBlock(members, parts[c].front(), i, size, offset); });
+            if (part == candidates.end())
+            {
+                candidates.push_back(parts.size());
+                parts.push_back({i});
+            }
+            else
+                parts[*part].push_back(i);
+        }
+        return parts;
     }
 
     char *block(qsizetype i, qint64 size) { return m_buffer + i * size; }

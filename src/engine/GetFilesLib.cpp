@@ -7,19 +7,27 @@
 #include "platform/SystemFolders.h"
 #include "search/FileMasks.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <thread>
 
 namespace
 {
+// The texts of this file for translators.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(GetFilesLib)
+};
+
 // Whole kilobytes as bytes: the nearest whole number (halves to even), times 1024. A number whose
 // byte count would not fit 63 bits cannot be converted.
 qint64 kilobytesToBytes(double kb)
 {
     const double whole = VbNumeric::roundHalfEven(kb);
     if (!std::isfinite(whole) || std::fabs(whole) > 9007199254740992.0)
-        throw RaisedError(6, QStringLiteral("Corvina"), QStringLiteral("Overflow"));
+        throw RaisedError(RaisedError::Overflow, QStringLiteral("Corvina"), RaisedError::overflowText());
     return static_cast<qint64>(whole) * 1024;
 }
 
@@ -140,7 +148,7 @@ ScanTotals GetFilesLib::enumerateLocation(QString &folder, const QString &subFol
     {
         const auto maximum = VbNumeric::toNumber(maxKb);
         if (!maximum)
-            throw RaisedError(RaisedError::TypeMismatch, QStringLiteral("Corvina"), QStringLiteral("Type mismatch"));
+            throw RaisedError(RaisedError::TypeMismatch, QStringLiteral("Corvina"), RaisedError::typeMismatchText());
         m_max = kilobytesToBytes(*maximum);
     }
     m_entryCounter = 0;
@@ -190,9 +198,62 @@ bool GetFilesLib::sizeAccepted(qint64 size) const
 void GetFilesLib::showProgress(const QString &folder, const QString &name)
 {
     if (m_ctx.sink.minimized())
-        m_ctx.sink.caption(QStringLiteral("Scanning... ") + folder.left(3) + QStringLiteral(".../") + name + u'/');
+        m_ctx.sink.caption(Tr::tr("Scanning... %1").arg(folder.left(3) + QStringLiteral(".../") + name + u'/'));
     else
-        m_ctx.sink.status(QStringLiteral("Scanning... ") + folder);
+        m_ctx.sink.status(Tr::tr("Scanning... %1").arg(folder));
+}
+
+bool GetFilesLib::listFolder(const QString &folder, std::vector<DirectoryListing::Entry> &entries,
+                             DirectoryListing::FileId &folderId)
+{
+    bool listed = false;
+    const bool noFollow = !m_atRoot;
+    m_atRoot = false;
+    // The procedure's name in error reports, the same in every language.
+    const bool ran = runStep(m_ctx.sink.errors(), QStringLiteral("Generate Folder List"), [&] {
+        const ListAhead::WantDetails wanted = WalkRules::filter(m_rules, folder);
+        if (m_listAhead)
+            listed = m_listAhead->list(folder, noFollow, wanted, entries, &folderId);
+        else
+            listed = DirectoryListing::list(folder, noFollow, wanted, entries, &folderId);
+    });
+    if (!ran)
+        return false;
+    if (!listed)
+    {
+        // Passed over like every folder that cannot be listed, but counted, so the user hears of it.
+        m_ctx.unreadableFolders.append(folder);
+        return false;
+    }
+    // A folder met again inside itself (a bind mount of an outer folder) would never end.
+    for (const auto &open : m_openFolders)
+    {
+        if (open == folderId)
+            return false;
+    }
+    if (!m_rememberEveryFile && m_listedFolders.contains(folderId))
+    {
+        m_rememberEveryFile = true;
+        for (FileList::Index i = 0; i < m_files.count(); ++i)
+            m_recorded.insert(m_files.id(i));
+    }
+    m_listedFolders.insert(folderId);
+    return true;
+}
+
+void GetFilesLib::recordFile(const QString &folder, const DirectoryListing::Entry &e,
+                             std::optional<quint32> &folderNumber, qint32 &files, qint64 &total)
+{
+    const bool remember = m_rememberEveryFile || e.links > 1;
+    if (remember && m_recorded.contains(e.id))
+        return;
+    if (remember)
+        m_recorded.insert(e.id);
+    if (!folderNumber)
+        folderNumber = m_files.addFolder(folder);
+    m_files.append(*folderNumber, e.name, e.size, e.mtime, e.id);
+    total += e.size;
+    ++files;
 }
 
 void GetFilesLib::generateFolderList(const QString &folder, qint32 &folders, qint32 &files, qint64 &total)
@@ -212,37 +273,8 @@ void GetFilesLib::generateFolderList(const QString &folder, qint32 &folders, qin
         m_listings.emplace_back();
     std::vector<DirectoryListing::Entry> &entries = m_listings[depth];
     DirectoryListing::FileId folderId;
-    bool listed = false;
-    const bool noFollow = !m_atRoot;
-    m_atRoot = false;
-    const bool ran = runStep(m_ctx.sink.errors(), QStringLiteral("Generate Folder List"), [&] {
-        const ListAhead::WantDetails wanted = WalkRules::filter(m_rules, folder);
-        if (m_listAhead)
-            listed = m_listAhead->list(folder, noFollow, wanted, entries, &folderId);
-        else
-            listed = DirectoryListing::list(folder, noFollow, wanted, entries, &folderId);
-    });
-    if (!ran)
+    if (!listFolder(folder, entries, folderId))
         return;
-    if (!listed)
-    {
-        // Passed over like every folder that cannot be listed, but counted, so the user hears of it.
-        m_ctx.unreadableFolders.append(folder);
-        return;
-    }
-    // A folder met again inside itself (a bind mount of an outer folder) would never end.
-    for (const auto &open : m_openFolders)
-    {
-        if (open == folderId)
-            return;
-    }
-    if (!m_rememberEveryFile && m_listedFolders.contains(folderId))
-    {
-        m_rememberEveryFile = true;
-        for (FileList::Index i = 0; i < m_files.count(); ++i)
-            m_recorded.insert(m_files.id(i));
-    }
-    m_listedFolders.insert(folderId);
     m_openFolders.push_back(folderId);
     // The entry counter counts reads as a listing that starts with "." and ".." and ends with a
     // failed read would: progress then shows at the same points.
@@ -273,17 +305,7 @@ void GetFilesLib::generateFolderList(const QString &folder, qint32 &folders, qin
         }
         else if (e.kind == DirectoryListing::Kind::File && e.hasDetails && sizeAccepted(e.size))
         {
-            const bool remember = m_rememberEveryFile || e.links > 1;
-            if (!remember || !m_recorded.contains(e.id))
-            {
-                if (remember)
-                    m_recorded.insert(e.id);
-                if (!folderNumber)
-                    folderNumber = m_files.addFolder(folder);
-                m_files.append(*folderNumber, e.name, e.size, e.mtime, e.id);
-                total += e.size;
-                ++files;
-            }
+            recordFile(folder, e, folderNumber, files, total);
         }
         ++m_entryCounter;
     }

@@ -87,6 +87,13 @@ public:
 
 private:
     void generateFolderList(const QString &folder, qint32 &folders, qint32 &files, qint64 &total);
+    // Lists folder into entries; false when it is not to be walked (Abort, a folder that cannot
+    // be listed, or one already open above it).
+    bool listFolder(const QString &folder, std::vector<DirectoryListing::Entry> &entries,
+                    DirectoryListing::FileId &folderId);
+    // Appends the file e of folder to the records, unless it was recorded before.
+    void recordFile(const QString &folder, const DirectoryListing::Entry &e, std::optional<quint32> &folderNumber,
+                    qint32 &files, qint64 &total);
     bool sizeAccepted(qint64 size) const;
     void showProgress(const QString &folder, const QString &name);
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/ScanPipeline.h"
 
-#include "core/TextFormat.h"
 #include "engine/CompareAhead.h"
 #include "engine/FileList.h"
 #include "engine/GetFilesLib.h"
@@ -9,16 +8,26 @@
 #include "engine/RecordSort.h"
 #include "engine/SameNameSearch.h"
 #include "engine/SearchEngine.h"
+#include "engine/StatusTexts.h"
 #include "platform/FileFunctions.h"
 #include "platform/SystemFolders.h"
 #include "results/DuplicateTotals.h"
 #include "results/ResultModel.h"
 #include "search/SearchLocation.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace
 {
+// The texts of this file for translators.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(ScanPipeline)
+};
+
+// The procedure's name in error reports, the same in every language.
 const QString kScanning = QStringLiteral("Scanning");
 
 // The folder as the walk writes it: with one trailing "/".
@@ -27,16 +36,8 @@ QString withSlash(const QString &folder)
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
-QString counted(qsizetype n, const char *one, const char *many)
-{
-    return QString::number(n) + u' ' + QLatin1String(n == 1 ? one : many);
-}
-
-// Walks every location that is not excluded, reference locations first, adding their counts to
-// the context. A location's failed walk is undone before Retry runs it again; Abort ends the scan
-// as cancelled. Locations that cannot be walked are named in `skipped`.
-void walkLocations(ScanContext &ctx, const SearchLocationList &locations, FileList &files,
-                   std::vector<SkippedLocation> &skipped)
+// The excluded folders, each followed by ";".
+QString excludeListOf(const SearchLocationList &locations)
 {
     QString excludeList;
     for (const SearchLocation &l : locations.rows())
@@ -44,10 +45,13 @@ void walkLocations(ScanContext &ctx, const SearchLocationList &locations, FileLi
         if (l.excluded())
             excludeList += l.folder + u';';
     }
-    GetFilesLib walk(ctx, files);
-    walk.setExcludeList(excludeList);
-    // Reference locations first: a file met twice keeps the first path the walk met, so an
-    // original that is also reached through another name stays listed as the original.
+    return excludeList;
+}
+
+// The locations to walk, reference locations first: a file met twice keeps the first path the
+// walk met, so an original that is also reached through another name stays listed as the original.
+std::vector<const SearchLocation *> walkOrder(const SearchLocationList &locations)
+{
     std::vector<const SearchLocation *> order;
     for (const bool reference : {true, false})
     {
@@ -57,46 +61,123 @@ void walkLocations(ScanContext &ctx, const SearchLocationList &locations, FileLi
                 order.push_back(&l);
         }
     }
-    for (const SearchLocation *location : order)
+    return order;
+}
+
+// Walks one location, adding its counts to the context. A failed walk is undone before Retry runs
+// it again; false after Abort. A location that cannot be walked is named in `skipped`.
+bool walkLocation(ScanContext &ctx, GetFilesLib &walk, const SearchLocation &l, const FileList &files,
+                  std::vector<SkippedLocation> &skipped)
+{
+    if (ctx.options.protect && SystemFolders::isProtected(l.folder))
     {
-        const SearchLocation &l = *location;
+        skipped.push_back({l.folder, SkippedLocation::Reason::Protected});
+        return true;
+    }
+    if (!FileFunctions::folderExists(l.folder))
+    {
+        skipped.push_back({l.folder, SkippedLocation::Reason::Missing});
+        return true;
+    }
+    const qsizetype unreadableBefore = ctx.unreadableFolders.size();
+    const qsizetype before = files.count();
+    ScanTotals totals;
+    const bool ran = runStep(ctx.sink.errors(), kScanning, [&] {
+        walk.truncate(before);
+        QString folder = l.folder;
+        totals = walk.enumerateLocation(folder, l.subFolders, l.mask, l.minSize, l.maxSize);
+    });
+    if (!ran)
+        return false;
+    ctx.totalFolders += totals.folderCount;
+    ctx.totalFiles += totals.fileCount;
+    // A location whose own folder could not be listed is named as such, not merely counted.
+    if (ctx.unreadableFolders.size() > unreadableBefore &&
+        ctx.unreadableFolders.at(unreadableBefore) == withSlash(l.folder))
+    {
+        ctx.unreadableFolders.removeAt(unreadableBefore);
+        skipped.push_back({l.folder, SkippedLocation::Reason::Unreadable});
+    }
+    return true;
+}
+
+// Walks every location that is not excluded, reference locations first, adding their counts to
+// the context. Abort ends the scan as cancelled. Locations that cannot be walked are named in
+// `skipped`.
+void walkLocations(ScanContext &ctx, const SearchLocationList &locations, FileList &files,
+                   std::vector<SkippedLocation> &skipped)
+{
+    GetFilesLib walk(ctx, files);
+    walk.setExcludeList(excludeListOf(locations));
+    for (const SearchLocation *location : walkOrder(locations))
+    {
         // After a cancel the remaining locations end at their first entry: nothing to walk.
         if (ctx.cancelSearch)
             break;
-        if (ctx.options.protect && SystemFolders::isProtected(l.folder))
-        {
-            skipped.push_back({l.folder, SkippedLocation::Reason::Protected});
-            continue;
-        }
-        if (!FileFunctions::folderExists(l.folder))
-        {
-            skipped.push_back({l.folder, SkippedLocation::Reason::Missing});
-            continue;
-        }
-        const qsizetype unreadableBefore = ctx.unreadableFolders.size();
-        const qsizetype before = files.count();
-        ScanTotals totals;
-        const bool ran = runStep(ctx.sink.errors(), kScanning, [&] {
-            walk.truncate(before);
-            QString folder = l.folder;
-            totals = walk.enumerateLocation(folder, l.subFolders, l.mask, l.minSize, l.maxSize);
-        });
-        if (!ran)
+        if (!walkLocation(ctx, walk, *location, files, skipped))
         {
             ctx.cancelSearch = true;
             break;
         }
-        ctx.totalFolders += totals.folderCount;
-        ctx.totalFiles += totals.fileCount;
-        // A location whose own folder could not be listed is named as such, not merely counted.
-        if (ctx.unreadableFolders.size() > unreadableBefore &&
-            ctx.unreadableFolders.at(unreadableBefore) == withSlash(l.folder))
-        {
-            ctx.unreadableFolders.removeAt(unreadableBefore);
-            skipped.push_back({l.folder, SkippedLocation::Reason::Unreadable});
-        }
     }
     ctx.sink.progress({ScanProgress::Stage::Walk, ctx.totalFiles, ctx.totalFolders});
+}
+
+// The records sorted in `order` into fileHive; the feed, when there is one, starts the workers
+// on the first candidate groups meanwhile. False after Abort.
+bool loadRecords(ScanContext &ctx, RecordOrder order, GroupFeed *feed)
+{
+    // The records stay where the walk put them; fileHive holds their numbers in sorted order.
+    std::vector<FileList::Index> sorted;
+    const bool loaded = runStep(ctx.sink.errors(), kScanning, [&] {
+        ctx.fileHive.clear();
+        sorted = RecordSort::sortedAside(ctx.files, order, [&] { ctx.keepGoing(); });
+        if (feed)
+        {
+            ctx.bytesToCompare = SearchEngine::bytesToCompare(ctx.files, sorted);
+            feed->readFrom(sorted);
+        }
+        loadFileHive(ctx.fileHive, ctx.files, sorted, order, [&] {
+            ctx.keepGoing();
+            if (feed)
+                feed->fill();
+        });
+    });
+    if (feed)
+        feed->readFrom(ctx.fileHive);
+    return loaded;
+}
+
+// Runs the engine of ctx.options over fileHive and fills the model; sets listing to what the model
+// then holds. False after Abort.
+bool runEngine(ScanContext &ctx, ResultModel &model, std::optional<CompareAhead> &ahead, std::optional<GroupFeed> &feed,
+               ScanSummary::Listing &listing)
+{
+    return runStep(ctx.sink.errors(), kScanning, [&] {
+        if (ctx.options.engine == ScanOptions::ZeroSize)
+        {
+            listZeroSizeFiles(ctx, model);
+            listing = ScanSummary::Listing::ZeroSize;
+            return;
+        }
+        if (ctx.options.engine == ScanOptions::SameName)
+            findSameName(ctx);
+        else if (ahead)
+            SearchEngine::findSameSize(ctx, *ahead, *feed);
+        else
+            SearchEngine::findSameSize(ctx); // a Retry, after the workers below were let go
+        // The list is filled from resultHive alone: the workers with their read buffers, fileHive
+        // and groupHive go first, so that a million rows do not join them in memory.
+        feed.reset();
+        ahead.reset();
+        ctx.fileHive.clear();
+        ctx.groupHive.clear();
+        ResultLoadHooks hooks;
+        hooks.yield = [&] { ctx.keepGoing(); };
+        hooks.status = [&](const QString &text) { ctx.sink.status(text); };
+        model.loadResultList(ctx.resultHive, hooks);
+        listing = ScanSummary::Listing::Groups;
+    });
 }
 
 ScanSummary summaryOf(const ScanContext &ctx, ScanSummary::Listing listing, std::vector<SkippedLocation> skipped)
@@ -111,12 +192,27 @@ ScanSummary summaryOf(const ScanContext &ctx, ScanSummary::Listing listing, std:
     s.duplicateSize = ctx.duplicateSize;
     s.cancelSearch = ctx.cancelSearch;
     s.listing = listing;
-    s.activity = ctx.cancelSearch ? QStringLiteral("Search Terminated.") : QStringLiteral("Search Completed.");
-    s.duplicates = QStringLiteral("Duplicate Files: ") + QString::number(ctx.duplicateCount) +
-                   QStringLiteral("  Size: ") + TextFormat::sizeText(static_cast<double>(ctx.duplicateSize));
-    s.files = QStringLiteral("Files : ") + QString::number(ctx.totalFiles);
-    s.folders = QStringLiteral("Folders : ") + QString::number(ctx.totalFolders);
+    s.activity = StatusTexts::activity(ctx.cancelSearch);
+    s.duplicates = StatusTexts::duplicates(ctx.duplicateCount, ctx.duplicateSize);
+    s.files = StatusTexts::files(ctx.totalFiles);
+    s.folders = StatusTexts::folders(ctx.totalFolders);
     return s;
+}
+
+// The sentence that says how much could not be read.
+QString unreadableSentence(qsizetype files, qsizetype folders)
+{
+    // Singular and plural as separate texts: without a translator the English stays exact.
+    if (folders == 0)
+        return files == 1 ? Tr::tr("%1 file could not be read.").arg(files)
+                          : Tr::tr("%1 files could not be read.").arg(files);
+    if (files == 0)
+        return folders == 1 ? Tr::tr("%1 folder could not be read.").arg(folders)
+                            : Tr::tr("%1 folders could not be read.").arg(folders);
+    //: %1 is "1 file" or "2 files", %2 is "1 folder" or "2 folders".
+    return Tr::tr("%1 and %2 could not be read.")
+        .arg(files == 1 ? Tr::tr("%1 file").arg(files) : Tr::tr("%1 files").arg(files),
+             folders == 1 ? Tr::tr("%1 folder").arg(folders) : Tr::tr("%1 folders").arg(folders));
 }
 } // namespace
 
@@ -125,30 +221,23 @@ QString ScanSummary::notice() const
     QStringList sentences;
     for (const SkippedLocation &l : skipped)
     {
-        QString why;
         switch (l.reason)
         {
         case SkippedLocation::Reason::Missing:
-            why = QStringLiteral("no such folder.");
+            sentences.append(Tr::tr("\"%1\" was not searched: no such folder.").arg(l.folder));
             break;
         case SkippedLocation::Reason::Protected:
-            why = QStringLiteral("it is a system folder, left out by \"Protect System Folders\".");
+            sentences.append(
+                Tr::tr("\"%1\" was not searched: it is a system folder, left out by \"Protect System Folders\".")
+                    .arg(l.folder));
             break;
         case SkippedLocation::Reason::Unreadable:
-            why = QStringLiteral("it could not be read.");
+            sentences.append(Tr::tr("\"%1\" was not searched: it could not be read.").arg(l.folder));
             break;
         }
-        sentences.append(u'"' + l.folder + QStringLiteral("\" was not searched: ") + why);
     }
     if (!unreadableFiles.isEmpty() || !unreadableFolders.isEmpty())
-    {
-        QStringList parts;
-        if (!unreadableFiles.isEmpty())
-            parts.append(counted(unreadableFiles.size(), "file", "files"));
-        if (!unreadableFolders.isEmpty())
-            parts.append(counted(unreadableFolders.size(), "folder", "folders"));
-        sentences.append(parts.join(QStringLiteral(" and ")) + QStringLiteral(" could not be read."));
-    }
+        sentences.append(unreadableSentence(unreadableFiles.size(), unreadableFolders.size()));
     return sentences.join(u' ');
 }
 
@@ -195,12 +284,6 @@ void anchorResults(ResultModel &model, const SearchLocationList &locations, cons
 
 ScanPipeline::ScanPipeline(ScanSink &sink, ResultModel &model) : m_sink(sink), m_model(model) {}
 
-QString ScanPipeline::tooManyFilesMessage(qint32 totalFiles)
-{
-    return QStringLiteral("You are about to scan a collection of too many files, total ") +
-           QString::number(totalFiles) + QStringLiteral(" files.  ");
-}
-
 ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOptions &options)
 {
     ScanContext ctx(m_sink, options);
@@ -212,7 +295,7 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
     if (ctx.totalFiles == 0 || ctx.cancelSearch)
         return finish();
 
-    m_sink.status(QStringLiteral("Starting search engine, please wait..."));
+    m_sink.status(Tr::tr("Starting search engine, please wait..."));
     if (ctx.totalFiles > m_tooManyFiles && !m_sink.confirmTooManyFiles(ctx.totalFiles))
         return finish();
 
@@ -225,57 +308,12 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
         ahead.emplace(SearchEngine::methodOf(options), CompareAhead::workerCount(), ctx.files);
         feed.emplace(*ahead, ctx.files);
     }
-    // The records stay where the walk put them; fileHive holds their numbers in sorted order.
-    std::vector<FileList::Index> sorted;
-    const bool loaded = runStep(m_sink.errors(), kScanning, [&] {
-        ctx.fileHive.clear();
-        sorted = RecordSort::sortedAside(ctx.files, order, [&] { ctx.keepGoing(); });
-        if (feed)
-        {
-            ctx.bytesToCompare = SearchEngine::bytesToCompare(ctx.files, sorted);
-            feed->readFrom(sorted);
-        }
-        loadFileHive(ctx.fileHive, ctx.files, sorted, order, [&] {
-            ctx.keepGoing();
-            if (feed)
-                feed->fill();
-        });
-    });
-    if (feed)
-        feed->readFrom(ctx.fileHive);
-    std::vector<FileList::Index>().swap(sorted);
-    if (!loaded)
+    if (!loadRecords(ctx, order, feed ? &*feed : nullptr))
     {
         ctx.cancelSearch = true;
         return finish();
     }
-
-    const bool ran = runStep(m_sink.errors(), kScanning, [&] {
-        if (options.engine == ScanOptions::ZeroSize)
-        {
-            listZeroSizeFiles(ctx, m_model);
-            listing = ScanSummary::Listing::ZeroSize;
-            return;
-        }
-        if (options.engine == ScanOptions::SameName)
-            findSameName(ctx);
-        else if (ahead)
-            SearchEngine::findSameSize(ctx, *ahead, *feed);
-        else
-            SearchEngine::findSameSize(ctx); // a Retry, after the workers below were let go
-        // The list is filled from resultHive alone: the workers with their read buffers, fileHive
-        // and groupHive go first, so that a million rows do not join them in memory.
-        feed.reset();
-        ahead.reset();
-        ctx.fileHive.clear();
-        ctx.groupHive.clear();
-        ResultLoadHooks hooks;
-        hooks.yield = [&] { ctx.keepGoing(); };
-        hooks.status = [&](const QString &text) { m_sink.status(text); };
-        m_model.loadResultList(ctx.resultHive, hooks);
-        listing = ScanSummary::Listing::Groups;
-    });
-    if (!ran)
+    if (!runEngine(ctx, m_model, ahead, feed, listing))
         ctx.cancelSearch = true;
     // Also after a cancel: the rows listed so far can be acted on.
     anchorResults(m_model, locations, options, false, [&] { ctx.sink.keepGoing(); });

@@ -55,7 +55,8 @@ struct ScanSummary
     bool cancelSearch = false;
     Listing listing = Listing::None;
 
-    // The final texts of status panels 1 to 4.
+    // The final texts of status panels 1 to 4: the activity in the user's language, the others in
+    // the English form session files and the HTML report keep (StatusTexts).
     QString activity;   // "Search Completed." or "Search Terminated."
     QString duplicates; // "Duplicate Files: 2  Size: 3.00 KB"
     QString files;      // "Files : 10"
@@ -75,7 +76,7 @@ struct ScanSummary
 
 /// Runs one scan: collects the excluded folders, walks every other location (a location that does
 /// not exist, or that "Protect System Folders" keeps out, is named in the summary), asks before
-/// handling more than tooManyFilesLimit() files, sorts and loads the records, runs the engine
+/// handling more than the too-many-files limit, sorts and loads the records, runs the engine
 /// chosen in the options and fills the result model.
 ///
 /// Everything that waits on the user goes through the sink: keepGoing() once per step of every
@@ -96,11 +97,7 @@ public:
     ScanSummary run(const SearchLocationList &locations, const ScanOptions &options);
 
     /// More files than this ask the sink before the engine runs (100000; tests lower it).
-    qint32 tooManyFilesLimit() const { return m_tooManyFiles; }
     void setTooManyFilesLimit(qint32 limit) { m_tooManyFiles = limit; }
-
-    /// The message of the too-many-files question for a file count (two blanks at the end).
-    static QString tooManyFilesMessage(qint32 totalFiles);
 
 private:
     ScanSink &m_sink;

@@ -11,6 +11,8 @@
 #include "platform/FileFunctions.h"
 #include "platform/ReadOnlyFile.h"
 
+#include <QCoreApplication>
+
 #include <zlib.h>
 
 #include <algorithm>
@@ -19,6 +21,13 @@
 
 namespace
 {
+// The texts of this file for translators.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(SearchEngine)
+};
+
+// The procedures' names in error reports, the same in every language.
 const QString FindSameLabel = QStringLiteral("Find Same");
 const QString FindDuplicatesLabel = QStringLiteral("Find Duplicates");
 
@@ -33,7 +42,7 @@ void showProgress(ScanContext &ctx, qint32 p, qint32 t)
     if (ctx.sink.minimized())
         ctx.sink.caption(q + u'%' + QStringLiteral(" (") + counts + u')');
     else
-        ctx.sink.status(QStringLiteral("Searching for duplicates...(") + counts + QStringLiteral(") ") + q + u'%');
+        ctx.sink.status(Tr::tr("Searching for duplicates...(%1) %2%").arg(counts, q));
 }
 
 // The bytes compared so far: every candidate group settled counts whole (a group whose files differ
@@ -278,35 +287,6 @@ void findSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed)
     }
 }
 
-void compareGroup(ScanContext &ctx)
-{
-    if (!runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] { dropRepeatedListings(ctx); }))
-        return;
-    compareHere(ctx);
-}
-
-int compareFilesExact(const QString &path1, const QString &path2)
-{
-    ReadOnlyFile a;
-    ReadOnlyFile b;
-    if (!a.open(path1) || !b.open(path2))
-        return -1;
-    if (a.size() != b.size())
-        return 0;
-    const qint64 length = a.size();
-    char *bufA = ReadBuffers::get(0, qMin(ReadChunk, length));
-    char *bufB = ReadBuffers::get(1, qMin(ReadChunk, length));
-    for (qint64 offset = 0; offset < length; offset += ReadChunk)
-    {
-        const qint64 want = qMin(ReadChunk, length - offset);
-        if (a.readAt(bufA, want, offset) != want || b.readAt(bufB, want, offset) != want)
-            return -1;
-        if (std::memcmp(bufA, bufB, static_cast<size_t>(want)) != 0)
-            return 0;
-    }
-    return 1;
-}
-
 int compareFilesFuzzy(const QString &path1, const QString &path2)
 {
     for (const QString *path : {&path1, &path2})
@@ -341,13 +321,6 @@ int compareFilesFuzzy(const QString &path1, const QString &path2)
     return ListRules::similarEnough(equal, blocks) ? 1 : 0;
 }
 
-bool sameCrc(const QString &path1, const QString &path2)
-{
-    const std::optional<quint32> a = fileCrc32(path1);
-    const std::optional<quint32> b = fileCrc32(path2);
-    return a && b && crcText(*a) == crcText(*b);
-}
-
 std::optional<quint32> fileCrc32(const QString &path, const std::function<bool()> &keepGoing,
                                  std::atomic<qint64> *bytesRead)
 {
@@ -374,11 +347,6 @@ std::optional<quint32> fileCrc32(const QString &path, const std::function<bool()
             bytesRead->fetch_add(n, std::memory_order_relaxed);
     }
     return static_cast<quint32>(crc);
-}
-
-QString crcText(quint32 crc)
-{
-    return QStringLiteral("%1").arg(crc, 8, 16, QLatin1Char('0')).toUpper();
 }
 
 bool isHiddenFile(const QString &path)

@@ -33,29 +33,15 @@ qint64 bytesToCompare(const FileList &files, const std::vector<FileList::Index> 
 /// How the workers compare files for these options.
 ContentGroups::Method methodOf(const ScanOptions &options);
 
-/// Drops repeated listings of one file from ctx.groupHive (record numbers of ctx.files), then
-/// appends every group of matching files to ctx.resultHive with the method chosen in ctx.options,
-/// and updates the counters.
-void compareGroup(ScanContext &ctx);
-
-/// 1 = same length and same bytes, 0 = different, -1 = a file could not be opened or read.
-int compareFilesExact(const QString &path1, const QString &path2);
-
 /// 1 = same length and at least half of the whole 1000-byte blocks equal, 0 = not, -1 = a file
 /// is missing, hidden, unreadable, or shorter than one block.
 int compareFilesFuzzy(const QString &path1, const QString &path2);
-
-/// True when both files can be read and their CRC-32 checksums are equal.
-bool sameCrc(const QString &path1, const QString &path2);
 
 /// The CRC-32 of a file's whole content; nothing when it cannot be read, or when keepGoing
 /// (asked between two large reads of a long file) answers false. The bytes read are added to
 /// bytesRead as they are read.
 std::optional<quint32> fileCrc32(const QString &path, const std::function<bool()> &keepGoing = {},
                                  std::atomic<qint64> *bytesRead = nullptr);
-
-/// A checksum as eight upper-case hexadecimal digits.
-QString crcText(quint32 crc);
 
 /// True for a name that the fuzzy look-up does not find: a hidden file (a leading ".").
 bool isHiddenFile(const QString &path);

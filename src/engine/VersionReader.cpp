@@ -12,6 +12,7 @@
 // fixed three levels, so a directory that points back at itself cannot make a loop.
 namespace
 {
+// A value of the row, saved in session files and exports: the same in every language.
 const QString NotAvailable = QStringLiteral("N/A");
 
 constexpr quint32 PeSignature = 0x00004550; // "PE\0\0"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReferenceEngine.h"
 
+#include "ReferenceCompare.h"
 #include "core/VbNumeric.h"
 #include "engine/SearchEngine.h"
 #include "engine/VersionReader.h"
@@ -20,10 +21,10 @@ QString fullPath(CHive &hive, qint32 p)
 bool filesMatch(const ScanOptions &options, const QString &a, const QString &b)
 {
     if (options.engine == ScanOptions::Crc32)
-        return SearchEngine::sameCrc(a, b);
+        return ReferenceCompare::sameCrc(a, b);
     if (options.fuzzy)
         return SearchEngine::compareFilesFuzzy(a, b) == 1;
-    return SearchEngine::compareFilesExact(a, b) == 1;
+    return ReferenceCompare::compareFilesExact(a, b) == 1;
 }
 
 void appendResult(ScanContext &ctx, qint32 p)

@@ -5,6 +5,7 @@
 #include "core/TextFormat.h"
 #include "results/ResultModel.h"
 #include "search/SearchLocation.h"
+#include "support/MarkingTranslator.h"
 #include "support/TempTree.h"
 
 #include <QFile>
@@ -239,8 +240,6 @@ TEST(ScanPipeline, ManyFilesAskFirstAndADeclineCompletesWithTheWalkCounts)
     EXPECT_TRUE(model.isEmpty());
 
     EXPECT_EQ(ScanPipeline::DefaultTooManyFiles, 100000);
-    EXPECT_EQ(ScanPipeline::tooManyFilesMessage(100001),
-              QStringLiteral("You are about to scan a collection of too many files, total 100001 files.  "));
 }
 
 TEST(ScanPipeline, AMaximumThatIsNotANumberIsReportedAndAbortEndsTheScan)
@@ -336,4 +335,28 @@ TEST(ScanPipeline, LocationsLeftOutAreNamedWithTheirReason)
                                              "folder, left out by \"Protect System Folders\". \"") +
                               tree.path(QStringLiteral("shut")) +
                               QStringLiteral("\" was not searched: it could not be read. 1 folder could not be read."));
+}
+
+// The window and corvina-cli show the activity, the notice and the progress in the user's
+// language; the texts of panels 2 to 4 are the English ones session files and the HTML report keep.
+TEST(ScanPipeline, StatusTextsFollowTheTranslatorButTheKeptPanelTextsDoNot)
+{
+    TempTree tree;
+    tree.file(QStringLiteral("a/x.txt"), "same");
+    tree.file(QStringLiteral("b/x.txt"), "same");
+    const QString missing = tree.path(QStringLiteral("missing"));
+    const MarkedTexts translated;
+    for (const int e : {ScanOptions::ByteToByte, ScanOptions::SameName})
+    {
+        PipelineSink sink;
+        ResultModel model;
+        const ScanSummary s =
+            ScanPipeline(sink, model).run(locations({location(tree.root()), location(missing)}), engine(e));
+        EXPECT_EQ(s.activity, QStringLiteral("[tr] Search Completed."));
+        EXPECT_EQ(s.duplicates, QStringLiteral("Duplicate Files: 1  Size: 4 Bytes"));
+        EXPECT_EQ(s.files, QStringLiteral("Files : 2"));
+        EXPECT_EQ(s.folders, QStringLiteral("Folders : 2"));
+        EXPECT_EQ(s.notice(), QStringLiteral("[tr] \"%1\" was not searched: no such folder.").arg(missing));
+        EXPECT_TRUE(sink.statuses.contains(QStringLiteral("[tr] Starting search engine, please wait...")));
+    }
 }
