@@ -208,16 +208,12 @@ MUTANTS = [
            "    if (m_newName.isEmpty())",
            "a saved file replaces the old one before it is on the disk", SAVES),
     Mutant("save-over-strangers-file", SV,
-           "if (!trusted)\n                return refusal(FileOpen::Failure::AccessDenied,\n"
-           "                               \"Not replacing another user's file",
-           "if (false)\n                return refusal(FileOpen::Failure::AccessDenied,\n"
-           "                               \"Not replacing another user's file",
+           "if (!trusted)\n                return refusal(FileOpen::Failure::AccessDenied,",
+           "if (false)\n                return refusal(FileOpen::Failure::AccessDenied,",
            "a save replaces another user's file in /tmp", SAVES),
     Mutant("save-through-strangers-link", SV,
-           "if (!trusted)\n            return refusal(FileOpen::Failure::AccessDenied,\n"
-           "                           \"Not following another user's link",
-           "if (false)\n            return refusal(FileOpen::Failure::AccessDenied,\n"
-           "                           \"Not following another user's link",
+           "if (!trusted)\n            return refusal(\n                FileOpen::Failure::AccessDenied,",
+           "if (false)\n            return refusal(\n                FileOpen::Failure::AccessDenied,",
            "a save follows another user's link in /tmp", SAVES),
     Mutant("save-over-a-folder-put-there", SV,
            "!S_ISREG(st.st_mode) &&\n        !S_ISLNK(st.st_mode))\n        return notAFile(st);",
@@ -244,9 +240,9 @@ MUTANTS = [
            "if (m_resultsBegun && m_resultLines != m_header.rowCount)", "if (false)",
            "a session file cut off between rows is taken as whole", SESSIONS),
     Mutant("session-nul-in-field", SP,
-           "if (holdsNul(field))\n            return damaged(QStringLiteral(\"Line %1 holds a NUL character, "
+           "if (holdsNul(field))\n            return damaged(Tr::tr(\"Line %1 holds a NUL character, "
            "which no file name can hold.\").arg(m_line));\n    }\n    const auto wrong",
-           "if (false && holdsNul(field))\n            return damaged(QStringLiteral(\"Line %1 holds a NUL character, "
+           "if (false && holdsNul(field))\n            return damaged(Tr::tr(\"Line %1 holds a NUL character, "
            "which no file name can hold.\").arg(m_line));\n    }\n    const auto wrong",
            "an escaped NUL in a row's name cuts the name short and reaches another file", SESSIONS),
     Mutant("session-name-with-slash", SP,

@@ -8,15 +8,16 @@
 
 #include <algorithm>
 
-namespace
-{
-const QString kNothingMarked = QStringLiteral("No items marked/checked");
-}
-
 ActionDriver::ActionDriver(Context context) : m_ctx(std::move(context)) {}
+
+QString ActionDriver::nothingMarked()
+{
+    return tr("No items marked/checked");
+}
 
 void ActionDriver::processMarkedRows(Removal action)
 {
+    // The labels name the procedure in an error report, which goes to the developers as it is.
     const QString label = QStringLiteral("Delete/Move Files");
     // What the list holds decides, not which engine button is pressed now.
     const bool zeroSize = zeroSizeListing();
@@ -32,7 +33,7 @@ void ActionDriver::processMarkedRows(Removal action)
     showStatus(ResultModel::summaryText(count, static_cast<double>(total)));
     if (count == 0)
     {
-        m_ctx.prompter.error(kNothingMarked);
+        m_ctx.prompter.error(nothingMarked());
         return;
     }
 
@@ -44,7 +45,7 @@ void ActionDriver::processMarkedRows(Removal action)
     }
     else
     {
-        run.targetPath = m_ctx.prompter.pickFolder(QStringLiteral("Move selected files to"), QString(), true);
+        run.targetPath = m_ctx.prompter.pickFolder(tr("Move selected files to"), QString(), true);
         if (run.targetPath.isEmpty())
             return;
         notRun = m_ctx.dialogs.runMove(run);
@@ -60,10 +61,10 @@ void ActionDriver::copyMarkedFiles()
         const qint64 count = m_ctx.model.markedCount();
         if (count == 0)
         {
-            m_ctx.prompter.error(kNothingMarked);
+            m_ctx.prompter.error(nothingMarked());
             return;
         }
-        const QString folder = m_ctx.prompter.pickFolder(QStringLiteral("Copy selected files to"), QString(), true);
+        const QString folder = m_ctx.prompter.pickFolder(tr("Copy selected files to"), QString(), true);
         if (folder.isEmpty())
             return;
         m_ctx.dialogs.runCopy({static_cast<int>(count), folder, {}, false});
@@ -87,8 +88,8 @@ void ActionDriver::replaceWithLinks(FileTransfer::LinkKind kind)
     // Only a copy with the very same bytes can stand in for a file.
     if (m_ctx.model.anchors().origin.kind != ListKind::SameContents)
     {
-        m_ctx.prompter.error(QStringLiteral("Only the identical files that Byte to Byte or CRC32 finds can be replaced "
-                                            "with links."));
+        m_ctx.prompter.error(
+            tr("Only the identical files that Byte to Byte or CRC32 finds can be replaced with links."));
         return;
     }
     ActionRun run;
@@ -103,7 +104,7 @@ void ActionDriver::replaceWithLinks(FileTransfer::LinkKind kind)
     showStatus(ResultModel::summaryText(count, static_cast<double>(m_ctx.model.markedTotal())));
     if (count == 0)
     {
-        m_ctx.prompter.error(kNothingMarked);
+        m_ctx.prompter.error(nothingMarked());
         return;
     }
     run.markedCount = static_cast<int>(count);

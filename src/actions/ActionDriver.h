@@ -5,6 +5,7 @@
 #include "actions/LinkMarkedRows.h"
 #include "results/KeepOneChoice.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -43,6 +44,8 @@ using KeepOneWarning = std::function<KeepOneChoice(const std::vector<int> &rows)
 
 class ActionDriver
 {
+    Q_DECLARE_TR_FUNCTIONS(ActionDriver)
+
 public:
     struct Context
     {
@@ -68,6 +71,9 @@ public:
     void copyMarkedFiles();
     /// Replace the marked files with links to the kept copies; their rows stay, shown as linked.
     void replaceWithLinks(FileTransfer::LinkKind kind);
+
+    /// "No items marked/checked", the answer of every command when nothing is marked.
+    static QString nothingMarked();
 
 private:
     /// The keep-one walk: false when the user closed the warning without an answer.

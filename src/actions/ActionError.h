@@ -4,7 +4,8 @@
 
 #include <QString>
 
-/// One row of errorList: error number, description, and the full path of the file.
+/// One row of errorList: error number, description, and the full path of the file. The
+/// description is in the user's language; the number names the error whatever the language.
 struct ActionError
 {
     QString number;
@@ -13,96 +14,46 @@ struct ActionError
 
     bool operator==(const ActionError &) const = default;
 
-    static ActionError unableToDelete(const QString &path)
-    {
-        return {QStringLiteral("1005"), QStringLiteral("Unable to delete file"), path};
-    }
-    static ActionError unableToMove(const QString &path)
-    {
-        return {QStringLiteral("1006"), QStringLiteral("Unable to move file"), path};
-    }
-    static ActionError unableToCopy(const QString &path)
-    {
-        return {QStringLiteral("1007"), QStringLiteral("Unable to copy file"), path};
-    }
+    static ActionError unableToDelete(const QString &path);
+    static ActionError unableToMove(const QString &path);
+    static ActionError unableToCopy(const QString &path);
     /// The file's size or modification time is not what the search saw: the user marked another
     /// file than the one now there, so it is left alone.
-    static ActionError changedSinceSearch(const QString &path)
-    {
-        return {QStringLiteral("1008"), QStringLiteral("File changed since the search"), path};
-    }
+    static ActionError changedSinceSearch(const QString &path);
     /// No unmarked member of the file's group is still there as the search saw it, so this may be
     /// the last copy; it is left alone.
-    static ActionError noCopyLeft(const QString &path)
-    {
-        return {QStringLiteral("1009"), QStringLiteral("No unmarked copy of the file is left"), path};
-    }
+    static ActionError noCopyLeft(const QString &path);
     /// The row cannot be traced to the file the search saw: its folder is outside every search
     /// location or was reached through a link, or the file or the row's details did not agree
     /// when the list was made.
-    static ActionError untraced(const QString &path)
-    {
-        return {QStringLiteral("1010"), QStringLiteral("File cannot be traced to a search location"), path};
-    }
+    static ActionError untraced(const QString &path);
     /// A folder on the way to the file is no longer the one the search went through (a link or
     /// another folder was put in its place).
-    static ActionError folderChanged(const QString &path)
-    {
-        return {QStringLiteral("1011"), QStringLiteral("Folder changed since the search"), path};
-    }
+    static ActionError folderChanged(const QString &path);
     /// The file is one of the originals the user keeps in a reference location.
-    static ActionError inReference(const QString &path)
-    {
-        return {QStringLiteral("1013"), QStringLiteral("File is in a reference location"), path};
-    }
+    static ActionError inReference(const QString &path);
     /// Replacing the file with a link failed for another reason; the file stays as it was.
-    static ActionError unableToLink(const QString &path)
-    {
-        return {QStringLiteral("1014"), QStringLiteral("Unable to replace file with a link"), path};
-    }
+    static ActionError unableToLink(const QString &path);
     /// A hard link cannot reach its kept copy on another file system.
-    static ActionError otherFileSystem(const QString &path)
-    {
-        return {QStringLiteral("1015"), QStringLiteral("Kept copy is on another file system"), path};
-    }
-    static ActionError noClones(const QString &path)
-    {
-        return {QStringLiteral("1016"), QStringLiteral("File system cannot make clones"), path};
-    }
+    static ActionError otherFileSystem(const QString &path);
+    static ActionError noClones(const QString &path);
     /// A hard link makes two names one file: it would give the replaced file the kept copy's owner,
     /// group, permissions, ACL and attributes, so files that differ in any of them stay apart.
-    static ActionError ownersDiffer(const QString &path)
-    {
-        return {QStringLiteral("1018"), QStringLiteral("Kept copy differs in owner, permissions or attributes"), path};
-    }
+    static ActionError ownersDiffer(const QString &path);
     /// A clone must keep the replaced file's owner, group, permissions, ACL and attributes.
-    static ActionError ownersNotKept(const QString &path)
-    {
-        return {QStringLiteral("1019"), QStringLiteral("Owner, permissions or attributes could not be kept"), path};
-    }
+    static ActionError ownersNotKept(const QString &path);
     /// The only unmarked copies are originals in a reference location, which never take a link.
-    static ActionError onlyReferenceCopy(const QString &path)
-    {
-        return {QStringLiteral("1020"), QStringLiteral("Only a file in a reference location is left to link to"), path};
-    }
+    static ActionError onlyReferenceCopy(const QString &path);
     /// The empty-files listing names a file that holds bytes now.
-    static ActionError notEmpty(const QString &path)
-    {
-        return {QStringLiteral("1021"), QStringLiteral("File is not empty"), path};
-    }
+    static ActionError notEmpty(const QString &path);
     /// Same Name: no unmarked member of the group has the file's name.
-    static ActionError nameDiffers(const QString &path)
-    {
-        return {QStringLiteral("1022"), QStringLiteral("No unmarked copy has the same name"), path};
-    }
+    static ActionError nameDiffers(const QString &path);
     /// Fuzzy: no unmarked member of the group has at least half of the file's blocks.
-    static ActionError notSimilar(const QString &path)
-    {
-        return {QStringLiteral("1023"), QStringLiteral("No unmarked copy is similar enough"), path};
-    }
+    static ActionError notSimilar(const QString &path);
     /// Unmarked copies are there, but none holds the same bytes any more.
-    static ActionError contentsDiffer(const QString &path)
-    {
-        return {QStringLiteral("1012"), QStringLiteral("No unmarked copy has the same contents"), path};
-    }
+    static ActionError contentsDiffer(const QString &path);
+
+    /// The English description of an error number, whatever the user's language (the error log
+    /// writes it); "" for a number no error has.
+    static QString englishDescription(const QString &number);
 };

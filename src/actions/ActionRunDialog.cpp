@@ -10,9 +10,13 @@
 
 ActionRunDialog::ActionRunDialog(int markedCount, std::function<void()> endSound, QWidget *parent)
     : QDialog(parent), progressBar(new QProgressBar(this)), fileLabel(new QLabel(this)),
-      errorList(new QTreeWidget(this)), runButton(new QPushButton(QStringLiteral("&OK"), this)),
-      closeButton(new QPushButton(QStringLiteral("&Close"), this)), m_endSound(std::move(endSound))
+      errorList(new QTreeWidget(this)), runButton(new QPushButton(this)), closeButton(new QPushButton(this)),
+      m_endSound(std::move(endSound))
 {
+    //: Starts the run, and closes the dialog once it is done.
+    runButton->setText(tr("&OK"));
+    //: Closes the dialog before anything was done; after the run the button reads "&OK".
+    closeButton->setText(tr("&Close"));
     progressBar->setObjectName(QStringLiteral("PBar"));
     progressBar->setRange(0, std::max(1, markedCount));
     progressBar->setValue(0);
@@ -20,8 +24,7 @@ ActionRunDialog::ActionRunDialog(int markedCount, std::function<void()> endSound
     fileLabel->setTextFormat(Qt::PlainText);
     errorList->setObjectName(QStringLiteral("ErrList"));
     errorList->setRootIsDecorated(false);
-    errorList->setHeaderLabels(
-        {QStringLiteral("Error No"), QStringLiteral("Description"), QStringLiteral("File Name")});
+    errorList->setHeaderLabels({tr("Error No"), tr("Description"), tr("File Name")});
     errorList->header()->setStretchLastSection(true);
     errorList->setColumnWidth(0, 70);
     errorList->setColumnWidth(1, 230);
@@ -34,7 +37,7 @@ ActionRunDialog::ActionRunDialog(int markedCount, std::function<void()> endSound
 void ActionRunDialog::enterRunning()
 {
     m_state = State::Running;
-    runButton->setText(QStringLiteral("&Cancel"));
+    runButton->setText(tr("&Cancel"));
     closeButton->setEnabled(false);
 }
 
@@ -43,7 +46,7 @@ void ActionRunDialog::enterFinished()
     m_state = State::Finished;
     if (m_endSound)
         m_endSound();
-    closeButton->setText(QStringLiteral("&OK"));
+    closeButton->setText(tr("&OK"));
     closeButton->setEnabled(true);
     runButton->setEnabled(false);
 }
@@ -58,7 +61,7 @@ void ActionRunDialog::requestCancel()
         return;
     }
     // Closing now would leave the window free while a file is still being moved or copied.
-    runButton->setText(QStringLiteral("Stopping..."));
+    runButton->setText(tr("Stopping..."));
 }
 
 bool ActionRunDialog::runLoop(const std::function<bool()> &loop)
@@ -92,7 +95,7 @@ void ActionRunDialog::addError(const ActionError &error)
 
 void ActionRunDialog::closeAfterRun()
 {
-    notRun = closeButton->text() != QStringLiteral("&OK");
+    notRun = m_state != State::Finished;
     done(QDialog::Accepted);
 }
 
@@ -104,7 +107,7 @@ void ActionRunDialog::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    notRun = closeButton->text() != QStringLiteral("&OK");
+    notRun = m_state != State::Finished;
     QDialog::closeEvent(event);
 }
 

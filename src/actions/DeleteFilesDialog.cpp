@@ -19,11 +19,10 @@ DeleteFilesDialog::DeleteFilesDialog(const ResultModel &model, ActionRun run, bo
                                      ErrorReporter &reporter, std::function<void()> endSound, QWidget *parent,
                                      QString trashFolder)
     : ActionRunDialog(run.markedCount, std::move(endSound), parent),
-      trashCheck(new QCheckBox(QStringLiteral("Send to Recycle bin (recommended)"), this)),
-      respondCheck(
-          new QCheckBox(QStringLiteral("Respond with \" &Yes to All \" for any dialog box that is displayed."), this)),
-      emptyFoldersCheck(new QCheckBox(QStringLiteral("Remove Empty &Folders / Directories after process."), this)),
-      saveLogButton(new QPushButton(QStringLiteral("Save Err Log"), this)), m_model(model), m_run(std::move(run)),
+      trashCheck(new QCheckBox(tr("Send to Recycle bin (recommended)"), this)),
+      respondCheck(new QCheckBox(tr("Respond with \" &Yes to All \" for any dialog box that is displayed."), this)),
+      emptyFoldersCheck(new QCheckBox(tr("Remove Empty &Folders / Directories after process."), this)),
+      saveLogButton(new QPushButton(tr("Save Err Log"), this)), m_model(model), m_run(std::move(run)),
       m_sendToRecycleBin(sendToRecycleBin), m_prompter(prompter), m_reporter(reporter),
       m_trashFolder(std::move(trashFolder))
 {
@@ -38,14 +37,14 @@ DeleteFilesDialog::DeleteFilesDialog(const ResultModel &model, ActionRun run, bo
     emptyFoldersCheck->setChecked(true);
     saveLogButton->setEnabled(false);
 
-    auto *options = new QGroupBox(QStringLiteral("Deletion Option"), this);
+    auto *options = new QGroupBox(tr("Deletion Option"), this);
     auto *optionsLayout = new QVBoxLayout(options);
     optionsLayout->addWidget(trashCheck);
     optionsLayout->addWidget(respondCheck);
     optionsLayout->addWidget(emptyFoldersCheck);
-    auto *warning = new QLabel(QStringLiteral("Warning! The files that you delete using this tool are entirely your "
-                                              "selection. Corvina can only find duplicate copies of files, it can't "
-                                              "tell which one is the duplicate/unneeded."),
+    auto *warning = new QLabel(tr("Warning! The files that you delete using this tool are entirely your selection. "
+                                  "Corvina can only find duplicate copies of files, it can't tell which one is the "
+                                  "duplicate/unneeded."),
                                this);
     warning->setWordWrap(true);
     auto *top = new QHBoxLayout;
@@ -58,7 +57,7 @@ DeleteFilesDialog::DeleteFilesDialog(const ResultModel &model, ActionRun run, bo
     buttons->addWidget(closeButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(new QLabel(QStringLiteral("Processing file"), this));
+    layout->addWidget(new QLabel(tr("Processing file"), this));
     layout->addWidget(fileLabel);
     layout->addWidget(progressBar);
     layout->addWidget(errorList, 1);
@@ -97,11 +96,11 @@ void DeleteFilesDialog::startOrCancel()
         return;
     }
     if (!trashCheck->isChecked() && m_run.warningsIgnored && !m_run.acknowledgedGroups.empty() &&
-        !m_prompter.confirm(QStringLiteral("Confirm"),
-                            QStringLiteral("Every copy of the files of %1 group(s) is marked, and they will be deleted "
-                                           "permanently: nothing of them will be left, not even in the trash.\n\n"
-                                           "Are you sure you want to continue?")
-                                .arg(m_run.acknowledgedGroups.size())))
+        !m_prompter.confirm(tr("Confirm"),
+                            tr("Every copy of the files of %n group(s) is marked, and they will be deleted "
+                               "permanently: nothing of them will be left, not even in the trash.\n\n"
+                               "Are you sure you want to continue?",
+                               nullptr, static_cast<int>(m_run.acknowledgedGroups.size()))))
         return;
     enterRunning();
     setOptionsEnabled(false);
@@ -121,9 +120,8 @@ void DeleteFilesDialog::confirmPermanentDeletion(bool checked)
 {
     if (checked)
         return;
-    const bool sure = m_prompter.confirm(QStringLiteral("Confirm"),
-                                         QStringLiteral("Are you sure to preceed.\nThis will delete the files "
-                                                        "permanently i.e., they are not sent to the recycle bin."));
+    const bool sure = m_prompter.confirm(tr("Confirm"), tr("Are you sure to preceed.\nThis will delete the files "
+                                                           "permanently i.e., they are not sent to the recycle bin."));
     if (!sure)
         trashCheck->setChecked(true);
 }
@@ -136,13 +134,15 @@ void DeleteFilesDialog::addError(const ActionError &error)
 
 void DeleteFilesDialog::saveErrorLog()
 {
-    const QString path = m_prompter
-                             .saveFile(QStringLiteral("Error Logs"), QStringLiteral("Error Logs|*.log"), QString(),
-                                       ErrorLog::defaultName(QDate::currentDate()))
-                             .trimmed();
+    const QString title = tr("Error Logs");
+    // The pattern after "|" is the file dialog's, not a text to read.
+    const QString path =
+        m_prompter
+            .saveFile(title, title + QStringLiteral("|*.log"), QString(), ErrorLog::defaultName(QDate::currentDate()))
+            .trimmed();
     if (path.isEmpty())
         return;
     QString failure;
     if (!ErrorLog::save(path, errors(), QDateTime::currentDateTime(), &failure))
-        m_prompter.error(QStringLiteral("Unable to write the error log to \"%1\".\n%2").arg(path, failure));
+        m_prompter.error(tr("Unable to write the error log to \"%1\".\n%2").arg(path, failure));
 }

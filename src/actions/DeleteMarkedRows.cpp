@@ -28,7 +28,7 @@ bool DeleteMarkedRows::run(const DeleteOptions &options, ActionProgress &progres
         return false;
     if (options.removeEmptyFolders)
         runEmptyFolderPass(folders, m_model.anchors(), progress);
-    progress.showStatus(QStringLiteral("Completed"));
+    progress.showStatus(tr("Completed"));
     return true;
 }
 
@@ -43,10 +43,10 @@ void DeleteMarkedRows::deleteOne(int row, const DeleteOptions &options, ActionPr
         // so that nothing done while the question waits can slip past it.
         if (!MarkedRowRun::mayAct(m_guard.identifyForRemoval(row), path, progress))
             return;
-        const QString question =
-            options.sendToTrash ? QStringLiteral("Are you sure you want to send \"%1\" to the trash?").arg(r.name)
-                                : QStringLiteral("Are you sure you want to delete \"%1\" permanently?").arg(r.name);
-        if (!m_prompter.confirm(QStringLiteral("Confirm"), question, PromptIcon::Question))
+        const QString question = options.sendToTrash
+                                     ? tr("Are you sure you want to send \"%1\" to the trash?").arg(r.name)
+                                     : tr("Are you sure you want to delete \"%1\" permanently?").arg(r.name);
+        if (!m_prompter.confirm(tr("Confirm"), question, PromptIcon::Question))
         {
             progress.addError(ActionError::unableToDelete(path));
             return;

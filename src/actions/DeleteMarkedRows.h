@@ -2,6 +2,7 @@
 // The deletion run of DeleteFilesDialog: each marked row's file to the trash or away for good.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class ActionProgress;
@@ -20,6 +21,8 @@ struct DeleteOptions
 
 class DeleteMarkedRows
 {
+    Q_DECLARE_TR_FUNCTIONS(DeleteMarkedRows)
+
 public:
     DeleteMarkedRows(const ResultModel &model, const RemovalGuard &guard, Prompter &prompter, ErrorReporter &reporter);
 

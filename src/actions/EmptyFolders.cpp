@@ -5,6 +5,8 @@
 #include "platform/FolderEntries.h"
 #include "results/RowAnchors.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace EmptyFolders
@@ -58,7 +60,7 @@ void runEmptyFolderPass(const FoldersToCheck &folders, const RowAnchors &anchors
 {
     progress.setProgressMaximum(std::max(1, folders.size()));
     progress.setProgressValue(0);
-    progress.showStatus(QStringLiteral("Checking for empty folders. Please wait..."));
+    progress.showStatus(QCoreApplication::translate("EmptyFolders", "Checking for empty folders. Please wait..."));
     for (int k = 0; k < folders.size(); ++k)
     {
         const QString &folder = folders.folders()[k];

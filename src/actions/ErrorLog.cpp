@@ -6,15 +6,20 @@
 #include "platform/NativePath.h"
 #include "platform/SaveFile.h"
 
+#include <QCoreApplication>
+
 namespace ErrorLog
 {
 QString defaultName(const QDate &today)
 {
-    return QStringLiteral("Error ") + today.toString(QStringLiteral("dd-MM-yyyy"));
+    //: The file name the save dialog proposes for the error log; %1 is the date as dd-mm-yyyy.
+    return QCoreApplication::translate("ErrorLog", "Error %1").arg(today.toString(QStringLiteral("dd-MM-yyyy")));
 }
 
 QByteArray text(const std::vector<ActionError> &errors, const QDateTime &now)
 {
+    // The log has one layout whatever the user's language, as the exports do: its lines and the
+    // descriptions of its rows stay in English.
     const QString rule(51, u'-');
     QStringList lines{rule,
                       QStringLiteral("Corvina Deletion Error Log File."),
@@ -24,7 +29,11 @@ QByteArray text(const std::vector<ActionError> &errors, const QDateTime &now)
                       QStringLiteral("Error No, Description, File Name"),
                       rule};
     for (const ActionError &e : errors)
-        lines << e.number + QStringLiteral(", ") + e.description + QStringLiteral(", ") + e.fileName;
+    {
+        const QString english = ActionError::englishDescription(e.number);
+        lines << e.number + QStringLiteral(", ") + (english.isEmpty() ? e.description : english) +
+                     QStringLiteral(", ") + e.fileName;
+    }
     QByteArray text;
     for (const QString &line : lines)
         text += NativePath::encode(line) + "\r\n"; // file names keep their exact bytes

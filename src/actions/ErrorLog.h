@@ -12,10 +12,11 @@
 
 namespace ErrorLog
 {
-/// "Error dd-mm-yyyy", the name the save dialog proposes.
+/// "Error dd-mm-yyyy", the name the save dialog proposes (the word in the user's language).
 QString defaultName(const QDate &today);
 
-/// The log's bytes: seven header lines, then one line per error, each ended by CR LF.
+/// The log's bytes: seven header lines, then one line per error, each ended by CR LF; in English
+/// whatever the language of the rows' descriptions.
 QByteArray text(const std::vector<ActionError> &errors, const QDateTime &now);
 
 /// Replaces the file with text(), whole or not at all; false when it cannot be written, and an

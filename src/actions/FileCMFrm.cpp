@@ -38,20 +38,17 @@ FileCMFrm::FileCMFrm(const ResultModel &model, Role action, ActionRun run, Promp
                      DesktopActions &desktop, std::function<void()> endSound, QWidget *parent)
     : ActionRunDialog(run.markedCount, std::move(endSound), parent), role(action), targetPath(run.targetPath),
       moveNote(labelledFrame(QStringLiteral("MoveFrame"),
-                             QStringLiteral("Please select the folder, drive or network share where the files "
-                                            "shall be move to."),
+                             tr("Please select the folder, drive or network share where the files shall be move to."),
                              this)),
       copyNote(labelledFrame(QStringLiteral("CopyFrame"),
-                             QStringLiteral("Please select the folder, drive or network share where the files "
-                                            "shall be copy to."),
+                             tr("Please select the folder, drive or network share where the files shall be copy to."),
                              this)),
       pathEdit(new QLineEdit(this)), browseButton(new QToolButton(this)),
-      emptyFoldersCheck(new QCheckBox(QStringLiteral("Remove Empty &Folders / Directories after process."), this)),
-      respondCheck(
-          new QCheckBox(QStringLiteral("Respond with \"Yes to All\" for any dialog box that is displayed."), this)),
-      structureCheck(new QCheckBox(QStringLiteral("Copy with directory structure."), this)),
-      openFolderCheck(new QCheckBox(QStringLiteral("Open destnation folder after process completed."), this)),
-      m_model(model), m_run(std::move(run)), m_prompter(prompter), m_reporter(reporter), m_desktop(desktop)
+      emptyFoldersCheck(new QCheckBox(tr("Remove Empty &Folders / Directories after process."), this)),
+      respondCheck(new QCheckBox(tr("Respond with \"Yes to All\" for any dialog box that is displayed."), this)),
+      structureCheck(new QCheckBox(tr("Copy with directory structure."), this)),
+      openFolderCheck(new QCheckBox(tr("Open destnation folder after process completed."), this)), m_model(model),
+      m_run(std::move(run)), m_prompter(prompter), m_reporter(reporter), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("FileCMFrm"));
     pathEdit->setObjectName(QStringLiteral("txtPath"));
@@ -63,10 +60,10 @@ FileCMFrm::FileCMFrm(const ResultModel &model, Role action, ActionRun run, Promp
     openFolderCheck->setObjectName(QStringLiteral("chk3"));
     emptyFoldersCheck->setChecked(true);
     respondCheck->setChecked(true);
-    fileLabel->setText(QStringLiteral("Progress"));
+    fileLabel->setText(tr("Progress"));
 
     auto *pathRow = new QHBoxLayout;
-    pathRow->addWidget(new QLabel(QStringLiteral("Path"), this));
+    pathRow->addWidget(new QLabel(tr("Path"), this));
     pathRow->addWidget(pathEdit, 1);
     pathRow->addWidget(browseButton);
     auto *buttons = new QHBoxLayout;
@@ -104,9 +101,8 @@ void FileCMFrm::showEvent(QShowEvent *event)
 
 void FileCMFrm::chooseDestination()
 {
-    pathEdit->setText(m_prompter.pickFolder(isMove() ? QStringLiteral("Move selected files to")
-                                                     : QStringLiteral("Copy selected files to"),
-                                            QString(), true));
+    pathEdit->setText(
+        m_prompter.pickFolder(isMove() ? tr("Move selected files to") : tr("Copy selected files to"), QString(), true));
 }
 
 void FileCMFrm::setChecksEnabled(bool enabled)
@@ -127,7 +123,7 @@ void FileCMFrm::startOrCancel()
     }
     if (pathEdit->text().trimmed().isEmpty())
     {
-        m_prompter.error(QStringLiteral("Path not specified, Please specify copy/move location first"));
+        m_prompter.error(tr("Path not specified, Please specify copy/move location first"));
         pathEdit->setFocus();
         QPalette palette = pathEdit->palette();
         palette.setColor(QPalette::Base, QColor(255, 192, 192));

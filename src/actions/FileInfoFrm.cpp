@@ -103,8 +103,7 @@ void FileInfoFrm::closeEvent(QCloseEvent *event)
 {
     storePlacement();
     if (!m_closingForProgram &&
-        m_prompter.confirm(QStringLiteral("Confirm"), QStringLiteral("Do you want to disable picture viewer?"),
-                           PromptIcon::Question))
+        m_prompter.confirm(tr("Confirm"), tr("Do you want to disable picture viewer?"), PromptIcon::Question))
     {
         m_settings.setValue(Settings::Display, QString::number(Settings::ViewerOff));
         Q_EMIT pictureViewerDisabled();

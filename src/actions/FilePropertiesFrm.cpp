@@ -3,19 +3,12 @@
 
 #include "core/TextFormat.h"
 #include "platform/FileStatus.h"
+#include "results/LocaleText.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-
-namespace
-{
-QString when(const QDateTime &t)
-{
-    return t.isValid() ? TextFormat::dateText(t.toLocalTime()) : QStringLiteral("Not recorded");
-}
-} // namespace
 
 FilePropertiesFrm::FilePropertiesFrm(const QString &path, QWidget *parent) : QDialog(parent)
 {
@@ -25,30 +18,37 @@ FilePropertiesFrm::FilePropertiesFrm(const QString &path, QWidget *parent) : QDi
     setWindowTitle(tr("%1 Properties").arg(name));
 
     const FileDetails d = fileDetails(path);
+    // Each value is found by its caption's English name (value()), whatever the language shown.
     auto *form = new QFormLayout;
-    auto add = [&](const QString &caption, const QString &text) {
+    auto add = [&](const char *caption, const QString &text) {
         auto *label = new QLabel(text, this);
-        label->setObjectName(caption);
+        label->setObjectName(QString::fromLatin1(caption));
         label->setTextFormat(Qt::PlainText);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        form->addRow(caption + u':', label);
+        //: A caption before its value: "Size:".
+        form->addRow(tr("%1:").arg(tr(caption)), label);
     };
-    add(QStringLiteral("Path"), path);
+    auto when = [this](const QDateTime &t) {
+        return t.isValid() ? LocaleText::dateTime(t.toLocalTime(), locale()) : tr("Not recorded");
+    };
+    add(QT_TR_NOOP("Path"), path);
     if (!d.exists)
     {
-        add(QStringLiteral("Status"), QStringLiteral("The file no longer exists."));
+        add(QT_TR_NOOP("Status"), tr("The file no longer exists."));
     }
     else
     {
-        add(QStringLiteral("Size"), TextFormat::sizeText(static_cast<double>(d.size)) + QStringLiteral(" (") +
-                                        QString::number(d.size) + QStringLiteral(" bytes)"));
-        add(QStringLiteral("Modified"), when(d.modified));
-        add(QStringLiteral("Accessed"), when(d.accessed));
-        add(QStringLiteral("Changed"), when(d.changed));
-        add(QStringLiteral("Created"), when(d.created));
-        add(QStringLiteral("Permissions"), d.permissions);
-        add(QStringLiteral("Owner"), d.owner);
-        add(QStringLiteral("Group"), d.group);
+        add(QT_TR_NOOP("Size"),
+            tr("%1 (%2 bytes)")
+                .arg(TextFormat::sizeText(static_cast<double>(d.size)), LocaleText::bytes(d.size, locale())));
+        add(QT_TR_NOOP("Modified"), when(d.modified));
+        add(QT_TR_NOOP("Accessed"), when(d.accessed));
+        add(QT_TR_NOOP("Changed"), when(d.changed));
+        add(QT_TR_NOOP("Created"), when(d.created));
+        add(QT_TR_NOOP("Permissions"), d.permissions);
+        add(QT_TR_NOOP("Owner"), d.owner);
+        //: The group that owns the file.
+        add(QT_TR_NOOP("Group"), d.group);
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);

@@ -11,6 +11,6 @@ public:
     /// A window that deletes itself when closed.
     explicit FilePropertiesFrm(const QString &path, QWidget *parent = nullptr);
 
-    /// The value shown beside a caption ("Size", "Owner", ...), for tests.
+    /// The value shown beside a caption, by its English name ("Size", "Owner", ...), for tests.
     QString value(const QString &caption) const;
 };

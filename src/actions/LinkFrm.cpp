@@ -19,18 +19,17 @@ LinkFrm::LinkFrm(const ResultModel &model, ActionRun run, FileTransfer::LinkKind
     setObjectName(QStringLiteral("LinkFrm"));
     setWindowTitle(hard ? tr("Replace with hard links") : tr("Replace with clones"));
     auto *about = new QLabel(
-        hard ? QStringLiteral("Each marked file is replaced with a hard link to an unmarked copy that holds the same "
-                              "bytes: every path keeps working and opens the same content, and the space of the "
-                              "marked file is freed. A hard link is the copy itself under a second name, so both must "
-                              "be on one file system and have the same owner, permissions and attributes.")
-             : QStringLiteral("Each marked file is replaced with a clone of an unmarked copy that holds the same "
-                              "bytes: a file of its own, with the owner, permissions and attributes of the file it "
-                              "replaces, that shares the copy's blocks on the disk until one of them is changed. Only "
-                              "file systems such as btrfs and XFS can "
-                              "make clones."),
+        hard ? tr("Each marked file is replaced with a hard link to an unmarked copy that holds the same bytes: every "
+                  "path keeps working and opens the same content, and the space of the marked file is freed. A hard "
+                  "link is the copy itself under a second name, so both must be on one file system and have the same "
+                  "owner, permissions and attributes.")
+             : tr("Each marked file is replaced with a clone of an unmarked copy that holds the same bytes: a file of "
+                  "its own, with the owner, permissions and attributes of the file it replaces, that shares the copy's "
+                  "blocks on the disk until one of them is changed. Only file systems such as btrfs and XFS can make "
+                  "clones."),
         this);
     about->setWordWrap(true);
-    fileLabel->setText(QStringLiteral("Progress"));
+    fileLabel->setText(tr("Progress"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(runButton);

@@ -58,8 +58,8 @@ bool LinkMarkedRows::run(FileTransfer::LinkKind kind, ActionProgress &progress, 
             }
         });
     if (finished)
-        progress.showStatus(QStringLiteral("Completed: %1 files replaced, %2 freed")
-                                .arg(result.linked.size())
-                                .arg(TextFormat::sizeText(static_cast<double>(result.freed))));
+        progress.showStatus(
+            tr("Completed: %n files replaced, %1 freed", nullptr, static_cast<int>(result.linked.size()))
+                .arg(TextFormat::sizeText(static_cast<double>(result.freed))));
     return finished;
 }

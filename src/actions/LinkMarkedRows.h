@@ -5,6 +5,8 @@
 #include "platform/FileStatus.h"
 #include "platform/FileTransfer.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 class ActionProgress;
@@ -27,6 +29,8 @@ struct LinkRunResult
 
 class LinkMarkedRows
 {
+    Q_DECLARE_TR_FUNCTIONS(LinkMarkedRows)
+
 public:
     LinkMarkedRows(const ResultModel &model, const RemovalGuard &guard, ErrorReporter &reporter);
 

@@ -26,7 +26,7 @@ bool MoveMarkedRows::run(const std::function<QString()> &destination, bool remov
         return false;
     if (removeEmptyFolders)
         runEmptyFolderPass(folders, m_model.anchors(), progress);
-    progress.showStatus(QStringLiteral("Completed"));
+    progress.showStatus(tr("Completed"));
     return true;
 }
 

@@ -2,6 +2,7 @@
 // The move run of FileCMFrm: each marked row's file into the destination folder.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -14,6 +15,8 @@ class ResultModel;
 
 class MoveMarkedRows
 {
+    Q_DECLARE_TR_FUNCTIONS(MoveMarkedRows)
+
 public:
     MoveMarkedRows(const ResultModel &model, const RemovalGuard &guard, ErrorReporter &reporter);
 

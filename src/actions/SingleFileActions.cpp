@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "actions/SingleFileActions.h"
 
+#include "actions/ActionDriver.h"
 #include "actions/DesktopActions.h"
 #include "actions/MarkedRowRun.h"
 #include "actions/RemovalGuard.h"
@@ -35,7 +36,7 @@ bool SingleFileActions::hasForbiddenCharacter(const QString &name)
 
 QString SingleFileActions::forbiddenCharactersMessage()
 {
-    return QStringLiteral("A file name cannot contain any of the following characters:\n\\ / : * ? \" <> |");
+    return tr("A file name cannot contain any of the following characters:\n\\ / : * ? \" <> |");
 }
 
 void SingleFileActions::renameFile(int row)
@@ -47,13 +48,11 @@ void SingleFileActions::renameFile(int row)
         const ResultRow &r = m_model.row(row);
         if (r.reference)
         {
-            m_prompter.error(
-                QStringLiteral("\"%1\" is in a reference location: its files keep their names.").arg(r.name));
+            m_prompter.error(tr("\"%1\" is in a reference location: its files keep their names.").arg(r.name));
             return;
         }
         const QString answer =
-            m_prompter.input(QStringLiteral("Rename"), QStringLiteral("Please type new name for\n") + r.name, r.name)
-                .value_or(QString());
+            m_prompter.input(tr("Rename"), tr("Please type new name for\n%1").arg(r.name), r.name).value_or(QString());
         if (hasForbiddenCharacter(answer))
         {
             m_prompter.error(forbiddenCharactersMessage());
@@ -74,16 +73,16 @@ void SingleFileActions::renameFile(int row)
                 return;
             }
             // There is no shell to explain a refusal here, so Corvina does.
-            why = result.errorNumber == EEXIST ? QStringLiteral("A file named \"%1\" already exists.").arg(answer)
+            why = result.errorNumber == EEXIST           ? tr("A file named \"%1\" already exists.").arg(answer)
                   : result.error == FileOpError::Changed ? ActionError::changedSinceSearch(QString()).description
                                                          : result.reason();
         }
         else
         {
             const std::optional<ActionError> refusal = MarkedRowRun::refusalOf(check.verdict, QString());
-            why = refusal ? refusal->description : QStringLiteral("The file is no longer there.");
+            why = refusal ? refusal->description : tr("The file is no longer there.");
         }
-        m_prompter.error(QStringLiteral("Cannot rename \"%1\".\n%2").arg(r.name, why));
+        m_prompter.error(tr("Cannot rename \"%1\".\n%2").arg(r.name, why));
         return;
     }
 }
@@ -93,7 +92,7 @@ void SingleFileActions::openFile(int row)
     if (!validRow(row))
         return;
     if (m_desktop.openFile(m_model.row(row).fullPath()) == Desktop::OpenResult::NoAssociatedProgram)
-        m_prompter.error(QStringLiteral("There is no program associated with the specified type of file."));
+        m_prompter.error(tr("There is no program associated with the specified type of file."));
 }
 
 void SingleFileActions::openFolder(int row)
@@ -122,7 +121,7 @@ int SingleFileActions::removeMarkedFromList(bool zeroSizeListing)
     const int removed = m_model.removeRowsIf([](const ResultRow &r) { return r.marked; });
     if (removed == 0)
     {
-        m_prompter.error(QStringLiteral("No items marked/checked"));
+        m_prompter.error(ActionDriver::nothingMarked());
         return 0;
     }
     m_model.dropSingleRowGroups(zeroSizeListing);

@@ -3,6 +3,7 @@
 // (open them all, remove them from the list), and the double-click rule.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class DesktopActions;
@@ -11,6 +12,8 @@ class ResultModel;
 
 class SingleFileActions
 {
+    Q_DECLARE_TR_FUNCTIONS(SingleFileActions)
+
 public:
     SingleFileActions(ResultModel &model, Prompter &prompter, DesktopActions &desktop);
 

@@ -21,19 +21,23 @@ AboutFrm::AboutFrm(QWidget *parent) : QDialog(parent)
     text->setObjectName(QStringLiteral("lblAbout"));
     text->setWordWrap(true);
     text->setTextFormat(Qt::RichText);
-    text->setText(QStringLiteral("<h3>Corvina v3.0</h3>"
-                                 "<p>Finds the files that are the same on your disks and network shares, and "
-                                 "helps you remove the copies you do not need.</p>"
-                                 "<p>Corvina is free software: you may share and change it under the GNU General "
-                                 "Public License, version 3 or (at your option) any later version. It comes with "
-                                 "no warranty.</p>"
-                                 "<p>Built with Qt %1, running on Qt %2.</p>"
-                                 "<p>Qt is used under the GNU Lesser General Public License, version 3. The end "
-                                 "sound is played through libcanberra (GNU LGPL 2.1 or later); CRC32 checksums "
-                                 "come from zlib (zlib licence) and block digests from xxHash (BSD 2-Clause "
-                                 "licence).</p>"
-                                 "<p>Corvina sends nothing over the network.</p>")
-                      .arg(QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion())));
+    // One translatable text per paragraph; the markup stays out of the translations.
+    const QString paragraphs[] = {
+        tr("Finds the files that are the same on your disks and network shares, and helps you remove the copies "
+           "you do not need."),
+        tr("Corvina is free software: you may share and change it under the GNU General Public License, version 3 "
+           "or (at your option) any later version. It comes with no warranty."),
+        //: %1 is the Qt version Corvina was built with, %2 the one it runs on.
+        tr("Built with Qt %1, running on Qt %2.").arg(QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion())),
+        tr("Qt is used under the GNU Lesser General Public License, version 3. The end sound is played through "
+           "libcanberra (GNU LGPL 2.1 or later); CRC32 checksums come from zlib (zlib licence) and block digests "
+           "from xxHash (BSD 2-Clause licence)."),
+        tr("Corvina sends nothing over the network."),
+    };
+    QString html = QStringLiteral("<h3>%1</h3>").arg(tr("Corvina v3.0").toHtmlEscaped());
+    for (const QString &paragraph : paragraphs)
+        html += QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped());
+    text->setText(html);
     text->setMinimumWidth(360);
 
     auto *body = new QHBoxLayout;

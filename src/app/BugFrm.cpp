@@ -18,13 +18,15 @@ BugFrm::BugFrm(const ErrorReport &report, QWidget *parent) : QDialog(parent), m_
 
     auto *icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(32, 32));
-    auto *intro = new QLabel(QStringLiteral("An unexpected error occurred."), this);
+    auto *intro = new QLabel(tr("An unexpected error occurred."), this);
     auto *details = new QGridLayout;
     const QList<QPair<QString, QString>> rows{
-        {QStringLiteral("Error number:"), QString::number(report.number)},
-        {QStringLiteral("Description:"), report.description},
-        {QStringLiteral("While:"), report.label},
-        {QStringLiteral("Line:"), QString::number(report.line)},
+        {tr("Error number:"), QString::number(report.number)},
+        {tr("Description:"), report.description},
+        //: Before the name of the step that failed, such as "Scanning".
+        {tr("While:"), report.label},
+        //: Before the line of the program's source where the step failed.
+        {tr("Line:"), QString::number(report.line)},
     };
     for (int i = 0; i < rows.size(); ++i)
     {
@@ -38,11 +40,11 @@ BugFrm::BugFrm(const ErrorReport &report, QWidget *parent) : QDialog(parent), m_
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("lblStatus"));
 
-    m_retryButton = new QPushButton(QStringLiteral("Retry"), this);
+    m_retryButton = new QPushButton(tr("Retry"), this);
     m_retryButton->setObjectName(QStringLiteral("cmdRetry"));
-    m_abortButton = new QPushButton(QStringLiteral("Abort"), this);
+    m_abortButton = new QPushButton(tr("Abort"), this);
     m_abortButton->setObjectName(QStringLiteral("cmdAbort"));
-    m_sendButton = new QPushButton(QStringLiteral("Send Error Report"), this);
+    m_sendButton = new QPushButton(tr("Send Error Report"), this);
     m_sendButton->setObjectName(QStringLiteral("cmdSend"));
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(m_retryButton, QDialogButtonBox::AcceptRole);
@@ -68,6 +70,7 @@ BugFrm::BugFrm(const ErrorReport &report, QWidget *parent) : QDialog(parent), m_
 
 QString BugFrm::reportText(const ErrorReport &report)
 {
+    // For the developers who read it, whatever the user's language: its frame stays in English.
     return QStringLiteral("Corvina %1 error report\nError number: %2\nDescription: %3\nWhile: %4\nLine: %5\n"
                           "Qt: %6\nSystem: %7 (%8)\n")
         .arg(QApplication::applicationVersion(), QString::number(report.number), report.description, report.label,
@@ -92,7 +95,7 @@ void BugFrm::copyReport()
     // Corvina sends nothing over the network by itself: the report goes to the clipboard, to be
     // pasted wherever the user chooses.
     QApplication::clipboard()->setText(reportText(m_report));
-    m_statusLabel->setText(QStringLiteral("The error report was copied to the clipboard."));
+    m_statusLabel->setText(tr("The error report was copied to the clipboard."));
 }
 
 ErrorChoice QtErrorReporter::report(const ErrorReport &report)

@@ -14,10 +14,9 @@ FeedbackFrm::FeedbackFrm(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("FeedbackFrm"));
     setWindowTitle(tr("Corvina Feedback"));
 
-    auto *intro = new QLabel(QStringLiteral("Corvina is being removed from this computer. If you have a moment, "
-                                            "tell us why: what was missing, what went wrong, what you would "
-                                            "have liked instead.\n\nCorvina sends nothing over the network: copy "
-                                            "your words into an e-mail or an issue report."),
+    auto *intro = new QLabel(tr("Corvina is being removed from this computer. If you have a moment, tell us why: "
+                                "what was missing, what went wrong, what you would have liked instead.\n\nCorvina "
+                                "sends nothing over the network: copy your words into an e-mail or an issue report."),
                              this);
     intro->setWordWrap(true);
     m_feedbackEdit = new QPlainTextEdit(this);
@@ -25,7 +24,7 @@ FeedbackFrm::FeedbackFrm(QWidget *parent) : QDialog(parent)
     m_feedbackEdit->setMinimumSize(380, 140);
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *copy = buttons->addButton(QStringLiteral("&Copy to Clipboard"), QDialogButtonBox::ActionRole);
+    QPushButton *copy = buttons->addButton(tr("&Copy to Clipboard"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("cmdCopy"));
     QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
     connect(copy, &QPushButton::clicked, this, &FeedbackFrm::copyFeedback);

@@ -11,7 +11,7 @@
 namespace
 {
 // Two files drawn as rows of blocks; one block differs.
-QPixmap examplePicture()
+QPixmap examplePicture(const QString &fileA, const QString &fileB)
 {
     const int block = 22;
     const int blocks = 10;
@@ -23,8 +23,7 @@ QPixmap examplePicture()
     {
         const int y = 8 + file * (block + 14);
         p.setPen(Qt::black);
-        p.drawText(QRect(4, y, 80, block), Qt::AlignVCenter,
-                   file == 0 ? QStringLiteral("File A") : QStringLiteral("File B"));
+        p.drawText(QRect(4, y, 80, block), Qt::AlignVCenter, file == 0 ? fileA : fileB);
         for (int b = 0; b < blocks; ++b)
         {
             const bool differs = file == 1 && b == 6;
@@ -40,23 +39,23 @@ FuzzyFrm::FuzzyFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FuzzyFrm"));
     setWindowTitle(tr("Fuzzy  match"));
-    auto *explanation = new QLabel(
-        QStringLiteral(
-            "Fuzzy match tolerate files with little difference. File transmission errors over network can be "
-            "ignored in this mode. Files downloaded by P2P program e.g. eMule/Kazaa may contain this kind of "
-            "files. (see example below)"),
-        this);
+    auto *explanation =
+        new QLabel(tr("Fuzzy match tolerate files with little difference. File transmission errors over network can "
+                      "be ignored in this mode. Files downloaded by P2P program e.g. eMule/Kazaa may contain this "
+                      "kind of files. (see example below)"),
+                   this);
     explanation->setObjectName(QStringLiteral("Label1"));
     explanation->setWordWrap(true);
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(examplePicture());
+    //: The names of the two example files in the picture.
+    picture->setPixmap(examplePicture(tr("File A"), tr("File B")));
     picture->setAlignment(Qt::AlignCenter);
-    auto *exampleNote = new QLabel(
-        QStringLiteral("File A is identical to file B though there is little difference between them."), this);
+    auto *exampleNote =
+        new QLabel(tr("File A is identical to file B though there is little difference between them."), this);
     exampleNote->setObjectName(QStringLiteral("Label2"));
     exampleNote->setWordWrap(true);
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: search locations, engine and options, the scan, the result list and every
-// command of the menus and the toolbar.
+// command of the menus and the toolbar. One class in several files, each named for the part of
+// the window it holds (the private declarations below are grouped the same way).
 #pragma once
 
+#include "app/ScanTotals.h"
 #include "core/Stopwatch.h"
 #include "engine/ScanPipeline.h"
 #include "results/ResultSort.h"
@@ -25,6 +27,7 @@ class AdvMarkFrm;
 class MarkingCommands;
 class Prompter;
 class QAction;
+class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
@@ -99,7 +102,7 @@ public:
     /// Switches between scanning (or loading) and idle.
     void setBusyState(bool busy);
 
-    /// The search setup and counters as session files keep them.
+    /// The search setup and totals as session files keep them (the totals' texts in English).
     SessionState currentState() const;
     /// Reads the engine, options and locations of a session file (start-up, the command line);
     /// they change only when the file is whole.
@@ -117,83 +120,113 @@ protected:
     void moveEvent(QMoveEvent *event) override;
 
 private:
-    // Construction (MainFrmUi.cpp).
+    // Building the window, one group of controls at a time (MainFrmUi.cpp).
     void createMenus();
+    void createFileMenu();
+    void createActionMenu();
+    void createMarkMenu();
+    void createHelpMenu();
+    QAction *action(QMenu *menu, const char *name, const QString &caption);
+    void createShortcuts();
     void createToolbar();
     void createStatusBar();
     void createControls();
-    QAction *action(QMenu *menu, const char *name, const QString &caption);
-    void createShortcuts();
+    void createLocationControls(QWidget *central, QBoxLayout *row);
+    void createEngineControls(QWidget *central);
+    void createEscapeButton(QWidget *central);
+    void createTimers();
     void orderTabs();
 
-    // Wiring the command controllers (MainFrmWiring.cpp).
+    // Connecting the controls and the command controllers (MainFrmWiring.cpp).
+    void wireCommands();
+    void wireSearchSetup();
     void wireMarking();
     void wireActions();
     /// Runs a command of a controller when the action is triggered, under the error report.
     void connectCommand(QAction *action, const QString &label, const std::function<void()> &command);
 
-    // Start, run, stop.
+    // Start, run, close, and the place the window comes back to (MainFrm.cpp).
+    void showInitialState();
     void restoreWindow();
+    void restorePlacement();
     void runStartup();
     void saveAndCloseTools();
     void restoreCaption();
-
-    // Commands.
-    void cancelScan();
     void closeWindow();
+    void playEndSound();
+    /// The size and frame position the window comes back to from maximized or minimized.
+    QRect normalPlacement() const;
+
+    // The status bar (MainFrmStatus.cpp).
+    /// Panel 1's prompt to add a location, and the clock at zero.
+    void showStartPrompt();
+    /// Panels 2 to 4 from m_totals.
+    void showTotals();
+    void showElapsedTime();
+    /// The scan clock stands still while a question waits for the user.
+    void questionWaits(bool waiting);
+
+    // The scan and the busy state (MainFrmScan.cpp).
     void startScan();
+    void startRun();
+    void showScanSummary(const ScanSummary &summary);
+    void enableCommands(bool idle);
+    void showBusyPanels(bool busy);
+    void cancelScan();
+    void cancelByEscape();
+    bool tooManyFiles(qint32 totalFiles);
+
+    // Sessions, the default session and export (MainFrmSessions.cpp).
     void startNewSession();
+    void applyState(const SessionState &state);
+    void saveDefaultSession();
+    void showLoadedSession(const SessionLoadReport &report, const SessionState &state);
     void showLoadSessionDialog();
     void showSaveSessionDialog();
     void exportResults();
-    void togglePictureViewer();
-    void toggleRecycleBin();
-    void showHelpTopics();
-    void showTipOfTheDay();
-    void showFaq();
-    void showHelpContents();
-    void showTellAFriend();
-    void showAbout();
-    void runToolbarButton(int index);
-    void cancelByEscape();
-    void showElapsedTime();
-    void playEndSound();
-    void explainFuzzyLogic();
-    void confirmUnprotect();
-    void chooseEngine(int id);
-    void addLocation();
-    void removeLocation();
-    void changeLocation();
-    void sortByHeader(int column);
-    void previewOnArrowKey(int key);
-    void showActionMenu(const QPoint &at);
-    void onListSorted(int column, Qt::SortOrder order);
-    void showAdvancedMarking();
-    void closeAdvMarkFrm();
-
-    // Window state.
-    void applyState(const SessionState &state);
-    void saveDefaultSession();
-    void setZeroSizeMenus(bool zeroSize);
-    bool tooManyFiles(qint32 totalFiles);
-    void selectEngine(int id);
-    void setFuzzyFromCode(bool checked);
-    void updateRemoveButton();
     /// Asks before a command drops a result list that holds marks; true to go on.
     bool marksMayGo();
-    /// The scan clock stands still while a question waits for the user.
-    void questionWaits(bool waiting);
-    /// The size and frame position the window comes back to from maximized or minimized.
-    QRect normalPlacement() const;
-    void setViewerImage(int image);
-    void setRecycleImage(int image);
-    void showManual(const QString &section);
+
+    // The search setup: locations, engine and options (MainFrmSearchSetup.cpp).
+    void addLocation();
+    void changeLocation();
+    void removeLocation();
+    void updateRemoveButton();
+    void chooseEngine(int id);
+    void selectEngine(int id);
+    void setFuzzyFromCode(bool checked);
+    void explainFuzzyLogic();
+    void confirmUnprotect();
+
+    // The result list: sorting, selection, its menus and the marking window (MainFrmResultList.cpp).
+    void sortByHeader(int column);
     void clearSortMarks();
-    void startRun();
+    void onListSorted(int column, Qt::SortOrder order);
+    void setZeroSizeMenus(bool zeroSize);
+    void previewOnArrowKey(int key);
+    void showActionMenu(const QPoint &at);
+    void showAdvancedMarking();
+    void closeAdvMarkFrm();
     /// The rows selected in the result list, in list order.
     std::vector<int> selectedResultRows() const;
     /// The result list's current row, or -1.
     int focusedResultRow() const;
+
+    // The toolbar and the two switches it shares with the File menu (MainFrmToolbar.cpp).
+    void runToolbarButton(int index);
+    void togglePictureViewer();
+    void toggleRecycleBin();
+    void setViewerImage(int image);
+    void setRecycleImage(int image);
+
+    // The Help menu's windows (MainFrmHelp.cpp).
+    void showManual(const QString &section);
+    void showHelpTopics();
+    void showFaq();
+    void showHelpContents();
+    void showTipOfTheDay();
+    void showTellAFriend();
+    void showAbout();
 
     Prompter &m_prompter;
     ErrorReporter &m_errors;
@@ -283,8 +316,16 @@ private:
     QCheckBox *m_fuzzyCheck = nullptr;
     QCheckBox *m_protectCheck = nullptr;
     QCheckBox *m_includeHiddenCheck = nullptr;
-    QString m_fuzzyTag;
-    QString m_protectTag = QStringLiteral("Direct");
+    // Who sets a check box: its question or explanation comes only with the user's own click.
+    // The fuzzy box explains nothing until a session (or the default session) has been read.
+    enum class SetBy
+    {
+        Nobody,
+        User,
+        File,
+    };
+    SetBy m_fuzzySetBy = SetBy::Nobody;
+    SetBy m_protectSetBy = SetBy::User;
 
     // Results.
     ResultView *m_resultView = nullptr;
@@ -299,11 +340,8 @@ private:
     QTimer *m_endSoundTimer = nullptr;
     Stopwatch m_stopwatch;
 
-    // Counters of the last scan or load.
-    qint32 m_totalFiles = 0;
-    qint32 m_totalFolders = 0;
-    qint32 m_duplicateCount = 0;
-    qint64 m_duplicateSize = 0;
+    // The totals of the last scan or load, and the texts of panels 2 to 4 that files keep.
+    ScanTotals m_totals = ScanTotals::beforeFirstScan();
 
     qint32 m_tooManyFilesLimit = ScanPipeline::DefaultTooManyFiles;
 

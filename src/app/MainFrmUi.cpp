@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Building the main window: menus, toolbar, status bar and controls.
+// Building the main window, one group of controls at a time: menus, toolbar, status bar, the
+// search setup, the result list and the timers.
 #include "app/MainFrm.h"
 
 #include "app/ScanProgressBar.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -36,81 +38,100 @@ QAction *MainFrm::action(QMenu *menu, const char *name, const QString &caption)
 void MainFrm::createMenus()
 {
     // An "&" marks each caption's access key: Alt and the letter opens a menu, the letter alone
-    // picks an entry of an open menu. Letters are unique within each menu.
-    QMenuBar *bar = menuBar();
+    // picks an entry of an open menu. Letters are unique within each menu; a translation keeps
+    // them so.
+    createFileMenu();
+    createActionMenu();
+    createHelpMenu();
+    createShortcuts();
+}
 
-    m_fileMenu = bar->addMenu(QStringLiteral("&File"));
+void MainFrm::createFileMenu()
+{
+    m_fileMenu = menuBar()->addMenu(tr("&File"));
     m_fileMenu->setObjectName(QStringLiteral("MnuFile"));
-    m_scanAction = action(m_fileMenu, "MScan", QStringLiteral("&Scan"));
-    m_cancelAction = action(m_fileMenu, "MCancel", QStringLiteral("&Cancel"));
+    m_scanAction = action(m_fileMenu, "MScan", tr("&Scan"));
+    //: File menu: stops the running scan.
+    m_cancelAction = action(m_fileMenu, "MCancel", tr("&Cancel"));
     m_fileMenu->addSeparator();
-    m_addLocationAction = action(m_fileMenu, "MAddLocation", QStringLiteral("&Add Location..."));
-    m_removeLocationAction = action(m_fileMenu, "MRemoveLocation", QStringLiteral("&Remove Location"));
+    m_addLocationAction = action(m_fileMenu, "MAddLocation", tr("&Add Location..."));
+    m_removeLocationAction = action(m_fileMenu, "MRemoveLocation", tr("&Remove Location"));
     m_fileMenu->addSeparator();
-    m_newSessionAction = action(m_fileMenu, "MNewSession", QStringLiteral("&New Session"));
-    m_loadSessionAction = action(m_fileMenu, "MLoadSession", QStringLiteral("&Load Session"));
-    m_saveSessionAction = action(m_fileMenu, "MSaveSession", QStringLiteral("Sa&ve Session"));
+    m_newSessionAction = action(m_fileMenu, "MNewSession", tr("&New Session"));
+    m_loadSessionAction = action(m_fileMenu, "MLoadSession", tr("&Load Session"));
+    m_saveSessionAction = action(m_fileMenu, "MSaveSession", tr("Sa&ve Session"));
     m_fileMenu->addSeparator();
-    m_exportAction = action(m_fileMenu, "MExport", QStringLiteral("&Export"));
+    m_exportAction = action(m_fileMenu, "MExport", tr("&Export"));
     m_fileMenu->addSeparator();
-    m_pictureViewerAction = action(m_fileMenu, "MPicViewer", QStringLiteral("Show &Picture Viewer"));
+    m_pictureViewerAction = action(m_fileMenu, "MPicViewer", tr("Show &Picture Viewer"));
     m_pictureViewerAction->setCheckable(true);
-    m_recycleBinAction = action(m_fileMenu, "MSendToRecycleBin", QStringLiteral("Send to Recycle &Bin"));
+    m_recycleBinAction = action(m_fileMenu, "MSendToRecycleBin", tr("Send to Recycle &Bin"));
     m_recycleBinAction->setCheckable(true);
     m_fileMenu->addSeparator();
-    m_closeAction = action(m_fileMenu, "MClose", QStringLiteral("Cl&ose"));
+    //: File menu: closes the main window and ends Corvina.
+    m_closeAction = action(m_fileMenu, "MClose", tr("Cl&ose"));
+}
 
-    m_actionMenu = bar->addMenu(QStringLiteral("&Action"));
+void MainFrm::createActionMenu()
+{
+    m_actionMenu = menuBar()->addMenu(tr("&Action"));
     m_actionMenu->setObjectName(QStringLiteral("MAction"));
-    m_markMenu = m_actionMenu->addMenu(QStringLiteral("Mark &Quick"));
+    createMarkMenu();
+    m_advancedMarkingAction = action(m_actionMenu, "mnuAdvMarkForm", tr("Ad&vance Marking"));
+    m_actionMenu->addSeparator();
+    //: Action menu: copies the marked files to a folder.
+    m_copyAction = action(m_actionMenu, "MCopyMarkFiles", tr("&Copy"));
+    m_moveAction = action(m_actionMenu, "MMoveSelected", tr("&Move "));
+    m_deleteAction = action(m_actionMenu, "MDelete", tr("&Delete"));
+    m_hardLinkAction = action(m_actionMenu, "mnuLinkHard", tr("Replace with &hard links"));
+    m_cloneAction = action(m_actionMenu, "mnuLinkClone", tr("Replace with clo&nes"));
+    m_renameAction = action(m_actionMenu, "MRename", tr("&Rename"));
+    m_actionMenu->addSeparator();
+    m_removeFromListAction = action(m_actionMenu, "mnuRemoveFromResult", tr("Remove from result &list"));
+    m_actionMenu->addSeparator();
+    m_openFileAction = action(m_actionMenu, "MOpenFile", tr("&Open File"));
+    m_openFolderAction = action(m_actionMenu, "MOpenFolder", tr("Open &Folder"));
+    m_openMarkedAction = action(m_actionMenu, "mnuOpenAllMarkFiles", tr("Open Mar&k Files"));
+    m_actionMenu->addSeparator();
+    m_copyPathAction = action(m_actionMenu, "MCopyPath", tr("Copy &path to clipboard"));
+    m_actionMenu->addSeparator();
+    m_propertiesAction = action(m_actionMenu, "MFileProperties", tr("File Propert&ies"));
+}
+
+void MainFrm::createMarkMenu()
+{
+    m_markMenu = m_actionMenu->addMenu(tr("Mark &Quick"));
     m_markMenu->setObjectName(QStringLiteral("MMark"));
-    m_unmarkAllAction = action(m_markMenu, "MNone", QStringLiteral("&None"));
-    m_markAllAction = action(m_markMenu, "MMarkAll", QStringLiteral("Mark &All"));
+    //: Mark Quick menu: unmarks every row.
+    m_unmarkAllAction = action(m_markMenu, "MNone", tr("&None"));
+    m_markAllAction = action(m_markMenu, "MMarkAll", tr("Mark &All"));
     m_markMenu->addSeparator();
-    m_markSelectedAction = action(m_markMenu, "MMarkingSelected", QStringLiteral("Mark &Selected"));
-    m_unmarkSelectedAction = action(m_markMenu, "mnuUnMarkSelected", QStringLiteral("&UnMark Selected"));
+    m_markSelectedAction = action(m_markMenu, "MMarkingSelected", tr("Mark &Selected"));
+    m_unmarkSelectedAction = action(m_markMenu, "mnuUnMarkSelected", tr("&UnMark Selected"));
     m_duplicatesSeparator = m_markMenu->addSeparator();
     m_duplicatesSeparator->setObjectName(QStringLiteral("MarkSep2"));
-    m_markDuplicatesAction = action(m_markMenu, "MMarkAllDuplicates", QStringLiteral("Mark All &Duplicates"));
-    m_markUpToAction = action(m_markMenu, "mnuAdvMarking", QStringLiteral("Mark All Duplicates up&to..."));
+    m_markDuplicatesAction = action(m_markMenu, "MMarkAllDuplicates", tr("Mark All &Duplicates"));
+    m_markUpToAction = action(m_markMenu, "mnuAdvMarking", tr("Mark All Duplicates up&to..."));
     m_markMenu->addSeparator();
-    m_markFolderAction = action(m_markMenu, "MMarkFolder", QStringLiteral("Mark &Folder"));
-    m_markSubFoldersAction =
-        action(m_markMenu, "mnuFolderAndSubFolder", QStringLiteral("Mark Folder and Su&b Folders"));
-    m_advancedMarkingAction = action(m_actionMenu, "mnuAdvMarkForm", QStringLiteral("Ad&vance Marking"));
-    m_actionMenu->addSeparator();
-    m_copyAction = action(m_actionMenu, "MCopyMarkFiles", QStringLiteral("&Copy"));
-    m_moveAction = action(m_actionMenu, "MMoveSelected", QStringLiteral("&Move "));
-    m_deleteAction = action(m_actionMenu, "MDelete", QStringLiteral("&Delete"));
-    m_hardLinkAction = action(m_actionMenu, "mnuLinkHard", QStringLiteral("Replace with &hard links"));
-    m_cloneAction = action(m_actionMenu, "mnuLinkClone", QStringLiteral("Replace with clo&nes"));
-    m_renameAction = action(m_actionMenu, "MRename", QStringLiteral("&Rename"));
-    m_actionMenu->addSeparator();
-    m_removeFromListAction = action(m_actionMenu, "mnuRemoveFromResult", QStringLiteral("Remove from result &list"));
-    m_actionMenu->addSeparator();
-    m_openFileAction = action(m_actionMenu, "MOpenFile", QStringLiteral("&Open File"));
-    m_openFolderAction = action(m_actionMenu, "MOpenFolder", QStringLiteral("Open &Folder"));
-    m_openMarkedAction = action(m_actionMenu, "mnuOpenAllMarkFiles", QStringLiteral("Open Mar&k Files"));
-    m_actionMenu->addSeparator();
-    m_copyPathAction = action(m_actionMenu, "MCopyPath", QStringLiteral("Copy &path to clipboard"));
-    m_actionMenu->addSeparator();
-    m_propertiesAction = action(m_actionMenu, "MFileProperties", QStringLiteral("File Propert&ies"));
-
-    m_helpMenu = bar->addMenu(QStringLiteral("&Help"));
-    m_helpMenu->setObjectName(QStringLiteral("MHelp"));
-    m_helpTopicsAction = action(m_helpMenu, "MHelpTopics", QStringLiteral("&Help Topics"));
-    m_tipAction = action(m_helpMenu, "mnuTip", QStringLiteral("&Tip of the day"));
-    m_helpMenu->addSeparator();
-    m_faqAction = action(m_helpMenu, "mnuFaq", QStringLiteral("&FAQ"));
-    m_helpOnlineAction = action(m_helpMenu, "mnuHelponline", QStringLiteral("Help &Online"));
-    m_helpMenu->addSeparator();
-    m_tellAFriendAction = action(m_helpMenu, "mnuTellaFriend", QStringLiteral("I &Like Corvina"));
-    m_helpMenu->addSeparator();
-    m_aboutAction = action(m_helpMenu, "MAbout", QStringLiteral("&About Corvina"));
-
+    m_markFolderAction = action(m_markMenu, "MMarkFolder", tr("Mark &Folder"));
+    m_markSubFoldersAction = action(m_markMenu, "mnuFolderAndSubFolder", tr("Mark Folder and Su&b Folders"));
     // The scan shows either "Mark All" or the duplicate-group entries; groups come first.
     m_markAllAction->setVisible(false);
-    createShortcuts();
+}
+
+void MainFrm::createHelpMenu()
+{
+    m_helpMenu = menuBar()->addMenu(tr("&Help"));
+    m_helpMenu->setObjectName(QStringLiteral("MHelp"));
+    m_helpTopicsAction = action(m_helpMenu, "MHelpTopics", tr("&Help Topics"));
+    m_tipAction = action(m_helpMenu, "mnuTip", tr("&Tip of the day"));
+    m_helpMenu->addSeparator();
+    m_faqAction = action(m_helpMenu, "mnuFaq", tr("&FAQ"));
+    m_helpOnlineAction = action(m_helpMenu, "mnuHelponline", tr("Help &Online"));
+    m_helpMenu->addSeparator();
+    m_tellAFriendAction = action(m_helpMenu, "mnuTellaFriend", tr("I &Like Corvina"));
+    m_helpMenu->addSeparator();
+    m_aboutAction = action(m_helpMenu, "MAbout", tr("&About Corvina"));
 }
 
 void MainFrm::createShortcuts()
@@ -133,7 +154,8 @@ void MainFrm::createShortcuts()
 
 void MainFrm::createToolbar()
 {
-    m_toolbar = addToolBar(QStringLiteral("Toolbar"));
+    //: The toolbar's name, where the desktop lists the window's toolbars.
+    m_toolbar = addToolBar(tr("Toolbar"));
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar->setMovable(false);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -142,29 +164,30 @@ void MainFrm::createToolbar()
     struct ToolbarEntry
     {
         int index;
-        const char *caption;
+        const char *caption; // translated where it is shown
         const char *tooltip;
         Picture picture;
     };
     const ToolbarEntry buttons[] = {
-        {ScanButton, "Scan", "Click here to start your search", Picture::Scan},
-        {CancelButton, "Cancel", "Cancel current process", Picture::Cancel},
-        {MarkButton, "Mark", "Select the desire marking option for deletion/moving/copeing files", Picture::Mark},
-        {CopyButton, "Copy", "Click here to copy all marked files", Picture::Copy},
-        {MoveButton, "Move", "Click here to move all marked files", Picture::Move},
-        {DeleteButton, "Delete", "Click here to delete all marked files", Picture::Delete},
-        {RenameButton, "Rename", "Click here to rename selected file", Picture::Rename},
-        {ExportButton, "Export", "Export the result to selected format", Picture::Export},
-        {ViewerButton, "Viewer", "Show/Hide picture viewer", Picture::ViewerOn},
-        {RecycleButton, "Recycle", "Set the default deletion destination", Picture::Recycle},
+        {ScanButton, QT_TR_NOOP("Scan"), QT_TR_NOOP("Click here to start your search"), Picture::Scan},
+        {CancelButton, QT_TR_NOOP("Cancel"), QT_TR_NOOP("Cancel current process"), Picture::Cancel},
+        {MarkButton, QT_TR_NOOP("Mark"),
+         QT_TR_NOOP("Select the desire marking option for deletion/moving/copeing files"), Picture::Mark},
+        {CopyButton, QT_TR_NOOP("Copy"), QT_TR_NOOP("Click here to copy all marked files"), Picture::Copy},
+        {MoveButton, QT_TR_NOOP("Move"), QT_TR_NOOP("Click here to move all marked files"), Picture::Move},
+        {DeleteButton, QT_TR_NOOP("Delete"), QT_TR_NOOP("Click here to delete all marked files"), Picture::Delete},
+        {RenameButton, QT_TR_NOOP("Rename"), QT_TR_NOOP("Click here to rename selected file"), Picture::Rename},
+        {ExportButton, QT_TR_NOOP("Export"), QT_TR_NOOP("Export the result to selected format"), Picture::Export},
+        {ViewerButton, QT_TR_NOOP("Viewer"), QT_TR_NOOP("Show/Hide picture viewer"), Picture::ViewerOn},
+        {RecycleButton, QT_TR_NOOP("Recycle"), QT_TR_NOOP("Set the default deletion destination"), Picture::Recycle},
     };
     for (const ToolbarEntry &b : buttons)
     {
         if (b.index == MarkButton || b.index == ExportButton)
             m_toolbar->addSeparator();
-        QAction *a = m_toolbar->addAction(ToolbarIcons::icon(b.picture), QString::fromLatin1(b.caption));
+        QAction *a = m_toolbar->addAction(ToolbarIcons::icon(b.picture), tr(b.caption));
         a->setObjectName(QStringLiteral("Button%1").arg(b.index));
-        a->setToolTip(QString::fromLatin1(b.tooltip));
+        a->setToolTip(tr(b.tooltip));
         connect(a, &QAction::triggered, this, [this, i = b.index] { runToolbarButton(i); });
         m_buttons[static_cast<size_t>(b.index)] = a;
     }
@@ -200,6 +223,25 @@ void MainFrm::createControls()
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
+    auto *top = new QHBoxLayout;
+    createLocationControls(central, top);
+    createEngineControls(central);
+    top->addWidget(m_engineBox);
+
+    m_resultView = new ResultView(central);
+    m_resultView->setResultModel(m_results);
+
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 2);
+    layout->addLayout(top, 0);
+    layout->addWidget(m_resultView, 1);
+
+    createEscapeButton(central);
+    orderTabs();
+}
+
+void MainFrm::createLocationControls(QWidget *central, QBoxLayout *row)
+{
     m_locationView = new SearchListView(central);
     m_locationView->setLocationModel(m_locations);
 
@@ -214,38 +256,44 @@ void MainFrm::createControls()
         b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         return b;
     };
-    m_addButton = makeButton("cmdAdd", QStringLiteral("Add"), Picture::Add,
-                             QStringLiteral("Add a folder to search or to exclude"));
-    m_removeButton = makeButton("cmdRemove", QStringLiteral("Remove"), Picture::Remove,
-                                QStringLiteral("Remove the selected location"));
+    //: The button that adds a search location.
+    m_addButton = makeButton("cmdAdd", tr("Add"), Picture::Add, tr("Add a folder to search or to exclude"));
+    //: The button that removes the selected search location.
+    m_removeButton = makeButton("cmdRemove", tr("Remove"), Picture::Remove, tr("Remove the selected location"));
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(m_addButton);
     buttons->addWidget(m_removeButton);
     buttons->addStretch(1);
 
-    m_engineBox = new QGroupBox(QStringLiteral("Search Engine"), central);
+    row->addWidget(m_locationView, 1);
+    row->addLayout(buttons);
+}
+
+void MainFrm::createEngineControls(QWidget *central)
+{
+    m_engineBox = new QGroupBox(tr("Search Engine"), central);
     m_engineBox->setObjectName(QStringLiteral("Frame1"));
     m_engineChoices = new QWidget(m_engineBox);
     m_engineChoices->setObjectName(QStringLiteral("Frame2"));
     m_engines = new QButtonGroup(this);
-    const char *captions[5] = {nullptr, "Byte to Byte", "Cyclic Redundancy Check (CRC32)", "Same Name Files",
-                               "Zero Size Files"};
+    const char *captions[5] = {nullptr, QT_TR_NOOP("Byte to Byte"), QT_TR_NOOP("Cyclic Redundancy Check (CRC32)"),
+                               QT_TR_NOOP("Same Name Files"), QT_TR_NOOP("Zero Size Files")};
     auto *engines = new QVBoxLayout(m_engineChoices);
     engines->setContentsMargins(0, 0, 0, 0);
     engines->setSpacing(2);
     for (int id = 1; id <= 4; ++id)
     {
-        auto *option = new QRadioButton(QString::fromLatin1(captions[id]), m_engineChoices);
+        auto *option = new QRadioButton(tr(captions[id]), m_engineChoices);
         option->setObjectName(QStringLiteral("Option%1").arg(id));
         m_engines->addButton(option, id);
         engines->addWidget(option);
         m_engineButtons[static_cast<size_t>(id)] = option;
     }
-    m_fuzzyCheck = new QCheckBox(QStringLiteral("Use Fuzzy Logic"), m_engineBox);
+    m_fuzzyCheck = new QCheckBox(tr("Use Fuzzy Logic"), m_engineBox);
     m_fuzzyCheck->setObjectName(QStringLiteral("chkFuzzy"));
-    m_protectCheck = new QCheckBox(QStringLiteral("Protect System Folders"), m_engineBox);
+    m_protectCheck = new QCheckBox(tr("Protect System Folders"), m_engineBox);
     m_protectCheck->setObjectName(QStringLiteral("chkProtect"));
-    m_includeHiddenCheck = new QCheckBox(QStringLiteral("Include Hidden Folders and Files"), m_engineBox);
+    m_includeHiddenCheck = new QCheckBox(tr("Include Hidden Folders and Files"), m_engineBox);
     m_includeHiddenCheck->setObjectName(QStringLiteral("chkIncludeHidden"));
     auto *frame = new QGridLayout(m_engineBox);
     frame->setVerticalSpacing(2);
@@ -254,27 +302,27 @@ void MainFrm::createControls()
     frame->addWidget(m_protectCheck, 4, 0, 1, 2);
     frame->addWidget(m_includeHiddenCheck, 5, 0, 1, 2);
     m_engineBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+}
 
-    auto *top = new QHBoxLayout;
-    top->addWidget(m_locationView, 1);
-    top->addLayout(buttons);
-    top->addWidget(m_engineBox);
-
-    m_resultView = new ResultView(central);
-    m_resultView->setResultModel(m_results);
-
-    auto *layout = new QVBoxLayout(central);
-    layout->setContentsMargins(4, 4, 4, 2);
-    layout->addLayout(top, 0);
-    layout->addWidget(m_resultView, 1);
-
+void MainFrm::createEscapeButton(QWidget *central)
+{
     // Off the visible area: only Esc reaches it. It never takes the focus, which a person could
-    // not see.
+    // not see. Nobody sees its caption either, so it is not translated.
     m_escapeButton = new QPushButton(QStringLiteral("When Ecs button press do Cancel"), central);
     m_escapeButton->setObjectName(QStringLiteral("Command1"));
     m_escapeButton->setGeometry(-400, -100, 300, 30);
     m_escapeButton->setFocusPolicy(Qt::NoFocus);
-    orderTabs();
+}
+
+void MainFrm::createTimers()
+{
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setObjectName(QStringLiteral("Timer1"));
+    m_clockTimer->setInterval(1000);
+    m_endSoundTimer = new QTimer(this);
+    m_endSoundTimer->setObjectName(QStringLiteral("Timer2"));
+    m_endSoundTimer->setInterval(500);
+    m_endSoundTimer->setSingleShot(true);
 }
 
 void MainFrm::orderTabs()

@@ -1,22 +1,74 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Wiring the command controllers into the main window: menu entries, toolbar and list events.
+// Connecting the main window: menu entries, the search setup's controls, the timers, and the
+// command controllers with the list's events.
 #include "app/MainFrm.h"
 
 #include "actions/ActionCommands.h"
-#include "actions/CommonDlg.h"
-#include "actions/FileInfoFrm.h"
 #include "core/ErrorReport.h"
-#include "results/AdvMarkFrm.h"
 #include "results/MarkingCommands.h"
 #include "results/ResultListToggles.h"
 #include "results/ResultModel.h"
 #include "results/ResultView.h"
 #include "results/WarningFrm.h"
+#include "search/SearchListView.h"
 #include "search/SizeLimitDialog.h"
 
 #include <QAction>
-#include <QItemSelectionModel>
-#include <QMenu>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolButton>
+
+void MainFrm::wireCommands()
+{
+    const std::pair<QAction *, void (MainFrm::*)()> entries[] = {
+        {m_scanAction, &MainFrm::startScan},
+        {m_cancelAction, &MainFrm::cancelScan},
+        {m_addLocationAction, &MainFrm::addLocation},
+        {m_removeLocationAction, &MainFrm::removeLocation},
+        {m_loadSessionAction, &MainFrm::showLoadSessionDialog},
+        {m_saveSessionAction, &MainFrm::showSaveSessionDialog},
+        {m_exportAction, &MainFrm::exportResults},
+        {m_pictureViewerAction, &MainFrm::togglePictureViewer},
+        {m_recycleBinAction, &MainFrm::toggleRecycleBin},
+        {m_closeAction, &MainFrm::closeWindow},
+        {m_helpTopicsAction, &MainFrm::showHelpTopics},
+        {m_tipAction, &MainFrm::showTipOfTheDay},
+        {m_faqAction, &MainFrm::showFaq},
+        {m_helpOnlineAction, &MainFrm::showHelpContents},
+        {m_tellAFriendAction, &MainFrm::showTellAFriend},
+        {m_aboutAction, &MainFrm::showAbout},
+    };
+    for (const auto &[entry, slot] : entries)
+        connect(entry, &QAction::triggered, this, slot);
+    connect(m_newSessionAction, &QAction::triggered, this, [this] {
+        if (marksMayGo())
+            startNewSession();
+    });
+    connect(m_resultView, &ResultView::columnClicked, this, &MainFrm::sortByHeader);
+    connect(m_clockTimer, &QTimer::timeout, this, &MainFrm::showElapsedTime);
+    connect(m_endSoundTimer, &QTimer::timeout, this, &MainFrm::playEndSound);
+    connect(m_escapeButton, &QPushButton::clicked, this, &MainFrm::cancelByEscape);
+    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, m_escapeButton, &QPushButton::click);
+}
+
+void MainFrm::wireSearchSetup()
+{
+    connect(m_fuzzyCheck, &QCheckBox::clicked, this, &MainFrm::explainFuzzyLogic);
+    connect(m_protectCheck, &QCheckBox::clicked, this, &MainFrm::confirmUnprotect);
+    connect(m_engines, &QButtonGroup::idClicked, this, &MainFrm::chooseEngine);
+    connect(m_addButton, &QToolButton::clicked, this, &MainFrm::addLocation);
+    connect(m_removeButton, &QToolButton::clicked, this, &MainFrm::removeLocation);
+    connect(m_locationView, &SearchListView::listDoubleClicked, this, &MainFrm::changeLocation);
+    connect(m_locationView, &SearchListView::changeRequested, this, &MainFrm::changeLocation);
+    connect(m_locationView, &SearchListView::removeRequested, this, [this] {
+        if (m_removeButton->isEnabled())
+            removeLocation();
+    });
+}
 
 void MainFrm::connectCommand(QAction *action, const QString &label, const std::function<void()> &command)
 {
@@ -33,15 +85,15 @@ void MainFrm::wireMarking()
     m_marking = new MarkingCommands(*m_results, std::move(hooks), this);
     MarkingCommands *m = m_marking;
 
-    connectCommand(m_unmarkAllAction, QStringLiteral("Mark None"), [m] { m->unmarkAll(); });
-    connectCommand(m_markAllAction, QStringLiteral("Mark All"), [m] { m->markAll(); });
-    connectCommand(m_markSelectedAction, QStringLiteral("Mark Selected"), [m] { m->markSelected(); });
-    connectCommand(m_unmarkSelectedAction, QStringLiteral("UnMark Selected"), [m] { m->unmarkSelected(); });
-    connectCommand(m_markFolderAction, QStringLiteral("Mark Folder"), [m] { m->markFolder(); });
-    connectCommand(m_markSubFoldersAction, QStringLiteral("Mark Folder and Sub Folders"),
-                   [m] { m->markFolderAndSubFolders(); });
-    connectCommand(m_markDuplicatesAction, QStringLiteral("Mark All Duplicates"), [m] { m->markAllDuplicates(); });
-    connectCommand(m_markUpToAction, QStringLiteral("Mark All Duplicates"), [m] { m->markDuplicatesUpTo(); });
+    // The labels name the command in the error report.
+    connectCommand(m_unmarkAllAction, tr("Mark None"), [m] { m->unmarkAll(); });
+    connectCommand(m_markAllAction, tr("Mark All"), [m] { m->markAll(); });
+    connectCommand(m_markSelectedAction, tr("Mark Selected"), [m] { m->markSelected(); });
+    connectCommand(m_unmarkSelectedAction, tr("UnMark Selected"), [m] { m->unmarkSelected(); });
+    connectCommand(m_markFolderAction, tr("Mark Folder"), [m] { m->markFolder(); });
+    connectCommand(m_markSubFoldersAction, tr("Mark Folder and Sub Folders"), [m] { m->markFolderAndSubFolders(); });
+    connectCommand(m_markDuplicatesAction, tr("Mark All Duplicates"), [m] { m->markAllDuplicates(); });
+    connectCommand(m_markUpToAction, tr("Mark All Duplicates"), [m] { m->markDuplicatesUpTo(); });
     connect(m_advancedMarkingAction, &QAction::triggered, this, &MainFrm::showAdvancedMarking);
     connect(m, &MarkingCommands::listSorted, this, &MainFrm::onListSorted);
 
@@ -93,59 +145,5 @@ void MainFrm::wireActions()
         if (button != Qt::RightButton)
             a->previewAfterClick();
     });
-    connect(a, &ActionCommands::pictureViewerDisabled, this, [this] { setViewerImage(9); });
-}
-
-void MainFrm::previewOnArrowKey(int key)
-{
-    if (key == Qt::Key_Up || key == Qt::Key_Down)
-        m_actions->previewAfterKey();
-}
-
-void MainFrm::showAdvancedMarking()
-{
-    if (!m_advMarking)
-    {
-        m_advMarking = new AdvMarkFrm(*m_marking, m_prompter, m_settings, this);
-        CommonDlg::centerForm(m_advMarking);
-    }
-    m_advMarking->show();
-    m_advMarking->raise();
-    m_advMarking->activateWindow();
-}
-
-void MainFrm::closeAdvMarkFrm()
-{
-    if (m_advMarking)
-        m_advMarking->close();
-    delete m_advMarking;
-}
-
-void MainFrm::showActionMenu(const QPoint &at)
-{
-    m_actionMenu->popup(m_resultView->viewport()->mapToGlobal(at));
-}
-
-void MainFrm::onListSorted(int column, Qt::SortOrder order)
-{
-    const bool ascending = order == Qt::AscendingOrder;
-    m_resultView->setSortMark(column, ascending);
-    m_sort = {true, ascending};
-    if (!m_markAllAction->isVisible())
-        m_results->rebandRows();
-}
-
-std::vector<int> MainFrm::selectedResultRows() const
-{
-    std::vector<int> rows;
-    for (const QModelIndex &index : m_resultView->selectionModel()->selectedRows())
-        rows.push_back(index.row());
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
-int MainFrm::focusedResultRow() const
-{
-    const QModelIndex current = m_resultView->currentIndex();
-    return current.isValid() ? current.row() : -1;
+    connect(a, &ActionCommands::pictureViewerDisabled, this, [this] { setViewerImage(Settings::ViewerOff); });
 }

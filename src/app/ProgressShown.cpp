@@ -1,23 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProgressShown.h"
 
-#include "core/TextFormat.h"
+#include "core/ShownSize.h"
 
 #include <algorithm>
 
 namespace
 {
-QString counted(qint64 n, const char *one, const char *many)
+// One text for one and one for more, chosen here: without a translation the English stays as it
+// reads, and a translation of each form can put the number where its language wants it.
+QString files(qint64 n)
 {
-    return QString::number(n) + u' ' + QLatin1String(n == 1 ? one : many);
+    return (n == 1 ? ProgressShown::tr("%1 file") : ProgressShown::tr("%1 files")).arg(n);
+}
+
+QString folders(qint64 n)
+{
+    return (n == 1 ? ProgressShown::tr("%1 folder") : ProgressShown::tr("%1 folders")).arg(n);
 }
 } // namespace
 
 ProgressShown ProgressShown::of(const ScanProgress &p)
 {
     if (p.stage == ScanProgress::Stage::Walk)
-        return {0, 0,
-                counted(p.files, "file", "files") + QStringLiteral(" in ") + counted(p.folders, "folder", "folders")};
+        //: The progress bar during the walk: "1234 files in 56 folders".
+        return {0, 0, tr("%1 in %2").arg(files(p.files), folders(p.folders))};
     ProgressShown shown;
     shown.maximum = Scale;
     if (p.total <= 0)
@@ -29,9 +36,12 @@ ProgressShown ProgressShown::of(const ScanProgress &p)
     // Rounded down, so the bar is full only when all is done; long double holds done * Scale exactly.
     shown.value = static_cast<int>(static_cast<long double>(done) * Scale / static_cast<long double>(p.total));
     if (p.unit == ScanProgress::Unit::Files)
-        shown.text = QString::number(done) + QStringLiteral(" of ") + counted(p.total, "file", "files");
+        shown.text = (p.total == 1 ? tr("%1 of %2 file") : tr("%1 of %2 files"))
+                         .arg(QString::number(done), QString::number(p.total));
     else
-        shown.text = TextFormat::sizeText(static_cast<double>(done)) + QStringLiteral(" of ") +
-                     TextFormat::sizeText(static_cast<double>(p.total));
+        //: The progress bar while contents are compared: "1.50 GB of 3.00 GB".
+        shown.text =
+            tr("%1 of %2")
+                .arg(ShownSize::text(static_cast<double>(done)), ShownSize::text(static_cast<double>(p.total)));
     return shown;
 }

@@ -7,8 +7,11 @@ ScanProgressBar::ScanProgressBar(QWidget *parent) : QProgressBar(parent)
 {
     setObjectName(QStringLiteral("ScanProgress"));
     setTextVisible(true);
-    // Wide enough for "1023.99 MB of 1023.99 MB".
-    setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("1023.99 MB of 1023.99 MB")) + 24);
+    // Wide enough for "1023.99 MB of 1023.99 MB", in the words the bar shows.
+    const qint64 widest = 1073731339; // 1023.99 MB
+    const ProgressShown sample =
+        ProgressShown::of({ScanProgress::Stage::Compare, 0, 0, widest, widest, ScanProgress::Unit::Bytes});
+    setMinimumWidth(fontMetrics().horizontalAdvance(sample.text) + 24);
     restart();
 }
 

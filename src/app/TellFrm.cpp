@@ -14,20 +14,21 @@ TellFrm::TellFrm(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("TellFrm"));
     setWindowTitle(tr("I Like Corvina"));
 
-    auto *intro = new QLabel(QStringLiteral("Glad Corvina helps! If a friend's disk is full of copies too, pass "
-                                            "these words on (change them as you like):"),
-                             this);
+    auto *intro = new QLabel(
+        tr("Glad Corvina helps! If a friend's disk is full of copies too, pass these words on (change them as you "
+           "like):"),
+        this);
     intro->setWordWrap(true);
     m_messageEdit = new QPlainTextEdit(this);
     m_messageEdit->setObjectName(QStringLiteral("txtMessage"));
-    m_messageEdit->setPlainText(QStringLiteral(
-        "I use Corvina to find duplicate files. It lists every group of identical files, lets me mark the copies "
-        "I don't need and sends them to the trash, so nothing is lost by mistake. Worth a try if your disk is "
-        "filling up."));
+    m_messageEdit->setPlainText(
+        tr("I use Corvina to find duplicate files. It lists every group of identical files, lets me mark the copies "
+           "I don't need and sends them to the trash, so nothing is lost by mistake. Worth a try if your disk is "
+           "filling up."));
     m_messageEdit->setMinimumSize(380, 110);
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *copy = buttons->addButton(QStringLiteral("&Copy to Clipboard"), QDialogButtonBox::ActionRole);
+    QPushButton *copy = buttons->addButton(tr("&Copy to Clipboard"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("cmdCopy"));
     QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
     connect(copy, &QPushButton::clicked, this, &TellFrm::copyMessage);

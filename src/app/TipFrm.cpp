@@ -20,7 +20,7 @@ TipFrm::TipFrm(SettingsStore &settings, QWidget *parent) : QDialog(parent), m_se
     auto *picture = new QLabel(this);
     picture->setPixmap(ToolbarIcons::icon(ToolbarIcons::Picture::Program).pixmap(48, 48));
     picture->setAlignment(Qt::AlignTop);
-    auto *heading = new QLabel(QStringLiteral("<b>Did you know...</b>"), this);
+    auto *heading = new QLabel(QStringLiteral("<b>%1</b>").arg(tr("Did you know...").toHtmlEscaped()), this);
     m_tipLabel = new QLabel(this);
     m_tipLabel->setObjectName(QStringLiteral("lblTip"));
     m_tipLabel->setWordWrap(true);
@@ -33,13 +33,14 @@ TipFrm::TipFrm(SettingsStore &settings, QWidget *parent) : QDialog(parent), m_se
     body->addWidget(picture);
     body->addLayout(text, 1);
 
-    m_showTipsCheck = new QCheckBox(QStringLiteral("Show Tips at Startup"), this);
+    m_showTipsCheck = new QCheckBox(tr("Show Tips at Startup"), this);
     m_showTipsCheck->setObjectName(QStringLiteral("chkShowTips"));
     m_showTipsCheck->setChecked(m_settings.value(Settings::ShowTips) == QStringLiteral("1"));
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *next = buttons->addButton(QStringLiteral("&Next Tip"), QDialogButtonBox::ActionRole);
+    QPushButton *next = buttons->addButton(tr("&Next Tip"), QDialogButtonBox::ActionRole);
     next->setObjectName(QStringLiteral("cmdNext"));
-    QPushButton *close = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::AcceptRole);
+    //: Closes the tip of the day.
+    QPushButton *close = buttons->addButton(tr("&Close"), QDialogButtonBox::AcceptRole);
     close->setObjectName(QStringLiteral("cmdClose"));
     close->setDefault(true);
     auto *bottom = new QHBoxLayout;
@@ -57,35 +58,38 @@ TipFrm::TipFrm(SettingsStore &settings, QWidget *parent) : QDialog(parent), m_se
     showTip(static_cast<int>(QRandomGenerator::global()->bounded(tips().size())));
 }
 
-const QStringList &TipFrm::tips()
+QStringList TipFrm::tips()
 {
-    static const QStringList list = {
-        QStringLiteral("Press Add to choose a folder to search; the folder picker opens at once. Double-click a "
-                       "location to change it."),
-        QStringLiteral("Tick \"Exclude Folder\" in the Add/Exclude Folders window to leave a folder out of every "
-                       "scan, for example the backup you mean to keep."),
-        QStringLiteral("A minimum size of 10 KB passes over the many tiny files that are seldom worth cleaning up; "
-                       "empty the box and 10 KB is used."),
-        QStringLiteral("Click a column header to sort the results, and click again to reverse the order. Rows of "
-                       "one group keep their colour band."),
-        QStringLiteral("Action, Mark Quick, Mark All Duplicates marks every copy but the newest file of each "
-                       "group."),
-        QStringLiteral("Click the small box at the left of a row, or press the space bar, to mark or unmark a "
-                       "file."),
-        QStringLiteral("Leave \"Send to Recycle Bin\" on: deleted files then go to the trash, where you can restore "
-                       "them."),
-        QStringLiteral("Save Session keeps your locations, options and results in a .cvf file; Load Session brings "
-                       "them back."),
-        QStringLiteral("Press Esc to cancel a running scan."),
-        QStringLiteral("Export writes the result list as a delimited text file or as an HTML report."),
+    static const char *const kTips[] = {
+        QT_TR_NOOP("Press Add to choose a folder to search; the folder picker opens at once. Double-click a location "
+                   "to change it."),
+        QT_TR_NOOP("Tick \"Exclude Folder\" in the Add/Exclude Folders window to leave a folder out of every scan, "
+                   "for example the backup you mean to keep."),
+        QT_TR_NOOP("A minimum size of 10 KB passes over the many tiny files that are seldom worth cleaning up; empty "
+                   "the box and 10 KB is used."),
+        QT_TR_NOOP("Click a column header to sort the results, and click again to reverse the order. Rows of one "
+                   "group keep their colour band."),
+        QT_TR_NOOP("Action, Mark Quick, Mark All Duplicates marks every copy but the newest file of each group."),
+        QT_TR_NOOP("Click the small box at the left of a row, or press the space bar, to mark or unmark a file."),
+        QT_TR_NOOP("Leave \"Send to Recycle Bin\" on: deleted files then go to the trash, where you can restore "
+                   "them."),
+        QT_TR_NOOP("Save Session keeps your locations, options and results in a .cvf file; Load Session brings them "
+                   "back."),
+        QT_TR_NOOP("Press Esc to cancel a running scan."),
+        QT_TR_NOOP("Export writes the result list as a delimited text file or as an HTML report."),
     };
+    // Translated on each call, so that the tips follow the language the program runs in.
+    QStringList list;
+    for (const char *tip : kTips)
+        list << tr(tip);
     return list;
 }
 
 void TipFrm::showTip(int index)
 {
-    m_current = ((index % tips().size()) + tips().size()) % tips().size();
-    m_tipLabel->setText(tips().at(m_current));
+    const QStringList all = tips();
+    m_current = ((index % all.size()) + all.size()) % all.size();
+    m_tipLabel->setText(all.at(m_current));
 }
 
 void TipFrm::showNextTip()

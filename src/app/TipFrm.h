@@ -14,7 +14,8 @@ class TipFrm : public QDialog
 public:
     explicit TipFrm(SettingsStore &settings, QWidget *parent = nullptr);
 
-    static const QStringList &tips();
+    /// Every tip, in the user's language.
+    static QStringList tips();
     /// The tip shown now (an index into tips()).
     int current() const { return m_current; }
     void showTip(int index);

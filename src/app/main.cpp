@@ -48,8 +48,10 @@ int main(int argc, char *argv[])
     // does not start rather than write them somewhere else.
     if (const QString problem = AppFolders::ownFoldersProblem(); !problem.isEmpty())
     {
-        std::fputs(qPrintable(QStringLiteral("corvina: ") + problem + u'\n'), stderr);
-        prompter.error(QStringLiteral("Corvina ") + problem + u'.', PromptIcon::Critical);
+        //: On standard error when Corvina cannot start; %1 says why ("cannot find your home folder: ...").
+        std::fputs(qPrintable(QCoreApplication::translate("main", "corvina: %1").arg(problem) + u'\n'), stderr);
+        //: The message box when Corvina cannot start; %1 says why ("cannot find your home folder: ...").
+        prompter.error(QCoreApplication::translate("main", "Corvina %1.").arg(problem), PromptIcon::Critical);
         return 1;
     }
     const InstanceLock lock;

@@ -3,15 +3,22 @@
 
 #include "cli/CliOptions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace
 {
+// The texts of this file for translators; the option names stay as they are typed.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(CliOptions)
+};
+
 QString setAct(CliCommand &c, CliActionOptions::Act act, const QString &folder = QString())
 {
     CliActionOptions &a = c.options.actions;
     if (a.act != CliActionOptions::Act::None)
-        return QStringLiteral("only one of --trash, --delete, --move, --copy and --link can be given");
+        return Tr::tr("only one of --trash, --delete, --move, --copy and --link can be given");
     a.act = act;
     a.target = folder;
     return {};
@@ -20,7 +27,7 @@ QString setAct(CliCommand &c, CliActionOptions::Act act, const QString &folder =
 QString setFolderAct(CliCommand &c, CliActionOptions::Act act, const char *option, const QString &folder)
 {
     if (folder.trimmed().isEmpty())
-        return QStringLiteral("--%1 wants a folder").arg(QLatin1String(option));
+        return Tr::tr("--%1 wants a folder").arg(QLatin1String(option));
     return setAct(c, act, folder);
 }
 } // namespace
@@ -45,58 +52,68 @@ const std::vector<CliOption> &actionOptions()
 {
     static const std::vector<CliOption> table{
         {"mark", "RULE",
-         "mark files by RULE after the search or --load; may be repeated, applied in order, starting "
-         "from no marks. RULE is all-duplicates (every file of a group but the newest), keep-oldest (all "
-         "but the oldest), keep-largest (all but the largest), keep-smallest (all but the smallest), "
-         "saved (also the files marked in the session file of --load) or in:FOLDER (also every file in "
-         "FOLDER and below it). Marking never reorders the list. The marks of a loaded session are "
-         "shown, and acted on only with --mark saved",
+         QT_TRANSLATE_NOOP("CliOptions",
+                           "mark files by RULE after the search or --load; may be repeated, applied in order, "
+                           "starting from no marks. RULE is all-duplicates (every file of a group but the newest), "
+                           "keep-oldest (all but the oldest), keep-largest (all but the largest), keep-smallest (all "
+                           "but the smallest), saved (also the files marked in the session file of --load) or "
+                           "in:FOLDER (also every file in FOLDER and below it). Marking never reorders the list. The "
+                           "marks of a loaded session are shown, and acted on only with --mark saved"),
          [](CliCommand &c, const QString &v) {
              static const QStringList rules{QStringLiteral("all-duplicates"), QStringLiteral("keep-oldest"),
                                             QStringLiteral("keep-largest"), QStringLiteral("keep-smallest"),
                                             QStringLiteral("saved")};
              if (!rules.contains(v) && !(v.startsWith(u"in:") && v.size() > 3))
-                 return QStringLiteral("--mark is all-duplicates, keep-oldest, keep-largest, keep-smallest, "
-                                       "saved or in:FOLDER; not \"%1\"")
+                 return Tr::tr("--mark is all-duplicates, keep-oldest, keep-largest, keep-smallest, saved or "
+                               "in:FOLDER; not \"%1\"")
                      .arg(v);
              c.options.actions.marks.append(v);
              return QString();
          }},
-        {"trash", nullptr, "move the marked files to the trash, from where they can be restored",
+        {"trash", nullptr,
+         QT_TRANSLATE_NOOP("CliOptions", "move the marked files to the trash, from where they can be restored"),
          [](CliCommand &c, const QString &) { return setAct(c, CliActionOptions::Act::Trash); }},
-        {"delete", nullptr, "delete the marked files for good",
+        {"delete", nullptr, QT_TRANSLATE_NOOP("CliOptions", "delete the marked files for good"),
          [](CliCommand &c, const QString &) { return setAct(c, CliActionOptions::Act::Delete); }},
-        {"move", "FOLDER", "move the marked files into FOLDER (a name taken there gets a number)",
+        {"move", "FOLDER",
+         QT_TRANSLATE_NOOP("CliOptions", "move the marked files into FOLDER (a name taken there gets a number)"),
          [](CliCommand &c, const QString &v) { return setFolderAct(c, CliActionOptions::Act::Move, "move", v); }},
-        {"copy", "FOLDER", "copy the marked files into FOLDER (a name taken there gets a number)",
+        {"copy", "FOLDER",
+         QT_TRANSLATE_NOOP("CliOptions", "copy the marked files into FOLDER (a name taken there gets a number)"),
          [](CliCommand &c, const QString &v) { return setFolderAct(c, CliActionOptions::Act::Copy, "copy", v); }},
         {"link", "KIND",
-         "replace the marked files with links to an unmarked copy with the same bytes, so every path "
-         "keeps working and the space is freed: hard (a hard link: one file under two names, on one "
-         "file system) or clone (a file of its own sharing the copy's blocks, on btrfs or XFS)",
+         QT_TRANSLATE_NOOP("CliOptions",
+                           "replace the marked files with links to an unmarked copy with the same bytes, so every "
+                           "path keeps working and the space is freed: hard (a hard link: one file under two names, "
+                           "on one file system) or clone (a file of its own sharing the copy's blocks, on btrfs or "
+                           "XFS)"),
          [](CliCommand &c, const QString &v) {
              if (v != u"hard" && v != u"clone")
-                 return QStringLiteral("--link is hard or clone; not \"%1\"").arg(v);
+                 return Tr::tr("--link is hard or clone; not \"%1\"").arg(v);
              c.options.actions.link = v == u"hard" ? FileTransfer::LinkKind::Hard : FileTransfer::LinkKind::Clone;
              return setAct(c, CliActionOptions::Act::Link);
          }},
         {"keep-structure", nullptr,
-         "with --copy or --move: put each file below FOLDER in a folder named after its search folder "
-         "(a second one of the same name gets a number) and, inside it, the folders it was found in",
+         QT_TRANSLATE_NOOP("CliOptions",
+                           "with --copy or --move: put each file below FOLDER in a folder named after its search "
+                           "folder (a second one of the same name gets a number) and, inside it, the folders it was "
+                           "found in"),
          [](CliCommand &c, const QString &) {
              c.options.actions.keepStructure = true;
              return QString();
          }},
         {"remove-empty-folders", nullptr,
-         "with --trash, --delete or --move: afterwards remove each folder that held a marked file and is "
-         "empty now; never a search or reference folder, nor a folder with a file system mounted on it",
+         QT_TRANSLATE_NOOP("CliOptions",
+                           "with --trash, --delete or --move: afterwards remove each folder that held a marked file "
+                           "and is empty now; never a search or reference folder, nor a folder with a file system "
+                           "mounted on it"),
          [](CliCommand &c, const QString &) {
              c.options.actions.removeEmptyFolders = true;
              return QString();
          }},
         {"dry-run", nullptr,
-         "with --trash, --delete, --move, --copy or --link: check each marked file as the action would and "
-         "print what would be done, changing nothing",
+         QT_TRANSLATE_NOOP("CliOptions", "with --trash, --delete, --move, --copy or --link: check each marked file as "
+                                         "the action would and print what would be done, changing nothing"),
          [](CliCommand &c, const QString &) {
              c.options.actions.dryRun = true;
              return QString();
@@ -109,16 +126,15 @@ QString actionUsageError(const CliOptions &options)
 {
     const CliActionOptions &a = options.actions;
     if (a.act != CliActionOptions::Act::None && a.marks.isEmpty())
-        return QStringLiteral(
-            "--trash, --delete, --move, --copy and --link act on marked files: say which with --mark");
+        return Tr::tr("--trash, --delete, --move, --copy and --link act on marked files: say which with --mark");
     if (a.dryRun && a.act == CliActionOptions::Act::None)
-        return QStringLiteral("--dry-run works only with --trash, --delete, --move, --copy or --link");
+        return Tr::tr("--dry-run works only with --trash, --delete, --move, --copy or --link");
     if (a.keepStructure && a.act != CliActionOptions::Act::Move && a.act != CliActionOptions::Act::Copy)
-        return QStringLiteral("--keep-structure works only with --move or --copy");
+        return Tr::tr("--keep-structure works only with --move or --copy");
     if (a.removeEmptyFolders && a.act != CliActionOptions::Act::Trash && a.act != CliActionOptions::Act::Delete &&
         a.act != CliActionOptions::Act::Move)
-        return QStringLiteral("--remove-empty-folders works only with --trash, --delete or --move");
+        return Tr::tr("--remove-empty-folders works only with --trash, --delete or --move");
     if (a.marks.contains(QStringLiteral("saved")) && options.session.load.isEmpty())
-        return QStringLiteral("--mark saved works only with --load");
+        return Tr::tr("--mark saved works only with --load");
     return {};
 }

@@ -18,11 +18,18 @@
 #include "results/ResultModel.h"
 #include "search/FileMasks.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 namespace
 {
 using Act = CliActionOptions::Act;
+
+// The texts of this file for translators.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(CliActions)
+};
 
 QByteArray line(const QString &text)
 {
@@ -138,6 +145,7 @@ private:
     // Checks each marked file as the run would; true: nothing ran.
     bool preview(const RemovalGuard &guard, bool copying)
     {
+        // Standard output: a listing that scripts read, the same in every language.
         static const char *const verbs[] = {"", "trash ", "delete ", "move ", "copy ", "link "};
         const QString verb = QString::fromLatin1(verbs[static_cast<int>(m_options.act)]);
         for (int r = 0; r < m_model.size(); ++r)
@@ -161,6 +169,26 @@ private:
     QIODevice &m_out;
     ErrorLines &m_lines;
 };
+// What an act did, as one sentence: %1 of %2 marked files done, %3 their size, %4 refused or failed.
+QString doneText(Act act)
+{
+    switch (act)
+    {
+    case Act::Trash:
+        return Tr::tr("%1 of %2 marked files moved to the trash (%3 marked), %4 refused or failed");
+    case Act::Delete:
+        return Tr::tr("%1 of %2 marked files deleted (%3 marked), %4 refused or failed");
+    case Act::Move:
+        return Tr::tr("%1 of %2 marked files moved (%3 marked), %4 refused or failed");
+    case Act::Copy:
+        return Tr::tr("%1 of %2 marked files copied (%3 marked), %4 refused or failed");
+    case Act::Link:
+        return Tr::tr("%1 of %2 marked files replaced with links (%3 marked), %4 refused or failed");
+    case Act::None:
+        break;
+    }
+    return {};
+}
 } // namespace
 
 namespace CliActions
@@ -214,7 +242,8 @@ int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevi
     const qint64 total = model.markedTotal();
     // Asked once: from then on the driver keeps the last file of every fully marked group.
     const KeepOneWarning keepOne = [&err](const std::vector<int> &) {
-        err.write(line(QStringLiteral("corvina-cli: groups whose every file is marked keep their last file")));
+        err.write(
+            line(QStringLiteral("corvina-cli: ") + Tr::tr("groups whose every file is marked keep their last file")));
         return KeepOneChoice::KeepOneOfEach;
     };
     ActionDriver driver({model, prompter, errors, runs, keepOne, {}, {}});
@@ -238,18 +267,15 @@ int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevi
     }
     if (runs.done && !quiet)
     {
-        static const char *const done[] = {"",       "moved to the trash", "deleted", "moved",
-                                           "copied", "replaced with links"};
         const qint64 refused = lines.count;
-        err.write(line(QStringLiteral("corvina-cli: %1 of %2 marked files %3 (%4 marked), %5 refused or failed")
-                           .arg(marked - refused)
-                           .arg(marked)
-                           .arg(QLatin1String(done[static_cast<int>(options.act)]),
-                                TextFormat::sizeText(static_cast<double>(total)))
-                           .arg(refused)));
+        err.write(line(QStringLiteral("corvina-cli: ") + doneText(options.act)
+                                                             .arg(marked - refused)
+                                                             .arg(marked)
+                                                             .arg(TextFormat::sizeText(static_cast<double>(total)))
+                                                             .arg(refused)));
         if (options.act == Act::Link)
-            err.write(line(
-                QStringLiteral("corvina-cli: %1 freed").arg(TextFormat::sizeText(static_cast<double>(runs.freed)))));
+            err.write(line(QStringLiteral("corvina-cli: ") +
+                           Tr::tr("%1 freed").arg(TextFormat::sizeText(static_cast<double>(runs.freed)))));
     }
     return lines.count > 0 ? CliExit::Refused : 0;
 }

@@ -6,6 +6,7 @@
 #include "platform/NativePath.h"
 #include "results/ResultModel.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,6 +16,19 @@
 
 namespace
 {
+// The texts of the summary on standard error, for translators. The listing on standard output
+// ("Group N", the JSON keys) is read by scripts and stays as it is in every language.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(CliOutput)
+};
+
+// A name as CliText writes it, as text: valid UTF-8 without control characters.
+QString shown(const QString &name)
+{
+    return QString::fromUtf8(CliText::escaped(name));
+}
+
 // Collects output and hands it to the device in large pieces.
 class Writer
 {
@@ -190,31 +204,61 @@ void writeGroups(const ResultModel &model, QIODevice &out)
         w.add('\n');
 }
 
+QString duplicatesLine(qint32 count, qint64 bytes)
+{
+    return Tr::tr("Duplicate Files: %1  Size: %2")
+        .arg(QString::number(count), TextFormat::sizeText(static_cast<double>(bytes)));
+}
+
+QString filesLine(qint32 count)
+{
+    return Tr::tr("Files : %1").arg(count);
+}
+
+QString foldersLine(qint32 count)
+{
+    return Tr::tr("Folders : %1").arg(count);
+}
+
 QByteArray summary(const ScanSummary &s, bool verbose)
 {
-    QByteArray text = (s.activity + u'\n' + s.duplicates + u'\n' + s.files + u'\n' + s.folders + u'\n').toUtf8();
+    // The engine's texts of panels 2 to 4 are the English ones files keep; these are the user's.
+    QString text = s.activity + u'\n' + duplicatesLine(s.duplicateCount, s.duplicateSize) + u'\n' +
+                   filesLine(s.totalFiles) + u'\n' + foldersLine(s.totalFolders) + u'\n';
     for (const SkippedLocation &l : s.skipped)
     {
-        const char *why = "it could not be read";
-        if (l.reason == SkippedLocation::Reason::Missing)
-            why = "no such folder";
-        else if (l.reason == SkippedLocation::Reason::Protected)
-            why = "a system folder; --no-protect searches it";
-        text += "Not searched: " + CliText::escaped(l.folder) + " (" + why + ")\n";
+        QString why;
+        switch (l.reason)
+        {
+        case SkippedLocation::Reason::Missing:
+            why = Tr::tr("Not searched: %1 (no such folder)");
+            break;
+        case SkippedLocation::Reason::Protected:
+            why = Tr::tr("Not searched: %1 (a system folder; --no-protect searches it)");
+            break;
+        case SkippedLocation::Reason::Unreadable:
+            why = Tr::tr("Not searched: %1 (it could not be read)");
+            break;
+        }
+        text += why.arg(shown(l.folder)) + u'\n';
     }
     if (s.unreadableFolders.isEmpty() && s.unreadableFiles.isEmpty())
-        return text;
-    auto counted = [](qsizetype n, const char *what) -> QByteArray {
-        return QByteArray::number(n) + ' ' + what + (n == 1 ? "" : "s");
-    };
-    text += "Could not read: " + counted(s.unreadableFolders.size(), "folder") + ", " +
-            counted(s.unreadableFiles.size(), "file") + (verbose ? "" : " (--verbose lists them)") + '\n';
-    if (!verbose)
-        return text;
-    for (const QString &folder : s.unreadableFolders)
-        text += "  folder " + CliText::escaped(folder) + '\n';
-    for (const QString &file : s.unreadableFiles)
-        text += "  file " + CliText::escaped(file) + '\n';
-    return text;
+        return text.toUtf8();
+    const qsizetype folders = s.unreadableFolders.size();
+    const qsizetype files = s.unreadableFiles.size();
+    // Singular and plural as two texts: without a translator the English stays exact.
+    const QString folderCount = folders == 1 ? Tr::tr("%1 folder").arg(folders) : Tr::tr("%1 folders").arg(folders);
+    const QString fileCount = files == 1 ? Tr::tr("%1 file").arg(files) : Tr::tr("%1 files").arg(files);
+    text += (verbose ? Tr::tr("Could not read: %1, %2") : Tr::tr("Could not read: %1, %2 (--verbose lists them)"))
+                .arg(folderCount, fileCount) +
+            u'\n';
+    if (verbose)
+    {
+        for (const QString &folder : s.unreadableFolders)
+            text += Tr::tr("  folder %1").arg(shown(folder)) + u'\n';
+        for (const QString &file : s.unreadableFiles)
+            text += Tr::tr("  file %1").arg(shown(file)) + u'\n';
+    }
+    return text.toUtf8();
 }
 } // namespace CliOutput

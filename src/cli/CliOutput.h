@@ -37,8 +37,14 @@ void writeJson(const ResultModel &model, QIODevice &out, bool showMarks);
 /// marked files. For xargs -0.
 void writeNul(const ResultModel &model, QIODevice &out, bool onlyMarked);
 
-/// The four closing status texts, one per line; then, when something was left out, the
-/// locations not searched and how many folders and files could not be read, and with verbose
-/// each of these.
+/// The four closing status texts in the user's language, one per line; then, when something was
+/// left out, the locations not searched and how many folders and files could not be read, and
+/// with verbose each of these.
 QByteArray summary(const ScanSummary &summary, bool verbose = false);
+
+/// The closing counts in the user's language, as the window's status panels 2 to 4 read:
+/// "Duplicate Files: 2  Size: 3.00 KB", "Files : 10", "Folders : 3".
+QString duplicatesLine(qint32 count, qint64 bytes);
+QString filesLine(qint32 count);
+QString foldersLine(qint32 count);
 } // namespace CliOutput

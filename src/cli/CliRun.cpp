@@ -11,14 +11,93 @@
 #include "platform/FileFunctions.h"
 #include "results/ResultModel.h"
 
+#include <QCoreApplication>
 #include <QFileDevice>
 #include <QIODevice>
 
 namespace
 {
+// The texts of this file for translators.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(CliRun)
+};
+
 void say(QIODevice &err, const QString &text)
 {
     err.write((QStringLiteral("corvina-cli: ") + text + u'\n').toUtf8());
+}
+
+// What a search or a load leaves for the rest of the run.
+struct Found
+{
+    bool failed = false;    // nothing was searched or loaded; the reason is on standard error
+    bool completed = false; // ran to its end, not cancelled
+    SessionState state;
+    QString duplicatesPanel; // the duplicates text, for the HTML report
+    QByteArray closing;      // the summary for standard error
+};
+
+Found load(const CliSessionOptions &files, ResultModel &model, CliScanSink &sink, QIODevice &err)
+{
+    Found found;
+    const SessionLoadReport report = CliSession::load(files.load, files.rescan, found.state, model, sink, err);
+    found.failed = !report.result;
+    found.completed = !report.cancelSearch;
+    found.duplicatesPanel = report.status.panel2;
+    found.closing = CliSession::loadSummary(report, found.state);
+    return found;
+}
+
+Found search(const CliOptions &options, const CliSessionOptions &files, const QString &currentFolder,
+             ResultModel &model, CliScanSink &sink, QIODevice &err)
+{
+    Found found;
+    SearchLocationList locations = options.locations(currentFolder);
+    ScanOptions scan = options.scan;
+    if (!files.session.isEmpty() && !CliSession::readSearch(files.session, locations, scan, sink.errors(), err))
+    {
+        found.failed = true;
+        return found;
+    }
+    for (const SearchLocation &l : locations.rows())
+    {
+        if (!l.excluded() && !FileFunctions::folderExists(l.folder))
+        {
+            // The name as CliText writes it (valid UTF-8), so that it cannot drive the terminal.
+            say(err, Tr::tr("no such folder: %1").arg(QString::fromUtf8(CliText::escaped(l.folder))));
+            found.failed = true;
+            return found;
+        }
+    }
+    const ScanSummary summary = ScanPipeline(sink, model).run(locations, scan);
+    found.completed = !summary.cancelSearch;
+    found.state = CliSession::stateOfScan(locations, scan, summary);
+    found.duplicatesPanel = summary.duplicates;
+    found.closing = CliOutput::summary(summary, options.verbose);
+    return found;
+}
+
+// The listing on standard output, in the format asked for.
+void writeListing(const ResultModel &model, CliOptions::Format format, bool marking, QIODevice &out)
+{
+    // Marks are shown whoever made them: the rules, or the session file that was loaded.
+    const bool showMarks = marking || model.markedCount() > 0;
+    switch (format)
+    {
+    case CliOptions::Format::Text:
+        CliOutput::writeText(model, out, showMarks);
+        break;
+    case CliOptions::Format::Groups:
+        CliOutput::writeGroups(model, out);
+        break;
+    case CliOptions::Format::Json:
+        CliOutput::writeJson(model, out, showMarks);
+        break;
+    case CliOptions::Format::Nul:
+        CliOutput::writeNul(model, out, marking);
+        break;
+    }
 }
 } // namespace
 
@@ -32,7 +111,7 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
     }
     if (command.action == CliCommand::Action::BadUsage)
     {
-        say(env.err, command.error + QStringLiteral(" (see corvina-cli --help)"));
+        say(env.err, Tr::tr("%1 (see corvina-cli --help)").arg(command.error));
         return CliExit::BadUsage;
     }
 
@@ -40,73 +119,27 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
     const CliSessionOptions files = options.session.resolved(env.currentFolder);
     CliScanSink sink(env.err, env.progress && !options.quiet, env.columns);
     ResultModel model;
-    SessionState state;
-    QString duplicatesPanel;
-    QByteArray closing;
-    bool completed = false;
-    if (!files.load.isEmpty())
-    {
-        const SessionLoadReport report = CliSession::load(files.load, files.rescan, state, model, sink, env.err);
-        if (!report.result)
-            return CliExit::Failed;
-        completed = !report.cancelSearch;
-        duplicatesPanel = report.status.panel2;
-        closing = CliSession::loadSummary(report);
-    }
-    else
-    {
-        SearchLocationList locations = options.locations(env.currentFolder);
-        ScanOptions scan = options.scan;
-        if (!files.session.isEmpty() && !CliSession::readSearch(files.session, locations, scan, sink.errors(), env.err))
-            return CliExit::Failed;
-        for (const SearchLocation &l : locations.rows())
-        {
-            if (!l.excluded() && !FileFunctions::folderExists(l.folder))
-            {
-                env.err.write("corvina-cli: no such folder: " + CliText::escaped(l.folder) + '\n');
-                return CliExit::Failed;
-            }
-        }
-        const ScanSummary summary = ScanPipeline(sink, model).run(locations, scan);
-        completed = !summary.cancelSearch;
-        state = CliSession::stateOfScan(locations, scan, summary);
-        duplicatesPanel = summary.duplicates;
-        closing = CliOutput::summary(summary, options.verbose);
-    }
+    const Found found = files.load.isEmpty() ? search(options, files, env.currentFolder, model, sink, env.err)
+                                             : load(files, model, sink, env.err);
+    if (found.failed)
+        return CliExit::Failed;
     sink.clearProgress();
 
     // Files are marked, acted on and written only after a search or load that ran to its end.
-    const bool whole = completed && !sink.failed();
+    const bool whole = found.completed && !sink.failed();
     const CliActionOptions actions = options.actions.resolved(env.currentFolder);
     if (whole)
         CliActions::mark(model, actions);
-    const bool marking = !actions.marks.isEmpty();
-    // Marks are shown whoever made them: the rules, or the session file that was loaded.
-    const bool showMarks = marking || model.markedCount() > 0;
-    switch (options.format)
-    {
-    case CliOptions::Format::Text:
-        CliOutput::writeText(model, env.out, showMarks);
-        break;
-    case CliOptions::Format::Groups:
-        CliOutput::writeGroups(model, env.out);
-        break;
-    case CliOptions::Format::Json:
-        CliOutput::writeJson(model, env.out, showMarks);
-        break;
-    case CliOptions::Format::Nul:
-        CliOutput::writeNul(model, env.out, marking);
-        break;
-    }
+    writeListing(model, options.format, !actions.marks.isEmpty(), env.out);
     if (!options.quiet)
-        env.err.write(closing);
+        env.err.write(found.closing);
     if (!whole)
         return CliExit::Failed;
     const int acted = CliActions::act(model, actions, options.quiet, env.out, env.err, sink.errors());
     // A file written to /dev/stdout comes after the listing, not before what is still buffered.
     if (auto *out = qobject_cast<QFileDevice *>(&env.out))
         out->flush();
-    if (!CliSession::writeFiles(files, state, model, duplicatesPanel, sink.errors()))
+    if (!CliSession::writeFiles(files, found.state, model, found.duplicatesPanel, sink.errors()))
         return CliExit::Failed;
     return acted;
 }

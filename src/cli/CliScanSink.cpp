@@ -3,7 +3,17 @@
 
 #include "cli/CliText.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
+
+namespace
+{
+// The texts of this file for translators.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(CliScanSink)
+};
+} // namespace
 
 CliScanSink::CliScanSink(QIODevice &err, bool progress, int columns)
     : m_err(err), m_progress(progress), m_columns(std::max(columns, 20))
@@ -31,9 +41,8 @@ void CliScanSink::clearProgress()
 ErrorChoice CliScanSink::report(const ErrorReport &report)
 {
     clearProgress();
-    m_err.write(QStringLiteral("corvina-cli: error %1 in \"%2\": %3\n")
-                    .arg(report.number)
-                    .arg(report.label, report.description)
+    m_err.write((QStringLiteral("corvina-cli: ") +
+                 Tr::tr("error %1 in \"%2\": %3").arg(report.number).arg(report.label, report.description) + u'\n')
                     .toUtf8());
     m_failed = true;
     return ErrorChoice::Abort;

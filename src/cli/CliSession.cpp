@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliSession.h"
 
+#include "cli/CliOutput.h"
 #include "cli/CliText.h"
 #include "results/ResultModel.h"
 #include "sessions/DelimitedExport.h"
@@ -8,20 +9,30 @@
 #include "sessions/SessionReader.h"
 #include "sessions/SessionWriter.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QIODevice>
 
 namespace
 {
+// The texts of this file for translators.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(CliSession)
+};
+
 // Why the file was not taken; nothing after the error report's Abort or a cancel, which said it.
 void cannotRead(QIODevice &err, const QString &path, const SessionRead &read)
 {
     if (read.ending == SessionRead::Ending::Aborted)
         return;
-    const QString why = read.ending == SessionRead::Ending::Damaged ? QStringLiteral(": ") + read.damage
-                                                                    : QStringLiteral(": no such file");
-    err.write("corvina-cli: cannot read the session file \"" + CliText::escaped(path) + '"' + CliText::escaped(why) +
-              '\n');
+    // Names as CliText writes them (valid UTF-8), so that they cannot drive the terminal.
+    const QString name = QString::fromUtf8(CliText::escaped(path));
+    const QString text = read.ending == SessionRead::Ending::Damaged
+                             ? Tr::tr("cannot read the session file \"%1\": %2")
+                                   .arg(name, QString::fromUtf8(CliText::escaped(read.damage)))
+                             : Tr::tr("cannot read the session file \"%1\": no such file").arg(name);
+    err.write((QStringLiteral("corvina-cli: ") + text + u'\n').toUtf8());
 }
 } // namespace
 
@@ -52,16 +63,17 @@ SessionLoadReport load(const QString &path, bool rescan, SessionState &state, Re
     return report;
 }
 
-QByteArray loadSummary(const SessionLoadReport &report)
+QByteArray loadSummary(const SessionLoadReport &report, const SessionState &state)
 {
+    // Panels 2 to 4 of the report are the English texts files keep; these are the user's.
     const SessionStatusTexts &s = report.status;
     QString text = s.panel1 + u'\n';
-    for (const auto &[shown, panel] : {std::pair{s.panel2Visible, &s.panel2}, std::pair{s.panel3Visible, &s.panel3},
-                                       std::pair{s.panel4Visible, &s.panel4}})
-    {
-        if (shown)
-            text += *panel + u'\n';
-    }
+    if (s.panel2Visible)
+        text += CliOutput::duplicatesLine(state.duplicateCount, state.duplicateSize) + u'\n';
+    if (s.panel3Visible)
+        text += CliOutput::filesLine(report.totalFiles) + u'\n';
+    if (s.panel4Visible)
+        text += CliOutput::foldersLine(report.totalFolders) + u'\n';
     return text.toUtf8();
 }
 

@@ -27,8 +27,9 @@ bool readSearch(const QString &path, SearchLocationList &locations, ScanOptions 
 SessionLoadReport load(const QString &path, bool rescan, SessionState &state, ResultModel &model, ScanSink &sink,
                        QIODevice &err);
 
-/// The status texts a load shows, one per line (the hidden panels left out).
-QByteArray loadSummary(const SessionLoadReport &report);
+/// The status texts a load shows, in the user's language, one per line (the hidden panels left
+/// out); state is what the load left.
+QByteArray loadSummary(const SessionLoadReport &report, const SessionState &state);
 
 /// The session a search leaves: its locations and options, and its counters as the window shows
 /// them.

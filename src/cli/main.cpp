@@ -34,7 +34,9 @@ int main(int argc, char *argv[])
     {
         if (const QString problem = AppFolders::dataHomeProblem(); !problem.isEmpty())
         {
-            err.write("corvina-cli: " + problem.toUtf8() + "; --trash needs it for the trash\n");
+            err.write((QStringLiteral("corvina-cli: ") +
+                       QCoreApplication::translate("CliRun", "%1; --trash needs it for the trash").arg(problem) + u'\n')
+                          .toUtf8());
             return CliExit::Failed;
         }
     }

@@ -75,7 +75,7 @@ const ErrorRecord *CErrorCollection::record(const std::optional<QVariant> &index
     const double i = VbNumeric::roundHalfEven(*v);
     if (i < 0 || i >= count())
         throw RaisedError(RaisedError::SubscriptOutOfRange, QStringLiteral("CErrorCollection"),
-                          QStringLiteral("Subscript out of range"));
+                          RaisedError::subscriptOutOfRangeText());
     return &m_records[static_cast<size_t>(i)];
 }
 
@@ -99,7 +99,7 @@ qint32 CErrorCollection::helpContext(const std::optional<QVariant> &index) const
     const auto v = VbNumeric::toNumber(r->helpContext);
     if (!v)
         throw RaisedError(RaisedError::TypeMismatch, QStringLiteral("CErrorCollection"),
-                          QStringLiteral("Type mismatch"));
+                          RaisedError::typeMismatchText());
     return static_cast<qint32>(VbNumeric::roundHalfEven(*v));
 }
 

@@ -13,6 +13,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <set>
 #include <vector>
 
 /// The tree part of a node-table slot: what a descent reads, 32 bytes, kept apart from the entry
@@ -189,11 +190,29 @@ private:
         std::array<QVariant, 6> values;
     };
 
+    /// A key as the tree compares it: a text, a generated identifier (its 128 bits), or any value.
+    struct LookupKey
+    {
+        const QVariant *value = nullptr;
+        const QString *text = nullptr;
+        bool identifier = false;
+        quint64 high = 0;
+        quint64 low = 0;
+    };
+
     /// Validates the key, finds the tree place and the position, and links a new node there with
     /// an empty entry: add but for storing the values. Returns the node, or 0 after reporting an
     /// error.
     qint32 insert(const std::optional<QVariant> &givenKey, const std::optional<QVariant> &before,
                   const std::optional<QVariant> &after);
+    /// The key of a new entry: the given one, checked, or a generated identifier (whose text
+    /// generatedText holds once a comparison needs it). False after reporting an error.
+    bool keyToAdd(const std::optional<QVariant> &givenKey, LookupKey &key, QVariant &generatedText);
+    /// Where a new entry goes in the position table: before or after that entry, else at the end;
+    /// 0 after reporting an error.
+    qint32 positionToAdd(const std::optional<QVariant> &before, const std::optional<QVariant> &after);
+    /// A free node slot, ready for use, the tables grown when it lies beyond them.
+    qint32 takeNodeSlot();
     QVariant valueOf(qint32 n, int v) const;
     std::array<QVariant, 6> valuesOf(qint32 n) const;
     /// Gives node n a place in the own store holding key and items.
@@ -204,18 +223,33 @@ private:
     qint32 indexOf(const QVariant &vKey);
     qint32 positionOfNode(qint32 n) const;
     qint32 findNode(const QVariant &vKey) const;
-    struct LookupKey;
     static LookupKey classify(const QVariant &key);
     int compareKeys(const QVariant &a, const QVariant &b) const;
     /// Compares a lookup key with the key of node n by the comparison rule.
     int compareWithNode(const LookupKey &key, qint32 n) const;
     /// The key of node n as the caller sees it (generated identifiers as text).
     QVariant keyOf(qint32 n) const;
+    /// The parent a new key hangs from and on which side (below 0: left); false after reporting a
+    /// duplicate key. Fills generatedText when a generated key meets a key of another kind.
+    bool findTreePlace(const LookupKey &key, bool generated, QVariant &generatedText, qint32 &parent, int &side);
+    /// Hangs node n (already given its position) into the tree and balances it.
+    void linkIntoTree(qint32 n, qint32 parent, int side, const LookupKey &key, bool generated);
+    /// Takes the entry of node z out of the tree and balances it; returns the slot that leaves
+    /// with the entry (z, or the successor whose place z took).
+    qint32 unlinkFromTree(qint32 z);
     void rotateLeft(qint32 x);
     void rotateRight(qint32 x);
     void insertFixup(qint32 x);
     void deleteFixup(qint32 x);
+    // One step of deleteFixup for x on the left (right) of its parent, a black short of its
+    // sibling's side; returns the node to go on from.
+    qint32 fixLeftDeficit(qint32 x);
+    qint32 fixRightDeficit(qint32 x);
     qint32 nextWalkNode();
+    // checkInvariants in parts: "" when all is well, else what is wrong.
+    QString treeProblem(std::set<qint32> &reachable) const;
+    QString nodeProblem(qint32 n) const;
+    QString positionProblem(const std::set<qint32> &reachable) const;
 
     // Position store (gap buffer over m_positions).
     qint32 nodeAt(qint32 p) const { return m_positions[static_cast<size_t>(rawOf(p))]; }

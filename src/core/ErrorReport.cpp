@@ -4,6 +4,8 @@
 #include "core/CurrentError.h"
 #include "core/RaisedError.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 #include <new>
 
@@ -19,7 +21,7 @@ ErrorReport describeCurrentException(const QString &label, int line)
     }
     catch (const std::bad_alloc &)
     {
-        return {7, QStringLiteral("Out of memory"), label, line};
+        return {7, QCoreApplication::translate("RaisedError", "Out of memory"), label, line};
     }
     catch (const std::exception &e)
     {
@@ -27,7 +29,7 @@ ErrorReport describeCurrentException(const QString &label, int line)
     }
     catch (...)
     {
-        return {51, QStringLiteral("Internal error"), label, line};
+        return {51, QCoreApplication::translate("RaisedError", "Internal error"), label, line};
     }
 }
 

@@ -3,6 +3,7 @@
 // pickers. The program uses the Qt one; tests use a scripted one that expects each question.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -64,7 +65,7 @@ public:
     /// "Error" with an OK button (and the given icon).
     void error(const QString &text, PromptIcon icon = PromptIcon::None)
     {
-        message({QStringLiteral("Error"), text, PromptButtons::Ok, PromptAnswer::Ok, icon});
+        message({QCoreApplication::translate("Prompter", "Error"), text, PromptButtons::Ok, PromptAnswer::Ok, icon});
     }
 
     /// Yes/No with No as the default; true for Yes.

@@ -2,6 +2,7 @@
 // An error raised to the caller, carrying the number, source and description the error list keeps.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <stdexcept>
@@ -21,6 +22,15 @@ public:
     /// Error numbers of the run-time failures Corvina's procedures report.
     static constexpr qint32 SubscriptOutOfRange = 9;
     static constexpr qint32 TypeMismatch = 13;
+    static constexpr qint32 Overflow = 6;
+
+    /// The descriptions of those failures, in the user's language.
+    static QString subscriptOutOfRangeText()
+    {
+        return QCoreApplication::translate("RaisedError", "Subscript out of range");
+    }
+    static QString typeMismatchText() { return QCoreApplication::translate("RaisedError", "Type mismatch"); }
+    static QString overflowText() { return QCoreApplication::translate("RaisedError", "Overflow"); }
 
 private:
     qint32 m_number;

@@ -3,6 +3,7 @@
 
 #include "platform/NativePath.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace
@@ -32,9 +33,11 @@ Base base(const char *variable, const char *belowHome)
 QString problemOf(const Base &where)
 {
     if (where.path.isEmpty())
-        return QStringLiteral("cannot find your home folder: ") + AppFolders::homeProblem();
+        return QCoreApplication::translate("AppFolders", "cannot find your home folder: %1")
+            .arg(AppFolders::homeProblem());
     if (!QFileInfo(where.mustExist).isDir())
-        return QStringLiteral("cannot find your home folder: \"%1\" does not exist").arg(where.mustExist);
+        return QCoreApplication::translate("AppFolders", "cannot find your home folder: \"%1\" does not exist")
+            .arg(where.mustExist);
     return {};
 }
 

@@ -4,6 +4,8 @@
 #include "platform/FileDescriptor.h"
 #include "platform/NativePath.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -59,7 +61,7 @@ Result forReading(QFile &file, const QString &path)
         return systemFailure(errno);
     struct stat st;
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
-        return {Failure::NotAFile, QStringLiteral("Not a regular file")};
+        return {Failure::NotAFile, QCoreApplication::translate("FileOpen", "Not a regular file")};
     ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
     return adopt(file, std::move(fd), QIODevice::ReadOnly);
 }

@@ -28,8 +28,8 @@
 
 namespace
 {
-const QString kByRange = QStringLiteral("By Range");
-const QString kByFolders = QStringLiteral("By Folders");
+// The tabs, by position.
+constexpr int RangeTab = 0;
 
 template <typename W> W *named(W *widget, const char *name)
 {
@@ -62,6 +62,15 @@ QComboBox *maskBox(const char *name, QWidget *parent)
     combo->setMinimumContentsLength(30);
     return combo;
 }
+
+// "File Mask :" and its box, in one row.
+QHBoxLayout *maskRow(QComboBox *combo, QWidget *parent)
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(new QLabel(AdvMarkFrm::tr("File Mask :"), parent));
+    row->addWidget(combo, 1);
+    return row;
+}
 } // namespace
 
 AdvMarkFrm::AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, SettingsStore &settings, QWidget *parent)
@@ -71,101 +80,15 @@ AdvMarkFrm::AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, SettingsSt
     setObjectName(QStringLiteral("AdvMarkFrm"));
     setWindowTitle(tr("Advance Marking"));
 
-    // "By Range".
-    auto *rangePage = named(new QWidget(this), "frmtab1");
-    m_date = new QButtonGroup(this);
-    m_size = new QButtonGroup(this);
-    m_version = new QButtonGroup(this);
-    m_sizeLimit = new QButtonGroup(this);
-    auto *dateBox = optionGroup(QStringLiteral("Date Time"), m_date,
-                                {{"optDateNone", QStringLiteral("None")},
-                                 {"optDateNewer", QStringLiteral("Keep Newer Files")},
-                                 {"optDateOlder", QStringLiteral("Keep Older Files")}},
-                                rangePage);
-    auto *sizeBox = optionGroup(QStringLiteral("File Size"), m_size,
-                                {{"optSizeNone", QStringLiteral("None")},
-                                 {"optSizeLarger", QStringLiteral("Keep Larger Files")},
-                                 {"optSizeSmaller", QStringLiteral("Keep Smaller Files")}},
-                                rangePage);
-    auto *versionBox = optionGroup(QStringLiteral("Version"), m_version,
-                                   {{"optVersionNone", QStringLiteral("None")},
-                                    {"optVersionNewer", QStringLiteral("Keep Newer Version Files")},
-                                    {"optVersionOlder", QStringLiteral("Keep Older Version Files")}},
-                                   rangePage);
-
-    auto *limitBox = new QGroupBox(QStringLiteral("Size Limit"), rangePage);
-    auto *limitLayout = new QGridLayout(limitBox);
-    const std::pair<const char *, QString> limits[] = {{"optSizeLimitNone", QStringLiteral("None")},
-                                                       {"optSizeLimitCD", QStringLiteral("CD (700 MB)")},
-                                                       {"optSizeLimitDVD", QStringLiteral("DVD (4.3 GB)")},
-                                                       {"optSizeLimitSpecify", QStringLiteral("Specify :")}};
-    for (int id = 0; id < 4; ++id)
-    {
-        auto *button = named(new QRadioButton(limits[id].second, limitBox), limits[id].first);
-        m_sizeLimit->addButton(button, id);
-        limitLayout->addWidget(button, id, 0);
-    }
-    m_sizeLimitEdit = named(new QLineEdit(limitBox), "txtSizeLimitSize");
-    m_sizeUnitCombo = named(new QComboBox(limitBox), "cmbSizeLimitOptions");
-    m_sizeUnitCombo->addItems({QStringLiteral("KB"), QStringLiteral("MB"), QStringLiteral("GB")});
-    limitLayout->addWidget(m_sizeLimitEdit, 3, 1);
-    limitLayout->addWidget(m_sizeUnitCombo, 3, 2);
-    auto *limitNote = named(new QLabel(QStringLiteral("This option is helpful when you want to make backup copies of "
-                                                      "Duplicate Files in a CD, DVD etc and have size limits."),
-                                       limitBox),
-                            "Label5");
-    limitNote->setWordWrap(true);
-    limitLayout->addWidget(limitNote, 4, 0, 1, 3);
-
-    m_rangeMaskCombo = maskBox("cmbFileMask1", rangePage);
-    auto *page1 = new QGridLayout(rangePage);
-    page1->addWidget(dateBox, 0, 0);
-    page1->addWidget(sizeBox, 0, 1);
-    page1->addWidget(versionBox, 0, 2);
-    page1->addWidget(limitBox, 1, 0, 1, 3);
-    auto *mask1Row = new QHBoxLayout;
-    mask1Row->addWidget(new QLabel(QStringLiteral("File Mask :"), rangePage));
-    mask1Row->addWidget(m_rangeMaskCombo, 1);
-    page1->addLayout(mask1Row, 2, 0, 1, 3);
-
-    // "By Folders".
-    auto *foldersPage = named(new QWidget(this), "frmtab2");
-    m_folderView = named(new QTreeView(foldersPage), "lvFolders");
-    m_folderView->setModel(m_folders);
-    m_folderView->setRootIsDecorated(false);
-    m_folderView->setUniformRowHeights(true);
-    m_subFoldersCheck = named(new QCheckBox(QStringLiteral("Include Sub-Folders"), foldersPage), "chkIncSubFolders");
-    auto *tickAllButton = named(new QPushButton(QStringLiteral("Check all"), foldersPage), "cmdChkAll");
-    auto *untickAllButton = named(new QPushButton(QStringLiteral("Uncheck all"), foldersPage), "cmdUnChkAll");
-    m_folderMaskCombo = maskBox("cmbFileMask2", foldersPage);
-    auto *page2 = new QVBoxLayout(foldersPage);
-    page2->addWidget(m_folderView, 1);
-    auto *folderButtons = new QHBoxLayout;
-    folderButtons->addWidget(m_subFoldersCheck);
-    folderButtons->addStretch();
-    folderButtons->addWidget(tickAllButton);
-    folderButtons->addWidget(untickAllButton);
-    page2->addLayout(folderButtons);
-    auto *mask2Row = new QHBoxLayout;
-    mask2Row->addWidget(new QLabel(QStringLiteral("File Mask :"), foldersPage));
-    mask2Row->addWidget(m_folderMaskCombo, 1);
-    page2->addLayout(mask2Row);
-
+    // Created in the order of the focus chain: the pages' controls, then the tabs and the buttons.
+    QWidget *rangePage = createRangePage();
+    QWidget *foldersPage = createFoldersPage();
     m_tabs = named(new QTabWidget(this), "TabStrip1");
-    m_tabs->addTab(rangePage, kByRange);
-    m_tabs->addTab(foldersPage, kByFolders);
-
-    auto *markButton = named(new QPushButton(QStringLiteral("Mark"), this), "cmdOK");
-    auto *clearButton = named(new QPushButton(QStringLiteral("Clear all marks"), this), "cmdClearMarks");
-    auto *cancelButton = named(new QPushButton(QStringLiteral("Cancel"), this), "Command1");
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(clearButton);
-    buttons->addStretch();
-    buttons->addWidget(markButton);
-    buttons->addWidget(cancelButton);
+    m_tabs->addTab(rangePage, tr("By Range"));
+    m_tabs->addTab(foldersPage, tr("By Folders"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
-    layout->addLayout(buttons);
+    layout->addLayout(createButtons());
 
     fillMasks(m_rangeMaskCombo);
     fillMasks(m_folderMaskCombo);
@@ -181,13 +104,113 @@ AdvMarkFrm::AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, SettingsSt
                 combo->setEditText(FileMasks::allFiles());
         });
     }
+
+    apply(AdvMarkingChoices::load(m_settings));
+}
+
+QWidget *AdvMarkFrm::createRangePage()
+{
+    auto *page = named(new QWidget(this), "frmtab1");
+    m_date = new QButtonGroup(this);
+    m_size = new QButtonGroup(this);
+    m_version = new QButtonGroup(this);
+    auto *dateBox = optionGroup(tr("Date Time"), m_date,
+                                {{"optDateNone", tr("None")},
+                                 {"optDateNewer", tr("Keep Newer Files")},
+                                 {"optDateOlder", tr("Keep Older Files")}},
+                                page);
+    auto *sizeBox = optionGroup(tr("File Size"), m_size,
+                                {{"optSizeNone", tr("None")},
+                                 {"optSizeLarger", tr("Keep Larger Files")},
+                                 {"optSizeSmaller", tr("Keep Smaller Files")}},
+                                page);
+    auto *versionBox = optionGroup(tr("Version"), m_version,
+                                   {{"optVersionNone", tr("None")},
+                                    {"optVersionNewer", tr("Keep Newer Version Files")},
+                                    {"optVersionOlder", tr("Keep Older Version Files")}},
+                                   page);
+    QGroupBox *limitBox = createSizeLimitBox(page);
+    m_rangeMaskCombo = maskBox("cmbFileMask1", page);
+    auto *grid = new QGridLayout(page);
+    grid->addWidget(dateBox, 0, 0);
+    grid->addWidget(sizeBox, 0, 1);
+    grid->addWidget(versionBox, 0, 2);
+    grid->addWidget(limitBox, 1, 0, 1, 3);
+    grid->addLayout(maskRow(m_rangeMaskCombo, page), 2, 0, 1, 3);
+    return page;
+}
+
+QGroupBox *AdvMarkFrm::createSizeLimitBox(QWidget *page)
+{
+    auto *box = new QGroupBox(tr("Size Limit"), page);
+    auto *grid = new QGridLayout(box);
+    m_sizeLimit = new QButtonGroup(this);
+    const std::pair<const char *, QString> limits[] = {{"optSizeLimitNone", tr("None")},
+                                                       {"optSizeLimitCD", tr("CD (700 MB)")},
+                                                       {"optSizeLimitDVD", tr("DVD (4.3 GB)")},
+                                                       {"optSizeLimitSpecify", tr("Specify :")}};
+    for (int id = 0; id < 4; ++id)
+    {
+        auto *button = named(new QRadioButton(limits[id].second, box), limits[id].first);
+        m_sizeLimit->addButton(button, id);
+        grid->addWidget(button, id, 0);
+    }
+    m_sizeLimitEdit = named(new QLineEdit(box), "txtSizeLimitSize");
+    m_sizeUnitCombo = named(new QComboBox(box), "cmbSizeLimitOptions");
+    // The settings keep the unit's English name (the item's data); the list shows it in the
+    // user's language.
+    for (const char *unit : {QT_TR_NOOP("KB"), QT_TR_NOOP("MB"), QT_TR_NOOP("GB")})
+        m_sizeUnitCombo->addItem(tr(unit), QString::fromLatin1(unit));
+    grid->addWidget(m_sizeLimitEdit, 3, 1);
+    grid->addWidget(m_sizeUnitCombo, 3, 2);
+    auto *note = named(new QLabel(tr("This option is helpful when you want to make backup copies of Duplicate Files in "
+                                     "a CD, DVD etc and have size limits."),
+                                  box),
+                       "Label5");
+    note->setWordWrap(true);
+    grid->addWidget(note, 4, 0, 1, 3);
+    return box;
+}
+
+QWidget *AdvMarkFrm::createFoldersPage()
+{
+    auto *page = named(new QWidget(this), "frmtab2");
+    m_folderView = named(new QTreeView(page), "lvFolders");
+    m_folderView->setModel(m_folders);
+    m_folderView->setRootIsDecorated(false);
+    m_folderView->setUniformRowHeights(true);
+    m_subFoldersCheck = named(new QCheckBox(tr("Include Sub-Folders"), page), "chkIncSubFolders");
+    auto *tickAllButton = named(new QPushButton(tr("Check all"), page), "cmdChkAll");
+    auto *untickAllButton = named(new QPushButton(tr("Uncheck all"), page), "cmdUnChkAll");
+    m_folderMaskCombo = maskBox("cmbFileMask2", page);
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(m_folderView, 1);
+    auto *folderButtons = new QHBoxLayout;
+    folderButtons->addWidget(m_subFoldersCheck);
+    folderButtons->addStretch();
+    folderButtons->addWidget(tickAllButton);
+    folderButtons->addWidget(untickAllButton);
+    layout->addLayout(folderButtons);
+    layout->addLayout(maskRow(m_folderMaskCombo, page));
     connect(tickAllButton, &QPushButton::clicked, m_folders, [this] { m_folders->setAllTicked(true); });
     connect(untickAllButton, &QPushButton::clicked, m_folders, [this] { m_folders->setAllTicked(false); });
+    return page;
+}
+
+QHBoxLayout *AdvMarkFrm::createButtons()
+{
+    auto *markButton = named(new QPushButton(tr("Mark"), this), "cmdOK");
+    auto *clearButton = named(new QPushButton(tr("Clear all marks"), this), "cmdClearMarks");
+    auto *cancelButton = named(new QPushButton(tr("Cancel"), this), "Command1");
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(clearButton);
+    buttons->addStretch();
+    buttons->addWidget(markButton);
+    buttons->addWidget(cancelButton);
     connect(markButton, &QPushButton::clicked, this, &AdvMarkFrm::markByChoices);
     connect(clearButton, &QPushButton::clicked, this, &AdvMarkFrm::clearAllMarks);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-
-    apply(AdvMarkingChoices::load(m_settings));
+    return buttons;
 }
 
 AdvMarkFrm::~AdvMarkFrm() = default;
@@ -280,7 +303,7 @@ AdvMarkingChoices AdvMarkFrm::choices() const
     c.keep = keepChoice();
     c.sizeLimit = std::max(0, m_sizeLimit->checkedId());
     c.sizeLimitText = m_sizeLimitEdit->text();
-    c.sizeUnit = m_sizeUnitCombo->currentText();
+    c.sizeUnit = m_sizeUnitCombo->currentData().toString();
     c.fileMask1 = m_rangeMaskCombo->currentText();
     c.includeSubFolders = m_subFoldersCheck->isChecked();
     c.fileMask2 = m_folderMaskCombo->currentText();
@@ -293,7 +316,7 @@ void AdvMarkFrm::apply(const AdvMarkingChoices &c)
     m_sizeLimit->button(c.sizeLimit)->setChecked(true);
     enableSpecify(c.sizeLimit == 3);
     m_sizeLimitEdit->setText(c.sizeLimitText);
-    m_sizeUnitCombo->setCurrentIndex(std::max(0, m_sizeUnitCombo->findText(c.sizeUnit)));
+    m_sizeUnitCombo->setCurrentIndex(std::max(0, m_sizeUnitCombo->findData(c.sizeUnit)));
     m_rangeMaskCombo->setEditText(c.fileMask1);
     m_subFoldersCheck->setChecked(c.includeSubFolders);
     m_folderMaskCombo->setEditText(c.fileMask2);
@@ -301,13 +324,13 @@ void AdvMarkFrm::apply(const AdvMarkingChoices &c)
 
 void AdvMarkFrm::markByChoices()
 {
-    if (m_tabs->tabText(m_tabs->currentIndex()) == kByRange)
+    if (m_tabs->currentIndex() == RangeTab)
     {
         const auto limit =
             SizeLimits::rangeLimit(m_sizeLimit->checkedId(), m_sizeLimitEdit->text(), m_sizeUnitCombo->currentIndex());
         if (!limit)
         {
-            m_prompter.error(QStringLiteral("Type only integer values"));
+            m_prompter.error(tr("Type only integer values"));
             m_sizeLimitEdit->setFocus();
             return;
         }

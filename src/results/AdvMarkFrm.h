@@ -13,6 +13,8 @@ class Prompter;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QTabWidget;
 class QTreeView;
@@ -39,6 +41,12 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    // The window's parts, built once by the constructor.
+    QWidget *createRangePage();
+    QGroupBox *createSizeLimitBox(QWidget *page);
+    QWidget *createFoldersPage();
+    QHBoxLayout *createButtons();
+
     void markByChoices();
     void clearAllMarks();
     void keepClicked(KeepGroup group, int value);

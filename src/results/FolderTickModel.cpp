@@ -46,7 +46,7 @@ Qt::ItemFlags FolderTickModel::flags(const QModelIndex &index) const
 QVariant FolderTickModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && section == 0 && role == Qt::DisplayRole)
-        return QStringLiteral("Folders");
+        return tr("Folders");
     return QAbstractListModel::headerData(section, orientation, role);
 }
 

@@ -16,9 +16,21 @@
 
 namespace
 {
-const char *const kHeaders[ResultRow::ColumnCount] = {"File Name", "Size(Bytes)", "Last Modified.", "File Version",
-                                                      "Group",     "Path",        "sortSize",       "sortDate",
-                                                      "sortGrpno", "Ext"};
+// Translated where they are shown. The sort columns are never shown, so their names stay as they are.
+const char *const kHeaders[ResultRow::ColumnCount] = {
+    QT_TRANSLATE_NOOP("ResultModel", "File Name"),
+    QT_TRANSLATE_NOOP("ResultModel", "Size(Bytes)"),
+    QT_TRANSLATE_NOOP("ResultModel", "Last Modified."),
+    QT_TRANSLATE_NOOP("ResultModel", "File Version"),
+    //: The column of the group number: the files of one group are copies of each other.
+    QT_TRANSLATE_NOOP("ResultModel", "Group"),
+    QT_TRANSLATE_NOOP("ResultModel", "Path"),
+    "sortSize",
+    "sortDate",
+    "sortGrpno",
+    //: The column of the file name extension.
+    QT_TRANSLATE_NOOP("ResultModel", "Ext"),
+};
 
 // A row from one entry of the result collection.
 ResultRow rowFromEntry(CHive &hive, qint32 i, qint32 group)
@@ -185,6 +197,38 @@ std::vector<qint64> textRanks(const std::vector<ResultRow> &rows, int column)
 {
     return FoldedTexts(rows, column).ranks();
 }
+
+// Whether any row keeps a text of its own in this slot (read from a session file).
+bool anyKeptText(const std::vector<ResultRow> &rows, std::optional<QString> ResultRowTexts::*slot)
+{
+    return std::any_of(rows.begin(), rows.end(), [slot](const ResultRow &r) { return r.texts && (*r.texts.*slot); });
+}
+
+template <typename Get> std::vector<qint64> numberKeys(const std::vector<ResultRow> &rows, Get get)
+{
+    std::vector<qint64> keys;
+    keys.reserve(rows.size());
+    for (const ResultRow &r : rows)
+        keys.push_back(get(r));
+    return keys;
+}
+
+// The row that each position takes: positions by key, rows of equal keys in their order.
+std::vector<int> stableOrder(const std::vector<qint64> &keys, bool ascending)
+{
+    // Key and position side by side, so that the sort reads memory in order.
+    std::vector<std::pair<qint64, int>> order(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i)
+        order[i] = {keys[i], static_cast<int>(i)};
+    if (ascending)
+        std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    else
+        std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    std::vector<int> rows(order.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        rows[i] = order[i].second;
+    return rows;
+}
 } // namespace
 
 namespace
@@ -213,7 +257,7 @@ int ResultModel::columnCount(const QModelIndex &parent) const
 
 QString ResultModel::header(int column)
 {
-    return column >= 0 && column < ResultRow::ColumnCount ? QString::fromLatin1(kHeaders[column]) : QString();
+    return column >= 0 && column < ResultRow::ColumnCount ? tr(kHeaders[column]) : QString();
 }
 
 QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -246,9 +290,9 @@ QVariant ResultModel::data(const QModelIndex &index, int role) const
         return r.linked;
     case Qt::ToolTipRole:
         if (r.linked)
-            return QStringLiteral("Replaced with a link to a kept copy: its space is free again");
+            return tr("Replaced with a link to a kept copy: its space is free again");
         if (r.reference)
-            return QStringLiteral("In a reference location: kept as the original, never marked, moved or deleted");
+            return tr("In a reference location: kept as the original, never marked, moved or deleted");
         return {};
     default:
         return {};
@@ -329,7 +373,7 @@ void ResultModel::loadResultList(CHive &resultHive, const ResultLoadHooks &hooks
     m_groupRowCounts.assign(1, 0);
     const qint32 n = resultHive.count();
     if (hooks.status)
-        hooks.status(QStringLiteral("Loading Searched Result..."));
+        hooks.status(tr("Loading Searched Result..."));
 
     // Groups are told apart by changes of the shade between consecutive entries; a group whose
     // every file vanished still separates its neighbours, so two groups never merge into one.
@@ -370,26 +414,27 @@ void ResultModel::loadResultList(CHive &resultHive, const ResultLoadHooks &hooks
         }
         bands.push_back(g);
         if (i % 500 == 0 && hooks.status)
-            hooks.status(QStringLiteral("Loading Searched Result...(%1/%2)").arg(i).arg(n));
+            hooks.status(tr("Loading Searched Result...(%1/%2)").arg(i).arg(n));
     }
     m_groupTotal = g;
-
-    if (!added.empty())
-    {
-        m_bands.resize(m_rows.size());
-        m_bands.insert(m_bands.end(), bands.begin(), bands.end());
-        if (m_rows.empty())
-        {
-            setRows(std::move(added));
-        }
-        else
-        {
-            beginInsertRows({}, size(), size() + static_cast<int>(added.size()) - 1);
-            std::move(added.begin(), added.end(), std::back_inserter(m_rows));
-            endInsertRows();
-        }
-    }
+    appendLoadedRows(std::move(added), bands);
     m_banded = !m_rows.empty();
+}
+
+void ResultModel::appendLoadedRows(std::vector<ResultRow> added, const std::vector<qint32> &bands)
+{
+    if (added.empty())
+        return;
+    m_bands.resize(m_rows.size());
+    m_bands.insert(m_bands.end(), bands.begin(), bands.end());
+    if (m_rows.empty())
+    {
+        setRows(std::move(added));
+        return;
+    }
+    beginInsertRows({}, size(), size() + static_cast<int>(added.size()) - 1);
+    std::move(added.begin(), added.end(), std::back_inserter(m_rows));
+    endInsertRows();
 }
 
 void ResultModel::rebandRows()
@@ -458,11 +503,12 @@ void ResultModel::setMarks(const std::function<bool(int, const ResultRow &)> &fn
     Q_EMIT dataChanged(index(0, 0), index(size() - 1, 0), {MarkedRole});
 }
 
-void ResultModel::applyReferences(const QStringList &referenceFolders, const QStringList &otherFolders,
-                                  const QSet<QString> &referenceByIdentity)
+namespace
 {
-    if ((referenceFolders.isEmpty() && referenceByIdentity.isEmpty()) || m_rows.empty())
-        return;
+// Flags (and unmarks) the rows of reference locations.
+void flagReferenceRows(std::vector<ResultRow> &rows, const QStringList &referenceFolders,
+                       const QStringList &otherFolders, const QSet<QString> &referenceByIdentity)
+{
     // The innermost location holding a folder decides: a searched folder inside a reference one
     // is searched.
     auto longestPrefix = [](const QString &path, const QStringList &folders) {
@@ -475,7 +521,7 @@ void ResultModel::applyReferences(const QStringList &referenceFolders, const QSt
         return best;
     };
     QHash<QString, bool> seen;
-    for (ResultRow &row : m_rows)
+    for (ResultRow &row : rows)
     {
         auto it = seen.constFind(row.path);
         if (it == seen.cend())
@@ -487,46 +533,65 @@ void ResultModel::applyReferences(const QStringList &referenceFolders, const QSt
         row.reference = *it;
         row.marked = row.marked && !row.reference;
     }
+}
 
-    // Each run of one group: reference rows first; a run of reference rows only leaves.
+// The rows moved out of from, reference rows first in each run of one group; a run of reference
+// rows only leaves.
+std::vector<ResultRow> referencesFirst(std::vector<ResultRow> &from)
+{
     std::vector<ResultRow> rows;
-    rows.reserve(m_rows.size());
-    for (size_t first = 0; first < m_rows.size();)
+    rows.reserve(from.size());
+    for (size_t first = 0; first < from.size();)
     {
         size_t end = first + 1;
-        while (end < m_rows.size() && m_rows[end].group == m_rows[first].group && m_rows[first].group != 0)
+        while (end < from.size() && from[end].group == from[first].group && from[first].group != 0)
             ++end;
-        const auto begin = m_rows.begin() + static_cast<std::ptrdiff_t>(first);
-        const auto stop = m_rows.begin() + static_cast<std::ptrdiff_t>(end);
+        const auto begin = from.begin() + static_cast<std::ptrdiff_t>(first);
+        const auto stop = from.begin() + static_cast<std::ptrdiff_t>(end);
         const bool onlyReferences = std::all_of(begin, stop, [](const ResultRow &r) { return r.reference; });
-        if (!onlyReferences || m_rows[first].group == 0)
+        if (!onlyReferences || from[first].group == 0)
         {
             std::stable_partition(begin, stop, [](const ResultRow &r) { return r.reference; });
             std::move(begin, stop, std::back_inserter(rows));
         }
         first = end;
     }
-    // Numbered again from 1 when groups left, as a fresh list is; a saved sort key that is not
-    // the group's own number stays.
-    if (rows.size() != m_rows.size())
+    return rows;
+}
+
+// Numbers the groups from 1 in their order and returns how many there are; a saved sort key
+// that is not the group's own number stays.
+qint32 renumberGroups(std::vector<ResultRow> &rows)
+{
+    qint32 previous = 0;
+    qint32 number = 0;
+    for (ResultRow &row : rows)
     {
-        qint32 previous = 0;
-        qint32 number = 0;
-        for (ResultRow &row : rows)
+        if (row.group == 0)
+            continue;
+        if (row.group != previous)
         {
-            if (row.group == 0)
-                continue;
-            if (row.group != previous)
-            {
-                previous = row.group;
-                ++number;
-            }
-            if (row.sortGroup == row.group)
-                row.sortGroup = number;
-            row.group = number;
+            previous = row.group;
+            ++number;
         }
-        m_groupTotal = number;
+        if (row.sortGroup == row.group)
+            row.sortGroup = number;
+        row.group = number;
     }
+    return number;
+}
+} // namespace
+
+void ResultModel::applyReferences(const QStringList &referenceFolders, const QStringList &otherFolders,
+                                  const QSet<QString> &referenceByIdentity)
+{
+    if ((referenceFolders.isEmpty() && referenceByIdentity.isEmpty()) || m_rows.empty())
+        return;
+    flagReferenceRows(m_rows, referenceFolders, otherFolders, referenceByIdentity);
+    std::vector<ResultRow> rows = referencesFirst(m_rows);
+    // Numbered again from 1 when groups left, as a fresh list is.
+    if (rows.size() != m_rows.size())
+        m_groupTotal = renumberGroups(rows);
     setRows(std::move(rows));
     rebuildGroupRowCounts();
     if (m_banded)
@@ -551,8 +616,7 @@ qint64 ResultModel::markedTotal() const
 
 QString ResultModel::summaryText(qint64 count, double total)
 {
-    return QStringLiteral("Total Files Marked ") + QString::number(count) + QStringLiteral(" Size ") +
-           TextFormat::sizeText(total);
+    return tr("Total Files Marked %1 Size %2").arg(QString::number(count), TextFormat::sizeText(total));
 }
 
 int ResultModel::removeRowsIf(const std::function<bool(const ResultRow &)> &pred)
@@ -617,69 +681,63 @@ int ResultModel::removeRowsIf(const std::function<bool(const ResultRow &)> &pred
 
 void ResultModel::sortByColumn(int column, bool ascending)
 {
-    const int n = size();
-    if (n == 0)
+    if (m_rows.empty())
         return;
+    const std::vector<int> order = stableOrder(sortKeys(column), ascending);
+    reorderRows(order);
+}
 
-    auto hasText = [this](std::optional<QString> ResultRowTexts::*slot) {
-        return std::any_of(m_rows.begin(), m_rows.end(),
-                           [slot](const ResultRow &r) { return r.texts && (*r.texts.*slot); });
-    };
-    auto numbers = [this](auto get) {
-        std::vector<qint64> keys;
-        keys.reserve(m_rows.size());
-        for (const ResultRow &r : m_rows)
-            keys.push_back(get(r));
-        return keys;
-    };
-    std::vector<qint64> keys;
+std::vector<qint64> ResultModel::sortKeys(int column) const
+{
     switch (column)
     {
     case ResultRow::ColSize:
-        keys = numbers([](const ResultRow &r) { return r.size; });
-        break;
+        return numberKeys(m_rows, [](const ResultRow &r) { return r.size; });
     case ResultRow::ColGroup:
-        keys = numbers([](const ResultRow &r) { return static_cast<qint64>(r.group); });
-        break;
+        return numberKeys(m_rows, [](const ResultRow &r) { return static_cast<qint64>(r.group); });
     case ResultRow::ColModified:
-        keys = numbers([](const ResultRow &r) { return r.stamp; });
-        break;
+        return numberKeys(m_rows, [](const ResultRow &r) { return r.stamp; });
     case ResultRow::ColSortSize:
-        keys = hasText(&ResultRowTexts::sortSize) ? textRanks(m_rows, column)
-                                                  : numbers([](const ResultRow &r) { return r.size; });
-        break;
-    case ResultRow::ColSortDate:
-        keys = hasText(&ResultRowTexts::sortDate) ? textRanks(m_rows, column)
-                                                  : numbers([](const ResultRow &r) { return r.stamp; });
-        break;
-    case ResultRow::ColSortGrpno:
-        keys = hasText(&ResultRowTexts::sortGrpno)
+        return anyKeptText(m_rows, &ResultRowTexts::sortSize)
                    ? textRanks(m_rows, column)
-                   : numbers([](const ResultRow &r) { return static_cast<qint64>(r.sortGroup); });
-        break;
+                   : numberKeys(m_rows, [](const ResultRow &r) { return r.size; });
+    case ResultRow::ColSortDate:
+        return anyKeptText(m_rows, &ResultRowTexts::sortDate)
+                   ? textRanks(m_rows, column)
+                   : numberKeys(m_rows, [](const ResultRow &r) { return r.stamp; });
+    case ResultRow::ColSortGrpno:
+        return anyKeptText(m_rows, &ResultRowTexts::sortGrpno)
+                   ? textRanks(m_rows, column)
+                   : numberKeys(m_rows, [](const ResultRow &r) { return static_cast<qint64>(r.sortGroup); });
     default:
-        keys = textRanks(m_rows, column);
-        break;
+        return textRanks(m_rows, column);
     }
+}
 
-    // Key and position side by side, so that the sort reads memory in order.
-    std::vector<std::pair<qint64, int>> order(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i)
-        order[static_cast<size_t>(i)] = {keys[static_cast<size_t>(i)], i};
-    if (ascending)
-        std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    else
-        std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
-
+void ResultModel::reorderRows(const std::vector<int> &order)
+{
+    const auto n = static_cast<int>(order.size());
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<int> newPosition(static_cast<size_t>(n));
+    permuteRows(order);
+    std::vector<int> newPosition(order.size());
     for (int i = 0; i < n; ++i)
-        newPosition[static_cast<size_t>(order[static_cast<size_t>(i)].second)] = i;
+        newPosition[static_cast<size_t>(order[static_cast<size_t>(i)])] = i;
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &idx : before)
+        after.append(index(newPosition[static_cast<size_t>(idx.row())], idx.column()));
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void ResultModel::permuteRows(const std::vector<int> &order)
+{
     // The rows move in place, cycle by cycle: a second table of a million rows would cost as much
     // in fresh memory as the sort itself.
     const bool keepBands = m_bands.size() == m_rows.size();
-    std::vector<char> placed(static_cast<size_t>(n), 0);
-    for (size_t start = 0; start < static_cast<size_t>(n); ++start)
+    std::vector<char> placed(order.size(), 0);
+    for (size_t start = 0; start < order.size(); ++start)
     {
         if (placed[start])
             continue;
@@ -689,7 +747,7 @@ void ResultModel::sortByColumn(int column, bool ascending)
         for (;;)
         {
             placed[at] = 1;
-            const auto from = static_cast<size_t>(order[at].second);
+            const auto from = static_cast<size_t>(order[at]);
             if (from == start)
                 break;
             m_rows[at] = std::move(m_rows[from]);
@@ -701,11 +759,4 @@ void ResultModel::sortByColumn(int column, bool ascending)
         if (keepBands)
             m_bands[at] = band;
     }
-    const QModelIndexList before = persistentIndexList();
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex &idx : before)
-        after.append(index(newPosition[static_cast<size_t>(idx.row())], idx.column()));
-    changePersistentIndexList(before, after);
-    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

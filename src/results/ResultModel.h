@@ -134,6 +134,14 @@ private:
     void rebuildGroupRowCounts();
     /// Bands of runs of equal group numbers, 1, 2, ..., without telling the views.
     void computeBands();
+    /// Appends the rows a load took, with their bands (one reset when the list was empty).
+    void appendLoadedRows(std::vector<ResultRow> added, const std::vector<qint32> &bands);
+    /// Every row's key for sortByColumn: its number, or the rank of its text.
+    std::vector<qint64> sortKeys(int column) const;
+    /// Puts row order[i] at position i, telling the views (persistent indexes follow their rows).
+    void reorderRows(const std::vector<int> &order);
+    /// The move itself, with the bands.
+    void permuteRows(const std::vector<int> &order);
 
     std::vector<ResultRow> m_rows;
     std::vector<qint32> m_groupRowCounts{0};

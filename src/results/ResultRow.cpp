@@ -3,6 +3,10 @@
 
 #include "core/TextFormat.h"
 #include "core/VbNumeric.h"
+#include "results/LocaleText.h"
+
+#include <QCoreApplication>
+#include <QLocale>
 
 #include <cmath>
 
@@ -60,6 +64,26 @@ QString ResultRow::column(int c) const
         return fileExtension(name);
     default:
         return QString();
+    }
+}
+
+QString ResultRow::displayText(int c, const QLocale &locale) const
+{
+    switch (c)
+    {
+    case ColSize:
+        if (const QString *kept = keptText(*this, &ResultRowTexts::size))
+            return *kept;
+        return LocaleText::bytes(size, locale);
+    case ColModified:
+        if (const QString *kept = keptText(*this, &ResultRowTexts::modified))
+            return *kept;
+        return stamp > 0 ? LocaleText::stamp(stamp, locale) : QString();
+    case ColGroup:
+        //: The group column of a file that belongs to no group (the list of empty files).
+        return group > 0 ? QString::number(group) : QCoreApplication::translate("ResultRow", "N/A");
+    default:
+        return column(c);
     }
 }
 

@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 
+class QLocale;
+
 /// Texts of a row read from a session file that its numbers do not reproduce (a hand-edited or
 /// foreign file); kept so that saving the row again writes what was read.
 struct ResultRowTexts
@@ -55,8 +57,13 @@ struct ResultRow
     quint64 inode = 0;
     qint64 mtimeNs = 0;
 
-    /// The text of column c (0..9) as the list shows it and files store it.
+    /// The text of column c (0..9) as files store it (sessions, exports).
     QString column(int c) const;
+    /// The text of column c as a window shows it in locale: the size with the locale's digit
+    /// grouping and the date in its short format, from the numbers, and "N/A" in the user's
+    /// language; a size or date the row keeps a text for (read from a session file, which the
+    /// numbers do not reproduce) shows that text. The C locale shows column(c).
+    QString displayText(int c, const QLocale &locale) const;
     QString fullPath() const { return path + name; }
     bool identified() const { return inode != 0; }
     /// Sets the date from its "Last Modified." text, keeping the text itself when the date would

@@ -2,15 +2,37 @@
 #include "results/ResultView.h"
 
 #include "core/VisibleText.h"
+#include "results/LocaleText.h"
 #include "results/ResultModel.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QStyle>
 
 #include <algorithm>
+
+namespace
+{
+// The width of the widest date the locale writes: each month (names differ in width), a
+// two-digit day, and an hour before and after noon.
+int widestDate(const QFontMetrics &metrics, const QLocale &locale)
+{
+    int widest = 0;
+    for (qint64 month = 1; month <= 12; ++month)
+    {
+        for (qint64 hour : {10, 22})
+        {
+            const qint64 stamp = ((((2024 * 100 + month) * 100 + 28) * 100 + hour) * 100 + 58) * 100 + 58;
+            widest = std::max(widest, metrics.horizontalAdvance(LocaleText::stamp(stamp, locale)));
+        }
+    }
+    return widest;
+}
+} // namespace
 
 void ResultDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
@@ -23,7 +45,15 @@ void ResultDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelI
         option->font.setBold(true);
     if (index.data(ResultModel::LinkedRole).toBool())
         option->font.setItalic(true);
-    if (index.column() == 0)
+    // Sizes and dates in the user's locale; the model holds the texts files store.
+    const auto *model = qobject_cast<const ResultModel *>(index.model());
+    const int column = index.column();
+    if (model && (column == ResultRow::ColSize || column == ResultRow::ColModified || column == ResultRow::ColGroup))
+    {
+        const QLocale locale = option->widget ? option->widget->locale() : QLocale();
+        option->text = VisibleText::of(model->row(index.row()).displayText(column, locale));
+    }
+    if (column == 0)
     {
         option->features |= QStyleOptionViewItem::HasCheckIndicator;
         option->checkState = index.data(ResultModel::MarkedRole).toBool() ? Qt::Checked : Qt::Unchecked;
@@ -86,12 +116,20 @@ void ResultView::setResultModel(ResultModel *model)
     const int em = fontMetrics().horizontalAdvance(u'M');
     // A cell's text stands between the margins the delegate keeps on either side.
     const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 6;
-    auto fit = [&](const char *widest) { return fontMetrics().horizontalAdvance(QLatin1String(widest)) + margins; };
-    // Dates and versions are read whole, so they get the width of their longest texts; names and
-    // folders get a share, and the last column takes whatever width is left.
-    const int widths[ResultRow::ColumnCount] = {
-        18 * em, fit("1099511627776"), fit("12/28/2024 10:58:58 PM"), fit("10.0.22621.4317"), 5 * em, 28 * em, 0, 0, 0,
-        5 * em};
+    auto fit = [&](const QString &widest) { return fontMetrics().horizontalAdvance(widest) + margins; };
+    // Dates and versions are read whole, so they get the width of their longest texts in the
+    // view's locale; names and folders get a share, and the last column takes whatever width is
+    // left.
+    const int widths[ResultRow::ColumnCount] = {18 * em,
+                                                fit(LocaleText::bytes(Q_INT64_C(1099511627776), locale())),
+                                                widestDate(fontMetrics(), locale()) + margins,
+                                                fit(QStringLiteral("10.0.22621.4317")),
+                                                5 * em,
+                                                28 * em,
+                                                0,
+                                                0,
+                                                0,
+                                                5 * em};
     // Wide enough for the header's text beside its sort mark ("Size(Bytes)" is wider than its numbers).
     for (int c = 0; c < ResultRow::ColumnCount; ++c)
         columns->resizeSection(c, widths[c] ? std::max(widths[c], columns->sectionSizeHint(c)) : 0);

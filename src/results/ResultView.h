@@ -9,7 +9,8 @@ class ResultModel;
 
 /// Paints each row's colour band (light blue where the model says ShadedRole) and, in the first
 /// column, the row's mark as a check box picture (checked = marked). Control characters in a
-/// name show as visible marks (VisibleText), so a row never breaks.
+/// name show as visible marks (VisibleText), so a row never breaks. Sizes and dates are shown in
+/// the view's locale (ResultRow::displayText), while the model holds the texts files store.
 class ResultDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -29,7 +30,8 @@ protected:
 };
 
 /// Rows have one fixed height and columns fixed widths, so that neither depends on the row count:
-/// dates and versions fit their longest texts, and the last column takes the width left over.
+/// dates and versions fit their longest texts (dates and sizes in the view's locale when the model
+/// is set), and the last column takes the width left over.
 /// The sort columns 6 to 8 are hidden; "Ext" and "Path" stand at display positions 2 and 3.
 /// Header clicks are reported (columnClicked) and never sort by themselves.
 class ResultView : public QTableView

@@ -38,6 +38,19 @@ bool inReference(AnchoredFiles::FolderResolver &resolver, QStringView relative,
         step = slash < 0 ? QStringView() : step.left(slash);
     }
 }
+
+// The indexes of the roots, the longest folder first: a folder inside two nested locations
+// belongs to the inner one.
+std::vector<qint32> longestFirst(const std::vector<SearchRoot> &roots)
+{
+    std::vector<qint32> byLength(roots.size());
+    for (size_t i = 0; i < byLength.size(); ++i)
+        byLength[i] = static_cast<qint32>(i);
+    std::stable_sort(byLength.begin(), byLength.end(), [&](qint32 a, qint32 b) {
+        return roots[static_cast<size_t>(a)].folder.size() > roots[static_cast<size_t>(b)].folder.size();
+    });
+    return byLength;
+}
 } // namespace
 
 QSet<QString> referenceFoldersByIdentity(const RowAnchors &anchors)
@@ -69,14 +82,7 @@ void anchorRows(ResultModel &model, ListOrigin origin, const QStringList &locati
         anchors.roots.push_back(root);
         resolvers.push_back(std::make_unique<AnchoredFiles::FolderResolver>(std::move(root)));
     }
-    // The longest location first: a folder inside two nested locations belongs to the inner one.
-    std::vector<qint32> byLength(anchors.roots.size());
-    for (size_t i = 0; i < byLength.size(); ++i)
-        byLength[i] = static_cast<qint32>(i);
-    std::stable_sort(byLength.begin(), byLength.end(), [&](qint32 a, qint32 b) {
-        return anchors.roots[static_cast<size_t>(a)].folder.size() >
-               anchors.roots[static_cast<size_t>(b)].folder.size();
-    });
+    const std::vector<qint32> byLength = longestFirst(anchors.roots);
 
     QHash<QString, bool> seen; // folder text -> anchored
     for (int r = 0; r < model.size(); ++r)

@@ -31,9 +31,9 @@ WarningFrm::WarningFrm(ResultModel &model, Prompter &prompter, QWidget *parent)
     setObjectName(QStringLiteral("WarningFrm"));
     setWindowTitle(tr("Warning!"));
 
-    auto *adviceLabel = new QLabel(QStringLiteral("It is highly recommended to keep at least one original file"), this);
+    auto *adviceLabel = new QLabel(tr("It is highly recommended to keep at least one original file"), this);
     adviceLabel->setObjectName(QStringLiteral("Label1"));
-    auto *messageLabel = new QLabel(QStringLiteral("Both original and duplicate files are marked"), this);
+    auto *messageLabel = new QLabel(tr("Both original and duplicate files are marked"), this);
     messageLabel->setObjectName(QStringLiteral("lblmsg"));
 
     m_fileList = new QTreeWidget(this);
@@ -43,14 +43,15 @@ WarningFrm::WarningFrm(ResultModel &model, Prompter &prompter, QWidget *parent)
     QStringList headers;
     for (int c = ResultRow::ColName; c <= ResultRow::ColPath; ++c)
         headers << ResultModel::header(c);
-    headers << QStringLiteral("Row");
+    //: The column of each file's position in the result list.
+    headers << tr("Row");
     m_fileList->setHeaderLabels(headers);
 
-    auto *keepButton = button(QStringLiteral("&Keep all original files"), "Command1",
-                              QStringLiteral("It will automatically keep one file in each group."), this);
-    auto *ignoreButton = button(QStringLiteral("Ig&nore warnings"), "Command2",
-                                QStringLiteral("Press these button if you want to ignore repeated warnings!"), this);
-    auto *continueButton = button(QStringLiteral("&Continue"), "Command3", QString(), this);
+    auto *keepButton = button(tr("&Keep all original files"), "Command1",
+                              tr("It will automatically keep one file in each group."), this);
+    auto *ignoreButton = button(tr("Ig&nore warnings"), "Command2",
+                                tr("Press these button if you want to ignore repeated warnings!"), this);
+    auto *continueButton = button(tr("&Continue"), "Command3", QString(), this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(keepButton);
@@ -81,7 +82,7 @@ void WarningFrm::setGroupRows(const std::vector<int> &rows)
         const ResultRow &row = m_model.row(r);
         QStringList texts;
         for (int c = ResultRow::ColName; c <= ResultRow::ColPath; ++c)
-            texts << row.column(c);
+            texts << row.displayText(c, locale());
         texts << QString::number(static_cast<qint64>(r) + 1);
         auto *item = new QTreeWidgetItem(m_fileList, texts);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -127,11 +128,10 @@ void WarningFrm::continueWithMarks()
     bool allTicked = true;
     for (int i = 0; i < m_fileList->topLevelItemCount() && allTicked; ++i)
         allTicked = m_fileList->topLevelItem(i)->checkState(0) == Qt::Checked;
-    if (allTicked &&
-        !m_prompter.confirm(QStringLiteral("Confirm"),
-                            QStringLiteral("You have not made any changes, are you sure you want to continue?\r\n\r\n"
-                                           "It is highly recommended to keep at least one original file"),
-                            PromptIcon::Exclamation))
+    if (allTicked && !m_prompter.confirm(tr("Confirm"),
+                                         tr("You have not made any changes, are you sure you want to continue?\r\n\r\n"
+                                            "It is highly recommended to keep at least one original file"),
+                                         PromptIcon::Exclamation))
         return;
     choice = KeepOneChoice::Continue;
     accept();

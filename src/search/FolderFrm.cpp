@@ -28,67 +28,8 @@ FolderFrm::FolderFrm(Prompter &prompter, SettingsStore &settings, QWidget *paren
 {
     setObjectName(QStringLiteral("FolderFrm"));
     setWindowTitle(tr("Add/Exclude Folders"));
-
-    folderEdit = new QLineEdit(this);
-    folderEdit->setObjectName(QStringLiteral("Text1"));
-    browseButton = new QToolButton(this);
-    browseButton->setObjectName(QStringLiteral("Command2"));
-    browseButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    browseButton->setToolTip(QStringLiteral("Choose Folder to Search"));
-    subFoldersCheck = new QCheckBox(QStringLiteral("Include Sub Folders"), this);
-    subFoldersCheck->setObjectName(QStringLiteral("Check1"));
-    subFoldersCheck->setChecked(true);
-    excludeCheck = new QCheckBox(QStringLiteral("Exclude Folder"), this);
-    excludeCheck->setObjectName(QStringLiteral("Check2"));
-    referenceCheck = new QCheckBox(QStringLiteral("&Reference: keep every file found here"), this);
-    referenceCheck->setObjectName(QStringLiteral("chkReference"));
-    referenceCheck->setToolTip(QStringLiteral("The files of a reference location count as the originals: they are "
-                                              "never marked, moved or deleted, and groups of them alone are not "
-                                              "listed."));
-    maskCombo = new QComboBox(this);
-    maskCombo->setObjectName(QStringLiteral("cmbFileMask"));
-    maskCombo->setEditable(true);
-    maskCombo->setInsertPolicy(QComboBox::NoInsert);
-    maskCombo->setMinimumContentsLength(40);
-    minSizeEdit = new QLineEdit(QStringLiteral("10"), this);
-    minSizeEdit->setObjectName(QStringLiteral("txtMin"));
-    maxSizeEdit = new QLineEdit(this);
-    maxSizeEdit->setObjectName(QStringLiteral("txtMax"));
-    okButton = new QPushButton(QStringLiteral("OK"), this);
-    okButton->setObjectName(QStringLiteral("cmdOK"));
-    okButton->setDefault(true);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("Command1"));
-
-    auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Path :"), this), 0, 0);
-    auto *path = new QHBoxLayout;
-    path->addWidget(folderEdit, 1);
-    path->addWidget(browseButton);
-    grid->addLayout(path, 0, 1);
-    auto *checks = new QHBoxLayout;
-    checks->addWidget(subFoldersCheck);
-    checks->addWidget(excludeCheck);
-    checks->addWidget(referenceCheck);
-    checks->addStretch();
-    grid->addLayout(checks, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("File Mask(s)"), this), 2, 0);
-    grid->addWidget(maskCombo, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("File Size in Range"), this), 3, 0);
-    auto *sizes = new QHBoxLayout;
-    sizes->addWidget(minSizeEdit);
-    sizes->addWidget(new QLabel(QStringLiteral("-"), this));
-    sizes->addWidget(maxSizeEdit);
-    sizes->addWidget(new QLabel(QStringLiteral("KB"), this));
-    sizes->addStretch();
-    grid->addLayout(sizes, 3, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addLayout(buttons);
+    createControls();
+    layOutControls();
 
     // The user's masks, or the presets until the user adds one.
     m_masks = MaskList::masksOrPresets(m_settings);
@@ -103,6 +44,73 @@ FolderFrm::FolderFrm(Prompter &prompter, SettingsStore &settings, QWidget *paren
     maxSizeEdit->installEventFilter(this);
     maskCombo->installEventFilter(this);
     updateOk();
+}
+
+void FolderFrm::createControls()
+{
+    folderEdit = new QLineEdit(this);
+    folderEdit->setObjectName(QStringLiteral("Text1"));
+    browseButton = new QToolButton(this);
+    browseButton->setObjectName(QStringLiteral("Command2"));
+    browseButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    browseButton->setToolTip(tr("Choose Folder to Search"));
+    subFoldersCheck = new QCheckBox(tr("Include Sub Folders"), this);
+    subFoldersCheck->setObjectName(QStringLiteral("Check1"));
+    subFoldersCheck->setChecked(true);
+    excludeCheck = new QCheckBox(tr("Exclude Folder"), this);
+    excludeCheck->setObjectName(QStringLiteral("Check2"));
+    referenceCheck = new QCheckBox(tr("&Reference: keep every file found here"), this);
+    referenceCheck->setObjectName(QStringLiteral("chkReference"));
+    referenceCheck->setToolTip(tr("The files of a reference location count as the originals: they are never marked, "
+                                  "moved or deleted, and groups of them alone are not listed."));
+    maskCombo = new QComboBox(this);
+    maskCombo->setObjectName(QStringLiteral("cmbFileMask"));
+    maskCombo->setEditable(true);
+    maskCombo->setInsertPolicy(QComboBox::NoInsert);
+    maskCombo->setMinimumContentsLength(40);
+    minSizeEdit = new QLineEdit(QStringLiteral("10"), this);
+    minSizeEdit->setObjectName(QStringLiteral("txtMin"));
+    maxSizeEdit = new QLineEdit(this);
+    maxSizeEdit->setObjectName(QStringLiteral("txtMax"));
+    okButton = new QPushButton(tr("OK"), this);
+    okButton->setObjectName(QStringLiteral("cmdOK"));
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(tr("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("Command1"));
+}
+
+void FolderFrm::layOutControls()
+{
+    auto *grid = new QGridLayout;
+    grid->addWidget(new QLabel(tr("Path :"), this), 0, 0);
+    auto *path = new QHBoxLayout;
+    path->addWidget(folderEdit, 1);
+    path->addWidget(browseButton);
+    grid->addLayout(path, 0, 1);
+    auto *checks = new QHBoxLayout;
+    checks->addWidget(subFoldersCheck);
+    checks->addWidget(excludeCheck);
+    checks->addWidget(referenceCheck);
+    checks->addStretch();
+    grid->addLayout(checks, 1, 1);
+    grid->addWidget(new QLabel(tr("File Mask(s)"), this), 2, 0);
+    grid->addWidget(maskCombo, 2, 1);
+    grid->addWidget(new QLabel(tr("File Size in Range"), this), 3, 0);
+    auto *sizes = new QHBoxLayout;
+    sizes->addWidget(minSizeEdit);
+    // A dash between the two sizes, not a word.
+    sizes->addWidget(new QLabel(QStringLiteral("-"), this));
+    sizes->addWidget(maxSizeEdit);
+    sizes->addWidget(new QLabel(tr("KB"), this));
+    sizes->addStretch();
+    grid->addLayout(sizes, 3, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
 }
 
 void FolderFrm::fillForChange(const SearchLocation &row)
@@ -162,7 +170,7 @@ void FolderFrm::prepareFields()
 
 void FolderFrm::browseFolder()
 {
-    folderEdit->setText(m_prompter.pickFolder(QStringLiteral("Choose Folder to Search"), folderEdit->text(), false));
+    folderEdit->setText(m_prompter.pickFolder(tr("Choose Folder to Search"), folderEdit->text(), false));
     updateOk();
 }
 
@@ -234,7 +242,7 @@ bool FolderFrm::checkMaximumSize()
     }
     if (SizeFields::maxAcceptable(minSizeEdit->text(), maxSizeEdit->text()))
         return true;
-    m_prompter.error(QStringLiteral("Maximum size must be greater then minimum size"));
+    m_prompter.error(tr("Maximum size must be greater then minimum size"));
     maxSizeEdit->clear();
     maxSizeEdit->setFocus();
     return false;

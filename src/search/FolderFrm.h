@@ -46,6 +46,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void createControls();
+    void layOutControls();
     void prepareFields();
     void browseFolder();
     void applyExclude();

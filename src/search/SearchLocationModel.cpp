@@ -3,8 +3,23 @@
 
 namespace
 {
-const char *const kHeaders[] = {"Search Locations", "Sub Folders", "File Type", "Min Size", "Max Size"};
+const char *const kHeaders[] = {
+    QT_TRANSLATE_NOOP("SearchLocationModel", "Search Locations"),
+    QT_TRANSLATE_NOOP("SearchLocationModel", "Sub Folders"), QT_TRANSLATE_NOOP("SearchLocationModel", "File Type"),
+    QT_TRANSLATE_NOOP("SearchLocationModel", "Min Size"), QT_TRANSLATE_NOOP("SearchLocationModel", "Max Size")};
 constexpr int kColumns = 5;
+
+// The row holds "Yes" or "No" as session files store it; the list says it in the user's language.
+QString subFoldersText(const QString &stored)
+{
+    //: Sub-folders are searched.
+    if (stored == u"Yes")
+        return SearchLocationModel::tr("Yes");
+    //: Sub-folders are not searched.
+    if (stored == u"No")
+        return SearchLocationModel::tr("No");
+    return stored;
+}
 } // namespace
 
 SearchLocationModel::SearchLocationModel(QObject *parent) : QAbstractTableModel(parent) {}
@@ -27,8 +42,8 @@ QVariant SearchLocationModel::data(const QModelIndex &index, int role) const
     if (role == IconRole)
         return row.icon;
     if (role == Qt::ToolTipRole && index.column() == 0 && row.reference())
-        return QString(row.folder + QStringLiteral("\nReference location: its files are kept as the originals, never "
-                                                   "marked, moved or deleted"));
+        return QString(row.folder + u'\n' +
+                       tr("Reference location: its files are kept as the originals, never marked, moved or deleted"));
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     switch (index.column())
@@ -36,7 +51,7 @@ QVariant SearchLocationModel::data(const QModelIndex &index, int role) const
     case 0:
         return row.folder;
     case 1:
-        return row.subFolders;
+        return subFoldersText(row.subFolders);
     case 2:
         return row.mask;
     case 3:
@@ -51,7 +66,7 @@ QVariant SearchLocationModel::data(const QModelIndex &index, int role) const
 QVariant SearchLocationModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kColumns)
-        return QString::fromLatin1(kHeaders[section]);
+        return tr(kHeaders[section]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

@@ -29,25 +29,25 @@ SizeLimitDialog::SizeLimitDialog(Prompter &prompter, SettingsStore &settings, QW
     setObjectName(QStringLiteral("frmMaxSize"));
     setWindowTitle(tr("Maximum size limit"));
 
-    auto *heading =
-        named(new QLabel(QStringLiteral("Mark all duplicate files upto the specified size."), this), "Label4");
-    auto *cdOption = named(new QRadioButton(QStringLiteral("CD (700 MB)"), this), "Option1");
-    auto *dvdOption = named(new QRadioButton(QStringLiteral("DVD (4.3 GB)"), this), "Option2");
-    auto *specifyOption = named(new QRadioButton(QStringLiteral("Specify :"), this), "Option3");
+    auto *heading = named(new QLabel(tr("Mark all duplicate files upto the specified size."), this), "Label4");
+    auto *cdOption = named(new QRadioButton(tr("CD (700 MB)"), this), "Option1");
+    auto *dvdOption = named(new QRadioButton(tr("DVD (4.3 GB)"), this), "Option2");
+    auto *specifyOption = named(new QRadioButton(tr("Specify :"), this), "Option3");
     m_options = new QButtonGroup(this);
     m_options->addButton(cdOption, 1);
     m_options->addButton(dvdOption, 2);
     m_options->addButton(specifyOption, 3);
     m_sizeEdit = named(new QLineEdit(this), "Text1");
     m_unitCombo = named(new QComboBox(this), "combo1");
-    m_unitCombo->addItems({QStringLiteral("KB"), QStringLiteral("MB"), QStringLiteral("GB")});
-    m_largeFilesFirstCheck = named(new QCheckBox(QStringLiteral("Mark Large Files First"), this), "Check1");
-    auto *note = named(new QLabel(QStringLiteral("This option is helpful when you want to make backup copies of "
-                                                 "Duplicate Files in a CD, DVD etc and have size limits."),
+    // The settings keep the unit's position in the list, so its names may follow the language.
+    m_unitCombo->addItems({tr("KB"), tr("MB"), tr("GB")});
+    m_largeFilesFirstCheck = named(new QCheckBox(tr("Mark Large Files First"), this), "Check1");
+    auto *note = named(new QLabel(tr("This option is helpful when you want to make backup copies of Duplicate Files in "
+                                     "a CD, DVD etc and have size limits."),
                                   this),
                        "Label1");
     note->setWordWrap(true);
-    auto *okButton = named(new QPushButton(QStringLiteral("OK"), this), "Command1");
+    auto *okButton = named(new QPushButton(tr("OK"), this), "Command1");
     okButton->setDefault(true);
 
     auto *choices = new QGridLayout;
@@ -110,7 +110,7 @@ void SizeLimitDialog::acceptLimit()
         SizeLimits::maxSizeOk(m_options->checkedId(), m_sizeEdit->text(), m_unitCombo->currentIndex(), sizeLimit);
     if (answer.refused)
     {
-        m_prompter.error(QStringLiteral(" type only integer values"));
+        m_prompter.error(tr(" type only integer values"));
         m_sizeEdit->setFocus();
         return;
     }

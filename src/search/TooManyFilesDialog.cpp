@@ -21,19 +21,20 @@ TooManyFilesDialog::TooManyFilesDialog(QWidget *parent) : QDialog(parent)
     QFont bold = titleLabel->font();
     bold.setBold(true);
     titleLabel->setFont(bold);
-    QLabel *warningLabel = label("Label1", QStringLiteral("You are warned that it may resulted in errors."));
-    QLabel *recommendationHeading = label("Label4", QStringLiteral("Recommendation:"));
+    QLabel *warningLabel = label("Label1", tr("You are warned that it may resulted in errors."));
+    //: Stands in the room of 35 blanks at the start of the recommendation's first line: keep it short.
+    QLabel *recommendationHeading = label("Label4", tr("Recommendation:"));
     recommendationHeading->setFont(bold);
     // The text starts with 35 blanks, which leave room for "Recommendation:" on its first line.
-    QLabel *recommendationLabel = label(
-        "Label2", QString(35, u' ') + QStringLiteral("To reduce the number of files in a single search, you can set "
-                                                     "the min. file size, say 10 KB, as you probably don't interest "
-                                                     "in some small files. You can also exclude some folders."));
-    QLabel *continueLabel = label("Label3", QStringLiteral("To continue, click OK; to stop, click Cancel."));
+    QLabel *recommendationLabel =
+        label("Label2", QString(35, u' ') + tr("To reduce the number of files in a single search, you can set the "
+                                               "min. file size, say 10 KB, as you probably don't interest in some "
+                                               "small files. You can also exclude some folders."));
+    QLabel *continueLabel = label("Label3", tr("To continue, click OK; to stop, click Cancel."));
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("Command2"));
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton = new QPushButton(tr("Cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("Command1"));
     m_cancelButton->setDefault(true);
     connect(m_cancelButton, &QPushButton::clicked, this, &TooManyFilesDialog::stopScan);
@@ -59,8 +60,7 @@ TooManyFilesDialog::TooManyFilesDialog(QWidget *parent) : QDialog(parent)
 
 QString TooManyFilesDialog::titleFor(qint32 totalFiles)
 {
-    return QStringLiteral("You are about to scan a collection of too many files, total ") +
-           QString::number(totalFiles) + QStringLiteral(" files.  ");
+    return tr("You are about to scan a collection of too many files, total %1 files.  ").arg(totalFiles);
 }
 
 void TooManyFilesDialog::setTotalFiles(qint32 totalFiles)

@@ -3,6 +3,8 @@
 
 #include "platform/FileFunctions.h"
 
+#include <QCoreApplication>
+
 namespace TypedFolder
 {
 Checked check(const QString &typed, const QString &home)
@@ -16,12 +18,13 @@ Checked check(const QString &typed, const QString &home)
         folder.chop(1);
     if (!folder.startsWith(u'/'))
         return {{},
-                QStringLiteral("\"%1\" is not a full path: type one that starts with \"/\" or \"~\".")
+                QCoreApplication::translate("TypedFolder",
+                                            "\"%1\" is not a full path: type one that starts with \"/\" or \"~\".")
                     .arg(typed.trimmed())};
     if (FileFunctions::folderExists(folder))
         return {folder, {}};
     if (FileFunctions::fileExists(folder))
-        return {{}, QStringLiteral("\"%1\" is a file, not a folder.").arg(folder)};
-    return {{}, QStringLiteral("The folder \"%1\" does not exist.").arg(folder)};
+        return {{}, QCoreApplication::translate("TypedFolder", "\"%1\" is a file, not a folder.").arg(folder)};
+    return {{}, QCoreApplication::translate("TypedFolder", "The folder \"%1\" does not exist.").arg(folder)};
 }
 } // namespace TypedFolder

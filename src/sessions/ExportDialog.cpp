@@ -65,49 +65,76 @@ ExportDialog::ExportDialog(Inputs inputs, QWidget *parent) : QDialog(parent), m_
 {
     setObjectName(QStringLiteral("frmExport"));
     setWindowTitle(tr("Export Wizard"));
+    buildChoicesPage();
+    buildOutputPage();
+    m_outputPage->hide();
+    m_progressBar = named(new QProgressBar(this), "PB");
+    m_progressBar->setTextVisible(false);
+    m_progressBar->setValue(0);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_choicesPage);
+    layout->addWidget(m_outputPage);
+    layout->addWidget(m_progressBar);
+    layout->addLayout(buildButtons());
+    setMinimumWidth(440);
+    groupOptions();
 
-    // Page 1: format, rows, open afterwards.
+    // The text box belongs to "Other Character String" only.
+    connect(m_otherOption, &QRadioButton::toggled, m_otherEdit, &QLineEdit::setEnabled);
+    m_otherEdit->setEnabled(false);
+    connect(m_nextButton, &QPushButton::clicked, this, &ExportDialog::nextOrExport);
+    connect(m_backButton, &QPushButton::clicked, this, &ExportDialog::goBack);
+    connect(m_cancelButton, &QPushButton::clicked, this, &ExportDialog::reject);
+    connect(m_browseButton, &QToolButton::clicked, this, &ExportDialog::choosePath);
+
+    loadChoices();
+}
+
+void ExportDialog::buildChoicesPage()
+{
     m_choicesPage = named(new QFrame(this), "f1");
-    auto *formatFrame = new QGroupBox(QStringLiteral("Export Format "), m_choicesPage);
+    auto *formatFrame = new QGroupBox(tr("Export Format "), m_choicesPage);
     m_delimitedOption =
-        named(new QRadioButton(QStringLiteral("Delimited Text File (for database or spreedsheets)"), m_choicesPage),
-              "OptDeli");
-    m_htmlOption = named(new QRadioButton(QStringLiteral("HTML (webpage)"), m_choicesPage), "optHtml");
+        named(new QRadioButton(tr("Delimited Text File (for database or spreedsheets)"), m_choicesPage), "OptDeli");
+    m_htmlOption = named(new QRadioButton(tr("HTML (webpage)"), m_choicesPage), "optHtml");
     auto *formatLayout = new QVBoxLayout(formatFrame);
     formatLayout->addWidget(m_delimitedOption);
     formatLayout->addWidget(m_htmlOption);
-    auto *rowsFrame = new QGroupBox(QStringLiteral("Files to export "), m_choicesPage);
-    m_markedOption = named(new QRadioButton(QStringLiteral("Mark Files Only"), m_choicesPage), "optMark");
-    m_allFilesOption = named(new QRadioButton(QStringLiteral("All Files"), m_choicesPage), "optAllFiles");
-    m_selectedOption = named(new QRadioButton(QStringLiteral("Selected Files Only"), m_choicesPage), "optSelected");
+    auto *rowsFrame = new QGroupBox(tr("Files to export "), m_choicesPage);
+    m_markedOption = named(new QRadioButton(tr("Mark Files Only"), m_choicesPage), "optMark");
+    m_allFilesOption = named(new QRadioButton(tr("All Files"), m_choicesPage), "optAllFiles");
+    m_selectedOption = named(new QRadioButton(tr("Selected Files Only"), m_choicesPage), "optSelected");
     auto *rowsLayout = new QVBoxLayout(rowsFrame);
     rowsLayout->addWidget(m_markedOption);
     rowsLayout->addWidget(m_allFilesOption);
     rowsLayout->addWidget(m_selectedOption);
-    m_openAfterCheck = named(new QCheckBox(QStringLiteral("Open file after export"), m_choicesPage), "openafter");
-    auto *page1 = new QVBoxLayout(m_choicesPage);
-    page1->setContentsMargins(0, 0, 0, 0);
-    page1->addWidget(formatFrame);
-    page1->addWidget(rowsFrame);
-    page1->addWidget(m_openAfterCheck);
+    m_openAfterCheck = named(new QCheckBox(tr("Open file after export"), m_choicesPage), "openafter");
+    auto *page = new QVBoxLayout(m_choicesPage);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(formatFrame);
+    page->addWidget(rowsFrame);
+    page->addWidget(m_openAfterCheck);
+}
 
-    // Page 2: output file and delimiter.
+void ExportDialog::buildOutputPage()
+{
     m_outputPage = named(new QFrame(this), "F2");
-    auto *outputFrame = new QGroupBox(QStringLiteral("Output File Name "), m_outputPage);
+    auto *outputFrame = new QGroupBox(tr("Output File Name "), m_outputPage);
     m_pathEdit = named(new QLineEdit(m_outputPage), "txtPath");
     m_browseButton = named(new QToolButton(m_outputPage), "cmdAdd");
     m_browseButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    m_browseButton->setToolTip(QStringLiteral("Browse"));
+    m_browseButton->setToolTip(tr("Browse"));
     auto *outputLayout = new QHBoxLayout(outputFrame);
     outputLayout->addWidget(m_pathEdit, 1);
     outputLayout->addWidget(m_browseButton);
-    auto *delimiterFrame = new QGroupBox(QStringLiteral("Field Delimeter "), m_outputPage);
-    m_tabOption = named(new QRadioButton(QStringLiteral("TAB"), m_outputPage), "optTab");
-    m_commaOption = named(new QRadioButton(QStringLiteral("Comma"), m_outputPage), "optComma");
-    m_semicolonOption = named(new QRadioButton(QStringLiteral("Semi-colen"), m_outputPage), "optSemi");
-    m_otherOption = named(new QRadioButton(QStringLiteral("Other Character String"), m_outputPage), "optOther");
+    auto *delimiterFrame = new QGroupBox(tr("Field Delimeter "), m_outputPage);
+    //: The delimiter that is a tab character.
+    m_tabOption = named(new QRadioButton(tr("TAB"), m_outputPage), "optTab");
+    m_commaOption = named(new QRadioButton(tr("Comma"), m_outputPage), "optComma");
+    m_semicolonOption = named(new QRadioButton(tr("Semi-colen"), m_outputPage), "optSemi");
+    m_otherOption = named(new QRadioButton(tr("Other Character String"), m_outputPage), "optOther");
     m_otherEdit = named(new QLineEdit(m_outputPage), "txtOther");
-    m_webpageOption = named(new QRadioButton(QStringLiteral("Webpage"), m_outputPage), "webpage");
+    m_webpageOption = named(new QRadioButton(tr("Webpage"), m_outputPage), "webpage");
     auto *delimiterLayout = new QGridLayout(delimiterFrame);
     delimiterLayout->addWidget(m_tabOption, 0, 0);
     delimiterLayout->addWidget(m_commaOption, 1, 0);
@@ -115,33 +142,29 @@ ExportDialog::ExportDialog(Inputs inputs, QWidget *parent) : QDialog(parent), m_
     delimiterLayout->addWidget(m_otherOption, 3, 0);
     delimiterLayout->addWidget(m_otherEdit, 3, 1);
     delimiterLayout->addWidget(m_webpageOption, 4, 0);
-    auto *page2 = new QVBoxLayout(m_outputPage);
-    page2->setContentsMargins(0, 0, 0, 0);
-    page2->addWidget(outputFrame);
-    page2->addWidget(delimiterFrame);
-    m_outputPage->hide();
+    auto *page = new QVBoxLayout(m_outputPage);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(outputFrame);
+    page->addWidget(delimiterFrame);
+}
 
-    m_progressBar = named(new QProgressBar(this), "PB");
-    m_progressBar->setTextVisible(false);
-    m_progressBar->setValue(0);
-    m_backButton = named(new QPushButton(QStringLiteral("< Back"), this), "Command1");
+QHBoxLayout *ExportDialog::buildButtons()
+{
+    m_backButton = named(new QPushButton(tr("< Back"), this), "Command1");
     m_backButton->setEnabled(false);
-    m_nextButton = named(new QPushButton(QStringLiteral("Next >"), this), "btn");
+    m_nextButton = named(new QPushButton(tr("Next >"), this), "btn");
     m_nextButton->setDefault(true);
-    m_cancelButton = named(new QPushButton(QStringLiteral("Cancel"), this), "Command2");
+    m_cancelButton = named(new QPushButton(tr("Cancel"), this), "Command2");
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_backButton);
     buttons->addWidget(m_nextButton);
     buttons->addWidget(m_cancelButton);
+    return buttons;
+}
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_choicesPage);
-    layout->addWidget(m_outputPage);
-    layout->addWidget(m_progressBar);
-    layout->addLayout(buttons);
-    setMinimumWidth(440);
-
+void ExportDialog::groupOptions()
+{
     m_format = new QButtonGroup(this);
     m_format->addButton(m_htmlOption, 1);
     m_format->addButton(m_delimitedOption, 2);
@@ -155,16 +178,6 @@ ExportDialog::ExportDialog(Inputs inputs, QWidget *parent) : QDialog(parent), m_
     m_delimiter->addButton(m_semicolonOption, static_cast<int>(DelimitedExport::Delimiter::Semi));
     m_delimiter->addButton(m_otherOption, static_cast<int>(DelimitedExport::Delimiter::Other));
     m_delimiter->addButton(m_webpageOption, WebpageId);
-
-    // The text box belongs to "Other Character String" only.
-    connect(m_otherOption, &QRadioButton::toggled, m_otherEdit, &QLineEdit::setEnabled);
-    m_otherEdit->setEnabled(false);
-    connect(m_nextButton, &QPushButton::clicked, this, &ExportDialog::nextOrExport);
-    connect(m_backButton, &QPushButton::clicked, this, &ExportDialog::goBack);
-    connect(m_cancelButton, &QPushButton::clicked, this, &ExportDialog::reject);
-    connect(m_browseButton, &QToolButton::clicked, this, &ExportDialog::choosePath);
-
-    loadChoices();
 }
 
 void ExportDialog::loadChoices()
@@ -177,16 +190,17 @@ void ExportDialog::loadChoices()
 void ExportDialog::nextOrExport()
 {
     const int exportChar = storedNumber(*m_in.settings, Settings::ExportChar);
-    if (m_nextButton->text() == QStringLiteral("Next >"))
+    // Page 1 is shown: Next goes to page 2.
+    if (m_outputPage->isHidden())
     {
         if (m_in.rows->isEmpty())
         {
-            m_in.prompter->error(QStringLiteral("No duplicate file has been found!\r\nFirst you must perform a search "
-                                                "and find at least one duplicate file."),
+            m_in.prompter->error(tr("No duplicate file has been found!\r\nFirst you must perform a search and find "
+                                    "at least one duplicate file."),
                                  PromptIcon::Critical);
             return;
         }
-        m_nextButton->setText(QStringLiteral("Export"));
+        m_nextButton->setText(tr("Export"));
         m_backButton->setEnabled(true);
         m_choicesPage->hide();
         m_outputPage->show();
@@ -200,7 +214,7 @@ void ExportDialog::nextOrExport()
     }
     if (m_pathEdit->text().trimmed().isEmpty())
     {
-        markMissing(QStringLiteral("Output filename not specified"));
+        markMissing(tr("Output filename not specified"));
         return;
     }
     m_pathEdit->setText(pathForFormat());
@@ -225,17 +239,18 @@ void ExportDialog::goBack()
     m_outputPage->hide();
     m_choicesPage->show();
     m_nextButton->setEnabled(true);
-    m_nextButton->setText(QStringLiteral("Next >"));
+    m_nextButton->setText(tr("Next >"));
     m_backButton->setEnabled(false);
 }
 
 void ExportDialog::choosePath()
 {
-    m_chosenPath = m_webpageOption->isChecked()
-                       ? m_in.prompter->saveFile(QStringLiteral("Export Location"),
-                                                 QStringLiteral("Webpage(*.htm)|*.htm"), QString(), QString())
-                       : m_in.prompter->saveFile(QStringLiteral("Export Locations"),
-                                                 QStringLiteral("Delimited Format(*.csv)|*.csv"), QString(), QString());
+    m_chosenPath =
+        m_webpageOption->isChecked()
+            ? m_in.prompter->saveFile(tr("Export Location"), tr("Webpage") + QStringLiteral("(*.htm)|*.htm"), QString(),
+                                      QString())
+            : m_in.prompter->saveFile(tr("Export Locations"), tr("Delimited Format") + QStringLiteral("(*.csv)|*.csv"),
+                                      QString(), QString());
     m_pathEdit->setText(m_chosenPath);
 }
 
@@ -282,7 +297,7 @@ void ExportDialog::afterExport(bool written)
         return;
     const auto open = m_in.openWithDesktop ? m_in.openWithDesktop : Desktop::openFile;
     if (open(m_pathEdit->text()) == Desktop::OpenResult::NoAssociatedProgram)
-        m_in.prompter->error(QStringLiteral("There is no program associated with the specified type of file."));
+        m_in.prompter->error(tr("There is no program associated with the specified type of file."));
 }
 
 void ExportDialog::done(int result)

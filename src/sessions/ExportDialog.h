@@ -16,6 +16,7 @@ class SettingsStore;
 class QButtonGroup;
 class QCheckBox;
 class QFrame;
+class QHBoxLayout;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -47,6 +48,12 @@ public:
     void done(int result) override;
 
 private:
+    // The window, group by group.
+    void buildChoicesPage();
+    void buildOutputPage();
+    QHBoxLayout *buildButtons();
+    void groupOptions();
+
     void loadChoices();
     void nextOrExport();
     void goBack();

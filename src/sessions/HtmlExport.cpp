@@ -5,6 +5,8 @@
 #include "core/TextFormat.h"
 #include "sessions/TextFileOutput.h"
 
+// Every byte of the report is English, whatever the language of the window: the summary's panel
+// texts are the English ones the window keeps for files (StatusTexts), and the headings are fixed.
 namespace
 {
 const QString CrLf = QStringLiteral("\r\n");

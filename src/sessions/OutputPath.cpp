@@ -3,6 +3,7 @@
 
 #include "core/Prompter.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace OutputPath
@@ -28,8 +29,9 @@ bool mayReplace(Prompter &prompter, const QString &path, const QString &confirme
 {
     if (path == confirmed || !QFileInfo::exists(path))
         return true;
-    return prompter.confirm(QStringLiteral("Confirm"),
-                            u'"' + path + QStringLiteral("\" already exists.\r\nDo you want to replace it?"),
-                            PromptIcon::Exclamation);
+    return prompter.confirm(
+        QCoreApplication::translate("OutputPath", "Confirm"),
+        QCoreApplication::translate("OutputPath", "\"%1\" already exists.\r\nDo you want to replace it?").arg(path),
+        PromptIcon::Exclamation);
 }
 } // namespace OutputPath

@@ -23,6 +23,7 @@
 
 namespace
 {
+// The file dialogs' filter: session files, named for the program.
 const QString Filter = QStringLiteral("Corvina(*.cvf)|*.cvf");
 
 template <typename W> W *named(W *widget, const char *name)
@@ -43,64 +44,77 @@ SaveFrm::SaveFrm(SessionCommands &commands, Prompter &prompter, SettingsStore &s
     : QDialog(parent), m_commands(commands), m_prompter(prompter), m_settings(settings)
 {
     setObjectName(QStringLiteral("SaveFrm"));
-
-    m_openBox = named(new QGroupBox(this), "OpenFrame");
-    m_rescanCheck = named(
-        new QCheckBox(QStringLiteral("Re-Scan (Search again for duplicates using byte by byte search engine)"), this),
-        "ReScanc");
-    m_recheckCheck = named(new QCheckBox(QStringLiteral("Check for invalid/dead path"), this), "ReCheckc");
-    auto *openLayout = new QVBoxLayout(m_openBox);
-    openLayout->addWidget(
-        wrapped(QStringLiteral("Please select the file and desire options and click open to load."), m_openBox));
-    openLayout->addWidget(m_rescanCheck);
-    openLayout->addWidget(m_recheckCheck);
-
-    m_saveBox = named(new QGroupBox(this), "SaveFrame");
-    m_parametersOnlyOption = named(new QRadioButton(QStringLiteral("Save parematers only"), this), "opt1");
-    m_withResultsOption = named(new QRadioButton(QStringLiteral("Save search parameters and result."), this), "opt2");
-    m_withResultsOption->setChecked(true);
-    auto *saveLayout = new QVBoxLayout(m_saveBox);
-    saveLayout->addWidget(wrapped(QStringLiteral("You can save search session for later review. This is very useful "
-                                                 "when you deal with huge number of files."),
-                                  m_saveBox));
-    saveLayout->addWidget(m_parametersOnlyOption);
-    saveLayout->addWidget(m_withResultsOption);
-
-    m_pathEdit = named(new QLineEdit(this), "txtPath");
-    m_browseButton = named(new QToolButton(this), "cmdAdd");
-    m_browseButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    m_browseButton->setToolTip(QStringLiteral("Browse"));
-    auto *pathLabel = new QLabel(QStringLiteral("Path "), this);
-    pathLabel->setBuddy(m_pathEdit);
-    auto *pathRow = new QHBoxLayout;
-    pathRow->addWidget(pathLabel);
-    pathRow->addWidget(m_pathEdit, 1);
-    pathRow->addWidget(m_browseButton);
-
-    m_closeCheck = named(new QCheckBox(QStringLiteral("Close these dialog after completion"), this), "chkClose");
+    buildOpenBox();
+    buildSaveBox();
     m_progressBar = named(new QProgressBar(this), "pr");
     m_progressBar->setTextVisible(false);
     m_progressBar->setValue(0);
 
-    m_openSaveButton = named(new QPushButton(QStringLiteral("&Open"), this), "Command1");
-    m_openSaveButton->setDefault(true);
-    m_cancelButton = named(new QPushButton(QStringLiteral("Cancel"), this), "Command2");
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_closeCheck, 1);
-    buttons->addWidget(m_openSaveButton);
-    buttons->addWidget(m_cancelButton);
-
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_openBox);
     layout->addWidget(m_saveBox);
-    layout->addLayout(pathRow);
+    layout->addLayout(buildPathRow());
     layout->addWidget(m_progressBar);
-    layout->addLayout(buttons);
+    layout->addLayout(buildButtons());
     setMinimumWidth(460);
 
     connect(m_browseButton, &QToolButton::clicked, this, &SaveFrm::choosePath);
     connect(m_openSaveButton, &QPushButton::clicked, this, &SaveFrm::openOrSave);
     connect(m_cancelButton, &QPushButton::clicked, this, &SaveFrm::reject);
+}
+
+void SaveFrm::buildOpenBox()
+{
+    m_openBox = named(new QGroupBox(this), "OpenFrame");
+    m_rescanCheck = named(
+        new QCheckBox(tr("Re-Scan (Search again for duplicates using byte by byte search engine)"), this), "ReScanc");
+    m_recheckCheck = named(new QCheckBox(tr("Check for invalid/dead path"), this), "ReCheckc");
+    auto *openLayout = new QVBoxLayout(m_openBox);
+    openLayout->addWidget(wrapped(tr("Please select the file and desire options and click open to load."), m_openBox));
+    openLayout->addWidget(m_rescanCheck);
+    openLayout->addWidget(m_recheckCheck);
+}
+
+void SaveFrm::buildSaveBox()
+{
+    m_saveBox = named(new QGroupBox(this), "SaveFrame");
+    m_parametersOnlyOption = named(new QRadioButton(tr("Save parematers only"), this), "opt1");
+    m_withResultsOption = named(new QRadioButton(tr("Save search parameters and result."), this), "opt2");
+    m_withResultsOption->setChecked(true);
+    auto *saveLayout = new QVBoxLayout(m_saveBox);
+    saveLayout->addWidget(wrapped(tr("You can save search session for later review. This is very useful when you deal "
+                                     "with huge number of files."),
+                                  m_saveBox));
+    saveLayout->addWidget(m_parametersOnlyOption);
+    saveLayout->addWidget(m_withResultsOption);
+}
+
+QHBoxLayout *SaveFrm::buildPathRow()
+{
+    m_pathEdit = named(new QLineEdit(this), "txtPath");
+    m_browseButton = named(new QToolButton(this), "cmdAdd");
+    m_browseButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    m_browseButton->setToolTip(tr("Browse"));
+    auto *pathLabel = new QLabel(tr("Path "), this);
+    pathLabel->setBuddy(m_pathEdit);
+    auto *pathRow = new QHBoxLayout;
+    pathRow->addWidget(pathLabel);
+    pathRow->addWidget(m_pathEdit, 1);
+    pathRow->addWidget(m_browseButton);
+    return pathRow;
+}
+
+QHBoxLayout *SaveFrm::buildButtons()
+{
+    m_closeCheck = named(new QCheckBox(tr("Close these dialog after completion"), this), "chkClose");
+    m_openSaveButton = named(new QPushButton(tr("&Open"), this), "Command1");
+    m_openSaveButton->setDefault(true);
+    m_cancelButton = named(new QPushButton(tr("Cancel"), this), "Command2");
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_closeCheck, 1);
+    buttons->addWidget(m_openSaveButton);
+    buttons->addWidget(m_cancelButton);
+    return buttons;
 }
 
 void SaveFrm::showEvent(QShowEvent *event)
@@ -117,7 +131,7 @@ void SaveFrm::applyMode()
 {
     m_saveBox->setVisible(saving());
     m_openBox->setVisible(!saving());
-    m_openSaveButton->setText(saving() ? QStringLiteral("&Save") : QStringLiteral("&Open"));
+    m_openSaveButton->setText(saving() ? tr("&Save") : tr("&Open"));
     setWindowTitle(saving() ? tr("Save Dialog") : tr("Open Dialog"));
     // Loading always closes the dialog, so the choice only matters when saving.
     m_closeCheck->setEnabled(saving());
@@ -127,9 +141,8 @@ void SaveFrm::applyMode()
 void SaveFrm::choosePath()
 {
     if (saving())
-        m_chosenPath = m_prompter.saveFile(QStringLiteral("Saving Location"), Filter, QString(), QString());
-    m_pathEdit->setText(saving() ? m_chosenPath
-                                 : m_prompter.openFile(QStringLiteral("Open Location"), Filter, QString()));
+        m_chosenPath = m_prompter.saveFile(tr("Saving Location"), Filter, QString(), QString());
+    m_pathEdit->setText(saving() ? m_chosenPath : m_prompter.openFile(tr("Open Location"), Filter, QString()));
 }
 
 void SaveFrm::openOrSave()
@@ -138,7 +151,7 @@ void SaveFrm::openOrSave()
     {
         m_pathEdit->setFocus();
         m_pathEdit->setStyleSheet(QStringLiteral("background-color: rgb(255, 192, 192)"));
-        m_prompter.error(QStringLiteral("File name not specified."));
+        m_prompter.error(tr("File name not specified."));
         return;
     }
     if (saving())

@@ -9,6 +9,7 @@ class Prompter;
 class SettingsStore;
 class QCheckBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -36,6 +37,12 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The window, group by group.
+    void buildOpenBox();
+    void buildSaveBox();
+    QHBoxLayout *buildPathRow();
+    QHBoxLayout *buildButtons();
+
     bool saving() const { return mode == Mode::Save; }
     void applyMode();
     void choosePath();

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sessions/SessionReader.h"
 
-#include "core/TextFormat.h"
 #include "engine/RecordSort.h"
 #include "engine/ScanPipeline.h"
 #include "engine/SearchEngine.h"
+#include "engine/StatusTexts.h"
 #include "platform/FileErrors.h"
 #include "platform/FileOpen.h"
 #include "platform/FileStatus.h"
@@ -14,6 +14,7 @@
 #include "sessions/LineReader.h"
 #include "sessions/SessionParser.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSet>
 #include <QStringList>
@@ -25,6 +26,13 @@ namespace
 {
 using Ending = SessionRead::Ending;
 
+// The texts of this file for translators.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(SessionReader)
+};
+
+// The procedures' names in error reports, the same in every language.
 const QString OpeningLabel = QStringLiteral("File Opening");
 const QString ParaOpeningLabel = QStringLiteral("ParaFile Opening");
 
@@ -193,7 +201,7 @@ private:
             m_folders.append(f[5]);
         }
         if (n % 500 == 0)
-            m_sink.status(QStringLiteral("Loading Searched Result...(") + QString::number(n) + u')');
+            m_sink.status(Tr::tr("Loading Searched Result...(%1)").arg(n));
         m_hooks.progress.value(n);
     }
 
@@ -239,12 +247,10 @@ private:
         m_state.foldersPanel.clear();
         if (m_report.resultLines > 1)
         {
-            s.panel1 =
-                m_report.cancelSearch ? QStringLiteral("Search Terminated.") : QStringLiteral("Search Completed.");
-            s.panel3 = QStringLiteral("Files : ") + QString::number(m_report.totalFiles);
-            s.panel4 = QStringLiteral("Folders : ") + QString::number(m_report.totalFolders);
-            s.panel2 = QStringLiteral("Duplicate Files: ") + QString::number(m_state.duplicateCount) +
-                       QStringLiteral("  Size: ") + TextFormat::sizeText(static_cast<double>(m_state.duplicateSize));
+            s.panel1 = StatusTexts::activity(m_report.cancelSearch);
+            s.panel3 = StatusTexts::files(m_report.totalFiles);
+            s.panel4 = StatusTexts::folders(m_report.totalFolders);
+            s.panel2 = StatusTexts::duplicates(m_state.duplicateCount, m_state.duplicateSize);
             s.panel5.clear();
             s.panel2Visible = !zeroSize;
             s.panel3Visible = true;
@@ -353,10 +359,10 @@ std::optional<MessagePrompt> cannotLoad(const QString &path, const SessionRead &
     switch (read.ending)
     {
     case Ending::Missing:
-        return MessagePrompt{QStringLiteral("File Not Found"), quotedPath, PromptButtons::Ok, PromptAnswer::Ok,
+        return MessagePrompt{Tr::tr("File Not Found"), quotedPath, PromptButtons::Ok, PromptAnswer::Ok,
                              PromptIcon::Critical};
     case Ending::Damaged:
-        return MessagePrompt{QStringLiteral("Damaged Session File"), quotedPath + QStringLiteral("\r\n") + read.damage,
+        return MessagePrompt{Tr::tr("Damaged Session File"), quotedPath + QStringLiteral("\r\n") + read.damage,
                              PromptButtons::Ok, PromptAnswer::Ok, PromptIcon::Critical};
     case Ending::ReadToEnd:
     case Ending::Aborted:

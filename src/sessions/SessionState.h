@@ -16,8 +16,8 @@ struct SessionState
 {
     ScanOptions options;
     SearchLocationList locations;
-    QString filesPanel;   // status panel 3 as it stands ("Files : 1200", or "")
-    QString foldersPanel; // status panel 4 as it stands ("Folders : 80", or "")
+    QString filesPanel;   // status panel 3 as files keep it, in English ("Files : 1200", or "")
+    QString foldersPanel; // status panel 4 as files keep it, in English ("Folders : 80", or "")
     qint32 duplicateCount = 0;
     qint64 duplicateSize = 0; // bytes
 
@@ -26,7 +26,8 @@ struct SessionState
     void resetToNew();
 };
 
-/// The five status-bar panels as a load leaves them.
+/// The five status-bar panels as a load leaves them: panel 1 in the user's language, panels 2 to
+/// 4 in the English form files keep (StatusTexts), which a window shows from their counts.
 struct SessionStatusTexts
 {
     QString panel1, panel2, panel3, panel4, panel5;

@@ -11,6 +11,7 @@
 namespace
 {
 const QString CrLf = QStringLiteral("\r\n");
+// The procedure's name in error reports, the same in every language.
 const QString SavingLabel = QStringLiteral("File Saving");
 
 QString flag(bool on)

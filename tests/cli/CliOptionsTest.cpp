@@ -343,9 +343,8 @@ TEST(CliOutput, TheSummaryNamesWhatWasLeftOutAndVerboseListsIt)
 {
     ScanSummary s;
     s.activity = QStringLiteral("Search Completed.");
-    s.duplicates = QStringLiteral("Duplicate Files: 0  Size: 0 Bytes");
-    s.files = QStringLiteral("Files : 3");
-    s.folders = QStringLiteral("Folders : 1");
+    s.totalFiles = 3;
+    s.totalFolders = 1;
     const QByteArray counts("Search Completed.\nDuplicate Files: 0  Size: 0 Bytes\nFiles : 3\nFolders : 1\n");
     EXPECT_EQ(CliOutput::summary(s), counts);
     s.skipped.push_back({QStringLiteral("/usr/share/doc"), SkippedLocation::Reason::Protected});

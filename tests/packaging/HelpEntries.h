@@ -29,6 +29,11 @@ struct HelpEntry
 inline int runCli(const QStringList &arguments, QString *out = nullptr)
 {
     QProcess p;
+    // --help in English, as the manual page is written from it (packaging/cli-manpage.sh).
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    env.remove(QStringLiteral("LANGUAGE"));
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(CORVINA_CLI), arguments);
     EXPECT_TRUE(p.waitForFinished(60000));
     if (out)

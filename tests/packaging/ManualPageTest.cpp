@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace
 {
@@ -79,4 +80,36 @@ TEST(ManualPage, PagesRenderWithoutWarnings)
         EXPECT_EQ(p.exitCode(), 0) << name;
         EXPECT_EQ(p.readAllStandardError(), QByteArray()) << name;
     }
+}
+
+// The page is written from the English --help whatever the language of the machine that builds
+// it: a translated corvina-cli would otherwise put its own language into an English page. A
+// stand-in program shows what the page is written from: the locale it was run in.
+TEST(ManualPage, IsWrittenFromTheHelpOfTheCLocale)
+{
+    QTemporaryDir temporary;
+    ASSERT_TRUE(temporary.isValid());
+    const QString folder = temporary.path();
+    const QString program = folder + QStringLiteral("/help");
+    QFile stub(program);
+    ASSERT_TRUE(stub.open(QIODevice::WriteOnly));
+    stub.write("#!/bin/sh\nprintf 'Usage: help\\n\\nOptions:\\n  --help               shown with LC_ALL=%s "
+               "LANGUAGE=%s\\n' \"${LC_ALL-unset}\" \"${LANGUAGE-unset}\"\n");
+    stub.close();
+    ASSERT_TRUE(stub.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral("bash"), {QStringLiteral(CORVINA_MANPAGE_SCRIPT), program, QStringLiteral("1.0"),
+                                     QStringLiteral("2026-01-01"), folder + QStringLiteral("/help.1")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().constData();
+    QFile written(folder + QStringLiteral("/help.1"));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const auto entries = pageEntries(QString::fromUtf8(written.readAll()));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].second, QStringLiteral("shown with LC_ALL=C LANGUAGE="));
 }

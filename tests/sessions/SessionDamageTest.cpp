@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SessionTestSupport.h"
 #include "sessions/SessionReader.h"
+#include "support/MarkingTranslator.h"
 #include "support/TempTree.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace
 {
@@ -138,6 +141,13 @@ TEST(SessionDamage, AFileThatIsNotWholeIsDamagedAndChangesNothing)
         ASSERT_TRUE(message.has_value());
         EXPECT_EQ(message->title, QStringLiteral("Damaged Session File"));
         EXPECT_EQ(message->text, QStringLiteral("\"/d.cvf\"\r\n") + o.report.damage);
+        // What is wrong is told in the user's language, as one sentence with the file's details.
+        const MarkedTexts translated;
+        const Outcome marked = openFile(t.path("d.cvf"));
+        EXPECT_EQ(marked.report.damage, MarkingTranslator::Mark + o.report.damage);
+        const auto markedMessage = SessionFile::cannotLoad(QStringLiteral("/d.cvf"), marked.report);
+        ASSERT_TRUE(markedMessage.has_value());
+        EXPECT_EQ(markedMessage->title, QStringLiteral("[tr] Damaged Session File"));
     }
 }
 
@@ -229,4 +239,27 @@ TEST(SessionDamage, AnnouncedRowCountIsNotTrustedForMemory)
     writeBytes(t.path("d.cvf"), "1,1,0,2000000000,4,2,1,3,0\r\n" + Row1 + Row2);
     const Outcome o = openFile(t.path("d.cvf"));
     EXPECT_EQ(o.report.damage, QStringLiteral("The header announces 2000000000 result rows, but the file holds 2."));
+}
+
+// A load tells its activity in the user's language; the other panels are the English texts that
+// session files and the HTML report keep, which the window shows from their counts.
+TEST(SessionDamage, AWholeFileLoadsAlikeInEveryLanguage)
+{
+    TempTree t;
+    writeBytes(t.path("s.cvf"), GoodHeader + Row1 + Row2);
+    const Outcome english = openFile(t.path("s.cvf"));
+    ASSERT_TRUE(english.report.result);
+    const MarkedTexts translated;
+    const Outcome marked = openFile(t.path("s.cvf"));
+    ASSERT_TRUE(marked.report.result);
+    const SessionStatusTexts &e = english.report.status;
+    const SessionStatusTexts &m = marked.report.status;
+    EXPECT_EQ(m.panel1, MarkingTranslator::Mark + e.panel1);
+    EXPECT_EQ(e.panel3, QStringLiteral("Files : 4"));
+    EXPECT_EQ(std::tie(m.panel2, m.panel3, m.panel4), std::tie(e.panel2, e.panel3, e.panel4));
+    EXPECT_EQ(SessionStatusTexts::newSession().panel1,
+              QStringLiteral("[tr] Add search path and click on the scan button to start search."));
+    const auto missing = SessionFile::cannotLoad(QStringLiteral("/gone.cvf"), SessionRead{});
+    ASSERT_TRUE(missing.has_value());
+    EXPECT_EQ(missing->title, QStringLiteral("[tr] File Not Found"));
 }

@@ -4,6 +4,8 @@
 #include "platform/NativePath.h"
 #include "platform/SafeFolders.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstdlib>
 #include <vector>
@@ -38,15 +40,23 @@ Home findHome()
         buffer.resize(buffer.size() * 2);
     if (error == 0 && found && found->pw_dir && found->pw_dir[0] == '/')
         return {QByteArray(found->pw_dir), {}};
-    const QString why = !qEnvironmentVariableIsSet("HOME") ? QStringLiteral("HOME is not set")
-                        : variable.isEmpty()               ? QStringLiteral("HOME is empty")
-                                                           : QStringLiteral("HOME is not a full path");
+    const QString why = !qEnvironmentVariableIsSet("HOME")
+                            ? QCoreApplication::translate("AppFolders", "HOME is not set")
+                        : variable.isEmpty() ? QCoreApplication::translate("AppFolders", "HOME is empty")
+                                             : QCoreApplication::translate("AppFolders", "HOME is not a full path");
     const QString number = QString::number(uid);
     if (error != 0)
-        return {{}, why + QStringLiteral(" and the user database cannot be read for uid ") + number};
+        return {{},
+                //: %1 says what is wrong with HOME, such as "HOME is not set"; %2 is a user number.
+                QCoreApplication::translate("AppFolders", "%1 and the user database cannot be read for uid %2")
+                    .arg(why, number)};
     if (!found)
-        return {{}, why + QStringLiteral(" and the user database has no entry for uid ") + number};
-    return {{}, why + QStringLiteral(" and the user database gives no home folder for uid ") + number};
+        return {{},
+                QCoreApplication::translate("AppFolders", "%1 and the user database has no entry for uid %2")
+                    .arg(why, number)};
+    return {{},
+            QCoreApplication::translate("AppFolders", "%1 and the user database gives no home folder for uid %2")
+                .arg(why, number)};
 }
 } // namespace
 

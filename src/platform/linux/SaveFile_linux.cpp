@@ -4,6 +4,7 @@
 #include "platform/NativePath.h"
 #include "platform/SafeFolders.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -32,16 +33,17 @@ struct Target
     bool throughProc = false; // named by a link in /proc, which the kernel alone can follow
 };
 
+// text: a QT_TRANSLATE_NOOP("SaveFile", ...) sentence.
 FileOpen::Result refusal(FileOpen::Failure kind, const char *text)
 {
-    return {kind, QString::fromLatin1(text)};
+    return {kind, QCoreApplication::translate("SaveFile", text)};
 }
 
 FileOpen::Result notAFile(const struct stat &st)
 {
     if (S_ISDIR(st.st_mode))
         return FileOpen::systemFailure(EISDIR);
-    return refusal(FileOpen::Failure::NotAFile, "Not a file, FIFO or device");
+    return refusal(FileOpen::Failure::NotAFile, QT_TRANSLATE_NOOP("SaveFile", "Not a file, FIFO or device"));
 }
 
 bool isDevice(const struct stat &st)
@@ -89,7 +91,8 @@ FileOpen::Result resolve(QByteArray path, Target &t)
             if (errno == ENOENT && !expected)
                 return {}; // a free name: a new file
             if (errno == ENOENT)
-                return refusal(FileOpen::Failure::NotFound, "The file behind the link is no longer at its name");
+                return refusal(FileOpen::Failure::NotFound,
+                               QT_TRANSLATE_NOOP("SaveFile", "The file behind the link is no longer at its name"));
             return FileOpen::systemFailure(errno);
         }
         // The kernel's protected links, files and FIFOs, applied whatever its settings: in a folder
@@ -103,12 +106,14 @@ FileOpen::Result resolve(QByteArray path, Target &t)
         {
             if (!trusted)
                 return refusal(FileOpen::Failure::AccessDenied,
-                               "Not replacing another user's file in a folder everyone can write to");
+                               QT_TRANSLATE_NOOP(
+                                   "SaveFile", "Not replacing another user's file in a folder everyone can write to"));
             break;
         }
         if (!trusted)
-            return refusal(FileOpen::Failure::AccessDenied,
-                           "Not following another user's link in a folder everyone can write to");
+            return refusal(
+                FileOpen::Failure::AccessDenied,
+                QT_TRANSLATE_NOOP("SaveFile", "Not following another user's link in a folder everyone can write to"));
         if (++links > kMaxLinks)
             return FileOpen::systemFailure(ELOOP);
         if (onProc(t.folder.get()))
@@ -136,7 +141,8 @@ FileOpen::Result resolve(QByteArray path, Target &t)
         path = text.startsWith('/') ? text : folderPath + '/' + text;
     }
     if (expected && (t.status.st_dev != behindProc.st_dev || t.status.st_ino != behindProc.st_ino))
-        return refusal(FileOpen::Failure::Other, "The file behind the link is no longer at its name");
+        return refusal(FileOpen::Failure::Other,
+                       QT_TRANSLATE_NOOP("SaveFile", "The file behind the link is no longer at its name"));
     if (S_ISREG(t.status.st_mode))
     {
         // A file its owner made read-only is not replaced, as a write to it would fail.
@@ -276,7 +282,8 @@ FileOpen::Result SaveFile::prepare(bool openInPlace)
         if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
             return FileOpen::systemFailure(errno);
         if (!isDevice(st))
-            return refusal(FileOpen::Failure::Other, "The file changed while it was opened");
+            return refusal(FileOpen::Failure::Other,
+                           QT_TRANSLATE_NOOP("SaveFile", "The file changed while it was opened"));
         m_file = std::move(fd);
         m_inPlace = true;
         return {};
