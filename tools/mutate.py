@@ -208,12 +208,14 @@ MUTANTS = [
            "    if (m_newName.isEmpty())",
            "a saved file replaces the old one before it is on the disk", SAVES),
     Mutant("save-over-strangers-file", SV,
-           "if (!trusted)\n                return refusal(FileOpen::Failure::AccessDenied,",
-           "if (false)\n                return refusal(FileOpen::Failure::AccessDenied,",
+           "if (!trusted)\n            return refusal(\n                FileOpen::Failure::AccessDenied,\n"
+           "                QT_TRANSLATE_NOOP(\"SaveFile\", \"Not replacing",
+           "if (false)\n            return refusal(\n                FileOpen::Failure::AccessDenied,\n"
+           "                QT_TRANSLATE_NOOP(\"SaveFile\", \"Not replacing",
            "a save replaces another user's file in /tmp", SAVES),
     Mutant("save-through-strangers-link", SV,
-           "if (!trusted)\n            return refusal(\n                FileOpen::Failure::AccessDenied,",
-           "if (false)\n            return refusal(\n                FileOpen::Failure::AccessDenied,",
+           "if (!trusted)\n        return refusal(\n            FileOpen::Failure::AccessDenied,",
+           "if (false)\n        return refusal(\n            FileOpen::Failure::AccessDenied,",
            "a save follows another user's link in /tmp", SAVES),
     Mutant("save-over-a-folder-put-there", SV,
            "!S_ISREG(st.st_mode) &&\n        !S_ISLNK(st.st_mode))\n        return notAFile(st);",

@@ -52,6 +52,7 @@ public:
 
 private:
     FileOpen::Result prepare(bool openInPlace);
+    FileOpen::Result prepareStandardOutput(bool openInPlace);
     FileOpen::Result flushBuffer();
 
     QString m_path;

@@ -96,6 +96,25 @@ FileDescriptor openUnnamed(int dirFd)
         fd.reset();
     return fd;
 }
+// Copies every byte of from into to, from the start; the number copied, or -1 with errno set.
+off_t copyAll(int from, int to, const std::function<void()> &pulse)
+{
+    std::vector<char> buffer(kBlock);
+    off_t offset = 0;
+    for (;;)
+    {
+        const ssize_t n = readFull(from, buffer.data(), kBlock, offset);
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            return offset;
+        if (!writeAll(to, buffer.data(), static_cast<size_t>(n)))
+            return -1;
+        offset += n;
+        if (pulse)
+            pulse();
+    }
+}
 } // namespace
 
 namespace PosixFiles
@@ -234,6 +253,20 @@ void StagedCopy::discard()
     m_hidden.clear();
 }
 
+bool StagedCopy::openStaging(int dirFd)
+{
+    m_file = openUnnamed(dirFd);
+    if (m_file.valid())
+        return true;
+    const QByteArray name = partName();
+    m_file =
+        FileDescriptor(::openat(dirFd, name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (!m_file.valid())
+        return false;
+    m_hidden = name;
+    return true;
+}
+
 FileOpResult StagedCopy::make(int srcFd, int dirFd, bool verify, const std::function<void()> &pulse)
 {
     struct stat before;
@@ -242,36 +275,16 @@ FileOpResult StagedCopy::make(int srcFd, int dirFd, bool verify, const std::func
     discard();
     m_dir = dirFd;
     m_placed.clear();
-    m_file = openUnnamed(dirFd);
-    if (!m_file.valid())
-    {
-        const QByteArray name = partName();
-        m_file =
-            FileDescriptor(::openat(dirFd, name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
-        if (!m_file.valid())
-            return FileOpResult::failure(FileOpError::System, errno);
-        m_hidden = name;
-    }
+    if (!openStaging(dirFd))
+        return FileOpResult::failure(FileOpError::System, errno);
     auto fail = [this](FileOpError error, int number = 0) {
         discard();
         return FileOpResult::failure(error, number);
     };
 
-    std::vector<char> buffer(kBlock);
-    off_t offset = 0;
-    for (;;)
-    {
-        const ssize_t n = readFull(srcFd, buffer.data(), kBlock, offset);
-        if (n < 0)
-            return fail(FileOpError::System, errno);
-        if (n == 0)
-            break;
-        if (!writeAll(m_file.get(), buffer.data(), static_cast<size_t>(n)))
-            return fail(FileOpError::System, errno);
-        offset += n;
-        if (pulse)
-            pulse();
-    }
+    const off_t copied = copyAll(srcFd, m_file.get(), pulse);
+    if (copied < 0)
+        return fail(FileOpError::System, errno);
 
     // Owner, permissions and times as the source had them; a file system that keeps none of
     // them (or a user who may not give files away) still gets the data.
@@ -298,7 +311,7 @@ FileOpResult StagedCopy::make(int srcFd, int dirFd, bool verify, const std::func
     struct stat after;
     if (::fstat(srcFd, &after) != 0)
         return fail(FileOpError::System, errno);
-    if (after.st_size != before.st_size || offset != before.st_size ||
+    if (after.st_size != before.st_size || copied != before.st_size ||
         nanoseconds(after.st_mtim) != nanoseconds(before.st_mtim))
         return fail(FileOpError::Changed);
     return FileOpResult::success(QString());

@@ -68,6 +68,9 @@ public:
     void unplace();
 
 private:
+    // Opens the copy's file in dirFd: without a name where the file system allows, else under a
+    // hidden temporary name; false with errno set when neither can be made.
+    bool openStaging(int dirFd);
     int placeByClaim(const char *to);
     void discard();
 

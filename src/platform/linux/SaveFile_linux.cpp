@@ -67,6 +67,65 @@ QByteArray absolute(const QByteArray &path)
     return QByteArray(current) + '/' + path;
 }
 
+// In a folder everyone may write to (/tmp), a name another user put there could send the bytes to
+// that user: the kernel's protected links, files and FIFOs, applied whatever its settings, so only
+// a name of the caller's or of the folder's owner is used.
+FileOpen::Result refuseStrangers(const Target &t)
+{
+    struct stat folder;
+    if (::fstat(t.folder.get(), &folder) != 0)
+        return FileOpen::systemFailure(errno);
+    const bool trusted = SafeFolders::mayFollow(folder, t.status);
+    if (!S_ISLNK(t.status.st_mode))
+    {
+        if (!trusted)
+            return refusal(
+                FileOpen::Failure::AccessDenied,
+                QT_TRANSLATE_NOOP("SaveFile", "Not replacing another user's file in a folder everyone can write to"));
+        return {};
+    }
+    if (!trusted)
+        return refusal(
+            FileOpen::Failure::AccessDenied,
+            QT_TRANSLATE_NOOP("SaveFile", "Not following another user's link in a folder everyone can write to"));
+    return {};
+}
+
+// The path a link at t's name leads to, taken from folderPath when it is relative; empty with errno
+// set when it cannot be read.
+QByteArray linkTarget(const Target &t, const QByteArray &folderPath)
+{
+    char target[PATH_MAX];
+    const ssize_t n = ::readlinkat(t.folder.get(), t.name.constData(), target, sizeof target);
+    if (n <= 0 || n >= static_cast<ssize_t>(sizeof target))
+    {
+        errno = n < 0 ? errno : ENAMETOOLONG;
+        return {};
+    }
+    const QByteArray text(target, n);
+    return text.startsWith('/') ? text : folderPath + '/' + text;
+}
+
+// What is at the name once every link is followed: a regular file to replace, a FIFO or device to
+// write in place, or something that is refused.
+FileOpen::Result settle(Target &t)
+{
+    if (S_ISREG(t.status.st_mode))
+    {
+        // A file its owner made read-only is not replaced, as a write to it would fail.
+        if (::faccessat(t.folder.get(), t.name.constData(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
+            return FileOpen::systemFailure(errno);
+        t.exists = true;
+        return {};
+    }
+    if (isDevice(t.status))
+    {
+        t.inPlace = true;
+        return {};
+    }
+    return notAFile(t.status);
+}
+
 // Finds the name the bytes go to. Folders are taken as SafeFolders takes them; a link at the name
 // is followed under the same rule. A link in /proc (/dev/stdout leads to /proc/self/fd/1) names an
 // open file, often one without a path ("pipe:[123]"): a FIFO or a device behind it is written
@@ -95,25 +154,10 @@ FileOpen::Result resolve(QByteArray path, Target &t)
                                QT_TRANSLATE_NOOP("SaveFile", "The file behind the link is no longer at its name"));
             return FileOpen::systemFailure(errno);
         }
-        // The kernel's protected links, files and FIFOs, applied whatever its settings: in a folder
-        // everyone may write to (/tmp), a name another user put there could send the bytes to
-        // that user, so only a name of the caller's or of the folder's owner is used.
-        struct stat folder;
-        if (::fstat(t.folder.get(), &folder) != 0)
-            return FileOpen::systemFailure(errno);
-        const bool trusted = SafeFolders::mayFollow(folder, t.status);
+        if (const FileOpen::Result refused = refuseStrangers(t); !refused.ok())
+            return refused;
         if (!S_ISLNK(t.status.st_mode))
-        {
-            if (!trusted)
-                return refusal(FileOpen::Failure::AccessDenied,
-                               QT_TRANSLATE_NOOP(
-                                   "SaveFile", "Not replacing another user's file in a folder everyone can write to"));
             break;
-        }
-        if (!trusted)
-            return refusal(
-                FileOpen::Failure::AccessDenied,
-                QT_TRANSLATE_NOOP("SaveFile", "Not following another user's link in a folder everyone can write to"));
         if (++links > kMaxLinks)
             return FileOpen::systemFailure(ELOOP);
         if (onProc(t.folder.get()))
@@ -133,30 +177,14 @@ FileOpen::Result resolve(QByteArray path, Target &t)
             expected = true;
             behindProc = st;
         }
-        char target[PATH_MAX];
-        const ssize_t n = ::readlinkat(t.folder.get(), t.name.constData(), target, sizeof target);
-        if (n <= 0 || n >= static_cast<ssize_t>(sizeof target))
-            return FileOpen::systemFailure(n < 0 ? errno : ENAMETOOLONG);
-        const QByteArray text(target, n);
-        path = text.startsWith('/') ? text : folderPath + '/' + text;
+        path = linkTarget(t, folderPath);
+        if (path.isEmpty())
+            return FileOpen::systemFailure(errno);
     }
     if (expected && (t.status.st_dev != behindProc.st_dev || t.status.st_ino != behindProc.st_ino))
         return refusal(FileOpen::Failure::Other,
                        QT_TRANSLATE_NOOP("SaveFile", "The file behind the link is no longer at its name"));
-    if (S_ISREG(t.status.st_mode))
-    {
-        // A file its owner made read-only is not replaced, as a write to it would fail.
-        if (::faccessat(t.folder.get(), t.name.constData(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
-            return FileOpen::systemFailure(errno);
-        t.exists = true;
-        return {};
-    }
-    if (isDevice(t.status))
-    {
-        t.inPlace = true;
-        return {};
-    }
-    return notAFile(t.status);
+    return settle(t);
 }
 
 // A FIFO waits here for its reader, as it does for any program that writes to one.
@@ -233,6 +261,51 @@ bool writeAll(int fd, const char *data, qsizetype size)
     }
     return true;
 }
+// A FIFO or a device at the name: checked for writing, or opened into file when open.
+FileOpen::Result prepareInPlace(const Target &t, bool open, FileDescriptor &file)
+{
+    if (!open)
+    {
+        const int flags = AT_EACCESS | (t.throughProc ? 0 : AT_SYMLINK_NOFOLLOW);
+        if (::faccessat(t.folder.get(), t.name.constData(), W_OK, flags) != 0)
+            return FileOpen::systemFailure(errno);
+        return {};
+    }
+    FileDescriptor fd = openDevice(t);
+    struct stat st;
+    if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
+        return FileOpen::systemFailure(errno);
+    if (!isDevice(st))
+        return refusal(FileOpen::Failure::Other, QT_TRANSLATE_NOOP("SaveFile", "The file changed while it was opened"));
+    file = std::move(fd);
+    return {};
+}
+
+// The permissions of the new file: those of the file it replaces (shared), the umask's for a new
+// shared file given a name (named), or the user's alone.
+FileOpen::Result setNewFileMode(int file, const Target &t, bool shared, bool named)
+{
+    mode_t mode = S_IRUSR | S_IWUSR;
+    if (shared && t.exists)
+    {
+        // The file replaced keeps its owner and group where the system allows it (EPERM where
+        // it does not), and its permissions; set-user-ID and set-group-ID do not carry over to
+        // new contents.
+        const bool sameOwner = t.status.st_uid == ::geteuid() && t.status.st_gid == ::getegid();
+        if (!sameOwner && ::fchown(file, t.status.st_uid, t.status.st_gid) != 0 && errno != EPERM)
+            return FileOpen::systemFailure(errno);
+        mode = t.status.st_mode & 0777;
+    }
+    else if (shared)
+    {
+        if (!named)
+            return {}; // made without a name, with the mode the umask gave
+        mode = 0666 & ~currentUmask();
+    }
+    if (::fchmod(file, mode) != 0)
+        return FileOpen::systemFailure(errno);
+    return {};
+}
 } // namespace
 
 SaveFile::~SaveFile()
@@ -241,18 +314,21 @@ SaveFile::~SaveFile()
         ::unlinkat(m_folder.get(), m_newName.constData(), 0);
 }
 
+FileOpen::Result SaveFile::prepareStandardOutput(bool openInPlace)
+{
+    if (!openInPlace)
+        return {};
+    m_file = FileDescriptor(::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 0));
+    if (!m_file.valid())
+        return FileOpen::systemFailure(errno);
+    m_inPlace = true;
+    return {};
+}
+
 FileOpen::Result SaveFile::prepare(bool openInPlace)
 {
     if (m_path == u"-")
-    {
-        if (!openInPlace)
-            return {};
-        m_file = FileDescriptor(::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 0));
-        if (!m_file.valid())
-            return FileOpen::systemFailure(errno);
-        m_inPlace = true;
-        return {};
-    }
+        return prepareStandardOutput(openInPlace);
     // Names reach the system as their exact bytes (NativePath), so any name can be written; a NUL
     // would end the name early and reach another file.
     const QByteArray bytes = NativePath::encode(m_path);
@@ -267,26 +343,11 @@ FileOpen::Result SaveFile::prepare(bool openInPlace)
     const FileOpen::Result found = resolve(path, t);
     if (!found.ok())
         return found;
-
     if (t.inPlace)
     {
-        if (!openInPlace)
-        {
-            const int flags = AT_EACCESS | (t.throughProc ? 0 : AT_SYMLINK_NOFOLLOW);
-            if (::faccessat(t.folder.get(), t.name.constData(), W_OK, flags) != 0)
-                return FileOpen::systemFailure(errno);
-            return {};
-        }
-        FileDescriptor fd = openDevice(t);
-        struct stat st;
-        if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
-            return FileOpen::systemFailure(errno);
-        if (!isDevice(st))
-            return refusal(FileOpen::Failure::Other,
-                           QT_TRANSLATE_NOOP("SaveFile", "The file changed while it was opened"));
-        m_file = std::move(fd);
-        m_inPlace = true;
-        return {};
+        const FileOpen::Result r = prepareInPlace(t, openInPlace, m_file);
+        m_inPlace = m_file.valid();
+        return r;
     }
 
     // A new file of the user's own is made as the umask (and a default ACL) says; one that will
@@ -299,26 +360,7 @@ FileOpen::Result SaveFile::prepare(bool openInPlace)
     m_folder = std::move(t.folder);
     m_name = t.name;
     m_file = std::move(fd);
-    mode_t mode = S_IRUSR | S_IWUSR;
-    if (m_access == Access::Shared && t.exists)
-    {
-        // The file replaced keeps its owner and group where the system allows it (EPERM where
-        // it does not), and its permissions; set-user-ID and set-group-ID do not carry over to
-        // new contents.
-        const bool sameOwner = t.status.st_uid == ::geteuid() && t.status.st_gid == ::getegid();
-        if (!sameOwner && ::fchown(m_file.get(), t.status.st_uid, t.status.st_gid) != 0 && errno != EPERM)
-            return FileOpen::systemFailure(errno);
-        mode = t.status.st_mode & 0777;
-    }
-    else if (asCreated)
-    {
-        if (m_newName.isEmpty())
-            return {}; // made without a name, with the mode the umask gave
-        mode = 0666 & ~currentUmask();
-    }
-    if (::fchmod(m_file.get(), mode) != 0)
-        return FileOpen::systemFailure(errno);
-    return {};
+    return setNewFileMode(m_file.get(), t, m_access == Access::Shared, !m_newName.isEmpty());
 }
 
 FileOpen::Result SaveFile::flushBuffer()

@@ -181,6 +181,42 @@ bool writeAll(int fd, const QByteArray &data)
     return true;
 }
 
+// Claims info/INFO by making it, where no file may be yet, and writes text into it: 0, EEXIST
+// when another file has the name, or why it could not be written (and it is gone again).
+int claimInfo(int infoFolder, const QByteArray &info, const QByteArray &text)
+{
+    FileDescriptor fd(
+        ::openat(infoFolder, info.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (!fd.valid())
+        return errno;
+    const bool written = writeAll(fd.get(), text);
+    const int writeError = errno;
+    if (fd.close() != 0 || !written)
+    {
+        const int e = written ? errno : writeError;
+        ::unlinkat(infoFolder, info.constData(), 0);
+        return e;
+    }
+    return 0;
+}
+
+// Renames the file to files/NAME, where target is its path; nothing when another file took NAME.
+std::optional<FileOpResult> moveIn(const LocatedFile &file, const TrashDirs &trash, const QByteArray &trashName,
+                                   const QString &target)
+{
+    const int dir = file.folder.get();
+    const int e = PosixFiles::renameNoReplaceAt(dir, file.name.constData(), trash.files.get(), trashName.constData());
+    if (e == EEXIST)
+        return std::nullopt;
+    if (e != 0)
+        return systemFailure(e);
+    if (PosixFiles::matchesAt(trash.files.get(), trashName.constData(), file.status))
+        return FileOpResult::success(target);
+    // Another file took the name between the last look and the rename: put it back.
+    PosixFiles::renameNoReplaceAt(trash.files.get(), trashName.constData(), dir, file.name.constData());
+    return FileOpResult::failure(FileOpError::Changed);
+}
+
 // Puts the file into the trash under a free name: reserves info/NAME.trashinfo first (its
 // exclusive creation is what claims NAME), then renames the file to files/NAME. With srcFd the
 // whole file is first copied into files/ without a name, flushed, read back and compared; only
@@ -202,21 +238,11 @@ FileOpResult place(const LocatedFile &file, const TrashDirs &trash, const QByteA
         const QByteArray trashName =
             NativePath::encode(FileTransfer::numberedName(name, n, NAME_MAX - kInfoSuffix.size()));
         const QByteArray info = trashName + kInfoSuffix;
-        FileDescriptor fd(
-            ::openat(trash.info.get(), info.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
-        if (!fd.valid())
-        {
-            if (errno == EEXIST)
-                continue;
-            return systemFailure(errno);
-        }
-        const bool written = writeAll(fd.get(), text);
-        const int writeError = errno;
-        if (fd.close() != 0 || !written)
-        {
-            ::unlinkat(trash.info.get(), info.constData(), 0);
-            return systemFailure(written ? errno : writeError);
-        }
+        const int claimed = claimInfo(trash.info.get(), info, text);
+        if (claimed == EEXIST)
+            continue;
+        if (claimed != 0)
+            return systemFailure(claimed);
         auto undo = [&](FileOpResult r) {
             ::unlinkat(trash.info.get(), info.constData(), 0);
             return r;
@@ -225,20 +251,13 @@ FileOpResult place(const LocatedFile &file, const TrashDirs &trash, const QByteA
 
         if (srcFd < 0)
         {
-            const int e =
-                PosixFiles::renameNoReplaceAt(dir, file.name.constData(), trash.files.get(), trashName.constData());
-            if (e == EEXIST)
+            const std::optional<FileOpResult> moved = moveIn(file, trash, trashName, target);
+            if (!moved)
             {
                 undo({});
                 continue;
             }
-            if (e != 0)
-                return undo(systemFailure(e));
-            if (PosixFiles::matchesAt(trash.files.get(), trashName.constData(), file.status))
-                return FileOpResult::success(target);
-            // Another file took the name between the last look and the rename: put it back.
-            PosixFiles::renameNoReplaceAt(trash.files.get(), trashName.constData(), dir, file.name.constData());
-            return undo(FileOpResult::failure(FileOpError::Changed));
+            return moved->ok() ? *moved : undo(*moved);
         }
 
         const int e = copy.place(trashName.constData());
