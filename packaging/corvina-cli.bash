@@ -45,7 +45,7 @@ _corvina_cli_values()
     --export-format) echo "words csv html" ;;
     --export-rows) echo "words all marked" ;;
     --delimiter) echo "words comma semi tab" ;;
-    --mark) echo "words all-duplicates keep-oldest keep-largest keep-smallest saved" ;;
+    --mark) echo "words keep-newest keep-oldest keep-largest keep-smallest saved in:" ;;
     --link) echo "words hard clone" ;;
     *)
         case $2 in

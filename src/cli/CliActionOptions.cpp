@@ -54,17 +54,19 @@ const std::vector<CliOption> &actionOptions()
         {"mark", "RULE",
          QT_TRANSLATE_NOOP("CliOptions",
                            "mark files by RULE after the search or --load; may be repeated, applied in order, "
-                           "starting from no marks. RULE is all-duplicates (every file of a group but the newest), "
-                           "keep-oldest (all but the oldest), keep-largest (all but the largest), keep-smallest (all "
-                           "but the smallest), saved (also the files marked in the session file of --load) or "
-                           "in:FOLDER (also every file in FOLDER and below it). Marking never reorders the list. The "
-                           "marks of a loaded session are shown, and acted on only with --mark saved"),
+                           "starting from no marks. RULE names what each group keeps: keep-newest (every file of a "
+                           "group but the newest, as the window's Mark All Duplicates), keep-oldest (all but the "
+                           "oldest), keep-largest (all but the largest), keep-smallest (all but the smallest); or "
+                           "saved (also the files marked in the session file of --load) or in:FOLDER (also every "
+                           "file in FOLDER and below it). all-duplicates is another name of keep-newest. Marking "
+                           "never reorders the list. The marks of a loaded session are shown, and acted on only "
+                           "with --mark saved"),
          [](CliCommand &c, const QString &v) {
-             static const QStringList rules{QStringLiteral("all-duplicates"), QStringLiteral("keep-oldest"),
-                                            QStringLiteral("keep-largest"), QStringLiteral("keep-smallest"),
-                                            QStringLiteral("saved")};
+             static const QStringList rules{QStringLiteral("keep-newest"),   QStringLiteral("all-duplicates"),
+                                            QStringLiteral("keep-oldest"),   QStringLiteral("keep-largest"),
+                                            QStringLiteral("keep-smallest"), QStringLiteral("saved")};
              if (!rules.contains(v) && !(v.startsWith(u"in:") && v.size() > 3))
-                 return Tr::tr("--mark is all-duplicates, keep-oldest, keep-largest, keep-smallest, saved or "
+                 return Tr::tr("--mark is keep-newest, keep-oldest, keep-largest, keep-smallest, saved or "
                                "in:FOLDER; not \"%1\"")
                      .arg(v);
              c.options.actions.marks.append(v);

@@ -211,7 +211,7 @@ void mark(ResultModel &model, const CliActionOptions &options)
             model.setMarks(
                 [&saved](int i, const ResultRow &row) { return row.marked || saved[static_cast<size_t>(i)]; });
         }
-        else if (rule == u"all-duplicates")
+        else if (rule == u"keep-newest" || rule == u"all-duplicates")
         {
             MarkingRules::markAllDuplicatesAsListed(model);
         }

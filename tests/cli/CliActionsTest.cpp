@@ -105,14 +105,14 @@ TEST(CorvinaCliActions, MarkedCopiesGoOnlyWhereTheCommandSays)
 
     EXPECT_EQ(cli(tree, args({"--trash"}) << root).exitCode, 2) << "an act without --mark is a usage error";
 
-    const Outcome dry = cli(tree, args({"--mark", "all-duplicates", "--trash", "--dry-run"}) << root);
+    const Outcome dry = cli(tree, args({"--mark", "keep-newest", "--trash", "--dry-run"}) << root);
     EXPECT_EQ(dry.exitCode, 0) << dry.err.constData();
     EXPECT_TRUE(dry.out.contains(QByteArray("* 5  " + QByteArray(kDate) + "  N/A  " + copy.toUtf8() + '\n')))
         << dry.out.data();
     EXPECT_TRUE(dry.out.endsWith(QByteArray("trash " + copy.toUtf8() + '\n')));
     EXPECT_TRUE(exists(copy));
 
-    const Outcome trashed = cli(tree, args({"--mark", "all-duplicates", "--trash"}) << root);
+    const Outcome trashed = cli(tree, args({"--mark", "keep-newest", "--trash"}) << root);
     EXPECT_EQ(trashed.exitCode, 0) << trashed.err.constData();
     EXPECT_FALSE(exists(copy));
     EXPECT_TRUE(exists(kept));
@@ -121,10 +121,10 @@ TEST(CorvinaCliActions, MarkedCopiesGoOnlyWhereTheCommandSays)
     // Move and copy take the marked file; the kept one stays.
     tree.file(QStringLiteral("s/old.jpg"), "photo", kTime);
     const QString dest = tree.path(QStringLiteral("dest"));
-    EXPECT_EQ(cli(tree, args({"--mark", "all-duplicates", "--copy"}) << dest << root).exitCode, 0);
+    EXPECT_EQ(cli(tree, args({"--mark", "keep-newest", "--copy"}) << dest << root).exitCode, 0);
     EXPECT_EQ(TempTree::contents(dest + QStringLiteral("/old.jpg")), "photo");
     EXPECT_TRUE(exists(copy));
-    EXPECT_EQ(cli(tree, args({"--mark", "all-duplicates", "--move"}) << dest << root).exitCode, 0);
+    EXPECT_EQ(cli(tree, args({"--mark", "keep-newest", "--move"}) << dest << root).exitCode, 0);
     EXPECT_EQ(TempTree::contents(dest + QStringLiteral("/old (2).jpg")), "photo");
     EXPECT_FALSE(exists(copy));
     EXPECT_TRUE(exists(kept));
@@ -146,7 +146,7 @@ TEST(CorvinaCliActions, AKeptCopyEditedAfterTheSearchDoesNotCount)
     tree.file(QStringLiteral("s/a/new1"), "edit", kTime.addSecs(120));
     tree.file(QStringLiteral("s/b/new2"), "edit", kTime.addSecs(60));
     const Outcome r =
-        cli(tree, QStringList{QStringLiteral("--load"), session} + args({"--mark", "all-duplicates", "--delete"}));
+        cli(tree, QStringList{QStringLiteral("--load"), session} + args({"--mark", "keep-newest", "--delete"}));
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_EQ(r.err.toStdString(), refusal("1009", "No unmarked copy of the file is left", marked1) +
                                        refusal("1012", "No unmarked copy has the same contents", marked2));
@@ -218,7 +218,7 @@ TEST(CorvinaCliActions, AForgedChecksumPairIsNeverTakenForCopies)
     const QString a = tree.file(QStringLiteral("s/a"), "plumless", kTime);
     const QString b = tree.file(QStringLiteral("s/b"), "buckeroo", kTime.addSecs(1));
     const Outcome r =
-        cli(tree, args({"--engine", "crc", "--mark", "all-duplicates", "--delete"}) << tree.path(QStringLiteral("s")));
+        cli(tree, args({"--engine", "crc", "--mark", "keep-newest", "--delete"}) << tree.path(QStringLiteral("s")));
     EXPECT_TRUE(r.out.startsWith("Group 1\n* 8")) << "the checksums agree, so they are listed";
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_EQ(r.err.toStdString(), refusal("1012", "No unmarked copy has the same contents", a));
@@ -248,7 +248,7 @@ TEST(CorvinaCliActions, AFolderSwappedForALinkIsNeverFollowed)
     tree.symlink(tree.path(QStringLiteral("outside")), QStringLiteral("real/dup"));
 
     const Outcome r =
-        cli(tree, QStringList{QStringLiteral("--load"), session} + args({"--mark", "all-duplicates", "--delete"}));
+        cli(tree, QStringList{QStringLiteral("--load"), session} + args({"--mark", "keep-newest", "--delete"}));
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_EQ(r.err.toStdString(),
               refusal("1010", "File cannot be traced to a search location", location + "/dup/x") +
@@ -261,7 +261,7 @@ TEST(CorvinaCliActions, AFolderSwappedForALinkIsNeverFollowed)
     tree.file(QStringLiteral("real/dup/y"), "more", kTime);
     ASSERT_EQ(cli(tree, QStringList{QStringLiteral("--save"), session, location}).exitCode, 0);
     const Outcome fine = cli(tree, QStringList{QStringLiteral("--load"), session} +
-                                       args({"--mark", "all-duplicates", "--delete", "--dry-run"}));
+                                       args({"--mark", "keep-newest", "--delete", "--dry-run"}));
     EXPECT_EQ(fine.exitCode, 0) << fine.err.constData();
     EXPECT_TRUE(fine.out.endsWith(
         QByteArray("delete " + location.toUtf8() + "/dup/x\ndelete " + location.toUtf8() + "/dup/y\n")));
@@ -278,9 +278,8 @@ TEST(CorvinaCliActions, AReferenceFolderKeepsItsFilesWhateverTheRules)
     const QString backup = tree.path(QStringLiteral("backup"));
 
     // The newest file would be kept; the original is kept instead, and the copy goes.
-    const Outcome r =
-        cli(tree, QStringList{QStringLiteral("--reference"), ref} + args({"--mark", "all-duplicates", "--trash"})
-                      << backup);
+    const Outcome r = cli(
+        tree, QStringList{QStringLiteral("--reference"), ref} + args({"--mark", "keep-newest", "--trash"}) << backup);
     EXPECT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(r.out, "Group 1\nR 5  " + QByteArray(kDate) + "  N/A  " + original.toUtf8() +
                          "\n* 5  3/4/2021 5:07:07 AM  N/A  " + copy.toUtf8() + "\n\n")
@@ -321,7 +320,7 @@ TEST(CorvinaCliActions, CopiesAndMovesCanKeepTheirFolders)
 
     // A move keeps them too, with the same proof: the copy in a/ goes, the newest stays.
     const QString moved = tree.path(QStringLiteral("moved"));
-    EXPECT_EQ(cli(tree, args({"--mark", "all-duplicates", "--move"})
+    EXPECT_EQ(cli(tree, args({"--mark", "keep-newest", "--move"})
                             << moved << QStringLiteral("--keep-structure") << one << two)
                   .exitCode,
               0);
@@ -340,14 +339,14 @@ TEST(CorvinaCliActions, LinksFreeTheSpaceAndEveryPathStillOpens)
     ASSERT_EQ(::chmod(QFile::encodeName(copy).constData(), 0600), 0);
 
     // This file system makes no clones: the file stays as it was.
-    const Outcome clone = cli(tree, args({"--mark", "all-duplicates", "--link", "clone"}) << root);
+    const Outcome clone = cli(tree, args({"--mark", "keep-newest", "--link", "clone"}) << root);
     if (clone.exitCode == 0)
         GTEST_SKIP() << "the test folder's file system makes clones; the refusal cannot be shown here";
     EXPECT_EQ(clone.exitCode, 3);
     EXPECT_EQ(clone.err.toStdString(), refusal("1016", "File system cannot make clones", copy));
 
     // A hard link would give the copy the kept file's permissions: refused, and the copy stays.
-    const Outcome refused = cli(tree, args({"--mark", "all-duplicates", "--link", "hard"}) << root);
+    const Outcome refused = cli(tree, args({"--mark", "keep-newest", "--link", "hard"}) << root);
     EXPECT_EQ(refused.exitCode, 3);
     EXPECT_EQ(refused.err.toStdString(),
               refusal("1018", "Kept copy differs in owner, permissions or attributes", copy));
@@ -358,7 +357,7 @@ TEST(CorvinaCliActions, LinksFreeTheSpaceAndEveryPathStillOpens)
     EXPECT_NE(a.st_ino, b.st_ino);
 
     ASSERT_EQ(::chmod(QFile::encodeName(copy).constData(), a.st_mode & 07777), 0);
-    const Outcome hard = cli(tree, args({"--mark", "all-duplicates", "--link", "hard"}) << root);
+    const Outcome hard = cli(tree, args({"--mark", "keep-newest", "--link", "hard"}) << root);
     EXPECT_EQ(hard.exitCode, 0) << hard.err.constData();
     EXPECT_TRUE(hard.err.isEmpty()) << hard.err.constData();
     ASSERT_EQ(::stat(QFile::encodeName(copy).constData(), &b), 0);
@@ -382,7 +381,7 @@ TEST(CorvinaCliActions, AFailedLinkLeavesTheOriginalInPlace)
     // An immutable file cannot be renamed: the link is made, and then cannot take its place.
     if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), copy}) != 0)
         GTEST_SKIP() << "chattr +i needs root and a file system that keeps the flag";
-    const Outcome r = cli(tree, args({"--mark", "all-duplicates", "--link", "hard"}) << tree.path(QStringLiteral("s")));
+    const Outcome r = cli(tree, args({"--mark", "keep-newest", "--link", "hard"}) << tree.path(QStringLiteral("s")));
     QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), copy});
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_EQ(r.err.toStdString(), refusal("1014", "Unable to replace file with a link", copy));
@@ -498,7 +497,7 @@ TEST(CorvinaCliActions, EmptiedFoldersGoOnlyWhenAskedAndNeverASearchFolder)
     {
         SCOPED_TRACE(c.what);
         makeCopies();
-        const Outcome r = cli(tree, args({"--mark", "all-duplicates"}) + c.act << root);
+        const Outcome r = cli(tree, args({"--mark", "keep-newest"}) + c.act << root);
         EXPECT_EQ(r.exitCode, 0) << r.err.constData();
         EXPECT_FALSE(exists(emptied + QStringLiteral("/x")));
         EXPECT_EQ(QDir(emptied).exists(), !c.removed);
@@ -507,7 +506,7 @@ TEST(CorvinaCliActions, EmptiedFoldersGoOnlyWhenAskedAndNeverASearchFolder)
 
     // The copy lies directly in a folder named on the command line: that folder stays.
     makeCopies();
-    const Outcome located = cli(tree, args({"--mark", "all-duplicates", "--delete", "--remove-empty-folders"})
+    const Outcome located = cli(tree, args({"--mark", "keep-newest", "--delete", "--remove-empty-folders"})
                                           << tree.path(QStringLiteral("s/keep")) << emptied);
     EXPECT_EQ(located.exitCode, 0) << located.err.constData();
     EXPECT_FALSE(exists(emptied + QStringLiteral("/x")));
@@ -562,6 +561,9 @@ TEST(CorvinaCliActions, ASessionsMarksAreShownButActedOnOnlyWithMarkSaved)
                                       QStringLiteral("--mark=saved")}),
               (QStringList{ax, ay, cz}));
     EXPECT_EQ(wouldDelete(args({"--mark", "keep-oldest"})), (QStringList{bx, by, dz}));
+    // all-duplicates stays a name of keep-newest, for the scripts written with it.
+    EXPECT_EQ(wouldDelete(args({"--mark", "all-duplicates"})), wouldDelete(args({"--mark", "keep-newest"})));
+    EXPECT_NE(wouldDelete(args({"--mark", "keep-newest"})), wouldDelete(args({"--mark", "keep-oldest"})));
 
     // The export of marked rows takes the session's marks when no rule is given.
     const QString exported = tree.path(QStringLiteral("marked.csv"));

@@ -95,6 +95,8 @@ TEST(Completion, CompletesValuesAfterTheOptionOrAnEqualsSign)
         {{"--export-format", ""}, {"csv", "html"}},
         {{"--export-rows", "m"}, {"marked"}},
         {{"--delimiter", "s"}, {"semi"}},
+        {{"--mark", "keep-"}, {"keep-newest", "keep-oldest", "keep-largest", "keep-smallest"}},
+        {{"--mark", "i"}, {"in:"}},
         {{"--min", ""}, {}},
         {{"--mask", ""}, {}},
     };
@@ -133,7 +135,17 @@ TEST(Completion, KnowsTheValueOfEveryOptionOfHelp)
                                      << ": add its values to _corvina_cli_values in packaging/corvina-cli.bash";
         if (!rule.startsWith(QStringLiteral("words ")))
             continue;
-        const QStringList words = rule.mid(6).split(u' ');
+        QStringList words = rule.mid(6).split(u' ');
+        // A word that ends in ":" begins a value ("in:" for "in:FOLDER"); the rest is the user's.
+        for (const QString &prefix : words)
+        {
+            if (prefix.endsWith(u':'))
+            {
+                EXPECT_TRUE(e.text.contains(prefix))
+                    << option.toStdString() << ": --help does not name " << prefix.toStdString();
+            }
+        }
+        words.removeIf([](const QString &w) { return w.endsWith(u':'); });
         EXPECT_EQ(words, wordsOfHelp(e.text)) << option.toStdString() << ": --help names other values";
         for (const QString &w : words)
             EXPECT_EQ(runCli({option, w, QStringLiteral("--help")}), 0)
