@@ -2,6 +2,7 @@
 #include "app/AboutFrm.h"
 
 #include "app/ToolbarIcons.h"
+#include "core/Version.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -34,7 +35,8 @@ AboutFrm::AboutFrm(QWidget *parent) : QDialog(parent)
            "from xxHash (BSD 2-Clause licence)."),
         tr("Corvina sends nothing over the network."),
     };
-    QString html = QStringLiteral("<h3>%1</h3>").arg(tr("Corvina v3.0").toHtmlEscaped());
+    QString html =
+        QStringLiteral("<h3>%1</h3>").arg(tr("Corvina v%1").arg(QLatin1String(CorvinaVersion)).toHtmlEscaped());
     for (const QString &paragraph : paragraphs)
         html += QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped());
     text->setText(html);

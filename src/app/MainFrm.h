@@ -6,6 +6,7 @@
 
 #include "app/ScanTotals.h"
 #include "core/Stopwatch.h"
+#include "core/Version.h"
 #include "engine/ScanPipeline.h"
 #include "results/ResultSort.h"
 #include "sessions/SessionCommands.h"
@@ -64,7 +65,7 @@ public:
                      QWidget *parent = nullptr);
     ~MainFrm() override;
 
-    static QString title() { return tr("Corvina v3.0"); }
+    static QString title() { return tr("Corvina v%1").arg(QLatin1String(CorvinaVersion)); }
 
     ResultModel &results() { return *m_results; }
     SearchLocationModel &locations() { return *m_locations; }

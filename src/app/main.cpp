@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/FeedbackFrm.h"
 #include "app/MainFrm.h"
+#include "core/Version.h"
 #include "engine/ContentGroups.h"
 #include "platform/AppFolders.h"
 #include "platform/InstanceLock.h"
@@ -17,23 +18,49 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
+
+namespace
+{
+// The arguments after the program's name, with their exact bytes: file names need not be UTF-8.
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << NativePath::decode(argv[i], static_cast<qsizetype>(std::strlen(argv[i])));
+    return arguments;
+}
+
+// --help and --version answer on standard output without a window, so they work where no display
+// is (over ssh, in a package's checks); only the core of Qt is started for the translations.
+std::optional<int> answerWithoutWindow(int argc, char *argv[])
+{
+    const CommandLine::Request::Kind kind = CommandLine::parse(argumentsOf(argc, argv)).kind;
+    if (kind != CommandLine::Request::Kind::Help && kind != CommandLine::Request::Kind::Version)
+        return std::nullopt;
+    QCoreApplication core(argc, argv);
+    const QString text =
+        kind == CommandLine::Request::Kind::Help ? CommandLine::helpText() : CommandLine::versionText();
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = answerWithoutWindow(argc, argv))
+        return *answered;
     AppFolders::exportHome();
     ContentGroups::prepareDescriptors();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvina"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    QApplication::setApplicationVersion(QLatin1String(CorvinaVersion));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvina.svg")));
     // Lets the desktop match the window with its menu entry (its Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.corvina.Corvina"));
 
-    // Qt has taken its own options out of argv; file names keep their exact bytes.
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << NativePath::decode(argv[i], static_cast<qsizetype>(std::strlen(argv[i])));
-    const CommandLine::Request request = CommandLine::parse(arguments);
+    // Qt has taken its own options out of argv.
+    const CommandLine::Request request = CommandLine::parse(argumentsOf(argc, argv));
     if (request.kind == CommandLine::Request::Kind::Feedback)
     {
         FeedbackFrm feedback;

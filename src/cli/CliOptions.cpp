@@ -148,6 +148,11 @@ const std::vector<CliOption> &outputOptions()
              c.action = CliCommand::Action::Help;
              return QString();
          }},
+        {"version", nullptr, QT_TRANSLATE_NOOP("CliOptions", "show the name and version of corvina-cli"),
+         [](CliCommand &c, const QString &) {
+             c.action = CliCommand::Action::Version;
+             return QString();
+         }},
     };
     return table;
 }
@@ -188,7 +193,9 @@ bool readArguments(const QStringList &arguments, CliCommand &command)
             optionsEnded = true;
             continue;
         }
-        const QString spelled = arg == u"-h" ? QStringLiteral("--help") : arg;
+        const QString spelled = arg == u"-h"   ? QStringLiteral("--help")
+                                : arg == u"-V" ? QStringLiteral("--version")
+                                               : arg;
         if (!spelled.startsWith(u"--"))
             return bad(Tr::tr("unknown option \"%1\"").arg(arg));
         const qsizetype eq = spelled.indexOf(u'=');
@@ -347,7 +354,8 @@ SearchLocationList CliOptions::locations(const QString &currentFolder) const
 CliCommand parseCommandLine(const QStringList &arguments)
 {
     CliCommand command;
-    if (!readArguments(arguments, command) || command.action == CliCommand::Action::Help)
+    if (!readArguments(arguments, command) || command.action == CliCommand::Action::Help ||
+        command.action == CliCommand::Action::Version)
         return command;
     if (const QString why = combinationError(command.options); !why.isEmpty())
     {
@@ -371,7 +379,8 @@ QString helpText()
                           "links) counts once."),
                    0, 0) +
            u'\n' + Tr::tr("Options:") + u'\n' + optionLines(searchOptions()) + optionLines(outputOptions()) +
-           QStringLiteral("  -h").leftJustified(HelpIndent) + Tr::tr("the same as --help") + u'\n' + u'\n' +
+           QStringLiteral("  -h").leftJustified(HelpIndent) + Tr::tr("the same as --help") + u'\n' +
+           QStringLiteral("  -V").leftJustified(HelpIndent) + Tr::tr("the same as --version") + u'\n' + u'\n' +
            Tr::tr("Session files and exports:") + u'\n' + optionLines(sessionOptions()) + u'\n' +
            Tr::tr("Marking and acting on the marked files:") + u'\n' + optionLines(actionOptions()) + helpNotes();
 }

@@ -48,6 +48,7 @@ struct CliCommand
     {
         Scan,
         Help,
+        Version,
         BadUsage, // error says why
     };
 

@@ -7,6 +7,7 @@
 #include "cli/CliScanSink.h"
 #include "cli/CliSession.h"
 #include "cli/CliText.h"
+#include "core/Version.h"
 #include "engine/ScanPipeline.h"
 #include "platform/FileFunctions.h"
 #include "results/ResultModel.h"
@@ -107,6 +108,12 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
     if (command.action == CliCommand::Action::Help)
     {
         env.out.write(helpText().toUtf8());
+        return CliExit::Completed;
+    }
+    if (command.action == CliCommand::Action::Version)
+    {
+        // The program's name is not translated: scripts read this line.
+        env.out.write(QByteArray("corvina-cli ") + CorvinaVersion + '\n');
         return CliExit::Completed;
     }
     if (command.action == CliCommand::Action::BadUsage)

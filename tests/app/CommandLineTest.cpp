@@ -25,6 +25,13 @@ TEST(CommandLine, TheSwitchAndTheSessionPath)
         {{"\"/tmp/quoted.cvf\""}, Kind::OpenSession, "/tmp/quoted.cvf"},
         {{"/tmp/a\"b.cvf"}, Kind::OpenSession, "/tmp/ab.cvf"},
         {{"/tmp/two", "words.cvf"}, Kind::OpenSession, "/tmp/two words.cvf"},
+        {{"--help"}, Kind::Help, ""},
+        {{"-h"}, Kind::Help, ""},
+        {{"--version"}, Kind::Version, ""},
+        {{"-V"}, Kind::Version, ""},
+        // A file may have any of these names; with company they are a session's name.
+        {{"./-h"}, Kind::OpenSession, "./-h"},
+        {{"my", "--version"}, Kind::OpenSession, "my --version"},
     };
     for (const Case &c : cases)
     {
