@@ -4,7 +4,8 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME corvina)
 set(CPACK_PACKAGE_VENDOR "Corvina's developers")
-set(CPACK_PACKAGE_CONTACT "Corvina's developers")
+set(CPACK_PACKAGE_CONTACT "${CORVINA_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CORVINA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "find duplicate files and remove the copies you do not need")
 # Lines of the long description as `apt show` prints them.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
@@ -26,9 +27,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${CORVINA_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its platform plugins (X11, Wayland) at run time, so dpkg-shlibdeps cannot see that the
-# window needs them; the SVG plugins draw the window's icon.
+# window needs them; the SVG plugins draw the window's icon, and bash-completion loads the
+# completion of corvina-cli that the package installs.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, bash-completion")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

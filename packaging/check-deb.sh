@@ -40,6 +40,10 @@ for library in libqt6core6 libqt6gui6 libqt6widgets6 libc6 qt6-qpa-plugins; do
         problem "Depends lacks $library: $depends"
 done
 [ "$(dpkg-deb --field "$deb" Package)" = corvina ] || problem "the package is not named corvina"
+# A user with a problem needs somewhere to write; the completion needs bash-completion to load it.
+[[ $(dpkg-deb --field "$deb" Maintainer) =~ \<[^@\>]+@[^@\>]+\>$ ]] || problem "the Maintainer field has no address"
+[[ ", $(dpkg-deb --field "$deb" Recommends)," == *", bash-completion,"* ]] ||
+    problem "Recommends lacks bash-completion"
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
