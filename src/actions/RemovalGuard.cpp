@@ -38,7 +38,9 @@ RemovalGuard::Check RemovalGuard::identify(int row) const
     const ResultRow &r = m_model.row(row);
     if (!r.identified())
     {
-        result.verdict = Verdict::Untraced;
+        // The file is where the row says, but its size or date did not match the row's when the
+        // list was made or loaded: it changed since the search.
+        result.verdict = r.numbersAreOwn() ? Verdict::Changed : Verdict::Untraced;
         return result;
     }
     const FileStatus &now = location->file.status;

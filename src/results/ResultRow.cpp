@@ -133,3 +133,8 @@ ResultRow ResultRow::fromColumns(const QString &name, const QString &size, const
         row.texts = std::make_shared<const ResultRowTexts>(std::move(texts));
     return row;
 }
+
+bool ResultRow::numbersAreOwn() const
+{
+    return stamp != 0 && (!texts || (!texts->size && !texts->modified));
+}

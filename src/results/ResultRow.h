@@ -66,6 +66,9 @@ struct ResultRow
     QString displayText(int c, const QLocale &locale) const;
     QString fullPath() const { return path + name; }
     bool identified() const { return inode != 0; }
+    /// The size and date are numbers the row can be checked by: not texts kept as a session file
+    /// wrote them, which no file's numbers reproduce.
+    bool numbersAreOwn() const;
     /// Sets the date from its "Last Modified." text, keeping the text itself when the date would
     /// not write it back the same.
     void setModified(const QString &text);

@@ -10,11 +10,6 @@
 
 namespace
 {
-// The numbers of a row are its own only when no text of a foreign or damaged file stands in for them.
-bool numbersAreOwn(const ResultRow &row)
-{
-    return row.stamp != 0 && (!row.texts || (!row.texts->size && !row.texts->modified));
-}
 // Whether the innermost folder on the way from the root down to `relative` (both included) that
 // is a location's own folder is a reference location's. Every folder on the way has been looked
 // at already (the resolver remembers each).
@@ -112,7 +107,7 @@ void anchorRows(ResultModel &model, ListOrigin origin, const QStringList &locati
             known = seen.insert(row.path, anchored);
         }
         model.setIdentity(r, 0, 0, 0);
-        if (!*known || !numbersAreOwn(row))
+        if (!*known || !row.numbersAreOwn())
             continue;
         const RowAnchors::Folder &folder = *anchors.folder(row.path);
         const SearchRoot &root = anchors.roots[static_cast<size_t>(folder.root)];

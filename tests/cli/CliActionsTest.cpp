@@ -156,6 +156,24 @@ TEST(CorvinaCliActions, AKeptCopyEditedAfterTheSearchDoesNotCount)
     EXPECT_EQ(TempTree::contents(kept2), "edit");
 }
 
+TEST(CorvinaCliActions, AMarkedFileEditedAfterTheSearchIsRefusedAsChanged)
+{
+    TempTree tree;
+    const QString root = tree.path(QStringLiteral("s"));
+    tree.file(QStringLiteral("s/a/new"), "same", kTime.addSecs(60));
+    const QString marked = tree.file(QStringLiteral("s/b/old"), "same", kTime);
+    const QString session = tree.path(QStringLiteral("s.cvf"));
+    ASSERT_EQ(cli(tree, QStringList{QStringLiteral("--save"), session, root}).exitCode, 0);
+
+    // Edited between the save and the load: the refusal says so, not that the file is lost.
+    tree.file(QStringLiteral("s/b/old"), "edited", kTime.addSecs(30));
+    const Outcome r =
+        cli(tree, QStringList{QStringLiteral("--load"), session} + args({"--mark", "keep-newest", "--delete"}));
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.err.toStdString(), refusal("1008", "File changed since the search", marked));
+    EXPECT_EQ(TempTree::contents(marked), "edited");
+}
+
 TEST(CorvinaCliActions, ASessionIsAReasonToLookNeverAProof)
 {
     TempTree tree;
@@ -191,7 +209,7 @@ TEST(CorvinaCliActions, ASessionIsAReasonToLookNeverAProof)
     // In the order of the list, which marking leaves as it was.
     EXPECT_EQ(r.err.toStdString(),
               refusal("1012", "No unmarked copy has the same contents", marked + "a") +
-                  refusal("1010", "File cannot be traced to a search location", marked + "c") +
+                  refusal("1008", "File changed since the search", marked + "c") +
                   refusal("1010", "File cannot be traced to a search location", marked + "../m/e") +
                   refusal("1010", "File cannot be traced to a search location", outside));
     for (const char *name : {"a", "c", "e"})
