@@ -49,6 +49,8 @@ void ActionRunDialog::enterFinished()
     closeButton->setText(tr("&OK"));
     closeButton->setEnabled(true);
     runButton->setEnabled(false);
+    // A cancel that was waiting for the file in hand is over: the button no longer says it stops.
+    runButton->setText(tr("&Cancel"));
 }
 
 void ActionRunDialog::requestCancel()

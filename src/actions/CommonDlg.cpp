@@ -76,7 +76,12 @@ QString qtFilter(const QString &filter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
     {
         const QString patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts).join(u' ');
-        out << parts[i] + QStringLiteral(" (") + patterns + u')';
+        // A name that shows its patterns already ("Corvina(*.cvf)") is what Qt reads; adding them
+        // again would show them twice.
+        if (parts[i].endsWith(u'(' + patterns + u')'))
+            out << parts[i];
+        else
+            out << parts[i] + QStringLiteral(" (") + patterns + u')';
     }
     return out.join(QStringLiteral(";;"));
 }

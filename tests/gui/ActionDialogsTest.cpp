@@ -244,6 +244,7 @@ TEST(FileCMFrm, CancelWaitsForTheFileUnderWayAndTheDialogStays)
     EXPECT_FALSE(QFile::exists(dest + QStringLiteral("/p.jpg"))) << "nothing after it is started";
     EXPECT_TRUE(dialog.closeButton->isEnabled());
     EXPECT_EQ(dialog.closeButton->text(), QStringLiteral("&OK"));
+    EXPECT_NE(dialog.runButton->text(), QStringLiteral("Stopping...")) << "the run is over";
     dialog.closeButton->click();
     EXPECT_FALSE(dialog.notRun);
 }

@@ -38,6 +38,8 @@ TEST(CommonDlg, FiltersAndDefaultSuffix)
     EXPECT_EQ(CommonDlg::qtFilter(QStringLiteral("Error Logs|*.log|")), QStringLiteral("Error Logs (*.log)"));
     EXPECT_EQ(CommonDlg::qtFilter(QStringLiteral("Pictures|*.jpg;*.png|All|*.*")),
               QStringLiteral("Pictures (*.jpg *.png);;All (*.*)"));
+    // The patterns are shown once, where the name already shows them.
+    EXPECT_EQ(CommonDlg::qtFilter(QStringLiteral("Corvina(*.cvf)|*.cvf")), QStringLiteral("Corvina(*.cvf)"));
     EXPECT_EQ(CommonDlg::defaultSuffix(QStringLiteral("Corvina(*.cvf)|*.cvf")), QStringLiteral("cvf"));
     EXPECT_EQ(CommonDlg::defaultSuffix(QStringLiteral("All|*.*")), QString());
 }
