@@ -26,7 +26,7 @@ int widestDate(const QFontMetrics &metrics, const QLocale &locale)
     {
         for (qint64 hour : {10, 22})
         {
-            const qint64 stamp = ((((2024 * 100 + month) * 100 + 28) * 100 + hour) * 100 + 58) * 100 + 58;
+            const qint64 stamp = ((((qint64{2024} * 100 + month) * 100 + 28) * 100 + hour) * 100 + 58) * 100 + 58;
             widest = std::max(widest, metrics.horizontalAdvance(LocaleText::stamp(stamp, locale)));
         }
     }
