@@ -7,11 +7,10 @@
 #include "app/ScanTotals.h"
 #include "core/Stopwatch.h"
 #include "engine/ScanPipeline.h"
+#include "platform/Settings.h"
 #include "results/ResultSort.h"
 #include "sessions/SessionCommands.h"
 #include "sessions/SessionState.h"
-
-#include "platform/SettingsKeys.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -43,7 +42,6 @@ class ResultView;
 class ScanProgressBar;
 class SearchListView;
 class SearchLocationModel;
-class SettingsStore;
 
 /// What the main window is given: where it asks its questions, reports unexpected failures,
 /// keeps its settings, and how it plays the end sound.
@@ -51,7 +49,7 @@ struct MainFrmServices
 {
     Prompter &prompter;
     ErrorReporter &errors;
-    SettingsStore &settings;
+    Settings &settings;
     std::function<void()> endSound;
 };
 
@@ -216,8 +214,10 @@ private:
     void runToolbarButton(int index);
     void togglePictureViewer();
     void toggleRecycleBin();
-    void setViewerImage(int image);
-    void setRecycleImage(int image);
+    void showViewerSwitch(bool on);
+    void showDeletionMode(Settings::DeletionMode mode);
+    /// Shows a switch again when its setting changed, whichever window changed it.
+    void followSetting(Settings::Key key);
 
     // The Help menu's windows (MainFrmHelp.cpp).
     void showManual(const QString &section);
@@ -230,7 +230,7 @@ private:
 
     Prompter &m_prompter;
     ErrorReporter &m_errors;
-    SettingsStore &m_settings;
+    Settings &m_settings;
     std::function<void()> m_endSound;
     QString m_commandLine;
 
@@ -298,8 +298,6 @@ private:
     };
     QToolBar *m_toolbar = nullptr;
     std::array<QAction *, RecycleButton + 1> m_buttons{};
-    int m_viewerImage = Settings::ViewerOn;
-    int m_recycleImage = Settings::ToRecycleBin;
 
     // Status bar.
     std::array<QLabel *, 5> m_panels{};
