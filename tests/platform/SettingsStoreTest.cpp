@@ -62,6 +62,20 @@ TEST(SettingsStore, ListsComeBackInWriteOrderAndAnEmptyListRemovesTheSection)
     EXPECT_FALSE(store.contains(QStringLiteral("FileMask"), QStringLiteral("0")));
 }
 
+// Keys added by hand come after the ones in the write order; each value reads as read() reads it.
+TEST(SettingsStore, AListWrittenByHandReadsAsWritten)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.path() + QStringLiteral("/s.ini");
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[FileMask]\n__order__=1\n0=*.iso\n1=*.jpg, *.png\n2=@Rect(0 0 1 1)\n");
+    file.close();
+    SettingsStore store(ini);
+    EXPECT_EQ(store.readList(QStringLiteral("FileMask")),
+              (QStringList{QStringLiteral("*.jpg, *.png"), QStringLiteral("*.iso")}));
+}
+
 TEST(SettingsStore, ProgramStoreLivesInTheChosenFolder)
 {
     // The test main points the store at a temporary folder before anything runs.
