@@ -8,7 +8,7 @@
 #include "app/MainFrm.h"
 #include "core/ErrorReport.h"
 #include "core/Prompter.h"
-#include "platform/SettingsKeys.h"
+#include "platform/Settings.h"
 #include "platform/SettingsStore.h"
 #include "results/ResultModel.h"
 #include "search/SearchLocation.h"
@@ -71,10 +71,10 @@ Bench::Register windowScan("windowscan", [](QTextStream &out) {
     setenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/data")).constData(), 1);
     setenv("XDG_CACHE_HOME", QFile::encodeName(home.path() + QStringLiteral("/cache")).constData(), 1);
     SettingsStore::setDirectory(home.path() + QStringLiteral("/config/Corvina"));
-    SettingsStore::instance().setValue(Settings::ShowTips, QStringLiteral("0"));
+    Settings::instance().setShowTipsAtStartup(false);
 
     Nobody nobody;
-    MainFrm window({nobody, nobody, SettingsStore::instance(), [] {}});
+    MainFrm window({nobody, nobody, Settings::instance(), [] {}});
     window.resize(1200, 800);
     window.show();
     QCoreApplication::processEvents();

@@ -11,6 +11,7 @@
 #include "actions/PicturePreview.h"
 #include "actions/SingleFileActions.h"
 #include "core/ErrorReport.h"
+#include "platform/Settings.h"
 #include "results/ResultModel.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ public:
 
     bool runDeletion(const ActionRun &run) override
     {
-        const bool recycle = !m_owner.m_hooks.sendToRecycleBin || m_owner.m_hooks.sendToRecycleBin();
+        const bool recycle = m_owner.m_settings.deletionMode() == Settings::DeletionMode::Trash;
         DeleteFilesDialog dialog(m_owner.m_model, run, recycle, m_owner.m_prompter, m_owner.m_reporter,
                                  m_owner.m_hooks.endSound, m_owner.m_hooks.window);
         CommonDlg::centerForm(&dialog);
@@ -56,7 +57,7 @@ private:
     ActionCommands &m_owner;
 };
 
-ActionCommands::ActionCommands(ResultModel &model, Prompter &prompter, ErrorReporter &reporter, SettingsStore &settings,
+ActionCommands::ActionCommands(ResultModel &model, Prompter &prompter, ErrorReporter &reporter, Settings &settings,
                                Hooks hooks, QObject *parent)
     : QObject(parent), m_model(model), m_prompter(prompter), m_reporter(reporter), m_settings(settings),
       m_hooks(std::move(hooks)), m_desktop(std::make_unique<SystemDesktop>())
@@ -190,7 +191,7 @@ void ActionCommands::removeMarkedFromList()
 
 void ActionCommands::previewStep()
 {
-    const bool on = m_hooks.pictureViewerOn && m_hooks.pictureViewerOn();
+    const bool on = m_settings.showViewer();
     const int row = focusedRow();
     const QString name = row >= 0 ? m_model.row(row).name : QString();
     switch (PicturePreview::previewStep(on, row >= 0, name))
@@ -205,10 +206,7 @@ void ActionCommands::previewStep()
         break;
     }
     if (!m_viewer)
-    {
         m_viewer = new FileInfoFrm(m_prompter, m_settings, m_hooks.window);
-        connect(m_viewer, &FileInfoFrm::pictureViewerDisabled, this, &ActionCommands::pictureViewerDisabled);
-    }
     m_viewer->loadPicture(m_model.row(row).fullPath());
     if (!m_viewer->isVisible())
     {

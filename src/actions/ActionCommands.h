@@ -19,17 +19,16 @@ class ErrorReporter;
 class Prompter;
 class QWidget;
 class ResultModel;
-class SettingsStore;
+class Settings;
 
 class ActionCommands : public QObject
 {
     Q_OBJECT
 public:
-    /// What the main window lends. Empty hooks mean: no selection, option off, nothing to show.
+    /// What the main window lends. Empty hooks mean: no selection, nothing to show.
     struct Hooks
     {
         QWidget *window = nullptr;                   // owner of the dialogs and the viewer
-        std::function<bool()> sendToRecycleBin;      // the Recycle Bin option (12 on, 11 off)
         std::function<void(const QString &)> status; // status-bar panel 1
         std::function<int()> focusedRow;             // the result list's current row, -1 for none
         std::function<int()> pointerTwips;           // last pointer x over the result list, in twips
@@ -37,11 +36,11 @@ public:
         std::function<void()> markSelected;          // MarkingCommands::markSelected
         std::function<void()> unmarkSelected;        // MarkingCommands::unmarkSelected
         std::function<void()> endSound;              // starts the end-of-process sound
-        std::function<bool()> pictureViewerOn;       // the "Show Picture Viewer" option
     };
 
-    ActionCommands(ResultModel &model, Prompter &prompter, ErrorReporter &reporter, SettingsStore &settings,
-                   Hooks hooks, QObject *parent = nullptr);
+    /// Deletion follows settings.deletionMode(), the preview settings.showViewer().
+    ActionCommands(ResultModel &model, Prompter &prompter, ErrorReporter &reporter, Settings &settings, Hooks hooks,
+                   QObject *parent = nullptr);
     ~ActionCommands() override;
 
     /// Replaces the desktop services (tests).
@@ -77,11 +76,6 @@ public Q_SLOTS:
     /// Unloads the viewer (the option was switched off, a scan starts, or the window closes).
     void closePictureViewer();
 
-Q_SIGNALS:
-    /// The user closed the viewer from its title bar and chose to disable it: the window turns
-    /// the option off (button image 9, menu unchecked); "Display" already holds "9".
-    void pictureViewerDisabled();
-
 private:
     class Dialogs;
     int focusedRow() const;
@@ -92,7 +86,7 @@ private:
     ResultModel &m_model;
     Prompter &m_prompter;
     ErrorReporter &m_reporter;
-    SettingsStore &m_settings;
+    Settings &m_settings;
     Hooks m_hooks;
     std::unique_ptr<DesktopActions> m_desktop;
     QPointer<FileInfoFrm> m_viewer;

@@ -3,7 +3,7 @@
 
 #include "core/Prompter.h"
 #include "platform/ReadOnlyFile.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 
 #include <QBuffer>
 #include <QCloseEvent>
@@ -18,18 +18,6 @@ namespace
 constexpr int kTwipsPerPixel = 15;
 constexpr qint64 kLargestPicture = 512LL * 1024 * 1024;
 
-int pixels(const SettingsStore &settings, const SettingKey &key)
-{
-    bool ok = false;
-    const int twips = settings.value(key).toInt(&ok);
-    return (ok ? twips : key.defaultText().toInt()) / kTwipsPerPixel;
-}
-
-void storeTwips(SettingsStore &settings, const SettingKey &key, int pixels)
-{
-    settings.setValue(key, QString::number(pixels * kTwipsPerPixel));
-}
-
 // The file's bytes, read under its exact name.
 QByteArray readPicture(const QString &path)
 {
@@ -43,7 +31,7 @@ QByteArray readPicture(const QString &path)
 }
 } // namespace
 
-FileInfoFrm::FileInfoFrm(Prompter &prompter, SettingsStore &settings, QWidget *owner)
+FileInfoFrm::FileInfoFrm(Prompter &prompter, Settings &settings, QWidget *owner)
     : QWidget(owner, Qt::Tool), picture(new QLabel(this)), statusBar(new QStatusBar(this)), m_prompter(prompter),
       m_settings(settings), m_panel(new QLabel(this))
 {
@@ -62,8 +50,8 @@ FileInfoFrm::FileInfoFrm(Prompter &prompter, SettingsStore &settings, QWidget *o
     layout->setSpacing(0);
     layout->addWidget(picture, 1);
     layout->addWidget(statusBar);
-    setGeometry(pixels(m_settings, Settings::PicL), pixels(m_settings, Settings::PicT),
-                pixels(m_settings, Settings::PicW), pixels(m_settings, Settings::PicH));
+    setGeometry(m_settings.viewerLeft() / kTwipsPerPixel, m_settings.viewerTop() / kTwipsPerPixel,
+                m_settings.viewerWidth() / kTwipsPerPixel, m_settings.viewerHeight() / kTwipsPerPixel);
 }
 
 void FileInfoFrm::loadPicture(const QString &fileName)
@@ -93,10 +81,10 @@ void FileInfoFrm::unload()
 void FileInfoFrm::storePlacement()
 {
     const QRect g = geometry();
-    storeTwips(m_settings, Settings::PicW, g.width());
-    storeTwips(m_settings, Settings::PicH, g.height());
-    storeTwips(m_settings, Settings::PicT, g.top());
-    storeTwips(m_settings, Settings::PicL, g.left());
+    m_settings.setViewerWidth(g.width() * kTwipsPerPixel);
+    m_settings.setViewerHeight(g.height() * kTwipsPerPixel);
+    m_settings.setViewerTop(g.top() * kTwipsPerPixel);
+    m_settings.setViewerLeft(g.left() * kTwipsPerPixel);
 }
 
 void FileInfoFrm::closeEvent(QCloseEvent *event)
@@ -104,9 +92,6 @@ void FileInfoFrm::closeEvent(QCloseEvent *event)
     storePlacement();
     if (!m_closingForProgram &&
         m_prompter.confirm(tr("Confirm"), tr("Do you want to disable picture viewer?"), PromptIcon::Question))
-    {
-        m_settings.setValue(Settings::Display, QString::number(Settings::ViewerOff));
-        Q_EMIT pictureViewerDisabled();
-    }
+        m_settings.setShowViewer(false);
     event->accept();
 }

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 class Prompter;
-class SettingsStore;
+class Settings;
 class QLabel;
 class QStatusBar;
 
@@ -14,7 +14,7 @@ class FileInfoFrm : public QWidget
     Q_OBJECT
 public:
     /// A tool window owned by the main window, placed where it was last closed.
-    FileInfoFrm(Prompter &prompter, SettingsStore &settings, QWidget *owner);
+    FileInfoFrm(Prompter &prompter, Settings &settings, QWidget *owner);
 
     QLabel *picture = nullptr;       // the picture, stretched to the window (the aspect ratio is not kept)
     QStatusBar *statusBar = nullptr; // panel 1: the file name
@@ -28,19 +28,16 @@ public:
     /// Closes the window for the program (the option was switched off): no question.
     void unload();
 
-Q_SIGNALS:
-    /// Closed from its title bar and the user answered Yes to "Do you want to disable picture
-    /// viewer?": "Display" already holds "9"; the main window unchecks the menu and the button.
-    void pictureViewerDisabled();
-
 protected:
+    /// Closed from its title bar, it asks "Do you want to disable picture viewer?"; Yes turns
+    /// Settings::showViewer() off, which the main window's switches follow.
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void storePlacement();
 
     Prompter &m_prompter;
-    SettingsStore &m_settings;
+    Settings &m_settings;
     QLabel *m_panel = nullptr;
     bool m_closingForProgram = false;
 };

@@ -10,7 +10,6 @@
 #include "core/Prompter.h"
 #include "platform/AppFolders.h"
 #include "platform/FileFunctions.h"
-#include "platform/SettingsStore.h"
 #include "results/ResultModel.h"
 #include "search/SearchLocationModel.h"
 #include "sessions/SessionReader.h"
@@ -59,8 +58,10 @@ void MainFrm::restoreWindow()
 {
     showTotals();
     restorePlacement();
-    setViewerImage(static_cast<qint16>(m_settings.value(Settings::Display).toInt()));
-    setRecycleImage(static_cast<qint16>(m_settings.value(Settings::RecycleBin).toInt()));
+    // The two switches show their settings, and follow them whichever window changes one.
+    showViewerSwitch(m_settings.showViewer());
+    showDeletionMode(m_settings.deletionMode());
+    connect(&m_settings, &Settings::changed, this, &MainFrm::followSetting);
 
     // The locations and options of the last scan or the last run come back, without results.
     const QString defaultSession = AppFolders::defaultSessionPath();
@@ -78,7 +79,7 @@ void MainFrm::restorePlacement()
     const WindowGeometry::Placement placement = WindowGeometry::onScreen(WindowGeometry::load(m_settings), screens);
     resize(placement.size);
     move(placement.topLeft);
-    if (WindowGeometry::loadMaximized(m_settings))
+    if (m_settings.mainWindowMaximized())
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
@@ -96,7 +97,7 @@ void MainFrm::runStartup()
 {
     if (m_commandLine.isEmpty())
     {
-        if (m_settings.value(Settings::ShowTips) == QStringLiteral("1"))
+        if (m_settings.showTipsAtStartup())
             showTipOfTheDay();
         return;
     }

@@ -8,11 +8,10 @@
 #include "core/Stopwatch.h"
 #include "core/Version.h"
 #include "engine/ScanPipeline.h"
+#include "platform/Settings.h"
 #include "results/ResultSort.h"
 #include "sessions/SessionCommands.h"
 #include "sessions/SessionState.h"
-
-#include "platform/SettingsKeys.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -44,7 +43,6 @@ class ResultView;
 class ScanProgressBar;
 class SearchListView;
 class SearchLocationModel;
-class SettingsStore;
 
 /// What the main window is given: where it asks its questions, reports unexpected failures,
 /// keeps its settings, and how it plays the end sound.
@@ -52,7 +50,7 @@ struct MainFrmServices
 {
     Prompter &prompter;
     ErrorReporter &errors;
-    SettingsStore &settings;
+    Settings &settings;
     std::function<void()> endSound;
 };
 
@@ -217,8 +215,10 @@ private:
     void runToolbarButton(int index);
     void togglePictureViewer();
     void toggleRecycleBin();
-    void setViewerImage(int image);
-    void setRecycleImage(int image);
+    void showViewerSwitch(bool on);
+    void showDeletionMode(Settings::DeletionMode mode);
+    /// Shows a switch again when its setting changed, whichever window changed it.
+    void followSetting(Settings::Key key);
 
     // The Help menu's windows (MainFrmHelp.cpp).
     void showManual(const QString &section);
@@ -231,7 +231,7 @@ private:
 
     Prompter &m_prompter;
     ErrorReporter &m_errors;
-    SettingsStore &m_settings;
+    Settings &m_settings;
     std::function<void()> m_endSound;
     QString m_commandLine;
 
@@ -299,8 +299,6 @@ private:
     };
     QToolBar *m_toolbar = nullptr;
     std::array<QAction *, RecycleButton + 1> m_buttons{};
-    int m_viewerImage = Settings::ViewerOn;
-    int m_recycleImage = Settings::ToRecycleBin;
 
     // Status bar.
     std::array<QLabel *, 5> m_panels{};

@@ -79,7 +79,7 @@ void MainFrm::saveDefaultSession()
     // A minimized or maximized window keeps the place it comes back to.
     const QRect normal = normalPlacement();
     WindowGeometry::save(m_settings, {normal.size(), normal.topLeft()});
-    WindowGeometry::saveMaximized(m_settings, isMaximized()); // also when minimized from maximized
+    m_settings.setMainWindowMaximized(isMaximized()); // also when minimized from maximized
     SessionFile::saveSessionParameters(AppFolders::defaultSessionPath(), currentState(), *m_results);
 }
 

@@ -6,7 +6,6 @@
 #include "actions/ActionCommands.h"
 #include "app/ToolbarIcons.h"
 #include "core/Prompter.h"
-#include "platform/SettingsStore.h"
 #include "results/ResultModel.h"
 
 #include <QAction>
@@ -53,53 +52,54 @@ void MainFrm::runToolbarButton(int index)
     }
 }
 
-void MainFrm::setViewerImage(int image)
+void MainFrm::showViewerSwitch(bool on)
 {
-    m_viewerImage = image;
-    m_pictureViewerAction->setChecked(image == Settings::ViewerOn);
-    m_buttons[ViewerButton]->setIcon(ToolbarIcons::icon(
-        image == Settings::ViewerOff ? ToolbarIcons::Picture::ViewerOff : ToolbarIcons::Picture::ViewerOn));
+    m_pictureViewerAction->setChecked(on);
+    m_buttons[ViewerButton]->setIcon(
+        ToolbarIcons::icon(on ? ToolbarIcons::Picture::ViewerOn : ToolbarIcons::Picture::ViewerOff));
 }
 
-void MainFrm::setRecycleImage(int image)
+void MainFrm::showDeletionMode(Settings::DeletionMode mode)
 {
-    m_recycleImage = image;
-    m_recycleBinAction->setChecked(image == Settings::ToRecycleBin);
-    m_buttons[RecycleButton]->setIcon(ToolbarIcons::icon(
-        image == Settings::DeletePermanently ? ToolbarIcons::Picture::Permanent : ToolbarIcons::Picture::Recycle));
+    const bool trash = mode == Settings::DeletionMode::Trash;
+    m_recycleBinAction->setChecked(trash);
+    m_buttons[RecycleButton]->setIcon(
+        ToolbarIcons::icon(trash ? ToolbarIcons::Picture::Recycle : ToolbarIcons::Picture::Permanent));
+}
+
+void MainFrm::followSetting(Settings::Key key)
+{
+    if (key == Settings::Key::ShowViewer)
+        showViewerSwitch(m_settings.showViewer());
+    else if (key == Settings::Key::DeleteTo)
+        showDeletionMode(m_settings.deletionMode());
 }
 
 void MainFrm::togglePictureViewer()
 {
-    if (m_viewerImage == Settings::ViewerOff)
-    {
-        setViewerImage(Settings::ViewerOn);
-        if (!m_results->isEmpty())
-            m_actions->previewStep();
-    }
-    else
-    {
-        setViewerImage(Settings::ViewerOff);
+    // The menu entry and the button follow the setting (followSetting).
+    const bool on = !m_settings.showViewer();
+    m_settings.setShowViewer(on);
+    if (!on)
         m_actions->closePictureViewer();
-    }
-    m_settings.setValue(Settings::Display, QString::number(m_viewerImage));
+    else if (!m_results->isEmpty())
+        m_actions->previewStep();
 }
 
 void MainFrm::toggleRecycleBin()
 {
-    if (m_recycleImage == Settings::DeletePermanently)
+    using Mode = Settings::DeletionMode;
+    if (m_settings.deletionMode() == Mode::Permanent)
     {
-        setRecycleImage(Settings::ToRecycleBin);
+        m_settings.setDeletionMode(Mode::Trash);
+        return;
     }
-    else if (m_prompter.confirm(tr("Confirm"), tr("This will delete the files permanently i.e., they are not sent to "
-                                                  "the recycle bin.\nAre you sure you want to preceed.")))
+    if (m_prompter.confirm(tr("Confirm"), tr("This will delete the files permanently i.e., they are not sent to the "
+                                             "recycle bin.\nAre you sure you want to preceed.")))
     {
-        setRecycleImage(Settings::DeletePermanently);
+        m_settings.setDeletionMode(Mode::Permanent);
+        return;
     }
-    else
-    {
-        // The menu entry ticked or unticked itself when clicked: show the state as it stands.
-        setRecycleImage(m_recycleImage);
-    }
-    m_settings.setValue(Settings::RecycleBin, QString::number(m_recycleImage));
+    // The menu entry ticked or unticked itself when clicked: show the mode as it stands.
+    showDeletionMode(m_settings.deletionMode());
 }

@@ -109,7 +109,6 @@ void MainFrm::wireActions()
 {
     ActionCommands::Hooks hooks;
     hooks.window = this;
-    hooks.sendToRecycleBin = [this] { return recycleBin(); };
     hooks.status = [this](const QString &text) { setPanel(Panel::Activity, text); };
     hooks.focusedRow = [this] { return focusedResultRow(); };
     hooks.pointerTwips = [this] { return m_pointerTwips; };
@@ -119,7 +118,6 @@ void MainFrm::wireActions()
     hooks.markSelected = [this] { m_marking->markSelected(); };
     hooks.unmarkSelected = [this] { m_marking->unmarkSelected(); };
     hooks.endSound = [this] { startEndSound(); };
-    hooks.pictureViewerOn = [this] { return m_viewerImage == Settings::ViewerOn; };
     m_actions = new ActionCommands(*m_results, m_prompter, m_errors, m_settings, std::move(hooks), this);
     ActionCommands *a = m_actions;
 
@@ -145,5 +143,4 @@ void MainFrm::wireActions()
         if (button != Qt::RightButton)
             a->previewAfterClick();
     });
-    connect(a, &ActionCommands::pictureViewerDisabled, this, [this] { setViewerImage(Settings::ViewerOff); });
 }

@@ -2,7 +2,7 @@
 #include "app/TipFrm.h"
 
 #include "app/ToolbarIcons.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -12,7 +12,7 @@
 #include <QRandomGenerator>
 #include <QVBoxLayout>
 
-TipFrm::TipFrm(SettingsStore &settings, QWidget *parent) : QDialog(parent), m_settings(settings)
+TipFrm::TipFrm(Settings &settings, QWidget *parent) : QDialog(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("TipFrm"));
     setWindowTitle(tr("Tip of the Day"));
@@ -35,7 +35,7 @@ TipFrm::TipFrm(SettingsStore &settings, QWidget *parent) : QDialog(parent), m_se
 
     m_showTipsCheck = new QCheckBox(tr("Show Tips at Startup"), this);
     m_showTipsCheck->setObjectName(QStringLiteral("chkShowTips"));
-    m_showTipsCheck->setChecked(m_settings.value(Settings::ShowTips) == QStringLiteral("1"));
+    m_showTipsCheck->setChecked(m_settings.showTipsAtStartup());
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *next = buttons->addButton(tr("&Next Tip"), QDialogButtonBox::ActionRole);
     next->setObjectName(QStringLiteral("cmdNext"));
@@ -99,5 +99,5 @@ void TipFrm::showNextTip()
 
 void TipFrm::storeShowTips()
 {
-    m_settings.setValue(Settings::ShowTips, m_showTipsCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings.setShowTipsAtStartup(m_showTipsCheck->isChecked());
 }

@@ -6,13 +6,13 @@
 
 class QCheckBox;
 class QLabel;
-class SettingsStore;
+class Settings;
 
 class TipFrm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TipFrm(SettingsStore &settings, QWidget *parent = nullptr);
+    explicit TipFrm(Settings &settings, QWidget *parent = nullptr);
 
     /// Every tip, in the user's language.
     static QStringList tips();
@@ -24,7 +24,7 @@ private:
     void showNextTip();
     void storeShowTips();
 
-    SettingsStore &m_settings;
+    Settings &m_settings;
     int m_current = 0;
     QLabel *m_tipLabel = nullptr;
     QCheckBox *m_showTipsCheck = nullptr;

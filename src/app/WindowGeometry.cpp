@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/WindowGeometry.h"
 
-#include "core/VbNumeric.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,28 +23,18 @@ QSize minimumSize()
     return {(MinWidthTwips + TwipsPerPixel - 1) / TwipsPerPixel, (MinHeightTwips + TwipsPerPixel - 1) / TwipsPerPixel};
 }
 
-Placement load(const SettingsStore &settings)
+Placement load(const Settings &settings)
 {
-    auto read = [&settings](const SettingKey &key) { return toPixels(VbNumeric::val(settings.value(key))); };
-    return {QSize(read(Settings::WindowW), read(Settings::WindowH)),
-            QPoint(read(Settings::WindowL), read(Settings::WindowT))};
+    return {QSize(toPixels(settings.mainWindowWidth()), toPixels(settings.mainWindowHeight())),
+            QPoint(toPixels(settings.mainWindowLeft()), toPixels(settings.mainWindowTop()))};
 }
 
-void save(SettingsStore &settings, const Placement &placement)
+void save(Settings &settings, const Placement &placement)
 {
-    settings.setValue(Settings::WindowW, QString::number(toTwips(placement.size.width())));
-    settings.setValue(Settings::WindowH, QString::number(toTwips(placement.size.height())));
-    settings.setValue(Settings::WindowT, QString::number(toTwips(placement.topLeft.y())));
-    settings.setValue(Settings::WindowL, QString::number(toTwips(placement.topLeft.x())));
-}
-bool loadMaximized(const SettingsStore &settings)
-{
-    return settings.value(Settings::WindowMaximized) == u"1";
-}
-
-void saveMaximized(SettingsStore &settings, bool maximized)
-{
-    settings.setValue(Settings::WindowMaximized, maximized ? QStringLiteral("1") : QStringLiteral("0"));
+    settings.setMainWindowWidth(toTwips(placement.size.width()));
+    settings.setMainWindowHeight(toTwips(placement.size.height()));
+    settings.setMainWindowTop(toTwips(placement.topLeft.y()));
+    settings.setMainWindowLeft(toTwips(placement.topLeft.x()));
 }
 
 Placement onScreen(const Placement &placement, const QList<QRect> &screens)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's size and place in twips, as the settings store keeps them.
+// The main window's size and place in twips, as the settings keep them.
 #pragma once
 
 #include <QList>
@@ -7,7 +7,7 @@
 #include <QRect>
 #include <QSize>
 
-class SettingsStore;
+class Settings;
 
 namespace WindowGeometry
 {
@@ -28,14 +28,10 @@ struct Placement
     QPoint topLeft; // pixels
 };
 
-/// "WindowSize" "W", "H", "T", "L" (defaults 12000 x 8000 at 0, 0), read as numbers.
-Placement load(const SettingsStore &settings);
-/// Stores width, height, top and left as decimal twips.
-void save(SettingsStore &settings, const Placement &placement);
-
-/// "WindowSize" "Maximized": whether the window was closed maximized.
-bool loadMaximized(const SettingsStore &settings);
-void saveMaximized(SettingsStore &settings, bool maximized);
+/// The place and size kept in twips (12000 x 8000 at 0, 0 by default), in pixels.
+Placement load(const Settings &settings);
+/// Keeps width, height, top and left in twips.
+void save(Settings &settings, const Placement &placement);
 
 /// The placement brought wholly onto the screen (available area, in `screens`) it overlaps most,
 /// or onto the first screen when it overlaps none: moved in, and made smaller where it is larger

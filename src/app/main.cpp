@@ -10,7 +10,7 @@
 #include "platform/AppFolders.h"
 #include "platform/InstanceLock.h"
 #include "platform/NativePath.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 #include "platform/Sound.h"
 
 #include <QApplication>
@@ -83,9 +83,8 @@ int main(int argc, char *argv[])
     }
     const InstanceLock lock;
     QtErrorReporter errors;
-    MainFrm window(
-        {prompter, errors, SettingsStore::instance(), [] { Sound::play(QStringLiteral(":/sounds/end.wav")); }},
-        request.text);
+    MainFrm window({prompter, errors, Settings::instance(), [] { Sound::play(QStringLiteral(":/sounds/end.wav")); }},
+                   request.text);
     prompter.setOwner(&window);
     window.show();
     return QApplication::exec();

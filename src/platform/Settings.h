@@ -2,8 +2,6 @@
 // Every setting of Corvina with its own type, a default and a change signal.
 #pragma once
 
-#include "platform/LegacySettingKeys.h"
-
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -15,7 +13,7 @@ class SettingsStore;
 /// that is missing, or cannot be read as its type, reads as its default. A setter stores the value
 /// and emits changed() when it differs from the one before. Opening a store moves the settings of
 /// a file written before the settings had types into their new keys (SettingsMigration.h).
-class Settings : public QObject, public LegacySettingKeys
+class Settings : public QObject
 {
     Q_OBJECT
 public:

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SettingsMigration.h"
 
+#include "core/VbNumeric.h"
 #include "platform/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
+#include <limits>
 
 namespace
 {
@@ -24,10 +27,14 @@ std::optional<QString> oneOf(const QString &old, std::initializer_list<std::pair
     return std::nullopt;
 }
 
+// A place or size in twips. The old program read these as any number ("15000.5", " 9000"), so
+// such a text is taken, rounded to a whole twip; a text that is no number, or one past an int, is not.
 std::optional<QString> number(const QString &old)
 {
-    const std::optional<int> value = SettingsTable::fromText<int>(old);
-    return value ? std::optional<QString>(SettingsTable::toText(*value)) : std::nullopt;
+    const std::optional<double> value = VbNumeric::toNumber(old);
+    if (!value || !(*value > std::numeric_limits<int>::min() - 0.5 && *value < std::numeric_limits<int>::max() + 0.5))
+        return std::nullopt;
+    return SettingsTable::toText(static_cast<int>(std::lround(*value)));
 }
 
 std::optional<QString> flag(const QString &old)

@@ -7,7 +7,7 @@
 #include <QSettings>
 #include <QStringList>
 
-#include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -37,6 +37,17 @@ void makePrivate(const QString &iniPath)
         file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner);
     else if (file.permissions() & others)
         file.setPermissions(file.permissions() & ~others);
+}
+
+// A value as text; nothing when it is missing or is not a text.
+std::optional<QString> textOf(const QVariant &v)
+{
+    // QSettings reads an unquoted text with commas as a list.
+    if (v.typeId() == QMetaType::QStringList)
+        return v.toStringList().join(QStringLiteral(", "));
+    if (!v.isValid() || !v.canConvert<QString>())
+        return std::nullopt;
+    return v.toString();
 }
 
 QString programIniPath()
@@ -105,13 +116,7 @@ bool SettingsStore::contains(const QString &section, const QString &key) const
 
 std::optional<QString> SettingsStore::read(const QString &section, const QString &key) const
 {
-    const QVariant v = m_settings->value(keyPath(section, key));
-    // QSettings reads an unquoted text with commas as a list.
-    if (v.typeId() == QMetaType::QStringList)
-        return v.toStringList().join(QStringLiteral(", "));
-    if (!v.isValid() || !v.canConvert<QString>())
-        return std::nullopt;
-    return v.toString();
+    return textOf(m_settings->value(keyPath(section, key)));
 }
 
 void SettingsStore::write(const QString &section, const QString &key, const QString &value)
@@ -131,9 +136,24 @@ void SettingsStore::remove(const QString &section, const QString &key)
 
 QStringList SettingsStore::readList(const QString &section) const
 {
+    m_settings->beginGroup(section);
+    QStringList present = m_settings->childKeys();
+    present.removeAll(kOrderKey);
+    QStringList keys;
+    for (const QString &key : m_settings->value(kOrderKey).toStringList())
+    {
+        if (present.removeOne(key))
+            keys << key;
+    }
+    // Keys written by hand into the file come after the ones we wrote, in the file's order.
+    keys << present;
     QStringList values;
-    for (const auto &[key, value] : sectionValues(section))
-        values << value;
+    for (const QString &key : std::as_const(keys))
+    {
+        if (const std::optional<QString> text = textOf(m_settings->value(key)))
+            values << *text;
+    }
+    m_settings->endGroup();
     return values;
 }
 
@@ -161,64 +181,7 @@ void SettingsStore::forgetOrder(const QString &section)
     save();
 }
 
-QString SettingsStore::value(const QString &section, const QString &key, const QString &defaultValue) const
-{
-    const QVariant v = m_settings->value(keyPath(section, key));
-    return v.isValid() ? v.toString() : defaultValue;
-}
-
-QString SettingsStore::value(const SettingKey &key) const
-{
-    return value(key.sectionName(), key.keyName(), key.defaultText());
-}
-
-void SettingsStore::setValue(const QString &section, const QString &key, const QString &value)
-{
-    const QString path = keyPath(section, key);
-    if (!m_settings->contains(path))
-    {
-        QStringList order = m_settings->value(keyPath(section, kOrderKey)).toStringList();
-        if (!order.contains(key))
-        {
-            order.append(key);
-            m_settings->setValue(keyPath(section, kOrderKey), order);
-        }
-    }
-    m_settings->setValue(path, value);
-    m_settings->sync();
-}
-
-void SettingsStore::setValue(const SettingKey &key, const QString &value)
-{
-    setValue(key.sectionName(), key.keyName(), value);
-}
-
 bool SettingsStore::hasSection(const QString &section) const
 {
     return m_settings->childGroups().contains(section);
-}
-
-void SettingsStore::deleteSection(const QString &section)
-{
-    m_settings->remove(section);
-    m_settings->sync();
-}
-
-QList<QPair<QString, QString>> SettingsStore::sectionValues(const QString &section) const
-{
-    m_settings->beginGroup(section);
-    QStringList present = m_settings->childKeys();
-    present.removeAll(kOrderKey);
-    const QStringList order = m_settings->value(kOrderKey).toStringList();
-    QList<QPair<QString, QString>> values;
-    for (const QString &key : order)
-    {
-        if (present.removeOne(key))
-            values.append({key, m_settings->value(key).toString()});
-    }
-    // Keys written by hand into the file come after the ones we wrote, in the file's order.
-    for (const QString &key : std::as_const(present))
-        values.append({key, m_settings->value(key).toString()});
-    m_settings->endGroup();
-    return values;
 }

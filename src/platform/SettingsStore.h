@@ -2,10 +2,6 @@
 // The per-user settings file: text values by section and key, in one INI file.
 #pragma once
 
-#include "platform/Settings.h"
-
-#include <QList>
-#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -57,7 +53,8 @@ public:
     void write(const QString &section, const QString &key, const QString &value);
     void remove(const QString &section, const QString &key);
 
-    /// The values of a list section in the order written; empty when the section does not exist.
+    /// The values of a list section in the order written (keys added by hand after them), as read()
+    /// reads each and leaving out what is not a text; empty when the section does not exist.
     QStringList readList(const QString &section) const;
     /// Replaces the section by the list; an empty list removes it.
     void writeList(const QString &section, const QStringList &values);
@@ -66,22 +63,12 @@ public:
     /// settings had types kept it in every section).
     void forgetOrder(const QString &section);
 
-    QString value(const QString &section, const QString &key, const QString &defaultValue) const;
-    QString value(const SettingKey &key) const;
-    void setValue(const QString &section, const QString &key, const QString &value);
-    void setValue(const SettingKey &key, const QString &value);
-
-    bool hasSection(const QString &section) const;
-    void deleteSection(const QString &section);
-
-    /// Every (key, value) of a section, in the order the keys were first written.
-    QList<QPair<QString, QString>> sectionValues(const QString &section) const;
-
     QString fileName() const;
 
 private:
     // Writes the file unless a Batch is open.
     void save();
+    bool hasSection(const QString &section) const;
 
     std::unique_ptr<QSettings> m_settings;
     int m_openBatches = 0;

@@ -2,12 +2,10 @@
 #include "results/AdvMarkFrm.h"
 
 #include "core/Prompter.h"
-#include "platform/SettingsStore.h"
 #include "results/FolderTickModel.h"
 #include "results/MarkingCommands.h"
 #include "results/ResultModel.h"
 #include "search/FileMasks.h"
-#include "search/MaskList.h"
 #include "search/SizeLimits.h"
 
 #include <QButtonGroup>
@@ -26,10 +24,24 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <tuple>
+
 namespace
 {
 // The tabs, by position.
 constexpr int RangeTab = 0;
+
+// The size-limit buttons' ids and the unit list's positions are the places of the choices in
+// their Settings enums; the ids are also the option numbers SizeLimits::rangeLimit takes.
+constexpr int idOf(Settings::SizeLimit limit)
+{
+    return static_cast<int>(limit);
+}
+static_assert(idOf(Settings::SizeLimit::None) == 0 && idOf(Settings::SizeLimit::Cd) == 1 &&
+              idOf(Settings::SizeLimit::Dvd) == 2 && idOf(Settings::SizeLimit::Specified) == 3);
+static_assert(static_cast<int>(Settings::SizeUnit::KB) == 0 && static_cast<int>(Settings::SizeUnit::MB) == 1 &&
+              static_cast<int>(Settings::SizeUnit::GB) == 2);
 
 template <typename W> W *named(W *widget, const char *name)
 {
@@ -73,7 +85,7 @@ QHBoxLayout *maskRow(QComboBox *combo, QWidget *parent)
 }
 } // namespace
 
-AdvMarkFrm::AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, SettingsStore &settings, QWidget *parent)
+AdvMarkFrm::AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, Settings &settings, QWidget *parent)
     : QDialog(parent), m_commands(commands), m_prompter(prompter), m_settings(settings),
       m_folders(new FolderTickModel(this))
 {
@@ -145,22 +157,22 @@ QGroupBox *AdvMarkFrm::createSizeLimitBox(QWidget *page)
     auto *box = new QGroupBox(tr("Size Limit"), page);
     auto *grid = new QGridLayout(box);
     m_sizeLimit = new QButtonGroup(this);
-    const std::pair<const char *, QString> limits[] = {{"optSizeLimitNone", tr("None")},
-                                                       {"optSizeLimitCD", tr("CD (700 MB)")},
-                                                       {"optSizeLimitDVD", tr("DVD (4.3 GB)")},
-                                                       {"optSizeLimitSpecify", tr("Specify :")}};
-    for (int id = 0; id < 4; ++id)
+    const std::tuple<Settings::SizeLimit, const char *, QString> limits[] = {
+        {Settings::SizeLimit::None, "optSizeLimitNone", tr("None")},
+        {Settings::SizeLimit::Cd, "optSizeLimitCD", tr("CD (700 MB)")},
+        {Settings::SizeLimit::Dvd, "optSizeLimitDVD", tr("DVD (4.3 GB)")},
+        {Settings::SizeLimit::Specified, "optSizeLimitSpecify", tr("Specify :")}};
+    for (const auto &[limit, name, caption] : limits)
     {
-        auto *button = named(new QRadioButton(limits[id].second, box), limits[id].first);
-        m_sizeLimit->addButton(button, id);
-        grid->addWidget(button, id, 0);
+        auto *button = named(new QRadioButton(caption, box), name);
+        m_sizeLimit->addButton(button, idOf(limit));
+        grid->addWidget(button, idOf(limit), 0);
     }
     m_sizeLimitEdit = named(new QLineEdit(box), "txtSizeLimitSize");
     m_sizeUnitCombo = named(new QComboBox(box), "cmbSizeLimitOptions");
-    // The settings keep the unit's English name (the item's data); the list shows it in the
-    // user's language.
+    // The settings keep the unit itself; the list shows its name in the user's language.
     for (const char *unit : {QT_TR_NOOP("KB"), QT_TR_NOOP("MB"), QT_TR_NOOP("GB")})
-        m_sizeUnitCombo->addItem(tr(unit), QString::fromLatin1(unit));
+        m_sizeUnitCombo->addItem(tr(unit));
     grid->addWidget(m_sizeLimitEdit, 3, 1);
     grid->addWidget(m_sizeUnitCombo, 3, 2);
     auto *note = named(new QLabel(tr("This option is helpful when you want to make backup copies of Duplicate Files in "
@@ -220,7 +232,7 @@ void AdvMarkFrm::fillMasks(QComboBox *combo)
     // The presets, then the user's own masks; the stored list repeats the presets once the user
     // has added a mask, and each mask is listed once.
     QStringList masks = FileMasks::presets();
-    for (const QString &mask : MaskList::loadMasks(m_settings).value_or(QStringList()))
+    for (const QString &mask : m_settings.fileMasks())
     {
         if (!masks.contains(mask))
             masks.append(mask);
@@ -290,10 +302,11 @@ void AdvMarkFrm::enableSpecify(bool on)
     m_sizeUnitCombo->setEnabled(on);
 }
 
-void AdvMarkFrm::sizeLimitClicked(int option)
+void AdvMarkFrm::sizeLimitClicked(int id)
 {
-    enableSpecify(option == 3);
-    if (option == 3)
+    const bool specify = id == idOf(Settings::SizeLimit::Specified);
+    enableSpecify(specify);
+    if (specify)
         m_sizeLimitEdit->setFocus();
 }
 
@@ -301,9 +314,9 @@ AdvMarkingChoices AdvMarkFrm::choices() const
 {
     AdvMarkingChoices c;
     c.keep = keepChoice();
-    c.sizeLimit = std::max(0, m_sizeLimit->checkedId());
+    c.sizeLimit = static_cast<Settings::SizeLimit>(std::max(0, m_sizeLimit->checkedId()));
     c.sizeLimitText = m_sizeLimitEdit->text();
-    c.sizeUnit = m_sizeUnitCombo->currentData().toString();
+    c.sizeUnit = static_cast<Settings::SizeUnit>(std::max(0, m_sizeUnitCombo->currentIndex()));
     c.fileMask1 = m_rangeMaskCombo->currentText();
     c.includeSubFolders = m_subFoldersCheck->isChecked();
     c.fileMask2 = m_folderMaskCombo->currentText();
@@ -313,10 +326,10 @@ AdvMarkingChoices AdvMarkFrm::choices() const
 void AdvMarkFrm::apply(const AdvMarkingChoices &c)
 {
     setKeepChoice(KeepRules::normalized(c.keep));
-    m_sizeLimit->button(c.sizeLimit)->setChecked(true);
-    enableSpecify(c.sizeLimit == 3);
+    m_sizeLimit->button(idOf(c.sizeLimit))->setChecked(true);
+    enableSpecify(c.sizeLimit == Settings::SizeLimit::Specified);
     m_sizeLimitEdit->setText(c.sizeLimitText);
-    m_sizeUnitCombo->setCurrentIndex(std::max(0, m_sizeUnitCombo->findData(c.sizeUnit)));
+    m_sizeUnitCombo->setCurrentIndex(static_cast<int>(c.sizeUnit));
     m_rangeMaskCombo->setEditText(c.fileMask1);
     m_subFoldersCheck->setChecked(c.includeSubFolders);
     m_folderMaskCombo->setEditText(c.fileMask2);

@@ -18,7 +18,6 @@ class QHBoxLayout;
 class QLineEdit;
 class QTabWidget;
 class QTreeView;
-class SettingsStore;
 
 /// "Advance Marking". The window creates it once and keeps it; its choices are read from the
 /// settings when it is activated (or shown) and written when it is deactivated (or hidden), so
@@ -27,7 +26,7 @@ class AdvMarkFrm : public QDialog
 {
     Q_OBJECT
 public:
-    AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, SettingsStore &settings, QWidget *parent = nullptr);
+    AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, Settings &settings, QWidget *parent = nullptr);
     ~AdvMarkFrm() override;
 
     /// Reads the remembered choices, the mask lists and the result list's folders.
@@ -50,7 +49,7 @@ private:
     void markByChoices();
     void clearAllMarks();
     void keepClicked(KeepGroup group, int value);
-    void sizeLimitClicked(int option);
+    void sizeLimitClicked(int id);
     void fillMasks(QComboBox *combo);
 
     AdvMarkingChoices choices() const;
@@ -61,16 +60,16 @@ private:
 
     MarkingCommands &m_commands;
     Prompter &m_prompter;
-    SettingsStore &m_settings;
+    Settings &m_settings;
     FolderTickModel *m_folders = nullptr;
 
     QTabWidget *m_tabs = nullptr;
     QButtonGroup *m_date = nullptr;      // ids 0 None, 1 Keep Newer, 2 Keep Older
     QButtonGroup *m_size = nullptr;      // ids 0 None, 1 Keep Larger, 2 Keep Smaller
     QButtonGroup *m_version = nullptr;   // ids 0 None, 1 Keep Newer Version, 2 Keep Older Version
-    QButtonGroup *m_sizeLimit = nullptr; // ids 0 None, 1 CD, 2 DVD, 3 Specify
+    QButtonGroup *m_sizeLimit = nullptr; // ids: the places of Settings::SizeLimit (0 None ... 3 Specify)
     QLineEdit *m_sizeLimitEdit = nullptr;
-    QComboBox *m_sizeUnitCombo = nullptr;
+    QComboBox *m_sizeUnitCombo = nullptr; // KB, MB, GB: the places of Settings::SizeUnit
     QComboBox *m_rangeMaskCombo = nullptr;
     QTreeView *m_folderView = nullptr;
     QCheckBox *m_subFoldersCheck = nullptr;

@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/AdvMarkingChoices.h"
 
-#include "platform/SettingsStore.h"
+#include <utility>
 
 namespace
 {
-// A stored option number; anything outside first..last reads as 0 (none).
-int option(const QString &text, int last)
-{
-    bool ok = false;
-    const int v = text.trimmed().toInt(&ok);
-    return ok && v >= 0 && v <= last ? v : 0;
-}
+// The choice of each rule.
+constexpr std::pair<Settings::KeepRule, KeepChoice> kChoices[] = {
+    {Settings::KeepRule::NewerFiles, {1, 0, 0}},   {Settings::KeepRule::OlderFiles, {2, 0, 0}},
+    {Settings::KeepRule::LargerFiles, {0, 1, 0}},  {Settings::KeepRule::SmallerFiles, {0, 2, 0}},
+    {Settings::KeepRule::NewerVersion, {0, 0, 1}}, {Settings::KeepRule::OlderVersion, {0, 0, 2}},
+};
 } // namespace
 
 namespace KeepRules
@@ -56,32 +55,49 @@ KeepRule rule(KeepChoice choice)
         return c.fileSize == 1 ? KeepRule::LargerFiles : KeepRule::SmallerFiles;
     return c.version == 1 ? KeepRule::NewerVersion : KeepRule::OlderVersion;
 }
+
+Settings::KeepRule storedRule(KeepChoice choice)
+{
+    const KeepChoice c = normalized(choice);
+    for (const auto &[rule, ruleChoice] : kChoices)
+    {
+        if (ruleChoice == c)
+            return rule;
+    }
+    return Settings::KeepRule::NewerFiles;
+}
+
+KeepChoice choiceOf(Settings::KeepRule rule)
+{
+    for (const auto &[stored, choice] : kChoices)
+    {
+        if (stored == rule)
+            return choice;
+    }
+    return KeepChoice{};
+}
 } // namespace KeepRules
 
-AdvMarkingChoices AdvMarkingChoices::load(const SettingsStore &settings)
+AdvMarkingChoices AdvMarkingChoices::load(const Settings &settings)
 {
     AdvMarkingChoices c;
-    c.keep = KeepRules::normalized({option(settings.value(Settings::AdvDateTime), 2),
-                                    option(settings.value(Settings::AdvFileSize), 2),
-                                    option(settings.value(Settings::AdvVersion), 2)});
-    c.sizeLimit = option(settings.value(Settings::AdvSizeLimit), 3);
-    c.sizeLimitText = settings.value(Settings::AdvSizeLimitText);
-    c.sizeUnit = settings.value(Settings::AdvSizeUnit);
-    c.fileMask1 = settings.value(Settings::AdvRangeMask);
-    c.includeSubFolders = settings.value(Settings::AdvIncludeSubFolders).trimmed() != QStringLiteral("0");
-    c.fileMask2 = settings.value(Settings::AdvFolderMask);
+    c.keep = KeepRules::choiceOf(settings.markingKeep());
+    c.sizeLimit = settings.markingSizeLimit();
+    c.sizeLimitText = settings.markingSizeText();
+    c.sizeUnit = settings.markingSizeUnit();
+    c.fileMask1 = settings.markingRangeMask();
+    c.includeSubFolders = settings.markingIncludeSubFolders();
+    c.fileMask2 = settings.markingFolderMask();
     return c;
 }
 
-void AdvMarkingChoices::save(SettingsStore &settings) const
+void AdvMarkingChoices::save(Settings &settings) const
 {
-    settings.setValue(Settings::AdvDateTime, QString::number(keep.dateTime));
-    settings.setValue(Settings::AdvFileSize, QString::number(keep.fileSize));
-    settings.setValue(Settings::AdvVersion, QString::number(keep.version));
-    settings.setValue(Settings::AdvSizeLimit, QString::number(sizeLimit));
-    settings.setValue(Settings::AdvSizeLimitText, sizeLimitText);
-    settings.setValue(Settings::AdvSizeUnit, sizeUnit);
-    settings.setValue(Settings::AdvRangeMask, fileMask1);
-    settings.setValue(Settings::AdvIncludeSubFolders, includeSubFolders ? QStringLiteral("1") : QStringLiteral("0"));
-    settings.setValue(Settings::AdvFolderMask, fileMask2);
+    settings.setMarkingKeep(KeepRules::storedRule(keep));
+    settings.setMarkingSizeLimit(sizeLimit);
+    settings.setMarkingSizeText(sizeLimitText);
+    settings.setMarkingSizeUnit(sizeUnit);
+    settings.setMarkingRangeMask(fileMask1);
+    settings.setMarkingIncludeSubFolders(includeSubFolders);
+    settings.setMarkingFolderMask(fileMask2);
 }

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The choices of the advanced marking dialog: the exclusive keep rules and what is remembered
-// in the settings section "AdvMarking".
+// in the settings.
 #pragma once
 
+#include "platform/Settings.h"
 #include "results/AdvancedMarking.h"
 
 #include <QString>
 
-class SettingsStore;
-
 /// The three keep-rule groups of "By Range", each 0 "None" or one of its two keep options (1, 2),
-/// the values the settings store.
+/// the ids of the dialog's option buttons.
 struct KeepChoice
 {
     int dateTime = 1; // 1 "Keep Newer Files", 2 "Keep Older Files"
@@ -40,21 +39,25 @@ KeepChoice normalized(KeepChoice choice);
 
 /// The rule of a normalized choice.
 KeepRule rule(KeepChoice choice);
+
+/// The rule as the settings keep it, and back.
+Settings::KeepRule storedRule(KeepChoice choice);
+KeepChoice choiceOf(Settings::KeepRule rule);
 } // namespace KeepRules
 
 /// Everything the dialog remembers between uses and runs.
 struct AdvMarkingChoices
 {
     KeepChoice keep;
-    int sizeLimit = 0; // 0 none, 1 CD, 2 DVD, 3 "Specify :"
+    Settings::SizeLimit sizeLimit = Settings::SizeLimit::None;
     QString sizeLimitText;
-    QString sizeUnit = QStringLiteral("KB");
+    Settings::SizeUnit sizeUnit = Settings::SizeUnit::KB;
     QString fileMask1 = QStringLiteral("All files(*.*)");
     bool includeSubFolders = true;
     QString fileMask2 = QStringLiteral("All files(*.*)");
 
     bool operator==(const AdvMarkingChoices &) const = default;
 
-    static AdvMarkingChoices load(const SettingsStore &settings);
-    void save(SettingsStore &settings) const;
+    static AdvMarkingChoices load(const Settings &settings);
+    void save(Settings &settings) const;
 };

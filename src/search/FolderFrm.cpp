@@ -2,8 +2,7 @@
 #include "search/FolderFrm.h"
 
 #include "core/Prompter.h"
-#include "platform/SettingsKeys.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 #include "search/FileMasks.h"
 #include "search/MaskList.h"
 #include "search/TypedFolder.h"
@@ -23,7 +22,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-FolderFrm::FolderFrm(Prompter &prompter, SettingsStore &settings, QWidget *parent)
+FolderFrm::FolderFrm(Prompter &prompter, Settings &settings, QWidget *parent)
     : QDialog(parent), m_prompter(prompter), m_settings(settings)
 {
     setObjectName(QStringLiteral("FolderFrm"));
@@ -161,9 +160,9 @@ void FolderFrm::prepareFields()
         maskCombo->setEditText(m_fileTypes);
         return;
     }
-    maskCombo->setEditText(m_settings.value(Settings::FileMaskSelected));
-    minSizeEdit->setText(m_settings.value(Settings::MinFileSize));
-    maxSizeEdit->setText(m_settings.value(Settings::MaxFileSize));
+    maskCombo->setEditText(m_settings.selectedMask());
+    minSizeEdit->setText(m_settings.minFileSize());
+    maxSizeEdit->setText(m_settings.maxFileSize());
     // The folder picker opens together with the dialog.
     QTimer::singleShot(0, this, &FolderFrm::browseFolder);
 }
@@ -255,7 +254,7 @@ void FolderFrm::rememberTypedMask()
         const QString typed = maskCombo->currentText();
         maskCombo->insertItem(0, typed);
         maskCombo->setEditText(typed);
-        MaskList::saveMasks(m_settings, m_masks);
+        m_settings.setFileMasks(m_masks);
     }
 }
 
@@ -290,9 +289,9 @@ void FolderFrm::acceptLocation()
         maxSizeEdit->clear();
     }
     rememberTypedMask();
-    m_settings.setValue(Settings::FileMaskSelected, maskCombo->currentText());
-    m_settings.setValue(Settings::MinFileSize, minSizeEdit->text());
-    m_settings.setValue(Settings::MaxFileSize, maxSizeEdit->text());
+    m_settings.setSelectedMask(maskCombo->currentText());
+    m_settings.setMinFileSize(minSizeEdit->text());
+    m_settings.setMaxFileSize(maxSizeEdit->text());
     accept();
 }
 

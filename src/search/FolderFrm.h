@@ -9,7 +9,7 @@
 #include <optional>
 
 class Prompter;
-class SettingsStore;
+class Settings;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -20,7 +20,7 @@ class FolderFrm : public QDialog
 {
     Q_OBJECT
 public:
-    FolderFrm(Prompter &prompter, SettingsStore &settings, QWidget *parent = nullptr);
+    FolderFrm(Prompter &prompter, Settings &settings, QWidget *parent = nullptr);
 
     /// Fills the dialog from an existing row before it is shown, to change that row.
     void fillForChange(const SearchLocation &row);
@@ -68,7 +68,7 @@ private:
     bool m_reference = false; // a searched folder whose files are kept as the originals
 
     Prompter &m_prompter;
-    SettingsStore &m_settings;
+    Settings &m_settings;
     QStringList m_masks;
     bool m_filledForChange = false;
     bool m_activated = false;

@@ -2,34 +2,15 @@
 #include "search/MaskList.h"
 
 #include "core/VbNumeric.h"
-#include "platform/SettingsKeys.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 #include "search/FileMasks.h"
 
 namespace MaskList
 {
-std::optional<QStringList> loadMasks(const SettingsStore &store)
+QStringList masksOrPresets(const Settings &settings)
 {
-    const QString section = QString::fromUtf16(Settings::FileMaskSection);
-    if (!store.hasSection(section))
-        return std::nullopt;
-    QStringList masks;
-    for (const auto &[key, value] : store.sectionValues(section))
-        masks << value;
-    return masks;
-}
-
-QStringList masksOrPresets(const SettingsStore &store)
-{
-    return loadMasks(store).value_or(FileMasks::presets());
-}
-
-void saveMasks(SettingsStore &store, const QStringList &masks)
-{
-    const QString section = QString::fromUtf16(Settings::FileMaskSection);
-    store.deleteSection(section);
-    for (qsizetype i = 0; i < masks.size(); ++i)
-        store.setValue(section, QString::number(i), masks[i]);
+    const QStringList masks = settings.fileMasks();
+    return masks.isEmpty() ? FileMasks::presets() : masks;
 }
 
 bool addTypedMask(QStringList &masks, const QString &typed)

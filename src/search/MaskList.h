@@ -1,24 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The user's list of file masks, kept in the settings store, and the size fields of a location.
+// The user's list of file masks, kept in the settings, and the size fields of a location.
 #pragma once
 
 #include <QStringList>
 
-#include <optional>
-
-class SettingsStore;
+class Settings;
 
 namespace MaskList
 {
-/// The stored list (section "FileMask", in the order written), or nothing when the user never
-/// added a mask (the section does not exist).
-std::optional<QStringList> loadMasks(const SettingsStore &store);
-
-/// What a mask list shows: the stored list, or the ten presets.
-QStringList masksOrPresets(const SettingsStore &store);
-
-/// Rewrites the stored list: the section is deleted, then entry i is written under key "i".
-void saveMasks(SettingsStore &store, const QStringList &masks);
+/// What a mask list shows: the stored list (Settings::fileMasks()), or the ten presets while the
+/// user has added none.
+QStringList masksOrPresets(const Settings &settings);
 
 /// A typed mask that is not blank and equals no entry exactly goes to the top; true when it did.
 bool addTypedMask(QStringList &masks, const QString &typed);

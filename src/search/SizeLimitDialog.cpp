@@ -2,7 +2,7 @@
 #include "search/SizeLimitDialog.h"
 
 #include "core/Prompter.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -21,9 +21,20 @@ template <typename W> W *named(W *widget, const char *name)
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
+
+// The option buttons' ids and the unit list's positions are the places of the choices in their
+// Settings enums; the ids are also the option numbers SizeLimits::maxSizeOk takes.
+constexpr int idOf(Settings::SizeLimit limit)
+{
+    return static_cast<int>(limit);
+}
+static_assert(idOf(Settings::SizeLimit::Cd) == 1 && idOf(Settings::SizeLimit::Dvd) == 2 &&
+              idOf(Settings::SizeLimit::Specified) == 3);
+static_assert(static_cast<int>(Settings::SizeUnit::KB) == 0 && static_cast<int>(Settings::SizeUnit::MB) == 1 &&
+              static_cast<int>(Settings::SizeUnit::GB) == 2);
 } // namespace
 
-SizeLimitDialog::SizeLimitDialog(Prompter &prompter, SettingsStore &settings, QWidget *parent)
+SizeLimitDialog::SizeLimitDialog(Prompter &prompter, Settings &settings, QWidget *parent)
     : QDialog(parent), m_prompter(prompter), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmMaxSize"));
@@ -34,12 +45,12 @@ SizeLimitDialog::SizeLimitDialog(Prompter &prompter, SettingsStore &settings, QW
     auto *dvdOption = named(new QRadioButton(tr("DVD (4.3 GB)"), this), "Option2");
     auto *specifyOption = named(new QRadioButton(tr("Specify :"), this), "Option3");
     m_options = new QButtonGroup(this);
-    m_options->addButton(cdOption, 1);
-    m_options->addButton(dvdOption, 2);
-    m_options->addButton(specifyOption, 3);
+    m_options->addButton(cdOption, idOf(Settings::SizeLimit::Cd));
+    m_options->addButton(dvdOption, idOf(Settings::SizeLimit::Dvd));
+    m_options->addButton(specifyOption, idOf(Settings::SizeLimit::Specified));
     m_sizeEdit = named(new QLineEdit(this), "Text1");
     m_unitCombo = named(new QComboBox(this), "combo1");
-    // The settings keep the unit's position in the list, so its names may follow the language.
+    // The settings keep the unit itself, so its names may follow the language.
     m_unitCombo->addItems({tr("KB"), tr("MB"), tr("GB")});
     m_largeFilesFirstCheck = named(new QCheckBox(tr("Mark Large Files First"), this), "Check1");
     auto *note = named(new QLabel(tr("This option is helpful when you want to make backup copies of Duplicate Files in "
@@ -79,7 +90,7 @@ bool SizeLimitDialog::largeFilesFirst() const
     return m_largeFilesFirstCheck->isChecked();
 }
 
-std::optional<SizeLimits::UpTo> SizeLimitDialog::ask(Prompter &prompter, SettingsStore &settings, QWidget *parent)
+std::optional<SizeLimits::UpTo> SizeLimitDialog::ask(Prompter &prompter, Settings &settings, QWidget *parent)
 {
     SizeLimitDialog dialog(prompter, settings, parent);
     if (dialog.exec() != QDialog::Accepted)
@@ -89,19 +100,20 @@ std::optional<SizeLimits::UpTo> SizeLimitDialog::ask(Prompter &prompter, Setting
 
 void SizeLimitDialog::loadChoice()
 {
-    // A stored option other than 1, 2 or 3 selects none; the typed size and unit stay usable.
+    // "None", which the dialog does not offer, selects no option; the typed size and unit stay usable.
     m_sizeEdit->setEnabled(true);
     m_unitCombo->setEnabled(true);
-    if (QAbstractButton *option = m_options->button(m_settings.value(Settings::MaxLimitOption).toInt()))
+    if (QAbstractButton *option = m_options->button(idOf(m_settings.sizeLimit())))
         option->setChecked(true);
-    m_sizeEdit->setText(m_settings.value(Settings::MaxTextValue));
-    m_unitCombo->setCurrentIndex(m_settings.value(Settings::MaxSetValue).toInt());
+    m_sizeEdit->setText(m_settings.sizeLimitText());
+    m_unitCombo->setCurrentIndex(static_cast<int>(m_settings.sizeLimitUnit()));
 }
 
-void SizeLimitDialog::chooseLimit(int option)
+void SizeLimitDialog::chooseLimit(int id)
 {
-    m_sizeEdit->setEnabled(option == 3);
-    m_unitCombo->setEnabled(option == 3);
+    const bool specify = id == idOf(Settings::SizeLimit::Specified);
+    m_sizeEdit->setEnabled(specify);
+    m_unitCombo->setEnabled(specify);
 }
 
 void SizeLimitDialog::acceptLimit()
@@ -128,8 +140,8 @@ void SizeLimitDialog::done(int result)
 
 void SizeLimitDialog::storeChoice()
 {
-    if (const int option = m_options->checkedId(); option >= 1 && option <= 3)
-        m_settings.setValue(Settings::MaxLimitOption, QString::number(option));
-    m_settings.setValue(Settings::MaxTextValue, m_sizeEdit->text());
-    m_settings.setValue(Settings::MaxSetValue, QString::number(m_unitCombo->currentIndex()));
+    if (m_options->checkedId() >= 0)
+        m_settings.setSizeLimit(static_cast<Settings::SizeLimit>(m_options->checkedId()));
+    m_settings.setSizeLimitText(m_sizeEdit->text());
+    m_settings.setSizeLimitUnit(static_cast<Settings::SizeUnit>(m_unitCombo->currentIndex()));
 }

@@ -13,16 +13,16 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class SettingsStore;
+class Settings;
 
 /// "Maximum size limit": a CD, a DVD or a typed size with its unit, and "Mark Large Files First".
-/// The choice confirmed with OK comes back the next time (settings "MaxLimit", "MaxText",
-/// "MaxSet"); Esc or the title bar's close cancels: nothing is stored and nothing is marked.
+/// The choice confirmed with OK comes back the next time (Settings::sizeLimit(), sizeLimitText(),
+/// sizeLimitUnit()); Esc or the title bar's close cancels: nothing is stored and nothing is marked.
 class SizeLimitDialog : public QDialog
 {
     Q_OBJECT
 public:
-    SizeLimitDialog(Prompter &prompter, SettingsStore &settings, QWidget *parent = nullptr);
+    SizeLimitDialog(Prompter &prompter, Settings &settings, QWidget *parent = nullptr);
 
     /// The limit in kilobytes set by the last OK; kept for the program's run, empty before.
     static inline std::optional<double> sizeLimit;
@@ -32,7 +32,7 @@ public:
 
     /// Shows the dialog modally and returns what "Mark All Duplicates upto..." needs; nothing when
     /// the user cancelled.
-    static std::optional<SizeLimits::UpTo> ask(Prompter &prompter, SettingsStore &settings, QWidget *parent);
+    static std::optional<SizeLimits::UpTo> ask(Prompter &prompter, Settings &settings, QWidget *parent);
 
     /// Stores the choice when the dialog closes with OK.
     void done(int result) override;
@@ -41,11 +41,11 @@ private:
     void loadChoice();
     void storeChoice();
     void acceptLimit();
-    void chooseLimit(int option);
+    void chooseLimit(int id);
 
     Prompter &m_prompter;
-    SettingsStore &m_settings;
-    QButtonGroup *m_options = nullptr; // ids 1 cdOption, 2 dvdOption, 3 specifyOption
+    Settings &m_settings;
+    QButtonGroup *m_options = nullptr; // ids: the places of Settings::SizeLimit (1 CD, 2 DVD, 3 Specify)
     QLineEdit *m_sizeEdit = nullptr;
     QComboBox *m_unitCombo = nullptr;
     QCheckBox *m_largeFilesFirstCheck = nullptr;

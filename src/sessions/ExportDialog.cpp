@@ -2,9 +2,7 @@
 #include "sessions/ExportDialog.h"
 
 #include "core/Prompter.h"
-#include "core/VbNumeric.h"
-#include "platform/SettingsKeys.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 #include "sessions/DelimitedExport.h"
 #include "sessions/HtmlExport.h"
 #include "sessions/OutputPath.h"
@@ -24,6 +22,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <cstddef>
+#include <optional>
+#include <utility>
+
 namespace
 {
 constexpr int WebpageId = 5;
@@ -41,23 +43,42 @@ ExportRows rowsChoice(const QButtonGroup *group)
     return id >= 1 && id <= 3 ? static_cast<ExportRows>(id) : ExportRows::All;
 }
 
-int storedNumber(const SettingsStore &settings, const SettingKey &key)
+// The rows and the delimiters as the settings keep them, and as the export takes them.
+constexpr std::pair<Settings::ExportRows, ExportRows> kRows[] = {
+    {Settings::ExportRows::All, ExportRows::All},
+    {Settings::ExportRows::Marked, ExportRows::Marked},
+    {Settings::ExportRows::Selected, ExportRows::Selected},
+};
+using Delimiter = DelimitedExport::Delimiter;
+constexpr std::pair<Settings::ExportDelimiter, Delimiter> kDelimiters[] = {
+    {Settings::ExportDelimiter::Tab, Delimiter::Tab},
+    {Settings::ExportDelimiter::Comma, Delimiter::Comma},
+    {Settings::ExportDelimiter::Semicolon, Delimiter::Semi},
+    {Settings::ExportDelimiter::Other, Delimiter::Other},
+};
+
+// The button id of a stored choice.
+template <typename Stored, typename Own, std::size_t N>
+int idOf(const std::pair<Stored, Own> (&table)[N], Stored stored)
 {
-    return static_cast<int>(VbNumeric::val(settings.value(key)));
+    for (const auto &[s, own] : table)
+    {
+        if (s == stored)
+            return static_cast<int>(own);
+    }
+    return -1;
 }
 
-// Checks the button of the id, or none when no button has it.
-void selectOnly(QButtonGroup *group, int id)
+// The stored choice of a button id; nothing for a button that has none (no button, "Webpage").
+template <typename Stored, typename Own, std::size_t N>
+std::optional<Stored> storedOf(const std::pair<Stored, Own> (&table)[N], int id)
 {
-    if (QAbstractButton *b = group->button(id))
+    for (const auto &[stored, own] : table)
     {
-        b->setChecked(true);
-        return;
+        if (static_cast<int>(own) == id)
+            return stored;
     }
-    group->setExclusive(false);
-    for (QAbstractButton *b : group->buttons())
-        b->setChecked(false);
-    group->setExclusive(true);
+    return std::nullopt;
 }
 } // namespace
 
@@ -182,14 +203,14 @@ void ExportDialog::groupOptions()
 
 void ExportDialog::loadChoices()
 {
-    selectOnly(m_rowChoice, storedNumber(*m_in.settings, Settings::ExportType));
-    (storedNumber(*m_in.settings, Settings::ExportFormat) == 1 ? m_htmlOption : m_delimitedOption)->setChecked(true);
-    m_openAfterCheck->setChecked(storedNumber(*m_in.settings, Settings::ExportOpenFile) != 0);
+    const Settings &settings = *m_in.settings;
+    m_rowChoice->button(idOf(kRows, settings.exportRows()))->setChecked(true);
+    (settings.exportFormat() == Settings::ExportAs::Html ? m_htmlOption : m_delimitedOption)->setChecked(true);
+    m_openAfterCheck->setChecked(settings.openAfterExport());
 }
 
 void ExportDialog::nextOrExport()
 {
-    const int exportChar = storedNumber(*m_in.settings, Settings::ExportChar);
     // Page 1 is shown: Next goes to page 2.
     if (m_outputPage->isHidden())
     {
@@ -208,7 +229,7 @@ void ExportDialog::nextOrExport()
         for (QRadioButton *b : {m_tabOption, m_commaOption, m_semicolonOption, m_otherOption})
             b->setEnabled(!html);
         m_webpageOption->setEnabled(html);
-        selectOnly(m_delimiter, html ? WebpageId : (exportChar >= 1 && exportChar <= 4 ? exportChar : 0));
+        m_delimiter->button(html ? WebpageId : idOf(kDelimiters, m_in.settings->exportDelimiter()))->setChecked(true);
         m_pathEdit->setText(pathForFormat());
         return;
     }
@@ -308,13 +329,12 @@ void ExportDialog::done(int result)
 
 void ExportDialog::storeChoices()
 {
-    SettingsStore &settings = *m_in.settings;
-    if (m_rowChoice->checkedId() > 0)
-        settings.setValue(Settings::ExportType, QString::number(m_rowChoice->checkedId()));
-    settings.setValue(Settings::ExportFormat, m_htmlOption->isChecked() ? QStringLiteral("1") : QStringLiteral("2"));
-    settings.setValue(Settings::ExportOpenFile,
-                      m_openAfterCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    const int id = m_delimiter->checkedId();
-    if (id >= 1 && id <= 4)
-        settings.setValue(Settings::ExportChar, QString::number(id));
+    Settings &settings = *m_in.settings;
+    if (const std::optional<Settings::ExportRows> rows = storedOf(kRows, m_rowChoice->checkedId()))
+        settings.setExportRows(*rows);
+    settings.setExportFormat(m_htmlOption->isChecked() ? Settings::ExportAs::Html : Settings::ExportAs::Delimited);
+    settings.setOpenAfterExport(m_openAfterCheck->isChecked());
+    // The delimiter is kept only when page 2 offered it.
+    if (const std::optional<Settings::ExportDelimiter> delimiter = storedOf(kDelimiters, m_delimiter->checkedId()))
+        settings.setExportDelimiter(*delimiter);
 }

@@ -12,7 +12,7 @@
 
 class ErrorReporter;
 class Prompter;
-class SettingsStore;
+class Settings;
 class QButtonGroup;
 class QCheckBox;
 class QFrame;
@@ -36,7 +36,7 @@ public:
         QString filesPanel;            // status panel 3 as it stands (the report's summary)
         QString duplicatesPanel;       // status panel 2 as it stands
         Prompter *prompter = nullptr;
-        SettingsStore *settings = nullptr; // the export choices are remembered here
+        Settings *settings = nullptr; // the export choices are remembered here
         ErrorReporter *errors = nullptr;
         std::function<void()> playEndSound; // the completion sound (may be empty)
         /// "Open file after export"; empty: Desktop::openFile.
@@ -91,8 +91,8 @@ private:
 
     QString m_chosenPath; // the path the save dialog returned: replacing it was confirmed there
 
-    QButtonGroup *m_format = nullptr;    // ids: 1 m_htmlOption, 2 m_delimitedOption ("ExportFormat")
-    QButtonGroup *m_rowChoice = nullptr; // ids: 1 m_allFilesOption, 2 m_markedOption, 3 m_selectedOption ("ExportType")
-    QButtonGroup *m_delimiter = nullptr; // ids: 1 m_tabOption, 2 m_commaOption, 3 m_semicolonOption, 4 m_otherOption
-                                         // ("ExportChar"), 5 m_webpageOption
+    QButtonGroup *m_format = nullptr;    // ids: 1 m_htmlOption, 2 m_delimitedOption
+    QButtonGroup *m_rowChoice = nullptr; // ids: the ExportRows of m_allFilesOption, m_markedOption, m_selectedOption
+    QButtonGroup *m_delimiter = nullptr; // ids: the DelimitedExport::Delimiter of m_tabOption, m_commaOption,
+                                         // m_semicolonOption, m_otherOption; 5 m_webpageOption
 };

@@ -2,9 +2,7 @@
 #include "sessions/SaveFrm.h"
 
 #include "core/Prompter.h"
-#include "core/VbNumeric.h"
-#include "platform/SettingsKeys.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 #include "sessions/OutputPath.h"
 #include "sessions/SessionCommands.h"
 
@@ -40,7 +38,7 @@ QLabel *wrapped(const QString &text, QWidget *parent)
 }
 } // namespace
 
-SaveFrm::SaveFrm(SessionCommands &commands, Prompter &prompter, SettingsStore &settings, QWidget *parent)
+SaveFrm::SaveFrm(SessionCommands &commands, Prompter &prompter, Settings &settings, QWidget *parent)
     : QDialog(parent), m_commands(commands), m_prompter(prompter), m_settings(settings)
 {
     setObjectName(QStringLiteral("SaveFrm"));
@@ -135,7 +133,7 @@ void SaveFrm::applyMode()
     setWindowTitle(saving() ? tr("Save Dialog") : tr("Open Dialog"));
     // Loading always closes the dialog, so the choice only matters when saving.
     m_closeCheck->setEnabled(saving());
-    m_closeCheck->setChecked(VbNumeric::val(m_settings.value(Settings::CloseSaveDialog)) != 0);
+    m_closeCheck->setChecked(m_settings.closeAfterSave());
 }
 
 void SaveFrm::choosePath()
@@ -194,6 +192,5 @@ void SaveFrm::done(int result)
 
 void SaveFrm::storeCloseChoice()
 {
-    m_settings.setValue(Settings::CloseSaveDialog,
-                        m_closeCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings.setCloseAfterSave(m_closeCheck->isChecked());
 }

@@ -6,7 +6,7 @@
 #include <QString>
 
 class Prompter;
-class SettingsStore;
+class Settings;
 class QCheckBox;
 class QGroupBox;
 class QHBoxLayout;
@@ -21,7 +21,7 @@ class SaveFrm : public QDialog
 {
     Q_OBJECT
 public:
-    SaveFrm(SessionCommands &commands, Prompter &prompter, SettingsStore &settings, QWidget *parent = nullptr);
+    SaveFrm(SessionCommands &commands, Prompter &prompter, Settings &settings, QWidget *parent = nullptr);
 
     enum class Mode
     {
@@ -51,7 +51,7 @@ private:
 
     SessionCommands &m_commands;
     Prompter &m_prompter;
-    SettingsStore &m_settings;
+    Settings &m_settings;
 
     QGroupBox *m_openBox = nullptr;
     QCheckBox *m_rescanCheck = nullptr;

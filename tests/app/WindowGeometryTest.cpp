@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/WindowGeometry.h"
 
+#include "platform/Settings.h"
 #include "platform/SettingsStore.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-TEST(WindowGeometry, TwipsDefaultsAndStoredTexts)
+TEST(WindowGeometry, TwipsDefaultsAndStoredPlaces)
 {
     EXPECT_EQ(WindowGeometry::toPixels(12000), 800);
     EXPECT_EQ(WindowGeometry::toPixels(8000), 533);
@@ -16,20 +17,19 @@ TEST(WindowGeometry, TwipsDefaultsAndStoredTexts)
 
     QTemporaryDir dir;
     SettingsStore store(dir.path() + QStringLiteral("/s.ini"));
-    const WindowGeometry::Placement first = WindowGeometry::load(store);
+    Settings settings(store);
+    const WindowGeometry::Placement first = WindowGeometry::load(settings);
     EXPECT_EQ(first.size, QSize(800, 533));
     EXPECT_EQ(first.topLeft, QPoint(0, 0));
 
-    WindowGeometry::save(store, {QSize(900, 600), QPoint(-20, 45)});
-    EXPECT_EQ(store.value(QStringLiteral("WindowSize"), QStringLiteral("W"), {}), QStringLiteral("13500"));
-    EXPECT_EQ(store.value(QStringLiteral("WindowSize"), QStringLiteral("L"), {}), QStringLiteral("-300"));
-    const WindowGeometry::Placement back = WindowGeometry::load(store);
+    WindowGeometry::save(settings, {QSize(900, 600), QPoint(-20, 45)});
+    EXPECT_EQ(settings.mainWindowWidth(), 13500);
+    EXPECT_EQ(settings.mainWindowHeight(), 9000);
+    EXPECT_EQ(settings.mainWindowLeft(), -300);
+    EXPECT_EQ(settings.mainWindowTop(), 675);
+    const WindowGeometry::Placement back = WindowGeometry::load(settings);
     EXPECT_EQ(back.size, QSize(900, 600));
     EXPECT_EQ(back.topLeft, QPoint(-20, 45));
-
-    // Values written as single-precision texts read back as numbers.
-    store.setValue(QStringLiteral("WindowSize"), QStringLiteral("W"), QStringLiteral("15000.5"));
-    EXPECT_EQ(WindowGeometry::load(store).size.width(), 1000);
 }
 
 TEST(WindowGeometry, APlaceOffTheScreensComesBackWhole)

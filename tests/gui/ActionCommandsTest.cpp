@@ -3,6 +3,7 @@
 #include "actions/DeleteFilesDialog.h"
 #include "actions/FileInfoFrm.h"
 #include "actions/FilePropertiesFrm.h"
+#include "platform/Settings.h"
 #include "platform/SettingsStore.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempTree.h"
@@ -15,14 +16,25 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
 namespace
 {
-struct Window
+// Settings of their own, as a first start finds them.
+struct FreshSettings
+{
+    QTemporaryDir dir;
+    SettingsStore store{dir.filePath(QStringLiteral("Corvina.ini"))};
+    Settings settings{store};
+};
+
+struct Window : FreshSettings
 {
     TempTree tree;
     ResultModel model;
@@ -31,7 +43,6 @@ struct Window
     QWidget window;
     int focused = 0;
     int pointer = 1000;
-    bool viewerOn = true;
     QString status;
     std::vector<QString> toggles;
     FakeDesktop *desktop = nullptr;
@@ -51,15 +62,13 @@ struct Window
                          scannedRow(tree.file(QStringLiteral("b/q.txt"), "qqq"), 2)});
         ActionCommands::Hooks hooks;
         hooks.window = &window;
-        hooks.sendToRecycleBin = [] { return true; };
         hooks.status = [this](const QString &s) { status = s; };
         hooks.focusedRow = [this] { return focused; };
         hooks.pointerTwips = [this] { return pointer; };
         hooks.keepOneWarning = [](const std::vector<int> &) { return KeepOneChoice::IgnoreWarnings; };
         hooks.markSelected = [this] { toggles.push_back(QStringLiteral("mark")); };
         hooks.unmarkSelected = [this] { toggles.push_back(QStringLiteral("unmark")); };
-        hooks.pictureViewerOn = [this] { return viewerOn; };
-        commands = std::make_unique<ActionCommands>(model, prompter, reporter, SettingsStore::instance(), hooks);
+        commands = std::make_unique<ActionCommands>(model, prompter, reporter, settings, hooks);
         auto fake = std::make_unique<FakeDesktop>();
         desktop = fake.get();
         commands->setDesktop(std::move(fake));
@@ -80,16 +89,17 @@ void runDeletionDialogLater()
 
 TEST(FileInfoFrm, OpensAtTheDefaultPlaceAndRemembersItsOwn)
 {
-    SettingsStore::instance().deleteSection(QStringLiteral("PicWindowSize"));
+    FreshSettings fresh;
+    Settings &settings = fresh.settings;
     ScriptedPrompter prompter;
     QWidget owner;
-    auto *viewer = new FileInfoFrm(prompter, SettingsStore::instance(), &owner);
+    auto *viewer = new FileInfoFrm(prompter, settings, &owner);
     EXPECT_EQ(viewer->geometry(), QRect(600, 166, 133, 166));
     viewer->setGeometry(300, 200, 150, 120);
     viewer->unload();
-    EXPECT_EQ(SettingsStore::instance().value(Settings::PicW), QStringLiteral("2250"));
-    EXPECT_EQ(SettingsStore::instance().value(Settings::PicL), QStringLiteral("4500"));
-    FileInfoFrm again(prompter, SettingsStore::instance(), &owner);
+    EXPECT_EQ(settings.viewerWidth(), 2250);
+    EXPECT_EQ(settings.viewerLeft(), 4500);
+    FileInfoFrm again(prompter, settings, &owner);
     EXPECT_EQ(again.geometry(), QRect(300, 200, 150, 120));
 }
 
@@ -114,27 +124,33 @@ TEST(ActionCommands, PreviewFollowsTheSelection)
     w.commands->previewAfterKey();
     EXPECT_FALSE(viewer->isVisible());
     w.focused = 0;
-    w.viewerOn = false;
+    w.settings.setShowViewer(false);
     w.commands->previewStep();
     EXPECT_FALSE(viewer->isVisible());
-    w.viewerOn = true;
+    w.settings.setShowViewer(true);
     w.commands->previewAfterClick();
     EXPECT_TRUE(viewer->isVisible());
 
     // Closed from its title bar: the user is asked whether to switch the viewer off.
-    QSignalSpy disabled(w.commands.get(), &ActionCommands::pictureViewerDisabled);
+    QSignalSpy changed(&w.settings, &Settings::changed);
     w.prompter
         .expectMessage(QStringLiteral("Confirm"), QStringLiteral("Do you want to disable picture viewer?"),
                        PromptAnswer::No)
         .expectMessage(QStringLiteral("Confirm"), QStringLiteral("Do you want to disable picture viewer?"),
                        PromptAnswer::Yes);
     viewer->close();
-    EXPECT_EQ(disabled.count(), 0);
+    EXPECT_TRUE(w.settings.showViewer());
     w.commands->previewStep();
     viewer->close();
-    EXPECT_EQ(disabled.count(), 1);
-    EXPECT_EQ(SettingsStore::instance().value(Settings::Display), QStringLiteral("9"));
-    SettingsStore::instance().setValue(Settings::Display, QStringLiteral("10"));
+    EXPECT_FALSE(w.settings.showViewer());
+    // The main window's switches follow the signal (the viewer's place is signalled too).
+    EXPECT_EQ(std::count_if(changed.begin(), changed.end(),
+                            [](const QList<QVariant> &signal) {
+                                return signal.at(0).value<Settings::Key>() == Settings::Key::ShowViewer;
+                            }),
+              1);
+    w.commands->previewStep();
+    EXPECT_FALSE(viewer->isVisible()) << "switched off, the viewer stays closed";
 
     w.commands->closePictureViewer(); // no question when the program closes it
     EXPECT_EQ(w.commands->pictureViewer(), nullptr);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/AdvMarkFrm.h"
 
+#include "platform/Settings.h"
 #include "platform/SettingsStore.h"
 #include "results/MarkingCommands.h"
 #include "results/ResultModel.h"
@@ -24,7 +25,8 @@ const QString kImages = QStringLiteral("Images  (*.bmp *.gif *.jpg *.jpeg *.pcx 
 struct AdvMarkFrmTest : ::testing::Test
 {
     QTemporaryDir dir;
-    SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
+    SettingsStore store{dir.filePath(QStringLiteral("settings.ini"))};
+    Settings settings{store};
     ResultModel model;
     QStringList statuses;
     MarkingCommands commands{model, {{}, {}, {}, [this](const QString &text) { statuses << text; }}};
@@ -175,8 +177,7 @@ TEST_F(AdvMarkFrmTest, MarkByFoldersTicksSubFoldersAndMarksTheirFiles)
 
 TEST_F(AdvMarkFrmTest, ChoicesAreRememberedAndMasksListPresetsThenTheUsersOwn)
 {
-    settings.setValue(QStringLiteral("FileMask"), QStringLiteral("0"), QStringLiteral("*.iso"));
-    settings.setValue(QStringLiteral("FileMask"), QStringLiteral("1"), QStringLiteral("All files(*.*)"));
+    settings.setFileMasks({QStringLiteral("*.iso"), QStringLiteral("All files(*.*)")});
     {
         AdvMarkFrm dialog(commands, prompter, settings);
         dialog.show();
@@ -197,9 +198,9 @@ TEST_F(AdvMarkFrmTest, ChoicesAreRememberedAndMasksListPresetsThenTheUsersOwn)
         child<QPushButton>(dialog, "Command1")->click();
         EXPECT_FALSE(dialog.isVisible());
     }
-    EXPECT_EQ(settings.value(QStringLiteral("AdvMarking"), QStringLiteral("Version"), {}), QStringLiteral("1"));
-    EXPECT_EQ(settings.value(QStringLiteral("AdvMarking"), QStringLiteral("DateTime"), {}), QStringLiteral("0"));
-    EXPECT_EQ(settings.value(QStringLiteral("AdvMarking"), QStringLiteral("cmbSizeOptions"), {}), QStringLiteral("GB"));
+    EXPECT_EQ(settings.markingKeep(), Settings::KeepRule::NewerVersion);
+    EXPECT_EQ(settings.markingSizeLimit(), Settings::SizeLimit::Specified);
+    EXPECT_EQ(settings.markingSizeUnit(), Settings::SizeUnit::GB);
 
     AdvMarkFrm again(commands, prompter, settings);
     again.show();

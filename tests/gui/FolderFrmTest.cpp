@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/FolderFrm.h"
 
-#include "platform/SettingsKeys.h"
+#include "platform/Settings.h"
 #include "platform/SettingsStore.h"
 #include "search/FileMasks.h"
-#include "search/MaskList.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QApplication>
@@ -24,7 +23,8 @@ namespace
 struct Fixture
 {
     QTemporaryDir dir;
-    SettingsStore settings{dir.path() + QStringLiteral("/s.ini")};
+    SettingsStore store{dir.path() + QStringLiteral("/s.ini")};
+    Settings settings{store};
     ScriptedPrompter prompter;
 
     /// A folder that exists, as the picker returns it.
@@ -106,8 +106,9 @@ TEST(FolderFrm, TypedMaskGoesFirstAndTheNextDialogRemembersIt)
         EXPECT_EQ(taken(frm).minSize, QStringLiteral("10"));
         EXPECT_EQ(taken(frm).maxSize, QStringLiteral("500"));
     }
-    EXPECT_EQ(f.settings.value(Settings::FileMaskSelected), QStringLiteral("*.iso"));
-    EXPECT_EQ(f.settings.value(Settings::MaxFileSize), QStringLiteral("500"));
+    EXPECT_EQ(f.settings.selectedMask(), QStringLiteral("*.iso"));
+    EXPECT_EQ(f.settings.minFileSize(), QStringLiteral("10"));
+    EXPECT_EQ(f.settings.maxFileSize(), QStringLiteral("500"));
     f.prompter.expectFolder(kPicker, f.folder("x"));
     FolderFrm next(f.prompter, f.settings);
     open(next);
@@ -158,7 +159,7 @@ TEST(FolderFrm, ExcludingLocksSubFoldersAndEmptiesMaskAndSizes)
     EXPECT_EQ(l.mask, QString());
     EXPECT_EQ(l.minSize, QString());
     EXPECT_EQ(l.maxSize, QString());
-    EXPECT_EQ(f.settings.value(Settings::MinFileSize), QString());
+    EXPECT_EQ(f.settings.minFileSize(), QString());
 }
 
 TEST(FolderFrm, ChangingARowShowsItsOwnValuesWithoutThePicker)
@@ -266,7 +267,8 @@ TEST(FolderFrm, AMaximumBelowTheMinimumIsNeverStored)
         frm.minSizeEdit->setText(QString::fromLatin1(min));
         frm.okButton->click();
         EXPECT_NE(frm.result(), QDialog::Accepted) << min << " " << max;
-        EXPECT_EQ(f.settings.value(Settings::MaxFileSize), QString()) << "nothing stored";
+        EXPECT_EQ(f.settings.minFileSize(), QStringLiteral("10")) << "nothing stored";
+        EXPECT_EQ(f.settings.maxFileSize(), QString()) << "nothing stored";
     }
 }
 
@@ -280,5 +282,5 @@ TEST(FolderFrm, OpeningTheMaskListKeepsATypedMaskOutOfTheStoredList)
     QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
     QApplication::sendEvent(frm.maskCombo, &popup);
     frm.cancelButton->click();
-    EXPECT_FALSE(MaskList::loadMasks(f.settings).has_value()) << "the presets stay the list";
+    EXPECT_TRUE(f.settings.fileMasks().isEmpty()) << "the presets stay the list";
 }

@@ -2,7 +2,7 @@
 #include "MainFrmFixture.h"
 
 #include "platform/AppFolders.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 #include "results/ResultModel.h"
 
 #include <QAction>
@@ -23,18 +23,16 @@ void MainFrmTest::TearDown()
     EXPECT_TRUE(errors.allUsed());
 }
 
-SettingsStore &MainFrmTest::settings()
+Settings &MainFrmTest::settings()
 {
-    return SettingsStore::instance();
+    return Settings::instance();
 }
 
 void MainFrmTest::freshSettings(bool showTips)
 {
-    for (const char *section : {"WindowSize", "PicWindowSize", "Options", "FileMaskSelected", "FileMask", "Export",
-                                "MaxLimit", "MaxText", "MaxSet", "AdvMarking"})
-        settings().deleteSection(QString::fromLatin1(section));
+    settings().restoreDefaults();
     if (!showTips)
-        settings().setValue(Settings::ShowTips, QStringLiteral("0"));
+        settings().setShowTipsAtStartup(false);
     QFile::remove(AppFolders::defaultSessionPath());
 }
 

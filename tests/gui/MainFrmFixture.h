@@ -20,7 +20,7 @@ inline void PrintTo(const QString &text, std::ostream *out)
 }
 
 class QAction;
-class SettingsStore;
+class Settings;
 
 class MainFrmTest : public ::testing::Test
 {
@@ -31,7 +31,7 @@ protected:
     /// Settings as a first start finds them (nothing stored), except for the tip window, which
     /// most tests do not want.
     static void freshSettings(bool showTips = false);
-    static SettingsStore &settings();
+    static Settings &settings();
 
     /// Builds the window (and shows it, which runs its first activation).
     MainFrm &open(const QString &commandLine = QString());

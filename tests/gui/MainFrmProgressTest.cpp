@@ -6,7 +6,7 @@
 #include "support/TempTree.h"
 
 #include "app/ScanProgressBar.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 #include "results/ResultModel.h"
 #include "search/SearchLocationModel.h"
 #include "sessions/SessionCommands.h"
@@ -165,8 +165,8 @@ TEST_F(MainFrmProgressTest, TheWindowComesBackOnScreenMaximizedAndWithoutDrift)
 {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     // Saved far beyond the screen: pulled back onto it.
-    settings().setValue(Settings::WindowL, QString::number((screen.right() + 5000) * 15));
-    settings().setValue(Settings::WindowT, QString::number((screen.bottom() + 5000) * 15));
+    settings().setMainWindowLeft((screen.right() + 5000) * 15);
+    settings().setMainWindowTop((screen.bottom() + 5000) * 15);
     MainFrm &w = open();
     EXPECT_TRUE(screen.contains(QRect(w.pos(), w.size()))) << w.pos().x() << "," << w.pos().y();
 
@@ -180,9 +180,10 @@ TEST_F(MainFrmProgressTest, TheWindowComesBackOnScreenMaximizedAndWithoutDrift)
     {
         MainFrm &again = restart();
         EXPECT_TRUE(QTest::qWaitFor([&again] { return again.isMaximized(); })) << run;
-        EXPECT_EQ(settings().value(Settings::WindowL), QString::number(normal.left() * 15)) << run;
-        EXPECT_EQ(settings().value(Settings::WindowT), QString::number(normal.top() * 15)) << run;
-        EXPECT_EQ(settings().value(Settings::WindowW), QString::number(normal.width() * 15)) << run;
+        EXPECT_EQ(settings().mainWindowLeft(), normal.left() * 15) << run;
+        EXPECT_EQ(settings().mainWindowTop(), normal.top() * 15) << run;
+        EXPECT_EQ(settings().mainWindowWidth(), normal.width() * 15) << run;
+        EXPECT_TRUE(settings().mainWindowMaximized()) << run;
     }
     window->showNormal();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !window->isMaximized(); }));

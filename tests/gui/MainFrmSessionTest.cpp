@@ -8,7 +8,7 @@
 #include "core/CHive.h"
 #include "core/TextFormat.h"
 #include "platform/AppFolders.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 #include "results/ResultModel.h"
 #include "search/SearchLocationModel.h"
 #include "sessions/ExportDialog.h"
@@ -163,7 +163,7 @@ TEST_F(MainFrmSessionTest, ExportThroughTheWizardWritesTheRows)
     EXPECT_TRUE(csv.startsWith("File Name,Size(Bytes),Last Modified,Version,Group,Path\r\n")) << csv.toStdString();
     EXPECT_EQ(csv.count(".txt,"), 4) << csv.toStdString();
     EXPECT_EQ(sounds, 1) << "the export plays the completion sound itself";
-    EXPECT_EQ(settings().value(Settings::ExportOpenFile), QStringLiteral("0"));
+    EXPECT_FALSE(settings().openAfterExport());
 }
 
 TEST_F(MainFrmSessionTest, AFailedLoadLeavesListMarksLocationsAndTheDefaultSession)

@@ -8,7 +8,7 @@
 #include "app/TipFrm.h"
 #include "core/CHive.h"
 #include "core/TextFormat.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 #include "results/ResultModel.h"
 #include "results/ResultView.h"
 #include "search/FolderFrm.h"
@@ -162,10 +162,10 @@ TEST_F(MainFrmTest, ResizingBelowTheMinimumSnapsBackAndGeometrySurvivesARestart)
     w.resize(720, 500);
     w.move(30, 45);
     MainFrm &again = restart();
-    EXPECT_EQ(settings().value(Settings::WindowW), QStringLiteral("10800"));
-    EXPECT_EQ(settings().value(Settings::WindowH), QStringLiteral("7500"));
-    EXPECT_EQ(settings().value(Settings::WindowL), QStringLiteral("450"));
-    EXPECT_EQ(settings().value(Settings::WindowT), QStringLiteral("675"));
+    EXPECT_EQ(settings().mainWindowWidth(), 10800);
+    EXPECT_EQ(settings().mainWindowHeight(), 7500);
+    EXPECT_EQ(settings().mainWindowLeft(), 450);
+    EXPECT_EQ(settings().mainWindowTop(), 675);
     EXPECT_EQ(again.size(), QSize(720, 500));
     EXPECT_EQ(again.pos(), QPoint(30, 45));
 }
@@ -197,19 +197,19 @@ TEST_F(MainFrmTest, TurningTheRecycleBinOffAsksAndTheChoiceSurvivesARestart)
     prompter.expectMessage(kConfirm, question, PromptAnswer::No);
     action("MSendToRecycleBin")->trigger();
     EXPECT_TRUE(window->recycleBin());
-    EXPECT_EQ(settings().value(Settings::RecycleBin), QStringLiteral("12"));
+    EXPECT_EQ(settings().deletionMode(), Settings::DeletionMode::Trash);
 
     prompter.expectMessage(kConfirm, question, PromptAnswer::Yes);
     action("Button12")->trigger();
     EXPECT_FALSE(window->recycleBin());
     EXPECT_FALSE(action("MSendToRecycleBin")->isChecked());
-    EXPECT_EQ(settings().value(Settings::RecycleBin), QStringLiteral("11"));
+    EXPECT_EQ(settings().deletionMode(), Settings::DeletionMode::Permanent);
 
     restart();
     EXPECT_FALSE(window->recycleBin());
     action("MSendToRecycleBin")->trigger();
     EXPECT_TRUE(window->recycleBin()) << "turning it on asks nothing";
-    EXPECT_EQ(settings().value(Settings::RecycleBin), QStringLiteral("12"));
+    EXPECT_EQ(settings().deletionMode(), Settings::DeletionMode::Trash);
 }
 
 TEST_F(MainFrmTest, ThePictureViewerSwitchSurvivesARestart)
@@ -217,12 +217,26 @@ TEST_F(MainFrmTest, ThePictureViewerSwitchSurvivesARestart)
     open();
     action("Button11")->trigger();
     EXPECT_FALSE(action("MPicViewer")->isChecked());
-    EXPECT_EQ(settings().value(Settings::Display), QStringLiteral("9"));
+    EXPECT_FALSE(settings().showViewer());
     restart();
     EXPECT_FALSE(action("MPicViewer")->isChecked());
     action("MPicViewer")->trigger();
     EXPECT_TRUE(action("MPicViewer")->isChecked());
-    EXPECT_EQ(settings().value(Settings::Display), QStringLiteral("10"));
+    EXPECT_TRUE(settings().showViewer());
+}
+
+TEST_F(MainFrmTest, TheSwitchesFollowTheirSettingsWhicheverWindowChangesThem)
+{
+    open();
+    settings().setShowViewer(false);
+    settings().setDeletionMode(Settings::DeletionMode::Permanent);
+    EXPECT_FALSE(action("MPicViewer")->isChecked());
+    EXPECT_FALSE(action("MSendToRecycleBin")->isChecked());
+    EXPECT_FALSE(window->recycleBin());
+    settings().setShowViewer(true);
+    settings().setDeletionMode(Settings::DeletionMode::Trash);
+    EXPECT_TRUE(action("MPicViewer")->isChecked());
+    EXPECT_TRUE(window->recycleBin());
 }
 
 TEST_F(MainFrmTest, EscWhileIdleAsksNothing)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/SizeLimitDialog.h"
 
+#include "platform/Settings.h"
 #include "platform/SettingsStore.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestScope.h"
@@ -24,7 +25,8 @@ namespace
 struct SizeLimitDialogTest : ::testing::Test
 {
     QTemporaryDir dir;
-    SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
+    SettingsStore store{dir.filePath(QStringLiteral("settings.ini"))};
+    Settings settings{store};
     ScriptedPrompter prompter;
 
     void SetUp() override { SizeLimitDialog::sizeLimit.reset(); }
@@ -84,9 +86,9 @@ TEST_F(SizeLimitDialogTest, ASpecifiedSizeIsTakenInItsUnitAndComesBackNextTime)
     SizeLimitDialog kb(prompter, settings);
     specify(kb, QStringLiteral("1.5"), QStringLiteral("KB"));
     EXPECT_EQ(SizeLimitDialog::sizeLimit, 1.5);
-    EXPECT_EQ(settings.value(QStringLiteral("MaxLimit"), QStringLiteral("Option"), {}), QStringLiteral("3"));
-    EXPECT_EQ(settings.value(QStringLiteral("MaxText"), QStringLiteral("Value"), {}), QStringLiteral("1.5"));
-    EXPECT_EQ(settings.value(QStringLiteral("MaxSet"), QStringLiteral("Value"), {}), QStringLiteral("0"));
+    EXPECT_EQ(settings.sizeLimit(), Settings::SizeLimit::Specified);
+    EXPECT_EQ(settings.sizeLimitText(), QStringLiteral("1.5"));
+    EXPECT_EQ(settings.sizeLimitUnit(), Settings::SizeUnit::KB);
 }
 
 TEST_F(SizeLimitDialogTest, ATextThatIsNoNumberIsRefusedAndClosingKeepsTheLastLimit)
@@ -100,19 +102,19 @@ TEST_F(SizeLimitDialogTest, ATextThatIsNoNumberIsRefusedAndClosingKeepsTheLastLi
     EXPECT_TRUE(dialog.isVisible()) << "the dialog stays open";
     dialog.reject();
     EXPECT_EQ(SizeLimitDialog::sizeLimit, 716800.0);
-    EXPECT_EQ(settings.value(QStringLiteral("MaxText"), QStringLiteral("Value"), {}), QString())
-        << "a cancelled dialog stores nothing";
+    EXPECT_EQ(settings.sizeLimitText(), QStringLiteral("0")) << "a cancelled dialog stores nothing";
+    EXPECT_EQ(settings.sizeLimit(), Settings::SizeLimit::Cd) << "a cancelled dialog stores nothing";
 }
 
-TEST_F(SizeLimitDialogTest, AStoredOptionOutsideTheListSelectsNoneAndLeavesTheLimit)
+TEST_F(SizeLimitDialogTest, AStoredLimitTheDialogDoesNotOfferSelectsNoneAndLeavesTheLimit)
 {
-    settings.setValue(QStringLiteral("MaxLimit"), QStringLiteral("Option"), QStringLiteral("7"));
+    settings.setSizeLimit(Settings::SizeLimit::None);
     SizeLimitDialog dialog(prompter, settings);
     for (const char *name : {"Option1", "Option2", "Option3"})
         EXPECT_FALSE(child<QRadioButton>(dialog, name)->isChecked()) << name;
     child<QPushButton>(dialog, "Command1")->click();
     EXPECT_FALSE(SizeLimitDialog::sizeLimit.has_value());
-    EXPECT_EQ(settings.value(QStringLiteral("MaxLimit"), QStringLiteral("Option"), {}), QStringLiteral("7"));
+    EXPECT_EQ(settings.sizeLimit(), Settings::SizeLimit::None);
 }
 
 TEST_F(SizeLimitDialogTest, AskShowsTheDialogAndReturnsTheLimitAndTheLargeFilesChoice)
@@ -133,7 +135,7 @@ TEST_F(SizeLimitDialogTest, AskShowsTheDialogAndReturnsTheLimitAndTheLargeFilesC
 TEST_F(SizeLimitDialogTest, EscAndTheTitleBarCloseCancelWithoutStoringAnything)
 {
     SizeLimitDialog::sizeLimit = 716800;
-    settings.setValue(QStringLiteral("MaxText"), QStringLiteral("Value"), QStringLiteral("7"));
+    settings.setSizeLimitText(QStringLiteral("7"));
     const std::vector<std::pair<const char *, std::function<void(QWidget *)>>> closings = {
         {"Esc", [](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Escape); }},
         {"title bar", [](QWidget *modal) { modal->close(); }},
@@ -150,7 +152,7 @@ TEST_F(SizeLimitDialogTest, EscAndTheTitleBarCloseCancelWithoutStoringAnything)
         });
         EXPECT_FALSE(SizeLimitDialog::ask(prompter, settings, nullptr).has_value());
         EXPECT_EQ(SizeLimitDialog::sizeLimit, 716800.0);
-        EXPECT_EQ(settings.value(QStringLiteral("MaxText"), QStringLiteral("Value"), {}), QStringLiteral("7"));
-        EXPECT_EQ(settings.value(QStringLiteral("MaxLimit"), QStringLiteral("Option"), {}), QString());
+        EXPECT_EQ(settings.sizeLimitText(), QStringLiteral("7"));
+        EXPECT_EQ(settings.sizeLimit(), Settings::SizeLimit::Cd);
     }
 }

@@ -312,24 +312,36 @@ TEST(Settings, EachOldValueMovesToItsNewKey)
         {"[WindowSize]\nW=9000\n", QStringLiteral("MainWindow/Width"), QStringLiteral("9000")},
         {"[WindowSize]\nL=-15\n", QStringLiteral("MainWindow/Left"), QStringLiteral("-15")},
         {"[WindowSize]\nH=wide\n", QStringLiteral("MainWindow/Height"), std::nullopt},
+        // The old window read its place as any number: a fraction is rounded to a whole twip.
+        {"[WindowSize]\nW=15000.5\n", QStringLiteral("MainWindow/Width"), QStringLiteral("15001")},
+        {"[WindowSize]\nH=1e99\n", QStringLiteral("MainWindow/Height"), std::nullopt},
+        {"[WindowSize]\nT=12x\n", QStringLiteral("MainWindow/Top"), std::nullopt},
         {"[WindowSize]\nMaximized=0\n", QStringLiteral("MainWindow/Maximized"), QStringLiteral("false")},
         {"[WindowSize]\nMaximized=yes\n", QStringLiteral("MainWindow/Maximized"), std::nullopt},
         {"[PicWindowSize]\nT=30\n", QStringLiteral("ViewerWindow/Top"), QStringLiteral("30")},
         {"[Options]\nDisplay=10\n", QStringLiteral("Options/ShowViewer"), QStringLiteral("true")},
         {"[Options]\nDisplay=9\n", QStringLiteral("Options/ShowViewer"), QStringLiteral("false")},
         {"[Options]\nDisplay=1\n", QStringLiteral("Options/ShowViewer"), std::nullopt},
+        {"[Options]\nDisplay=\n", QStringLiteral("Options/ShowViewer"), std::nullopt},
         {"[Options]\nRecycleBin=12\n", QStringLiteral("Options/DeleteTo"), QStringLiteral("trash")},
         {"[Options]\nRecycleBin=11\n", QStringLiteral("Options/DeleteTo"), QStringLiteral("permanent")},
         {"[Options]\nRecycleBin=0\n", QStringLiteral("Options/DeleteTo"), std::nullopt},
+        {"[Options]\nRecycleBin=recycle\n", QStringLiteral("Options/DeleteTo"), std::nullopt},
         {"[Options]\nShow%20Tips%20at%20Startup=1\n", QStringLiteral("Options/ShowTipsAtStartup"),
          QStringLiteral("true")},
         {"[Options]\nChkClose=1\n", QStringLiteral("Options/CloseAfterSave"), QStringLiteral("true")},
+        {"[Options]\nChkClose=2\n", QStringLiteral("Options/CloseAfterSave"), std::nullopt},
+        // A mask typed by hand with commas and no quotes.
+        {"[FileMaskSelected]\nValue=Images (*.jpg, *.png)\n", QStringLiteral("Search/SelectedMask"),
+         QStringLiteral("Images (*.jpg, *.png)")},
         {"[Options]\nMaxFileSize=\n", QStringLiteral("Search/MaxFileSize"), QString()},
         {"[Export]\nExportType=1\n", QStringLiteral("Export/Rows"), QStringLiteral("all")},
         {"[Export]\nExportType=2\n", QStringLiteral("Export/Rows"), QStringLiteral("marked")},
         {"[Export]\nExportType=4\n", QStringLiteral("Export/Rows"), std::nullopt},
         {"[Export]\nExportFormat=2\n", QStringLiteral("Export/Format"), QStringLiteral("delimited")},
+        {"[Export]\nExportFormat=3\n", QStringLiteral("Export/Format"), std::nullopt},
         {"[Export]\nOpenFile=1\n", QStringLiteral("Export/OpenAfterExport"), QStringLiteral("true")},
+        {"[Export]\nOpenFile=yes\n", QStringLiteral("Export/OpenAfterExport"), std::nullopt},
         {"[Export]\nExportChar=1\n", QStringLiteral("Export/Delimiter"), QStringLiteral("tab")},
         {"[Export]\nExportChar=2\n", QStringLiteral("Export/Delimiter"), QStringLiteral("comma")},
         {"[Export]\nExportChar=3\n", QStringLiteral("Export/Delimiter"), QStringLiteral("semicolon")},
@@ -340,6 +352,8 @@ TEST(Settings, EachOldValueMovesToItsNewKey)
         {"[MaxSet]\nValue=0\n", QStringLiteral("SizeLimit/Unit"), QStringLiteral("KB")},
         {"[MaxSet]\nValue=1\n", QStringLiteral("SizeLimit/Unit"), QStringLiteral("MB")},
         {"[MaxSet]\nValue=3\n", QStringLiteral("SizeLimit/Unit"), std::nullopt},
+        {"[MaxSet]\nValue=-1\n", QStringLiteral("SizeLimit/Unit"), std::nullopt}, // no unit was chosen
+        {"[MaxText]\nValue=1.5\n", QStringLiteral("SizeLimit/Size"), QStringLiteral("1.5")},
         {"[AdvMarking]\nSizeLimit=0\n", QStringLiteral("AdvancedMarking/SizeLimit"), QStringLiteral("none")},
         {"[AdvMarking]\nSizeLimit=1\n", QStringLiteral("AdvancedMarking/SizeLimit"), QStringLiteral("cd")},
         {"[AdvMarking]\nSizeLimit=3\n", QStringLiteral("AdvancedMarking/SizeLimit"), QStringLiteral("specified")},
@@ -349,6 +363,8 @@ TEST(Settings, EachOldValueMovesToItsNewKey)
         {"[AdvMarking]\ncmbSizeOptions=TB\n", QStringLiteral("AdvancedMarking/Unit"), std::nullopt},
         {"[AdvMarking]\nchkIncSubFolders=1\n", QStringLiteral("AdvancedMarking/IncludeSubFolders"),
          QStringLiteral("true")},
+        {"[AdvMarking]\nchkIncSubFolders=x\n", QStringLiteral("AdvancedMarking/IncludeSubFolders"), std::nullopt},
+        {"[AdvMarking]\ntxtSize=12x\n", QStringLiteral("AdvancedMarking/Size"), QStringLiteral("12x")},
         // The keep rule: the first of date, size and version set; a missing date counts as "newer".
         {"[AdvMarking]\nDateTime=1\nFileSize=0\nVersion=0\n", QStringLiteral("AdvancedMarking/Keep"),
          QStringLiteral("newer-files")},
@@ -424,6 +440,7 @@ CloseAfterSave=@Size(1 2)
 [Search]
 SelectedMask=@Rect(0 0 1 1)
 MinFileSize=@Point(1 2)
+MaxFileSize=@Size(1 2)
 
 [FileMask]
 __order__=@Rect(1 1 1 1)
@@ -436,12 +453,15 @@ Delimiter=;
 
 [SizeLimit]
 Limit=floppy
+Size=@Point(3 4)
 Unit=TB
 
 [AdvancedMarking]
 Keep=everything
 SizeLimit=-1
+Size=@Size(5 6)
 Unit=kB2
+RangeMask=@Point(7 8)
 IncludeSubFolders=yes
 FolderMask=@Rect(0 0 1 1)
 
@@ -455,6 +475,37 @@ DateTime=@Rect(0 0 1 1)
     SettingsStore store(ini);
     const Settings s(store);
     EXPECT_EQ(everyValue(s), defaults());
+}
+
+// A choice is kept as a word: a number in its place (an old value, or a place in the enum) is
+// damage, as is a fraction where a whole number belongs. One value at a time.
+TEST(Settings, NumbersWhereWordsOrWholeNumbersBelongReadAsTheDefaults)
+{
+    const QStringList fresh = defaults();
+    const char *const damaged[] = {
+        "[Options]\nDeleteTo=11\n",
+        "[Options]\nDeleteTo=1\n",
+        "[Options]\nShowViewer=10\n",
+        "[Options]\nCloseAfterSave=0\n",
+        "[Export]\nRows=2\n",
+        "[Export]\nFormat=1\n",
+        "[Export]\nDelimiter=4\n",
+        "[SizeLimit]\nLimit=7\n",
+        "[SizeLimit]\nUnit=2\n",
+        "[AdvancedMarking]\nKeep=5\n",
+        "[AdvancedMarking]\nSizeLimit=3\n",
+        "[AdvancedMarking]\nUnit=-1\n",
+        "[MainWindow]\nLeft=1.5\n",
+        "[ViewerWindow]\nWidth=2e3\n",
+    };
+    for (const char *text : damaged)
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("Corvina.ini"));
+        writeFile(ini, text);
+        SettingsStore store(ini);
+        EXPECT_EQ(everyValue(Settings(store)), fresh) << text;
+    }
 }
 
 TEST(Settings, SettersStoreTheirOwnKeyAndSignalOnlyChanges)

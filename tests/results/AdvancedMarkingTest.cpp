@@ -6,6 +6,7 @@
 
 #include "ResultRows.h"
 
+#include "platform/Settings.h"
 #include "platform/SettingsStore.h"
 
 #include <QAbstractItemModelTester>
@@ -162,33 +163,45 @@ TEST(KeepRules, ExactlyOneKeepRuleIsAlwaysActive)
 TEST(AdvMarkingChoices, DefaultsAndWhatWasStoredComeBack)
 {
     QTemporaryDir dir;
-    SettingsStore settings(dir.filePath(QStringLiteral("c.ini")));
+    SettingsStore store(dir.filePath(QStringLiteral("c.ini")));
+    Settings settings(store);
     const AdvMarkingChoices defaults = AdvMarkingChoices::load(settings);
     EXPECT_EQ(defaults, AdvMarkingChoices{});
     EXPECT_EQ(defaults.keep, (KeepChoice{1, 0, 0}));
-    EXPECT_EQ(defaults.sizeUnit, QStringLiteral("KB"));
+    EXPECT_EQ(defaults.sizeUnit, Settings::SizeUnit::KB);
     EXPECT_TRUE(defaults.includeSubFolders);
 
     AdvMarkingChoices c;
     c.keep = {0, 0, 2};
-    c.sizeLimit = 3;
+    c.sizeLimit = Settings::SizeLimit::Specified;
     c.sizeLimitText = QStringLiteral("12x");
-    c.sizeUnit = QStringLiteral("GB");
+    c.sizeUnit = Settings::SizeUnit::GB;
     c.fileMask1 = kImages;
     c.includeSubFolders = false;
     c.fileMask2 = QStringLiteral("*.iso");
     c.save(settings);
-    EXPECT_EQ(settings.value(QStringLiteral("AdvMarking"), QStringLiteral("Version"), {}), QStringLiteral("2"));
-    EXPECT_EQ(settings.value(QStringLiteral("AdvMarking"), QStringLiteral("chkIncSubFolders"), {}),
-              QStringLiteral("0"));
+    EXPECT_EQ(settings.markingKeep(), Settings::KeepRule::OlderVersion);
+    EXPECT_FALSE(settings.markingIncludeSubFolders());
     EXPECT_EQ(AdvMarkingChoices::load(settings), c);
+    {
+        SettingsStore again(dir.filePath(QStringLiteral("c.ini")));
+        EXPECT_EQ(AdvMarkingChoices::load(Settings(again)), c);
+    }
 
-    settings.setValue(QStringLiteral("AdvMarking"), QStringLiteral("DateTime"), QStringLiteral("x"));
-    settings.setValue(QStringLiteral("AdvMarking"), QStringLiteral("Version"), QStringLiteral("0"));
-    settings.setValue(QStringLiteral("AdvMarking"), QStringLiteral("SizeLimit"), QStringLiteral("9"));
+    // A damaged file gives the defaults.
+    store.write(QStringLiteral("AdvancedMarking"), QStringLiteral("Keep"), QStringLiteral("x"));
+    store.write(QStringLiteral("AdvancedMarking"), QStringLiteral("SizeLimit"), QStringLiteral("9"));
     const AdvMarkingChoices damaged = AdvMarkingChoices::load(settings);
     EXPECT_EQ(damaged.keep, (KeepChoice{1, 0, 0}));
-    EXPECT_EQ(damaged.sizeLimit, 0);
+    EXPECT_EQ(damaged.sizeLimit, Settings::SizeLimit::None);
+
+    // Each keep rule is its own choice, and a choice of two rules keeps the first.
+    for (const KeepChoice keep : {KeepChoice{1, 0, 0}, KeepChoice{2, 0, 0}, KeepChoice{0, 1, 0}, KeepChoice{0, 2, 0},
+                                  KeepChoice{0, 0, 1}, KeepChoice{0, 0, 2}})
+        EXPECT_EQ(KeepRules::choiceOf(KeepRules::storedRule(keep)), keep)
+            << keep.dateTime << keep.fileSize << keep.version;
+    EXPECT_EQ(KeepRules::storedRule({0, 2, 1}), Settings::KeepRule::SmallerFiles);
+    EXPECT_EQ(KeepRules::storedRule({0, 0, 0}), Settings::KeepRule::NewerFiles);
 }
 
 TEST(VersionOrder, VersionsCompareNumberByNumber)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/Settings.h"
 #include "platform/SettingsStore.h"
 #include "search/FileMasks.h"
 #include "search/MaskList.h"
@@ -66,20 +67,19 @@ TEST(MaskList, TypedMasksGoFirstAndAreStoredInOrder)
 {
     QTemporaryDir dir;
     SettingsStore store(dir.path() + QStringLiteral("/s.ini"));
-    EXPECT_FALSE(MaskList::loadMasks(store).has_value());
-    QStringList masks = MaskList::masksOrPresets(store);
+    Settings settings(store);
+    QStringList masks = MaskList::masksOrPresets(settings);
     EXPECT_EQ(masks, FileMasks::presets());
     EXPECT_FALSE(MaskList::addTypedMask(masks, QStringLiteral("All files(*.*)")));
     EXPECT_FALSE(MaskList::addTypedMask(masks, QStringLiteral("   ")));
     EXPECT_TRUE(MaskList::addTypedMask(masks, QStringLiteral("ALL FILES(*.*)")));
     EXPECT_TRUE(MaskList::addTypedMask(masks, QStringLiteral("*.iso")));
-    MaskList::saveMasks(store, masks);
-    const auto stored = MaskList::loadMasks(store);
-    ASSERT_TRUE(stored.has_value());
-    ASSERT_EQ(stored->size(), 12);
-    EXPECT_EQ(stored->at(0), QStringLiteral("*.iso"));
-    EXPECT_EQ(stored->at(1), QStringLiteral("ALL FILES(*.*)"));
-    EXPECT_EQ(stored->at(11), FileMasks::presets().last());
+    settings.setFileMasks(masks);
+    const QStringList stored = MaskList::masksOrPresets(settings);
+    ASSERT_EQ(stored.size(), 12);
+    EXPECT_EQ(stored.at(0), QStringLiteral("*.iso"));
+    EXPECT_EQ(stored.at(1), QStringLiteral("ALL FILES(*.*)"));
+    EXPECT_EQ(stored.at(11), FileMasks::presets().last());
 }
 
 TEST(SizeFields, MinimumAndMaximumRules)

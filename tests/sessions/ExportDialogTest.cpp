@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sessions/ExportDialog.h"
 #include "SessionTestSupport.h"
-#include "platform/SettingsKeys.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 #include "support/TempTree.h"
 
 #include <QCheckBox>
@@ -23,9 +22,9 @@ template <typename W> W *child(QWidget &w, const char *name)
     return found;
 }
 
-QString setting(const SettingKey &key)
+Settings &settings()
 {
-    return SettingsStore::instance().value(key);
+    return Settings::instance();
 }
 
 class ExportDialogTest : public ::testing::Test
@@ -33,7 +32,7 @@ class ExportDialogTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        SettingsStore::instance().deleteSection(QStringLiteral("Export"));
+        settings().restoreDefaults();
         loadScanned(rows, {{"/d/", "a", 1, 1}, {"/d/", "b", 1, 1}, {"/d/", "c", 2, 2}, {"/d/", "d", 2, 2}});
     }
 
@@ -44,7 +43,7 @@ protected:
         in.filesPanel = QStringLiteral("Files : 9");
         in.duplicatesPanel = QStringLiteral("Duplicate Files: 2  Size: 3 Bytes");
         in.prompter = &prompter;
-        in.settings = &SettingsStore::instance();
+        in.settings = &settings();
         in.errors = &errors;
         in.playEndSound = [this] { ++sounds; };
         in.openWithDesktop = [this](const QString &path) {
@@ -97,10 +96,10 @@ TEST_F(ExportDialogTest, DelimitedExportWithTheStoredChoices)
     EXPECT_EQ(opened, QStringList{t.path("e.csv")});
 
     wizard.reject();
-    EXPECT_EQ(setting(Settings::ExportType), QStringLiteral("1"));
-    EXPECT_EQ(setting(Settings::ExportFormat), QStringLiteral("2"));
-    EXPECT_EQ(setting(Settings::ExportOpenFile), QStringLiteral("1"));
-    EXPECT_EQ(setting(Settings::ExportChar), QStringLiteral("2"));
+    EXPECT_EQ(settings().exportRows(), Settings::ExportRows::All);
+    EXPECT_EQ(settings().exportFormat(), Settings::ExportAs::Delimited);
+    EXPECT_TRUE(settings().openAfterExport());
+    EXPECT_EQ(settings().exportDelimiter(), Settings::ExportDelimiter::Comma);
 }
 
 TEST_F(ExportDialogTest, OtherDelimiterAndSelectedRowsAreRemembered)
@@ -122,16 +121,16 @@ TEST_F(ExportDialogTest, OtherDelimiterAndSelectedRowsAreRemembered)
                                                      "d::2::3/7/2004 9:05:03 PM::N/A::2::/d/\r\n"));
     EXPECT_TRUE(opened.isEmpty());
     wizard.accept();
-    EXPECT_EQ(setting(Settings::ExportType), QStringLiteral("3"));
-    EXPECT_EQ(setting(Settings::ExportOpenFile), QStringLiteral("0"));
-    EXPECT_EQ(setting(Settings::ExportChar), QStringLiteral("4"));
+    EXPECT_EQ(settings().exportRows(), Settings::ExportRows::Selected);
+    EXPECT_FALSE(settings().openAfterExport());
+    EXPECT_EQ(settings().exportDelimiter(), Settings::ExportDelimiter::Other);
 }
 
 TEST_F(ExportDialogTest, HtmlExportKeepsTheStoredDelimiter)
 {
     TempTree t;
-    SettingsStore::instance().setValue(Settings::ExportChar, QStringLiteral("3"));
-    SettingsStore::instance().setValue(Settings::ExportOpenFile, QStringLiteral("0"));
+    settings().setExportDelimiter(Settings::ExportDelimiter::Semicolon);
+    settings().setOpenAfterExport(false);
     prompter.expectSaveFile(QStringLiteral("Export Location"), t.path("e.htm"));
     ExportDialog wizard(inputs());
     wizard.show();
@@ -149,8 +148,8 @@ TEST_F(ExportDialogTest, HtmlExportKeepsTheStoredDelimiter)
     EXPECT_EQ(page.count("<tr><td class="), 4);
     EXPECT_EQ(sounds, 1);
     wizard.reject();
-    EXPECT_EQ(setting(Settings::ExportFormat), QStringLiteral("1"));
-    EXPECT_EQ(setting(Settings::ExportChar), QStringLiteral("3"));
+    EXPECT_EQ(settings().exportFormat(), Settings::ExportAs::Html);
+    EXPECT_EQ(settings().exportDelimiter(), Settings::ExportDelimiter::Semicolon);
 }
 
 TEST_F(ExportDialogTest, BackReturnsToTheFirstPage)
@@ -197,7 +196,7 @@ TEST_F(ExportDialogTest, MessagesForNoRowsAndNoPath)
 TEST_F(ExportDialogTest, TheExtensionFollowsTheFormatAndAFileIsReplacedOnlyAfterAsking)
 {
     TempTree t;
-    SettingsStore::instance().setValue(Settings::ExportOpenFile, QStringLiteral("0"));
+    settings().setOpenAfterExport(false);
     ExportDialog wizard(inputs());
     wizard.show();
     QPushButton *next = child<QPushButton>(wizard, "btn");

@@ -2,6 +2,7 @@
 // The settings and the default session name the user's folders: their folders are the user's
 // alone (0700) and so are the files in them (0600), whatever the umask lets other files be.
 #include "platform/AppFolders.h"
+#include "platform/Settings.h"
 #include "platform/SettingsStore.h"
 #include "results/ResultModel.h"
 #include "sessions/SessionWriter.h"
@@ -53,11 +54,11 @@ TEST(PrivateFiles, SettingsAndDataFoldersAndTheirFilesAreTheUsersAlone)
 {
     const Umask open(022);
     // The settings folder was set before any test ran (the test main) and does not exist yet.
-    SettingsStore &settings = SettingsStore::instance();
-    settings.setValue(Settings::WindowW, QStringLiteral("9000"));
-    settings.setValue(QStringLiteral("FileMask"), QStringLiteral("0"), QStringLiteral("*.private"));
+    Settings &settings = Settings::instance();
+    settings.setMainWindowWidth(9000);
+    settings.setFileMasks({QStringLiteral("*.private")});
     EXPECT_EQ(modeOf(SettingsStore::directory()), 0700u);
-    EXPECT_EQ(modeOf(settings.fileName()), 0600u);
+    EXPECT_EQ(modeOf(SettingsStore::instance().fileName()), 0600u);
 
     const QString session = AppFolders::defaultSessionPath();
     ResultModel rows;
@@ -98,8 +99,7 @@ TEST(PrivateFiles, FoldersThatOthersCouldEnterAreClosed)
     EXPECT_EQ(modeOf(config), 0700u);
 
     SettingsStore store(ini);
-    EXPECT_EQ(store.value(QStringLiteral("Options"), QStringLiteral("LastFolder"), QString()),
-              QStringLiteral("/home/sam/letters"));
-    store.setValue(QStringLiteral("Options"), QStringLiteral("LastFolder"), QStringLiteral("/home/sam/bills"));
+    EXPECT_EQ(store.read(QStringLiteral("Options"), QStringLiteral("LastFolder")), QStringLiteral("/home/sam/letters"));
+    store.write(QStringLiteral("Options"), QStringLiteral("LastFolder"), QStringLiteral("/home/sam/bills"));
     EXPECT_EQ(modeOf(ini), 0600u);
 }

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sessions/SaveFrm.h"
 #include "SessionTestSupport.h"
-#include "platform/SettingsKeys.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 #include "sessions/SessionCommands.h"
 #include "sessions/SessionReader.h"
 #include "sessions/SessionWriter.h"
@@ -67,15 +66,15 @@ void fill(TestWindow &w)
     loadScanned(w.rows, {{"/data/", "a", 1, 1}, {"/data/b/", "a", 1, 1}});
 }
 
-QString setting(const SettingKey &key)
+Settings &settings()
 {
-    return SettingsStore::instance().value(key);
+    return Settings::instance();
 }
 
 class SaveFrmTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { SettingsStore::instance().setValue(Settings::CloseSaveDialog, QStringLiteral("1")); }
+    void SetUp() override { settings().setCloseAfterSave(true); }
 };
 } // namespace
 
@@ -86,7 +85,7 @@ TEST_F(SaveFrmTest, SaveRoleWritesTheSessionWithResultsAndCloses)
     fill(window);
     ScriptedPrompter prompter;
     prompter.expectSaveFile(QStringLiteral("Saving Location"), t.path("s.cvf"));
-    SaveFrm dialog(window, prompter, SettingsStore::instance());
+    SaveFrm dialog(window, prompter, settings());
     dialog.mode = SaveFrm::Mode::Save;
     dialog.show();
 
@@ -115,7 +114,7 @@ TEST_F(SaveFrmTest, ParametersOnlyWithoutClosingKeepsTheDialogOpen)
     TestWindow window;
     fill(window);
     ScriptedPrompter prompter;
-    SaveFrm dialog(window, prompter, SettingsStore::instance());
+    SaveFrm dialog(window, prompter, settings());
     dialog.mode = SaveFrm::Mode::Save;
     dialog.show();
     child<QRadioButton>(dialog, "opt1")->setChecked(true);
@@ -128,7 +127,7 @@ TEST_F(SaveFrmTest, ParametersOnlyWithoutClosingKeepsTheDialogOpen)
     EXPECT_EQ(readBytes(t.path("p.cvf")), QByteArray("1,1,0,2,4,2,0,0,0\r\n/data,Yes,All files(*.*),10,,15\r\n"));
 
     child<QPushButton>(dialog, "Command2")->click();
-    EXPECT_EQ(setting(Settings::CloseSaveDialog), QStringLiteral("0"));
+    EXPECT_FALSE(settings().closeAfterSave());
 }
 
 TEST_F(SaveFrmTest, OpenRoleLoadsTheSessionIntoTheWindowAndCloses)
@@ -141,7 +140,7 @@ TEST_F(SaveFrmTest, OpenRoleLoadsTheSessionIntoTheWindowAndCloses)
     TestWindow window;
     ScriptedPrompter prompter;
     prompter.expectOpenFile(QStringLiteral("Open Location"), t.path("s.cvf"));
-    SaveFrm dialog(window, prompter, SettingsStore::instance());
+    SaveFrm dialog(window, prompter, settings());
     dialog.show(); // any mode but "Save" opens
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Open Dialog"));
     EXPECT_EQ(child<QPushButton>(dialog, "Command1")->text(), QStringLiteral("&Open"));
@@ -168,7 +167,7 @@ TEST_F(SaveFrmTest, AMissingFileKeepsTheDialogUsable)
     TempTree t;
     TestWindow window;
     ScriptedPrompter prompter;
-    SaveFrm dialog(window, prompter, SettingsStore::instance());
+    SaveFrm dialog(window, prompter, settings());
     dialog.show();
     child<QLineEdit>(dialog, "txtPath")->setText(t.path("none.cvf"));
     child<QPushButton>(dialog, "Command1")->click();
@@ -185,7 +184,7 @@ TEST_F(SaveFrmTest, BlankPathIsRefusedWithTheMessage)
         TestWindow window;
         ScriptedPrompter prompter;
         prompter.expectMessage(QStringLiteral("Error"), QStringLiteral("File name not specified."), PromptAnswer::Ok);
-        SaveFrm dialog(window, prompter, SettingsStore::instance());
+        SaveFrm dialog(window, prompter, settings());
         dialog.mode = mode;
         dialog.show();
         child<QLineEdit>(dialog, "txtPath")->setText(QStringLiteral("   "));
@@ -202,7 +201,7 @@ TEST_F(SaveFrmTest, CancellingTheFileDialogEmptiesThePath)
     TestWindow window;
     ScriptedPrompter prompter;
     prompter.expectSaveFile(QStringLiteral("Saving Location"), QString());
-    SaveFrm dialog(window, prompter, SettingsStore::instance());
+    SaveFrm dialog(window, prompter, settings());
     dialog.mode = SaveFrm::Mode::Save;
     dialog.show();
     child<QLineEdit>(dialog, "txtPath")->setText(QStringLiteral("/old.cvf"));
@@ -219,7 +218,7 @@ TEST_F(SaveFrmTest, ATypedNameGetsItsExtensionAndAFileIsReplacedOnlyAfterAsking)
     const QString replace =
         u'"' + t.path("mine.cvf") + QStringLiteral("\" already exists.\r\nDo you want to replace it?");
     {
-        SaveFrm dialog(window, prompter, SettingsStore::instance());
+        SaveFrm dialog(window, prompter, settings());
         dialog.mode = SaveFrm::Mode::Save;
         dialog.show();
         child<QLineEdit>(dialog, "txtPath")->setText(t.path("mine"));
@@ -230,7 +229,7 @@ TEST_F(SaveFrmTest, ATypedNameGetsItsExtensionAndAFileIsReplacedOnlyAfterAsking)
     const QByteArray first = readBytes(t.path("mine.cvf"));
     window.state.locations.clear();
 
-    SaveFrm dialog(window, prompter, SettingsStore::instance());
+    SaveFrm dialog(window, prompter, settings());
     dialog.mode = SaveFrm::Mode::Save;
     dialog.show();
     child<QLineEdit>(dialog, "txtPath")->setText(t.path("mine"));
@@ -247,7 +246,7 @@ TEST_F(SaveFrmTest, ATypedNameGetsItsExtensionAndAFileIsReplacedOnlyAfterAsking)
     EXPECT_NE(readBytes(t.path("mine.cvf")), first);
 
     // A file chosen in the save dialog was confirmed there: no second question.
-    SaveFrm chosen(window, prompter, SettingsStore::instance());
+    SaveFrm chosen(window, prompter, settings());
     chosen.mode = SaveFrm::Mode::Save;
     chosen.show();
     prompter.expectSaveFile(QStringLiteral("Saving Location"), t.path("mine.cvf"));

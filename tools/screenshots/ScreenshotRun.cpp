@@ -15,7 +15,7 @@
 #include "app/ScanProgressBar.h"
 #include "app/TellFrm.h"
 #include "app/TipFrm.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 #include "results/AdvMarkFrm.h"
 #include "results/ResultModel.h"
 #include "results/ResultView.h"
@@ -69,7 +69,7 @@ ScreenshotRun::~ScreenshotRun() = default;
 
 bool ScreenshotRun::run()
 {
-    m_window = std::make_unique<MainFrm>(MainFrmServices{m_prompter, m_errors, SettingsStore::instance(), {}});
+    m_window = std::make_unique<MainFrm>(MainFrmServices{m_prompter, m_errors, Settings::instance(), {}});
     m_window->show();
     Shooter::settle(300);
 
@@ -261,7 +261,7 @@ void ScreenshotRun::marking()
         m_shooter.fail(QStringLiteral("adv-marking (no window opened)"));
     }
 
-    SizeLimitDialog limit(m_prompter, SettingsStore::instance(), m_window.get());
+    SizeLimitDialog limit(m_prompter, Settings::instance(), m_window.get());
     limit.show();
     m_shooter.save(&limit, QStringLiteral("max-size"));
     limit.close();

@@ -6,6 +6,7 @@
 //   corvina-screenshots OUTPUT-FOLDER SEARCH-FOLDER EXCLUDED-FOLDER SCRATCH-FOLDER
 #include "ScreenshotRun.h"
 
+#include "platform/Settings.h"
 #include "platform/SettingsStore.h"
 
 #include <QApplication>
@@ -40,7 +41,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     // The tip of the day is pictured from its menu entry, not at start-up.
-    SettingsStore::instance().setValue(Settings::ShowTips, QStringLiteral("0"));
+    Settings::instance().setShowTipsAtStartup(false);
 
     ScreenshotRun run({args.at(1), args.at(2), args.at(3), args.at(4)});
     return run.run() ? 0 : 1;
