@@ -62,6 +62,7 @@ void MainFrm::restoreWindow()
     showViewerSwitch(m_settings.showViewer());
     showDeletionMode(m_settings.deletionMode());
     connect(&m_settings, &Settings::changed, this, &MainFrm::followSetting);
+    fillRecentMenu();
 
     // The locations and options of the last scan or the last run come back, without results.
     const QString defaultSession = AppFolders::defaultSessionPath();

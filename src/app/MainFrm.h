@@ -121,6 +121,10 @@ protected:
 private:
     // Building the window, one group of controls at a time (MainFrmUi.cpp).
     void createMenus();
+    // File > Open Recent, from the settings' list (MainFrmSessions.cpp).
+    void fillRecentMenu();
+    void openRecentSession(const QString &path);
+    void rememberSession(const QString &path);
     void createFileMenu();
     void createActionMenu();
     void createMarkMenu();
@@ -247,6 +251,7 @@ private:
     QAction *m_cancelAction = nullptr;
     QAction *m_newSessionAction = nullptr;
     QAction *m_loadSessionAction = nullptr;
+    QMenu *m_recentMenu = nullptr;
     QAction *m_saveSessionAction = nullptr;
     QAction *m_exportAction = nullptr;
     QAction *m_pictureViewerAction = nullptr;

@@ -11,15 +11,18 @@
 #include "core/ErrorReport.h"
 #include "core/Prompter.h"
 #include "platform/AppFolders.h"
+#include "platform/FileFunctions.h"
 #include "results/ResultModel.h"
 #include "search/SearchLocationModel.h"
 #include "sessions/ExportDialog.h"
+#include "sessions/RecentSessions.h"
 #include "sessions/SaveFrm.h"
 #include "sessions/SessionReader.h"
 #include "sessions/SessionWriter.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QTimer>
 
 void MainFrm::startNewSession()
@@ -99,7 +102,10 @@ bool MainFrm::saveSession(const QString &path, bool parametersOnly, const Progre
     const bool written =
         SessionFile::writeSessionFile(path, currentState(), *m_results, parametersOnly, m_errors, progress);
     if (written)
+    {
+        rememberSession(path);
         startEndSound();
+    }
     return written;
 }
 
@@ -142,9 +148,38 @@ bool MainFrm::openSession(const QString &path, bool reScan, bool reCheck, const 
     applyState(state);
     setZeroSizeMenus(report.zeroSizeMenus);
     setBusyState(false);
+    rememberSession(path);
     startEndSound();
     showLoadedSession(report, state);
     return true;
+}
+
+void MainFrm::rememberSession(const QString &path)
+{
+    m_settings.setRecentSessions(RecentSessions::withLatest(m_settings.recentSessions(), path));
+}
+
+void MainFrm::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList recent = m_settings.recentSessions();
+    for (qsizetype i = 0; i < recent.size(); ++i)
+    {
+        // "&1 /home/sam/photos.cvf": the number is the access key; an "&" in a name is shown as one.
+        const QString path = recent[i];
+        QString shown = path;
+        shown.replace(u'&', QStringLiteral("&&"));
+        QAction *entry = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        connect(entry, &QAction::triggered, this, [this, path] { openRecentSession(path); });
+    }
+    m_recentMenu->setEnabled(!recent.isEmpty());
+}
+
+void MainFrm::openRecentSession(const QString &path)
+{
+    // As the Open dialog loads it by default: the saved result, not searched again.
+    if (!openSession(path, false, false, {}) && !FileFunctions::fileExists(path))
+        m_settings.setRecentSessions(RecentSessions::without(m_settings.recentSessions(), path));
 }
 
 void MainFrm::showLoadedSession(const SessionLoadReport &report, const SessionState &state)

@@ -73,6 +73,8 @@ void MainFrm::followSetting(Settings::Key key)
         showViewerSwitch(m_settings.showViewer());
     else if (key == Settings::Key::DeleteTo)
         showDeletionMode(m_settings.deletionMode());
+    else if (key == Settings::Key::RecentSessions)
+        fillRecentMenu();
 }
 
 void MainFrm::togglePictureViewer()

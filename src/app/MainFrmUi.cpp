@@ -59,6 +59,9 @@ void MainFrm::createFileMenu()
     m_fileMenu->addSeparator();
     m_newSessionAction = action(m_fileMenu, "MNewSession", tr("&New Session"));
     m_loadSessionAction = action(m_fileMenu, "MLoadSession", tr("&Load Session"));
+    //: File menu: the session files saved or opened last.
+    m_recentMenu = m_fileMenu->addMenu(tr("Open Recen&t"));
+    m_recentMenu->setObjectName(QStringLiteral("mnuOpenRecent"));
     m_saveSessionAction = action(m_fileMenu, "MSaveSession", tr("Sa&ve Session"));
     m_fileMenu->addSeparator();
     m_exportAction = action(m_fileMenu, "MExport", tr("&Export"));

@@ -205,6 +205,17 @@ void Settings::setFileMasks(const QStringList &masks)
     m_store.writeList(sectionOf(SettingsTable::spec(Key::FileMasks)), masks);
     Q_EMIT changed(Key::FileMasks);
 }
+QStringList Settings::recentSessions() const
+{
+    return m_store.readList(sectionOf(SettingsTable::spec(Key::RecentSessions)));
+}
+void Settings::setRecentSessions(const QStringList &paths)
+{
+    if (paths == recentSessions())
+        return;
+    m_store.writeList(sectionOf(SettingsTable::spec(Key::RecentSessions)), paths);
+    Q_EMIT changed(Key::RecentSessions);
+}
 
 Settings::ExportRows Settings::exportRows() const
 {

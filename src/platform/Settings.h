@@ -51,6 +51,7 @@ public:
         MarkingRangeMask,
         MarkingIncludeSubFolders,
         MarkingFolderMask,
+        RecentSessions,
     };
     Q_ENUM(Key)
 
@@ -157,6 +158,9 @@ public:
     /// then shows its presets).
     QStringList fileMasks() const;
     void setFileMasks(const QStringList &masks);
+    /// The session files saved or opened last, the latest first.
+    QStringList recentSessions() const;
+    void setRecentSessions(const QStringList &paths);
 
     /// The export wizard's choices.
     ExportRows exportRows() const;

@@ -73,6 +73,7 @@ inline constexpr Spec kSettings[] = {
     {Settings::Key::MarkingRangeMask, u"AdvancedMarking", u"RangeMask", QStringView(u"All files(*.*)")},
     {Settings::Key::MarkingIncludeSubFolders, u"AdvancedMarking", u"IncludeSubFolders", true},
     {Settings::Key::MarkingFolderMask, u"AdvancedMarking", u"FolderMask", QStringView(u"All files(*.*)")},
+    {Settings::Key::RecentSessions, u"RecentSessions", QStringView(), NoList()},
 };
 
 /// The entry of a setting.
@@ -91,7 +92,7 @@ constexpr bool inKeyOrder()
     return true;
 }
 static_assert(inKeyOrder(), "kSettings lists every Settings::Key once, in the order of the enum");
-static_assert(std::size(kSettings) == static_cast<std::size_t>(Settings::Key::MarkingFolderMask) + 1);
+static_assert(std::size(kSettings) == static_cast<std::size_t>(Settings::Key::RecentSessions) + 1);
 
 /// The texts the values of a choice are stored as. They are the file format: a value's text
 /// never changes, whatever its name in the code.

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -95,9 +96,16 @@ QHBoxLayout *SaveFrm::buildPathRow()
     m_browseButton->setToolTip(tr("Browse"));
     auto *pathLabel = new QLabel(tr("Path "), this);
     pathLabel->setBuddy(m_pathEdit);
+    // The sessions saved or opened last, to open again without browsing.
+    m_recentButton = named(new QToolButton(this), "cmdRecent");
+    m_recentButton->setText(tr("Recent"));
+    m_recentButton->setToolTip(tr("Sessions saved or opened recently"));
+    m_recentButton->setPopupMode(QToolButton::InstantPopup);
+    m_recentButton->setMenu(new QMenu(m_recentButton));
     auto *pathRow = new QHBoxLayout;
     pathRow->addWidget(pathLabel);
     pathRow->addWidget(m_pathEdit, 1);
+    pathRow->addWidget(m_recentButton);
     pathRow->addWidget(m_browseButton);
     return pathRow;
 }
@@ -131,6 +139,14 @@ void SaveFrm::applyMode()
     m_openBox->setVisible(!saving());
     m_openSaveButton->setText(saving() ? tr("&Save") : tr("&Open"));
     setWindowTitle(saving() ? tr("Save Dialog") : tr("Open Dialog"));
+    QMenu *recent = m_recentButton->menu();
+    recent->clear();
+    for (const QString &path : m_settings.recentSessions())
+    {
+        QAction *entry = recent->addAction(QString(path).replace(u'&', QStringLiteral("&&")));
+        connect(entry, &QAction::triggered, this, [this, path] { m_pathEdit->setText(path); });
+    }
+    m_recentButton->setVisible(!saving() && !recent->isEmpty());
     // Loading always closes the dialog, so the choice only matters when saving.
     m_closeCheck->setEnabled(saving());
     m_closeCheck->setChecked(m_settings.closeAfterSave());

@@ -61,6 +61,7 @@ private:
     QRadioButton *m_withResultsOption = nullptr;
     QLineEdit *m_pathEdit = nullptr;
     QToolButton *m_browseButton = nullptr;
+    QToolButton *m_recentButton = nullptr;
     QPushButton *m_openSaveButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QCheckBox *m_closeCheck = nullptr;

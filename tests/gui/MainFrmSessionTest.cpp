@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -108,6 +109,49 @@ TEST_F(MainFrmSessionTest, SaveAndLoadASessionThroughTheSessionDialog)
     EXPECT_EQ(panelText(MainFrm::Panel::Activity), QStringLiteral("Search Completed."));
     EXPECT_FALSE(window->busy());
     EXPECT_TRUE(action("MScan")->isEnabled());
+}
+
+TEST_F(MainFrmSessionTest, SessionsSavedOrOpenedAreOfferedAgain)
+{
+    settings().setRecentSessions({});
+    open();
+    window->locations().add(location(tree.root()));
+    listTwoGroups();
+    auto *recent = window->findChild<QMenu *>(QStringLiteral("mnuOpenRecent"));
+    ASSERT_NE(recent, nullptr);
+    EXPECT_FALSE(recent->isEnabled()) << "nothing saved or opened yet";
+
+    const QString first = tree.path(QStringLiteral("first.cvf"));
+    const QString second = tree.path(QStringLiteral("R&D.cvf"));
+    for (const QString &path : {first, second})
+        ASSERT_TRUE(window->saveSession(path, false, {}));
+    ASSERT_EQ(recent->actions().size(), 2);
+    EXPECT_EQ(recent->actions().at(0)->text(), QStringLiteral("&1 ") + tree.path(QStringLiteral("R&&D.cvf")));
+    EXPECT_EQ(recent->actions().at(1)->text(), QStringLiteral("&2 ") + first);
+
+    // Chosen, the file loads at once as it was saved; it moves to the top.
+    action("MNewSession")->trigger();
+    ASSERT_TRUE(window->results().isEmpty());
+    recent->actions().at(1)->trigger();
+    EXPECT_EQ(window->results().size(), 4);
+    EXPECT_EQ(settings().recentSessions(), (QStringList{first, second}));
+
+    // The Open dialog offers them too; one chosen there is the path it opens.
+    ModalAnswer::when<SaveFrm>([second](SaveFrm *dialog) {
+        auto *button = named<QToolButton>(dialog, "cmdRecent");
+        EXPECT_TRUE(button->isVisible());
+        ASSERT_EQ(button->menu()->actions().size(), 2);
+        button->menu()->actions().at(1)->trigger();
+        EXPECT_EQ(named<QLineEdit>(dialog, "txtPath")->text(), second);
+        named<QPushButton>(dialog, "Command2")->click();
+    });
+    action("MLoadSession")->trigger();
+
+    // A file gone since is said so, and leaves the list.
+    ASSERT_TRUE(QFile::remove(second));
+    prompter.expectMessage(QStringLiteral("File Not Found"), QString(), PromptAnswer::Ok);
+    recent->actions().at(1)->trigger();
+    EXPECT_EQ(settings().recentSessions(), QStringList{first});
 }
 
 TEST_F(MainFrmSessionTest, LoadSessionThenCancelChangesNothing)
