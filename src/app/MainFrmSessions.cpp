@@ -166,9 +166,8 @@ void MainFrm::fillRecentMenu()
     for (qsizetype i = 0; i < recent.size(); ++i)
     {
         // "&1 /home/sam/photos.cvf": the number is the access key; an "&" in a name is shown as one.
-        const QString path = recent[i];
-        QString shown = path;
-        shown.replace(u'&', QStringLiteral("&&"));
+        const QString &path = recent[i];
+        const QString shown = QString(path).replace(u'&', QStringLiteral("&&"));
         QAction *entry = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
         connect(entry, &QAction::triggered, this, [this, path] { openRecentSession(path); });
     }
