@@ -230,6 +230,7 @@ void MainFrm::exportResults()
     inputs.settings = &m_settings;
     inputs.errors = &m_errors;
     inputs.playEndSound = m_endSound;
+    inputs.reportWritten = [this](const QString &text) { setPanel(Panel::Activity, text); };
     ExportDialog wizard(std::move(inputs), this);
     CommonDlg::centerForm(&wizard);
     wizard.exec();

@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDateTime>
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -310,15 +311,25 @@ void ExportDialog::exportHtml()
 
 void ExportDialog::afterExport(bool written)
 {
+    // A file that could not be written was said so; another name or folder may be tried.
     if (!written)
+    {
+        m_nextButton->setEnabled(true);
         return;
+    }
     if (m_in.playEndSound)
         m_in.playEndSound();
-    if (!m_openAfterCheck->isChecked())
-        return;
-    const auto open = m_in.openWithDesktop ? m_in.openWithDesktop : Desktop::openFile;
-    if (open(m_pathEdit->text()) == Desktop::OpenResult::NoAssociatedProgram)
-        m_in.prompter->error(tr("There is no program associated with the specified type of file."));
+    const QString path = m_pathEdit->text();
+    if (m_openAfterCheck->isChecked())
+    {
+        const auto open = m_in.openWithDesktop ? m_in.openWithDesktop : Desktop::openFile;
+        if (open(path) == Desktop::OpenResult::NoAssociatedProgram)
+            m_in.prompter->error(tr("There is no program associated with the specified type of file."));
+    }
+    // The work is done: the wizard closes and the window says where the file is.
+    if (m_in.reportWritten)
+        m_in.reportWritten(tr("The list was exported to %1").arg(QDir::toNativeSeparators(path)));
+    accept();
 }
 
 void ExportDialog::done(int result)

@@ -41,6 +41,8 @@ public:
         std::function<void()> playEndSound; // the completion sound (may be empty)
         /// "Open file after export"; empty: Desktop::openFile.
         std::function<Desktop::OpenResult(const QString &path)> openWithDesktop;
+        /// Told where the file went once it is written and the wizard closes (may be empty).
+        std::function<void(const QString &text)> reportWritten;
     };
 
     explicit ExportDialog(Inputs inputs, QWidget *parent = nullptr);

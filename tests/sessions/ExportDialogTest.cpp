@@ -50,6 +50,7 @@ protected:
             opened << path;
             return openResult;
         };
+        in.reportWritten = [this](const QString &text) { reported << text; };
         return in;
     }
 
@@ -58,6 +59,7 @@ protected:
     ScriptedErrorReporter errors;
     int sounds = 0;
     QStringList opened;
+    QStringList reported;
     Desktop::OpenResult openResult = Desktop::OpenResult::Started;
 };
 } // namespace
@@ -90,12 +92,14 @@ TEST_F(ExportDialogTest, DelimitedExportWithTheStoredChoices)
     child<QToolButton>(wizard, "cmdAdd")->click();
     EXPECT_EQ(prompter.asked().back().prompt.text, QStringLiteral("Delimited Format(*.csv)|*.csv"));
     next->click();
-    EXPECT_FALSE(next->isEnabled());
     EXPECT_EQ(readBytes(t.path("e.csv")).count("\r\n"), 5);
     EXPECT_EQ(sounds, 1);
     EXPECT_EQ(opened, QStringList{t.path("e.csv")});
+    // Done, the wizard closes and says where the file went.
+    EXPECT_FALSE(wizard.isVisible());
+    EXPECT_EQ(wizard.result(), QDialog::Accepted);
+    EXPECT_EQ(reported, QStringList{QStringLiteral("The list was exported to ") + t.path("e.csv")});
 
-    wizard.reject();
     EXPECT_EQ(settings().exportRows(), Settings::ExportRows::All);
     EXPECT_EQ(settings().exportFormat(), Settings::ExportAs::Delimited);
     EXPECT_TRUE(settings().openAfterExport());
