@@ -11,6 +11,7 @@
 #include "platform/AppFolders.h"
 #include "platform/FileFunctions.h"
 #include "results/ResultModel.h"
+#include "results/ResultView.h"
 #include "search/SearchLocationModel.h"
 #include "sessions/SessionReader.h"
 
@@ -19,6 +20,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QTimer>
 
@@ -77,7 +79,15 @@ void MainFrm::restorePlacement()
     for (const QScreen *screen : QGuiApplication::screens())
         screens.append(screen->availableGeometry());
     // A place saved on a screen that is gone (or far off any screen) comes back onto one.
-    const WindowGeometry::Placement placement = WindowGeometry::onScreen(WindowGeometry::load(m_settings), screens);
+    WindowGeometry::Placement kept = WindowGeometry::load(m_settings);
+    // The first window is wide enough for every column of the results, as far as its screen allows.
+    if (!m_settings.isStored(Settings::Key::MainWindowWidth))
+    {
+        const QMargins margins = centralWidget()->layout()->contentsMargins();
+        kept.size.setWidth(
+            std::max(kept.size.width(), m_resultView->widthForEveryColumn() + margins.left() + margins.right()));
+    }
+    const WindowGeometry::Placement placement = WindowGeometry::onScreen(kept, screens);
     resize(placement.size);
     move(placement.topLeft);
     if (m_settings.mainWindowMaximized())

@@ -332,6 +332,12 @@ void Settings::setMarkingFolderMask(const QString &mask)
     set<Key::MarkingFolderMask>(mask);
 }
 
+bool Settings::isStored(Key key) const
+{
+    const Spec &spec = SettingsTable::spec(key);
+    return m_store.contains(sectionOf(spec), keyOf(spec));
+}
+
 void Settings::restoreDefaults()
 {
     const SettingsStore::Batch batch(m_store);

@@ -198,6 +198,9 @@ public:
 
     /// Removes every setting from the store, so each reads as its default.
     void restoreDefaults();
+    /// True when the file holds a value of its own for the setting, false while it has its default
+    /// only because nothing was ever kept (a first start).
+    bool isStored(Key key) const;
 
 Q_SIGNALS:
     /// The value of key was stored and differs from the one before.

@@ -104,7 +104,6 @@ ResultView::ResultView(QWidget *parent) : QTableView(parent)
     columns->setSortIndicatorShown(true);
     columns->setSortIndicator(-1, Qt::AscendingOrder);
     columns->setHighlightSections(false);
-    columns->setStretchLastSection(true);
     columns->setSectionResizeMode(QHeaderView::Interactive);
     connect(columns, &QHeaderView::sectionClicked, this, &ResultView::columnClicked);
 }
@@ -131,12 +130,26 @@ void ResultView::setResultModel(ResultModel *model)
                                                 0,
                                                 5 * em};
     // Wide enough for the header's text beside its sort mark ("Size(Bytes)" is wider than its numbers).
+    m_columnsWidth = 0;
     for (int c = 0; c < ResultRow::ColumnCount; ++c)
-        columns->resizeSection(c, widths[c] ? std::max(widths[c], columns->sectionSizeHint(c)) : 0);
+    {
+        const int width = widths[c] ? std::max(widths[c], columns->sectionSizeHint(c)) : 0;
+        columns->resizeSection(c, width);
+        m_columnsWidth += width;
+    }
     for (int c : {ResultRow::ColSortSize, ResultRow::ColSortDate, ResultRow::ColSortGrpno})
         columns->setSectionHidden(c, true);
+    // Width beyond the columns' own goes to the folders, which are the longest texts; the group
+    // number, last in the row, keeps its width.
+    columns->setStretchLastSection(false);
+    columns->setSectionResizeMode(ResultRow::ColPath, QHeaderView::Stretch);
     columns->moveSection(columns->visualIndex(ResultRow::ColExt), 1);
     columns->moveSection(columns->visualIndex(ResultRow::ColPath), 2);
+}
+
+int ResultView::widthForEveryColumn() const
+{
+    return m_columnsWidth + 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
 }
 
 void ResultView::setSortMark(int column, bool ascending)

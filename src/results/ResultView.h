@@ -41,6 +41,9 @@ public:
     explicit ResultView(QWidget *parent = nullptr);
 
     void setResultModel(ResultModel *model);
+    /// The width that shows every column whole at its first width, with the frame and the
+    /// vertical scroll bar.
+    int widthForEveryColumn() const;
 
     /// The header's sort mark: on column (model index) ascending or descending; -1 removes it.
     void setSortMark(int column, bool ascending);
@@ -62,4 +65,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+    int m_columnsWidth = 0; // the columns at their first widths
 };

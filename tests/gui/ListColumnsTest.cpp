@@ -8,6 +8,7 @@
 #include "search/SearchLocationModel.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTest>
 
@@ -68,7 +69,20 @@ TEST(ListColumns, TheResultListShowsWholeDatesAndVersionsAndFillsItsWidth)
     for (int c : {ResultRow::ColSize, ResultRow::ColModified, ResultRow::ColVersion, ResultRow::ColGroup})
         EXPECT_GE(view.columnWidth(c), needed(view, c)) << ResultModel::header(c).toStdString();
     EXPECT_EQ(model.index(1, ResultRow::ColModified).data().toString(), QStringLiteral("12/28/2024 9:59:59 PM"));
-    EXPECT_EQ(lastEdge(view.horizontalHeader()), view.viewport()->width()) << "the last column takes the rest";
+    EXPECT_EQ(lastEdge(view.horizontalHeader()), view.viewport()->width()) << "the columns fill the width";
+
+    // Width beyond the columns' own goes to the folders, never to the group number.
+    const int groupWidth = view.columnWidth(ResultRow::ColGroup);
+    const int pathWidth = view.columnWidth(ResultRow::ColPath);
+    view.resize(2400, 400);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.columnWidth(ResultRow::ColPath) == pathWidth + 600; }));
+    EXPECT_EQ(view.columnWidth(ResultRow::ColGroup), groupWidth);
+    // At the width it asks for, every column shows whole without a horizontal scroll bar.
+    view.resize(view.widthForEveryColumn(), 400);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lastEdge(view.horizontalHeader()) == view.viewport()->width(); }));
+    for (int c : {ResultRow::ColSize, ResultRow::ColModified, ResultRow::ColVersion, ResultRow::ColGroup})
+        EXPECT_GE(view.columnWidth(c), needed(view, c)) << ResultModel::header(c).toStdString();
+    EXPECT_FALSE(view.horizontalScrollBar()->isVisible());
 
     const QString name = shown(view, model.index(2, ResultRow::ColName));
     EXPECT_FALSE(name.contains(u'\n'));
