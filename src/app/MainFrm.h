@@ -32,6 +32,7 @@ class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
@@ -123,6 +124,8 @@ private:
     void createMenus();
     // File > Open Recent, from the settings' list (MainFrmSessions.cpp).
     void fillRecentMenu();
+    // The filter box: hides the rows whose name and folder do not hold its text (MainFrmResultList.cpp).
+    void applyFilter();
     void openRecentSession(const QString &path);
     void rememberSession(const QString &path);
     void createFileMenu();
@@ -263,6 +266,8 @@ private:
     QAction *m_markAllAction = nullptr;
     QAction *m_markSelectedAction = nullptr;
     QAction *m_unmarkSelectedAction = nullptr;
+    QAction *m_markShownAction = nullptr;
+    QAction *m_unmarkShownAction = nullptr;
     QAction *m_duplicatesSeparator = nullptr;
     QAction *m_markDuplicatesAction = nullptr;
     QAction *m_markUpToAction = nullptr;
@@ -333,6 +338,7 @@ private:
 
     // Results.
     ResultView *m_resultView = nullptr;
+    QLineEdit *m_filterEdit = nullptr;
     ResultSort::State m_sort;
     MarkingCommands *m_marking = nullptr;
     ActionCommands *m_actions = nullptr;

@@ -9,10 +9,12 @@
 #include "results/AdvMarkFrm.h"
 #include "results/ResultModel.h"
 #include "results/ResultView.h"
+#include "results/RowFilter.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QMenu>
 
 #include <algorithm>
@@ -117,4 +119,11 @@ int MainFrm::focusedResultRow() const
 {
     const QModelIndex current = m_resultView->currentIndex();
     return current.isValid() ? current.row() : -1;
+}
+
+void MainFrm::applyFilter()
+{
+    const QString text = m_filterEdit->text();
+    for (int r = 0; r < m_results->size(); ++r)
+        m_resultView->setRowHidden(r, !RowFilter::shows(m_results->row(r), text));
 }

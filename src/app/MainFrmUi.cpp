@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -111,6 +112,9 @@ void MainFrm::createMarkMenu()
     m_markMenu->addSeparator();
     m_markSelectedAction = action(m_markMenu, "MMarkingSelected", tr("Mark &Selected"));
     m_unmarkSelectedAction = action(m_markMenu, "mnuUnMarkSelected", tr("&UnMark Selected"));
+    //: Mark menu: marks the rows the filter box above the results shows.
+    m_markShownAction = action(m_markMenu, "mnuMarkShown", tr("Mark Sho&wn"));
+    m_unmarkShownAction = action(m_markMenu, "mnuUnmarkShown", tr("Unmark S&hown"));
     m_duplicatesSeparator = m_markMenu->addSeparator();
     m_duplicatesSeparator->setObjectName(QStringLiteral("MarkSep2"));
     m_markDuplicatesAction = action(m_markMenu, "MMarkAllDuplicates", tr("Mark All &Duplicates"));
@@ -233,10 +237,15 @@ void MainFrm::createControls()
 
     m_resultView = new ResultView(central);
     m_resultView->setResultModel(m_results);
+    m_filterEdit = new QLineEdit(central);
+    m_filterEdit->setObjectName(QStringLiteral("txtFilter"));
+    m_filterEdit->setPlaceholderText(tr("Filter by name or folder"));
+    m_filterEdit->setClearButtonEnabled(true);
 
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 2);
     layout->addLayout(top, 0);
+    layout->addWidget(m_filterEdit, 0);
     layout->addWidget(m_resultView, 1);
 
     createEscapeButton(central);
@@ -334,7 +343,7 @@ void MainFrm::orderTabs()
     // the result list. The engine's option buttons are one stop, their arrow keys pick one.
     QWidget *order[] = {m_locationView,     m_addButton,          m_removeButton,     m_engineButtons[1],
                         m_engineButtons[2], m_engineButtons[3],   m_engineButtons[4], m_fuzzyCheck,
-                        m_protectCheck,     m_includeHiddenCheck, m_resultView};
+                        m_protectCheck,     m_includeHiddenCheck, m_filterEdit,       m_resultView};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     m_addButton->setFocusPolicy(Qt::TabFocus);

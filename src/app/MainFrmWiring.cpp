@@ -9,6 +9,7 @@
 #include "results/ResultListToggles.h"
 #include "results/ResultModel.h"
 #include "results/ResultView.h"
+#include "results/RowFilter.h"
 #include "results/WarningFrm.h"
 #include "search/SearchListView.h"
 #include "search/SizeLimitDialog.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
@@ -79,6 +81,7 @@ void MainFrm::wireMarking()
 {
     MarkingCommands::Hooks hooks;
     hooks.selectedRows = [this] { return selectedResultRows(); };
+    hooks.shownRows = [this] { return RowFilter::shownRows(*m_results, m_filterEdit->text()); };
     hooks.focusedRow = [this] { return focusedResultRow(); };
     hooks.status = [this](const QString &text) { setPanel(Panel::Activity, text); };
     hooks.askSizeLimit = [this] { return SizeLimitDialog::ask(m_prompter, m_settings, this); };
@@ -90,6 +93,14 @@ void MainFrm::wireMarking()
     connectCommand(m_markAllAction, tr("Mark All"), [m] { m->markAll(); });
     connectCommand(m_markSelectedAction, tr("Mark Selected"), [m] { m->markSelected(); });
     connectCommand(m_unmarkSelectedAction, tr("UnMark Selected"), [m] { m->unmarkSelected(); });
+    connectCommand(m_markShownAction, tr("Mark Shown"), [m] { m->markShown(); });
+    connectCommand(m_unmarkShownAction, tr("Unmark Shown"), [m] { m->unmarkShown(); });
+    connect(m_filterEdit, &QLineEdit::textChanged, this, &MainFrm::applyFilter);
+    // A new list (a scan, a load, a sort) is filtered as the box says.
+    connect(m_results, &QAbstractItemModel::modelReset, this, &MainFrm::applyFilter);
+    connect(m_results, &QAbstractItemModel::layoutChanged, this, &MainFrm::applyFilter);
+    connect(m_results, &QAbstractItemModel::rowsInserted, this, &MainFrm::applyFilter);
+    connect(m_results, &QAbstractItemModel::rowsRemoved, this, &MainFrm::applyFilter);
     connectCommand(m_markFolderAction, tr("Mark Folder"), [m] { m->markFolder(); });
     connectCommand(m_markSubFoldersAction, tr("Mark Folder and Sub Folders"), [m] { m->markFolderAndSubFolders(); });
     connectCommand(m_markDuplicatesAction, tr("Mark All Duplicates"), [m] { m->markAllDuplicates(); });

@@ -3,6 +3,8 @@
 
 #include "results/ResultModel.h"
 
+#include <numeric>
+
 MarkingCommands::MarkingCommands(ResultModel &model, Hooks hooks, QObject *parent)
     : QObject(parent), m_model(model), m_hooks(std::move(hooks))
 {}
@@ -23,6 +25,15 @@ void MarkingCommands::show(const MarkOutcome &outcome)
 std::vector<int> MarkingCommands::selectedRows() const
 {
     return m_hooks.selectedRows ? m_hooks.selectedRows() : std::vector<int>{};
+}
+
+std::vector<int> MarkingCommands::shownRows() const
+{
+    if (m_hooks.shownRows)
+        return m_hooks.shownRows();
+    std::vector<int> all(static_cast<size_t>(m_model.size()));
+    std::iota(all.begin(), all.end(), 0);
+    return all;
 }
 
 int MarkingCommands::focusedRow() const
@@ -53,6 +64,16 @@ void MarkingCommands::markSelected()
 void MarkingCommands::unmarkSelected()
 {
     markSelection(false);
+}
+
+void MarkingCommands::markShown()
+{
+    show(MarkingRules::markRows(m_model, shownRows(), true));
+}
+
+void MarkingCommands::unmarkShown()
+{
+    show(MarkingRules::markRows(m_model, shownRows(), false));
 }
 
 void MarkingCommands::markFolder()

@@ -24,6 +24,7 @@ public:
     struct Hooks
     {
         std::function<std::vector<int>()> selectedRows;                // 0-based rows selected in the list
+        std::function<std::vector<int>()> shownRows;                   // rows the filter shows; empty: all
         std::function<int()> focusedRow;                               // the list's current row, -1 for none
         std::function<std::optional<SizeLimits::UpTo>()> askSizeLimit; // the size-limit dialog; none: cancelled
         std::function<void(const QString &)> status;                   // status-bar panel 1
@@ -50,6 +51,9 @@ public Q_SLOTS:
     void markAll();
     void markSelected();
     void unmarkSelected();
+    /// "Mark Shown" and "Unmark Shown": the rows the filter box shows.
+    void markShown();
+    void unmarkShown();
     void markFolder();
     void markFolderAndSubFolders();
     void markAllDuplicates();
@@ -74,6 +78,7 @@ private:
     void show(const MarkTally &tally);
     void show(const MarkOutcome &outcome);
     std::vector<int> selectedRows() const;
+    std::vector<int> shownRows() const;
     int focusedRow() const;
     void markSelection(bool marked);
 

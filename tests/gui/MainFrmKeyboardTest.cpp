@@ -128,7 +128,7 @@ TEST_F(MainFrmKeyboardTest, TabFollowsTheLayoutLeavesBothListsAndNeverReachesAHi
         EXPECT_TRUE(window->rect().contains(now->mapTo(window.get(), QPoint(0, 0)))) << now->objectName().toStdString();
     }
     EXPECT_EQ(visited, QStringList({"cmdAdd", "cmdRemove", "Option1", "chkFuzzy", "chkProtect", "chkIncludeHidden",
-                                    "RLV", "SearchList"}));
+                                    "txtFilter", "RLV", "SearchList"}));
 }
 
 TEST_F(MainFrmKeyboardTest, TheLocationListTakesInsertEnterAndDeleteAndTheMenuDoesTheSame)

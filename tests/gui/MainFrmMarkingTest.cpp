@@ -9,7 +9,10 @@
 #include "results/ResultView.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QTest>
+
+#include <functional>
 
 namespace
 {
@@ -63,6 +66,57 @@ TEST_F(MainFrmMarkingTest, MarkAllDuplicatesKeepsTheNewestOfEachGroup)
 
     action("MNone")->trigger();
     EXPECT_EQ(panelText(MainFrm::Panel::Activity), QStringLiteral("Total Files Marked 0 Size 0 Bytes"));
+}
+
+TEST_F(MainFrmMarkingTest, TheFilterShowsMatchingRowsAndMarksOnlyThose)
+{
+    open();
+    std::vector<ResultRow> rows;
+    for (const auto &[name, folder, group] : {std::tuple{"Beach.jpg", "/data/Photos/", 1},
+                                              {"beach copy.jpg", "/data/Photos/old/", 1},
+                                              {"song.mp3", "/data/Music/", 2},
+                                              {"song (1).mp3", "/data/Music/", 2}})
+    {
+        ResultRow r;
+        r.name = QString::fromLatin1(name);
+        r.path = QString::fromLatin1(folder);
+        r.size = 1024;
+        r.stamp = 20040307090503;
+        r.group = r.sortGroup = group;
+        rows.push_back(r);
+    }
+    window->results().setRows(rows);
+    auto *filter = child<QLineEdit>("txtFilter");
+    auto *view = child<ResultView>("RLV");
+    auto names = [this](const std::function<bool(int)> &which) {
+        QStringList found;
+        for (int r = 0; r < window->results().size(); ++r)
+        {
+            if (which(r))
+                found << window->results().row(r).name;
+        }
+        return found;
+    };
+    auto shown = [&] { return names([&](int r) { return !view->isRowHidden(r); }); };
+    auto marked = [&] { return names([this](int r) { return window->results().row(r).marked; }); };
+
+    QTest::keyClicks(filter, QStringLiteral("BEACH"));
+    EXPECT_EQ(shown(), QStringList({"Beach.jpg", "beach copy.jpg"})) << "a name holds the text, whatever its case";
+    action("mnuMarkShown")->trigger();
+    EXPECT_EQ(marked(), QStringList({"Beach.jpg", "beach copy.jpg"}));
+    EXPECT_EQ(panelText(MainFrm::Panel::Activity), QStringLiteral("Total Files Marked 2 Size 2.00 KB"));
+
+    // A folder holds it too; a sort keeps the filter, and the rows it hides keep their marks.
+    filter->setText(QStringLiteral("music"));
+    action("MMarkAllDuplicates")->trigger();
+    EXPECT_EQ(shown(), QStringList({"song.mp3", "song (1).mp3"}));
+    const QStringList photos = names(
+        [this](int r) { return window->results().row(r).marked && window->results().row(r).path.contains(u"Photos"); });
+    action("mnuUnmarkShown")->trigger();
+    EXPECT_EQ(marked(), photos);
+
+    filter->clear();
+    EXPECT_EQ(shown().size(), 4);
 }
 
 TEST_F(MainFrmMarkingTest, AClickNearTheLeftEdgeFlipsTheMarkAndSpaceMarksTheSelection)
