@@ -122,6 +122,7 @@ private:
     // Building the window, one group of controls at a time (MainFrmUi.cpp).
     void createMenus();
     void createFileMenu();
+    void createEditMenu();
     void createActionMenu();
     void createMarkMenu();
     void createHelpMenu();
@@ -240,6 +241,7 @@ private:
 
     // Menus.
     QMenu *m_fileMenu = nullptr;
+    QMenu *m_editMenu = nullptr;
     QMenu *m_actionMenu = nullptr;
     QMenu *m_markMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
@@ -282,6 +284,8 @@ private:
     QAction *m_helpOnlineAction = nullptr;
     QAction *m_tellAFriendAction = nullptr;
     QAction *m_aboutAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_journalAction = nullptr;
 
     // Toolbar: buttons by index 1 to 12 (3 and 9 are separators).
     enum Button
