@@ -252,3 +252,25 @@ TEST(CliUndo, UndoAndJournalStandAlone)
     EXPECT_EQ(empty.exitCode, 0);
     EXPECT_EQ(empty.out, "");
 }
+
+TEST(CliUndo, AnEmptiedFolderIsMadeAgainAndAFileTheTrashNoLongerHoldsIsSaid)
+{
+    TempTree tree;
+    tree.file(QStringLiteral("s/keep-a.txt"), "aaa", kTime.addSecs(60));
+    tree.file(QStringLiteral("s/keep-b.txt"), "bbb", kTime.addSecs(60));
+    const QString a = tree.file(QStringLiteral("s/sub/a.txt"), "aaa", kTime);
+    const QString b = tree.file(QStringLiteral("s/sub/b.txt"), "bbb", kTime);
+    const Outcome done =
+        cli(tree, args({QStringLiteral("--mark"), QStringLiteral("keep-newest"), QStringLiteral("--trash"),
+                        QStringLiteral("--remove-empty-folders"), tree.path(QStringLiteral("s"))}));
+    ASSERT_EQ(done.exitCode, 0) << done.err.constData();
+    ASSERT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("s/sub"))));
+    // The user empties part of the trash.
+    ASSERT_TRUE(QFile::remove(trashed(tree, QStringLiteral("b.txt"))));
+
+    const Outcome undo = cli(tree, args({QStringLiteral("--undo")}));
+    EXPECT_EQ(undo.exitCode, 0) << undo.err.constData();
+    EXPECT_EQ(undo.out, "restored " + a.toUtf8() + "\ngone " + trashed(tree, QStringLiteral("b.txt")).toUtf8() + '\n');
+    EXPECT_EQ(TempTree::contents(a), "aaa");
+    EXPECT_FALSE(QFileInfo::exists(b));
+}
