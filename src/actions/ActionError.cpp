@@ -32,6 +32,11 @@ constexpr Description kDescriptions[] = {
     {1021, QT_TRANSLATE_NOOP("ActionError", "File is not empty")},
     {1022, QT_TRANSLATE_NOOP("ActionError", "No unmarked copy has the same name")},
     {1023, QT_TRANSLATE_NOOP("ActionError", "No unmarked copy is similar enough")},
+    {1024, QT_TRANSLATE_NOOP("ActionError", "Another file now has the name it came from")},
+    {1025, QT_TRANSLATE_NOOP("ActionError", "File is no longer the one Corvina put there")},
+    {1026, QT_TRANSLATE_NOOP("ActionError", "Copy no longer holds the bytes of its original")},
+    {1027, QT_TRANSLATE_NOOP("ActionError", "Folder it came from has changed")},
+    {1028, QT_TRANSLATE_NOOP("ActionError", "Unable to put file back")},
 };
 
 const char *englishText(int number)
@@ -138,6 +143,31 @@ ActionError ActionError::nameDiffers(const QString &path)
 ActionError ActionError::notSimilar(const QString &path)
 {
     return make(1023, path);
+}
+
+ActionError ActionError::nameTaken(const QString &path)
+{
+    return make(1024, path);
+}
+
+ActionError ActionError::notWhatWasPut(const QString &path)
+{
+    return make(1025, path);
+}
+
+ActionError ActionError::copyDiffers(const QString &path)
+{
+    return make(1026, path);
+}
+
+ActionError ActionError::originChanged(const QString &path)
+{
+    return make(1027, path);
+}
+
+ActionError ActionError::unableToPutBack(const QString &path)
+{
+    return make(1028, path);
 }
 
 QString ActionError::englishDescription(const QString &number)

@@ -52,6 +52,16 @@ struct ActionError
     static ActionError notSimilar(const QString &path);
     /// Unmarked copies are there, but none holds the same bytes any more.
     static ActionError contentsDiffer(const QString &path);
+    /// Undo: something stands at the name the file is to get back.
+    static ActionError nameTaken(const QString &path);
+    /// Undo: in the trash or the destination stands another file, a link or a changed file.
+    static ActionError notWhatWasPut(const QString &path);
+    /// Undo of a copy: the copy or its original was changed, so the copy may hold the only bytes.
+    static ActionError copyDiffers(const QString &path);
+    /// Undo: the folder the file came from is another folder now, or a link.
+    static ActionError originChanged(const QString &path);
+    /// Undo: the file could not be put back for another reason; it stays where it is.
+    static ActionError unableToPutBack(const QString &path);
 
     /// The English description of an error number, whatever the user's language (the error log
     /// writes it); "" for a number no error has.

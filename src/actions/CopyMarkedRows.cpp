@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "actions/CopyMarkedRows.h"
 
+#include "actions/ActJournal.h"
 #include "actions/ActionProgress.h"
 #include "actions/MarkedRowRun.h"
 #include "actions/RemovalGuard.h"
@@ -15,6 +16,7 @@ CopyMarkedRows::CopyMarkedRows(const ResultModel &model, const RemovalGuard &gua
 bool CopyMarkedRows::run(const std::function<QString()> &destination, ActionProgress &progress)
 {
     const StructuredDestination structure(m_model);
+    ActRecorder recorder(ActKind::Copy);
     return MarkedRowRun::forEach(m_model, progress, m_reporter, QStringLiteral("Copy Files X"), [&](int row) {
         const QString source = m_model.row(row).fullPath();
         const RemovalGuard::Check check = m_guard.identify(row);
@@ -31,7 +33,9 @@ bool CopyMarkedRows::run(const std::function<QString()> &destination, ActionProg
         }
         const FileOpResult result =
             FileTransfer::copyNoClobber(check.file, {destination(), *folders}, [&progress] { progress.yield(); });
-        if (!result.ok())
+        if (result.ok())
+            recorder.add(check.file, result.target);
+        else
             progress.addError(result.error == FileOpError::Changed ? ActionError::changedSinceSearch(source)
                                                                    : ActionError::unableToCopy(source));
     });

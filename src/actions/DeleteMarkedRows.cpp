@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "actions/DeleteMarkedRows.h"
 
+#include "actions/ActJournal.h"
 #include "actions/ActionProgress.h"
 #include "actions/EmptyFolders.h"
 #include "actions/MarkedRowRun.h"
@@ -19,11 +20,13 @@ DeleteMarkedRows::DeleteMarkedRows(const ResultModel &model, const RemovalGuard 
 bool DeleteMarkedRows::run(const DeleteOptions &options, ActionProgress &progress)
 {
     FoldersToCheck folders;
+    ActRecorder recorder(options.sendToTrash ? ActKind::Trash : ActKind::Delete);
     const bool finished =
         MarkedRowRun::forEach(m_model, progress, m_reporter, QStringLiteral("Delete Files X"), [&](int row) {
-            deleteOne(row, options, progress);
+            deleteOne(row, options, progress, recorder);
             folders.queueFolderCheck(m_model.row(row).path);
         });
+    recorder.finish();
     if (!finished)
         return false;
     if (options.removeEmptyFolders)
@@ -32,7 +35,7 @@ bool DeleteMarkedRows::run(const DeleteOptions &options, ActionProgress &progres
     return true;
 }
 
-void DeleteMarkedRows::deleteOne(int row, const DeleteOptions &options, ActionProgress &progress)
+void DeleteMarkedRows::deleteOne(int row, const DeleteOptions &options, ActionProgress &progress, ActRecorder &recorder)
 {
     const ResultRow &r = m_model.row(row);
     const QString path = r.fullPath();
@@ -58,9 +61,12 @@ void DeleteMarkedRows::deleteOne(int row, const DeleteOptions &options, ActionPr
     runStep(m_reporter, QStringLiteral("Shell Delete"), [&] {
         const RemovalGuard::Check check = m_guard.check(row, [&progress] { progress.yield(); });
         proved = MarkedRowRun::mayAct(check, path, progress);
-        if (proved)
-            result = options.sendToTrash ? Trash::moveToTrash(check.file, options.trashFolder)
-                                         : FileTransfer::deleteForGood(check.file);
+        if (!proved)
+            return;
+        result = options.sendToTrash ? Trash::moveToTrash(check.file, options.trashFolder)
+                                     : FileTransfer::deleteForGood(check.file);
+        if (result.ok())
+            recorder.add(check.file, result.target);
     });
     if (!proved)
         return;

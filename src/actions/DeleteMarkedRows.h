@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+class ActRecorder;
 class ActionProgress;
 class ErrorReporter;
 class Prompter;
@@ -32,7 +33,7 @@ public:
     bool run(const DeleteOptions &options, ActionProgress &progress);
 
 private:
-    void deleteOne(int row, const DeleteOptions &options, ActionProgress &progress);
+    void deleteOne(int row, const DeleteOptions &options, ActionProgress &progress, ActRecorder &recorder);
 
     const ResultModel &m_model;
     const RemovalGuard &m_guard;

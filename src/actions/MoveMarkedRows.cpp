@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "actions/MoveMarkedRows.h"
 
+#include "actions/ActJournal.h"
 #include "actions/ActionProgress.h"
 #include "actions/EmptyFolders.h"
 #include "actions/MarkedRowRun.h"
@@ -17,11 +18,13 @@ bool MoveMarkedRows::run(const std::function<QString()> &destination, bool remov
 {
     FoldersToCheck folders;
     const StructuredDestination structure(m_model);
+    ActRecorder recorder(ActKind::Move);
     const bool finished =
         MarkedRowRun::forEach(m_model, progress, m_reporter, QStringLiteral("Move Files X"), [&](int row) {
-            moveOne(row, destination(), structure, progress);
+            moveOne(row, destination(), structure, progress, recorder);
             folders.queueFolderCheck(m_model.row(row).path);
         });
+    recorder.finish();
     if (!finished)
         return false;
     if (removeEmptyFolders)
@@ -31,7 +34,7 @@ bool MoveMarkedRows::run(const std::function<QString()> &destination, bool remov
 }
 
 void MoveMarkedRows::moveOne(int row, const QString &destination, const StructuredDestination &structure,
-                             ActionProgress &progress)
+                             ActionProgress &progress, ActRecorder &recorder)
 {
     const QString source = m_model.row(row).fullPath();
     const auto pulse = [&progress] { progress.yield(); };
@@ -46,5 +49,7 @@ void MoveMarkedRows::moveOne(int row, const QString &destination, const Structur
         return;
     }
     const FileOpResult result = FileTransfer::moveNoClobber(check.file, {destination, *folders}, pulse);
+    if (result.ok())
+        recorder.add(check.file, result.target);
     MarkedRowRun::reportFailure(result, source, ActionError::unableToMove(source), progress);
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class ActRecorder;
 class ActionProgress;
 class ErrorReporter;
 class RemovalGuard;
@@ -30,7 +31,8 @@ public:
     void keepStructure(bool on) { m_keepStructure = on; }
 
 private:
-    void moveOne(int row, const QString &destination, const StructuredDestination &structure, ActionProgress &progress);
+    void moveOne(int row, const QString &destination, const StructuredDestination &structure, ActionProgress &progress,
+                 ActRecorder &recorder);
 
     const ResultModel &m_model;
     const RemovalGuard &m_guard;

@@ -129,6 +129,7 @@ private:
     void openRecentSession(const QString &path);
     void rememberSession(const QString &path);
     void createFileMenu();
+    void createEditMenu();
     void createActionMenu();
     void createMarkMenu();
     void createHelpMenu();
@@ -247,6 +248,7 @@ private:
 
     // Menus.
     QMenu *m_fileMenu = nullptr;
+    QMenu *m_editMenu = nullptr;
     QMenu *m_actionMenu = nullptr;
     QMenu *m_markMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
@@ -292,6 +294,8 @@ private:
     QAction *m_helpOnlineAction = nullptr;
     QAction *m_tellAFriendAction = nullptr;
     QAction *m_aboutAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_journalAction = nullptr;
 
     // Toolbar: buttons by index 1 to 12 (3 and 9 are separators).
     enum Button

@@ -55,6 +55,7 @@ void MainFrm::enableCommands(bool idle)
                        m_pictureViewerAction, m_recycleBinAction})
         a->setEnabled(idle);
     m_actionMenu->setEnabled(idle);
+    m_editMenu->setEnabled(idle);
 
     for (QWidget *w : std::initializer_list<QWidget *>{m_locationView, m_addButton, m_engineButtons[1],
                                                        m_engineButtons[2], m_engineButtons[3], m_engineButtons[4],

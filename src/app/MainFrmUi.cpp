@@ -42,6 +42,7 @@ void MainFrm::createMenus()
     // picks an entry of an open menu. Letters are unique within each menu; a translation keeps
     // them so.
     createFileMenu();
+    createEditMenu();
     createActionMenu();
     createHelpMenu();
     createShortcuts();
@@ -74,6 +75,14 @@ void MainFrm::createFileMenu()
     m_fileMenu->addSeparator();
     //: File menu: closes the main window and ends Corvina.
     m_closeAction = action(m_fileMenu, "MClose", tr("Cl&ose"));
+}
+
+void MainFrm::createEditMenu()
+{
+    m_editMenu = menuBar()->addMenu(tr("&Edit"));
+    m_editMenu->setObjectName(QStringLiteral("MEdit"));
+    //: Edit menu: puts back the files of the last trash or move, or removes the last copies.
+    m_undoAction = action(m_editMenu, "MUndoCleanUp", tr("&Undo Last Clean-up"));
 }
 
 void MainFrm::createActionMenu()
@@ -132,6 +141,8 @@ void MainFrm::createHelpMenu()
     m_helpMenu->setObjectName(QStringLiteral("MHelp"));
     m_helpTopicsAction = action(m_helpMenu, "MHelpTopics", tr("&Help Topics"));
     m_tipAction = action(m_helpMenu, "mnuTip", tr("&Tip of the day"));
+    //: Help menu: lists the last clean-ups (trash, delete, move, copy) Corvina did.
+    m_journalAction = action(m_helpMenu, "mnuJournal", tr("&What Corvina Did"));
     m_helpMenu->addSeparator();
     m_faqAction = action(m_helpMenu, "mnuFaq", tr("&FAQ"));
     m_helpOnlineAction = action(m_helpMenu, "mnuHelponline", tr("Help &Online"));
@@ -153,6 +164,7 @@ void MainFrm::createShortcuts()
         {m_closeAction, {Qt::CTRL | Qt::Key_Q}},
         {m_deleteAction, {Qt::Key_Delete}},
         {m_renameAction, {Qt::Key_F2}},
+        {m_undoAction, {QKeySequence(QKeySequence::Undo)}},
         {m_helpTopicsAction, {Qt::Key_F1}},
     };
     for (const auto &[entry, sequences] : keys)

@@ -4,6 +4,7 @@
 #include "app/MainFrm.h"
 
 #include "actions/ActionCommands.h"
+#include "actions/JournalCommands.h"
 #include "core/ErrorReport.h"
 #include "results/MarkingCommands.h"
 #include "results/ResultListToggles.h"
@@ -49,6 +50,13 @@ void MainFrm::wireCommands()
         if (marksMayGo())
             startNewSession();
     });
+    connect(m_undoAction, &QAction::triggered, this, [this] {
+        runStep(m_errors, QStringLiteral("Undo Last Clean-up"), [this] {
+            if (const QString done = JournalCommands::undoLastCleanUp(m_prompter); !done.isEmpty())
+                setPanel(Panel::Activity, done);
+        });
+    });
+    connect(m_journalAction, &QAction::triggered, this, [this] { JournalCommands::showJournal(m_prompter); });
     connect(m_resultView, &ResultView::columnClicked, this, &MainFrm::sortByHeader);
     connect(m_clockTimer, &QTimer::timeout, this, &MainFrm::showElapsedTime);
     connect(m_endSoundTimer, &QTimer::timeout, this, &MainFrm::playEndSound);

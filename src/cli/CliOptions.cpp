@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliOptions.h"
 
+#include "cli/CliJournal.h"
 #include "cli/CliOption.h"
 #include "core/VbNumeric.h"
 #include "search/MaskList.h"
@@ -159,7 +160,8 @@ const std::vector<CliOption> &outputOptions()
 
 const CliOption *find(QStringView name)
 {
-    for (const auto *table : {&searchOptions(), &outputOptions(), &sessionOptions(), &actionOptions()})
+    for (const auto *table :
+         {&searchOptions(), &outputOptions(), &sessionOptions(), &actionOptions(), &journalOptions()})
     {
         for (const CliOption &o : *table)
         {
@@ -357,7 +359,8 @@ CliCommand parseCommandLine(const QStringList &arguments)
     if (!readArguments(arguments, command) || command.action == CliCommand::Action::Help ||
         command.action == CliCommand::Action::Version)
         return command;
-    if (const QString why = combinationError(command.options); !why.isEmpty())
+    const bool journal = command.action == CliCommand::Action::Undo || command.action == CliCommand::Action::Journal;
+    if (const QString why = journal ? journalUsageError(command) : combinationError(command.options); !why.isEmpty())
     {
         command.action = CliCommand::Action::BadUsage;
         command.error = why;
@@ -382,5 +385,6 @@ QString helpText()
            QStringLiteral("  -h").leftJustified(HelpIndent) + Tr::tr("the same as --help") + u'\n' +
            QStringLiteral("  -V").leftJustified(HelpIndent) + Tr::tr("the same as --version") + u'\n' + u'\n' +
            Tr::tr("Session files and exports:") + u'\n' + optionLines(sessionOptions()) + u'\n' +
-           Tr::tr("Marking and acting on the marked files:") + u'\n' + optionLines(actionOptions()) + helpNotes();
+           Tr::tr("Marking and acting on the marked files:") + u'\n' + optionLines(actionOptions()) + u'\n' +
+           Tr::tr("Undoing the last clean-up:") + u'\n' + optionLines(journalOptions()) + helpNotes();
 }

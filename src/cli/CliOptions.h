@@ -49,6 +49,8 @@ struct CliCommand
         Scan,
         Help,
         Version,
+        Undo,     // --undo
+        Journal,  // --journal
         BadUsage, // error says why
     };
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliRun.h"
 
+#include "actions/ActJournal.h"
 #include "cli/CliActions.h"
+#include "cli/CliJournal.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/CliScanSink.h"
@@ -123,6 +125,11 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
     }
 
     const CliOptions &options = command.options;
+    if (command.action == CliCommand::Action::Undo)
+        return CliJournal::undo(ActJournal::defaultPath(), options.quiet, env.out, env.err);
+    if (command.action == CliCommand::Action::Journal)
+        return CliJournal::list(ActJournal::defaultPath(), options.format == CliOptions::Format::Json, env.out,
+                                env.err);
     const CliSessionOptions files = options.session.resolved(env.currentFolder);
     CliScanSink sink(env.err, env.progress && !options.quiet, env.columns);
     ResultModel model;

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -101,4 +102,34 @@ TEST_F(MainFrmActionsTest, AdvanceMarkingOpensOnceAndNewSessionUnloadsIt)
     EXPECT_EQ(window->findChildren<AdvMarkFrm *>().size(), 1);
     action("MNewSession")->trigger();
     EXPECT_EQ(window->findChild<AdvMarkFrm *>(), nullptr);
+}
+
+TEST_F(MainFrmActionsTest, EditUndoLastCleanUpPutsTheTrashedFilesBack)
+{
+    open();
+    listGroups();
+    action("MMarkAllDuplicates")->trigger();
+    runDeletion();
+    action("Button7")->trigger();
+    ASSERT_FALSE(QFile::exists(tree.path(QStringLiteral("a1"))));
+
+    QAction *undo = action("MUndoCleanUp");
+    ASSERT_NE(undo, nullptr);
+    EXPECT_TRUE(child<QMenu>("MEdit")->actions().contains(undo));
+    EXPECT_TRUE(undo->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Z"))));
+    const QString title = QStringLiteral("Undo Last Clean-up");
+    prompter.expectMessage(title, QString(), PromptAnswer::Yes).expectMessage(title, QString(), PromptAnswer::Ok);
+    undo->trigger();
+    EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("a1"))));
+    EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("b1"))));
+    ASSERT_FALSE(prompter.asked().empty());
+    const QString report = prompter.asked().back().prompt.text;
+    EXPECT_TRUE(report.startsWith(QStringLiteral("Undo of "))) << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("2 files put back"))) << report.toStdString();
+
+    // Help > What Corvina Did lists the act as undone.
+    prompter.expectMessage(QStringLiteral("What Corvina Did"), QString(), PromptAnswer::Ok);
+    action("mnuJournal")->trigger();
+    const QString listing = prompter.asked().back().prompt.text;
+    EXPECT_TRUE(listing.section(u'\n', 0, 0).endsWith(QStringLiteral("(undone)"))) << listing.toStdString();
 }
