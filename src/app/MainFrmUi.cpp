@@ -187,6 +187,7 @@ void MainFrm::createToolbar()
             m_toolbar->addSeparator();
         QAction *a = m_toolbar->addAction(ToolbarIcons::icon(b.picture), tr(b.caption));
         a->setObjectName(QStringLiteral("Button%1").arg(b.index));
+        a->setCheckable(b.index == RecycleButton);
         a->setToolTip(tr(b.tooltip));
         connect(a, &QAction::triggered, this, [this, i = b.index] { runToolbarButton(i); });
         m_buttons[static_cast<size_t>(b.index)] = a;
