@@ -51,6 +51,7 @@ void MainFrm::showInitialState()
     selectEngine(ScanOptions::ByteToByte);
     m_protectCheck->setChecked(true);
     showStartPrompt();
+    showLeftOut();
     setBusyState(false);
 }
 

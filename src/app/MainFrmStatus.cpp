@@ -3,7 +3,10 @@
 #include "app/MainFrm.h"
 
 #include "core/VisibleText.h"
+#include "search/LeftOutText.h"
+#include "search/SearchLocationModel.h"
 
+#include <QCheckBox>
 #include <QLabel>
 
 void MainFrm::setPanel(Panel p, const QString &text)
@@ -24,6 +27,11 @@ void MainFrm::showTotals()
     setPanel(Panel::Duplicates, m_totals.shownDuplicates());
     setPanel(Panel::Files, m_totals.shownFiles());
     setPanel(Panel::Folders, m_totals.shownFolders());
+}
+
+void MainFrm::showLeftOut()
+{
+    m_leftOutLabel->setText(LeftOutText::of(m_locations->locations(), m_includeHiddenCheck->isChecked()));
 }
 
 void MainFrm::showElapsedTime()

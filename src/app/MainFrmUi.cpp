@@ -236,6 +236,10 @@ void MainFrm::createControls()
     layout->setContentsMargins(4, 4, 4, 2);
     layout->addLayout(top, 0);
     layout->addWidget(m_resultView, 1);
+    m_leftOutLabel = new QLabel(central);
+    m_leftOutLabel->setObjectName(QStringLiteral("lblLeftOut"));
+    m_leftOutLabel->setWordWrap(true);
+    layout->addWidget(m_leftOutLabel);
 
     createEscapeButton(central);
     orderTabs();
