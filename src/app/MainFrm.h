@@ -161,6 +161,8 @@ private:
     void showStartPrompt();
     /// Panels 2 to 4 from m_totals.
     void showTotals();
+    /// Panel 2 counted again from the rows the list holds now (after an act or a load).
+    void countWhatIsLeft();
     void showElapsedTime();
     /// The sentence under the result list that names what the locations and options leave out.
     void showLeftOut();

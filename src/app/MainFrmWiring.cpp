@@ -125,6 +125,7 @@ void MainFrm::wireActions()
     hooks.markSelected = [this] { m_marking->markSelected(); };
     hooks.unmarkSelected = [this] { m_marking->unmarkSelected(); };
     hooks.endSound = [this] { startEndSound(); };
+    hooks.rowsLeft = [this] { countWhatIsLeft(); };
     m_actions = new ActionCommands(*m_results, m_prompter, m_errors, m_settings, std::move(hooks), this);
     ActionCommands *a = m_actions;
 
