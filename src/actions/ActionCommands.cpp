@@ -30,6 +30,7 @@ public:
                                  m_owner.m_hooks.endSound, m_owner.m_hooks.window);
         CommonDlg::centerForm(&dialog);
         dialog.exec();
+        keepOutcome(dialog);
         return dialog.notRun;
     }
     bool runMove(const ActionRun &run) override { return runCopyMove(FileCMFrm::Role::Move, run); }
@@ -40,6 +41,7 @@ public:
         CommonDlg::centerForm(&dialog);
         dialog.exec();
         result = dialog.result();
+        keepOutcome(dialog);
         return dialog.notRun;
     }
     void runCopy(const ActionRun &run) override { runCopyMove(FileCMFrm::Role::Copy, run); }
@@ -51,7 +53,13 @@ private:
                          m_owner.m_hooks.endSound, m_owner.m_hooks.window);
         CommonDlg::centerForm(&dialog);
         dialog.exec();
+        keepOutcome(dialog);
         return dialog.notRun;
+    }
+    void keepOutcome(const ActionRunDialog &dialog)
+    {
+        if (!dialog.notRun)
+            m_owner.m_outcome = dialog.outcome();
     }
 
     ActionCommands &m_owner;
@@ -93,7 +101,17 @@ void ActionCommands::runDriver(const std::function<void(ActionDriver &)> &comman
                                  m_hooks.status(text);
                          },
                          [] { QCoreApplication::processEvents(); }});
+    m_outcome.clear();
     command(driver);
+    if (m_outcome.isEmpty())
+        return;
+    // What was done, then the marks that are left.
+    if (m_hooks.status)
+        //: Status bar after an act: what was done, then the marked files that are left.
+        m_hooks.status(tr("%1. %2").arg(
+            m_outcome, ResultModel::summaryText(m_model.markedCount(), static_cast<double>(m_model.markedTotal()))));
+    if (m_hooks.rowsLeft)
+        m_hooks.rowsLeft();
 }
 
 void ActionCommands::deleteMarkedFiles()
@@ -184,8 +202,12 @@ void ActionCommands::openMarkedFiles()
 void ActionCommands::removeMarkedFromList()
 {
     runStep(m_reporter, QStringLiteral("Remove From Result"), [this] {
-        if (SingleFileActions(m_model, m_prompter, *m_desktop).removeMarkedFromList(zeroSize()) > 0 && m_hooks.status)
+        if (SingleFileActions(m_model, m_prompter, *m_desktop).removeMarkedFromList(zeroSize()) <= 0)
+            return;
+        if (m_hooks.status)
             m_hooks.status(ResultModel::summaryText(m_model.markedCount(), static_cast<double>(m_model.markedTotal())));
+        if (m_hooks.rowsLeft)
+            m_hooks.rowsLeft();
     });
 }
 

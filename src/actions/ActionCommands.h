@@ -36,6 +36,7 @@ public:
         std::function<void()> markSelected;          // MarkingCommands::markSelected
         std::function<void()> unmarkSelected;        // MarkingCommands::unmarkSelected
         std::function<void()> endSound;              // starts the end-of-process sound
+        std::function<void()> rowsLeft;              // an act or a removal changed the rows
     };
 
     /// Deletion follows settings.deletionMode(), the preview settings.showViewer().
@@ -90,4 +91,5 @@ private:
     Hooks m_hooks;
     std::unique_ptr<DesktopActions> m_desktop;
     QPointer<FileInfoFrm> m_viewer;
+    QString m_outcome; // what the last dialog's run did ("" when none ran)
 };

@@ -33,6 +33,10 @@ public:
     /// The error rows listed so far.
     const std::vector<ActionError> &errors() const { return m_errors; }
 
+    /// What the run did, as one sentence for the status bar (ActionSummary::done); asked after a
+    /// run, before the list drops the rows of the files that went.
+    virtual QString outcome() const = 0;
+
 protected:
     /// endSound: the main window's end-of-process sound.
     ActionRunDialog(int markedCount, std::function<void()> endSound, QWidget *parent);

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "actions/DeleteFilesDialog.h"
 
+#include "actions/ActionSummary.h"
 #include "actions/DeleteMarkedRows.h"
 #include "actions/ErrorLog.h"
 #include "actions/RemovalGuard.h"
 #include "core/Prompter.h"
+#include "results/ResultModel.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -22,8 +24,8 @@ DeleteFilesDialog::DeleteFilesDialog(const ResultModel &model, ActionRun run, bo
       trashCheck(new QCheckBox(tr("Send to Recycle bin (recommended)"), this)),
       respondCheck(new QCheckBox(tr("Respond with \" &Yes to All \" for any dialog box that is displayed."), this)),
       emptyFoldersCheck(new QCheckBox(tr("Remove Empty &Folders / Directories after process."), this)),
-      saveLogButton(new QPushButton(tr("Save Err Log"), this)), m_model(model), m_run(std::move(run)),
-      m_sendToRecycleBin(sendToRecycleBin), m_prompter(prompter), m_reporter(reporter),
+      saveLogButton(new QPushButton(tr("Save Err Log"), this)), whatWillHappen(new QLabel(this)), m_model(model),
+      m_run(std::move(run)), m_sendToRecycleBin(sendToRecycleBin), m_prompter(prompter), m_reporter(reporter),
       m_trashFolder(std::move(trashFolder))
 {
     setObjectName(QStringLiteral("fileDelFrm"));
@@ -32,6 +34,8 @@ DeleteFilesDialog::DeleteFilesDialog(const ResultModel &model, ActionRun run, bo
     respondCheck->setObjectName(QStringLiteral("chkRespond"));
     emptyFoldersCheck->setObjectName(QStringLiteral("chkEmptyFolders"));
     saveLogButton->setObjectName(QStringLiteral("cmdSaveErr"));
+    whatWillHappen->setObjectName(QStringLiteral("lblWhatWillHappen"));
+    whatWillHappen->setWordWrap(true);
     trashCheck->setChecked(true);
     respondCheck->setChecked(true);
     emptyFoldersCheck->setChecked(true);
@@ -57,6 +61,7 @@ DeleteFilesDialog::DeleteFilesDialog(const ResultModel &model, ActionRun run, bo
     buttons->addWidget(closeButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(whatWillHappen);
     layout->addWidget(new QLabel(tr("Processing file"), this));
     layout->addWidget(fileLabel);
     layout->addWidget(progressBar);
@@ -69,6 +74,9 @@ DeleteFilesDialog::DeleteFilesDialog(const ResultModel &model, ActionRun run, bo
     // turns deletion permanent.
     connect(trashCheck, &QCheckBox::toggled, this, &DeleteFilesDialog::confirmPermanentDeletion);
     connect(saveLogButton, &QPushButton::clicked, this, &DeleteFilesDialog::saveErrorLog);
+    connect(trashCheck, &QCheckBox::toggled, this, &DeleteFilesDialog::showWhatWillHappen);
+    connect(emptyFoldersCheck, &QCheckBox::toggled, this, &DeleteFilesDialog::showWhatWillHappen);
+    showWhatWillHappen();
 }
 
 void DeleteFilesDialog::showEvent(QShowEvent *event)
@@ -78,6 +86,23 @@ void DeleteFilesDialog::showEvent(QShowEvent *event)
         return;
     m_activated = true;
     trashCheck->setChecked(m_sendToRecycleBin);
+}
+
+void DeleteFilesDialog::showWhatWillHappen()
+{
+    ActionSummary::Plan plan;
+    plan.act = trashCheck->isChecked() ? ActionSummary::Act::Trash : ActionSummary::Act::DeletePermanently;
+    plan.files = m_model.markedCount();
+    plan.bytes = m_model.markedTotal();
+    plan.removeEmptyFolders = emptyFoldersCheck->isChecked();
+    whatWillHappen->setText(ActionSummary::willHappen(plan));
+}
+
+QString DeleteFilesDialog::outcome() const
+{
+    return ActionSummary::done(trashCheck->isChecked() ? ActionSummary::Act::Trash
+                                                       : ActionSummary::Act::DeletePermanently,
+                               ActionSummary::goneFiles(m_model));
 }
 
 void DeleteFilesDialog::setOptionsEnabled(bool enabled)

@@ -8,6 +8,7 @@
 class ErrorReporter;
 class Prompter;
 class QCheckBox;
+class QLabel;
 class ResultModel;
 
 class DeleteFilesDialog : public ActionRunDialog
@@ -24,6 +25,10 @@ public:
     QCheckBox *respondCheck = nullptr;
     QCheckBox *emptyFoldersCheck = nullptr;
     QPushButton *saveLogButton = nullptr;
+    /// What OK will do: how many files, how many bytes, where they go, and the emptied folders.
+    QLabel *whatWillHappen = nullptr;
+
+    QString outcome() const override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -34,6 +39,7 @@ private:
     void confirmPermanentDeletion(bool checked);
     void saveErrorLog();
     void setOptionsEnabled(bool enabled);
+    void showWhatWillHappen();
 
     const ResultModel &m_model;
     ActionRun m_run;

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "actions/FileCMFrm.h"
 
+#include "actions/ActionSummary.h"
 #include "actions/CopyMarkedRows.h"
 #include "actions/DesktopActions.h"
 #include "actions/MoveMarkedRows.h"
 #include "actions/RemovalGuard.h"
 #include "core/Prompter.h"
+#include "results/ResultModel.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -47,8 +49,9 @@ FileCMFrm::FileCMFrm(const ResultModel &model, Role action, ActionRun run, Promp
       emptyFoldersCheck(new QCheckBox(tr("Remove Empty &Folders / Directories after process."), this)),
       respondCheck(new QCheckBox(tr("Respond with \"Yes to All\" for any dialog box that is displayed."), this)),
       structureCheck(new QCheckBox(tr("Copy with directory structure."), this)),
-      openFolderCheck(new QCheckBox(tr("Open destnation folder after process completed."), this)), m_model(model),
-      m_run(std::move(run)), m_prompter(prompter), m_reporter(reporter), m_desktop(desktop)
+      openFolderCheck(new QCheckBox(tr("Open destnation folder after process completed."), this)),
+      whatWillHappen(new QLabel(this)), m_model(model), m_run(std::move(run)), m_prompter(prompter),
+      m_reporter(reporter), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("FileCMFrm"));
     pathEdit->setObjectName(QStringLiteral("txtPath"));
@@ -58,6 +61,8 @@ FileCMFrm::FileCMFrm(const ResultModel &model, Role action, ActionRun run, Promp
     respondCheck->setObjectName(QStringLiteral("chk1"));
     structureCheck->setObjectName(QStringLiteral("chk2"));
     openFolderCheck->setObjectName(QStringLiteral("chk3"));
+    whatWillHappen->setObjectName(QStringLiteral("lblWhatWillHappen"));
+    whatWillHappen->setWordWrap(true);
     emptyFoldersCheck->setChecked(true);
     respondCheck->setChecked(true);
     fileLabel->setText(tr("Progress"));
@@ -76,6 +81,7 @@ FileCMFrm::FileCMFrm(const ResultModel &model, Role action, ActionRun run, Promp
     layout->addLayout(pathRow);
     for (QCheckBox *box : {emptyFoldersCheck, respondCheck, structureCheck, openFolderCheck})
         layout->addWidget(box);
+    layout->addWidget(whatWillHappen);
     layout->addWidget(fileLabel);
     layout->addWidget(progressBar);
     layout->addWidget(errorList, 1);
@@ -84,6 +90,8 @@ FileCMFrm::FileCMFrm(const ResultModel &model, Role action, ActionRun run, Promp
 
     connect(browseButton, &QToolButton::clicked, this, &FileCMFrm::chooseDestination);
     connect(runButton, &QPushButton::clicked, this, &FileCMFrm::startOrCancel);
+    connect(pathEdit, &QLineEdit::textChanged, this, &FileCMFrm::showWhatWillHappen);
+    connect(emptyFoldersCheck, &QCheckBox::toggled, this, &FileCMFrm::showWhatWillHappen);
 }
 
 void FileCMFrm::showEvent(QShowEvent *event)
@@ -97,12 +105,48 @@ void FileCMFrm::showEvent(QShowEvent *event)
     copyNote->setVisible(!isMove());
     emptyFoldersCheck->setEnabled(isMove());
     setWindowTitle(isMove() ? tr("Move files to...") : tr("Copy files to..."));
+    showWhatWillHappen();
 }
 
 void FileCMFrm::chooseDestination()
 {
     pathEdit->setText(
         m_prompter.pickFolder(isMove() ? tr("Move selected files to") : tr("Copy selected files to"), QString(), true));
+}
+
+void FileCMFrm::showWhatWillHappen()
+{
+    ActionSummary::Plan plan;
+    plan.act = isMove() ? ActionSummary::Act::Move : ActionSummary::Act::Copy;
+    plan.files = m_model.markedCount();
+    plan.bytes = m_model.markedTotal();
+    plan.destination = pathEdit->text();
+    plan.removeEmptyFolders = emptyFoldersCheck->isChecked();
+    whatWillHappen->setText(ActionSummary::willHappen(plan));
+}
+
+QString FileCMFrm::outcome() const
+{
+    if (isMove())
+        return ActionSummary::done(ActionSummary::Act::Move, ActionSummary::goneFiles(m_model), pathEdit->text());
+    // A copy leaves every file in place: the ones with an error row were refused.
+    QSet<QString> refused;
+    for (const ActionError &e : errors())
+        refused.insert(e.fileName);
+    ActionSummary::Tally tally;
+    for (const ResultRow &row : m_model.rows())
+    {
+        if (!row.marked)
+            continue;
+        if (refused.contains(row.fullPath()))
+        {
+            ++tally.refused;
+            continue;
+        }
+        ++tally.files;
+        tally.bytes += row.size;
+    }
+    return ActionSummary::done(ActionSummary::Act::Copy, tally, pathEdit->text());
 }
 
 void FileCMFrm::setChecksEnabled(bool enabled)

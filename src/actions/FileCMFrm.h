@@ -10,6 +10,7 @@ class ErrorReporter;
 class Prompter;
 class QCheckBox;
 class QFrame;
+class QLabel;
 class QLineEdit;
 class QToolButton;
 class ResultModel;
@@ -38,6 +39,10 @@ public:
     QCheckBox *respondCheck = nullptr;
     QCheckBox *structureCheck = nullptr;
     QCheckBox *openFolderCheck = nullptr;
+    /// What OK will do: how many files, how many bytes, the folder, and the emptied folders.
+    QLabel *whatWillHappen = nullptr;
+
+    QString outcome() const override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -47,6 +52,7 @@ private:
     void chooseDestination();
     void startOrCancel();
     void setChecksEnabled(bool enabled);
+    void showWhatWillHappen();
 
     const ResultModel &m_model;
     ActionRun m_run;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "actions/LinkFrm.h"
 
+#include "actions/ActionSummary.h"
 #include "actions/RemovalGuard.h"
+#include "results/ResultModel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,8 +14,8 @@
 
 LinkFrm::LinkFrm(const ResultModel &model, ActionRun run, FileTransfer::LinkKind kind, ErrorReporter &reporter,
                  std::function<void()> endSound, QWidget *parent)
-    : ActionRunDialog(run.markedCount, std::move(endSound), parent), m_model(model), m_run(std::move(run)),
-      m_kind(kind), m_reporter(reporter)
+    : ActionRunDialog(run.markedCount, std::move(endSound), parent), whatWillHappen(new QLabel(this)), m_model(model),
+      m_run(std::move(run)), m_kind(kind), m_reporter(reporter)
 {
     const bool hard = kind == FileTransfer::LinkKind::Hard;
     setObjectName(QStringLiteral("LinkFrm"));
@@ -29,6 +31,13 @@ LinkFrm::LinkFrm(const ResultModel &model, ActionRun run, FileTransfer::LinkKind
                   "clones."),
         this);
     about->setWordWrap(true);
+    whatWillHappen->setObjectName(QStringLiteral("lblWhatWillHappen"));
+    whatWillHappen->setWordWrap(true);
+    ActionSummary::Plan plan;
+    plan.act = hard ? ActionSummary::Act::HardLink : ActionSummary::Act::Clone;
+    plan.files = model.markedCount();
+    plan.bytes = model.markedTotal();
+    whatWillHappen->setText(ActionSummary::willHappen(plan));
     fileLabel->setText(tr("Progress"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -36,12 +45,23 @@ LinkFrm::LinkFrm(const ResultModel &model, ActionRun run, FileTransfer::LinkKind
     buttons->addWidget(closeButton);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(about);
+    layout->addWidget(whatWillHappen);
     layout->addWidget(fileLabel);
     layout->addWidget(progressBar);
     layout->addWidget(errorList, 1);
     layout->addLayout(buttons);
     resize(600, 400);
     connect(runButton, &QPushButton::clicked, this, &LinkFrm::startOrCancel);
+}
+
+QString LinkFrm::outcome() const
+{
+    ActionSummary::Tally tally;
+    tally.files = static_cast<qint64>(m_result.linked.size());
+    tally.bytes = m_result.freed;
+    tally.refused = m_model.markedCount() - tally.files;
+    return ActionSummary::done(
+        m_kind == FileTransfer::LinkKind::Hard ? ActionSummary::Act::HardLink : ActionSummary::Act::Clone, tally);
 }
 
 void LinkFrm::startOrCancel()

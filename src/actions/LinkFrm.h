@@ -6,6 +6,7 @@
 #include "actions/ActionRunDialog.h"
 
 class ErrorReporter;
+class QLabel;
 class ResultModel;
 
 class LinkFrm : public ActionRunDialog
@@ -17,6 +18,10 @@ public:
 
     /// What the run replaced, once it has run.
     const LinkRunResult &result() const { return m_result; }
+    QString outcome() const override;
+
+    /// What OK will do: how many files, how many bytes, and that they are replaced in place.
+    QLabel *whatWillHappen = nullptr;
 
 private:
     void startOrCancel();

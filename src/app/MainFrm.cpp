@@ -53,6 +53,7 @@ void MainFrm::showInitialState()
     selectEngine(ScanOptions::ByteToByte);
     m_protectCheck->setChecked(true);
     showStartPrompt();
+    showLeftOut();
     setBusyState(false);
 }
 

@@ -169,7 +169,11 @@ private:
     void showStartPrompt();
     /// Panels 2 to 4 from m_totals.
     void showTotals();
+    /// Panel 2 counted again from the rows the list holds now (after an act or a load).
+    void countWhatIsLeft();
     void showElapsedTime();
+    /// The sentence under the result list that names what the locations and options leave out.
+    void showLeftOut();
     /// The scan clock stands still while a question waits for the user.
     void questionWaits(bool waiting);
 
@@ -329,6 +333,7 @@ private:
     QCheckBox *m_fuzzyCheck = nullptr;
     QCheckBox *m_protectCheck = nullptr;
     QCheckBox *m_includeHiddenCheck = nullptr;
+    QLabel *m_leftOutLabel = nullptr;
     // Who sets a check box: its question or explanation comes only with the user's own click.
     // The fuzzy box explains nothing until a session (or the default session) has been read.
     enum class SetBy

@@ -195,6 +195,8 @@ void MainFrm::showLoadedSession(const SessionLoadReport &report, const SessionSt
 
     setPanel(Panel::Activity, status.panel1);
     showTotals();
+    // The rows that came back count, whatever totals the file was saved with.
+    countWhatIsLeft();
     if (!status.panel5.isEmpty())
         setPanel(Panel::Clock, status.panel5);
     panel(Panel::Duplicates)->setVisible(status.panel2Visible);

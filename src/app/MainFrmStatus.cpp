@@ -3,7 +3,13 @@
 #include "app/MainFrm.h"
 
 #include "core/VisibleText.h"
+#include "engine/StatusTexts.h"
+#include "results/DuplicateTotals.h"
+#include "results/ResultModel.h"
+#include "search/LeftOutText.h"
+#include "search/SearchLocationModel.h"
 
+#include <QCheckBox>
 #include <QLabel>
 
 void MainFrm::setPanel(Panel p, const QString &text)
@@ -24,6 +30,24 @@ void MainFrm::showTotals()
     setPanel(Panel::Duplicates, m_totals.shownDuplicates());
     setPanel(Panel::Files, m_totals.shownFiles());
     setPanel(Panel::Folders, m_totals.shownFolders());
+}
+
+void MainFrm::countWhatIsLeft()
+{
+    // A panel that shows no count stays empty; the zero-size listing counts no duplicates.
+    if (!m_totals.counted || m_totals.duplicatesText.isEmpty() ||
+        m_results->anchors().origin.kind == ListKind::ZeroSize)
+        return;
+    const DuplicateTotals left = duplicateTotals(*m_results);
+    m_totals.duplicateCount = left.count;
+    m_totals.duplicateSize = left.size;
+    m_totals.duplicatesText = StatusTexts::duplicates(left.count, left.size);
+    showTotals();
+}
+
+void MainFrm::showLeftOut()
+{
+    m_leftOutLabel->setText(LeftOutText::of(m_locations->locations(), m_includeHiddenCheck->isChecked()));
 }
 
 void MainFrm::showElapsedTime()

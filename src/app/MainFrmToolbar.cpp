@@ -63,8 +63,18 @@ void MainFrm::showDeletionMode(Settings::DeletionMode mode)
 {
     const bool trash = mode == Settings::DeletionMode::Trash;
     m_recycleBinAction->setChecked(trash);
-    m_buttons[RecycleButton]->setIcon(
-        ToolbarIcons::icon(trash ? ToolbarIcons::Picture::Recycle : ToolbarIcons::Picture::Permanent));
+    // The button says the mode in its picture, its caption and its tip: a permanent deletion
+    // must never pass for one that can be undone from the trash.
+    QAction *button = m_buttons[RecycleButton];
+    button->setChecked(trash);
+    button->setIcon(ToolbarIcons::icon(trash ? ToolbarIcons::Picture::Recycle : ToolbarIcons::Picture::Permanent));
+    //: Toolbar button: deleted files go to the trash.
+    button->setText(trash ? tr("To Trash")
+                          //: Toolbar button: deleted files are removed permanently.
+                          : tr("Permanent"));
+    button->setToolTip(trash ? tr("Deleted files go to the trash. Click to delete them permanently instead.")
+                             : tr("Deleted files are removed permanently: they do not go to the trash. Click to "
+                                  "send them to the trash instead."));
 }
 
 void MainFrm::followSetting(Settings::Key key)

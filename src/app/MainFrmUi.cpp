@@ -206,6 +206,7 @@ void MainFrm::createToolbar()
             m_toolbar->addSeparator();
         QAction *a = m_toolbar->addAction(ToolbarIcons::icon(b.picture), tr(b.caption));
         a->setObjectName(QStringLiteral("Button%1").arg(b.index));
+        a->setCheckable(b.index == RecycleButton);
         a->setToolTip(tr(b.tooltip));
         connect(a, &QAction::triggered, this, [this, i = b.index] { runToolbarButton(i); });
         m_buttons[static_cast<size_t>(b.index)] = a;
@@ -259,6 +260,10 @@ void MainFrm::createControls()
     layout->addLayout(top, 0);
     layout->addWidget(m_filterEdit, 0);
     layout->addWidget(m_resultView, 1);
+    m_leftOutLabel = new QLabel(central);
+    m_leftOutLabel->setObjectName(QStringLiteral("lblLeftOut"));
+    m_leftOutLabel->setWordWrap(true);
+    layout->addWidget(m_leftOutLabel);
 
     createEscapeButton(central);
     orderTabs();

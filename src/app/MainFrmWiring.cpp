@@ -13,6 +13,7 @@
 #include "results/RowFilter.h"
 #include "results/WarningFrm.h"
 #include "search/SearchListView.h"
+#include "search/SearchLocationModel.h"
 #include "search/SizeLimitDialog.h"
 
 #include <QAction>
@@ -73,6 +74,12 @@ void MainFrm::wireSearchSetup()
     connect(m_addButton, &QToolButton::clicked, this, &MainFrm::addLocation);
     connect(m_removeButton, &QToolButton::clicked, this, &MainFrm::removeLocation);
     connect(m_locationView, &SearchListView::listDoubleClicked, this, &MainFrm::changeLocation);
+    // The limits stay in sight whoever changes them: the user, a session, the command line.
+    connect(m_includeHiddenCheck, &QCheckBox::toggled, this, &MainFrm::showLeftOut);
+    connect(m_locations, &SearchLocationModel::modelReset, this, &MainFrm::showLeftOut);
+    connect(m_locations, &SearchLocationModel::rowsInserted, this, &MainFrm::showLeftOut);
+    connect(m_locations, &SearchLocationModel::rowsRemoved, this, &MainFrm::showLeftOut);
+    connect(m_locations, &SearchLocationModel::dataChanged, this, &MainFrm::showLeftOut);
     connect(m_locationView, &SearchListView::changeRequested, this, &MainFrm::changeLocation);
     connect(m_locationView, &SearchListView::removeRequested, this, [this] {
         if (m_removeButton->isEnabled())
@@ -137,6 +144,7 @@ void MainFrm::wireActions()
     hooks.markSelected = [this] { m_marking->markSelected(); };
     hooks.unmarkSelected = [this] { m_marking->unmarkSelected(); };
     hooks.endSound = [this] { startEndSound(); };
+    hooks.rowsLeft = [this] { countWhatIsLeft(); };
     m_actions = new ActionCommands(*m_results, m_prompter, m_errors, m_settings, std::move(hooks), this);
     ActionCommands *a = m_actions;
 

@@ -225,6 +225,9 @@ QByteArray summary(const ScanSummary &s, bool verbose)
     // The engine's texts of panels 2 to 4 are the English ones files keep; these are the user's.
     QString text = s.activity + u'\n' + duplicatesLine(s.duplicateCount, s.duplicateSize) + u'\n' +
                    filesLine(s.totalFiles) + u'\n' + foldersLine(s.totalFolders) + u'\n';
+    // The window shows the same sentence beside its result list.
+    if (!s.limits.isEmpty())
+        text += s.limits + u'\n';
     for (const SkippedLocation &l : s.skipped)
     {
         QString why;

@@ -37,9 +37,9 @@ void writeJson(const ResultModel &model, QIODevice &out, bool showMarks);
 /// marked files. For xargs -0.
 void writeNul(const ResultModel &model, QIODevice &out, bool onlyMarked);
 
-/// The four closing status texts in the user's language, one per line; then, when something was
-/// left out, the locations not searched and how many folders and files could not be read, and
-/// with verbose each of these.
+/// The four closing status texts in the user's language, one per line; the limits that kept files
+/// out (LeftOutText); then, when something was left out, the locations not searched and how many folders and files
+/// could not be read, and with verbose each of these.
 QByteArray summary(const ScanSummary &summary, bool verbose = false);
 
 /// The closing counts in the user's language, as the window's status panels 2 to 4 read:

@@ -13,6 +13,7 @@
 #include "platform/SystemFolders.h"
 #include "results/DuplicateTotals.h"
 #include "results/ResultModel.h"
+#include "search/LeftOutText.h"
 #include "search/SearchLocation.h"
 
 #include <QCoreApplication>
@@ -289,7 +290,11 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
     ScanContext ctx(m_sink, options);
     ScanSummary::Listing listing = ScanSummary::Listing::None;
     std::vector<SkippedLocation> skipped;
-    auto finish = [&] { return summaryOf(ctx, listing, std::move(skipped)); };
+    auto finish = [&] {
+        ScanSummary summary = summaryOf(ctx, listing, std::move(skipped));
+        summary.limits = LeftOutText::of(locations, options.includeHidden);
+        return summary;
+    };
 
     walkLocations(ctx, locations, ctx.files, skipped);
     if (ctx.totalFiles == 0 || ctx.cancelSearch)

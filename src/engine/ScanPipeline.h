@@ -67,6 +67,9 @@ struct ScanSummary
     std::vector<SkippedLocation> skipped;
     QStringList unreadableFolders;
     QStringList unreadableFiles;
+    /// What the locations and options kept out by design, in the user's language (LeftOutText);
+    /// "" when they take every file.
+    QString limits;
 
     /// One sentence per location not searched, then how many files and folders could not be
     /// read: "\"/media/usb\" was not searched: no such folder. 2 files could not be read."; ""

@@ -135,7 +135,7 @@ void tickSubFolders(std::vector<FolderTick> &folders)
 MarkOutcome markByFolders(ResultModel &model, std::vector<FolderTick> &folders, bool includeSubFolders,
                           const QString &mask)
 {
-    model.sortByColumn(ResultRow::ColPath, true);
+    // Marking leaves the list in the order the user sees: a sort by folder would split the groups.
     if (includeSubFolders)
         tickSubFolders(folders);
     QSet<QString> ticked;
@@ -152,6 +152,6 @@ MarkOutcome markByFolders(ResultModel &model, std::vector<FolderTick> &folders, 
         tally.total += static_cast<double>(r.size);
         return true;
     });
-    return {tally, ListSort{ResultRow::ColPath, true}};
+    return {tally, std::nullopt};
 }
 } // namespace AdvancedMarking

@@ -51,8 +51,8 @@ MarkOutcome markByRange(ResultModel &model, const RangeOptions &options);
 MarkTally markByRangeAsListed(ResultModel &model, const RangeOptions &options);
 
 /// With includeSubFolders, first ticks every folder that begins with a ticked one (exact text).
-/// Then sorts the list by folder and marks the rows of ticked folders whose names match the mask;
-/// other rows keep their marks; the tally counts only what this run marked.
+/// Then marks the rows of ticked folders whose names match the mask, leaving the rows in their
+/// order; other rows keep their marks; the tally counts only what this run marked.
 MarkOutcome markByFolders(ResultModel &model, std::vector<FolderTick> &folders, bool includeSubFolders,
                           const QString &mask);
 

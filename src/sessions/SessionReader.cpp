@@ -177,7 +177,8 @@ public:
     }
 
 private:
-    bool rescanning() const { return m_reScan && m_parser.header().options.engine != ScanOptions::ZeroSize; }
+    bool zeroSizeListing() const { return m_parser.header().options.engine == ScanOptions::ZeroSize; }
+    bool rescanning() const { return m_reScan && !zeroSizeListing(); }
 
     void takeRow(const QStringList &f)
     {
@@ -193,7 +194,9 @@ private:
         if (n == 1 || f[4] != m_lastGroup)
             ++m_group;
         m_lastGroup = f[4];
-        m_loaded.push_back(ResultRow::fromColumns(f[0], f[1], f[2], f[3], m_group, f[5], f[6], f[7], f[8]));
+        // The zero-size listing's rows are in no group, as the scan listed them ("N/A" in the file).
+        m_loaded.push_back(
+            ResultRow::fromColumns(f[0], f[1], f[2], f[3], zeroSizeListing() ? 0 : m_group, f[5], f[6], f[7], f[8]));
         m_loaded.back().marked = f.size() > 9;
         if (!m_folderKeys.contains(f[5]))
         {
@@ -312,7 +315,13 @@ private:
         m_report.rescanned = true;
     }
 
-    void listLoadedRows() { m_rows.setGroupedRows(std::move(m_loaded)); }
+    void listLoadedRows()
+    {
+        if (zeroSizeListing())
+            m_rows.setRows(std::move(m_loaded));
+        else
+            m_rows.setGroupedRows(std::move(m_loaded));
+    }
 
     bool m_reScan;
     SessionState &m_state;

@@ -106,7 +106,22 @@ TEST(CorvinaCli, TextFormatShowsGroupsAndTheSummary)
     EXPECT_FALSE(r.out.contains("Group 3\n"));
     EXPECT_TRUE(r.out.contains("  3000  ")) << r.out.constData();
     // b/deep is walked twice, and counted once.
-    EXPECT_EQ(r.err, QByteArray("Search Completed.\nDuplicate Files: 3  Size: 5.87 KB\nFiles : 7\nFolders : 3\n"));
+    EXPECT_EQ(r.err, QByteArray("Search Completed.\nDuplicate Files: 3  Size: 5.87 KB\nFiles : 7\nFolders : 3\n"
+                                "Hidden files were left out.\n"));
+}
+
+TEST(CorvinaCli, TheSummaryNamesTheLimitsAsTheWindowDoes)
+{
+    TempTree tree;
+    makeTree(tree);
+    // The window says "Files under 1 KB and hidden files were left out." for the same location.
+    const Outcome r = cli({QStringLiteral("--min=1"), tree.root()});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.err.endsWith("\nFiles under 1 KB and hidden files were left out.\n")) << r.err.constData();
+    const Outcome all = cli({QStringLiteral("--hidden"), QStringLiteral("--exclude"), tree.path(QStringLiteral("b")),
+                             QStringLiteral("--mask=*.txt"), tree.root()});
+    EXPECT_TRUE(all.err.endsWith("\nFiles not matching \"*.txt\" and 1 excluded folder were left out.\n"))
+        << all.err.constData();
 }
 
 TEST(CorvinaCli, OtherEnginesAndFilters)

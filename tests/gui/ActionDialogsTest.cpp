@@ -290,3 +290,49 @@ TEST(LinkFrm, ReplacesTheMarkedFilesAndSaysWhatWasFreed)
     EXPECT_FALSE(dialog.notRun);
     EXPECT_EQ(r.sounds, 1);
 }
+
+TEST(ActionDialogs, EachDialogSaysWhatOkWillDoAndFollowsItsOptions)
+{
+    Rows r;
+    const auto summary = [](const QWidget &dialog) {
+        const auto *label = dialog.findChild<QLabel *>(QStringLiteral("lblWhatWillHappen"));
+        return label ? label->text() : QStringLiteral("(no summary)");
+    };
+
+    r.prompter.expectMessage(QStringLiteral("Confirm"),
+                             QStringLiteral("Are you sure to preceed.\nThis will delete the files permanently i.e., "
+                                            "they are not sent to the recycle bin."),
+                             PromptAnswer::Yes);
+    DeleteFilesDialog deletion(r.model, r.run(), true, r.prompter, r.reporter, r.sound());
+    deletion.show();
+    EXPECT_EQ(summary(deletion),
+              QStringLiteral("2 files, 5 Bytes will be moved to the trash. Folders left empty will be removed."));
+    deletion.trashCheck->click();
+    deletion.emptyFoldersCheck->click();
+    EXPECT_EQ(summary(deletion), QStringLiteral("2 files, 5 Bytes will be deleted for good: they will not go to the "
+                                                "trash. Folders left empty will stay."));
+    deletion.closeButton->click();
+
+    FileCMFrm move(r.model, FileCMFrm::Role::Move, r.run(), r.prompter, r.reporter, r.desktop, r.sound());
+    move.show();
+    EXPECT_EQ(summary(move), QStringLiteral("2 files, 5 Bytes will be moved once a destination folder is given. "
+                                            "Folders left empty will be removed."));
+    move.pathEdit->setText(QStringLiteral("/x/y"));
+    EXPECT_EQ(summary(move),
+              QStringLiteral("2 files, 5 Bytes will be moved to \"/x/y\". Folders left empty will be removed."));
+    move.closeButton->click();
+
+    FileCMFrm copy(r.model, FileCMFrm::Role::Copy, r.run(QStringLiteral("/x/z")), r.prompter, r.reporter, r.desktop,
+                   r.sound());
+    copy.show();
+    EXPECT_EQ(summary(copy), QStringLiteral("2 files, 5 Bytes will be copied to \"/x/z\". No folder will be removed."));
+    copy.closeButton->click();
+
+    LinkFrm link(r.model, r.run(), FileTransfer::LinkKind::Clone, r.reporter, r.sound());
+    link.show();
+    EXPECT_EQ(summary(link), QStringLiteral("2 files, 5 Bytes will be replaced with clones of their kept copies. No "
+                                            "folder will be removed."));
+    link.closeButton->click();
+    EXPECT_TRUE(r.prompter.allUsed());
+    EXPECT_EQ(r.sounds, 0);
+}

@@ -162,6 +162,13 @@ TEST_F(AdvMarkFrmTest, MarkByFoldersTicksSubFoldersAndMarksTheirFiles)
     child<QPushButton>(dialog, "cmdUnChkAll")->click();
     EXPECT_TRUE(ticks().isEmpty());
 
+    const auto rowOrder = [this] {
+        QStringList out;
+        for (const ResultRow &r : model.rows())
+            out << QStringLiteral("%1 %2%3").arg(r.group).arg(r.path, r.name);
+        return out;
+    };
+    const QStringList before = rowOrder();
     child<QCheckBox>(dialog, "chkIncSubFolders")->setChecked(false);
     folders->setData(folders->index(0, 0), Qt::Checked, Qt::CheckStateRole);
     child<QPushButton>(dialog, "cmdOK")->click();
@@ -171,8 +178,10 @@ TEST_F(AdvMarkFrmTest, MarkByFoldersTicksSubFoldersAndMarksTheirFiles)
     child<QCheckBox>(dialog, "chkIncSubFolders")->setChecked(true);
     child<QPushButton>(dialog, "cmdOK")->click();
     EXPECT_EQ(ticks(), (QStringList{"/A/", "/A/B/"}));
-    EXPECT_EQ(marked(), (QStringList{"b.jpg", "d.txt", "c.jpg"}));
+    EXPECT_EQ(marked(), (QStringList{"b.jpg", "c.jpg", "d.txt"}));
     EXPECT_EQ(statuses.last(), QStringLiteral("Total Files Marked 3 Size 90 Bytes"));
+    // The groups stay whole and in the order they were listed.
+    EXPECT_EQ(rowOrder(), before);
 }
 
 TEST_F(AdvMarkFrmTest, ChoicesAreRememberedAndMasksListPresetsThenTheUsersOwn)

@@ -12,8 +12,11 @@
 #include "results/ResultView.h"
 #include "results/RowAnchors.h"
 #include "results/WarningFrm.h"
+#include "search/SearchLocation.h"
+#include "search/SearchLocationModel.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
@@ -69,6 +72,46 @@ TEST_F(MainFrmActionsTest, DeletingTheMarkedCopiesLeavesOneFileOfEachGroup)
     EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("a2"))));
     EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("b2"))));
     EXPECT_TRUE(window->results().isEmpty()) << "groups left with one file leave the list";
+}
+
+TEST_F(MainFrmActionsTest, AfterAnActTheStatusBarSaysWhatWasDoneAndCountsWhatIsLeft)
+{
+    tree.fileOfSize(QStringLiteral("a/one.bin"), 3000, 'a');
+    tree.fileOfSize(QStringLiteral("b/one.bin"), 3000, 'a');
+    for (const char *folder : {"a", "b", "c"})
+        tree.fileOfSize(QStringLiteral("%1/two.txt").arg(QLatin1String(folder)), 2048, 'b');
+    open();
+    SearchLocation root;
+    root.folder = tree.root();
+    root.mask = QStringLiteral("All files(*.*)");
+    root.minSize = QStringLiteral("0");
+    window->locations().add(root);
+    action("MScan")->trigger();
+    ASSERT_EQ(window->results().size(), 5);
+    EXPECT_EQ(panelText(MainFrm::Panel::Duplicates), QStringLiteral("Duplicate Files: 3  Size: 6.93 KB"));
+    action("MMarkAllDuplicates")->trigger();
+    ASSERT_EQ(window->results().markedCount(), 3);
+    // One marked file changes after the search: the deletion refuses it and it stays listed.
+    QString changed;
+    for (const ResultRow &row : window->results().rows())
+        if (row.marked && row.name == QLatin1String("two.txt"))
+            changed = row.fullPath();
+    tree.file(QDir(tree.root()).relativeFilePath(changed), "edited since the search");
+
+    runDeletion();
+    action("MDelete")->trigger();
+    EXPECT_EQ(panelText(MainFrm::Panel::Activity),
+              QStringLiteral("2 files, 4.93 KB moved to the trash; 1 refused. Total Files Marked 1 Size 2.00 KB"));
+    ASSERT_EQ(window->results().size(), 2);
+    EXPECT_EQ(panelText(MainFrm::Panel::Duplicates), QStringLiteral("Duplicate Files: 1  Size: 2.00 KB"));
+
+    // A session saved now comes back with the same counts.
+    const QString session = tree.path(QStringLiteral("left.cvf"));
+    ASSERT_TRUE(window->saveSession(session, false, {}));
+    prompter.expectMessage(QStringLiteral("Confirm"), QString(), PromptAnswer::Yes);
+    ASSERT_TRUE(window->openSession(session, false, false, {}));
+    EXPECT_EQ(window->results().size(), 2);
+    EXPECT_EQ(panelText(MainFrm::Panel::Duplicates), QStringLiteral("Duplicate Files: 1  Size: 2.00 KB"));
 }
 
 TEST_F(MainFrmActionsTest, AFullyMarkedGroupAsksToKeepOneFile)

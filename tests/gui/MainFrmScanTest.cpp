@@ -15,6 +15,7 @@
 #include "search/TooManyFilesDialog.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,6 +90,25 @@ TEST_F(MainFrmScanTest, ScanningATreeListsTheGroupsAndTheFinalTexts)
     QFile session(AppFolders::defaultSessionPath());
     ASSERT_TRUE(session.open(QIODevice::ReadOnly));
     EXPECT_TRUE(session.readAll().contains(tree.root().toUtf8()));
+}
+
+TEST_F(MainFrmScanTest, TheLimitsThatLeaveFilesOutAreNamedUnderTheResults)
+{
+    makeDuplicates();
+    open();
+    const auto *leftOut = child<QLabel>("lblLeftOut");
+    ASSERT_NE(leftOut, nullptr);
+    EXPECT_EQ(leftOut->text(), QStringLiteral("Hidden files were left out."));
+    addRootWithThePicker();
+    // corvina-cli --min=1 names the same limits in the same words (test_cli).
+    EXPECT_EQ(leftOut->text(), QStringLiteral("Files under 1 KB and hidden files were left out."));
+    child<QCheckBox>("chkIncludeHidden")->click();
+    EXPECT_EQ(leftOut->text(), QStringLiteral("Files under 1 KB were left out."));
+    action("MScan")->trigger();
+    EXPECT_EQ(window->results().size(), 4);
+    EXPECT_EQ(leftOut->text(), QStringLiteral("Files under 1 KB were left out.")) << "the scan leaves it in sight";
+    window->locations().remove(0);
+    EXPECT_EQ(leftOut->text(), QString());
 }
 
 TEST_F(MainFrmScanTest, ScanningWithoutLocationsAsksForOne)

@@ -135,7 +135,7 @@ TEST_F(MainFrmTest, ToolbarButtonsCarryCaptionsAndTooltips)
         {8, "Rename", "Click here to rename selected file"},
         {10, "Export", "Export the result to selected format"},
         {11, "Viewer", "Show/Hide picture viewer"},
-        {12, "Recycle", "Set the default deletion destination"},
+        {12, "To Trash", "Deleted files go to the trash. Click to delete them permanently instead."},
     };
     auto *bar = child<QToolBar>("Toolbar1");
     ASSERT_NE(bar, nullptr);
@@ -198,6 +198,9 @@ TEST_F(MainFrmTest, TurningTheRecycleBinOffAsksAndTheChoiceSurvivesARestart)
     action("MSendToRecycleBin")->trigger();
     EXPECT_TRUE(window->recycleBin());
     EXPECT_EQ(settings().deletionMode(), Settings::DeletionMode::Trash);
+    prompter.expectMessage(kConfirm, question, PromptAnswer::No);
+    action("Button12")->trigger();
+    EXPECT_TRUE(action("Button12")->isChecked()) << "declining leaves the button showing the trash";
 
     prompter.expectMessage(kConfirm, question, PromptAnswer::Yes);
     action("Button12")->trigger();
@@ -228,15 +231,31 @@ TEST_F(MainFrmTest, ThePictureViewerSwitchSurvivesARestart)
 TEST_F(MainFrmTest, TheSwitchesFollowTheirSettingsWhicheverWindowChangesThem)
 {
     open();
+    QAction *button = action("Button12");
+    ASSERT_TRUE(button->isCheckable());
+    EXPECT_TRUE(button->isChecked());
+    const QString trashText = button->text();
+    const QString trashTip = button->toolTip();
+    const qint64 trashIcon = button->icon().cacheKey();
+
     settings().setShowViewer(false);
     settings().setDeletionMode(Settings::DeletionMode::Permanent);
     EXPECT_FALSE(action("MPicViewer")->isChecked());
     EXPECT_FALSE(action("MSendToRecycleBin")->isChecked());
     EXPECT_FALSE(window->recycleBin());
+    EXPECT_FALSE(button->isChecked());
+    EXPECT_EQ(button->text(), QStringLiteral("Permanent"));
+    EXPECT_NE(button->toolTip(), trashTip);
+    EXPECT_TRUE(button->toolTip().startsWith(QStringLiteral("Deleted files are removed permanently")));
+    EXPECT_NE(button->icon().cacheKey(), trashIcon);
+
     settings().setShowViewer(true);
     settings().setDeletionMode(Settings::DeletionMode::Trash);
     EXPECT_TRUE(action("MPicViewer")->isChecked());
     EXPECT_TRUE(window->recycleBin());
+    EXPECT_TRUE(button->isChecked());
+    EXPECT_EQ(button->text(), trashText);
+    EXPECT_EQ(button->toolTip(), trashTip);
 }
 
 TEST_F(MainFrmTest, EscWhileIdleAsksNothing)
