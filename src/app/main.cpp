@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/FeedbackFrm.h"
 #include "app/MainFrm.h"
+#include "core/Translations.h"
 #include "engine/ContentGroups.h"
 #include "platform/AppFolders.h"
 #include "platform/InstanceLock.h"
@@ -28,6 +29,8 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvina.svg")));
     // Lets the desktop match the window with its menu entry (its Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.corvina.Corvina"));
+    // Menus, windows and messages in the user's language (LANG), before any of them exists.
+    Translations::install(app);
 
     // Qt has taken its own options out of argv; file names keep their exact bytes.
     QStringList arguments;

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace Translations
+{
+QLocale::Language install(QCoreApplication &app, const QLocale &locale)
+{
+    auto *own = new QTranslator(&app);
+    // The locale's languages in the user's order (LANGUAGE, then LC_ALL, LC_MESSAGES, LANG).
+    if (!own->load(locale, QStringLiteral("corvina"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    {
+        delete own;
+        return QLocale::C;
+    }
+    // Qt's texts in the language Corvina's were found in, not in the next one the user listed.
+    const QLocale language(own->language());
+    auto *qt = new QTranslator(&app);
+    if (qt->load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    // Installed last, so asked first.
+    QCoreApplication::installTranslator(own);
+    return language.language();
+}
+} // namespace Translations
