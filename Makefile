@@ -96,6 +96,7 @@ mutate: deps
 screenshots: build
 	$(call ensure,$(PKGS_SHOTS))
 	./tools/screenshots.sh build/release docs/screenshots
+	./tools/screenshots.sh build/release docs/screenshots/de de_DE.UTF-8
 
 install: build
 	cmake --install build/release --prefix $${PREFIX:-$$HOME/.local}

@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Error No</source>
-        <translation>Fehlernummer</translation>
+        <translation>Fehler-Nr.</translation>
     </message>
     <message>
         <source>Description</source>
@@ -1317,7 +1317,7 @@ Corvina sendet nichts über das Netzwerk: Kopieren Sie Ihren Text in eine E-Mail
     </message>
     <message>
         <source>&amp;Reference: keep every file found here</source>
-        <translation>&amp;Referenz: jede hier gefundene Datei behalten</translation>
+        <translation>&amp;Referenz: alle Dateien hier behalten</translation>
     </message>
     <message>
         <source>The files of a reference location count as the originals: they are never marked, moved or deleted, and groups of them alone are not listed.</source>
@@ -1699,7 +1699,7 @@ Möchten Sie wirklich fortfahren?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Cancel current process</source>
@@ -1747,7 +1747,7 @@ Möchten Sie wirklich fortfahren?</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation>Exportieren</translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Export the result to selected format</source>
@@ -1755,7 +1755,7 @@ Möchten Sie wirklich fortfahren?</translation>
     </message>
     <message>
         <source>Viewer</source>
-        <translation>Betrachter</translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Show/Hide picture viewer</source>
@@ -1797,11 +1797,11 @@ Möchten Sie wirklich fortfahren?</translation>
     </message>
     <message>
         <source>Cyclic Redundancy Check (CRC32)</source>
-        <translation>Zyklische Redundanzprüfung (CRC32)</translation>
+        <translation>Prüfsumme (CRC32)</translation>
     </message>
     <message>
         <source>Same Name Files</source>
-        <translation>Dateien mit gleichem Namen</translation>
+        <translation>Gleiche Dateinamen</translation>
     </message>
     <message>
         <source>Zero Size Files</source>
@@ -1809,7 +1809,7 @@ Möchten Sie wirklich fortfahren?</translation>
     </message>
     <message>
         <source>Use Fuzzy Logic</source>
-        <translation>Unscharfen Vergleich verwenden</translation>
+        <translation>Unscharf vergleichen</translation>
     </message>
     <message>
         <source>Protect System Folders</source>
@@ -1992,7 +1992,7 @@ Möchten Sie die Datei ersetzen?</translation>
     <name>ResultRow</name>
     <message>
         <source>N/A</source>
-        <extracomment>The group column of a file that belongs to no group (the list of empty files).</extracomment>
+        <extracomment>The group column of a file that belongs to no group (the list of empty files), and the version column of a file that has no version.</extracomment>
         <translation>k. A.</translation>
     </message>
 </context>
