@@ -9,9 +9,21 @@ namespace Translations
 {
 QLocale::Language install(QCoreApplication &app, const QLocale &locale)
 {
+    // The locale's languages in the user's order (for the system's: LANGUAGE, then LC_ALL,
+    // LC_MESSAGES, LANG). English, the language of the sources, ends the search like a catalogue
+    // found: "LANGUAGE=en:de" asks for English first.
     auto *own = new QTranslator(&app);
-    // The locale's languages in the user's order (LANGUAGE, then LC_ALL, LC_MESSAGES, LANG).
-    if (!own->load(locale, QStringLiteral("corvina"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    bool found = false;
+    for (const QString &name : locale.uiLanguages())
+    {
+        const QLocale language(name);
+        if (language.language() == QLocale::English || language.language() == QLocale::C)
+            break;
+        found = own->load(language, QStringLiteral("corvina"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+        if (found)
+            break;
+    }
+    if (!found)
     {
         delete own;
         return QLocale::C;

@@ -62,8 +62,9 @@ void expectEveryLineMarked(const QByteArray &text)
     }
 }
 
-// corvina-cli run as a user in that locale runs it: LANG alone says the language.
-Outcome runIn(const char *lang, const QStringList &arguments, const QString &folder)
+// corvina-cli run as a user in that locale runs it: LANG says the language, unless LANGUAGE
+// lists the languages the user reads.
+Outcome runIn(const char *lang, const QStringList &arguments, const QString &folder, const char *languages = nullptr)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("LC_ALL"));
@@ -71,6 +72,8 @@ Outcome runIn(const char *lang, const QStringList &arguments, const QString &fol
     env.remove(QStringLiteral("LC_NUMERIC"));
     env.remove(QStringLiteral("LANGUAGE"));
     env.insert(QStringLiteral("LANG"), QString::fromLatin1(lang));
+    if (languages)
+        env.insert(QStringLiteral("LANGUAGE"), QString::fromLatin1(languages));
     QProcess process;
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder);
@@ -225,6 +228,9 @@ TEST(CliTranslation, InGermanOnlyTheMessagesChange)
     const Outcome help = runIn("de_DE.UTF-8", {QStringLiteral("--help")}, tree.root());
     EXPECT_TRUE(help.out.startsWith("Aufruf: corvina-cli [Optionen] FOLDER...\n")) << help.out.left(80).constData();
     EXPECT_TRUE(help.out.contains("\n  --engine ENGINE     wie Dateien verglichen werden"));
+    // A German locale for a user who reads English first, and German after French.
+    EXPECT_TRUE(runIn("de_DE.UTF-8", {QStringLiteral("--help")}, tree.root(), "en_GB:de").out.startsWith("Usage: "));
+    EXPECT_TRUE(runIn("fr_FR.UTF-8", {QStringLiteral("--help")}, tree.root(), "fr:de").out.startsWith("Aufruf: "));
     const Outcome wrong = runIn("de_DE.UTF-8", {QStringLiteral("--engine=fast"), QStringLiteral("a")}, tree.root());
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_EQ(wrong.err, QByteArray("corvina-cli: --engine ist byte, crc, name oder zero, nicht „fast“ (siehe "
