@@ -16,8 +16,13 @@ JOBS ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 
 # libqt6svg6: Qt's SVG image plugin, without which the window icon (an SVG) shows empty.
+# qt6-tools-dev and qt6-l10n-tools: CMake's Qt6LinguistTools and its lrelease, which makes
+# translations/*.ts into the .qm files built into the programs (and lupdate, which the test of the
+# translations runs); qt6-translations-l10n: Qt's own texts (message box buttons, file dialogs) in
+# the user's language, which the programs load at run time.
 PKGS_BUILD := g++ make cmake ninja-build pkg-config ccache qt6-base-dev libqt6svg6 libgtest-dev libgmock-dev \
-              zlib1g-dev libxxhash-dev libcanberra-dev fonts-dejavu-core
+              zlib1g-dev libxxhash-dev libcanberra-dev fonts-dejavu-core \
+              qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 # The tests also validate the desktop entry, the AppStream metadata and the manual pages.
 PKGS_TEST := appstream desktop-file-utils groff-base
 PKGS_BENCH := libbenchmark-dev python3
@@ -91,6 +96,7 @@ mutate: deps
 screenshots: build
 	$(call ensure,$(PKGS_SHOTS))
 	./tools/screenshots.sh build/release docs/screenshots
+	./tools/screenshots.sh build/release docs/screenshots/de de_DE.UTF-8
 
 install: build
 	cmake --install build/release --prefix $${PREFIX:-$$HOME/.local}

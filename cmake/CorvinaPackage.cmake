@@ -28,9 +28,11 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${CORVINA_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its platform plugins (X11, Wayland) at run time, so dpkg-shlibdeps cannot see that the
 # window needs them; the SVG plugins draw the window's icon, and bash-completion loads the
-# completion of corvina-cli that the package installs.
+# completion of corvina-cli that the package installs. Corvina's own translations are inside the
+# programs; Qt's (the buttons of message boxes, the file dialogs) are loaded from
+# qt6-translations-l10n when it is there, and without it those stay English.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, bash-completion")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, bash-completion, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

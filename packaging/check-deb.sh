@@ -54,6 +54,10 @@ done
 # Captured whole first: grep -q would stop reading early and the program would die of SIGPIPE.
 help=$("$root/usr/bin/corvina-cli" --help 2>&1) || problem "corvina-cli --help failed: $help"
 grep -q '^Usage: corvina-cli' <<<"$help" || problem "corvina-cli --help does not print its usage"
+# The translations travel inside the program: LANG alone makes it speak German.
+help=$(env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=de_DE.UTF-8 "$root/usr/bin/corvina-cli" --help 2>&1) ||
+    problem "corvina-cli --help failed in German: $help"
+grep -q '^Aufruf: corvina-cli' <<<"$help" || problem "corvina-cli --help is not German under LANG=de_DE.UTF-8"
 desktop-file-validate "$root/usr/share/applications/io.github.corvina.Corvina.desktop" ||
     problem "the desktop entry is not valid"
 # The metadata together with the desktop entry and the icon it names, as they are installed.

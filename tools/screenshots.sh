@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the pictures in docs/screenshots: makes a small folder tree with a few groups of
-# duplicate files, then runs corvina-screenshots on it under a virtual X server (Xvfb).
+# duplicate files, then runs corvina-screenshots on it under a virtual X server (Xvfb), in the
+# language and number format of LOCALE (default C.UTF-8: English as the sources write it).
 #
-#   tools/screenshots.sh BUILD-FOLDER OUTPUT-FOLDER      (make screenshots)
+#   tools/screenshots.sh BUILD-FOLDER OUTPUT-FOLDER [LOCALE]      (make screenshots)
+#   tools/screenshots.sh build/release docs/screenshots/de de_DE.UTF-8
 set -euo pipefail
 
 build=${1:?build folder, such as build/release}
 out=${2:?output folder, such as docs/screenshots}
+locale=${3:-C.UTF-8}
 tool="$build/corvina-screenshots"
 [ -x "$tool" ] || { echo "$tool is missing: build it first (make build)" >&2; exit 1; }
 
@@ -72,5 +75,6 @@ done < <(find "$home" -type f -print0 | sort -z)
 
 mkdir -p "$demo/usb-stick" "$out"
 rm -f "$out"/*.png
-TZ=UTC LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
+# LANGUAGE, when set, would name the language before LC_ALL does.
+TZ=UTC LC_ALL="$locale" LANGUAGE= xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
     "$tool" "$out" "$home" "$home/Backup/old" "$demo/usb-stick"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "actions/FilePropertiesFrm.h"
 
-#include "core/TextFormat.h"
+#include "core/ShownSize.h"
 #include "platform/FileStatus.h"
 #include "results/LocaleText.h"
 
@@ -39,8 +39,7 @@ FilePropertiesFrm::FilePropertiesFrm(const QString &path, QWidget *parent) : QDi
     else
     {
         add(QT_TR_NOOP("Size"),
-            tr("%1 (%2 bytes)")
-                .arg(TextFormat::sizeText(static_cast<double>(d.size)), LocaleText::bytes(d.size, locale())));
+            tr("%1 (%2 bytes)").arg(ShownSize::text(static_cast<double>(d.size)), LocaleText::bytes(d.size, locale())));
         add(QT_TR_NOOP("Modified"), when(d.modified));
         add(QT_TR_NOOP("Accessed"), when(d.accessed));
         add(QT_TR_NOOP("Changed"), when(d.changed));

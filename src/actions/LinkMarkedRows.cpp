@@ -4,7 +4,7 @@
 #include "actions/ActionProgress.h"
 #include "actions/MarkedRowRun.h"
 #include "actions/RemovalGuard.h"
-#include "core/TextFormat.h"
+#include "core/ShownSize.h"
 #include "results/ResultModel.h"
 
 LinkMarkedRows::LinkMarkedRows(const ResultModel &model, const RemovalGuard &guard, ErrorReporter &reporter)
@@ -60,6 +60,6 @@ bool LinkMarkedRows::run(FileTransfer::LinkKind kind, ActionProgress &progress, 
     if (finished)
         progress.showStatus(
             tr("Completed: %n files replaced, %1 freed", nullptr, static_cast<int>(result.linked.size()))
-                .arg(TextFormat::sizeText(static_cast<double>(result.freed))));
+                .arg(ShownSize::text(static_cast<double>(result.freed))));
     return finished;
 }

@@ -12,6 +12,7 @@
 #include "core/Prompter.h"
 #include "platform/AppFolders.h"
 #include "platform/FileFunctions.h"
+#include "results/LocaleText.h"
 #include "results/ResultModel.h"
 #include "search/SearchLocationModel.h"
 #include "sessions/ExportDialog.h"
@@ -247,5 +248,5 @@ bool MainFrm::marksMayGo()
     const QString question = marked == 1
                                  ? tr("The result list and its marks on %1 file will be lost.\nDo you want to go on?")
                                  : tr("The result list and its marks on %1 files will be lost.\nDo you want to go on?");
-    return m_prompter.confirm(tr("Confirm"), question.arg(marked), PromptIcon::Exclamation);
+    return m_prompter.confirm(tr("Confirm"), question.arg(LocaleText::number(marked)), PromptIcon::Exclamation);
 }

@@ -2,6 +2,7 @@
 #include "app/ProgressShown.h"
 
 #include "core/ShownSize.h"
+#include "results/LocaleText.h"
 
 #include <algorithm>
 
@@ -11,12 +12,12 @@ namespace
 // reads, and a translation of each form can put the number where its language wants it.
 QString files(qint64 n)
 {
-    return (n == 1 ? ProgressShown::tr("%1 file") : ProgressShown::tr("%1 files")).arg(n);
+    return (n == 1 ? ProgressShown::tr("%1 file") : ProgressShown::tr("%1 files")).arg(LocaleText::number(n));
 }
 
 QString folders(qint64 n)
 {
-    return (n == 1 ? ProgressShown::tr("%1 folder") : ProgressShown::tr("%1 folders")).arg(n);
+    return (n == 1 ? ProgressShown::tr("%1 folder") : ProgressShown::tr("%1 folders")).arg(LocaleText::number(n));
 }
 } // namespace
 
@@ -37,7 +38,7 @@ ProgressShown ProgressShown::of(const ScanProgress &p)
     shown.value = static_cast<int>(static_cast<long double>(done) * Scale / static_cast<long double>(p.total));
     if (p.unit == ScanProgress::Unit::Files)
         shown.text = (p.total == 1 ? tr("%1 of %2 file") : tr("%1 of %2 files"))
-                         .arg(QString::number(done), QString::number(p.total));
+                         .arg(LocaleText::number(done), LocaleText::number(p.total));
     else
         //: The progress bar while contents are compared: "1.50 GB of 3.00 GB".
         shown.text =

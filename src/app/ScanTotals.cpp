@@ -3,6 +3,7 @@
 
 #include "core/ShownSize.h"
 #include "engine/ScanPipeline.h"
+#include "results/LocaleText.h"
 
 ScanTotals ScanTotals::beforeFirstScan()
 {
@@ -36,17 +37,17 @@ QString ScanTotals::shownDuplicates() const
         return tr("Duplicates : 0");
     //: Status bar: the number of files that have a duplicate, and the bytes they take.
     return tr("Duplicate Files: %1  Size: %2")
-        .arg(QString::number(duplicateCount), ShownSize::text(static_cast<double>(duplicateSize)));
+        .arg(LocaleText::number(duplicateCount), ShownSize::text(static_cast<double>(duplicateSize)));
 }
 
 QString ScanTotals::shownFiles() const
 {
     //: Status bar: the number of files the scan found.
-    return filesText.isEmpty() ? QString() : tr("Files : %1").arg(files);
+    return filesText.isEmpty() ? QString() : tr("Files : %1").arg(LocaleText::number(files));
 }
 
 QString ScanTotals::shownFolders() const
 {
     //: Status bar: the number of folders the scan walked.
-    return foldersText.isEmpty() ? QString() : tr("Folders : %1").arg(folders);
+    return foldersText.isEmpty() ? QString() : tr("Folders : %1").arg(LocaleText::number(folders));
 }

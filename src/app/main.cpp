@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/FeedbackFrm.h"
 #include "app/MainFrm.h"
+#include "core/Translations.h"
 #include "core/Version.h"
 #include "engine/ContentGroups.h"
 #include "platform/AppFolders.h"
@@ -39,6 +40,7 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[])
     if (kind != CommandLine::Request::Kind::Help && kind != CommandLine::Request::Kind::Version)
         return std::nullopt;
     QCoreApplication core(argc, argv);
+    Translations::install(core);
     const QString text =
         kind == CommandLine::Request::Kind::Help ? CommandLine::helpText() : CommandLine::versionText();
     std::fputs(text.toLocal8Bit().constData(), stdout);
@@ -58,6 +60,8 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvina.svg")));
     // Lets the desktop match the window with its menu entry (its Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.corvina.Corvina"));
+    // Menus, windows and messages in the user's language (LANG), before any of them exists.
+    Translations::install(app);
 
     // Qt has taken its own options out of argv.
     const CommandLine::Request request = CommandLine::parse(argumentsOf(argc, argv));

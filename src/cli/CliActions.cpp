@@ -11,7 +11,7 @@
 #include "actions/RemovalGuard.h"
 #include "cli/CliText.h"
 #include "core/Prompter.h"
-#include "core/TextFormat.h"
+#include "core/ShownSize.h"
 #include "platform/NativePath.h"
 #include "results/AdvancedMarking.h"
 #include "results/MarkingRules.h"
@@ -271,11 +271,11 @@ int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevi
         err.write(line(QStringLiteral("corvina-cli: ") + doneText(options.act)
                                                              .arg(marked - refused)
                                                              .arg(marked)
-                                                             .arg(TextFormat::sizeText(static_cast<double>(total)))
+                                                             .arg(ShownSize::text(static_cast<double>(total)))
                                                              .arg(refused)));
         if (options.act == Act::Link)
             err.write(line(QStringLiteral("corvina-cli: ") +
-                           Tr::tr("%1 freed").arg(TextFormat::sizeText(static_cast<double>(runs.freed)))));
+                           Tr::tr("%1 freed").arg(ShownSize::text(static_cast<double>(runs.freed)))));
     }
     return lines.count > 0 ? CliExit::Refused : 0;
 }

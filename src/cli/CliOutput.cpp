@@ -2,6 +2,7 @@
 #include "cli/CliOutput.h"
 
 #include "cli/CliText.h"
+#include "core/ShownSize.h"
 #include "core/TextFormat.h"
 #include "platform/NativePath.h"
 #include "results/ResultModel.h"
@@ -207,7 +208,7 @@ void writeGroups(const ResultModel &model, QIODevice &out)
 QString duplicatesLine(qint32 count, qint64 bytes)
 {
     return Tr::tr("Duplicate Files: %1  Size: %2")
-        .arg(QString::number(count), TextFormat::sizeText(static_cast<double>(bytes)));
+        .arg(QString::number(count), ShownSize::text(static_cast<double>(bytes)));
 }
 
 QString filesLine(qint32 count)

@@ -2,6 +2,7 @@
 // corvina-cli: the headless front end. Everything but the process itself is in CliRun.
 #include "cli/CliOptions.h"
 #include "cli/CliRun.h"
+#include "core/Translations.h"
 #include "engine/ContentGroups.h"
 #include "platform/AppFolders.h"
 #include "platform/NativePath.h"
@@ -19,6 +20,9 @@ int main(int argc, char *argv[])
     AppFolders::exportHome();
     ContentGroups::prepareDescriptors();
     QCoreApplication app(argc, argv);
+    // Standard error and --help in the user's language (LANG); the listing on standard output and
+    // the files written are the same in every language, since scripts read them.
+    Translations::install(app);
     // Arguments as their bytes: a folder whose name is not UTF-8 is still found.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)

@@ -35,7 +35,9 @@ QString text(double bytes)
     if (bytes >= kb)
         //: A size in kilobytes (1024 bytes); %1 is the number with two decimals.
         return QCoreApplication::translate("ShownSize", "%1 KB").arg(twoDecimals(bytes / kb));
+    // Counted before the call: lupdate does not find a text whose count is a cast.
+    const int count = static_cast<int>(std::floor(bytes));
     //: A size below one kilobyte, in bytes.
-    return QCoreApplication::translate("ShownSize", "%n Bytes", nullptr, static_cast<int>(std::floor(bytes)));
+    return QCoreApplication::translate("ShownSize", "%n Bytes", nullptr, count);
 }
 } // namespace ShownSize

@@ -10,7 +10,7 @@
 
 namespace
 {
-QString fixed(double value, int decimals)
+QString fixed(double value, int decimals, const QString &point)
 {
     const double scale = std::pow(10.0, decimals);
     const double scaled = VbNumeric::roundHalfAway(value * scale);
@@ -20,7 +20,7 @@ QString fixed(double value, int decimals)
         digits = QString(decimals + 1 - digits.size(), u'0') + digits;
     QString text = digits.left(digits.size() - decimals);
     if (decimals > 0)
-        text += QLocale().decimalPoint() + digits.right(decimals);
+        text += point + digits.right(decimals);
     return negative && scaled != 0 ? u'-' + text : text;
 }
 
@@ -45,12 +45,13 @@ namespace TextFormat
 QString sizeText(double value)
 {
     constexpr double kb = 1024.0;
+    // A point in every locale: the session files and the reports keep this text.
     if (value >= kb * kb * kb)
-        return twoDecimals(value / kb / kb / kb) + u" GB";
+        return fixed(value / kb / kb / kb, 2, QStringLiteral(".")) + u" GB";
     if (value >= kb * kb)
-        return twoDecimals(value / kb / kb) + u" MB";
+        return fixed(value / kb / kb, 2, QStringLiteral(".")) + u" MB";
     if (value >= kb)
-        return twoDecimals(value / kb) + u" KB";
+        return fixed(value / kb, 2, QStringLiteral(".")) + u" KB";
     return QString::number(static_cast<qint64>(std::floor(value))) + u" Bytes";
 }
 
@@ -66,12 +67,12 @@ QString pad11(qint64 value)
 
 QString oneDecimal(double value)
 {
-    return fixed(value, 1);
+    return fixed(value, 1, QLocale().decimalPoint());
 }
 
 QString twoDecimals(double value)
 {
-    return fixed(value, 2);
+    return fixed(value, 2, QLocale().decimalPoint());
 }
 
 QString dateText(const QDateTime &when)

@@ -10,8 +10,9 @@
 
 namespace TextFormat
 {
-/// A byte count as text: "512 Bytes", "1.50 KB", "1.00 MB", "2.25 GB" (two decimals from 1024 up,
-/// with the locale's decimal separator).
+/// A byte count as reports and session files keep it: "512 Bytes", "1.50 KB", "1.00 MB",
+/// "2.25 GB" (two decimals from 1024 up), with a point whatever the locale. The windows and the
+/// messages show ShownSize::text, in the user's language and number format.
 QString sizeText(double value);
 
 /// Twelve digits with leading zeros (the size key): 1234 gives "000000001234".

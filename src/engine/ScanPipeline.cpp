@@ -12,6 +12,7 @@
 #include "platform/FileFunctions.h"
 #include "platform/SystemFolders.h"
 #include "results/DuplicateTotals.h"
+#include "results/LocaleText.h"
 #include "results/ResultModel.h"
 #include "search/LeftOutText.h"
 #include "search/SearchLocation.h"
@@ -205,15 +206,15 @@ QString unreadableSentence(qsizetype files, qsizetype folders)
 {
     // Singular and plural as separate texts: without a translator the English stays exact.
     if (folders == 0)
-        return files == 1 ? Tr::tr("%1 file could not be read.").arg(files)
-                          : Tr::tr("%1 files could not be read.").arg(files);
+        return (files == 1 ? Tr::tr("%1 file could not be read.") : Tr::tr("%1 files could not be read."))
+            .arg(LocaleText::number(files));
     if (files == 0)
-        return folders == 1 ? Tr::tr("%1 folder could not be read.").arg(folders)
-                            : Tr::tr("%1 folders could not be read.").arg(folders);
+        return (folders == 1 ? Tr::tr("%1 folder could not be read.") : Tr::tr("%1 folders could not be read."))
+            .arg(LocaleText::number(folders));
     //: %1 is "1 file" or "2 files", %2 is "1 folder" or "2 folders".
     return Tr::tr("%1 and %2 could not be read.")
-        .arg(files == 1 ? Tr::tr("%1 file").arg(files) : Tr::tr("%1 files").arg(files),
-             folders == 1 ? Tr::tr("%1 folder").arg(folders) : Tr::tr("%1 folders").arg(folders));
+        .arg((files == 1 ? Tr::tr("%1 file") : Tr::tr("%1 files")).arg(LocaleText::number(files)),
+             (folders == 1 ? Tr::tr("%1 folder") : Tr::tr("%1 folders")).arg(LocaleText::number(folders)));
 }
 } // namespace
 

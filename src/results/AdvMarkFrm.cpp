@@ -113,7 +113,7 @@ AdvMarkFrm::AdvMarkFrm(MarkingCommands &commands, Prompter &prompter, Settings &
     {
         connect(combo->lineEdit(), &QLineEdit::editingFinished, combo, [combo] {
             if (combo->currentText().trimmed().isEmpty())
-                combo->setEditText(FileMasks::allFiles());
+                combo->setEditText(FileMasks::shown(FileMasks::allFiles()));
         });
     }
 
@@ -239,7 +239,8 @@ void AdvMarkFrm::fillMasks(QComboBox *combo)
     }
     const QString text = combo->currentText();
     combo->clear();
-    combo->addItems(masks);
+    for (const QString &mask : std::as_const(masks))
+        combo->addItem(FileMasks::shown(mask));
     combo->setEditText(text);
 }
 
@@ -317,9 +318,9 @@ AdvMarkingChoices AdvMarkFrm::choices() const
     c.sizeLimit = static_cast<Settings::SizeLimit>(std::max(0, m_sizeLimit->checkedId()));
     c.sizeLimitText = m_sizeLimitEdit->text();
     c.sizeUnit = static_cast<Settings::SizeUnit>(std::max(0, m_sizeUnitCombo->currentIndex()));
-    c.fileMask1 = m_rangeMaskCombo->currentText();
+    c.fileMask1 = FileMasks::stored(m_rangeMaskCombo->currentText());
     c.includeSubFolders = m_subFoldersCheck->isChecked();
-    c.fileMask2 = m_folderMaskCombo->currentText();
+    c.fileMask2 = FileMasks::stored(m_folderMaskCombo->currentText());
     return c;
 }
 
@@ -330,9 +331,9 @@ void AdvMarkFrm::apply(const AdvMarkingChoices &c)
     enableSpecify(c.sizeLimit == Settings::SizeLimit::Specified);
     m_sizeLimitEdit->setText(c.sizeLimitText);
     m_sizeUnitCombo->setCurrentIndex(static_cast<int>(c.sizeUnit));
-    m_rangeMaskCombo->setEditText(c.fileMask1);
+    m_rangeMaskCombo->setEditText(FileMasks::shown(c.fileMask1));
     m_subFoldersCheck->setChecked(c.includeSubFolders);
-    m_folderMaskCombo->setEditText(c.fileMask2);
+    m_folderMaskCombo->setEditText(FileMasks::shown(c.fileMask2));
 }
 
 void AdvMarkFrm::markByChoices()
@@ -347,11 +348,13 @@ void AdvMarkFrm::markByChoices()
             m_sizeLimitEdit->setFocus();
             return;
         }
-        m_commands.markByRange({KeepRules::rule(keepChoice()), *limit, m_rangeMaskCombo->currentText()});
+        m_commands.markByRange(
+            {KeepRules::rule(keepChoice()), *limit, FileMasks::stored(m_rangeMaskCombo->currentText())});
         return;
     }
     std::vector<FolderTick> folders = m_folders->ticks();
-    m_commands.markByFolders(folders, m_subFoldersCheck->isChecked(), m_folderMaskCombo->currentText());
+    m_commands.markByFolders(folders, m_subFoldersCheck->isChecked(),
+                             FileMasks::stored(m_folderMaskCombo->currentText()));
     m_folders->setTicks(folders);
 }
 

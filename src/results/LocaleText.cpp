@@ -12,6 +12,11 @@ bool follows(const QLocale &locale)
 
 QString bytes(qint64 count, const QLocale &locale)
 {
+    return number(count, locale);
+}
+
+QString number(qint64 count, const QLocale &locale)
+{
     if (!follows(locale))
         return QString::number(count);
     // A view's locale may come with grouping switched off (item views do that for their cells).

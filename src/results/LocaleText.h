@@ -13,8 +13,11 @@ namespace LocaleText
 /// the windows show Corvina's own texts there, as the files hold them.
 bool follows(const QLocale &locale);
 
-/// A byte count with the locale's digit grouping ("1.099.511.627.776" in German); plain digits
-/// in the C locale.
+/// A count with the locale's digit grouping ("12.345 Dateien" in German); plain digits in the C
+/// locale.
+QString number(qint64 count, const QLocale &locale = QLocale());
+
+/// A byte count, likewise ("1.099.511.627.776" in German).
 QString bytes(qint64 count, const QLocale &locale);
 
 /// The calendar fields of a packed yyyymmddhhnnss stamp in the locale's short date and time

@@ -2,10 +2,11 @@
 #include "results/ResultModel.h"
 
 #include "core/CHive.h"
+#include "core/ShownSize.h"
 #include "core/TextCompare.h"
-#include "core/TextFormat.h"
 #include "core/VbNumeric.h"
 #include "platform/FileFunctions.h"
+#include "results/LocaleText.h"
 #include "results/ResultValues.h"
 
 #include <QHash>
@@ -414,7 +415,7 @@ void ResultModel::loadResultList(CHive &resultHive, const ResultLoadHooks &hooks
         }
         bands.push_back(g);
         if (i % 500 == 0 && hooks.status)
-            hooks.status(tr("Loading Searched Result...(%1/%2)").arg(i).arg(n));
+            hooks.status(tr("Loading Searched Result...(%1/%2)").arg(LocaleText::number(i), LocaleText::number(n)));
     }
     m_groupTotal = g;
     appendLoadedRows(std::move(added), bands);
@@ -616,7 +617,7 @@ qint64 ResultModel::markedTotal() const
 
 QString ResultModel::summaryText(qint64 count, double total)
 {
-    return tr("Total Files Marked %1 Size %2").arg(QString::number(count), TextFormat::sizeText(total));
+    return tr("Total Files Marked %1 Size %2").arg(LocaleText::number(count), ShownSize::text(total));
 }
 
 int ResultModel::removeRowsIf(const std::function<bool(const ResultRow &)> &pred)

@@ -79,8 +79,12 @@ QString ResultRow::displayText(int c, const QLocale &locale) const
         if (const QString *kept = keptText(*this, &ResultRowTexts::modified))
             return *kept;
         return stamp > 0 ? LocaleText::stamp(stamp, locale) : QString();
+    case ColVersion:
+        // A file without a version resource: the same words as a row without a group.
+        return version == u"N/A" ? QCoreApplication::translate("ResultRow", "N/A") : version;
     case ColGroup:
-        //: The group column of a file that belongs to no group (the list of empty files).
+        //: The group column of a file that belongs to no group (the list of empty files), and the
+        //: version column of a file that has no version.
         return group > 0 ? QString::number(group) : QCoreApplication::translate("ResultRow", "N/A");
     default:
         return column(c);

@@ -7,14 +7,23 @@
 
 namespace FileMasks
 {
-/// The ten preset masks, in list order ("All files(*.*)" first).
+/// The ten preset masks, in list order ("All files(*.*)" first), as settings and session files
+/// keep them.
 const QStringList &presets();
 
 /// The mask that takes every file.
 inline QString allFiles()
 {
-    return QStringLiteral("All files(*.*)");
+    return presets().first();
 }
+
+/// A mask as the windows show it: a preset in the user's language ("Alle Dateien(*.*)"), any
+/// other mask as it stands.
+QString shown(const QString &mask);
+
+/// The mask a shown text stands for: the preset whose translation it is, or else the text itself.
+/// Settings, session files and the search take this form, which reads the same in every language.
+QString stored(const QString &shown);
 
 /// A mask is only text: it takes every file when it contains "*.*"; otherwise a file whose
 /// extension with its dot (".mp3", from the last ".") occurs anywhere in the mask, compared

@@ -32,7 +32,8 @@ FolderFrm::FolderFrm(Prompter &prompter, Settings &settings, QWidget *parent)
 
     // The user's masks, or the presets until the user adds one.
     m_masks = MaskList::masksOrPresets(m_settings);
-    maskCombo->addItems(m_masks);
+    for (const QString &mask : std::as_const(m_masks))
+        maskCombo->addItem(FileMasks::shown(mask));
 
     connect(browseButton, &QToolButton::clicked, this, &FolderFrm::browseFolder);
     connect(excludeCheck, &QCheckBox::toggled, this, &FolderFrm::applyExclude);
@@ -157,10 +158,10 @@ void FolderFrm::prepareFields()
         subFoldersCheck->setChecked(m_subFolders == u"Yes");
         excludeCheck->setChecked(m_exclude);
         referenceCheck->setChecked(m_reference);
-        maskCombo->setEditText(m_fileTypes);
+        maskCombo->setEditText(FileMasks::shown(m_fileTypes));
         return;
     }
-    maskCombo->setEditText(m_settings.selectedMask());
+    maskCombo->setEditText(FileMasks::shown(m_settings.selectedMask()));
     minSizeEdit->setText(m_settings.minFileSize());
     maxSizeEdit->setText(m_settings.maxFileSize());
     // The folder picker opens together with the dialog.
@@ -249,9 +250,9 @@ bool FolderFrm::checkMaximumSize()
 
 void FolderFrm::rememberTypedMask()
 {
-    if (MaskList::addTypedMask(m_masks, maskCombo->currentText()))
+    const QString typed = maskCombo->currentText();
+    if (MaskList::addTypedMask(m_masks, FileMasks::stored(typed)))
     {
-        const QString typed = maskCombo->currentText();
         maskCombo->insertItem(0, typed);
         maskCombo->setEditText(typed);
         m_settings.setFileMasks(m_masks);
@@ -277,7 +278,7 @@ void FolderFrm::acceptLocation()
     }
     maxSizeEdit->setText(SizeFields::normalizedMax(maxSizeEdit->text()));
     m_folder = folderEdit->text();
-    const QString mask = maskCombo->currentText();
+    const QString mask = FileMasks::stored(maskCombo->currentText());
     m_fileTypes = mask.trimmed().isEmpty() ? FileMasks::allFiles() : mask;
     m_subFolders = subFoldersCheck->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
     m_exclude = excludeCheck->isChecked();
@@ -289,7 +290,7 @@ void FolderFrm::acceptLocation()
         maxSizeEdit->clear();
     }
     rememberTypedMask();
-    m_settings.setSelectedMask(maskCombo->currentText());
+    m_settings.setSelectedMask(FileMasks::stored(maskCombo->currentText()));
     m_settings.setMinFileSize(minSizeEdit->text());
     m_settings.setMaxFileSize(maxSizeEdit->text());
     accept();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/SearchLocationModel.h"
 
+#include "search/FileMasks.h"
+
 namespace
 {
 const char *const kHeaders[] = {
@@ -53,7 +55,7 @@ QVariant SearchLocationModel::data(const QModelIndex &index, int role) const
     case 1:
         return subFoldersText(row.subFolders);
     case 2:
-        return row.mask;
+        return FileMasks::shown(row.mask);
     case 3:
         return row.minSize;
     case 4:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/TooManyFilesDialog.h"
 
+#include "results/LocaleText.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -60,7 +62,8 @@ TooManyFilesDialog::TooManyFilesDialog(QWidget *parent) : QDialog(parent)
 
 QString TooManyFilesDialog::titleFor(qint32 totalFiles)
 {
-    return tr("You are about to scan a collection of too many files, total %1 files.  ").arg(totalFiles);
+    return tr("You are about to scan a collection of too many files, total %1 files.  ")
+        .arg(LocaleText::number(totalFiles));
 }
 
 void TooManyFilesDialog::setTotalFiles(qint32 totalFiles)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-cli in the user's language: what it says on standard error and in --help follows the
 // translator; the listing on standard output, the session files and the exports do not.
+#include "CliProcess.h"
 #include "cli/CliOptions.h"
 #include "cli/CliRun.h"
 #include "support/MarkingTranslator.h"
@@ -11,6 +12,8 @@
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace
 {
@@ -57,6 +60,24 @@ void expectEveryLineMarked(const QByteArray &text)
         const QString said = line.startsWith(u"corvina-cli: ") ? line.mid(13) : line;
         EXPECT_TRUE(said.startsWith(mark)) << line.toStdString();
     }
+}
+
+// corvina-cli run as a user in that locale runs it: LANG says the language, unless LANGUAGE
+// lists the languages the user reads.
+Outcome runIn(const char *lang, const QStringList &arguments, const QString &folder, const char *languages = nullptr)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("LC_ALL"));
+    env.remove(QStringLiteral("LC_MESSAGES"));
+    env.remove(QStringLiteral("LC_NUMERIC"));
+    env.remove(QStringLiteral("LANGUAGE"));
+    env.insert(QStringLiteral("LANG"), QString::fromLatin1(lang));
+    if (languages)
+        env.insert(QStringLiteral("LANGUAGE"), QString::fromLatin1(languages));
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder);
+    return runCli(process, arguments);
 }
 
 // Two groups of copies, an empty file and a file that is no copy.
@@ -157,4 +178,61 @@ TEST(CliTranslation, RefusalsAndTheHelpAreTranslatedButNotTheOptionNames)
                              MarkingTranslator::Mark + QLatin1String(text);
         EXPECT_TRUE(help.contains(u'\n' + line)) << line.toStdString();
     }
+}
+
+// The real German catalogue and number format, as LANG=de_DE.UTF-8 gives them: the messages and
+// --help are German, and what scripts and other programs read is byte for byte what LANG=C gives.
+TEST(CliTranslation, InGermanOnlyTheMessagesChange)
+{
+    TempTree tree;
+    makeTree(tree);
+    tree.file(QStringLiteral("a/big.bin"), QByteArray(1536 * 1024, 'b'));
+    tree.file(QStringLiteral("b/big copy.bin"), QByteArray(1536 * 1024, 'b'));
+    for (const char *format : {"text", "groups", "json", "null"})
+    {
+        std::map<std::string, Outcome> runs;
+        for (const char *lang : {"C.UTF-8", "de_DE.UTF-8"})
+        {
+            const QString name = QLatin1String(lang) + u'-' + QLatin1String(format);
+            runs[lang] =
+                runIn(lang,
+                      {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("--format=") + QLatin1String(format),
+                       QStringLiteral("--mark=all-duplicates"), QStringLiteral("--save=") + name + u".cvf",
+                       QStringLiteral("--export=") + name + u".csv"},
+                      tree.root());
+            ASSERT_EQ(runs[lang].exitCode, 0) << runs[lang].err.constData();
+        }
+        EXPECT_EQ(runs["de_DE.UTF-8"].out, runs["C.UTF-8"].out) << format;
+        for (const char *kind : {".cvf", ".csv"})
+        {
+            EXPECT_EQ(bytes(tree.path(QStringLiteral("de_DE.UTF-8-") + QLatin1String(format) + QLatin1String(kind))),
+                      bytes(tree.path(QStringLiteral("C.UTF-8-") + QLatin1String(format) + QLatin1String(kind))))
+                << format << kind;
+        }
+        const QString german = QString::fromUtf8(runs["de_DE.UTF-8"].err);
+        EXPECT_TRUE(german.contains(u"Suche abgeschlossen.")) << german.toStdString();
+        EXPECT_TRUE(german.contains(u"Doppelte Dateien: 3  Größe: 1,50 MB")) << german.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(runs["C.UTF-8"].err).contains(u"Duplicate Files: 3  Size: 1.50 MB"));
+    }
+    for (const char *lang : {"C.UTF-8", "de_DE.UTF-8"})
+    {
+        const Outcome html = runIn(lang,
+                                   {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("--export-format=html"),
+                                    QStringLiteral("--export=") + QLatin1String(lang) + QStringLiteral(".htm")},
+                                   tree.root());
+        ASSERT_EQ(html.exitCode, 0) << html.err.constData();
+    }
+    EXPECT_EQ(withoutExportTime(bytes(tree.path(QStringLiteral("de_DE.UTF-8.htm")))),
+              withoutExportTime(bytes(tree.path(QStringLiteral("C.UTF-8.htm")))));
+
+    const Outcome help = runIn("de_DE.UTF-8", {QStringLiteral("--help")}, tree.root());
+    EXPECT_TRUE(help.out.startsWith("Aufruf: corvina-cli [Optionen] FOLDER...\n")) << help.out.left(80).constData();
+    EXPECT_TRUE(help.out.contains("\n  --engine ENGINE     wie Dateien verglichen werden"));
+    // A German locale for a user who reads English first, and German after French.
+    EXPECT_TRUE(runIn("de_DE.UTF-8", {QStringLiteral("--help")}, tree.root(), "en_GB:de").out.startsWith("Usage: "));
+    EXPECT_TRUE(runIn("fr_FR.UTF-8", {QStringLiteral("--help")}, tree.root(), "fr:de").out.startsWith("Aufruf: "));
+    const Outcome wrong = runIn("de_DE.UTF-8", {QStringLiteral("--engine=fast"), QStringLiteral("a")}, tree.root());
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_EQ(wrong.err, QByteArray("corvina-cli: --engine ist byte, crc, name oder zero, nicht „fast“ (siehe "
+                                    "corvina-cli --help)\n"));
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/TextFormat.h"
+#include "core/ShownSize.h"
 #include "core/TextCompare.h"
 #include "core/VbNumeric.h"
 #include "core/VisibleText.h"
@@ -28,9 +29,14 @@ TEST(TextFormat, SizeTextThresholds)
     for (const auto &[value, text] : cases)
         EXPECT_EQ(sizeText(value), QString::fromLatin1(text)) << value;
 
+    // Files keep one text in every locale; the windows show ShownSize::text.
     QLocale::setDefault(QLocale(QLocale::German));
-    EXPECT_EQ(sizeText(1536), QStringLiteral("1,50 KB"));
+    EXPECT_EQ(sizeText(1536), QStringLiteral("1.50 KB"));
+    EXPECT_EQ(ShownSize::text(1536), QStringLiteral("1,50 KB"));
+    EXPECT_EQ(ShownSize::text(512), QStringLiteral("512 Bytes"));
     QLocale::setDefault(QLocale::c());
+    for (const auto &[value, text] : cases)
+        EXPECT_EQ(ShownSize::text(value), QString::fromLatin1(text)) << value;
 }
 
 TEST(TextFormat, NumberFormats)

@@ -4,6 +4,8 @@
 #include "platform/Settings.h"
 #include "platform/SettingsStore.h"
 #include "search/FileMasks.h"
+#include "search/SearchLocationModel.h"
+#include "support/MarkingTranslator.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QApplication>
@@ -75,6 +77,34 @@ TEST(FolderFrm, FirstUseShowsThePresetsAndOpensThePicker)
     EXPECT_EQ(l.minSize, QStringLiteral("10"));
     EXPECT_EQ(l.maxSize, QString());
     EXPECT_EQ(l.icon, SearchLocation::IncludedIcon);
+}
+
+// The presets are shown in the user's language, and what is kept (the location, the settings, the
+// session file after it) is the preset's own text, which reads the same in every language.
+TEST(FolderFrm, PresetsAreShownTranslatedAndKeptAsTheyStand)
+{
+    Fixture f;
+    const MarkedTexts translated;
+    const QString marked = MarkingTranslator::Mark + FileMasks::allFiles();
+    f.prompter.expectFolder(MarkingTranslator::Mark + kPicker, f.folder("photos"));
+    FolderFrm frm(f.prompter, f.settings);
+    open(frm);
+    EXPECT_EQ(frm.maskCombo->itemText(0), marked);
+    EXPECT_EQ(frm.maskCombo->currentText(), marked);
+    frm.okButton->click();
+    const SearchLocation l = taken(frm);
+    EXPECT_EQ(l.mask, FileMasks::allFiles());
+    EXPECT_EQ(f.settings.selectedMask(), FileMasks::allFiles());
+    EXPECT_TRUE(f.settings.fileMasks().isEmpty()) << "the presets are not kept as the user's own";
+
+    SearchLocationList locations;
+    locations.append(l);
+    SearchLocationModel list;
+    list.setLocations(locations);
+    EXPECT_EQ(list.index(0, 2).data().toString(), marked);
+    // A mask of the user's own stays as it was typed.
+    EXPECT_EQ(FileMasks::shown(QStringLiteral("*.iso")), QStringLiteral("*.iso"));
+    EXPECT_EQ(FileMasks::stored(QStringLiteral("*.iso")), QStringLiteral("*.iso"));
 }
 
 TEST(FolderFrm, ACancelledPickerLeavesOkDisabledAndCancelEmptiesThePath)

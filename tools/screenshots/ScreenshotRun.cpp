@@ -15,6 +15,7 @@
 #include "app/ScanProgressBar.h"
 #include "app/TellFrm.h"
 #include "app/TipFrm.h"
+#include "core/RaisedError.h"
 #include "platform/Settings.h"
 #include "results/AdvMarkFrm.h"
 #include "results/ResultModel.h"
@@ -352,7 +353,9 @@ void ScreenshotRun::periphery()
     TooManyFilesDialog tooMany(m_window.get());
     tooMany.setTotalFiles(187342);
     still(tooMany, QStringLiteral("too-many-files"));
-    BugFrm bug({13, QStringLiteral("Type mismatch"), QStringLiteral("Scanning"), 118}, m_window.get());
+    // The description in the user's language, as a raised error gives it; the step's name stays
+    // as the error report keeps it.
+    BugFrm bug({13, RaisedError::typeMismatchText(), QStringLiteral("Scanning"), 118}, m_window.get());
     still(bug, QStringLiteral("error-report"));
     FeedbackFrm feedback;
     still(feedback, QStringLiteral("feedback"));

@@ -6,6 +6,7 @@
 //   corvina-screenshots OUTPUT-FOLDER SEARCH-FOLDER EXCLUDED-FOLDER SCRATCH-FOLDER
 #include "ScreenshotRun.h"
 
+#include "core/Translations.h"
 #include "platform/Settings.h"
 #include "platform/SettingsStore.h"
 
@@ -32,6 +33,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Corvina"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvina.svg")));
+    // The windows in the language of LANG, as a user sees them (make screenshots takes a German set).
+    Translations::install(app);
 
     const QStringList args = QApplication::arguments();
     if (args.size() != 5 || !home.isValid())
