@@ -29,8 +29,87 @@
         <translation>Corvina sendet nichts über das Netzwerk.</translation>
     </message>
     <message>
-        <source>Corvina v3.0</source>
-        <translation>Corvina v3.0</translation>
+        <source>Corvina v%1</source>
+        <translation>Corvina v%1</translation>
+    </message>
+</context>
+<context>
+    <name>ActJournal</name>
+    <message>
+        <source>&quot;%1&quot; is missing or not text</source>
+        <translation>„%1“ fehlt oder ist kein Text</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>„%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>a file is not whole</source>
+        <translation>eine Datei ist unvollständig</translation>
+    </message>
+    <message>
+        <source>an act is not whole</source>
+        <translation>eine Aktion ist unvollständig</translation>
+    </message>
+    <message>
+        <source>unknown kind &quot;%1&quot;</source>
+        <translation>unbekannte Art „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time</source>
+        <translation>„%1“ ist keine Zeitangabe</translation>
+    </message>
+    <message>
+        <source>Moved to the trash</source>
+        <translation>In den Papierkorb verschoben</translation>
+    </message>
+    <message>
+        <source>Deleted for good</source>
+        <translation>Endgültig gelöscht</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Verschoben</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source> at byte %1</source>
+        <translation> bei Byte %1</translation>
+    </message>
+    <message>
+        <source>not a journal of version %1</source>
+        <translation>kein Protokoll der Version %1</translation>
+    </message>
+    <message>
+        <source>Corvina has no data folder for its journal: %1</source>
+        <translation>Corvina hat keinen Datenordner für sein Protokoll: %1</translation>
+    </message>
+    <message>
+        <source>The journal of Corvina&apos;s acts &quot;%1&quot; cannot be read: %2</source>
+        <translation>Das Protokoll der Aktionen von Corvina „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es ist zu groß</translation>
+    </message>
+    <message>
+        <source>The journal of Corvina&apos;s acts &quot;%1&quot; is damaged (%2). Nothing was changed; the files it names can still be restored from the trash or the folders they were put in.</source>
+        <translation>Das Protokoll der Aktionen von Corvina „%1“ ist beschädigt (%2). Es wurde nichts geändert; die darin genannten Dateien lassen sich weiterhin aus dem Papierkorb oder aus den Ordnern, in die sie gelegt wurden, wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>The journal of Corvina&apos;s acts &quot;%1&quot; could not be written: %2</source>
+        <translation>Das Protokoll der Aktionen von Corvina „%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ActionCommands</name>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>Status bar after an act: what was done, then the marked files that are left.</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -126,6 +205,26 @@
         <source>No unmarked copy is similar enough</source>
         <translation>Keine unmarkierte Kopie ist ähnlich genug</translation>
     </message>
+    <message>
+        <source>Another file now has the name it came from</source>
+        <translation>Eine andere Datei trägt jetzt ihren ursprünglichen Namen</translation>
+    </message>
+    <message>
+        <source>File is no longer the one Corvina put there</source>
+        <translation>Die Datei ist nicht mehr die, die Corvina dort abgelegt hat</translation>
+    </message>
+    <message>
+        <source>Copy no longer holds the bytes of its original</source>
+        <translation>Die Kopie enthält nicht mehr die Bytes ihres Originals</translation>
+    </message>
+    <message>
+        <source>Folder it came from has changed</source>
+        <translation>Der Ordner, aus dem sie stammt, hat sich geändert</translation>
+    </message>
+    <message>
+        <source>Unable to put file back</source>
+        <translation>Datei kann nicht zurückgelegt werden</translation>
+    </message>
 </context>
 <context>
     <name>ActionRunDialog</name>
@@ -158,6 +257,101 @@
     <message>
         <source>Stopping...</source>
         <translation>Wird angehalten...</translation>
+    </message>
+</context>
+<context>
+    <name>ActionSummary</name>
+    <message>
+        <source>%1 file</source>
+        <extracomment>How many files an act takes; %1 is the number as the locale writes it.</extracomment>
+        <translation>%1 Datei</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 Dateien</translation>
+    </message>
+    <message>
+        <source>%1 (%2 bytes)</source>
+        <extracomment>A rounded size followed by its exact count of bytes.</extracomment>
+        <translation>%1 (%2 Bytes)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The number of files, then their size.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 will be moved to the trash.</source>
+        <translation>%1 werden in den Papierkorb verschoben.</translation>
+    </message>
+    <message>
+        <source>%1 will be deleted for good: they will not go to the trash.</source>
+        <translation>%1 werden endgültig gelöscht: Sie kommen nicht in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>%1 will be moved once a destination folder is given.</source>
+        <translation>%1 werden verschoben, sobald ein Zielordner angegeben ist.</translation>
+    </message>
+    <message>
+        <source>%1 will be moved to &quot;%2&quot;.</source>
+        <translation>%1 werden nach „%2“ verschoben.</translation>
+    </message>
+    <message>
+        <source>%1 will be copied once a destination folder is given.</source>
+        <translation>%1 werden kopiert, sobald ein Zielordner angegeben ist.</translation>
+    </message>
+    <message>
+        <source>%1 will be copied to &quot;%2&quot;.</source>
+        <translation>%1 werden nach „%2“ kopiert.</translation>
+    </message>
+    <message>
+        <source>%1 will be replaced with hard links to their kept copies. No folder will be removed.</source>
+        <translation>%1 werden durch harte Links auf ihre behaltenen Kopien ersetzt. Kein Ordner wird entfernt.</translation>
+    </message>
+    <message>
+        <source>%1 will be replaced with clones of their kept copies. No folder will be removed.</source>
+        <translation>%1 werden durch Klone ihrer behaltenen Kopien ersetzt. Kein Ordner wird entfernt.</translation>
+    </message>
+    <message>
+        <source>No folder will be removed.</source>
+        <translation>Kein Ordner wird entfernt.</translation>
+    </message>
+    <message>
+        <source>Folders left empty will be removed.</source>
+        <translation>Leer gewordene Ordner werden entfernt.</translation>
+    </message>
+    <message>
+        <source>Folders left empty will stay.</source>
+        <translation>Leer gewordene Ordner bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>%1 moved to the trash</source>
+        <translation>%1 in den Papierkorb verschoben</translation>
+    </message>
+    <message>
+        <source>%1 deleted for good</source>
+        <translation>%1 endgültig gelöscht</translation>
+    </message>
+    <message>
+        <source>%1 moved to &quot;%2&quot;</source>
+        <translation>%1 nach „%2“ verschoben</translation>
+    </message>
+    <message>
+        <source>%1 copied to &quot;%2&quot;</source>
+        <translation>%1 nach „%2“ kopiert</translation>
+    </message>
+    <message>
+        <source>%1 replaced with hard links</source>
+        <translation>%1 durch harte Links ersetzt</translation>
+    </message>
+    <message>
+        <source>%1 replaced with clones</source>
+        <translation>%1 durch Klone ersetzt</translation>
+    </message>
+    <message>
+        <source>%1; %2 refused</source>
+        <extracomment>After an act: what was done; %2 is how many marked files were refused and stay.</extracomment>
+        <translation>%1; %2 abgelehnt</translation>
     </message>
 </context>
 <context>
@@ -419,14 +613,6 @@
     <message>
         <source>--%1 wants a folder</source>
         <translation>--%1 erwartet einen Ordner</translation>
-    </message>
-    <message>
-        <source>mark files by RULE after the search or --load; may be repeated, applied in order, starting from no marks. RULE is all-duplicates (every file of a group but the newest), keep-oldest (all but the oldest), keep-largest (all but the largest), keep-smallest (all but the smallest), saved (also the files marked in the session file of --load) or in:FOLDER (also every file in FOLDER and below it). Marking never reorders the list. The marks of a loaded session are shown, and acted on only with --mark saved</source>
-        <translation>Dateien nach der Suche oder nach --load gemäß RULE markieren; darf wiederholt werden, wird der Reihe nach angewandt und beginnt ohne Markierungen. RULE ist all-duplicates (jede Datei einer Gruppe außer der neuesten), keep-oldest (alle außer der ältesten), keep-largest (alle außer der größten), keep-smallest (alle außer der kleinsten), saved (zusätzlich die in der Sitzungsdatei von --load markierten Dateien) oder in:FOLDER (zusätzlich jede Datei in FOLDER und darunter). Markieren ändert nie die Reihenfolge der Liste. Die Markierungen einer geladenen Sitzung werden angezeigt, aber nur mit --mark saved ausgeführt</translation>
-    </message>
-    <message>
-        <source>--mark is all-duplicates, keep-oldest, keep-largest, keep-smallest, saved or in:FOLDER; not &quot;%1&quot;</source>
-        <translation>--mark ist all-duplicates, keep-oldest, keep-largest, keep-smallest, saved oder in:FOLDER, nicht „%1“</translation>
     </message>
     <message>
         <source>move the marked files to the trash, from where they can be restored</source>
@@ -718,6 +904,93 @@
         <source>--delimiter works only with --export-format csv</source>
         <translation>--delimiter funktioniert nur mit --export-format csv</translation>
     </message>
+    <message>
+        <source>mark files by RULE after the search or --load; may be repeated, applied in order, starting from no marks. RULE names what each group keeps: keep-newest (every file of a group but the newest, as the window&apos;s Mark All Duplicates), keep-oldest (all but the oldest), keep-largest (all but the largest), keep-smallest (all but the smallest); or saved (also the files marked in the session file of --load) or in:FOLDER (also every file in FOLDER and below it). all-duplicates is another name of keep-newest. Marking never reorders the list. The marks of a loaded session are shown, and acted on only with --mark saved</source>
+        <translation>Dateien nach RULE markieren, nach der Suche oder --load; kann wiederholt werden, wird der Reihe nach angewandt und beginnt ohne Markierungen. RULE nennt, was jede Gruppe behält: keep-newest (jede Datei einer Gruppe außer der neuesten, wie „Alle Duplikate markieren“ im Fenster), keep-oldest (alle außer der ältesten), keep-largest (alle außer der größten), keep-smallest (alle außer der kleinsten); oder saved (zusätzlich die in der Sitzungsdatei von --load markierten Dateien) oder in:FOLDER (zusätzlich jede Datei in FOLDER und darunter). all-duplicates ist ein anderer Name für keep-newest. Das Markieren ändert nie die Reihenfolge der Liste. Die Markierungen einer geladenen Sitzung werden angezeigt, aber nur mit --mark saved ausgeführt</translation>
+    </message>
+    <message>
+        <source>--mark is keep-newest, keep-oldest, keep-largest, keep-smallest, saved or in:FOLDER; not &quot;%1&quot;</source>
+        <translation>--mark ist keep-newest, keep-oldest, keep-largest, keep-smallest, saved oder in:FOLDER; nicht „%1“</translation>
+    </message>
+    <message>
+        <source>only one of --undo and --journal can be given</source>
+        <translation>nur eines von --undo und --journal kann angegeben werden</translation>
+    </message>
+    <message>
+        <source>undo the last clean-up that moved files to the trash, moved or copied them (in the window or here): each file goes back to its own folder and name, never over a file that has that name now, and only while it is the very file Corvina put in the trash or the folder; a copy is removed only while it holds its original&apos;s bytes. A second --undo undoes the clean-up before. Files deleted for good cannot come back</source>
+        <translation>die letzte Aufräumaktion rückgängig machen, die Dateien in den Papierkorb verschoben, verschoben oder kopiert hat (im Fenster oder hier): Jede Datei kommt zurück in ihren eigenen Ordner unter ihrem Namen, nie über eine Datei, die jetzt so heißt, und nur solange sie genau die Datei ist, die Corvina in den Papierkorb oder den Ordner gelegt hat; eine Kopie wird nur entfernt, solange sie die Bytes ihres Originals enthält. Ein zweites --undo macht die Aufräumaktion davor rückgängig. Endgültig gelöschte Dateien können nicht zurückkommen</translation>
+    </message>
+    <message>
+        <source>list the last clean-ups Corvina did, newest first: when, what (trash, delete, move, copy), how many files and bytes, and whether it was undone; --format json for JSON</source>
+        <translation>die letzten Aufräumaktionen von Corvina auflisten, die neueste zuerst: wann, was (Papierkorb, Löschen, Verschieben, Kopieren), wie viele Dateien und Bytes und ob sie rückgängig gemacht wurde; --format json für JSON</translation>
+    </message>
+    <message>
+        <source>--undo and --journal take no folder, session file or action</source>
+        <translation>--undo und --journal nehmen keinen Ordner, keine Sitzungsdatei und keine Aktion</translation>
+    </message>
+    <message>
+        <source>--format does not go with --undo</source>
+        <translation>--format passt nicht zu --undo</translation>
+    </message>
+    <message>
+        <source>--journal writes text or json</source>
+        <translation>--journal schreibt text oder json</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n copies removed</source>
+        <translation>
+            <numerusform>%n Kopie entfernt</numerusform>
+            <numerusform>%n Kopien entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files put back</source>
+        <translation>
+            <numerusform>%n Datei zurückgelegt</numerusform>
+            <numerusform>%n Dateien zurückgelegt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n no longer where Corvina put them</source>
+        <translation>
+            <numerusform>%n nicht mehr dort, wo Corvina sie abgelegt hat</numerusform>
+            <numerusform>%n nicht mehr dort, wo Corvina sie abgelegt hat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused or failed</source>
+        <translation>
+            <numerusform>%n abgelehnt oder fehlgeschlagen</numerusform>
+            <numerusform>%n abgelehnt oder fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the journal holds no clean-up yet</source>
+        <translation>das Protokoll enthält noch keine Aufräumaktion</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation>rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>show the name and version of corvina-cli</source>
+        <translation>Name und Version von corvina-cli anzeigen</translation>
+    </message>
+    <message>
+        <source>the same as --version</source>
+        <translation>dasselbe wie --version</translation>
+    </message>
+    <message>
+        <source>Undoing the last clean-up:</source>
+        <translation>Die letzte Aufräumaktion rückgängig machen:</translation>
+    </message>
 </context>
 <context>
     <name>CliOutput</name>
@@ -809,6 +1082,37 @@
     <message>
         <source>cannot read the session file &quot;%1&quot;: no such file</source>
         <translation>die Sitzungsdatei „%1“ kann nicht gelesen werden: keine solche Datei</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: corvina [SESSION-FILE]
+       corvina -un
+
+Opens Corvina&apos;s window, which finds the files that are the same in the folders you list and
+helps you get rid of the copies you do not need.
+
+  SESSION-FILE   load the folders and options of a saved session (.cvf) and search at once
+  -un            show the feedback form instead of the main window
+  -h, --help     show this text
+  -V, --version  show the name and version of Corvina
+
+corvina-cli searches and cleans up without a window; see corvina-cli --help.
+</source>
+        <translation>Aufruf: corvina [SESSION-FILE]
+        corvina -un
+
+Öffnet das Fenster von Corvina, das die gleichen Dateien in den angegebenen Ordnern findet und
+hilft, die nicht benötigten Kopien loszuwerden.
+
+  SESSION-FILE   Ordner und Optionen einer gespeicherten Sitzung (.cvf) laden und sofort suchen
+  -un            das Rückmeldeformular statt des Hauptfensters anzeigen
+  -h, --help     diesen Text anzeigen
+  -V, --version  Name und Version von Corvina anzeigen
+
+corvina-cli sucht und räumt ohne Fenster auf; siehe corvina-cli --help.
+</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1329,10 @@ Führen Sie zuerst eine Suche aus, die mindestens eine doppelte Datei findet.</t
     <message>
         <source>There is no program associated with the specified type of file.</source>
         <translation>Diesem Dateityp ist kein Programm zugeordnet.</translation>
+    </message>
+    <message>
+        <source>The list was exported to %1</source>
+        <translation>Die Liste wurde nach %1 exportiert</translation>
     </message>
 </context>
 <context>
@@ -1402,6 +1710,107 @@ Corvina sendet nichts über das Netzwerk: Kopieren Sie Ihren Text in eine E-Mail
     </message>
 </context>
 <context>
+    <name>JournalCommands</name>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>undone</source>
+        <translation>rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>Undo Last Clean-up</source>
+        <translation>Letzte Aufräumaktion rückgängig machen</translation>
+    </message>
+    <message>
+        <source>There is no clean-up to undo.</source>
+        <translation>Es gibt keine Aufräumaktion, die rückgängig gemacht werden kann.</translation>
+    </message>
+    <message>
+        <source>Remove the copies this clean-up made?
+%1</source>
+        <translation>Die Kopien entfernen, die diese Aufräumaktion angelegt hat?
+%1</translation>
+    </message>
+    <message>
+        <source>Put the files of this clean-up back where they came from?
+%1</source>
+        <translation>Die Dateien dieser Aufräumaktion dorthin zurücklegen, woher sie kamen?
+%1</translation>
+    </message>
+    <message>
+        <source>What Corvina Did</source>
+        <translation>Was Corvina getan hat</translation>
+    </message>
+    <message>
+        <source>Corvina has not moved, copied or deleted any file yet.</source>
+        <translation>Corvina hat noch keine Datei verschoben, kopiert oder gelöscht.</translation>
+    </message>
+</context>
+<context>
+    <name>LeftOutText</name>
+    <message>
+        <source>%1 KB</source>
+        <extracomment>A size limit of a search location, in kilobytes.</extracomment>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <extracomment>Between two values of a limit that differs from folder to folder: &quot;10 KB or 20 KB&quot;.</extracomment>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>files under %1</source>
+        <translation>Dateien unter %1</translation>
+    </message>
+    <message>
+        <source>files over %1</source>
+        <translation>Dateien über %1</translation>
+    </message>
+    <message>
+        <source>files not matching %1</source>
+        <translation>Dateien, die nicht zu %1 passen</translation>
+    </message>
+    <message>
+        <source>hidden files</source>
+        <translation>versteckte Dateien</translation>
+    </message>
+    <message>
+        <source>the sub folders of 1 folder</source>
+        <translation>die Unterordner von 1 Ordner</translation>
+    </message>
+    <message>
+        <source>the sub folders of %1 folders</source>
+        <translation>die Unterordner von %1 Ordnern</translation>
+    </message>
+    <message>
+        <source>1 excluded folder</source>
+        <translation>1 ausgeschlossener Ordner</translation>
+    </message>
+    <message>
+        <source>%1 excluded folders</source>
+        <translation>%1 ausgeschlossene Ordner</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two items of a list: &quot;hidden files and 2 excluded folders&quot;.</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 were left out.</source>
+        <extracomment>What the search locations and options kept out of the scan.</extracomment>
+        <translation>%1 wurden ausgelassen.</translation>
+    </message>
+</context>
+<context>
     <name>LinkFrm</name>
     <message>
         <source>Replace with hard links</source>
@@ -1440,10 +1849,6 @@ Corvina sendet nichts über das Netzwerk: Kopieren Sie Ihren Text in eine E-Mail
         <source>Unloading</source>
         <extracomment>The step named in the error report: the main window closing.</extracomment>
         <translation>Schließen des Fensters</translation>
-    </message>
-    <message>
-        <source>Corvina v3.0</source>
-        <translation>Corvina v3.0</translation>
     </message>
     <message>
         <source>Sorting Column : %1</source>
@@ -1847,6 +2252,67 @@ Möchten Sie wirklich fortfahren?</translation>
         <source>Mark All Duplicates</source>
         <translation>Alle Duplikate markieren</translation>
     </message>
+    <message>
+        <source>Corvina v%1</source>
+        <translation>Corvina v%1</translation>
+    </message>
+    <message>
+        <source>To Trash</source>
+        <extracomment>Toolbar button: deleted files go to the trash.</extracomment>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>Permanent</source>
+        <translation>Endgültig</translation>
+    </message>
+    <message>
+        <source>Deleted files go to the trash. Click to delete them permanently instead.</source>
+        <translation>Gelöschte Dateien kommen in den Papierkorb. Klicken, um sie stattdessen endgültig zu löschen.</translation>
+    </message>
+    <message>
+        <source>Deleted files are removed permanently: they do not go to the trash. Click to send them to the trash instead.</source>
+        <translation>Gelöschte Dateien werden endgültig entfernt: Sie kommen nicht in den Papierkorb. Klicken, um sie stattdessen in den Papierkorb zu verschieben.</translation>
+    </message>
+    <message>
+        <source>Open Recen&amp;t</source>
+        <extracomment>File menu: the session files saved or opened last.</extracomment>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Last Clean-up</source>
+        <extracomment>Edit menu: puts back the files of the last trash or move, or removes the last copies.</extracomment>
+        <translation>Letzte Aufräumaktion &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Mark Sho&amp;wn</source>
+        <extracomment>Mark menu: marks the rows the filter box above the results shows.</extracomment>
+        <translation>&amp;Gezeigte Zeilen markieren</translation>
+    </message>
+    <message>
+        <source>Unmark S&amp;hown</source>
+        <translation>Markierung der gezeigten Zeilen &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;What Corvina Did</source>
+        <extracomment>Help menu: lists the last clean-ups (trash, delete, move, copy) Corvina did.</extracomment>
+        <translation>&amp;Was Corvina getan hat</translation>
+    </message>
+    <message>
+        <source>Filter by name or folder</source>
+        <translation>Nach Name oder Ordner filtern</translation>
+    </message>
+    <message>
+        <source>Mark Shown</source>
+        <translation>Gezeigte Zeilen markieren</translation>
+    </message>
+    <message>
+        <source>Unmark Shown</source>
+        <translation>Markierung der gezeigten Zeilen entfernen</translation>
+    </message>
 </context>
 <context>
     <name>MoveMarkedRows</name>
@@ -2095,6 +2561,14 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>File name not specified.</source>
         <translation>Kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Zuletzt</translation>
+    </message>
+    <message>
+        <source>Sessions saved or opened recently</source>
+        <translation>Zuletzt gespeicherte oder geöffnete Sitzungen</translation>
     </message>
 </context>
 <context>
@@ -2589,6 +3063,41 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The folder &quot;%1&quot; does not exist.</source>
         <translation>Der Ordner „%1“ existiert nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>UndoLastAct</name>
+    <message numerus="yes">
+        <source>Undo of the copy of %1: %n copies removed.</source>
+        <translation>
+            <numerusform>Rückgängig gemacht, die Kopie vom %1: %n Kopie entfernt.</numerusform>
+            <numerusform>Rückgängig gemacht, die Kopie vom %1: %n Kopien entfernt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo of the clean-up of %1 (%2): %n files put back.</source>
+        <translation>
+            <numerusform>Rückgängig gemacht, die Aufräumaktion vom %1 (%2): %n Datei zurückgelegt.</numerusform>
+            <numerusform>Rückgängig gemacht, die Aufräumaktion vom %1 (%2): %n Dateien zurückgelegt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are no longer where Corvina put them: %1</source>
+        <translation>
+            <numerusform>%n Datei ist nicht mehr dort, wo Corvina sie abgelegt hat: %1</numerusform>
+            <numerusform>%n Dateien sind nicht mehr dort, wo Corvina sie abgelegt hat: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left as they are:</source>
+        <translation>
+            <numerusform>%n Datei wurde gelassen, wie sie ist:</numerusform>
+            <numerusform>%n Dateien wurden gelassen, wie sie sind:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is no clean-up to undo.</source>
+        <translation>Es gibt keine Aufräumaktion, die rückgängig gemacht werden kann.</translation>
     </message>
 </context>
 <context>

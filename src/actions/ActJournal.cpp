@@ -7,6 +7,7 @@
 #include "platform/NativePath.h"
 #include "platform/SaveFile.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,6 +17,12 @@
 
 namespace
 {
+// The texts that say how a journal is damaged, for translators.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(ActJournal)
+};
+
 // The journal's own names, never translated: the file is read back by any language.
 const QLatin1String kFormat("corvina-journal");
 constexpr int kVersion = 1;
@@ -64,7 +71,7 @@ public:
     {
         const QJsonValue v = o.value(QLatin1String(key));
         if (!v.isString())
-            return fail(QStringLiteral("\"%1\" is missing or not text").arg(QLatin1String(key)));
+            return fail(Tr::tr("\"%1\" is missing or not text").arg(QLatin1String(key)));
         out = v.toString();
         return true;
     }
@@ -86,7 +93,7 @@ public:
         bool ok = false;
         const qint64 n = t.toLongLong(&ok);
         if (!ok)
-            return fail(QStringLiteral("\"%1\" is not a number").arg(QLatin1String(key)));
+            return fail(Tr::tr("\"%1\" is not a number").arg(QLatin1String(key)));
         out = static_cast<T>(n);
         return true;
     }
@@ -106,7 +113,7 @@ public:
         const QJsonValue to = o.value(QLatin1String("to"));
         const QJsonValue settled = o.value(QLatin1String("settled"));
         if (!value.isObject() || !to.isObject() || !settled.isBool())
-            return fail(QStringLiteral("a file is not whole"));
+            return fail(Tr::tr("a file is not whole"));
         f.settled = settled.toBool();
         return path(o, "from", f.from) && integer(o, "from_folder_device", f.fromFolder.device) &&
                integer(o, "from_folder_inode", f.fromFolder.inode) && path(o, "trash_info", f.trashInfo) &&
@@ -118,7 +125,7 @@ public:
         const QJsonObject o = value.toObject();
         const QJsonValue files = o.value(QLatin1String("files"));
         if (!value.isObject() || !files.isArray())
-            return fail(QStringLiteral("an act is not whole"));
+            return fail(Tr::tr("an act is not whole"));
         QString kind;
         QString time;
         if (!text(o, "id", a.id) || !text(o, "kind", kind) || !text(o, "time", time))
@@ -126,11 +133,11 @@ public:
         const auto k = std::find_if(std::begin(kKinds), std::end(kKinds),
                                     [&kind](const char *name) { return kind == QLatin1String(name); });
         if (k == std::end(kKinds))
-            return fail(QStringLiteral("unknown kind \"%1\"").arg(kind));
+            return fail(Tr::tr("unknown kind \"%1\"").arg(kind));
         a.kind = static_cast<ActKind>(k - std::begin(kKinds));
         a.time = QDateTime::fromString(time, Qt::ISODateWithMs);
         if (!a.time.isValid())
-            return fail(QStringLiteral("\"%1\" is not a time").arg(time));
+            return fail(Tr::tr("\"%1\" is not a time").arg(time));
         for (const QJsonValue &f : files.toArray())
         {
             if (!file(f, a.files.emplace_back()))
@@ -220,10 +227,10 @@ std::optional<std::vector<JournalAct>> ActJournal::fromJson(const QByteArray &by
     const QJsonObject root = doc.object();
     const QJsonValue acts = root.value(QLatin1String("acts"));
     if (parse.error != QJsonParseError::NoError)
-        reader.fail(parse.errorString() + QStringLiteral(" at byte %1").arg(parse.offset));
+        reader.fail(parse.errorString() + Tr::tr(" at byte %1").arg(parse.offset));
     else if (root.value(QLatin1String("format")).toString() != kFormat ||
              root.value(QLatin1String("version")).toInt() != kVersion || !acts.isArray())
-        reader.fail(QStringLiteral("not a journal of version %1").arg(kVersion));
+        reader.fail(Tr::tr("not a journal of version %1").arg(kVersion));
     std::vector<JournalAct> out;
     if (reader.why.isEmpty())
     {

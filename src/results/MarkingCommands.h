@@ -24,10 +24,10 @@ public:
     struct Hooks
     {
         std::function<std::vector<int>()> selectedRows;                // 0-based rows selected in the list
-        std::function<std::vector<int>()> shownRows;                   // rows the filter shows; empty: all
         std::function<int()> focusedRow;                               // the list's current row, -1 for none
         std::function<std::optional<SizeLimits::UpTo>()> askSizeLimit; // the size-limit dialog; none: cancelled
         std::function<void(const QString &)> status;                   // status-bar panel 1
+        std::function<std::vector<int>()> shownRows;                   // rows the filter shows; empty: all
     };
 
     MarkingCommands(ResultModel &model, Hooks hooks, QObject *parent = nullptr);

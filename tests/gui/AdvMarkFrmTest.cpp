@@ -29,7 +29,7 @@ struct AdvMarkFrmTest : ::testing::Test
     Settings settings{store};
     ResultModel model;
     QStringList statuses;
-    MarkingCommands commands{model, {{}, {}, {}, [this](const QString &text) { statuses << text; }}};
+    MarkingCommands commands{model, {{}, {}, {}, [this](const QString &text) { statuses << text; }, {}}};
     ScriptedPrompter prompter;
 
     void SetUp() override

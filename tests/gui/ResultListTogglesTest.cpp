@@ -29,7 +29,8 @@ struct ResultListTogglesTest : ::testing::Test
                               },
                               [this] { return view.currentIndex().row(); },
                               {},
-                              [this](const QString &text) { statuses << text; }}};
+                              [this](const QString &text) { statuses << text; },
+                              {}}};
     ResultListToggles toggles{&view, commands};
 
     void SetUp() override

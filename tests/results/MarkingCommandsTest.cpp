@@ -23,12 +23,14 @@ struct ListState
 
     MarkingCommands::Hooks hooks()
     {
-        return {[this] { return selection; }, [this] { return focused; },
+        return {[this] { return selection; },
+                [this] { return focused; },
                 [this] {
                     ++limitAsked;
                     return limit;
                 },
-                [this](const QString &text) { statuses << text; }};
+                [this](const QString &text) { statuses << text; },
+                {}};
     }
 };
 
