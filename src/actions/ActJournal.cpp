@@ -138,7 +138,7 @@ public:
         a.time = QDateTime::fromString(time, Qt::ISODateWithMs);
         if (!a.time.isValid())
             return fail(Tr::tr("\"%1\" is not a time").arg(time));
-        for (const QJsonValue &f : files.toArray())
+        for (const QJsonValue f : files.toArray())
         {
             if (!file(f, a.files.emplace_back()))
                 return false;
@@ -234,7 +234,7 @@ std::optional<std::vector<JournalAct>> ActJournal::fromJson(const QByteArray &by
     std::vector<JournalAct> out;
     if (reader.why.isEmpty())
     {
-        for (const QJsonValue &a : acts.toArray())
+        for (const QJsonValue a : acts.toArray())
         {
             if (!reader.act(a, out.emplace_back()))
                 break;
