@@ -2313,6 +2313,15 @@ Möchten Sie wirklich fortfahren?</translation>
         <source>Unmark Shown</source>
         <translation>Markierung der gezeigten Zeilen entfernen</translation>
     </message>
+    <message>
+        <source>Keep Every File in &amp;This Folder</source>
+        <extracomment>Action menu: the focused row&apos;s folder becomes a reference folder of this list.</extracomment>
+        <translation>Jede Datei in diesem Ordner &amp;behalten</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Keeping This Folder</source>
+        <translation>Diesen Ordner nicht mehr beh&amp;alten</translation>
+    </message>
 </context>
 <context>
     <name>MoveMarkedRows</name>

@@ -126,6 +126,9 @@ private:
     void fillRecentMenu();
     // The filter box: hides the rows whose name and folder do not hold its text (MainFrmResultList.cpp).
     void applyFilter();
+    // "Keep Every File in This Folder" and "Stop Keeping This Folder", for the focused row.
+    void keepFocusedFolder();
+    void stopKeepingFocusedFolder();
     void openRecentSession(const QString &path);
     void rememberSession(const QString &path);
     void createFileMenu();
@@ -287,6 +290,8 @@ private:
     QAction *m_cloneAction = nullptr;
     QAction *m_renameAction = nullptr;
     QAction *m_removeFromListAction = nullptr;
+    QAction *m_keepFolderAction = nullptr;
+    QAction *m_stopKeepingAction = nullptr;
     QAction *m_openFileAction = nullptr;
     QAction *m_openFolderAction = nullptr;
     QAction *m_openMarkedAction = nullptr;

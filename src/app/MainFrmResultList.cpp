@@ -7,9 +7,12 @@
 #include "actions/CommonDlg.h"
 #include "core/ErrorReport.h"
 #include "results/AdvMarkFrm.h"
+#include "results/MarkingRules.h"
 #include "results/ResultModel.h"
 #include "results/ResultView.h"
 #include "results/RowFilter.h"
+#include "search/FileMasks.h"
+#include "search/SearchLocationModel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -126,4 +129,50 @@ void MainFrm::applyFilter()
     const QString text = m_filterEdit->text();
     for (int r = 0; r < m_results->size(); ++r)
         m_resultView->setRowHidden(r, !RowFilter::shows(m_results->row(r), text));
+}
+
+namespace
+{
+// A row's folder ("/a/b/") as the location list writes a folder ("/a/b").
+QString asLocation(QString folder)
+{
+    if (folder.size() > 1 && folder.endsWith(u'/'))
+        folder.chop(1);
+    return folder;
+}
+} // namespace
+
+void MainFrm::keepFocusedFolder()
+{
+    const int row = focusedResultRow();
+    if (row < 0 || m_results->row(row).reference)
+        return;
+    const QString folder = m_results->row(row).path;
+    m_results->keepFolder(folder);
+    // The location list shows the folder as a reference location, and the next search keeps it so.
+    SearchLocation kept;
+    kept.folder = asLocation(folder);
+    kept.mask = FileMasks::allFiles();
+    kept.minSize = QStringLiteral("0");
+    kept.icon = SearchLocation::ReferenceIcon;
+    m_locations->add(kept);
+    setPanel(Panel::Activity, MarkingRules::recount(*m_results).summary());
+}
+
+void MainFrm::stopKeepingFocusedFolder()
+{
+    const int row = focusedResultRow();
+    if (row < 0 || !m_results->row(row).kept)
+        return;
+    const QString folder = m_results->keptFolderHolding(m_results->row(row).path);
+    m_results->stopKeeping(folder);
+    const SearchLocationList &list = m_locations->locations();
+    for (int i = 0; i < list.size(); ++i)
+    {
+        if (list.at(i).folder == asLocation(folder) && list.at(i).reference())
+        {
+            m_locations->remove(i);
+            break;
+        }
+    }
 }

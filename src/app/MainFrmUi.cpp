@@ -101,6 +101,9 @@ void MainFrm::createActionMenu()
     m_renameAction = action(m_actionMenu, "MRename", tr("&Rename"));
     m_actionMenu->addSeparator();
     m_removeFromListAction = action(m_actionMenu, "mnuRemoveFromResult", tr("Remove from result &list"));
+    //: Action menu: the focused row's folder becomes a reference folder of this list.
+    m_keepFolderAction = action(m_actionMenu, "mnuKeepFolder", tr("Keep Every File in &This Folder"));
+    m_stopKeepingAction = action(m_actionMenu, "mnuStopKeepingFolder", tr("&Stop Keeping This Folder"));
     m_actionMenu->addSeparator();
     m_openFileAction = action(m_actionMenu, "MOpenFile", tr("&Open File"));
     m_openFolderAction = action(m_actionMenu, "MOpenFolder", tr("Open &Folder"));

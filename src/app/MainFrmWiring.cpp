@@ -111,6 +111,8 @@ void MainFrm::wireMarking()
     connectCommand(m_markShownAction, tr("Mark Shown"), [m] { m->markShown(); });
     connectCommand(m_unmarkShownAction, tr("Unmark Shown"), [m] { m->unmarkShown(); });
     connect(m_filterEdit, &QLineEdit::textChanged, this, &MainFrm::applyFilter);
+    connect(m_keepFolderAction, &QAction::triggered, this, &MainFrm::keepFocusedFolder);
+    connect(m_stopKeepingAction, &QAction::triggered, this, &MainFrm::stopKeepingFocusedFolder);
     // A new list (a scan, a load, a sort) is filtered as the box says.
     connect(m_results, &QAbstractItemModel::modelReset, this, &MainFrm::applyFilter);
     connect(m_results, &QAbstractItemModel::layoutChanged, this, &MainFrm::applyFilter);

@@ -303,6 +303,7 @@ QVariant ResultModel::data(const QModelIndex &index, int role) const
 void ResultModel::clear()
 {
     beginResetModel();
+    m_keptFolders.clear();
     std::vector<ResultRow> old;
     old.swap(m_rows);
     m_groupRowCounts.assign(1, 0);
@@ -323,13 +324,65 @@ void ResultModel::clear()
 void ResultModel::setRows(std::vector<ResultRow> rows)
 {
     beginResetModel();
+    m_keptFolders.clear();
     m_rows = std::move(rows);
     endResetModel();
+}
+
+int ResultModel::keepFolder(const QString &folder)
+{
+    if (!m_keptFolders.contains(folder))
+        m_keptFolders.append(folder);
+    int changed = 0;
+    for (ResultRow &row : m_rows)
+    {
+        if (row.reference || !row.path.startsWith(folder))
+            continue;
+        row.reference = row.kept = true;
+        row.marked = false;
+        ++changed;
+    }
+    if (changed)
+        Q_EMIT dataChanged(index(0, 0), index(size() - 1, ResultRow::ColumnCount - 1));
+    return changed;
+}
+
+int ResultModel::stopKeeping(const QString &folder)
+{
+    m_keptFolders.removeAll(folder);
+    int changed = 0;
+    for (ResultRow &row : m_rows)
+    {
+        if (!row.kept || !row.path.startsWith(folder))
+            continue;
+        // A row that another kept folder holds stays kept.
+        const bool keptElsewhere = std::any_of(m_keptFolders.cbegin(), m_keptFolders.cend(),
+                                               [&row](const QString &other) { return row.path.startsWith(other); });
+        if (keptElsewhere)
+            continue;
+        row.reference = row.kept = false;
+        ++changed;
+    }
+    if (changed)
+        Q_EMIT dataChanged(index(0, 0), index(size() - 1, ResultRow::ColumnCount - 1));
+    return changed;
+}
+
+QString ResultModel::keptFolderHolding(const QString &path) const
+{
+    QString holding;
+    for (const QString &kept : m_keptFolders)
+    {
+        if (path.startsWith(kept) && kept.size() > holding.size())
+            holding = kept;
+    }
+    return holding;
 }
 
 void ResultModel::setGroupedRows(std::vector<ResultRow> rows)
 {
     beginResetModel();
+    m_keptFolders.clear();
     m_rows = std::move(rows);
     rebuildGroupRowCounts();
     m_groupTotal = static_cast<qint32>(m_groupRowCounts.size()) - 1;

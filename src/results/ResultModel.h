@@ -59,6 +59,16 @@ public:
     void clear();
     /// Replaces every row at once (one model reset); the group bookkeeping stays as it was.
     void setRows(std::vector<ResultRow> rows);
+
+    /// "Keep Every File in This Folder": the rows in folder (ending with "/") and below it become
+    /// reference rows, unmarked and never acted on, as if the folder had been a reference location
+    /// of the search. Returns how many rows it changed.
+    int keepFolder(const QString &folder);
+    /// Undoes keepFolder(folder) for the rows it changed that no other kept folder holds; rows that
+    /// were reference rows of the search stay so.
+    int stopKeeping(const QString &folder);
+    /// The kept folder that holds a row of folder path (the innermost); empty when none does.
+    QString keptFolderHolding(const QString &path) const;
     /// Replaces every row with rows already numbered into groups (a saved list read back) and
     /// keeps the group bookkeeping from them: rows per group, the highest number as the group
     /// total, bands by runs of equal numbers, banding on when any row is listed. One model reset.
@@ -144,6 +154,7 @@ private:
     void permuteRows(const std::vector<int> &order);
 
     std::vector<ResultRow> m_rows;
+    QStringList m_keptFolders; // the folders keepFolder() made reference folders, until stopKeeping()
     std::vector<qint32> m_groupRowCounts{0};
     qint32 m_groupTotal = 0;
     std::vector<qint32> m_bands;

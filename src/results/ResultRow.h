@@ -50,6 +50,7 @@ struct ResultRow
     bool marked = false;    // the mark (icon 17 marked, 18 unmarked)
     bool reference = false; // found in a reference location: never marked, moved or deleted
     bool linked = false;    // replaced with a link to a kept copy of it
+    bool kept = false;      // a reference row because the user chose to keep its folder
     std::shared_ptr<const ResultRowTexts> texts;
     // The file as it was when the list was filled or loaded: device, inode and modification time
     // in nanoseconds. Inode 0 when it could not be taken; such a row is never acted on.

@@ -7,6 +7,7 @@
 #include "core/TextFormat.h"
 #include "results/ResultModel.h"
 #include "results/ResultView.h"
+#include "search/SearchLocationModel.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -117,6 +118,55 @@ TEST_F(MainFrmMarkingTest, TheFilterShowsMatchingRowsAndMarksOnlyThose)
 
     filter->clear();
     EXPECT_EQ(shown().size(), 4);
+}
+
+TEST_F(MainFrmMarkingTest, KeepingAFolderMakesItsFilesOriginalsUntilItStops)
+{
+    open();
+    std::vector<ResultRow> rows;
+    for (const auto &[name, folder] : {std::pair{"a.jpg", "/data/Photos/"},
+                                       {"a.jpg", "/data/Backup/"},
+                                       {"b.jpg", "/data/Photos/2023/"},
+                                       {"b.jpg", "/data/Backup/"}})
+    {
+        ResultRow r;
+        r.name = QString::fromLatin1(name);
+        r.path = QString::fromLatin1(folder);
+        r.size = 1024;
+        r.stamp = 20040307090503;
+        r.group = r.sortGroup = r.name == u"a.jpg" ? 1 : 2;
+        rows.push_back(r);
+    }
+    window->results().setRows(rows);
+    auto *view = child<ResultView>("RLV");
+    auto referenceRows = [this] {
+        QStringList found;
+        for (const ResultRow &r : window->results().rows())
+        {
+            if (r.reference)
+                found << r.path + r.name;
+        }
+        return found;
+    };
+
+    action("MMarkAll")->trigger();
+    view->setCurrentIndex(window->results().index(0, 0));
+    action("mnuKeepFolder")->trigger();
+    // The folder and its sub folders: their files can no longer be marked, and lose their marks.
+    EXPECT_EQ(referenceRows(), QStringList({"/data/Photos/a.jpg", "/data/Photos/2023/b.jpg"}));
+    for (const ResultRow &r : window->results().rows())
+        EXPECT_EQ(r.marked, !r.reference) << r.path.toStdString();
+    ASSERT_EQ(window->locations().size(), 1);
+    EXPECT_EQ(window->locations().locations().at(0).folder, QStringLiteral("/data/Photos"));
+    EXPECT_TRUE(window->locations().locations().at(0).reference());
+    action("MMarkAll")->trigger();
+    EXPECT_FALSE(window->results().row(0).marked);
+
+    // From a row of a sub folder, the whole kept folder stops being kept.
+    view->setCurrentIndex(window->results().index(2, 0));
+    action("mnuStopKeepingFolder")->trigger();
+    EXPECT_TRUE(referenceRows().isEmpty());
+    EXPECT_EQ(window->locations().size(), 0);
 }
 
 TEST_F(MainFrmMarkingTest, AClickNearTheLeftEdgeFlipsTheMarkAndSpaceMarksTheSelection)
