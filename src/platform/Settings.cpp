@@ -7,28 +7,28 @@
 
 namespace
 {
-using SettingsTable::Spec;
+using SettingsTable::Entry;
 
-QString sectionOf(const Spec &spec)
+QString sectionOf(const Entry &entry)
 {
-    return spec.section.toString();
+    return entry.section.toString();
 }
 
-QString keyOf(const Spec &spec)
+QString keyOf(const Entry &entry)
 {
-    return spec.key.toString();
+    return entry.key.toString();
 }
 
 // The value of a setting whose default is the alternative D.
-template <typename D> SettingsTable::ValueType<D> read(const SettingsStore &store, const Spec &spec)
+template <typename D> SettingsTable::ValueType<D> read(const SettingsStore &store, const Entry &entry)
 {
     using Value = SettingsTable::ValueType<D>;
-    if (const std::optional<QString> text = store.read(sectionOf(spec), keyOf(spec)))
+    if (const std::optional<QString> text = store.read(sectionOf(entry), keyOf(entry)))
     {
         if (const std::optional<Value> value = SettingsTable::fromText<Value>(*text))
             return *value;
     }
-    return SettingsTable::valueOf(std::get<D>(spec.defaultValue));
+    return SettingsTable::valueOf(std::get<D>(entry.defaultValue));
 }
 } // namespace
 
@@ -45,20 +45,20 @@ Settings &Settings::instance()
 
 template <Settings::Key K, typename T> T Settings::get() const
 {
-    constexpr const Spec &spec = SettingsTable::spec(K);
-    using Stored = std::variant_alternative_t<spec.defaultValue.index(), SettingsTable::Default>;
+    constexpr const Entry &entry = SettingsTable::entry(K);
+    using Stored = std::variant_alternative_t<entry.defaultValue.index(), SettingsTable::Default>;
     static_assert(std::is_same_v<SettingsTable::ValueType<Stored>, T>, "the getter has the type of the table");
-    return read<Stored>(m_store, spec);
+    return read<Stored>(m_store, entry);
 }
 
 template <Settings::Key K, typename T> void Settings::set(const T &value)
 {
-    constexpr const Spec &spec = SettingsTable::spec(K);
+    constexpr const Entry &entry = SettingsTable::entry(K);
     const bool differs = get<K, T>() != value;
     const QString text = SettingsTable::toText(value);
     // A choice is kept even when it is the default, so a later default does not change it.
-    if (m_store.read(sectionOf(spec), keyOf(spec)) != text)
-        m_store.write(sectionOf(spec), keyOf(spec), text);
+    if (m_store.read(sectionOf(entry), keyOf(entry)) != text)
+        m_store.write(sectionOf(entry), keyOf(entry), text);
     if (differs)
         Q_EMIT changed(K);
 }
@@ -196,24 +196,24 @@ void Settings::setMaxFileSize(const QString &size)
 }
 QStringList Settings::fileMasks() const
 {
-    return m_store.readList(sectionOf(SettingsTable::spec(Key::FileMasks)));
+    return m_store.readList(sectionOf(SettingsTable::entry(Key::FileMasks)));
 }
 void Settings::setFileMasks(const QStringList &masks)
 {
     if (masks == fileMasks())
         return;
-    m_store.writeList(sectionOf(SettingsTable::spec(Key::FileMasks)), masks);
+    m_store.writeList(sectionOf(SettingsTable::entry(Key::FileMasks)), masks);
     Q_EMIT changed(Key::FileMasks);
 }
 QStringList Settings::recentSessions() const
 {
-    return m_store.readList(sectionOf(SettingsTable::spec(Key::RecentSessions)));
+    return m_store.readList(sectionOf(SettingsTable::entry(Key::RecentSessions)));
 }
 void Settings::setRecentSessions(const QStringList &paths)
 {
     if (paths == recentSessions())
         return;
-    m_store.writeList(sectionOf(SettingsTable::spec(Key::RecentSessions)), paths);
+    m_store.writeList(sectionOf(SettingsTable::entry(Key::RecentSessions)), paths);
     Q_EMIT changed(Key::RecentSessions);
 }
 
@@ -334,29 +334,29 @@ void Settings::setMarkingFolderMask(const QString &mask)
 
 bool Settings::isStored(Key key) const
 {
-    const Spec &spec = SettingsTable::spec(key);
-    return m_store.contains(sectionOf(spec), keyOf(spec));
+    const Entry &entry = SettingsTable::entry(key);
+    return m_store.contains(sectionOf(entry), keyOf(entry));
 }
 
 void Settings::restoreDefaults()
 {
     const SettingsStore::Batch batch(m_store);
-    for (const Spec &spec : SettingsTable::kSettings)
+    for (const Entry &entry : SettingsTable::kSettings)
     {
         const bool differs = std::visit(
             [&](const auto &defaultValue) {
                 using D = std::decay_t<decltype(defaultValue)>;
                 if constexpr (std::is_same_v<D, SettingsTable::NoList>)
-                    return !m_store.readList(sectionOf(spec)).isEmpty();
+                    return !m_store.readList(sectionOf(entry)).isEmpty();
                 else
-                    return read<D>(m_store, spec) != SettingsTable::valueOf(defaultValue);
+                    return read<D>(m_store, entry) != SettingsTable::valueOf(defaultValue);
             },
-            spec.defaultValue);
-        if (std::holds_alternative<SettingsTable::NoList>(spec.defaultValue))
-            m_store.writeList(sectionOf(spec), {});
+            entry.defaultValue);
+        if (std::holds_alternative<SettingsTable::NoList>(entry.defaultValue))
+            m_store.writeList(sectionOf(entry), {});
         else
-            m_store.remove(sectionOf(spec), keyOf(spec));
+            m_store.remove(sectionOf(entry), keyOf(entry));
         if (differs)
-            Q_EMIT changed(spec.id);
+            Q_EMIT changed(entry.id);
     }
 }

@@ -30,7 +30,7 @@ using Default =
 
 /// A setting: the section and key of the INI file ("[section]" and "key=value"; a list is a
 /// section of its own) and its default.
-struct Spec
+struct Entry
 {
     Settings::Key id;
     QStringView section;
@@ -38,7 +38,7 @@ struct Spec
     Default defaultValue;
 };
 
-inline constexpr Spec kSettings[] = {
+inline constexpr Entry kSettings[] = {
     // The main window's place and size when it was last normal, in twips.
     {Settings::Key::MainWindowLeft, u"MainWindow", u"Left", 0},
     {Settings::Key::MainWindowTop, u"MainWindow", u"Top", 0},
@@ -77,7 +77,7 @@ inline constexpr Spec kSettings[] = {
 };
 
 /// The entry of a setting.
-constexpr const Spec &spec(Settings::Key id)
+constexpr const Entry &entry(Settings::Key id)
 {
     return kSettings[static_cast<std::size_t>(id)];
 }

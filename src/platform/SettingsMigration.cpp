@@ -139,8 +139,8 @@ const QStringView kOldSections[] = {u"WindowSize", u"PicWindowSize", u"Options",
 
 void write(SettingsStore &store, Key to, const QString &value)
 {
-    const SettingsTable::Spec &spec = SettingsTable::spec(to);
-    store.write(spec.section.toString(), spec.key.toString(), value);
+    const SettingsTable::Entry &entry = SettingsTable::entry(to);
+    store.write(entry.section.toString(), entry.key.toString(), value);
 }
 
 // The old form kept the rule as three groups of options: date (1 newer, 2 older), size (1 larger,
