@@ -75,7 +75,9 @@ void MainFrm::restoreWindow()
 
 void MainFrm::restorePlacement()
 {
-    setMinimumSize(WindowGeometry::minimumSize());
+    // Never smaller than the controls need: a larger font or a longer translation would
+    // otherwise squeeze the search setup until its choices overlap.
+    setMinimumSize(WindowGeometry::minimumSize().expandedTo(minimumSizeHint()));
     QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
         screens.append(screen->availableGeometry());

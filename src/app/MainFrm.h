@@ -31,6 +31,7 @@ class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
+class ElidedLabel;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -78,7 +79,7 @@ public:
         Folders,      // "Folders : ..."
         Clock,        // the elapsed time
     };
-    QLabel *panel(Panel p) const { return m_panels[static_cast<size_t>(p) - 1]; }
+    ElidedLabel *panel(Panel p) const { return m_panels[static_cast<size_t>(p) - 1]; }
     /// The progress bar beside panel 1, shown while a scan or a load runs.
     ScanProgressBar *progressBar() const { return m_progressBar; }
     void setPanel(Panel p, const QString &text);
@@ -324,7 +325,7 @@ private:
     std::array<QAction *, RecycleButton + 1> m_buttons{};
 
     // Status bar.
-    std::array<QLabel *, 5> m_panels{};
+    std::array<ElidedLabel *, 5> m_panels{};
     ScanProgressBar *m_progressBar = nullptr;
 
     // Search setup.

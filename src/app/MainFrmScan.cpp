@@ -5,6 +5,7 @@
 
 #include "actions/ActionCommands.h"
 #include "actions/CommonDlg.h"
+#include "app/ElidedLabel.h"
 #include "app/ScanProgressBar.h"
 #include "app/WindowScanSink.h"
 #include "core/Prompter.h"

@@ -2,6 +2,7 @@
 // The main window's status bar: its panels, the totals of the last scan or load, and the clock.
 #include "app/MainFrm.h"
 
+#include "app/ElidedLabel.h"
 #include "core/VisibleText.h"
 #include "engine/StatusTexts.h"
 #include "results/DuplicateTotals.h"

@@ -3,6 +3,7 @@
 // search setup, the result list and the timers.
 #include "app/MainFrm.h"
 
+#include "app/ElidedLabel.h"
 #include "app/ScanProgressBar.h"
 #include "app/ToolbarIcons.h"
 #include "results/ResultModel.h"
@@ -221,10 +222,10 @@ void MainFrm::createStatusBar()
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     const int em = fontMetrics().horizontalAdvance(u'M');
-    const int widths[5] = {0, 16 * em, 7 * em, 7 * em, 5 * em};
+    const int widths[5] = {12 * em, 16 * em, 7 * em, 7 * em, 5 * em};
     for (int i = 0; i < 5; ++i)
     {
-        auto *label = new QLabel(bar);
+        auto *label = new ElidedLabel(bar);
         label->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);

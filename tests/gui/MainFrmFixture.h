@@ -2,6 +2,7 @@
 // Builds the real main window on the test run's temporary settings, with scripted prompts.
 #pragma once
 
+#include "app/ElidedLabel.h"
 #include "app/MainFrm.h"
 #include "support/ScriptedPrompter.h"
 

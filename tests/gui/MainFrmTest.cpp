@@ -158,7 +158,8 @@ TEST_F(MainFrmTest, ResizingBelowTheMinimumSnapsBackAndGeometrySurvivesARestart)
 {
     MainFrm &w = open();
     w.resize(100, 100);
-    EXPECT_EQ(w.size(), QSize(690, 334)) << "10350 x 5000 twips";
+    EXPECT_EQ(w.size(), w.minimumSize());
+    EXPECT_EQ(w.minimumSize(), QSize(690, 334).expandedTo(w.minimumSizeHint())) << "10350 x 5000 twips at least";
     w.resize(720, 500);
     w.move(30, 45);
     MainFrm &again = restart();
@@ -168,6 +169,42 @@ TEST_F(MainFrmTest, ResizingBelowTheMinimumSnapsBackAndGeometrySurvivesARestart)
     EXPECT_EQ(settings().mainWindowTop(), 675);
     EXPECT_EQ(again.size(), QSize(720, 500));
     EXPECT_EQ(again.pos(), QPoint(30, 45));
+}
+
+TEST_F(MainFrmTest, AtTheSmallestSizeNothingOverlapsAndLongPanelTextsAreShortened)
+{
+    MainFrm &w = open();
+    w.resize(w.minimumSize());
+    const QString longPath(400, u'x');
+    w.panel(MainFrm::Panel::Activity)->setText(QStringLiteral("Comparing ") + longPath);
+    w.panel(MainFrm::Panel::Duplicates)->setText(QStringLiteral("Duplicates : 1,234,567 (1,234.56 GB) ") + longPath);
+    w.panel(MainFrm::Panel::Files)->setText(QStringLiteral("Files : 12,345,678"));
+    w.panel(MainFrm::Panel::Folders)->setText(QStringLiteral("Folders : 1,234,567"));
+    QApplication::processEvents();
+    EXPECT_EQ(w.size(), w.minimumSize());
+    const QWidget *bar = w.panel(MainFrm::Panel::Activity)->parentWidget();
+    int right = 0;
+    for (MainFrm::Panel p : {MainFrm::Panel::Activity, MainFrm::Panel::Duplicates, MainFrm::Panel::Files,
+                             MainFrm::Panel::Folders, MainFrm::Panel::Clock})
+    {
+        const QRect r = w.panel(p)->geometry();
+        EXPECT_GE(r.left(), right) << "panel " << static_cast<int>(p) << " overlaps the one before";
+        EXPECT_LE(r.right(), bar->width()) << "panel " << static_cast<int>(p) << " runs off the bar";
+        EXPECT_GT(r.width(), 0);
+        right = r.right();
+        const ElidedLabel *label = w.panel(p);
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->shownText()), label->contentsRect().width());
+    }
+    EXPECT_TRUE(w.panel(MainFrm::Panel::Files)->shownText().endsWith(QStringLiteral("\u2026")))
+        << "a panel with too little room shows where its text was cut";
+    EXPECT_TRUE(panelText(MainFrm::Panel::Activity).endsWith(longPath)) << "the text itself stays whole";
+    for (const QWidget *c : w.centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+    {
+        if (c->isVisibleTo(&w))
+        {
+            EXPECT_GE(c->height(), c->minimumSizeHint().height()) << "squeezed: " << c->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(MainFrmTest, UncheckingProtectAsksAndYesKeepsIt)

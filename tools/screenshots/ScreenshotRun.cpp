@@ -8,6 +8,7 @@
 #include "actions/PicturePreview.h"
 #include "app/AboutFrm.h"
 #include "app/BugFrm.h"
+#include "app/ElidedLabel.h"
 #include "app/FeedbackFrm.h"
 #include "app/FuzzyFrm.h"
 #include "app/HelpFrm.h"
