@@ -679,14 +679,6 @@
         <translation>--%1 %2 ist zu groß: höchstens %3 Kilobyte</translation>
     </message>
     <message>
-        <source>how files are compared: byte (whole contents, the default), crc (CRC-32 checksums), name (same file names, contents not compared) or zero (list the empty files)</source>
-        <translation>wie Dateien verglichen werden: byte (der ganze Inhalt, die Vorgabe), crc (CRC-32-Prüfsummen), name (gleiche Dateinamen, Inhalt nicht verglichen) oder zero (die leeren Dateien auflisten)</translation>
-    </message>
-    <message>
-        <source>--engine is one of byte, crc, name, zero; not &quot;%1&quot;</source>
-        <translation>--engine ist byte, crc, name oder zero, nicht „%1“</translation>
-    </message>
-    <message>
         <source>with --engine byte: take files of one size as copies when at least half of their 1000-byte blocks are equal</source>
         <translation>mit --engine byte: Dateien gleicher Größe als Kopien ansehen, wenn mindestens die Hälfte ihrer 1000-Byte-Blöcke gleich ist</translation>
     </message>
@@ -991,6 +983,34 @@
         <source>Undoing the last clean-up:</source>
         <translation>Die letzte Aufräumaktion rückgängig machen:</translation>
     </message>
+    <message>
+        <source>how files are compared: byte (whole contents, the default), crc (CRC-32 checksums), name (same file names, contents not compared), zero (list the empty files) or folders (folders whose whole trees hold the same names with the same bytes)</source>
+        <translation>wie Dateien verglichen werden: byte (ganzer Inhalt, die Voreinstellung), crc (CRC-32-Prüfsummen), name (gleiche Dateinamen, Inhalte nicht verglichen), zero (die leeren Dateien auflisten) oder folders (Ordner, deren ganze Bäume die gleichen Namen mit den gleichen Bytes enthalten)</translation>
+    </message>
+    <message>
+        <source>--engine is one of byte, crc, name, zero, folders; not &quot;%1&quot;</source>
+        <translation>--engine ist byte, crc, name, zero oder folders, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>with --engine folders: also list the folders whose every file has a copy outside them</source>
+        <translation>mit --engine folders: auch die Ordner auflisten, von deren Dateien jede eine Kopie außerhalb hat</translation>
+    </message>
+    <message>
+        <source>--contained works only with --engine folders</source>
+        <translation>--contained geht nur mit --engine folders</translation>
+    </message>
+    <message>
+        <source>--engine folders compares whole folders: --min, --max, --mask and --no-subfolders do not apply</source>
+        <translation>--engine folders vergleicht ganze Ordner: --min, --max, --mask und --no-subfolders gelten dafür nicht</translation>
+    </message>
+    <message>
+        <source>--engine folders writes its answer on standard output only: session files and exports hold files</source>
+        <translation>--engine folders schreibt seine Antwort nur auf die Standardausgabe: Sitzungsdateien und Exporte enthalten Dateien</translation>
+    </message>
+    <message>
+        <source>--engine folders lists folders: mark and act on their files with --engine byte</source>
+        <translation>--engine folders listet Ordner auf: Markieren Sie ihre Dateien und handeln Sie mit --engine byte</translation>
+    </message>
 </context>
 <context>
     <name>CliOutput</name>
@@ -1049,6 +1069,23 @@
     <message>
         <source>  file %1</source>
         <translation>  Datei %1</translation>
+    </message>
+    <message>
+        <source>Duplicate folders: %1 in %2 group</source>
+        <extracomment>%1 is the number of folders, %2 the number of groups.</extracomment>
+        <translation>Doppelte Ordner: %1 in %2 Gruppe</translation>
+    </message>
+    <message>
+        <source>Duplicate folders: %1 in %2 groups</source>
+        <translation>Doppelte Ordner: %1 in %2 Gruppen</translation>
+    </message>
+    <message>
+        <source>; %1 folder with nothing unique</source>
+        <translation>; %1 Ordner ohne Einzelstücke</translation>
+    </message>
+    <message>
+        <source>; %1 folders with nothing unique</source>
+        <translation>; %1 Ordner ohne Einzelstücke</translation>
     </message>
 </context>
 <context>
@@ -2634,6 +2671,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Starting search engine, please wait...</source>
         <translation>Suchverfahren wird gestartet, bitte warten...</translation>
+    </message>
+    <message>
+        <source>Comparing folders...</source>
+        <translation>Ordner werden verglichen...</translation>
     </message>
 </context>
 <context>

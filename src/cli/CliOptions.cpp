@@ -45,14 +45,22 @@ const std::vector<CliOption> &searchOptions()
         {"engine", "ENGINE",
          QT_TRANSLATE_NOOP("CliOptions",
                            "how files are compared: byte (whole contents, the default), crc (CRC-32 checksums), "
-                           "name (same file names, contents not compared) or zero (list the empty files)"),
+                           "name (same file names, contents not compared), zero (list the empty files) or folders "
+                           "(folders whose whole trees hold the same names with the same bytes)"),
          [](CliCommand &c, const QString &v) {
              static const QStringList names{QStringLiteral("byte"), QStringLiteral("crc"), QStringLiteral("name"),
-                                            QStringLiteral("zero")};
+                                            QStringLiteral("zero"), QStringLiteral("folders")};
              const qsizetype i = names.indexOf(v);
              if (i < 0)
-                 return Tr::tr("--engine is one of byte, crc, name, zero; not \"%1\"").arg(v);
+                 return Tr::tr("--engine is one of byte, crc, name, zero, folders; not \"%1\"").arg(v);
              c.options.scan.engine = static_cast<int>(i) + ScanOptions::ByteToByte;
+             return QString();
+         }},
+        {"contained", nullptr,
+         QT_TRANSLATE_NOOP("CliOptions", "with --engine folders: also list the folders whose every file has a copy "
+                                         "outside them"),
+         [](CliCommand &c, const QString &) {
+             c.options.contained = true;
              return QString();
          }},
         {"fuzzy", nullptr,
@@ -226,6 +234,24 @@ bool readArguments(const QStringList &arguments, CliCommand &command)
     return true;
 }
 
+// Why options do not fit the folder search, or "".
+QString folderUsageError(const CliOptions &options)
+{
+    if (options.scan.engine != ScanOptions::Folders)
+        return options.contained ? Tr::tr("--contained works only with --engine folders") : QString();
+    if (options.minKb != u"0" || !options.maxKb.isEmpty() || options.mask != FileMasks::allFiles() ||
+        !options.subFolders)
+        return Tr::tr("--engine folders compares whole folders: --min, --max, --mask and --no-subfolders do not "
+                      "apply");
+    const CliSessionOptions &s = options.session;
+    if (s.fromFile() || !s.save.isEmpty() || !s.saveParams.isEmpty() || !s.exportPath.isEmpty())
+        return Tr::tr("--engine folders writes its answer on standard output only: session files and exports "
+                      "hold files");
+    if (!options.actions.marks.isEmpty() || options.actions.act != CliActionOptions::Act::None)
+        return Tr::tr("--engine folders lists folders: mark and act on their files with --engine byte");
+    return {};
+}
+
 // Why options that were each read well do not fit together, or "".
 QString combinationError(const CliOptions &options)
 {
@@ -237,6 +263,8 @@ QString combinationError(const CliOptions &options)
         return why;
     if (options.scan.fuzzy && options.scan.engine != ScanOptions::ByteToByte)
         return Tr::tr("--fuzzy works only with --engine byte");
+    if (const QString why = folderUsageError(options); !why.isEmpty())
+        return why;
     // The rule of the window's Add dialog, in its words.
     if (!SizeFields::maxAcceptable(options.minKb, options.maxKb))
         return Tr::tr("the maximum size (--max %1) must be greater than the minimum size (--min %2)")

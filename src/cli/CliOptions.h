@@ -33,6 +33,7 @@ struct CliOptions
     Format format = Format::Text;
     bool quiet = false;
     bool verbose = false;      // list what could not be read
+    bool contained = false;    // --contained: folders with nothing unique, with --engine folders
     CliSessionOptions session; // session files and exports
     CliActionOptions actions;  // marking and acting on the marked files
 

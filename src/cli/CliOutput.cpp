@@ -2,9 +2,11 @@
 #include "cli/CliOutput.h"
 
 #include "cli/CliText.h"
+#include "cli/CliWriter.h"
 #include "core/ShownSize.h"
 #include "core/TextFormat.h"
 #include "platform/NativePath.h"
+#include "results/LocaleText.h"
 #include "results/ResultModel.h"
 
 #include <QCoreApplication>
@@ -30,33 +32,6 @@ QString shown(const QString &name)
     return QString::fromUtf8(CliText::escaped(name));
 }
 
-// Collects output and hands it to the device in large pieces.
-class Writer
-{
-public:
-    explicit Writer(QIODevice &out) : m_out(out) {}
-    ~Writer() { flush(); }
-    Writer(const Writer &) = delete;
-    Writer &operator=(const Writer &) = delete;
-
-    void add(const QByteArray &bytes)
-    {
-        m_buffer += bytes;
-        if (m_buffer.size() >= (1 << 20))
-            flush();
-    }
-    void add(char c) { m_buffer += c; }
-    void flush()
-    {
-        m_out.write(m_buffer);
-        m_buffer.clear();
-    }
-
-private:
-    QIODevice &m_out;
-    QByteArray m_buffer;
-};
-
 QByteArray pathBytes(const ResultRow &row)
 {
     return CliText::escaped(row.fullPath());
@@ -81,29 +56,13 @@ QJsonValue modified(const ResultRow &row)
     const QDateTime local = TextFormat::parseDateText(row.column(ResultRow::ColModified));
     if (!local.isValid())
         return QJsonValue::Null;
-    // With the offset, so that the time is one instant wherever it is read.
-    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+    return CliJson::localTime(local);
 }
 
 QJsonObject fileObject(const ResultRow &row, bool showMarks)
 {
-    const QString path = row.fullPath();
     QJsonObject file;
-    if (NativePath::hasEscapedBytes(path))
-    {
-        QString shown = path;
-        for (QChar &c : shown)
-        {
-            if (c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF)
-                c = QChar::ReplacementCharacter;
-        }
-        file.insert(QStringLiteral("path"), shown);
-        file.insert(QStringLiteral("path_base64"), QString::fromLatin1(NativePath::encode(path).toBase64()));
-    }
-    else
-    {
-        file.insert(QStringLiteral("path"), path);
-    }
+    CliJson::insertPath(file, row.fullPath());
     file.insert(QStringLiteral("size"), row.size);
     file.insert(QStringLiteral("modified"), modified(row));
     if (showMarks)
@@ -113,7 +72,7 @@ QJsonObject fileObject(const ResultRow &row, bool showMarks)
 
 // The rows [first, last) of one group number as aligned lines; a row of a reference location
 // starts with "R" and, with showMarks, a marked row's line with "*".
-void writeGroupText(const ResultModel &model, int first, int last, bool showMarks, Writer &w)
+void writeGroupText(const ResultModel &model, int first, int last, bool showMarks, CliWriter &w)
 {
     qsizetype sizeWidth = 0;
     qsizetype dateWidth = 0;
@@ -138,11 +97,36 @@ void writeGroupText(const ResultModel &model, int first, int last, bool showMark
 }
 } // namespace
 
+namespace CliJson
+{
+void insertPath(QJsonObject &object, const QString &path)
+{
+    if (!NativePath::hasEscapedBytes(path))
+    {
+        object.insert(QStringLiteral("path"), path);
+        return;
+    }
+    QString shown = path;
+    for (QChar &c : shown)
+    {
+        if (c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF)
+            c = QChar::ReplacementCharacter;
+    }
+    object.insert(QStringLiteral("path"), shown);
+    object.insert(QStringLiteral("path_base64"), QString::fromLatin1(NativePath::encode(path).toBase64()));
+}
+
+QString localTime(const QDateTime &local)
+{
+    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+}
+} // namespace CliJson
+
 namespace CliOutput
 {
 void writeText(const ResultModel &model, QIODevice &out, bool showMarks)
 {
-    Writer w(out);
+    CliWriter w(out);
     int first = 0;
     for (int r = 1; r <= model.size(); ++r)
     {
@@ -156,7 +140,7 @@ void writeText(const ResultModel &model, QIODevice &out, bool showMarks)
 
 void writeJson(const ResultModel &model, QIODevice &out, bool showMarks)
 {
-    Writer w(out);
+    CliWriter w(out);
     w.add('[');
     bool firstGroup = true;
     forEachGroup(model, [&](int first, int last) {
@@ -181,7 +165,7 @@ void writeJson(const ResultModel &model, QIODevice &out, bool showMarks)
 
 void writeNul(const ResultModel &model, QIODevice &out, bool onlyMarked)
 {
-    Writer w(out);
+    CliWriter w(out);
     for (const ResultRow &row : model.rows())
     {
         if (onlyMarked && !row.marked)
@@ -193,7 +177,7 @@ void writeNul(const ResultModel &model, QIODevice &out, bool onlyMarked)
 
 void writeGroups(const ResultModel &model, QIODevice &out)
 {
-    Writer w(out);
+    CliWriter w(out);
     for (int r = 0; r < model.size(); ++r)
     {
         const ResultRow &row = model.row(r);
@@ -203,6 +187,25 @@ void writeGroups(const ResultModel &model, QIODevice &out)
     }
     if (model.size() > 0)
         w.add('\n');
+}
+
+QByteArray folderSummary(const FolderReport &report, bool contained)
+{
+    qsizetype folders = 0;
+    for (const std::vector<quint32> &g : report.groups)
+        folders += static_cast<qsizetype>(g.size());
+    const auto groups = static_cast<qsizetype>(report.groups.size());
+    //: %1 is the number of folders, %2 the number of groups.
+    QString line =
+        (groups == 1 ? Tr::tr("Duplicate folders: %1 in %2 group") : Tr::tr("Duplicate folders: %1 in %2 groups"))
+            .arg(LocaleText::number(folders), LocaleText::number(groups));
+    if (contained)
+    {
+        const auto n = static_cast<qsizetype>(report.contained.size());
+        line += (n == 1 ? Tr::tr("; %1 folder with nothing unique") : Tr::tr("; %1 folders with nothing unique"))
+                    .arg(LocaleText::number(n));
+    }
+    return line.toUtf8() + '\n';
 }
 
 QString duplicatesLine(qint32 count, qint64 bytes)

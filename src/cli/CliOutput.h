@@ -42,6 +42,10 @@ void writeNul(const ResultModel &model, QIODevice &out, bool onlyMarked);
 /// could not be read, and with verbose each of these.
 QByteArray summary(const ScanSummary &summary, bool verbose = false);
 
+/// The folder search's closing line in the user's language: "Duplicate folders: 4 in 2 groups",
+/// and with `contained` "; 3 folders with nothing unique".
+QByteArray folderSummary(const FolderReport &report, bool contained);
+
 /// The closing counts in the user's language, as the window's status panels 2 to 4 read:
 /// "Duplicate Files: 2  Size: 3.00 KB", "Files : 10", "Folders : 3".
 QString duplicatesLine(qint32 count, qint64 bytes);

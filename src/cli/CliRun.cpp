@@ -3,6 +3,7 @@
 
 #include "actions/ActJournal.h"
 #include "cli/CliActions.h"
+#include "cli/CliFolderOutput.h"
 #include "cli/CliJournal.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
@@ -39,6 +40,7 @@ struct Found
     SessionState state;
     QString duplicatesPanel; // the duplicates text, for the HTML report
     QByteArray closing;      // the summary for standard error
+    FolderReport folders;    // what the folder search found
 };
 
 Found load(const CliSessionOptions &files, ResultModel &model, CliScanSink &sink, QIODevice &err)
@@ -73,11 +75,16 @@ Found search(const CliOptions &options, const CliSessionOptions &files, const QS
             return found;
         }
     }
-    const ScanSummary summary = ScanPipeline(sink, model).run(locations, scan);
+    ScanSummary summary = ScanPipeline(sink, model).run(locations, scan);
     found.completed = !summary.cancelSearch;
     found.state = CliSession::stateOfScan(locations, scan, summary);
     found.duplicatesPanel = summary.duplicates;
     found.closing = CliOutput::summary(summary, options.verbose);
+    if (scan.engine == ScanOptions::Folders)
+    {
+        found.closing += CliOutput::folderSummary(summary.folderCopies, options.contained);
+        found.folders = std::move(summary.folderCopies);
+    }
     return found;
 }
 
@@ -144,7 +151,10 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
     const CliActionOptions actions = options.actions.resolved(env.currentFolder);
     if (whole)
         CliActions::mark(model, actions);
-    writeListing(model, options.format, !actions.marks.isEmpty(), env.out);
+    if (options.scan.engine == ScanOptions::Folders)
+        CliFolderOutput::write(found.folders, options.format, options.contained, env.out);
+    else
+        writeListing(model, options.format, !actions.marks.isEmpty(), env.out);
     if (!options.quiet)
         env.err.write(found.closing);
     if (!whole)

@@ -42,6 +42,9 @@ public:
     QStringView name(Index i) const { return nameAt(at(i).name); }
     quint32 folderIndex(Index i) const { return at(i).folder; }
     const QString &folder(Index i) const { return m_folders[at(i).folder]; }
+    /// The folder texts added, by their numbers (a folder may be added more than once).
+    quint32 folderCount() const { return static_cast<quint32>(m_folders.size()); }
+    const QString &folderText(quint32 folder) const { return m_folders[folder]; }
     QString fullPath(Index i) const { return folder(i) + name(i); }
     QString date(Index i) const { return fileDateText(mtime(i)); }
     RecordView view(Index i) const

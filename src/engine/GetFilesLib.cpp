@@ -192,6 +192,9 @@ bool GetFilesLib::sizeAccepted(qint64 size) const
 {
     if (m_ctx.options.engine == ScanOptions::ZeroSize)
         return size == 0;
+    // A folder is compared whole: every file, of every size, is part of it.
+    if (wholeFolders())
+        return true;
     return size >= 1 && size >= m_min && (!m_max || size <= *m_max);
 }
 
@@ -223,14 +226,17 @@ bool GetFilesLib::listFolder(const QString &folder, std::vector<DirectoryListing
     {
         // Passed over like every folder that cannot be listed, but counted, so the user hears of it.
         m_ctx.unreadableFolders.append(folder);
-        return false;
+        return partlySeen(folder);
     }
     // A folder met again inside itself (a bind mount of an outer folder) would never end.
     for (const auto &open : m_openFolders)
     {
         if (open == folderId)
-            return false;
+            return partlySeen(folder);
     }
+    // Seen through another path (a bind mount, a nested location): one folder is never its own copy.
+    if (wholeFolders() && m_listedFolders.contains(folderId))
+        return partlySeen(folder);
     if (!m_rememberEveryFile && m_listedFolders.contains(folderId))
     {
         m_rememberEveryFile = true;
@@ -241,18 +247,34 @@ bool GetFilesLib::listFolder(const QString &folder, std::vector<DirectoryListing
     return true;
 }
 
+bool GetFilesLib::partlySeen(const QString &folder)
+{
+    if (wholeFolders())
+        m_ctx.partlySeenFolders.append(folder);
+    return false;
+}
+
+bool GetFilesLib::leftOut(const DirectoryListing::Entry &e) const
+{
+    return !(e.name.startsWith(u'.') && !m_rules->includeHidden);
+}
+
 void GetFilesLib::recordFile(const QString &folder, const DirectoryListing::Entry &e,
                              std::optional<quint32> &folderNumber, qint32 &files, qint64 &total)
 {
     const bool remember = m_rememberEveryFile || e.links > 1;
-    if (remember && m_recorded.contains(e.id))
+    const bool seen = remember && m_recorded.contains(e.id);
+    // The folder search keeps every name, as part of its folder; the comparison sees a file once.
+    if (seen && !wholeFolders())
         return;
-    if (remember)
+    if (remember && !seen)
         m_recorded.insert(e.id);
     if (!folderNumber)
         folderNumber = m_files.addFolder(folder);
+    if (seen)
+        m_ctx.laterNames.push_back(static_cast<FileList::Index>(m_files.count()));
     m_files.append(*folderNumber, e.name, e.size, e.mtime, e.id);
-    total += e.size;
+    total += seen ? 0 : e.size;
     ++files;
 }
 
@@ -260,12 +282,18 @@ void GetFilesLib::generateFolderList(const QString &folder, qint32 &folders, qin
 {
     // Every entry of an excluded folder is ignored, so it is not even listed.
     if (isFolderExcluded(folder))
+    {
+        partlySeen(folder);
         return;
+    }
 
     // Every entry of a protected folder is protected (only a location can start in one); in a
     // folder that holds a protected one, such as "/", each entry is tested; elsewhere none is.
     if (m_rules->protect && SystemFolders::isProtected(folder))
+    {
+        partlySeen(folder);
         return;
+    }
     const bool testEach = m_rules->testsEachEntry(folder);
 
     const size_t depth = m_openFolders.size();
@@ -280,8 +308,11 @@ void GetFilesLib::generateFolderList(const QString &folder, qint32 &folders, qin
     // failed read would: progress then shows at the same points.
     ++m_entryCounter;
 
-    // The folder text is kept once, when its first file is recorded.
+    // The folder text is kept once, when its first file is recorded; a folder compared whole is
+    // kept also without files.
     std::optional<quint32> folderNumber;
+    if (wholeFolders())
+        folderNumber = m_files.addFolder(folder);
     for (const DirectoryListing::Entry &e : entries)
     {
         m_ctx.sink.progress(
@@ -302,10 +333,18 @@ void GetFilesLib::generateFolderList(const QString &folder, qint32 &folders, qin
                 if (m_entryCounter % 50 == 0)
                     showProgress(folder, e.name);
             }
+            else if (leftOut(e))
+            {
+                partlySeen(folder);
+            }
         }
         else if (e.kind == DirectoryListing::Kind::File && e.hasDetails && sizeAccepted(e.size))
         {
             recordFile(folder, e, folderNumber, files, total);
+        }
+        else if (leftOut(e))
+        {
+            partlySeen(folder);
         }
         ++m_entryCounter;
     }
@@ -317,5 +356,6 @@ void GetFilesLib::truncate(qsizetype from)
 {
     for (qsizetype i = from; i < m_files.count(); ++i)
         m_recorded.remove(m_files.id(static_cast<FileList::Index>(i)));
+    std::erase_if(m_ctx.laterNames, [from](FileList::Index i) { return i >= from; });
     m_files.truncate(from);
 }

@@ -95,6 +95,12 @@ private:
     void recordFile(const QString &folder, const DirectoryListing::Entry &e, std::optional<quint32> &folderNumber,
                     qint32 &files, qint64 &total);
     bool sizeAccepted(qint64 size) const;
+    // The folder search compares trees: it keeps every folder and every name of a file, and
+    // notes the folders it could not see whole (partlySeen answers false, to be returned).
+    bool wholeFolders() const { return m_ctx.options.engine == ScanOptions::Folders; }
+    bool partlySeen(const QString &folder);
+    /// True for an entry left out of a folder for any reason but the hidden-files option.
+    bool leftOut(const DirectoryListing::Entry &e) const;
     void showProgress(const QString &folder, const QString &name);
 
     ScanContext &m_ctx;

@@ -22,6 +22,9 @@ public:
     /// Adds a duplicate; returns its row.
     quint32 append(FileList::Index record, const QString &version, qint16 shade);
     FileList::Index record(quint32 row) const { return m_rows[row].record; }
+    quint32 count() const { return static_cast<quint32>(m_rows.size()); }
+    /// 1 or 2: consecutive groups differ.
+    qint16 shade(quint32 row) const { return m_rows[row].shade; }
 
     QVariant value(quint32 row, int v) const override;
 

@@ -3,6 +3,7 @@
 
 #include "engine/CompareAhead.h"
 #include "engine/FileList.h"
+#include "engine/FolderCopies.h"
 #include "engine/GetFilesLib.h"
 #include "engine/GroupFeed.h"
 #include "engine/RecordSort.h"
@@ -52,7 +53,19 @@ QString excludeListOf(const SearchLocationList &locations)
 
 // The locations to walk, reference locations first: a file met twice keeps the first path the
 // walk met, so an original that is also reached through another name stays listed as the original.
-std::vector<const SearchLocation *> walkOrder(const SearchLocationList &locations)
+// True when `inner` lies inside `outer` (or is it, listed again after it).
+bool inside(const SearchLocation &inner, const SearchLocation &outer)
+{
+    const QString a = inner.folder.endsWith(u'/') ? inner.folder : inner.folder + u'/';
+    const QString b = outer.folder.endsWith(u'/') ? outer.folder : outer.folder + u'/';
+    if (a == b)
+        return &outer < &inner; // rows of one list, in its order
+    return a.startsWith(b);
+}
+
+// The locations to walk, reference locations first. The folder search walks each folder once,
+// as part of the outermost location that holds it, so that a tree is never seen in pieces.
+std::vector<const SearchLocation *> walkOrder(const SearchLocationList &locations, const ScanOptions &options)
 {
     std::vector<const SearchLocation *> order;
     for (const bool reference : {true, false})
@@ -62,6 +75,14 @@ std::vector<const SearchLocation *> walkOrder(const SearchLocationList &location
             if (!l.excluded() && l.reference() == reference)
                 order.push_back(&l);
         }
+    }
+    if (options.engine == ScanOptions::Folders)
+    {
+        const std::vector<const SearchLocation *> all = order;
+        std::erase_if(order, [&](const SearchLocation *l) {
+            return std::any_of(all.begin(), all.end(),
+                               [&](const SearchLocation *o) { return o != l && inside(*l, *o); });
+        });
     }
     return order;
 }
@@ -111,7 +132,7 @@ void walkLocations(ScanContext &ctx, const SearchLocationList &locations, FileLi
 {
     GetFilesLib walk(ctx, files);
     walk.setExcludeList(excludeListOf(locations));
-    for (const SearchLocation *location : walkOrder(locations))
+    for (const SearchLocation *location : walkOrder(locations, ctx.options))
     {
         // After a cancel the remaining locations end at their first entry: nothing to walk.
         if (ctx.cancelSearch)
@@ -134,6 +155,8 @@ bool loadRecords(ScanContext &ctx, RecordOrder order, GroupFeed *feed)
     const bool loaded = runStep(ctx.sink.errors(), kScanning, [&] {
         ctx.fileHive.clear();
         sorted = RecordSort::sortedAside(ctx.files, order, [&] { ctx.keepGoing(); });
+        if (ctx.options.engine == ScanOptions::Folders)
+            sorted = FolderCopies::contentCandidates(ctx.files, sorted, ctx.laterNames);
         if (feed)
         {
             ctx.bytesToCompare = SearchEngine::bytesToCompare(ctx.files, sorted);
@@ -291,9 +314,11 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
     ScanContext ctx(m_sink, options);
     ScanSummary::Listing listing = ScanSummary::Listing::None;
     std::vector<SkippedLocation> skipped;
+    FolderReport folderCopies;
     auto finish = [&] {
         ScanSummary summary = summaryOf(ctx, listing, std::move(skipped));
         summary.limits = LeftOutText::of(locations, options.includeHidden);
+        summary.folderCopies = std::move(folderCopies);
         return summary;
     };
 
@@ -309,7 +334,8 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
     // The content engines start comparing the first candidate groups while fileHive is loaded.
     std::optional<CompareAhead> ahead;
     std::optional<GroupFeed> feed;
-    if (options.engine == ScanOptions::ByteToByte || options.engine == ScanOptions::Crc32)
+    if (options.engine == ScanOptions::ByteToByte || options.engine == ScanOptions::Crc32 ||
+        options.engine == ScanOptions::Folders)
     {
         ahead.emplace(SearchEngine::methodOf(options), CompareAhead::workerCount(), ctx.files);
         feed.emplace(*ahead, ctx.files);
@@ -321,6 +347,12 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
     }
     if (!runEngine(ctx, m_model, ahead, feed, listing))
         ctx.cancelSearch = true;
+    if (options.engine == ScanOptions::Folders && !ctx.cancelSearch)
+    {
+        m_sink.status(Tr::tr("Comparing folders..."));
+        folderCopies =
+            FolderCopies::find(ctx.files, FolderCopies::contentClasses(ctx.files, ctx.results), ctx.partlySeenFolders);
+    }
     // Also after a cancel: the rows listed so far can be acted on.
     anchorResults(m_model, locations, options, false, [&] { ctx.sink.keepGoing(); });
     // The totals of the list as shown: groups of reference files alone have left it.

@@ -4,6 +4,7 @@
 // the result list, and what corvina-cli runs for its folders.
 #pragma once
 
+#include "engine/FolderCopies.h"
 #include "engine/ScanTypes.h"
 #include "results/RowAnchors.h"
 
@@ -70,6 +71,8 @@ struct ScanSummary
     /// What the locations and options kept out by design, in the user's language (LeftOutText);
     /// "" when they take every file.
     QString limits;
+    /// The folder search's answer (empty for the other engines).
+    FolderReport folderCopies;
 
     /// One sentence per location not searched, then how many files and folders could not be
     /// read: "\"/media/usb\" was not searched: no such folder. 2 files could not be read."; ""

@@ -19,6 +19,7 @@ struct ScanOptions
         Crc32 = 2,      // "Cyclic Redundancy Check (CRC32)"
         SameName = 3,   // "Same Name Files"
         ZeroSize = 4,   // "Zero Size Files"
+        Folders = 5,    // "Duplicate Folders": whole folders, from the groups of Byte to Byte
     };
 
     int engine = ByteToByte;
@@ -116,6 +117,11 @@ struct ScanContext
     // or read. Full paths, in the order met.
     QStringList unreadableFolders;
     QStringList unreadableFiles;
+
+    // The folder search: folders whose trees were not seen whole, and the records that are
+    // another name (a hard link) of a file recorded before, ascending.
+    QStringList partlySeenFolders;
+    std::vector<FileList::Index> laterNames;
 
     /// One step of a loop: asks the sink and records a cancel.
     bool keepGoing()

@@ -219,3 +219,56 @@ TEST(CorvinaCli, WhatCannotBeReadIsCountedAndTheSearchStillCompletes)
     const qsizetype listed = verbose.err.indexOf(QByteArray("\n  folder " + tree.root().toUtf8() + "/a/" + name + '/'));
     EXPECT_GE(listed, 0) << verbose.err.constData();
 }
+
+TEST(CorvinaCli, FolderCopiesInEveryFormat)
+{
+    TempTree tree;
+    for (const QString &top : {QStringLiteral("Photos/"), QStringLiteral("Old\nPhotos/")})
+    {
+        tree.file(top + u"a.jpg", QByteArray(3000, 'a'));
+        tree.file(top + u"2023/b.jpg", QByteArray(2000, 'b'));
+    }
+    tree.file(QStringLiteral("Backup/a.jpg"), QByteArray(3000, 'a'));
+    tree.file(QStringLiteral("Mine/only.txt"), "mine alone");
+    const QByteArray root = tree.root().toUtf8();
+    const QStringList folders{QStringLiteral("--engine=folders"), QStringLiteral("--quiet")};
+
+    const Outcome text = cli(folders + QStringList{QStringLiteral("--contained"), tree.root()});
+    EXPECT_EQ(text.exitCode, 0) << text.err.constData();
+    const qsizetype dateAt = text.out.indexOf("files  ") + 7;
+    const QByteArray date = text.out.mid(dateAt, text.out.indexOf(QByteArray("  " + root), dateAt) - dateAt);
+    const QByteArray expected = QByteArray("Folder group 1\n  5000  2 files  ") + date + "  " + root +
+                                "/Old\\nPhotos/\n  5000  2 files  " + date + "  " + root +
+                                "/Photos/\n\nNothing unique (every file has a copy elsewhere)\n  3000  1 file   " +
+                                date + "  " + root + "/Backup/\n";
+    EXPECT_EQ(text.out, expected);
+
+    const Outcome groups = cli(folders + QStringList{QStringLiteral("--format=groups"), tree.root()});
+    EXPECT_EQ(groups.out, root + "/Old\\nPhotos/\t" + root + "/Photos/\n")
+        << "folders with nothing unique only when asked";
+
+    const Outcome nul =
+        cli(folders + QStringList{QStringLiteral("--format=null"), QStringLiteral("--contained"), tree.root()});
+    const QByteArray end(1, '\0');
+    EXPECT_EQ(nul.out, root + "/Old\nPhotos/" + end + root + "/Photos/" + end + root + "/Backup/" + end);
+
+    const Outcome json =
+        cli(folders + QStringList{QStringLiteral("--format=json"), QStringLiteral("--contained"), tree.root()});
+    QJsonParseError error;
+    const QJsonArray answer = QJsonDocument::fromJson(json.out, &error).array();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out.constData();
+    ASSERT_EQ(answer.size(), 2);
+    EXPECT_EQ(answer[0][u"group"].toInt(), 1);
+    EXPECT_EQ(answer[0][u"size"].toInteger(), 5000);
+    const QJsonObject photos = answer[0][u"folders"][1].toObject();
+    EXPECT_EQ(photos[u"path"].toString(), tree.folder(QStringLiteral("Photos")));
+    EXPECT_EQ(photos[u"files"].toInt(), 2);
+    EXPECT_EQ(photos[u"size"].toInteger(), 5000);
+    EXPECT_TRUE(QDateTime::fromString(photos[u"modified"].toString(), Qt::ISODate).isValid());
+    EXPECT_TRUE(answer[1][u"group"].isNull());
+    EXPECT_EQ(answer[1][u"elsewhere"].toInt(), 100);
+
+    const Outcome summary = cli({QStringLiteral("--engine=folders"), QStringLiteral("--contained"), tree.root()});
+    EXPECT_TRUE(summary.err.contains("Duplicate folders: 2 in 1 group; 1 folder with nothing unique\n"))
+        << summary.err.constData();
+}

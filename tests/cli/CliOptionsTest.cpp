@@ -118,7 +118,12 @@ TEST(CliOptions, BadCommandLinesSayWhy)
     } cases[] = {
         {{}, "no folder to search"},
         {{"--quiet"}, "no folder to search"},
-        {{"--engine", "fast", "/x"}, "--engine is one of byte, crc, name, zero; not \"fast\""},
+        {{"--engine", "fast", "/x"}, "--engine is one of byte, crc, name, zero, folders; not \"fast\""},
+        {{"--contained", "/x"}, "--contained works only with --engine folders"},
+        {{"--engine", "folders", "--min", "10", "/x"},
+         "--engine folders compares whole folders: --min, --max, --mask and --no-subfolders do not apply"},
+        {{"--engine", "folders", "--mark", "keep-oldest", "/x"},
+         "--engine folders lists folders: mark and act on their files with --engine byte"},
         {{"/x", "--engine"}, "--engine wants a value (ENGINE)"},
         {{"--min", "-3", "/x"}, "--min wants a size in kilobytes, not \"-3\""},
         {{"--max", "big", "/x"}, "--max wants a size in kilobytes, not \"big\""},

@@ -87,9 +87,9 @@ TEST(Completion, CompletesValuesAfterTheOptionOrAnEqualsSign)
         QStringList words;
         QStringList offered;
     } cases[] = {
-        {{"--engine", ""}, {"byte", "crc", "name", "zero"}},
+        {{"--engine", ""}, {"byte", "crc", "name", "zero", "folders"}},
         {{"--engine", "c"}, {"crc"}},
-        {{"--quiet", "--engine", "=", ""}, {"byte", "crc", "name", "zero"}},
+        {{"--quiet", "--engine", "=", ""}, {"byte", "crc", "name", "zero", "folders"}},
         {{"--engine", "=", "n"}, {"name"}},
         {{"--format", "g"}, {"groups"}},
         {{"--export-format", ""}, {"csv", "html"}},
