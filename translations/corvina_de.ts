@@ -111,6 +111,10 @@
         <extracomment>Status bar after an act: what was done, then the marked files that are left.</extracomment>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>A list of whole folders can be marked, saved and exported, but Corvina does not delete, move, copy, link or rename folders from it. Search the folders with Byte to Byte to act on their files.</source>
+        <translation>Eine Liste ganzer Ordner kann markiert, gespeichert und exportiert werden, aber Corvina löscht, verschiebt, kopiert, verlinkt oder benennt daraus keine Ordner um. Durchsuchen Sie die Ordner mit „Byte für Byte“, um mit ihren Dateien zu arbeiten.</translation>
+    </message>
 </context>
 <context>
     <name>ActionDriver</name>
@@ -2359,6 +2363,18 @@ Möchten Sie wirklich fortfahren?</translation>
         <source>&amp;Stop Keeping This Folder</source>
         <translation>Diesen Ordner nicht mehr beh&amp;alten</translation>
     </message>
+    <message>
+        <source>Duplicate Folders</source>
+        <translation>Doppelte Ordner</translation>
+    </message>
+    <message>
+        <source>Show Folders with Nothing Unique</source>
+        <translation>Ordner ohne Einzelstücke zeigen</translation>
+    </message>
+    <message>
+        <source>Also list the folders whose every file has a copy outside them</source>
+        <translation>Auch die Ordner auflisten, von deren Dateien jede eine Kopie außerhalb hat</translation>
+    </message>
 </context>
 <context>
     <name>MoveMarkedRows</name>
@@ -2498,6 +2514,14 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Total Files Marked %1 Size %2</source>
         <translation>Markierte Dateien insgesamt %1, Größe %2</translation>
+    </message>
+    <message>
+        <source>Folder Name</source>
+        <translation>Ordnername</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
     </message>
 </context>
 <context>
@@ -2774,10 +2798,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Zeile 1: Feld %1 des Kopfes, %2, ist keine Zahl der erwarteten Art.</translation>
     </message>
     <message>
-        <source>Line 1: the search engine %1 is not one of 1 to 4.</source>
-        <translation>Zeile 1: Das Suchverfahren %1 liegt nicht zwischen 1 und 4.</translation>
-    </message>
-    <message>
         <source>Line %1: a search location has 6 fields, this line has %2.</source>
         <translation>Zeile %1: Ein Suchort hat 6 Felder, diese Zeile hat %2.</translation>
     </message>
@@ -2828,6 +2848,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Line %1: the group key %2 is not valid.</source>
         <translation>Zeile %1: Der Gruppenschlüssel %2 ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Line 1: the search engine %1 is not one of 1 to 5.</source>
+        <translation>Zeile 1: Die Suchmethode %1 ist keine von 1 bis 5.</translation>
     </message>
 </context>
 <context>

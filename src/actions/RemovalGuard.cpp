@@ -119,6 +119,7 @@ void RemovalGuard::findKeptCopy(int row, Check &result, const std::function<void
                                  : AnchoredFiles::Comparison::Different;
                 break;
             case ListKind::ZeroSize:
+            case ListKind::SameFolders:
                 break;
             }
             if (comparison == AnchoredFiles::Comparison::Same)

@@ -127,6 +127,9 @@ private:
     void fillRecentMenu();
     // The filter box: hides the rows whose name and folder do not hold its text (MainFrmResultList.cpp).
     void applyFilter();
+    /// The filter box's rule, and in a list of folders the switch of the folders with nothing
+    /// unique (the rows in no group).
+    bool showsRow(int row) const;
     // "Keep Every File in This Folder" and "Stop Keeping This Folder", for the focused row.
     void keepFocusedFolder();
     void stopKeepingFocusedFolder();
@@ -335,8 +338,9 @@ private:
     QGroupBox *m_engineBox = nullptr;
     QWidget *m_engineChoices = nullptr;
     QButtonGroup *m_engines = nullptr;
-    std::array<QRadioButton *, 5> m_engineButtons{}; // m_engineButtons[1] .. m_engineButtons[4]
+    std::array<QRadioButton *, 6> m_engineButtons{}; // m_engineButtons[1] .. m_engineButtons[5]
     QCheckBox *m_fuzzyCheck = nullptr;
+    QCheckBox *m_containedCheck = nullptr; // the folders with nothing unique, in a list of folders
     QCheckBox *m_protectCheck = nullptr;
     QCheckBox *m_includeHiddenCheck = nullptr;
     QLabel *m_leftOutLabel = nullptr;

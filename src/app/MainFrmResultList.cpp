@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
@@ -126,9 +127,13 @@ int MainFrm::focusedResultRow() const
 
 void MainFrm::applyFilter()
 {
-    const QString text = m_filterEdit->text();
     for (int r = 0; r < m_results->size(); ++r)
-        m_resultView->setRowHidden(r, !RowFilter::shows(m_results->row(r), text));
+        m_resultView->setRowHidden(r, !showsRow(r));
+}
+
+bool MainFrm::showsRow(int row) const
+{
+    return RowFilter::showsRow(*m_results, row, m_filterEdit->text(), m_containedCheck->isChecked());
 }
 
 namespace

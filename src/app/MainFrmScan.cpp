@@ -58,9 +58,9 @@ void MainFrm::enableCommands(bool idle)
     m_actionMenu->setEnabled(idle);
     m_editMenu->setEnabled(idle);
 
-    for (QWidget *w : std::initializer_list<QWidget *>{m_locationView, m_addButton, m_engineButtons[1],
-                                                       m_engineButtons[2], m_engineButtons[3], m_engineButtons[4],
-                                                       m_protectCheck, m_includeHiddenCheck, m_resultView})
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             m_locationView, m_addButton, m_engineButtons[1], m_engineButtons[2], m_engineButtons[3],
+             m_engineButtons[4], m_engineButtons[5], m_protectCheck, m_includeHiddenCheck, m_resultView})
         w->setEnabled(idle);
     if (idle)
     {
@@ -72,6 +72,7 @@ void MainFrm::enableCommands(bool idle)
         m_removeLocationAction->setEnabled(false);
     }
     m_fuzzyCheck->setEnabled(idle && engine() == ScanOptions::ByteToByte);
+    m_containedCheck->setEnabled(idle && engine() == ScanOptions::Folders);
 }
 
 void MainFrm::showBusyPanels(bool busy)

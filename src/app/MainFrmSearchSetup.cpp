@@ -71,14 +71,15 @@ void MainFrm::updateRemoveButton()
 
 void MainFrm::chooseEngine(int id)
 {
-    for (int i = 1; i <= 4; ++i)
+    for (int i = 1; i <= 5; ++i)
         setBold(m_engineButtons[static_cast<size_t>(i)], i == id);
     m_fuzzyCheck->setEnabled(id == ScanOptions::ByteToByte);
+    m_containedCheck->setEnabled(id == ScanOptions::Folders);
 }
 
 void MainFrm::selectEngine(int id)
 {
-    if (id < 1 || id > 4)
+    if (id < ScanOptions::ByteToByte || id > ScanOptions::Folders)
         return;
     m_engineButtons[static_cast<size_t>(id)]->setChecked(true);
     chooseEngine(id);

@@ -48,7 +48,8 @@ void MainFrm::countWhatIsLeft()
 
 void MainFrm::showLeftOut()
 {
-    m_leftOutLabel->setText(LeftOutText::of(m_locations->locations(), m_includeHiddenCheck->isChecked()));
+    m_leftOutLabel->setText(
+        LeftOutText::of(m_locations->locations(), m_includeHiddenCheck->isChecked(), engine() != ScanOptions::Folders));
 }
 
 void MainFrm::showElapsedTime()

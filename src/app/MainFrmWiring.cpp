@@ -76,6 +76,8 @@ void MainFrm::wireSearchSetup()
     connect(m_locationView, &SearchListView::listDoubleClicked, this, &MainFrm::changeLocation);
     // The limits stay in sight whoever changes them: the user, a session, the command line.
     connect(m_includeHiddenCheck, &QCheckBox::toggled, this, &MainFrm::showLeftOut);
+    connect(m_containedCheck, &QCheckBox::toggled, this, &MainFrm::applyFilter);
+    connect(m_engines, &QButtonGroup::idToggled, this, &MainFrm::showLeftOut);
     connect(m_locations, &SearchLocationModel::modelReset, this, &MainFrm::showLeftOut);
     connect(m_locations, &SearchLocationModel::rowsInserted, this, &MainFrm::showLeftOut);
     connect(m_locations, &SearchLocationModel::rowsRemoved, this, &MainFrm::showLeftOut);
@@ -96,7 +98,9 @@ void MainFrm::wireMarking()
 {
     MarkingCommands::Hooks hooks;
     hooks.selectedRows = [this] { return selectedResultRows(); };
-    hooks.shownRows = [this] { return RowFilter::shownRows(*m_results, m_filterEdit->text()); };
+    hooks.shownRows = [this] {
+        return RowFilter::shownRows(*m_results, m_filterEdit->text(), m_containedCheck->isChecked());
+    };
     hooks.focusedRow = [this] { return focusedResultRow(); };
     hooks.status = [this](const QString &text) { setPanel(Panel::Activity, text); };
     hooks.askSizeLimit = [this] { return SizeLimitDialog::ask(m_prompter, m_settings, this); };
@@ -118,6 +122,8 @@ void MainFrm::wireMarking()
     connect(m_results, &QAbstractItemModel::layoutChanged, this, &MainFrm::applyFilter);
     connect(m_results, &QAbstractItemModel::rowsInserted, this, &MainFrm::applyFilter);
     connect(m_results, &QAbstractItemModel::rowsRemoved, this, &MainFrm::applyFilter);
+    // The kind of list decides which rows show, and it is known once the rows are anchored.
+    connect(m_results, &QAbstractItemModel::headerDataChanged, this, &MainFrm::applyFilter);
     connectCommand(m_markFolderAction, tr("Mark Folder"), [m] { m->markFolder(); });
     connectCommand(m_markSubFoldersAction, tr("Mark Folder and Sub Folders"), [m] { m->markFolderAndSubFolders(); });
     connectCommand(m_markDuplicatesAction, tr("Mark All Duplicates"), [m] { m->markAllDuplicates(); });

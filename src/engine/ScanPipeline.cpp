@@ -4,6 +4,7 @@
 #include "engine/CompareAhead.h"
 #include "engine/FileList.h"
 #include "engine/FolderCopies.h"
+#include "engine/FolderRows.h"
 #include "engine/GetFilesLib.h"
 #include "engine/GroupFeed.h"
 #include "engine/RecordSort.h"
@@ -197,11 +198,14 @@ bool runEngine(ScanContext &ctx, ResultModel &model, std::optional<CompareAhead>
         ahead.reset();
         ctx.fileHive.clear();
         ctx.groupHive.clear();
+        listing = ScanSummary::Listing::Groups;
+        // The folder search lists folders, once its file groups have been read (ScanPipeline::run).
+        if (ctx.options.engine == ScanOptions::Folders)
+            return;
         ResultLoadHooks hooks;
         hooks.yield = [&] { ctx.keepGoing(); };
         hooks.status = [&](const QString &text) { ctx.sink.status(text); };
         model.loadResultList(ctx.resultHive, hooks);
-        listing = ScanSummary::Listing::Groups;
     });
 }
 
@@ -278,6 +282,9 @@ ListOrigin listOriginOf(const ScanOptions &options, bool fromSession)
     case ScanOptions::ZeroSize:
         origin.kind = ListKind::ZeroSize;
         break;
+    case ScanOptions::Folders:
+        origin.kind = ListKind::SameFolders;
+        break;
     default:
         // A CRC-32 list is one of identical files: its checksums are a reason to look, never proof.
         origin.kind = options.engine == ScanOptions::ByteToByte && options.fuzzy ? ListKind::SimilarContents
@@ -317,7 +324,7 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
     FolderReport folderCopies;
     auto finish = [&] {
         ScanSummary summary = summaryOf(ctx, listing, std::move(skipped));
-        summary.limits = LeftOutText::of(locations, options.includeHidden);
+        summary.limits = LeftOutText::of(locations, options.includeHidden, options.engine != ScanOptions::Folders);
         summary.folderCopies = std::move(folderCopies);
         return summary;
     };
@@ -352,6 +359,7 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
         m_sink.status(Tr::tr("Comparing folders..."));
         folderCopies =
             FolderCopies::find(ctx.files, FolderCopies::contentClasses(ctx.files, ctx.results), ctx.partlySeenFolders);
+        m_model.setGroupedRows(FolderRows::of(folderCopies));
     }
     // Also after a cancel: the rows listed so far can be acted on.
     anchorResults(m_model, locations, options, false, [&] { ctx.sink.keepGoing(); });

@@ -261,8 +261,21 @@ QString ResultModel::header(int column)
     return column >= 0 && column < ResultRow::ColumnCount ? tr(kHeaders[column]) : QString();
 }
 
+void ResultModel::setAnchors(RowAnchors anchors)
+{
+    const bool kindChanged = anchors.origin.kind != m_anchors.origin.kind;
+    m_anchors = std::move(anchors);
+    if (kindChanged)
+        Q_EMIT headerDataChanged(Qt::Horizontal, 0, ResultRow::ColumnCount - 1);
+}
+
 QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    const bool folders = m_anchors.origin.kind == ListKind::SameFolders;
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && folders && section == ResultRow::ColName)
+        return tr("Folder Name");
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && folders && section == ResultRow::ColVersion)
+        return tr("Files");
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return header(section);
     return QAbstractTableModel::headerData(section, orientation, role);

@@ -84,7 +84,8 @@ public:
     void setLinked(int r, const FileStatus &status);
     /// Where the rows' files were found and what kind of list this is (anchorRows).
     const RowAnchors &anchors() const { return m_anchors; }
-    void setAnchors(RowAnchors anchors) { m_anchors = std::move(anchors); }
+    /// Where the rows were found; a list of folders names its first and fourth columns for folders.
+    void setAnchors(RowAnchors anchors);
 
     /// Fills the list from the result collection: one row per entry whose file still exists,
     /// groups numbered from 1 by changes of the shade (ResultValue::Shade), bands = group numbers, the folder

@@ -23,6 +23,7 @@ enum class ListKind
     SimilarContents, // fuzzy Byte to Byte: alike, not identical
     SameName,        // names alike, contents never compared
     ZeroSize,        // the empty files, in no group
+    SameFolders,     // Duplicate Folders: whole folders, never acted on as files
 };
 
 struct ListOrigin

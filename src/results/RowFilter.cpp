@@ -11,12 +11,19 @@ bool shows(const ResultRow &row, const QString &text)
            row.path.contains(text, Qt::CaseInsensitive);
 }
 
-std::vector<int> shownRows(const ResultModel &model, const QString &text)
+bool showsRow(const ResultModel &model, int row, const QString &text, bool loneFolders)
+{
+    const ResultRow &r = model.row(row);
+    const bool folderList = model.anchors().origin.kind == ListKind::SameFolders;
+    return shows(r, text) && (loneFolders || !folderList || r.group > 0);
+}
+
+std::vector<int> shownRows(const ResultModel &model, const QString &text, bool loneFolders)
 {
     std::vector<int> rows;
     for (int r = 0; r < model.size(); ++r)
     {
-        if (shows(model.row(r), text))
+        if (showsRow(model, r, text, loneFolders))
             rows.push_back(r);
     }
     return rows;

@@ -37,7 +37,7 @@ QString either(const QStringList &values)
 }
 } // namespace
 
-QString LeftOutText::of(const SearchLocationList &locations, bool includeHidden)
+QString LeftOutText::of(const SearchLocationList &locations, bool includeHidden, bool sizeLimits)
 {
     QStringList under;
     QStringList over;
@@ -51,8 +51,11 @@ QString LeftOutText::of(const SearchLocationList &locations, bool includeHidden)
             ++excluded;
             continue;
         }
-        addOnce(under, kilobytes(l.minSize, false));
-        addOnce(over, kilobytes(l.maxSize, true));
+        if (sizeLimits)
+        {
+            addOnce(under, kilobytes(l.minSize, false));
+            addOnce(over, kilobytes(l.maxSize, true));
+        }
         if (!l.mask.contains(u"*.*"))
             addOnce(masks, QLatin1Char('"') + l.mask + QLatin1Char('"'));
         if (l.subFolders != QLatin1String("Yes"))

@@ -15,6 +15,7 @@ class LeftOutText
 public:
     /// "Files under 10 KB, hidden files and 2 excluded folders were left out." in the user's
     /// language and number format, naming each limit once; "" when the scan takes every file of
-    /// its locations.
-    static QString of(const SearchLocationList &locations, bool includeHidden);
+    /// its locations. Without sizeLimits (the folder search, which compares every file of a
+    /// folder) the locations' sizes leave nothing out.
+    static QString of(const SearchLocationList &locations, bool includeHidden, bool sizeLimits = true);
 };

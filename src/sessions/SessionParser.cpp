@@ -179,8 +179,8 @@ bool SessionParser::readHeader(const QString &line)
     const auto engine = SessionNumbers::toInteger(f[0]);
     if (!engine)
         return notANumber(0);
-    if (*engine < ScanOptions::ByteToByte || *engine > ScanOptions::ZeroSize)
-        return damaged(Tr::tr("Line 1: the search engine %1 is not one of 1 to 4.").arg(quoted(f[0])));
+    if (*engine < ScanOptions::ByteToByte || *engine > ScanOptions::Folders)
+        return damaged(Tr::tr("Line 1: the search engine %1 is not one of 1 to 5.").arg(quoted(f[0])));
     SessionHeader h;
     if (const int wrong = readHeaderNumbers(f, h); wrong >= 0)
         return notANumber(wrong);

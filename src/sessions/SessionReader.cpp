@@ -178,7 +178,10 @@ public:
 
 private:
     bool zeroSizeListing() const { return m_parser.header().options.engine == ScanOptions::ZeroSize; }
-    bool rescanning() const { return m_reScan && !zeroSizeListing(); }
+    bool folderListing() const { return m_parser.header().options.engine == ScanOptions::Folders; }
+    // Neither the empty files nor whole folders are compared again: the first have nothing to
+    // compare, the second are listed from the search that found them.
+    bool rescanning() const { return m_reScan && !zeroSizeListing() && !folderListing(); }
 
     void takeRow(const QStringList &f)
     {
@@ -191,12 +194,14 @@ private:
             m_hooks.progress.value(n);
             return;
         }
-        if (n == 1 || f[4] != m_lastGroup)
+        // The zero-size listing's rows are in no group, as the scan listed them ("N/A" in the file),
+        // and so are the folders with nothing unique of a list of folders.
+        const bool noGroup = zeroSizeListing() || (folderListing() && f[4] == u"N/A");
+        if (!noGroup && (n == 1 || f[4] != m_lastGroup))
             ++m_group;
         m_lastGroup = f[4];
-        // The zero-size listing's rows are in no group, as the scan listed them ("N/A" in the file).
         m_loaded.push_back(
-            ResultRow::fromColumns(f[0], f[1], f[2], f[3], zeroSizeListing() ? 0 : m_group, f[5], f[6], f[7], f[8]));
+            ResultRow::fromColumns(f[0], f[1], f[2], f[3], noGroup ? 0 : m_group, f[5], f[6], f[7], f[8]));
         m_loaded.back().marked = f.size() > 9;
         if (!m_folderKeys.contains(f[5]))
         {

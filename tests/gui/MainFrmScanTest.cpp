@@ -10,6 +10,7 @@
 
 #include "platform/AppFolders.h"
 #include "results/ResultModel.h"
+#include "results/ResultView.h"
 #include "search/FolderFrm.h"
 #include "search/SearchLocationModel.h"
 #include "search/TooManyFilesDialog.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -222,4 +224,53 @@ TEST_F(MainFrmScanTest, AMissingCommandLineSessionSaysFileNotFound)
     open(path);
     EXPECT_EQ(prompter.asked().front().prompt.icon, PromptIcon::Critical);
     EXPECT_TRUE(window->results().isEmpty());
+}
+
+TEST_F(MainFrmScanTest, DuplicateFoldersAreListedMarkedAndSavedButNeverActedOn)
+{
+    for (const QString &top : {QStringLiteral("A/"), QStringLiteral("B/")})
+    {
+        tree.fileOfSize(top + u"x.jpg", 3000, 'x');
+        tree.fileOfSize(top + u"y.jpg", 200, 'y'); // below the location's minimum: folders count every file
+    }
+    tree.fileOfSize(QStringLiteral("C/x.jpg"), 3000, 'x');
+    tree.fileOfSize(QStringLiteral("D/mine.txt"), 5000, 'd');
+    open();
+    addRootWithThePicker();
+    child<QRadioButton>("Option5")->click();
+    EXPECT_TRUE(child<QCheckBox>("chkContained")->isEnabled());
+    EXPECT_EQ(child<QLabel>("lblLeftOut")->text(), QStringLiteral("Hidden files were left out."));
+    action("MScan")->trigger();
+
+    const ResultModel &results = window->results();
+    ASSERT_EQ(names(), QStringList({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
+    EXPECT_EQ(results.row(0).version, QStringLiteral("2"));
+    EXPECT_EQ(results.row(0).size, 3200);
+    EXPECT_EQ(results.row(2).group, 0) << "C holds nothing unique, in no group";
+    EXPECT_EQ(results.headerData(ResultRow::ColName, Qt::Horizontal).toString(), QStringLiteral("Folder Name"));
+    EXPECT_EQ(results.headerData(ResultRow::ColVersion, Qt::Horizontal).toString(), QStringLiteral("Files"));
+    auto *view = child<ResultView>("RLV");
+    EXPECT_TRUE(view->isRowHidden(2)) << "only with the switch";
+    child<QCheckBox>("chkContained")->click();
+    EXPECT_FALSE(view->isRowHidden(2));
+
+    action("MMarkAllDuplicates")->trigger();
+    EXPECT_EQ(results.markedCount(), 1);
+    prompter.expectMessage(QStringLiteral("Error"), QString(), PromptAnswer::Ok);
+    action("MDelete")->trigger();
+    EXPECT_TRUE(prompter.allUsed());
+    for (const char *file : {"A/x.jpg", "B/x.jpg", "C/x.jpg"})
+        EXPECT_TRUE(QFile::exists(tree.path(QString::fromLatin1(file)))) << file;
+
+    // A saved list of folders comes back as one, with its folders in no group.
+    const QString session = tree.path(QStringLiteral("folders.cvf"));
+    const QStringList listed = names();
+    ASSERT_TRUE(window->saveSession(session, false, {}));
+    prompter.expectMessage(QStringLiteral("Confirm"), QString(), PromptAnswer::Yes);
+    ASSERT_TRUE(window->openSession(session, true, false, {}));
+    EXPECT_EQ(names(), listed);
+    for (const ResultRow &r : window->results().rows())
+        EXPECT_EQ(r.group, r.name == u"C" ? 0 : 1) << r.name.toStdString();
+    EXPECT_EQ(window->results().markedCount(), 1);
+    EXPECT_TRUE(child<QRadioButton>("Option5")->isChecked());
 }
