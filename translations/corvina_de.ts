@@ -111,10 +111,6 @@
         <extracomment>Status bar after an act: what was done, then the marked files that are left.</extracomment>
         <translation>%1. %2</translation>
     </message>
-    <message>
-        <source>A list of whole folders can be marked, saved and exported, but Corvina does not delete, move, copy, link or rename folders from it. Search the folders with Byte to Byte to act on their files.</source>
-        <translation>Eine Liste ganzer Ordner kann markiert, gespeichert und exportiert werden, aber Corvina löscht, verschiebt, kopiert, verlinkt oder benennt daraus keine Ordner um. Durchsuchen Sie die Ordner mit „Byte für Byte“, um mit ihren Dateien zu arbeiten.</translation>
-    </message>
 </context>
 <context>
     <name>ActionDriver</name>
@@ -133,6 +129,10 @@
     <message>
         <source>Only the identical files that Byte to Byte or CRC32 finds can be replaced with links.</source>
         <translation>Nur die identischen Dateien, die „Byte für Byte“ oder CRC32 findet, können durch Links ersetzt werden.</translation>
+    </message>
+    <message>
+        <source>A list of whole folders can be marked, saved and exported, but Corvina does not delete, move, copy, link or rename folders from it. Search the folders with Byte to Byte to act on their files.</source>
+        <translation>Eine Liste ganzer Ordner kann markiert, gespeichert und exportiert werden, aber Corvina löscht, verschiebt, kopiert, verlinkt oder benennt daraus keine Ordner um. Durchsuchen Sie die Ordner mit „Byte für Byte“, um mit ihren Dateien zu arbeiten.</translation>
     </message>
 </context>
 <context>
@@ -1008,12 +1008,12 @@
         <translation>--engine folders vergleicht ganze Ordner: --min, --max, --mask und --no-subfolders gelten dafür nicht</translation>
     </message>
     <message>
-        <source>--engine folders writes its answer on standard output only: session files and exports hold files</source>
-        <translation>--engine folders schreibt seine Antwort nur auf die Standardausgabe: Sitzungsdateien und Exporte enthalten Dateien</translation>
-    </message>
-    <message>
         <source>--engine folders lists folders: mark and act on their files with --engine byte</source>
         <translation>--engine folders listet Ordner auf: Markieren Sie ihre Dateien und handeln Sie mit --engine byte</translation>
+    </message>
+    <message>
+        <source>--engine folders searches its folders: it does not take --session or --load</source>
+        <translation>--engine folders durchsucht seine Ordner: Es nimmt weder --session noch --load</translation>
     </message>
 </context>
 <context>

@@ -92,20 +92,8 @@ bool ActionCommands::zeroSize() const
     return m_model.anchors().origin.kind == ListKind::ZeroSize;
 }
 
-bool ActionCommands::refuseFolderList() const
-{
-    if (m_model.anchors().origin.kind != ListKind::SameFolders)
-        return false;
-    m_prompter.error(tr("A list of whole folders can be marked, saved and exported, but Corvina does not delete, "
-                        "move, copy, link or rename folders from it. Search the folders with Byte to Byte to act on "
-                        "their files."));
-    return true;
-}
-
 void ActionCommands::runDriver(const std::function<void(ActionDriver &)> &command)
 {
-    if (refuseFolderList())
-        return;
     Dialogs dialogs(*this);
     ActionDriver driver({m_model, m_prompter, m_reporter, dialogs, m_hooks.keepOneWarning,
                          [this](const QString &text) {
@@ -153,8 +141,11 @@ void ActionCommands::replaceWithClones()
 
 void ActionCommands::renameFile()
 {
-    if (refuseFolderList())
+    if (ActionDriver::actsOnNothing(m_model))
+    {
+        m_prompter.error(ActionDriver::folderListText());
         return;
+    }
     runStep(m_reporter, QStringLiteral("Rename"),
             [this] { SingleFileActions(m_model, m_prompter, *m_desktop).renameFile(focusedRow()); });
 }

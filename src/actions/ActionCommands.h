@@ -81,8 +81,6 @@ private:
     class Dialogs;
     int focusedRow() const;
     bool zeroSize() const;
-    /// In a list of whole folders nothing is acted on: says so, and answers true.
-    bool refuseFolderList() const;
     void runDriver(const std::function<void(ActionDriver &)> &command);
     void runPreview(const QString &label);
 

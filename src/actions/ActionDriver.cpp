@@ -15,8 +15,29 @@ QString ActionDriver::nothingMarked()
     return tr("No items marked/checked");
 }
 
+bool ActionDriver::actsOnNothing(const ResultModel &model)
+{
+    return model.anchors().origin.kind == ListKind::SameFolders;
+}
+
+QString ActionDriver::folderListText()
+{
+    return tr("A list of whole folders can be marked, saved and exported, but Corvina does not delete, move, copy, "
+              "link or rename folders from it. Search the folders with Byte to Byte to act on their files.");
+}
+
+bool ActionDriver::refusedFolderList()
+{
+    if (!actsOnNothing(m_ctx.model))
+        return false;
+    m_ctx.prompter.error(folderListText());
+    return true;
+}
+
 void ActionDriver::processMarkedRows(Removal action)
 {
+    if (refusedFolderList())
+        return;
     // The labels name the procedure in an error report, which goes to the developers as it is.
     const QString label = QStringLiteral("Delete/Move Files");
     // What the list holds decides, not which engine button is pressed now.
@@ -57,6 +78,8 @@ void ActionDriver::processMarkedRows(Removal action)
 
 void ActionDriver::copyMarkedFiles()
 {
+    if (refusedFolderList())
+        return;
     runStep(m_ctx.reporter, QStringLiteral("Copy Files"), [&] {
         const qint64 count = m_ctx.model.markedCount();
         if (count == 0)
@@ -84,6 +107,8 @@ bool ActionDriver::zeroSizeListing() const
 
 void ActionDriver::replaceWithLinks(FileTransfer::LinkKind kind)
 {
+    if (refusedFolderList())
+        return;
     const QString label = QStringLiteral("Link Files");
     // Only a copy with the very same bytes can stand in for a file.
     if (m_ctx.model.anchors().origin.kind != ListKind::SameContents)

@@ -65,6 +65,12 @@ public:
         Delete,
         Move,
     };
+    /// True for a list of whole folders, which no command acts on: they are listed from the
+    /// search that found them, and a folder goes only with the proof of every file in it.
+    static bool actsOnNothing(const ResultModel &model);
+    /// Why a list of whole folders is not acted on, in the user's language.
+    static QString folderListText();
+
     /// Delete or Move the marked files.
     void processMarkedRows(Removal action);
     /// Copy the marked files; the list stays as it is.
@@ -76,6 +82,7 @@ public:
     static QString nothingMarked();
 
 private:
+    bool refusedFolderList();
     /// The keep-one walk: false when the user closed the warning without an answer.
     bool protectFullyMarkedGroups(ActionRun &run);
     bool zeroSizeListing() const;

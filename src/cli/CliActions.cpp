@@ -235,6 +235,11 @@ void mark(ResultModel &model, const CliActionOptions &options)
 int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevice &out, QIODevice &err,
         ErrorReporter &errors)
 {
+    if (options.act != Act::None && ActionDriver::actsOnNothing(model))
+    {
+        err.write(line(QStringLiteral("corvina-cli: ") + ActionDriver::folderListText()));
+        return CliExit::Refused;
+    }
     CommandLinePrompter prompter(options.target, err);
     ErrorLines lines(err);
     CommandLineRuns runs(model, options, prompter, errors, out, lines);

@@ -243,10 +243,8 @@ QString folderUsageError(const CliOptions &options)
         !options.subFolders)
         return Tr::tr("--engine folders compares whole folders: --min, --max, --mask and --no-subfolders do not "
                       "apply");
-    const CliSessionOptions &s = options.session;
-    if (s.fromFile() || !s.save.isEmpty() || !s.saveParams.isEmpty() || !s.exportPath.isEmpty())
-        return Tr::tr("--engine folders writes its answer on standard output only: session files and exports "
-                      "hold files");
+    if (options.session.fromFile())
+        return Tr::tr("--engine folders searches its folders: it does not take --session or --load");
     if (!options.actions.marks.isEmpty() || options.actions.act != CliActionOptions::Act::None)
         return Tr::tr("--engine folders lists folders: mark and act on their files with --engine byte");
     return {};

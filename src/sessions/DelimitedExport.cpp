@@ -2,6 +2,7 @@
 #include "sessions/DelimitedExport.h"
 
 #include "core/AppendString.h"
+#include "results/ResultModel.h"
 #include "sessions/TextFileOutput.h"
 
 namespace
@@ -49,9 +50,14 @@ QString text(const ResultModel &model, const QString &delimiter, const ExportCho
 {
     const bool quoting = quotingApplies(delimiter);
     AppendString out;
-    const QStringList header{QStringLiteral("File Name"),     QStringLiteral("Size(Bytes)"),
-                             QStringLiteral("Last Modified"), QStringLiteral("Version"),
-                             QStringLiteral("Group"),         QStringLiteral("Path")};
+    // A list of folders names its folders and their file counts where files have name and version.
+    const bool folders = model.anchors().origin.kind == ListKind::SameFolders;
+    const QStringList header{folders ? QStringLiteral("Folder Name") : QStringLiteral("File Name"),
+                             QStringLiteral("Size(Bytes)"),
+                             QStringLiteral("Last Modified"),
+                             folders ? QStringLiteral("Files") : QStringLiteral("Version"),
+                             QStringLiteral("Group"),
+                             QStringLiteral("Path")};
     out.addToString(header.join(delimiter));
     progress.maximum(model.size());
     for (int i = 0; i < model.size(); ++i)

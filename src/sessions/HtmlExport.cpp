@@ -99,8 +99,16 @@ QString text(const ResultModel &model, const ExportChoice &choice, const Summary
                summary.duplicatesPanel.mid(16), u"</b></td></tr>");
     summaryRow(out, u"<tr class='tr1'><td width='120'>Generate on</td><td width='220'><b>",
                TextFormat::dateText(summary.exportTime), u"</b></td></tr></table><hr>");
+    // A list of folders names its folders and their file counts where files have name and version.
+    const bool folders = model.anchors().origin.kind == ListKind::SameFolders;
     for (const char16_t *piece : TableHead)
-        line(out, QStringView(piece));
+    {
+        QString text = QString::fromUtf16(piece);
+        if (folders)
+            text.replace(QStringLiteral(">File Name<"), QStringLiteral(">Folder Name<"))
+                .replace(QStringLiteral(">Version<"), QStringLiteral(">Files<"));
+        line(out, text);
+    }
 
     progress.maximum(model.size());
     // Bands count runs of equal group numbers over the whole list, so an exported row keeps the

@@ -268,7 +268,19 @@ TEST(CorvinaCli, FolderCopiesInEveryFormat)
     EXPECT_TRUE(answer[1][u"group"].isNull());
     EXPECT_EQ(answer[1][u"elsewhere"].toInt(), 100);
 
-    const Outcome summary = cli({QStringLiteral("--engine=folders"), QStringLiteral("--contained"), tree.root()});
+    // Saved and exported as a list of folders, which is never acted on, whatever is marked.
+    const QString session = tree.path(QStringLiteral("folders.cvf"));
+    const QString csv = tree.path(QStringLiteral("folders.csv"));
+    const Outcome summary = cli({QStringLiteral("--engine=folders"), QStringLiteral("--contained"),
+                                 QStringLiteral("--save"), session, QStringLiteral("--export"), csv, tree.root()});
     EXPECT_TRUE(summary.err.contains("Duplicate folders: 2 in 1 group; 1 folder with nothing unique\n"))
         << summary.err.constData();
+    EXPECT_TRUE(TempTree::contents(session).startsWith("5,")) << "engine 5: folders";
+    EXPECT_TRUE(TempTree::contents(csv).startsWith("Folder Name,Size(Bytes),Last Modified,Files,Group,Path\r\n"));
+    const Outcome act = cli({QStringLiteral("--load"), session, QStringLiteral("--mark=keep-newest"),
+                             QStringLiteral("--trash"), QStringLiteral("--quiet")});
+    EXPECT_EQ(act.exitCode, 3);
+    EXPECT_TRUE(act.err.contains("does not delete, move, copy, link or rename folders")) << act.err.constData();
+    EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("Photos/a.jpg"))));
+    EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("Old\nPhotos/a.jpg"))));
 }
