@@ -574,7 +574,7 @@ namespace
 {
 // Flags (and unmarks) the rows of reference locations.
 void flagReferenceRows(std::vector<ResultRow> &rows, const QStringList &referenceFolders,
-                       const QStringList &otherFolders, const QSet<QString> &referenceByIdentity)
+                       const QStringList &otherFolders, const QSet<QString> &referenceByIdentity, bool folderRows)
 {
     // The innermost location holding a folder decides: a searched folder inside a reference one
     // is searched.
@@ -587,15 +587,23 @@ void flagReferenceRows(std::vector<ResultRow> &rows, const QStringList &referenc
         }
         return best;
     };
+    // A row of a list of folders stands for its whole tree: it is a reference when its folder is
+    // in a reference location, or holds one.
+    const auto holdsReference = [&](const QString &folder) {
+        return std::any_of(referenceFolders.begin(), referenceFolders.end(),
+                           [&](const QString &r) { return r.startsWith(folder); });
+    };
     QHash<QString, bool> seen;
     for (ResultRow &row : rows)
     {
-        auto it = seen.constFind(row.path);
+        const QString place = folderRows ? row.fullPath() + u'/' : row.path;
+        auto it = seen.constFind(place);
         if (it == seen.cend())
         {
-            const qsizetype reference = longestPrefix(row.path, referenceFolders);
-            it = seen.insert(row.path, referenceByIdentity.contains(row.path) ||
-                                           (reference >= 0 && reference >= longestPrefix(row.path, otherFolders)));
+            const qsizetype reference = longestPrefix(place, referenceFolders);
+            it = seen.insert(place, referenceByIdentity.contains(row.path) ||
+                                        (reference >= 0 && reference >= longestPrefix(place, otherFolders)) ||
+                                        (folderRows && holdsReference(place)));
         }
         row.reference = *it;
         row.marked = row.marked && !row.reference;
@@ -654,7 +662,8 @@ void ResultModel::applyReferences(const QStringList &referenceFolders, const QSt
 {
     if ((referenceFolders.isEmpty() && referenceByIdentity.isEmpty()) || m_rows.empty())
         return;
-    flagReferenceRows(m_rows, referenceFolders, otherFolders, referenceByIdentity);
+    flagReferenceRows(m_rows, referenceFolders, otherFolders, referenceByIdentity,
+                      m_anchors.origin.kind == ListKind::SameFolders);
     std::vector<ResultRow> rows = referencesFirst(m_rows);
     // Numbered again from 1 when groups left, as a fresh list is.
     if (rows.size() != m_rows.size())

@@ -178,3 +178,26 @@ TEST(FolderCopies, HiddenFilesCountAsTheOptionSaysAndEachFolderIsSeenOnce)
     EXPECT_TRUE(excluded.groups.empty());
     EXPECT_TRUE(excluded.contained.isEmpty()) << "the folder that holds an excluded one is not seen whole";
 }
+
+TEST(FolderCopies, AFolderInOrHoldingAReferenceLocationIsAReferenceRow)
+{
+    TempTree tree;
+    for (const QString &top : {QStringLiteral("Photos/"), QStringLiteral("Backup/")})
+        tree.file(top + u"2023/a.jpg", "aaaa");
+    tree.file(QStringLiteral("Old/x"), "xx");
+    tree.file(QStringLiteral("Kept/x"), "xx");
+    SearchLocationList locations;
+    locations.append(location(tree.root()));
+    locations.append(location(tree.path(QStringLiteral("Photos/2023")), SearchLocation::ReferenceIcon));
+    locations.append(location(tree.path(QStringLiteral("Kept")), SearchLocation::ReferenceIcon));
+    ScanOptions options;
+    options.engine = ScanOptions::Folders;
+    TestSink sink;
+    ResultModel model;
+    ScanPipeline(sink, model).run(locations, options);
+    QStringList references;
+    for (const ResultRow &r : model.rows())
+        references << r.name + (r.reference ? u"=R" : u"");
+    EXPECT_EQ(references.join(u' '), QStringLiteral("Photos=R Backup Kept=R Old"))
+        << "Photos holds a reference location, Kept is one; each first in its group";
+}
