@@ -260,7 +260,7 @@ def build_copies(p, scale, events):
             dest = f"Laptop import/{kind} {i}/{base_of(e)}"
             p.copy_tree(e, dest)
             change(dest, e)
-            known.setdefault("near", (e, dest))
+            known.setdefault(kind, (e, dest))
 
     # Favourites: every file a copy of a photo of another event.
     sources = take(60 * s)
@@ -269,7 +269,7 @@ def build_copies(p, scale, events):
         for j in range(rng.randrange(5, 16)):
             path, spec = rng.choice(non_empty(p, rng.choice(sources)))
             p.add_file(folder, f"fav {j:03d}.jpg", spec)
-        known.setdefault("contained", folder)
+        known["contained"] = "Favourites"
     # A folder with a copy of its own files in a sub-folder.
     for i, e in enumerate(take(4 * s)):
         folder = f"Inbox {i}"
