@@ -3,28 +3,30 @@
 # Checks corvina-cli's folder search on a tree made by bench/make_folder_trees.py, then times it
 # against the byte search and against rmlint's duplicate directories.
 #
-#   bash bench/folders.sh [--cli PATH] [--truth FILE] [--runs N] [--work DIR] TREE
+#   bash bench/folders.sh [--cli PATH] [--truth FILE] [--runs N] [--pairs N] [--work DIR] TREE
 #
 # TREE is OUT/tree of make_folder_trees.py; the truth is OUT/truth.txt unless --truth names it.
 # Prints whether corvina-cli's answer equals the truth (or the difference: "-" only in the truth,
 # "+" only in corvina-cli's answer), whether rmlint's duplicate directories agree with the truth's
 # groups (for information: rmlint answers another question), then one Markdown table: median wall
 # seconds of hyperfine's warm runs (--warmup 1), the maximum resident set of one run of each, and
-# what the folder search costs over the byte search. The work folder keeps every output.
+# what the folder search costs over the byte search; then --pairs runs of each of corvina-cli's
+# three searches in turn, with their processor times. The work folder keeps every output.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-cli="" truth="" runs=5 work=""
+cli="" truth="" runs=5 pairs=10 work=""
 while [[ $# -gt 1 ]]; do
     case $1 in
         --cli) cli=$2; shift 2 ;;
         --truth) truth=$2; shift 2 ;;
         --runs) runs=$2; shift 2 ;;
+        --pairs) pairs=$2; shift 2 ;;
         --work) work=$2; shift 2 ;;
         *) echo "unknown option $1" >&2; exit 2 ;;
     esac
 done
-[[ $# -eq 1 && -d $1 ]] || { echo "usage: $0 [--cli PATH] [--truth FILE] [--runs N] [--work DIR] TREE" >&2; exit 2; }
+[[ $# -eq 1 && -d $1 ]] || { echo "usage: $0 [--cli PATH] [--truth FILE] [--runs N] [--pairs N] [--work DIR] TREE" >&2; exit 2; }
 tree=$(realpath "$1")
 truth=${truth:-$(dirname "$tree")/truth.txt}
 if [[ -z $cli ]]; then
@@ -106,6 +108,31 @@ for i in "${!names[@]}"; do
     eval "/usr/bin/time -f %M -o ${names[$i]}.rss ${cmds[$i]}" >/dev/null
 done
 
+# The three searches of corvina-cli again, in turn, so that other work on a shared machine weighs
+# on each alike; processor time (user + system) is less disturbed by it than wall time.
+python3 - "$pairs" "$cli" "$tree" >pairs.txt <<'EOF'
+import resource, statistics, subprocess, sys, time
+pairs, cli, tree = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+seen = {"byte": [], "folders": [], "folders --contained": []}
+for _ in range(pairs):
+    for engine in seen:
+        before = resource.getrusage(resource.RUSAGE_CHILDREN)
+        start = time.perf_counter()
+        subprocess.run([cli, "--engine", *engine.split(), "--format", "groups", "--quiet", tree],
+                       stdout=subprocess.DEVNULL, check=True)
+        wall = time.perf_counter() - start
+        after = resource.getrusage(resource.RUSAGE_CHILDREN)
+        cpu = after.ru_utime + after.ru_stime - before.ru_utime - before.ru_stime
+        seen[engine].append((wall, cpu))
+wall = {e: statistics.median(w for w, _ in runs) for e, runs in seen.items()}
+cpu = {e: statistics.median(c for _, c in runs) for e, runs in seen.items()}
+print(f"\nIn turn, {pairs} runs each (median):")
+for e in seen:
+    print(f"--engine {e}: {wall[e]:.3f} s wall, {cpu[e]:.3f} s processor", end="")
+    print("" if e == "byte" else f"; over byte {(wall[e] / wall['byte'] - 1) * 100:+.1f} % wall, "
+          f"{(cpu[e] / cpu['byte'] - 1) * 100:+.1f} % processor")
+EOF
+
 python3 - "${names[@]}" "${labels[@]}" <<'EOF'
 import json, sys
 names = sys.argv[1:len(sys.argv) // 2 + 1]
@@ -125,4 +152,5 @@ for n in ("folders", "contained"):
     print(f"\n--engine {'folders --contained' if n == 'contained' else 'folders'} over --engine byte: "
           f"{(median[n] / median['byte'] - 1) * 100:+.1f} %")
 EOF
+cat pairs.txt
 echo "work folder: $work"
