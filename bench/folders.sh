@@ -15,7 +15,7 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-cli="" truth="" runs=5 pairs=10 work=""
+cli="" truth="" runs=5 pairs=15 work=""
 while [[ $# -gt 1 ]]; do
     case $1 in
         --cli) cli=$2; shift 2 ;;
