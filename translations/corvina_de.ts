@@ -2368,12 +2368,12 @@ Möchten Sie wirklich fortfahren?</translation>
         <translation>Doppelte Ordner</translation>
     </message>
     <message>
-        <source>Show Folders with Nothing Unique</source>
-        <translation>Ordner ohne Einzelstücke zeigen</translation>
-    </message>
-    <message>
         <source>Also list the folders whose every file has a copy outside them</source>
         <translation>Auch die Ordner auflisten, von deren Dateien jede eine Kopie außerhalb hat</translation>
+    </message>
+    <message>
+        <source>Contained Folders</source>
+        <translation>Enthaltene Ordner</translation>
     </message>
 </context>
 <context>

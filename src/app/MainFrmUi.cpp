@@ -328,7 +328,7 @@ void MainFrm::createEngineControls(QWidget *central)
     }
     m_fuzzyCheck = new QCheckBox(tr("Use Fuzzy Logic"), m_engineBox);
     m_fuzzyCheck->setObjectName(QStringLiteral("chkFuzzy"));
-    m_containedCheck = new QCheckBox(tr("Show Folders with Nothing Unique"), m_engineBox);
+    m_containedCheck = new QCheckBox(tr("Contained Folders"), m_engineBox);
     m_containedCheck->setObjectName(QStringLiteral("chkContained"));
     m_containedCheck->setToolTip(tr("Also list the folders whose every file has a copy outside them"));
     m_containedCheck->setEnabled(false);
