@@ -319,7 +319,7 @@ MUTANTS = [
            "a folder with nothing unique is proved against folders of the list that are not its copies",
            FOLDERS),
     Mutant("folder-proof-counts-unchecked", FP,
-           "!counted || survey.files != files || survey.bytes != r.size", "!counted",
+           "!counted || survey.files != files || survey.bytes != r.size", "!counted || files < 0",
            "a folder that gained or lost files since the search passes as the one listed", FOLDERS),
     Mutant("folder-proof-special-entry-passed", FP,
            "else if (!survey.plain)", "else if (false)",
@@ -331,7 +331,7 @@ MUTANTS = [
            "folder.name.constData(), folder.status, true))", "folder.name.constData(), folder.status, false))",
            "a folder that gained an entry after its proof goes to the trash with it", FOLDERS),
     Mutant("folder-trees-bytes-not-compared", FTS,
-           "fromFiles(AnchoredFiles::compareContents(fa, fb, pulse))", "Comparison::Same",
+           "fromFiles(AnchoredFiles::compareContents(fa, fb, pulse))", "fromFiles(AnchoredFiles::Comparison::Same)",
            "a kept folder whose file was edited since the search proves the marked one", FOLDERS),
 ]
 

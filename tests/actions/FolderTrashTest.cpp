@@ -256,6 +256,23 @@ TEST(FolderTrash, AGroupWhoseEveryFolderIsMarkedAsksAndKeepsOne)
         << "one folder of the group stays";
 }
 
+TEST(FolderTrash, UndoTakesBackOnlyTheFolderItPutInTheTrash)
+{
+    TempTree tree;
+    makeTrees(tree);
+    FolderList run;
+    run.scan(tree);
+    ASSERT_TRUE(run.trash(tree, {QStringLiteral("Backup")}).empty());
+    ASSERT_TRUE(QDir().rename(tree.path(QStringLiteral("trash/files/Backup")), tree.path(QStringLiteral("aside"))));
+    tree.file(QStringLiteral("trash/files/Backup/planted.txt"), "planted");
+
+    const UndoReport undo = UndoLastAct::run();
+    ASSERT_EQ(undo.refused.size(), 1u) << undo.summary().toStdString();
+    EXPECT_EQ(undo.refused[0].number, QStringLiteral("1025"));
+    EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("Backup"))));
+    EXPECT_TRUE(QFileInfo::exists(tree.path(QStringLiteral("trash/files/Backup/planted.txt"))));
+}
+
 TEST(FolderTrash, AFolderChangedAfterItsProofIsNotRenamed)
 {
     TempTree tree;
