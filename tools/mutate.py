@@ -49,6 +49,7 @@ SAVES = ["test_save_target", "test_save_file", "test_durable_writes", "test_priv
 SESSIONS = ["test_session_damage", "test_session_file", "test_session_escape", "test_session_names"]
 CONTENTS = ["test_content_groups", "test_content_changes"]
 MARKING = ["test_marking_rules", "test_marking_commands"]
+FOLDERS = ["test_folder_trash"]
 
 RG = "src/actions/RemovalGuard.cpp"
 AF = "src/platform/linux/AnchoredFiles_linux.cpp"
@@ -61,6 +62,8 @@ SP = "src/sessions/SessionParser.cpp"
 SE = "src/sessions/SessionEscape.cpp"
 CG = "src/engine/ContentGroups.cpp"
 MR = "src/results/MarkingRules.cpp"
+FP = "src/actions/FolderProof.cpp"
+FTS = "src/platform/linux/FolderTrees_linux.cpp"
 
 MUTANTS = [
     # The proof before a file goes: the marked file itself.
@@ -310,6 +313,26 @@ MUTANTS = [
     Mutant("mark-up-to-keeps-none", MR,
            "hasReference ? first : first + 1", "hasReference ? first : first",
            "Mark Up To marks the first file of a group too", MARKING),
+    # The proof before a whole folder goes to the trash.
+    Mutant("folder-proof-no-group-acted-on", FP,
+           "if (r.group <= 0)", "if (false)",
+           "a folder with nothing unique is proved against folders of the list that are not its copies",
+           FOLDERS),
+    Mutant("folder-proof-counts-unchecked", FP,
+           "!counted || survey.files != files || survey.bytes != r.size", "!counted || files < 0",
+           "a folder that gained or lost files since the search passes as the one listed", FOLDERS),
+    Mutant("folder-proof-special-entry-passed", FP,
+           "else if (!survey.plain)", "else if (false)",
+           "a folder holding a link or a device is proved as if it held files only", FOLDERS),
+    Mutant("folder-trees-same-file-is-a-copy", FTS,
+           "if (AnchoredFiles::maybeSameFile(fa, fb))", "if (false)",
+           "a kept folder of second names of the marked folder's own files proves it", FOLDERS),
+    Mutant("trash-folder-time-unchecked", TR,
+           "folder.name.constData(), folder.status, true))", "folder.name.constData(), folder.status, false))",
+           "a folder that gained an entry after its proof goes to the trash with it", FOLDERS),
+    Mutant("folder-trees-bytes-not-compared", FTS,
+           "fromFiles(AnchoredFiles::compareContents(fa, fb, pulse))", "fromFiles(AnchoredFiles::Comparison::Same)",
+           "a kept folder whose file was edited since the search proves the marked one", FOLDERS),
 ]
 
 # Mutants left out because they only make Corvina refuse more, or give another reason for a

@@ -131,8 +131,8 @@
         <translation>Nur die identischen Dateien, die „Byte für Byte“ oder CRC32 findet, können durch Links ersetzt werden.</translation>
     </message>
     <message>
-        <source>A list of whole folders can be marked, saved and exported, but Corvina does not delete, move, copy, link or rename folders from it. Search the folders with Byte to Byte to act on their files.</source>
-        <translation>Eine Liste ganzer Ordner kann markiert, gespeichert und exportiert werden, aber Corvina löscht, verschiebt, kopiert, verlinkt oder benennt daraus keine Ordner um. Durchsuchen Sie die Ordner mit „Byte für Byte“, um mit ihren Dateien zu arbeiten.</translation>
+        <source>A list of whole folders can be marked, saved and exported, and its marked folders can be sent to the trash once each is proved a copy of an unmarked folder of its group; Corvina does not delete them for good, move, copy, link or rename them. Search the folders with Byte to Byte to act on their files.</source>
+        <translation>Eine Liste ganzer Ordner kann markiert, gespeichert und exportiert werden, und ihre markierten Ordner können in den Papierkorb verschoben werden, sobald jeder als Kopie eines unmarkierten Ordners seiner Gruppe nachgewiesen ist; Corvina löscht sie nicht endgültig und verschiebt, kopiert, verlinkt oder benennt sie nicht um. Durchsuchen Sie die Ordner mit „Byte für Byte“, um mit ihren Dateien zu arbeiten.</translation>
     </message>
 </context>
 <context>
@@ -228,6 +228,30 @@
     <message>
         <source>Unable to put file back</source>
         <translation>Datei kann nicht zurückgelegt werden</translation>
+    </message>
+    <message>
+        <source>No unmarked copy of this folder is in the list</source>
+        <translation>Keine unmarkierte Kopie dieses Ordners ist in der Liste</translation>
+    </message>
+    <message>
+        <source>Folder is not the one the search listed</source>
+        <translation>Der Ordner ist nicht der, den die Suche aufgelistet hat</translation>
+    </message>
+    <message>
+        <source>Folder holds an entry that is not a file or folder</source>
+        <translation>Der Ordner enthält einen Eintrag, der weder Datei noch Ordner ist</translation>
+    </message>
+    <message>
+        <source>No unmarked copy of the folder is left</source>
+        <translation>Keine unmarkierte Kopie des Ordners ist übrig</translation>
+    </message>
+    <message>
+        <source>No unmarked copy holds the same files</source>
+        <translation>Keine unmarkierte Kopie enthält dieselben Dateien</translation>
+    </message>
+    <message>
+        <source>Folders go only to the trash</source>
+        <translation>Ordner werden nur in den Papierkorb verschoben</translation>
     </message>
 </context>
 <context>
@@ -1008,12 +1032,12 @@
         <translation>--engine folders vergleicht ganze Ordner: --min, --max, --mask und --no-subfolders gelten dafür nicht</translation>
     </message>
     <message>
-        <source>--engine folders lists folders: mark and act on their files with --engine byte</source>
-        <translation>--engine folders listet Ordner auf: Markieren Sie ihre Dateien und handeln Sie mit --engine byte</translation>
-    </message>
-    <message>
         <source>--engine folders searches its folders: it does not take --session or --load</source>
         <translation>--engine folders durchsucht seine Ordner: Es nimmt weder --session noch --load</translation>
+    </message>
+    <message>
+        <source>--engine folders sends marked folders only to the trash (--trash): delete, move, copy and link their files with --engine byte</source>
+        <translation>--engine folders verschiebt markierte Ordner nur in den Papierkorb (--trash): Löschen, verschieben, kopieren und verlinken Sie ihre Dateien mit --engine byte</translation>
     </message>
 </context>
 <context>

@@ -115,6 +115,8 @@ public:
         if (!value.isObject() || !to.isObject() || !settled.isBool())
             return fail(Tr::tr("a file is not whole"));
         f.settled = settled.toBool();
+        // Written only for a folder, so that a journal without folders reads as before.
+        f.folder = o.value(QLatin1String("folder")).toBool(false);
         return path(o, "from", f.from) && integer(o, "from_folder_device", f.fromFolder.device) &&
                integer(o, "from_folder_inode", f.fromFolder.inode) && path(o, "trash_info", f.trashInfo) &&
                placed(to.toObject(), f.to);
@@ -199,14 +201,17 @@ QByteArray ActJournal::toJson(const std::vector<JournalAct> &acts)
         QJsonArray files;
         for (const JournalFile &f : a.files)
         {
-            files.append(QJsonObject{
+            QJsonObject file{
                 {QStringLiteral("from"), pathText(f.from)},
                 {QStringLiteral("from_folder_device"), number(static_cast<qint64>(f.fromFolder.device))},
                 {QStringLiteral("from_folder_inode"), number(static_cast<qint64>(f.fromFolder.inode))},
                 {QStringLiteral("to"), placedObject(f.to)},
                 {QStringLiteral("trash_info"), pathText(f.trashInfo)},
                 {QStringLiteral("settled"), f.settled},
-            });
+            };
+            if (f.folder)
+                file.insert(QStringLiteral("folder"), true);
+            files.append(file);
         }
         list.append(QJsonObject{{QStringLiteral("id"), a.id},
                                 {QStringLiteral("kind"), kindName(a.kind)},
@@ -306,6 +311,11 @@ ActRecorder::~ActRecorder()
 
 void ActRecorder::add(const LocatedFile &file, const QString &target)
 {
+    push(entry(file, target));
+}
+
+JournalFile ActRecorder::entry(const LocatedFile &file, const QString &target) const
+{
     JournalFile f;
     f.from = file.path;
     f.fromFolder = PutBack::identityOf(file.folder);
@@ -335,10 +345,26 @@ void ActRecorder::add(const LocatedFile &file, const QString &target)
             f.trashInfo =
                 target.left(slash) + QStringLiteral("/info/") + target.mid(slash + 7) + QStringLiteral(".trashinfo");
     }
+    return f;
+}
+
+void ActRecorder::push(JournalFile f)
+{
     m_act.files.push_back(std::move(f));
     m_dirty = true;
     if (!m_sinceSave.isValid() || m_sinceSave.elapsed() >= 1000)
         save();
+}
+
+void ActRecorder::addFolder(const LocatedFile &folder, const QString &target, qint64 bytes)
+{
+    JournalFile f = entry(folder, target);
+    f.folder = true;
+    // An undo knows the folder by its identity alone: its times change as it is renamed.
+    f.to.status = folder.status;
+    f.to.status.size = bytes;
+    f.to.status.ctimeNs = 0;
+    push(std::move(f));
 }
 
 void ActRecorder::finish()

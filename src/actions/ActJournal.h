@@ -31,6 +31,7 @@ struct JournalFile
     PutBack::Placed to;        // where it went (trash: files/NAME); no path for a deletion
     QString trashInfo;         // the trash's info/NAME.trashinfo; empty for other acts
     bool settled = false;      // put back, or nothing left to put back
+    bool folder = false;       // a whole folder, gone as one item: `to` holds its identity and bytes
 };
 
 struct JournalAct
@@ -92,10 +93,14 @@ public:
     /// Records a file the act has just handled: `file` as it was found, `target` where it is now
     /// (empty for a deletion).
     void add(const LocatedFile &file, const QString &target);
+    /// Records a whole folder the act has just put at `target`, holding `bytes` in its files.
+    void addFolder(const LocatedFile &folder, const QString &target, qint64 bytes);
     /// Writes what is recorded; called by the destructor too.
     void finish();
 
 private:
+    JournalFile entry(const LocatedFile &file, const QString &target) const;
+    void push(JournalFile f);
     void save();
 
     QString m_path;

@@ -22,8 +22,16 @@ bool ActionDriver::actsOnNothing(const ResultModel &model)
 
 QString ActionDriver::folderListText()
 {
-    return tr("A list of whole folders can be marked, saved and exported, but Corvina does not delete, move, copy, "
-              "link or rename folders from it. Search the folders with Byte to Byte to act on their files.");
+    return tr("A list of whole folders can be marked, saved and exported, and its marked folders can be sent to the "
+              "trash once each is proved a copy of an unmarked folder of its group; Corvina does not delete them "
+              "for good, move, copy, link or rename them. Search the folders with Byte to Byte to act on their "
+              "files.");
+}
+
+bool ActionDriver::rowStillThere(const ResultModel &model, const ResultRow &row)
+{
+    const QString path = row.fullPath();
+    return actsOnNothing(model) ? FileFunctions::folderExists(path) : FileFunctions::fileExists(path);
 }
 
 bool ActionDriver::refusedFolderList()
@@ -36,7 +44,8 @@ bool ActionDriver::refusedFolderList()
 
 void ActionDriver::processMarkedRows(Removal action)
 {
-    if (refusedFolderList())
+    // A marked folder may go to the trash (the deletion run refuses it for good); never elsewhere.
+    if (action == Removal::Move && refusedFolderList())
         return;
     // The labels name the procedure in an error report, which goes to the developers as it is.
     const QString label = QStringLiteral("Delete/Move Files");
@@ -190,7 +199,7 @@ void ActionDriver::cleanUpAfterRun()
 {
     ResultModel &model = m_ctx.model;
     const bool zeroSize = zeroSizeListing();
-    model.removeRowsIf([](const ResultRow &r) { return r.marked && !FileFunctions::fileExists(r.fullPath()); });
+    model.removeRowsIf([&model](const ResultRow &r) { return r.marked && !rowStillThere(model, r); });
     const qint64 count = model.markedCount();
     const qint64 total = model.markedTotal();
     if (m_ctx.processEvents)

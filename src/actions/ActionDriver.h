@@ -15,6 +15,7 @@
 class ErrorReporter;
 class Prompter;
 class ResultModel;
+struct ResultRow;
 
 /// What the driver hands the deletion or copy/move dialog.
 struct ActionRun
@@ -65,11 +66,14 @@ public:
         Delete,
         Move,
     };
-    /// True for a list of whole folders, which no command acts on: they are listed from the
-    /// search that found them, and a folder goes only with the proof of every file in it.
+    /// True for a list of whole folders, which only Delete acts on, and only to the trash: a
+    /// marked folder goes whole once it is proved a copy of an unmarked folder of its group.
     static bool actsOnNothing(const ResultModel &model);
-    /// Why a list of whole folders is not acted on, in the user's language.
+    /// What is and is not done to a list of whole folders, in the user's language.
     static QString folderListText();
+    /// Whether the row's file (or, in a list of folders, its folder) is still at its path: the
+    /// test by which the list drops a row after an act.
+    static bool rowStillThere(const ResultModel &model, const ResultRow &row);
 
     /// Delete or Move the marked files.
     void processMarkedRows(Removal action);

@@ -37,6 +37,12 @@ constexpr Description kDescriptions[] = {
     {1026, QT_TRANSLATE_NOOP("ActionError", "Copy no longer holds the bytes of its original")},
     {1027, QT_TRANSLATE_NOOP("ActionError", "Folder it came from has changed")},
     {1028, QT_TRANSLATE_NOOP("ActionError", "Unable to put file back")},
+    {1029, QT_TRANSLATE_NOOP("ActionError", "No unmarked copy of this folder is in the list")},
+    {1030, QT_TRANSLATE_NOOP("ActionError", "Folder is not the one the search listed")},
+    {1031, QT_TRANSLATE_NOOP("ActionError", "Folder holds an entry that is not a file or folder")},
+    {1032, QT_TRANSLATE_NOOP("ActionError", "No unmarked copy of the folder is left")},
+    {1033, QT_TRANSLATE_NOOP("ActionError", "No unmarked copy holds the same files")},
+    {1034, QT_TRANSLATE_NOOP("ActionError", "Folders go only to the trash")},
 };
 
 const char *englishText(int number)
@@ -168,6 +174,36 @@ ActionError ActionError::originChanged(const QString &path)
 ActionError ActionError::unableToPutBack(const QString &path)
 {
     return make(1028, path);
+}
+
+ActionError ActionError::folderNotInGroup(const QString &path)
+{
+    return make(1029, path);
+}
+
+ActionError ActionError::folderNotListed(const QString &path)
+{
+    return make(1030, path);
+}
+
+ActionError ActionError::folderNotPlain(const QString &path)
+{
+    return make(1031, path);
+}
+
+ActionError ActionError::noFolderCopyLeft(const QString &path)
+{
+    return make(1032, path);
+}
+
+ActionError ActionError::folderContentsDiffer(const QString &path)
+{
+    return make(1033, path);
+}
+
+ActionError ActionError::folderOnlyToTrash(const QString &path)
+{
+    return make(1034, path);
 }
 
 QString ActionError::englishDescription(const QString &number)

@@ -63,6 +63,22 @@ struct ActionError
     /// Undo: the file could not be put back for another reason; it stays where it is.
     static ActionError unableToPutBack(const QString &path);
 
+    /// A marked folder with nothing unique: its files' copies are spread over other folders,
+    /// none of which is in the list to be proved.
+    static ActionError folderNotInGroup(const QString &path);
+    /// The folder now holds another count of files or bytes than its row, or another item has
+    /// its name: it is not the folder the search listed.
+    static ActionError folderNotListed(const QString &path);
+    /// The folder holds a link, a FIFO, a device or a socket, which no proof covers.
+    static ActionError folderNotPlain(const QString &path);
+    /// No unmarked folder of the group is still there.
+    static ActionError noFolderCopyLeft(const QString &path);
+    /// Unmarked folders of the group are there, but none holds the same names and bytes in
+    /// files of its own.
+    static ActionError folderContentsDiffer(const QString &path);
+    /// A whole folder is never deleted for good: the trash keeps it whole for the user.
+    static ActionError folderOnlyToTrash(const QString &path);
+
     /// The English description of an error number, whatever the user's language (the error log
     /// writes it); "" for a number no error has.
     static QString englishDescription(const QString &number);

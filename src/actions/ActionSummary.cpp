@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "actions/ActionSummary.h"
 
+#include "actions/ActionDriver.h"
 #include "core/ShownSize.h"
 #include "platform/FileFunctions.h"
 #include "results/LocaleText.h"
@@ -31,7 +32,7 @@ ActionSummary::Tally ActionSummary::goneFiles(const ResultModel &model)
         if (!row.marked)
             continue;
         // The test by which the list drops the row afterwards.
-        if (FileFunctions::fileExists(row.fullPath()))
+        if (ActionDriver::rowStillThere(model, row))
         {
             ++tally.refused;
             continue;

@@ -8,6 +8,7 @@
 class ActRecorder;
 class ActionProgress;
 class ErrorReporter;
+class FolderProof;
 class Prompter;
 class RemovalGuard;
 class ResultModel;
@@ -34,6 +35,9 @@ public:
 
 private:
     void deleteOne(int row, const DeleteOptions &options, ActionProgress &progress, ActRecorder &recorder);
+    /// A marked folder of a list of folders: to the trash whole, after its proof, or not at all.
+    void trashFolder(int row, const FolderProof &proof, const DeleteOptions &options, ActionProgress &progress,
+                     ActRecorder &recorder);
 
     const ResultModel &m_model;
     const RemovalGuard &m_guard;

@@ -64,6 +64,8 @@ public:
     Check identify(int row) const;
     /// identify, refusing a file of a reference location as check does.
     Check identifyForRemoval(int row) const;
+    /// The groups the user chose to act on wholly.
+    const std::set<qint32> &acknowledgedGroups() const { return m_acknowledged; }
 
 private:
     /// The unmarked member of the group that proves the file of `result`, by the list's rule.

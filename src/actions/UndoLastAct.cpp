@@ -23,6 +23,7 @@ bool undoFile(ActKind kind, JournalFile &file, UndoReport &report)
 {
     using PutBack::Outcome;
     const PutBack::Result r = kind == ActKind::Copy ? PutBack::removeCopy(file.to, file.from, file.fromFolder)
+                              : file.folder         ? PutBack::moveFolderBack(file.to, file.from, file.fromFolder)
                                                     : PutBack::moveBack(file.to, file.from, file.fromFolder);
     switch (r.outcome)
     {

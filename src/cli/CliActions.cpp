@@ -5,6 +5,7 @@
 #include "actions/ActionProgress.h"
 #include "actions/CopyMarkedRows.h"
 #include "actions/DeleteMarkedRows.h"
+#include "actions/FolderProof.h"
 #include "actions/LinkMarkedRows.h"
 #include "actions/MarkedRowRun.h"
 #include "actions/MoveMarkedRows.h"
@@ -95,7 +96,7 @@ public:
     {
         const RemovalGuard guard(m_model, run.acknowledgedGroups);
         if (m_options.dryRun)
-            return preview(guard, false);
+            return ActionDriver::actsOnNothing(m_model) ? previewFolders(run) : preview(guard, false);
         DeleteOptions options;
         options.sendToTrash = m_options.act == Act::Trash;
         options.removeEmptyFolders = m_options.removeEmptyFolders;
@@ -158,6 +159,25 @@ private:
                 m_lines.addError(copying ? ActionError::unableToCopy(path) : ActionError::changedSinceSearch(path));
             if (MarkedRowRun::mayAct(check, path, m_lines))
                 m_out.write(verb.toUtf8() + CliText::escaped(path) + '\n');
+        }
+        return true;
+    }
+
+    bool previewFolders(const ActionRun &run)
+    {
+        const FolderProof proof(m_model, run.acknowledgedGroups);
+        for (int r = 0; r < m_model.size(); ++r)
+        {
+            if (!m_model.isMarked(r))
+                continue;
+            const QString path = m_model.row(r).fullPath();
+            const FolderProof::Check check = proof.check(r);
+            if (const std::optional<ActionError> refusal = FolderProof::refusalOf(check.verdict, path))
+                m_lines.addError(*refusal);
+            else if (check.verdict == FolderProof::Verdict::Gone)
+                m_lines.addError(ActionError::folderNotListed(path));
+            else
+                m_out.write(QByteArray("trash ") + CliText::escaped(path) + '\n');
         }
         return true;
     }
@@ -235,7 +255,8 @@ void mark(ResultModel &model, const CliActionOptions &options)
 int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevice &out, QIODevice &err,
         ErrorReporter &errors)
 {
-    if (options.act != Act::None && ActionDriver::actsOnNothing(model))
+    // A list of folders: marked folders go to the trash, proved one by one; nothing else is done.
+    if (options.act != Act::None && options.act != Act::Trash && ActionDriver::actsOnNothing(model))
     {
         err.write(line(QStringLiteral("corvina-cli: ") + ActionDriver::folderListText()));
         return CliExit::Refused;

@@ -245,8 +245,9 @@ QString folderUsageError(const CliOptions &options)
                       "apply");
     if (options.session.fromFile())
         return Tr::tr("--engine folders searches its folders: it does not take --session or --load");
-    if (!options.actions.marks.isEmpty() || options.actions.act != CliActionOptions::Act::None)
-        return Tr::tr("--engine folders lists folders: mark and act on their files with --engine byte");
+    if (options.actions.act != CliActionOptions::Act::None && options.actions.act != CliActionOptions::Act::Trash)
+        return Tr::tr("--engine folders sends marked folders only to the trash (--trash): delete, move, copy and "
+                      "link their files with --engine byte");
     return {};
 }
 

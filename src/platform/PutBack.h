@@ -52,6 +52,11 @@ struct Result
 /// and anything else is put back.
 Result moveBack(const Placed &placed, const QString &to, const FolderIdentity &toFolder);
 
+/// Moves the folder `placed` (its path, and in its status the folder's device and inode) back to
+/// `to` as moveBack moves a file: only while the folder there has that identity, never over
+/// anything that has the name `to` now, and only by a rename (Failed with EXDEV otherwise).
+Result moveFolderBack(const Placed &placed, const QString &to, const FolderIdentity &toFolder);
+
 /// Removes the copy `placed` when it is still the file Corvina made and holds exactly the bytes
 /// of the regular file at original (in the folder of identity originalFolder, zero: any).
 Result removeCopy(const Placed &placed, const QString &original, const FolderIdentity &originalFolder);

@@ -20,4 +20,11 @@ QString homeTrash();
 /// and DeletionDate=. homeTrashFolder replaces homeTrash() (tests). A file that is no longer the
 /// one its status describes is left alone.
 FileOpResult moveToTrash(const LocatedFile &file, const QString &homeTrashFolder = QString());
+
+/// Moves a whole folder into the trash as one item, the way moveToTrash moves a file, but only
+/// by a rename: into the home trash when the folder is on its file system, else into the trash
+/// at the top of the folder's own file system; never as a copy (a folder that neither can take
+/// fails with EXDEV). `folder` names the folder in its parent, held open, and its status; a
+/// folder that no longer has that identity and modification time is left alone (Changed).
+FileOpResult moveFolderToTrash(const LocatedFile &folder, const QString &homeTrashFolder = QString());
 } // namespace Trash

@@ -268,7 +268,7 @@ TEST(CorvinaCli, FolderCopiesInEveryFormat)
     EXPECT_TRUE(answer[1][u"group"].isNull());
     EXPECT_EQ(answer[1][u"elsewhere"].toInt(), 100);
 
-    // Saved and exported as a list of folders, which is never acted on, whatever is marked.
+    // Saved and exported as a list of folders, whose marked folders go only to the trash.
     const QString session = tree.path(QStringLiteral("folders.cvf"));
     const QString csv = tree.path(QStringLiteral("folders.csv"));
     const Outcome summary = cli({QStringLiteral("--engine=folders"), QStringLiteral("--contained"),
@@ -277,10 +277,22 @@ TEST(CorvinaCli, FolderCopiesInEveryFormat)
         << summary.err.constData();
     EXPECT_TRUE(TempTree::contents(session).startsWith("5,")) << "engine 5: folders";
     EXPECT_TRUE(TempTree::contents(csv).startsWith("Folder Name,Size(Bytes),Last Modified,Files,Group,Path\r\n"));
-    const Outcome act = cli({QStringLiteral("--load"), session, QStringLiteral("--mark=keep-newest"),
-                             QStringLiteral("--trash"), QStringLiteral("--quiet")});
-    EXPECT_EQ(act.exitCode, 3);
-    EXPECT_TRUE(act.err.contains("does not delete, move, copy, link or rename folders")) << act.err.constData();
+    const Outcome forGood = cli({QStringLiteral("--load"), session, QStringLiteral("--mark=keep-newest"),
+                                 QStringLiteral("--delete"), QStringLiteral("--quiet")});
+    EXPECT_EQ(forGood.exitCode, 3);
+    EXPECT_TRUE(forGood.err.contains("does not delete them for good")) << forGood.err.constData();
     EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("Photos/a.jpg"))));
     EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("Old\nPhotos/a.jpg"))));
+
+    const Outcome act = cli({QStringLiteral("--load"), session, QStringLiteral("--mark=keep-newest"),
+                             QStringLiteral("--trash"), QStringLiteral("--quiet")});
+    EXPECT_EQ(act.exitCode, 0) << act.err.constData();
+    const bool photosStayed = QFile::exists(tree.path(QStringLiteral("Photos/2023/b.jpg")));
+    EXPECT_NE(photosStayed, QFile::exists(tree.path(QStringLiteral("Old\nPhotos/2023/b.jpg"))));
+    EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("Backup/a.jpg"))));
+    const Outcome undo = cli({QStringLiteral("--undo")});
+    EXPECT_EQ(undo.exitCode, 0) << undo.err.constData();
+    EXPECT_EQ(TempTree::contents(tree.path(photosStayed ? QStringLiteral("Old\nPhotos/2023/b.jpg")
+                                                        : QStringLiteral("Photos/2023/b.jpg"))),
+              QByteArray(2000, 'b'));
 }

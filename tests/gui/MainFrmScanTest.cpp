@@ -6,6 +6,7 @@
 #include "ModalAnswer.h"
 #include "support/TempTree.h"
 
+#include "actions/DeleteFilesDialog.h"
 #include "app/BugFrm.h"
 
 #include "platform/AppFolders.h"
@@ -226,7 +227,7 @@ TEST_F(MainFrmScanTest, AMissingCommandLineSessionSaysFileNotFound)
     EXPECT_TRUE(window->results().isEmpty());
 }
 
-TEST_F(MainFrmScanTest, DuplicateFoldersAreListedMarkedAndSavedButNeverActedOn)
+TEST_F(MainFrmScanTest, DuplicateFoldersAreListedMarkedSavedAndOnlySentToTheTrash)
 {
     for (const QString &top : {QStringLiteral("A/"), QStringLiteral("B/")})
     {
@@ -257,8 +258,8 @@ TEST_F(MainFrmScanTest, DuplicateFoldersAreListedMarkedAndSavedButNeverActedOn)
     action("MMarkAllDuplicates")->trigger();
     EXPECT_EQ(results.markedCount(), 1);
     prompter.expectMessage(QStringLiteral("Error"), QString(), PromptAnswer::Ok);
-    action("MDelete")->trigger();
-    EXPECT_TRUE(prompter.allUsed());
+    action("MMoveSelected")->trigger();
+    EXPECT_TRUE(prompter.allUsed()) << "a folder is never moved";
     for (const char *file : {"A/x.jpg", "B/x.jpg", "C/x.jpg"})
         EXPECT_TRUE(QFile::exists(tree.path(QString::fromLatin1(file)))) << file;
 
@@ -273,4 +274,15 @@ TEST_F(MainFrmScanTest, DuplicateFoldersAreListedMarkedAndSavedButNeverActedOn)
         EXPECT_EQ(r.group, r.name == u"C" ? 0 : 1) << r.name.toStdString();
     EXPECT_EQ(window->results().markedCount(), 1);
     EXPECT_TRUE(child<QRadioButton>("Option5")->isChecked());
+
+    // Delete sends the marked folder, proved a copy of the other, to the trash whole.
+    ModalAnswer::when<DeleteFilesDialog>([](DeleteFilesDialog *dialog) {
+        dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+        dialog->findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
+    });
+    action("MDelete")->trigger();
+    EXPECT_NE(QFile::exists(tree.path(QStringLiteral("A/x.jpg"))), QFile::exists(tree.path(QStringLiteral("B/x.jpg"))))
+        << "one folder of the group went, the other stays";
+    EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("C/x.jpg"))));
+    EXPECT_EQ(names(), QStringList{QStringLiteral("C")}) << "a group of one folder is no group";
 }

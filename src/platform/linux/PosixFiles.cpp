@@ -145,6 +145,18 @@ bool matchesAt(int dirFd, const char *name, const FileStatus &expected)
     return ::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && matches(st, expected);
 }
 
+bool folderMatches(const struct stat &st, const FileStatus &expected, bool withTime)
+{
+    return S_ISDIR(st.st_mode) && st.st_dev == expected.device && st.st_ino == expected.inode &&
+           (!withTime || nanoseconds(st.st_mtim) == expected.mtimeNs);
+}
+
+bool folderMatchesAt(int dirFd, const char *name, const FileStatus &expected, bool withTime)
+{
+    struct stat st;
+    return ::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && folderMatches(st, expected, withTime);
+}
+
 QByteArray folderOf(const QByteArray &path)
 {
     QByteArray p = path;

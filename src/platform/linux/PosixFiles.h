@@ -25,6 +25,13 @@ bool matches(const struct stat &st, const FileStatus &expected);
 /// True when name in the folder dirFd is, without following a link, still the file of expected.
 bool matchesAt(int dirFd, const char *name, const FileStatus &expected);
 
+/// True when st is a real folder with the identity of expected and, withTime, its modification
+/// time (which any entry added, removed or renamed in it changes).
+bool folderMatches(const struct stat &st, const FileStatus &expected, bool withTime);
+
+/// folderMatches for name in the folder dirFd, without following a link.
+bool folderMatchesAt(int dirFd, const char *name, const FileStatus &expected, bool withTime);
+
 /// Creates the folder and its missing parents with the given mode; true when it exists after.
 bool makePath(const QByteArray &folder, mode_t mode);
 

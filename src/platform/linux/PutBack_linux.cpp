@@ -196,6 +196,38 @@ Result moveBack(const Placed &placed, const QString &to, const FolderIdentity &t
     return {Outcome::Done, 0};
 }
 
+Result moveFolderBack(const Placed &placed, const QString &to, const FolderIdentity &toFolder)
+{
+    const Spot from = open(placed.path, false);
+    if (!from.folder.valid())
+        return folderFailure(from.error);
+    if (known(placed.folder) && identityOf(from.folder) != placed.folder)
+        return {Outcome::FolderChanged, 0};
+    struct stat st;
+    if (::fstatat(from.folder.get(), from.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT ? Result{Outcome::Gone, ENOENT} : Result{Outcome::Failed, errno};
+    if (!PosixFiles::folderMatches(st, placed.status, false))
+        return {Outcome::NotTheSame, 0};
+    Spot back;
+    if (const Result r = openDestination(to, toFolder, back); r.outcome != Outcome::Done)
+        return r;
+    if (::fstatat(back.folder.get(), back.name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+        return {Outcome::NameTaken, EEXIST};
+    const int e = PosixFiles::renameNoReplaceAt(from.folder.get(), from.name.constData(), back.folder.get(),
+                                                back.name.constData());
+    if (e == EEXIST)
+        return {Outcome::NameTaken, e};
+    if (e != 0)
+        return {Outcome::Failed, e};
+    if (!PosixFiles::folderMatchesAt(back.folder.get(), back.name.constData(), placed.status, false))
+    {
+        PosixFiles::renameNoReplaceAt(back.folder.get(), back.name.constData(), from.folder.get(),
+                                      from.name.constData());
+        return {Outcome::NotTheSame, 0};
+    }
+    return {Outcome::Done, 0};
+}
+
 Result removeCopy(const Placed &placed, const QString &original, const FolderIdentity &originalFolder)
 {
     const Spot copySpot = open(placed.path, false);

@@ -200,9 +200,17 @@ int claimInfo(int infoFolder, const QByteArray &info, const QByteArray &text)
     return 0;
 }
 
+// Whether the located item is still at `name` in the folder dir: a file as its status says, or
+// a folder of its identity (a rename into another folder may touch the moved folder's times).
+bool arrived(const LocatedFile &file, bool folder, int dir, const char *name)
+{
+    return folder ? PosixFiles::folderMatchesAt(dir, name, file.status, false)
+                  : PosixFiles::matchesAt(dir, name, file.status);
+}
+
 // Renames the file to files/NAME, where target is its path; nothing when another file took NAME.
-std::optional<FileOpResult> moveIn(const LocatedFile &file, const TrashDirs &trash, const QByteArray &trashName,
-                                   const QString &target)
+std::optional<FileOpResult> moveIn(const LocatedFile &file, bool folder, const TrashDirs &trash,
+                                   const QByteArray &trashName, const QString &target)
 {
     const int dir = file.folder.get();
     const int e = PosixFiles::renameNoReplaceAt(dir, file.name.constData(), trash.files.get(), trashName.constData());
@@ -210,7 +218,7 @@ std::optional<FileOpResult> moveIn(const LocatedFile &file, const TrashDirs &tra
         return std::nullopt;
     if (e != 0)
         return systemFailure(e);
-    if (PosixFiles::matchesAt(trash.files.get(), trashName.constData(), file.status))
+    if (arrived(file, folder, trash.files.get(), trashName.constData()))
         return FileOpResult::success(target);
     // Another file took the name between the last look and the rename: put it back.
     PosixFiles::renameNoReplaceAt(trash.files.get(), trashName.constData(), dir, file.name.constData());
@@ -222,7 +230,9 @@ std::optional<FileOpResult> moveIn(const LocatedFile &file, const TrashDirs &tra
 // whole file is first copied into files/ without a name, flushed, read back and compared; only
 // then is NAME claimed and the copy linked there, and the file removed. So an info file never
 // describes a part of a file.
-FileOpResult place(const LocatedFile &file, const TrashDirs &trash, const QByteArray &pathForInfo, int srcFd)
+// folder: the item is a folder, which is only ever renamed, never copied.
+FileOpResult place(const LocatedFile &file, const TrashDirs &trash, const QByteArray &pathForInfo, int srcFd,
+                   bool folder = false)
 {
     const QString name = NativePath::decode(file.name);
     const QByteArray text = infoText(pathForInfo);
@@ -251,7 +261,7 @@ FileOpResult place(const LocatedFile &file, const TrashDirs &trash, const QByteA
 
         if (srcFd < 0)
         {
-            const std::optional<FileOpResult> moved = moveIn(file, trash, trashName, target);
+            const std::optional<FileOpResult> moved = moveIn(file, folder, trash, trashName, target);
             if (!moved)
             {
                 undo({});
@@ -339,5 +349,32 @@ FileOpResult moveToTrash(const LocatedFile &file, const QString &homeTrashFolder
     if (::fstat(fd.get(), &opened) != 0 || !PosixFiles::matches(opened, file.status))
         return FileOpResult::failure(FileOpError::Changed);
     return place(file, *homeDirs, pathBytes, fd.get());
+}
+
+FileOpResult moveFolderToTrash(const LocatedFile &folder, const QString &homeTrashFolder)
+{
+    if (!folder.path.startsWith(u'/'))
+        return FileOpResult::failure(FileOpError::NotAbsolute);
+    // Still the folder proved: an entry added to it or taken from it since changes its time.
+    if (!PosixFiles::folderMatchesAt(folder.folder.get(), folder.name.constData(), folder.status, true))
+        return FileOpResult::failure(FileOpError::Changed);
+
+    const QByteArray home = homeTrashBytes(homeTrashFolder);
+    if (deviceOf(home) == folder.status.device)
+    {
+        const std::optional<TrashDirs> homeDirs = homeTrashDirs(home);
+        if (!homeDirs)
+            return systemFailure(errno);
+        return place(folder, *homeDirs, NativePath::encode(folder.path), -1, true);
+    }
+    const QByteArray parent = PosixFiles::pathOf(folder.folder.get());
+    if (parent.isEmpty())
+        return systemFailure(EXDEV);
+    const QByteArray top = mountTop(parent, folder.status.device);
+    const auto dirs = topTrash(top, folder.status.device);
+    if (!dirs)
+        return systemFailure(EXDEV);
+    const QByteArray full = (parent == "/" ? parent : parent + '/') + folder.name;
+    return place(folder, *dirs, full.mid(top == "/" ? 1 : top.size() + 1), -1, true);
 }
 } // namespace Trash

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "actions/FolderProof.h"
+
+#include "results/ResultModel.h"
+
+FolderProof::FolderProof(const ResultModel &model, std::set<qint32> acknowledgedGroups)
+    : m_model(model), m_acknowledged(std::move(acknowledgedGroups))
+{
+    for (int i = 0; i < model.size(); ++i)
+    {
+        if (model.row(i).group > 0)
+            m_groupRows[model.row(i).group].push_back(i);
+    }
+}
+
+FolderProof::Verdict FolderProof::locate(int row, FolderTrees::LocatedFolder &folder) const
+{
+    const ResultRow &r = m_model.row(row);
+    const RowAnchors &anchors = m_model.anchors();
+    const RowAnchors::Folder *parent = anchors.folder(r.path);
+    if (!parent)
+        return Verdict::Untraced;
+    const SearchRoot &root = anchors.roots[static_cast<size_t>(parent->root)];
+    AnchoredFiles::Location found =
+        FolderTrees::locate(root, QStringView(r.path).mid(root.folder.size()), parent->id, r.name);
+    switch (found.found)
+    {
+    case AnchoredFiles::Found::File:
+        folder = std::move(found.file);
+        return Verdict::Proceed;
+    case AnchoredFiles::Found::Gone:
+        return Verdict::Gone;
+    case AnchoredFiles::Found::NotAFile:
+        return Verdict::NotListed;
+    case AnchoredFiles::Found::FolderChanged:
+        break;
+    }
+    return Verdict::FolderChanged;
+}
+
+FolderProof::Check FolderProof::check(int row, const std::function<void()> &pulse) const
+{
+    Check result;
+    const ResultRow &r = m_model.row(row);
+    // Its copies are somewhere in other folders, which the list does not hold to prove them.
+    if (r.group <= 0)
+    {
+        result.verdict = Verdict::NotInGroup;
+        return result;
+    }
+    if (r.reference)
+    {
+        result.verdict = Verdict::Reference;
+        return result;
+    }
+    result.verdict = locate(row, result.folder);
+    if (result.verdict != Verdict::Proceed)
+        return result;
+
+    // Still the folder listed: its own tree, counted now, against what its row says.
+    const FolderTrees::Survey survey = FolderTrees::survey(result.folder);
+    bool counted = false;
+    const qint64 files = r.version.toLongLong(&counted);
+    if (!survey.readable)
+        result.verdict = FolderTrees::unchanged(result.folder) ? Verdict::Unreadable : Verdict::NotListed;
+    else if (!survey.plain)
+        result.verdict = Verdict::NotPlain;
+    else if (!counted || survey.files != files || survey.bytes != r.size)
+        result.verdict = Verdict::NotListed;
+    if (result.verdict != Verdict::Proceed)
+        return result;
+    result.bytes = survey.bytes;
+    if (m_acknowledged.count(r.group) != 0)
+        return result;
+
+    bool differs = false;
+    for (const int other : m_groupRows.value(r.group))
+    {
+        const ResultRow &twin = m_model.row(other);
+        if (other == row || twin.marked || twin.reference)
+            continue;
+        FolderTrees::LocatedFolder copy;
+        if (locate(other, copy) != Verdict::Proceed)
+            continue;
+        const FolderTrees::Comparison c = FolderTrees::compare(result.folder, copy, pulse);
+        if (c == FolderTrees::Comparison::Same)
+            return result;
+        if (c == FolderTrees::Comparison::Changed && !FolderTrees::unchanged(result.folder))
+        {
+            result.verdict = Verdict::NotListed;
+            return result;
+        }
+        differs = true;
+    }
+    result.verdict = differs ? Verdict::ContentsDiffer : Verdict::NoCopyLeft;
+    return result;
+}
+
+std::optional<ActionError> FolderProof::refusalOf(Verdict verdict, const QString &path)
+{
+    switch (verdict)
+    {
+    case Verdict::Proceed:
+    case Verdict::Gone:
+        return std::nullopt;
+    case Verdict::NotInGroup:
+        return ActionError::folderNotInGroup(path);
+    case Verdict::Reference:
+        return ActionError::inReference(path);
+    case Verdict::Untraced:
+        return ActionError::untraced(path);
+    case Verdict::FolderChanged:
+        return ActionError::folderChanged(path);
+    case Verdict::NotListed:
+        return ActionError::folderNotListed(path);
+    case Verdict::NotPlain:
+        return ActionError::folderNotPlain(path);
+    case Verdict::Unreadable:
+        return ActionError::unableToDelete(path);
+    case Verdict::NoCopyLeft:
+        return ActionError::noFolderCopyLeft(path);
+    case Verdict::ContentsDiffer:
+        return ActionError::folderContentsDiffer(path);
+    }
+    return std::nullopt;
+}

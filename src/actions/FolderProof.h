@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The proof a marked folder of a list of duplicate folders must pass immediately before Corvina
+// moves it to the trash.
+#pragma once
+
+#include "actions/ActionError.h"
+#include "platform/FolderTrees.h"
+
+#include <QHash>
+
+#include <functional>
+#include <optional>
+#include <set>
+#include <vector>
+
+class ResultModel;
+
+/// A marked folder goes only when it is still the folder the search listed (reached from its
+/// search location without a link, holding the row's count of files and bytes, nothing but
+/// regular files and folders) and, unless the user chose to act on its whole group, when an
+/// unmarked, non-reference folder of its group holds exactly the same names, kinds and bytes, in
+/// files that are its own (a hard link or another mount of the same file is no copy). A folder
+/// with nothing unique is in no group: its copies are spread and not in the list, so it stays.
+class FolderProof
+{
+public:
+    enum class Verdict
+    {
+        Proceed,        // act on `folder`
+        Gone,           // nothing is at the path any more
+        NotInGroup,     // a folder with nothing unique: no copy of it is in the list
+        Reference,      // the folder is, or holds, a reference location
+        Untraced,       // the row cannot be traced to a search location
+        FolderChanged,  // a folder on the way is not the one the search went through
+        NotListed,      // another count of files or bytes, or not a folder at the name now
+        NotPlain,       // an entry that is not a regular file or a folder
+        Unreadable,     // the tree cannot be read whole
+        NoCopyLeft,     // no unmarked folder of the group is there
+        ContentsDiffer, // unmarked folders are there, but none is a copy
+    };
+
+    struct Check
+    {
+        Verdict verdict = Verdict::Gone;
+        FolderTrees::LocatedFolder folder; // with Proceed: the folder, its parent held open
+        qint64 bytes = 0;                  // with Proceed: the bytes of its files
+    };
+
+    /// acknowledgedGroups: groups the user chose to act on wholly after the keep-one warning.
+    explicit FolderProof(const ResultModel &model, std::set<qint32> acknowledgedGroups = {});
+
+    /// The whole proof of the folder of `row`; run it after every question to the user,
+    /// immediately before the act. pulse is called while files are compared.
+    Check check(int row, const std::function<void()> &pulse = {}) const;
+
+    /// The error row for a verdict that refuses the act; none for Proceed and Gone.
+    static std::optional<ActionError> refusalOf(Verdict verdict, const QString &path);
+
+private:
+    Verdict locate(int row, FolderTrees::LocatedFolder &folder) const;
+
+    const ResultModel &m_model;
+    std::set<qint32> m_acknowledged;
+    QHash<qint32, std::vector<int>> m_groupRows;
+};

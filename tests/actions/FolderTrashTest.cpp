@@ -1,0 +1,288 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A marked folder of a list of duplicate folders goes to the trash whole, only after its proof at
+// the act, and comes back whole with Undo; every way it can fail its proof leaves all of it.
+#include "actions/ActionDriver.h"
+#include "actions/DeleteMarkedRows.h"
+#include "actions/RemovalGuard.h"
+#include "actions/UndoLastAct.h"
+#include "engine/ScanPipeline.h"
+#include "platform/FolderTrees.h"
+#include "platform/Trash.h"
+#include "search/SearchLocation.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempTree.h"
+
+#include "../engine/ScanFixture.h"
+#include "ActionTestSupport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+#include <unistd.h>
+
+namespace
+{
+// Runs the deletion as the dialog does, with the trash in the tree.
+class TrashDialogs : public ActionDialogs
+{
+public:
+    TrashDialogs(ResultModel &model, Prompter &prompter, ErrorReporter &reporter, QString trash)
+        : m_model(model), m_prompter(prompter), m_reporter(reporter), m_trash(std::move(trash))
+    {}
+
+    bool toTrash = true;
+    std::vector<ActionError> errors;
+
+    bool runDeletion(const ActionRun &run) override
+    {
+        const RemovalGuard guard(m_model, run.acknowledgedGroups);
+        DeleteOptions options;
+        options.sendToTrash = toTrash;
+        options.trashFolder = m_trash;
+        RecordingProgress progress;
+        DeleteMarkedRows(m_model, guard, m_prompter, m_reporter).run(options, progress);
+        errors = progress.errors;
+        return false;
+    }
+    bool runMove(const ActionRun &) override { return true; }
+    void runCopy(const ActionRun &) override {}
+    bool runLinks(const ActionRun &, FileTransfer::LinkKind, LinkRunResult &) override { return true; }
+
+private:
+    ResultModel &m_model;
+    Prompter &m_prompter;
+    ErrorReporter &m_reporter;
+    QString m_trash;
+};
+
+// Two copies of one tree (with an empty file and an empty sub-folder), and a folder whose only
+// file has copies in both: "Photos" and "Backup" are a group, "Extra" has nothing unique.
+void makeTrees(TempTree &tree)
+{
+    for (const QString &top : {QStringLiteral("Photos/"), QStringLiteral("Backup/")})
+    {
+        tree.file(top + u"a.jpg", QByteArray(3000, 'a'));
+        tree.file(top + u"2023/b.jpg", QByteArray(2000, 'b'));
+        tree.file(top + u"2023/zero.txt", QByteArray());
+        tree.dir(top + u"empty");
+    }
+    tree.file(QStringLiteral("Extra/a.jpg"), QByteArray(3000, 'a'));
+}
+
+// Every name below the folder with its bytes ("/" after a folder's name).
+std::map<QString, QByteArray> snapshot(const QString &folder)
+{
+    std::map<QString, QByteArray> all;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+    {
+        const QFileInfo info(it.next());
+        const QString name = info.filePath().mid(folder.size());
+        all[info.isDir() && !info.isSymLink() ? name + u'/' : name] =
+            info.isFile() && !info.isSymLink() ? TempTree::contents(info.filePath()) : QByteArray();
+    }
+    return all;
+}
+
+struct FolderList
+{
+    ResultModel model;
+    ScriptedPrompter prompter;
+    ScriptedErrorReporter reporter;
+    std::vector<std::vector<int>> warnings;
+    KeepOneChoice answer = KeepOneChoice::KeepOneOfEach;
+
+    void scan(const TempTree &tree)
+    {
+        SearchLocation l;
+        l.folder = tree.folder();
+        l.mask = QStringLiteral("All files(*.*)");
+        l.minSize = QStringLiteral("0");
+        SearchLocationList locations;
+        locations.append(l);
+        ScanOptions options;
+        options.engine = ScanOptions::Folders;
+        TestSink sink;
+        ScanPipeline(sink, model).run(locations, options);
+    }
+    int row(const QString &folder) const
+    {
+        for (int r = 0; r < model.size(); ++r)
+        {
+            if (model.row(r).fullPath() == folder)
+                return r;
+        }
+        return -1;
+    }
+    std::vector<ActionError> trash(const TempTree &tree, const QStringList &marked, bool toTrash = true)
+    {
+        for (const QString &name : marked)
+            model.setMarked(row(tree.path(name)), true);
+        TrashDialogs dialogs(model, prompter, reporter, tree.path(QStringLiteral("trash")));
+        dialogs.toTrash = toTrash;
+        const KeepOneWarning warning = [this](const std::vector<int> &rows) {
+            warnings.push_back(rows);
+            return answer;
+        };
+        ActionDriver({model, prompter, reporter, dialogs, warning, {}, {}})
+            .processMarkedRows(ActionDriver::Removal::Delete);
+        return dialogs.errors;
+    }
+};
+
+QStringList numbers(const std::vector<ActionError> &errors)
+{
+    QStringList n;
+    for (const ActionError &e : errors)
+        n << e.number;
+    return n;
+}
+
+void replaceWithLink(const TempTree &tree, const QString &from, const QString &name)
+{
+    ASSERT_TRUE(QFile::remove(tree.path(name)));
+    ASSERT_EQ(::link(QFile::encodeName(tree.path(from)).constData(), QFile::encodeName(tree.path(name)).constData()),
+              0);
+}
+} // namespace
+
+TEST(FolderTrash, TrashThenUndoBringsTheTreeBackWholeAndNeverOverANameTaken)
+{
+    TempTree tree;
+    makeTrees(tree);
+    FolderList run;
+    run.scan(tree);
+    ASSERT_GE(run.row(tree.path(QStringLiteral("Backup"))), 0);
+    const QString backup = tree.path(QStringLiteral("Backup"));
+    const auto before = snapshot(backup);
+    ASSERT_EQ(before.size(), 5u);
+
+    EXPECT_TRUE(run.trash(tree, {QStringLiteral("Backup")}).empty());
+    EXPECT_FALSE(QFileInfo::exists(backup));
+    EXPECT_EQ(snapshot(tree.path(QStringLiteral("trash/files/Backup"))), before) << "one item, whole";
+    EXPECT_TRUE(QFileInfo::exists(tree.path(QStringLiteral("trash/info/Backup.trashinfo"))));
+    EXPECT_EQ(run.row(backup), -1) << "its row leaves the list";
+    EXPECT_EQ(run.row(tree.path(QStringLiteral("Photos"))), -1) << "a group of one folder is no group";
+    EXPECT_GE(run.row(tree.path(QStringLiteral("Extra"))), 0) << "a folder in no group stays listed";
+    EXPECT_TRUE(QFileInfo::exists(tree.path(QStringLiteral("Photos/a.jpg"))));
+
+    // Something now has the name: the undo leaves both, and can be tried again.
+    tree.file(QStringLiteral("Backup/new.txt"), "new");
+    const UndoReport refused = UndoLastAct::run();
+    ASSERT_EQ(refused.refused.size(), 1u) << refused.summary().toStdString();
+    EXPECT_EQ(refused.refused[0].number, QStringLiteral("1024"));
+    EXPECT_EQ(TempTree::contents(tree.path(QStringLiteral("Backup/new.txt"))), "new");
+    EXPECT_EQ(snapshot(tree.path(QStringLiteral("trash/files/Backup"))), before);
+
+    ASSERT_TRUE(QDir(backup).removeRecursively());
+    const UndoReport undone = UndoLastAct::run();
+    EXPECT_EQ(undone.restored, QStringList{backup}) << undone.summary().toStdString();
+    EXPECT_EQ(snapshot(backup), before) << "names, bytes, the empty file and the empty folder";
+    EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("trash/files/Backup"))));
+    EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("trash/info/Backup.trashinfo"))));
+}
+
+TEST(FolderTrash, AFolderThatFailsItsProofStaysWhole)
+{
+    struct Case
+    {
+        const char *what;
+        std::function<void(TempTree &)> after; // done after the search, before the act
+        QString mark;
+        QString number;
+        bool toTrash = true;
+    };
+    const std::vector<Case> cases{
+        {"a file of the kept copy edited",
+         [](TempTree &t) { t.file(QStringLiteral("Photos/2023/b.jpg"), QByteArray(2000, 'c')); },
+         QStringLiteral("Backup"), QStringLiteral("1033")},
+        {"a file added to the folder", [](TempTree &t) { t.file(QStringLiteral("Backup/2023/c.txt"), "c"); },
+         QStringLiteral("Backup"), QStringLiteral("1030")},
+        {"a file added to the folder and its copy alike",
+         [](TempTree &t) {
+             t.file(QStringLiteral("Backup/2023/c.txt"), "c");
+             t.file(QStringLiteral("Photos/2023/c.txt"), "c");
+         },
+         QStringLiteral("Backup"), QStringLiteral("1030")},
+        {"a link put into the folder",
+         [](TempTree &t) { t.symlink(t.path(QStringLiteral("Photos/a.jpg")), QStringLiteral("Backup/empty/l")); },
+         QStringLiteral("Backup"), QStringLiteral("1031")},
+        {"the kept copy made of second names of the folder's own files",
+         [](TempTree &t) {
+             for (const QString &f :
+                  {QStringLiteral("a.jpg"), QStringLiteral("2023/b.jpg"), QStringLiteral("2023/zero.txt")})
+                 replaceWithLink(t, u"Backup/" + f, u"Photos/" + f);
+         },
+         QStringLiteral("Backup"), QStringLiteral("1033")},
+        {"the kept copy gone", [](TempTree &t) { QDir(t.path(QStringLiteral("Photos"))).removeRecursively(); },
+         QStringLiteral("Backup"), QStringLiteral("1032")},
+        {"a folder with nothing unique, in no group", [](TempTree &) {}, QStringLiteral("Extra"),
+         QStringLiteral("1029")},
+        {"deleted for good", [](TempTree &) {}, QStringLiteral("Backup"), QStringLiteral("1034"), false},
+    };
+    for (const Case &c : cases)
+    {
+        TempTree tree;
+        makeTrees(tree);
+        FolderList run;
+        run.scan(tree);
+        c.after(tree);
+        const auto before = snapshot(tree.path(c.mark));
+        EXPECT_EQ(numbers(run.trash(tree, {c.mark}, c.toTrash)), QStringList{c.number}) << c.what;
+        EXPECT_EQ(snapshot(tree.path(c.mark)), before) << c.what << ": nothing of it moved";
+        EXPECT_GE(run.row(tree.path(c.mark)), 0) << c.what << ": its row stays";
+        EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("trash/files/") + c.mark))) << c.what;
+    }
+}
+
+TEST(FolderTrash, AGroupWhoseEveryFolderIsMarkedAsksAndKeepsOne)
+{
+    TempTree tree;
+    makeTrees(tree);
+    FolderList run;
+    run.scan(tree);
+    EXPECT_TRUE(run.trash(tree, {QStringLiteral("Photos"), QStringLiteral("Backup")}).empty());
+    ASSERT_EQ(run.warnings.size(), 1u);
+    EXPECT_EQ(run.warnings[0].size(), 2u);
+    EXPECT_NE(QFileInfo::exists(tree.path(QStringLiteral("Photos"))),
+              QFileInfo::exists(tree.path(QStringLiteral("Backup"))))
+        << "one folder of the group stays";
+}
+
+TEST(FolderTrash, UndoTakesBackOnlyTheFolderItPutInTheTrash)
+{
+    TempTree tree;
+    makeTrees(tree);
+    FolderList run;
+    run.scan(tree);
+    ASSERT_TRUE(run.trash(tree, {QStringLiteral("Backup")}).empty());
+    ASSERT_TRUE(QDir().rename(tree.path(QStringLiteral("trash/files/Backup")), tree.path(QStringLiteral("aside"))));
+    tree.file(QStringLiteral("trash/files/Backup/planted.txt"), "planted");
+
+    const UndoReport undo = UndoLastAct::run();
+    ASSERT_EQ(undo.refused.size(), 1u) << undo.summary().toStdString();
+    EXPECT_EQ(undo.refused[0].number, QStringLiteral("1025"));
+    EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("Backup"))));
+    EXPECT_TRUE(QFileInfo::exists(tree.path(QStringLiteral("trash/files/Backup/planted.txt"))));
+}
+
+TEST(FolderTrash, AFolderChangedAfterItsProofIsNotRenamed)
+{
+    TempTree tree;
+    tree.file(QStringLiteral("F/a.txt"), "a");
+    tree.setMtime(QStringLiteral("F"), QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5), Qt::UTC));
+    const SearchRoot root = AnchoredFiles::resolveRoot(tree.folder());
+    AnchoredFiles::Location found = FolderTrees::locate(root, u"", root.id, QStringLiteral("F"));
+    ASSERT_EQ(found.found, AnchoredFiles::Found::File);
+
+    tree.file(QStringLiteral("F/b.txt"), "b");
+    EXPECT_EQ(Trash::moveFolderToTrash(found.file, tree.path(QStringLiteral("trash"))).error, FileOpError::Changed);
+    EXPECT_EQ(snapshot(tree.path(QStringLiteral("F"))).size(), 2u);
+}
