@@ -381,6 +381,19 @@
         <extracomment>After an act: what was done; %2 is how many marked files were refused and stay.</extracomment>
         <translation>%1; %2 abgelehnt</translation>
     </message>
+    <message>
+        <source>%1 folder</source>
+        <extracomment>How many whole folders an act takes; %1 is the number as the locale writes it.</extracomment>
+        <translation>%1 Ordner</translation>
+    </message>
+    <message>
+        <source>%1 folders</source>
+        <translation>%1 Ordner</translation>
+    </message>
+    <message>
+        <source>%1 will stay: a whole folder goes only to the trash.</source>
+        <translation>%1 bleiben: Ein ganzer Ordner kommt nur in den Papierkorb.</translation>
+    </message>
 </context>
 <context>
     <name>AdvMarkFrm</name>
@@ -630,6 +643,10 @@
     <message>
         <source>%1 freed</source>
         <translation>%1 freigegeben</translation>
+    </message>
+    <message>
+        <source>%1 of %2 marked folders moved to the trash (%3 marked), %4 refused or failed</source>
+        <translation>%1 von %2 markierten Ordnern in den Papierkorb verschoben (%3 markiert), %4 abgelehnt oder fehlgeschlagen</translation>
     </message>
 </context>
 <context>

@@ -9,12 +9,15 @@
 
 #include <QLocale>
 
-QString ActionSummary::filesAndBytes(qint64 files, qint64 bytes, bool exactBytes)
+QString ActionSummary::filesAndBytes(qint64 files, qint64 bytes, bool exactBytes, bool folders)
 {
     const QLocale locale;
     // One text per number: no plural forms are loaded for English.
     //: How many files an act takes; %1 is the number as the locale writes it.
-    const QString count = (files == 1 ? tr("%1 file") : tr("%1 files")).arg(LocaleText::bytes(files, locale));
+    QString count = (files == 1 ? tr("%1 file") : tr("%1 files")).arg(LocaleText::bytes(files, locale));
+    if (folders)
+        //: How many whole folders an act takes; %1 is the number as the locale writes it.
+        count = (files == 1 ? tr("%1 folder") : tr("%1 folders")).arg(LocaleText::bytes(files, locale));
     QString size = ShownSize::text(static_cast<double>(bytes));
     // Below a kilobyte the shown size is already the exact count.
     if (exactBytes && bytes >= 1024)
@@ -27,6 +30,7 @@ QString ActionSummary::filesAndBytes(qint64 files, qint64 bytes, bool exactBytes
 ActionSummary::Tally ActionSummary::goneFiles(const ResultModel &model)
 {
     Tally tally;
+    tally.folders = model.anchors().origin.kind == ListKind::SameFolders;
     for (const ResultRow &row : model.rows())
     {
         if (!row.marked)
@@ -45,7 +49,7 @@ ActionSummary::Tally ActionSummary::goneFiles(const ResultModel &model)
 
 QString ActionSummary::willHappen(const Plan &plan)
 {
-    const QString what = filesAndBytes(plan.files, plan.bytes, true);
+    const QString what = filesAndBytes(plan.files, plan.bytes, true, plan.folders);
     QString text;
     switch (plan.act)
     {
@@ -53,7 +57,8 @@ QString ActionSummary::willHappen(const Plan &plan)
         text = tr("%1 will be moved to the trash.").arg(what);
         break;
     case Act::DeletePermanently:
-        text = tr("%1 will be deleted for good: they will not go to the trash.").arg(what);
+        text = plan.folders ? tr("%1 will stay: a whole folder goes only to the trash.").arg(what)
+                            : tr("%1 will be deleted for good: they will not go to the trash.").arg(what);
         break;
     case Act::Move:
         text = plan.destination.trimmed().isEmpty()
@@ -72,13 +77,16 @@ QString ActionSummary::willHappen(const Plan &plan)
     }
     if (plan.act == Act::Copy)
         return text + QLatin1Char(' ') + tr("No folder will be removed.");
+    // A whole folder goes with everything in it: no folder is left empty.
+    if (plan.folders)
+        return text;
     return text + QLatin1Char(' ') +
            (plan.removeEmptyFolders ? tr("Folders left empty will be removed.") : tr("Folders left empty will stay."));
 }
 
 QString ActionSummary::done(Act act, const Tally &tally, const QString &destination)
 {
-    const QString what = filesAndBytes(tally.files, tally.bytes, false);
+    const QString what = filesAndBytes(tally.files, tally.bytes, false, tally.folders);
     QString text;
     switch (act)
     {

@@ -26,9 +26,10 @@ public:
     /// What a run did to the marked rows, counted before the list drops the rows of files gone.
     struct Tally
     {
-        qint64 files = 0;   // acted on
-        qint64 bytes = 0;   // their sizes
-        qint64 refused = 0; // marked, and left in place
+        qint64 files = 0;     // acted on
+        qint64 bytes = 0;     // their sizes
+        qint64 refused = 0;   // marked, and left in place
+        bool folders = false; // the rows are whole folders
     };
 
     /// Delete and Move: the marked rows whose files are gone, and those still there.
@@ -42,6 +43,7 @@ public:
         qint64 bytes = 0;
         QString destination;             // Move and Copy: the folder ("" while none is given)
         bool removeEmptyFolders = false; // Trash, DeletePermanently and Move
+        bool folders = false;            // the rows are whole folders, which leave no folder empty
     };
 
     /// "2 files, 4.50 KB (4,608 bytes) will be moved to the trash. Folders left empty will be
@@ -53,5 +55,5 @@ public:
     static QString done(Act act, const Tally &tally, const QString &destination = QString());
 
 private:
-    static QString filesAndBytes(qint64 files, qint64 bytes, bool exactBytes);
+    static QString filesAndBytes(qint64 files, qint64 bytes, bool exactBytes, bool folders);
 };

@@ -95,6 +95,7 @@ void DeleteFilesDialog::showWhatWillHappen()
     plan.files = m_model.markedCount();
     plan.bytes = m_model.markedTotal();
     plan.removeEmptyFolders = emptyFoldersCheck->isChecked();
+    plan.folders = m_model.anchors().origin.kind == ListKind::SameFolders;
     whatWillHappen->setText(ActionSummary::willHappen(plan));
 }
 

@@ -190,12 +190,13 @@ private:
     ErrorLines &m_lines;
 };
 // What an act did, as one sentence: %1 of %2 marked files done, %3 their size, %4 refused or failed.
-QString doneText(Act act)
+QString doneText(Act act, bool folders)
 {
     switch (act)
     {
     case Act::Trash:
-        return Tr::tr("%1 of %2 marked files moved to the trash (%3 marked), %4 refused or failed");
+        return folders ? Tr::tr("%1 of %2 marked folders moved to the trash (%3 marked), %4 refused or failed")
+                       : Tr::tr("%1 of %2 marked files moved to the trash (%3 marked), %4 refused or failed");
     case Act::Delete:
         return Tr::tr("%1 of %2 marked files deleted (%3 marked), %4 refused or failed");
     case Act::Move:
@@ -294,7 +295,8 @@ int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevi
     if (runs.done && !quiet)
     {
         const qint64 refused = lines.count;
-        err.write(line(QStringLiteral("corvina-cli: ") + doneText(options.act)
+        const bool folders = model.anchors().origin.kind == ListKind::SameFolders;
+        err.write(line(QStringLiteral("corvina-cli: ") + doneText(options.act, folders)
                                                              .arg(marked - refused)
                                                              .arg(marked)
                                                              .arg(ShownSize::text(static_cast<double>(total)))
