@@ -141,7 +141,7 @@ void ActionCommands::replaceWithClones()
 
 void ActionCommands::renameFile()
 {
-    if (ActionDriver::actsOnNothing(m_model))
+    if (ActionDriver::isFolderList(m_model))
     {
         m_prompter.error(ActionDriver::folderListText());
         return;

@@ -15,7 +15,7 @@ QString ActionDriver::nothingMarked()
     return tr("No items marked/checked");
 }
 
-bool ActionDriver::actsOnNothing(const ResultModel &model)
+bool ActionDriver::isFolderList(const ResultModel &model)
 {
     return model.anchors().origin.kind == ListKind::SameFolders;
 }
@@ -31,12 +31,12 @@ QString ActionDriver::folderListText()
 bool ActionDriver::rowStillThere(const ResultModel &model, const ResultRow &row)
 {
     const QString path = row.fullPath();
-    return actsOnNothing(model) ? FileFunctions::folderExists(path) : FileFunctions::fileExists(path);
+    return isFolderList(model) ? FileFunctions::folderExists(path) : FileFunctions::fileExists(path);
 }
 
 bool ActionDriver::refusedFolderList()
 {
-    if (!actsOnNothing(m_ctx.model))
+    if (!isFolderList(m_ctx.model))
         return false;
     m_ctx.prompter.error(folderListText());
     return true;

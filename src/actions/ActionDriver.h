@@ -68,7 +68,7 @@ public:
     };
     /// True for a list of whole folders, which only Delete acts on, and only to the trash: a
     /// marked folder goes whole once it is proved a copy of an unmarked folder of its group.
-    static bool actsOnNothing(const ResultModel &model);
+    static bool isFolderList(const ResultModel &model);
     /// What is and is not done to a list of whole folders, in the user's language.
     static QString folderListText();
     /// Whether the row's file (or, in a list of folders, its folder) is still at its path: the

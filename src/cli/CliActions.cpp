@@ -96,7 +96,7 @@ public:
     {
         const RemovalGuard guard(m_model, run.acknowledgedGroups);
         if (m_options.dryRun)
-            return ActionDriver::actsOnNothing(m_model) ? previewFolders(run) : preview(guard, false);
+            return ActionDriver::isFolderList(m_model) ? previewFolders(run) : preview(guard, false);
         DeleteOptions options;
         options.sendToTrash = m_options.act == Act::Trash;
         options.removeEmptyFolders = m_options.removeEmptyFolders;
@@ -257,7 +257,7 @@ int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevi
         ErrorReporter &errors)
 {
     // A list of folders: marked folders go to the trash, proved one by one; nothing else is done.
-    if (options.act != Act::None && options.act != Act::Trash && ActionDriver::actsOnNothing(model))
+    if (options.act != Act::None && options.act != Act::Trash && ActionDriver::isFolderList(model))
     {
         err.write(line(QStringLiteral("corvina-cli: ") + ActionDriver::folderListText()));
         return CliExit::Refused;
