@@ -14,7 +14,7 @@
 namespace
 {
 // Scripts read these lines: they are the same in every language.
-void writeText(const FolderReport &report, bool contained, CliWriter &w)
+void writeText(const FolderReport &report, bool contained, const CliFolderOutput::Marks &marks, CliWriter &w)
 {
     const auto dateOf = [](const FolderFacts &f) { return f.files > 0 ? fileDateText(f.modified) : QString(); };
     qsizetype sizeWidth = 0;
@@ -27,7 +27,10 @@ void writeText(const FolderReport &report, bool contained, CliWriter &w)
         dateWidth = std::max(dateWidth, dateOf(f).size());
     }
     const auto line = [&](const FolderFacts &f) {
-        w.add("  " + QString::number(f.size).rightJustified(sizeWidth).toUtf8() + "  " +
+        const char *lead = marks.references.contains(f.path)              ? "R "
+                           : marks.shown && marks.marked.contains(f.path) ? "* "
+                                                                          : "  ";
+        w.add(lead + QString::number(f.size).rightJustified(sizeWidth).toUtf8() + "  " +
               QString::number(f.files).rightJustified(filesWidth).toUtf8() + (f.files == 1 ? " file   " : " files  ") +
               dateOf(f).leftJustified(dateWidth).toUtf8() + "  " + CliText::escaped(f.path) + '\n');
     };
@@ -45,9 +48,11 @@ void writeText(const FolderReport &report, bool contained, CliWriter &w)
         line(report.folders[i]);
 }
 
-QJsonObject folderObject(const FolderFacts &f)
+QJsonObject folderObject(const FolderFacts &f, const CliFolderOutput::Marks &marks)
 {
     QJsonObject o;
+    if (marks.shown)
+        o.insert(QStringLiteral("marked"), marks.marked.contains(f.path));
     CliJson::insertPath(o, f.path);
     o.insert(QStringLiteral("files"), f.files);
     o.insert(QStringLiteral("size"), f.size);
@@ -57,7 +62,7 @@ QJsonObject folderObject(const FolderFacts &f)
     return o;
 }
 
-void writeJson(const FolderReport &report, bool contained, CliWriter &w)
+void writeJson(const FolderReport &report, bool contained, const CliFolderOutput::Marks &marks, CliWriter &w)
 {
     w.add('[');
     bool first = true;
@@ -67,7 +72,7 @@ void writeJson(const FolderReport &report, bool contained, CliWriter &w)
         o.insert(QStringLiteral("size"), report.folders[members.front()].size);
         QJsonArray folders;
         for (const quint32 i : members)
-            folders.append(folderObject(report.folders[i]));
+            folders.append(folderObject(report.folders[i], marks));
         o.insert(QStringLiteral("folders"), folders);
         if (elsewhere)
             o.insert(QStringLiteral("elsewhere"), 100);
@@ -88,7 +93,7 @@ void writeJson(const FolderReport &report, bool contained, CliWriter &w)
 
 namespace CliFolderOutput
 {
-void write(const FolderReport &report, CliOptions::Format format, bool contained, QIODevice &out)
+void write(const FolderReport &report, CliOptions::Format format, bool contained, const Marks &marks, QIODevice &out)
 {
     CliWriter w(out);
     std::vector<std::vector<quint32>> sections = report.groups;
@@ -100,7 +105,7 @@ void write(const FolderReport &report, CliOptions::Format format, bool contained
     switch (format)
     {
     case CliOptions::Format::Text:
-        writeText(report, contained, w);
+        writeText(report, contained, marks, w);
         break;
     case CliOptions::Format::Groups:
         for (const std::vector<quint32> &members : sections)
@@ -111,13 +116,15 @@ void write(const FolderReport &report, CliOptions::Format format, bool contained
         }
         break;
     case CliOptions::Format::Json:
-        writeJson(report, contained, w);
+        writeJson(report, contained, marks, w);
         break;
     case CliOptions::Format::Nul:
         for (const std::vector<quint32> &members : sections)
         {
             for (const quint32 i : members)
             {
+                if (marks.shown && !marks.marked.contains(report.folders[i].path))
+                    continue;
                 w.add(NativePath::encode(report.folders[i].path));
                 w.add('\0');
             }

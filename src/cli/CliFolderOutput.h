@@ -5,10 +5,21 @@
 #include "cli/CliOptions.h"
 #include "engine/FolderCopies.h"
 
+#include <QSet>
+#include <QString>
+
 class QIODevice;
 
 namespace CliFolderOutput
 {
+/// The folders' marks and reference rows, by path (ending with "/").
+struct Marks
+{
+    bool shown = false; // --mark was given: marks are shown, and null lists only marked folders
+    QSet<QString> marked;
+    QSet<QString> references;
+};
+
 /// The folder groups in `format`, and with `contained` the folders with nothing unique:
 /// - Text: a "Folder group N" line, then per folder its size in bytes, its file count, its last
 ///   change and its path; a blank line after each group. Then, with `contained`, a "Nothing
@@ -21,5 +32,7 @@ namespace CliFolderOutput
 ///   and for a folder with nothing unique "elsewhere": 100 (the share of its bytes with a copy
 ///   elsewhere, in per cent).
 /// - Nul: each path followed by a NUL byte.
-void write(const FolderReport &report, CliOptions::Format format, bool contained, QIODevice &out);
+/// As for files, a folder of a reference location starts its text line with "R", and with marks
+/// shown a marked one with "*"; json then says "marked", and null lists only the marked folders.
+void write(const FolderReport &report, CliOptions::Format format, bool contained, const Marks &marks, QIODevice &out);
 } // namespace CliFolderOutput

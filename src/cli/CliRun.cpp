@@ -88,6 +88,22 @@ Found search(const CliOptions &options, const CliSessionOptions &files, const QS
     return found;
 }
 
+// The marks and reference rows of a list of folders, by folder path.
+CliFolderOutput::Marks folderMarks(const ResultModel &model, bool shown)
+{
+    CliFolderOutput::Marks marks;
+    marks.shown = shown;
+    for (const ResultRow &row : model.rows())
+    {
+        const QString folder = row.fullPath() + u'/';
+        if (row.marked)
+            marks.marked.insert(folder);
+        if (row.reference)
+            marks.references.insert(folder);
+    }
+    return marks;
+}
+
 // The listing on standard output, in the format asked for.
 void writeListing(const ResultModel &model, CliOptions::Format format, bool marking, QIODevice &out)
 {
@@ -152,7 +168,8 @@ int runCli(const QStringList &arguments, const CliEnvironment &env)
     if (whole)
         CliActions::mark(model, actions);
     if (options.scan.engine == ScanOptions::Folders)
-        CliFolderOutput::write(found.folders, options.format, options.contained, env.out);
+        CliFolderOutput::write(found.folders, options.format, options.contained,
+                               folderMarks(model, !actions.marks.isEmpty()), env.out);
     else
         writeListing(model, options.format, !actions.marks.isEmpty(), env.out);
     if (!options.quiet)

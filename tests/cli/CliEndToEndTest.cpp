@@ -251,6 +251,12 @@ TEST(CorvinaCli, FolderCopiesInEveryFormat)
         cli(folders + QStringList{QStringLiteral("--format=null"), QStringLiteral("--contained"), tree.root()});
     const QByteArray end(1, '\0');
     EXPECT_EQ(nul.out, root + "/Old\nPhotos/" + end + root + "/Photos/" + end + root + "/Backup/" + end);
+    // With --mark, as for files: the text shows the marks, null lists only the marked folders.
+    const Outcome marked = cli(folders + QStringList{QStringLiteral("--mark=keep-newest"), tree.root()});
+    EXPECT_EQ(marked.out.count("\n* "), 1) << marked.out.constData();
+    const Outcome marksOnly =
+        cli(folders + QStringList{QStringLiteral("--format=null"), QStringLiteral("--mark=keep-newest"), tree.root()});
+    EXPECT_EQ(marksOnly.out.count('\0'), 1) << "one folder of the group is kept";
 
     const Outcome json =
         cli(folders + QStringList{QStringLiteral("--format=json"), QStringLiteral("--contained"), tree.root()});
