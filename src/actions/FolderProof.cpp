@@ -3,6 +3,8 @@
 
 #include "results/ResultModel.h"
 
+#include <algorithm>
+
 FolderProof::FolderProof(const ResultModel &model, std::set<qint32> acknowledgedGroups)
     : m_model(model), m_acknowledged(std::move(acknowledgedGroups))
 {
@@ -18,11 +20,22 @@ FolderProof::Verdict FolderProof::locate(int row, FolderTrees::LocatedFolder &fo
     const ResultRow &r = m_model.row(row);
     const RowAnchors &anchors = m_model.anchors();
     const RowAnchors::Folder *parent = anchors.folder(r.path);
-    if (!parent)
-        return Verdict::Untraced;
-    const SearchRoot &root = anchors.roots[static_cast<size_t>(parent->root)];
-    AnchoredFiles::Location found =
-        FolderTrees::locate(root, QStringView(r.path).mid(root.folder.size()), parent->id, r.name);
+    AnchoredFiles::Location found;
+    if (parent)
+    {
+        const SearchRoot &root = anchors.roots[static_cast<size_t>(parent->root)];
+        found = FolderTrees::locate(root, QStringView(r.path).mid(root.folder.size()), parent->id, r.name);
+    }
+    else
+    {
+        // A search location listed whole: it is found from its own identity, in its parent.
+        const QString self = r.fullPath() + u'/';
+        const auto root = std::find_if(anchors.roots.begin(), anchors.roots.end(),
+                                       [&](const SearchRoot &s) { return s.folder == self; });
+        if (root == anchors.roots.end())
+            return Verdict::Untraced;
+        found = FolderTrees::locateRoot(*root);
+    }
     switch (found.found)
     {
     case AnchoredFiles::Found::File:
@@ -77,7 +90,7 @@ FolderProof::Check FolderProof::check(int row, const std::function<void()> &puls
     for (const int other : m_groupRows.value(r.group))
     {
         const ResultRow &twin = m_model.row(other);
-        if (other == row || twin.marked || twin.reference)
+        if (other == row || twin.marked)
             continue;
         FolderTrees::LocatedFolder copy;
         if (locate(other, copy) != Verdict::Proceed)

@@ -18,9 +18,9 @@ class ResultModel;
 /// A marked folder goes only when it is still the folder the search listed (reached from its
 /// search location without a link, holding the row's count of files and bytes, nothing but
 /// regular files and folders) and, unless the user chose to act on its whole group, when an
-/// unmarked, non-reference folder of its group holds exactly the same names, kinds and bytes, in
-/// files that are its own (a hard link or another mount of the same file is no copy). A folder
-/// with nothing unique is in no group: its copies are spread and not in the list, so it stays.
+/// unmarked folder of its group (a reference folder too: it holds the originals) holds exactly the same names, kinds
+/// and bytes, in files that are its own (a hard link or another mount of the same file is no copy). A folder with
+/// nothing unique is in no group: its copies are spread and not in the list, so it stays.
 class FolderProof
 {
 public:

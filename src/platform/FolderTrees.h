@@ -21,6 +21,11 @@ using LocatedFolder = LocatedFile;
 AnchoredFiles::Location locate(const SearchRoot &root, QStringView relative, const FolderIdentity &parent,
                                const QString &name);
 
+/// The search location itself as a folder found in its parent: the parent of its resolved path,
+/// held open, must hold under the location's name the very folder of the location's identity.
+/// Found::File when it does.
+AnchoredFiles::Location locateRoot(const SearchRoot &root);
+
 /// True while the name in its parent is still the folder of its status: the same device and
 /// inode, and the same modification time, so an entry added to or removed from it since shows.
 bool unchanged(const LocatedFolder &folder);

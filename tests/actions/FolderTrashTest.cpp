@@ -99,14 +99,17 @@ struct FolderList
     std::vector<std::vector<int>> warnings;
     KeepOneChoice answer = KeepOneChoice::KeepOneOfEach;
 
-    void scan(const TempTree &tree)
+    void scan(const TempTree &tree, const QStringList &folders = {QString()})
     {
-        SearchLocation l;
-        l.folder = tree.folder();
-        l.mask = QStringLiteral("All files(*.*)");
-        l.minSize = QStringLiteral("0");
         SearchLocationList locations;
-        locations.append(l);
+        for (const QString &folder : folders)
+        {
+            SearchLocation l;
+            l.folder = tree.folder(folder);
+            l.mask = QStringLiteral("All files(*.*)");
+            l.minSize = QStringLiteral("0");
+            locations.append(l);
+        }
         ScanOptions options;
         options.engine = ScanOptions::Folders;
         TestSink sink;
@@ -285,4 +288,27 @@ TEST(FolderTrash, AFolderChangedAfterItsProofIsNotRenamed)
     tree.file(QStringLiteral("F/b.txt"), "b");
     EXPECT_EQ(Trash::moveFolderToTrash(found.file, tree.path(QStringLiteral("trash"))).error, FileOpError::Changed);
     EXPECT_EQ(snapshot(tree.path(QStringLiteral("F"))).size(), 2u);
+}
+
+TEST(FolderTrash, ASearchLocationListedWholeIsFoundByItsOwnIdentity)
+{
+    TempTree tree;
+    makeTrees(tree);
+    FolderList run;
+    run.scan(tree, {QStringLiteral("Photos"), QStringLiteral("Backup")});
+    const QString backup = tree.path(QStringLiteral("Backup"));
+    ASSERT_GE(run.row(backup), 0) << "the two locations are the group";
+    const auto before = snapshot(backup);
+
+    // A folder put in the location's place after the search is not the location.
+    ASSERT_TRUE(QDir(tree.root()).rename(QStringLiteral("Backup"), QStringLiteral("Moved")));
+    tree.dir(QStringLiteral("Backup"));
+    EXPECT_EQ(numbers(run.trash(tree, {QStringLiteral("Backup")})), QStringList{QStringLiteral("1011")});
+    ASSERT_TRUE(QDir(backup).removeRecursively());
+    ASSERT_TRUE(QDir(tree.root()).rename(QStringLiteral("Moved"), QStringLiteral("Backup")));
+
+    EXPECT_TRUE(run.trash(tree, {QStringLiteral("Backup")}).empty());
+    EXPECT_FALSE(QFileInfo::exists(backup));
+    EXPECT_EQ(snapshot(tree.path(QStringLiteral("trash/files/Backup"))), before);
+    EXPECT_TRUE(QFileInfo::exists(tree.path(QStringLiteral("Photos/a.jpg"))));
 }

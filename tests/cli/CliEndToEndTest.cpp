@@ -301,4 +301,13 @@ TEST(CorvinaCli, FolderCopiesInEveryFormat)
     EXPECT_EQ(TempTree::contents(tree.path(photosStayed ? QStringLiteral("Old\nPhotos/2023/b.jpg")
                                                         : QStringLiteral("Photos/2023/b.jpg"))),
               QByteArray(2000, 'b'));
+
+    // The locations themselves as the copies, the originals in a reference one: it proves them.
+    const Outcome locations =
+        cli({QStringLiteral("--engine=folders"), QStringLiteral("--reference"), tree.path(QStringLiteral("Photos")),
+             QStringLiteral("--mark=keep-oldest"), QStringLiteral("--trash"), QStringLiteral("--quiet"),
+             tree.path(QStringLiteral("Old\nPhotos"))});
+    EXPECT_EQ(locations.exitCode, 0) << locations.err.constData();
+    EXPECT_FALSE(QFile::exists(tree.path(QStringLiteral("Old\nPhotos"))));
+    EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("Photos/2023/b.jpg"))));
 }

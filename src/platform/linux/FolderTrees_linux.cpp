@@ -197,6 +197,35 @@ AnchoredFiles::Location locate(const SearchRoot &root, QStringView relative, con
     return location;
 }
 
+AnchoredFiles::Location locateRoot(const SearchRoot &root)
+{
+    AnchoredFiles::Location location;
+    location.found = AnchoredFiles::Found::FolderChanged;
+    const qsizetype cut = root.real.lastIndexOf('/');
+    const QByteArray name = cut >= 0 ? root.real.mid(cut + 1) : QByteArray();
+    if (!root.valid() || name.isEmpty() || name == "." || name == "..")
+        return location;
+    const QByteArray parentPath = cut == 0 ? QByteArray("/") : root.real.left(cut);
+    FileDescriptor parent(::open(parentPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    struct stat st;
+    if (!parent.valid() || ::fstatat(parent.get(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+    {
+        location.found = errno == ENOENT ? AnchoredFiles::Found::Gone : AnchoredFiles::Found::FolderChanged;
+        return location;
+    }
+    // The name must hold the location's own folder, not whatever took its place since.
+    if (!S_ISDIR(st.st_mode) ||
+        FolderIdentity{static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)} != root.id)
+        return location;
+    LocatedFile &folder = location.file;
+    folder.name = name;
+    folder.path = NativePath::decode(root.real);
+    folder.status = PosixFiles::statusOf(st);
+    folder.folder = std::move(parent);
+    location.found = AnchoredFiles::Found::File;
+    return location;
+}
+
 bool unchanged(const LocatedFolder &folder)
 {
     return folder.folder.valid() &&
