@@ -333,6 +333,10 @@ MUTANTS = [
     Mutant("folder-trees-bytes-not-compared", FTS,
            "fromFiles(AnchoredFiles::compareContents(fa, fb, pulse))", "fromFiles(AnchoredFiles::Comparison::Same)",
            "a kept folder whose file was edited since the search proves the marked one", FOLDERS),
+    Mutant("folder-trees-root-identity-unchecked", FTS,
+           "FolderIdentity{static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)} != root.id)",
+           "(false && FolderIdentity{static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)} != root.id))",
+           "a folder put in a search location's place after the search is taken for the location", FOLDERS),
 ]
 
 # Mutants left out because they only make Corvina refuse more, or give another reason for a
