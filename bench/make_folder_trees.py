@@ -72,7 +72,7 @@ class Plan:
 
     def __init__(self, rng):
         self.rng = rng
-        self.dirs = {"": {}}         # folder -> {name: ("file", spec) | ("link", target) | ("dir",)}
+        self.dirs = {"": {}}         # folder -> {name: ("file", content) | ("link", target) | ("dir",)}
         self.hardlinks = {}          # path -> path of the first name of that file
         self.next_cid = 0
 
@@ -90,15 +90,15 @@ class Plan:
         self.dirs[path] = {}
         return path
 
-    def add_file(self, folder, name, spec):
+    def add_file(self, folder, name, content):
         self.add_dir(folder)
         assert name not in self.dirs[folder], (folder, name)
-        self.dirs[folder][name] = ("file", spec)
+        self.dirs[folder][name] = ("file", content)
         return join(folder, name)
 
     def add_hardlink(self, folder, name, target):
-        spec = self.dirs[parent_of(target)][base_of(target)][1]
-        path = self.add_file(folder, name, spec)
+        content = self.dirs[parent_of(target)][base_of(target)][1]
+        path = self.add_file(folder, name, content)
         self.hardlinks[path] = self.hardlinks.get(target, target)
         return path
 
@@ -190,7 +190,7 @@ def build_library(p, scale):
 
 
 def non_empty(p, folder):
-    return [(path, spec) for path, spec in p.files_in(folder) if spec[1] >= 64]
+    return [(path, content) for path, content in p.files_in(folder) if content[1] >= 64]
 
 
 def build_copies(p, scale, events):
@@ -233,8 +233,8 @@ def build_copies(p, scale, events):
 
     # Near-copies: each differs from its event in one thing.
     def one_byte(dest, e):
-        path, spec = rng.choice(non_empty(p, dest))
-        cid, size, _ = spec
+        path, content = rng.choice(non_empty(p, dest))
+        cid, size, _ = content
         p.dirs[dest][base_of(path)] = ("file", (cid, size, rng.randrange(MIN_SIZE, size)))
 
     def extra_file(dest, e):
@@ -247,9 +247,9 @@ def build_copies(p, scale, events):
         p.add_dir(join(dest, "new folder"))
 
     def renamed(dest, e):
-        path, spec = rng.choice(non_empty(p, dest))
+        path, content = rng.choice(non_empty(p, dest))
         del p.dirs[dest][base_of(path)]
-        p.add_file(dest, base_of(path).replace(".", " (1).", 1), spec)
+        p.add_file(dest, base_of(path).replace(".", " (1).", 1), content)
 
     for kind, change in (("one byte", one_byte), ("extra file", extra_file),
                          ("missing empty file", missing_empty), ("extra folder", extra_folder),
@@ -267,26 +267,26 @@ def build_copies(p, scale, events):
     for i in range(max(2, int(25 * s))):
         folder = f"Favourites/{['Best of', 'Wallpapers', 'Print'][i % 3]} {i}"
         for j in range(rng.randrange(5, 16)):
-            path, spec = rng.choice(non_empty(p, rng.choice(sources)))
-            p.add_file(folder, f"fav {j:03d}.jpg", spec)
+            path, content = rng.choice(non_empty(p, rng.choice(sources)))
+            p.add_file(folder, f"fav {j:03d}.jpg", content)
         known["contained"] = "Favourites"
     # A folder with a copy of its own files in a sub-folder.
     for i, e in enumerate(take(4 * s)):
         folder = f"Inbox {i}"
-        for path, spec in non_empty(p, e)[:3]:
-            fresh = p.content(spec[1])
+        for path, content in non_empty(p, e)[:3]:
+            fresh = p.content(content[1])
             p.add_file(folder, base_of(path), fresh)
             p.add_file(f"{folder}/keep", base_of(path), fresh)
         known.setdefault("self", folder)
     # Equal folders that each hold a link, hard links to files without a copy, empty trees.
     for side in ("A", "B"):
-        for path, spec in non_empty(p, known["copy"][0]):
-            p.add_file(f"Links/Album {side}", base_of(path), spec)
+        for path, content in non_empty(p, known["copy"][0]):
+            p.add_file(f"Links/Album {side}", base_of(path), content)
         p.add_symlink(f"Links/Album {side}", "cover.jpg", base_of(non_empty(p, known["copy"][0])[0][0]))
         p.add_file(f"Templates/{side}", "empty.txt", p.content(0))
         p.add_dir(f"Templates/{side}/nothing")
     for e in take(3 * s):
-        for path, spec in non_empty(p, e):
+        for path, content in non_empty(p, e):
             p.add_hardlink("Linked picks", f"{base_of(e)} {base_of(path)}", path)
     return known
 
