@@ -6,6 +6,7 @@
 #include "platform/linux/PosixFiles.h"
 
 #include <cerrno>
+#include <functional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -140,6 +141,29 @@ Result copyBack(const Spot &from, const Spot &to, const FileStatus &expected)
     }
     return {Outcome::Done, 0};
 }
+// Renames `from` to `back`, never over a name that is taken, and keeps it there only when what
+// arrived is the item put back (arrived()): another that took the place between the last look
+// and the rename goes back where it was. EXDEV comes back as a failure for the caller to handle.
+Result renameBack(const Spot &from, const Spot &back, const std::function<bool()> &arrived)
+{
+    struct stat st;
+    if (::fstatat(back.folder.get(), back.name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+        return {Outcome::NameTaken, EEXIST};
+    const int e = PosixFiles::renameNoReplaceAt(from.folder.get(), from.name.constData(), back.folder.get(),
+                                                back.name.constData());
+    if (e == EEXIST)
+        return {Outcome::NameTaken, e};
+    if (e != 0)
+        return {Outcome::Failed, e};
+    if (!arrived())
+    {
+        PosixFiles::renameNoReplaceAt(back.folder.get(), back.name.constData(), from.folder.get(),
+                                      from.name.constData());
+        return {Outcome::NotTheSame, 0};
+    }
+    return {Outcome::Done, 0};
+}
+
 } // namespace
 
 namespace PutBack
@@ -175,25 +199,9 @@ Result moveBack(const Placed &placed, const QString &to, const FolderIdentity &t
     Spot back;
     if (const Result r = openDestination(to, toFolder, back); r.outcome != Outcome::Done)
         return r;
-    struct stat st;
-    if (::fstatat(back.folder.get(), back.name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-        return {Outcome::NameTaken, EEXIST};
-    const int e = PosixFiles::renameNoReplaceAt(from.folder.get(), from.name.constData(), back.folder.get(),
-                                                back.name.constData());
-    if (e == EEXIST)
-        return {Outcome::NameTaken, e};
-    if (e == EXDEV)
-        return copyBack(from, back, expected);
-    if (e != 0)
-        return {Outcome::Failed, e};
-    if (!PosixFiles::matchesAt(back.folder.get(), back.name.constData(), expected))
-    {
-        // Another file took the place between the last look and the rename: it goes back there.
-        PosixFiles::renameNoReplaceAt(back.folder.get(), back.name.constData(), from.folder.get(),
-                                      from.name.constData());
-        return {Outcome::NotTheSame, 0};
-    }
-    return {Outcome::Done, 0};
+    const Result r = renameBack(
+        from, back, [&] { return PosixFiles::matchesAt(back.folder.get(), back.name.constData(), expected); });
+    return r.outcome == Outcome::Failed && r.errorNumber == EXDEV ? copyBack(from, back, expected) : r;
 }
 
 Result moveFolderBack(const Placed &placed, const QString &to, const FolderIdentity &toFolder)
@@ -211,21 +219,10 @@ Result moveFolderBack(const Placed &placed, const QString &to, const FolderIdent
     Spot back;
     if (const Result r = openDestination(to, toFolder, back); r.outcome != Outcome::Done)
         return r;
-    if (::fstatat(back.folder.get(), back.name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-        return {Outcome::NameTaken, EEXIST};
-    const int e = PosixFiles::renameNoReplaceAt(from.folder.get(), from.name.constData(), back.folder.get(),
-                                                back.name.constData());
-    if (e == EEXIST)
-        return {Outcome::NameTaken, e};
-    if (e != 0)
-        return {Outcome::Failed, e};
-    if (!PosixFiles::folderMatchesAt(back.folder.get(), back.name.constData(), placed.status, false))
-    {
-        PosixFiles::renameNoReplaceAt(back.folder.get(), back.name.constData(), from.folder.get(),
-                                      from.name.constData());
-        return {Outcome::NotTheSame, 0};
-    }
-    return {Outcome::Done, 0};
+    // A folder is only ever renamed back: across file systems it stays where it is.
+    return renameBack(from, back, [&] {
+        return PosixFiles::folderMatchesAt(back.folder.get(), back.name.constData(), placed.status, false);
+    });
 }
 
 Result removeCopy(const Placed &placed, const QString &original, const FolderIdentity &originalFolder)
