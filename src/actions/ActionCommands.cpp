@@ -141,7 +141,7 @@ void ActionCommands::replaceWithClones()
 
 void ActionCommands::renameFile()
 {
-    if (ActionDriver::isFolderList(m_model))
+    if (m_model.isFolderList())
     {
         m_prompter.error(ActionDriver::folderListText());
         return;

@@ -15,11 +15,6 @@ QString ActionDriver::nothingMarked()
     return tr("No items marked/checked");
 }
 
-bool ActionDriver::isFolderList(const ResultModel &model)
-{
-    return model.anchors().origin.kind == ListKind::SameFolders;
-}
-
 QString ActionDriver::folderListText()
 {
     return tr("A list of whole folders can be marked, saved and exported, and its marked folders can be sent to the "
@@ -31,12 +26,12 @@ QString ActionDriver::folderListText()
 bool ActionDriver::rowStillThere(const ResultModel &model, const ResultRow &row)
 {
     const QString path = row.fullPath();
-    return isFolderList(model) ? FileFunctions::folderExists(path) : FileFunctions::fileExists(path);
+    return model.isFolderList() ? FileFunctions::folderExists(path) : FileFunctions::fileExists(path);
 }
 
 bool ActionDriver::refusedFolderList()
 {
-    if (!isFolderList(m_ctx.model))
+    if (!m_ctx.model.isFolderList())
         return false;
     m_ctx.prompter.error(folderListText());
     return true;

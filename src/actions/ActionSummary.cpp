@@ -30,7 +30,7 @@ QString ActionSummary::filesAndBytes(qint64 files, qint64 bytes, bool exactBytes
 ActionSummary::Tally ActionSummary::goneFiles(const ResultModel &model)
 {
     Tally tally;
-    tally.folders = model.anchors().origin.kind == ListKind::SameFolders;
+    tally.folders = model.isFolderList();
     for (const ResultRow &row : model.rows())
     {
         if (!row.marked)

@@ -95,7 +95,7 @@ void DeleteFilesDialog::showWhatWillHappen()
     plan.files = m_model.markedCount();
     plan.bytes = m_model.markedTotal();
     plan.removeEmptyFolders = emptyFoldersCheck->isChecked();
-    plan.folders = m_model.anchors().origin.kind == ListKind::SameFolders;
+    plan.folders = m_model.isFolderList();
     whatWillHappen->setText(ActionSummary::willHappen(plan));
 }
 

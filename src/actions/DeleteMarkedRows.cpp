@@ -24,7 +24,7 @@ bool DeleteMarkedRows::run(const DeleteOptions &options, ActionProgress &progres
     ActRecorder recorder(options.sendToTrash ? ActKind::Trash : ActKind::Delete);
     // A list of whole folders: each marked folder goes whole to the trash, and the folders that
     // hold them are left as they are.
-    const bool folderList = m_model.anchors().origin.kind == ListKind::SameFolders;
+    const bool folderList = m_model.isFolderList();
     std::optional<FolderProof> proof;
     if (folderList)
         proof.emplace(m_model, m_guard.acknowledgedGroups());

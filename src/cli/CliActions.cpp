@@ -96,7 +96,7 @@ public:
     {
         const RemovalGuard guard(m_model, run.acknowledgedGroups);
         if (m_options.dryRun)
-            return ActionDriver::isFolderList(m_model) ? previewFolders(run) : preview(guard, false);
+            return m_model.isFolderList() ? previewFolders(run) : preview(guard, false);
         DeleteOptions options;
         options.sendToTrash = m_options.act == Act::Trash;
         options.removeEmptyFolders = m_options.removeEmptyFolders;
@@ -257,7 +257,7 @@ int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevi
         ErrorReporter &errors)
 {
     // A list of folders: marked folders go to the trash, proved one by one; nothing else is done.
-    if (options.act != Act::None && options.act != Act::Trash && ActionDriver::isFolderList(model))
+    if (options.act != Act::None && options.act != Act::Trash && model.isFolderList())
     {
         err.write(line(QStringLiteral("corvina-cli: ") + ActionDriver::folderListText()));
         return CliExit::Refused;
@@ -295,7 +295,7 @@ int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevi
     if (runs.done && !quiet)
     {
         const qint64 refused = lines.count;
-        const bool folders = model.anchors().origin.kind == ListKind::SameFolders;
+        const bool folders = model.isFolderList();
         err.write(line(QStringLiteral("corvina-cli: ") + doneText(options.act, folders)
                                                              .arg(marked - refused)
                                                              .arg(marked)

@@ -271,7 +271,7 @@ void ResultModel::setAnchors(RowAnchors anchors)
 
 QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    const bool folders = m_anchors.origin.kind == ListKind::SameFolders;
+    const bool folders = isFolderList();
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && folders && section == ResultRow::ColName)
         return tr("Folder Name");
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && folders && section == ResultRow::ColVersion)
@@ -662,8 +662,7 @@ void ResultModel::applyReferences(const QStringList &referenceFolders, const QSt
 {
     if ((referenceFolders.isEmpty() && referenceByIdentity.isEmpty()) || m_rows.empty())
         return;
-    flagReferenceRows(m_rows, referenceFolders, otherFolders, referenceByIdentity,
-                      m_anchors.origin.kind == ListKind::SameFolders);
+    flagReferenceRows(m_rows, referenceFolders, otherFolders, referenceByIdentity, isFolderList());
     std::vector<ResultRow> rows = referencesFirst(m_rows);
     // Numbered again from 1 when groups left, as a fresh list is.
     if (rows.size() != m_rows.size())

@@ -86,6 +86,8 @@ public:
     const RowAnchors &anchors() const { return m_anchors; }
     /// Where the rows were found; a list of folders names its first and fourth columns for folders.
     void setAnchors(RowAnchors anchors);
+    /// True when the rows are whole folders (the folder search), not files.
+    bool isFolderList() const { return m_anchors.origin.kind == ListKind::SameFolders; }
 
     /// Fills the list from the result collection: one row per entry whose file still exists,
     /// groups numbered from 1 by changes of the shade (ResultValue::Shade), bands = group numbers, the folder

@@ -14,7 +14,7 @@ bool shows(const ResultRow &row, const QString &text)
 bool showsRow(const ResultModel &model, int row, const QString &text, bool loneFolders)
 {
     const ResultRow &r = model.row(row);
-    const bool folderList = model.anchors().origin.kind == ListKind::SameFolders;
+    const bool folderList = model.isFolderList();
     return shows(r, text) && (loneFolders || !folderList || r.group > 0);
 }
 

@@ -51,7 +51,7 @@ QString text(const ResultModel &model, const QString &delimiter, const ExportCho
     const bool quoting = quotingApplies(delimiter);
     AppendString out;
     // A list of folders names its folders and their file counts where files have name and version.
-    const bool folders = model.anchors().origin.kind == ListKind::SameFolders;
+    const bool folders = model.isFolderList();
     const QStringList header{folders ? QStringLiteral("Folder Name") : QStringLiteral("File Name"),
                              QStringLiteral("Size(Bytes)"),
                              QStringLiteral("Last Modified"),

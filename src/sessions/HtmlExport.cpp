@@ -100,7 +100,7 @@ QString text(const ResultModel &model, const ExportChoice &choice, const Summary
     summaryRow(out, u"<tr class='tr1'><td width='120'>Generate on</td><td width='220'><b>",
                TextFormat::dateText(summary.exportTime), u"</b></td></tr></table><hr>");
     // A list of folders names its folders and their file counts where files have name and version.
-    const bool folders = model.anchors().origin.kind == ListKind::SameFolders;
+    const bool folders = model.isFolderList();
     for (const char16_t *piece : TableHead)
     {
         QString text = QString::fromUtf16(piece);
