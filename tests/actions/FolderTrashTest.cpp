@@ -37,6 +37,7 @@ public:
     {}
 
     bool toTrash = true;
+    bool ask = false; // the question before each folder
     std::vector<ActionError> errors;
 
     bool runDeletion(const ActionRun &run) override
@@ -44,6 +45,7 @@ public:
         const RemovalGuard guard(m_model, run.acknowledgedGroups);
         DeleteOptions options;
         options.sendToTrash = toTrash;
+        options.respondYesToAll = !ask;
         options.trashFolder = m_trash;
         RecordingProgress progress;
         DeleteMarkedRows(m_model, guard, m_prompter, m_reporter).run(options, progress);
@@ -98,6 +100,7 @@ struct FolderList
     ScriptedErrorReporter reporter;
     std::vector<std::vector<int>> warnings;
     KeepOneChoice answer = KeepOneChoice::KeepOneOfEach;
+    bool ask = false;
 
     void scan(const TempTree &tree, const QStringList &folders = {QString()})
     {
@@ -130,6 +133,7 @@ struct FolderList
             model.setMarked(row(tree.path(name)), true);
         TrashDialogs dialogs(model, prompter, reporter, tree.path(QStringLiteral("trash")));
         dialogs.toTrash = toTrash;
+        dialogs.ask = ask;
         const KeepOneWarning warning = [this](const std::vector<int> &rows) {
             warnings.push_back(rows);
             return answer;
@@ -224,6 +228,12 @@ TEST(FolderTrash, AFolderThatFailsItsProofStaysWhole)
                  replaceWithLink(t, u"Backup/" + f, u"Photos/" + f);
          },
          QStringLiteral("Backup"), QStringLiteral("1033")},
+        {"the folder replaced by a link to its copy",
+         [](TempTree &t) {
+             QDir(t.root()).rename(QStringLiteral("Backup"), QStringLiteral("Moved"));
+             t.symlink(t.path(QStringLiteral("Photos")), QStringLiteral("Backup"));
+         },
+         QStringLiteral("Backup"), QStringLiteral("1030")},
         {"the kept copy gone", [](TempTree &t) { QDir(t.path(QStringLiteral("Photos"))).removeRecursively(); },
          QStringLiteral("Backup"), QStringLiteral("1032")},
         {"a folder with nothing unique, in no group", [](TempTree &) {}, QStringLiteral("Extra"),
@@ -311,4 +321,20 @@ TEST(FolderTrash, ASearchLocationListedWholeIsFoundByItsOwnIdentity)
     EXPECT_FALSE(QFileInfo::exists(backup));
     EXPECT_EQ(snapshot(tree.path(QStringLiteral("trash/files/Backup"))), before);
     EXPECT_TRUE(QFileInfo::exists(tree.path(QStringLiteral("Photos/a.jpg"))));
+}
+
+TEST(FolderTrash, AKeptCopyEditedWhileTheQuestionWaitsDoesNotCount)
+{
+    TempTree tree;
+    makeTrees(tree);
+    FolderList run;
+    run.scan(tree);
+    run.ask = true;
+    run.prompter.expectMessage(QStringLiteral("Confirm"), QString(), PromptAnswer::Yes,
+                               [&tree] { tree.file(QStringLiteral("Photos/2023/b.jpg"), QByteArray(2000, 'c')); });
+    const auto before = snapshot(tree.path(QStringLiteral("Backup")));
+    EXPECT_EQ(numbers(run.trash(tree, {QStringLiteral("Backup")})), QStringList{QStringLiteral("1033")})
+        << "the proof comes after the answer";
+    EXPECT_EQ(snapshot(tree.path(QStringLiteral("Backup"))), before);
+    EXPECT_TRUE(run.prompter.allUsed());
 }
