@@ -28,6 +28,13 @@ struct Destination
     QStringList below = {};
 };
 
+/// The destination's folder, opened as SafeFolders::openFolder does, each folder below it entered
+/// without following a link and created when missing; none, with errno set, when it cannot be.
+FileDescriptor openDestination(const Destination &destination);
+
+/// The path that `name` (in the file system's encoding) has in the destination.
+QString pathIn(const Destination &destination, const QByteArray &name);
+
 /// Copies the file into the destination under its own name or, when that is taken, the first
 /// free numbered name. The folder is opened as SafeFolders::openFolder does, each folder below
 /// it without following a link, and whatever of them is missing is created; a relative folder is

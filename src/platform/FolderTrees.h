@@ -4,10 +4,12 @@
 #pragma once
 
 #include "platform/AnchoredFiles.h"
+#include "platform/FileTransfer.h"
 
 #include <QStringView>
 
 #include <functional>
+#include <vector>
 
 namespace FolderTrees
 {
@@ -30,6 +32,14 @@ AnchoredFiles::Location locateRoot(const SearchRoot &root);
 /// inode, and the same modification time, so an entry added to or removed from it since shows.
 bool unchanged(const LocatedFolder &folder);
 
+/// One entry of a tree as a survey saw it.
+struct Entry
+{
+    QByteArray relative; // below the surveyed folder, "/" between the names
+    FileStatus status;
+    bool folder = false;
+};
+
 /// What a folder's tree holds.
 struct Survey
 {
@@ -37,11 +47,28 @@ struct Survey
     bool readable = false;
     qint64 files = 0;
     qint64 bytes = 0;
+    std::vector<Entry> entries; // depth first, names sorted: the same tree gives the same list
 };
 
 /// Walks the tree of the folder (every step O_NOFOLLOW from the one before), counting its files
 /// and their bytes; stops at the first entry that is not a regular file or a folder.
 Survey survey(const LocatedFolder &folder);
+
+/// Removes the folder and its tree for good, only as `seen` found it. The tree is walked again
+/// first, and when an entry was added or is gone, or is not the file or folder seen (identity,
+/// size, modification and status-change time), nothing is removed (Changed). Then each file
+/// goes only while it is still the file seen and each folder once it is empty: a change in
+/// between stops the removal, and what is left stays in place.
+FileOpResult removeTree(const LocatedFolder &folder, const Survey &seen);
+
+/// Moves the folder whole into the destination under its own name or, when that is taken, the
+/// first free numbered name; nothing is ever replaced. Within one file system it is one rename,
+/// checked to have moved the folder found (put back otherwise). Across file systems the tree is
+/// copied under a hidden name, each file only while it is the file seen, flushed, read back and
+/// compared; the copy is named only when the folder is still as `seen` found it, and then the
+/// folder goes as removeTree removes it. pulse is called while files are copied.
+FileOpResult moveTree(const LocatedFolder &folder, const Survey &seen, const FileTransfer::Destination &destination,
+                      const std::function<void()> &pulse = {});
 
 enum class Comparison
 {

@@ -40,32 +40,9 @@ bool sameInode(const struct stat &a, const struct stat &b)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// The destination's folder as SafeFolders opens a path, then each folder below it entered
-// without following any link, each created when missing; held open for the whole operation.
-FileDescriptor openDestination(const FileTransfer::Destination &destination, int &error)
-{
-    FileDescriptor dir = SafeFolders::openFolder(folderBytes(destination.folder), true);
-    for (const QString &name : destination.below)
-    {
-        if (!dir.valid())
-            break;
-        dir = SafeFolders::openFolderAt(dir.get(), NativePath::encode(name), true);
-    }
-    error = dir.valid() ? 0 : errno;
-    return dir;
-}
-
 QByteArray candidate(const QByteArray &name, int n)
 {
     return NativePath::encode(FileTransfer::numberedName(NativePath::decode(name), n));
-}
-
-QString targetPath(const FileTransfer::Destination &destination, const QByteArray &name)
-{
-    QString path = destination.folder.endsWith(u'/') ? destination.folder : destination.folder + u'/';
-    for (const QString &folder : destination.below)
-        path += folder + u'/';
-    return path + NativePath::decode(name);
 }
 
 // The source opened for reading, when it is still the file that was located.
@@ -99,7 +76,7 @@ FileOpResult placeCopy(PosixFiles::StagedCopy &copy, const QByteArray &name,
             continue;
         if (e != 0)
             return systemFailure(e);
-        return FileOpResult::success(targetPath(destination, to));
+        return FileOpResult::success(FileTransfer::pathIn(destination, to));
     }
     return FileOpResult::failure(FileOpError::NoFreeName);
 }
@@ -231,6 +208,26 @@ bool sameOwnership(const LocatedFile &replaced, const LocatedFile &kept)
 
 namespace FileTransfer
 {
+FileDescriptor openDestination(const Destination &destination)
+{
+    FileDescriptor dir = SafeFolders::openFolder(folderBytes(destination.folder), true);
+    for (const QString &name : destination.below)
+    {
+        if (!dir.valid())
+            break;
+        dir = SafeFolders::openFolderAt(dir.get(), NativePath::encode(name), true);
+    }
+    return dir;
+}
+
+QString pathIn(const Destination &destination, const QByteArray &name)
+{
+    QString path = destination.folder.endsWith(u'/') ? destination.folder : destination.folder + u'/';
+    for (const QString &folder : destination.below)
+        path += folder + u'/';
+    return path + NativePath::decode(name);
+}
+
 FileOpResult copyNoClobber(const LocatedFile &source, const Destination &destination, const Pulse &pulse)
 {
     if (!destination.folder.startsWith(u'/'))
@@ -240,9 +237,9 @@ FileOpResult copyNoClobber(const LocatedFile &source, const Destination &destina
     const FileDescriptor in = openSource(source, why, number);
     if (!in.valid())
         return FileOpResult::failure(why, number);
-    const FileDescriptor dest = openDestination(destination, number);
+    const FileDescriptor dest = openDestination(destination);
     if (!dest.valid())
-        return systemFailure(number);
+        return systemFailure(errno);
     PosixFiles::StagedCopy copy;
     if (const FileOpResult made = copy.make(in.get(), dest.get(), false, pulse); !made.ok())
         return made;
@@ -257,10 +254,9 @@ FileOpResult moveNoClobber(const LocatedFile &source, const Destination &destina
     const int fromDir = source.folder.get();
     if (!PosixFiles::matchesAt(fromDir, from, source.status))
         return FileOpResult::failure(FileOpError::Changed);
-    int number = 0;
-    const FileDescriptor dest = openDestination(destination, number);
+    const FileDescriptor dest = openDestination(destination);
     if (!dest.valid())
-        return systemFailure(number);
+        return systemFailure(errno);
     struct stat destSt;
     struct stat fromFolderSt;
     if (::fstat(dest.get(), &destSt) == 0 && ::fstat(fromDir, &fromFolderSt) == 0 && sameInode(destSt, fromFolderSt))
@@ -278,7 +274,7 @@ FileOpResult moveNoClobber(const LocatedFile &source, const Destination &destina
             return systemFailure(e);
         // The name was checked just before; make sure that file is the one that went.
         if (PosixFiles::matchesAt(dest.get(), to.constData(), source.status))
-            return FileOpResult::success(targetPath(destination, to));
+            return FileOpResult::success(FileTransfer::pathIn(destination, to));
         PosixFiles::renameNoReplaceAt(dest.get(), to.constData(), fromDir, from);
         return FileOpResult::failure(FileOpError::Changed);
     }
