@@ -337,6 +337,17 @@ MUTANTS = [
            "FolderIdentity{static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)} != root.id)",
            "(false && FolderIdentity{static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)} != root.id))",
            "a folder put in a search location's place after the search is taken for the location", FOLDERS),
+    # A whole folder deleted for good or moved to another file system: only as its proof saw it.
+    Mutant("folder-trees-removal-unchecked", FTS,
+           "if (!fd.valid() || !stillAsSeen(fd.get(), seen))", "if (!fd.valid())",
+           "a folder whose file was rewritten after its proof is deleted for good", FOLDERS),
+    Mutant("folder-trees-status-change-ignored", FTS,
+           "a.status.ctimeNs == b.status.ctimeNs;", "true;",
+           "a file rewritten with its old size and time restored passes as the file proved", FOLDERS),
+    Mutant("folder-trees-copy-named-unproved", FTS,
+           "if (!stillAsSeen(from.get(), seen))\n        return giveUp(changed());", "",
+           "a folder edited while it is copied to another file system leaves a copy of the wrong bytes",
+           FOLDERS),
 ]
 
 # Mutants left out because they only make Corvina refuse more, or give another reason for a

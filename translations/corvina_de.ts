@@ -131,8 +131,8 @@
         <translation>Nur die identischen Dateien, die „Byte für Byte“ oder CRC32 findet, können durch Links ersetzt werden.</translation>
     </message>
     <message>
-        <source>A list of whole folders can be marked, saved and exported, and its marked folders can be sent to the trash once each is proved a copy of an unmarked folder of its group; Corvina does not delete them for good, move, copy, link or rename them. Search the folders with Byte to Byte to act on their files.</source>
-        <translation>Eine Liste ganzer Ordner kann markiert, gespeichert und exportiert werden, und ihre markierten Ordner können in den Papierkorb verschoben werden, sobald jeder als Kopie eines unmarkierten Ordners seiner Gruppe nachgewiesen ist; Corvina löscht sie nicht endgültig und verschiebt, kopiert, verlinkt oder benennt sie nicht um. Durchsuchen Sie die Ordner mit „Byte für Byte“, um mit ihren Dateien zu arbeiten.</translation>
+        <source>A list of whole folders can be marked, saved and exported, and its marked folders can be sent to the trash, deleted or moved once each is proved a copy of an unmarked folder of its group; Corvina does not copy, link or rename them. Search the folders with Byte to Byte to act on their files.</source>
+        <translation>Eine Liste ganzer Ordner kann markiert, gespeichert und exportiert werden, und ihre markierten Ordner können in den Papierkorb verschoben, gelöscht oder verschoben werden, sobald jeder als Kopie eines unmarkierten Ordners seiner Gruppe nachgewiesen ist; Corvina kopiert, verlinkt und benennt sie nicht um. Durchsuchen Sie die Ordner mit „Byte für Byte“, um mit ihren Dateien zu arbeiten.</translation>
     </message>
 </context>
 <context>
@@ -248,10 +248,6 @@
     <message>
         <source>No unmarked copy holds the same files</source>
         <translation>Keine unmarkierte Kopie enthält dieselben Dateien</translation>
-    </message>
-    <message>
-        <source>Folders go only to the trash</source>
-        <translation>Ordner werden nur in den Papierkorb verschoben</translation>
     </message>
 </context>
 <context>
@@ -389,10 +385,6 @@
     <message>
         <source>%1 folders</source>
         <translation>%1 Ordner</translation>
-    </message>
-    <message>
-        <source>%1 will stay: a whole folder goes only to the trash.</source>
-        <translation>%1 bleiben: Ein ganzer Ordner kommt nur in den Papierkorb.</translation>
     </message>
 </context>
 <context>
@@ -647,6 +639,14 @@
     <message>
         <source>%1 of %2 marked folders moved to the trash (%3 marked), %4 refused or failed</source>
         <translation>%1 von %2 markierten Ordnern in den Papierkorb verschoben (%3 markiert), %4 abgelehnt oder fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 marked folders deleted (%3 marked), %4 refused or failed</source>
+        <translation>%1 von %2 markierten Ordnern gelöscht (%3 markiert), %4 abgelehnt oder fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 marked folders moved (%3 marked), %4 refused or failed</source>
+        <translation>%1 von %2 markierten Ordnern verschoben (%3 markiert), %4 abgelehnt oder fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -1053,8 +1053,8 @@
         <translation>--engine folders durchsucht seine Ordner: Es nimmt weder --session noch --load</translation>
     </message>
     <message>
-        <source>--engine folders sends marked folders only to the trash (--trash): delete, move, copy and link their files with --engine byte</source>
-        <translation>--engine folders verschiebt markierte Ordner nur in den Papierkorb (--trash): Löschen, verschieben, kopieren und verlinken Sie ihre Dateien mit --engine byte</translation>
+        <source>--engine folders sends marked folders to the trash, deletes or moves them: copy and link their files with --engine byte</source>
+        <translation>--engine folders verschiebt markierte Ordner in den Papierkorb, löscht oder verschiebt sie: Kopieren und Verlinken ihrer Dateien mit --engine byte</translation>
     </message>
 </context>
 <context>

@@ -18,9 +18,8 @@ QString ActionDriver::nothingMarked()
 QString ActionDriver::folderListText()
 {
     return tr("A list of whole folders can be marked, saved and exported, and its marked folders can be sent to the "
-              "trash once each is proved a copy of an unmarked folder of its group; Corvina does not delete them "
-              "for good, move, copy, link or rename them. Search the folders with Byte to Byte to act on their "
-              "files.");
+              "trash, deleted or moved once each is proved a copy of an unmarked folder of its group; Corvina does "
+              "not copy, link or rename them. Search the folders with Byte to Byte to act on their files.");
 }
 
 bool ActionDriver::rowStillThere(const ResultModel &model, const ResultRow &row)
@@ -39,9 +38,6 @@ bool ActionDriver::refusedFolderList()
 
 void ActionDriver::processMarkedRows(Removal action)
 {
-    // A marked folder may go to the trash (the deletion run refuses it for good); never elsewhere.
-    if (action == Removal::Move && refusedFolderList())
-        return;
     // The labels name the procedure in an error report, which goes to the developers as it is.
     const QString label = QStringLiteral("Delete/Move Files");
     // What the list holds decides, not which engine button is pressed now.

@@ -67,8 +67,8 @@ public:
         Move,
     };
     /// What is and is not done to a list of whole folders (ResultModel::isFolderList), in the
-    /// user's language: only Delete acts on one, and only to the trash, a marked folder going
-    /// whole once it is proved a copy of an unmarked folder of its group.
+    /// user's language: Delete and Move act on one, a marked folder going whole once it is proved
+    /// a copy of an unmarked folder of its group.
     static QString folderListText();
     /// Whether the row's file (or, in a list of folders, its folder) is still at its path: the
     /// test by which the list drops a row after an act.

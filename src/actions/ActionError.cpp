@@ -42,7 +42,6 @@ constexpr Description kDescriptions[] = {
     {1031, QT_TRANSLATE_NOOP("ActionError", "Folder holds an entry that is not a file or folder")},
     {1032, QT_TRANSLATE_NOOP("ActionError", "No unmarked copy of the folder is left")},
     {1033, QT_TRANSLATE_NOOP("ActionError", "No unmarked copy holds the same files")},
-    {1034, QT_TRANSLATE_NOOP("ActionError", "Folders go only to the trash")},
 };
 
 const char *englishText(int number)
@@ -199,11 +198,6 @@ ActionError ActionError::noFolderCopyLeft(const QString &path)
 ActionError ActionError::folderContentsDiffer(const QString &path)
 {
     return make(1033, path);
-}
-
-ActionError ActionError::folderOnlyToTrash(const QString &path)
-{
-    return make(1034, path);
 }
 
 QString ActionError::englishDescription(const QString &number)

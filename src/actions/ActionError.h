@@ -77,7 +77,6 @@ struct ActionError
     /// files of its own.
     static ActionError folderContentsDiffer(const QString &path);
     /// A whole folder is never deleted for good: the trash keeps it whole for the user.
-    static ActionError folderOnlyToTrash(const QString &path);
 
     /// The English description of an error number, whatever the user's language (the error log
     /// writes it); "" for a number no error has.

@@ -57,8 +57,7 @@ QString ActionSummary::willHappen(const Plan &plan)
         text = tr("%1 will be moved to the trash.").arg(what);
         break;
     case Act::DeletePermanently:
-        text = plan.folders ? tr("%1 will stay: a whole folder goes only to the trash.").arg(what)
-                            : tr("%1 will be deleted for good: they will not go to the trash.").arg(what);
+        text = tr("%1 will be deleted for good: they will not go to the trash.").arg(what);
         break;
     case Act::Move:
         text = plan.destination.trimmed().isEmpty()

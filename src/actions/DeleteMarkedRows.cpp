@@ -10,6 +10,7 @@
 #include "core/ErrorReport.h"
 #include "core/Prompter.h"
 #include "platform/FileTransfer.h"
+#include "platform/FolderTrees.h"
 #include "platform/Trash.h"
 #include "results/ResultModel.h"
 
@@ -22,8 +23,8 @@ bool DeleteMarkedRows::run(const DeleteOptions &options, ActionProgress &progres
 {
     FoldersToCheck folders;
     ActRecorder recorder(options.sendToTrash ? ActKind::Trash : ActKind::Delete);
-    // A list of whole folders: each marked folder goes whole to the trash, and the folders that
-    // hold them are left as they are.
+    // A list of whole folders: each marked folder goes whole, and the folders that hold them are
+    // left as they are.
     const bool folderList = m_model.isFolderList();
     std::optional<FolderProof> proof;
     if (folderList)
@@ -32,7 +33,7 @@ bool DeleteMarkedRows::run(const DeleteOptions &options, ActionProgress &progres
         MarkedRowRun::forEach(m_model, progress, m_reporter, QStringLiteral("Delete Files X"), [&](int row) {
             if (folderList)
             {
-                trashFolder(row, *proof, options, progress, recorder);
+                deleteFolder(row, *proof, options, progress, recorder);
                 return;
             }
             deleteOne(row, options, progress, recorder);
@@ -85,42 +86,29 @@ void DeleteMarkedRows::deleteOne(int row, const DeleteOptions &options, ActionPr
     MarkedRowRun::reportFailure(result, path, ActionError::unableToDelete(path), progress);
 }
 
-void DeleteMarkedRows::trashFolder(int row, const FolderProof &proof, const DeleteOptions &options,
-                                   ActionProgress &progress, ActRecorder &recorder)
+void DeleteMarkedRows::deleteFolder(int row, const FolderProof &proof, const DeleteOptions &options,
+                                    ActionProgress &progress, ActRecorder &recorder)
 {
     const ResultRow &r = m_model.row(row);
     const QString path = r.fullPath();
     progress.showStatus(fileLabelText(path));
-    if (!options.sendToTrash)
-    {
-        progress.addError(ActionError::folderOnlyToTrash(path));
-        return;
-    }
-    if (!options.respondYesToAll &&
-        !m_prompter.confirm(tr("Confirm"), tr("Are you sure you want to send \"%1\" to the trash?").arg(r.name),
-                            PromptIcon::Question))
+    const QString question = options.sendToTrash
+                                 ? tr("Are you sure you want to send \"%1\" to the trash?").arg(r.name)
+                                 : tr("Are you sure you want to delete \"%1\" permanently?").arg(r.name);
+    if (!options.respondYesToAll && !m_prompter.confirm(tr("Confirm"), question, PromptIcon::Question))
     {
         progress.addError(ActionError::unableToDelete(path));
         return;
     }
-    FileOpResult result;
-    bool proved = false;
-    runStep(m_reporter, QStringLiteral("Shell Delete"), [&] {
-        const FolderProof::Check check = proof.check(row, [&progress] { progress.yield(); });
-        if (const std::optional<ActionError> refusal = FolderProof::refusalOf(check.verdict, path))
-            progress.addError(*refusal);
-        proved = check.verdict == FolderProof::Verdict::Proceed;
-        if (!proved)
-            return;
-        result = Trash::moveFolderToTrash(check.folder, options.trashFolder);
-        if (result.ok())
-            recorder.addFolder(check.folder, result.target, check.bytes);
-    });
-    if (!proved)
-        return;
-    // A folder changed since its proof is not the folder proved: it stays, whatever changed.
-    if (!result.ok() && result.error == FileOpError::Changed)
-        progress.addError(ActionError::folderNotListed(path));
-    else
-        MarkedRowRun::reportFailure(result, path, ActionError::unableToDelete(path), progress);
+    proof.actOnProved(
+        row, m_reporter, QStringLiteral("Shell Delete"), progress,
+        [&](const FolderProof::Check &check) {
+            const FileOpResult result = options.sendToTrash
+                                            ? Trash::moveFolderToTrash(check.folder, options.trashFolder)
+                                            : FolderTrees::removeTree(check.folder, check.survey);
+            if (result.ok())
+                recorder.addFolder(check.folder, result.target, check.survey.bytes);
+            return result;
+        },
+        ActionError::unableToDelete(path));
 }

@@ -35,9 +35,10 @@ public:
 
 private:
     void deleteOne(int row, const DeleteOptions &options, ActionProgress &progress, ActRecorder &recorder);
-    /// A marked folder of a list of folders: to the trash whole, after its proof, or not at all.
-    void trashFolder(int row, const FolderProof &proof, const DeleteOptions &options, ActionProgress &progress,
-                     ActRecorder &recorder);
+    /// A marked folder of a list of folders: to the trash or away for good whole, after its proof,
+    /// or not at all.
+    void deleteFolder(int row, const FolderProof &proof, const DeleteOptions &options, ActionProgress &progress,
+                      ActRecorder &recorder);
 
     const ResultModel &m_model;
     const RemovalGuard &m_guard;

@@ -120,6 +120,7 @@ void FileCMFrm::showWhatWillHappen()
     plan.act = isMove() ? ActionSummary::Act::Move : ActionSummary::Act::Copy;
     plan.files = m_model.markedCount();
     plan.bytes = m_model.markedTotal();
+    plan.folders = m_model.isFolderList();
     plan.destination = pathEdit->text();
     plan.removeEmptyFolders = emptyFoldersCheck->isChecked();
     whatWillHappen->setText(ActionSummary::willHappen(plan));

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "actions/FolderProof.h"
 
+#include "actions/ActionProgress.h"
+#include "actions/MarkedRowRun.h"
+#include "core/ErrorReport.h"
+#include "platform/FileOpResult.h"
 #include "results/ResultModel.h"
 
 #include <algorithm>
@@ -71,7 +75,8 @@ FolderProof::Check FolderProof::check(int row, const std::function<void()> &puls
         return result;
 
     // Still the folder listed: its own tree, counted now, against what its row says.
-    const FolderTrees::Survey survey = FolderTrees::survey(result.folder);
+    result.survey = FolderTrees::survey(result.folder);
+    const FolderTrees::Survey &survey = result.survey;
     bool counted = false;
     const qint64 files = r.version.toLongLong(&counted);
     if (!survey.readable)
@@ -82,7 +87,6 @@ FolderProof::Check FolderProof::check(int row, const std::function<void()> &puls
         result.verdict = Verdict::NotListed;
     if (result.verdict != Verdict::Proceed)
         return result;
-    result.bytes = survey.bytes;
     if (m_acknowledged.count(r.group) != 0)
         return result;
 
@@ -107,6 +111,29 @@ FolderProof::Check FolderProof::check(int row, const std::function<void()> &puls
     }
     result.verdict = differs ? Verdict::ContentsDiffer : Verdict::NoCopyLeft;
     return result;
+}
+
+void FolderProof::actOnProved(int row, ErrorReporter &reporter, const QString &step, ActionProgress &progress,
+                              const std::function<FileOpResult(const Check &)> &act, const ActionError &failure) const
+{
+    const QString path = m_model.row(row).fullPath();
+    FileOpResult result;
+    bool proved = false;
+    runStep(reporter, step, [&] {
+        const Check proof = check(row, [&progress] { progress.yield(); });
+        if (const std::optional<ActionError> refusal = refusalOf(proof.verdict, path))
+            progress.addError(*refusal);
+        proved = proof.verdict == Verdict::Proceed;
+        if (proved)
+            result = act(proof);
+    });
+    if (!proved)
+        return;
+    // A folder changed since its proof is not the folder proved: what is left of it stays.
+    if (!result.ok() && result.error == FileOpError::Changed)
+        progress.addError(ActionError::folderNotListed(path));
+    else
+        MarkedRowRun::reportFailure(result, path, failure, progress);
 }
 
 std::optional<ActionError> FolderProof::refusalOf(Verdict verdict, const QString &path)

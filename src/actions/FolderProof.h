@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The proof a marked folder of a list of duplicate folders must pass immediately before Corvina
-// moves it to the trash.
+// moves it to the trash or elsewhere, or deletes it for good.
 #pragma once
 
 #include "actions/ActionError.h"
@@ -13,6 +13,8 @@
 #include <set>
 #include <vector>
 
+class ActionProgress;
+class ErrorReporter;
 class ResultModel;
 
 /// A marked folder goes only when it is still the folder the search listed (reached from its
@@ -43,7 +45,7 @@ public:
     {
         Verdict verdict = Verdict::Gone;
         FolderTrees::LocatedFolder folder; // with Proceed: the folder, its parent held open
-        qint64 bytes = 0;                  // with Proceed: the bytes of its files
+        FolderTrees::Survey survey;        // with Proceed: its tree as proved
     };
 
     /// acknowledgedGroups: groups the user chose to act on wholly after the keep-one warning.
@@ -55,6 +57,13 @@ public:
 
     /// The error row for a verdict that refuses the act; none for Proceed and Gone.
     static std::optional<ActionError> refusalOf(Verdict verdict, const QString &path);
+
+    /// Proves the folder of `row` inside the error report's step `step` (so that Retry proves
+    /// again) and, when it passes, hands it to `act`. A refusal becomes the folder's error row; so
+    /// does a failure of the act: as not the folder listed when it changed since its proof, else
+    /// as `failure`.
+    void actOnProved(int row, ErrorReporter &reporter, const QString &step, ActionProgress &progress,
+                     const std::function<FileOpResult(const Check &)> &act, const ActionError &failure) const;
 
 private:
     Verdict locate(int row, FolderTrees::LocatedFolder &folder) const;

@@ -10,6 +10,7 @@
 class ActRecorder;
 class ActionProgress;
 class ErrorReporter;
+class FolderProof;
 class RemovalGuard;
 class StructuredDestination;
 class ResultModel;
@@ -33,6 +34,9 @@ public:
 private:
     void moveOne(int row, const QString &destination, const StructuredDestination &structure, ActionProgress &progress,
                  ActRecorder &recorder);
+    /// A marked folder of a list of folders: moved whole, after its proof, or not at all.
+    void moveFolder(int row, const FolderProof &proof, const QString &destination,
+                    const StructuredDestination &structure, ActionProgress &progress, ActRecorder &recorder);
 
     const ResultModel &m_model;
     const RemovalGuard &m_guard;

@@ -108,7 +108,7 @@ public:
     {
         const RemovalGuard guard(m_model, run.acknowledgedGroups);
         if (m_options.dryRun)
-            return preview(guard, false);
+            return m_model.isFolderList() ? previewFolders(run) : preview(guard, false);
         MoveMarkedRows move(m_model, guard, m_errors);
         move.keepStructure(m_options.keepStructure);
         move.run([&] { return run.targetPath; }, m_options.removeEmptyFolders, m_lines);
@@ -146,9 +146,7 @@ private:
     // Checks each marked file as the run would; true: nothing ran.
     bool preview(const RemovalGuard &guard, bool copying)
     {
-        // Standard output: a listing that scripts read, the same in every language.
-        static const char *const verbs[] = {"", "trash ", "delete ", "move ", "copy ", "link "};
-        const QString verb = QString::fromLatin1(verbs[static_cast<int>(m_options.act)]);
+        const QByteArray verb = verbOf(m_options.act);
         for (int r = 0; r < m_model.size(); ++r)
         {
             if (!m_model.isMarked(r))
@@ -158,9 +156,16 @@ private:
             if (check.verdict == RemovalGuard::Verdict::Gone)
                 m_lines.addError(copying ? ActionError::unableToCopy(path) : ActionError::changedSinceSearch(path));
             if (MarkedRowRun::mayAct(check, path, m_lines))
-                m_out.write(verb.toUtf8() + CliText::escaped(path) + '\n');
+                m_out.write(verb + CliText::escaped(path) + '\n');
         }
         return true;
+    }
+
+    // Standard output: a listing that scripts read, the same in every language.
+    static QByteArray verbOf(Act act)
+    {
+        static const char *const verbs[] = {"", "trash ", "delete ", "move ", "copy ", "link "};
+        return verbs[static_cast<int>(act)];
     }
 
     bool previewFolders(const ActionRun &run)
@@ -177,7 +182,7 @@ private:
             else if (check.verdict == FolderProof::Verdict::Gone)
                 m_lines.addError(ActionError::folderNotListed(path));
             else
-                m_out.write(QByteArray("trash ") + CliText::escaped(path) + '\n');
+                m_out.write(verbOf(m_options.act) + CliText::escaped(path) + '\n');
         }
         return true;
     }
@@ -198,9 +203,11 @@ QString doneText(Act act, bool folders)
         return folders ? Tr::tr("%1 of %2 marked folders moved to the trash (%3 marked), %4 refused or failed")
                        : Tr::tr("%1 of %2 marked files moved to the trash (%3 marked), %4 refused or failed");
     case Act::Delete:
-        return Tr::tr("%1 of %2 marked files deleted (%3 marked), %4 refused or failed");
+        return folders ? Tr::tr("%1 of %2 marked folders deleted (%3 marked), %4 refused or failed")
+                       : Tr::tr("%1 of %2 marked files deleted (%3 marked), %4 refused or failed");
     case Act::Move:
-        return Tr::tr("%1 of %2 marked files moved (%3 marked), %4 refused or failed");
+        return folders ? Tr::tr("%1 of %2 marked folders moved (%3 marked), %4 refused or failed")
+                       : Tr::tr("%1 of %2 marked files moved (%3 marked), %4 refused or failed");
     case Act::Copy:
         return Tr::tr("%1 of %2 marked files copied (%3 marked), %4 refused or failed");
     case Act::Link:
@@ -256,8 +263,9 @@ void mark(ResultModel &model, const CliActionOptions &options)
 int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevice &out, QIODevice &err,
         ErrorReporter &errors)
 {
-    // A list of folders: marked folders go to the trash, proved one by one; nothing else is done.
-    if (options.act != Act::None && options.act != Act::Trash && model.isFolderList())
+    // A list of folders: marked folders go to the trash, away for good or elsewhere, proved one by
+    // one; they are never copied, linked or renamed.
+    if ((options.act == Act::Copy || options.act == Act::Link) && model.isFolderList())
     {
         err.write(line(QStringLiteral("corvina-cli: ") + ActionDriver::folderListText()));
         return CliExit::Refused;

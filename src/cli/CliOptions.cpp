@@ -245,9 +245,9 @@ QString folderUsageError(const CliOptions &options)
                       "apply");
     if (options.session.fromFile())
         return Tr::tr("--engine folders searches its folders: it does not take --session or --load");
-    if (options.actions.act != CliActionOptions::Act::None && options.actions.act != CliActionOptions::Act::Trash)
-        return Tr::tr("--engine folders sends marked folders only to the trash (--trash): delete, move, copy and "
-                      "link their files with --engine byte");
+    if (options.actions.act == CliActionOptions::Act::Copy || options.actions.act == CliActionOptions::Act::Link)
+        return Tr::tr("--engine folders sends marked folders to the trash, deletes or moves them: copy and link "
+                      "their files with --engine byte");
     return {};
 }
 

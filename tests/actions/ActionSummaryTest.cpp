@@ -47,15 +47,15 @@ TEST(ActionSummary, SaysCountsAndBytesInTheUsersNumberFormat)
               QStringLiteral("3,393 files, 1.20 GB (1,288,490,189 bytes) will be "
                              "moved to the trash. Folders left empty will be removed."));
 
-    // Whole folders are counted as folders, leave no folder empty, and never go for good.
+    // Whole folders are counted as folders and leave no folder empty.
     plan.folders = true;
     plan.files = 2;
     EXPECT_EQ(ActionSummary::willHappen(plan),
               QStringLiteral("2 folders, 1.20 GB (1,288,490,189 bytes) will be moved to the trash."));
     plan.act = Act::DeletePermanently;
-    EXPECT_EQ(
-        ActionSummary::willHappen(plan),
-        QStringLiteral("2 folders, 1.20 GB (1,288,490,189 bytes) will stay: a whole folder goes only to the trash."));
+    EXPECT_EQ(ActionSummary::willHappen(plan),
+              QStringLiteral("2 folders, 1.20 GB (1,288,490,189 bytes) will be deleted for good: they will not go "
+                             "to the trash."));
     EXPECT_EQ(ActionSummary::done(Act::Trash, {1, 512, 1, true}),
               QStringLiteral("1 folder, 512 Bytes moved to the trash; 1 refused"));
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A marked folder of a list of duplicate folders goes to the trash whole, only after its proof at
-// the act, and comes back whole with Undo; every way it can fail its proof leaves all of it.
+// A marked folder of a list of duplicate folders goes to the trash, away for good or elsewhere
+// whole, only after its proof at the act, and comes back whole with Undo; every way it can fail
+// its proof leaves all of it.
 #include "actions/ActionDriver.h"
 #include "actions/DeleteMarkedRows.h"
+#include "actions/MoveMarkedRows.h"
 #include "actions/RemovalGuard.h"
 #include "actions/UndoLastAct.h"
 #include "engine/ScanPipeline.h"
@@ -18,17 +20,28 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <map>
+#include <utility>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
 {
-// Runs the deletion as the dialog does, with the trash in the tree.
+enum class How
+{
+    Trash,
+    Delete, // for good
+    Move,
+};
+
+// Runs the deletion and the move as the dialogs do, with the trash in the tree.
 class TrashDialogs : public ActionDialogs
 {
 public:
@@ -52,7 +65,14 @@ public:
         errors = progress.errors;
         return false;
     }
-    bool runMove(const ActionRun &) override { return true; }
+    bool runMove(const ActionRun &run) override
+    {
+        const RemovalGuard guard(m_model, run.acknowledgedGroups);
+        RecordingProgress progress;
+        MoveMarkedRows(m_model, guard, m_reporter).run([&run] { return run.targetPath; }, false, progress);
+        errors = progress.errors;
+        return false;
+    }
     void runCopy(const ActionRun &) override {}
     bool runLinks(const ActionRun &, FileTransfer::LinkKind, LinkRunResult &) override { return true; }
 
@@ -127,19 +147,24 @@ struct FolderList
         }
         return -1;
     }
-    std::vector<ActionError> trash(const TempTree &tree, const QStringList &marked, bool toTrash = true)
+    // Moves go into `destination`, by default the tree's "moved".
+    std::vector<ActionError> act(const TempTree &tree, const QStringList &marked, How how = How::Trash,
+                                 QString destination = {})
     {
         for (const QString &name : marked)
             model.setMarked(row(tree.path(name)), true);
         TrashDialogs dialogs(model, prompter, reporter, tree.path(QStringLiteral("trash")));
-        dialogs.toTrash = toTrash;
+        dialogs.toTrash = how == How::Trash;
         dialogs.ask = ask;
+        if (how == How::Move)
+            prompter.expectFolder(QStringLiteral("Move selected files to"),
+                                  destination.isEmpty() ? tree.path(QStringLiteral("moved")) : destination);
         const KeepOneWarning warning = [this](const std::vector<int> &rows) {
             warnings.push_back(rows);
             return answer;
         };
         ActionDriver({model, prompter, reporter, dialogs, warning, {}, {}})
-            .processMarkedRows(ActionDriver::Removal::Delete);
+            .processMarkedRows(how == How::Move ? ActionDriver::Removal::Move : ActionDriver::Removal::Delete);
         return dialogs.errors;
     }
 };
@@ -171,7 +196,7 @@ TEST(FolderTrash, TrashThenUndoBringsTheTreeBackWholeAndNeverOverANameTaken)
     const auto before = snapshot(backup);
     ASSERT_EQ(before.size(), 5u);
 
-    EXPECT_TRUE(run.trash(tree, {QStringLiteral("Backup")}).empty());
+    EXPECT_TRUE(run.act(tree, {QStringLiteral("Backup")}).empty());
     EXPECT_FALSE(QFileInfo::exists(backup));
     EXPECT_EQ(snapshot(tree.path(QStringLiteral("trash/files/Backup"))), before) << "one item, whole";
     EXPECT_TRUE(QFileInfo::exists(tree.path(QStringLiteral("trash/info/Backup.trashinfo"))));
@@ -204,7 +229,6 @@ TEST(FolderTrash, AFolderThatFailsItsProofStaysWhole)
         std::function<void(TempTree &)> after; // done after the search, before the act
         QString mark;
         QString number;
-        bool toTrash = true;
     };
     const std::vector<Case> cases{
         {"a file of the kept copy edited",
@@ -238,21 +262,139 @@ TEST(FolderTrash, AFolderThatFailsItsProofStaysWhole)
          QStringLiteral("Backup"), QStringLiteral("1032")},
         {"a folder with nothing unique, in no group", [](TempTree &) {}, QStringLiteral("Extra"),
          QStringLiteral("1029")},
-        {"deleted for good", [](TempTree &) {}, QStringLiteral("Backup"), QStringLiteral("1034"), false},
     };
-    for (const Case &c : cases)
+    for (const How how : {How::Trash, How::Delete, How::Move})
     {
-        TempTree tree;
-        makeTrees(tree);
+        for (const Case &c : cases)
+        {
+            TempTree tree;
+            makeTrees(tree);
+            FolderList run;
+            run.scan(tree);
+            c.after(tree);
+            const auto before = snapshot(tree.path(c.mark));
+            EXPECT_EQ(numbers(run.act(tree, {c.mark}, how)), QStringList{c.number}) << c.what;
+            EXPECT_EQ(snapshot(tree.path(c.mark)), before) << c.what << ": nothing of it went";
+            EXPECT_GE(run.row(tree.path(c.mark)), 0) << c.what << ": its row stays";
+            EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("trash/files/") + c.mark))) << c.what;
+            EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("moved/") + c.mark))) << c.what;
+        }
+    }
+}
+
+TEST(FolderTrash, DeleteForGoodAndMoveTakeTheWholeTreeAndUndoBringsAMoveBack)
+{
+    TempTree tree;
+    makeTrees(tree);
+    const QString backup = tree.path(QStringLiteral("Backup"));
+    const auto before = snapshot(backup);
+    {
         FolderList run;
         run.scan(tree);
-        c.after(tree);
-        const auto before = snapshot(tree.path(c.mark));
-        EXPECT_EQ(numbers(run.trash(tree, {c.mark}, c.toTrash)), QStringList{c.number}) << c.what;
-        EXPECT_EQ(snapshot(tree.path(c.mark)), before) << c.what << ": nothing of it moved";
-        EXPECT_GE(run.row(tree.path(c.mark)), 0) << c.what << ": its row stays";
-        EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("trash/files/") + c.mark))) << c.what;
+        EXPECT_TRUE(run.act(tree, {QStringLiteral("Backup")}, How::Move).empty());
+        EXPECT_FALSE(QFileInfo::exists(backup));
+        EXPECT_EQ(snapshot(tree.path(QStringLiteral("moved/Backup"))), before);
+        EXPECT_EQ(run.row(backup), -1);
+        const UndoReport undone = UndoLastAct::run();
+        EXPECT_EQ(undone.restored, QStringList{backup}) << undone.summary().toStdString();
+        EXPECT_EQ(snapshot(backup), before);
     }
+    FolderList run;
+    run.scan(tree);
+    EXPECT_TRUE(run.act(tree, {QStringLiteral("Backup")}, How::Delete).empty());
+    EXPECT_FALSE(QFileInfo::exists(backup));
+    EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("trash/files/Backup"))));
+    EXPECT_EQ(snapshot(tree.path(QStringLiteral("Photos"))), before) << "its copy stays";
+}
+
+namespace
+{
+// A folder on another file system than the tree, for a move that must copy; none when the
+// machine has none at hand.
+QString otherFileSystem(const TempTree &tree)
+{
+    struct stat a;
+    struct stat b;
+    if (::stat("/dev/shm", &b) != 0 || ::access("/dev/shm", W_OK) != 0 ||
+        ::stat(QFile::encodeName(tree.root()).constData(), &a) != 0 || a.st_dev == b.st_dev)
+        return {};
+    return QStringLiteral("/dev/shm");
+}
+} // namespace
+
+TEST(FolderTrash, AMoveToAnotherFileSystemCopiesProvesAndOnlyThenRemoves)
+{
+    TempTree tree;
+    const QString shm = otherFileSystem(tree);
+    if (shm.isEmpty())
+        GTEST_SKIP() << "needs /dev/shm on a file system of its own";
+    QTemporaryDir there(shm + u"/corvina-move-XXXXXX");
+    ASSERT_TRUE(there.isValid());
+    makeTrees(tree);
+    const QString backup = tree.path(QStringLiteral("Backup"));
+    const auto before = snapshot(backup);
+    FolderList run;
+    run.scan(tree);
+    EXPECT_TRUE(run.act(tree, {QStringLiteral("Backup")}, How::Move, there.path()).empty());
+    EXPECT_FALSE(QFileInfo::exists(backup));
+    EXPECT_EQ(snapshot(there.filePath(QStringLiteral("Backup"))), before);
+    EXPECT_EQ(QDir(there.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("Backup")})
+        << "nothing half-made is left";
+
+    // A folder is only ever renamed back, never copied: this one stays where it was moved.
+    const UndoReport undo = UndoLastAct::run();
+    ASSERT_EQ(undo.refused.size(), 1u) << undo.summary().toStdString();
+    EXPECT_EQ(undo.refused[0].number, QStringLiteral("1025"));
+    EXPECT_EQ(snapshot(there.filePath(QStringLiteral("Backup"))), before);
+}
+
+TEST(FolderTrash, AFolderChangedAfterItsSurveyIsNeitherRemovedNorCopied)
+{
+    TempTree tree;
+    tree.file(QStringLiteral("F/a.txt"), "aaaa");
+    tree.file(QStringLiteral("F/sub/b.txt"), "bbbb");
+    const SearchRoot root = AnchoredFiles::resolveRoot(tree.folder());
+    const auto locate = [&] { return FolderTrees::locate(root, u"", root.id, QStringLiteral("F")).file; };
+    const auto before = snapshot(tree.path(QStringLiteral("F")));
+
+    // The same size and time, new bytes: only the status change time tells.
+    const FolderTrees::LocatedFolder f = locate();
+    const FolderTrees::Survey seen = FolderTrees::survey(f);
+    ASSERT_EQ(seen.entries.size(), 3u);
+    tree.file(QStringLiteral("F/sub/b.txt"), "cccc");
+    const qint64 ns = seen.entries[2].status.mtimeNs;
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {ns / 1000000000, ns % 1000000000}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(tree.path(QStringLiteral("F/sub/b.txt"))).constData(), times, 0),
+              0);
+    EXPECT_EQ(FolderTrees::removeTree(f, seen).error, FileOpError::Changed);
+    EXPECT_EQ(snapshot(tree.path(QStringLiteral("F"))).size(), before.size());
+
+    // A file edited once its copy for a move to another file system is made, while the next one's is.
+    const QString shm = otherFileSystem(tree);
+    if (shm.isEmpty())
+        GTEST_SKIP() << "needs /dev/shm on a file system of its own";
+    QTemporaryDir there(shm + u"/corvina-move-XXXXXX");
+    const auto copied = [&there] {
+        const QStringList made = QDir(there.path()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+        return made.size() == 1 && QFileInfo::exists(there.filePath(made[0] + u"/a.txt"));
+    };
+    const FolderTrees::LocatedFolder g = locate();
+    const FolderTrees::Survey now = FolderTrees::survey(g);
+    bool edited = false;
+    const FileOpResult moved = FolderTrees::moveTree(g, now, {there.path()}, [&] {
+        if (!edited && copied())
+        {
+            tree.file(QStringLiteral("F/a.txt"), "dddd");
+            edited = true;
+        }
+    });
+    EXPECT_TRUE(edited);
+    EXPECT_EQ(moved.error, FileOpError::Changed);
+    EXPECT_TRUE(QDir(there.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        << "no copy, whole or half";
+    EXPECT_EQ(TempTree::contents(tree.path(QStringLiteral("F/a.txt"))), "dddd");
+    EXPECT_EQ(TempTree::contents(tree.path(QStringLiteral("F/sub/b.txt"))), "cccc");
 }
 
 TEST(FolderTrash, AGroupWhoseEveryFolderIsMarkedAsksAndKeepsOne)
@@ -261,7 +403,7 @@ TEST(FolderTrash, AGroupWhoseEveryFolderIsMarkedAsksAndKeepsOne)
     makeTrees(tree);
     FolderList run;
     run.scan(tree);
-    EXPECT_TRUE(run.trash(tree, {QStringLiteral("Photos"), QStringLiteral("Backup")}).empty());
+    EXPECT_TRUE(run.act(tree, {QStringLiteral("Photos"), QStringLiteral("Backup")}).empty());
     ASSERT_EQ(run.warnings.size(), 1u);
     EXPECT_EQ(run.warnings[0].size(), 2u);
     EXPECT_NE(QFileInfo::exists(tree.path(QStringLiteral("Photos"))),
@@ -275,7 +417,7 @@ TEST(FolderTrash, UndoTakesBackOnlyTheFolderItPutInTheTrash)
     makeTrees(tree);
     FolderList run;
     run.scan(tree);
-    ASSERT_TRUE(run.trash(tree, {QStringLiteral("Backup")}).empty());
+    ASSERT_TRUE(run.act(tree, {QStringLiteral("Backup")}).empty());
     ASSERT_TRUE(QDir().rename(tree.path(QStringLiteral("trash/files/Backup")), tree.path(QStringLiteral("aside"))));
     tree.file(QStringLiteral("trash/files/Backup/planted.txt"), "planted");
 
@@ -313,11 +455,11 @@ TEST(FolderTrash, ASearchLocationListedWholeIsFoundByItsOwnIdentity)
     // A folder put in the location's place after the search is not the location.
     ASSERT_TRUE(QDir(tree.root()).rename(QStringLiteral("Backup"), QStringLiteral("Moved")));
     tree.dir(QStringLiteral("Backup"));
-    EXPECT_EQ(numbers(run.trash(tree, {QStringLiteral("Backup")})), QStringList{QStringLiteral("1011")});
+    EXPECT_EQ(numbers(run.act(tree, {QStringLiteral("Backup")})), QStringList{QStringLiteral("1011")});
     ASSERT_TRUE(QDir(backup).removeRecursively());
     ASSERT_TRUE(QDir(tree.root()).rename(QStringLiteral("Moved"), QStringLiteral("Backup")));
 
-    EXPECT_TRUE(run.trash(tree, {QStringLiteral("Backup")}).empty());
+    EXPECT_TRUE(run.act(tree, {QStringLiteral("Backup")}).empty());
     EXPECT_FALSE(QFileInfo::exists(backup));
     EXPECT_EQ(snapshot(tree.path(QStringLiteral("trash/files/Backup"))), before);
     EXPECT_TRUE(QFileInfo::exists(tree.path(QStringLiteral("Photos/a.jpg"))));
@@ -333,7 +475,7 @@ TEST(FolderTrash, AKeptCopyEditedWhileTheQuestionWaitsDoesNotCount)
     run.prompter.expectMessage(QStringLiteral("Confirm"), QString(), PromptAnswer::Yes,
                                [&tree] { tree.file(QStringLiteral("Photos/2023/b.jpg"), QByteArray(2000, 'c')); });
     const auto before = snapshot(tree.path(QStringLiteral("Backup")));
-    EXPECT_EQ(numbers(run.trash(tree, {QStringLiteral("Backup")})), QStringList{QStringLiteral("1033")})
+    EXPECT_EQ(numbers(run.act(tree, {QStringLiteral("Backup")})), QStringList{QStringLiteral("1033")})
         << "the proof comes after the answer";
     EXPECT_EQ(snapshot(tree.path(QStringLiteral("Backup"))), before);
     EXPECT_TRUE(run.prompter.allUsed());

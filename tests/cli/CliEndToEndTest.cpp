@@ -274,7 +274,7 @@ TEST(CorvinaCli, FolderCopiesInEveryFormat)
     EXPECT_TRUE(answer[1][u"group"].isNull());
     EXPECT_EQ(answer[1][u"elsewhere"].toInt(), 100);
 
-    // Saved and exported as a list of folders, whose marked folders go only to the trash.
+    // Saved and exported as a list of folders, whose marked folders are never copied.
     const QString session = tree.path(QStringLiteral("folders.cvf"));
     const QString csv = tree.path(QStringLiteral("folders.csv"));
     const Outcome summary = cli({QStringLiteral("--engine=folders"), QStringLiteral("--contained"),
@@ -283,10 +283,18 @@ TEST(CorvinaCli, FolderCopiesInEveryFormat)
         << summary.err.constData();
     EXPECT_TRUE(TempTree::contents(session).startsWith("5,")) << "engine 5: folders";
     EXPECT_TRUE(TempTree::contents(csv).startsWith("Folder Name,Size(Bytes),Last Modified,Files,Group,Path\r\n"));
-    const Outcome forGood = cli({QStringLiteral("--load"), session, QStringLiteral("--mark=keep-newest"),
-                                 QStringLiteral("--delete"), QStringLiteral("--quiet")});
-    EXPECT_EQ(forGood.exitCode, 3);
-    EXPECT_TRUE(forGood.err.contains("does not delete them for good")) << forGood.err.constData();
+    const Outcome copy =
+        cli({QStringLiteral("--load"), session, QStringLiteral("--mark=keep-newest"), QStringLiteral("--copy"),
+             tree.path(QStringLiteral("elsewhere")), QStringLiteral("--quiet")});
+    EXPECT_EQ(copy.exitCode, 3);
+    EXPECT_TRUE(copy.err.contains("does not copy, link or rename them")) << copy.err.constData();
+    EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("elsewhere"))));
+
+    const Outcome move = cli({QStringLiteral("--load"), session, QStringLiteral("--mark=keep-newest"),
+                              QStringLiteral("--move"), tree.path(QStringLiteral("moved")), QStringLiteral("--quiet")});
+    EXPECT_EQ(move.exitCode, 0) << move.err.constData();
+    EXPECT_EQ(QDir(tree.path(QStringLiteral("moved"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+    EXPECT_EQ(cli({QStringLiteral("--undo")}).exitCode, 0);
     EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("Photos/a.jpg"))));
     EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("Old\nPhotos/a.jpg"))));
 

@@ -122,9 +122,9 @@ TEST(CliOptions, BadCommandLinesSayWhy)
         {{"--contained", "/x"}, "--contained works only with --engine folders"},
         {{"--engine", "folders", "--min", "10", "/x"},
          "--engine folders compares whole folders: --min, --max, --mask and --no-subfolders do not apply"},
-        {{"--engine", "folders", "--mark", "keep-oldest", "--delete", "/x"},
-         "--engine folders sends marked folders only to the trash (--trash): delete, move, copy and link their "
-         "files with --engine byte"},
+        {{"--engine", "folders", "--mark", "keep-oldest", "--copy", "/y", "/x"},
+         "--engine folders sends marked folders to the trash, deletes or moves them: copy and link their files with "
+         "--engine byte"},
         {{"/x", "--engine"}, "--engine wants a value (ENGINE)"},
         {{"--min", "-3", "/x"}, "--min wants a size in kilobytes, not \"-3\""},
         {{"--max", "big", "/x"}, "--max wants a size in kilobytes, not \"big\""},

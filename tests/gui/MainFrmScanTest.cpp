@@ -227,7 +227,7 @@ TEST_F(MainFrmScanTest, AMissingCommandLineSessionSaysFileNotFound)
     EXPECT_TRUE(window->results().isEmpty());
 }
 
-TEST_F(MainFrmScanTest, DuplicateFoldersAreListedMarkedSavedAndOnlySentToTheTrash)
+TEST_F(MainFrmScanTest, DuplicateFoldersAreListedMarkedSavedAndSentToTheTrash)
 {
     for (const QString &top : {QStringLiteral("A/"), QStringLiteral("B/")})
     {
@@ -258,8 +258,8 @@ TEST_F(MainFrmScanTest, DuplicateFoldersAreListedMarkedSavedAndOnlySentToTheTras
     action("MMarkAllDuplicates")->trigger();
     EXPECT_EQ(results.markedCount(), 1);
     prompter.expectMessage(QStringLiteral("Error"), QString(), PromptAnswer::Ok);
-    action("MMoveSelected")->trigger();
-    EXPECT_TRUE(prompter.allUsed()) << "a folder is never moved";
+    action("MCopyMarkFiles")->trigger();
+    EXPECT_TRUE(prompter.allUsed()) << "a folder is never copied";
     for (const char *file : {"A/x.jpg", "B/x.jpg", "C/x.jpg"})
         EXPECT_TRUE(QFile::exists(tree.path(QString::fromLatin1(file)))) << file;
 
