@@ -2763,6 +2763,11 @@ Möchten Sie die Datei ersetzen?</translation>
         <extracomment>Status bar: the number of folders the scan walked.</extracomment>
         <translation>Ordner: %1</translation>
     </message>
+    <message>
+        <source>Duplicate Folders: %1  Size: %2</source>
+        <extracomment>Status bar: the number of folders that are copies of another, and the bytes they take.</extracomment>
+        <translation>Doppelte Ordner: %1  Größe: %2</translation>
+    </message>
 </context>
 <context>
     <name>SearchEngine</name>

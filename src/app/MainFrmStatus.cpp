@@ -28,6 +28,7 @@ void MainFrm::showStartPrompt()
 
 void MainFrm::showTotals()
 {
+    m_totals.wholeFolders = m_results->isFolderList();
     setPanel(Panel::Duplicates, m_totals.shownDuplicates());
     setPanel(Panel::Files, m_totals.shownFiles());
     setPanel(Panel::Folders, m_totals.shownFolders());

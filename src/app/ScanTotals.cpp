@@ -35,9 +35,13 @@ QString ScanTotals::shownDuplicates() const
         return {};
     if (!counted)
         return tr("Duplicates : 0");
+    const QString count = LocaleText::number(duplicateCount);
+    const QString size = ShownSize::text(static_cast<double>(duplicateSize));
+    //: Status bar: the number of folders that are copies of another, and the bytes they take.
+    if (wholeFolders)
+        return tr("Duplicate Folders: %1  Size: %2").arg(count, size);
     //: Status bar: the number of files that have a duplicate, and the bytes they take.
-    return tr("Duplicate Files: %1  Size: %2")
-        .arg(LocaleText::number(duplicateCount), ShownSize::text(static_cast<double>(duplicateSize)));
+    return tr("Duplicate Files: %1  Size: %2").arg(count, size);
 }
 
 QString ScanTotals::shownFiles() const

@@ -27,6 +27,8 @@ public:
     QString foldersText;
     /// False before the first scan or load, when panel 2 reads "Duplicates : 0".
     bool counted = false;
+    /// The list holds whole folders: panel 2 counts folders.
+    bool wholeFolders = false;
 
     /// At start-up: zero everywhere, "Files : 0", "Folders : 0", "Duplicates : 0".
     static ScanTotals beforeFirstScan();

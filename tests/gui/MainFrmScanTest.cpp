@@ -248,6 +248,7 @@ TEST_F(MainFrmScanTest, DuplicateFoldersAreListedMarkedSavedAndSentToTheTrash)
     EXPECT_EQ(results.row(0).version, QStringLiteral("2"));
     EXPECT_EQ(results.row(0).size, 3200);
     EXPECT_EQ(results.row(2).group, 0) << "C holds nothing unique, in no group";
+    EXPECT_EQ(panelText(MainFrm::Panel::Duplicates), QStringLiteral("Duplicate Folders: 1  Size: 3.13 KB"));
     EXPECT_EQ(results.headerData(ResultRow::ColName, Qt::Horizontal).toString(), QStringLiteral("Folder Name"));
     EXPECT_EQ(results.headerData(ResultRow::ColVersion, Qt::Horizontal).toString(), QStringLiteral("Files"));
     auto *view = child<ResultView>("RLV");
