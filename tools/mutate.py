@@ -315,8 +315,8 @@ MUTANTS = [
            "Mark Up To marks the first file of a group too", MARKING),
     # The proof before a whole folder goes to the trash.
     Mutant("folder-proof-no-group-acted-on", FP,
-           "if (r.group <= 0)", "if (false)",
-           "a folder with nothing unique is proved against folders of the list that are not its copies",
+           "if (r.group <= 0 && !outside)", "if (false)",
+           "a folder with nothing unique read from a session is proved against folders that are not its copies",
            FOLDERS),
     Mutant("folder-proof-counts-unchecked", FP,
            "!counted || survey.files != files || survey.bytes != r.size", "!counted || files < 0",
@@ -337,6 +337,9 @@ MUTANTS = [
            "FolderIdentity{static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)} != root.id)",
            "(false && FolderIdentity{static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)} != root.id))",
            "a folder put in a search location's place after the search is taken for the location", FOLDERS),
+    Mutant("folder-proof-nothing-unique-unproved", FP,
+           "else if (c != FolderTrees::Comparison::Same)", "else if (false)",
+           "a folder with nothing unique goes after the copies of its files went or changed", FOLDERS),
     # A whole folder deleted for good or moved to another file system: only as its proof saw it.
     Mutant("folder-trees-removal-unchecked", FTS,
            "if (!fd.valid() || !stillAsSeen(fd.get(), seen))", "if (!fd.valid())",

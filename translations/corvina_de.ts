@@ -249,6 +249,10 @@
         <source>No unmarked copy holds the same files</source>
         <translation>Keine unmarkierte Kopie enthält dieselben Dateien</translation>
     </message>
+    <message>
+        <source>A file of the folder has no copy outside it any more</source>
+        <translation>Eine Datei des Ordners hat außerhalb keine Kopie mehr</translation>
+    </message>
 </context>
 <context>
     <name>ActionRunDialog</name>

@@ -42,6 +42,7 @@ constexpr Description kDescriptions[] = {
     {1031, QT_TRANSLATE_NOOP("ActionError", "Folder holds an entry that is not a file or folder")},
     {1032, QT_TRANSLATE_NOOP("ActionError", "No unmarked copy of the folder is left")},
     {1033, QT_TRANSLATE_NOOP("ActionError", "No unmarked copy holds the same files")},
+    {1035, QT_TRANSLATE_NOOP("ActionError", "A file of the folder has no copy outside it any more")},
 };
 
 const char *englishText(int number)
@@ -198,6 +199,11 @@ ActionError ActionError::noFolderCopyLeft(const QString &path)
 ActionError ActionError::folderContentsDiffer(const QString &path)
 {
     return make(1033, path);
+}
+
+ActionError ActionError::folderCopiesGone(const QString &path)
+{
+    return make(1035, path);
 }
 
 QString ActionError::englishDescription(const QString &number)

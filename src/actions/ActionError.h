@@ -76,6 +76,9 @@ struct ActionError
     /// Unmarked folders of the group are there, but none holds the same names and bytes in
     /// files of its own.
     static ActionError folderContentsDiffer(const QString &path);
+    /// A folder with nothing unique: the copy the search found of one of its files is gone, holds
+    /// other bytes, or is one of the folder's own files.
+    static ActionError folderCopiesGone(const QString &path);
     /// A whole folder is never deleted for good: the trash keeps it whole for the user.
 
     /// The English description of an error number, whatever the user's language (the error log

@@ -59,8 +59,10 @@ FolderProof::Check FolderProof::check(int row, const std::function<void()> &puls
 {
     Check result;
     const ResultRow &r = m_model.row(row);
-    // Its copies are somewhere in other folders, which the list does not hold to prove them.
-    if (r.group <= 0)
+    // A folder with nothing unique is proved by the copies of its files that the search found
+    // outside it; a list read from a session does not hold them.
+    const QHash<QString, QString> *outside = r.group <= 0 ? m_model.copiesOutside(r.fullPath()) : nullptr;
+    if (r.group <= 0 && !outside)
     {
         result.verdict = Verdict::NotInGroup;
         return result;
@@ -87,6 +89,16 @@ FolderProof::Check FolderProof::check(int row, const std::function<void()> &puls
         result.verdict = Verdict::NotListed;
     if (result.verdict != Verdict::Proceed)
         return result;
+    if (outside)
+    {
+        const FolderTrees::Comparison c = FolderTrees::compareWithCopies(
+            result.folder, survey, [outside](const QString &relative) { return outside->value(relative); }, pulse);
+        if (c == FolderTrees::Comparison::Changed && !FolderTrees::unchanged(result.folder))
+            result.verdict = Verdict::NotListed;
+        else if (c != FolderTrees::Comparison::Same)
+            result.verdict = Verdict::CopiesGone;
+        return result;
+    }
     if (m_acknowledged.count(r.group) != 0)
         return result;
 
@@ -161,6 +173,8 @@ std::optional<ActionError> FolderProof::refusalOf(Verdict verdict, const QString
         return ActionError::noFolderCopyLeft(path);
     case Verdict::ContentsDiffer:
         return ActionError::folderContentsDiffer(path);
+    case Verdict::CopiesGone:
+        return ActionError::folderCopiesGone(path);
     }
     return std::nullopt;
 }

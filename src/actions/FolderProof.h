@@ -20,9 +20,12 @@ class ResultModel;
 /// A marked folder goes only when it is still the folder the search listed (reached from its
 /// search location without a link, holding the row's count of files and bytes, nothing but
 /// regular files and folders) and, unless the user chose to act on its whole group, when an
-/// unmarked folder of its group (a reference folder too: it holds the originals) holds exactly the same names, kinds
-/// and bytes, in files that are its own (a hard link or another mount of the same file is no copy). A folder with
-/// nothing unique is in no group: its copies are spread and not in the list, so it stays.
+/// unmarked folder of its group (a reference folder too: it holds the originals) holds exactly
+/// the same names, kinds and bytes, in files that are its own (a hard link or another mount of
+/// the same file is no copy). A folder with nothing unique is in no group: it goes only when each
+/// of its files has, outside it, the copy the search found, still holding the same bytes in a
+/// file of its own. Each folder is proved at its own act, so a copy in a folder that went before
+/// it in the same run counts no more.
 class FolderProof
 {
 public:
@@ -39,6 +42,7 @@ public:
         Unreadable,     // the tree cannot be read whole
         NoCopyLeft,     // no unmarked folder of the group is there
         ContentsDiffer, // unmarked folders are there, but none is a copy
+        CopiesGone,     // nothing unique: a file's copy outside it is gone, changed or its own
     };
 
     struct Check

@@ -336,12 +336,12 @@ private:
 
     quint32 position(FileList::Index r) const { return m_tree.first(m_tree.nodeOfRecord(r)); }
 
-    // Another file with the bytes of r, outside the tree of `node`.
-    bool elsewhere(FileList::Index r, quint32 node) const
+    // Another file with the bytes of r, outside the tree of `node`; None when there is none.
+    FileList::Index copyOutside(FileList::Index r, quint32 node) const
     {
         const quint32 c = m_classes.of[r];
         if (c >= m_classes.shared)
-            return false;
+            return None;
         const DirectoryListing::FileId id = m_files.id(r);
         const auto b = m_members.begin() + m_memberStart[c];
         const auto e = m_members.begin() + m_memberStart[c + 1];
@@ -350,10 +350,18 @@ private:
         const auto after = std::lower_bound(inside, e, m_tree.end(node), before);
         const auto k = static_cast<quint32>(inside - m_members.begin());
         const auto a = static_cast<quint32>(after - m_members.begin());
-        if (inside != b && (m_files.id(*b) != id || m_firstOther[c] < k))
-            return true;
-        return after != e && (m_files.id(*(e - 1)) != id || (m_lastOther[c] != None && m_lastOther[c] >= a));
+        if (inside != b && m_files.id(*b) != id)
+            return *b;
+        if (inside != b && m_firstOther[c] < k)
+            return m_members[m_firstOther[c]];
+        if (after != e && m_files.id(*(e - 1)) != id)
+            return *(e - 1);
+        if (after != e && m_lastOther[c] != None && m_lastOther[c] >= a)
+            return m_members[m_lastOther[c]];
+        return None;
     }
+
+    bool elsewhere(FileList::Index r, quint32 node) const { return copyOutside(r, node) != None; }
 
     bool everyFileIsElsewhere(quint32 node) const
     {
@@ -445,7 +453,26 @@ private:
             return std::tuple(-m_facts[a].size, m_tree.path(a)) < std::tuple(-m_facts[b].size, m_tree.path(b));
         });
         for (const quint32 n : chosen)
+        {
             report.contained.push_back(listed(report, n));
+            report.copiesOutside.push_back(copiesOutside(n));
+        }
+    }
+
+    // For each file of the tree of `node`, by its path below the folder, a copy outside it.
+    QHash<QString, QString> copiesOutside(quint32 node) const
+    {
+        QHash<QString, QString> copies;
+        const QString &top = m_facts[node].path;
+        const std::vector<quint32> &order = m_tree.order();
+        for (quint32 k = m_tree.first(node); k < m_tree.end(node); ++k)
+        {
+            m_tree.forEachFile(order[k], [&](FileList::Index r) {
+                copies.insert(m_files.folder(r).mid(top.size()) + m_files.name(r),
+                              m_files.fullPath(copyOutside(r, node)));
+            });
+        }
+        return copies;
     }
 
     const FileList &m_files;

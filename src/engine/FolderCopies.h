@@ -5,6 +5,7 @@
 
 #include "engine/FileList.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -32,6 +33,9 @@ struct FolderReport
     /// same file) outside their tree, largest first; neither one inside another nor inside a
     /// folder of a group.
     std::vector<quint32> contained;
+    /// For each folder of `contained`, in its order: each file's path below the folder ("/"
+    /// between names), with the path of a copy of it outside the folder, as the search found it.
+    std::vector<QHash<QString, QString>> copiesOutside;
 };
 
 namespace FolderCopies

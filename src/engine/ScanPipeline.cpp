@@ -360,6 +360,14 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
         folderCopies =
             FolderCopies::find(ctx.files, FolderCopies::contentClasses(ctx.files, ctx.results), ctx.partlySeenFolders);
         m_model.setGroupedRows(FolderRows::of(folderCopies));
+        QHash<QString, QHash<QString, QString>> copies;
+        for (size_t i = 0; i < folderCopies.contained.size(); ++i)
+        {
+            const QString &folder = folderCopies.folders[folderCopies.contained[i]].path;
+            copies.emplace(folder.chopped(1), std::move(folderCopies.copiesOutside[i]));
+        }
+        folderCopies.copiesOutside.clear();
+        m_model.setCopiesOutside(std::move(copies));
     }
     // Also after a cancel: the rows listed so far can be acted on.
     anchorResults(m_model, locations, options, false, [&] { ctx.sink.keepGoing(); });

@@ -83,4 +83,14 @@ enum class Comparison
 /// after AnchoredFiles::maybeSameFile has ruled out one file seen twice. pulse is called while
 /// files are read.
 Comparison compare(const LocatedFolder &a, const LocatedFolder &b, const std::function<void()> &pulse = {});
+
+/// Compares each file of the folder's tree with the file at the path `copyOf` gives for the
+/// file's path below the folder ("/" between names; an empty path: none): Same when each holds the
+/// same bytes and is another file than any of the tree's own as `seen` holds them (not a second
+/// name of one, nor one seen through another mount). Every folder on the way to a copy is entered
+/// as SafeFolders::openFolder does, and the copy itself is never a link. pulse is called while files
+/// are read.
+Comparison compareWithCopies(const LocatedFolder &folder, const Survey &seen,
+                             const std::function<QString(const QString &relative)> &copyOf,
+                             const std::function<void()> &pulse = {});
 } // namespace FolderTrees

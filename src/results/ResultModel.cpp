@@ -316,6 +316,7 @@ QVariant ResultModel::data(const QModelIndex &index, int role) const
 void ResultModel::clear()
 {
     beginResetModel();
+    m_copiesOutside.clear();
     m_keptFolders.clear();
     std::vector<ResultRow> old;
     old.swap(m_rows);
@@ -337,6 +338,7 @@ void ResultModel::clear()
 void ResultModel::setRows(std::vector<ResultRow> rows)
 {
     beginResetModel();
+    m_copiesOutside.clear();
     m_keptFolders.clear();
     m_rows = std::move(rows);
     endResetModel();
@@ -395,6 +397,7 @@ QString ResultModel::keptFolderHolding(const QString &path) const
 void ResultModel::setGroupedRows(std::vector<ResultRow> rows)
 {
     beginResetModel();
+    m_copiesOutside.clear();
     m_keptFolders.clear();
     m_rows = std::move(rows);
     rebuildGroupRowCounts();

@@ -84,6 +84,16 @@ public:
     void setLinked(int r, const FileStatus &status);
     /// Where the rows' files were found and what kind of list this is (anchorRows).
     const RowAnchors &anchors() const { return m_anchors; }
+    /// A list of folders: for a folder with nothing unique (by its path), each file's path below
+    /// it with the path of a copy of it outside, as the search found them; none for a list read
+    /// from a session, whose folders with nothing unique are therefore never acted on.
+    const QHash<QString, QString> *copiesOutside(const QString &folder) const
+    {
+        const auto it = m_copiesOutside.constFind(folder);
+        return it == m_copiesOutside.cend() ? nullptr : &*it;
+    }
+    /// Set after setGroupedRows(), which forgets them.
+    void setCopiesOutside(QHash<QString, QHash<QString, QString>> copies) { m_copiesOutside = std::move(copies); }
     /// Where the rows were found; a list of folders names its first and fourth columns for folders.
     void setAnchors(RowAnchors anchors);
     /// True when the rows are whole folders (the folder search), not files.
@@ -164,6 +174,7 @@ private:
     bool m_banded = false; // bands painted: after a load or a reband
     QStringList m_folders;
     RowAnchors m_anchors;
+    QHash<QString, QHash<QString, QString>> m_copiesOutside;
     // Frees the rows of the last clear() beside the window: a million rows take a fifth of a
     // second to free, at the start of the next scan.
     std::thread m_freeing;

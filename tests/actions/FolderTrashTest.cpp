@@ -260,8 +260,12 @@ TEST(FolderTrash, AFolderThatFailsItsProofStaysWhole)
          QStringLiteral("Backup"), QStringLiteral("1030")},
         {"the kept copy gone", [](TempTree &t) { QDir(t.path(QStringLiteral("Photos"))).removeRecursively(); },
          QStringLiteral("Backup"), QStringLiteral("1032")},
-        {"a folder with nothing unique, in no group", [](TempTree &) {}, QStringLiteral("Extra"),
-         QStringLiteral("1029")},
+        {"a folder with nothing unique whose file's copies were edited",
+         [](TempTree &t) {
+             t.file(QStringLiteral("Photos/a.jpg"), QByteArray(3000, 'c'));
+             t.file(QStringLiteral("Backup/a.jpg"), QByteArray(3000, 'c'));
+         },
+         QStringLiteral("Extra"), QStringLiteral("1035")},
     };
     for (const How how : {How::Trash, How::Delete, How::Move})
     {
@@ -280,6 +284,39 @@ TEST(FolderTrash, AFolderThatFailsItsProofStaysWhole)
             EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("moved/") + c.mark))) << c.what;
         }
     }
+}
+
+TEST(FolderTrash, AFolderWithNothingUniqueGoesOnlyWhileTheCopiesOfItsFilesAreThere)
+{
+    for (const How how : {How::Trash, How::Delete, How::Move})
+    {
+        // X's files have their copies in Y and Z, theirs in X: whichever goes first, the others
+        // lose their only copies and stay.
+        TempTree tree;
+        tree.file(QStringLiteral("X/f.jpg"), QByteArray(3000, 'f'));
+        tree.file(QStringLiteral("X/sub/g.jpg"), QByteArray(2000, 'g'));
+        tree.file(QStringLiteral("Y/f.jpg"), QByteArray(3000, 'f'));
+        tree.file(QStringLiteral("Z/h.jpg"), QByteArray(2000, 'g'));
+        FolderList run;
+        run.scan(tree);
+        ASSERT_EQ(run.model.size(), 3);
+        const auto y = snapshot(tree.path(QStringLiteral("Y")));
+        const auto z = snapshot(tree.path(QStringLiteral("Z")));
+        EXPECT_EQ(numbers(run.act(tree, {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")}, how)),
+                  QStringList({QStringLiteral("1035"), QStringLiteral("1035")}));
+        EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("X"))));
+        EXPECT_EQ(snapshot(tree.path(QStringLiteral("Y"))), y);
+        EXPECT_EQ(snapshot(tree.path(QStringLiteral("Z"))), z);
+    }
+
+    // A list read from a session does not hold where the copies are.
+    TempTree tree;
+    makeTrees(tree);
+    FolderList run;
+    run.scan(tree);
+    run.model.setCopiesOutside({});
+    EXPECT_EQ(numbers(run.act(tree, {QStringLiteral("Extra")})), QStringList{QStringLiteral("1029")});
+    EXPECT_TRUE(QFileInfo::exists(tree.path(QStringLiteral("Extra/a.jpg"))));
 }
 
 TEST(FolderTrash, DeleteForGoodAndMoveTakeTheWholeTreeAndUndoBringsAMoveBack)

@@ -2,10 +2,12 @@
 #include "platform/FolderTrees.h"
 
 #include "platform/NativePath.h"
+#include "platform/SafeFolders.h"
 #include "platform/linux/PosixFiles.h"
 
 #include <QHash>
 #include <QRandomGenerator>
+#include <QSet>
 
 #include <algorithm>
 #include <cerrno>
@@ -221,6 +223,66 @@ Comparison compareTrees(int a, int b, const std::function<void()> &pulse)
         if (AnchoredFiles::maybeSameFile(fa, fb))
             return Comparison::SameFile;
         if (const Comparison c = fromFiles(AnchoredFiles::compareContents(fa, fb, pulse)); c != Comparison::Same)
+            return c;
+    }
+    return Comparison::Same;
+}
+
+// The regular file at an absolute path, its folders entered as SafeFolders::openFolder does and
+// the file itself not a link; none otherwise.
+std::optional<LocatedFile> fileAt(const QString &path)
+{
+    const QByteArray bytes = NativePath::encode(path);
+    const QByteArray name = PosixFiles::nameOf(bytes);
+    FileDescriptor dir = SafeFolders::openFolder(PosixFiles::folderOf(bytes));
+    struct stat st;
+    if (!path.startsWith(u'/') || name.isEmpty() || !dir.valid() ||
+        ::fstatat(dir.get(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    LocatedFile f;
+    f.folder = std::move(dir);
+    f.name = name;
+    f.path = path;
+    f.status = PosixFiles::statusOf(st);
+    return f;
+}
+
+using OwnFiles = QSet<FolderIdentity>;
+
+Comparison compareOutside(int dirFd, const QString &prefix, const OwnFiles &own,
+                          const std::function<QString(const QString &)> &copyOf, const std::function<void()> &pulse)
+{
+    const std::optional<std::vector<QByteArray>> names = namesIn(dirFd);
+    if (!names)
+        return Comparison::Unreadable;
+    for (const QByteArray &name : *names)
+    {
+        const QString relative = prefix + NativePath::decode(name);
+        struct stat st;
+        if (::fstatat(dirFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return Comparison::Changed;
+        if (S_ISDIR(st.st_mode))
+        {
+            const FileDescriptor sub = openReadable(dirFd, name.constData());
+            if (!sub.valid() || !sameIdentity(sub.get(), st))
+                return Comparison::Changed;
+            if (const Comparison c = compareOutside(sub.get(), relative + u'/', own, copyOf, pulse);
+                c != Comparison::Same)
+                return c;
+            continue;
+        }
+        if (!S_ISREG(st.st_mode))
+            return Comparison::Different;
+        const QString copyPath = copyOf(relative);
+        const std::optional<LocatedFile> copy = copyPath.isEmpty() ? std::nullopt : fileAt(copyPath);
+        if (!copy)
+            return Comparison::Different;
+        const LocatedFile file = fileIn(dirFd, name, st);
+        // A copy that is one of the folder's own files goes with it.
+        if (own.contains(FolderIdentity{copy->status.device, copy->status.inode}) ||
+            AnchoredFiles::maybeSameFile(file, *copy))
+            return Comparison::SameFile;
+        if (const Comparison c = fromFiles(AnchoredFiles::compareContents(file, *copy, pulse)); c != Comparison::Same)
             return c;
     }
     return Comparison::Same;
@@ -443,6 +505,19 @@ Comparison compare(const LocatedFolder &a, const LocatedFolder &b, const std::fu
     if (a.status.device == b.status.device && a.status.inode == b.status.inode)
         return Comparison::SameFile;
     return compareTrees(fa.get(), fb.get(), pulse);
+}
+
+Comparison compareWithCopies(const LocatedFolder &folder, const Survey &seen,
+                             const std::function<QString(const QString &relative)> &copyOf,
+                             const std::function<void()> &pulse)
+{
+    const FileDescriptor fd = openAsFound(folder);
+    if (!fd.valid())
+        return Comparison::Changed;
+    OwnFiles own;
+    for (const Entry &e : seen.entries)
+        own.insert(FolderIdentity{e.status.device, e.status.inode});
+    return compareOutside(fd.get(), QString(), own, copyOf, pulse);
 }
 
 FileOpResult removeTree(const LocatedFolder &folder, const Survey &seen)
