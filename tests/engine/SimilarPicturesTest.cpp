@@ -16,12 +16,13 @@ using PictureScenes::Copy;
 namespace
 {
 // Enough scenes that unrelated look-alikes would show, few enough for a sanitizer build;
-// CORVINA_PICTURE_SCENES asks for more.
-int sceneCount()
+// CORVINA_PICTURE_SCENES asks for more, and CORVINA_PICTURE_SEED for other scenes than the
+// limits were chosen on.
+int fromEnvironment(const char *name, int fallback)
 {
     bool ok = false;
-    const int asked = qEnvironmentVariableIntValue("CORVINA_PICTURE_SCENES", &ok);
-    return ok && asked > 0 ? asked : 200;
+    const int asked = qEnvironmentVariableIntValue(name, &ok);
+    return ok && asked > 0 ? asked : fallback;
 }
 
 struct Corpus
@@ -32,12 +33,12 @@ struct Corpus
     QList<int> originalOf; // index of the scene's original, by scene
 };
 
-Corpus makeCorpus(const QString &folder, int scenes)
+Corpus makeCorpus(const QString &folder, int scenes, int firstSeed)
 {
     Corpus corpus;
     for (int s = 0; s < scenes; ++s)
     {
-        const auto seed = static_cast<quint32>(1000 + s);
+        const auto seed = static_cast<quint32>(firstSeed + s);
         const QImage image = PictureScenes::scene(seed, 480);
         for (const Copy copy : PictureScenes::copies())
         {
@@ -123,8 +124,8 @@ TEST(SimilarPictures, FindsTheCopiesOfEachSceneAndNeverJoinsTwoScenes)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const int scenes = sceneCount();
-    const Corpus corpus = makeCorpus(folder.path(), scenes);
+    const int scenes = fromEnvironment("CORVINA_PICTURE_SCENES", 200);
+    const Corpus corpus = makeCorpus(folder.path(), scenes, fromEnvironment("CORVINA_PICTURE_SEED", 1000));
     ASSERT_EQ(corpus.originalOf.size(), scenes);
 
     for (const PictureLevel level : PictureGroups::levels())
