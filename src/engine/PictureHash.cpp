@@ -87,19 +87,19 @@ quint64 dctHash(const Grey &grey)
 
 quint64 gradientHash(const Grey &grey)
 {
-    constexpr int Cells = 8;
-    constexpr int CellSide = Side / Cells;
+    constexpr size_t Cells = 8;
+    constexpr size_t CellSide = Side / Cells;
     // The cells' mean brightness, in a path that runs along each row and back along the next, so
     // that consecutive cells are neighbours.
     std::array<double, Cells * Cells> path{};
-    for (int row = 0; row < Cells; ++row)
-        for (int col = 0; col < Cells; ++col)
+    for (size_t row = 0; row < Cells; ++row)
+        for (size_t col = 0; col < Cells; ++col)
         {
             double sum = 0;
-            for (int y = row * CellSide; y < (row + 1) * CellSide; ++y)
-                for (int x = col * CellSide; x < (col + 1) * CellSide; ++x)
+            for (size_t y = row * CellSide; y < (row + 1) * CellSide; ++y)
+                for (size_t x = col * CellSide; x < (col + 1) * CellSide; ++x)
                     sum += grey[y][x];
-            const int along = row % 2 == 0 ? col : Cells - 1 - col;
+            const size_t along = row % 2 == 0 ? col : Cells - 1 - col;
             path[row * Cells + along] = sum;
         }
     quint64 hash = 0;
