@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStorageInfo>
 #include <QThread>
 
 #include <algorithm>
@@ -70,9 +71,19 @@ QStringList pictureFiles(QTextStream &out, int count)
     if (mark.open(QIODevice::ReadOnly) && mark.readAll().trimmed().toInt() == count)
         return paths;
 
-    out << "making " << count << " pictures in " << folder << " ..." << Qt::endl;
-    dir.removeRecursively();
+    // Nothing but the numbered pictures is written over: the folder may be one the user named.
+    mark.close();
+    mark.remove();
     dir.mkpath(QStringLiteral("."));
+    // A folder without room for the largest pictures (a small /tmp in memory) is left alone.
+    const qint64 needed = qint64(count) * LargestFile;
+    if (QStorageInfo(folder).bytesAvailable() < needed)
+    {
+        out << "skipped: " << folder << " has less than the " << needed / 1048576 << " MiB free that " << count
+            << " pictures may take" << Qt::endl;
+        return {};
+    }
+    out << "making " << count << " pictures in " << folder << " ..." << Qt::endl;
     std::atomic<qint64> bytes{0};
     const double took = Bench::seconds([&] {
         inParallel(count, QThread::idealThreadCount(), [&](int i) {
@@ -94,6 +105,8 @@ Bench::Register pictures("pictures", [](QTextStream &out) {
     const int asked = qEnvironmentVariableIntValue("CORVINA_BENCH_PICTURE_COUNT", &ok);
     const int count = ok && asked > 0 ? asked : 5000;
     const QStringList paths = pictureFiles(out, count);
+    if (paths.isEmpty())
+        return;
 
     qint64 bytes = 0;
     std::vector<qint64> sizes;
