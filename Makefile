@@ -20,9 +20,11 @@ CMAKE_GEN := -G Ninja
 # translations/*.ts into the .qm files built into the programs (and lupdate, which the test of the
 # translations runs); qt6-translations-l10n: Qt's own texts (message box buttons, file dialogs) in
 # the user's language, which the programs load at run time.
+# qt6-image-formats-plugins: Qt's WebP and TIFF readers (JPEG, PNG, GIF and BMP come with
+# libqt6gui6), which the similar-pictures search and its tests decode and write.
 PKGS_BUILD := g++ make cmake ninja-build pkg-config ccache qt6-base-dev libqt6svg6 libgtest-dev libgmock-dev \
               zlib1g-dev libxxhash-dev libcanberra-dev fonts-dejavu-core \
-              qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+              qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-image-formats-plugins
 # The tests also validate the desktop entry, the AppStream metadata and the manual pages.
 PKGS_TEST := appstream desktop-file-utils groff-base
 PKGS_BENCH := libbenchmark-dev python3

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace Bench
@@ -34,6 +35,12 @@ struct Register
 /// The large tree the scan benchmarks search, as a location taking every file: $CORVINA_BENCH_TREE,
 /// by default the million-file corpus of the harness. Nothing, and a line saying so, when missing.
 std::optional<SearchLocation> largeTree(QTextStream &out);
+
+/// The process's resident memory now and at its peak (since the start, or since the last
+/// resetPeakMemory()), in bytes, from /proc/self/status.
+std::pair<qint64, qint64> residentMemory();
+/// Starts the peak of residentMemory() again from the memory resident now.
+void resetPeakMemory();
 
 /// Seconds taken by fn.
 inline double seconds(const std::function<void()> &fn)

@@ -40,25 +40,6 @@ public:
     ErrorChoice report(const ErrorReport &) override { return ErrorChoice::Abort; }
 };
 
-// The process's resident memory now and at its peak, in bytes.
-std::pair<qint64, qint64> residentMemory()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return {0, 0};
-    qint64 now = 0;
-    qint64 peak = 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-    {
-        const QList<QByteArray> parts = line.simplified().split(' ');
-        if (parts.size() >= 2 && parts[0] == "VmRSS:")
-            now = parts[1].toLongLong() * 1024;
-        if (parts.size() >= 2 && parts[0] == "VmHWM:")
-            peak = parts[1].toLongLong() * 1024;
-    }
-    return {now, peak};
-}
-
 Bench::Register windowScan("windowscan", [](QTextStream &out) {
     const std::optional<SearchLocation> location = Bench::largeTree(out);
     if (!location)
@@ -82,7 +63,7 @@ Bench::Register windowScan("windowscan", [](QTextStream &out) {
     // Hidden files too, as corvina-cli --hidden searches them.
     window.findChild<QCheckBox *>(QStringLiteral("chkIncludeHidden"))->setChecked(true);
     window.locations().add(*location);
-    const qint64 before = residentMemory().first;
+    const qint64 before = Bench::residentMemory().first;
 
     // The event loop runs the timer whenever the scan lets it: the longest wait between two
     // ticks is the longest the window stood still.
@@ -108,7 +89,7 @@ Bench::Register windowScan("windowscan", [](QTextStream &out) {
     });
     QCoreApplication::processEvents();
     ticker.stop();
-    const auto [after, peak] = residentMemory();
+    const auto [after, peak] = Bench::residentMemory();
     const int rows = window.results().size();
     out << rows << " rows listed after " << QString::number(seconds, 'f', 1) << " s; the window waited at most "
         << QString::number(static_cast<double>(longest) / 1e9, 'f', 3) << " s between two 10 ms ticks" << Qt::endl;

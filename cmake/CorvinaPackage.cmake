@@ -30,9 +30,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # window needs them; the SVG plugins draw the window's icon, and bash-completion loads the
 # completion of corvina-cli that the package installs. Corvina's own translations are inside the
 # programs; Qt's (the buttons of message boxes, the file dialogs) are loaded from
-# qt6-translations-l10n when it is there, and without it those stay English.
+# qt6-translations-l10n when it is there, and without it those stay English. The similar-pictures
+# search reads JPEG, PNG, GIF and BMP through plugins of libqt6gui6 (which dpkg-shlibdeps finds),
+# and WebP and TIFF through qt6-image-formats-plugins, a plugin package no program links: without
+# it those pictures are passed over as not pictures.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, bash-completion, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, bash-completion, qt6-translations-l10n, qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -40,10 +40,13 @@ for library in libqt6core6 libqt6gui6 libqt6widgets6 libc6 qt6-qpa-plugins; do
         problem "Depends lacks $library: $depends"
 done
 [ "$(dpkg-deb --field "$deb" Package)" = corvina ] || problem "the package is not named corvina"
-# A user with a problem needs somewhere to write; the completion needs bash-completion to load it.
+# A user with a problem needs somewhere to write; the completion needs bash-completion to load it,
+# and the similar-pictures search Qt's WebP and TIFF plugins to read those pictures.
 [[ $(dpkg-deb --field "$deb" Maintainer) =~ \<[^@\>]+@[^@\>]+\>$ ]] || problem "the Maintainer field has no address"
-[[ ", $(dpkg-deb --field "$deb" Recommends)," == *", bash-completion,"* ]] ||
-    problem "Recommends lacks bash-completion"
+recommends=$(dpkg-deb --field "$deb" Recommends)
+for package in bash-completion qt6-image-formats-plugins; do
+    [[ ", $recommends," == *", $package,"* ]] || problem "Recommends lacks $package: $recommends"
+done
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT

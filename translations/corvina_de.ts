@@ -2442,6 +2442,21 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>PictureGroups</name>
+    <message>
+        <source>Strict</source>
+        <translation>Streng</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Ähnlich</translation>
+    </message>
+    <message>
+        <source>Loose</source>
+        <translation>Locker</translation>
+    </message>
+</context>
+<context>
     <name>ProgressShown</name>
     <message>
         <source>%1 file</source>

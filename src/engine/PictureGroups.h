@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Groups of similar pictures from their hashes, found through an index instead of every pair.
+#pragma once
+
+#include "engine/PictureHash.h"
+
+#include <QList>
+#include <QString>
+
+#include <vector>
+
+/// 64-bit hashes in a BK-tree under the Hamming distance: finds every hash within a distance of a
+/// query while visiting only the branches that can hold one (a child at distance d from its node
+/// can hold a hash within r of the query only when |d - distance(node, query)| <= r).
+class HammingTree
+{
+public:
+    /// Adds hash under the caller's number id.
+    void insert(quint64 hash, int id);
+    /// The ids of the hashes within maxDistance of hash, in no particular order.
+    QList<int> within(quint64 hash, int maxDistance) const;
+    bool isEmpty() const { return m_nodes.empty(); }
+
+private:
+    struct Node
+    {
+        quint64 hash;
+        int id;
+        // (distance to this node, index of the child node), one child per distance, by distance.
+        std::vector<std::pair<int, int>> children;
+    };
+    std::vector<Node> m_nodes;
+};
+
+/// How alike two pictures must be to share a group, from the closest to the widest.
+enum class PictureLevel
+{
+    Strict, ///< The same picture re-saved or resized.
+    Close,  ///< Also re-compressed harder, lightly cropped or brightened: the default.
+    Loose,  ///< Also heavier edits; more unrelated look-alikes slip in.
+};
+
+namespace PictureGroups
+{
+/// The level a search uses unless the user picks another.
+constexpr PictureLevel DefaultLevel = PictureLevel::Close;
+
+/// The levels in the order the user sees them.
+QList<PictureLevel> levels();
+/// The level's name as shown: "Strict", "Close" or "Loose" (translated).
+QString levelName(PictureLevel level);
+/// How far a member's hashes may be from its group's first picture's, in bits.
+struct Limits
+{
+    int dct = 0;      ///< PictureFacts::dctHash: what finds the candidates
+    int gradient = 0; ///< PictureFacts::gradientHash: what confirms them
+};
+/// The level's limits. Copies of a picture (resized, converted, re-compressed, brightened) stay
+/// within 6 and 8 bits; a 5 % crop moves the hashes most, up to 12 and 14 bits for nineteen in
+/// twenty crops; unrelated pictures are rarely closer than 14 bits in both.
+Limits limits(PictureLevel level);
+
+/// The groups of similar pictures among pictures, as indices into it; pictures in no group are in
+/// no list. Every member of a group is within the level's distance of the group's first picture,
+/// which is its largest (most pixels, then the longest file, then the earliest index), so a chain
+/// of small steps never joins two unrelated pictures. The others follow by distance to the first,
+/// then by size. Groups come closest first (by their widest DCT distance, then their mean),
+/// then by their first picture's place among the largest. Each picture is looked up once in an
+/// index of the groups' first pictures, never compared with every other.
+QList<QList<int>> find(const QList<PictureFacts> &pictures, PictureLevel level = DefaultLevel);
+} // namespace PictureGroups
