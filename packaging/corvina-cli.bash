@@ -40,7 +40,8 @@ _corvina_cli_read_help()
 _corvina_cli_values()
 {
     case $1 in
-    --engine) echo "words byte crc name zero folders" ;;
+    --engine) echo "words byte crc name zero folders pictures" ;;
+    --similarity) echo "words strict close loose" ;;
     --format) echo "words text groups json null" ;;
     --export-format) echo "words csv html" ;;
     --export-rows) echo "words all marked" ;;

@@ -134,6 +134,10 @@
         <source>A list of whole folders can be marked, saved and exported, and its marked folders can be sent to the trash, deleted or moved once each is proved a copy of an unmarked folder of its group; Corvina does not copy, link or rename them. Search the folders with Byte to Byte to act on their files.</source>
         <translation>Eine Liste ganzer Ordner kann markiert, gespeichert und exportiert werden, und ihre markierten Ordner können in den Papierkorb verschoben, gelöscht oder verschoben werden, sobald jeder als Kopie eines unmarkierten Ordners seiner Gruppe nachgewiesen ist; Corvina kopiert, verlinkt und benennt sie nicht um. Durchsuchen Sie die Ordner mit „Byte für Byte“, um mit ihren Dateien zu arbeiten.</translation>
     </message>
+    <message>
+        <source>Similar pictures are different files: Corvina lists, marks and copies them, but does not delete or move one because it looks like another. Search them with Byte to Byte to act on exact copies.</source>
+        <translation>Ähnliche Bilder sind verschiedene Dateien: Corvina listet, markiert und kopiert sie, löscht oder verschiebt aber keines, weil es einem anderen ähnelt. Durchsuchen Sie sie mit „Byte für Byte“, um mit genauen Kopien zu arbeiten.</translation>
+    </message>
 </context>
 <context>
     <name>ActionError</name>
@@ -1033,14 +1037,6 @@
         <translation>Die letzte Aufräumaktion rückgängig machen:</translation>
     </message>
     <message>
-        <source>how files are compared: byte (whole contents, the default), crc (CRC-32 checksums), name (same file names, contents not compared), zero (list the empty files) or folders (folders whose whole trees hold the same names with the same bytes)</source>
-        <translation>wie Dateien verglichen werden: byte (ganzer Inhalt, die Voreinstellung), crc (CRC-32-Prüfsummen), name (gleiche Dateinamen, Inhalte nicht verglichen), zero (die leeren Dateien auflisten) oder folders (Ordner, deren ganze Bäume die gleichen Namen mit den gleichen Bytes enthalten)</translation>
-    </message>
-    <message>
-        <source>--engine is one of byte, crc, name, zero, folders; not &quot;%1&quot;</source>
-        <translation>--engine ist byte, crc, name, zero oder folders, nicht „%1“</translation>
-    </message>
-    <message>
         <source>with --engine folders: also list the folders whose every file has a copy outside them</source>
         <translation>mit --engine folders: auch die Ordner auflisten, von deren Dateien jede eine Kopie außerhalb hat</translation>
     </message>
@@ -1059,6 +1055,38 @@
     <message>
         <source>--engine folders sends marked folders to the trash, deletes or moves them: copy and link their files with --engine byte</source>
         <translation>--engine folders verschiebt markierte Ordner in den Papierkorb, löscht oder verschiebt sie: Kopieren und Verlinken ihrer Dateien mit --engine byte</translation>
+    </message>
+    <message>
+        <source>how files are compared: byte (whole contents, the default), crc (CRC-32 checksums), name (same file names, contents not compared), zero (list the empty files), folders (folders whose whole trees hold the same names with the same bytes) or pictures (pictures alike to the eye in other sizes, formats and light edits; listed only)</source>
+        <translation>wie Dateien verglichen werden: byte (ganzer Inhalt, die Vorgabe), crc (CRC-32-Prüfsummen), name (gleiche Dateinamen, Inhalt nicht verglichen), zero (die leeren Dateien auflisten), folders (Ordner, deren ganze Bäume dieselben Namen mit denselben Bytes enthalten) oder pictures (für das Auge gleiche Bilder in anderen Größen, Formaten und mit leichten Bearbeitungen; nur aufgelistet)</translation>
+    </message>
+    <message>
+        <source>--engine is one of byte, crc, name, zero, folders, pictures; not &quot;%1&quot;</source>
+        <translation>--engine ist byte, crc, name, zero, folders oder pictures, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--similarity is strict, close or loose; not &quot;%1&quot;</source>
+        <translation>--similarity ist strict, close oder loose, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--similarity works only with --engine pictures</source>
+        <translation>--similarity wirkt nur mit --engine pictures</translation>
+    </message>
+    <message>
+        <source>--engine pictures searches its folders: it does not take --session or --load</source>
+        <translation>--engine pictures durchsucht seine Ordner: es nimmt weder --session noch --load</translation>
+    </message>
+    <message>
+        <source>--engine pictures lists similar pictures: it does not save sessions or export them</source>
+        <translation>--engine pictures listet ähnliche Bilder auf: es speichert keine Sitzungen und exportiert sie nicht</translation>
+    </message>
+    <message>
+        <source>--engine pictures lists similar pictures and copies marked ones: similar pictures are different files, so they are not deleted, moved or linked</source>
+        <translation>--engine pictures listet ähnliche Bilder auf und kopiert markierte: Ähnliche Bilder sind verschiedene Dateien, daher werden sie weder gelöscht noch verschoben noch verlinkt</translation>
+    </message>
+    <message>
+        <source>with --engine pictures: how alike pictures must be, strict (the same picture resized or re-saved), close (also lightly cropped or brightened; the default) or loose (also heavier edits, and more look-alikes of other pictures)</source>
+        <translation>mit --engine pictures: wie ähnlich Bilder sein müssen, strict (dasselbe Bild verkleinert oder neu gespeichert), close (auch leicht beschnitten oder aufgehellt; die Vorgabe) oder loose (auch stärkere Bearbeitungen, und mehr Doppelgänger anderer Bilder)</translation>
     </message>
 </context>
 <context>
@@ -2759,6 +2787,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Comparing folders...</source>
         <translation>Ordner werden verglichen...</translation>
+    </message>
+    <message>
+        <source>Comparing pictures...</source>
+        <translation>Bilder werden verglichen...</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,7 @@ void RemovalGuard::findKeptCopy(int row, Check &result, const std::function<void
                 break;
             case ListKind::ZeroSize:
             case ListKind::SameFolders:
+            case ListKind::SimilarPictures: // different files: a likeness never proves a copy
                 break;
             }
             if (comparison == AnchoredFiles::Comparison::Same)

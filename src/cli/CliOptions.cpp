@@ -45,15 +45,31 @@ const std::vector<CliOption> &searchOptions()
         {"engine", "ENGINE",
          QT_TRANSLATE_NOOP("CliOptions",
                            "how files are compared: byte (whole contents, the default), crc (CRC-32 checksums), "
-                           "name (same file names, contents not compared), zero (list the empty files) or folders "
-                           "(folders whose whole trees hold the same names with the same bytes)"),
+                           "name (same file names, contents not compared), zero (list the empty files), folders "
+                           "(folders whose whole trees hold the same names with the same bytes) or pictures "
+                           "(pictures alike to the eye in other sizes, formats and light edits; listed only)"),
          [](CliCommand &c, const QString &v) {
-             static const QStringList names{QStringLiteral("byte"), QStringLiteral("crc"), QStringLiteral("name"),
-                                            QStringLiteral("zero"), QStringLiteral("folders")};
+             static const QStringList names{QStringLiteral("byte"),    QStringLiteral("crc"),
+                                            QStringLiteral("name"),    QStringLiteral("zero"),
+                                            QStringLiteral("folders"), QStringLiteral("pictures")};
              const qsizetype i = names.indexOf(v);
              if (i < 0)
-                 return Tr::tr("--engine is one of byte, crc, name, zero, folders; not \"%1\"").arg(v);
+                 return Tr::tr("--engine is one of byte, crc, name, zero, folders, pictures; not \"%1\"").arg(v);
              c.options.scan.engine = static_cast<int>(i) + ScanOptions::ByteToByte;
+             return QString();
+         }},
+        {"similarity", "LEVEL",
+         QT_TRANSLATE_NOOP("CliOptions", "with --engine pictures: how alike pictures must be, strict (the same "
+                                         "picture resized or re-saved), close (also lightly cropped or brightened; "
+                                         "the default) or loose (also heavier edits, and more look-alikes of other "
+                                         "pictures)"),
+         [](CliCommand &c, const QString &v) {
+             static const QStringList names{QStringLiteral("strict"), QStringLiteral("close"), QStringLiteral("loose")};
+             const qsizetype i = names.indexOf(v);
+             if (i < 0)
+                 return Tr::tr("--similarity is strict, close or loose; not \"%1\"").arg(v);
+             c.options.scan.similarity = PictureGroups::levels().at(i);
+             c.options.similarityGiven = true;
              return QString();
          }},
         {"contained", nullptr,
@@ -251,6 +267,23 @@ QString folderUsageError(const CliOptions &options)
     return {};
 }
 
+// Why options do not fit the similar-pictures search, or "".
+QString pictureUsageError(const CliOptions &options)
+{
+    if (options.scan.engine != ScanOptions::Pictures)
+        return options.similarityGiven ? Tr::tr("--similarity works only with --engine pictures") : QString();
+    if (options.session.fromFile())
+        return Tr::tr("--engine pictures searches its folders: it does not take --session or --load");
+    if (!options.session.save.isEmpty() || !options.session.saveParams.isEmpty() ||
+        !options.session.exportPath.isEmpty())
+        return Tr::tr("--engine pictures lists similar pictures: it does not save sessions or export them");
+    // Similar pictures are different files: nothing is removed on the strength of a likeness.
+    if (options.actions.act != CliActionOptions::Act::None && options.actions.act != CliActionOptions::Act::Copy)
+        return Tr::tr("--engine pictures lists similar pictures and copies marked ones: similar pictures are "
+                      "different files, so they are not deleted, moved or linked");
+    return {};
+}
+
 // Why options that were each read well do not fit together, or "".
 QString combinationError(const CliOptions &options)
 {
@@ -263,6 +296,8 @@ QString combinationError(const CliOptions &options)
     if (options.scan.fuzzy && options.scan.engine != ScanOptions::ByteToByte)
         return Tr::tr("--fuzzy works only with --engine byte");
     if (const QString why = folderUsageError(options); !why.isEmpty())
+        return why;
+    if (const QString why = pictureUsageError(options); !why.isEmpty())
         return why;
     // The rule of the window's Add dialog, in its words.
     if (!SizeFields::maxAcceptable(options.minKb, options.maxKb))

@@ -32,10 +32,11 @@ struct CliOptions
     QStringList excludes;   // as given
     Format format = Format::Text;
     bool quiet = false;
-    bool verbose = false;      // list what could not be read
-    bool contained = false;    // --contained: folders with nothing unique, with --engine folders
-    CliSessionOptions session; // session files and exports
-    CliActionOptions actions;  // marking and acting on the marked files
+    bool verbose = false;         // list what could not be read
+    bool contained = false;       // --contained: folders with nothing unique, with --engine folders
+    bool similarityGiven = false; // --similarity, which needs --engine pictures
+    CliSessionOptions session;    // session files and exports
+    CliActionOptions actions;     // marking and acting on the marked files
 
     /// The search locations: one per folder, then one exclusion per excluded folder; relative
     /// paths are taken from currentFolder.

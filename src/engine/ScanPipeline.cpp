@@ -7,6 +7,7 @@
 #include "engine/FolderRows.h"
 #include "engine/GetFilesLib.h"
 #include "engine/GroupFeed.h"
+#include "engine/PictureSearch.h"
 #include "engine/RecordSort.h"
 #include "engine/SameNameSearch.h"
 #include "engine/SearchEngine.h"
@@ -285,6 +286,9 @@ ListOrigin listOriginOf(const ScanOptions &options, bool fromSession)
     case ScanOptions::Folders:
         origin.kind = ListKind::SameFolders;
         break;
+    case ScanOptions::Pictures:
+        origin.kind = ListKind::SimilarPictures;
+        break;
     default:
         // A CRC-32 list is one of identical files: its checksums are a reason to look, never proof.
         origin.kind = options.engine == ScanOptions::ByteToByte && options.fuzzy ? ListKind::SimilarContents
@@ -328,6 +332,15 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
         summary.folderCopies = std::move(folderCopies);
         return summary;
     };
+    // Also after a cancel: the rows listed so far can be acted on.
+    auto listRows = [&] {
+        anchorResults(m_model, locations, options, false, [&] { ctx.sink.keepGoing(); });
+        // The totals of the list as shown: groups of reference files alone have left it.
+        const DuplicateTotals totals = duplicateTotals(m_model);
+        ctx.duplicateCount = totals.count;
+        ctx.duplicateSize = totals.size;
+        return finish();
+    };
 
     walkLocations(ctx, locations, ctx.files, skipped);
     if (ctx.totalFiles == 0 || ctx.cancelSearch)
@@ -336,6 +349,23 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
     m_sink.status(Tr::tr("Starting search engine, please wait..."));
     if (ctx.totalFiles > m_tooManyFiles && !m_sink.confirmTooManyFiles(ctx.totalFiles))
         return finish();
+
+    if (options.engine == ScanOptions::Pictures)
+    {
+        // Every file is decoded on its own: no sort by size, no byte comparison.
+        listing = ScanSummary::Listing::Groups;
+        m_sink.status(Tr::tr("Comparing pictures..."));
+        const qint64 total = ctx.files.count();
+        std::vector<ResultRow> rows = PictureSearch::find(
+            ctx.files, options.similarity, [&] { return ctx.keepGoing(); },
+            [&](qint64 done) {
+                m_sink.progress({ScanProgress::Stage::Compare, 0, 0, done, total, ScanProgress::Unit::Files});
+            });
+        if (ctx.cancelSearch)
+            return finish();
+        m_model.setGroupedRows(std::move(rows));
+        return listRows();
+    }
 
     const RecordOrder order = options.engine == ScanOptions::SameName ? RecordOrder::NameFirst : RecordOrder::SizeFirst;
     // The content engines start comparing the first candidate groups while fileHive is loaded.
@@ -369,11 +399,5 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
         folderCopies.copiesOutside.clear();
         m_model.setCopiesOutside(std::move(copies));
     }
-    // Also after a cancel: the rows listed so far can be acted on.
-    anchorResults(m_model, locations, options, false, [&] { ctx.sink.keepGoing(); });
-    // The totals of the list as shown: groups of reference files alone have left it.
-    const DuplicateTotals totals = duplicateTotals(m_model);
-    ctx.duplicateCount = totals.count;
-    ctx.duplicateSize = totals.size;
-    return finish();
+    return listRows();
 }

@@ -5,6 +5,7 @@
 #include "core/CHive.h"
 #include "core/ErrorReport.h"
 #include "engine/FileList.h"
+#include "engine/PictureGroups.h"
 #include "engine/ResultList.h"
 
 #include <QString>
@@ -20,12 +21,14 @@ struct ScanOptions
         SameName = 3,   // "Same Name Files"
         ZeroSize = 4,   // "Zero Size Files"
         Folders = 5,    // "Duplicate Folders": whole folders, from the groups of Byte to Byte
+        Pictures = 6,   // "Similar Pictures": pictures alike to the eye, at `similarity`
     };
 
     int engine = ByteToByte;
     bool fuzzy = false;         // "Use Fuzzy Logic"; only counts with ByteToByte
     bool protect = true;        // "Protect System Folders": skip the protected system folders
     bool includeHidden = false; // "Include Hidden Folders and Files"
+    PictureLevel similarity = PictureGroups::DefaultLevel; // only counts with Pictures
 
     bool operator==(const ScanOptions &) const = default;
 };

@@ -24,6 +24,7 @@ enum class ListKind
     SameName,        // names alike, contents never compared
     ZeroSize,        // the empty files, in no group
     SameFolders,     // Duplicate Folders: whole folders, never acted on as files
+    SimilarPictures, // Similar Pictures: alike to the eye, different files; listed, not acted on
 };
 
 struct ListOrigin

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // corvina-cli as a user runs it: the built program in its own process.
+#include "support/PictureScenes.h"
 #include "support/TempTree.h"
 
 #include <QFile>
@@ -318,4 +319,45 @@ TEST(CorvinaCli, FolderCopiesInEveryFormat)
     EXPECT_EQ(locations.exitCode, 0) << locations.err.constData();
     EXPECT_FALSE(QFile::exists(tree.path(QStringLiteral("Old\nPhotos"))));
     EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("Photos/2023/b.jpg"))));
+}
+
+TEST(CorvinaCli, SimilarPicturesAreListedLargestFirstAndNeverRemoved)
+{
+    using PictureScenes::Copy;
+    TempTree tree;
+    const QImage beach = PictureScenes::scene(1, 640);
+    tree.file(QStringLiteral("Camera/beach.jpg"), PictureScenes::encode(beach, Copy::Original, 1));
+    tree.file(
+        QStringLiteral("Shared/beach small.png"),
+        PictureScenes::encoded(beach.scaled(beach.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), "png"));
+    tree.file(QStringLiteral("Shared/beach.webp"), PictureScenes::encode(beach, Copy::WebP, 1));
+    tree.file(QStringLiteral("Camera/forest.jpg"),
+              PictureScenes::encode(PictureScenes::scene(2, 640), Copy::Original, 2));
+    tree.file(QStringLiteral("Camera/notes.txt"), "not a picture");
+    const QByteArray root = tree.root().toUtf8();
+    const QStringList pictures{QStringLiteral("--engine=pictures"), QStringLiteral("--quiet")};
+
+    const Outcome groups = cli(pictures + QStringList{QStringLiteral("--format=groups"), tree.root()});
+    EXPECT_EQ(groups.exitCode, 0) << groups.err.constData();
+    const QList<QByteArray> members = groups.out.trimmed().split('\t');
+    ASSERT_EQ(members.size(), 3) << groups.out.constData() << ": one group, the unrelated picture in none";
+    EXPECT_EQ(members[0], root + "/Camera/beach.jpg") << "the largest picture first";
+
+    const Outcome text = cli(pictures + QStringList{tree.root()});
+    const auto shown = [](QSize size, const char *format) -> QByteArray {
+        return QByteArray::number(size.width()) + " x " + QByteArray::number(size.height()) + ' ' + format;
+    };
+    EXPECT_TRUE(text.out.contains(shown(beach.size(), "JPEG"))) << text.out.constData();
+    EXPECT_TRUE(text.out.contains(shown(beach.size() / 2, "PNG"))) << text.out.constData();
+    EXPECT_TRUE(text.out.contains(shown(beach.size(), "WEBP"))) << text.out.constData();
+
+    // Different files: a likeness never removes one, and the level belongs to this search.
+    const Outcome trash =
+        cli(pictures + QStringList{QStringLiteral("--mark=keep-largest"), QStringLiteral("--trash"), tree.root()});
+    EXPECT_NE(trash.exitCode, 0);
+    EXPECT_TRUE(trash.err.contains("not deleted, moved or linked")) << trash.err.constData();
+    EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("Shared/beach.webp"))));
+    const Outcome strict = cli(
+        pictures + QStringList{QStringLiteral("--similarity=strict"), QStringLiteral("--format=groups"), tree.root()});
+    EXPECT_EQ(strict.exitCode, 0) << strict.err.constData();
 }

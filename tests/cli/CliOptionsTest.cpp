@@ -118,7 +118,15 @@ TEST(CliOptions, BadCommandLinesSayWhy)
     } cases[] = {
         {{}, "no folder to search"},
         {{"--quiet"}, "no folder to search"},
-        {{"--engine", "fast", "/x"}, "--engine is one of byte, crc, name, zero, folders; not \"fast\""},
+        {{"--engine", "fast", "/x"}, "--engine is one of byte, crc, name, zero, folders, pictures; not \"fast\""},
+        {{"--similarity", "close", "/x"}, "--similarity works only with --engine pictures"},
+        {{"--engine", "pictures", "--similarity", "near", "/x"},
+         "--similarity is strict, close or loose; not \"near\""},
+        {{"--engine", "pictures", "--mark", "keep-largest", "--delete", "/x"},
+         "--engine pictures lists similar pictures and copies marked ones: similar pictures are different files, so "
+         "they are not deleted, moved or linked"},
+        {{"--engine", "pictures", "--save", "/s", "/x"},
+         "--engine pictures lists similar pictures: it does not save sessions or export them"},
         {{"--contained", "/x"}, "--contained works only with --engine folders"},
         {{"--engine", "folders", "--min", "10", "/x"},
          "--engine folders compares whole folders: --min, --max, --mask and --no-subfolders do not apply"},

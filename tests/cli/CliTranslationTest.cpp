@@ -233,6 +233,6 @@ TEST(CliTranslation, InGermanOnlyTheMessagesChange)
     EXPECT_TRUE(runIn("fr_FR.UTF-8", {QStringLiteral("--help")}, tree.root(), "fr:de").out.startsWith("Aufruf: "));
     const Outcome wrong = runIn("de_DE.UTF-8", {QStringLiteral("--engine=fast"), QStringLiteral("a")}, tree.root());
     EXPECT_EQ(wrong.exitCode, 2);
-    EXPECT_EQ(wrong.err, QByteArray("corvina-cli: --engine ist byte, crc, name, zero oder folders, nicht „fast“ (siehe "
-                                    "corvina-cli --help)\n"));
+    EXPECT_EQ(wrong.err, QByteArray("corvina-cli: --engine ist byte, crc, name, zero, folders oder pictures, nicht "
+                                    "„fast“ (siehe corvina-cli --help)\n"));
 }

@@ -87,9 +87,9 @@ TEST(Completion, CompletesValuesAfterTheOptionOrAnEqualsSign)
         QStringList words;
         QStringList offered;
     } cases[] = {
-        {{"--engine", ""}, {"byte", "crc", "name", "zero", "folders"}},
+        {{"--engine", ""}, {"byte", "crc", "name", "zero", "folders", "pictures"}},
         {{"--engine", "c"}, {"crc"}},
-        {{"--quiet", "--engine", "=", ""}, {"byte", "crc", "name", "zero", "folders"}},
+        {{"--quiet", "--engine", "=", ""}, {"byte", "crc", "name", "zero", "folders", "pictures"}},
         {{"--engine", "=", "n"}, {"name"}},
         {{"--format", "g"}, {"groups"}},
         {{"--export-format", ""}, {"csv", "html"}},
