@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QStorageInfo>
 #include <QThread>
 
@@ -159,6 +160,43 @@ Bench::Register pictures("pictures", [](QTextStream &out) {
         took = Bench::seconds([&] { groups = PictureGroups::find(facts, level); });
         out << "groups at " << PictureGroups::levelName(level) << ": " << groups.size()
             << " among unrelated scenes, in " << QString::number(1000 * took, 'f', 1) << " ms" << Qt::endl;
+    }
+});
+} // namespace
+
+namespace
+{
+// Grouping alone, over hashes of unrelated pictures (32 random bits of 64 set, as the DCT hash
+// has), each with a close copy: how the index's cost grows with the number of pictures.
+Bench::Register pictureGroups("picturegroups", [](QTextStream &out) {
+    QRandomGenerator rng(11);
+    const auto halfSet = [&] {
+        quint64 hash = 0;
+        while (qPopulationCount(hash) < 32)
+            hash |= quint64(1) << rng.bounded(64);
+        return hash;
+    };
+    for (const int scenes : {5000, 50000})
+    {
+        QList<PictureFacts> facts;
+        for (int i = 0; i < scenes; ++i)
+        {
+            PictureFacts original;
+            original.dctHash = halfSet();
+            original.gradientHash = rng.generate64();
+            original.size = QSize(4000, 3000);
+            PictureFacts copy = original;
+            copy.size = QSize(2000, 1500);
+            copy.dctHash ^= quint64(3) << rng.bounded(62);
+            facts << original << copy;
+        }
+        for (const PictureLevel level : PictureGroups::levels())
+        {
+            QList<QList<int>> groups;
+            const double took = Bench::seconds([&] { groups = PictureGroups::find(facts, level); });
+            out << facts.size() << " pictures at " << PictureGroups::levelName(level) << ": " << groups.size()
+                << " groups in " << QString::number(took, 'f', 3) << " s" << Qt::endl;
+        }
     }
 });
 } // namespace

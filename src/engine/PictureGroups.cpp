@@ -7,45 +7,87 @@
 #include <numeric>
 #include <tuple>
 
-void HammingTree::insert(quint64 hash, int id)
+namespace
 {
-    const int added = static_cast<int>(m_nodes.size());
-    m_nodes.push_back({hash, id, {}});
-    if (added == 0)
-        return;
-    int at = 0;
-    for (;;)
+quint16 quarter(quint64 hash, int q)
+{
+    return static_cast<quint16>(hash >> (16 * q));
+}
+
+// Every 16-bit value, by the number of bits set: the values within k bits of a quarter are the
+// quarter XOR the first upTo(k) of them.
+struct Flips
+{
+    std::array<quint16, 1 << 16> values{};
+    std::array<int, 18> upTo{}; // upTo[k]: how many values have at most k - 1 bits set
+
+    Flips()
     {
-        const int d = PictureHash::distance(m_nodes[at].hash, hash);
-        auto &children = m_nodes[at].children;
-        const auto slot = std::lower_bound(children.begin(), children.end(), std::pair(d, -1));
-        if (slot == children.end() || slot->first != d)
+        int n = 0;
+        for (int bits = 0; bits <= 16; ++bits)
         {
-            children.insert(slot, {d, added});
-            return;
+            upTo[bits] = n;
+            for (int v = 0; v < (1 << 16); ++v)
+                if (static_cast<int>(qPopulationCount(static_cast<quint32>(v))) == bits)
+                    values[n++] = static_cast<quint16>(v);
         }
-        at = slot->second;
+        upTo[17] = n;
+    }
+};
+
+const Flips &flips()
+{
+    static const Flips table;
+    return table;
+}
+} // namespace
+
+void HammingIndex::insert(quint64 hash, int id)
+{
+    ++m_count;
+    for (int q = 0; q < Quarters; ++q)
+    {
+        Table &table = m_tables[q];
+        if (table.entries.empty())
+        {
+            table.entries.resize(Values);
+            table.used.resize(Values / 64);
+        }
+        const quint16 value = quarter(hash, q);
+        table.entries[value].push_back({hash, id});
+        table.used[value / 64] |= quint64(1) << (value % 64);
     }
 }
 
-QList<int> HammingTree::within(quint64 hash, int maxDistance) const
+QList<int> HammingIndex::within(quint64 hash, int maxDistance) const
 {
     QList<int> found;
-    if (m_nodes.empty())
+    if (m_count == 0)
         return found;
-    std::vector<int> todo{0};
-    while (!todo.empty())
+    const int perQuarter = std::clamp(maxDistance, 0, 64) / Quarters;
+    const Flips &f = flips();
+    const int probes = f.upTo[perQuarter + 1];
+    for (int q = 0; q < Quarters; ++q)
     {
-        const Node &node = m_nodes[todo.back()];
-        todo.pop_back();
-        const int d = PictureHash::distance(node.hash, hash);
-        if (d <= maxDistance)
-            found.append(node.id);
-        // By the triangle inequality only children at a distance in [d - max, d + max] can hold
-        // a hash within max of the query.
-        const auto first = std::lower_bound(node.children.begin(), node.children.end(), std::pair(d - maxDistance, -1));
-        for (auto child = first; child != node.children.end() && child->first <= d + maxDistance; ++child)
-            todo.push_back(child->second);
+        const Table &table = m_tables[q];
+        const quint16 own = quarter(hash, q);
+        for (int p = 0; p < probes; ++p)
+        {
+            const quint16 value = own ^ f.values[p];
+            if (!(table.used[value / 64] & (quint64(1) << (value % 64))))
+                continue;
+            for (const Entry &entry : table.entries[value])
+            {
+                const quint64 other = entry.hash;
+                // Found once: by the first quarter within reach, which an earlier pass looked up.
+                bool earlier = false;
+                for (int e = 0; e < q && !earlier; ++e)
+                    earlier = static_cast<int>(qPopulationCount(static_cast<quint32>(quarter(other ^ hash, e)))) <=
+                              perQuarter;
+                if (!earlier && PictureHash::distance(other, hash) <= maxDistance)
+                    found.append(entry.id);
+            }
+        }
     }
     return found;
 }
@@ -104,7 +146,7 @@ QList<QList<int>> find(const QList<PictureFacts> &pictures, PictureLevel level)
     // Each picture joins the nearest larger group's first picture within the limit, or starts a
     // group of its own. Members are never compared with each other: closeness to the first picture
     // is what a group means, and two members may be further apart than the limit.
-    HammingTree firsts;
+    HammingIndex firsts;
     std::vector<int> groupOf(count, -1);
     std::vector<std::vector<int>> members;
     const auto distanceTo = [&](int first, int p) {

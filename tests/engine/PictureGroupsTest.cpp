@@ -16,12 +16,12 @@ quint64 flipped(quint64 hash, int bits, int from = 0)
     return hash;
 }
 
-TEST(HammingTree, FindsWhatComparingEveryPairFinds)
+TEST(HammingIndex, FindsWhatComparingEveryPairFinds)
 {
     // Clusters around a few centres, so that every radius both finds and leaves out hashes.
     QRandomGenerator rng(7);
     QList<quint64> hashes;
-    HammingTree tree;
+    HammingIndex index;
     for (int c = 0; c < 20; ++c)
     {
         const quint64 centre = rng.generate64();
@@ -30,7 +30,7 @@ TEST(HammingTree, FindsWhatComparingEveryPairFinds)
             quint64 hash = centre;
             for (int f = rng.bounded(24); f > 0; --f)
                 hash ^= quint64(1) << rng.bounded(64);
-            tree.insert(hash, static_cast<int>(hashes.size()));
+            index.insert(hash, static_cast<int>(hashes.size()));
             hashes.append(hash);
         }
     }
@@ -42,7 +42,7 @@ TEST(HammingTree, FindsWhatComparingEveryPairFinds)
             for (int i = 0; i < hashes.size(); ++i)
                 if (PictureHash::distance(hashes[i], query) <= radius)
                     expected.append(i);
-            QList<int> found = tree.within(query, radius);
+            QList<int> found = index.within(query, radius);
             std::sort(found.begin(), found.end());
             ASSERT_EQ(found, expected) << "radius " << radius;
         }
