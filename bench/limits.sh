@@ -107,6 +107,7 @@ for shape in $shapes; do
     fi
 done
 
+# shellcheck disable=SC2086 # the shapes are words
 python3 - "$work" "$corpora" "$scale" $shapes <<'EOF' | tee "$work/limits.md"
 import json, os, sys
 work, corpora, scale, shapes = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4:]

@@ -2,6 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Tests of limit_reads.py: python3 -m unittest discover -s bench -p 'test_limit_reads.py'"""
 import os
+import shutil
+import subprocess
 import sys
 import tempfile
 import unittest
@@ -36,7 +38,9 @@ FILES = {
 }
 
 
-class Plan(unittest.TestCase):
+class Tree(unittest.TestCase):
+    """FILES in a temporary tree, with a link to a file and one to a folder, and their truth."""
+
     def setUp(self):
         self.tmp = tempfile.TemporaryDirectory()
         self.addCleanup(self.tmp.cleanup)
@@ -52,6 +56,8 @@ class Plan(unittest.TestCase):
         with open(self.truth, "w", encoding="utf-8") as f:
             f.write("# corvina-bench truth v1\n" + "\t".join(sorted(n for n, (_, g) in FILES.items() if g)) + "\n")
 
+
+class Plan(Tree):
     def test_each_file_is_read_as_far_as_it_must_be(self):
         whole = {n: len(d) for n, (d, g) in FILES.items() if g}
         cases = [  # block, expected reads of the files not in a group
@@ -75,6 +81,36 @@ class Plan(unittest.TestCase):
             f.write("a\tsub/a copy\n")
         with self.assertRaises(ValueError):
             limit_reads.plan(self.tree, self.truth)
+
+
+@unittest.skipUnless(shutil.which("cc"), "needs a C compiler")
+class ReadFloor(Tree):
+    """read_floor.c reads what the list says, no more, and fails rather than time less work."""
+
+    def run_floor(self, lines):
+        listing = os.path.join(self.tmp.name, "list")
+        with open(listing, "w", encoding="utf-8") as f:
+            f.write("".join(f"{n}\t{p}\n" for p, n in lines))
+        return subprocess.run([self.floor, self.tree, listing], capture_output=True, text=True)
+
+    def setUp(self):
+        super().setUp()
+        self.floor = os.path.join(self.tmp.name, "read_floor")
+        source = os.path.join(os.path.dirname(os.path.abspath(__file__)), "read_floor.c")
+        subprocess.run(["cc", "-O2", "-o", self.floor, source], check=True)
+
+    def test_reads_the_listed_bytes(self):
+        reads = limit_reads.plan(self.tree, self.truth)
+        done = self.run_floor(reads)
+        self.assertEqual(done.returncode, 0, done.stderr)
+        # The top, sub and sub/deeper: the link to sub is not followed.
+        self.assertIn("3 folders, 17 entries", done.stdout)
+        self.assertIn(f"read {len(reads)} files, {sum(n for _, n in reads)} bytes", done.stdout)
+
+    def test_a_missing_or_short_file_fails(self):
+        for lines in ([("no such file", 1)], [("a", len(BASE) + 1)], [("sub/deeper", 1)]):
+            with self.subTest(lines=lines):
+                self.assertEqual(self.run_floor(lines).returncode, 1)
 
 
 if __name__ == "__main__":
