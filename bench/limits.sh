@@ -8,10 +8,11 @@
 #
 # - walk: `find TREE -printf '%s\n'`, every folder listed and every entry stat'ed;
 # - walk + read: bench/read_floor.c, the same walk in one thread plus reading, by read() into one
-#   1 MiB buffer, exactly the bytes a byte-exact search must read (bench/limit_reads.py decides them
-#   from the corpus's truth.txt and the files, once, before any timing: copies whole, files of a size
-#   no other has not at all, other files of a shared size up to their first difference from every
-#   file of that size, in whole blocks of --block bytes, 4096 by default);
+#   buffer on a 2 MiB page, 1 MiB at a time, exactly the bytes a byte-exact search must read
+#   (bench/limit_reads.py decides them from the corpus's truth.txt and the files, once, before any
+#   timing: copies whole, files of a size no other has not at all, other files of a shared size up
+#   to their first difference from every file of that size, in whole blocks of --block bytes, 4096
+#   by default);
 # - corvina-cli --engine byte --format null --hidden --quiet TREE (hidden files too, as the truth
 #   counts them), whose answer is first checked against truth.txt.
 # Each is timed by hyperfine without a shell (-N): warm (--warmup 1, then --runs, 5 by default) and cold (--cold runs,
@@ -30,7 +31,8 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 scale=1 shapes="mixed samesize bigdups deep" runs=5 cold=3 cli="" block=4096 work=""
 harness=$here/../../shared/bench
 corpora=${TMPDIR:-/tmp}/corvina-bench
-usage="usage: $0 [--scale F] [--shapes LIST] [--runs N] [--cold N] [--cli PATH] [--harness DIR] [--corpora DIR] [--block N] [--work DIR]"
+usage="usage: $0 [--scale F] [--shapes LIST] [--runs N] [--cold N] [--cli PATH] [--harness DIR]"
+usage+=" [--corpora DIR] [--block N] [--work DIR]"
 while [[ $# -gt 0 ]]; do
     case $1 in
         --scale) scale=$2; shift 2 ;;
