@@ -4,6 +4,9 @@
 #   make test    build with AddressSanitizer + UndefinedBehaviorSanitizer, run every test
 #   make build   release build of every program into build/release/
 #   make bench   release build of the benchmarks, then run them
+#   make bench-limits  release corvina-cli against the walk and the walk + read floors on the corpora of
+#                the shared benchmark harness (HARNESS, ../shared/bench), made in ${TMPDIR:-/tmp}/corvina-bench
+#                when missing; LIMITS_ARGS passes options to bench/limits.sh, such as --scale 0.1
 #   make deb     release build, then the Debian package build/deb/corvina_VERSION_ARCH.deb, checked
 #   make format-check / make tidy    clang-format's and clang-tidy's checks
 #   make fuzz    fuzz the session reader for FUZZ_SECONDS (300) on one core; inputs that reach new
@@ -28,6 +31,9 @@ PKGS_BUILD := g++ make cmake ninja-build pkg-config ccache qt6-base-dev libqt6sv
 # The tests also validate the desktop entry, the AppStream metadata and the manual pages.
 PKGS_TEST := appstream desktop-file-utils groff-base
 PKGS_BENCH := libbenchmark-dev python3
+PKGS_LIMITS := hyperfine python3 gcc
+HARNESS ?= ../shared/bench
+LIMITS_ARGS ?=
 # dpkg-shlibdeps (dpkg-dev) finds the package's dependencies; CPack runs file(1) to find programs.
 PKGS_DEB := dpkg-dev file appstream desktop-file-utils
 PKGS_SHOTS := xvfb xauth
@@ -48,7 +54,7 @@ define ensure
 	fi
 endef
 
-.PHONY: run test test-config build bench deb fuzz mutate screenshots deps install format format-check tidy clean
+.PHONY: run test test-config build bench bench-limits deb fuzz mutate screenshots deps install format format-check tidy clean
 
 deps:
 	$(call ensure,$(PKGS_BUILD))
@@ -75,6 +81,12 @@ bench: deps
 	cmake --build build/bench -j $(JOBS)
 	./build/bench/corvina-bench
 	./build/bench/corvina-bench-ui
+
+bench-limits: deps
+	$(call ensure,$(PKGS_LIMITS))
+	cmake -S . -B build/release $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCORVINA_TESTS=OFF
+	cmake --build build/release -j $(JOBS) --target corvina-cli
+	bash bench/limits.sh --cli build/release/corvina-cli --harness $(HARNESS) $(LIMITS_ARGS)
 
 deb: build
 	$(call ensure,$(PKGS_DEB))
