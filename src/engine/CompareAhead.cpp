@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/CompareAhead.h"
 
+#include "engine/SearchThreads.h"
+
 #include <algorithm>
 #include <chrono>
 
@@ -28,7 +30,7 @@ CompareAhead::~CompareAhead()
 
 int CompareAhead::workerCount()
 {
-    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+    return SearchThreads::count();
 }
 
 void CompareAhead::submit(std::vector<FileList::Index> records)

@@ -6,6 +6,7 @@
 #include "engine/CompareAhead.h"
 #include "engine/ReadBuffers.h"
 #include "engine/SearchEngine.h"
+#include "engine/SearchThreads.h"
 #include "platform/FileFunctions.h"
 #include "platform/ReadOnlyFile.h"
 
@@ -69,7 +70,7 @@ qint64 usableDescriptors()
 // Threads that read one round of a large set: the search's own and its helpers.
 int laneCount()
 {
-    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+    return SearchThreads::count();
 }
 
 // Searches that may run at once: each worker and the scan's own thread.

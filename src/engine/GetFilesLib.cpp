@@ -4,6 +4,7 @@
 #include "core/RaisedError.h"
 #include "core/TextCompare.h"
 #include "core/VbNumeric.h"
+#include "engine/SearchThreads.h"
 #include "platform/SystemFolders.h"
 #include "search/FileMasks.h"
 
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <thread>
 
 namespace
 {
@@ -112,7 +112,7 @@ GetFilesLib::GetFilesLib(ScanContext &ctx, FileList &fileList, int listingWorker
 
 int GetFilesLib::defaultListingWorkers()
 {
-    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+    return SearchThreads::count();
 }
 
 void GetFilesLib::setExcludeList(const QString &excludeList)
