@@ -282,4 +282,16 @@ TEST(ActionDriver, LinkedFilesStayListedUnmarkedAsTheKeptCopy)
     f.model.setAnchors(fuzzy);
     f.driver().replaceWithLinks(FileTransfer::LinkKind::Hard);
     EXPECT_TRUE(f.prompter.allUsed());
+
+    // Similar pictures are different files: a likeness never deletes or moves one.
+    RowAnchors pictures;
+    pictures.origin.kind = ListKind::SimilarPictures;
+    f.model.setAnchors(pictures);
+    for (const auto removal : {ActionDriver::Removal::Delete, ActionDriver::Removal::Move})
+    {
+        f.prompter.expectMessage(QStringLiteral("Error"), ActionDriver::similarPicturesText(), PromptAnswer::Ok);
+        f.driver().processMarkedRows(removal);
+    }
+    EXPECT_TRUE(f.prompter.allUsed());
+    EXPECT_TRUE(QFileInfo::exists(f.model.row(1).fullPath()));
 }

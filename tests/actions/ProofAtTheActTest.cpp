@@ -217,6 +217,7 @@ TEST(ProofAtTheAct, EveryKindOfListIsProvedOnTheDiskWhateverItsFileClaims)
         {"a fuzzy list with a hidden copy", ListKind::SimilarContents, QByteArray(10000, 'a'), QByteArray(10000, 'a'),
          ".x.txt", "1023"},
         {"an identical list of different bytes", ListKind::SameContents, "abcd", "abce", "x.txt", "1012"},
+        {"a similar-pictures list, even of the same bytes", ListKind::SimilarPictures, "abcd", "abcd", "x.txt", "1012"},
     };
     for (const Case &c : cases)
     {
