@@ -11,6 +11,7 @@
 #include "platform/FolderTrees.h"
 #include "platform/Trash.h"
 #include "search/SearchLocation.h"
+#include "support/ScratchFileSystem.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempTree.h"
 
@@ -384,6 +385,24 @@ TEST(FolderTrash, AMoveToAnotherFileSystemCopiesProvesAndOnlyThenRemoves)
     ASSERT_EQ(undo.refused.size(), 1u) << undo.summary().toStdString();
     EXPECT_EQ(undo.refused[0].number, QStringLiteral("1025"));
     EXPECT_EQ(snapshot(there.filePath(QStringLiteral("Backup"))), before);
+}
+
+TEST(FolderTrash, AMoveToAFullDiskLeavesTheFolderWholeAndNoPartOfIt)
+{
+    TempTree tree;
+    const ScratchFileSystem full(tree.path(QStringLiteral("full")), "size=4k");
+    if (!full.mounted())
+        GTEST_SKIP() << "needs to mount a tmpfs (root)";
+    makeTrees(tree);
+    const QString backup = tree.path(QStringLiteral("Backup"));
+    const auto before = snapshot(backup);
+    FolderList run;
+    run.scan(tree, {QStringLiteral("Photos"), QStringLiteral("Backup")});
+    EXPECT_EQ(run.act(tree, {QStringLiteral("Backup")}, How::Move, tree.path(QStringLiteral("full"))).size(), 1u)
+        << "one page holds the first file, not the second";
+    EXPECT_EQ(snapshot(backup), before);
+    EXPECT_TRUE(
+        QDir(tree.path(QStringLiteral("full"))).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 TEST(FolderTrash, AFolderChangedAfterItsSurveyIsNeitherRemovedNorCopied)
