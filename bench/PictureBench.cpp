@@ -8,7 +8,7 @@
 #include "Bench.h"
 
 #include "engine/PictureGroups.h"
-#include "engine/PictureHash.h"
+#include "platform/PictureHash.h"
 #include "support/PictureScenes.h"
 
 #include <QDir>

@@ -113,23 +113,9 @@ QString levelName(PictureLevel level)
     return {};
 }
 
-Limits limits(PictureLevel level)
-{
-    switch (level)
-    {
-    case PictureLevel::Strict:
-        return {6, 8};
-    case PictureLevel::Close:
-        return {12, 14};
-    case PictureLevel::Loose:
-        return {16, 16};
-    }
-    return {};
-}
-
 QList<QList<int>> find(const QList<PictureFacts> &pictures, PictureLevel level)
 {
-    const Limits limit = limits(level);
+    const PictureHash::Limits limit = PictureHash::limits(level);
     const auto count = static_cast<int>(pictures.size());
 
     // Largest first, so that each group's first picture is the best copy to keep.

@@ -2,7 +2,7 @@
 // Groups of similar pictures from their hashes, found through an index instead of every pair.
 #pragma once
 
-#include "engine/PictureHash.h"
+#include "platform/PictureHash.h"
 
 #include <QList>
 #include <QString>
@@ -45,14 +45,6 @@ private:
     std::array<Table, Quarters> m_tables;
 };
 
-/// How alike two pictures must be to share a group, from the closest to the widest.
-enum class PictureLevel
-{
-    Strict, ///< The same picture re-saved or resized.
-    Close,  ///< Also re-compressed harder, lightly cropped or brightened: the default.
-    Loose,  ///< Also heavier edits; more unrelated look-alikes slip in.
-};
-
 namespace PictureGroups
 {
 /// The level a search uses unless the user picks another.
@@ -62,16 +54,6 @@ constexpr PictureLevel DefaultLevel = PictureLevel::Close;
 QList<PictureLevel> levels();
 /// The level's name as shown: "Strict", "Close" or "Loose" (translated).
 QString levelName(PictureLevel level);
-/// How far a member's hashes may be from its group's first picture's, in bits.
-struct Limits
-{
-    int dct = 0;      ///< PictureFacts::dctHash: what finds the candidates
-    int gradient = 0; ///< PictureFacts::gradientHash: what confirms them
-};
-/// The level's limits. Copies of a picture (resized, converted, re-compressed, brightened) stay
-/// within 6 and 8 bits; a 5 % crop moves the hashes most, up to 12 and 14 bits for nineteen in
-/// twenty crops; unrelated pictures are rarely closer than 14 bits in both.
-Limits limits(PictureLevel level);
 
 /// The groups of similar pictures among pictures, as indices into it; pictures in no group are in
 /// no list. Every member of a group is within the level's distance of the group's first picture,

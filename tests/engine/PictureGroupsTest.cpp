@@ -60,7 +60,7 @@ PictureFacts picture(quint64 dct, int width, qint64 fileSize = 1000, quint64 gra
 
 TEST(PictureGroups, EachMemberIsNearItsLargestPictureNeverOnlyNearAnotherMember)
 {
-    const auto limit = PictureGroups::limits(PictureLevel::Close);
+    const auto limit = PictureHash::limits(PictureLevel::Close);
     const quint64 a = 0x0123456789ABCDEFull;
     const quint64 b = ~a;
     const QList<PictureFacts> pictures = {
@@ -98,8 +98,8 @@ TEST(PictureGroups, LevelsWidenFromStrictToLooseAroundTheDefault)
     EXPECT_EQ(levels[1], PictureGroups::DefaultLevel);
     for (int i = 1; i < levels.size(); ++i)
     {
-        EXPECT_LT(PictureGroups::limits(levels[i - 1]).dct, PictureGroups::limits(levels[i]).dct);
-        EXPECT_LE(PictureGroups::limits(levels[i - 1]).gradient, PictureGroups::limits(levels[i]).gradient);
+        EXPECT_LT(PictureHash::limits(levels[i - 1]).dct, PictureHash::limits(levels[i]).dct);
+        EXPECT_LE(PictureHash::limits(levels[i - 1]).gradient, PictureHash::limits(levels[i]).gradient);
         EXPECT_NE(PictureGroups::levelName(levels[i - 1]), PictureGroups::levelName(levels[i]));
     }
 }

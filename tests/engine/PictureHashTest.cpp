@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/PictureHash.h"
+#include "platform/PictureHash.h"
 #include "engine/PictureGroups.h"
 #include "platform/NativePath.h"
 #include "support/PictureScenes.h"
@@ -101,7 +101,7 @@ TEST(PictureHash, ReadsEveryFormatAsTheSamePictureWithItsShownSize)
     };
     const auto reference = PictureHash::read(tree.file(QStringLiteral("reference.jpg"), cases[0].bytes));
     ASSERT_TRUE(reference);
-    const auto limits = PictureGroups::limits(PictureGroups::DefaultLevel);
+    const auto limits = PictureHash::limits(PictureGroups::DefaultLevel);
     for (const Case &c : cases)
     {
         SCOPED_TRACE(c.name);

@@ -133,8 +133,8 @@ TEST(SimilarPictures, FindsTheCopiesOfEachSceneAndNeverJoinsTwoScenes)
         const Score s = score(corpus, PictureGroups::find(corpus.facts, level));
         QString line = QStringLiteral("%1 (%2/%3 bits): recall %4 %, precision %5 %, groups joining scenes %6;")
                            .arg(PictureGroups::levelName(level))
-                           .arg(PictureGroups::limits(level).dct)
-                           .arg(PictureGroups::limits(level).gradient)
+                           .arg(PictureHash::limits(level).dct)
+                           .arg(PictureHash::limits(level).gradient)
                            .arg(100 * s.recall(), 0, 'f', 2)
                            .arg(100 * s.precision(), 0, 'f', 3)
                            .arg(s.originalsTogether);

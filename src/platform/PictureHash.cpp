@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/PictureHash.h"
+#include "platform/PictureHash.h"
 
 #include "platform/FileOpen.h"
 
@@ -112,11 +112,30 @@ quint64 gradientHash(const Grey &grey)
 
 namespace PictureHash
 {
+Limits limits(PictureLevel level)
+{
+    switch (level)
+    {
+    case PictureLevel::Strict:
+        return {6, 8};
+    case PictureLevel::Close:
+        return {12, 14};
+    case PictureLevel::Loose:
+        return {16, 16};
+    }
+    return {};
+}
+
 std::optional<PictureFacts> read(const QString &path)
 {
     QFile file;
     if (!FileOpen::forReading(file, path).ok())
         return std::nullopt;
+    return read(file);
+}
+
+std::optional<PictureFacts> read(QIODevice &file)
+{
     // Chosen by the contents alone: a PNG called photo.jpg is still read, and a text file called
     // photo.jpg is not handed to the JPEG decoder as if it were one.
     QImageReader reader(&file);

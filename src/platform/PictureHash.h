@@ -9,6 +9,16 @@
 
 #include <optional>
 
+class QIODevice;
+
+/// How alike two pictures must be to share a group, from the closest to the widest.
+enum class PictureLevel
+{
+    Strict, ///< The same picture re-saved or resized.
+    Close,  ///< Also re-compressed harder, lightly cropped or brightened: the default.
+    Loose,  ///< Also heavier edits; more unrelated look-alikes slip in.
+};
+
 /// What the similar-pictures search knows of one picture file. Two pictures of the same scene
 /// (another size, format, compression, a light crop or brightening) have hashes a few bits apart;
 /// unrelated pictures differ in about half of the bits.
@@ -42,10 +52,32 @@ constexpr int DecodeSide = 32;
 /// Nothing when the file cannot be opened, is not a picture of one of the six formats, or is
 /// damaged so that it cannot be decoded. Safe to call from several threads at once.
 std::optional<PictureFacts> read(const QString &path);
+/// The same for a file already open for reading, from its start; its length is the file's size.
+std::optional<PictureFacts> read(QIODevice &file);
+
+/// How far a member's hashes may be from its group's first picture's, in bits.
+struct Limits
+{
+    int dct = 0;      ///< PictureFacts::dctHash: what finds the candidates
+    int gradient = 0; ///< PictureFacts::gradientHash: what confirms them
+};
+/// The level's limits. Copies of a picture (resized, converted, re-compressed, brightened) stay
+/// within 6 and 8 bits; a 5 % crop moves the hashes most, up to 12 and 14 bits for nineteen in
+/// twenty crops; unrelated pictures are rarely closer than 14 bits in both.
+Limits limits(PictureLevel level);
 
 /// The number of bits in which two hashes differ, 0 to 64.
 inline int distance(quint64 a, quint64 b)
 {
     return qPopulationCount(a ^ b);
+}
+
+/// True when both hashes of other are within the level's limits of those of first: what puts a
+/// picture in a group, and what an act on a list of similar pictures proves again.
+inline bool alike(const PictureFacts &first, const PictureFacts &other, PictureLevel level)
+{
+    const Limits limit = limits(level);
+    return distance(first.dctHash, other.dctHash) <= limit.dct &&
+           distance(first.gradientHash, other.gradientHash) <= limit.gradient;
 }
 } // namespace PictureHash
