@@ -22,13 +22,6 @@ QString ActionDriver::folderListText()
               "not copy, link or rename them. Search the folders with Byte to Byte to act on their files.");
 }
 
-QString ActionDriver::similarPicturesText()
-{
-    return tr("Similar pictures are different files: Corvina lists, marks and copies them, but does not "
-              "delete or move one because it looks like another. Search them with Byte to Byte to act on exact "
-              "copies.");
-}
-
 bool ActionDriver::rowStillThere(const ResultModel &model, const ResultRow &row)
 {
     const QString path = row.fullPath();
@@ -45,11 +38,6 @@ bool ActionDriver::refusedFolderList()
 
 void ActionDriver::processMarkedRows(Removal action)
 {
-    if (m_ctx.model.anchors().origin.kind == ListKind::SimilarPictures)
-    {
-        m_ctx.prompter.error(similarPicturesText());
-        return;
-    }
     // The labels name the procedure in an error report, which goes to the developers as it is.
     const QString label = QStringLiteral("Delete/Move Files");
     // What the list holds decides, not which engine button is pressed now.

@@ -118,9 +118,13 @@ void RemovalGuard::findKeptCopy(int row, Check &result, const std::function<void
                                  ? AnchoredFiles::Comparison::Same
                                  : AnchoredFiles::Comparison::Different;
                 break;
+            case ListKind::SimilarPictures:
+                // Different files, alike to the eye: the likeness the user chose by is seen again.
+                comparison =
+                    AnchoredFiles::comparePictures(result.file, kept.file, m_model.anchors().origin.pictureLevel);
+                break;
             case ListKind::ZeroSize:
             case ListKind::SameFolders:
-            case ListKind::SimilarPictures: // different files: a likeness never proves a copy
                 break;
             }
             if (comparison == AnchoredFiles::Comparison::Same)
@@ -138,9 +142,10 @@ void RemovalGuard::findKeptCopy(int row, Check &result, const std::function<void
     }
     if (differs)
     {
-        result.verdict = kind == ListKind::SameName          ? Verdict::NameDiffers
-                         : kind == ListKind::SimilarContents ? Verdict::NotSimilar
-                                                             : Verdict::ContentsDiffer;
+        result.verdict = kind == ListKind::SameName ? Verdict::NameDiffers
+                         : kind == ListKind::SimilarContents || kind == ListKind::SimilarPictures
+                             ? Verdict::NotSimilar
+                             : Verdict::ContentsDiffer;
         return;
     }
     result.verdict = metReference ? Verdict::OnlyReferenceCopy : Verdict::NoCopyLeft;

@@ -18,7 +18,8 @@ class ResultModel;
 /// unless the user chose to act on its whole group, when an unmarked member of its group that
 /// passes the same check is another file that holds its contents, proved on the disk by the rule
 /// of the list: the same bytes for lists of identical files, the same name for a Same Name list,
-/// at least half of the blocks equal for a fuzzy list. A file that may be the marked file itself
+/// at least half of the blocks equal for a fuzzy list, hashes within the list's level for a
+/// list of similar pictures. A file that may be the marked file itself
 /// seen through another mount proves nothing. Empty files need no surviving copy: they hold
 /// nothing to lose. Nothing a session file says about the list can switch a check off.
 class RemovalGuard
@@ -36,7 +37,7 @@ public:
         ContentsDiffer,   // unmarked members are there, but none holds the same bytes
         NotEmpty,         // the empty-files listing names a file that holds bytes
         NameDiffers,      // Same Name: no unmarked member has the file's name
-        NotSimilar,       // fuzzy: no unmarked member is alike by the fuzzy rule
+        NotSimilar,       // fuzzy or pictures: no unmarked member is alike by the list's rule
         OnlyReferenceCopy // a hard link would have to go to a file of a reference location
     };
 

@@ -288,6 +288,7 @@ ListOrigin listOriginOf(const ScanOptions &options, bool fromSession)
         break;
     case ScanOptions::Pictures:
         origin.kind = ListKind::SimilarPictures;
+        origin.pictureLevel = options.similarity;
         break;
     default:
         // A CRC-32 list is one of identical files: its checksums are a reason to look, never proof.

@@ -7,6 +7,7 @@
 #include "platform/FileDescriptor.h"
 #include "platform/FileOpResult.h"
 #include "platform/FileStatus.h"
+#include "platform/PictureHash.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -123,6 +124,11 @@ Comparison compareContents(const LocatedFile &a, const LocatedFile &b, const std
 Comparison compareBlocks(const LocatedFile &a, const LocatedFile &b, qint64 block,
                          const std::function<bool(qint64 equal, qint64 blocks)> &alike,
                          const std::function<void()> &pulse = {});
+
+/// Decodes both files as pictures and says Same when their hashes are within the level's limits
+/// (PictureHash::alike), Different when not or when either is no picture it reads; Changed as
+/// compareContents.
+Comparison comparePictures(const LocatedFile &a, const LocatedFile &b, PictureLevel level);
 
 /// True when the two may be one file seen twice: the same device and inode (a second name, a bind
 /// mount), or, on two devices, the same inode number, size and modification time, or the same

@@ -24,13 +24,16 @@ enum class ListKind
     SameName,        // names alike, contents never compared
     ZeroSize,        // the empty files, in no group
     SameFolders,     // Duplicate Folders: whole folders, never acted on as files
-    SimilarPictures, // Similar Pictures: alike to the eye, different files; listed, not acted on
+    SimilarPictures, // Similar Pictures: alike to the eye at `pictureLevel`, different files
 };
 
 struct ListOrigin
 {
     ListKind kind = ListKind::SameContents;
     bool fromSession = false;
+    /// How alike the pictures of a SimilarPictures list were found; the narrowest unless the list
+    /// says otherwise.
+    PictureLevel pictureLevel = PictureLevel::Strict;
 
     bool operator==(const ListOrigin &) const = default;
 };

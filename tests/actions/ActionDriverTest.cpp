@@ -271,26 +271,19 @@ TEST(ActionDriver, LinkedFilesStayListedUnmarkedAsTheKeptCopy)
     }
     EXPECT_EQ(f.status, QStringLiteral("Total Files Marked 0 Size 0 Bytes"));
 
-    // Lists whose files are only alike are never linked.
+    // Lists whose files are only alike are never linked: a link would put one picture in
+    // another's place.
     f.model.setMarked(1, true);
-    f.prompter.expectMessage(QStringLiteral("Error"),
-                             QStringLiteral("Only the identical files that Byte to Byte or CRC32 finds can be "
-                                            "replaced with links."),
-                             PromptAnswer::Ok);
-    RowAnchors fuzzy;
-    fuzzy.origin.kind = ListKind::SimilarContents;
-    f.model.setAnchors(fuzzy);
-    f.driver().replaceWithLinks(FileTransfer::LinkKind::Hard);
-    EXPECT_TRUE(f.prompter.allUsed());
-
-    // Similar pictures are different files: a likeness never deletes or moves one.
-    RowAnchors pictures;
-    pictures.origin.kind = ListKind::SimilarPictures;
-    f.model.setAnchors(pictures);
-    for (const auto removal : {ActionDriver::Removal::Delete, ActionDriver::Removal::Move})
+    for (const ListKind kind : {ListKind::SimilarContents, ListKind::SimilarPictures})
     {
-        f.prompter.expectMessage(QStringLiteral("Error"), ActionDriver::similarPicturesText(), PromptAnswer::Ok);
-        f.driver().processMarkedRows(removal);
+        f.prompter.expectMessage(QStringLiteral("Error"),
+                                 QStringLiteral("Only the identical files that Byte to Byte or CRC32 finds can be "
+                                                "replaced with links."),
+                                 PromptAnswer::Ok);
+        RowAnchors alike;
+        alike.origin.kind = kind;
+        f.model.setAnchors(alike);
+        f.driver().replaceWithLinks(FileTransfer::LinkKind::Hard);
     }
     EXPECT_TRUE(f.prompter.allUsed());
     EXPECT_TRUE(QFileInfo::exists(f.model.row(1).fullPath()));

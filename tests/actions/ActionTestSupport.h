@@ -33,10 +33,11 @@ inline ResultRow scannedRow(const QString &path, qint32 group, bool marked = fal
 
 /// Fills the model as a load does: rows, group counts, total and bands, and where each file was
 /// found (the whole file system taken as the search location).
-inline void loadRows(ResultModel &model, std::vector<ResultRow> rows, ListKind kind = ListKind::SameContents)
+inline void loadRows(ResultModel &model, std::vector<ResultRow> rows, ListKind kind = ListKind::SameContents,
+                     PictureLevel level = PictureLevel::Strict)
 {
     model.setGroupedRows(std::move(rows));
-    anchorRows(model, {kind, false}, {QStringLiteral("/")});
+    anchorRows(model, {kind, false, level}, {QStringLiteral("/")});
 }
 
 inline std::vector<QString> namesOf(const ResultModel &model)

@@ -8,13 +8,16 @@
 #include "actions/RemovalGuard.h"
 #include "actions/SingleFileActions.h"
 #include "engine/ScanPipeline.h"
+#include "platform/PictureHash.h"
 #include "search/SearchLocation.h"
+#include "support/PictureScenes.h"
 #include "support/ScratchFileSystem.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempTree.h"
 
 #include "ActionTestSupport.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 
@@ -217,7 +220,8 @@ TEST(ProofAtTheAct, EveryKindOfListIsProvedOnTheDiskWhateverItsFileClaims)
         {"a fuzzy list with a hidden copy", ListKind::SimilarContents, QByteArray(10000, 'a'), QByteArray(10000, 'a'),
          ".x.txt", "1023"},
         {"an identical list of different bytes", ListKind::SameContents, "abcd", "abce", "x.txt", "1012"},
-        {"a similar-pictures list, even of the same bytes", ListKind::SimilarPictures, "abcd", "abcd", "x.txt", "1012"},
+        {"a similar-pictures list of files that are no pictures", ListKind::SimilarPictures, "abcd", "abcd", "x.txt",
+         "1023"},
     };
     for (const Case &c : cases)
     {
@@ -241,6 +245,56 @@ TEST(ProofAtTheAct, EveryKindOfListIsProvedOnTheDiskWhateverItsFileClaims)
             EXPECT_FALSE(QFileInfo::exists(marked));
         }
         EXPECT_EQ(TempTree::contents(kept), c.kept);
+    }
+}
+
+TEST(ProofAtTheAct, ASimilarPictureGoesOnlyWhileAnUnmarkedOneLooksLikeItAtTheListsLevel)
+{
+    using PictureScenes::Copy;
+    const QImage beach = PictureScenes::scene(3, 640);
+    const QByteArray original = PictureScenes::encode(beach, Copy::Original, 3);
+    const auto facts = [](const QByteArray &bytes) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        return PictureHash::read(buffer).value();
+    };
+    // A crop that only the wider levels take: what the list was found at decides.
+    QByteArray cropped;
+    for (quint32 seed = 1; seed < 40 && cropped.isEmpty(); ++seed)
+    {
+        QByteArray candidate = PictureScenes::encode(beach, Copy::Cropped, seed);
+        if (!PictureHash::alike(facts(original), facts(candidate), PictureLevel::Strict) &&
+            PictureHash::alike(facts(original), facts(candidate), PictureLevel::Loose))
+            cropped = candidate;
+    }
+    ASSERT_FALSE(cropped.isEmpty()) << "no crop of the scene between the levels";
+    struct Case
+    {
+        const char *what;
+        QByteArray marked;
+        PictureLevel level;
+        const char *refusal; // "" when the marked picture goes
+    };
+    const std::vector<Case> cases{
+        {"a smaller copy", PictureScenes::encode(beach, Copy::Half, 3), PictureLevel::Strict, ""},
+        {"a crop, at the level that found it", cropped, PictureLevel::Loose, ""},
+        {"a crop, listed at a narrower level than it needs", cropped, PictureLevel::Strict, "1023"},
+        {"another scene, however the list groups it",
+         PictureScenes::encode(PictureScenes::scene(4, 640), Copy::Original, 4), PictureLevel::Loose, "1023"},
+    };
+    for (const Case &c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TempTree tree;
+        ResultModel model;
+        const QString kept = tree.file(QStringLiteral("Camera/beach.jpg"), original, kScanned);
+        const QString marked = tree.file(QStringLiteral("Shared/beach.jpg"), c.marked, kScanned);
+        loadRows(model, {scannedRow(kept, 1), scannedRow(marked, 1, true)}, ListKind::SimilarPictures, c.level);
+        const std::vector<ActionError> errors = deleteMarked(model);
+        EXPECT_EQ(errors.empty() ? QString() : errors.front().number, QLatin1String(c.refusal));
+        EXPECT_EQ(QFileInfo::exists(marked), *c.refusal != 0);
+        EXPECT_EQ(TempTree::contents(kept), original);
     }
 }
 

@@ -4,6 +4,8 @@
 #include "platform/NativePath.h"
 #include "platform/linux/PosixFiles.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -215,6 +217,26 @@ Comparison compareBlocks(const LocatedFile &a, const LocatedFile &b, qint64 bloc
     if (!stillAsFound(fa, a) || !stillAsFound(fb, b))
         return Comparison::Changed;
     return alike(equal, blocks) ? Comparison::Same : Comparison::Different;
+}
+
+Comparison comparePictures(const LocatedFile &a, const LocatedFile &b, PictureLevel level)
+{
+    FileDescriptor fa;
+    FileDescriptor fb;
+    if (const std::optional<Comparison> failed = openBoth(a, b, fa, fb))
+        return *failed;
+    const auto decode = [](const FileDescriptor &fd) -> std::optional<PictureFacts> {
+        QFile file;
+        if (!file.open(fd.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+            return std::nullopt;
+        return PictureHash::read(file);
+    };
+    const std::optional<PictureFacts> x = decode(fa);
+    const std::optional<PictureFacts> y = decode(fb);
+    // A write while the files were decoded could make two different pictures look alike.
+    if (!stillAsFound(fa, a) || !stillAsFound(fb, b))
+        return Comparison::Changed;
+    return x && y && PictureHash::alike(*x, *y, level) ? Comparison::Same : Comparison::Different;
 }
 
 bool maybeSameFile(const LocatedFile &a, const LocatedFile &b)
