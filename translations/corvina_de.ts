@@ -134,10 +134,6 @@
         <source>A list of whole folders can be marked, saved and exported, and its marked folders can be sent to the trash, deleted or moved once each is proved a copy of an unmarked folder of its group; Corvina does not copy, link or rename them. Search the folders with Byte to Byte to act on their files.</source>
         <translation>Eine Liste ganzer Ordner kann markiert, gespeichert und exportiert werden, und ihre markierten Ordner können in den Papierkorb verschoben, gelöscht oder verschoben werden, sobald jeder als Kopie eines unmarkierten Ordners seiner Gruppe nachgewiesen ist; Corvina kopiert, verlinkt und benennt sie nicht um. Durchsuchen Sie die Ordner mit „Byte für Byte“, um mit ihren Dateien zu arbeiten.</translation>
     </message>
-    <message>
-        <source>Similar pictures are different files: Corvina lists, marks and copies them, but does not delete or move one because it looks like another. Search them with Byte to Byte to act on exact copies.</source>
-        <translation>Ähnliche Bilder sind verschiedene Dateien: Corvina listet, markiert und kopiert sie, löscht oder verschiebt aber keines, weil es einem anderen ähnelt. Durchsuchen Sie sie mit „Byte für Byte“, um mit genauen Kopien zu arbeiten.</translation>
-    </message>
 </context>
 <context>
     <name>ActionError</name>
@@ -1057,8 +1053,8 @@
         <translation>--engine folders verschiebt markierte Ordner in den Papierkorb, löscht oder verschiebt sie: Kopieren und Verlinken ihrer Dateien mit --engine byte</translation>
     </message>
     <message>
-        <source>how files are compared: byte (whole contents, the default), crc (CRC-32 checksums), name (same file names, contents not compared), zero (list the empty files), folders (folders whose whole trees hold the same names with the same bytes) or pictures (pictures alike to the eye in other sizes, formats and light edits; listed only)</source>
-        <translation>wie Dateien verglichen werden: byte (ganzer Inhalt, die Vorgabe), crc (CRC-32-Prüfsummen), name (gleiche Dateinamen, Inhalt nicht verglichen), zero (die leeren Dateien auflisten), folders (Ordner, deren ganze Bäume dieselben Namen mit denselben Bytes enthalten) oder pictures (für das Auge gleiche Bilder in anderen Größen, Formaten und mit leichten Bearbeitungen; nur aufgelistet)</translation>
+        <source>how files are compared: byte (whole contents, the default), crc (CRC-32 checksums), name (same file names, contents not compared), zero (list the empty files), folders (folders whose whole trees hold the same names with the same bytes) or pictures (pictures alike to the eye in other sizes, formats and light edits)</source>
+        <translation>wie Dateien verglichen werden: byte (ganzer Inhalt, die Vorgabe), crc (CRC-32-Prüfsummen), name (gleiche Dateinamen, Inhalt nicht verglichen), zero (die leeren Dateien auflisten), folders (Ordner, deren ganze Bäume dieselben Namen mit denselben Bytes enthalten) oder pictures (für das Auge gleiche Bilder in anderen Größen, Formaten und mit leichten Bearbeitungen)</translation>
     </message>
     <message>
         <source>--engine is one of byte, crc, name, zero, folders, pictures; not &quot;%1&quot;</source>
@@ -1073,20 +1069,12 @@
         <translation>--similarity wirkt nur mit --engine pictures</translation>
     </message>
     <message>
-        <source>--engine pictures searches its folders: it does not take --session or --load</source>
-        <translation>--engine pictures durchsucht seine Ordner: es nimmt weder --session noch --load</translation>
-    </message>
-    <message>
-        <source>--engine pictures lists similar pictures: it does not save sessions or export them</source>
-        <translation>--engine pictures listet ähnliche Bilder auf: es speichert keine Sitzungen und exportiert sie nicht</translation>
-    </message>
-    <message>
-        <source>--engine pictures lists similar pictures and copies marked ones: similar pictures are different files, so they are not deleted, moved or linked</source>
-        <translation>--engine pictures listet ähnliche Bilder auf und kopiert markierte: Ähnliche Bilder sind verschiedene Dateien, daher werden sie weder gelöscht noch verschoben noch verlinkt</translation>
-    </message>
-    <message>
         <source>with --engine pictures: how alike pictures must be, strict (the same picture resized or re-saved), close (also lightly cropped or brightened; the default) or loose (also heavier edits, and more look-alikes of other pictures)</source>
         <translation>mit --engine pictures: wie ähnlich Bilder sein müssen, strict (dasselbe Bild verkleinert oder neu gespeichert), close (auch leicht beschnitten oder aufgehellt; die Vorgabe) oder loose (auch stärkere Bearbeitungen, und mehr Doppelgänger anderer Bilder)</translation>
+    </message>
+    <message>
+        <source>--engine pictures lists similar pictures, which are different files: they are not replaced with links</source>
+        <translation>--engine pictures listet ähnliche Bilder auf, die verschiedene Dateien sind: Sie werden nicht durch Verknüpfungen ersetzt</translation>
     </message>
 </context>
 <context>
@@ -2947,8 +2935,12 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Zeile %1: Der Gruppenschlüssel %2 ist ungültig.</translation>
     </message>
     <message>
-        <source>Line 1: the search engine %1 is not one of 1 to 5.</source>
-        <translation>Zeile 1: Die Suchmethode %1 ist keine von 1 bis 5.</translation>
+        <source>Line 1: the search engine %1 is not one of 1 to 6.</source>
+        <translation>Zeile 1: Die Suchmethode %1 ist keine von 1 bis 6.</translation>
+    </message>
+    <message>
+        <source>Line 1: the similarity %1 is not one of 0 (strict), 1 (close) and 2 (loose).</source>
+        <translation>Zeile 1: Die Ähnlichkeit %1 ist keine von 0 (streng), 1 (ähnlich) und 2 (locker).</translation>
     </message>
 </context>
 <context>

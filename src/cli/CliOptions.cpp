@@ -47,7 +47,7 @@ const std::vector<CliOption> &searchOptions()
                            "how files are compared: byte (whole contents, the default), crc (CRC-32 checksums), "
                            "name (same file names, contents not compared), zero (list the empty files), folders "
                            "(folders whose whole trees hold the same names with the same bytes) or pictures "
-                           "(pictures alike to the eye in other sizes, formats and light edits; listed only)"),
+                           "(pictures alike to the eye in other sizes, formats and light edits)"),
          [](CliCommand &c, const QString &v) {
              static const QStringList names{QStringLiteral("byte"),    QStringLiteral("crc"),
                                             QStringLiteral("name"),    QStringLiteral("zero"),
@@ -272,15 +272,10 @@ QString pictureUsageError(const CliOptions &options)
 {
     if (options.scan.engine != ScanOptions::Pictures)
         return options.similarityGiven ? Tr::tr("--similarity works only with --engine pictures") : QString();
-    if (options.session.fromFile())
-        return Tr::tr("--engine pictures searches its folders: it does not take --session or --load");
-    if (!options.session.save.isEmpty() || !options.session.saveParams.isEmpty() ||
-        !options.session.exportPath.isEmpty())
-        return Tr::tr("--engine pictures lists similar pictures: it does not save sessions or export them");
-    // Similar pictures are different files: nothing is removed on the strength of a likeness.
-    if (options.actions.act != CliActionOptions::Act::None && options.actions.act != CliActionOptions::Act::Copy)
-        return Tr::tr("--engine pictures lists similar pictures and copies marked ones: similar pictures are "
-                      "different files, so they are not deleted, moved or linked");
+    // Similar pictures are different files: a link would put one in another's place.
+    if (options.actions.act == CliActionOptions::Act::Link)
+        return Tr::tr("--engine pictures lists similar pictures, which are different files: they are not replaced "
+                      "with links");
     return {};
 }
 

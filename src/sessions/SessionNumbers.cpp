@@ -37,4 +37,36 @@ std::optional<qint64> toCurrency(QStringView field)
     const auto n = wholeNumber(field, -922337203685477.0, 922337203685477.0);
     return n ? std::optional<qint64>(static_cast<qint64>(*n)) : std::nullopt;
 }
+
+std::optional<PictureLevel> toPictureLevel(QStringView field)
+{
+    const std::optional<qint16> number = toInteger(field);
+    if (!number)
+        return std::nullopt;
+    switch (*number)
+    {
+    case 0:
+        return PictureLevel::Strict;
+    case 1:
+        return PictureLevel::Close;
+    case 2:
+        return PictureLevel::Loose;
+    default:
+        return std::nullopt;
+    }
+}
+
+QString pictureLevelField(PictureLevel level)
+{
+    switch (level)
+    {
+    case PictureLevel::Strict:
+        return QStringLiteral("0");
+    case PictureLevel::Close:
+        return QStringLiteral("1");
+    case PictureLevel::Loose:
+        return QStringLiteral("2");
+    }
+    return {};
+}
 } // namespace SessionNumbers

@@ -3,6 +3,9 @@
 // damaged.
 #pragma once
 
+#include "platform/PictureHash.h"
+
+#include <QString>
 #include <QStringView>
 
 #include <optional>
@@ -18,4 +21,10 @@ std::optional<qint32> toLong(QStringView field);
 
 /// A byte total as the currency type holds it (to 922337203685477), rounded to whole bytes.
 std::optional<qint64> toCurrency(QStringView field);
+
+/// The similarity of a list of similar pictures, the header's field 10: 0 strict, 1 close,
+/// 2 loose. Nothing for any other field.
+std::optional<PictureLevel> toPictureLevel(QStringView field);
+/// The field that toPictureLevel reads back as level.
+QString pictureLevelField(PictureLevel level);
 } // namespace SessionNumbers

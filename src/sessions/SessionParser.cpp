@@ -179,14 +179,23 @@ bool SessionParser::readHeader(const QString &line)
     const auto engine = SessionNumbers::toInteger(f[0]);
     if (!engine)
         return notANumber(0);
-    if (*engine < ScanOptions::ByteToByte || *engine > ScanOptions::Folders)
-        return damaged(Tr::tr("Line 1: the search engine %1 is not one of 1 to 5.").arg(quoted(f[0])));
+    if (*engine < ScanOptions::ByteToByte || *engine > ScanOptions::Pictures)
+        return damaged(Tr::tr("Line 1: the search engine %1 is not one of 1 to 6.").arg(quoted(f[0])));
     SessionHeader h;
     if (const int wrong = readHeaderNumbers(f, h); wrong >= 0)
         return notANumber(wrong);
     h.options.engine = *engine;
-    // Later versions may write more fields; only field 9 means something here.
+    // Later versions may write more fields; only fields 9 and, for similar pictures, 10 mean
+    // something here.
     h.escaped = f.size() > 9 && f[9] == SessionEscape::Marker;
+    if (h.options.engine == ScanOptions::Pictures && f.size() > 10)
+    {
+        const std::optional<PictureLevel> level = SessionNumbers::toPictureLevel(f[10]);
+        if (!level)
+            return damaged(Tr::tr("Line 1: the similarity %1 is not one of 0 (strict), 1 (close) and 2 (loose).")
+                               .arg(quoted(f[10])));
+        h.options.similarity = *level;
+    }
     m_header = h;
     return true;
 }

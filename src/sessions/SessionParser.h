@@ -26,8 +26,8 @@ struct SessionHeader
 };
 
 /// The file, line by line. A line is checked as a whole before anything of it is passed on:
-///  - the header has at least seven fields, each a number of its type; the engine is 1 to 4 and the
-///    row count is not negative;
+///  - the header has at least seven fields, each a number of its type; the engine is 1 to 6 and the
+///    row count is not negative; a list of similar pictures may give its similarity in field 10;
 ///  - a location line has exactly six fields, an absolute folder and the icon 15 or 16;
 ///  - a result line has exactly nine fields: a file name without "/", a size of bytes (digits,
 ///    within 64 bits), an empty or valid date, an absolute folder ending with "/", and sort keys of

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sessions/SessionReader.h"
 
+#include "engine/PictureSearch.h"
 #include "engine/RecordSort.h"
 #include "engine/ScanPipeline.h"
 #include "engine/SearchEngine.h"
@@ -138,6 +139,7 @@ void applyHeader(const SessionFile::SessionParser &parser, SessionState &state, 
     state.options.engine = o.engine;
     state.options.protect = o.protect;
     state.options.includeHidden = o.includeHidden;
+    state.options.similarity = o.similarity;
     state.locations = parser.locations();
 }
 
@@ -293,18 +295,27 @@ private:
         m_ctx.options = m_state.options;
         m_ctx.totalFiles = m_report.totalFiles;
         m_ctx.totalFolders = m_report.totalFolders;
-        // In the order a scan sorts its records: the comparison looks for equal sizes among
-        // neighbours only, so rows saved in any other order (after a sort by name, say) must be
-        // put in size order first.
         addFilesAsTheyAreNow();
-        const std::vector<FileList::Index> sorted =
-            RecordSort::sortedAside(m_ctx.files, RecordOrder::SizeFirst, [this] { m_ctx.keepGoing(); });
-        loadFileHive(m_ctx.fileHive, m_ctx.files, sorted, RecordOrder::SizeFirst);
-        SearchEngine::findSameSize(m_ctx);
-        ResultLoadHooks load;
-        load.yield = [this] { m_ctx.keepGoing(); };
-        load.status = [this](const QString &text) { m_sink.status(text); };
-        m_rows.loadResultList(m_ctx.resultHive, load);
+        if (m_state.options.engine == ScanOptions::Pictures)
+        {
+            std::vector<ResultRow> rows =
+                PictureSearch::find(m_ctx.files, m_state.options.similarity, [this] { return m_ctx.keepGoing(); });
+            m_rows.setGroupedRows(std::move(rows));
+        }
+        else
+        {
+            // In the order a scan sorts its records: the comparison looks for equal sizes among
+            // neighbours only, so rows saved in any other order (after a sort by name, say) must be
+            // put in size order first.
+            const std::vector<FileList::Index> sorted =
+                RecordSort::sortedAside(m_ctx.files, RecordOrder::SizeFirst, [this] { m_ctx.keepGoing(); });
+            loadFileHive(m_ctx.fileHive, m_ctx.files, sorted, RecordOrder::SizeFirst);
+            SearchEngine::findSameSize(m_ctx);
+            ResultLoadHooks load;
+            load.yield = [this] { m_ctx.keepGoing(); };
+            load.status = [this](const QString &text) { m_sink.status(text); };
+            m_rows.loadResultList(m_ctx.resultHive, load);
+        }
         // The files compared again keep the marks they were saved with.
         QSet<QString> marked;
         for (const SavedFile &saved : m_saved)

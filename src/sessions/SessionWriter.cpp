@@ -4,6 +4,7 @@
 #include "core/RaisedError.h"
 #include "results/ResultModel.h"
 #include "sessions/SessionEscape.h"
+#include "sessions/SessionNumbers.h"
 #include "sessions/TextFileOutput.h"
 
 #include <QStringList>
@@ -64,8 +65,10 @@ QString buildParameters(const SessionState &state, const ResultModel &rows, bool
                        QString::number(state.duplicateCount),
                        QString::number(state.duplicateSize),
                        flag(o.fuzzy)};
-    if (escaped)
-        header << SessionEscape::Marker.toString();
+    if (escaped || o.engine == ScanOptions::Pictures)
+        header << (escaped ? SessionEscape::Marker.toString() : QString());
+    if (o.engine == ScanOptions::Pictures)
+        header << SessionNumbers::pictureLevelField(o.similarity);
     QString text = header.join(u',');
     for (const SearchLocation &l : state.locations.rows())
     {

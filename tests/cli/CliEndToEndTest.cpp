@@ -321,7 +321,7 @@ TEST(CorvinaCli, FolderCopiesInEveryFormat)
     EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("Photos/2023/b.jpg"))));
 }
 
-TEST(CorvinaCli, SimilarPicturesAreListedLargestFirstAndNeverRemoved)
+TEST(CorvinaCli, SimilarPicturesAreListedLargestFirstAndTheMarkedOnesTrashed)
 {
     using PictureScenes::Copy;
     TempTree tree;
@@ -351,13 +351,16 @@ TEST(CorvinaCli, SimilarPicturesAreListedLargestFirstAndNeverRemoved)
     EXPECT_TRUE(text.out.contains(shown(beach.size() / 2, "PNG"))) << text.out.constData();
     EXPECT_TRUE(text.out.contains(shown(beach.size(), "WEBP"))) << text.out.constData();
 
-    // Different files: a likeness never removes one, and the level belongs to this search.
-    const Outcome trash =
-        cli(pictures + QStringList{QStringLiteral("--mark=keep-largest"), QStringLiteral("--trash"), tree.root()});
-    EXPECT_NE(trash.exitCode, 0);
-    EXPECT_TRUE(trash.err.contains("not deleted, moved or linked")) << trash.err.constData();
-    EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("Shared/beach.webp"))));
+    // The level belongs to this search; the marked copies go to the trash once each still looks
+    // like the largest picture, which stays.
     const Outcome strict = cli(
         pictures + QStringList{QStringLiteral("--similarity=strict"), QStringLiteral("--format=groups"), tree.root()});
+    const Outcome trash =
+        cli(pictures + QStringList{QStringLiteral("--mark=all-duplicates"), QStringLiteral("--trash"), tree.root()});
+    EXPECT_EQ(trash.exitCode, 0) << trash.err.constData();
+    EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("Camera/beach.jpg"))));
+    EXPECT_FALSE(QFile::exists(tree.path(QStringLiteral("Shared/beach.webp"))));
+    EXPECT_FALSE(QFile::exists(tree.path(QStringLiteral("Shared/beach small.png"))));
+    EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("Camera/forest.jpg"))));
     EXPECT_EQ(strict.exitCode, 0) << strict.err.constData();
 }

@@ -122,11 +122,8 @@ TEST(CliOptions, BadCommandLinesSayWhy)
         {{"--similarity", "close", "/x"}, "--similarity works only with --engine pictures"},
         {{"--engine", "pictures", "--similarity", "near", "/x"},
          "--similarity is strict, close or loose; not \"near\""},
-        {{"--engine", "pictures", "--mark", "keep-largest", "--delete", "/x"},
-         "--engine pictures lists similar pictures and copies marked ones: similar pictures are different files, so "
-         "they are not deleted, moved or linked"},
-        {{"--engine", "pictures", "--save", "/s", "/x"},
-         "--engine pictures lists similar pictures: it does not save sessions or export them"},
+        {{"--engine", "pictures", "--mark", "keep-largest", "--link", "hard", "/x"},
+         "--engine pictures lists similar pictures, which are different files: they are not replaced with links"},
         {{"--contained", "/x"}, "--contained works only with --engine folders"},
         {{"--engine", "folders", "--min", "10", "/x"},
          "--engine folders compares whole folders: --min, --max, --mask and --no-subfolders do not apply"},

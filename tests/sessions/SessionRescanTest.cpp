@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SessionTestSupport.h"
+#include "engine/ScanPipeline.h"
+#include "results/RowAnchors.h"
 #include "sessions/SessionReader.h"
 #include "sessions/SessionWriter.h"
+#include "support/PictureScenes.h"
 #include "support/TempTree.h"
 
 #include <gtest/gtest.h>
@@ -113,4 +116,59 @@ TEST(SessionRescan, RowsSavedInAnyOrderAreComparedInSizeOrderWithTheirSizesNow)
             EXPECT_EQ(r.size, 500) << "the size the file has now";
         }
     }
+}
+
+TEST(SessionRescan, ASimilarPicturesListKeepsItsLevelAndIsFoundAgainByLikeness)
+{
+    using PictureScenes::Copy;
+    TempTree t;
+    const QImage beach = PictureScenes::scene(5, 480);
+    t.file(QStringLiteral("Camera/beach.jpg"), PictureScenes::encode(beach, Copy::Original, 5));
+    t.file(QStringLiteral("Shared/beach.png"), PictureScenes::encode(beach, Copy::Png, 5));
+    t.file(QStringLiteral("Shared/beach small.jpg"), PictureScenes::encode(beach, Copy::Half, 5));
+    t.file(QStringLiteral("Camera/forest.jpg"), PictureScenes::encode(PictureScenes::scene(6, 480), Copy::Original, 6));
+
+    SessionState saved;
+    saved.options.engine = ScanOptions::Pictures;
+    saved.options.similarity = PictureLevel::Loose;
+    saved.filesPanel = QStringLiteral("Files : 4");
+    saved.foldersPanel = QStringLiteral("Folders : 3");
+    saved.duplicateCount = 2;
+    saved.duplicateSize = 123456;
+    SearchLocation root;
+    root.folder = t.root();
+    root.mask = QStringLiteral("All files(*.*)");
+    saved.locations.append(root);
+    ResultModel rows;
+    TestSink sink;
+    ScanPipeline(sink, rows).run(saved.locations, saved.options);
+    ASSERT_EQ(rows.size(), 3);
+    for (int r = 0; r < rows.size(); ++r)
+        rows.setMarked(r, rows.row(r).name == QStringLiteral("beach small.jpg"));
+    ScriptedErrorReporter errors;
+    ASSERT_TRUE(SessionFile::writeSessionFile(t.path("s.cvf"), saved, rows, false, errors));
+    const QByteArray bytes = readBytes(t.path("s.cvf"));
+    EXPECT_TRUE(bytes.startsWith("6,")) << bytes.constData();
+
+    // Read as saved and written again, it is the same file, level and sizes in pixels included.
+    SessionState state;
+    ResultModel back;
+    ASSERT_TRUE(SessionFile::openCorvinaFile(t.path("s.cvf"), false, false, state, back, sink).result);
+    EXPECT_EQ(state.options.similarity, PictureLevel::Loose);
+    EXPECT_EQ(allColumns(back), allColumns(rows));
+    ASSERT_TRUE(SessionFile::writeSessionFile(t.path("again.cvf"), state, back, false, errors));
+    EXPECT_EQ(readBytes(t.path("again.cvf")), bytes);
+
+    // Re-Scan decodes the pictures again and groups them at the saved level; a picture replaced
+    // by another scene since leaves the group, and the marks stay with their files.
+    t.file(QStringLiteral("Shared/beach.png"), PictureScenes::encode(PictureScenes::scene(7, 480), Copy::Png, 7));
+    ResultModel rescanned;
+    const SessionLoadReport report = SessionFile::openCorvinaFile(t.path("s.cvf"), true, false, state, rescanned, sink);
+    EXPECT_TRUE(report.rescanned);
+    QStringList listed;
+    for (const ResultRow &r : rescanned.rows())
+        listed << r.name + (r.marked ? QStringLiteral("*") : QString());
+    EXPECT_EQ(listed, (QStringList{"beach.jpg", "beach small.jpg*"})) << "the largest picture first";
+    EXPECT_EQ(rescanned.anchors().origin.kind, ListKind::SimilarPictures);
+    EXPECT_EQ(rescanned.anchors().origin.pictureLevel, PictureLevel::Loose);
 }
