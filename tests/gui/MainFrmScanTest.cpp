@@ -326,7 +326,8 @@ TEST_F(MainFrmScanTest, SimilarPicturesAreListedLargestFirstAndTheChoiceSurvives
     for (const int first : {0, 3})
     {
         EXPECT_EQ(results.row(first).name, QStringLiteral("original.jpg"));
-        EXPECT_TRUE(results.row(first).version.endsWith(QStringLiteral(" JPEG"))) << results.row(first).version.toStdString();
+        EXPECT_TRUE(results.row(first).version.endsWith(QStringLiteral(" JPEG")))
+            << results.row(first).version.toStdString();
         EXPECT_GT(PictureRows::pixels(results.row(first).version), PictureRows::pixels(results.row(first + 1).version));
         EXPECT_EQ(results.row(first + 2).name, QStringLiteral("quarter.jpg"));
     }
