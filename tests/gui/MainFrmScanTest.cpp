@@ -8,6 +8,7 @@
 #include "support/TempTree.h"
 
 #include "actions/DeleteFilesDialog.h"
+#include "actions/FileInfoFrm.h"
 #include "app/BugFrm.h"
 
 #include "platform/AppFolders.h"
@@ -331,6 +332,17 @@ TEST_F(MainFrmScanTest, SimilarPicturesAreListedLargestFirstAndTheChoiceSurvives
         EXPECT_GT(PictureRows::pixels(results.row(first).version), PictureRows::pixels(results.row(first + 1).version));
         EXPECT_EQ(results.row(first + 2).name, QStringLiteral("quarter.jpg"));
     }
+    // The viewer shows a smaller copy beside its group's first.
+    child<ResultView>("RLV")->setCurrentIndex(results.index(1, 0));
+    action("MPicViewer")->trigger();
+    action("MPicViewer")->trigger();
+    auto *viewer = window->findChild<FileInfoFrm *>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->firstPicture->isVisible());
+    EXPECT_TRUE(viewer->caption->text().startsWith(QStringLiteral("half.jpg\n")))
+        << viewer->caption->text().toStdString();
+    EXPECT_TRUE(viewer->firstCaption->text().startsWith(QStringLiteral("original.jpg\n")));
+
     action("MMarkAllDuplicates")->trigger();
     for (const ResultRow &r : results.rows())
         EXPECT_EQ(r.marked, r.name != u"original.jpg") << r.path.toStdString() << r.name.toStdString();
