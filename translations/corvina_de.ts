@@ -2436,6 +2436,23 @@ Möchten Sie wirklich fortfahren?</translation>
         <source>Contained Folders</source>
         <translation>Enthaltene Ordner</translation>
     </message>
+    <message>
+        <source>Similar Pictures</source>
+        <translation>Ähnliche Bilder</translation>
+    </message>
+    <message>
+        <source>Pictures alike to the eye: the same photo in other sizes, formats and light edits</source>
+        <translation>Bilder, die für das Auge gleich aussehen: dasselbe Foto in anderen Größen und Formaten oder leicht bearbeitet</translation>
+    </message>
+    <message>
+        <source>Similarity:</source>
+        <extracomment>Beside the combo box of how alike pictures must be: Strict, Close or Loose.</extracomment>
+        <translation>Ähnlichkeit:</translation>
+    </message>
+    <message>
+        <source>How alike pictures must be to share a group: Strict finds the same picture resized or re-saved, Close also light crops and edits, Loose heavier edits</source>
+        <translation>Wie ähnlich sich Bilder einer Gruppe sein müssen: Streng findet dasselbe Bild verkleinert oder neu gespeichert, Ähnlich auch leicht beschnitten oder bearbeitet, Locker auch stärker bearbeitet</translation>
+    </message>
 </context>
 <context>
     <name>MoveMarkedRows</name>
@@ -2470,6 +2487,14 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Loose</source>
         <translation>Locker</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePreview</name>
+    <message>
+        <source>%1, %2 bytes</source>
+        <extracomment>Under a picture in the viewer: its size in pixels and its format (&quot;4032 x 3024 JPEG&quot;), then its size in bytes.</extracomment>
+        <translation>%1, %2 Bytes</translation>
     </message>
 </context>
 <context>
@@ -2598,6 +2623,11 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Files</source>
         <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Dimensions</source>
+        <extracomment>The column of a list of similar pictures that holds each picture&apos;s width, height and format.</extracomment>
+        <translation>Abmessungen</translation>
     </message>
 </context>
 <context>

@@ -221,7 +221,8 @@ void ActionCommands::previewStep()
     const bool on = m_settings.showViewer();
     const int row = focusedRow();
     const QString name = row >= 0 ? m_model.row(row).name : QString();
-    switch (PicturePreview::previewStep(on, row >= 0, name))
+    const std::optional<PicturePreview::Pair> pair = PicturePreview::pairOf(m_model, row);
+    switch (PicturePreview::previewStep(on, row >= 0, name, pair.has_value()))
     {
     case PicturePreview::Step::Nothing:
         return;
@@ -234,7 +235,10 @@ void ActionCommands::previewStep()
     }
     if (!m_viewer)
         m_viewer = new FileInfoFrm(m_prompter, m_settings, m_hooks.window);
-    m_viewer->loadPicture(m_model.row(row).fullPath());
+    if (pair)
+        m_viewer->loadPair(*pair);
+    else
+        m_viewer->loadPicture(m_model.row(row).fullPath());
     if (!m_viewer->isVisible())
     {
         m_viewer->show();

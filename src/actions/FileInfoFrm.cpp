@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
@@ -29,18 +30,49 @@ QByteArray readPicture(const QString &path)
         return {};
     return data;
 }
+
+// Shows the file's picture in label; a file that cannot be read as one leaves the label as it was.
+void showPicture(QLabel *label, const QString &path)
+{
+    QByteArray data = readPicture(path);
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QImage image = reader.read();
+    if (!image.isNull())
+        label->setPixmap(QPixmap::fromImage(image));
+}
+
+QLabel *pictureLabel(QWidget *parent, const char *name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setScaledContents(true);
+    label->setMinimumSize(1, 1);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    return label;
+}
+
+QLabel *captionLabel(QWidget *parent, const char *name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->hide();
+    return label;
+}
 } // namespace
 
 FileInfoFrm::FileInfoFrm(Prompter &prompter, Settings &settings, QWidget *owner)
-    : QWidget(owner, Qt::Tool), picture(new QLabel(this)), statusBar(new QStatusBar(this)), m_prompter(prompter),
-      m_settings(settings), m_panel(new QLabel(this))
+    : QWidget(owner, Qt::Tool), picture(pictureLabel(this, "pic")), caption(captionLabel(this, "lblCaption")),
+      firstPicture(pictureLabel(this, "picFirst")), firstCaption(captionLabel(this, "lblFirstCaption")),
+      statusBar(new QStatusBar(this)), m_prompter(prompter), m_settings(settings), m_panel(new QLabel(this))
 {
     setObjectName(QStringLiteral("FileInfoFrm"));
     setWindowTitle(tr("Picture Viewer"));
-    picture->setObjectName(QStringLiteral("pic"));
-    picture->setScaledContents(true);
-    picture->setMinimumSize(1, 1);
-    picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    firstPicture->hide();
     statusBar->setObjectName(QStringLiteral("Stbar"));
     statusBar->setSizeGripEnabled(false);
     m_panel->setTextFormat(Qt::PlainText);
@@ -48,7 +80,14 @@ FileInfoFrm::FileInfoFrm(Prompter &prompter, Settings &settings, QWidget *owner)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(picture, 1);
+    auto *pictures = new QGridLayout;
+    pictures->setContentsMargins(0, 0, 0, 0);
+    pictures->addWidget(picture, 0, 0);
+    pictures->addWidget(firstPicture, 0, 1);
+    pictures->addWidget(caption, 1, 0);
+    pictures->addWidget(firstCaption, 1, 1);
+    pictures->setRowStretch(0, 1);
+    layout->addLayout(pictures, 1);
     layout->addWidget(statusBar);
     setGeometry(m_settings.viewerLeft() / kTwipsPerPixel, m_settings.viewerTop() / kTwipsPerPixel,
                 m_settings.viewerWidth() / kTwipsPerPixel, m_settings.viewerHeight() / kTwipsPerPixel);
@@ -57,13 +96,25 @@ FileInfoFrm::FileInfoFrm(Prompter &prompter, Settings &settings, QWidget *owner)
 void FileInfoFrm::loadPicture(const QString &fileName)
 {
     m_panel->setText(fileName.mid(fileName.lastIndexOf(u'/') + 1));
-    QByteArray data = readPicture(fileName);
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QImage image = reader.read();
-    if (!image.isNull())
-        picture->setPixmap(QPixmap::fromImage(image));
+    showPicture(picture, fileName);
+    for (QWidget *w : {caption, firstPicture, firstCaption})
+        w->hide();
+}
+
+void FileInfoFrm::loadPair(const PicturePreview::Pair &pair)
+{
+    const QString &path = pair.selected.path;
+    m_panel->setText(path.mid(path.lastIndexOf(u'/') + 1));
+    showPicture(picture, path);
+    caption->setText(pair.selected.caption);
+    caption->show();
+    if (pair.first)
+    {
+        showPicture(firstPicture, pair.first->path);
+        firstCaption->setText(pair.first->caption);
+    }
+    firstPicture->setVisible(pair.first.has_value());
+    firstCaption->setVisible(pair.first.has_value());
 }
 
 QString FileInfoFrm::panelText() const

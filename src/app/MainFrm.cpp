@@ -71,6 +71,7 @@ void MainFrm::restoreWindow()
     const QString defaultSession = AppFolders::defaultSessionPath();
     if (FileFunctions::fileExists(defaultSession))
         loadSessionParameters(defaultSession);
+    restorePictureChoice();
 }
 
 void MainFrm::restorePlacement()

@@ -30,6 +30,7 @@ class QAction;
 class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class ElidedLabel;
 class QLabel;
@@ -88,7 +89,8 @@ public:
     bool busy() const { return m_busy; }
     /// Deletion goes to the trash (the check mark of "Send to Recycle Bin").
     bool recycleBin() const;
-    /// The engine option selected: 1 byte to byte, 2 CRC32, 3 same name, 4 zero size.
+    /// The engine option selected: 1 byte to byte, 2 CRC32, 3 same name, 4 zero size, 5 duplicate
+    /// folders, 6 similar pictures.
     int engine() const;
 
     /// Plays the end sound 500 ms from now (after a scan, a session load or an action run).
@@ -104,6 +106,8 @@ public:
     void setBusyState(bool busy);
 
     /// The search setup and totals as session files keep them (the totals' texts in English).
+    /// Session files have no place for similar pictures: with that engine chosen, the state names
+    /// Byte to Byte, and the settings keep the choice (saveDefaultSession).
     SessionState currentState() const;
     /// Reads the engine, options and locations of a session file (start-up, the command line);
     /// they change only when the file is whole.
@@ -212,6 +216,18 @@ private:
     void updateRemoveButton();
     void chooseEngine(int id);
     void selectEngine(int id);
+    /// The engine and its options as the controls stand, for a scan.
+    ScanOptions scanOptions() const;
+    /// The similarity the combo box shows, and showing one.
+    PictureLevel similarity() const;
+    void selectSimilarity(PictureLevel level);
+    /// The similar-pictures choice and its similarity, in the settings and back.
+    void keepPictureChoice();
+    void restorePictureChoice();
+    /// A list of similar pictures, or the engine that makes one, has no place in a session file
+    /// or an export: Save Session and Export wait for another.
+    bool picturesInSight() const;
+    void enableSessionCommands();
     void setFuzzyFromCode(bool checked);
     void explainFuzzyLogic();
     void confirmUnprotect();
@@ -338,7 +354,9 @@ private:
     QGroupBox *m_engineBox = nullptr;
     QWidget *m_engineChoices = nullptr;
     QButtonGroup *m_engines = nullptr;
-    std::array<QRadioButton *, 6> m_engineButtons{}; // m_engineButtons[1] .. m_engineButtons[5]
+    std::array<QRadioButton *, 7> m_engineButtons{}; // m_engineButtons[1] .. m_engineButtons[6]
+    QLabel *m_similarityLabel = nullptr;
+    QComboBox *m_similarityCombo = nullptr; // the levels of the similar-pictures search
     QCheckBox *m_fuzzyCheck = nullptr;
     QCheckBox *m_containedCheck = nullptr; // the folders with nothing unique, in a list of folders
     QCheckBox *m_protectCheck = nullptr;

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
@@ -58,9 +59,10 @@ void MainFrm::enableCommands(bool idle)
     m_actionMenu->setEnabled(idle);
     m_editMenu->setEnabled(idle);
 
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             m_locationView, m_addButton, m_engineButtons[1], m_engineButtons[2], m_engineButtons[3],
-             m_engineButtons[4], m_engineButtons[5], m_protectCheck, m_includeHiddenCheck, m_resultView})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{m_locationView, m_addButton, m_engineButtons[1], m_engineButtons[2],
+                                          m_engineButtons[3], m_engineButtons[4], m_engineButtons[5],
+                                          m_engineButtons[6], m_protectCheck, m_includeHiddenCheck, m_resultView})
         w->setEnabled(idle);
     if (idle)
     {
@@ -73,6 +75,9 @@ void MainFrm::enableCommands(bool idle)
     }
     m_fuzzyCheck->setEnabled(idle && engine() == ScanOptions::ByteToByte);
     m_containedCheck->setEnabled(idle && engine() == ScanOptions::Folders);
+    m_similarityLabel->setEnabled(idle && engine() == ScanOptions::Pictures);
+    m_similarityCombo->setEnabled(idle && engine() == ScanOptions::Pictures);
+    enableSessionCommands();
 }
 
 void MainFrm::showBusyPanels(bool busy)
@@ -109,7 +114,7 @@ void MainFrm::startScan()
                          [this](bool waiting) { questionWaits(waiting); }});
     ScanPipeline pipeline(sink, *m_results);
     pipeline.setTooManyFilesLimit(m_tooManyFilesLimit);
-    const ScanSummary summary = pipeline.run(m_locations->locations(), currentState().options);
+    const ScanSummary summary = pipeline.run(m_locations->locations(), scanOptions());
     showScanSummary(summary);
 
     m_clockTimer->stop();

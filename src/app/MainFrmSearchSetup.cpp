@@ -5,12 +5,16 @@
 #include "app/FuzzyFrm.h"
 #include "core/ErrorReport.h"
 #include "core/Prompter.h"
+#include "results/PictureRows.h"
+#include "results/ResultModel.h"
 #include "search/FolderFrm.h"
 #include "search/SearchListView.h"
 #include "search/SearchLocationModel.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -21,6 +25,35 @@ void setBold(QWidget *w, bool bold)
     QFont f = w->font();
     f.setBold(bold);
     w->setFont(f);
+}
+
+// The settings keep the level by its own words, which stay whatever the engine calls it.
+Settings::Similarity settingOf(PictureLevel level)
+{
+    switch (level)
+    {
+    case PictureLevel::Strict:
+        return Settings::Similarity::Strict;
+    case PictureLevel::Close:
+        return Settings::Similarity::Close;
+    case PictureLevel::Loose:
+        return Settings::Similarity::Loose;
+    }
+    return Settings::Similarity::Close;
+}
+
+PictureLevel levelOf(Settings::Similarity similarity)
+{
+    switch (similarity)
+    {
+    case Settings::Similarity::Strict:
+        return PictureLevel::Strict;
+    case Settings::Similarity::Close:
+        return PictureLevel::Close;
+    case Settings::Similarity::Loose:
+        return PictureLevel::Loose;
+    }
+    return PictureGroups::DefaultLevel;
 }
 } // namespace
 
@@ -71,18 +104,68 @@ void MainFrm::updateRemoveButton()
 
 void MainFrm::chooseEngine(int id)
 {
-    for (int i = 1; i <= 5; ++i)
+    for (int i = ScanOptions::ByteToByte; i <= ScanOptions::Pictures; ++i)
         setBold(m_engineButtons[static_cast<size_t>(i)], i == id);
     m_fuzzyCheck->setEnabled(id == ScanOptions::ByteToByte);
     m_containedCheck->setEnabled(id == ScanOptions::Folders);
+    m_similarityLabel->setEnabled(id == ScanOptions::Pictures);
+    m_similarityCombo->setEnabled(id == ScanOptions::Pictures);
+    enableSessionCommands();
 }
 
 void MainFrm::selectEngine(int id)
 {
-    if (id < ScanOptions::ByteToByte || id > ScanOptions::Folders)
+    if (id < ScanOptions::ByteToByte || id > ScanOptions::Pictures)
         return;
     m_engineButtons[static_cast<size_t>(id)]->setChecked(true);
     chooseEngine(id);
+}
+
+ScanOptions MainFrm::scanOptions() const
+{
+    ScanOptions options;
+    options.engine = engine();
+    options.fuzzy = m_fuzzyCheck->isChecked();
+    options.protect = m_protectCheck->isChecked();
+    options.includeHidden = m_includeHiddenCheck->isChecked();
+    options.similarity = similarity();
+    return options;
+}
+
+PictureLevel MainFrm::similarity() const
+{
+    return static_cast<PictureLevel>(m_similarityCombo->currentData().toInt());
+}
+
+void MainFrm::selectSimilarity(PictureLevel level)
+{
+    m_similarityCombo->setCurrentIndex(m_similarityCombo->findData(static_cast<int>(level)));
+}
+
+void MainFrm::keepPictureChoice()
+{
+    m_settings.setSimilarPictures(engine() == ScanOptions::Pictures);
+    m_settings.setPictureSimilarity(settingOf(similarity()));
+}
+
+void MainFrm::restorePictureChoice()
+{
+    selectSimilarity(levelOf(m_settings.pictureSimilarity()));
+    if (m_settings.similarPictures())
+        selectEngine(ScanOptions::Pictures);
+}
+
+bool MainFrm::picturesInSight() const
+{
+    return engine() == ScanOptions::Pictures || (!m_results->isEmpty() && PictureRows::isPictureList(*m_results));
+}
+
+void MainFrm::enableSessionCommands()
+{
+    const bool enabled = !m_busy && !picturesInSight();
+    m_saveSessionAction->setEnabled(enabled);
+    m_exportAction->setEnabled(enabled);
+    m_buttons[ExportButton]->setEnabled(enabled);
 }
 
 void MainFrm::setFuzzyFromCode(bool checked)

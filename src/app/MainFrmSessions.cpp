@@ -34,6 +34,7 @@ void MainFrm::startNewSession()
         m_locations->setLocations({});
         m_results->clear();
         selectEngine(ScanOptions::ByteToByte);
+        selectSimilarity(PictureGroups::DefaultLevel);
         m_protectCheck->setChecked(true);
         m_includeHiddenCheck->setChecked(false);
         setFuzzyFromCode(false);
@@ -51,10 +52,9 @@ void MainFrm::startNewSession()
 SessionState MainFrm::currentState() const
 {
     SessionState state;
-    state.options.engine = engine();
-    state.options.fuzzy = m_fuzzyCheck->isChecked();
-    state.options.protect = m_protectCheck->isChecked();
-    state.options.includeHidden = m_includeHiddenCheck->isChecked();
+    state.options = scanOptions();
+    if (state.options.engine == ScanOptions::Pictures)
+        state.options.engine = ScanOptions::ByteToByte;
     state.locations = m_locations->locations();
     // The texts as files keep them, not as the panels show them in the user's language.
     state.filesPanel = m_totals.filesText;
@@ -85,6 +85,7 @@ void MainFrm::saveDefaultSession()
     const QRect normal = normalPlacement();
     WindowGeometry::save(m_settings, {normal.size(), normal.topLeft()});
     m_settings.setMainWindowMaximized(isMaximized()); // also when minimized from maximized
+    keepPictureChoice();
     SessionFile::saveSessionParameters(AppFolders::defaultSessionPath(), currentState(), *m_results);
 }
 
@@ -101,6 +102,8 @@ SessionRead MainFrm::loadSessionParameters(const QString &path)
 
 bool MainFrm::saveSession(const QString &path, bool parametersOnly, const ProgressHooks &progress)
 {
+    if (picturesInSight())
+        return false;
     const bool written =
         SessionFile::writeSessionFile(path, currentState(), *m_results, parametersOnly, m_errors, progress);
     if (written)

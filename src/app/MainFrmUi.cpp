@@ -13,6 +13,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -309,16 +310,17 @@ void MainFrm::createEngineControls(QWidget *central)
     m_engineChoices = new QWidget(m_engineBox);
     m_engineChoices->setObjectName(QStringLiteral("Frame2"));
     m_engines = new QButtonGroup(this);
-    const char *captions[6] = {nullptr,
+    const char *captions[7] = {nullptr,
                                QT_TR_NOOP("Byte to Byte"),
                                QT_TR_NOOP("Cyclic Redundancy Check (CRC32)"),
                                QT_TR_NOOP("Same Name Files"),
                                QT_TR_NOOP("Zero Size Files"),
-                               QT_TR_NOOP("Duplicate Folders")};
+                               QT_TR_NOOP("Duplicate Folders"),
+                               QT_TR_NOOP("Similar Pictures")};
     auto *engines = new QVBoxLayout(m_engineChoices);
     engines->setContentsMargins(0, 0, 0, 0);
     engines->setSpacing(2);
-    for (int id = 1; id <= 5; ++id)
+    for (int id = ScanOptions::ByteToByte; id <= ScanOptions::Pictures; ++id)
     {
         auto *option = new QRadioButton(tr(captions[id]), m_engineChoices);
         option->setObjectName(QStringLiteral("Option%1").arg(id));
@@ -332,17 +334,34 @@ void MainFrm::createEngineControls(QWidget *central)
     m_containedCheck->setObjectName(QStringLiteral("chkContained"));
     m_containedCheck->setToolTip(tr("Also list the folders whose every file has a copy outside them"));
     m_containedCheck->setEnabled(false);
+    m_engineButtons[ScanOptions::Pictures]->setToolTip(
+        tr("Pictures alike to the eye: the same photo in other sizes, formats and light edits"));
+    //: Beside the combo box of how alike pictures must be: Strict, Close or Loose.
+    m_similarityLabel = new QLabel(tr("Similarity:"), m_engineBox);
+    m_similarityLabel->setObjectName(QStringLiteral("lblSimilarity"));
+    m_similarityCombo = new QComboBox(m_engineBox);
+    m_similarityCombo->setObjectName(QStringLiteral("cboSimilarity"));
+    for (const PictureLevel level : PictureGroups::levels())
+        m_similarityCombo->addItem(PictureGroups::levelName(level), static_cast<int>(level));
+    m_similarityCombo->setToolTip(tr("How alike pictures must be to share a group: Strict finds the same picture "
+                                     "resized or re-saved, Close also light crops and edits, Loose heavier edits"));
+    m_similarityLabel->setBuddy(m_similarityCombo);
+    auto *similarity = new QHBoxLayout;
+    similarity->setSpacing(4);
+    similarity->addWidget(m_similarityLabel);
+    similarity->addWidget(m_similarityCombo, 1);
     m_protectCheck = new QCheckBox(tr("Protect System Folders"), m_engineBox);
     m_protectCheck->setObjectName(QStringLiteral("chkProtect"));
     m_includeHiddenCheck = new QCheckBox(tr("Include Hidden Folders and Files"), m_engineBox);
     m_includeHiddenCheck->setObjectName(QStringLiteral("chkIncludeHidden"));
     auto *frame = new QGridLayout(m_engineBox);
     frame->setVerticalSpacing(2);
-    frame->addWidget(m_engineChoices, 0, 0, 5, 1);
+    frame->addWidget(m_engineChoices, 0, 0, 6, 1);
     frame->addWidget(m_fuzzyCheck, 0, 1, Qt::AlignTop);
     frame->addWidget(m_containedCheck, 4, 1, Qt::AlignBottom);
-    frame->addWidget(m_protectCheck, 5, 0, 1, 2);
-    frame->addWidget(m_includeHiddenCheck, 6, 0, 1, 2);
+    frame->addLayout(similarity, 5, 1, Qt::AlignBottom);
+    frame->addWidget(m_protectCheck, 6, 0, 1, 2);
+    frame->addWidget(m_includeHiddenCheck, 7, 0, 1, 2);
     m_engineBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 }
 
@@ -371,10 +390,10 @@ void MainFrm::orderTabs()
 {
     // As the controls stand: the locations and their buttons, the engine and its options, then
     // the result list. The engine's option buttons are one stop, their arrow keys pick one.
-    QWidget *order[] = {m_locationView,     m_addButton,        m_removeButton,     m_engineButtons[1],
-                        m_engineButtons[2], m_engineButtons[3], m_engineButtons[4], m_engineButtons[5],
-                        m_fuzzyCheck,       m_containedCheck,   m_protectCheck,     m_includeHiddenCheck,
-                        m_filterEdit,       m_resultView};
+    QWidget *order[] = {m_locationView,     m_addButton,          m_removeButton,     m_engineButtons[1],
+                        m_engineButtons[2], m_engineButtons[3],   m_engineButtons[4], m_engineButtons[5],
+                        m_engineButtons[6], m_fuzzyCheck,         m_containedCheck,   m_similarityCombo,
+                        m_protectCheck,     m_includeHiddenCheck, m_filterEdit,       m_resultView};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     m_addButton->setFocusPolicy(Qt::TabFocus);

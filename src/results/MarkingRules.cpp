@@ -3,6 +3,7 @@
 
 #include "core/TextCompare.h"
 #include "core/VbNumeric.h"
+#include "results/PictureRows.h"
 #include "results/ResultModel.h"
 
 #include <algorithm>
@@ -140,6 +141,9 @@ MarkTally markAllDuplicatesAsListed(ResultModel &model)
     // The first key of a group sorted descending is its greatest key; keys are unique (they end
     // with the position), so one pass finds it without keeping the group's keys. A group with a
     // file of a reference location keeps that file, and every other file is marked.
+    // A list of similar pictures keeps each group's largest picture, the one the search put first:
+    // the others are its smaller or edited copies, whatever their dates.
+    const bool pictures = PictureRows::isPictureList(model);
     QString best;
     qsizetype bestRow = -1;
     bool hasReference = false;
@@ -170,6 +174,12 @@ MarkTally markAllDuplicatesAsListed(ResultModel &model)
         }
         tally.count += 1;
         tally.total += static_cast<double>(row.size);
+        if (pictures)
+        {
+            if (bestRow < 0 || PictureRows::largerPicture(row, rows[static_cast<size_t>(bestRow)]))
+                bestRow = static_cast<qsizetype>(i);
+            continue;
+        }
         QString key = duplicateKey(row, static_cast<qint64>(i) + 1);
         if (bestRow < 0 || TextCompare::compareNoCase(key, best) > 0)
         {
@@ -187,8 +197,10 @@ MarkOutcome markAllDuplicatesUpTo(ResultModel &model, double limitKb, bool large
     model.sortByColumn(ResultRow::ColSortGrpno, true);
     const std::vector<ResultRow> &rows = model.rows();
 
-    // Every row but the first of its group may be marked; in a group with files of a reference
-    // location, those are kept and every other row may be.
+    // Every row but the first of its group may be marked (in a list of similar pictures its largest
+    // picture, which a sort may have moved); in a group with files of a reference location, those
+    // are kept and every other row may be.
+    const bool pictures = PictureRows::isPictureList(model);
     std::vector<size_t> candidates;
     for (size_t first = 0; first < rows.size();)
     {
@@ -198,9 +210,15 @@ MarkOutcome markAllDuplicatesUpTo(ResultModel &model, double limitKb, bool large
         const bool hasReference = std::any_of(rows.begin() + static_cast<std::ptrdiff_t>(first),
                                               rows.begin() + static_cast<std::ptrdiff_t>(end),
                                               [](const ResultRow &r) { return r.reference; });
-        for (size_t i = hasReference ? first : first + 1; i < end; ++i)
+        size_t kept = first;
+        for (size_t i = first + 1; pictures && i < end; ++i)
         {
-            if (!rows[i].reference)
+            if (PictureRows::largerPicture(rows[i], rows[kept]))
+                kept = i;
+        }
+        for (size_t i = first; i < end; ++i)
+        {
+            if (!rows[i].reference && (hasReference || i != kept))
                 candidates.push_back(i);
         }
         first = end;

@@ -71,16 +71,19 @@ std::optional<MarkTally> toggle(ResultModel &model, int row);
 
 /// Sorts the list by group and marks every row except, in each group, the one with the greatest
 /// key (duplicateKey compared as text without regard to case): the newest file, and among files
-/// of the same second the one whose position reads greatest as text (row 9 before row 10).
+/// of the same second the one whose position reads greatest as text (row 9 before row 10). In a
+/// list of similar pictures it keeps the group's largest picture (PictureRows::largerPicture, the
+/// first listed of equals), the one the search put first.
 MarkOutcome markAllDuplicates(ResultModel &model);
 /// The marks of markAllDuplicates on the list as it stands, without sorting it: each run of rows
 /// of one group number is a group, and positions are those of the rows where they stand.
 MarkTally markAllDuplicatesAsListed(ResultModel &model);
 
 /// Sorts the list by group, unmarks every row, then marks the rows that are not the first of
-/// their group while the marked total stays within limitKb kilobytes; the first row that would
-/// go beyond it ends the walk. In list order, or with largeFilesFirst largest first (rows of
-/// equal size in list order). Rebands the list.
+/// their group (in a list of similar pictures: not its largest picture) while the marked total
+/// stays within limitKb kilobytes; the first row that would go beyond it ends the walk. In list
+/// order, or with largeFilesFirst largest first (rows of equal size in list order). Rebands the
+/// list.
 MarkOutcome markAllDuplicatesUpTo(ResultModel &model, double limitKb, bool largeFilesFirst);
 
 /// The key of a row at 1-based position for "Mark All Duplicates": its date stamp formatted

@@ -7,6 +7,7 @@
 #include "core/VbNumeric.h"
 #include "platform/FileFunctions.h"
 #include "results/LocaleText.h"
+#include "results/PictureRows.h"
 #include "results/ResultValues.h"
 
 #include <QHash>
@@ -276,6 +277,12 @@ QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int r
         return tr("Folder Name");
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && folders && section == ResultRow::ColVersion)
         return tr("Files");
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && PictureRows::isPictureList(*this) &&
+        section == ResultRow::ColVersion)
+    {
+        //: The column of a list of similar pictures that holds each picture's width, height and format.
+        return tr("Dimensions");
+    }
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return header(section);
     return QAbstractTableModel::headerData(section, orientation, role);
@@ -775,6 +782,11 @@ std::vector<qint64> ResultModel::sortKeys(int column) const
         return numberKeys(m_rows, [](const ResultRow &r) { return static_cast<qint64>(r.group); });
     case ResultRow::ColModified:
         return numberKeys(m_rows, [](const ResultRow &r) { return r.stamp; });
+    case ResultRow::ColVersion:
+        // A picture's dimensions sort by its pixels: "800 x 600" comes before "4032 x 3024".
+        if (PictureRows::isPictureList(*this))
+            return numberKeys(m_rows, [](const ResultRow &r) { return PictureRows::pixels(r.version); });
+        return textRanks(m_rows, column);
     case ResultRow::ColSortSize:
         return anyKeptText(m_rows, &ResultRowTexts::sortSize)
                    ? textRanks(m_rows, column)

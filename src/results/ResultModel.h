@@ -94,7 +94,8 @@ public:
     }
     /// Set after setGroupedRows(), which forgets them.
     void setCopiesOutside(QHash<QString, QHash<QString, QString>> copies) { m_copiesOutside = std::move(copies); }
-    /// Where the rows were found; a list of folders names its first and fourth columns for folders.
+    /// Where the rows were found; a list of folders names its first and fourth columns for folders,
+    /// a list of similar pictures its fourth "Dimensions".
     void setAnchors(RowAnchors anchors);
     /// True when the rows are whole folders (the folder search), not files.
     bool isFolderList() const { return m_anchors.origin.kind == ListKind::SameFolders; }
@@ -149,7 +150,8 @@ public:
 
     /// Sorts the rows by one column's text (0 = file name, 3 = version, 5 = path, 9 = ext: without
     /// regard to case; 6, 7, 8: the fixed-width keys), stable, over keys computed once. Columns 1
-    /// and 4 sort by their numbers, 2 by its date.
+    /// and 4 sort by their numbers, 2 by its date; in a list of similar pictures 3 sorts by the
+    /// pixels its dimensions give.
     void sortByColumn(int column, bool ascending);
 
 private:

@@ -140,4 +140,49 @@ TEST(PicturePreview, ExtensionTestAndSteps)
     EXPECT_EQ(PicturePreview::previewStep(true, false, QStringLiteral("a.jpg")), Step::Nothing);
     EXPECT_EQ(PicturePreview::previewStep(true, true, QStringLiteral("a.jpg")), Step::Show);
     EXPECT_EQ(PicturePreview::previewStep(true, true, QStringLiteral("a.txt")), Step::Hide);
+    EXPECT_EQ(PicturePreview::previewStep(true, true, QStringLiteral("a.webp"), true), Step::Show);
+}
+
+// In a list of similar pictures the viewer shows the selected picture beside its group's largest,
+// wherever a sort moved that one; in any other list nothing is paired.
+TEST(PicturePreview, APictureIsPairedWithItsGroupsLargest)
+{
+    ResultModel model;
+    std::vector<ResultRow> rows;
+    const struct
+    {
+        const char *name;
+        const char *dimensions;
+        qint64 size;
+        qint32 group;
+    } entries[] = {{"half.jpg", "2016 x 1512 JPEG", 700000, 1},
+                   {"full.png", "4032 x 3024 PNG", 9000000, 1},
+                   {"full.jpg", "4032 x 3024 JPEG", 3000000, 1},
+                   {"other.gif", "640 x 480 GIF", 50000, 2}};
+    for (const auto &e : entries)
+    {
+        ResultRow r;
+        r.name = QString::fromLatin1(e.name);
+        r.path = QStringLiteral("/p/");
+        r.version = QString::fromLatin1(e.dimensions);
+        r.size = e.size;
+        r.group = e.group;
+        rows.push_back(r);
+    }
+    model.setRows(std::move(rows));
+    EXPECT_FALSE(PicturePreview::pairOf(model, 0, QLocale::c())) << "not a list of similar pictures";
+    RowAnchors anchors;
+    anchors.origin.kind = ListKind::SimilarPictures;
+    model.setAnchors(anchors);
+
+    const auto pair = PicturePreview::pairOf(model, 0, QLocale::c());
+    ASSERT_TRUE(pair);
+    EXPECT_EQ(pair->selected, (PicturePreview::Shown{QStringLiteral("/p/half.jpg"),
+                                                     QStringLiteral("half.jpg\n2016 x 1512 JPEG, 700000 bytes")}));
+    ASSERT_TRUE(pair->first);
+    EXPECT_EQ(pair->first->caption, QStringLiteral("full.png\n4032 x 3024 PNG, 9000000 bytes"))
+        << "of equal pixels, the longer file";
+    EXPECT_EQ(PicturePreview::pairOf(model, 1, QLocale::c())->first, std::nullopt) << "the largest stands alone";
+    EXPECT_EQ(PicturePreview::pairOf(model, 3, QLocale::c())->first, std::nullopt) << "alone in its group";
+    EXPECT_FALSE(PicturePreview::pairOf(model, 4, QLocale::c()));
 }

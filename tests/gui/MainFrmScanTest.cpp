@@ -4,12 +4,15 @@
 // named on the command line.
 #include "MainFrmFixture.h"
 #include "ModalAnswer.h"
+#include "support/PictureScenes.h"
 #include "support/TempTree.h"
 
 #include "actions/DeleteFilesDialog.h"
+#include "actions/FileInfoFrm.h"
 #include "app/BugFrm.h"
 
 #include "platform/AppFolders.h"
+#include "results/PictureRows.h"
 #include "results/ResultModel.h"
 #include "results/ResultView.h"
 #include "search/FolderFrm.h"
@@ -18,6 +21,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -286,4 +290,71 @@ TEST_F(MainFrmScanTest, DuplicateFoldersAreListedMarkedSavedAndSentToTheTrash)
         << "one folder of the group went, the other stays";
     EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("C/x.jpg"))));
     EXPECT_EQ(names(), QStringList{QStringLiteral("C")}) << "a group of one folder is no group";
+}
+
+// Similar Pictures from the engine frame: the groups come largest first with their dimensions,
+// Mark All Duplicates keeps each group's largest however old it is, a session file or an export
+// (which have no place for pictures) waits, and the engine and its level survive a restart.
+TEST_F(MainFrmScanTest, SimilarPicturesAreListedLargestFirstAndTheChoiceSurvivesARestart)
+{
+    using PictureScenes::Copy;
+    const QDateTime oldest(QDate(2020, 1, 1), QTime(12, 0));
+    for (const quint32 seed : {11U, 12U})
+    {
+        const QImage scene = PictureScenes::scene(seed, 640);
+        int days = 0;
+        for (const Copy copy : {Copy::Original, Copy::Half, Copy::Quarter})
+            tree.file(QStringLiteral("%1/%2.jpg").arg(seed).arg(QLatin1String(PictureScenes::copyName(copy))),
+                      PictureScenes::encode(scene, copy, seed), oldest.addDays(days++));
+    }
+    tree.fileOfSize(QStringLiteral("notes.txt"), 3000, 'n');
+    open();
+    addRootWithThePicker();
+    auto *similarity = child<QComboBox>("cboSimilarity");
+    EXPECT_FALSE(similarity->isEnabled());
+    child<QRadioButton>("Option6")->click();
+    EXPECT_TRUE(similarity->isEnabled());
+    EXPECT_FALSE(child<QCheckBox>("chkFuzzy")->isEnabled());
+    EXPECT_EQ(similarity->currentText(), QStringLiteral("Close"));
+    similarity->setCurrentIndex(similarity->findText(QStringLiteral("Strict")));
+    EXPECT_FALSE(action("MSaveSession")->isEnabled());
+    EXPECT_FALSE(action("MExport")->isEnabled());
+    action("MScan")->trigger();
+
+    const ResultModel &results = window->results();
+    ASSERT_EQ(results.size(), 6) << names().join(u' ').toStdString();
+    EXPECT_EQ(results.headerData(ResultRow::ColVersion, Qt::Horizontal).toString(), QStringLiteral("Dimensions"));
+    for (const int first : {0, 3})
+    {
+        EXPECT_EQ(results.row(first).name, QStringLiteral("original.jpg"));
+        EXPECT_TRUE(results.row(first).version.endsWith(QStringLiteral(" JPEG")))
+            << results.row(first).version.toStdString();
+        EXPECT_GT(PictureRows::pixels(results.row(first).version), PictureRows::pixels(results.row(first + 1).version));
+        EXPECT_EQ(results.row(first + 2).name, QStringLiteral("quarter.jpg"));
+    }
+    // The viewer shows a smaller copy beside its group's first.
+    child<ResultView>("RLV")->setCurrentIndex(results.index(1, 0));
+    action("MPicViewer")->trigger();
+    action("MPicViewer")->trigger();
+    auto *viewer = window->findChild<FileInfoFrm *>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->firstPicture->isVisible());
+    EXPECT_TRUE(viewer->caption->text().startsWith(QStringLiteral("half.jpg\n")))
+        << viewer->caption->text().toStdString();
+    EXPECT_TRUE(viewer->firstCaption->text().startsWith(QStringLiteral("original.jpg\n")));
+
+    action("MMarkAllDuplicates")->trigger();
+    for (const ResultRow &r : results.rows())
+        EXPECT_EQ(r.marked, r.name != u"original.jpg") << r.path.toStdString() << r.name.toStdString();
+    child<QRadioButton>("Option1")->click();
+    EXPECT_FALSE(action("MSaveSession")->isEnabled()) << "the list is still one of pictures";
+    child<QRadioButton>("Option6")->click();
+
+    restart();
+    EXPECT_TRUE(child<QRadioButton>("Option6")->isChecked());
+    EXPECT_EQ(child<QComboBox>("cboSimilarity")->currentText(), QStringLiteral("Strict"));
+    EXPECT_EQ(window->locations().size(), 1) << "the default session was read whole";
+    child<QRadioButton>("Option2")->click();
+    EXPECT_FALSE(child<QComboBox>("cboSimilarity")->isEnabled());
+    EXPECT_TRUE(action("MSaveSession")->isEnabled());
 }

@@ -216,3 +216,28 @@ TEST(MarkingZone, TheToggleZoneEndsAt300Twips)
     EXPECT_TRUE(MarkingRules::inToggleZone(300));
     EXPECT_FALSE(MarkingRules::inToggleZone(301));
 }
+
+// A list of similar pictures keeps each group's largest picture, the one the search put first,
+// wherever a sort moved it and however much newer the others are; its dimensions sort by pixels.
+TEST_F(MarkingRulesTest, APictureListKeepsEachGroupsLargestPicture)
+{
+    fill(model, {{"big", "/p/", 900 * KB, 20200101000000, 1, "4032 x 3024 JPEG"},
+                 {"small", "/p/", 90 * KB, 20240101000000, 1, "800 x 600 JPEG"},
+                 {"png", "/p/", 2000 * KB, 20230101000000, 2, "1024 x 768 PNG"},
+                 {"jpeg", "/p/", 300 * KB, 20240101000000, 2, "1024 x 768 JPEG"},
+                 {"tiny", "/p/", 10 * KB, 20250101000000, 2, "640 x 480 WEBP"}});
+    RowAnchors anchors;
+    anchors.origin.kind = ListKind::SimilarPictures;
+    model.setAnchors(anchors);
+    EXPECT_EQ(model.headerData(ResultRow::ColVersion, Qt::Horizontal).toString(), QStringLiteral("Dimensions"));
+
+    model.sortByColumn(ResultRow::ColVersion, true);
+    EXPECT_EQ(ResultRows::names(model), QStringList({"tiny", "small", "png", "jpeg", "big"}));
+
+    const QStringList copies{"small", "tiny", "jpeg"};
+    MarkingRules::markAllDuplicates(model);
+    EXPECT_EQ(marked(model), copies);
+    model.sortByColumn(ResultRow::ColModified, false);
+    MarkingRules::markAllDuplicatesUpTo(model, 1e9, false);
+    EXPECT_EQ(marked(model), copies);
+}
