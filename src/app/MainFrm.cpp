@@ -71,7 +71,6 @@ void MainFrm::restoreWindow()
     const QString defaultSession = AppFolders::defaultSessionPath();
     if (FileFunctions::fileExists(defaultSession))
         loadSessionParameters(defaultSession);
-    restorePictureChoice();
 }
 
 void MainFrm::restorePlacement()

@@ -106,8 +106,6 @@ public:
     void setBusyState(bool busy);
 
     /// The search setup and totals as session files keep them (the totals' texts in English).
-    /// Session files have no place for similar pictures: with that engine chosen, the state names
-    /// Byte to Byte, and the settings keep the choice (saveDefaultSession).
     SessionState currentState() const;
     /// Reads the engine, options and locations of a session file (start-up, the command line);
     /// they change only when the file is whole.
@@ -221,13 +219,6 @@ private:
     /// The similarity the combo box shows, and showing one.
     PictureLevel similarity() const;
     void selectSimilarity(PictureLevel level);
-    /// The similar-pictures choice and its similarity, in the settings and back.
-    void keepPictureChoice();
-    void restorePictureChoice();
-    /// A list of similar pictures, or the engine that makes one, has no place in a session file
-    /// or an export: Save Session and Export wait for another.
-    bool picturesInSight() const;
-    void enableSessionCommands();
     void setFuzzyFromCode(bool checked);
     void explainFuzzyLogic();
     void confirmUnprotect();

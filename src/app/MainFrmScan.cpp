@@ -77,7 +77,6 @@ void MainFrm::enableCommands(bool idle)
     m_containedCheck->setEnabled(idle && engine() == ScanOptions::Folders);
     m_similarityLabel->setEnabled(idle && engine() == ScanOptions::Pictures);
     m_similarityCombo->setEnabled(idle && engine() == ScanOptions::Pictures);
-    enableSessionCommands();
 }
 
 void MainFrm::showBusyPanels(bool busy)

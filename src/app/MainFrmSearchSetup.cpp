@@ -5,8 +5,6 @@
 #include "app/FuzzyFrm.h"
 #include "core/ErrorReport.h"
 #include "core/Prompter.h"
-#include "results/PictureRows.h"
-#include "results/ResultModel.h"
 #include "search/FolderFrm.h"
 #include "search/SearchListView.h"
 #include "search/SearchLocationModel.h"
@@ -25,35 +23,6 @@ void setBold(QWidget *w, bool bold)
     QFont f = w->font();
     f.setBold(bold);
     w->setFont(f);
-}
-
-// The settings keep the level by its own words, which stay whatever the engine calls it.
-Settings::Similarity settingOf(PictureLevel level)
-{
-    switch (level)
-    {
-    case PictureLevel::Strict:
-        return Settings::Similarity::Strict;
-    case PictureLevel::Close:
-        return Settings::Similarity::Close;
-    case PictureLevel::Loose:
-        return Settings::Similarity::Loose;
-    }
-    return Settings::Similarity::Close;
-}
-
-PictureLevel levelOf(Settings::Similarity similarity)
-{
-    switch (similarity)
-    {
-    case Settings::Similarity::Strict:
-        return PictureLevel::Strict;
-    case Settings::Similarity::Close:
-        return PictureLevel::Close;
-    case Settings::Similarity::Loose:
-        return PictureLevel::Loose;
-    }
-    return PictureGroups::DefaultLevel;
 }
 } // namespace
 
@@ -110,7 +79,6 @@ void MainFrm::chooseEngine(int id)
     m_containedCheck->setEnabled(id == ScanOptions::Folders);
     m_similarityLabel->setEnabled(id == ScanOptions::Pictures);
     m_similarityCombo->setEnabled(id == ScanOptions::Pictures);
-    enableSessionCommands();
 }
 
 void MainFrm::selectEngine(int id)
@@ -140,32 +108,6 @@ PictureLevel MainFrm::similarity() const
 void MainFrm::selectSimilarity(PictureLevel level)
 {
     m_similarityCombo->setCurrentIndex(m_similarityCombo->findData(static_cast<int>(level)));
-}
-
-void MainFrm::keepPictureChoice()
-{
-    m_settings.setSimilarPictures(engine() == ScanOptions::Pictures);
-    m_settings.setPictureSimilarity(settingOf(similarity()));
-}
-
-void MainFrm::restorePictureChoice()
-{
-    selectSimilarity(levelOf(m_settings.pictureSimilarity()));
-    if (m_settings.similarPictures())
-        selectEngine(ScanOptions::Pictures);
-}
-
-bool MainFrm::picturesInSight() const
-{
-    return engine() == ScanOptions::Pictures || (!m_results->isEmpty() && PictureRows::isPictureList(*m_results));
-}
-
-void MainFrm::enableSessionCommands()
-{
-    const bool enabled = !m_busy && !picturesInSight();
-    m_saveSessionAction->setEnabled(enabled);
-    m_exportAction->setEnabled(enabled);
-    m_buttons[ExportButton]->setEnabled(enabled);
 }
 
 void MainFrm::setFuzzyFromCode(bool checked)

@@ -53,8 +53,6 @@ SessionState MainFrm::currentState() const
 {
     SessionState state;
     state.options = scanOptions();
-    if (state.options.engine == ScanOptions::Pictures)
-        state.options.engine = ScanOptions::ByteToByte;
     state.locations = m_locations->locations();
     // The texts as files keep them, not as the panels show them in the user's language.
     state.filesPanel = m_totals.filesText;
@@ -68,6 +66,7 @@ void MainFrm::applyState(const SessionState &state)
 {
     m_locations->setLocations(state.locations);
     selectEngine(state.options.engine);
+    selectSimilarity(state.options.similarity);
     // Set from a file: the check boxes' questions stay silent (setChecked() emits no clicked()).
     m_protectSetBy = SetBy::File;
     m_protectCheck->setChecked(state.options.protect);
@@ -85,7 +84,6 @@ void MainFrm::saveDefaultSession()
     const QRect normal = normalPlacement();
     WindowGeometry::save(m_settings, {normal.size(), normal.topLeft()});
     m_settings.setMainWindowMaximized(isMaximized()); // also when minimized from maximized
-    keepPictureChoice();
     SessionFile::saveSessionParameters(AppFolders::defaultSessionPath(), currentState(), *m_results);
 }
 
@@ -102,8 +100,6 @@ SessionRead MainFrm::loadSessionParameters(const QString &path)
 
 bool MainFrm::saveSession(const QString &path, bool parametersOnly, const ProgressHooks &progress)
 {
-    if (picturesInSight())
-        return false;
     const bool written =
         SessionFile::writeSessionFile(path, currentState(), *m_results, parametersOnly, m_errors, progress);
     if (written)

@@ -343,6 +343,7 @@ void MainFrm::createEngineControls(QWidget *central)
     m_similarityCombo->setObjectName(QStringLiteral("cboSimilarity"));
     for (const PictureLevel level : PictureGroups::levels())
         m_similarityCombo->addItem(PictureGroups::levelName(level), static_cast<int>(level));
+    m_similarityCombo->setCurrentIndex(m_similarityCombo->findData(static_cast<int>(PictureGroups::DefaultLevel)));
     m_similarityCombo->setToolTip(tr("How alike pictures must be to share a group: Strict finds the same picture "
                                      "resized or re-saved, Close also light crops and edits, Loose heavier edits"));
     m_similarityLabel->setBuddy(m_similarityCombo);

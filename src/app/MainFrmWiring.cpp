@@ -78,8 +78,6 @@ void MainFrm::wireSearchSetup()
     connect(m_includeHiddenCheck, &QCheckBox::toggled, this, &MainFrm::showLeftOut);
     connect(m_containedCheck, &QCheckBox::toggled, this, &MainFrm::applyFilter);
     connect(m_engines, &QButtonGroup::idToggled, this, &MainFrm::showLeftOut);
-    // A list of similar pictures that empties has nothing left that a session file cannot hold.
-    connect(m_results, &ResultModel::modelReset, this, &MainFrm::enableSessionCommands);
     connect(m_locations, &SearchLocationModel::modelReset, this, &MainFrm::showLeftOut);
     connect(m_locations, &SearchLocationModel::rowsInserted, this, &MainFrm::showLeftOut);
     connect(m_locations, &SearchLocationModel::rowsRemoved, this, &MainFrm::showLeftOut);

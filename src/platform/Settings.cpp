@@ -331,22 +331,6 @@ void Settings::setMarkingFolderMask(const QString &mask)
 {
     set<Key::MarkingFolderMask>(mask);
 }
-bool Settings::similarPictures() const
-{
-    return get<Key::SimilarPictures, bool>();
-}
-void Settings::setSimilarPictures(bool chosen)
-{
-    set<Key::SimilarPictures>(chosen);
-}
-Settings::Similarity Settings::pictureSimilarity() const
-{
-    return get<Key::PictureSimilarity, Similarity>();
-}
-void Settings::setPictureSimilarity(Similarity similarity)
-{
-    set<Key::PictureSimilarity>(similarity);
-}
 
 bool Settings::isStored(Key key) const
 {

@@ -51,8 +51,6 @@ public:
         MarkingRangeMask,
         MarkingIncludeSubFolders,
         MarkingFolderMask,
-        SimilarPictures,
-        PictureSimilarity,
         RecentSessions,
     };
     Q_ENUM(Key)
@@ -97,13 +95,6 @@ public:
         KB,
         MB,
         GB,
-    };
-    /// How alike pictures must be to share a group in the similar-pictures search.
-    enum class Similarity
-    {
-        Strict,
-        Close,
-        Loose,
     };
     /// The file each group keeps when advanced marking marks "By Range".
     enum class KeepRule
@@ -204,13 +195,6 @@ public:
     void setMarkingIncludeSubFolders(bool include);
     QString markingFolderMask() const;
     void setMarkingFolderMask(const QString &mask);
-
-    /// The main window's engine is "Similar Pictures" (a session file keeps the other engines), at
-    /// this similarity.
-    bool similarPictures() const;
-    void setSimilarPictures(bool chosen);
-    Similarity pictureSimilarity() const;
-    void setPictureSimilarity(Similarity similarity);
 
     /// Removes every setting from the store, so each reads as its default.
     void restoreDefaults();

@@ -24,9 +24,9 @@ struct NoList
 };
 
 /// A default, and by its alternative the setting's type (a text default means a QString setting).
-using Default = std::variant<bool, int, QStringView, Settings::DeletionMode, Settings::ExportRows, Settings::ExportAs,
-                             Settings::ExportDelimiter, Settings::SizeLimit, Settings::SizeUnit, Settings::KeepRule,
-                             Settings::Similarity, NoList>;
+using Default =
+    std::variant<bool, int, QStringView, Settings::DeletionMode, Settings::ExportRows, Settings::ExportAs,
+                 Settings::ExportDelimiter, Settings::SizeLimit, Settings::SizeUnit, Settings::KeepRule, NoList>;
 
 /// A setting: the section and key of the INI file ("[section]" and "key=value"; a list is a
 /// section of its own) and its default.
@@ -73,9 +73,6 @@ inline constexpr Entry kSettings[] = {
     {Settings::Key::MarkingRangeMask, u"AdvancedMarking", u"RangeMask", QStringView(u"All files(*.*)")},
     {Settings::Key::MarkingIncludeSubFolders, u"AdvancedMarking", u"IncludeSubFolders", true},
     {Settings::Key::MarkingFolderMask, u"AdvancedMarking", u"FolderMask", QStringView(u"All files(*.*)")},
-    // The main window's engine when it is "Similar Pictures", which session files have no place for.
-    {Settings::Key::SimilarPictures, u"Search", u"SimilarPictures", false},
-    {Settings::Key::PictureSimilarity, u"Search", u"Similarity", Settings::Similarity::Close},
     {Settings::Key::RecentSessions, u"RecentSessions", QStringView(), NoList()},
 };
 
@@ -157,16 +154,6 @@ template <> struct Choices<Settings::KeepRule>
         {Settings::KeepRule::SmallerFiles, u"smaller-files"},
         {Settings::KeepRule::NewerVersion, u"newer-version"},
         {Settings::KeepRule::OlderVersion, u"older-version"},
-    }};
-};
-
-template <> struct Choices<Settings::Similarity>
-{
-    // The words corvina-cli takes for --similarity.
-    static constexpr std::array<std::pair<Settings::Similarity, QStringView>, 3> texts{{
-        {Settings::Similarity::Strict, u"strict"},
-        {Settings::Similarity::Close, u"close"},
-        {Settings::Similarity::Loose, u"loose"},
     }};
 };
 

@@ -2,6 +2,7 @@
 #include "sessions/DelimitedExport.h"
 
 #include "core/AppendString.h"
+#include "results/PictureRows.h"
 #include "results/ResultModel.h"
 #include "sessions/TextFileOutput.h"
 
@@ -50,12 +51,16 @@ QString text(const ResultModel &model, const QString &delimiter, const ExportCho
 {
     const bool quoting = quotingApplies(delimiter);
     AppendString out;
-    // A list of folders names its folders and their file counts where files have name and version.
+    // A list of folders names its folders and their file counts where files have name and version;
+    // a list of similar pictures gives their dimensions there.
     const bool folders = model.isFolderList();
+    const QString fourth = folders                             ? QStringLiteral("Files")
+                           : PictureRows::isPictureList(model) ? QStringLiteral("Dimensions")
+                                                               : QStringLiteral("Version");
     const QStringList header{folders ? QStringLiteral("Folder Name") : QStringLiteral("File Name"),
                              QStringLiteral("Size(Bytes)"),
                              QStringLiteral("Last Modified"),
-                             folders ? QStringLiteral("Files") : QStringLiteral("Version"),
+                             fourth,
                              QStringLiteral("Group"),
                              QStringLiteral("Path")};
     out.addToString(header.join(delimiter));

@@ -3,6 +3,7 @@
 
 #include "core/AppendString.h"
 #include "core/TextFormat.h"
+#include "results/PictureRows.h"
 #include "sessions/TextFileOutput.h"
 
 // Every byte of the report is English, whatever the language of the window: the summary's panel
@@ -99,14 +100,18 @@ QString text(const ResultModel &model, const ExportChoice &choice, const Summary
                summary.duplicatesPanel.mid(16), u"</b></td></tr>");
     summaryRow(out, u"<tr class='tr1'><td width='120'>Generate on</td><td width='220'><b>",
                TextFormat::dateText(summary.exportTime), u"</b></td></tr></table><hr>");
-    // A list of folders names its folders and their file counts where files have name and version.
+    // A list of folders names its folders and their file counts where files have name and version;
+    // a list of similar pictures gives their dimensions there.
     const bool folders = model.isFolderList();
+    const bool pictures = PictureRows::isPictureList(model);
     for (const char16_t *piece : TableHead)
     {
         QString text = QString::fromUtf16(piece);
         if (folders)
             text.replace(QStringLiteral(">File Name<"), QStringLiteral(">Folder Name<"))
                 .replace(QStringLiteral(">Version<"), QStringLiteral(">Files<"));
+        else if (pictures)
+            text.replace(QStringLiteral(">Version<"), QStringLiteral(">Dimensions<"));
         line(out, text);
     }
 

@@ -74,9 +74,7 @@ QStringList everyValue(const Settings &s)
             n(s.markingSizeUnit()),
             s.markingRangeMask(),
             QString::number(s.markingIncludeSubFolders()),
-            s.markingFolderMask(),
-            QString::number(s.similarPictures()),
-            n(s.pictureSimilarity())};
+            s.markingFolderMask()};
 }
 
 QStringList defaults()
@@ -206,8 +204,6 @@ TEST(Settings, FreshFileGivesEveryDefaultAndStaysEmpty)
     EXPECT_EQ(s.markingRangeMask(), QStringLiteral("All files(*.*)"));
     EXPECT_TRUE(s.markingIncludeSubFolders());
     EXPECT_EQ(s.markingFolderMask(), QStringLiteral("All files(*.*)"));
-    EXPECT_FALSE(s.similarPictures());
-    EXPECT_EQ(s.pictureSimilarity(), Settings::Similarity::Close);
     EXPECT_TRUE(keysOf(ini).isEmpty()) << "reading writes nothing";
 }
 
@@ -547,8 +543,6 @@ TEST(Settings, SettersStoreTheirOwnKeyAndSignalOnlyChanges)
         [](Settings &s) { s.setMarkingRangeMask(QStringLiteral("*.a")); },
         [](Settings &s) { s.setMarkingIncludeSubFolders(false); },
         [](Settings &s) { s.setMarkingFolderMask(QStringLiteral("*.b")); },
-        [](Settings &s) { s.setSimilarPictures(true); },
-        [](Settings &s) { s.setPictureSimilarity(Settings::Similarity::Loose); },
     };
     const QStringList fresh = defaults();
     ASSERT_EQ(std::size(setters), static_cast<std::size_t>(fresh.size()));

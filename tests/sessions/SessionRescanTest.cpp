@@ -2,6 +2,7 @@
 #include "SessionTestSupport.h"
 #include "engine/ScanPipeline.h"
 #include "results/RowAnchors.h"
+#include "sessions/DelimitedExport.h"
 #include "sessions/SessionReader.h"
 #include "sessions/SessionWriter.h"
 #include "support/PictureScenes.h"
@@ -158,6 +159,10 @@ TEST(SessionRescan, ASimilarPicturesListKeepsItsLevelAndIsFoundAgainByLikeness)
     EXPECT_EQ(allColumns(back), allColumns(rows));
     ASSERT_TRUE(SessionFile::writeSessionFile(t.path("again.cvf"), state, back, false, errors));
     EXPECT_EQ(readBytes(t.path("again.cvf")), bytes);
+
+    // An export names the column by what it holds.
+    EXPECT_TRUE(DelimitedExport::text(back, QStringLiteral(","), ExportChoice(back, ExportRows::All))
+                    .startsWith(QStringLiteral("File Name,Size(Bytes),Last Modified,Dimensions,Group,Path")));
 
     // Re-Scan decodes the pictures again and groups them at the saved level; a picture replaced
     // by another scene since leaves the group, and the marks stay with their files.
