@@ -9,6 +9,8 @@
 
 #include <optional>
 
+class QIODevice;
+
 /// What the similar-pictures search knows of one picture file. Two pictures of the same scene
 /// (another size, format, compression, a light crop or brightening) have hashes a few bits apart;
 /// unrelated pictures differ in about half of the bits.
@@ -42,6 +44,13 @@ constexpr int DecodeSide = 32;
 /// Nothing when the file cannot be opened, is not a picture of one of the six formats, or is
 /// damaged so that it cannot be decoded. Safe to call from several threads at once.
 std::optional<PictureFacts> read(const QString &path);
+
+/// The same for a file already open for reading (a QFile on a descriptor), read from where it stands;
+/// fileSize is the device's size.
+std::optional<PictureFacts> read(QIODevice &device);
+
+/// True for the formats read() takes, as PictureFacts::format names them.
+bool isKnownFormat(const QByteArray &format);
 
 /// The number of bits in which two hashes differ, 0 to 64.
 inline int distance(quint64 a, quint64 b)
