@@ -1088,6 +1088,14 @@
         <source>with --engine pictures: how alike pictures must be, strict (the same picture resized or re-saved), close (also lightly cropped or brightened; the default) or loose (also heavier edits, and more look-alikes of other pictures)</source>
         <translation>mit --engine pictures: wie ähnlich Bilder sein müssen, strict (dasselbe Bild verkleinert oder neu gespeichert), close (auch leicht beschnitten oder aufgehellt; die Vorgabe) oder loose (auch stärkere Bearbeitungen, und mehr Doppelgänger anderer Bilder)</translation>
     </message>
+    <message>
+        <source>with --engine pictures: neither read nor keep the hashes of pictures in the cache of earlier searches (pictures.sqlite in the cache folder), so every picture is decoded</source>
+        <translation>mit --engine pictures: die Hashwerte der Bilder weder aus dem Zwischenspeicher früherer Suchen lesen noch darin ablegen (pictures.sqlite im Cache-Ordner), sodass jedes Bild neu dekodiert wird</translation>
+    </message>
+    <message>
+        <source>--no-cache works only with --engine pictures</source>
+        <translation>--no-cache wirkt nur mit --engine pictures</translation>
+    </message>
 </context>
 <context>
     <name>CliOutput</name>

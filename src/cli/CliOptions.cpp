@@ -72,6 +72,14 @@ const std::vector<CliOption> &searchOptions()
              c.options.similarityGiven = true;
              return QString();
          }},
+        {"no-cache", nullptr,
+         QT_TRANSLATE_NOOP("CliOptions", "with --engine pictures: neither read nor keep the hashes of pictures in "
+                                         "the cache of earlier searches (pictures.sqlite in the cache folder), so "
+                                         "every picture is decoded"),
+         [](CliCommand &c, const QString &) {
+             c.options.scan.usePictureCache = false;
+             return QString();
+         }},
         {"contained", nullptr,
          QT_TRANSLATE_NOOP("CliOptions", "with --engine folders: also list the folders whose every file has a copy "
                                          "outside them"),
@@ -271,7 +279,11 @@ QString folderUsageError(const CliOptions &options)
 QString pictureUsageError(const CliOptions &options)
 {
     if (options.scan.engine != ScanOptions::Pictures)
-        return options.similarityGiven ? Tr::tr("--similarity works only with --engine pictures") : QString();
+    {
+        if (options.similarityGiven)
+            return Tr::tr("--similarity works only with --engine pictures");
+        return options.scan.usePictureCache ? QString() : Tr::tr("--no-cache works only with --engine pictures");
+    }
     if (options.session.fromFile())
         return Tr::tr("--engine pictures searches its folders: it does not take --session or --load");
     if (!options.session.save.isEmpty() || !options.session.saveParams.isEmpty() ||
