@@ -41,6 +41,12 @@ int primaryCode(const QSqlError &error)
     return error.nativeErrorCode().toInt() & 0xff;
 }
 
+// SQLite's own words ("file is not a database"), without Qt's ("Unable to execute statement").
+QString messageOf(const QSqlError &error)
+{
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+}
+
 bool isDamage(const QSqlError &error)
 {
     const int code = primaryCode(error);
@@ -120,14 +126,16 @@ PictureCache::PictureCache(const QString &file) : m_file(file)
     if (opening == Opening::Damaged)
     {
         qCWarning(lcPictureCache).noquote()
-            << "The picture cache" << m_file << "was damaged or of another version (" << why << "); it is made anew.";
+            << QStringLiteral("The picture cache %1 was damaged or of another version (%2): it is made anew.")
+                   .arg(m_file, why);
         close();
         removeFiles();
         opening = connect(why);
     }
     if (opening != Opening::Ready)
     {
-        qCInfo(lcPictureCache).noquote() << "the picture cache" << m_file << "cannot be used:" << why;
+        qCInfo(lcPictureCache).noquote()
+            << QStringLiteral("The picture cache %1 cannot be used (%2): pictures are decoded.").arg(m_file, why);
         close();
         return;
     }
@@ -159,7 +167,7 @@ PictureCache::Opening PictureCache::connect(QString &why)
     QSqlQuery q(db);
     const auto failed = [&](bool layout) {
         const QSqlError error = db.isOpenError() ? db.lastError() : q.lastError();
-        why = error.text();
+        why = messageOf(error);
         return isDamage(error) || (layout && primaryCode(error) == SqliteError) ? Opening::Damaged
                                                                                 : Opening::Unavailable;
     };
@@ -214,7 +222,7 @@ std::optional<PictureCache::Entry> PictureCache::find(quint64 device, quint64 in
     q.bindValue(1, bitsOf(inode));
     if (!q.exec())
     {
-        fail("reading", q.lastError());
+        fail("Reading", q.lastError());
         return std::nullopt;
     }
     if (!q.next())
@@ -268,7 +276,7 @@ void PictureCache::forgetVanished(const QStringList &folders)
             q.bindValue(0, from);
             q.bindValue(1, to);
             if (!q.exec())
-                return fail("reading", q.lastError());
+                return fail("Reading", q.lastError());
             while (q.next())
             {
                 const FileStatus now = statFile(NativePath::decode(q.value(10).toByteArray()));
@@ -300,7 +308,7 @@ bool PictureCache::write(const QString &statement, const std::vector<QVariantLis
     // find that another Corvina wrote in between and fail at once instead of waiting.
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
     {
-        fail("writing", q.lastError());
+        fail("Writing", q.lastError());
         return false;
     }
     bool ok = q.prepare(statement);
@@ -314,7 +322,7 @@ bool PictureCache::write(const QString &statement, const std::vector<QVariantLis
         return true;
     const QSqlError error = q.lastError();
     QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-    fail("writing", error);
+    fail("Writing", error);
     return false;
 }
 
@@ -323,10 +331,12 @@ void PictureCache::fail(const char *what, const QSqlError &error)
     m_usable = false;
     m_damaged = m_damaged || isDamage(error);
     if (m_damaged)
-        qCWarning(lcPictureCache).noquote() << "The picture cache" << m_file << "is damaged (" << error.text()
-                                            << "); it is made anew on the next search.";
+        qCWarning(lcPictureCache).noquote()
+            << QStringLiteral("The picture cache %1 is damaged (%2): it is made anew on the next search.")
+                   .arg(m_file, messageOf(error));
     else
-        qCInfo(lcPictureCache).noquote() << what << "the picture cache" << m_file << "failed:" << error.text();
+        qCInfo(lcPictureCache).noquote() << QStringLiteral("%1 the picture cache %2 failed (%3): it is left alone.")
+                                                .arg(QLatin1String(what), m_file, messageOf(error));
 }
 
 void PictureCache::close()
