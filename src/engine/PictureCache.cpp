@@ -101,6 +101,8 @@ PictureKey PictureKey::of(const FileStatus &status)
 
 QString PictureCache::defaultFile()
 {
+    // Corvina's own cache folder rather than QStandardPaths' (named after the running executable):
+    // the window and corvina-cli share one cache.
     const QString folder = AppFolders::cacheFolder();
     return folder.isEmpty() ? QString() : folder + QStringLiteral("/pictures.sqlite");
 }
