@@ -25,9 +25,12 @@ CMAKE_GEN := -G Ninja
 # the user's language, which the programs load at run time.
 # qt6-image-formats-plugins: Qt's WebP and TIFF readers (JPEG, PNG, GIF and BMP come with
 # libqt6gui6), which the similar-pictures search and its tests decode and write.
+# libqt6sql6-sqlite: Qt's SQLite driver, a plugin no program links, for the cache of picture hashes
+# (qt6-base-dev brings Qt SQL's headers).
 PKGS_BUILD := g++ make cmake ninja-build pkg-config ccache qt6-base-dev libqt6svg6 libgtest-dev libgmock-dev \
               zlib1g-dev libxxhash-dev libcanberra-dev fonts-dejavu-core \
-              qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-image-formats-plugins
+              qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-image-formats-plugins \
+              libqt6sql6-sqlite
 # The tests also validate the desktop entry, the AppStream metadata and the manual pages.
 PKGS_TEST := appstream desktop-file-utils groff-base
 PKGS_BENCH := libbenchmark-dev python3

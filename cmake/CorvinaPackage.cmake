@@ -33,8 +33,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # qt6-translations-l10n when it is there, and without it those stay English. The similar-pictures
 # search reads JPEG, PNG, GIF and BMP through plugins of libqt6gui6 (which dpkg-shlibdeps finds),
 # and WebP and TIFF through qt6-image-formats-plugins, a plugin package no program links: without
-# it those pictures are passed over as not pictures.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# it those pictures are passed over as not pictures. Its cache of picture hashes is an SQLite file
+# read through Qt's SQLite driver, another plugin (libqt6sql6-sqlite) that dpkg-shlibdeps cannot
+# see: without it every search decodes every picture again.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, bash-completion, qt6-translations-l10n, qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

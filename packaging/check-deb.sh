@@ -35,7 +35,7 @@ if [ "$actual_files" != "$expected" ]; then
 fi
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for library in libqt6core6 libqt6gui6 libqt6widgets6 libc6 qt6-qpa-plugins; do
+for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6 libc6 qt6-qpa-plugins libqt6sql6-sqlite; do
     [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] ||
         problem "Depends lacks $library: $depends"
 done

@@ -1076,6 +1076,14 @@
         <source>--engine pictures lists similar pictures, which are different files: they are not replaced with links</source>
         <translation>--engine pictures listet ähnliche Bilder auf, die verschiedene Dateien sind: Sie werden nicht durch Verknüpfungen ersetzt</translation>
     </message>
+    <message>
+        <source>with --engine pictures: neither read nor keep the hashes of pictures in the cache of earlier searches (pictures.sqlite in the cache folder), so every picture is decoded</source>
+        <translation>mit --engine pictures: die Hashwerte der Bilder weder aus dem Zwischenspeicher früherer Suchen lesen noch darin ablegen (pictures.sqlite im Cache-Ordner), sodass jedes Bild neu dekodiert wird</translation>
+    </message>
+    <message>
+        <source>--no-cache works only with --engine pictures</source>
+        <translation>--no-cache wirkt nur mit --engine pictures</translation>
+    </message>
 </context>
 <context>
     <name>CliOutput</name>

@@ -72,6 +72,14 @@ const std::vector<CliOption> &searchOptions()
              c.options.similarityGiven = true;
              return QString();
          }},
+        {"no-cache", nullptr,
+         QT_TRANSLATE_NOOP("CliOptions", "with --engine pictures: neither read nor keep the hashes of pictures in "
+                                         "the cache of earlier searches (pictures.sqlite in the cache folder), so "
+                                         "every picture is decoded"),
+         [](CliCommand &c, const QString &) {
+             c.options.scan.usePictureCache = false;
+             return QString();
+         }},
         {"contained", nullptr,
          QT_TRANSLATE_NOOP("CliOptions", "with --engine folders: also list the folders whose every file has a copy "
                                          "outside them"),
@@ -271,7 +279,11 @@ QString folderUsageError(const CliOptions &options)
 QString pictureUsageError(const CliOptions &options)
 {
     if (options.scan.engine != ScanOptions::Pictures)
-        return options.similarityGiven ? Tr::tr("--similarity works only with --engine pictures") : QString();
+    {
+        if (options.similarityGiven)
+            return Tr::tr("--similarity works only with --engine pictures");
+        return options.scan.usePictureCache ? QString() : Tr::tr("--no-cache works only with --engine pictures");
+    }
     // Similar pictures are different files: a link would put one in another's place.
     if (options.actions.act == CliActionOptions::Act::Link)
         return Tr::tr("--engine pictures lists similar pictures, which are different files: they are not replaced "

@@ -3,10 +3,18 @@
 
 #include "engine/CompareAhead.h"
 #include "engine/FileRecord.h"
+#include "engine/PictureCache.h"
+#include "platform/FileOpen.h"
 
 #include <atomic>
 #include <optional>
 #include <thread>
+
+namespace
+{
+// Cache look-ups between two questions whether to go on: each takes microseconds.
+constexpr size_t LookUpsPerStep = 256;
+} // namespace
 
 namespace PictureSearch
 {
@@ -18,7 +26,7 @@ QString dimensionsText(const PictureFacts &facts)
 }
 
 std::vector<ResultRow> find(const FileList &files, PictureLevel level, const std::function<bool()> &keepGoing,
-                            const std::function<void(qint64)> &done)
+                            const std::function<void(qint64)> &done, PictureCache *cache)
 {
     std::vector<FileList::Index> candidates;
     for (FileList::Index i = 0; i < static_cast<FileList::Index>(files.count()); ++i)
@@ -26,15 +34,41 @@ std::vector<ResultRow> find(const FileList &files, PictureLevel level, const std
         if (files.size(i) > 0)
             candidates.push_back(i);
     }
+    // Looked up by the identity the walk saw, here: the cache's connection belongs to this thread.
+    // Each entry is checked against the file itself when it is opened.
+    std::vector<std::optional<PictureCache::Entry>> known(cache ? candidates.size() : 0);
+    for (size_t k = 0; k < known.size(); ++k)
+    {
+        const DirectoryListing::FileId id = files.id(candidates[k]);
+        known[k] = cache->find(id.device, id.inode);
+        if (k % LookUpsPerStep == 0 && !keepGoing())
+            return {};
+    }
     // Decoding is the cost: each worker takes the next file until none is left or the search stops.
     std::vector<std::optional<PictureFacts>> facts(candidates.size());
+    std::vector<std::optional<PictureKey>> decoded(cache ? candidates.size() : 0);
+    const auto look = [&](size_t k) {
+        QFile file;
+        FileStatus status;
+        if (!FileOpen::forReadingWithStatus(file, files.fullPath(candidates[k]), status).ok())
+            return;
+        const PictureKey key = PictureKey::of(status);
+        if (cache && known[k] && known[k]->key == key)
+        {
+            facts[k] = known[k]->facts;
+            return;
+        }
+        facts[k] = PictureHash::read(file);
+        if (cache && facts[k])
+            decoded[k] = key;
+    };
     std::atomic<size_t> next{0};
     std::atomic<qint64> finished{0};
     std::atomic<bool> stop{false};
     const auto work = [&] {
         for (size_t k = next++; k < candidates.size() && !stop; k = next++)
         {
-            facts[k] = PictureHash::read(files.fullPath(candidates[k]));
+            look(k);
             ++finished;
         }
     };
@@ -43,7 +77,7 @@ std::vector<ResultRow> find(const FileList &files, PictureLevel level, const std
         workers.emplace_back(work);
     for (size_t k = next++; k < candidates.size() && !stop; k = next++)
     {
-        facts[k] = PictureHash::read(files.fullPath(candidates[k]));
+        look(k);
         ++finished;
         if (done)
             done(finished);
@@ -51,6 +85,16 @@ std::vector<ResultRow> find(const FileList &files, PictureLevel level, const std
             stop = true;
     }
     workers.clear();
+    if (cache)
+    {
+        std::vector<PictureCache::Entry> entries;
+        for (size_t k = 0; k < decoded.size(); ++k)
+        {
+            if (decoded[k])
+                entries.push_back({*decoded[k], *facts[k], files.fullPath(candidates[k])});
+        }
+        cache->store(entries);
+    }
     if (stop)
         return {};
 

@@ -10,6 +10,8 @@
 #include <functional>
 #include <vector>
 
+class PictureCache;
+
 namespace PictureSearch
 {
 /// The rows of the groups of similar pictures among the files (those of no byte are skipped),
@@ -17,8 +19,11 @@ namespace PictureSearch
 /// version column reads "4032 x 3024 JPEG". keepGoing is called on the calling thread between
 /// files; when it answers false the search stops and lists nothing. done(count) tells how many
 /// files have been looked at.
+///
+/// With a cache (usable, made on this thread), a file whose entry has the key of the file opened
+/// takes its facts from there; the pictures decoded are kept in it, also when the search stops.
 std::vector<ResultRow> find(const FileList &files, PictureLevel level, const std::function<bool()> &keepGoing,
-                            const std::function<void(qint64)> &done = {});
+                            const std::function<void(qint64)> &done = {}, PictureCache *cache = nullptr);
 
 /// The text of a picture's version column.
 QString dimensionsText(const PictureFacts &facts);

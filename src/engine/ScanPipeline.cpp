@@ -7,6 +7,7 @@
 #include "engine/FolderRows.h"
 #include "engine/GetFilesLib.h"
 #include "engine/GroupFeed.h"
+#include "engine/PictureCache.h"
 #include "engine/PictureSearch.h"
 #include "engine/RecordSort.h"
 #include "engine/SameNameSearch.h"
@@ -22,6 +23,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <optional>
 
 namespace
@@ -146,6 +148,20 @@ void walkLocations(ScanContext &ctx, const SearchLocationList &locations, FileLi
         }
     }
     ctx.sink.progress({ScanProgress::Stage::Walk, ctx.totalFiles, ctx.totalFolders});
+}
+
+// The folders of the locations walked: those not excluded and not skipped.
+QStringList searchedFolders(const SearchLocationList &locations, const std::vector<SkippedLocation> &skipped)
+{
+    QStringList folders;
+    for (const SearchLocation &l : locations.rows())
+    {
+        const bool walked = std::none_of(skipped.begin(), skipped.end(),
+                                         [&](const SkippedLocation &s) { return s.folder == l.folder; });
+        if (!l.excluded() && walked)
+            folders.append(l.folder);
+    }
+    return folders;
 }
 
 // The records sorted in `order` into fileHive; the feed, when there is one, starts the workers
@@ -357,13 +373,20 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
         listing = ScanSummary::Listing::Groups;
         m_sink.status(Tr::tr("Comparing pictures..."));
         const qint64 total = ctx.files.count();
+        std::optional<PictureCache> cache;
+        if (options.usePictureCache)
+            cache.emplace();
+        PictureCache *const usable = cache && cache->usable() ? &*cache : nullptr;
         std::vector<ResultRow> rows = PictureSearch::find(
             ctx.files, options.similarity, [&] { return ctx.keepGoing(); },
             [&](qint64 done) {
                 m_sink.progress({ScanProgress::Stage::Compare, 0, 0, done, total, ScanProgress::Unit::Files});
-            });
+            },
+            usable);
         if (ctx.cancelSearch)
             return finish();
+        if (usable)
+            usable->forgetVanished(searchedFolders(locations, skipped));
         m_model.setGroupedRows(std::move(rows));
         return listRows();
     }

@@ -29,6 +29,7 @@ struct ScanOptions
     bool protect = true;        // "Protect System Folders": skip the protected system folders
     bool includeHidden = false; // "Include Hidden Folders and Files"
     PictureLevel similarity = PictureGroups::DefaultLevel; // only counts with Pictures
+    bool usePictureCache = true; // read and keep pictures' hashes in the cache; only counts with Pictures
 
     bool operator==(const ScanOptions &) const = default;
 };

@@ -3,6 +3,7 @@
 
 #include "platform/FileDescriptor.h"
 #include "platform/NativePath.h"
+#include "platform/linux/PosixFiles.h"
 
 #include <QCoreApplication>
 
@@ -20,6 +21,20 @@ FileOpen::Result adopt(QFile &file, FileDescriptor fd, QIODevice::OpenMode mode)
         return {FileOpen::Failure::Other, file.errorString()};
     fd.release(); // the file closes it from now on
     return {};
+}
+
+FileOpen::Result openRegular(QFile &file, const QString &path, int flags, FileStatus &status)
+{
+    // O_NONBLOCK: a FIFO in the file's place must not stall the open; it is refused below.
+    FileDescriptor fd(::open(NativePath::encode(path).constData(), flags | O_NONBLOCK));
+    if (!fd.valid())
+        return FileOpen::systemFailure(errno);
+    struct stat st;
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return {FileOpen::Failure::NotAFile, QCoreApplication::translate("FileOpen", "Not a regular file")};
+    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
+    status = PosixFiles::statusOf(st);
+    return adopt(file, std::move(fd), QIODevice::ReadOnly);
 }
 } // namespace
 
@@ -55,14 +70,12 @@ Result systemFailure(int error)
 
 Result forReading(QFile &file, const QString &path)
 {
-    // O_NONBLOCK: a FIFO in the file's place must not stall the open; it is refused below.
-    FileDescriptor fd(::open(NativePath::encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (!fd.valid())
-        return systemFailure(errno);
-    struct stat st;
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
-        return {Failure::NotAFile, QCoreApplication::translate("FileOpen", "Not a regular file")};
-    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
-    return adopt(file, std::move(fd), QIODevice::ReadOnly);
+    FileStatus status;
+    return openRegular(file, path, O_RDONLY | O_CLOEXEC, status);
+}
+
+Result forReadingWithStatus(QFile &file, const QString &path, FileStatus &status)
+{
+    return openRegular(file, path, O_RDONLY | O_CLOEXEC | O_NOFOLLOW, status);
 }
 } // namespace FileOpen

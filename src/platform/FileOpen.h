@@ -3,6 +3,8 @@
 // writes them), and the kinds of failure both report.
 #pragma once
 
+#include "platform/FileStatus.h"
+
 #include <QFile>
 #include <QString>
 
@@ -33,4 +35,9 @@ Result systemFailure(int error);
 
 /// Opens an existing regular file (a NativePath text) for reading, never blocking on a FIFO.
 Result forReading(QFile &file, const QString &path);
+
+/// Opens an existing regular file for reading like forReading, but never through a symbolic link
+/// at the name, and sets status to what the open file is (its identity, size and times), so that
+/// what is read and what is known of it are one file whatever happens at the name meanwhile.
+Result forReadingWithStatus(QFile &file, const QString &path, FileStatus &status);
 } // namespace FileOpen

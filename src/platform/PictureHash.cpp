@@ -126,6 +126,11 @@ Limits limits(PictureLevel level)
     return {};
 }
 
+bool isKnownFormat(const QByteArray &format)
+{
+    return std::find(Formats.begin(), Formats.end(), format) != Formats.end();
+}
+
 std::optional<PictureFacts> read(const QString &path)
 {
     QFile file;
@@ -134,15 +139,15 @@ std::optional<PictureFacts> read(const QString &path)
     return read(file);
 }
 
-std::optional<PictureFacts> read(QIODevice &file)
+std::optional<PictureFacts> read(QIODevice &device)
 {
     // Chosen by the contents alone: a PNG called photo.jpg is still read, and a text file called
     // photo.jpg is not handed to the JPEG decoder as if it were one.
-    QImageReader reader(&file);
+    QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     const QByteArray format = reader.format();
-    if (std::find(Formats.begin(), Formats.end(), format) == Formats.end())
+    if (!isKnownFormat(format))
         return std::nullopt;
     QSize size = reader.size();
     if (size.isEmpty())
@@ -162,7 +167,7 @@ std::optional<PictureFacts> read(QIODevice &file)
     facts.dctHash = dctHash(grey);
     facts.gradientHash = gradientHash(grey);
     facts.size = size;
-    facts.fileSize = file.size();
+    facts.fileSize = device.size();
     facts.format = format;
     return facts;
 }

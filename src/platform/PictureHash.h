@@ -52,8 +52,9 @@ constexpr int DecodeSide = 32;
 /// Nothing when the file cannot be opened, is not a picture of one of the six formats, or is
 /// damaged so that it cannot be decoded. Safe to call from several threads at once.
 std::optional<PictureFacts> read(const QString &path);
-/// The same for a file already open for reading, from its start; its length is the file's size.
-std::optional<PictureFacts> read(QIODevice &file);
+/// The same for a file already open for reading (a QFile on a descriptor), read from where it
+/// stands; the device's size is the file's.
+std::optional<PictureFacts> read(QIODevice &device);
 
 /// How far a member's hashes may be from its group's first picture's, in bits.
 struct Limits
@@ -65,6 +66,9 @@ struct Limits
 /// within 6 and 8 bits; a 5 % crop moves the hashes most, up to 12 and 14 bits for nineteen in
 /// twenty crops; unrelated pictures are rarely closer than 14 bits in both.
 Limits limits(PictureLevel level);
+
+/// True for the formats read() takes, as PictureFacts::format names them.
+bool isKnownFormat(const QByteArray &format);
 
 /// The number of bits in which two hashes differ, 0 to 64.
 inline int distance(quint64 a, quint64 b)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sessions/SessionReader.h"
 
+#include "engine/PictureCache.h"
 #include "engine/PictureSearch.h"
 #include "engine/RecordSort.h"
 #include "engine/ScanPipeline.h"
@@ -298,8 +299,11 @@ private:
         addFilesAsTheyAreNow();
         if (m_state.options.engine == ScanOptions::Pictures)
         {
-            std::vector<ResultRow> rows =
-                PictureSearch::find(m_ctx.files, m_state.options.similarity, [this] { return m_ctx.keepGoing(); });
+            // The saved files only, no walk: the cache is read and added to, never pruned here.
+            PictureCache cache;
+            std::vector<ResultRow> rows = PictureSearch::find(
+                m_ctx.files, m_state.options.similarity, [this] { return m_ctx.keepGoing(); }, {},
+                cache.usable() ? &cache : nullptr);
             m_rows.setGroupedRows(std::move(rows));
         }
         else

@@ -3,11 +3,14 @@
 #include "support/PictureScenes.h"
 #include "support/TempTree.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -26,9 +29,11 @@ struct Outcome
     QByteArray err;
 };
 
-Outcome cli(const QStringList &arguments)
+Outcome cli(const QStringList &arguments,
+            const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(environment);
     p.start(QStringLiteral(CORVINA_CLI), arguments);
     EXPECT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
@@ -363,4 +368,16 @@ TEST(CorvinaCli, SimilarPicturesAreListedLargestFirstAndTheMarkedOnesTrashed)
     EXPECT_FALSE(QFile::exists(tree.path(QStringLiteral("Shared/beach small.png"))));
     EXPECT_TRUE(QFile::exists(tree.path(QStringLiteral("Camera/forest.jpg"))));
     EXPECT_EQ(strict.exitCode, 0) << strict.err.constData();
+
+    // The hashes are kept in the user's cache folder, unless --no-cache, which leaves it untouched.
+    QTemporaryDir cacheHome;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), cacheHome.path());
+    const QStringList listed = pictures + QStringList{QStringLiteral("--format=groups"), tree.root()};
+    const Outcome uncached = cli(QStringList{QStringLiteral("--no-cache")} + listed, environment);
+    EXPECT_EQ(uncached.out, groups.out) << uncached.err.constData();
+    EXPECT_TRUE(QDir(cacheHome.path()).isEmpty());
+    for (int run = 0; run < 2; ++run)
+        EXPECT_EQ(cli(listed, environment).out, groups.out) << "run " << run;
+    EXPECT_TRUE(QFile::exists(cacheHome.path() + QStringLiteral("/Corvina/pictures.sqlite")));
 }

@@ -104,6 +104,8 @@ TEST(CliOptions, EveryOptionIsRead)
     ASSERT_EQ(acting.action, CliCommand::Action::Scan) << acting.error.toStdString();
     EXPECT_EQ(acting.options.actions.marks, args({"saved", "in:/x"}));
     EXPECT_TRUE(acting.options.actions.removeEmptyFolders);
+    EXPECT_TRUE(parseCommandLine(args({"--engine", "pictures", "/x"})).options.scan.usePictureCache);
+    EXPECT_FALSE(parseCommandLine(args({"--engine", "pictures", "--no-cache", "/x"})).options.scan.usePictureCache);
     const CliCommand largest = parseCommandLine(args({"--min", "9007199254740990", "--max", "9007199254740991", "/x"}));
     ASSERT_EQ(largest.action, CliCommand::Action::Scan) << largest.error.toStdString();
     EXPECT_EQ(largest.options.maxKb, QStringLiteral("9007199254740991"));
@@ -120,6 +122,7 @@ TEST(CliOptions, BadCommandLinesSayWhy)
         {{"--quiet"}, "no folder to search"},
         {{"--engine", "fast", "/x"}, "--engine is one of byte, crc, name, zero, folders, pictures; not \"fast\""},
         {{"--similarity", "close", "/x"}, "--similarity works only with --engine pictures"},
+        {{"--no-cache", "/x"}, "--no-cache works only with --engine pictures"},
         {{"--engine", "pictures", "--similarity", "near", "/x"},
          "--similarity is strict, close or loose; not \"near\""},
         {{"--engine", "pictures", "--mark", "keep-largest", "--link", "hard", "/x"},
