@@ -90,8 +90,10 @@ std::vector<ResultRow> find(const FileList &files, PictureLevel level, const std
         std::vector<PictureCache::Entry> entries;
         for (size_t k = 0; k < decoded.size(); ++k)
         {
-            if (decoded[k])
-                entries.push_back({*decoded[k], *facts[k], files.fullPath(candidates[k])});
+            const auto &key = decoded[k];
+            const auto &picture = facts[k];
+            if (key && picture)
+                entries.push_back({*key, *picture, files.fullPath(candidates[k])});
         }
         cache->store(entries);
     }

@@ -99,7 +99,7 @@ struct Fixture
             for (const bool marked : marks)
             {
                 const QString rel = QStringLiteral("g%1/%2-%3.dat").arg(g).arg(g).arg(++k);
-                rows.push_back(scannedRow(tree.fileOfSize(rel, 1000 * g), g, marked));
+                rows.push_back(scannedRow(tree.fileOfSize(rel, qint64{1000} * g), g, marked));
             }
         }
         loadRows(model, std::move(rows));

@@ -243,7 +243,7 @@ TEST_F(PictureCacheTest, TwoCachesOnOneFileSeeEachOthersEntries)
     second.store({b});
     EXPECT_TRUE(first.find(1, 7).has_value());
     ASSERT_TRUE(second.find(1, 2).has_value());
-    EXPECT_EQ(second.find(1, 2)->key, a.key);
+    EXPECT_EQ(second.find(1, 2).value_or(PictureCache::Entry{}).key, a.key);
     EXPECT_EQ(first.stored() + second.stored(), 2);
 }
 } // namespace

@@ -197,6 +197,7 @@ TEST(PictureHash, ThreadsReadingAtOnceGetTheHashesOfOneThread)
         alone.append(PictureHash::read(path).value_or(PictureFacts{}));
     QList<PictureFacts> together(paths.size());
     std::vector<std::thread> threads;
+    threads.reserve(4);
     for (int t = 0; t < 4; ++t)
         threads.emplace_back([&, t] {
             for (int i = t; i < paths.size(); i += 4)
