@@ -2845,6 +2845,11 @@ Möchten Sie die Datei ersetzen?</translation>
         <extracomment>Status bar: the number of folders that are copies of another, and the bytes they take.</extracomment>
         <translation>Doppelte Ordner: %1  Größe: %2</translation>
     </message>
+    <message>
+        <source>Similar Pictures: %1  Size: %2</source>
+        <extracomment>Status bar: the number of pictures that look like another of their group, and their bytes.</extracomment>
+        <translation>Ähnliche Bilder: %1  Größe: %2</translation>
+    </message>
 </context>
 <context>
     <name>SearchEngine</name>

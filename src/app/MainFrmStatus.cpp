@@ -6,6 +6,7 @@
 #include "core/VisibleText.h"
 #include "engine/StatusTexts.h"
 #include "results/DuplicateTotals.h"
+#include "results/PictureRows.h"
 #include "results/ResultModel.h"
 #include "search/LeftOutText.h"
 #include "search/SearchLocationModel.h"
@@ -29,6 +30,7 @@ void MainFrm::showStartPrompt()
 void MainFrm::showTotals()
 {
     m_totals.wholeFolders = m_results->isFolderList();
+    m_totals.pictures = PictureRows::isPictureList(*m_results);
     setPanel(Panel::Duplicates, m_totals.shownDuplicates());
     setPanel(Panel::Files, m_totals.shownFiles());
     setPanel(Panel::Folders, m_totals.shownFolders());

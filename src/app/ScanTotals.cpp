@@ -40,6 +40,9 @@ QString ScanTotals::shownDuplicates() const
     //: Status bar: the number of folders that are copies of another, and the bytes they take.
     if (wholeFolders)
         return tr("Duplicate Folders: %1  Size: %2").arg(count, size);
+    //: Status bar: the number of pictures that look like another of their group, and their bytes.
+    if (pictures)
+        return tr("Similar Pictures: %1  Size: %2").arg(count, size);
     //: Status bar: the number of files that have a duplicate, and the bytes they take.
     return tr("Duplicate Files: %1  Size: %2").arg(count, size);
 }

@@ -29,6 +29,8 @@ public:
     bool counted = false;
     /// The list holds whole folders: panel 2 counts folders.
     bool wholeFolders = false;
+    /// The list holds similar pictures: panel 2 counts pictures that look like another.
+    bool pictures = false;
 
     /// At start-up: zero everywhere, "Files : 0", "Folders : 0", "Duplicates : 0".
     static ScanTotals beforeFirstScan();

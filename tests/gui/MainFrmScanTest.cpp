@@ -322,6 +322,8 @@ TEST_F(MainFrmScanTest, SimilarPicturesAreListedLargestFirstAndTheChoiceSurvives
     const ResultModel &results = window->results();
     ASSERT_EQ(results.size(), 6) << names().join(u' ').toStdString();
     EXPECT_EQ(results.headerData(ResultRow::ColVersion, Qt::Horizontal).toString(), QStringLiteral("Dimensions"));
+    EXPECT_TRUE(panelText(MainFrm::Panel::Duplicates).startsWith(QStringLiteral("Similar Pictures: 4  Size: ")))
+        << panelText(MainFrm::Panel::Duplicates).toStdString();
     for (const int first : {0, 3})
     {
         EXPECT_EQ(results.row(first).name, QStringLiteral("original.jpg"));
