@@ -14,10 +14,15 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace
 {
 constexpr int kTwipsPerPixel = 15;
 constexpr qint64 kLargestPicture = 512LL * 1024 * 1024;
+// The smallest viewer that shows a picture beside its group's first, in pixels.
+constexpr int kPairWidth = 640;
+constexpr int kPairHeight = 360;
 
 // The file's bytes, read under its exact name.
 QByteArray readPicture(const QString &path)
@@ -115,6 +120,10 @@ void FileInfoFrm::loadPair(const PicturePreview::Pair &pair)
     }
     firstPicture->setVisible(pair.first.has_value());
     firstCaption->setVisible(pair.first.has_value());
+    // The remembered size is often that of one small picture; two side by side need room to be
+    // told apart.
+    if (pair.first)
+        resize(std::max(width(), kPairWidth), std::max(height(), kPairHeight));
 }
 
 QString FileInfoFrm::panelText() const

@@ -339,6 +339,7 @@ TEST_F(MainFrmScanTest, SimilarPicturesAreListedLargestFirstAndTheChoiceSurvives
     auto *viewer = window->findChild<FileInfoFrm *>();
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->firstPicture->isVisible());
+    EXPECT_GE(viewer->width(), 640) << "room for two pictures";
     EXPECT_TRUE(viewer->caption->text().startsWith(QStringLiteral("half.jpg\n")))
         << viewer->caption->text().toStdString();
     EXPECT_TRUE(viewer->firstCaption->text().startsWith(QStringLiteral("original.jpg\n")));
