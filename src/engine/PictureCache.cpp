@@ -6,6 +6,7 @@
 #include "platform/NativePath.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -115,6 +116,16 @@ PictureCache::PictureCache(const QString &file) : m_file(file)
     if (m_file.isEmpty() || NativePath::hasEscapedBytes(m_file))
     {
         qCInfo(lcPictureCache) << "no place for the picture cache: every picture is decoded";
+        return;
+    }
+    // SQLite follows links, and makes its log files beside the database: in a folder another user
+    // may write in (an administrator running Corvina with a user's cache folder), a link put there
+    // would turn the cache's writes onto a file of that user's choosing.
+    if (!AppFolders::isOwnPrivateFolder(QFileInfo(m_file).path()))
+    {
+        qCInfo(lcPictureCache).noquote()
+            << QStringLiteral("The folder of the picture cache %1 is not yours alone: pictures are decoded.")
+                   .arg(m_file);
         return;
     }
     if (!QSqlDatabase::isDriverAvailable(Driver))

@@ -47,6 +47,10 @@ QString defaultSessionPath();
 /// without a home folder.
 QString cacheFolder();
 
+/// True when folder is reached without a link another user planted, belongs to the effective user
+/// and nobody else may write in it: a file there cannot be a link someone else put in its place.
+bool isOwnPrivateFolder(const QString &folder);
+
 /// Why dataHome() cannot be had (the home trash lies there), as ownFoldersProblem() says it.
 QString dataHomeProblem();
 

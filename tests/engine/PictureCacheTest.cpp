@@ -25,6 +25,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using PictureScenes::Copy;
 
@@ -227,6 +228,33 @@ TEST_F(PictureCacheTest, WithoutAPlaceForTheCacheTheSearchRunsWithoutIt)
     ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/pictures.sqlite")));
     EXPECT_EQ(search({QStringLiteral("Camera")}), m_right);
     EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/pictures.sqlite")).isDir());
+}
+
+TEST_F(PictureCacheTest, ACacheFolderOfAnotherUserIsNeitherReadNorWritten)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a folder to another user needs root";
+    // An administrator runs Corvina with a user's cache folder; the user put a link where the
+    // cache would be, to a database of the administrator's.
+    const QString folder = m_cacheHome.path() + QStringLiteral("/Corvina");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.path() + QStringLiteral("/accounts.sqlite");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("target"));
+        db.setDatabaseName(target);
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("CREATE TABLE accounts (name TEXT)")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("target"));
+    const QByteArray before = TempTree::contents(target);
+    ASSERT_TRUE(QFile::link(target, folder + QStringLiteral("/pictures.sqlite")));
+    ASSERT_EQ(::chown(QFile::encodeName(folder).constData(), 12345, 12345), 0);
+
+    EXPECT_EQ(search({QStringLiteral("Camera")}), m_right);
+    EXPECT_EQ(TempTree::contents(target), before);
+    EXPECT_FALSE(QFile::exists(target + QStringLiteral("-wal")));
+    EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/pictures.sqlite")).isSymLink());
 }
 
 TEST_F(PictureCacheTest, TwoCachesOnOneFileSeeEachOthersEntries)

@@ -81,6 +81,14 @@ void exportHome()
         ::setenv("HOME", home.constData(), 1);
 }
 
+bool isOwnPrivateFolder(const QString &folder)
+{
+    const FileDescriptor opened = SafeFolders::openFolder(NativePath::encode(folder));
+    struct stat st;
+    return opened.valid() && ::fstat(opened.get(), &st) == 0 && st.st_uid == ::geteuid() &&
+           (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
 bool makePrivateFolder(const QString &folder, const QString &mustExist)
 {
     if (!SafeFolders::openFolder(NativePath::encode(mustExist)).valid())
