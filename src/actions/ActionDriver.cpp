@@ -22,6 +22,11 @@ QString ActionDriver::folderListText()
               "not copy, link or rename them. Search the folders with Byte to Byte to act on their files.");
 }
 
+QString ActionDriver::linksNeedIdenticalFilesText()
+{
+    return tr("Only the identical files that Byte to Byte or CRC32 finds can be replaced with links.");
+}
+
 bool ActionDriver::rowStillThere(const ResultModel &model, const ResultRow &row)
 {
     const QString path = row.fullPath();
@@ -113,8 +118,7 @@ void ActionDriver::replaceWithLinks(FileTransfer::LinkKind kind)
     // Only a copy with the very same bytes can stand in for a file.
     if (m_ctx.model.anchors().origin.kind != ListKind::SameContents)
     {
-        m_ctx.prompter.error(
-            tr("Only the identical files that Byte to Byte or CRC32 finds can be replaced with links."));
+        m_ctx.prompter.error(linksNeedIdenticalFilesText());
         return;
     }
     ActionRun run;

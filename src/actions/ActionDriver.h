@@ -70,6 +70,8 @@ public:
     /// user's language: Delete and Move act on one, a marked folder going whole once it is proved
     /// a copy of an unmarked folder of its group.
     static QString folderListText();
+    /// Why only a list of identical files is replaced with links, in the user's language.
+    static QString linksNeedIdenticalFilesText();
     /// Whether the row's file (or, in a list of folders, its folder) is still at its path: the
     /// test by which the list drops a row after an act.
     static bool rowStillThere(const ResultModel &model, const ResultRow &row);

@@ -270,6 +270,12 @@ int act(ResultModel &model, const CliActionOptions &options, bool quiet, QIODevi
         err.write(line(QStringLiteral("corvina-cli: ") + ActionDriver::folderListText()));
         return CliExit::Refused;
     }
+    // A list read from a session may be one of files that are only alike.
+    if (options.act == Act::Link && model.anchors().origin.kind != ListKind::SameContents)
+    {
+        err.write(line(QStringLiteral("corvina-cli: ") + ActionDriver::linksNeedIdenticalFilesText()));
+        return CliExit::Refused;
+    }
     CommandLinePrompter prompter(options.target, err);
     ErrorLines lines(err);
     CommandLineRuns runs(model, options, prompter, errors, out, lines);

@@ -373,6 +373,14 @@ TEST(CorvinaCli, SimilarPicturesAreListedLargestFirstAndTheMarkedOnesTrashed)
         EXPECT_EQ(cli(listed, environment).out, groups.out) << "run " << run;
     EXPECT_TRUE(QFile::exists(cacheHome.path() + QStringLiteral("/Corvina/pictures.sqlite")));
 
+    // A saved list of similar pictures is never turned into links.
+    const QString session = tree.path(QStringLiteral("pictures.cvf"));
+    EXPECT_EQ(cli(pictures + QStringList{QStringLiteral("--save"), session, tree.root()}).exitCode, 0);
+    const Outcome link = cli({QStringLiteral("--load"), session, QStringLiteral("--mark=all-duplicates"),
+                              QStringLiteral("--link=hard"), QStringLiteral("--quiet")});
+    EXPECT_EQ(link.exitCode, 3) << link.err.constData();
+    EXPECT_TRUE(link.err.contains("can be replaced with links")) << link.err.constData();
+
     // The marked copies go to the trash once each still looks like the largest picture, which
     // stays.
     const Outcome trash =
