@@ -322,7 +322,8 @@ MUTANTS = [
            "TextCompare::compareNoCase(key, best) > 0", "TextCompare::compareNoCase(key, best) < 0",
            "Mark All Duplicates keeps another file than the one it promises", MARKING),
     Mutant("mark-up-to-keeps-none", MR,
-           "if (!rows[i].reference && (hasReference || i != kept))", "if (!rows[i].reference)",
+           "if (!rows[i].reference && (hasReference || i != kept))",
+           "if (!rows[i].reference && (hasReference || i != kept || true))",
            "Mark Up To marks the first file of a group too", MARKING),
     # The proof before a whole folder goes to the trash.
     Mutant("folder-proof-no-group-acted-on", FP,
