@@ -7,6 +7,7 @@
 #include "core/TextFormat.h"
 #include "platform/NativePath.h"
 #include "results/LocaleText.h"
+#include "results/PictureRows.h"
 #include "results/ResultModel.h"
 
 #include <QCoreApplication>
@@ -59,12 +60,28 @@ QJsonValue modified(const ResultRow &row)
     return CliJson::localTime(local);
 }
 
-QJsonObject fileObject(const ResultRow &row, bool showMarks)
+// A picture's "4032 x 3024 JPEG" as numbers and its format; null for a text that is none.
+QJsonValue pictureValue(const QString &dimensions)
+{
+    const QStringList parts = dimensions.split(u' ');
+    bool wide = false;
+    bool high = false;
+    const int width = parts.size() == 4 && parts[1] == u"x" ? parts[0].toInt(&wide) : 0;
+    const int height = wide ? parts[2].toInt(&high) : 0;
+    if (!high)
+        return QJsonValue::Null;
+    return QJsonObject{
+        {QStringLiteral("width"), width}, {QStringLiteral("height"), height}, {QStringLiteral("format"), parts[3]}};
+}
+
+QJsonObject fileObject(const ResultRow &row, bool showMarks, bool pictures)
 {
     QJsonObject file;
     CliJson::insertPath(file, row.fullPath());
     file.insert(QStringLiteral("size"), row.size);
     file.insert(QStringLiteral("modified"), modified(row));
+    if (pictures)
+        file.insert(QStringLiteral("picture"), pictureValue(row.version));
     if (showMarks)
         file.insert(QStringLiteral("marked"), row.marked);
     return file;
@@ -143,6 +160,7 @@ void writeJson(const ResultModel &model, QIODevice &out, bool showMarks)
     CliWriter w(out);
     w.add('[');
     bool firstGroup = true;
+    const bool pictures = PictureRows::isPictureList(model);
     forEachGroup(model, [&](int first, int last) {
         const ResultRow &head = model.row(first);
         QJsonObject group;
@@ -154,7 +172,7 @@ void writeJson(const ResultModel &model, QIODevice &out, bool showMarks)
         group.insert(QStringLiteral("size"), oneSize ? QJsonValue(head.size) : QJsonValue::Null);
         QJsonArray files;
         for (int r = first; r < last; ++r)
-            files.append(fileObject(model.row(r), showMarks));
+            files.append(fileObject(model.row(r), showMarks, pictures));
         group.insert(QStringLiteral("files"), files);
         w.add(firstGroup ? QByteArray("\n") : QByteArray(",\n"));
         w.add(QJsonDocument(group).toJson(QJsonDocument::Compact));

@@ -355,6 +355,11 @@ TEST(CorvinaCli, SimilarPicturesAreListedLargestFirstAndTheMarkedOnesTrashed)
     EXPECT_TRUE(text.out.contains(shown(beach.size(), "JPEG"))) << text.out.constData();
     EXPECT_TRUE(text.out.contains(shown(beach.size() / 2, "PNG"))) << text.out.constData();
     EXPECT_TRUE(text.out.contains(shown(beach.size(), "WEBP"))) << text.out.constData();
+    const Outcome json = cli(pictures + QStringList{QStringLiteral("--format=json"), tree.root()});
+    const QJsonObject first =
+        QJsonDocument::fromJson(json.out).array().at(0)["files"].toArray().at(0)["picture"].toObject();
+    EXPECT_EQ(first, (QJsonObject{{"width", beach.width()}, {"height", beach.height()}, {"format", "JPEG"}}))
+        << json.out.constData();
 
     // The level belongs to this search.
     const Outcome strict = cli(
