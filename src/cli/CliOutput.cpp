@@ -61,17 +61,14 @@ QJsonValue modified(const ResultRow &row)
 }
 
 // A picture's "4032 x 3024 JPEG" as numbers and its format; null for a text that is none.
-QJsonValue pictureValue(const QString &dimensions)
+QJsonValue pictureValue(const QString &text)
 {
-    const QStringList parts = dimensions.split(u' ');
-    bool wide = false;
-    bool high = false;
-    const int width = parts.size() == 4 && parts[1] == u"x" ? parts[0].toInt(&wide) : 0;
-    const int height = wide ? parts[2].toInt(&high) : 0;
-    if (!high)
+    const std::optional<PictureRows::Dimensions> d = PictureRows::dimensionsOf(text);
+    if (!d)
         return QJsonValue::Null;
-    return QJsonObject{
-        {QStringLiteral("width"), width}, {QStringLiteral("height"), height}, {QStringLiteral("format"), parts[3]}};
+    return QJsonObject{{QStringLiteral("width"), d->width},
+                       {QStringLiteral("height"), d->height},
+                       {QStringLiteral("format"), d->format.toString()}};
 }
 
 QJsonObject fileObject(const ResultRow &row, bool showMarks, bool pictures)

@@ -10,17 +10,27 @@ bool isPictureList(const ResultModel &model)
     return model.anchors().origin.kind == ListKind::SimilarPictures;
 }
 
-qint64 pixels(QStringView dimensions)
+std::optional<Dimensions> dimensionsOf(QStringView text)
 {
-    const qsizetype times = dimensions.indexOf(u" x ");
+    const qsizetype times = text.indexOf(u" x ");
     if (times <= 0)
-        return 0;
-    const qsizetype end = dimensions.indexOf(u' ', times + 3);
+        return std::nullopt;
+    const qsizetype end = text.indexOf(u' ', times + 3);
     bool wideOk = false;
     bool highOk = false;
-    const qint64 width = dimensions.first(times).toLongLong(&wideOk);
-    const qint64 height = dimensions.mid(times + 3, end < 0 ? -1 : end - times - 3).toLongLong(&highOk);
-    return wideOk && highOk && width > 0 && height > 0 ? width * height : 0;
+    Dimensions d;
+    d.width = text.first(times).toLongLong(&wideOk);
+    d.height = text.mid(times + 3, end < 0 ? -1 : end - times - 3).toLongLong(&highOk);
+    if (!wideOk || !highOk || d.width <= 0 || d.height <= 0)
+        return std::nullopt;
+    d.format = end < 0 ? QStringView() : text.mid(end + 1);
+    return d;
+}
+
+qint64 pixels(QStringView dimensions)
+{
+    const std::optional<Dimensions> d = dimensionsOf(dimensions);
+    return d ? d->width * d->height : 0;
 }
 
 bool largerPicture(const ResultRow &a, const ResultRow &b)

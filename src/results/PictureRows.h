@@ -7,6 +7,8 @@
 
 #include <QStringView>
 
+#include <optional>
+
 class ResultModel;
 struct ResultRow;
 
@@ -15,8 +17,17 @@ namespace PictureRows
 /// True when the model lists similar pictures.
 bool isPictureList(const ResultModel &model);
 
-/// The width and height a picture row's dimensions column reads ("4032 x 3024 JPEG"), multiplied;
-/// 0 for a text that is not one.
+/// What a picture row's dimensions column reads: "4032 x 3024 JPEG".
+struct Dimensions
+{
+    qint64 width = 0;
+    qint64 height = 0;
+    QStringView format; ///< "JPEG", a part of the text read
+};
+/// The dimensions of such a text; nothing for a text that is not one.
+std::optional<Dimensions> dimensionsOf(QStringView text);
+
+/// The width and height of a dimensions text multiplied; 0 for a text that is not one.
 qint64 pixels(QStringView dimensions);
 
 /// True when a is a better first of a group than b: more pixels, then more bytes. The search puts
