@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <iterator>
 #include <utility>
@@ -124,6 +125,11 @@ bool list(const QString &folder, bool noFollow, const std::function<bool(QString
 {
     entries.clear();
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0);
+    QByteArray path = NativePath::encode(folder);
+    // A folder the system could not reach by its path is not listed, however it is opened: no
+    // later step could reach its files either.
+    if (path.size() >= PATH_MAX)
+        return false;
     FileDescriptor fd;
     QStringView name;
     const FileDescriptor *parent = held && noFollow ? &held->parentOf(folder, name) : nullptr;
@@ -131,7 +137,6 @@ bool list(const QString &folder, bool noFollow, const std::function<bool(QString
         fd.reset(::openat(parent->get(), NativePath::encode(name).constData(), flags));
     else
     {
-        QByteArray path = NativePath::encode(folder);
         // A final "/" would have the system follow a link in the folder's place after all.
         if (noFollow && path.size() > 1 && path.endsWith('/'))
             path.chop(1);
