@@ -51,7 +51,7 @@ bool ListAhead::list(const QString &folder, bool noFollow, const WantDetails &wa
                 while (!listing->done)
                 {
                     if (!m_waiting.empty())
-                        listNext(lock);
+                        listNext(lock, m_walkFolders);
                     else
                         m_finished.wait(lock);
                 }
@@ -69,7 +69,7 @@ bool ListAhead::list(const QString &folder, bool noFollow, const WantDetails &wa
         }
     }
     DirectoryListing::FileId id;
-    const bool listed = DirectoryListing::list(folder, noFollow, wantDetails, entries, &id);
+    const bool listed = DirectoryListing::list(folder, noFollow, wantDetails, entries, &id, &m_walkFolders);
     if (!listed)
         return false;
     if (folderId)
@@ -139,17 +139,18 @@ void ListAhead::release()
 
 void ListAhead::work()
 {
+    DirectoryListing::OpenFolders held;
     std::unique_lock lock(m_mutex);
     for (;;)
     {
         m_wanted.wait(lock, [&] { return m_stop || (!m_full && !m_waiting.empty()); });
         if (m_stop)
             return;
-        listNext(lock);
+        listNext(lock, held);
     }
 }
 
-void ListAhead::listNext(std::unique_lock<std::mutex> &lock)
+void ListAhead::listNext(std::unique_lock<std::mutex> &lock, DirectoryListing::OpenFolders &held)
 {
     const std::shared_ptr<Listing> listing = m_waiting.begin()->second;
     m_waiting.erase(m_waiting.begin());
@@ -164,7 +165,7 @@ void ListAhead::listNext(std::unique_lock<std::mutex> &lock)
     DirectoryListing::FileId id;
     try
     {
-        listed = DirectoryListing::list(listing->folder.path, true, listing->folder.wantDetails, entries, &id);
+        listed = DirectoryListing::list(listing->folder.path, true, listing->folder.wantDetails, entries, &id, &held);
         if (listed)
             subFolders = m_subFolders(listing->folder.path, entries);
     }

@@ -76,7 +76,8 @@ private:
 
     void work();
     // Lists the first folder not begun, without the lock while listing (held on entry and exit).
-    void listNext(std::unique_lock<std::mutex> &lock);
+    // `held` belongs to the calling thread.
+    void listNext(std::unique_lock<std::mutex> &lock, DirectoryListing::OpenFolders &held);
     // Queues the sub-folders of a folder listed with identity `id`, unless it lies inside itself.
     void announce(const Listing &parent, const DirectoryListing::FileId &id, std::vector<Folder> subFolders);
     void dropBefore(const Key &key);
@@ -93,5 +94,6 @@ private:
     int m_ahead = 0;                                     // begun and not taken
     bool m_full = false;                                 // the workers pause until the walk has caught up half way
     bool m_stop = false;
+    DirectoryListing::OpenFolders m_walkFolders; // the walk's own, used on its thread only
     std::vector<std::thread> m_workers;
 };

@@ -2,6 +2,8 @@
 // One folder's entries as the file system lists them, with the details the walk needs.
 #pragma once
 
+#include "platform/FileDescriptor.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -42,11 +44,36 @@ struct Entry
     quint64 links = 0; // names the file has (hard links)
 };
 
+/// The folders one thread listed last, held open so that a sub-folder of one is opened by its
+/// name in it rather than by its whole path from "/", which the system would look up name by
+/// name again. Holds a few descriptors at most, and closes them when it goes.
+class OpenFolders
+{
+public:
+    /// The held folder that `folder` (a path ending with "/") lies straight in, or an invalid
+    /// descriptor; `name` is then the sub-folder's name in it.
+    const FileDescriptor &parentOf(const QString &folder, QStringView &name);
+    /// Holds `fd`, the folder just listed at `folder`, in place of the one used longest ago.
+    void keep(const QString &folder, FileDescriptor fd);
+
+private:
+    struct Held
+    {
+        QString path;
+        FileDescriptor fd;
+    };
+    // A walk goes depth first: a folder's sub-folders are listed soon after it, and a sibling
+    // soon after the one before, so a handful of recent folders serves most of them.
+    static constexpr size_t Most = 8;
+    std::vector<Held> m_held; // the most recently used last
+};
+
 /// Reads the entries of `folder` ("." and ".." left out) in the order the system gives them.
 /// Files for which wantDetails(name) is true get their size, time and identity (one stat each,
 /// without following links); a file whose stat fails becomes Other. With noFollow the folder
 /// itself is not opened through a symbolic link. Returns false when the folder cannot be listed;
-/// folderId then stays unchanged.
+/// folderId then stays unchanged. With `held`, a sub-folder of a held folder is opened in it, and
+/// the folder listed is held in turn.
 bool list(const QString &folder, bool noFollow, const std::function<bool(QStringView)> &wantDetails,
-          std::vector<Entry> &entries, FileId *folderId = nullptr);
+          std::vector<Entry> &entries, FileId *folderId = nullptr, OpenFolders *held = nullptr);
 } // namespace DirectoryListing

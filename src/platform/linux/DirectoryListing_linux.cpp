@@ -9,7 +9,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 namespace
 {
@@ -87,12 +91,57 @@ void addEntry(int fd, const struct dirent64 &d, const std::function<bool(QString
 
 namespace DirectoryListing
 {
+const FileDescriptor &OpenFolders::parentOf(const QString &folder, QStringView &name)
+{
+    static const FileDescriptor none;
+    const qsizetype slash = folder.size() >= 2 ? folder.lastIndexOf(u'/', folder.size() - 2) : -1;
+    if (slash < 0)
+        return none;
+    name = QStringView(folder).sliced(slash + 1, folder.size() - slash - 2);
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return none;
+    const QStringView parent = QStringView(folder).first(slash + 1);
+    for (auto h = m_held.rbegin(); h != m_held.rend(); ++h)
+    {
+        if (h->path == parent)
+        {
+            // Held longer: its next sub-folders are likely to come soon.
+            std::rotate(std::prev(h.base()), h.base(), m_held.end());
+            return m_held.back().fd;
+        }
+    }
+    return none;
+}
+
+void OpenFolders::keep(const QString &folder, FileDescriptor fd)
+{
+    if (m_held.size() >= Most)
+        m_held.erase(m_held.begin());
+    m_held.push_back({folder, std::move(fd)});
+}
+
 bool list(const QString &folder, bool noFollow, const std::function<bool(QStringView)> &wantDetails,
-          std::vector<Entry> &entries, FileId *folderId)
+          std::vector<Entry> &entries, FileId *folderId, OpenFolders *held)
 {
     entries.clear();
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0);
-    const FileDescriptor fd(::open(NativePath::encode(folder).constData(), flags));
+    QByteArray path = NativePath::encode(folder);
+    // A folder the system could not reach by its path is not listed, however it is opened: no
+    // later step could reach its files either.
+    if (path.size() >= PATH_MAX)
+        return false;
+    FileDescriptor fd;
+    QStringView name;
+    const FileDescriptor *parent = held && noFollow ? &held->parentOf(folder, name) : nullptr;
+    if (parent && parent->valid())
+        fd.reset(::openat(parent->get(), NativePath::encode(name).constData(), flags));
+    else
+    {
+        // A final "/" would have the system follow a link in the folder's place after all.
+        if (noFollow && path.size() > 1 && path.endsWith('/'))
+            path.chop(1);
+        fd.reset(::open(path.constData(), flags));
+    }
     if (!fd.valid())
         return false;
     struct stat st;
@@ -115,6 +164,8 @@ bool list(const QString &folder, bool noFollow, const std::function<bool(QString
             addEntry(fd.get(), *d, wantDetails, entries);
         }
     }
+    if (held)
+        held->keep(folder, std::move(fd));
     return true;
 }
 } // namespace DirectoryListing
