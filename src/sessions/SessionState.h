@@ -9,9 +9,9 @@
 
 /// The main window's state as session files write and read it; the result rows travel beside it
 /// in the ResultModel. The window maps its controls onto this: options.engine = the engine option
-/// selected (1..4, top to bottom), options.protect/includeHidden/fuzzy = the "Protect System
-/// Folders", "Include Hidden Folders and Files" and "Use Fuzzy Logic" check boxes; locations = the
-/// location list top to bottom.
+/// selected (1..6, top to bottom), options.protect/includeHidden/fuzzy = the "Protect System
+/// Folders", "Include Hidden Folders and Files" and "Use Fuzzy Logic" check boxes, options.similarity
+/// = the "Similarity:" box; locations = the location list top to bottom.
 struct SessionState
 {
     ScanOptions options;
