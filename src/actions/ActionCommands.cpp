@@ -220,7 +220,7 @@ void ActionCommands::previewStep()
 {
     const bool on = m_settings.showViewer();
     const int row = focusedRow();
-    const QString name = row >= 0 ? m_model.row(row).name : QString();
+    const QString name = row >= 0 ? m_model.row(row).name() : QString();
     const std::optional<PicturePreview::Pair> pair = PicturePreview::pairOf(m_model, row);
     switch (PicturePreview::previewStep(on, row >= 0, name, pair.has_value()))
     {

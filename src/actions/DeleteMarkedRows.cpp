@@ -60,8 +60,8 @@ void DeleteMarkedRows::deleteOne(int row, const DeleteOptions &options, ActionPr
         if (!MarkedRowRun::mayAct(m_guard.identifyForRemoval(row), path, progress))
             return;
         const QString question = options.sendToTrash
-                                     ? tr("Are you sure you want to send \"%1\" to the trash?").arg(r.name)
-                                     : tr("Are you sure you want to delete \"%1\" permanently?").arg(r.name);
+                                     ? tr("Are you sure you want to send \"%1\" to the trash?").arg(r.name())
+                                     : tr("Are you sure you want to delete \"%1\" permanently?").arg(r.name());
         if (!m_prompter.confirm(tr("Confirm"), question, PromptIcon::Question))
         {
             progress.addError(ActionError::unableToDelete(path));
@@ -93,8 +93,8 @@ void DeleteMarkedRows::deleteFolder(int row, const FolderProof &proof, const Del
     const QString path = r.fullPath();
     progress.showStatus(fileLabelText(path));
     const QString question = options.sendToTrash
-                                 ? tr("Are you sure you want to send \"%1\" to the trash?").arg(r.name)
-                                 : tr("Are you sure you want to delete \"%1\" permanently?").arg(r.name);
+                                 ? tr("Are you sure you want to send \"%1\" to the trash?").arg(r.name())
+                                 : tr("Are you sure you want to delete \"%1\" permanently?").arg(r.name());
     if (!options.respondYesToAll && !m_prompter.confirm(tr("Confirm"), question, PromptIcon::Question))
     {
         progress.addError(ActionError::unableToDelete(path));

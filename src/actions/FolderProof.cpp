@@ -28,7 +28,7 @@ FolderProof::Verdict FolderProof::locate(int row, FolderTrees::LocatedFolder &fo
     if (parent)
     {
         const SearchRoot &root = anchors.roots[static_cast<size_t>(parent->root)];
-        found = FolderTrees::locate(root, QStringView(r.path).mid(root.folder.size()), parent->id, r.name);
+        found = FolderTrees::locate(root, QStringView(r.path).mid(root.folder.size()), parent->id, r.name());
     }
     else
     {
@@ -80,7 +80,7 @@ FolderProof::Check FolderProof::check(int row, const std::function<void()> &puls
     result.survey = FolderTrees::survey(result.folder);
     const FolderTrees::Survey &survey = result.survey;
     bool counted = false;
-    const qint64 files = r.version.toLongLong(&counted);
+    const qint64 files = r.version().toLongLong(&counted);
     if (!survey.readable)
         result.verdict = FolderTrees::unchanged(result.folder) ? Verdict::Unreadable : Verdict::NotListed;
     else if (!survey.plain)

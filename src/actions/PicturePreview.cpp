@@ -37,7 +37,7 @@ QString caption(const ResultRow &row, const QLocale &locale)
 {
     //: Under a picture in the viewer: its size in pixels and its format ("4032 x 3024 JPEG"), then
     //: its size in bytes.
-    return row.name + u'\n' + Tr::tr("%1, %2 bytes").arg(row.version, LocaleText::bytes(row.size, locale));
+    return row.name() + u'\n' + Tr::tr("%1, %2 bytes").arg(row.version(), LocaleText::bytes(row.size, locale));
 }
 
 std::optional<Pair> pairOf(const ResultModel &model, int row, const QLocale &locale)

@@ -109,12 +109,13 @@ void RemovalGuard::findKeptCopy(int row, Check &result, const std::function<void
                 comparison = AnchoredFiles::compareContents(result.file, kept.file, pulse);
                 break;
             case ListKind::SimilarContents:
-                if (!ListRules::leftOutOfSimilar(target.name) && !ListRules::leftOutOfSimilar(m_model.row(other).name))
+                if (!ListRules::leftOutOfSimilar(target.name()) &&
+                    !ListRules::leftOutOfSimilar(m_model.row(other).name()))
                     comparison = AnchoredFiles::compareBlocks(result.file, kept.file, ListRules::SimilarBlock,
                                                               ListRules::similarEnough, pulse);
                 break;
             case ListKind::SameName:
-                comparison = ListRules::sameName(target.name, m_model.row(other).name)
+                comparison = ListRules::sameName(target.name(), m_model.row(other).name())
                                  ? AnchoredFiles::Comparison::Same
                                  : AnchoredFiles::Comparison::Different;
                 break;

@@ -48,17 +48,18 @@ void SingleFileActions::renameFile(int row)
         const ResultRow &r = m_model.row(row);
         if (r.reference)
         {
-            m_prompter.error(tr("\"%1\" is in a reference location: its files keep their names.").arg(r.name));
+            m_prompter.error(tr("\"%1\" is in a reference location: its files keep their names.").arg(r.name()));
             return;
         }
         const QString answer =
-            m_prompter.input(tr("Rename"), tr("Please type new name for\n%1").arg(r.name), r.name).value_or(QString());
+            m_prompter.input(tr("Rename"), tr("Please type new name for\n%1").arg(r.name()), r.name())
+                .value_or(QString());
         if (hasForbiddenCharacter(answer))
         {
             m_prompter.error(forbiddenCharactersMessage());
             continue;
         }
-        if (answer.trimmed().isEmpty() || answer == r.name)
+        if (answer.trimmed().isEmpty() || answer == r.name())
             return;
         // The file is looked for after the answer, however long the question waited, and renamed
         // in the folder where it was found, as a delete would be.
@@ -82,7 +83,7 @@ void SingleFileActions::renameFile(int row)
             const std::optional<ActionError> refusal = MarkedRowRun::refusalOf(check.verdict, QString());
             why = refusal ? refusal->description : tr("The file is no longer there.");
         }
-        m_prompter.error(tr("Cannot rename \"%1\".\n%2").arg(r.name, why));
+        m_prompter.error(tr("Cannot rename \"%1\".\n%2").arg(r.name(), why));
         return;
     }
 }

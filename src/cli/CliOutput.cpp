@@ -78,7 +78,7 @@ QJsonObject fileObject(const ResultRow &row, bool showMarks, bool pictures)
     file.insert(QStringLiteral("size"), row.size);
     file.insert(QStringLiteral("modified"), modified(row));
     if (pictures)
-        file.insert(QStringLiteral("picture"), pictureValue(row.version));
+        file.insert(QStringLiteral("picture"), pictureValue(row.version()));
     if (showMarks)
         file.insert(QStringLiteral("marked"), row.marked);
     return file;
@@ -96,7 +96,7 @@ void writeGroupText(const ResultModel &model, int first, int last, bool showMark
         const ResultRow &row = model.row(r);
         sizeWidth = std::max(sizeWidth, row.column(ResultRow::ColSize).size());
         dateWidth = std::max(dateWidth, row.column(ResultRow::ColModified).size());
-        versionWidth = std::max(versionWidth, row.version.size());
+        versionWidth = std::max(versionWidth, row.version().size());
     }
     w.add(QByteArray("Group ") + model.row(first).column(ResultRow::ColGroup).toUtf8() + '\n');
     for (int r = first; r < last; ++r)
@@ -105,7 +105,7 @@ void writeGroupText(const ResultModel &model, int first, int last, bool showMark
         const char *lead = row.reference ? "R " : showMarks && row.marked ? "* " : "  ";
         w.add(QByteArray(lead) + row.column(ResultRow::ColSize).rightJustified(sizeWidth).toUtf8() + "  " +
               row.column(ResultRow::ColModified).leftJustified(dateWidth).toUtf8() + "  " +
-              row.version.leftJustified(versionWidth).toUtf8() + "  " + pathBytes(row) + '\n');
+              row.version().leftJustified(versionWidth).toUtf8() + "  " + pathBytes(row) + '\n');
     }
     w.add('\n');
 }

@@ -10,10 +10,10 @@ ResultRow rowOf(const FolderFacts &f, qint32 group)
     ResultRow row;
     const QString folder = f.path.chopped(1);
     const qsizetype cut = folder.lastIndexOf(u'/') + 1;
-    row.name = folder.mid(cut);
+    row.setName(folder.mid(cut));
     row.path = folder.left(cut);
     row.size = f.size;
-    row.version = QString::number(f.files);
+    row.setVersion(QString::number(f.files));
     row.group = group;
     row.sortGroup = group;
     if (f.files > 0)

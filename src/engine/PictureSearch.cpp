@@ -118,11 +118,11 @@ std::vector<ResultRow> find(const FileList &files, PictureLevel level, const std
         {
             const FileList::Index r = recordOf[static_cast<size_t>(p)];
             ResultRow row;
-            row.name = files.name(r).toString();
+            row.setName(files.name(r));
             row.path = files.folder(r);
             row.size = files.size(r);
             row.setModified(files.date(r));
-            row.version = dimensionsText(pictures[p]);
+            row.setVersion(dimensionsText(pictures[p]));
             row.group = static_cast<qint32>(g) + 1;
             row.sortGroup = row.group;
             rows.push_back(std::move(row));

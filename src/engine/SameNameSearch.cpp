@@ -155,13 +155,13 @@ void listZeroSizeFiles(ScanContext &ctx, ResultModel &model, const std::function
         ctx.keepGoing(); // yields; a cancel does not shorten the listing
         const FileList::Index record = hive.rowAt(i);
         ResultRow row;
-        row.name = ctx.files.name(record).toString();
+        row.setName(ctx.files.name(record));
         row.path = ctx.files.folder(record);
-        if (!exists(row.path + row.name))
+        if (!exists(row.path + row.name()))
             continue;
         row.size = 0;
         // A value of the row, saved in session files and exports: the same in every language.
-        row.version = QStringLiteral("N/A");
+        row.setVersion(QStringLiteral("N/A"));
         row.setModified(ctx.files.date(record));
         rows.push_back(std::move(row));
     }

@@ -22,7 +22,7 @@ int compareValues(KeepRule rule, const ResultRow &a, const ResultRow &b)
         return (a.size > b.size) - (a.size < b.size);
     case KeepRule::NewerVersion:
     case KeepRule::OlderVersion:
-        return VersionOrder::compare(a.version, b.version);
+        return VersionOrder::compare(a.version(), b.version());
     }
     return 0;
 }
@@ -90,7 +90,7 @@ MarkTally markByRangeAsListed(ResultModel &model, const RangeOptions &options)
             hasReference = true;
             continue;
         }
-        if (!FileMasks::matchesMask(row.name, options.mask))
+        if (!FileMasks::matchesMask(row.name(), options.mask))
             continue;
         if (options.limitKb > 0 && tally.total / 1024 > options.limitKb)
             break;
@@ -146,7 +146,7 @@ MarkOutcome markByFolders(ResultModel &model, std::vector<FolderTick> &folders, 
     }
     MarkTally tally;
     model.setMarks([&](int, const ResultRow &r) {
-        if (!ticked.contains(r.path) || !FileMasks::matchesMask(r.name, mask))
+        if (!ticked.contains(r.path) || !FileMasks::matchesMask(r.name(), mask))
             return r.marked;
         tally.count += 1;
         tally.total += static_cast<double>(r.size);

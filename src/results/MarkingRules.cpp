@@ -117,7 +117,7 @@ QString duplicateKey(const ResultRow &row, qint64 position)
 {
     // Stamps of the program's own dates need no parsing: the number is the stamp.
     QString key;
-    if (const std::optional<QString> saved = row.texts ? row.texts->sortDate : std::nullopt)
+    if (const std::optional<QString> saved = row.texts() ? row.texts()->sortDate : std::nullopt)
         key = formatTwelveDigits(*saved);
     else if (row.stamp > 0)
         key = QString::number(row.stamp).rightJustified(12, u'0');

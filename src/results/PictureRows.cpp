@@ -35,8 +35,8 @@ qint64 pixels(QStringView dimensions)
 
 bool largerPicture(const ResultRow &a, const ResultRow &b)
 {
-    const qint64 pa = pixels(a.version);
-    const qint64 pb = pixels(b.version);
+    const qint64 pa = pixels(a.version());
+    const qint64 pb = pixels(b.version());
     return pa != pb ? pa > pb : a.size > b.size;
 }
 

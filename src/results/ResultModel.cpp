@@ -38,9 +38,9 @@ const char *const kHeaders[ResultRow::ColumnCount] = {
 ResultRow rowFromEntry(CHive &hive, qint32 i, qint32 group)
 {
     ResultRow row;
-    row.name = hive.at(i, ResultValue::Name).toString();
+    row.setName(hive.at(i, ResultValue::Name).toString());
     row.path = hive.at(i, ResultValue::Folder).toString();
-    row.version = hive.at(i, ResultValue::Version).toString();
+    row.setVersion(hive.at(i, ResultValue::Version).toString());
     row.size = static_cast<qint64>(std::fabs(VbNumeric::val(hive.at(i, ResultValue::SizeKey).toString())));
     row.group = group;
     row.sortGroup = group;
@@ -98,20 +98,22 @@ public:
 private:
     static constexpr qint32 HeadBytes = 16;
 
-    // The column's text, without a copy where the row holds it (the extension is a part of the name).
+    // The column's text, without a copy where the row holds it as a string.
     QStringView columnText(const ResultRow &row, QString &scratch) const
     {
         switch (m_column)
         {
         case ResultRow::ColName:
-            return row.name;
+            scratch = row.name();
+            return scratch;
         case ResultRow::ColPath:
             return row.path;
         case ResultRow::ColVersion:
-            return row.version;
+            return row.version();
         case ResultRow::ColExt: {
-            const qsizetype dot = row.name.lastIndexOf(u'.');
-            return dot < 0 ? QStringView() : QStringView(row.name).mid(dot + 1);
+            scratch = row.name();
+            const qsizetype dot = scratch.lastIndexOf(u'.');
+            return dot < 0 ? QStringView() : QStringView(scratch).mid(dot + 1);
         }
         default:
             scratch = row.column(m_column);
@@ -203,7 +205,8 @@ std::vector<qint64> textRanks(const std::vector<ResultRow> &rows, int column)
 // Whether any row keeps a text of its own in this slot (read from a session file).
 bool anyKeptText(const std::vector<ResultRow> &rows, std::optional<QString> ResultRowTexts::*slot)
 {
-    return std::any_of(rows.begin(), rows.end(), [slot](const ResultRow &r) { return r.texts && (*r.texts.*slot); });
+    return std::any_of(rows.begin(), rows.end(),
+                       [slot](const ResultRow &r) { return r.texts() && (*r.texts().*slot); });
 }
 
 template <typename Get> std::vector<qint64> numberKeys(const std::vector<ResultRow> &rows, Get get)
@@ -423,7 +426,7 @@ void ResultModel::appendRow(ResultRow row)
 
 void ResultModel::setName(int r, const QString &name)
 {
-    m_rows[static_cast<size_t>(r)].name = name;
+    m_rows[static_cast<size_t>(r)].setName(name);
     Q_EMIT dataChanged(index(r, 0), index(r, ResultRow::ColumnCount - 1));
 }
 
@@ -785,7 +788,7 @@ std::vector<qint64> ResultModel::sortKeys(int column) const
     case ResultRow::ColVersion:
         // A picture's dimensions sort by its pixels: "800 x 600" comes before "4032 x 3024".
         if (PictureRows::isPictureList(*this))
-            return numberKeys(m_rows, [](const ResultRow &r) { return PictureRows::pixels(r.version); });
+            return numberKeys(m_rows, [](const ResultRow &r) { return PictureRows::pixels(r.version()); });
         return textRanks(m_rows, column);
     case ResultRow::ColSortSize:
         return anyKeptText(m_rows, &ResultRowTexts::sortSize)

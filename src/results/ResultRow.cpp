@@ -15,9 +15,10 @@ namespace
 // The text of slot that a row read from a session kept, or none.
 const QString *keptText(const ResultRow &row, std::optional<QString> ResultRowTexts::*slot)
 {
-    if (!row.texts)
+    const ResultRowTexts *texts = row.texts();
+    if (!texts)
         return nullptr;
-    const std::optional<QString> &text = (*row.texts).*slot;
+    const std::optional<QString> &text = texts->*slot;
     return text ? &*text : nullptr;
 }
 } // namespace
@@ -33,7 +34,7 @@ QString ResultRow::column(int c) const
     switch (c)
     {
     case ColName:
-        return name;
+        return name();
     case ColSize:
         if (const QString *kept = keptText(*this, &ResultRowTexts::size))
             return *kept;
@@ -43,7 +44,7 @@ QString ResultRow::column(int c) const
             return *kept;
         return stamp > 0 ? TextFormat::dateTextFromStamp(stamp) : QString();
     case ColVersion:
-        return version;
+        return version();
     case ColGroup:
         return group > 0 ? QString::number(group) : QStringLiteral("N/A");
     case ColPath:
@@ -61,7 +62,7 @@ QString ResultRow::column(int c) const
             return *kept;
         return sortGroup > 0 ? TextFormat::pad11(sortGroup) : QString();
     case ColExt:
-        return fileExtension(name);
+        return fileExtension(name());
     default:
         return QString();
     }
@@ -81,7 +82,7 @@ QString ResultRow::displayText(int c, const QLocale &locale) const
         return stamp > 0 ? LocaleText::stamp(stamp, locale) : QString();
     case ColVersion:
         // A file without a version resource: the same words as a row without a group.
-        return version == u"N/A" ? QCoreApplication::translate("ResultRow", "N/A") : version;
+        return version() == u"N/A" ? QCoreApplication::translate("ResultRow", "N/A") : version();
     case ColGroup:
         //: The group column of a file that belongs to no group (the list of empty files), and the
         //: version column of a file that has no version.
@@ -97,9 +98,49 @@ void ResultRow::setModified(const QString &text)
     stamp = packed.value_or(0);
     if (packed && TextFormat::dateTextFromStamp(*packed) == text)
         return;
-    auto kept = texts ? std::make_shared<ResultRowTexts>(*texts) : std::make_shared<ResultRowTexts>();
+    auto kept = texts() ? std::make_shared<ResultRowTexts>(*texts()) : std::make_shared<ResultRowTexts>();
     kept->modified = text;
-    texts = std::move(kept);
+    setTexts(std::move(kept));
+}
+
+const QString &ResultRow::version() const
+{
+    static const QString none;
+    return m_extra ? m_extra->version : none;
+}
+
+void ResultRow::setVersion(const QString &version)
+{
+    if (version == this->version())
+        return;
+    // Most rows of a list have no version: they all share one extra instead of one each.
+    static const auto *const notAvailable = new QExplicitlySharedDataPointer<const ResultRowExtra>([] {
+        auto *extra = new ResultRowExtra;
+        extra->version = QStringLiteral("N/A");
+        return extra;
+    }());
+    if (!texts() && version == u"N/A")
+    {
+        m_extra = *notAvailable;
+        return;
+    }
+    if (!texts() && version.isEmpty())
+    {
+        m_extra.reset();
+        return;
+    }
+    auto *extra = new ResultRowExtra;
+    extra->version = version;
+    extra->texts = m_extra ? m_extra->texts : nullptr;
+    m_extra = QExplicitlySharedDataPointer<const ResultRowExtra>(extra);
+}
+
+void ResultRow::setTexts(std::shared_ptr<const ResultRowTexts> texts)
+{
+    auto *extra = new ResultRowExtra;
+    extra->version = version();
+    extra->texts = std::move(texts);
+    m_extra = QExplicitlySharedDataPointer<const ResultRowExtra>(extra);
 }
 
 ResultRow ResultRow::fromColumns(const QString &name, const QString &size, const QString &modified,
@@ -107,9 +148,9 @@ ResultRow ResultRow::fromColumns(const QString &name, const QString &size, const
                                  const QString &sortDate, const QString &sortGrpno)
 {
     ResultRow row;
-    row.name = name;
+    row.setName(name);
     row.path = path;
-    row.version = version;
+    row.setVersion(version);
     row.group = group;
     // A size no 64-bit count holds (a foreign or damaged text) counts 0; its text is kept below.
     const double bytes = std::fabs(VbNumeric::val(size));
@@ -134,11 +175,11 @@ ResultRow ResultRow::fromColumns(const QString &name, const QString &size, const
     keep(texts.sortDate, sortDate, row.column(ColSortDate));
     keep(texts.sortGrpno, sortGrpno, row.column(ColSortGrpno));
     if (any)
-        row.texts = std::make_shared<const ResultRowTexts>(std::move(texts));
+        row.setTexts(std::make_shared<const ResultRowTexts>(std::move(texts)));
     return row;
 }
 
 bool ResultRow::numbersAreOwn() const
 {
-    return stamp != 0 && (!texts || (!texts->size && !texts->modified));
+    return stamp != 0 && (!texts() || (!texts()->size && !texts()->modified));
 }

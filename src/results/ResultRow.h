@@ -2,6 +2,9 @@
 // One row of the result list: a duplicate file with its group, mark and hidden sort keys.
 #pragma once
 
+#include "core/CompactText.h"
+
+#include <QSharedData>
 #include <QString>
 
 #include <memory>
@@ -18,6 +21,14 @@ struct ResultRowTexts
     std::optional<QString> sortSize;  // column 6
     std::optional<QString> sortDate;  // column 7
     std::optional<QString> sortGrpno; // column 8
+};
+
+/// What few rows carry beyond their numbers: a version text other than none, and texts kept from a
+/// session file. Rows with the same version share one.
+struct ResultRowExtra : QSharedData
+{
+    QString version;
+    std::shared_ptr<const ResultRowTexts> texts;
 };
 
 /// Columns: 0 "File Name", 1 "Size(Bytes)", 2 "Last Modified.", 3 "File Version", 4 "Group",
@@ -40,9 +51,7 @@ struct ResultRow
         ColumnCount = 10
     };
 
-    QString name;           // column 0
     QString path;           // column 5: the folder, ending with "/"
-    QString version;        // column 3
     qint64 size = 0;        // column 1; column 6 is it with 12 digits
     qint64 stamp = 0;       // last modified as yyyymmddhhnnss (local time); 0 when unknown
     qint32 group = 0;       // column 4; 0 shows "N/A" (the zero-size listing has no groups)
@@ -51,7 +60,6 @@ struct ResultRow
     bool reference = false; // found in a reference location: never marked, moved or deleted
     bool linked = false;    // replaced with a link to a kept copy of it
     bool kept = false;      // a reference row because the user chose to keep its folder
-    std::shared_ptr<const ResultRowTexts> texts;
     // The file as it was when the list was filled or loaded: device, inode and modification time
     // in nanoseconds. Inode 0 when it could not be taken; such a row is never acted on.
     quint64 device = 0;
@@ -60,12 +68,20 @@ struct ResultRow
 
     /// The text of column c (0..9) as files store it (sessions, exports).
     QString column(int c) const;
+    /// Column 0, the file's name.
+    QString name() const { return m_name.toString(); }
+    void setName(QStringView name) { m_name = CompactText(name); }
+    /// Column 3: the file's version, a picture's dimensions or a folder's file count.
+    const QString &version() const;
+    void setVersion(const QString &version);
+    /// The texts kept from a session file, or null when the numbers write every column back.
+    const ResultRowTexts *texts() const { return m_extra ? m_extra->texts.get() : nullptr; }
     /// The text of column c as a window shows it in locale: the size with the locale's digit
     /// grouping and the date in its short format, from the numbers, and "N/A" in the user's
     /// language; a size or date the row keeps a text for (read from a session file, which the
     /// numbers do not reproduce) shows that text. The C locale shows column(c).
     QString displayText(int c, const QLocale &locale) const;
-    QString fullPath() const { return path + name; }
+    QString fullPath() const { return path + name(); }
     bool identified() const { return inode != 0; }
     /// The size and date are numbers the row can be checked by: not texts kept as a session file
     /// wrote them, which no file's numbers reproduce.
@@ -79,6 +95,13 @@ struct ResultRow
     static ResultRow fromColumns(const QString &name, const QString &size, const QString &modified,
                                  const QString &version, qint32 group, const QString &path, const QString &sortSize,
                                  const QString &sortDate, const QString &sortGrpno);
+
+private:
+    void setTexts(std::shared_ptr<const ResultRowTexts> texts);
+
+    // A million rows: the name in 16 bytes, and what few rows have behind one pointer.
+    CompactText m_name;
+    QExplicitlySharedDataPointer<const ResultRowExtra> m_extra;
 };
 
 /// The text after the last "." of a file name, or "" when it has none.

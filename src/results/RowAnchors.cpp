@@ -112,7 +112,7 @@ void anchorRows(ResultModel &model, ListOrigin origin, const QStringList &locati
         const RowAnchors::Folder &folder = *anchors.folder(row.path);
         const SearchRoot &root = anchors.roots[static_cast<size_t>(folder.root)];
         const QString real = NativePath::decode(root.real) + u'/' + QStringView(row.path).mid(root.folder.size());
-        const FileStatus now = statFile(real + row.name);
+        const FileStatus now = statFile(real + row.name());
         if (now.exists && now.size == row.size && now.stamp == row.stamp)
             model.setIdentity(r, now.device, now.inode, now.mtimeNs);
     }
@@ -127,5 +127,5 @@ std::optional<AnchoredFiles::Location> locateRow(const ResultModel &model, int r
     if (!folder)
         return std::nullopt;
     const SearchRoot &root = anchors.roots[static_cast<size_t>(folder->root)];
-    return AnchoredFiles::locate(root, QStringView(r.path).mid(root.folder.size()), folder->id, r.name);
+    return AnchoredFiles::locate(root, QStringView(r.path).mid(root.folder.size()), folder->id, r.name());
 }

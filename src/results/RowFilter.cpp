@@ -7,7 +7,7 @@ namespace RowFilter
 {
 bool shows(const ResultRow &row, const QString &text)
 {
-    return text.isEmpty() || row.name.contains(text, Qt::CaseInsensitive) ||
+    return text.isEmpty() || row.name().contains(text, Qt::CaseInsensitive) ||
            row.path.contains(text, Qt::CaseInsensitive);
 }
 

@@ -35,12 +35,12 @@ bool locationNeedsEscapes(const SearchLocation &l)
 bool rowNeedsEscapes(const ResultRow &r)
 {
     const auto needed = [](const QString &text) { return SessionEscape::needed(text, u'?'); };
-    if (needed(r.name) || needed(r.path) || needed(r.version))
+    if (needed(r.name()) || needed(r.path) || needed(r.version()))
         return true;
-    if (!r.texts)
+    if (!r.texts())
         return false;
     for (const auto *text :
-         {&r.texts->size, &r.texts->modified, &r.texts->sortSize, &r.texts->sortDate, &r.texts->sortGrpno})
+         {&r.texts()->size, &r.texts()->modified, &r.texts()->sortSize, &r.texts()->sortDate, &r.texts()->sortGrpno})
     {
         if (*text && needed(**text))
             return true;

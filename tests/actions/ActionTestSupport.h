@@ -21,7 +21,7 @@ inline ResultRow scannedRow(const QString &path, qint32 group, bool marked = fal
     const QFileInfo info(path);
     const FileStatus status = statFile(path);
     ResultRow row;
-    row.name = info.fileName();
+    row.setName(info.fileName());
     row.path = info.absolutePath() + u'/';
     row.size = status.size;
     row.stamp = status.stamp;
@@ -44,7 +44,7 @@ inline std::vector<QString> namesOf(const ResultModel &model)
 {
     std::vector<QString> names;
     for (const ResultRow &r : model.rows())
-        names.push_back(r.name + (r.marked ? QStringLiteral("*") : QString()));
+        names.push_back(r.name() + (r.marked ? QStringLiteral("*") : QString()));
     return names;
 }
 

@@ -173,7 +173,7 @@ TEST(ProofAtTheAct, RenameLooksForTheFileAfterTheNameIsTyped)
     SingleFileActions(model, prompter, desktop).renameFile(0);
     EXPECT_EQ(TempTree::contents(path), "two");
     EXPECT_FALSE(QFileInfo::exists(tree.path(QStringLiteral("a/y.txt"))));
-    EXPECT_EQ(model.row(0).name, QStringLiteral("x.txt"));
+    EXPECT_EQ(model.row(0).name(), QStringLiteral("x.txt"));
 }
 
 TEST(ProofAtTheAct, RenameNeverFollowsAFolderSwappedForALink)

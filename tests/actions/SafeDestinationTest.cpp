@@ -185,7 +185,7 @@ TEST(StructuredDestination, RowFoldersNeverLeadOutOfTheDestination)
     for (const auto &c : cases)
     {
         ResultRow row;
-        row.name = QStringLiteral("x.jpg");
+        row.setName(QStringLiteral("x.jpg"));
         row.path = location + QString::fromLatin1(c.below);
         row.group = 1;
         rows.push_back(row);

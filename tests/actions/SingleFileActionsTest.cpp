@@ -45,7 +45,7 @@ TEST(SingleFileActions, RenameRefusesBadNamesAndTakenOnes)
                        QStringLiteral("Cannot rename \"one.txt\".\nA file named \"taken.txt\" already exists."),
                        PromptAnswer::Ok);
     f.actions.renameFile(0);
-    EXPECT_EQ(f.model.row(0).name, QStringLiteral("one.txt"));
+    EXPECT_EQ(f.model.row(0).name(), QStringLiteral("one.txt"));
     QFile taken(f.tree.path(QStringLiteral("a/taken.txt")));
     ASSERT_TRUE(taken.open(QIODevice::ReadOnly));
     EXPECT_EQ(taken.readAll(), "someone else's");
@@ -64,7 +64,7 @@ TEST(SingleFileActions, RenameEndsQuietlyOnNoAnswer)
         .expectInput(QStringLiteral("Rename"), QStringLiteral("one.txt"));
     for (int i = 0; i < 3; ++i)
         f.actions.renameFile(0);
-    EXPECT_EQ(f.model.row(0).name, QStringLiteral("one.txt"));
+    EXPECT_EQ(f.model.row(0).name(), QStringLiteral("one.txt"));
 }
 
 TEST(SingleFileActions, RenameRenamesTheFileAndTheRow)
@@ -72,7 +72,7 @@ TEST(SingleFileActions, RenameRenamesTheFileAndTheRow)
     Fixture f;
     f.prompter.expectInput(QStringLiteral("Rename"), QStringLiteral("One.txt"));
     f.actions.renameFile(0);
-    EXPECT_EQ(f.model.row(0).name, QStringLiteral("One.txt"));
+    EXPECT_EQ(f.model.row(0).name(), QStringLiteral("One.txt"));
     EXPECT_TRUE(statFile(f.tree.path(QStringLiteral("a/One.txt"))).exists);
     EXPECT_FALSE(statFile(f.tree.path(QStringLiteral("a/one.txt"))).exists);
     EXPECT_TRUE(f.model.isMarked(0));
@@ -162,9 +162,9 @@ TEST(PicturePreview, APictureIsPairedWithItsGroupsLargest)
     for (const auto &e : entries)
     {
         ResultRow r;
-        r.name = QString::fromLatin1(e.name);
+        r.setName(QString::fromLatin1(e.name));
         r.path = QStringLiteral("/p/");
-        r.version = QString::fromLatin1(e.dimensions);
+        r.setVersion(QString::fromLatin1(e.dimensions));
         r.size = e.size;
         r.group = e.group;
         rows.push_back(r);

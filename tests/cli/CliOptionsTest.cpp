@@ -29,12 +29,12 @@ ResultRow row(const char *path, qint64 size, qint32 group, const char *version =
     const QString full = QString::fromUtf8(path);
     ResultRow r;
     r.path = full.left(full.lastIndexOf(u'/') + 1);
-    r.name = full.mid(full.lastIndexOf(u'/') + 1);
+    r.setName(full.mid(full.lastIndexOf(u'/') + 1));
     r.size = size;
     r.stamp = 20040307210503;
     r.group = group;
     r.sortGroup = group;
-    r.version = QString::fromUtf8(version);
+    r.setVersion(QString::fromUtf8(version));
     return r;
 }
 
@@ -297,7 +297,7 @@ TEST(CliOutput, JsonParsesBackWithEveryField)
 {
     ResultModel model;
     ResultRow latin = row("/b/caf", 1536, 1);
-    latin.name += QChar(char16_t(0xDCE9));
+    latin.setName(QString(latin.name() + QChar(char16_t(0xDCE9))));
     latin.marked = true;
     model.setRows({row("/a/new\nline.bin", 1536, 1), latin, row("/a/same.txt", 10, 2), row("/b/same.txt", 12, 2),
                    row("/a/empty", 0, 0), row("/b/empty", 0, 0)});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/AppendString.h"
 #include "core/CErrorCollection.h"
+#include "core/CompactText.h"
 #include "core/ErrorReport.h"
 #include "core/RaisedError.h"
 #include "core/Stopwatch.h"
@@ -28,6 +29,37 @@ TEST(AppendString, BuildsTextAndGrowsInSteps)
     big.addToString(longText);
     big.addToString(u"!");
     EXPECT_EQ(big.returnString(), longText + u'!');
+}
+
+TEST(CompactText, EveryTextComesBackExactlyThroughCopiesAndMoves)
+{
+    // Inline and in a block of its own, one and two bytes a character, a lone surrogate (a name
+    // that was not valid UTF-8 on the disk) and the last one-byte character.
+    const QString texts[] = {QString(),
+                             QStringLiteral("IMG_0012345.JPG"),
+                             QStringLiteral("IMG_0012345.JPEG"),
+                             QStringLiteral("na\u00efve caf\u00e9 \u00ff.txt"),
+                             QStringLiteral("\u03bb\u03cc\u03b3\u03bf\u03c2"),
+                             QString(QStringLiteral("caf") + QChar(char16_t(0xDCE9))),
+                             QString(70000, u'x')};
+    for (const QString &text : texts)
+    {
+        const CompactText kept(text);
+        EXPECT_EQ(kept.toString(), text);
+        EXPECT_EQ(kept.size(), text.size());
+        EXPECT_EQ(kept.isEmpty(), text.isEmpty());
+        CompactText copy(kept);
+        EXPECT_TRUE(copy == kept);
+        CompactText moved(std::move(copy));
+        EXPECT_EQ(moved.toString(), text);
+        CompactText assigned(QStringLiteral("something else entirely"));
+        assigned = moved;
+        const CompactText &same = assigned;
+        assigned = same;
+        EXPECT_EQ(assigned.toString(), text);
+        for (const QString &other : texts)
+            EXPECT_EQ(CompactText(other) == kept, other == text) << other.left(20).toStdString();
+    }
 }
 
 TEST(CErrorCollection, AddsRemovesAndReadsRecords)

@@ -197,7 +197,7 @@ TEST(FolderCopies, AFolderInOrHoldingAReferenceLocationIsAReferenceRow)
     ScanPipeline(sink, model).run(locations, options);
     QStringList references;
     for (const ResultRow &r : model.rows())
-        references << r.name + (r.reference ? u"=R" : u"");
+        references << r.name() + (r.reference ? u"=R" : u"");
     EXPECT_EQ(references.join(u' '), QStringLiteral("Photos=R Backup Kept=R Old"))
         << "Photos holds a reference location, Kept is one; each first in its group";
 }

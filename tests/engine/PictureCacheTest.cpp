@@ -76,7 +76,7 @@ protected:
         ScanPipeline(sink, model).run(locations, options);
         std::map<qint32, QStringList> groups;
         for (const ResultRow &r : model.rows())
-            groups[r.group].append(r.name);
+            groups[r.group].append(r.name());
         std::set<QStringList> out;
         for (auto &[group, names] : groups)
         {

@@ -36,7 +36,7 @@ struct AdvMarkFrmTest : ::testing::Test
     {
         auto row = [](const char *name, const char *path, qint64 size, qint64 stamp, qint32 group) {
             ResultRow r;
-            r.name = QString::fromLatin1(name);
+            r.setName(QString::fromLatin1(name));
             r.path = QString::fromLatin1(path);
             r.size = size;
             r.stamp = stamp;
@@ -64,7 +64,7 @@ struct AdvMarkFrmTest : ::testing::Test
         for (const ResultRow &r : model.rows())
         {
             if (r.marked)
-                out << r.name;
+                out << r.name();
         }
         return out;
     }
@@ -165,7 +165,7 @@ TEST_F(AdvMarkFrmTest, MarkByFoldersTicksSubFoldersAndMarksTheirFiles)
     const auto rowOrder = [this] {
         QStringList out;
         for (const ResultRow &r : model.rows())
-            out << QStringLiteral("%1 %2%3").arg(r.group).arg(r.path, r.name);
+            out << QStringLiteral("%1 %2%3").arg(r.group).arg(r.path, r.name());
         return out;
     };
     const QStringList before = rowOrder();

@@ -19,11 +19,11 @@ namespace
 ResultRow row(const QString &name, qint64 stamp, const QString &version, qint32 group)
 {
     ResultRow r;
-    r.name = name;
+    r.setName(name);
     r.path = QStringLiteral("/home/sam/Music/");
     r.size = 4294967296;
     r.stamp = stamp;
-    r.version = version;
+    r.setVersion(version);
     r.group = r.sortGroup = group;
     return r;
 }

@@ -94,7 +94,7 @@ TEST_F(MainFrmActionsTest, AfterAnActTheStatusBarSaysWhatWasDoneAndCountsWhatIsL
     // One marked file changes after the search: the deletion refuses it and it stays listed.
     QString changed;
     for (const ResultRow &row : window->results().rows())
-        if (row.marked && row.name == QLatin1String("two.txt"))
+        if (row.marked && row.name() == QLatin1String("two.txt"))
             changed = row.fullPath();
     tree.file(QDir(tree.root()).relativeFilePath(changed), "edited since the search");
 

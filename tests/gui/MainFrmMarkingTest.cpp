@@ -59,7 +59,7 @@ TEST_F(MainFrmMarkingTest, MarkAllDuplicatesKeepsTheNewestOfEachGroup)
     for (const ResultRow &r : window->results().rows())
     {
         if (!r.marked)
-            unmarked.push_back(r.name);
+            unmarked.push_back(r.name());
     }
     EXPECT_EQ(unmarked, (std::vector<QString>{QStringLiteral("a2"), QStringLiteral("b2"), QStringLiteral("c3")}));
     EXPECT_EQ(panelText(MainFrm::Panel::Activity), QStringLiteral("Total Files Marked 4 Size 4.60 KB"));
@@ -79,7 +79,7 @@ TEST_F(MainFrmMarkingTest, TheFilterShowsMatchingRowsAndMarksOnlyThose)
                                               {"song (1).mp3", "/data/Music/", 2}})
     {
         ResultRow r;
-        r.name = QString::fromLatin1(name);
+        r.setName(QString::fromLatin1(name));
         r.path = QString::fromLatin1(folder);
         r.size = 1024;
         r.stamp = 20040307090503;
@@ -94,7 +94,7 @@ TEST_F(MainFrmMarkingTest, TheFilterShowsMatchingRowsAndMarksOnlyThose)
         for (int r = 0; r < window->results().size(); ++r)
         {
             if (which(r))
-                found << window->results().row(r).name;
+                found << window->results().row(r).name();
         }
         return found;
     };
@@ -130,11 +130,11 @@ TEST_F(MainFrmMarkingTest, KeepingAFolderMakesItsFilesOriginalsUntilItStops)
                                        {"b.jpg", "/data/Backup/"}})
     {
         ResultRow r;
-        r.name = QString::fromLatin1(name);
+        r.setName(QString::fromLatin1(name));
         r.path = QString::fromLatin1(folder);
         r.size = 1024;
         r.stamp = 20040307090503;
-        r.group = r.sortGroup = r.name == u"a.jpg" ? 1 : 2;
+        r.group = r.sortGroup = r.name() == u"a.jpg" ? 1 : 2;
         rows.push_back(r);
     }
     window->results().setRows(rows);
@@ -144,7 +144,7 @@ TEST_F(MainFrmMarkingTest, KeepingAFolderMakesItsFilesOriginalsUntilItStops)
         for (const ResultRow &r : window->results().rows())
         {
             if (r.reference)
-                found << r.path + r.name;
+                found << r.path + r.name();
         }
         return found;
     };

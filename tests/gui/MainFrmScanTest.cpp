@@ -64,7 +64,7 @@ protected:
     {
         QStringList out;
         for (const ResultRow &r : window->results().rows())
-            out << r.name;
+            out << r.name();
         return out;
     }
 
@@ -249,7 +249,7 @@ TEST_F(MainFrmScanTest, DuplicateFoldersAreListedMarkedSavedAndSentToTheTrash)
 
     const ResultModel &results = window->results();
     ASSERT_EQ(names(), QStringList({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
-    EXPECT_EQ(results.row(0).version, QStringLiteral("2"));
+    EXPECT_EQ(results.row(0).version(), QStringLiteral("2"));
     EXPECT_EQ(results.row(0).size, 3200);
     EXPECT_EQ(results.row(2).group, 0) << "C holds nothing unique, in no group";
     EXPECT_EQ(panelText(MainFrm::Panel::Duplicates), QStringLiteral("Duplicate Folders: 1  Size: 3.13 KB"));
@@ -276,7 +276,7 @@ TEST_F(MainFrmScanTest, DuplicateFoldersAreListedMarkedSavedAndSentToTheTrash)
     ASSERT_TRUE(window->openSession(session, true, false, {}));
     EXPECT_EQ(names(), listed);
     for (const ResultRow &r : window->results().rows())
-        EXPECT_EQ(r.group, r.name == u"C" ? 0 : 1) << r.name.toStdString();
+        EXPECT_EQ(r.group, r.name() == u"C" ? 0 : 1) << r.name().toStdString();
     EXPECT_EQ(window->results().markedCount(), 1);
     EXPECT_TRUE(child<QRadioButton>("Option5")->isChecked());
 
@@ -326,11 +326,12 @@ TEST_F(MainFrmScanTest, SimilarPicturesAreListedLargestFirstAndTheChoiceSurvives
         << panelText(MainFrm::Panel::Duplicates).toStdString();
     for (const int first : {0, 3})
     {
-        EXPECT_EQ(results.row(first).name, QStringLiteral("original.jpg"));
-        EXPECT_TRUE(results.row(first).version.endsWith(QStringLiteral(" JPEG")))
-            << results.row(first).version.toStdString();
-        EXPECT_GT(PictureRows::pixels(results.row(first).version), PictureRows::pixels(results.row(first + 1).version));
-        EXPECT_EQ(results.row(first + 2).name, QStringLiteral("quarter.jpg"));
+        EXPECT_EQ(results.row(first).name(), QStringLiteral("original.jpg"));
+        EXPECT_TRUE(results.row(first).version().endsWith(QStringLiteral(" JPEG")))
+            << results.row(first).version().toStdString();
+        EXPECT_GT(PictureRows::pixels(results.row(first).version()),
+                  PictureRows::pixels(results.row(first + 1).version()));
+        EXPECT_EQ(results.row(first + 2).name(), QStringLiteral("quarter.jpg"));
     }
     // The viewer shows a smaller copy beside its group's first.
     child<ResultView>("RLV")->setCurrentIndex(results.index(1, 0));
@@ -346,7 +347,7 @@ TEST_F(MainFrmScanTest, SimilarPicturesAreListedLargestFirstAndTheChoiceSurvives
 
     action("MMarkAllDuplicates")->trigger();
     for (const ResultRow &r : results.rows())
-        EXPECT_EQ(r.marked, r.name != u"original.jpg") << r.path.toStdString() << r.name.toStdString();
+        EXPECT_EQ(r.marked, r.name() != u"original.jpg") << r.path.toStdString() << r.name().toStdString();
 
     restart();
     EXPECT_TRUE(child<QRadioButton>("Option6")->isChecked());

@@ -408,7 +408,7 @@ TEST_F(MainFrmTest, HeaderClicksSortAscendingThenDescendingWithTheirMark)
     clickHeader(view, 0);
     EXPECT_EQ(view->sortMarkColumn(), 0);
     EXPECT_TRUE(view->sortMarkAscending());
-    EXPECT_EQ(window->results().row(0).name, QStringLiteral("a.txt"));
+    EXPECT_EQ(window->results().row(0).name(), QStringLiteral("a.txt"));
 }
 
 TEST_F(MainFrmTest, NewSessionEmptiesTheListsAndResetsTheOptions)

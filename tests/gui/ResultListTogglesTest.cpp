@@ -39,7 +39,7 @@ struct ResultListTogglesTest : ::testing::Test
         for (int i = 0; i < 4; ++i)
         {
             ResultRow r;
-            r.name = QStringLiteral("f%1").arg(i);
+            r.setName(QStringLiteral("f%1").arg(i));
             r.path = QStringLiteral("/d/");
             r.size = 10;
             r.group = r.sortGroup = 1;
@@ -75,7 +75,7 @@ struct ResultListTogglesTest : ::testing::Test
         for (const ResultRow &r : model.rows())
         {
             if (r.marked)
-                out << r.name;
+                out << r.name();
         }
         return out;
     }

@@ -29,11 +29,11 @@ struct WarningFrmTest : ::testing::Test
         for (int i = 0; i < 4; ++i)
         {
             ResultRow r;
-            r.name = QStringLiteral("f%1.txt").arg(i);
+            r.setName(QStringLiteral("f%1.txt").arg(i));
             r.path = QStringLiteral("/d/");
             r.size = 100 + i;
             r.stamp = 20040307210503;
-            r.version = QStringLiteral("N/A");
+            r.setVersion(QStringLiteral("N/A"));
             r.group = r.sortGroup = i < 2 ? 1 : 2;
             r.marked = i >= 2;
             rows.push_back(r);

@@ -107,7 +107,7 @@ TEST(ResultModel, DropSingleRowGroupsRemovesLoneRowsUnlessZeroSize)
     {
         ResultModel model;
         load(model, {{1, "a", "/x/", 1}, {1, "b", "/x/", 1}, {2, "c", "/x/", 2}, {2, "d", "/x/", 2}});
-        model.removeRowsIf([](const ResultRow &r) { return r.name == u"a"; });
+        model.removeRowsIf([](const ResultRow &r) { return r.name() == u"a"; });
         model.dropSingleRowGroups(zero);
         if (zero)
             EXPECT_EQ(column(model, 0), (QStringList{"b", "c", "d"}));
@@ -123,7 +123,7 @@ TEST(ResultModel, SortingByNameRebandsRunsAndPaddedKeysSortAsNumbers)
     std::vector<ResultRow> rows;
     auto add = [&rows](const char *name, qint64 size, int group) {
         ResultRow r;
-        r.name = QString::fromLatin1(name);
+        r.setName(QString::fromLatin1(name));
         r.path = QStringLiteral("/p/");
         r.size = size;
         r.group = r.sortGroup = group;
@@ -158,7 +158,7 @@ TEST(ResultModel, TextColumnsSortWithoutRegardToCaseAndKeepTheOrderOfEqualTexts)
     for (const char *name : {"b", "A", "\xc3\x89", "a", "e", "B", "ab", "A"})
     {
         ResultRow r;
-        r.name = QString::fromUtf8(name);
+        r.setName(QString::fromUtf8(name));
         r.path = QStringLiteral("/p%1/").arg(n++ % 3);
         rows.push_back(r);
     }
@@ -166,7 +166,7 @@ TEST(ResultModel, TextColumnsSortWithoutRegardToCaseAndKeepTheOrderOfEqualTexts)
     auto namesAndPaths = [&model] {
         QStringList out;
         for (const ResultRow &r : model.rows())
-            out << r.name + r.path;
+            out << r.name() + r.path;
         return out;
     };
     model.sortByColumn(ResultRow::ColName, true);
@@ -218,13 +218,13 @@ TEST(ResultModel, RowsFromSessionTextsKeepWhatNumbersCannotSay)
         ResultRow::fromColumns(QStringLiteral("a.txt"), QStringLiteral("3072"), QStringLiteral("3/7/2004 9:05:03 PM"),
                                QStringLiteral("N/A"), 1, QStringLiteral("/d/"), QStringLiteral("000000003072"),
                                QStringLiteral("20040307210503"), QStringLiteral("00000000004"));
-    EXPECT_FALSE(plain.texts);
+    EXPECT_FALSE(plain.texts());
     EXPECT_EQ(plain.column(8), QStringLiteral("00000000004"));
     EXPECT_EQ(plain.column(4), QStringLiteral("1"));
     const ResultRow odd = ResultRow::fromColumns(QStringLiteral("x"), QStringLiteral("12 kB"),
                                                  QStringLiteral("yesterday"), QStringLiteral("1.0"), 2,
                                                  QStringLiteral("/d/"), QStringLiteral("12"), QString(), QString());
-    ASSERT_TRUE(odd.texts);
+    ASSERT_TRUE(odd.texts());
     EXPECT_EQ(odd.column(1), QStringLiteral("12 kB"));
     EXPECT_EQ(odd.column(2), QStringLiteral("yesterday"));
     EXPECT_EQ(odd.column(6), QStringLiteral("12"));

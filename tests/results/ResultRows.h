@@ -24,13 +24,13 @@ struct Entry
 inline ResultRow row(const Entry &s)
 {
     ResultRow r;
-    r.name = QString::fromUtf8(s.name);
+    r.setName(QString::fromUtf8(s.name));
     r.path = QString::fromUtf8(s.path);
     r.size = s.size;
     r.stamp = s.stamp;
     r.group = s.group;
     r.sortGroup = s.group;
-    r.version = QString::fromUtf8(s.version);
+    r.setVersion(QString::fromUtf8(s.version));
     r.marked = s.marked;
     return r;
 }
@@ -50,7 +50,7 @@ inline QStringList marked(const ResultModel &model)
     for (const ResultRow &r : model.rows())
     {
         if (r.marked)
-            out << r.name;
+            out << r.name();
     }
     return out;
 }
@@ -59,7 +59,7 @@ inline QStringList names(const ResultModel &model)
 {
     QStringList out;
     for (const ResultRow &r : model.rows())
-        out << r.name;
+        out << r.name();
     return out;
 }
 } // namespace ResultRows

@@ -45,7 +45,7 @@ QStringList sortedNames(const QStringList &names, bool ascending)
     for (const QString &n : names)
     {
         ResultRow r;
-        r.name = n;
+        r.setName(n);
         r.path = QStringLiteral("/data/");
         rows.push_back(r);
     }
@@ -54,7 +54,7 @@ QStringList sortedNames(const QStringList &names, bool ascending)
     model.sortByColumn(ResultRow::ColName, ascending);
     QStringList out;
     for (const ResultRow &r : model.rows())
-        out << r.name;
+        out << r.name();
     return out;
 }
 } // namespace

@@ -8,11 +8,11 @@ TEST(RowFilter, ANameOrFolderThatHoldsTheTextInAnyCase)
 {
     ResultModel model;
     std::vector<ResultRow> rows(3);
-    rows[0].name = QStringLiteral("Holiday.JPG");
+    rows[0].setName(QStringLiteral("Holiday.JPG"));
     rows[0].path = QStringLiteral("/home/sam/Pictures/");
-    rows[1].name = QStringLiteral("notes.txt");
+    rows[1].setName(QStringLiteral("notes.txt"));
     rows[1].path = QStringLiteral("/home/sam/Holidays 2023/");
-    rows[2].name = QStringLiteral("song.mp3");
+    rows[2].setName(QStringLiteral("song.mp3"));
     rows[2].path = QStringLiteral("/media/backup/");
     model.setRows(rows);
     EXPECT_EQ(RowFilter::shownRows(model, QStringLiteral("holiday")), (std::vector<int>{0, 1}));

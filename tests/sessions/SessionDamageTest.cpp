@@ -44,7 +44,7 @@ struct Before
     {
         return state.options.engine == ScanOptions::Crc32 && state.duplicateCount == 7 && state.locations.size() == 1 &&
                state.locations.at(0).folder == QStringLiteral("/kept") && rows.size() == 2 &&
-               rows.row(0).name == QStringLiteral("one");
+               rows.row(0).name() == QStringLiteral("one");
     }
 };
 

@@ -163,7 +163,7 @@ QStringList savedAndLoaded(const QStringList &names, const QString &folder, bool
     for (const ResultRow &r : back.rows())
     {
         EXPECT_EQ(r.path, folder + u'/');
-        out << r.name;
+        out << r.name();
     }
     return out;
 }

@@ -391,6 +391,6 @@ TEST(SessionFile, CancelLeavesTheSessionAsItWas)
     EXPECT_FALSE(report.result);
     EXPECT_EQ(report.ending, SessionRead::Ending::Aborted);
     EXPECT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows.row(0).name, QStringLiteral("a.txt"));
+    EXPECT_EQ(rows.row(0).name(), QStringLiteral("a.txt"));
     EXPECT_EQ(state.locations.rows(), exampleState().locations.rows());
 }

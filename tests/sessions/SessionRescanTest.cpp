@@ -112,7 +112,7 @@ TEST(SessionRescan, RowsSavedInAnyOrderAreComparedInSizeOrderWithTheirSizesNow)
     EXPECT_EQ(report.status.panel1, QStringLiteral("Search Completed."));
     for (const ResultRow &r : back.rows())
     {
-        if (r.name.startsWith(QStringLiteral("grew")))
+        if (r.name().startsWith(QStringLiteral("grew")))
         {
             EXPECT_EQ(r.size, 500) << "the size the file has now";
         }
@@ -145,7 +145,7 @@ TEST(SessionRescan, ASimilarPicturesListKeepsItsLevelAndIsFoundAgainByLikeness)
     ScanPipeline(sink, rows).run(saved.locations, saved.options);
     ASSERT_EQ(rows.size(), 3);
     for (int r = 0; r < rows.size(); ++r)
-        rows.setMarked(r, rows.row(r).name == QStringLiteral("beach small.jpg"));
+        rows.setMarked(r, rows.row(r).name() == QStringLiteral("beach small.jpg"));
     ScriptedErrorReporter errors;
     ASSERT_TRUE(SessionFile::writeSessionFile(t.path("s.cvf"), saved, rows, false, errors));
     const QByteArray bytes = readBytes(t.path("s.cvf"));
@@ -172,7 +172,7 @@ TEST(SessionRescan, ASimilarPicturesListKeepsItsLevelAndIsFoundAgainByLikeness)
     EXPECT_TRUE(report.rescanned);
     QStringList listed;
     for (const ResultRow &r : rescanned.rows())
-        listed << r.name + (r.marked ? QStringLiteral("*") : QString());
+        listed << r.name() + (r.marked ? QStringLiteral("*") : QString());
     EXPECT_EQ(listed, (QStringList{"beach.jpg", "beach small.jpg*"})) << "the largest picture first";
     EXPECT_EQ(rescanned.anchors().origin.kind, ListKind::SimilarPictures);
     EXPECT_EQ(rescanned.anchors().origin.pictureLevel, PictureLevel::Loose);

@@ -144,7 +144,7 @@ int ScreenshotRun::firstPictureRow() const
     const ResultModel &rows = m_window->results();
     for (int r = 0; r < rows.size(); ++r)
     {
-        if (PicturePreview::isPictureFile(rows.row(r).name))
+        if (PicturePreview::isPictureFile(rows.row(r).name()))
             return r;
     }
     return -1;
