@@ -7,7 +7,7 @@
 
 int main(int argc, char *argv[])
 {
-    ContentGroups::prepareDescriptors();
+    ContentGroups::prepareProcess();
     QCoreApplication app(argc, argv);
     return Bench::runNamedInArguments();
 }

@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    ContentGroups::prepareDescriptors();
+    ContentGroups::prepareProcess();
     QApplication app(argc, argv);
     return Bench::runNamedInArguments();
 }

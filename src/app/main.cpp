@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> answered = answerWithoutWindow(argc, argv))
         return *answered;
     AppFolders::exportHome();
-    ContentGroups::prepareDescriptors();
+    ContentGroups::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvina"));
     QApplication::setApplicationVersion(QLatin1String(CorvinaVersion));

@@ -18,7 +18,7 @@
 int main(int argc, char *argv[])
 {
     AppFolders::exportHome();
-    ContentGroups::prepareDescriptors();
+    ContentGroups::prepareProcess();
     QCoreApplication app(argc, argv);
     // Standard error and --help in the user's language (LANG); the listing on standard output and
     // the files written are the same in every language, since scripts read them.

@@ -8,6 +8,7 @@
 #include "engine/SearchEngine.h"
 #include "engine/SearchThreads.h"
 #include "platform/FileFunctions.h"
+#include "platform/HeapTuning.h"
 #include "platform/ReadOnlyFile.h"
 
 #include <algorithm>
@@ -657,9 +658,10 @@ bool RecordMembers::open(qsizetype m, ReadOnlyFile &file, OpenedFolder *folder) 
     return folder->fd.valid() ? file.openIn(folder->fd, m_files.name(r)) : file.open(path(m));
 }
 
-void prepareDescriptors()
+void prepareProcess()
 {
     ReadOnlyFile::reserveDescriptors(usableDescriptors());
+    HeapTuning::returnLargeBlocksWhenFreed();
 }
 
 std::optional<Groups> find(Method method, const Members &members, const KeepGoing &keepGoing, Tally *tally)

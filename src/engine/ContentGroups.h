@@ -105,10 +105,11 @@ struct Tally
     std::vector<qsizetype> unreadable; // members that could not be opened or read, ascending
 };
 
-/// Makes room for every file searches may hold open at once. Called at the start of a program,
-/// before it starts any thread, so that holding many files open never waits for the table of
-/// open files to grow.
-void prepareDescriptors();
+/// Makes room for every file searches may hold open at once, so that holding many files open never
+/// waits for the table of open files to grow, and lets the large tables of one phase of a search go
+/// back to the system before the next. Called at the start of a program, before it starts any
+/// thread.
+void prepareProcess();
 
 /// The groups of `method`: one of the functions below. Safe to call from several threads at once.
 /// With a tally, the bytes read and the members that could not be read are counted there.
