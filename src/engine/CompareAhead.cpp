@@ -148,8 +148,8 @@ void CompareAhead::work()
         std::optional<ContentGroups::Groups> groups;
         try
         {
-            groups = ContentGroups::find(m_method, ContentGroups::RecordMembers(m_files, job->records), keepGoing,
-                                         &job->tally);
+            groups = ContentGroups::find(m_method, ContentGroups::RecordMembers(m_files, job->records, m_hashes.load()),
+                                         keepGoing, &job->tally);
         }
         catch (...)
         {

@@ -33,6 +33,9 @@ public:
     /// The workers started.
     qsizetype workers() const { return static_cast<qsizetype>(m_workers.size()); }
 
+    /// The walk's hashes of the records' bytes, used by the groups the workers start from now on.
+    void useListedHashes(const ListedHashes *hashes) { m_hashes.store(hashes); }
+
     /// Queues a candidate group, given as its members' record numbers.
     void submit(std::vector<FileList::Index> records);
     /// Groups and files queued and not yet taken.
@@ -78,6 +81,7 @@ private:
 
     const ContentGroups::Method m_method;
     const FileList &m_files;
+    std::atomic<const ListedHashes *> m_hashes{nullptr};
     mutable std::mutex m_mutex;
     std::condition_variable m_jobArrived;
     std::condition_variable m_jobDone;

@@ -141,7 +141,8 @@ public:
     {
         std::vector<qsizetype> all(static_cast<size_t>(m_members.count()));
         std::iota(all.begin(), all.end(), 0);
-        m_pending.push_back({std::move(all), 0, 0});
+        if (!splitByListedHashes(all))
+            m_pending.push_back({std::move(all), 0, 0});
         while (!m_pending.empty())
         {
             if (!m_keepGoing())
@@ -408,6 +409,35 @@ private:
         }
         if (failure)
             std::rethrow_exception(failure);
+    }
+
+    // Splits the set by the hashes the walk made of its members' bytes, when it made one of every
+    // member: only members whose hashes meet go on, to be read and compared byte by byte. A member
+    // alone with its hash is done with unopened; its bytes count as read, since the walk read them.
+    // False, and nothing done, when a member has no such hash.
+    bool splitByListedHashes(const std::vector<qsizetype> &members)
+    {
+        std::unordered_map<quint64, size_t> partOf;
+        std::vector<std::vector<qsizetype>> parts;
+        for (const qsizetype m : members)
+        {
+            const std::optional<quint64> hash = m_members.listedHash(m);
+            if (!hash)
+                return false;
+            const auto [it, added] = partOf.try_emplace(*hash, parts.size());
+            if (added)
+                parts.emplace_back();
+            parts[it->second].push_back(m);
+        }
+        // Pushed last-first so that the first part is split next, as splitOnce does.
+        for (auto part = parts.rbegin(); part != parts.rend(); ++part)
+        {
+            if (part->size() >= 2)
+                m_pending.push_back({std::move(*part), 0, 0});
+            else
+                countRead(m_tally, std::max<qint64>(0, m_members.expectedSize(part->front())));
+        }
+        return true;
     }
 
     // A set whose first blocks would fill a large round buffer: the fresh memory of such a buffer
