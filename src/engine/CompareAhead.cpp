@@ -37,6 +37,7 @@ void CompareAhead::submit(std::vector<FileList::Index> records)
 {
     auto job = std::make_shared<Job>();
     job->records = std::move(records);
+    job->tally.alsoRead = &m_bytesAhead;
     {
         const std::lock_guard lock(m_mutex);
         m_queuedFiles += static_cast<qsizetype>(job->records.size());
@@ -60,11 +61,7 @@ qsizetype CompareAhead::queuedFiles() const
 
 qint64 CompareAhead::bytesReadAhead() const
 {
-    const std::lock_guard lock(m_mutex);
-    qint64 bytes = 0;
-    for (const auto &job : m_queue)
-        bytes += job->tally.bytesRead.load(std::memory_order_relaxed);
-    return bytes;
+    return m_bytesAhead.load(std::memory_order_relaxed);
 }
 
 CompareAhead::Answer CompareAhead::take(const std::vector<FileList::Index> &records, const std::function<bool()> &poll)
@@ -91,6 +88,7 @@ CompareAhead::Answer CompareAhead::take(const std::vector<FileList::Index> &reco
                 if (!job->done)
                     return {Answer::Stopped, {}, {}};
                 m_queuedFiles -= static_cast<qsizetype>(job->records.size());
+                m_bytesAhead.fetch_sub(job->tally.bytesRead.load(std::memory_order_relaxed));
                 m_queue.pop_front();
                 if (!job->found)
                 {
@@ -115,6 +113,9 @@ void CompareAhead::drop(size_t count)
     {
         Job &job = *m_queue.front();
         job.dropped = true;
+        // A worker may still be reading it: it takes off the rest when it ends.
+        job.takenOff = job.tally.bytesRead.load(std::memory_order_relaxed);
+        m_bytesAhead.fetch_sub(job.takenOff);
         m_queuedFiles -= static_cast<qsizetype>(job.records.size());
         m_queue.pop_front();
     }
@@ -161,6 +162,8 @@ void CompareAhead::work()
             if (groups)
                 job->groups = std::move(*groups);
             job->done = true;
+            if (job->dropped)
+                m_bytesAhead.fetch_sub(job->tally.bytesRead.load(std::memory_order_relaxed) - job->takenOff);
         }
         m_jobDone.notify_all();
     }

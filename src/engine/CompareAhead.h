@@ -73,6 +73,7 @@ private:
         bool done = false;
         bool found = false;               // groups is the answer (else the worker failed)
         std::atomic<bool> dropped{false}; // nobody will take the answer
+        qint64 takenOff = 0;              // its bytes read when it was dropped, no longer in m_bytesAhead
     };
 
     void work();
@@ -88,6 +89,9 @@ private:
     std::deque<std::shared_ptr<Job>> m_queue;     // every job not yet taken, oldest first
     std::deque<std::shared_ptr<Job>> m_unstarted; // the jobs no worker has begun
     qsizetype m_queuedFiles = 0;
+    // The bytes read of the jobs in m_queue: every job adds what it reads, and what a job taken or
+    // dropped had read is taken off again, so the scan need not add up the whole queue each time.
+    std::atomic<qint64> m_bytesAhead{0};
     qsizetype m_unanswered = 0; // only the scan's thread counts
     std::atomic<bool> m_stop{false};
     std::vector<std::thread> m_workers;

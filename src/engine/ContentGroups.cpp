@@ -98,8 +98,11 @@ qint64 heldOpenBudget()
 
 void countRead(Tally *tally, qint64 bytes)
 {
-    if (tally)
-        tally->bytesRead.fetch_add(bytes, std::memory_order_relaxed);
+    if (!tally)
+        return;
+    tally->bytesRead.fetch_add(bytes, std::memory_order_relaxed);
+    if (tally->alsoRead)
+        tally->alsoRead->fetch_add(bytes, std::memory_order_relaxed);
 }
 
 bool holdOpen(qint64 budget)
@@ -728,7 +731,10 @@ std::optional<Groups> crc(const Members &members, const KeepGoing &keepGoing, Ta
             return !stopped;
         };
         const QString path = members.path(static_cast<qsizetype>(m));
+        const qint64 before = tally ? tally->bytesRead.load(std::memory_order_relaxed) : 0;
         const std::optional<quint32> sum = SearchEngine::fileCrc32(path, watched, tally ? &tally->bytesRead : nullptr);
+        if (tally && tally->alsoRead)
+            tally->alsoRead->fetch_add(tally->bytesRead.load(std::memory_order_relaxed) - before);
         if (stopped)
             return std::nullopt;
         if (!sum)

@@ -116,6 +116,8 @@ struct Tally
 {
     std::atomic<qint64> bytesRead{0};  // bytes of the members read so far
     std::vector<qsizetype> unreadable; // members that could not be opened or read, ascending
+    // When set, the bytes read are added here as well: one sum over the searches running at once.
+    std::atomic<qint64> *alsoRead = nullptr;
 };
 
 /// Makes room for every file searches may hold open at once. Called at the start of a program,

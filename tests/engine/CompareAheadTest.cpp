@@ -92,4 +92,13 @@ TEST(CompareAhead, CountsTheBytesReadOfGroupsNotYetTaken)
     EXPECT_EQ(a.kind, CompareAhead::Answer::Found);
     EXPECT_TRUE(a.unreadable.empty());
     EXPECT_EQ(ahead.bytesReadAhead(), 0) << "a group taken is the scan's to count";
+
+    // A group passed over is dropped: what its worker read, before the drop or after, leaves the
+    // count as well (one worker, so the group taken starts only once the dropped one has ended).
+    const auto other =
+        recordsOf(files, {t.fileOfSize(QStringLiteral("c"), Size, 'q'), t.fileOfSize(QStringLiteral("d"), Size, 'q')});
+    ahead.submit(pair);
+    ahead.submit(other);
+    EXPECT_EQ(ahead.take(other, Wait).kind, CompareAhead::Answer::Found);
+    EXPECT_EQ(ahead.bytesReadAhead(), 0) << "a dropped group is nobody's to count";
 }
