@@ -90,8 +90,9 @@ bool ListAhead::list(const QString &folder, bool noFollow, const WantDetails &wa
     {
         std::vector<Folder> subFolders = m_subFolders(folder, entries);
         const SharedFolder shared = share(std::move(open), !subFolders.empty());
+        std::vector<std::shared_ptr<Listing>> children = childrenOf(*listing, id, std::move(subFolders), shared);
         const std::lock_guard lock(m_mutex);
-        announce(*listing, id, std::move(subFolders), shared);
+        announce(std::move(children));
     }
     return true;
 }
@@ -111,33 +112,49 @@ ListAhead::SharedFolder ListAhead::share(FileDescriptor fd, bool hasSubFolders)
     });
 }
 
-void ListAhead::announce(const Listing &parent, const DirectoryListing::FileId &id, std::vector<Folder> subFolders,
-                         const SharedFolder &folder)
+std::vector<std::shared_ptr<ListAhead::Listing>> ListAhead::childrenOf(const Listing &parent,
+                                                                       const DirectoryListing::FileId &id,
+                                                                       std::vector<Folder> subFolders,
+                                                                       const SharedFolder &folder) const
 {
+    std::vector<std::shared_ptr<Listing>> children;
     // A folder met again inside itself (a bind mount) would be listed ever deeper.
     for (const Ancestry *a = parent.above.get(); a; a = a->up.get())
     {
         if (a->id == id)
-            return;
+            return children;
     }
     const auto above = std::make_shared<const Ancestry>(Ancestry{id, parent.above});
+    children.reserve(subFolders.size());
     for (size_t i = 0; i < subFolders.size(); ++i)
     {
-        if (m_byFolder.contains(subFolders[i].path))
-            continue;
         auto listing = std::make_shared<Listing>();
+        listing->key.reserve(parent.key.size() + 1);
         listing->key = parent.key;
         listing->key.push_back(static_cast<quint32>(i));
         listing->folder = std::move(subFolders[i]);
         listing->above = above;
         listing->in = folder;
+        children.push_back(std::move(listing));
+    }
+    return children;
+}
+
+void ListAhead::announce(std::vector<std::shared_ptr<Listing>> children)
+{
+    size_t queued = 0;
+    for (std::shared_ptr<Listing> &listing : children)
+    {
+        if (m_byFolder.contains(listing->folder.path))
+            continue;
         m_all.emplace(listing->key, listing);
         m_waiting.emplace(listing->key, listing);
-        m_byFolder.insert(listing->folder.path, listing);
+        m_byFolder.insert(listing->folder.path, std::move(listing));
+        ++queued;
     }
-    if (subFolders.size() == 1)
+    if (queued == 1)
         m_wanted.notify_one();
-    else if (!subFolders.empty())
+    else if (queued > 1)
         m_wanted.notify_all();
 }
 
@@ -192,9 +209,8 @@ void ListAhead::listNext(std::unique_lock<std::mutex> &lock)
     bool listed = false;
     bool failed = false;
     std::vector<DirectoryListing::Entry> entries;
-    std::vector<Folder> subFolders;
     DirectoryListing::FileId id;
-    SharedFolder shared;
+    std::vector<std::shared_ptr<Listing>> children;
     try
     {
         FileDescriptor open;
@@ -202,8 +218,11 @@ void ListAhead::listNext(std::unique_lock<std::mutex> &lock)
                                         &open, m_hashUpTo);
         in.reset();
         if (listed)
-            subFolders = m_subFolders(listing->folder.path, entries);
-        shared = share(std::move(open), !subFolders.empty());
+        {
+            std::vector<Folder> subFolders = m_subFolders(listing->folder.path, entries);
+            const SharedFolder shared = share(std::move(open), !subFolders.empty());
+            children = childrenOf(*listing, id, std::move(subFolders), shared);
+        }
     }
     catch (...)
     {
@@ -212,7 +231,7 @@ void ListAhead::listNext(std::unique_lock<std::mutex> &lock)
     lock.lock();
     // Announced before the listing is handed over, so the walk finds its sub-folders queued.
     if (listed && !failed && !listing->dropped)
-        announce(*listing, id, std::move(subFolders), shared);
+        announce(std::move(children));
     listing->failed = failed;
     listing->listed = listed;
     listing->id = id;

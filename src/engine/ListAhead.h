@@ -83,10 +83,13 @@ private:
     void work();
     // Lists the first folder not begun, without the lock while listing (held on entry and exit).
     void listNext(std::unique_lock<std::mutex> &lock);
-    // Queues the sub-folders of a folder listed with identity `id`, unless it lies inside itself;
-    // each is to be opened in `folder`, the listed folder, when that is open.
-    void announce(const Listing &parent, const DirectoryListing::FileId &id, std::vector<Folder> subFolders,
-                  const SharedFolder &folder);
+    // The listings of the sub-folders of `parent`, listed with identity `id`, each to be opened in
+    // `folder` when that is open; none when it lies inside itself. Made without the lock: it reads
+    // only what never changes once a listing is queued.
+    std::vector<std::shared_ptr<Listing>> childrenOf(const Listing &parent, const DirectoryListing::FileId &id,
+                                                     std::vector<Folder> subFolders, const SharedFolder &folder) const;
+    // Queues those of `children` not queued already, and wakes workers for them.
+    void announce(std::vector<std::shared_ptr<Listing>> children);
     // The folder `fd`, listed, shared with its sub-folders' listings; none when it has no
     // sub-folders to list or too many folders are open already (those are opened by path).
     SharedFolder share(FileDescriptor fd, bool hasSubFolders);
