@@ -31,11 +31,6 @@ qint64 kilobytesToBytes(double kb)
     return static_cast<qint64>(whole) * 1024;
 }
 
-// The byte search reads a file of up to this many bytes whole in its first block: the walk reads
-// and hashes it while its folder is open, so that the search need not open it again by its path
-// to tell it apart from files of other bytes.
-constexpr qint64 HashedFileSize = 4096;
-
 bool excludedBy(const QStringList &excluded, const QString &folder)
 {
     for (const QString &e : excluded)
@@ -161,8 +156,11 @@ ScanTotals GetFilesLib::enumerateLocation(QString &folder, const QString &subFol
     m_openFolders.clear();
     const bool byteSearch = (m_ctx.options.engine == ScanOptions::ByteToByte && !m_ctx.options.fuzzy) ||
                             m_ctx.options.engine == ScanOptions::Folders;
-    // The hashes are kept by the scan's record numbers, so only for the scan's own records.
-    m_hashUpTo = byteSearch && &m_files == &m_ctx.files ? HashedFileSize : 0;
+    // The byte search reads a small file whole in its first block: the walk reads and hashes it
+    // while its folder is open, so that the search need not open it again by its path to tell it
+    // apart from files of other bytes. The hashes are kept by the scan's record numbers, so only
+    // for the scan's own records.
+    m_hashUpTo = byteSearch && &m_files == &m_ctx.files ? ListedHashes::MostBytes : 0;
 
     // Listing is mostly waiting on system calls: other cores list the next folders meanwhile.
     std::optional<ListAhead> ahead;

@@ -14,6 +14,9 @@
 class ListedHashes
 {
 public:
+    /// The walk hashes files of 1 to this many bytes, whole.
+    static constexpr qint64 MostBytes = 4096;
+
     /// The hash of record r's bytes as the walk read them, if it read them.
     std::optional<quint64> find(FileList::Index r) const
     {
