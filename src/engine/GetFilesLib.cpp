@@ -161,6 +161,11 @@ ScanTotals GetFilesLib::enumerateLocation(QString &folder, const QString &subFol
     // apart from files of other bytes. The hashes are kept by the scan's record numbers, so only
     // for the scan's own records.
     m_hashUpTo = byteSearch && &m_files == &m_ctx.files ? ListedHashes::MostBytes : 0;
+    // Files the size limits leave out are never compared: no need to read them.
+    if (m_min > m_hashUpTo)
+        m_hashUpTo = 0;
+    else if (m_max)
+        m_hashUpTo = std::min(m_hashUpTo, *m_max);
 
     // Listing is mostly waiting on system calls: other cores list the next folders meanwhile.
     std::optional<ListAhead> ahead;
