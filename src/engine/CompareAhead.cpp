@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iterator>
 
 namespace
 {
@@ -13,7 +14,7 @@ constexpr std::chrono::milliseconds PollInterval{15};
 } // namespace
 
 CompareAhead::CompareAhead(ContentGroups::Method method, int workers, const FileList &files)
-    : m_method(method), m_files(files)
+    : m_method(method), m_files(files), m_holding(method == ContentGroups::Method::Exact)
 {
     const int count = std::max(1, workers);
     m_workers.reserve(static_cast<size_t>(count));
@@ -37,13 +38,42 @@ void CompareAhead::submit(std::vector<FileList::Index> records)
 {
     auto job = std::make_shared<Job>();
     job->records = std::move(records);
+    job->tally.alsoRead = &m_bytesAhead;
+    const bool small = std::all_of(job->records.begin(), job->records.end(),
+                                   [&](FileList::Index r) { return m_files.size(r) <= ListedHashes::MostBytes; });
+    bool held = false;
     {
         const std::lock_guard lock(m_mutex);
+        job->number = m_submitted++;
         m_queuedFiles += static_cast<qsizetype>(job->records.size());
-        m_unstarted.push_back(job);
+        held = m_holding && small;
+        (held ? m_held : m_unstarted).push_back(job);
         m_queue.push_back(std::move(job));
     }
-    m_jobArrived.notify_one();
+    if (!held)
+        m_jobArrived.notify_one();
+}
+
+void CompareAhead::useListedHashes(const ListedHashes *hashes)
+{
+    m_hashes.store(hashes);
+    {
+        const std::lock_guard lock(m_mutex);
+        releaseHeld();
+    }
+    m_jobArrived.notify_all();
+}
+
+void CompareAhead::releaseHeld()
+{
+    m_holding = false;
+    if (m_held.empty())
+        return;
+    std::deque<std::shared_ptr<Job>> all;
+    std::merge(m_held.begin(), m_held.end(), m_unstarted.begin(), m_unstarted.end(), std::back_inserter(all),
+               [](const auto &a, const auto &b) { return a->number < b->number; });
+    m_unstarted = std::move(all);
+    m_held.clear();
 }
 
 qsizetype CompareAhead::queuedGroups() const
@@ -60,11 +90,7 @@ qsizetype CompareAhead::queuedFiles() const
 
 qint64 CompareAhead::bytesReadAhead() const
 {
-    const std::lock_guard lock(m_mutex);
-    qint64 bytes = 0;
-    for (const auto &job : m_queue)
-        bytes += job->tally.bytesRead.load(std::memory_order_relaxed);
-    return bytes;
+    return m_bytesAhead.load(std::memory_order_relaxed);
 }
 
 CompareAhead::Answer CompareAhead::take(const std::vector<FileList::Index> &records, const std::function<bool()> &poll)
@@ -72,6 +98,12 @@ CompareAhead::Answer CompareAhead::take(const std::vector<FileList::Index> &reco
     std::shared_ptr<Job> job;
     {
         const std::lock_guard lock(m_mutex);
+        // The scan wants its answers now, hashes or not.
+        if (m_holding)
+        {
+            releaseHeld();
+            m_jobArrived.notify_all();
+        }
         const auto it = std::find_if(m_queue.begin(), m_queue.end(),
                                      [&](const auto &queued) { return queued->records == records; });
         if (it == m_queue.end())
@@ -91,6 +123,7 @@ CompareAhead::Answer CompareAhead::take(const std::vector<FileList::Index> &reco
                 if (!job->done)
                     return {Answer::Stopped, {}, {}};
                 m_queuedFiles -= static_cast<qsizetype>(job->records.size());
+                m_bytesAhead.fetch_sub(job->tally.bytesRead.load(std::memory_order_relaxed));
                 m_queue.pop_front();
                 if (!job->found)
                 {
@@ -115,6 +148,9 @@ void CompareAhead::drop(size_t count)
     {
         Job &job = *m_queue.front();
         job.dropped = true;
+        // A worker may still be reading it: it takes off the rest when it ends.
+        job.takenOff = job.tally.bytesRead.load(std::memory_order_relaxed);
+        m_bytesAhead.fetch_sub(job.takenOff);
         m_queuedFiles -= static_cast<qsizetype>(job.records.size());
         m_queue.pop_front();
     }
@@ -148,8 +184,8 @@ void CompareAhead::work()
         std::optional<ContentGroups::Groups> groups;
         try
         {
-            groups = ContentGroups::find(m_method, ContentGroups::RecordMembers(m_files, job->records), keepGoing,
-                                         &job->tally);
+            groups = ContentGroups::find(m_method, ContentGroups::RecordMembers(m_files, job->records, m_hashes.load()),
+                                         keepGoing, &job->tally);
         }
         catch (...)
         {
@@ -161,6 +197,8 @@ void CompareAhead::work()
             if (groups)
                 job->groups = std::move(*groups);
             job->done = true;
+            if (job->dropped)
+                m_bytesAhead.fetch_sub(job->tally.bytesRead.load(std::memory_order_relaxed) - job->takenOff);
         }
         m_jobDone.notify_all();
     }

@@ -99,8 +99,11 @@ qint64 heldOpenBudget()
 
 void countRead(Tally *tally, qint64 bytes)
 {
-    if (tally)
-        tally->bytesRead.fetch_add(bytes, std::memory_order_relaxed);
+    if (!tally)
+        return;
+    tally->bytesRead.fetch_add(bytes, std::memory_order_relaxed);
+    if (tally->alsoRead)
+        tally->alsoRead->fetch_add(bytes, std::memory_order_relaxed);
 }
 
 bool holdOpen(qint64 budget)
@@ -142,7 +145,8 @@ public:
     {
         std::vector<qsizetype> all(static_cast<size_t>(m_members.count()));
         std::iota(all.begin(), all.end(), 0);
-        m_pending.push_back({std::move(all), 0, 0});
+        if (!splitByListedHashes(all))
+            m_pending.push_back({std::move(all), 0, 0});
         while (!m_pending.empty())
         {
             if (!m_keepGoing())
@@ -409,6 +413,35 @@ private:
         }
         if (failure)
             std::rethrow_exception(failure);
+    }
+
+    // Splits the set by the hashes the walk made of its members' bytes, when it made one of every
+    // member: only members whose hashes meet go on, to be read and compared byte by byte. A member
+    // alone with its hash is done with unopened; its bytes count as read, since the walk read them.
+    // False, and nothing done, when a member has no such hash.
+    bool splitByListedHashes(const std::vector<qsizetype> &members)
+    {
+        std::unordered_map<quint64, size_t> partOf;
+        std::vector<std::vector<qsizetype>> parts;
+        for (const qsizetype m : members)
+        {
+            const std::optional<quint64> hash = m_members.listedHash(m);
+            if (!hash)
+                return false;
+            const auto [it, added] = partOf.try_emplace(*hash, parts.size());
+            if (added)
+                parts.emplace_back();
+            parts[it->second].push_back(m);
+        }
+        // Pushed last-first so that the first part is split next, as splitOnce does.
+        for (auto part = parts.rbegin(); part != parts.rend(); ++part)
+        {
+            if (part->size() >= 2)
+                m_pending.push_back({std::move(*part), 0, 0});
+            else
+                countRead(m_tally, std::max<qint64>(0, m_members.expectedSize(part->front())));
+        }
+        return true;
     }
 
     // A set whose first blocks would fill a large round buffer: the fresh memory of such a buffer
@@ -700,7 +733,10 @@ std::optional<Groups> crc(const Members &members, const KeepGoing &keepGoing, Ta
             return !stopped;
         };
         const QString path = members.path(static_cast<qsizetype>(m));
+        const qint64 before = tally ? tally->bytesRead.load(std::memory_order_relaxed) : 0;
         const std::optional<quint32> sum = SearchEngine::fileCrc32(path, watched, tally ? &tally->bytesRead : nullptr);
+        if (tally && tally->alsoRead)
+            tally->alsoRead->fetch_add(tally->bytesRead.load(std::memory_order_relaxed) - before);
         if (stopped)
             return std::nullopt;
         if (!sum)

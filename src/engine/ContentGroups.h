@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/FileList.h"
+#include "engine/ListedHashes.h"
 #include "platform/FileDescriptor.h"
 #include "platform/ReadOnlyFile.h"
 
@@ -39,6 +40,12 @@ public:
         Q_UNUSED(m);
         return -1;
     }
+    /// A hash of member m's whole bytes as the walk read them (ListedHashes), if it did.
+    virtual std::optional<quint64> listedHash(qsizetype m) const
+    {
+        Q_UNUSED(m);
+        return std::nullopt;
+    }
     /// Members opened in ascending order of this number open a folder's files one after another.
     virtual quint32 locality(qsizetype m) const { return static_cast<quint32>(m); }
     /// Opens member m's file as ReadOnlyFile::open opens its path. `folder`, when given, is the
@@ -63,22 +70,28 @@ private:
     const std::vector<QString> &m_paths;
 };
 
-/// Members given as records of a scan's FileList.
+/// Members given as records of a scan's FileList, with the hashes the walk made of them, if any.
 class RecordMembers : public Members
 {
 public:
-    RecordMembers(const FileList &files, const std::vector<FileList::Index> &records)
-        : m_files(files), m_records(records)
+    RecordMembers(const FileList &files, const std::vector<FileList::Index> &records,
+                  const ListedHashes *hashes = nullptr)
+        : m_files(files), m_records(records), m_hashes(hashes)
     {}
     qsizetype count() const override { return static_cast<qsizetype>(m_records.size()); }
     QString path(qsizetype m) const override { return m_files.fullPath(m_records[static_cast<size_t>(m)]); }
     qint64 expectedSize(qsizetype m) const override { return m_files.size(m_records[static_cast<size_t>(m)]); }
     quint32 locality(qsizetype m) const override { return m_files.folderIndex(m_records[static_cast<size_t>(m)]); }
+    std::optional<quint64> listedHash(qsizetype m) const override
+    {
+        return m_hashes ? m_hashes->find(m_records[static_cast<size_t>(m)]) : std::nullopt;
+    }
     bool open(qsizetype m, ReadOnlyFile &file, OpenedFolder *folder) const override;
 
 private:
     const FileList &m_files;
     const std::vector<FileList::Index> &m_records;
+    const ListedHashes *m_hashes;
 };
 
 /// Groups as indices into the member list: each group in ascending order, groups in order of
@@ -103,6 +116,8 @@ struct Tally
 {
     std::atomic<qint64> bytesRead{0};  // bytes of the members read so far
     std::vector<qsizetype> unreadable; // members that could not be opened or read, ascending
+    // When set, the bytes read are added here as well: one sum over the searches running at once.
+    std::atomic<qint64> *alsoRead = nullptr;
 };
 
 /// Makes room for every file searches may hold open at once, so that holding many files open never
@@ -122,7 +137,9 @@ inline std::optional<Groups> find(Method method, const std::vector<QString> &pat
 
 /// Files of the same current length and the same bytes. A file that cannot be opened or read
 /// matches nothing. Reads every set of still-equal files block by block in step and splits it
-/// where contents differ, with a bounded number of open files and bounded memory.
+/// where contents differ, with a bounded number of open files and bounded memory. When every
+/// member has a listed hash, the set is first split by those: a member whose hash no other member
+/// shares is different from all of them and is not opened at all.
 std::optional<Groups> exact(const Members &members, const KeepGoing &keepGoing, Tally *tally = nullptr);
 
 /// Files whose CRC-32 checksums are equal, each checksum computed once.

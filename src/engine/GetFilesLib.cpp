@@ -154,6 +154,18 @@ ScanTotals GetFilesLib::enumerateLocation(QString &folder, const QString &subFol
     m_entryCounter = 0;
     m_atRoot = true;
     m_openFolders.clear();
+    const bool byteSearch = (m_ctx.options.engine == ScanOptions::ByteToByte && !m_ctx.options.fuzzy) ||
+                            m_ctx.options.engine == ScanOptions::Folders;
+    // The byte search reads a small file whole in its first block: the walk reads and hashes it
+    // while its folder is open, so that the search need not open it again by its path to tell it
+    // apart from files of other bytes. The hashes are kept by the scan's record numbers, so only
+    // for the scan's own records.
+    m_hashUpTo = byteSearch && &m_files == &m_ctx.files ? ListedHashes::MostBytes : 0;
+    // Files the size limits leave out are never compared: no need to read them.
+    if (m_min > m_hashUpTo)
+        m_hashUpTo = 0;
+    else if (m_max)
+        m_hashUpTo = std::min(m_hashUpTo, *m_max);
 
     // Listing is mostly waiting on system calls: other cores list the next folders meanwhile.
     std::optional<ListAhead> ahead;
@@ -164,7 +176,7 @@ ScanTotals GetFilesLib::enumerateLocation(QString &folder, const QString &subFol
             [rules = m_rules](const QString &f, const std::vector<DirectoryListing::Entry> &entries) {
                 return rules->subFoldersToList(rules, f, entries);
             },
-            m_listingWorkers);
+            m_listingWorkers, m_hashUpTo);
     }
     struct Unset
     {
@@ -218,7 +230,7 @@ bool GetFilesLib::listFolder(const QString &folder, std::vector<DirectoryListing
         if (m_listAhead)
             listed = m_listAhead->list(folder, noFollow, wanted, entries, &folderId);
         else
-            listed = DirectoryListing::list(folder, noFollow, wanted, entries, &folderId);
+            listed = DirectoryListing::list(folder, noFollow, wanted, entries, &folderId, nullptr, nullptr, m_hashUpTo);
     });
     if (!ran)
         return false;
@@ -273,6 +285,8 @@ void GetFilesLib::recordFile(const QString &folder, const DirectoryListing::Entr
         folderNumber = m_files.addFolder(folder);
     if (seen)
         m_ctx.laterNames.push_back(static_cast<FileList::Index>(m_files.count()));
+    if (e.hashed)
+        m_ctx.listedHashes.set(static_cast<FileList::Index>(m_files.count()), e.hash);
     m_files.append(*folderNumber, e.name, e.size, e.mtime, e.id);
     total += seen ? 0 : e.size;
     ++files;
@@ -357,5 +371,6 @@ void GetFilesLib::truncate(qsizetype from)
     for (qsizetype i = from; i < m_files.count(); ++i)
         m_recorded.remove(m_files.id(static_cast<FileList::Index>(i)));
     std::erase_if(m_ctx.laterNames, [from](FileList::Index i) { return i >= from; });
+    m_ctx.listedHashes.truncate(from);
     m_files.truncate(from);
 }

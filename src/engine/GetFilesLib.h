@@ -113,6 +113,7 @@ private:
     ListAhead *m_listAhead = nullptr;
     qint64 m_min = 0;
     std::optional<qint64> m_max;
+    qint64 m_hashUpTo = 0; // files of up to this many bytes are hashed while listed
     qint32 m_entryCounter = 0;
     bool m_atRoot = true;
 

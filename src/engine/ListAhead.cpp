@@ -7,9 +7,14 @@ namespace
 {
 // Listings begun and not yet taken, at most: the workers stay near the walk, memory stays small.
 constexpr int MostAhead = 256;
+// Folders held open for their sub-folders, at most: a walk in depth order holds about as many as
+// are begun ahead of it plus the folders it is in, and a tree that would need more must not run
+// out of descriptors.
+constexpr int MostShared = 512;
 } // namespace
 
-ListAhead::ListAhead(const QString &location, SubFolders subFolders, int workers) : m_subFolders(std::move(subFolders))
+ListAhead::ListAhead(const QString &location, SubFolders subFolders, int workers, qint64 hashUpTo)
+    : m_subFolders(std::move(subFolders)), m_hashUpTo(hashUpTo)
 {
     // The walk lists the location itself (through a link, if it is one); not for the workers.
     auto root = std::make_shared<Listing>();
@@ -37,6 +42,7 @@ bool ListAhead::list(const QString &folder, bool noFollow, const WantDetails &wa
                      std::vector<DirectoryListing::Entry> &entries, DirectoryListing::FileId *folderId)
 {
     std::shared_ptr<Listing> listing;
+    SharedFolder in;
     {
         std::unique_lock lock(m_mutex);
         listing = m_byFolder.take(folder);
@@ -51,7 +57,7 @@ bool ListAhead::list(const QString &folder, bool noFollow, const WantDetails &wa
                 while (!listing->done)
                 {
                     if (!m_waiting.empty())
-                        listNext(lock, m_walkFolders);
+                        listNext(lock);
                     else
                         m_finished.wait(lock);
                 }
@@ -65,11 +71,17 @@ bool ListAhead::list(const QString &folder, bool noFollow, const WantDetails &wa
                 }
             }
             else
+            {
                 m_waiting.erase(listing->key);
+                in = std::move(listing->in);
+            }
         }
     }
     DirectoryListing::FileId id;
-    const bool listed = DirectoryListing::list(folder, noFollow, wantDetails, entries, &id, &m_walkFolders);
+    FileDescriptor open;
+    const bool listed =
+        DirectoryListing::list(folder, noFollow, wantDetails, entries, &id, in.get(), &open, m_hashUpTo);
+    in.reset();
     if (!listed)
         return false;
     if (folderId)
@@ -77,37 +89,72 @@ bool ListAhead::list(const QString &folder, bool noFollow, const WantDetails &wa
     if (listing)
     {
         std::vector<Folder> subFolders = m_subFolders(folder, entries);
+        const SharedFolder shared = share(std::move(open), !subFolders.empty());
+        std::vector<std::shared_ptr<Listing>> children = childrenOf(*listing, id, std::move(subFolders), shared);
         const std::lock_guard lock(m_mutex);
-        announce(*listing, id, std::move(subFolders));
+        announce(std::move(children));
     }
     return true;
 }
 
-void ListAhead::announce(const Listing &parent, const DirectoryListing::FileId &id, std::vector<Folder> subFolders)
+ListAhead::SharedFolder ListAhead::share(FileDescriptor fd, bool hasSubFolders)
 {
+    if (!hasSubFolders || !fd.valid())
+        return {};
+    if (m_sharedFolders.fetch_add(1) >= MostShared)
+    {
+        m_sharedFolders.fetch_sub(1);
+        return {};
+    }
+    return SharedFolder(new FileDescriptor(std::move(fd)), [this](const FileDescriptor *f) {
+        delete f;
+        m_sharedFolders.fetch_sub(1);
+    });
+}
+
+std::vector<std::shared_ptr<ListAhead::Listing>> ListAhead::childrenOf(const Listing &parent,
+                                                                       const DirectoryListing::FileId &id,
+                                                                       std::vector<Folder> subFolders,
+                                                                       const SharedFolder &folder) const
+{
+    std::vector<std::shared_ptr<Listing>> children;
     // A folder met again inside itself (a bind mount) would be listed ever deeper.
     for (const Ancestry *a = parent.above.get(); a; a = a->up.get())
     {
         if (a->id == id)
-            return;
+            return children;
     }
     const auto above = std::make_shared<const Ancestry>(Ancestry{id, parent.above});
+    children.reserve(subFolders.size());
     for (size_t i = 0; i < subFolders.size(); ++i)
     {
-        if (m_byFolder.contains(subFolders[i].path))
-            continue;
         auto listing = std::make_shared<Listing>();
+        listing->key.reserve(parent.key.size() + 1);
         listing->key = parent.key;
         listing->key.push_back(static_cast<quint32>(i));
         listing->folder = std::move(subFolders[i]);
         listing->above = above;
+        listing->in = folder;
+        children.push_back(std::move(listing));
+    }
+    return children;
+}
+
+void ListAhead::announce(std::vector<std::shared_ptr<Listing>> children)
+{
+    size_t queued = 0;
+    for (std::shared_ptr<Listing> &listing : children)
+    {
+        if (m_byFolder.contains(listing->folder.path))
+            continue;
         m_all.emplace(listing->key, listing);
         m_waiting.emplace(listing->key, listing);
-        m_byFolder.insert(listing->folder.path, listing);
+        m_byFolder.insert(listing->folder.path, std::move(listing));
+        ++queued;
     }
-    if (subFolders.size() == 1)
+    if (queued == 1)
         m_wanted.notify_one();
-    else if (!subFolders.empty())
+    else if (queued > 1)
         m_wanted.notify_all();
 }
 
@@ -120,6 +167,7 @@ void ListAhead::dropBefore(const Key &key)
         m_byFolder.remove(listing->folder.path);
         listing->dropped = true;
         listing->entries.clear();
+        listing->in.reset();
         if (listing->started)
             release();
         else
@@ -139,35 +187,42 @@ void ListAhead::release()
 
 void ListAhead::work()
 {
-    DirectoryListing::OpenFolders held;
     std::unique_lock lock(m_mutex);
     for (;;)
     {
         m_wanted.wait(lock, [&] { return m_stop || (!m_full && !m_waiting.empty()); });
         if (m_stop)
             return;
-        listNext(lock, held);
+        listNext(lock);
     }
 }
 
-void ListAhead::listNext(std::unique_lock<std::mutex> &lock, DirectoryListing::OpenFolders &held)
+void ListAhead::listNext(std::unique_lock<std::mutex> &lock)
 {
     const std::shared_ptr<Listing> listing = m_waiting.begin()->second;
     m_waiting.erase(m_waiting.begin());
     listing->started = true;
     if (++m_ahead >= MostAhead)
         m_full = true;
+    SharedFolder in = std::move(listing->in);
     lock.unlock();
     bool listed = false;
     bool failed = false;
     std::vector<DirectoryListing::Entry> entries;
-    std::vector<Folder> subFolders;
     DirectoryListing::FileId id;
+    std::vector<std::shared_ptr<Listing>> children;
     try
     {
-        listed = DirectoryListing::list(listing->folder.path, true, listing->folder.wantDetails, entries, &id, &held);
+        FileDescriptor open;
+        listed = DirectoryListing::list(listing->folder.path, true, listing->folder.wantDetails, entries, &id, in.get(),
+                                        &open, m_hashUpTo);
+        in.reset();
         if (listed)
-            subFolders = m_subFolders(listing->folder.path, entries);
+        {
+            std::vector<Folder> subFolders = m_subFolders(listing->folder.path, entries);
+            const SharedFolder shared = share(std::move(open), !subFolders.empty());
+            children = childrenOf(*listing, id, std::move(subFolders), shared);
+        }
     }
     catch (...)
     {
@@ -176,7 +231,7 @@ void ListAhead::listNext(std::unique_lock<std::mutex> &lock, DirectoryListing::O
     lock.lock();
     // Announced before the listing is handed over, so the walk finds its sub-folders queued.
     if (listed && !failed && !listing->dropped)
-        announce(*listing, id, std::move(subFolders));
+        announce(std::move(children));
     listing->failed = failed;
     listing->listed = listed;
     listing->id = id;

@@ -5,6 +5,7 @@
 #include "core/CHive.h"
 #include "core/ErrorReport.h"
 #include "engine/FileList.h"
+#include "engine/ListedHashes.h"
 #include "engine/PictureGroups.h"
 #include "engine/ResultList.h"
 
@@ -99,6 +100,7 @@ struct ScanContext
     ScanOptions options;
 
     FileList files;            // the records of the walk; fileHive and groupHive entries are their numbers
+    ListedHashes listedHashes; // the bytes of small files, hashed by the walk for the byte search
     ResultList results{files}; // the duplicates confirmed; resultHive entries are its rows
 
     CHive fileHive;   // one entry per file record, in sorted order

@@ -160,7 +160,7 @@ void compareHere(ScanContext &ctx)
         tally.unreadable.clear();
         const std::vector<FileList::Index> records = groupRecords(ctx);
         groups = ContentGroups::find(
-            SearchEngine::methodOf(ctx.options), ContentGroups::RecordMembers(ctx.files, records),
+            SearchEngine::methodOf(ctx.options), ContentGroups::RecordMembers(ctx.files, records, &ctx.listedHashes),
             [&ctx, &tally] {
                 showBytes(ctx, tally.bytesRead.load(std::memory_order_relaxed));
                 return ctx.keepGoing();
@@ -238,6 +238,7 @@ void findSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed)
     {
         ~ReleaseBuffers() { ReadBuffers::release(); }
     } releaseBuffers;
+    ahead.useListedHashes(&ctx.listedHashes);
     CHive &files = ctx.fileHive;
     // Equal size keys are equal sizes: the size key is the size written with leading zeros.
     auto sizeAt = [&](qint32 position) { return ctx.files.size(files.rowAt(position)); };

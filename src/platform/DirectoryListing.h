@@ -42,38 +42,26 @@ struct Entry
     qint64 mtime = 0; // seconds since the epoch
     FileId id;
     quint64 links = 0; // names the file has (hard links)
+    // A hash of the whole file's bytes, read while the folder was open (see list's hashUpTo).
+    bool hashed = false;
+    quint64 hash = 0;
 };
 
-/// The folders one thread listed last, held open so that a sub-folder of one is opened by its
-/// name in it rather than by its whole path from "/", which the system would look up name by
-/// name again. Holds a few descriptors at most, and closes them when it goes.
-class OpenFolders
-{
-public:
-    /// The held folder that `folder` (a path ending with "/") lies straight in, or an invalid
-    /// descriptor; `name` is then the sub-folder's name in it.
-    const FileDescriptor &parentOf(const QString &folder, QStringView &name);
-    /// Holds `fd`, the folder just listed at `folder`, in place of the one used longest ago.
-    void keep(const QString &folder, FileDescriptor fd);
-
-private:
-    struct Held
-    {
-        QString path;
-        FileDescriptor fd;
-    };
-    // A walk goes depth first: a folder's sub-folders are listed soon after it, and a sibling
-    // soon after the one before, so a handful of recent folders serves most of them.
-    static constexpr size_t Most = 8;
-    std::vector<Held> m_held; // the most recently used last
-};
+/// The hash list() gives a file's bytes. Equal bytes always give equal hashes, so unequal hashes
+/// prove two files differ; equal hashes prove nothing.
+quint64 contentHash(const char *data, size_t size);
 
 /// Reads the entries of `folder` ("." and ".." left out) in the order the system gives them.
 /// Files for which wantDetails(name) is true get their size, time and identity (one stat each,
 /// without following links); a file whose stat fails becomes Other. With noFollow the folder
 /// itself is not opened through a symbolic link. Returns false when the folder cannot be listed;
-/// folderId then stays unchanged. With `held`, a sub-folder of a held folder is opened in it, and
-/// the folder listed is held in turn.
+/// folderId then stays unchanged. With `in`, the open folder that `folder` lies straight in, it is
+/// opened by its name there, so the system looks up one name rather than every folder of the path
+/// again; `kept`, when given, receives the folder listed, still open, for its own sub-folders. A
+/// file with details of 1 to `hashUpTo` bytes is also opened by its name in the open folder (never
+/// through a link, never waiting on a FIFO) and, when it is still the regular file of that stat
+/// and length, read whole and hashed.
 bool list(const QString &folder, bool noFollow, const std::function<bool(QStringView)> &wantDetails,
-          std::vector<Entry> &entries, FileId *folderId = nullptr, OpenFolders *held = nullptr);
+          std::vector<Entry> &entries, FileId *folderId = nullptr, const FileDescriptor *in = nullptr,
+          FileDescriptor *kept = nullptr, qint64 hashUpTo = 0);
 } // namespace DirectoryListing

@@ -143,3 +143,45 @@ TEST(ContentGroups, ALargeSetHashedFirstCountsEachByteOnce)
     EXPECT_EQ(groups->size(), 2u);
     EXPECT_EQ(tally.bytesRead.load(), 300 * Size);
 }
+
+TEST(ContentGroups, ListedHashesSettleLoneMembersButNeverProveAGroup)
+{
+    // Three files of one size per case: their bytes, and the hash the walk listed for each (-1:
+    // none). Unequal hashes settle a member unread; equal hashes are only a reason to compare.
+    const struct
+    {
+        const char *what;
+        std::vector<char> bytes;
+        std::vector<qint64> hashes;
+        ContentGroups::Groups expected;
+    } cases[] = {
+        {"equal hashes, bytes compared", {'a', 'b', 'a'}, {5, 5, 5}, {{0, 2}}},
+        {"a member alone with its hash is not compared", {'a', 'a', 'a'}, {1, 2, 2}, {{1, 2}}},
+        {"a member without a hash has every member read", {'a', 'a', 'b'}, {1, -1, 2}, {{0, 1}}},
+    };
+    constexpr qint64 Size = 100;
+    for (const auto &c : cases)
+    {
+        TempTree t;
+        FileList files;
+        ListedHashes listed;
+        const quint32 folder = files.addFolder(t.folder());
+        std::vector<FileList::Index> records;
+        for (size_t f = 0; f < c.bytes.size(); ++f)
+        {
+            const QString name = QStringLiteral("f%1").arg(f);
+            t.fileOfSize(name, Size, c.bytes[f]);
+            const auto r = static_cast<FileList::Index>(f);
+            files.append(folder, name, Size, 0, {});
+            records.push_back(r);
+            if (c.hashes[f] >= 0)
+                listed.set(r, static_cast<quint64>(c.hashes[f]));
+        }
+        ContentGroups::Tally tally;
+        const auto groups = ContentGroups::exact(
+            ContentGroups::RecordMembers(files, records, &listed), [] { return true; }, &tally);
+        ASSERT_TRUE(groups);
+        EXPECT_EQ(*groups, c.expected) << c.what;
+        EXPECT_EQ(tally.bytesRead.load(), 3 * Size) << c.what << ": each byte counted once";
+    }
+}

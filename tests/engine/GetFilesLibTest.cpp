@@ -6,6 +6,7 @@
 #include "platform/SystemFolders.h"
 #include "support/TempTree.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -82,6 +83,11 @@ ScanOptions withHidden()
     ScanOptions o;
     o.includeHidden = true;
     return o;
+}
+
+qsizetype openCount()
+{
+    return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size();
 }
 
 QStringList list(std::initializer_list<const char *> items)
@@ -469,6 +475,7 @@ TEST(Walk, ListingAheadOnOtherThreadsChangesNothing)
     }
     tree.fifo(QStringLiteral("pipe"));
     const QString excluded = tree.path(folders[5]);
+    const qsizetype openBefore = openCount();
     for (bool hidden : {false, true})
     {
         ScanOptions options;
@@ -485,5 +492,40 @@ TEST(Walk, ListingAheadOnOtherThreadsChangesNothing)
         EXPECT_EQ(one.folders(), many.folders()) << hidden;
         EXPECT_EQ(alone.statuses, ahead.statuses) << hidden;
         EXPECT_EQ(alone.keepGoingCalls, ahead.keepGoingCalls) << hidden;
+    }
+    EXPECT_EQ(openCount(), openBefore) << "every folder held open for its sub-folders is closed";
+}
+
+TEST(Walk, TheByteSearchKeepsAHashOfEachSmallFilesBytes)
+{
+    TempTree tree;
+    tree.file(QStringLiteral("a"), "alpha");
+    tree.file(QStringLiteral("sub/b"), "alpha");
+    tree.fileOfSize(QStringLiteral("sub/large"), 5000, 'x');
+    ScanOptions crc;
+    crc.engine = ScanOptions::Crc32;
+    for (const int workers : {0, 2})
+    {
+        for (const ScanOptions &options : {ScanOptions{}, crc})
+        {
+            TestSink sink;
+            ScanContext ctx(sink, options);
+            GetFilesLib lib(ctx, ctx.files, workers);
+            QString folder = tree.root();
+            lib.enumerateLocation(folder, QStringLiteral("Yes"), QStringLiteral("*.*"), QStringLiteral("0"), QString());
+            ASSERT_EQ(ctx.files.count(), 3);
+            for (FileList::Index i = 0; i < ctx.files.count(); ++i)
+            {
+                const std::optional<quint64> hash = ctx.listedHashes.find(i);
+                const bool expected = options.engine == ScanOptions::ByteToByte && ctx.files.name(i) != u"large";
+                EXPECT_EQ(hash.has_value(), expected) << ctx.files.name(i).toString().toStdString() << workers;
+                if (hash && expected)
+                {
+                    EXPECT_EQ(*hash, DirectoryListing::contentHash("alpha", 5));
+                }
+            }
+            lib.truncate(0);
+            EXPECT_TRUE(ctx.listedHashes.empty());
+        }
     }
 }

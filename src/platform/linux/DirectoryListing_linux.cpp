@@ -4,15 +4,17 @@
 #include "platform/FileDescriptor.h"
 #include "platform/NativePath.h"
 
+#include <xxhash.h>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstring>
-#include <iterator>
 #include <utility>
 
 namespace
@@ -46,8 +48,38 @@ void takeDetails(DirectoryListing::Entry &e, const struct stat &st)
     e.links = static_cast<quint64>(st.st_nlink);
 }
 
+// Files read whole while listing are at most this long: a file a comparison would read in one
+// small block anyway.
+constexpr qint64 MostHashed = 4096;
+
+// Reads the file e (of the folder fd, listed with st) whole and hashes it, if it is still the
+// same regular file of the same length once opened. The folder is open: no path is looked up.
+void hashContent(int fd, const char *raw, const struct stat &st, DirectoryListing::Entry &e)
+{
+    // O_NONBLOCK: a FIFO put in the file's place must not hang the walk; fstat refuses it.
+    const FileDescriptor file(::openat(fd, raw, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    struct stat now;
+    if (!file.valid() || ::fstat(file.get(), &now) != 0 || !S_ISREG(now.st_mode) || now.st_dev != st.st_dev ||
+        now.st_ino != st.st_ino || now.st_size != st.st_size)
+        return;
+    char buffer[MostHashed];
+    const auto size = static_cast<size_t>(st.st_size);
+    size_t done = 0;
+    while (done < size)
+    {
+        const ssize_t n = ::pread(file.get(), buffer + done, size - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;
+        done += static_cast<size_t>(n);
+    }
+    e.hash = DirectoryListing::contentHash(buffer, size);
+    e.hashed = true;
+}
+
 // Adds the entry (unless it is "." or ".."), with the details of a wanted regular file.
-void addEntry(int fd, const struct dirent64 &d, const std::function<bool(QStringView)> &wantDetails,
+void addEntry(int fd, const struct dirent64 &d, const std::function<bool(QStringView)> &wantDetails, qint64 hashUpTo,
               std::vector<DirectoryListing::Entry> &entries)
 {
     using DirectoryListing::Kind;
@@ -81,47 +113,33 @@ void addEntry(int fd, const struct dirent64 &d, const std::function<bool(QString
         if (!statted)
             statted = ::fstatat(fd, raw, &st, AT_SYMLINK_NOFOLLOW) == 0;
         if (statted && S_ISREG(st.st_mode))
+        {
             takeDetails(e, st);
+            if (e.size > 0 && e.size <= std::min(hashUpTo, MostHashed))
+                hashContent(fd, raw, st, e);
+        }
         else
             e.kind = Kind::Other;
     }
     entries.push_back(std::move(e));
 }
-} // namespace
-
-namespace DirectoryListing
+// The last name of folder (a path ending with "/"), or nothing when it has none or is "." or "..".
+QStringView lastName(const QString &folder)
 {
-const FileDescriptor &OpenFolders::parentOf(const QString &folder, QStringView &name)
-{
-    static const FileDescriptor none;
     const qsizetype slash = folder.size() >= 2 ? folder.lastIndexOf(u'/', folder.size() - 2) : -1;
     if (slash < 0)
-        return none;
-    name = QStringView(folder).sliced(slash + 1, folder.size() - slash - 2);
-    if (name.isEmpty() || name == u"." || name == u"..")
-        return none;
-    const QStringView parent = QStringView(folder).first(slash + 1);
-    for (auto h = m_held.rbegin(); h != m_held.rend(); ++h)
-    {
-        if (h->path == parent)
-        {
-            // Held longer: its next sub-folders are likely to come soon.
-            std::rotate(std::prev(h.base()), h.base(), m_held.end());
-            return m_held.back().fd;
-        }
-    }
-    return none;
+        return {};
+    const QStringView name = QStringView(folder).sliced(slash + 1, folder.size() - slash - 2);
+    if (name == u"." || name == u"..")
+        return {};
+    return name;
 }
 
-void OpenFolders::keep(const QString &folder, FileDescriptor fd)
-{
-    if (m_held.size() >= Most)
-        m_held.erase(m_held.begin());
-    m_held.push_back({folder, std::move(fd)});
-}
-
-bool list(const QString &folder, bool noFollow, const std::function<bool(QStringView)> &wantDetails,
-          std::vector<Entry> &entries, FileId *folderId, OpenFolders *held)
+// Opens folder, by `name` in `parent` when that is valid, else by its path, and reads its entries
+// (see list()); the open folder, or an invalid descriptor when it could not be listed.
+FileDescriptor openAndList(const QString &folder, bool noFollow, const FileDescriptor *parent, QStringView name,
+                           const std::function<bool(QStringView)> &wantDetails, qint64 hashUpTo,
+                           std::vector<DirectoryListing::Entry> &entries, DirectoryListing::FileId *folderId)
 {
     entries.clear();
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0);
@@ -129,10 +147,8 @@ bool list(const QString &folder, bool noFollow, const std::function<bool(QString
     // A folder the system could not reach by its path is not listed, however it is opened: no
     // later step could reach its files either.
     if (path.size() >= PATH_MAX)
-        return false;
+        return {};
     FileDescriptor fd;
-    QStringView name;
-    const FileDescriptor *parent = held && noFollow ? &held->parentOf(folder, name) : nullptr;
     if (parent && parent->valid())
         fd.reset(::openat(parent->get(), NativePath::encode(name).constData(), flags));
     else
@@ -143,10 +159,10 @@ bool list(const QString &folder, bool noFollow, const std::function<bool(QString
         fd.reset(::open(path.constData(), flags));
     }
     if (!fd.valid())
-        return false;
+        return {};
     struct stat st;
     if (::fstat(fd.get(), &st) != 0)
-        return false;
+        return {};
     if (folderId)
         *folderId = {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)};
 
@@ -161,11 +177,31 @@ bool list(const QString &folder, bool noFollow, const std::function<bool(QString
         {
             const auto *d = reinterpret_cast<const struct dirent64 *>(buffer + at);
             at += d->d_reclen;
-            addEntry(fd.get(), *d, wantDetails, entries);
+            addEntry(fd.get(), *d, wantDetails, hashUpTo, entries);
         }
     }
-    if (held)
-        held->keep(folder, std::move(fd));
+    return fd;
+}
+} // namespace
+
+namespace DirectoryListing
+{
+quint64 contentHash(const char *data, size_t size)
+{
+    return XXH3_64bits(data, size);
+}
+
+bool list(const QString &folder, bool noFollow, const std::function<bool(QStringView)> &wantDetails,
+          std::vector<Entry> &entries, FileId *folderId, const FileDescriptor *in, FileDescriptor *kept,
+          qint64 hashUpTo)
+{
+    const QStringView name = in ? lastName(folder) : QStringView();
+    FileDescriptor fd =
+        openAndList(folder, noFollow, name.isEmpty() ? nullptr : in, name, wantDetails, hashUpTo, entries, folderId);
+    if (!fd.valid())
+        return false;
+    if (kept)
+        *kept = std::move(fd);
     return true;
 }
 } // namespace DirectoryListing
