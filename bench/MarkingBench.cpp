@@ -30,9 +30,9 @@ void fillList(ResultModel &model, int n)
         for (int c = 0; c < copies && static_cast<int>(rows.size()) < n; ++c)
         {
             ResultRow r;
-            r.name = QStringLiteral("file%1.dat").arg(rng() % 100000000);
+            r.setName(QStringLiteral("file%1.dat").arg(rng() % 100000000));
             r.path = folders[static_cast<qsizetype>(rng() % 1000)];
-            r.version = QStringLiteral("N/A");
+            r.setVersion(QStringLiteral("N/A"));
             r.size = size;
             r.stamp = 20000101000000 + static_cast<qint64>(rng() % 20) * 10000000000 + (rng() % 28) * 1000000 +
                       (rng() % 24) * 10000 + (rng() % 60) * 100 + rng() % 60;
