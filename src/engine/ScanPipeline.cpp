@@ -14,6 +14,7 @@
 #include "engine/SearchEngine.h"
 #include "engine/StatusTexts.h"
 #include "platform/FileFunctions.h"
+#include "platform/HeapTuning.h"
 #include "platform/SystemFolders.h"
 #include "results/DuplicateTotals.h"
 #include "results/LocaleText.h"
@@ -209,7 +210,7 @@ bool runEngine(ScanContext &ctx, ResultModel &model, std::optional<CompareAhead>
             SearchEngine::findSameSize(ctx, *ahead, *feed);
         else
             SearchEngine::findSameSize(ctx); // a Retry, after the workers below were let go
-        // The list is filled from resultHive alone: the workers with their read buffers, fileHive
+        // The list is filled from the result list alone: the workers with their read buffers, fileHive
         // and groupHive go first, so that a million rows do not join them in memory.
         feed.reset();
         ahead.reset();
@@ -218,11 +219,18 @@ bool runEngine(ScanContext &ctx, ResultModel &model, std::optional<CompareAhead>
         listing = ScanSummary::Listing::Groups;
         // The folder search lists folders, once its file groups have been read (ScanPipeline::run).
         if (ctx.options.engine == ScanOptions::Folders)
+        {
+            HeapTuning::giveBackFreedMemory();
             return;
+        }
+        // resultHive's entries are the result list's rows, added in step: the rows are read from
+        // the list, and the collection goes before the rows are made.
+        ctx.resultHive.clear();
+        HeapTuning::giveBackFreedMemory();
         ResultLoadHooks hooks;
         hooks.yield = [&] { ctx.keepGoing(); };
         hooks.status = [&](const QString &text) { ctx.sink.status(text); };
-        model.loadResultList(ctx.resultHive, hooks);
+        model.loadResultList(ctx.results, ctx.results.count(), hooks);
     });
 }
 

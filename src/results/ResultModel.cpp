@@ -35,16 +35,16 @@ const char *const kHeaders[ResultRow::ColumnCount] = {
 };
 
 // A row from one entry of the result collection.
-ResultRow rowFromEntry(CHive &hive, qint32 i, qint32 group)
+template <typename Value> ResultRow rowFromEntry(const Value &value, qint32 i, qint32 group)
 {
     ResultRow row;
-    row.setName(hive.at(i, ResultValue::Name).toString());
-    row.path = hive.at(i, ResultValue::Folder).toString();
-    row.setVersion(hive.at(i, ResultValue::Version).toString());
-    row.size = static_cast<qint64>(std::fabs(VbNumeric::val(hive.at(i, ResultValue::SizeKey).toString())));
+    row.setName(value(i, ResultValue::Name).toString());
+    row.path = value(i, ResultValue::Folder).toString();
+    row.setVersion(value(i, ResultValue::Version).toString());
+    row.size = static_cast<qint64>(std::fabs(VbNumeric::val(value(i, ResultValue::SizeKey).toString())));
     row.group = group;
     row.sortGroup = group;
-    row.setModified(hive.at(i, ResultValue::Date).toString());
+    row.setModified(value(i, ResultValue::Date).toString());
     return row;
 }
 
@@ -447,11 +447,23 @@ void ResultModel::setLinked(int r, const FileStatus &status)
     Q_EMIT dataChanged(index(r, 0), index(r, ResultRow::ColumnCount - 1));
 }
 
-void ResultModel::loadResultList(CHive &resultHive, const ResultLoadHooks &hooks)
+void ResultModel::loadResultList(const CHive &resultHive, const ResultLoadHooks &hooks)
+{
+    loadEntries(
+        resultHive.count(), [&resultHive](qint32 i, int v) { return resultHive.at(i, v); }, hooks);
+}
+
+void ResultModel::loadResultList(const HiveValues &values, quint32 count, const ResultLoadHooks &hooks)
+{
+    loadEntries(
+        static_cast<qint32>(count), [&values](qint32 i, int v) { return values.value(static_cast<quint32>(i - 1), v); },
+        hooks);
+}
+
+void ResultModel::loadEntries(qint32 n, const EntryValue &value, const ResultLoadHooks &hooks)
 {
     const auto exists = hooks.fileExists ? hooks.fileExists : FileFunctions::fileExists;
     m_groupRowCounts.assign(1, 0);
-    const qint32 n = resultHive.count();
     if (hooks.status)
         hooks.status(tr("Loading Searched Result..."));
 
@@ -470,14 +482,14 @@ void ResultModel::loadResultList(CHive &resultHive, const ResultLoadHooks &hooks
     {
         if (hooks.yield)
             hooks.yield();
-        const qint64 shade = resultHive.at(i, ResultValue::Shade).toLongLong();
+        const qint64 shade = value(i, ResultValue::Shade).toLongLong();
         if (shade != lastShade)
         {
             lastShade = shade;
             ++entryGroup;
         }
-        const QString folder = resultHive.at(i, ResultValue::Folder).toString();
-        if (!exists(folder + resultHive.at(i, ResultValue::Name).toString()))
+        const QString folder = value(i, ResultValue::Folder).toString();
+        if (!exists(folder + value(i, ResultValue::Name).toString()))
             continue;
         if (entryGroup != lastRowGroup)
         {
@@ -485,7 +497,7 @@ void ResultModel::loadResultList(CHive &resultHive, const ResultLoadHooks &hooks
             ++g;
             m_groupRowCounts.push_back(0);
         }
-        added.push_back(rowFromEntry(resultHive, i, g));
+        added.push_back(rowFromEntry(value, i, g));
         ++m_groupRowCounts[static_cast<size_t>(g)];
         if (!folderSet.contains(folder))
         {

@@ -8,3 +8,8 @@ void HeapTuning::returnLargeBlocksWhenFreed()
     // Setting the threshold also stops glibc from moving it, which is the point.
     mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
 }
+
+void HeapTuning::giveBackFreedMemory()
+{
+    malloc_trim(0);
+}
