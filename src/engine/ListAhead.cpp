@@ -149,7 +149,7 @@ void ListAhead::announce(std::vector<std::shared_ptr<Listing>> children)
             continue;
         m_all.emplace(listing->key, listing);
         m_waiting.emplace(listing->key, listing);
-        m_byFolder.insert(listing->folder.path, std::move(listing));
+        m_byFolder.insert(listing->folder.path, listing);
         ++queued;
     }
     if (queued == 1)
