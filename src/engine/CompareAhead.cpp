@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <iterator>
 
 namespace
 {
@@ -13,8 +12,8 @@ namespace
 constexpr std::chrono::milliseconds PollInterval{15};
 } // namespace
 
-CompareAhead::CompareAhead(ContentGroups::Method method, int workers, const FileList &files)
-    : m_method(method), m_files(files), m_holding(method == ContentGroups::Method::Exact)
+CompareAhead::CompareAhead(ContentGroups::Method method, int workers, const FileList &files, const ListedHashes *hashes)
+    : m_method(method), m_files(files), m_hashes(hashes)
 {
     const int count = std::max(1, workers);
     m_workers.reserve(static_cast<size_t>(count));
@@ -39,41 +38,13 @@ void CompareAhead::submit(std::vector<FileList::Index> records)
     auto job = std::make_shared<Job>();
     job->records = std::move(records);
     job->tally.alsoRead = &m_bytesAhead;
-    const bool small = std::all_of(job->records.begin(), job->records.end(),
-                                   [&](FileList::Index r) { return m_files.size(r) <= ListedHashes::MostBytes; });
-    bool held = false;
     {
         const std::lock_guard lock(m_mutex);
-        job->number = m_submitted++;
         m_queuedFiles += static_cast<qsizetype>(job->records.size());
-        held = m_holding && small;
-        (held ? m_held : m_unstarted).push_back(job);
+        m_unstarted.push_back(job);
         m_queue.push_back(std::move(job));
     }
-    if (!held)
-        m_jobArrived.notify_one();
-}
-
-void CompareAhead::useListedHashes(const ListedHashes *hashes)
-{
-    m_hashes.store(hashes);
-    {
-        const std::lock_guard lock(m_mutex);
-        releaseHeld();
-    }
-    m_jobArrived.notify_all();
-}
-
-void CompareAhead::releaseHeld()
-{
-    m_holding = false;
-    if (m_held.empty())
-        return;
-    std::deque<std::shared_ptr<Job>> all;
-    std::merge(m_held.begin(), m_held.end(), m_unstarted.begin(), m_unstarted.end(), std::back_inserter(all),
-               [](const auto &a, const auto &b) { return a->number < b->number; });
-    m_unstarted = std::move(all);
-    m_held.clear();
+    m_jobArrived.notify_one();
 }
 
 qsizetype CompareAhead::queuedGroups() const
@@ -98,12 +69,6 @@ CompareAhead::Answer CompareAhead::take(const std::vector<FileList::Index> &reco
     std::shared_ptr<Job> job;
     {
         const std::lock_guard lock(m_mutex);
-        // The scan wants its answers now, hashes or not.
-        if (m_holding)
-        {
-            releaseHeld();
-            m_jobArrived.notify_all();
-        }
         const auto it = std::find_if(m_queue.begin(), m_queue.end(),
                                      [&](const auto &queued) { return queued->records == records; });
         if (it == m_queue.end())
@@ -184,7 +149,7 @@ void CompareAhead::work()
         std::optional<ContentGroups::Groups> groups;
         try
         {
-            groups = ContentGroups::find(m_method, ContentGroups::RecordMembers(m_files, job->records, m_hashes.load()),
+            groups = ContentGroups::find(m_method, ContentGroups::RecordMembers(m_files, job->records, m_hashes),
                                          keepGoing, &job->tally);
         }
         catch (...)

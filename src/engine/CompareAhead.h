@@ -21,8 +21,10 @@
 class CompareAhead
 {
 public:
-    /// Starts `workers` threads (at least one) comparing records of `files`.
-    CompareAhead(ContentGroups::Method method, int workers, const FileList &files);
+    /// Starts `workers` threads (at least one) comparing records of `files`, with the walk's hashes
+    /// of their bytes when there are any (the walk is over before the first group is queued).
+    CompareAhead(ContentGroups::Method method, int workers, const FileList &files,
+                 const ListedHashes *hashes = nullptr);
     /// Stops the work still queued and waits for the workers.
     ~CompareAhead();
     CompareAhead(const CompareAhead &) = delete;
@@ -32,11 +34,6 @@ public:
     static int workerCount();
     /// The workers started.
     qsizetype workers() const { return static_cast<qsizetype>(m_workers.size()); }
-
-    /// The walk's hashes of the records' bytes, used by the groups the workers start from now on.
-    /// Until they are given (or the first group is taken), byte-exact groups of files small enough
-    /// to have such hashes wait: read without them, most of their files would be opened again.
-    void useListedHashes(const ListedHashes *hashes);
 
     /// Queues a candidate group, given as its members' record numbers.
     void submit(std::vector<FileList::Index> records);
@@ -69,7 +66,6 @@ public:
 private:
     struct Job
     {
-        qint64 number = 0; // in the order queued
         std::vector<FileList::Index> records;
         ContentGroups::Groups groups;
         ContentGroups::Tally tally;
@@ -82,20 +78,15 @@ private:
     void work();
     void stop();
     void drop(size_t count);
-    // Lets the groups held for the walk's hashes be started, in the order they were queued.
-    void releaseHeld();
 
     const ContentGroups::Method m_method;
     const FileList &m_files;
-    std::atomic<const ListedHashes *> m_hashes{nullptr};
+    const ListedHashes *const m_hashes;
     mutable std::mutex m_mutex;
     std::condition_variable m_jobArrived;
     std::condition_variable m_jobDone;
     std::deque<std::shared_ptr<Job>> m_queue;     // every job not yet taken, oldest first
     std::deque<std::shared_ptr<Job>> m_unstarted; // the jobs no worker has begun
-    std::deque<std::shared_ptr<Job>> m_held;      // not to be begun before the walk's hashes are given
-    bool m_holding = false;                       // small byte-exact groups go to m_held
-    qint64 m_submitted = 0;
     qsizetype m_queuedFiles = 0;
     // The bytes read of the jobs in m_queue: every job adds what it reads, and what a job taken or
     // dropped had read is taken off again, so the scan need not add up the whole queue each time.

@@ -406,7 +406,7 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
     if (options.engine == ScanOptions::ByteToByte || options.engine == ScanOptions::Crc32 ||
         options.engine == ScanOptions::Folders)
     {
-        ahead.emplace(SearchEngine::methodOf(options), CompareAhead::workerCount(), ctx.files);
+        ahead.emplace(SearchEngine::methodOf(options), CompareAhead::workerCount(), ctx.files, &ctx.listedHashes);
         feed.emplace(*ahead, ctx.files);
     }
     if (!loadRecords(ctx, order, feed ? &*feed : nullptr))

@@ -226,7 +226,7 @@ ContentGroups::Method methodOf(const ScanOptions &options)
 
 void findSameSize(ScanContext &ctx)
 {
-    CompareAhead ahead(methodOf(ctx.options), CompareAhead::workerCount(), ctx.files);
+    CompareAhead ahead(methodOf(ctx.options), CompareAhead::workerCount(), ctx.files, &ctx.listedHashes);
     GroupFeed feed(ahead, ctx.files);
     feed.readFrom(ctx.fileHive);
     findSameSize(ctx, ahead, feed);
@@ -238,7 +238,6 @@ void findSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed)
     {
         ~ReleaseBuffers() { ReadBuffers::release(); }
     } releaseBuffers;
-    ahead.useListedHashes(&ctx.listedHashes);
     CHive &files = ctx.fileHive;
     // Equal size keys are equal sizes: the size key is the size written with leading zeros.
     auto sizeAt = [&](qint32 position) { return ctx.files.size(files.rowAt(position)); };

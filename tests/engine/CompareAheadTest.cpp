@@ -102,22 +102,3 @@ TEST(CompareAhead, CountsTheBytesReadOfGroupsNotYetTaken)
     EXPECT_EQ(ahead.take(other, Wait).kind, CompareAhead::Answer::Found);
     EXPECT_EQ(ahead.bytesReadAhead(), 0) << "a dropped group is nobody's to count";
 }
-
-TEST(CompareAhead, SmallByteGroupsWaitForTheWalksHashes)
-{
-    // A group of files small enough for the walk to have hashed is not read before the hashes are
-    // given: read without them, most of its files would be opened again for nothing.
-    TempTree t;
-    FileList files;
-    const auto small = recordsOf(files, {t.file(QStringLiteral("a"), "same"), t.file(QStringLiteral("b"), "same")});
-    CompareAhead ahead(ContentGroups::Method::Exact, 1, files);
-    ahead.submit(small);
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_EQ(ahead.bytesReadAhead(), 0) << "held";
-    const ListedHashes none;
-    ahead.useListedHashes(&none);
-    for (int i = 0; i < 6000 && ahead.bytesReadAhead() < 8; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_EQ(ahead.bytesReadAhead(), 8) << "read ahead once the hashes are given";
-    EXPECT_EQ(ahead.take(small, Wait).kind, CompareAhead::Answer::Found);
-}
