@@ -64,6 +64,7 @@ CG = "src/engine/ContentGroups.cpp"
 MR = "src/results/MarkingRules.cpp"
 FP = "src/actions/FolderProof.cpp"
 FTS = "src/platform/linux/FolderTrees_linux.cpp"
+SR = "src/engine/ScanRows.cpp"
 
 MUTANTS = [
     # The proof before a file goes: the marked file itself.
@@ -322,6 +323,12 @@ MUTANTS = [
     Mutant("groups-fuzzy-lengths-unequal", CG,
            "if (!a.usable || !b.usable || a.length != b.length)", "if (!a.usable || !b.usable)",
            "fuzzy groups join files of different lengths", CONTENTS),
+    Mutant("rows-left-in-record-order", SR,
+           "        while (byRecord[i] != i)", "        while (false && byRecord[i] != i)",
+           "the rows of a search name their files in the walk's order, not their groups'", ["test_scan_rows"]),
+    Mutant("rows-records-given-back-early", SR,
+           "            files.releaseBefore(record);", "            files.releaseBefore(record + 5000);",
+           "records are given back before their rows are made", ["test_scan_rows"]),
     # The marking rules.
     Mutant("mark-all-keeps-none", MR,
            "if (bestRow >= 0 && !hasReference)", "if (false)",

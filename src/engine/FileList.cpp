@@ -7,7 +7,7 @@
 #include <limits>
 #include <stdexcept>
 
-FileList::FileList() : m_sizeFirst(*this, RecordOrder::SizeFirst), m_nameFirst(*this, RecordOrder::NameFirst) {}
+FileList::FileList() = default;
 
 quint32 FileList::addFolder(const QString &folder)
 {
@@ -63,33 +63,14 @@ void FileList::truncate(qsizetype count)
     m_count = count;
 }
 
-QVariant FileList::Values::value(quint32 row, int v) const
+void FileList::releaseBefore(Index i)
 {
-    // SizeFirst: size key, name, folder, date; NameFirst: name, size key, folder, date.
-    if (v == 0 || v == 1)
-    {
-        const bool sizeHere = (v == 0) == (m_order == RecordOrder::SizeFirst);
-        return sizeHere ? TextFormat::pad12(m_list.size(row)) : m_list.name(row).toString();
-    }
-    switch (v)
-    {
-    case 2:
-        return m_list.folder(row);
-    case 3:
-        return m_list.date(row);
-    default:
-        return 1;
-    }
-}
-
-void loadFileHive(CHive &hive, const FileList &files, const std::vector<FileList::Index> &sorted, RecordOrder order,
-                  const std::function<void()> &step)
-{
-    hive.setValues(&files.values(order));
-    for (const FileList::Index record : sorted)
-    {
-        if (step)
-            step();
-        hive.addRef(record);
-    }
+    // Records and names are added in step, so every name of a record before i lies before i's.
+    const bool all = static_cast<qsizetype>(i) >= m_count;
+    const size_t nameChunks = all ? m_chunks.size() : at(i).name >> ChunkShift;
+    for (size_t c = 0; c < nameChunks; ++c)
+        m_chunks[c].reset();
+    const size_t recordChunks = all ? m_records.size() : i >> RecordShift;
+    for (size_t c = 0; c < recordChunks; ++c)
+        m_records[c].reset();
 }

@@ -3,19 +3,17 @@
 // fixed-size record of numbers per file.
 #pragma once
 
-#include "core/CHive.h"
 #include "engine/FileRecord.h"
 
 #include <QHash>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
 /// What the walk found: per file 40 bytes of numbers and its name in the arena, and no object of
-/// its own on the heap, so that ten million files fit. fileHive and groupHive entries are record
-/// numbers of this list (values()). Records are only ever added at the end; other threads may
-/// read the list while nobody adds to it.
+/// its own on the heap, so that ten million files fit. The engines refer to records by their
+/// numbers. Records are only ever added at the end; other threads may read the list while nobody
+/// adds to it.
 class FileList
 {
 public:
@@ -59,13 +57,11 @@ public:
 
     /// Forgets the records from `count` on (a walk that runs again after a failure).
     void truncate(qsizetype count);
-
-    /// Values 0 to 5 of a hive entry that holds a record number: the record's four fields in the
-    /// given order, then 1 and 1.
-    const HiveValues &values(RecordOrder order) const
-    {
-        return order == RecordOrder::NameFirst ? m_nameFirst : m_sizeFirst;
-    }
+    /// Gives back the memory of the records before record i and of their names, as far as whole
+    /// chunks hold nothing else: once their result rows are made, a million records need not stay
+    /// beside them. Those records must never be read again, and nothing may be appended after this;
+    /// count() is unchanged.
+    void releaseBefore(Index i);
 
 private:
     // One file: 40 bytes. The name is a length unit followed by its units, in the arena.
@@ -79,17 +75,6 @@ private:
         quint32 name; // offset of the length unit in the arena
     };
     static_assert(sizeof(Packed) == 40);
-
-    class Values : public HiveValues
-    {
-    public:
-        Values(const FileList &list, RecordOrder order) : m_list(list), m_order(order) {}
-        QVariant value(quint32 row, int v) const override;
-
-    private:
-        const FileList &m_list;
-        RecordOrder m_order;
-    };
 
     // Records and names grow in chunks that never move, so that growing never copies a million
     // records; no name spans two chunks.
@@ -111,12 +96,4 @@ private:
     QHash<QString, quint32> m_folderNumbers; // only for records appended whole
     std::vector<std::unique_ptr<char16_t[]>> m_chunks;
     quint32 m_used = 0; // units of the arena in use
-    Values m_sizeFirst;
-    Values m_nameFirst;
 };
-
-/// Points hive at the records of files and adds one entry per record number of `sorted`, in that
-/// order: values 0 to 3 are the record's four fields in record order, values 4 and 5 are 1.
-/// Calls step() before each record.
-void loadFileHive(CHive &hive, const FileList &files, const std::vector<FileList::Index> &sorted, RecordOrder order,
-                  const std::function<void()> &step = {});

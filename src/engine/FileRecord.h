@@ -34,7 +34,7 @@ struct FileRecord
     QString sizeKey() const;
     /// Last write in local time, "m/d/yyyy h:mm:ss AMPM".
     QString date() const;
-    /// The four fields in record order: values 0 to 3 of a fileHive entry.
+    /// The four fields in record order, as the record text joins them.
     std::array<QString, 4> fields(RecordOrder order) const;
     /// The four fields joined by "?".
     QString text(RecordOrder order) const;

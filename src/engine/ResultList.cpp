@@ -15,6 +15,13 @@ quint32 ResultList::append(FileList::Index record, const QString &version, qint1
     return static_cast<quint32>(m_rows.size() - 1);
 }
 
+void ResultList::clear()
+{
+    std::deque<Row>().swap(m_rows);
+    m_versions.clear();
+    m_versionNumbers.clear();
+}
+
 QVariant ResultList::value(quint32 row, int v) const
 {
     const Row &r = m_rows[row];

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The duplicates a scan confirmed, as resultHive refers to them.
+// The duplicates a scan confirmed, in group order.
 #pragma once
 
-#include "core/CHive.h"
 #include "engine/FileList.h"
 #include "results/ResultValues.h"
 
 #include <QHash>
 #include <QStringList>
+#include <QVariant>
 
 #include <deque>
 
 /// One row per duplicate: the file (a record of the scan's FileList), its version text and the
-/// shade of its group, 12 bytes, version texts kept once each. Its values are those resultHive
-/// holds (ResultValue): size key, name, folder, version text, shade, date.
-class ResultList : public HiveValues
+/// shade of its group, 12 bytes, version texts kept once each. Its values are those of a result
+/// collection entry (ResultValue): size key, name, folder, version text, shade, date.
+class ResultList
 {
 public:
     explicit ResultList(const FileList &files) : m_files(files) {}
@@ -25,8 +25,12 @@ public:
     quint32 count() const { return static_cast<quint32>(m_rows.size()); }
     /// 1 or 2: consecutive groups differ.
     qint16 shade(quint32 row) const { return m_rows[row].shade; }
+    const QString &version(quint32 row) const { return m_versions[m_rows[row].version]; }
+    /// Forgets every row.
+    void clear();
 
-    QVariant value(quint32 row, int v) const override;
+    /// Value v (ResultValue) of a row, as text or number.
+    QVariant value(quint32 row, int v) const;
 
 private:
     struct Row

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <vector>
 
 namespace
@@ -21,55 +22,42 @@ struct Tr
 
 struct GroupMember
 {
-    qint32 position;
+    FileList::Index record;
     QString version;
 };
-
-qint32 recordAt(const ScanContext &ctx, qint32 position)
-{
-    return ctx.fileHive.rowAt(position);
-}
 
 // Repeated listings of one file: sorting put them next to each other. A folder ends with "/"
 // and a name holds none, so folder + name are equal exactly when both parts are.
 void dropRepeatedListings(ScanContext &ctx)
 {
-    CHive &hive = ctx.fileHive;
-    qint32 i = 1;
-    while (i < hive.count())
-    {
-        if (ctx.files.samePath(recordAt(ctx, i), recordAt(ctx, i + 1)))
-        {
-            hive.remove(i + 1);
-            --ctx.totalFiles;
-        }
-        else
-        {
-            ++i;
-        }
-    }
+    std::vector<FileList::Index> &sorted = ctx.sortedFiles;
+    const auto repeated = [&ctx](FileList::Index a, FileList::Index b) { return ctx.files.samePath(a, b); };
+    const auto kept = std::unique(sorted.begin(), sorted.end(), repeated);
+    ctx.totalFiles -= static_cast<qint32>(sorted.end() - kept);
+    sorted.erase(kept, sorted.end());
 }
 
-// Appends the run of files named as the one at position k to the results, as one group; returns
-// the position after the run (or the last position when the run ends the list).
-qint32 appendGroup(ScanContext &ctx, qint32 k, qint32 &advanced)
+// Appends the run of files named as the one at index k to the results, as one group; returns
+// the index after the run (or the last index when the run ends the list).
+size_t appendGroup(ScanContext &ctx, size_t k, qint32 &advanced)
 {
     const FileList &files = ctx.files;
-    const QStringView name = files.name(recordAt(ctx, k));
+    const std::vector<FileList::Index> &sorted = ctx.sortedFiles;
+    const QStringView name = files.name(sorted[k]);
     // Read whole before anything is appended, so that Retry after a failure starts it again.
     std::vector<GroupMember> members;
-    qint32 j = k;
-    while (!ctx.cancelSearch && ListRules::sameName(files.name(recordAt(ctx, j)), name))
+    size_t j = k;
+    while (!ctx.cancelSearch && ListRules::sameName(files.name(sorted[j]), name))
     {
-        members.push_back({j, fileVersionText(files.fullPath(recordAt(ctx, j)))});
-        if (j == ctx.fileHive.count())
+        members.push_back({sorted[j], fileVersionText(files.fullPath(sorted[j]))});
+        if (j + 1 == sorted.size())
             break;
         ++j;
         ++advanced;
     }
     for (size_t m = 0; m < members.size(); ++m)
     {
-        const qint32 e = members[m].position;
+        const FileList::Index record = members[m].record;
         if (m == 0)
         {
             ctx.groupShade = ctx.groupShade != 1 ? 1 : 2;
@@ -77,9 +65,9 @@ qint32 appendGroup(ScanContext &ctx, qint32 k, qint32 &advanced)
         else
         {
             ++ctx.duplicateCount;
-            ctx.duplicateSize += files.size(recordAt(ctx, e));
+            ctx.duplicateSize += files.size(record);
         }
-        ctx.resultHive.addRef(ctx.results.append(recordAt(ctx, e), members[m].version, ctx.groupShade));
+        ctx.results.append(record, members[m].version, ctx.groupShade);
     }
     return j;
 }
@@ -97,15 +85,14 @@ void showProgress(ScanContext &ctx, qint32 p, qint32 t)
     const QString percent = TextFormat::oneDecimal(t > 0 ? 100.0 / t * p : 0.0);
     if (ctx.sink.minimized())
         ctx.sink.caption(percent + QStringLiteral("% (") + progress + u')');
-    else if (ctx.resultHive.count() % 100 == 0)
+    else if (ctx.results.count() % 100 == 0)
         ctx.sink.status(Tr::tr("Searching for same name files...(%1) %2%").arg(progress, percent));
 }
 } // namespace
 
 void findSameName(ScanContext &ctx)
 {
-    CHive &hive = ctx.fileHive;
-    const qint32 t = hive.count();
+    const qint32 t = static_cast<qint32>(ctx.sortedFiles.size());
     qint32 p = 0;
     ErrorReporter &errors = ctx.sink.errors();
     // The procedure's name in error reports, the same in every language.
@@ -113,19 +100,21 @@ void findSameName(ScanContext &ctx)
     if (!runStep(errors, label, [&] { dropRepeatedListings(ctx); }))
         return;
 
-    qint32 k = 1;
+    const std::vector<FileList::Index> &sorted = ctx.sortedFiles;
+    size_t k = 0;
     bool done = false;
     // One pass per step: a run of equal names is read first and appended only when complete, so
     // that Retry after a failure starts the pass again from where it began.
     auto pass = [&] {
-        if (!ctx.keepGoing() || k >= hive.count())
+        if (!ctx.keepGoing() || k + 1 >= sorted.size())
         {
             done = true;
             return;
         }
-        if (!ListRules::sameName(ctx.files.name(recordAt(ctx, k)), ctx.files.name(recordAt(ctx, k + 1))))
+        if (!ListRules::sameName(ctx.files.name(sorted[k]), ctx.files.name(sorted[k + 1])))
         {
-            hive.remove(k);
+            // A file of a name no other file has.
+            ++k;
             ++p;
         }
         else
@@ -147,13 +136,10 @@ void findSameName(ScanContext &ctx)
 void listZeroSizeFiles(ScanContext &ctx, ResultModel &model, const std::function<bool(const QString &)> &fileExists)
 {
     const auto exists = fileExists ? fileExists : FileFunctions::fileExists;
-    const CHive &hive = ctx.fileHive;
-    const qint32 n = hive.count();
     std::vector<ResultRow> rows;
-    for (qint32 i = 1; i <= n; ++i)
+    for (const FileList::Index record : ctx.sortedFiles)
     {
         ctx.keepGoing(); // yields; a cancel does not shorten the listing
-        const FileList::Index record = hive.rowAt(i);
         ResultRow row;
         row.setName(ctx.files.name(record));
         row.path = ctx.files.folder(record);

@@ -11,6 +11,7 @@
 #include "engine/PictureSearch.h"
 #include "engine/RecordSort.h"
 #include "engine/SameNameSearch.h"
+#include "engine/ScanRows.h"
 #include "engine/SearchEngine.h"
 #include "engine/StatusTexts.h"
 #include "platform/FileFunctions.h"
@@ -165,34 +166,26 @@ QStringList searchedFolders(const SearchLocationList &locations, const std::vect
     return folders;
 }
 
-// The records sorted in `order` into fileHive; the feed, when there is one, starts the workers
-// on the first candidate groups meanwhile. False after Abort.
+// The records sorted in `order` into ctx.sortedFiles; the feed, when there is one, starts the
+// workers on the first candidate groups. False after Abort.
 bool loadRecords(ScanContext &ctx, RecordOrder order, GroupFeed *feed)
 {
-    // The records stay where the walk put them; fileHive holds their numbers in sorted order.
-    std::vector<FileList::Index> sorted;
-    const bool loaded = runStep(ctx.sink.errors(), kScanning, [&] {
-        ctx.fileHive.clear();
-        sorted = RecordSort::sortedAside(ctx.files, order, [&] { ctx.keepGoing(); });
+    // The records stay where the walk put them; sortedFiles holds their numbers in sorted order.
+    return runStep(ctx.sink.errors(), kScanning, [&] {
+        ctx.sortedFiles.clear();
+        ctx.sortedFiles = RecordSort::sortedAside(ctx.files, order, [&] { ctx.keepGoing(); });
         if (ctx.options.engine == ScanOptions::Folders)
-            sorted = FolderCopies::contentCandidates(ctx.files, sorted, ctx.laterNames);
+            ctx.sortedFiles = FolderCopies::contentCandidates(ctx.files, ctx.sortedFiles, ctx.laterNames);
         if (feed)
         {
-            ctx.bytesToCompare = SearchEngine::bytesToCompare(ctx.files, sorted);
-            feed->readFrom(sorted);
+            ctx.bytesToCompare = SearchEngine::bytesToCompare(ctx.files, ctx.sortedFiles);
+            feed->readFrom(ctx.sortedFiles);
+            feed->fill();
         }
-        loadFileHive(ctx.fileHive, ctx.files, sorted, order, [&] {
-            ctx.keepGoing();
-            if (feed)
-                feed->fill();
-        });
     });
-    if (feed)
-        feed->readFrom(ctx.fileHive);
-    return loaded;
 }
 
-// Runs the engine of ctx.options over fileHive and fills the model; sets listing to what the model
+// Runs the engine of ctx.options over the sorted records and fills the model; sets listing to what the model
 // then holds. False after Abort.
 bool runEngine(ScanContext &ctx, ResultModel &model, std::optional<CompareAhead> &ahead, std::optional<GroupFeed> &feed,
                ScanSummary::Listing &listing)
@@ -210,12 +203,12 @@ bool runEngine(ScanContext &ctx, ResultModel &model, std::optional<CompareAhead>
             SearchEngine::findSameSize(ctx, *ahead, *feed);
         else
             SearchEngine::findSameSize(ctx); // a Retry, after the workers below were let go
-        // The list is filled from the result list alone: the workers with their read buffers, fileHive
-        // and groupHive go first, so that a million rows do not join them in memory.
+        // The list is filled from the result list alone: the workers with their read buffers and the
+        // sorted order go first, so that a million rows do not join them in memory.
         feed.reset();
         ahead.reset();
-        ctx.fileHive.clear();
-        ctx.groupHive.clear();
+        ctx.sortedFiles = {};
+        ctx.group = {};
         listing = ScanSummary::Listing::Groups;
         // The folder search lists folders, once its file groups have been read (ScanPipeline::run).
         if (ctx.options.engine == ScanOptions::Folders)
@@ -223,14 +216,14 @@ bool runEngine(ScanContext &ctx, ResultModel &model, std::optional<CompareAhead>
             HeapTuning::giveBackFreedMemory();
             return;
         }
-        // resultHive's entries are the result list's rows, added in step: the rows are read from
-        // the list, and the collection goes before the rows are made.
-        ctx.resultHive.clear();
+        ctx.listedHashes = {};
         HeapTuning::giveBackFreedMemory();
         ResultLoadHooks hooks;
         hooks.yield = [&] { ctx.keepGoing(); };
         hooks.status = [&](const QString &text) { ctx.sink.status(text); };
-        model.loadResultList(ctx.results, ctx.results.count(), hooks);
+        // The records go as their rows are made: nothing reads them after this.
+        std::vector<ResultRow> rows = ScanRows::take(ctx.files, ctx.results, [&] { ctx.keepGoing(); });
+        model.loadResultList(std::move(rows), hooks);
     });
 }
 
@@ -400,7 +393,7 @@ ScanSummary ScanPipeline::run(const SearchLocationList &locations, const ScanOpt
     }
 
     const RecordOrder order = options.engine == ScanOptions::SameName ? RecordOrder::NameFirst : RecordOrder::SizeFirst;
-    // The content engines start comparing the first candidate groups while fileHive is loaded.
+    // The content engines compare the candidate groups ahead of the scan, on worker threads.
     std::optional<CompareAhead> ahead;
     std::optional<GroupFeed> feed;
     if (options.engine == ScanOptions::ByteToByte || options.engine == ScanOptions::Crc32 ||

@@ -2,7 +2,6 @@
 // What a scan is given (options), what it asks of its caller (the sink), and the state it keeps.
 #pragma once
 
-#include "core/CHive.h"
 #include "core/ErrorReport.h"
 #include "engine/FileList.h"
 #include "engine/ListedHashes.h"
@@ -11,6 +10,8 @@
 
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 /// The engine and the two options chosen in the main window.
 struct ScanOptions
@@ -90,22 +91,23 @@ public:
     virtual ErrorReporter &errors() = 0;
 };
 
-/// The state of one scan: the records, the three collections and the counters the status bar
-/// shows.
+/// The state of one scan: the records, their sorted order, the candidate group, the results and
+/// the counters the status bar shows.
 struct ScanContext
 {
-    explicit ScanContext(ScanSink &s, ScanOptions o = {}) : sink(s), options(o) { resultHive.setValues(&results); }
+    explicit ScanContext(ScanSink &s, ScanOptions o = {}) : sink(s), options(o) {}
 
     ScanSink &sink;
     ScanOptions options;
 
-    FileList files;            // the records of the walk; fileHive and groupHive entries are their numbers
+    FileList files;            // the records of the walk
     ListedHashes listedHashes; // the bytes of small files, hashed by the walk for the byte search
-    ResultList results{files}; // the duplicates confirmed; resultHive entries are its rows
+    ResultList results{files}; // the duplicates confirmed, in group order
 
-    CHive fileHive;   // one entry per file record, in sorted order
-    CHive groupHive;  // the candidate group being compared
-    CHive resultHive; // confirmed duplicates in group order: size key, name, folder, version, shade, date
+    // Record numbers: every file in sorted order, and the candidate group being compared. Plain
+    // numbers, four bytes a file: the engines read them by position and never look one up by key.
+    std::vector<FileList::Index> sortedFiles;
+    std::vector<FileList::Index> group;
 
     qint16 groupShade = 0; // 1, 2, 1, 2 ... from one group to the next; 0 before the first
     qint32 totalFiles = 0;

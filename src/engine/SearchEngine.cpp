@@ -58,19 +58,18 @@ void showBytes(ScanContext &ctx, qint64 reading)
     ctx.sink.progress(progress);
 }
 
-// The members of groupHive at these indices (from 0) could not be read.
+// The members of the candidate group at these indices could not be read.
 void noteUnreadable(ScanContext &ctx, const std::vector<qsizetype> &members)
 {
     for (qsizetype m : members)
-        ctx.unreadableFiles.append(ctx.files.fullPath(ctx.groupHive.rowAt(static_cast<qint32>(m) + 1)));
+        ctx.unreadableFiles.append(ctx.files.fullPath(ctx.group[static_cast<size_t>(m)]));
 }
 
-// Appends entry p of groupHive to resultHive with the current shade.
-void appendResult(ScanContext &ctx, qint32 p)
+// Appends a record to the results with the current shade.
+void appendResult(ScanContext &ctx, FileList::Index record)
 {
-    const FileList::Index record = ctx.groupHive.rowAt(p);
     const QString version = fileVersionText(ctx.files.fullPath(record));
-    ctx.resultHive.addRef(ctx.results.append(record, version, ctx.groupShade));
+    ctx.results.append(record, version, ctx.groupShade);
 }
 
 void flipShade(ScanContext &ctx)
@@ -78,29 +77,17 @@ void flipShade(ScanContext &ctx)
     ctx.groupShade = ctx.groupShade != 1 ? 1 : 2;
 }
 
-// Starts an empty candidate group. Entry by entry rather than Clear(): Clear() gives the node
-// table back, and the next Add would build a fresh one for every candidate group of the scan.
-void emptyGroup(ScanContext &ctx)
-{
-    CHive &group = ctx.groupHive;
-    while (group.count() > 0)
-    {
-        ctx.keepGoing(); // lets the window answer while a group of a million files goes
-        group.remove(group.count());
-    }
-}
-
 // Repeated listings of one file (overlapping locations) stand next to each other after sorting.
 void dropRepeatedListings(ScanContext &ctx)
 {
-    CHive &g = ctx.groupHive;
-    qint32 i = 1;
-    while (i < g.count())
+    std::vector<FileList::Index> &g = ctx.group;
+    size_t i = 0;
+    while (i + 1 < g.size())
     {
         ctx.keepGoing();
-        if (ctx.files.samePath(g.rowAt(i), g.rowAt(i + 1)))
+        if (ctx.files.samePath(g[i], g[i + 1]))
         {
-            g.remove(i + 1);
+            g.erase(g.begin() + static_cast<std::ptrdiff_t>(i) + 1);
             --ctx.totalFiles;
         }
         else
@@ -108,42 +95,28 @@ void dropRepeatedListings(ScanContext &ctx)
     }
 }
 
-std::vector<FileList::Index> groupRecords(ScanContext &ctx)
-{
-    const CHive &group = ctx.groupHive;
-    std::vector<FileList::Index> records;
-    records.reserve(static_cast<size_t>(group.count()));
-    for (qint32 p = 1; p <= group.count(); ++p)
-    {
-        ctx.keepGoing();
-        records.push_back(group.rowAt(p));
-    }
-    return records;
-}
-
-// Appends the groups (by index into groupHive, from 0) to resultHive: the groups that comparing
-// each file with every later one still in the group gives, matches taken out.
+// Appends the groups (by index into the candidate group) to the results: the groups that
+// comparing each file with every later one still in the group gives, matches taken out.
 void appendGroups(ScanContext &ctx, const ContentGroups::Groups &groups)
 {
-    const CHive &g = ctx.groupHive;
     for (const std::vector<qsizetype> &group : groups)
     {
         // A cancel while a group is added ends the search after that group, never inside it.
         if (ctx.cancelSearch)
             return;
         flipShade(ctx);
-        // Positions in groupHive count from 1; `next` survives a Retry so nothing is added twice.
+        // `next` survives a Retry so nothing is added twice.
         size_t next = 0;
         const bool ok = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
             for (; next < group.size(); ++next)
             {
                 ctx.keepGoing(); // a set of a million files can give groups as large
-                const qint32 p = static_cast<qint32>(group[next]) + 1;
-                appendResult(ctx, p);
+                const FileList::Index record = ctx.group[static_cast<size_t>(group[next])];
+                appendResult(ctx, record);
                 if (next == 0)
                     continue;
                 ++ctx.duplicateCount;
-                ctx.duplicateSize += ctx.files.size(g.rowAt(p));
+                ctx.duplicateSize += ctx.files.size(record);
             }
         });
         if (!ok)
@@ -151,16 +124,15 @@ void appendGroups(ScanContext &ctx, const ContentGroups::Groups &groups)
     }
 }
 
-// Compares the group in ctx.groupHive (repeated listings already dropped) on this thread.
+// Compares the candidate group (repeated listings already dropped) on this thread.
 void compareHere(ScanContext &ctx)
 {
     std::optional<ContentGroups::Groups> groups;
     ContentGroups::Tally tally;
     const bool found = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
         tally.unreadable.clear();
-        const std::vector<FileList::Index> records = groupRecords(ctx);
         groups = ContentGroups::find(
-            SearchEngine::methodOf(ctx.options), ContentGroups::RecordMembers(ctx.files, records, &ctx.listedHashes),
+            SearchEngine::methodOf(ctx.options), ContentGroups::RecordMembers(ctx.files, ctx.group, &ctx.listedHashes),
             [&ctx, &tally] {
                 showBytes(ctx, tally.bytesRead.load(std::memory_order_relaxed));
                 return ctx.keepGoing();
@@ -181,7 +153,7 @@ void compareQueuedGroup(ScanContext &ctx, CompareAhead &ahead)
         return;
     CompareAhead::Answer answer;
     const bool took = runStep(ctx.sink.errors(), FindDuplicatesLabel, [&] {
-        answer = ahead.take(groupRecords(ctx), [&ctx, &ahead] {
+        answer = ahead.take(ctx.group, [&ctx, &ahead] {
             showBytes(ctx, ahead.bytesReadAhead());
             return ctx.keepGoing();
         });
@@ -228,7 +200,7 @@ void findSameSize(ScanContext &ctx)
 {
     CompareAhead ahead(methodOf(ctx.options), CompareAhead::workerCount(), ctx.files, &ctx.listedHashes);
     GroupFeed feed(ahead, ctx.files);
-    feed.readFrom(ctx.fileHive);
+    feed.readFrom(ctx.sortedFiles);
     findSameSize(ctx, ahead, feed);
 }
 
@@ -238,45 +210,45 @@ void findSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed)
     {
         ~ReleaseBuffers() { ReadBuffers::release(); }
     } releaseBuffers;
-    CHive &files = ctx.fileHive;
-    // Equal size keys are equal sizes: the size key is the size written with leading zeros.
-    auto sizeAt = [&](qint32 position) { return ctx.files.size(files.rowAt(position)); };
-    ctx.groupHive.setValues(&ctx.files.values(RecordOrder::SizeFirst));
-    const qint32 t = files.count();
+    const std::vector<FileList::Index> &files = ctx.sortedFiles;
+    const size_t n = files.size();
+    auto sizeAt = [&](size_t i) { return ctx.files.size(files[i]); };
+    const auto t = static_cast<qint32>(n);
     qint32 p = 0;
-    qint32 i = 1;
+    size_t i = 0;
     for (;;)
     {
         if (!ctx.keepGoing())
             return;
-        if (i >= files.count())
+        // The last file has no neighbour to be a copy of.
+        if (i + 1 >= n)
             return;
         const bool ok = runStep(ctx.sink.errors(), FindSameLabel, [&] {
             const qint64 k = sizeAt(i);
             if (sizeAt(i + 1) == k)
             {
                 feed.fill(i);
-                emptyGroup(ctx);
+                ctx.group.clear();
                 for (;;)
                 {
                     // Yields too: the window answers while a group of a million files is formed.
                     if (!ctx.keepGoing() || sizeAt(i) != k)
                         break;
-                    ctx.groupHive.addRef(files.rowAt(i));
-                    if (i == files.count())
+                    ctx.group.push_back(files[i]);
+                    if (i + 1 == n)
                         break;
                     ++i;
                     ++p;
                 }
-                const qint64 groupBytes = k * ctx.groupHive.count();
+                const qint64 groupBytes = k * static_cast<qint64>(ctx.group.size());
                 compareQueuedGroup(ctx, ahead);
                 ctx.bytesCompared += groupBytes;
                 showBytes(ctx, ahead.bytesReadAhead());
             }
             else
             {
-                files.remove(i);
-                feed.removed(i);
+                // A file of a size no other file has cannot have a copy.
+                ++i;
                 ++p;
             }
             feed.fill(i);

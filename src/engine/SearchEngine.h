@@ -17,13 +17,13 @@ class GroupFeed;
 
 namespace SearchEngine
 {
-/// Cuts ctx.fileHive (record numbers of ctx.files sorted by size key, as loadFileHive adds them)
-/// into runs of equal size, removes files of unique size and hands each run to compareGroup
-/// through ctx.groupHive. Progress goes to the sink.
+/// Cuts ctx.sortedFiles (record numbers of ctx.files sorted size first) into runs of equal size,
+/// passes over files of unique size and compares each run as ctx.group, appending the groups of
+/// copies to ctx.results. Progress goes to the sink.
 void findSameSize(ScanContext &ctx);
 
-/// findSameSize with workers that may have been comparing the groups queued by `feed` already,
-/// while fileHive was being loaded (`ahead` compares by methodOf(ctx.options)).
+/// findSameSize with workers that may have been comparing the groups queued by `feed` already
+/// (`ahead` compares by methodOf(ctx.options)).
 void findSameSize(ScanContext &ctx, CompareAhead &ahead, GroupFeed &feed);
 
 /// The bytes findSameSize has to compare in records sorted size first: every file that shares its

@@ -11,6 +11,7 @@
 #include "results/ResultValues.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -35,15 +36,13 @@ const char *const kHeaders[ResultRow::ColumnCount] = {
 };
 
 // A row from one entry of the result collection.
-template <typename Value> ResultRow rowFromEntry(const Value &value, qint32 i, qint32 group)
+template <typename Value> ResultRow rowFromEntry(const Value &value, qint32 i)
 {
     ResultRow row;
     row.setName(value(i, ResultValue::Name).toString());
     row.path = value(i, ResultValue::Folder).toString();
     row.setVersion(value(i, ResultValue::Version).toString());
     row.size = static_cast<qint64>(std::fabs(VbNumeric::val(value(i, ResultValue::SizeKey).toString())));
-    row.group = group;
-    row.sortGroup = group;
     row.setModified(value(i, ResultValue::Date).toString());
     return row;
 }
@@ -449,18 +448,27 @@ void ResultModel::setLinked(int r, const FileStatus &status)
 
 void ResultModel::loadResultList(const CHive &resultHive, const ResultLoadHooks &hooks)
 {
-    loadEntries(
-        resultHive.count(), [&resultHive](qint32 i, int v) { return resultHive.at(i, v); }, hooks);
+    const auto value = [&resultHive](qint32 i, int v) { return resultHive.at(i, v); };
+    std::vector<ResultRow> rows;
+    rows.reserve(static_cast<size_t>(resultHive.count()));
+    // Any shade may stand in an entry; the rows' shades change exactly where the entries' do.
+    qint64 lastShade = 0;
+    qint32 shade = 2;
+    for (qint32 i = 1; i <= resultHive.count(); ++i)
+    {
+        const qint64 entryShade = value(i, ResultValue::Shade).toLongLong();
+        if (entryShade != lastShade)
+        {
+            lastShade = entryShade;
+            shade = 3 - shade;
+        }
+        rows.push_back(rowFromEntry(value, i));
+        rows.back().group = shade;
+    }
+    loadResultList(std::move(rows), hooks);
 }
 
-void ResultModel::loadResultList(const HiveValues &values, quint32 count, const ResultLoadHooks &hooks)
-{
-    loadEntries(
-        static_cast<qint32>(count), [&values](qint32 i, int v) { return values.value(static_cast<quint32>(i - 1), v); },
-        hooks);
-}
-
-void ResultModel::loadEntries(qint32 n, const EntryValue &value, const ResultLoadHooks &hooks)
+void ResultModel::loadResultList(std::vector<ResultRow> rows, const ResultLoadHooks &hooks)
 {
     const auto exists = hooks.fileExists ? hooks.fileExists : FileFunctions::fileExists;
     m_groupRowCounts.assign(1, 0);
@@ -469,47 +477,56 @@ void ResultModel::loadEntries(qint32 n, const EntryValue &value, const ResultLoa
 
     // Groups are told apart by changes of the shade between consecutive entries; a group whose
     // every file vanished still separates its neighbours, so two groups never merge into one.
+    const size_t n = rows.size();
     qint32 g = 0;
     qint64 lastShade = 0;
     qint64 entryGroup = 0;
     qint64 lastRowGroup = -1;
-    QHash<QString, bool> folderSet;
-    std::vector<ResultRow> added;
-    added.reserve(static_cast<size_t>(n));
+    QSet<QString> folderSet;
     std::vector<qint32> bands;
-    bands.reserve(static_cast<size_t>(n));
-    for (qint32 i = 1; i <= n; ++i)
+    bands.reserve(n);
+    // Rows whose files are still there move up over those that vanished, in place.
+    size_t kept = 0;
+    for (size_t i = 0; i < n; ++i)
     {
         if (hooks.yield)
             hooks.yield();
-        const qint64 shade = value(i, ResultValue::Shade).toLongLong();
+        ResultRow &row = rows[i];
+        const qint64 shade = row.group;
         if (shade != lastShade)
         {
             lastShade = shade;
             ++entryGroup;
         }
-        const QString folder = value(i, ResultValue::Folder).toString();
-        if (!exists(folder + value(i, ResultValue::Name).toString()))
-            continue;
-        if (entryGroup != lastRowGroup)
+        if (exists(row.fullPath()))
         {
-            lastRowGroup = entryGroup;
-            ++g;
-            m_groupRowCounts.push_back(0);
+            if (entryGroup != lastRowGroup)
+            {
+                lastRowGroup = entryGroup;
+                ++g;
+                m_groupRowCounts.push_back(0);
+            }
+            row.group = g;
+            row.sortGroup = g;
+            ++m_groupRowCounts[static_cast<size_t>(g)];
+            if (!folderSet.contains(row.path))
+            {
+                folderSet.insert(row.path);
+                m_folders.append(row.path);
+            }
+            bands.push_back(g);
+            if (kept != i)
+                rows[kept] = std::move(row);
+            ++kept;
         }
-        added.push_back(rowFromEntry(value, i, g));
-        ++m_groupRowCounts[static_cast<size_t>(g)];
-        if (!folderSet.contains(folder))
-        {
-            folderSet.insert(folder, true);
-            m_folders.append(folder);
-        }
-        bands.push_back(g);
-        if (i % 500 == 0 && hooks.status)
-            hooks.status(tr("Loading Searched Result...(%1/%2)").arg(LocaleText::number(i), LocaleText::number(n)));
+        const auto entry = static_cast<qint64>(i) + 1;
+        if (entry % 500 == 0 && hooks.status)
+            hooks.status(tr("Loading Searched Result...(%1/%2)")
+                             .arg(LocaleText::number(entry), LocaleText::number(static_cast<qint64>(n))));
     }
+    rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(kept), rows.end());
     m_groupTotal = g;
-    appendLoadedRows(std::move(added), bands);
+    appendLoadedRows(std::move(rows), bands);
     m_banded = !m_rows.empty();
 }
 

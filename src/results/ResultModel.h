@@ -105,9 +105,9 @@ public:
     /// groups numbered from 1 by changes of the shade (ResultValue::Shade), bands = group numbers, the folder
     /// list in the order first met. Appends to what the list holds.
     void loadResultList(const CHive &resultHive, const ResultLoadHooks &hooks = {});
-    /// The same from rows 0 to count - 1 of a table that holds the collection's values (a scan's
-    /// result list), in that order, so that the collection itself can go first.
-    void loadResultList(const HiveValues &values, quint32 count, const ResultLoadHooks &hooks = {});
+    /// The same from rows made already, in the collection's order, each with its entry's shade
+    /// in its group field: a scan's rows are loaded without a copy beside them.
+    void loadResultList(std::vector<ResultRow> rows, const ResultLoadHooks &hooks = {});
 
     /// Rows per group number, as of the last load, reference pass or drop of lone rows; entry 0
     /// is unused.
@@ -166,8 +166,6 @@ private:
     /// Appends the rows a load took, with their bands (one reset when the list was empty).
     void appendLoadedRows(std::vector<ResultRow> added, const std::vector<qint32> &bands);
     // Value v of entry i (1..count) of what the list is loaded from.
-    using EntryValue = std::function<QVariant(qint32 i, int v)>;
-    void loadEntries(qint32 count, const EntryValue &value, const ResultLoadHooks &hooks);
     /// Every row's key for sortByColumn: its number, or the rank of its text.
     std::vector<qint64> sortKeys(int column) const;
     /// Puts row order[i] at position i, telling the views (persistent indexes follow their rows).

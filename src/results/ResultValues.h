@@ -2,8 +2,8 @@
 // What the six values of an entry of the result collection hold, by their numbers.
 #pragma once
 
-/// The values of a resultHive entry (and of a ResultList row), as the scan writes them and the
-/// result model reads them: CHive::value(key, v) and CHive::at(p, v) take these numbers.
+/// The values of a result collection entry (and of a ResultList row), as the scan writes them and
+/// the result model reads them: CHive::value(key, v) and CHive::at(p, v) take these numbers.
 namespace ResultValue
 {
 enum : int

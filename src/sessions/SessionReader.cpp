@@ -5,6 +5,7 @@
 #include "engine/PictureSearch.h"
 #include "engine/RecordSort.h"
 #include "engine/ScanPipeline.h"
+#include "engine/ScanRows.h"
 #include "engine/SearchEngine.h"
 #include "engine/StatusTexts.h"
 #include "platform/FileErrors.h"
@@ -311,14 +312,14 @@ private:
             // In the order a scan sorts its records: the comparison looks for equal sizes among
             // neighbours only, so rows saved in any other order (after a sort by name, say) must be
             // put in size order first.
-            const std::vector<FileList::Index> sorted =
+            m_ctx.sortedFiles =
                 RecordSort::sortedAside(m_ctx.files, RecordOrder::SizeFirst, [this] { m_ctx.keepGoing(); });
-            loadFileHive(m_ctx.fileHive, m_ctx.files, sorted, RecordOrder::SizeFirst);
             SearchEngine::findSameSize(m_ctx);
             ResultLoadHooks load;
             load.yield = [this] { m_ctx.keepGoing(); };
             load.status = [this](const QString &text) { m_sink.status(text); };
-            m_rows.loadResultList(m_ctx.resultHive, load);
+            std::vector<ResultRow> rows = ScanRows::take(m_ctx.files, m_ctx.results, [this] { m_ctx.keepGoing(); });
+            m_rows.loadResultList(std::move(rows), load);
         }
         // The files compared again keep the marks they were saved with.
         QSet<QString> marked;

@@ -2,7 +2,6 @@
 #include "engine/FileList.h"
 
 #include "core/TextFormat.h"
-#include "engine/RecordSort.h"
 #include "platform/NativePath.h"
 
 #include <QDateTime>
@@ -48,14 +47,6 @@ TEST(FileList, ACompactRecordKeepsEveryFieldExactly)
         EXPECT_EQ(NativePath::encode(list.name(i)), NativePath::encode(r.name)) << i;
         // The date text is that of the local time, before 1970 too.
         EXPECT_EQ(list.date(i), TextFormat::dateText(QDateTime::fromSecsSinceEpoch(r.mtime))) << i;
-        for (const RecordOrder order : {RecordOrder::SizeFirst, RecordOrder::NameFirst})
-        {
-            const std::array<QString, 4> fields = r.fields(order);
-            for (int v = 0; v < 4; ++v)
-                EXPECT_EQ(list.values(order).value(i, v).toString(), fields[static_cast<size_t>(v)]) << i << v;
-            EXPECT_EQ(list.values(order).value(i, 4), QVariant(1));
-            EXPECT_EQ(list.values(order).value(i, 5), QVariant(1));
-        }
     }
     EXPECT_EQ(list.record(1).sizeKey(), QStringLiteral("005368709121"));
 }
@@ -86,36 +77,4 @@ TEST(FileList, NamesAcrossManyArenaChunksAndATruncatedWalk)
     for (FileList::Index i = 0; i < expected.size(); ++i)
         ASSERT_EQ(list.record(i), expected[i]) << i;
     EXPECT_THROW(list.append(folder, QString(70000, u'q'), 1, 1, {}), std::length_error);
-}
-
-TEST(FileList, FileHiveEntriesAreRecordNumbersThatReadAsTheRecordFields)
-{
-    const std::vector<FileRecord> records = edgeRecords();
-    FileList list;
-    for (const FileRecord &r : records)
-        list.append(r);
-    for (const RecordOrder order : {RecordOrder::SizeFirst, RecordOrder::NameFirst})
-    {
-        CHive hive;
-        const std::vector<FileList::Index> sorted = RecordSort::sorted(list, order);
-        int steps = 0;
-        loadFileHive(hive, list, sorted, order, [&] { ++steps; });
-        EXPECT_EQ(steps, static_cast<int>(records.size()));
-        ASSERT_EQ(hive.count(), static_cast<qint32>(records.size()));
-        for (qint32 p = 1; p <= hive.count(); ++p)
-        {
-            const FileRecord &r = records[sorted[static_cast<size_t>(p - 1)]];
-            EXPECT_EQ(hive.rowAt(p), sorted[static_cast<size_t>(p - 1)]);
-            const std::array<QString, 4> fields = r.fields(order);
-            EXPECT_EQ(hive.value(p, 0).toString(), fields[0]);
-            EXPECT_EQ(hive.value(p, 1).toString(), fields[1]);
-            EXPECT_EQ(hive.value(p, 2).toString(), fields[2]);
-            EXPECT_EQ(hive.value(p, 3).toString(), fields[3]);
-            EXPECT_EQ(hive.value(p, 4).toInt(), 1);
-            EXPECT_EQ(hive.value(p, 5).toInt(), 1);
-        }
-        // Sorting the records is sorting their texts.
-        for (qint32 p = 2; p <= hive.count(); ++p)
-            EXPECT_LE(compareRecords(list.record(hive.rowAt(p - 1)), list.record(hive.rowAt(p)), order), 0);
-    }
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScanFixture.h"
 
-#include "core/CHive.h"
 #include "engine/CompareAhead.h"
 #include "engine/GroupFeed.h"
 #include "engine/RecordSort.h"
@@ -24,10 +23,10 @@ void addRecords(FileList &files, const QStringList &paths)
 }
 } // namespace
 
-TEST(GroupFeed, GroupsQueuedWhileLoadingAreTheOnesTheScanTakes)
+TEST(GroupFeed, GroupsQueuedAheadAreTheOnesTheScanTakes)
 {
     // Sizes with one file, with copies, with a file listed twice, and far more groups than are
-    // queued at once, so that the feed goes on in fileHive after the records are gone.
+    // queued at once, so that the feed refills as the scan takes them.
     TempTree t;
     QStringList paths;
     for (int size = 1; size <= 200; ++size)
@@ -39,23 +38,21 @@ TEST(GroupFeed, GroupsQueuedWhileLoadingAreTheOnesTheScanTakes)
     }
     TestSink plainSink;
     ScanContext plain(plainSink);
-    loadFileHive(plain, paths);
+    loadSortedFiles(plain, paths);
     SearchEngine::findSameSize(plain);
 
     TestSink sink;
     ScanContext ctx(sink);
     ctx.totalFiles = static_cast<qint32>(paths.size());
     addRecords(ctx.files, paths);
-    std::vector<FileList::Index> sorted = RecordSort::sorted(ctx.files, RecordOrder::SizeFirst);
+    ctx.sortedFiles = RecordSort::sorted(ctx.files, RecordOrder::SizeFirst);
     CompareAhead ahead(ContentGroups::Method::Exact, 2, ctx.files);
     GroupFeed feed(ahead, ctx.files, 8, 20);
-    feed.readFrom(sorted);
-    loadFileHive(ctx.fileHive, ctx.files, sorted, RecordOrder::SizeFirst, [&] { feed.fill(); });
-    feed.readFrom(ctx.fileHive);
-    std::vector<FileList::Index>().swap(sorted);
+    feed.readFrom(ctx.sortedFiles);
+    feed.fill();
     SearchEngine::findSameSize(ctx, ahead, feed);
 
     EXPECT_EQ(ahead.unanswered(), 0);
-    EXPECT_EQ(groupsOf(ctx.resultHive), groupsOf(plain.resultHive));
+    EXPECT_EQ(groupsOf(ctx.results), groupsOf(plain.results));
     EXPECT_EQ(ctx.totalFiles, plain.totalFiles);
 }

@@ -27,19 +27,28 @@ bool filesMatch(const ScanOptions &options, const QString &a, const QString &b)
     return ReferenceCompare::compareFilesExact(a, b) == 1;
 }
 
-void appendResult(ScanContext &ctx, qint32 p)
+void appendResult(ScanContext &ctx, ReferenceEngine::Hives &hives, qint32 p)
 {
-    CHive &g = ctx.groupHive;
-    ctx.resultHive.add(g.value(p, 0), g.value(p, 1), g.value(p, 2), fileVersionText(fullPath(g, p)), ctx.groupShade,
-                       g.value(p, 3));
+    CHive &g = hives.group;
+    hives.results.add(g.value(p, 0), g.value(p, 1), g.value(p, 2), fileVersionText(fullPath(g, p)), ctx.groupShade,
+                      g.value(p, 3));
 }
 } // namespace
 
 namespace ReferenceEngine
 {
-void findSameSize(ScanContext &ctx)
+void load(const ScanContext &ctx, Hives &hives)
 {
-    CHive &files = ctx.fileHive;
+    for (const FileList::Index record : ctx.sortedFiles)
+    {
+        const std::array<QString, 4> f = ctx.files.record(record).fields(RecordOrder::SizeFirst);
+        hives.files.add(f[0], f[1], f[2], f[3], 1, 1);
+    }
+}
+
+void findSameSize(ScanContext &ctx, Hives &hives)
+{
+    CHive &files = hives.files;
     qint32 i = 1;
     for (;;)
     {
@@ -51,23 +60,23 @@ void findSameSize(ScanContext &ctx)
             files.remove(i);
             continue;
         }
-        ctx.groupHive.clear();
+        hives.group.clear();
         for (;;)
         {
             if (ctx.cancelSearch || !sameSizeKey(files.value(i, 0).toString(), k))
                 break;
-            ctx.groupHive.add(files.value(i, 0), files.value(i, 1), files.value(i, 2), files.value(i, 3), 1, 1);
+            hives.group.add(files.value(i, 0), files.value(i, 1), files.value(i, 2), files.value(i, 3), 1, 1);
             if (i == files.count())
                 break;
             ++i;
         }
-        compareGroup(ctx);
+        compareGroup(ctx, hives);
     }
 }
 
-void compareGroup(ScanContext &ctx)
+void compareGroup(ScanContext &ctx, Hives &hives)
 {
-    CHive &g = ctx.groupHive;
+    CHive &g = hives.group;
     qint32 i = 1;
     while (i < g.count())
     {
@@ -96,10 +105,10 @@ void compareGroup(ScanContext &ctx)
             if (!started)
             {
                 ctx.groupShade = ctx.groupShade != 1 ? 1 : 2;
-                appendResult(ctx, i);
+                appendResult(ctx, hives, i);
                 started = true;
             }
-            appendResult(ctx, j);
+            appendResult(ctx, hives, j);
             ++ctx.duplicateCount;
             ctx.duplicateSize += static_cast<qint64>(VbNumeric::val(g.value(j, 0).toString()));
             g.remove(j);

@@ -22,20 +22,20 @@ FileRecord record(const QString &folder, const QString &name, qint64 size)
     return {size, name, folder, QDateTime(QDate(2004, 3, 7), QTime(21, 5, 3)).toSecsSinceEpoch(), {}};
 }
 
-// fileHive as the scan leaves it for the engine: the records sorted and loaded in that order.
+// The records as the scan leaves them for the engine: sorted in `order`.
 void load(ScanContext &ctx, const std::vector<FileRecord> &list, RecordOrder order)
 {
     for (const FileRecord &r : list)
         ctx.files.append(r);
-    loadFileHive(ctx.fileHive, ctx.files, RecordSort::sorted(ctx.files, order), order);
+    ctx.sortedFiles = RecordSort::sorted(ctx.files, order);
     ctx.totalFiles = static_cast<qint32>(list.size());
 }
 
-QStringList column(const CHive &hive, int item)
+QStringList column(const ResultList &results, int item)
 {
     QStringList values;
-    for (qint32 p = 1; p <= hive.count(); ++p)
-        values << hive.at(p, item).toString();
+    for (quint32 r = 0; r < results.count(); ++r)
+        values << results.value(r, item).toString();
     return values;
 }
 } // namespace
@@ -52,7 +52,7 @@ TEST(FindSameName, OneNameInThreeFoldersIsOneGroupInSizeOrder)
          RecordOrder::NameFirst);
     findSameName(ctx);
 
-    const std::vector<QStringList> groups = groupsOf(ctx.resultHive);
+    const std::vector<QStringList> groups = groupsOf(ctx.results);
     ASSERT_EQ(groups.size(), 1u);
     EXPECT_EQ(groups[0], QStringList({QStringLiteral("/b/report.doc"), QStringLiteral("/c/report.doc"),
                                       QStringLiteral("/a/report.doc")}));
@@ -60,11 +60,11 @@ TEST(FindSameName, OneNameInThreeFoldersIsOneGroupInSizeOrder)
     EXPECT_EQ(ctx.duplicateSize, 500);
     EXPECT_EQ(ctx.totalFiles, 4);
     // The result layout: size key, name, folder, version, shade, date.
-    EXPECT_EQ(column(ctx.resultHive, 0), QStringList({QStringLiteral("000000000100"), QStringLiteral("000000000200"),
-                                                      QStringLiteral("000000000300")}));
-    EXPECT_EQ(column(ctx.resultHive, 3), QStringList(3, QStringLiteral("N/A")));
-    EXPECT_EQ(column(ctx.resultHive, 4), QStringList(3, QStringLiteral("1")));
-    EXPECT_EQ(column(ctx.resultHive, 5), QStringList(3, kDate));
+    EXPECT_EQ(column(ctx.results, 0), QStringList({QStringLiteral("000000000100"), QStringLiteral("000000000200"),
+                                                   QStringLiteral("000000000300")}));
+    EXPECT_EQ(column(ctx.results, 3), QStringList(3, QStringLiteral("N/A")));
+    EXPECT_EQ(column(ctx.results, 4), QStringList(3, QStringLiteral("1")));
+    EXPECT_EQ(column(ctx.results, 5), QStringList(3, kDate));
 }
 
 TEST(FindSameName, NamesMatchWithoutRegardToCaseAndGroupsAlternateShades)
@@ -80,10 +80,10 @@ TEST(FindSameName, NamesMatchWithoutRegardToCaseAndGroupsAlternateShades)
          RecordOrder::NameFirst);
     findSameName(ctx);
 
-    EXPECT_EQ(groupsOf(ctx.resultHive).size(), 2u);
-    EXPECT_EQ(column(ctx.resultHive, 1), QStringList({QStringLiteral("Readme.txt"), QStringLiteral("README.TXT"),
-                                                      QStringLiteral("zeta"), QStringLiteral("Zeta")}));
-    EXPECT_EQ(column(ctx.resultHive, 4),
+    EXPECT_EQ(groupsOf(ctx.results).size(), 2u);
+    EXPECT_EQ(column(ctx.results, 1), QStringList({QStringLiteral("Readme.txt"), QStringLiteral("README.TXT"),
+                                                   QStringLiteral("zeta"), QStringLiteral("Zeta")}));
+    EXPECT_EQ(column(ctx.results, 4),
               QStringList({QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("2")}));
     EXPECT_EQ(ctx.groupShade, 2);
     EXPECT_EQ(ctx.duplicateCount, 2);
@@ -105,7 +105,7 @@ TEST(FindSameName, RepeatedListingsOfOnePathCountOnce)
     findSameName(ctx);
 
     EXPECT_EQ(ctx.totalFiles, 3);
-    const std::vector<QStringList> groups = groupsOf(ctx.resultHive);
+    const std::vector<QStringList> groups = groupsOf(ctx.results);
     ASSERT_EQ(groups.size(), 1u);
     EXPECT_EQ(groups[0], QStringList({QStringLiteral("/a/x.txt"), QStringLiteral("/b/x.txt")}));
     EXPECT_EQ(ctx.duplicateCount, 1);
@@ -126,7 +126,7 @@ TEST(FindSameName, CancelKeepsTheGroupsFoundSoFar)
     findSameName(ctx);
 
     EXPECT_TRUE(ctx.cancelSearch);
-    EXPECT_EQ(groupsOf(ctx.resultHive).size(), 3u);
+    EXPECT_EQ(groupsOf(ctx.results).size(), 3u);
     EXPECT_EQ(ctx.duplicateCount, 3);
 }
 

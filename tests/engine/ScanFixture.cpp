@@ -13,7 +13,7 @@ int openFileCount()
                                 .size());
 }
 
-void loadFileHive(ScanContext &ctx, const QStringList &paths)
+void loadSortedFiles(ScanContext &ctx, const QStringList &paths)
 {
     for (const QString &path : paths)
     {
@@ -21,20 +21,22 @@ void loadFileHive(ScanContext &ctx, const QStringList &paths)
         ctx.files.append(FileRecord{
             info.size(), info.fileName(), info.absolutePath() + u'/', info.lastModified().toSecsSinceEpoch(), {}});
     }
-    loadFileHive(ctx.fileHive, ctx.files, RecordSort::sorted(ctx.files, RecordOrder::SizeFirst),
-                 RecordOrder::SizeFirst);
+    ctx.sortedFiles = RecordSort::sorted(ctx.files, RecordOrder::SizeFirst);
     ctx.totalFiles = static_cast<qint32>(paths.size());
 }
 
-ScanOutcome outcomeOf(const ScanContext &ctx)
+ScanOutcome outcomeOf(const ScanContext &ctx, const CHive *results)
 {
     ScanOutcome out;
-    const CHive &r = ctx.resultHive;
-    for (qint32 p = 1; p <= r.count(); ++p)
+    const qint32 n = results ? results->count() : static_cast<qint32>(ctx.results.count());
+    for (qint32 p = 1; p <= n; ++p)
     {
         std::array<QString, 6> row;
         for (int v = 0; v < 6; ++v)
-            row[static_cast<size_t>(v)] = r.at(p, v).toString();
+        {
+            const QVariant value = results ? results->at(p, v) : ctx.results.value(static_cast<quint32>(p - 1), v);
+            row[static_cast<size_t>(v)] = value.toString();
+        }
         out.results.push_back(row);
     }
     out.totalFiles = ctx.totalFiles;
@@ -44,17 +46,17 @@ ScanOutcome outcomeOf(const ScanContext &ctx)
     return out;
 }
 
-std::vector<QStringList> groupsOf(const CHive &resultHive)
+std::vector<QStringList> groupsOf(const ResultList &results)
 {
     std::vector<QStringList> groups;
     QString shade;
-    for (qint32 p = 1; p <= resultHive.count(); ++p)
+    for (quint32 r = 0; r < results.count(); ++r)
     {
-        const QString s = resultHive.at(p, 4).toString();
+        const QString s = results.value(r, 4).toString();
         if (groups.empty() || s != shade)
             groups.emplace_back();
         shade = s;
-        groups.back() << resultHive.at(p, 2).toString() + resultHive.at(p, 1).toString();
+        groups.back() << results.value(r, 2).toString() + results.value(r, 1).toString();
     }
     return groups;
 }

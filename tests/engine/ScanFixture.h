@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the engine tests share: a sink that records progress, the file records of real files
-// loaded into fileHive the way a scan loads them, and a scan's outcome as plain values.
+// sorted the way a scan sorts them, and a scan's outcome as plain values.
 #pragma once
 
+#include "core/CHive.h"
 #include "engine/ScanTypes.h"
 #include "support/ScriptedPrompter.h"
 
@@ -47,21 +48,23 @@ public:
 };
 
 /// Adds the records of the files (full paths; a path may repeat, as from overlapping locations)
-/// to ctx.files and loads them into ctx.fileHive in sorted order, as a scan does, and sets
+/// to ctx.files, sorts them size first into ctx.sortedFiles, as a scan does, and sets
 /// ctx.totalFiles to their number.
-void loadFileHive(ScanContext &ctx, const QStringList &paths);
+void loadSortedFiles(ScanContext &ctx, const QStringList &paths);
 
 /// Everything a content scan leaves behind.
 struct ScanOutcome
 {
-    std::vector<std::array<QString, 6>> results; // resultHive entries, values 0..5 as text
+    std::vector<std::array<QString, 6>> results; // result entries, values 0..5 as text
     qint32 totalFiles = 0;
     qint32 duplicateCount = 0;
     qint64 duplicateSize = 0;
     qint16 groupShade = 0;
     bool operator==(const ScanOutcome &) const = default;
 };
-ScanOutcome outcomeOf(const ScanContext &ctx);
+/// The outcome with the results of ctx.results, or of `results` (a collection of result entries)
+/// when given.
+ScanOutcome outcomeOf(const ScanContext &ctx, const CHive *results = nullptr);
 
-/// The groups of resultHive as lists of full paths.
-std::vector<QStringList> groupsOf(const CHive &resultHive);
+/// The groups of the results as lists of full paths.
+std::vector<QStringList> groupsOf(const ResultList &results);

@@ -38,7 +38,7 @@ ScanOutcome scan(const QStringList &paths, ScanOptions options = {}, TestSink *s
     TestSink local;
     TestSink &sink = sinkOut ? *sinkOut : local;
     ScanContext ctx(sink, options);
-    loadFileHive(ctx, paths);
+    loadSortedFiles(ctx, paths);
     findSameSize(ctx);
     return outcomeOf(ctx);
 }
@@ -161,10 +161,10 @@ TEST(FindSameSize, MatchesAreNotChainedThroughOtherMembers)
     {
         TestSink sink;
         ScanContext ctx(sink, options);
-        loadFileHive(ctx, {a, b, c, d, e});
+        loadSortedFiles(ctx, {a, b, c, d, e});
         findSameSize(ctx);
         const std::vector<QStringList> expected{{a, c}, {b, d}};
-        EXPECT_EQ(groupsOf(ctx.resultHive), expected);
+        EXPECT_EQ(groupsOf(ctx.results), expected);
         EXPECT_EQ(ctx.groupShade, 2);
         EXPECT_EQ(ctx.duplicateCount, 2);
     }
@@ -179,11 +179,11 @@ TEST(FindSameSize, RepeatedListingsAreDroppedAndUnreadableFilesMatchNothing)
     const QString gone = t.file(QStringLiteral("gone"), "abcd");
     TestSink sink;
     ScanContext ctx(sink);
-    loadFileHive(ctx, {a, a, b, lone, lone, gone});
+    loadSortedFiles(ctx, {a, a, b, lone, lone, gone});
     ASSERT_TRUE(QFile::remove(gone));
     findSameSize(ctx);
     const std::vector<QStringList> expected{{a, b}};
-    EXPECT_EQ(groupsOf(ctx.resultHive), expected);
+    EXPECT_EQ(groupsOf(ctx.results), expected);
     EXPECT_EQ(ctx.totalFiles, 4);
     EXPECT_EQ(ctx.duplicateCount, 1);
 }
@@ -199,7 +199,7 @@ TEST(FindSameSize, FilesThatGrewAfterTheWalkMatchOnlyFilesOfTheirNewLength)
             paths << t.fileOfSize(QLatin1String(name), 1500, 'q');
         TestSink sink;
         ScanContext ctx(sink, options);
-        loadFileHive(ctx, paths);
+        loadSortedFiles(ctx, paths);
         for (const QString &grown : {paths[1], paths[3]})
         {
             QFile f(grown);
@@ -208,7 +208,7 @@ TEST(FindSameSize, FilesThatGrewAfterTheWalkMatchOnlyFilesOfTheirNewLength)
         }
         findSameSize(ctx);
         const std::vector<QStringList> expected{{paths[0], paths[2]}, {paths[1], paths[3]}};
-        EXPECT_EQ(groupsOf(ctx.resultHive), expected) << options.engine << options.fuzzy;
+        EXPECT_EQ(groupsOf(ctx.results), expected) << options.engine << options.fuzzy;
     }
 }
 
@@ -220,9 +220,9 @@ TEST(FindSameSize, DifferingGroupAddsNothingAndKeepsTheShade)
     TestSink sink;
     sink.isMinimized = true;
     ScanContext ctx(sink);
-    loadFileHive(ctx, {a, b});
+    loadSortedFiles(ctx, {a, b});
     findSameSize(ctx);
-    EXPECT_EQ(ctx.resultHive.count(), 0);
+    EXPECT_EQ(ctx.results.count(), 0u);
     EXPECT_EQ(ctx.groupShade, 0);
     EXPECT_TRUE(sink.statuses.isEmpty());
     EXPECT_EQ(sink.captions.last(), QStringLiteral("50.0% (1/2)"));
@@ -239,17 +239,17 @@ TEST(FindSameSize, CancelKeepsTheGroupsFoundSoFar)
     }
     TestSink sink;
     ScanContext ctx(sink);
-    loadFileHive(ctx, paths);
+    loadSortedFiles(ctx, paths);
     bool cancelled = false;
     // Cancel as soon as the first group is in.
     sink.go = [&](int) {
-        if (ctx.resultHive.count() > 0)
+        if (ctx.results.count() > 0)
             cancelled = true;
         return !cancelled;
     };
     findSameSize(ctx);
     EXPECT_TRUE(ctx.cancelSearch);
-    EXPECT_EQ(ctx.resultHive.count(), 2);
+    EXPECT_EQ(ctx.results.count(), 2u);
 }
 
 TEST(FindSameSize, AFailedStepIsReportedAndRetryOrAbortLeavesNoGroupOut)
