@@ -59,8 +59,11 @@ namespace AnchoredFiles
 /// Resolves a search location once; invalid when it is not a folder now.
 SearchRoot resolveRoot(const QString &folder);
 
-/// The folders below one search location that are reached from it through real folders only,
-/// each step looked at once however many folders share it.
+/// The folders below one search location that are reached from it through real folders only:
+/// each step is opened in the folder above it without following a link. The folders from the root
+/// down to the last one asked for stay open, so that folders asked for in the order of their texts
+/// (a folder's sub-folders after it) are each opened once, and a file is looked at in its open
+/// folder, without a path looked up again from the top.
 class FolderResolver
 {
 public:
@@ -70,10 +73,24 @@ public:
     /// The identity of the folder `relative` below the root ("" for the root itself, else
     /// "a/b/"); none when a step is a link, not a folder, missing, or "." or "..".
     std::optional<FolderIdentity> identity(QStringView relative);
+    /// The identities of the folders from the root down to the one identity() last found, both
+    /// included.
+    std::vector<FolderIdentity> way() const;
+    /// The status of `name` in the folder identity() last found, without following a link; a
+    /// status that does not exist when that call found none.
+    FileStatus statusOf(const QString &name) const;
 
 private:
+    struct Step
+    {
+        QString relative; // without a final "/"
+        FileDescriptor folder;
+        FolderIdentity id;
+    };
+
     SearchRoot m_root;
-    QHash<QString, std::optional<FolderIdentity>> m_seen;
+    std::vector<Step> m_way; // the root, then each folder down to the last one found
+    bool m_found = false;    // the last identity() found its folder, the last step of m_way
 };
 
 enum class Found

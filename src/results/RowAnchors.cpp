@@ -10,28 +10,46 @@
 
 namespace
 {
-// Whether the innermost folder on the way from the root down to `relative` (both included) that
-// is a location's own folder is a reference location's. Every folder on the way has been looked
-// at already (the resolver remembers each).
-bool inReference(AnchoredFiles::FolderResolver &resolver, QStringView relative,
-                 const QHash<FolderIdentity, bool> &locationKinds)
+// Whether the innermost folder on the way from the root down to a folder (both included) that is
+// a location's own folder is a reference location's.
+bool inReference(const std::vector<FolderIdentity> &way, const QHash<FolderIdentity, bool> &locationKinds)
 {
-    QStringView step = relative;
-    while (step.endsWith(u'/'))
-        step.chop(1);
-    for (;;)
+    for (auto id = way.crbegin(); id != way.crend(); ++id)
     {
-        if (const auto id = resolver.identity(step))
-        {
-            const auto kind = locationKinds.constFind(*id);
-            if (kind != locationKinds.cend())
-                return *kind;
-        }
-        if (step.isEmpty())
-            return false;
-        const qsizetype slash = step.lastIndexOf(u'/');
-        step = slash < 0 ? QStringView() : step.left(slash);
+        const auto kind = locationKinds.constFind(*id);
+        if (kind != locationKinds.cend())
+            return *kind;
     }
+    return false;
+}
+
+// The rows by folder: runs of rows whose folder is one text, the runs in the order of their
+// texts, so that a folder comes after the folders above it. Rows of one search share their
+// folder's text, so the rows are sorted by where that text is kept first, and only one row of each
+// run compares texts.
+std::vector<std::pair<size_t, size_t>> rowsByFolder(const ResultModel &model, std::vector<qint32> &order)
+{
+    order.resize(static_cast<size_t>(model.size()));
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<qint32>(i);
+    const auto kept = [&model](qint32 r) {
+        const QString &path = model.row(r).path;
+        return std::pair(reinterpret_cast<quintptr>(path.constData()), path.size());
+    };
+    std::sort(order.begin(), order.end(), [&](qint32 a, qint32 b) { return kept(a) < kept(b); });
+    std::vector<std::pair<size_t, size_t>> runs; // first and end in order
+    for (size_t i = 0; i < order.size();)
+    {
+        size_t end = i + 1;
+        while (end < order.size() && kept(order[end]) == kept(order[i]))
+            ++end;
+        runs.emplace_back(i, end);
+        i = end;
+    }
+    std::sort(runs.begin(), runs.end(), [&](const auto &a, const auto &b) {
+        return model.row(order[a.first]).path < model.row(order[b.first]).path;
+    });
+    return runs;
 }
 
 // The indexes of the roots, the longest folder first: a folder inside two nested locations
@@ -79,42 +97,41 @@ void anchorRows(ResultModel &model, ListOrigin origin, const QStringList &locati
     }
     const std::vector<qint32> byLength = longestFirst(anchors.roots);
 
-    QHash<QString, bool> seen; // folder text -> anchored
-    for (int r = 0; r < model.size(); ++r)
+    // Folder by folder in the order of their texts: each resolver keeps the folders down to the
+    // last one open, so a folder is opened once, from the one above it, and its files are looked
+    // at there.
+    std::vector<qint32> order;
+    for (const auto &[first, end] : rowsByFolder(model, order))
     {
-        if (yield)
-            yield();
-        const ResultRow &row = model.row(r);
-        auto known = seen.constFind(row.path);
-        if (known == seen.cend())
+        const QString path = model.row(order[first]).path;
+        AnchoredFiles::FolderResolver *anchoredIn = nullptr;
+        // A folder text that does not end with "/" would join its name into another path.
+        for (const qint32 i : byLength)
         {
-            bool anchored = false;
-            // A folder text that does not end with "/" would join its name into another path.
-            for (const qint32 i : byLength)
+            const SearchRoot &root = anchors.roots[static_cast<size_t>(i)];
+            if (!path.endsWith(u'/') || !path.startsWith(root.folder))
+                continue;
+            AnchoredFiles::FolderResolver &resolver = *resolvers[static_cast<size_t>(i)];
+            if (const auto id = resolver.identity(QStringView(path).mid(root.folder.size())))
             {
-                const SearchRoot &root = anchors.roots[static_cast<size_t>(i)];
-                if (!row.path.endsWith(u'/') || !row.path.startsWith(root.folder))
-                    continue;
-                AnchoredFiles::FolderResolver &resolver = *resolvers[static_cast<size_t>(i)];
-                const QStringView relative = QStringView(row.path).mid(root.folder.size());
-                if (const auto id = resolver.identity(relative))
-                {
-                    anchors.folders.insert(row.path, {i, *id, inReference(resolver, relative, locationKinds)});
-                    anchored = true;
-                }
-                break;
+                anchors.folders.insert(path, {i, *id, inReference(resolver.way(), locationKinds)});
+                anchoredIn = &resolver;
             }
-            known = seen.insert(row.path, anchored);
+            break;
         }
-        model.setIdentity(r, 0, 0, 0);
-        if (!*known || !row.numbersAreOwn())
-            continue;
-        const RowAnchors::Folder &folder = *anchors.folder(row.path);
-        const SearchRoot &root = anchors.roots[static_cast<size_t>(folder.root)];
-        const QString real = NativePath::decode(root.real) + u'/' + QStringView(row.path).mid(root.folder.size());
-        const FileStatus now = statFile(real + row.name());
-        if (now.exists && now.size == row.size && now.stamp == row.stamp)
-            model.setIdentity(r, now.device, now.inode, now.mtimeNs);
+        for (size_t k = first; k < end; ++k)
+        {
+            if (yield)
+                yield();
+            const int r = order[k];
+            const ResultRow &row = model.row(r);
+            model.setIdentity(r, 0, 0, 0);
+            if (!anchoredIn || !row.numbersAreOwn())
+                continue;
+            const FileStatus now = anchoredIn->statusOf(row.name());
+            if (now.exists && now.size == row.size && now.stamp == row.stamp)
+                model.setIdentity(r, now.device, now.inode, now.mtimeNs);
+        }
     }
     model.setAnchors(std::move(anchors));
 }

@@ -56,34 +56,74 @@ FolderResolver::FolderResolver(SearchRoot root) : m_root(std::move(root)) {}
 
 std::optional<FolderIdentity> FolderResolver::identity(QStringView relative)
 {
+    m_found = false;
     if (!m_root.valid())
         return std::nullopt;
-    QString key = relative.toString();
-    while (key.endsWith(u'/'))
-        key.chop(1);
-    if (const auto seen = m_seen.constFind(key); seen != m_seen.cend())
-        return *seen;
+    while (relative.endsWith(u'/'))
+        relative.chop(1);
+    if (m_way.empty())
+    {
+        // The root, opened once, and only while it is still the folder the location resolved to.
+        FileDescriptor root(::open(m_root.real.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        struct stat st;
+        if (!root.valid() || ::fstat(root.get(), &st) != 0 || identityOf(st) != m_root.id)
+            return std::nullopt;
+        m_way.push_back({QString(), std::move(root), m_root.id});
+    }
+    // Back up to the deepest open folder that holds `relative`, then down from it step by step.
+    while (m_way.size() > 1)
+    {
+        const QString &held = m_way.back().relative;
+        if (relative.startsWith(held) && (relative.size() == held.size() || relative[held.size()] == u'/'))
+            break;
+        m_way.pop_back();
+    }
+    qsizetype at = m_way.back().relative.size();
+    while (at < relative.size())
+    {
+        if (relative[at] == u'/')
+        {
+            ++at; // "a//b" is the folder a/b
+            continue;
+        }
+        qsizetype end = relative.indexOf(u'/', at);
+        if (end < 0)
+            end = relative.size();
+        const QStringView name = relative.mid(at, end - at);
+        if (name == u"." || name == u"..")
+            return std::nullopt;
+        FileDescriptor folder(::openat(m_way.back().folder.get(), NativePath::encode(name).constData(),
+                                       O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat st;
+        if (!folder.valid() || ::fstat(folder.get(), &st) != 0 || !S_ISDIR(st.st_mode))
+            return std::nullopt;
+        m_way.push_back({relative.left(end).toString(), std::move(folder), identityOf(st)});
+        at = end;
+    }
+    m_found = true;
+    return m_way.back().id;
+}
 
-    std::optional<FolderIdentity> result;
-    if (key.isEmpty())
-    {
-        struct stat st;
-        if (::stat(m_root.real.constData(), &st) == 0 && S_ISDIR(st.st_mode) && identityOf(st) == m_root.id)
-            result = m_root.id;
-    }
-    else
-    {
-        // The folder's parent first, so every step down has been seen to be a real folder.
-        const qsizetype slash = key.lastIndexOf(u'/');
-        const QStringView last = QStringView(key).mid(slash + 1);
-        const bool parentOk = identity(slash < 0 ? QStringView() : QStringView(key).left(slash)).has_value();
-        const QByteArray path = m_root.real + '/' + NativePath::encode(key);
-        struct stat st;
-        if (parentOk && last != u"." && last != u".." && ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode))
-            result = identityOf(st);
-    }
-    m_seen.insert(key, result);
-    return result;
+std::vector<FolderIdentity> FolderResolver::way() const
+{
+    std::vector<FolderIdentity> ids;
+    if (!m_found)
+        return ids;
+    ids.reserve(m_way.size());
+    for (const Step &step : m_way)
+        ids.push_back(step.id);
+    return ids;
+}
+
+FileStatus FolderResolver::statusOf(const QString &name) const
+{
+    // A name is one entry of its folder: one that climbs or descends would look at another file.
+    if (!m_found || name.isEmpty() || name == u"." || name == u".." || name.contains(u'/'))
+        return {};
+    struct stat st;
+    if (::fstatat(m_way.back().folder.get(), NativePath::encode(name).constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return {};
+    return PosixFiles::statusOf(st);
 }
 
 std::optional<std::vector<QByteArray>> folderSteps(QStringView relative)
