@@ -3,7 +3,6 @@
 
 #include "platform/HeapTuning.h"
 
-#include <algorithm>
 #include <numeric>
 #include <utility>
 
@@ -19,11 +18,17 @@ namespace ScanRows
 std::vector<ResultRow> take(FileList &files, ResultList &results, const std::function<void()> &step)
 {
     const quint32 n = results.count();
-    // The entries in the order of their records; an entry's place in `results` is its row.
+    // The entries in the order of their records, counted out rather than sorted so that no step
+    // keeps the window waiting; an entry's place in `results` is its row.
     std::vector<quint32> byRecord(n);
-    std::iota(byRecord.begin(), byRecord.end(), quint32{0});
-    std::stable_sort(byRecord.begin(), byRecord.end(),
-                     [&results](quint32 a, quint32 b) { return results.record(a) < results.record(b); });
+    {
+        std::vector<quint32> next(static_cast<size_t>(files.count()) + 1, 0);
+        for (quint32 e = 0; e < n; ++e)
+            ++next[results.record(e) + 1];
+        std::partial_sum(next.begin(), next.end(), next.begin());
+        for (quint32 e = 0; e < n; ++e)
+            byRecord[next[results.record(e)]++] = e;
+    }
 
     std::vector<ResultRow> rows;
     rows.reserve(n);
@@ -56,6 +61,8 @@ std::vector<ResultRow> take(FileList &files, ResultList &results, const std::fun
     // no second vector of rows.
     for (quint32 i = 0; i < n; ++i)
     {
+        if (step)
+            step();
         while (byRecord[i] != i)
         {
             const quint32 j = byRecord[i];

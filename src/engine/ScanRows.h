@@ -15,6 +15,6 @@ namespace ScanRows
 /// entry's record, and in the group field the entry's shade, as ResultModel::loadResultList takes
 /// rows. The rows are made in the order of the records, and each part of `files` is given back as
 /// soon as its rows are made, so that a million rows never stand beside a million records. Both
-/// `files` and `results` are emptied: neither can be read afterwards. Calls step() once per row.
+/// `files` and `results` are emptied: neither can be read afterwards. Calls step() twice per row.
 std::vector<ResultRow> take(FileList &files, ResultList &results, const std::function<void()> &step = {});
 } // namespace ScanRows

@@ -25,27 +25,40 @@ bool inReference(const std::vector<FolderIdentity> &way, const QHash<FolderIdent
 
 // The rows by folder: runs of rows whose folder is one text, the runs in the order of their
 // texts, so that a folder comes after the folders above it. Rows of one search share their
-// folder's text, so the rows are sorted by where that text is kept first, and only one row of each
-// run compares texts.
-std::vector<std::pair<size_t, size_t>> rowsByFolder(const ResultModel &model, std::vector<qint32> &order)
+// folder's text, so rows are put together by where that text is kept (counted out, in the rows'
+// order), and only one row of each run compares texts.
+std::vector<std::pair<size_t, size_t>> rowsByFolder(const ResultModel &model, std::vector<qint32> &order,
+                                                    const std::function<void()> &yield)
 {
-    order.resize(static_cast<size_t>(model.size()));
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = static_cast<qint32>(i);
-    const auto kept = [&model](qint32 r) {
-        const QString &path = model.row(r).path;
-        return std::pair(reinterpret_cast<quintptr>(path.constData()), path.size());
-    };
-    std::sort(order.begin(), order.end(), [&](qint32 a, qint32 b) { return kept(a) < kept(b); });
+    const auto rows = static_cast<qint32>(model.size());
+    QHash<std::pair<quintptr, qsizetype>, quint32> runOf;
+    std::vector<quint32> runOfRow(static_cast<size_t>(rows));
     std::vector<std::pair<size_t, size_t>> runs; // first and end in order
-    for (size_t i = 0; i < order.size();)
+    for (qint32 r = 0; r < rows; ++r)
     {
-        size_t end = i + 1;
-        while (end < order.size() && kept(order[end]) == kept(order[i]))
-            ++end;
-        runs.emplace_back(i, end);
-        i = end;
+        if (yield)
+            yield();
+        const QString &path = model.row(r).path;
+        const auto kept = std::pair(reinterpret_cast<quintptr>(path.constData()), path.size());
+        auto run = runOf.constFind(kept);
+        if (run == runOf.cend())
+        {
+            run = runOf.insert(kept, static_cast<quint32>(runs.size()));
+            runs.emplace_back(0, 0);
+        }
+        runOfRow[static_cast<size_t>(r)] = *run;
+        ++runs[*run].second;
     }
+    size_t first = 0;
+    for (auto &[start, end] : runs)
+    {
+        start = first;
+        first += end;
+        end = start;
+    }
+    order.resize(static_cast<size_t>(rows));
+    for (qint32 r = 0; r < rows; ++r)
+        order[runs[runOfRow[static_cast<size_t>(r)]].second++] = r;
     std::sort(runs.begin(), runs.end(), [&](const auto &a, const auto &b) {
         return model.row(order[a.first]).path < model.row(order[b.first]).path;
     });
@@ -101,7 +114,7 @@ void anchorRows(ResultModel &model, ListOrigin origin, const QStringList &locati
     // last one open, so a folder is opened once, from the one above it, and its files are looked
     // at there.
     std::vector<qint32> order;
-    for (const auto &[first, end] : rowsByFolder(model, order))
+    for (const auto &[first, end] : rowsByFolder(model, order, yield))
     {
         const QString path = model.row(order[first]).path;
         AnchoredFiles::FolderResolver *anchoredIn = nullptr;

@@ -68,7 +68,7 @@ public:
 /// location that holds it, and each row's file looked at once. A row keeps its file's device,
 /// inode and time in nanoseconds only when the file still has the row's size and time (to the
 /// second) and the row's own size and date texts are numbers it wrote; any other row stays
-/// unidentified and is never acted on. yield is called once per row.
+/// unidentified and is never acted on. yield is called twice per row.
 ///
 /// referenceFolders are those of the locationFolders that are reference locations. A folder is
 /// in a reference location when, of the folders it was reached through (its location, then each

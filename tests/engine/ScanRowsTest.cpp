@@ -30,7 +30,7 @@ TEST(ScanRows, RowsComeInTheResultOrderWhileTheRecordsAreGivenBack)
     int steps = 0;
     const std::vector<ResultRow> rows = ScanRows::take(files, results, [&steps] { ++steps; });
 
-    EXPECT_EQ(steps, static_cast<int>(records.size()));
+    EXPECT_EQ(steps, 2 * static_cast<int>(records.size()));
     EXPECT_EQ(results.count(), 0u);
     ASSERT_EQ(rows.size(), records.size());
     for (size_t e = 0; e < rows.size(); ++e)
