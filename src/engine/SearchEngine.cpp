@@ -78,21 +78,22 @@ void flipShade(ScanContext &ctx)
 }
 
 // Repeated listings of one file (overlapping locations) stand next to each other after sorting.
+// The files kept move up in one pass, so a large group listed twice costs no more than once.
 void dropRepeatedListings(ScanContext &ctx)
 {
     std::vector<FileList::Index> &g = ctx.group;
-    size_t i = 0;
-    while (i + 1 < g.size())
+    size_t kept = 0;
+    for (const FileList::Index record : g)
     {
         ctx.keepGoing();
-        if (ctx.files.samePath(g[i], g[i + 1]))
+        if (kept > 0 && ctx.files.samePath(g[kept - 1], record))
         {
-            g.erase(g.begin() + static_cast<std::ptrdiff_t>(i) + 1);
             --ctx.totalFiles;
+            continue;
         }
-        else
-            ++i;
+        g[kept++] = record;
     }
+    g.resize(kept);
 }
 
 // Appends the groups (by index into the candidate group) to the results: the groups that
