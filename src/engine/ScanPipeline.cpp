@@ -172,7 +172,6 @@ bool loadRecords(ScanContext &ctx, RecordOrder order, GroupFeed *feed)
 {
     // The records stay where the walk put them; sortedFiles holds their numbers in sorted order.
     return runStep(ctx.sink.errors(), kScanning, [&] {
-        ctx.sortedFiles.clear();
         ctx.sortedFiles = RecordSort::sortedAside(ctx.files, order, [&] { ctx.keepGoing(); });
         if (ctx.options.engine == ScanOptions::Folders)
             ctx.sortedFiles = FolderCopies::contentCandidates(ctx.files, ctx.sortedFiles, ctx.laterNames);

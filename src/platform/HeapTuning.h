@@ -11,7 +11,7 @@ namespace HeapTuning
 /// starts.
 void returnLargeBlocksWhenFreed();
 /// Gives the system back the heap's free pages, wherever they lie. Called when a search has let go
-/// of its large collections, so that their many small blocks do not stay resident under what
-/// comes next.
+/// of what one phase held (the comparison's buffers, a part of the records), so that its many
+/// small blocks do not stay resident under what comes next.
 void giveBackFreedMemory();
 } // namespace HeapTuning
